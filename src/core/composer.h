@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/random_source.h"
+#include "core/worksheet_state.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace tallyworth {
+
+struct ProblemEntry {
+    QString Operator;
+    std::int16_t First = 0;   // after the subtraction exchange; the dividend of a division
+    std::int16_t Second = 0;  // the divisor of a division
+    QString FirstNumberText;  // caption of lblValue(2k)
+    QString SecondNumberText; // caption of lblValue(2k + 1)
+    QString SolutionText;     // caption of lblSolution(k)
+};
+
+struct ProblemSet {
+    std::vector<ProblemEntry> problems;  // problem 1 first
+    bool cellNumbering = false;          // composed in the cell-numbering mode
+};
+
+// The composer's view of the main window: its progress bar and its check box.
+class ComposerHost {
+public:
+    virtual ~ComposerHost() = default;
+    virtual void SetProgressRange(int minimum, int maximum) = 0;
+    virtual void SetProgressValue(int value) = 0;
+    // Read each time a subtraction is drawn.
+    [[nodiscard]] virtual bool AllowsNegativeResults() const = 0;
+};
+
+std::int16_t RandomInRange(RandomSource& source, std::int16_t lowest, std::int16_t highest);
+QString RandomMixOperator(RandomSource& source, const WorksheetState& state);
+
+// Draws state.gNumberOfProblems problems between state.gLowestNumber and
+// state.gHighestNumber for the chosen operation. Leaves the last operator in
+// state.gCurrentOperator.
+ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, ComposerHost& host);
+
+}  // namespace tallyworth

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/worksheet_state.h"
+
+#include <QString>
+
+namespace tallyworth {
+
+// Where InitGlobals lists the operations for the user to choose from; the main
+// window's operation list implements it.
+class OperationList {
+public:
+    virtual ~OperationList() = default;
+    virtual void AppendOperation(const QString& symbol) = 0;
+};
+
+// Fills rows 1 to 5 of the operation table. Row 4 copies state.gDivideSign.
+void InitOperations(WorksheetState& state);
+
+// Start-up: division markers, operation table, first values, then the operation list.
+void InitGlobals(WorksheetState& state, OperationList& list);
+
+}  // namespace tallyworth

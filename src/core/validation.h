@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <variant>
+#include <vector>
+
+namespace tallyworth {
+
+// Message-box icons, with the style values the messages are documented with.
+enum class MessageIcon { Stop = 16, Information = 64 };
+
+enum class SettingsField { MaxValue, MinValue, NoOfProblems };
+
+struct SettingsMessage {
+    QString text;
+    MessageIcon icon = MessageIcon::Information;
+    friend bool operator==(const SettingsMessage&, const SettingsMessage&) = default;
+};
+
+struct FocusMove {
+    SettingsField field = SettingsField::MaxValue;
+    friend bool operator==(const FocusMove&, const FocusMove&) = default;
+};
+
+using SettingsEffect = std::variant<SettingsMessage, FocusMove>;
+
+struct ValidationResult {
+    bool verdict = false;
+    std::vector<SettingsEffect> effects;  // in the order the window plays them back
+};
+
+// Title of every settings message box.
+inline constexpr const char* kSettingsMessageTitle = "oops";
+// Shown when the window cannot carry out a focus move of the checks.
+inline constexpr const char* kCheckYourInput = "Please check your input.";
+
+// Checks the user's settings; changes nothing. The operation text is the text of the
+// selected operation list entry.
+ValidationResult ValidateSettings(const QString& highestText, const QString& lowestText,
+                                  const QString& countText, const QString& operationText,
+                                  const QLocale& locale = QLocale());
+
+}  // namespace tallyworth
