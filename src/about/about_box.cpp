@@ -1,0 +1,1 @@
+#include "about/about_box.h"
