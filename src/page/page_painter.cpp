@@ -1,13 +1,97 @@
 #include "page/page_painter.h"
 
-#include <QPainter>
+#include "page/page_fonts.h"
 
-// Stub until the painter lands.
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+
 namespace tallyworth {
 
-void PaintPage(QPainter& painter, const PageControls& /*page*/, double dotsPerInch) {
+namespace {
+
+// Border widths count pixels of a 96 dpi screen, so a line keeps its physical
+// thickness on a printer or in a PDF.
+constexpr double kBorderPixelsPerInch = 96.0;
+
+QColor ToQColor(ColorValue value) {
+    return QColor(static_cast<int>(value & 0xFFU), static_cast<int>((value >> 8U) & 0xFFU),
+                  static_cast<int>((value >> 16U) & 0xFFU));
+}
+
+// A point is 1/72 inch at dotsPerInch. Qt turns point sizes into pixels with the
+// device's own resolution, which need not match the caller's scale (a widget at 96
+// logical dots per inch, a printer at 1200), so the size is corrected by that ratio.
+QFont LabelFont(const PageLabel& label, double dotsPerInch, const QPaintDevice* device) {
+    const int deviceDpi = device != nullptr ? device->logicalDpiY() : 0;
+    const double scale = deviceDpi > 0 ? dotsPerInch / deviceDpi : 1.0;
+    QFont font = FontWithFallback(label.FontName, label.FontSize * scale);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+void PaintLabel(QPainter& painter, const PageLabel& label, double dotsPerInch) {
+    if (!label.Visible || label.Caption.isEmpty()) {
+        return;
+    }
+    const QRectF box(label.Left * dotsPerInch, label.Top * dotsPerInch, label.Width * dotsPerInch,
+                     label.Height * dotsPerInch);
+    const Qt::Alignment horizontal =
+        label.Alignment == LabelAlignment::Right ? Qt::AlignRight : Qt::AlignLeft;
+    painter.setFont(LabelFont(label, dotsPerInch, painter.device()));
+    painter.setPen(ToQColor(label.ForeColor));
+    // A caption wider than its box (a four-digit solution) must still show whole.
+    painter.drawText(
+        box, static_cast<int>(horizontal | Qt::AlignTop) | Qt::TextDontClip | Qt::TextSingleLine,
+        label.Caption);
+}
+
+void PaintLine(QPainter& painter, const PageLine& line, double dotsPerInch) {
+    if (!line.Visible) {
+        return;
+    }
+    QPen pen(ToQColor(line.BorderColor));
+    pen.setWidthF(line.BorderWidth * dotsPerInch / kBorderPixelsPerInch);
+    // Round caps turn the short thick strokes of the division sign into dots.
+    pen.setCapStyle(Qt::RoundCap);
+    painter.setPen(pen);
+    painter.drawLine(QPointF(line.X1 * dotsPerInch, line.Y1 * dotsPerInch),
+                     QPointF(line.X2 * dotsPerInch, line.Y2 * dotsPerInch));
+}
+
+template <typename Array>
+void PaintLabels(QPainter& painter, const Array& labels, double dotsPerInch) {
+    for (const PageLabel& label : labels) {
+        PaintLabel(painter, label, dotsPerInch);
+    }
+}
+
+template <typename Array>
+void PaintLines(QPainter& painter, const Array& lines, double dotsPerInch) {
+    for (const PageLine& line : lines) {
+        PaintLine(painter, line, dotsPerInch);
+    }
+}
+
+}  // namespace
+
+void PaintPage(QPainter& painter, const PageControls& page, double dotsPerInch) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setBackgroundMode(Qt::TransparentMode);
     painter.fillRect(QRectF(0, 0, kPageWidthInches * dotsPerInch, kPageHeightInches * dotsPerInch),
                      Qt::white);
+    // Lines first, so that no stroke hides a digit it runs along.
+    PaintLines(painter, page.Line1, dotsPerInch);
+    PaintLines(painter, page.Line2, dotsPerInch);
+    PaintLines(painter, page.DivisionLine, dotsPerInch);
+    PaintLines(painter, page.EqualSignTop, dotsPerInch);
+    PaintLines(painter, page.EqualSignBottom, dotsPerInch);
+    PaintLabels(painter, page.lblValue, dotsPerInch);
+    PaintLabels(painter, page.lblPlus, dotsPerInch);
+    PaintLabels(painter, page.lblSolution, dotsPerInch);
+    painter.restore();
 }
 
 }  // namespace tallyworth

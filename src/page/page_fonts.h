@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace tallyworth {
+
+// The named font, or the system's sans-serif face where it is not installed (the
+// worksheet's design fonts come from another desktop).
+QFont FontWithFallback(const QString& family, double pointSize, bool bold = false);
+
+}  // namespace tallyworth
