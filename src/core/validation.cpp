@@ -1,12 +1,96 @@
 #include "core/validation.h"
 
-// Stub until validation lands.
+#include "core/number_conversion.h"
+#include "core/worksheet_state.h"
+
+#include <cstdint>
+#include <optional>
+
 namespace tallyworth {
 
-ValidationResult ValidateSettings(const QString& /*highestText*/, const QString& /*lowestText*/,
-                                  const QString& /*countText*/, const QString& /*operationText*/,
-                                  const QLocale& /*locale*/) {
-    return {};
+namespace {
+
+constexpr int kLowestAllowed = 1;
+constexpr int kHighestAllowed = 99;
+constexpr double kFewestProblems = 1.0;
+constexpr double kMostProblems = 100.0;
+
+class EffectRecorder {
+  public:
+    void Fail(const char* text, MessageIcon icon) {
+        result_.verdict = false;
+        result_.effects.emplace_back(SettingsMessage{QString::fromUtf8(text), icon});
+    }
+    void Fail(const char* text, MessageIcon icon, SettingsField focus) {
+        Fail(text, icon);
+        result_.effects.emplace_back(FocusMove{focus});
+    }
+    ValidationResult Take() { return std::move(result_); }
+
+  private:
+    ValidationResult result_{true, {}};
+};
+
+bool OutsideAllowedRange(int value) {
+    return value < kLowestAllowed || value > kHighestAllowed;
+}
+
+// The rule checks after all three texts have been read; each failing check is reported
+// and the next one still runs.
+void CheckRules(EffectRecorder& recorder, int highest, int lowest, double count,
+                const QString& operationText) {
+    if (count > kMostProblems || count < kFewestProblems) {
+        recorder.Fail("Number of Problems must be between 1 and 100.", MessageIcon::Information);
+    }
+    if (lowest > highest) {
+        recorder.Fail("Lowest Number must be less than or equal to Highest Number!",
+                      MessageIcon::Information, SettingsField::MinValue);
+    }
+    if (OutsideAllowedRange(highest)) {
+        recorder.Fail("Highest Number must be between 1 and 99.", MessageIcon::Information,
+                      SettingsField::MaxValue);
+    }
+    if (OutsideAllowedRange(lowest)) {
+        recorder.Fail("Lowest Number must be between 1 and 99.", MessageIcon::Information,
+                      SettingsField::MinValue);
+    }
+    if (lowest == highest) {
+        recorder.Fail("Lowest Number cannot equal Highest Number.", MessageIcon::Information,
+                      SettingsField::MinValue);
+    }
+    if (operationText == DivideSignText() && lowest == 0) {
+        recorder.Fail("You can't divide by zero.", MessageIcon::Information);
+    }
+}
+
+}  // namespace
+
+ValidationResult ValidateSettings(const QString& highestText, const QString& lowestText,
+                                  const QString& countText, const QString& operationText,
+                                  const QLocale& locale) {
+    EffectRecorder recorder;
+    const std::optional<std::int16_t> highest = ToWholeNumber(highestText, locale);
+    if (!highest) {
+        recorder.Fail("Please check your Highest Number.", MessageIcon::Stop,
+                      SettingsField::MaxValue);
+        return recorder.Take();
+    }
+    const std::optional<std::int16_t> lowest = ToWholeNumber(lowestText, locale);
+    if (!lowest) {
+        recorder.Fail("Please check your Lowest Number.", MessageIcon::Stop,
+                      SettingsField::MinValue);
+        return recorder.Take();
+    }
+    // The count must be a whole number in range, but its limits are checked on the
+    // value as typed: 100.4 is too many although it would round to 100.
+    const std::optional<double> count = ToRealNumber(countText, locale);
+    if (!ToWholeNumber(countText, locale) || !count) {
+        recorder.Fail("Please check your Number of Problems.", MessageIcon::Stop,
+                      SettingsField::NoOfProblems);
+        return recorder.Take();
+    }
+    CheckRules(recorder, *highest, *lowest, *count, operationText);
+    return recorder.Take();
 }
 
 }  // namespace tallyworth

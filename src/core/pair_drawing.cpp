@@ -1,0 +1,138 @@
+#include "core/pair_drawing.h"
+
+#include "core/composer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace tallyworth {
+
+namespace {
+
+// Two fractions joined give a 48-bit fraction, fine enough that every unit of weight
+// gets its due share (a single 24-bit fraction would favour some by up to 1/256).
+double WideFraction(RandomSource& source) {
+    constexpr double kLowPartScale = 1.0 / 16777216.0;  // 2^-24
+    const double high = source.NextFraction();
+    const double low = source.NextFraction();
+    return high + low * kLowPartScale;
+}
+
+}  // namespace
+
+bool PassesRules(int first, int second, const PairRules& rules) {
+    if (rules.putLargerFirst && first < second) {
+        return false;  // never the outcome of the exchange
+    }
+    if (rules.acceptEveryDraw) {
+        return true;
+    }
+    if (rules.needWholeQuotient && (second == 0 || first % second != 0)) {
+        return false;
+    }
+    return !rules.repeatRule || (first != rules.previousFirst && second != rules.previousSecond);
+}
+
+PairDrawer::PairDrawer(std::int16_t lowest, std::int16_t highest)
+    : lowest_(lowest),
+      highest_(highest),
+      weights_(static_cast<std::size_t>(std::max(highest - lowest + 1, 1)), 0) {
+    // u * highest rounds to 0 for u < 1/(2 highest), to highest for the last
+    // 1/(2 highest), and to each value between for 1/highest; values below lowest
+    // become lowest.
+    for (int rounded = 0; rounded <= highest_; ++rounded) {
+        const int value = std::max(rounded, static_cast<int>(lowest_));
+        const bool halfStep = rounded == 0 || rounded == highest_;
+        weights_[static_cast<std::size_t>(value - lowest_)] += halfStep ? 1 : 2;
+    }
+}
+
+std::int64_t PairDrawer::ValueWeight(int value) const {
+    if (value < lowest_ || value > highest_) {
+        return 0;
+    }
+    return weights_[static_cast<std::size_t>(value - lowest_)];
+}
+
+DrawnPair PairDrawer::Draw(RandomSource& source, const PairRules& rules,
+                           int plainDrawBudget) const {
+    for (int attempt = 0; attempt < plainDrawBudget; ++attempt) {
+        const Pair pair = DrawOnce(source, rules);
+        if (PassesRules(pair.first, pair.second, rules)) {
+            return {pair.first, pair.second, false};
+        }
+    }
+    // Redraws are independent, so after any number of failures the loop would still
+    // end on each acceptable pair with the same odds: draw from those odds directly.
+    if (const std::int64_t total = TotalWeight(rules); total > 0) {
+        const Pair pair = DrawByWeight(source, rules, total);
+        return {pair.first, pair.second, false};
+    }
+    // With only two numbers the repeat rule can rule out every pair: after 6 - 5 with
+    // lowest 5 and highest 6, a subtraction would need a first number other than 6, a
+    // second other than 5 and the first not below the second. Redrawing would never
+    // end, so this one problem may repeat a neighbour's number; the operation's own
+    // rules still hold.
+    PairRules waived = rules;
+    waived.repeatRule = false;
+    const Pair pair = DrawByWeight(source, waived, TotalWeight(waived));
+    return {pair.first, pair.second, true};
+}
+
+bool PairDrawer::AcceptablePairExists(const PairRules& rules) const {
+    return TotalWeight(rules) > 0;
+}
+
+PairDrawer::Pair PairDrawer::DrawOnce(RandomSource& source, const PairRules& rules) const {
+    std::int16_t first = RandomInRange(source, lowest_, highest_);
+    std::int16_t second = RandomInRange(source, lowest_, highest_);
+    if (rules.putLargerFirst && first < second) {
+        std::swap(first, second);
+    }
+    return {first, second};
+}
+
+std::int64_t PairDrawer::PairWeight(int first, int second, const PairRules& rules) const {
+    if (!PassesRules(first, second, rules)) {
+        return 0;
+    }
+    const std::int64_t weight = ValueWeight(first) * ValueWeight(second);
+    // Both orders of two different numbers end as this pair after the exchange.
+    const bool reachedTwice = rules.putLargerFirst && first > second;
+    return reachedTwice ? 2 * weight : weight;
+}
+
+std::int64_t PairDrawer::TotalWeight(const PairRules& rules) const {
+    std::int64_t total = 0;
+    for (int first = lowest_; first <= highest_; ++first) {
+        for (int second = lowest_; second <= highest_; ++second) {
+            total += PairWeight(first, second, rules);
+        }
+    }
+    return total;
+}
+
+PairDrawer::Pair PairDrawer::DrawByWeight(RandomSource& source, const PairRules& rules,
+                                          std::int64_t total) const {
+    const auto scaled =
+        static_cast<std::int64_t>(std::floor(WideFraction(source) * static_cast<double>(total)));
+    std::int64_t target = std::clamp<std::int64_t>(scaled, 0, std::max<std::int64_t>(total - 1, 0));
+    Pair last{lowest_, lowest_};
+    for (int first = lowest_; first <= highest_; ++first) {
+        for (int second = lowest_; second <= highest_; ++second) {
+            const std::int64_t weight = PairWeight(first, second, rules);
+            if (weight == 0) {
+                continue;
+            }
+            last = {static_cast<std::int16_t>(first), static_cast<std::int16_t>(second)};
+            if (target < weight) {
+                return last;
+            }
+            target -= weight;
+        }
+    }
+    return last;
+}
+
+}  // namespace tallyworth

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "core/random_source.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace tallyworth {
+
+// What makes a drawn pair of numbers acceptable for one problem.
+struct PairRules {
+    // Subtraction without negative results: a smaller first number is exchanged with
+    // the second before the pair is checked.
+    bool putLargerFirst = false;
+    // Division: the second number must divide the first.
+    bool needWholeQuotient = false;
+    // Cell-numbering mode: every draw is accepted (the exchange still applies).
+    bool acceptEveryDraw = false;
+    // The repeat rule: the first number must differ from previousFirst and the second
+    // from previousSecond.
+    bool repeatRule = true;
+    int previousFirst = -1;
+    int previousSecond = -1;
+};
+
+struct DrawnPair {
+    std::int16_t first = 0;
+    std::int16_t second = 0;
+    bool repeatRuleWaived = false;
+};
+
+// Draws pairs of numbers between lowest and highest with RandomInRange, redrawing until
+// a pair is acceptable. The result follows exactly the distribution of an unbounded
+// redraw loop, but the work per pair is bounded.
+class PairDrawer {
+  public:
+    // Plain draws tried before the remaining chance is worked out pair by pair.
+    static constexpr int kPlainDrawBudget = 64;
+
+    // Expects 1 <= lowest <= highest.
+    PairDrawer(std::int16_t lowest, std::int16_t highest);
+
+    DrawnPair Draw(RandomSource& source, const PairRules& rules,
+                   int plainDrawBudget = kPlainDrawBudget) const;
+
+    // Relative chance of RandomInRange(lowest, highest) giving value, in units of
+    // 1 / (2 * highest); 0 outside the range.
+    [[nodiscard]] std::int64_t ValueWeight(int value) const;
+
+    // True when some pair satisfies every rule, the repeat rule included.
+    [[nodiscard]] bool AcceptablePairExists(const PairRules& rules) const;
+
+  private:
+    struct Pair {
+        std::int16_t first = 0;
+        std::int16_t second = 0;
+    };
+
+    [[nodiscard]] Pair DrawOnce(RandomSource& source, const PairRules& rules) const;
+    [[nodiscard]] std::int64_t PairWeight(int first, int second, const PairRules& rules) const;
+    [[nodiscard]] std::int64_t TotalWeight(const PairRules& rules) const;
+    Pair DrawByWeight(RandomSource& source, const PairRules& rules, std::int64_t total) const;
+
+    std::int16_t lowest_;
+    std::int16_t highest_;
+    std::vector<std::int64_t> weights_;  // index value - lowest_
+};
+
+// Whether a pair, already exchanged if the rules ask for it, is acceptable.
+bool PassesRules(int first, int second, const PairRules& rules);
+
+}  // namespace tallyworth
