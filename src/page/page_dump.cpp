@@ -1,8 +1,88 @@
 #include "page/page_dump.h"
 
-// Stub until the page data lands.
+#include <QStringList>
+
+#include <cstddef>
+
 namespace tallyworth {
 
-QString DumpVisibleControls(const PageControls& /*page*/) { return {}; }
+namespace {
+
+QString Decimal(float value) {
+    QString text = QString::number(static_cast<double>(value), 'f', 3);
+    // A value that rounds to zero from below reads as zero, so dumps do not differ by
+    // a sign nobody can see.
+    if (text == QLatin1String("-0.000")) {
+        text = QStringLiteral("0.000");
+    }
+    return text;
+}
+
+QString Color(ColorValue color) {
+    return QStringLiteral("%1").arg(color, 6, 16, QLatin1Char('0')).toUpper();
+}
+
+QString Quoted(const QString& caption) {
+    QString escaped = caption;
+    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    escaped.replace(QLatin1Char('"'), QLatin1String("\\\""));
+    escaped.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+QString LabelLine(const QString& name, std::size_t index, const PageLabel& label) {
+    const QString alignment =
+        label.Alignment == LabelAlignment::Right ? QStringLiteral("right") : QStringLiteral("left");
+    return QStringLiteral("%1(%2) L=%3 T=%4 W=%5 H=%6 %7 %8 color=%9")
+        .arg(name, QString::number(index), Decimal(label.Left), Decimal(label.Top),
+             Decimal(label.Width), Decimal(label.Height), alignment, Quoted(label.Caption),
+             Color(label.ForeColor));
+}
+
+QString StrokeLine(const QString& name, std::size_t index, const PageLine& line) {
+    return QStringLiteral("%1(%2) (%3,%4)-(%5,%6) bw=%7 color=%8")
+        .arg(name, QString::number(index), Decimal(line.X1), Decimal(line.Y1), Decimal(line.X2),
+             Decimal(line.Y2), QString::number(line.BorderWidth), Color(line.BorderColor));
+}
+
+template <std::size_t Count>
+void AppendVisible(QStringList& lines, const QString& name,
+                   const std::array<PageLabel, Count>& labels) {
+    for (std::size_t index = 0; index < Count; ++index) {
+        if (labels[index].Visible) {
+            lines.append(LabelLine(name, index, labels[index]));
+        }
+    }
+}
+
+template <std::size_t Count>
+void AppendVisible(QStringList& lines, const QString& name,
+                   const std::array<PageLine, Count>& strokes) {
+    for (std::size_t index = 0; index < Count; ++index) {
+        if (strokes[index].Visible) {
+            lines.append(StrokeLine(name, index, strokes[index]));
+        }
+    }
+}
+
+}  // namespace
+
+QString DumpVisibleControls(const PageControls& page) {
+    QStringList lines;
+    AppendVisible(lines, QStringLiteral("lblValue"), page.lblValue);
+    AppendVisible(lines, QStringLiteral("lblPlus"), page.lblPlus);
+    AppendVisible(lines, QStringLiteral("lblSolution"), page.lblSolution);
+    AppendVisible(lines, QStringLiteral("Line1"), page.Line1);
+    AppendVisible(lines, QStringLiteral("Line2"), page.Line2);
+    AppendVisible(lines, QStringLiteral("DivisionLine"), page.DivisionLine);
+    AppendVisible(lines, QStringLiteral("EqualSignTop"), page.EqualSignTop);
+    AppendVisible(lines, QStringLiteral("EqualSignBottom"), page.EqualSignBottom);
+    QString text;
+    for (const QString& line : lines) {
+        text += line;
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
 
 }  // namespace tallyworth
