@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace tallyworth {
+
+// What the print scheduler says about a queue just before a job is sent to it.
+struct PrinterReadiness {
+    bool known = false;  // the scheduler knows the queue at all
+    bool stopped = false;
+    bool acceptingJobs = false;
+};
+
+// Asks the print scheduler about a queue. printerName may carry an instance after
+// a slash ("office/duplex"), as the toolkit names instances.
+PrinterReadiness QueryPrinterReadiness(const QString& printerName);
+
+// Hands a finished PDF to the queue, with the queue's own default options. Returns an
+// empty text when the scheduler took the job, otherwise its reason for refusing it.
+QString SubmitPdfJob(const QString& printerName, const QString& pdfPath, const QString& title);
+
+}  // namespace tallyworth
