@@ -1,0 +1,260 @@
+#!/usr/bin/env bash
+# Checks of the Debian package and of the files that put Tallyworth in a desktop's menu.
+# Usage: package_test.sh CHECK, with the settings below in the environment (the test
+# build passes them). `build` makes the package in PKG_SCRATCH, `clean` removes it; every
+# other check reads that package and leaves nothing behind.
+#   PKG_BUILD_DIR       build directory whose CPackConfig.cmake makes the package
+#   PKG_SCRATCH         directory for the package and CPack's work files
+#   PKG_NAME            Debian package name
+#   PKG_APP_ID          reverse-DNS application id (desktop entry, icons, metainfo)
+#   PKG_VERSION_HEADER  the generated version header the program shows its version from
+#   PKG_CLOSE_WINDOW    helper that asks an X11 window to close
+set -euo pipefail
+
+readonly kStartTimeoutSeconds=60
+readonly kIconSizes=(16 32 48 64 128 256)
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+need_tools() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed (see scripts/deps.sh)"
+  done
+}
+
+version_field() {
+  sed -nE "s/.*$1\[\] = \"([0-9]+)\".*/\1/p" "$PKG_VERSION_HEADER"
+}
+
+# The version the program shows: each field of the version record as a plain number.
+expected_version() {
+  local major minor revision
+  major=$(version_field kMajor)
+  minor=$(version_field kMinor)
+  revision=$(version_field kRevision)
+  if [ -z "$major" ] || [ -z "$minor" ] || [ -z "$revision" ]; then
+    fail "no version record in $PKG_VERSION_HEADER"
+  fi
+  echo "$((10#$major)).$((10#$minor)).$((10#$revision))"
+}
+
+package_file() {
+  echo "$PKG_SCRATCH/${PKG_NAME}_$(expected_version)_$(dpkg --print-architecture).deb"
+}
+
+existing_package() {
+  local deb
+  deb=$(package_file)
+  [ -f "$deb" ] || fail "no package $deb; the packaging build step did not run or failed"
+  echo "$deb"
+}
+
+# Unpacks the package into a fresh directory that is removed when the check ends.
+unpack_package() {
+  UNPACKED=$(mktemp -d "${TMPDIR:-/tmp}/tallyworth-root.XXXXXX")
+  trap 'rm -rf "$UNPACKED"' EXIT
+  dpkg-deb -x "$(existing_package)" "$UNPACKED"
+}
+
+desktop_key() {
+  sed -n "s/^$2=//p" "$1" | head -n 1
+}
+
+check_build() {
+  need_tools cpack dpkg-deb dpkg-shlibdeps
+  rm -rf "$PKG_SCRATCH"
+  mkdir -p "$PKG_SCRATCH"
+  cpack -G DEB --config "$PKG_BUILD_DIR/CPackConfig.cmake" -B "$PKG_SCRATCH"
+  local deb
+  deb=$(existing_package)
+  dpkg-deb --info "$deb" >/dev/null || fail "$deb is not a readable Debian package"
+  echo "built $deb ($(stat -c %s "$deb") bytes)"
+}
+
+expected_files() {
+  local size
+  echo "./usr/bin/$PKG_NAME"
+  echo "./usr/share/applications/$PKG_APP_ID.desktop"
+  echo "./usr/share/doc/$PKG_NAME/copyright"
+  for size in "${kIconSizes[@]}"; do
+    echo "./usr/share/icons/hicolor/${size}x${size}/apps/$PKG_APP_ID.png"
+  done
+  echo "./usr/share/icons/hicolor/scalable/apps/$PKG_APP_ID.svg"
+  echo "./usr/share/metainfo/$PKG_APP_ID.metainfo.xml"
+}
+
+check_contents() {
+  need_tools dpkg-deb file desktop-file-validate appstreamcli
+  local listed
+  listed=$(dpkg-deb -c "$(existing_package)" | awk '$1 !~ /^d/ {print $6}' | sort)
+  if [ "$listed" != "$(expected_files | sort)" ]; then
+    diff <(expected_files | sort) <(echo "$listed") >&2 || true
+    fail "the package's files differ from the expected ones (- expected, + packaged)"
+  fi
+  unpack_package
+  file -b "$UNPACKED/usr/bin/$PKG_NAME" | grep -q '^ELF .* executable' ||
+    fail "usr/bin/$PKG_NAME is not an executable program"
+  [ -x "$UNPACKED/usr/bin/$PKG_NAME" ] || fail "usr/bin/$PKG_NAME is not executable"
+  local size icon
+  for size in "${kIconSizes[@]}"; do
+    icon="$UNPACKED/usr/share/icons/hicolor/${size}x${size}/apps/$PKG_APP_ID.png"
+    file -b "$icon" | grep -q "^PNG image data, $size x $size," ||
+      fail "icon ${size}x${size} is not a $size x $size PNG: $(file -b "$icon")"
+  done
+  file -b "$UNPACKED/usr/share/icons/hicolor/scalable/apps/$PKG_APP_ID.svg" | grep -q 'SVG' ||
+    fail "the scalable icon is not an SVG drawing"
+  desktop-file-validate "$UNPACKED/usr/share/applications/$PKG_APP_ID.desktop"
+  appstreamcli validate --no-net "$UNPACKED/usr/share/metainfo/$PKG_APP_ID.metainfo.xml"
+}
+
+control_field() {
+  dpkg-deb -f "$(existing_package)" "$1"
+}
+
+check_control() {
+  need_tools dpkg-deb
+  local version
+  version=$(expected_version)
+  [ "$(control_field Package)" = "$PKG_NAME" ] || fail "Package is '$(control_field Package)'"
+  [ "$(control_field Version)" = "$version" ] ||
+    fail "Version is '$(control_field Version)', the program's version is $version"
+  [ "$(control_field Section)" = "education" ] || fail "Section is '$(control_field Section)'"
+  [ "$(control_field Architecture)" = "$(dpkg --print-architecture)" ] ||
+    fail "Architecture is '$(control_field Architecture)'"
+  control_field Maintainer | grep -Eq '^[^<]+ <[^@ ]+@[^> ]+>$' ||
+    fail "Maintainer '$(control_field Maintainer)' is not 'Name <address>'"
+  control_field Description | head -n 1 | grep -q 'worksheet' ||
+    fail "the Description's summary line does not say what the program makes"
+  [ "$(control_field Description | wc -l)" -gt 1 ] || fail "the Description has no long text"
+}
+
+# Debian package names in the Depends field, without version constraints.
+dependency_names() {
+  control_field Depends | tr ',' '\n' | sed -E 's/\(.*\)//; s/^ +//; s/ +$//' | grep -v '^$'
+}
+
+# The Debian package of each Qt library the packaged program is linked with, by the
+# library's soname: libQt6PrintSupport.so.6 comes from libqt6printsupport6.
+qt_library_packages() {
+  readelf -d "$1" | sed -nE 's/.*NEEDED.*\[libQt6([A-Za-z]+)\.so\.6\]/\1/p' |
+    tr '[:upper:]' '[:lower:]' | sed 's/.*/libqt6&6/'
+}
+
+check_depends() {
+  need_tools dpkg-deb readelf
+  local names name
+  names=$(dependency_names)
+  echo "Depends: $(control_field Depends)"
+  for name in $names; do
+    case "$name" in
+      qt6-qpa-plugins | libqt6*6 | libc6 | libgcc-s1 | libstdc++6) ;;
+      *) fail "unexpected dependency '$name'" ;;
+    esac
+  done
+  [ "$(echo "$names" | sort | uniq -d)" = "" ] || fail "a dependency is listed twice"
+  unpack_package
+  local required
+  required=$({
+    printf '%s\n' qt6-qpa-plugins libqt6core6 libqt6widgets6
+    qt_library_packages "$UNPACKED/usr/bin/$PKG_NAME"
+  } | sort -u)
+  for name in $required; do
+    grep -qx "$name" <<<"$names" || fail "Depends lacks $name"
+  done
+  for name in $names; do
+    case "$name" in
+      libqt6*6) grep -qx "$name" <<<"$required" || fail "$name is listed but not linked" ;;
+    esac
+  done
+}
+
+check_metadata() {
+  need_tools dpkg-deb
+  unpack_package
+  local desktop="$UNPACKED/usr/share/applications/$PKG_APP_ID.desktop"
+  local metainfo="$UNPACKED/usr/share/metainfo/$PKG_APP_ID.metainfo.xml"
+  local version
+  version=$(expected_version)
+  [ "$(desktop_key "$desktop" Exec)" = "$PKG_NAME" ] ||
+    fail "the desktop entry starts '$(desktop_key "$desktop" Exec)', not $PKG_NAME"
+  [ "$(desktop_key "$desktop" Icon)" = "$PKG_APP_ID" ] ||
+    fail "the desktop entry's Icon is '$(desktop_key "$desktop" Icon)', not $PKG_APP_ID"
+  [ "$(desktop_key "$desktop" Name)" = "Tallyworth" ] || fail "the menu shows another name"
+  [ "$(desktop_key "$desktop" X-Tallyworth-Version)" = "$version" ] ||
+    fail "the desktop entry's version is not $version"
+  grep -q "<id>$PKG_APP_ID</id>" "$metainfo" || fail "the metainfo has another id"
+  grep -q "<launchable type=\"desktop-id\">$PKG_APP_ID.desktop</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch $PKG_APP_ID.desktop"
+  grep -Eq "<release version=\"$version\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"" "$metainfo" ||
+    fail "the metainfo has no dated release $version"
+  grep -q "<project_license>MIT</project_license>" "$metainfo" ||
+    fail "the metainfo does not state the program's licence"
+  grep -q '^License: MIT$' "$UNPACKED/usr/share/doc/$PKG_NAME/copyright" ||
+    fail "the copyright file does not state the program's licence"
+}
+
+# Starts the unpacked program with its desktop entry's command on the X display of this
+# process and closes its main window; the program must then end by itself with status 0.
+start_in_display() {
+  local desktop="$UNPACKED/usr/share/applications/$PKG_APP_ID.desktop"
+  local command_line
+  # Field codes (%f, %U, ...) stand for files to open; the menu starts it with none.
+  command_line=$(desktop_key "$desktop" Exec | sed -E 's/ ?%[a-zA-Z]//g')
+  [ -n "$command_line" ] || fail "the desktop entry has no Exec command"
+  export PATH="$UNPACKED/usr/bin:$PATH"
+  [ "$(command -v "${command_line%% *}")" = "$UNPACKED/usr/bin/$PKG_NAME" ] ||
+    fail "'$command_line' does not start the packaged program"
+  # The test runner sets Qt's off-screen platform; the packaged program should find its
+  # X11 platform plugin like on a desktop.
+  export QT_QPA_PLATFORM=xcb
+  XDG_RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/tallyworth-runtime.XXXXXX")
+  export XDG_RUNTIME_DIR
+  trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+
+  local pid window status=0
+  # shellcheck disable=SC2086 # the Exec command is split into words as a desktop would
+  timeout --kill-after=5 "$kStartTimeoutSeconds" $command_line &
+  pid=$!
+  if ! window=$(timeout "$kStartTimeoutSeconds" \
+    xdotool search --sync --onlyvisible --name '^Tallyworth$' | head -n 1) || [ -z "$window" ]; then
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" || true
+    fail "no visible window titled Tallyworth within $kStartTimeoutSeconds s"
+  fi
+  echo "main window $window is shown; closing it"
+  "$PKG_CLOSE_WINDOW" "$window"
+  wait "$pid" || status=$?
+  if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
+    fail "the program did not end within $kStartTimeoutSeconds s of closing its main window"
+  fi
+  [ "$status" -eq 0 ] || fail "the program ended with status $status"
+  echo "the program ended with status 0"
+}
+
+check_start() {
+  need_tools dpkg-deb xvfb-run xauth xdotool python3 timeout
+  unpack_package
+  # -a picks a free display, so several test runs on one machine do not collide.
+  UNPACKED="$UNPACKED" xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$0" start-in-display
+}
+
+check_clean() {
+  rm -rf "$PKG_SCRATCH"
+}
+
+case "${1:-}" in
+  build) check_build ;;
+  contents) check_contents ;;
+  control) check_control ;;
+  depends) check_depends ;;
+  metadata) check_metadata ;;
+  start) check_start ;;
+  start-in-display) start_in_display ;;
+  clean) check_clean ;;
+  *) fail "usage: $0 build|contents|control|depends|metadata|start|clean" ;;
+esac
