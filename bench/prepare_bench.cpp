@@ -1,0 +1,138 @@
+// The whole preparation of a 100-problem worksheet, as the main window runs it before
+// showing or printing: hide the page, lay it out, compose, write, fill page 1 and
+// apply the solutions switch.
+#include "core/composer.h"
+#include "core/operations.h"
+#include "core/random_source.h"
+#include "core/worksheet_state.h"
+#include "page/build_test.h"
+#include "page/page_controls.h"
+#include "page/page_fill.h"
+#include "page/page_layout.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <random>
+
+namespace {
+
+using namespace tallyworth;
+
+// Reproducible fractions, so every run of a benchmark composes the same worksheets.
+class SeededFractions final : public RandomSource {
+  public:
+    float NextFraction() override {
+        return static_cast<float>(engine_() >> 8U) * (1.0F / 16777216.0F);
+    }
+    void Reseed() override { engine_.seed(++seed_); }
+
+  private:
+    std::uint32_t seed_ = 1;
+    std::mt19937 engine_{1};
+};
+
+class SilentHost final : public ComposerHost {
+  public:
+    void SetProgressRange(int /*minimum*/, int /*maximum*/) override {}
+    void SetProgressValue(int value) override { benchmark::DoNotOptimize(value); }
+    [[nodiscard]] bool AllowsNegativeResults() const override { return false; }
+};
+
+class SilentReporter final : public FailureReporter {
+  public:
+    void ReportFailure(const QString& /*text*/) override { ++failures; }
+    int failures = 0;
+};
+
+class NoList final : public OperationList {
+  public:
+    void AppendOperation(const QString& /*symbol*/) override {}
+};
+
+constexpr std::int16_t kProblems = 100;
+
+void Prepare(benchmark::State& bench, std::int16_t operationRow, bool upsideDownSeven) {
+    WorksheetState state;
+    NoList list;
+    InitGlobals(state, list);
+    state.gOperation = operationRow;
+    if (upsideDownSeven) {
+        state.gDivisionSymbol = state.gDivideSign;
+    }
+    const auto highest = static_cast<std::int16_t>(bench.range(0));
+    PageControls page = MakeDesignPageControls();
+    SeededFractions source;
+    SilentHost host;
+    SilentReporter reporter;
+    for (auto _ : bench) {
+        HideEverything(page);
+        ArrangeFields(page, state);
+        BuildTest(state, page, source, host, reporter, 1, highest, kProblems);
+        SetSolutionsVisible(page, state, state.gCurrentPage, state.gShowSolutions);
+        benchmark::DoNotOptimize(page);
+    }
+    if (reporter.failures != 0) {
+        bench.SkipWithError("a preparation reported a failure");
+    }
+}
+
+// The page's share alone: the same steps with a set composed once beforehand, so the
+// composer's draw loop is left out.
+void PreparePageOnly(benchmark::State& bench, std::int16_t operationRow) {
+    WorksheetState state;
+    NoList list;
+    InitGlobals(state, list);
+    state.gOperation = operationRow;
+    state.gLowestNumber = 1;
+    state.gHighestNumber = static_cast<std::int16_t>(bench.range(0));
+    state.gNumberOfProblems = kProblems;
+    PageControls page = MakeDesignPageControls();
+    SeededFractions source;
+    SilentHost host;
+    SilentReporter reporter;
+    const ProblemSet set = ComposeProblems(state, source, host);
+    for (auto _ : bench) {
+        HideEverything(page);
+        ArrangeFields(page, state);
+        WriteProblems(page, set);
+        state.gCurrentPage = 1;
+        DisplayProblems(page, state, 1, reporter);
+        SetSolutionsVisible(page, state, state.gCurrentPage, state.gShowSolutions);
+        benchmark::DoNotOptimize(page);
+    }
+}
+
+void BM_PreparePageOnlyGrid(benchmark::State& bench) {
+    PreparePageOnly(bench, 1);
+}
+void BM_PreparePageOnlyDivision(benchmark::State& bench) {
+    PreparePageOnly(bench, 4);
+}
+
+void BM_PrepareGridAddition(benchmark::State& bench) {
+    Prepare(bench, 1, false);
+}
+void BM_PrepareGridMix(benchmark::State& bench) {
+    Prepare(bench, 5, false);
+}
+void BM_PrepareDivisionLineAndDots(benchmark::State& bench) {
+    Prepare(bench, 4, false);
+}
+void BM_PrepareDivisionUpsideDownSeven(benchmark::State& bench) {
+    Prepare(bench, 4, true);
+}
+
+// The numbers run from 1 to the argument: 1..9 and 1..99.
+void Ranges(benchmark::internal::Benchmark* benchmark) {
+    benchmark->ArgName("highest")->Arg(9)->Arg(99)->Unit(benchmark::kMicrosecond);
+}
+
+}  // namespace
+
+BENCHMARK(BM_PrepareGridAddition)->Apply(Ranges);
+BENCHMARK(BM_PrepareGridMix)->Apply(Ranges);
+BENCHMARK(BM_PrepareDivisionLineAndDots)->Apply(Ranges);
+BENCHMARK(BM_PrepareDivisionUpsideDownSeven)->Apply(Ranges);
+BENCHMARK(BM_PreparePageOnlyGrid)->Apply(Ranges);
+BENCHMARK(BM_PreparePageOnlyDivision)->Apply(Ranges);
