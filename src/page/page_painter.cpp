@@ -1,6 +1,6 @@
 #include "page/page_painter.h"
 
-#include "page/page_fonts.h"
+#include "page/page_style.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -13,11 +13,6 @@ namespace {
 // Border widths count pixels of a 96 dpi screen, so a line keeps its physical
 // thickness on a printer or in a PDF.
 constexpr double kBorderPixelsPerInch = 96.0;
-
-QColor ToQColor(ColorValue value) {
-    return QColor(static_cast<int>(value & 0xFFU), static_cast<int>((value >> 8U) & 0xFFU),
-                  static_cast<int>((value >> 16U) & 0xFFU));
-}
 
 // A point is 1/72 inch at dotsPerInch. Qt turns point sizes into pixels with the
 // device's own resolution, which need not match the caller's scale (a widget at 96
