@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -68,6 +70,11 @@ struct SolutionsCase {
     const char* name;
     bool shown;
 };
+
+// Names the case in test listings, which would otherwise show its bytes.
+void PrintTo(const SolutionsCase& value, std::ostream* out) {
+    *out << value.name;
+}
 
 std::string SolutionsCaseName(const ::testing::TestParamInfo<SolutionsCase>& param) {
     return param.param.name;

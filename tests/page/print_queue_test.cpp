@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstddef>
 #include <string>
 
@@ -56,6 +58,11 @@ struct ShownPageCase {
     std::size_t numbers;
 };
 
+// Names the case in test listings, which would otherwise show its bytes.
+void PrintTo(const ShownPageCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class PrintShownPageTest : public PrintQueueTest,
                            public ::testing::WithParamInterface<ShownPageCase> {};
 
@@ -82,6 +89,11 @@ struct SolutionsCase {
     bool shown;
     std::size_t words;
 };
+
+// Names the case in test listings, which would otherwise show its bytes.
+void PrintTo(const SolutionsCase& value, std::ostream* out) {
+    *out << value.name;
+}
 
 class PrintSolutionsTest : public PrintQueueTest,
                            public ::testing::WithParamInterface<SolutionsCase> {};
