@@ -61,7 +61,7 @@ unpack_package() {
 }
 
 desktop_key() {
-  sed -n "s/^$2=//p" "$1" | head -n 1
+  sed -n "0,/^$2=/s/^$2=//p" "$1"
 }
 
 check_build() {
@@ -96,16 +96,18 @@ check_contents() {
     fail "the package's files differ from the expected ones (- expected, + packaged)"
   fi
   unpack_package
-  file -b "$UNPACKED/usr/bin/$PKG_NAME" | grep -q '^ELF .* executable' ||
+  # Matched against whole outputs, not through pipes into grep -q, so that an early exit
+  # of grep never fails a check by breaking the pipe.
+  grep -q '^ELF .* executable' <<<"$(file -b "$UNPACKED/usr/bin/$PKG_NAME")" ||
     fail "usr/bin/$PKG_NAME is not an executable program"
   [ -x "$UNPACKED/usr/bin/$PKG_NAME" ] || fail "usr/bin/$PKG_NAME is not executable"
   local size icon
   for size in "${kIconSizes[@]}"; do
     icon="$UNPACKED/usr/share/icons/hicolor/${size}x${size}/apps/$PKG_APP_ID.png"
-    file -b "$icon" | grep -q "^PNG image data, $size x $size," ||
+    grep -q "^PNG image data, $size x $size," <<<"$(file -b "$icon")" ||
       fail "icon ${size}x${size} is not a $size x $size PNG: $(file -b "$icon")"
   done
-  file -b "$UNPACKED/usr/share/icons/hicolor/scalable/apps/$PKG_APP_ID.svg" | grep -q 'SVG' ||
+  grep -q 'SVG' <<<"$(file -b "$UNPACKED/usr/share/icons/hicolor/scalable/apps/$PKG_APP_ID.svg")" ||
     fail "the scalable icon is not an SVG drawing"
   desktop-file-validate "$UNPACKED/usr/share/applications/$PKG_APP_ID.desktop"
   appstreamcli validate --no-net "$UNPACKED/usr/share/metainfo/$PKG_APP_ID.metainfo.xml"
@@ -125,9 +127,9 @@ check_control() {
   [ "$(control_field Section)" = "education" ] || fail "Section is '$(control_field Section)'"
   [ "$(control_field Architecture)" = "$(dpkg --print-architecture)" ] ||
     fail "Architecture is '$(control_field Architecture)'"
-  control_field Maintainer | grep -Eq '^[^<]+ <[^@ ]+@[^> ]+>$' ||
+  grep -Eq '^[^<]+ <[^@ ]+@[^> ]+>$' <<<"$(control_field Maintainer)" ||
     fail "Maintainer '$(control_field Maintainer)' is not 'Name <address>'"
-  control_field Description | head -n 1 | grep -q 'worksheet' ||
+  grep -q 'worksheet' <<<"$(control_field Description | sed -n 1p)" ||
     fail "the Description's summary line does not say what the program makes"
   [ "$(control_field Description | wc -l)" -gt 1 ] || fail "the Description has no long text"
 }
@@ -137,38 +139,40 @@ dependency_names() {
   control_field Depends | tr ',' '\n' | sed -E 's/\(.*\)//; s/^ +//; s/ +$//' | grep -v '^$'
 }
 
-# The Debian package of each Qt library the packaged program is linked with, by the
-# library's soname: libQt6PrintSupport.so.6 comes from libqt6printsupport6.
-qt_library_packages() {
-  readelf -d "$1" | sed -nE 's/.*NEEDED.*\[libQt6([A-Za-z]+)\.so\.6\]/\1/p' |
-    tr '[:upper:]' '[:lower:]' | sed 's/.*/libqt6&6/'
+# The Debian package that holds each shared library the program is linked with
+# (libQt6Gui.so.6 comes from libqt6gui6, libm.so.6 from libc6).
+linked_library_packages() {
+  local multiarch soname owner
+  multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+  for soname in $(readelf -d "$1" | sed -nE 's/.*\(NEEDED\).*\[(.*)\]/\1/p'); do
+    # Only this architecture's copy: libc6-i386 also holds a libc.so.6.
+    owner=$(dpkg-query -S "*/$multiarch/$soname" 2>/dev/null | sed -n '1s/[:,].*//p')
+    [ -n "$owner" ] || fail "no installed Debian package holds $soname"
+    echo "$owner"
+  done
 }
 
+# Depends must name exactly the packages of the libraries the program is linked with and
+# the Qt platform plugins, which Qt loads at run time; it must name no package twice.
 check_depends() {
-  need_tools dpkg-deb readelf
-  local names name
+  need_tools dpkg-deb dpkg-query dpkg-architecture readelf
+  local names
   names=$(dependency_names)
   echo "Depends: $(control_field Depends)"
-  for name in $names; do
-    case "$name" in
-      qt6-qpa-plugins | libqt6*6 | libc6 | libgcc-s1 | libstdc++6) ;;
-      *) fail "unexpected dependency '$name'" ;;
-    esac
-  done
-  [ "$(echo "$names" | sort | uniq -d)" = "" ] || fail "a dependency is listed twice"
+  [ -z "$(sort <<<"$names" | uniq -d)" ] || fail "a dependency is listed twice"
   unpack_package
-  local required
-  required=$({
-    printf '%s\n' qt6-qpa-plugins libqt6core6 libqt6widgets6
-    qt_library_packages "$UNPACKED/usr/bin/$PKG_NAME"
+  local needed
+  needed=$({
+    echo qt6-qpa-plugins
+    linked_library_packages "$UNPACKED/usr/bin/$PKG_NAME"
   } | sort -u)
-  for name in $required; do
-    grep -qx "$name" <<<"$names" || fail "Depends lacks $name"
-  done
-  for name in $names; do
-    case "$name" in
-      libqt6*6) grep -qx "$name" <<<"$required" || fail "$name is listed but not linked" ;;
-    esac
+  if [ "$(sort <<<"$names")" != "$needed" ]; then
+    diff <(echo "$needed") <(sort <<<"$names") >&2 || true
+    fail "Depends differs from what the program needs (- needed, + listed)"
+  fi
+  local name
+  for name in libqt6core6 libqt6gui6 libqt6widgets6; do
+    grep -qx "$name" <<<"$names" || fail "Depends lacks the Qt library $name"
   done
 }
 
@@ -197,6 +201,21 @@ check_metadata() {
     fail "the copyright file does not state the program's licence"
 }
 
+# Prints the id of the program's visible main window once it shows; fails when the program
+# ends first or the window does not show in time.
+wait_for_main_window() {
+  local pid=$1 window deadline=$((SECONDS + kStartTimeoutSeconds))
+  while [ "$SECONDS" -lt "$deadline" ] && kill -0 "$pid" 2>/dev/null; do
+    window=$(xdotool search --onlyvisible --name '^Tallyworth$' 2>/dev/null | sed -n 1p || true)
+    if [ -n "$window" ]; then
+      echo "$window"
+      return 0
+    fi
+    sleep 0.2 # a polling interval, bounded by the deadline above
+  done
+  return 1
+}
+
 # Starts the unpacked program with its desktop entry's command on the X display of this
 # process and closes its main window; the program must then end by itself with status 0.
 start_in_display() {
@@ -219,11 +238,14 @@ start_in_display() {
   # shellcheck disable=SC2086 # the Exec command is split into words as a desktop would
   timeout --kill-after=5 "$kStartTimeoutSeconds" $command_line &
   pid=$!
-  if ! window=$(timeout "$kStartTimeoutSeconds" \
-    xdotool search --sync --onlyvisible --name '^Tallyworth$' | head -n 1) || [ -z "$window" ]; then
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" || true
-    fail "no visible window titled Tallyworth within $kStartTimeoutSeconds s"
+  if ! window=$(wait_for_main_window "$pid"); then
+    if kill -0 "$pid" 2>/dev/null; then
+      kill "$pid" 2>/dev/null || true
+      wait "$pid" || true
+      fail "no visible window titled Tallyworth within $kStartTimeoutSeconds s"
+    fi
+    wait "$pid" || status=$?
+    fail "the program ended with status $status before it showed its main window"
   fi
   echo "main window $window is shown; closing it"
   "$PKG_CLOSE_WINDOW" "$window"
