@@ -93,7 +93,8 @@ void ArrangeGrid(LayoutRun& run, WorksheetState& state) {
     for (int row = 0; row < state.gGridRows; ++row) {
         double x = 0.258;
         for (int column = 0; column < state.gGridColumns; ++column) {
-            const auto cell = static_cast<std::size_t>(state.gGridColumns * row + column);
+            const int cellIndex = state.gGridColumns * row + column;
+            const auto cell = static_cast<std::size_t>(cellIndex);
             PlaceGridCell(run, cell, x, y);
             x = x + 0.75;
         }
@@ -148,7 +149,8 @@ void ArrangeDivision(LayoutRun& run, WorksheetState& state) {
     for (int row = 0; row < state.gGridRows; ++row) {
         double x = 0;
         for (int column = 0; column < state.gGridColumns; ++column) {
-            const auto cell = static_cast<std::size_t>(state.gGridColumns * row + column);
+            const int cellIndex = state.gGridColumns * row + column;
+            const auto cell = static_cast<std::size_t>(cellIndex);
             PlaceDivisionCell(run, cell, upsideDownSeven, x, y);
             // After the last cell of a page the next row starts at the top again:
             // the second page covers the same area as the first.
