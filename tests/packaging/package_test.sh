@@ -216,6 +216,14 @@ wait_for_main_window() {
   return 1
 }
 
+# A desktop ties the running window to its menu entry and icon by the window's class.
+check_window_class() {
+  local window=$1 class=$2
+  [ -n "$class" ] || fail "the desktop entry has no StartupWMClass"
+  grep -qx "$window" <<<"$(xdotool search --onlyvisible --class "^$class\$" 2>/dev/null || true)" ||
+    fail "the main window's class is not the desktop entry's StartupWMClass $class"
+}
+
 # Starts the unpacked program with its desktop entry's command on the X display of this
 # process and closes its main window; the program must then end by itself with status 0.
 start_in_display() {
@@ -232,12 +240,14 @@ start_in_display() {
   export QT_QPA_PLATFORM=xcb
   XDG_RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/tallyworth-runtime.XXXXXX")
   export XDG_RUNTIME_DIR
-  trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
-  local pid window status=0
+  local window status=0
   # shellcheck disable=SC2086 # the Exec command is split into words as a desktop would
   timeout --kill-after=5 "$kStartTimeoutSeconds" $command_line &
-  pid=$!
+  PROGRAM_PID=$!
+  local pid=$PROGRAM_PID
+  # A failed check must not leave the program running.
+  trap 'kill "$PROGRAM_PID" 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
   if ! window=$(wait_for_main_window "$pid"); then
     if kill -0 "$pid" 2>/dev/null; then
       kill "$pid" 2>/dev/null || true
@@ -247,7 +257,9 @@ start_in_display() {
     wait "$pid" || status=$?
     fail "the program ended with status $status before it showed its main window"
   fi
-  echo "main window $window is shown; closing it"
+  echo "main window $window is shown"
+  check_window_class "$window" "$(desktop_key "$desktop" StartupWMClass)"
+  echo "closing it"
   "$PKG_CLOSE_WINDOW" "$window"
   wait "$pid" || status=$?
   if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then

@@ -32,8 +32,11 @@ foreach(check contents control depends metadata start)
   set_tests_properties(packaging.package_${check} PROPERTIES FIXTURES_REQUIRED tallyworth_package)
 endforeach()
 
-set_tests_properties(packaging.build_package packaging.remove_package
-                     packaging.package_contents packaging.package_control
-                     packaging.package_depends packaging.package_metadata packaging.package_start
-                     PROPERTIES ENVIRONMENT "${_packaging_environment}" LABELS packaging
-                     TIMEOUT 180)
+set(_package_tests
+    packaging.build_package packaging.remove_package packaging.package_contents
+    packaging.package_control packaging.package_depends packaging.package_metadata
+    packaging.package_start)
+set_tests_properties(${_package_tests} PROPERTIES ENVIRONMENT "${_packaging_environment}"
+                                                  TIMEOUT 180)
+set_tests_properties(packaging.desktop_entry_is_valid packaging.metainfo_is_valid
+                     ${_package_tests} PROPERTIES LABELS packaging)
