@@ -83,8 +83,12 @@ void PageWindow::ViewTest() {
     if (isMinimized()) {
         showNormal();
     }
-    show();
-    raise();
+    // A page window already open is brought to the front; a new one opens there anyway.
+    if (isVisible()) {
+        raise();
+    } else {
+        show();
+    }
     activateWindow();
 }
 
