@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include <cmath>
+
 namespace tallyworth {
 
 namespace {
@@ -13,6 +15,7 @@ namespace {
 // Border widths count pixels of a 96 dpi screen, so a line keeps its physical
 // thickness on a printer or in a PDF.
 constexpr double kBorderPixelsPerInch = 96.0;
+constexpr double kSnapTolerance = 1e-6;
 
 // A point is 1/72 inch at dotsPerInch. Qt turns point sizes into pixels with the
 // device's own resolution, which need not match the caller's scale (a widget at 96
@@ -41,6 +44,26 @@ void PaintLabel(QPainter& painter, const PageLabel& label, double dotsPerInch) {
         label.Caption);
 }
 
+// A stroke a whole number of pixels wide, lying across or along the pixel grid, is
+// moved by less than half a pixel so that it covers whole pixel rows: on screen the
+// answer lines and the dots then come out crisp instead of smeared over two rows.
+double SnappedCentre(double centre, double width) {
+    return std::round(centre - width / 2.0) + width / 2.0;
+}
+
+void SnapToPixelRows(QPointF& from, QPointF& to, double width) {
+    if (std::abs(width - std::round(width)) > kSnapTolerance || width < 1.0) {
+        return;
+    }
+    if (from.y() == to.y()) {
+        from.setY(SnappedCentre(from.y(), width));
+        to.setY(from.y());
+    } else if (from.x() == to.x()) {
+        from.setX(SnappedCentre(from.x(), width));
+        to.setX(from.x());
+    }
+}
+
 void PaintLine(QPainter& painter, const PageLine& line, double dotsPerInch) {
     if (!line.Visible) {
         return;
@@ -50,8 +73,10 @@ void PaintLine(QPainter& painter, const PageLine& line, double dotsPerInch) {
     // Round caps turn the short thick strokes of the division sign into dots.
     pen.setCapStyle(Qt::RoundCap);
     painter.setPen(pen);
-    painter.drawLine(QPointF(line.X1 * dotsPerInch, line.Y1 * dotsPerInch),
-                     QPointF(line.X2 * dotsPerInch, line.Y2 * dotsPerInch));
+    QPointF from(line.X1 * dotsPerInch, line.Y1 * dotsPerInch);
+    QPointF to(line.X2 * dotsPerInch, line.Y2 * dotsPerInch);
+    SnapToPixelRows(from, to, pen.widthF());
+    painter.drawLine(from, to);
 }
 
 template <typename Array>

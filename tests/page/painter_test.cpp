@@ -136,6 +136,29 @@ TEST(PainterTest, StrokeWidthIsPhysicalAtAnyResolution) {
     }
 }
 
+struct CrispCase {
+    float y;
+    std::int16_t width;
+};
+
+class CrispStrokeTest : public ::testing::TestWithParam<CrispCase> {};
+
+// On screen a stroke of whole pixels covers whole pixel rows in solid ink.
+TEST_P(CrispStrokeTest, CoversWholeRowsOnScreen) {
+    PageControls page;
+    page.Line1[0] = Line(1.0F, GetParam().y, 2.0F, GetParam().y, GetParam().width);
+    const QImage image = PaintedPage(page, 96);
+    const QRect ink = InkBounds(image, QRect(140, 0, 10, 300));
+    EXPECT_EQ(ink.height(), GetParam().width);
+    for (int y = ink.top(); y <= ink.bottom(); ++y) {
+        EXPECT_EQ(image.pixel(145, y), qRgb(0, 0, 0)) << y;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Widths, CrispStrokeTest,
+                         ::testing::Values(CrispCase{0.25F, 1}, CrispCase{0.598F, 2},
+                                           CrispCase{1.146F, 2}, CrispCase{0.33F, 3}));
+
 TEST(PainterTest, SlantedBracketStrokeRunsBetweenItsEnds) {
     PageControls page;
     page.DivisionLine[0] = Line(0.302F, 0.48F, 0.452F, 0.25F, 1);
