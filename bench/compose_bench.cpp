@@ -38,7 +38,7 @@ void Compose(benchmark::State& run, std::int16_t row, std::int16_t lowest, std::
     state.gNumberOfProblems = 100;
     ClockSeededRandomSource source;
     QuietHost host(allowNegative);
-    for (auto iteration : run) {
+    while (run.KeepRunning()) {
         ProblemSet set = ComposeProblems(state, source, host);
         benchmark::DoNotOptimize(set);
     }

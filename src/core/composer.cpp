@@ -77,12 +77,11 @@ PairRules RulesFor(const QString& sign, const WorksheetState& state, const Compo
     return rules;
 }
 
-void SetNumberTexts(ProblemEntry& entry, const WorksheetState& state, std::size_t index) {
+void SetNumberTexts(ProblemEntry& entry, const WorksheetState& state, int cell) {
     if (state.gShowCellNumbers) {
         // The labels show their own numbers, counted from 1.
-        const auto label = static_cast<qulonglong>(2 * index);
-        entry.FirstNumberText = QString::number(label + 1);
-        entry.SecondNumberText = QString::number(label + 2);
+        entry.FirstNumberText = QString::number(2 * cell + 1);
+        entry.SecondNumberText = QString::number(2 * cell + 2);
         return;
     }
     entry.FirstNumberText = QString::number(entry.First);
@@ -148,7 +147,7 @@ ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, Composer
         entry.Operator = state.gCurrentOperator;
         entry.First = pair.first;
         entry.Second = pair.second;
-        SetNumberTexts(entry, state, set.problems.size() - 1);
+        SetNumberTexts(entry, state, number - 1);
         entry.SolutionText =
             SolutionText(entry.Operator, entry.First, entry.Second, state.gDivideSign);
     }

@@ -118,6 +118,7 @@ TEST(ClockSeededRandomSource, EveryReseedStartsANewSequence) {
     for (int reseed = 0; reseed < 5; ++reseed) {
         source.Reseed();  // several reseeds may fall into the same clock tick
         std::vector<float> start;
+        start.reserve(4);
         for (int draw = 0; draw < 4; ++draw) {
             start.push_back(source.NextFraction());
         }
