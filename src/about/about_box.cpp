@@ -15,8 +15,7 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 constexpr const char* kContactAddress = "tallyworth.author@example.org";
 constexpr const char* kDedication =
-    "Dedicated to the pupils and teachers of Hazelbrook Primary School in Millbridge, "
-    "who tried every worksheet first.";
+    "Dedicated to the pupils and teachers of Hazelbrook Primary School in Millbridge.";
 
 QRect Twips(int left, int top, int width, int height) {
     return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
@@ -25,7 +24,10 @@ QRect Twips(int left, int top, int width, int height) {
 
 // The box's design font, or the system's sans-serif face where it is not installed.
 QFont DesignFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(9.75);
     return font;
@@ -55,37 +57,37 @@ QWidget* AddLine(QWidget* parent, int index, const QRect& place, const QColor& c
 void DrawSheet(QPainter& painter) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(70, 110, 170, 90));
-    painter.drawRoundedRect(QRectF(17, 6, 56, 48), 3, 3);
+    painter.drawRoundedRect(QRectF(5, 6, 46, 48), 3, 3);
     painter.setBrush(QColor(255, 253, 240));
     painter.setPen(QPen(QColor(70, 110, 170), 1.2));
-    painter.drawRoundedRect(QRectF(14, 3, 56, 48), 3, 3);
+    painter.drawRoundedRect(QRectF(2, 3, 46, 48), 3, 3);
     painter.setPen(QPen(QColor(180, 205, 235), 1));
     for (int y = 14; y <= 44; y += 10) {
-        painter.drawLine(QPointF(18, y), QPointF(66, y));
+        painter.drawLine(QPointF(6, y), QPointF(44, y));
     }
 }
 
 void DrawSum(QPainter& painter) {
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(17);
+    font.setPixelSize(15);
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(QColor(220, 70, 60));
-    painter.drawText(QRectF(14, 10, 56, 22), Qt::AlignCenter, QStringLiteral("1+2"));
+    painter.drawText(QRectF(2, 10, 46, 22), Qt::AlignCenter, QStringLiteral("1+2"));
     painter.setPen(QPen(QColor(40, 140, 80), 2));
-    painter.drawLine(QPointF(24, 34), QPointF(60, 34));
+    painter.drawLine(QPointF(10, 34), QPointF(40, 34));
     painter.setPen(QColor(40, 140, 80));
-    painter.drawText(QRectF(14, 32, 56, 18), Qt::AlignCenter, QStringLiteral("3"));
+    painter.drawText(QRectF(2, 32, 46, 18), Qt::AlignCenter, QStringLiteral("3"));
 }
 
 void DrawPencil(QPainter& painter) {
     painter.save();
-    painter.translate(74, 40);
+    painter.translate(46, 50);
     painter.rotate(-55);
     painter.setPen(QPen(QColor(90, 60, 20), 1));
     painter.setBrush(QColor(250, 200, 40));
-    painter.drawRect(QRectF(0, -3, 26, 6));
+    painter.drawRect(QRectF(0, -3, 20, 6));
     painter.setBrush(QColor(240, 205, 160));
     QPainterPath tip;
     tip.moveTo(0, -3);
@@ -94,7 +96,7 @@ void DrawPencil(QPainter& painter) {
     tip.closeSubpath();
     painter.drawPath(tip);
     painter.setBrush(QColor(230, 120, 140));
-    painter.drawRect(QRectF(26, -3, 4, 6));
+    painter.drawRect(QRectF(20, -3, 4, 6));
     painter.restore();
 }
 
@@ -107,6 +109,7 @@ QString VersionText(const QString& major, const QString& minor, const QString& r
         .arg(revision.toInt());
 }
 
+// The picture keeps to the left of its 88 x 56 box: the title stands over its right part.
 QPixmap DrawLogo() {
     QPixmap logo(88, 56);
     logo.fill(Qt::transparent);

@@ -218,7 +218,9 @@ void MainWindow::StartUp() {
 }
 
 void MainWindow::AppendOperation(const QString& symbol) {
-    lbOperation_->addItem(symbol);
+    auto* item = new QListWidgetItem(symbol, lbOperation_);
+    // All five entries show without scrolling, as in the design.
+    item->setSizeHint(QSize(0, kOperationRowHeight));
 }
 
 void MainWindow::SetProgressRange(int minimum, int maximum) {

@@ -117,6 +117,7 @@ TEST_F(MainWindowTest, StartsWithTheDefaultSettings) {
         EXPECT_EQ(list->item(row)->text(), symbols[row]);
     }
     EXPECT_EQ(list->currentItem()->text(), QStringLiteral("+"));
+    EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(4))));
     EXPECT_TRUE(Control<QRadioButton>("optLineAndDots")->isChecked());
     EXPECT_FALSE(Control<QRadioButton>("optUpsidedownSeven")->isChecked());
     EXPECT_EQ(Control<QRadioButton>("optLineAndDots")->text(), QString(QChar(0x00F7)));
