@@ -121,10 +121,15 @@ QString SystemServerBin() {
     return {};
 }
 
+bool SocketPathFits(const QString& socketPath) {
+    return static_cast<std::size_t>(QFile::encodeName(socketPath).size()) <
+           sizeof(sockaddr_un::sun_path);
+}
+
 bool SocketAnswers(const QString& socketPath) {
     const QByteArray path = QFile::encodeName(socketPath);
     sockaddr_un address{};
-    if (static_cast<std::size_t>(path.size()) >= sizeof(address.sun_path)) {
+    if (!SocketPathFits(socketPath)) {
         return false;
     }
     address.sun_family = AF_UNIX;
@@ -258,11 +263,15 @@ QString PrivateScheduler::Start() {
     if (!root_.isValid()) {
         return QStringLiteral("cannot create a temporary directory: %1").arg(root_.errorString());
     }
+    if (!SocketPathFits(SocketPath())) {
+        return QStringLiteral("the socket path %1 is too long; use a shorter TMPDIR")
+            .arg(SocketPath());
+    }
     const QString cupsd = FindProgram(QStringLiteral("cupsd"));
     if (cupsd.isEmpty()) {
         return QStringLiteral("cupsd is not installed (Debian package cups-daemon)");
     }
-    if (const QString problem = WriteConfiguration(); !problem.isEmpty()) {
+    if (QString problem = WriteConfiguration(); !problem.isEmpty()) {
         return problem;
     }
     daemon_ = std::make_unique<QProcess>();
@@ -275,7 +284,7 @@ QString PrivateScheduler::Start() {
     if (!daemon_->waitForStarted()) {
         return QStringLiteral("cupsd did not start: %1").arg(daemon_->errorString());
     }
-    if (const QString problem = WaitUntilAnswering(); !problem.isEmpty()) {
+    if (QString problem = WaitUntilAnswering(); !problem.isEmpty()) {
         Stop();
         return problem;
     }
