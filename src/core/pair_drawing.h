@@ -34,14 +34,16 @@ struct DrawnPair {
 // redraw loop, but the work per pair is bounded.
 class PairDrawer {
   public:
-    // Plain draws tried before the remaining chance is worked out pair by pair.
-    static constexpr int kPlainDrawBudget = 64;
-
     // Expects 1 <= lowest <= highest.
     PairDrawer(std::int16_t lowest, std::int16_t highest);
 
-    DrawnPair Draw(RandomSource& source, const PairRules& rules,
-                   int plainDrawBudget = kPlainDrawBudget) const;
+    // Tries plain draws first, as many as working out the odds of every pair would cost.
+    DrawnPair Draw(RandomSource& source, const PairRules& rules) const;
+    // The same with a given number of plain draws before the odds are worked out.
+    DrawnPair Draw(RandomSource& source, const PairRules& rules, int plainDrawBudget) const;
+
+    // Plain draws Draw tries before working out the odds pair by pair.
+    [[nodiscard]] int PlainDrawBudget() const { return plainDrawBudget_; }
 
     // Relative chance of RandomInRange(lowest, highest) giving value, in units of
     // 1 / (2 * highest); 0 outside the range.
@@ -63,6 +65,7 @@ class PairDrawer {
 
     std::int16_t lowest_;
     std::int16_t highest_;
+    int plainDrawBudget_;
     std::vector<std::int64_t> weights_;  // index value - lowest_
 };
 
