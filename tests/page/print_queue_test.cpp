@@ -17,7 +17,7 @@ constexpr double kTolerance = 0.02;  // inches
 
 class PrintQueueTest : public SchedulerTest {
   protected:
-    PrintQueueTest() : SchedulerTest(QueueSetup::PdfWriter) {}
+    explicit PrintQueueTest(QueueSetup setup = QueueSetup::PdfWriter) : SchedulerTest(setup) {}
 
     // Prints the page and returns the one sheet the queue received.
     PdfPage PrintOneSheet(const PageControls& page) {
@@ -50,6 +50,22 @@ TEST_F(PrintQueueTest, PrintsTheGridOnOneLetterSheetAtThePrintableOrigin) {
     EXPECT_NEAR(printed.heightInches, 11.0, 0.01);
     ExpectPrintedInPlace(sheet.page, printed);
     EXPECT_EQ(printed.words.size(), 300U);  // two numbers and an operator per problem
+}
+
+class PrintOnA4Test : public PrintQueueTest {
+  protected:
+    PrintOnA4Test() : PrintQueueTest(QueueSetup::PdfWriterA4) {}
+};
+
+// The sheet is the printer's own paper; the page keeps its size and its corner stays
+// on the printable origin.
+TEST_F(PrintOnA4Test, PrintsOnThePrintersOwnPaper) {
+    Worksheet sheet(kAddition, 100);
+    const PdfPage printed = PrintOneSheet(sheet.page);
+    EXPECT_NEAR(printed.widthInches, 210.0 / 25.4, 0.01);
+    EXPECT_NEAR(printed.heightInches, 297.0 / 25.4, 0.01);
+    ExpectPrintedInPlace(sheet.page, printed);
+    EXPECT_EQ(printed.words.size(), 300U);
 }
 
 struct ShownPageCase {

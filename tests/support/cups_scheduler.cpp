@@ -27,8 +27,8 @@ constexpr int kJobSeconds = 60;
 constexpr int kStopMilliseconds = 15000;
 constexpr int kPollMilliseconds = 25;
 
-// A US Letter printer with quarter-inch margins that takes PDF as it is: the empty
-// filter ("-") hands the document to the backend untouched.
+// A US Letter printer (A4 once its defaults are swapped) with quarter-inch margins that takes PDF
+// as it is: the empty filter ("-") hands the document to the backend untouched.
 constexpr const char* kPpd = R"ppd(*PPD-Adobe: "4.3"
 *FormatVersion: "4.3"
 *FileVersion: "1.0"
@@ -180,6 +180,17 @@ QString PrivateScheduler::SocketPath() const {
     return Path(QStringLiteral("cups.sock"));
 }
 
+QString PrivateScheduler::Ppd() const {
+    QString ppd = QString::fromLatin1(kPpd);
+    if (setup_ == QueueSetup::PdfWriterA4) {
+        for (const char* option : {"PageSize", "PageRegion", "ImageableArea", "PaperDimension"}) {
+            const QString line = QStringLiteral("*Default%1: ").arg(QLatin1String(option));
+            ppd.replace(line + QStringLiteral("Letter"), line + QStringLiteral("A4"));
+        }
+    }
+    return ppd;
+}
+
 QString PrivateScheduler::WriteConfiguration() const {
     const QString serverBin = SystemServerBin();
     if (serverBin.isEmpty()) {
@@ -253,8 +264,7 @@ QString PrivateScheduler::WriteConfiguration() const {
                                                   : QStringLiteral("Idle"),
                     setup_ == QueueSetup::Rejecting ? QStringLiteral("No") : QStringLiteral("Yes"));
         written = written && WriteTextFile(Path(QStringLiteral("etc/printers.conf")), printers) &&
-                  WriteTextFile(Path(QStringLiteral("etc/ppd/%1.ppd").arg(QueueName())),
-                                QString::fromLatin1(kPpd));
+                  WriteTextFile(Path(QStringLiteral("etc/ppd/%1.ppd").arg(QueueName())), Ppd());
     }
     return written ? QString() : QStringLiteral("cannot write the scheduler's configuration");
 }

@@ -11,10 +11,11 @@ namespace tallyworth::cups_test {
 
 // How the private scheduler's only queue starts out.
 enum class QueueSetup {
-    PdfWriter,  // a default queue that files every job as a PDF
-    NoPrinter,  // no queue at all, hence no default printer
-    Rejecting,  // the default queue refuses new jobs
-    Stopped,    // the default queue is stopped
+    PdfWriter,    // a default queue that files every job as a PDF, on US Letter
+    PdfWriterA4,  // the same on A4 paper
+    NoPrinter,    // no queue at all, hence no default printer
+    Rejecting,    // the default queue refuses new jobs
+    Stopped,      // the default queue is stopped
 };
 
 // A print scheduler of the tests' own: its configuration, spool, cache, state and logs
@@ -33,7 +34,7 @@ class PrivateScheduler {
     void Stop();
 
     [[nodiscard]] static QString QueueName() { return QStringLiteral("worksheets"); }
-    // The queue's sheet: US Letter with 0.25 in unprintable margins on every side.
+    // The queue's sheet: US Letter (or A4) with 0.25 in unprintable margins on every side.
     static constexpr double kMarginInches = 0.25;
     [[nodiscard]] QString SocketPath() const;
 
@@ -50,7 +51,8 @@ class PrivateScheduler {
     [[nodiscard]] QString ErrorLog() const;
 
   private:
-    QString WriteConfiguration() const;
+    [[nodiscard]] QString Ppd() const;
+    [[nodiscard]] QString WriteConfiguration() const;
     QString WaitUntilAnswering();
     void PointClientsHere() const;
     [[nodiscard]] QString Path(const QString& relative) const;
