@@ -93,6 +93,16 @@ void SetNumberTexts(ProblemEntry& entry, const WorksheetState& state, int cell) 
     }
 }
 
+ProblemEntry MakeEntry(const WorksheetState& state, const DrawnPair& pair, int cell) {
+    ProblemEntry entry;
+    entry.Operator = state.gCurrentOperator;
+    entry.First = pair.first;
+    entry.Second = pair.second;
+    SetNumberTexts(entry, state, cell);
+    entry.SolutionText = SolutionText(entry.Operator, entry.First, entry.Second, state.gDivideSign);
+    return entry;
+}
+
 }  // namespace
 
 std::int16_t RandomInRange(RandomSource& source, std::int16_t lowest, std::int16_t highest) {
@@ -142,14 +152,7 @@ ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, Composer
         const DrawnPair pair = drawer.Draw(source, rules);
         previousFirst = pair.first;
         previousSecond = pair.second;
-
-        ProblemEntry& entry = set.problems.emplace_back();
-        entry.Operator = state.gCurrentOperator;
-        entry.First = pair.first;
-        entry.Second = pair.second;
-        SetNumberTexts(entry, state, number - 1);
-        entry.SolutionText =
-            SolutionText(entry.Operator, entry.First, entry.Second, state.gDivideSign);
+        set.problems.push_back(MakeEntry(state, pair, number - 1));
     }
     return set;
 }
