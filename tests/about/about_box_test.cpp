@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
@@ -19,6 +21,12 @@ struct VersionCase {
     const char* revision;
     const char* text;
 };
+
+// Readable test names.
+void PrintTo(const VersionCase& c, std::ostream* out) {
+    std::ostream& os = *out;
+    os << c.major << "." << c.minor << "." << c.revision;
+}
 
 class VersionTextTest : public ::testing::TestWithParam<VersionCase> {};
 
@@ -105,6 +113,12 @@ struct ClosingKey {
     const char* name;
     Qt::Key key;
 };
+
+// Readable test names.
+void PrintTo(const ClosingKey& c, std::ostream* out) {
+    std::ostream& os = *out;
+    os << c.name;
+}
 
 class AboutBoxClosingTest : public AboutBoxTest,
                             public ::testing::WithParamInterface<ClosingKey> {};

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -176,6 +178,12 @@ struct SelectionCase {
     bool frameShown;
 };
 
+// Readable test names.
+void PrintTo(const SelectionCase& c, std::ostream* out) {
+    std::ostream& os = *out;
+    os << "row " << c.row;
+}
+
 class OperationSelectionTest : public MainWindowTest,
                                public ::testing::WithParamInterface<SelectionCase> {};
 
@@ -299,6 +307,12 @@ struct CellModeCase {
     bool cellNumbers;
 };
 
+// Readable test names.
+void PrintTo(const CellModeCase& c, std::ostream* out) {
+    std::ostream& os = *out;
+    os << c.lowest << " to " << c.highest;
+}
+
 class CellModeTest : public MainWindowTest, public ::testing::WithParamInterface<CellModeCase> {};
 
 TEST_P(CellModeTest, SixtyOneToSixtyTwoNumbersTheCells) {
@@ -319,6 +333,12 @@ struct SecondPageCase {
     const char* count;
     bool allowed;
 };
+
+// Readable test names.
+void PrintTo(const SecondPageCase& c, std::ostream* out) {
+    std::ostream& os = *out;
+    os << c.count << " problems";
+}
 
 class SecondPageTest : public MainWindowTest,
                        public ::testing::WithParamInterface<SecondPageCase> {};
@@ -420,6 +440,12 @@ struct EndingCase {
     const char* name;
     bool byMenu;
 };
+
+// Readable test names.
+void PrintTo(const EndingCase& c, std::ostream* out) {
+    std::ostream& os = *out;
+    os << c.name;
+}
 
 class ProgramEndTest : public MainWindowTest, public ::testing::WithParamInterface<EndingCase> {};
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QStringList>
 
 #include <random>
@@ -16,6 +18,12 @@ struct CellNumbersCase {
     const char* highest;
     bool asks;
 };
+
+// Readable test names.
+void PrintTo(const CellNumbersCase& c, std::ostream* out) {
+    std::ostream& os = *out;
+    os << "'" << c.lowest << "' to '" << c.highest << "'";
+}
 
 class CellNumbersTest : public ::testing::TestWithParam<CellNumbersCase> {};
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QAction>
 #include <QImage>
 #include <QMenu>
@@ -76,6 +78,12 @@ struct MenuItemCase {
     const char* item;
     const char* itemCaption;
 };
+
+// Readable test names.
+void PrintTo(const MenuItemCase& c, std::ostream* out) {
+    std::ostream& os = *out;
+    os << c.item;
+}
 
 class PageWindowMenuTest : public PageWindowTest,
                            public ::testing::WithParamInterface<MenuItemCase> {};
@@ -161,6 +169,12 @@ struct PageTwoCase {
     std::int16_t count;
     bool allowed;
 };
+
+// Readable test names.
+void PrintTo(const PageTwoCase& c, std::ostream* out) {
+    std::ostream& os = *out;
+    os << "row " << c.operationRow << " count " << c.count;
+}
 
 class PageTwoTest : public PageWindowTest, public ::testing::WithParamInterface<PageTwoCase> {};
 

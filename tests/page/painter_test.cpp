@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QImage>
 #include <QPainter>
 
@@ -93,6 +95,12 @@ struct HorizontalStroke {
     PageLine line;
 };
 
+// Readable test names.
+void PrintTo(const HorizontalStroke& c, std::ostream* out) {
+    std::ostream& os = *out;
+    os << c.name;
+}
+
 class HorizontalStrokeTest : public ::testing::TestWithParam<std::tuple<HorizontalStroke, double>> {
 };
 
@@ -140,6 +148,12 @@ struct CrispCase {
     float y;
     std::int16_t width;
 };
+
+// Readable test names.
+void PrintTo(const CrispCase& c, std::ostream* out) {
+    std::ostream& os = *out;
+    os << "y " << c.y << " width " << c.width;
+}
 
 class CrispStrokeTest : public ::testing::TestWithParam<CrispCase> {};
 
@@ -219,6 +233,12 @@ struct AlignmentCase {
     LabelAlignment alignment;
     bool inkInLeftHalf;
 };
+
+// Readable test names.
+void PrintTo(const AlignmentCase& c, std::ostream* out) {
+    std::ostream& os = *out;
+    os << (c.alignment == LabelAlignment::Left ? "left" : "right");
+}
 
 class LabelAlignmentTest : public ::testing::TestWithParam<AlignmentCase> {};
 
