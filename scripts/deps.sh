@@ -5,9 +5,9 @@ tallyworth_packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core xvfb xauth
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
-  desktop-file-utils appstream dpkg-dev file
+  fonts-dejavu-core fonts-liberation2 xvfb xauth
+  cups cups-client cups-bsd libcups2-dev poppler-utils
+  desktop-file-utils appstream dpkg-dev file xdotool python3
 )
 
 tallyworth_install_missing() {
