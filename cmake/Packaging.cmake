@@ -23,7 +23,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${TALLYWORTH_EXECUTABLE})
 set(CPACK_PACKAGE_VERSION ${TALLYWORTH_DISPLAY_VERSION})
 set(CPACK_PACKAGE_VENDOR "${TALLYWORTH_DEVELOPER}")
-set(CPACK_PACKAGE_CONTACT "${TALLYWORTH_DEVELOPER} <developers@tallyworth.org>")
+set(CPACK_PACKAGE_CONTACT "${TALLYWORTH_DEVELOPER} <developers@tallyworth.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "arithmetic-fact practice worksheet maker")
 set(CPACK_PACKAGE_DESCRIPTION
     "Tallyworth makes practice sheets of simple sums, differences, products and quotients.
