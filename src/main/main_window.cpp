@@ -1,6 +1,7 @@
 #include "main/main_window.h"
 
 #include "about/about_box.h"
+#include "page/named_menus.h"
 #include "page/page_style.h"
 #include "page/page_window.h"
 
@@ -68,19 +69,6 @@ QCheckBox* AddCheckBox(QWidget* parent, const char* name, const QString& caption
     auto* box = Place(new QCheckBox(caption, parent), name, place, 9.75);
     box->setLayoutDirection(Qt::RightToLeft);
     return box;
-}
-
-QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
-QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption) {
-    QMenu* menu = bar->addMenu(caption);
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name));
-    return menu;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "page/page_window.h"
 
+#include "page/named_menus.h"
 #include "page/page_layout.h"
 #include "page/page_view.h"
 
@@ -15,19 +16,6 @@ namespace {
 
 constexpr const char* kProgramTitle = "Tallyworth";
 constexpr int kLastSinglePageDivision = 50;
-
-QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
-QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption) {
-    QMenu* menu = bar->addMenu(caption);
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name));
-    return menu;
-}
 
 }  // namespace
 
