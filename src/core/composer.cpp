@@ -3,8 +3,10 @@
 #include "core/pair_drawing.h"
 #include "core/rounding.h"
 
+#include <QStringView>
+
 #include <algorithm>
-#include <cmath>
+#include <array>
 #include <cstddef>
 #include <utility>
 
@@ -19,17 +21,41 @@ constexpr int kMixRows = 5;  // "Mix" draws among rows 1 to 4: floor(u * 5), nev
 constexpr int kMixRedraws = 64;
 constexpr int kQuotientDigits = 15;
 
-const QString& Plus() {
-    static const QString sign(QStringLiteral("+"));
-    return sign;
+enum class Sign { Plus, Minus, Times, Divide, Other };
+
+// The operator is told once per problem, then every step works with the result.
+Sign SignOf(const QString& text, const QString& divideSign) {
+    if (text.size() == 1) {
+        switch (text.front().unicode()) {
+            case u'+':
+                return Sign::Plus;
+            case u'-':
+                return Sign::Minus;
+            case u'*':
+                return Sign::Times;
+            default:
+                break;
+        }
+    }
+    return text == divideSign ? Sign::Divide : Sign::Other;
 }
-const QString& Minus() {
-    static const QString sign(QStringLiteral("-"));
-    return sign;
-}
-const QString& Times() {
-    static const QString sign(QStringLiteral("*"));
-    return sign;
+
+// Plain decimal digits with a leading minus sign, built in place so that the caption
+// is the only allocation.
+QString IntegerText(int value) {
+    constexpr int kMostChars = 11;  // "-2147483648"
+    std::array<char16_t, kMostChars> chars{};
+    auto magnitude = static_cast<unsigned>(value < 0 ? -static_cast<long long>(value) : value);
+    std::size_t start = chars.size();
+    do {
+        chars[--start] = static_cast<char16_t>(u'0' + magnitude % 10U);
+        magnitude /= 10U;
+    } while (magnitude != 0U);
+    if (value < 0) {
+        chars[--start] = u'-';
+    }
+    return QStringView(chars.data() + start, static_cast<qsizetype>(chars.size() - start))
+        .toString();
 }
 
 // The settings the composer relies on having been validated; anything else composes
@@ -46,66 +72,83 @@ bool ComposableSettings(const WorksheetState& state) {
 // accepts pairs that do not divide; their quotient gets up to 15 significant digits,
 // the precision a double reliably carries, in the program's fixed "." notation.
 QString QuotientText(int dividend, int divisor) {
-    const double quotient = static_cast<double>(dividend) / static_cast<double>(divisor);
-    if (std::isfinite(quotient) && quotient == std::trunc(quotient)) {
-        return QString::number(static_cast<qlonglong>(quotient));
+    if (divisor != 0 && dividend % divisor == 0) {
+        return IntegerText(dividend / divisor);
     }
+    const double quotient = static_cast<double>(dividend) / static_cast<double>(divisor);
     return QString::number(quotient, 'g', kQuotientDigits);
 }
 
-QString SolutionText(const QString& sign, int first, int second, const QString& divideSign) {
-    if (sign == Plus()) {
-        return QString::number(first + second);
-    }
-    if (sign == Minus()) {
-        return QString::number(first - second);
-    }
-    if (sign == Times()) {
-        return QString::number(first * second);
-    }
-    if (sign == divideSign) {
-        return QuotientText(first, second);
+QString SolutionText(Sign sign, int first, int second) {
+    switch (sign) {
+        case Sign::Plus:
+            return IntegerText(first + second);
+        case Sign::Minus:
+            return IntegerText(first - second);
+        case Sign::Times:
+            return IntegerText(first * second);
+        case Sign::Divide:
+            return QuotientText(first, second);
+        case Sign::Other:
+            break;
     }
     return {};
 }
 
-PairRules RulesFor(const QString& sign, const WorksheetState& state, const ComposerHost& host) {
+PairRules RulesFor(Sign sign, const WorksheetState& state, const ComposerHost& host) {
     PairRules rules;
-    rules.putLargerFirst = sign == Minus() && !host.AllowsNegativeResults();
-    rules.needWholeQuotient = sign == state.gDivideSign;
+    rules.putLargerFirst = sign == Sign::Minus && !host.AllowsNegativeResults();
+    rules.needWholeQuotient = sign == Sign::Divide;
     rules.acceptEveryDraw = state.gShowCellNumbers;
     return rules;
 }
 
-void SetNumberTexts(ProblemEntry& entry, const WorksheetState& state, int cell) {
-    if (state.gShowCellNumbers) {
+// What stays the same for every problem of one composition.
+struct Composition {
+    bool cellNumbering = false;
+    // The line-and-dots layout places the second label first, so the dividend goes there.
+    bool exchangeTexts = false;
+};
+
+Composition CompositionOf(const WorksheetState& state) {
+    const bool lineAndDots =
+        state.gDivisionSymbol.size() == 1 && state.gDivisionSymbol.front() == kLineAndDotsMarker;
+    return {state.gShowCellNumbers, state.IsDivisionWorksheet() && lineAndDots};
+}
+
+void SetNumberTexts(ProblemEntry& entry, const Composition& composition, int cell) {
+    if (composition.cellNumbering) {
         // The labels show their own numbers, counted from 1.
-        entry.FirstNumberText = QString::number(2 * cell + 1);
-        entry.SecondNumberText = QString::number(2 * cell + 2);
+        entry.FirstNumberText = IntegerText(2 * cell + 1);
+        entry.SecondNumberText = IntegerText(2 * cell + 2);
         return;
     }
-    entry.FirstNumberText = QString::number(entry.First);
-    entry.SecondNumberText = QString::number(entry.Second);
-    // The line-and-dots layout places the second label first, so the dividend goes there.
-    const bool lineAndDots = state.gDivisionSymbol == QString(QChar(kLineAndDotsMarker));
-    if (state.IsDivisionWorksheet() && lineAndDots) {
+    entry.FirstNumberText = IntegerText(entry.First);
+    entry.SecondNumberText = IntegerText(entry.Second);
+    if (composition.exchangeTexts) {
         std::swap(entry.FirstNumberText, entry.SecondNumberText);
     }
 }
 
-ProblemEntry MakeEntry(const WorksheetState& state, const DrawnPair& pair, int cell) {
-    ProblemEntry entry;
-    entry.Operator = state.gCurrentOperator;
+void FillEntry(ProblemEntry& entry, const QString& sign, Sign kind, const DrawnPair& pair,
+               const Composition& composition, int cell) {
+    entry.Operator = sign;
     entry.First = pair.first;
     entry.Second = pair.second;
-    SetNumberTexts(entry, state, cell);
-    entry.SolutionText = SolutionText(entry.Operator, entry.First, entry.Second, state.gDivideSign);
-    return entry;
+    SetNumberTexts(entry, composition, cell);
+    entry.SolutionText = SolutionText(kind, entry.First, entry.Second);
+}
+
+// Divisions are drawn from a prepared list of dividing pairs; worth preparing only when
+// the worksheet can divide.
+bool MayDivide(const WorksheetState& state) {
+    return state.ChosenOperation().IsMix || state.IsDivisionWorksheet();
 }
 
 }  // namespace
 
 std::int16_t RandomInRange(RandomSource& source, std::int16_t lowest, std::int16_t highest) {
+    // The product of a float and a 16-bit number is exact in double precision.
     const double product = static_cast<double>(source.NextFraction()) * highest;
     const double rounded = RoundHalfToEven(product);
     if (!(rounded >= lowest)) {
@@ -117,15 +160,14 @@ std::int16_t RandomInRange(RandomSource& source, std::int16_t lowest, std::int16
 
 QString RandomMixOperator(RandomSource& source, const WorksheetState& state) {
     for (int attempt = 0; attempt < kMixRedraws; ++attempt) {
-        const auto row =
-            static_cast<int>(std::floor(static_cast<double>(source.NextFraction()) * kMixRows));
+        // Truncation is the whole part here: u * 5 is never negative.
+        const auto row = static_cast<int>(static_cast<double>(source.NextFraction()) * kMixRows);
         if (row >= 1 && row < kMixRows) {
             return state.gOperations[static_cast<std::size_t>(row)].Symbol;
         }
     }
     const auto row =
-        1 +
-        static_cast<int>(std::floor(static_cast<double>(source.NextFraction()) * (kMixRows - 1)));
+        1 + static_cast<int>(static_cast<double>(source.NextFraction()) * (kMixRows - 1));
     return state.gOperations[static_cast<std::size_t>(std::min(row, kMixRows - 1))].Symbol;
 }
 
@@ -139,20 +181,23 @@ ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, Composer
     host.SetProgressRange(1, count);
     source.Reseed();
     const OperationEntry& chosen = state.ChosenOperation();
-    const PairDrawer drawer(state.gLowestNumber, state.gHighestNumber);
+    const Composition composition = CompositionOf(state);
+    const PairDrawer drawer(state.gLowestNumber, state.gHighestNumber, MayDivide(state));
     int previousFirst = -1;
     int previousSecond = -1;
-    set.problems.reserve(static_cast<std::size_t>(count));
+    set.problems.resize(static_cast<std::size_t>(count));
     for (int number = 1; number <= count; ++number) {
         state.gCurrentOperator = chosen.IsMix ? RandomMixOperator(source, state) : chosen.Symbol;
         host.SetProgressValue(number);
-        PairRules rules = RulesFor(state.gCurrentOperator, state, host);
+        const Sign sign = SignOf(state.gCurrentOperator, state.gDivideSign);
+        PairRules rules = RulesFor(sign, state, host);
         rules.previousFirst = previousFirst;
         rules.previousSecond = previousSecond;
         const DrawnPair pair = drawer.Draw(source, rules);
         previousFirst = pair.first;
         previousSecond = pair.second;
-        set.problems.push_back(MakeEntry(state, pair, number - 1));
+        FillEntry(set.problems[static_cast<std::size_t>(number - 1)], state.gCurrentOperator, sign,
+                  pair, composition, number - 1);
     }
     return set;
 }

@@ -3,7 +3,7 @@
 #include "core/composer.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cstddef>
 #include <utility>
 
 namespace tallyworth {
@@ -28,6 +28,21 @@ int BudgetForValues(int values) {
     return std::clamp(values * values / 4, kFewestDraws, kMostDraws);
 }
 
+// A draw from the quotient list costs about as much as summing a dozen of its weights.
+int BudgetForQuotients(std::size_t pairs) {
+    constexpr int kFewestDraws = 4;
+    constexpr int kMostDraws = 64;
+    constexpr std::size_t kPairsPerDraw = 12;
+    return std::clamp(static_cast<int>(pairs / kPairsPerDraw), kFewestDraws, kMostDraws);
+}
+
+// A unit of weight in 0..total - 1, each equally likely to within 2^-48.
+std::int64_t WeightUnit(RandomSource& source, std::int64_t total) {
+    const auto scaled =
+        static_cast<std::int64_t>(WideFraction(source) * static_cast<double>(total));
+    return std::clamp<std::int64_t>(scaled, 0, std::max<std::int64_t>(total - 1, 0));
+}
+
 }  // namespace
 
 bool PassesRules(int first, int second, const PairRules& rules) {
@@ -43,7 +58,7 @@ bool PassesRules(int first, int second, const PairRules& rules) {
     return !rules.repeatRule || (first != rules.previousFirst && second != rules.previousSecond);
 }
 
-PairDrawer::PairDrawer(std::int16_t lowest, std::int16_t highest)
+PairDrawer::PairDrawer(std::int16_t lowest, std::int16_t highest, bool listQuotients)
     : lowest_(lowest),
       highest_(highest),
       plainDrawBudget_(BudgetForValues(highest - lowest + 1)),
@@ -56,6 +71,22 @@ PairDrawer::PairDrawer(std::int16_t lowest, std::int16_t highest)
         const bool halfStep = rounded == 0 || rounded == highest_;
         weights_[static_cast<std::size_t>(value - lowest_)] += halfStep ? 1 : 2;
     }
+    if (!listQuotients || lowest_ < 1) {
+        return;
+    }
+    // Divisors first, then their multiples: a few hundred pairs even for 1..99, where
+    // only about one plain draw in twenty divides.
+    std::int64_t total = 0;
+    for (int second = lowest_; second <= highest_; ++second) {
+        const int firstMultiple = (lowest_ + second - 1) / second * second;
+        for (int first = firstMultiple; first <= highest_; first += second) {
+            total += ValueWeight(first) * ValueWeight(second);
+            quotientPairs_.push_back(
+                {static_cast<std::int16_t>(first), static_cast<std::int16_t>(second)});
+            quotientTotals_.push_back(total);
+        }
+    }
+    quotientDrawBudget_ = BudgetForQuotients(quotientPairs_.size());
 }
 
 std::int64_t PairDrawer::ValueWeight(int value) const {
@@ -66,11 +97,14 @@ std::int64_t PairDrawer::ValueWeight(int value) const {
 }
 
 DrawnPair PairDrawer::Draw(RandomSource& source, const PairRules& rules) const {
-    return Draw(source, rules, plainDrawBudget_);
+    return Draw(source, rules, DrawsFromQuotients(rules) ? quotientDrawBudget_ : plainDrawBudget_);
 }
 
 DrawnPair PairDrawer::Draw(RandomSource& source, const PairRules& rules,
                            int plainDrawBudget) const {
+    if (DrawsFromQuotients(rules)) {
+        return DrawQuotient(source, rules, plainDrawBudget);
+    }
     for (int attempt = 0; attempt < plainDrawBudget; ++attempt) {
         const Pair pair = DrawOnce(source, rules);
         if (PassesRules(pair.first, pair.second, rules)) {
@@ -96,6 +130,54 @@ DrawnPair PairDrawer::Draw(RandomSource& source, const PairRules& rules,
 
 bool PairDrawer::AcceptablePairExists(const PairRules& rules) const {
     return TotalWeight(rules) > 0;
+}
+
+bool PairDrawer::DrawsFromQuotients(const PairRules& rules) const {
+    return rules.needWholeQuotient && !rules.acceptEveryDraw && !rules.putLargerFirst &&
+           !quotientPairs_.empty();
+}
+
+std::int64_t PairDrawer::QuotientWeight(std::size_t index) const {
+    return quotientTotals_[index] - (index == 0 ? 0 : quotientTotals_[index - 1]);
+}
+
+// The plain loop ends on a pair that divides and keeps the repeat rule, with odds in
+// proportion to its weight. Drawing from the dividing pairs by weight and redrawing
+// only for the repeat rule ends on each such pair with exactly those odds.
+DrawnPair PairDrawer::DrawQuotient(RandomSource& source, const PairRules& rules, int budget) const {
+    for (int attempt = 0; attempt < budget; ++attempt) {
+        const std::int64_t unit = WeightUnit(source, quotientTotals_.back());
+        const auto found = std::upper_bound(quotientTotals_.begin(), quotientTotals_.end(), unit);
+        const Pair pair = quotientPairs_[static_cast<std::size_t>(found - quotientTotals_.begin())];
+        if (PassesRules(pair.first, pair.second, rules)) {
+            return {pair.first, pair.second, false};
+        }
+    }
+    std::int64_t acceptable = 0;
+    for (std::size_t index = 0; index < quotientPairs_.size(); ++index) {
+        const Pair pair = quotientPairs_[index];
+        if (PassesRules(pair.first, pair.second, rules)) {
+            acceptable += QuotientWeight(index);
+        }
+    }
+    // No dividing pair keeps the repeat rule (see Draw): waive it for this problem.
+    const bool waived = acceptable == 0;
+    PairRules applied = rules;
+    applied.repeatRule = !waived;
+    std::int64_t unit = WeightUnit(source, waived ? quotientTotals_.back() : acceptable);
+    Pair chosen = quotientPairs_.front();
+    for (std::size_t index = 0; index < quotientPairs_.size(); ++index) {
+        if (!PassesRules(quotientPairs_[index].first, quotientPairs_[index].second, applied)) {
+            continue;
+        }
+        chosen = quotientPairs_[index];
+        const std::int64_t weight = QuotientWeight(index);
+        if (unit < weight) {
+            break;
+        }
+        unit -= weight;
+    }
+    return {chosen.first, chosen.second, waived};
 }
 
 PairDrawer::Pair PairDrawer::DrawOnce(RandomSource& source, const PairRules& rules) const {
@@ -129,9 +211,7 @@ std::int64_t PairDrawer::TotalWeight(const PairRules& rules) const {
 
 PairDrawer::Pair PairDrawer::DrawByWeight(RandomSource& source, const PairRules& rules,
                                           std::int64_t total) const {
-    const auto scaled =
-        static_cast<std::int64_t>(std::floor(WideFraction(source) * static_cast<double>(total)));
-    std::int64_t target = std::clamp<std::int64_t>(scaled, 0, std::max<std::int64_t>(total - 1, 0));
+    std::int64_t target = WeightUnit(source, total);
     Pair last{lowest_, lowest_};
     for (int first = lowest_; first <= highest_; ++first) {
         for (int second = lowest_; second <= highest_; ++second) {

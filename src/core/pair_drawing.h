@@ -2,6 +2,7 @@
 
 #include "core/random_source.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -34,12 +35,16 @@ struct DrawnPair {
 // redraw loop, but the work per pair is bounded.
 class PairDrawer {
   public:
-    // Expects 1 <= lowest <= highest.
-    PairDrawer(std::int16_t lowest, std::int16_t highest);
+    // Expects 1 <= lowest <= highest. listQuotients prepares the pairs with a whole
+    // quotient, from which divisions are drawn; without it divisions are drawn like the
+    // other operations, only more slowly.
+    PairDrawer(std::int16_t lowest, std::int16_t highest, bool listQuotients = true);
 
     // Tries plain draws first, as many as working out the odds of every pair would cost.
+    // Divisions are drawn from the listed pairs with a whole quotient instead, by their
+    // odds, and redrawn only for the repeat rule.
     DrawnPair Draw(RandomSource& source, const PairRules& rules) const;
-    // The same with a given number of plain draws before the odds are worked out.
+    // The same with a given number of draws before the odds are worked out.
     DrawnPair Draw(RandomSource& source, const PairRules& rules, int plainDrawBudget) const;
 
     // Plain draws Draw tries before working out the odds pair by pair.
@@ -59,6 +64,9 @@ class PairDrawer {
     };
 
     [[nodiscard]] Pair DrawOnce(RandomSource& source, const PairRules& rules) const;
+    [[nodiscard]] bool DrawsFromQuotients(const PairRules& rules) const;
+    DrawnPair DrawQuotient(RandomSource& source, const PairRules& rules, int budget) const;
+    [[nodiscard]] std::int64_t QuotientWeight(std::size_t index) const;
     [[nodiscard]] std::int64_t PairWeight(int first, int second, const PairRules& rules) const;
     [[nodiscard]] std::int64_t TotalWeight(const PairRules& rules) const;
     Pair DrawByWeight(RandomSource& source, const PairRules& rules, std::int64_t total) const;
@@ -66,7 +74,12 @@ class PairDrawer {
     std::int16_t lowest_;
     std::int16_t highest_;
     int plainDrawBudget_;
+    int quotientDrawBudget_ = 0;
     std::vector<std::int64_t> weights_;  // index value - lowest_
+    // Every pair whose second number divides the first, with the running total of
+    // their weights: quotientTotals_[i] sums the weights of pairs 0 to i.
+    std::vector<Pair> quotientPairs_;
+    std::vector<std::int64_t> quotientTotals_;
 };
 
 // Whether a pair, already exchanged if the rules ask for it, is acceptable.
