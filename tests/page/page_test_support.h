@@ -1,21 +1,17 @@
 #pragma once
 
-#include "core/composer.h"
 #include "core/operations.h"
-#include "core/random_source.h"
-#include "core/worksheet_state.h"
-#include "page/page_controls.h"
+#include "page/build_test.h"
 #include "page/page_dump.h"
-#include "page/page_fill.h"
+#include "page/page_layout.h"
 
-#include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace tallyworth::page_test {
 
@@ -31,9 +27,8 @@ enum class Notation { LineAndDots, UpsideDownSeven };
 inline WorksheetState MakeState(int operationRow, Notation notation = Notation::LineAndDots) {
     WorksheetState state;
     state.gDivideSign = DivideSignText();
-    state.gDivisionSymbol = notation == Notation::UpsideDownSeven
-                                ? state.gDivideSign
-                                : QString(QChar(kLineAndDotsMarker));
+    state.gDivisionSymbol =
+        notation == Notation::LineAndDots ? QString(QChar(kLineAndDotsMarker)) : state.gDivideSign;
     InitOperations(state);
     state.gCurrentPage = 1;
     state.gOperation = static_cast<std::int16_t>(operationRow);
@@ -43,102 +38,77 @@ inline WorksheetState MakeState(int operationRow, Notation notation = Notation::
 // Repeats the same fractions after every reseed, so a composition is reproducible.
 class SeededRandomSource final : public RandomSource {
   public:
-    explicit SeededRandomSource(std::uint32_t seed = 20240531U) : seed_(seed), engine_(seed) {}
-    float NextFraction() override {
-        // 24 random bits give every float in [0, 1) on a 2^-24 grid, never 1.
-        return static_cast<float>(engine_() >> 8U) * (1.0F / 16777216.0F);
-    }
-    void Reseed() override { engine_.seed(seed_); }
+    // 24 random bits give every float in [0, 1) on a 2^-24 grid, never 1.
+    float NextFraction() override { return static_cast<float>(engine_() >> 8U) * 0x1p-24F; }
+    void Reseed() override { engine_.seed(kSeed); }
 
   private:
-    std::uint32_t seed_;
-    std::mt19937 engine_;
+    static constexpr std::uint32_t kSeed = 20240531U;
+    std::mt19937 engine_{kSeed};
 };
 
 class QuietComposerHost : public ComposerHost {
   public:
-    void SetProgressRange(int minimum, int maximum) override {
-        progressMinimum = minimum;
-        progressMaximum = maximum;
-    }
+    void SetProgressRange(int /*minimum*/, int /*maximum*/) override {}
     void SetProgressValue(int value) override {
         if (value == failAtProgress) {
             throw std::runtime_error("Overflow");
         }
-        progressValue = value;
     }
-    [[nodiscard]] bool AllowsNegativeResults() const override { return allowNegative; }
-
-    int progressMinimum = 0;
-    int progressMaximum = 0;
-    int progressValue = 0;
+    [[nodiscard]] bool AllowsNegativeResults() const override { return false; }
     int failAtProgress = -1;  // a progress value that makes the host fail
-    bool allowNegative = false;
 };
 
-class RecordingReporter final : public FailureReporter {
-  public:
-    void ReportFailure(const QString& text) override { failures.append(text); }
-    QStringList failures;
+// A laid-out page and what it takes to fill it; reported failures are kept as one text.
+struct Sheet final : FailureReporter {
+    explicit Sheet(int operationRow, Notation notation = Notation::LineAndDots)
+        : state(MakeState(operationRow, notation)) {
+        ArrangeFields(page, state);
+    }
+    void ReportFailure(const QString& text) override { failures += text.toStdString(); }
+    void Build(std::int16_t lowest, std::int16_t highest, std::int16_t count) {
+        BuildTest(state, page, source, host, *this, lowest, highest, count);
+    }
+    PageControls page = MakeDesignPageControls();
+    WorksheetState state;
+    SeededRandomSource source;
+    QuietComposerHost host;
+    std::string failures;
 };
 
-inline QString ThreeDecimals(float value) {
-    return QString::number(static_cast<double>(value), 'f', 3);
+inline PageControls ShownAll(PageControls page) {
+    const auto show = [](auto&... arrays) {
+        (std::for_each(arrays.begin(), arrays.end(), [](auto& item) { item.Visible = true; }), ...);
+    };
+    show(page.lblValue, page.lblPlus, page.lblSolution, page.Line1, page.Line2, page.DivisionLine,
+         page.EqualSignTop, page.EqualSignBottom);
+    return page;
 }
 
-inline QString Point(float x, float y) {
-    return QStringLiteral("(%1,%2)").arg(ThreeDecimals(x), ThreeDecimals(y));
+// The dump lines of one control array with every element shown, e.g. Lines(page, "Line2").
+inline QStringList Lines(const PageControls& page, const char* array) {
+    return DumpVisibleControls(ShownAll(page))
+        .split(QLatin1Char('\n'))
+        .filter(QLatin1String(array) + QLatin1Char('('));
 }
 
-inline QString Segment(const PageLine& line) {
-    return Point(line.X1, line.Y1) + QLatin1Char('-') + Point(line.X2, line.Y2);
-}
-
-namespace detail {
-template <typename Labels>
-void ShowBareLabels(Labels& labels) {
-    for (PageLabel& label : labels) {
-        label.Visible = true;
-        label.Caption.clear();
-        label.Alignment = LabelAlignment::Right;
-    }
-}
-template <typename Lines>
-void ShowLines(Lines& lines) {
-    for (PageLine& line : lines) {
-        line.Visible = true;
-    }
-}
-}  // namespace detail
-
-// The geometry of every control, shown or not, as text: equal texts mean equal
-// positions, sizes and border widths, whatever the captions and alignments.
-inline QString GeometryOf(PageControls page) {
-    detail::ShowBareLabels(page.lblValue);
-    detail::ShowBareLabels(page.lblPlus);
-    detail::ShowBareLabels(page.lblSolution);
-    detail::ShowLines(page.Line1);
-    detail::ShowLines(page.Line2);
-    detail::ShowLines(page.DivisionLine);
-    detail::ShowLines(page.EqualSignTop);
-    detail::ShowLines(page.EqualSignBottom);
-    return DumpVisibleControls(page);
-}
-
-// The dump lines of one control array, e.g. "Line2(".
-inline QStringList LinesOf(const QString& dump, const QString& prefix) {
-    QStringList picked;
-    for (const QString& line : dump.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        if (line.startsWith(prefix)) {
-            picked.append(line);
+// The shown elements as index runs per array, e.g. "lblValue 0-59 Line1 0-29 40-49".
+inline std::string VisibleRuns(const PageControls& page) {
+    std::string runs;
+    QString array;
+    int last = -2;
+    for (const QString& line :
+         DumpVisibleControls(page).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QString name = line.section(QLatin1Char('('), 0, 0);
+        const int index = line.section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0).toInt();
+        if (name != array || index != last + 1) {
+            runs += (last < 0 ? "" : "-" + std::to_string(last) + " ") +
+                    (name != array ? name.toStdString() + " " : "") + std::to_string(index);
         }
+        array = name;
+        last = index;
     }
-    return picked;
-}
-
-// Lines as one text, so a failed comparison prints readably.
-inline std::string Joined(const QStringList& lines) {
-    return lines.join(QLatin1Char('\n')).toStdString();
+    return runs.empty() ? runs : runs + "-" + std::to_string(last);
 }
 
 }  // namespace tallyworth::page_test
