@@ -2,167 +2,88 @@
 #include "page/fake_user_interfaces.h"
 #include "page/page_window.h"
 #include "page/qt_user_interfaces.h"
-#include "support/cups_fixture.h"
-#include "support/cups_worksheets.h"
-
-#include <gtest/gtest.h>
+#include "support/cups_harness.h"
 
 #include <QAction>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 
-#include <memory>
+#include <array>
+#include <string>
 
-namespace tallyworth::cups_test {
+namespace tallyworth::print_test {
 namespace {
 
-using testing_support::RecordingMessages;
-using testing_support::ScriptedColors;
-using testing_support::ScriptedFiles;
+struct WindowCase {
+    const char *name, *setup;    // the printer's queue
+    const char *lowest, *count;  // highest is 9
+    int operationRow;            // 0 addition, 3 division
+    const char* steps;         // cmd...: the main window's buttons; mnu...: the page window's menu
+    std::size_t printedWords;  // 0: nothing may be printed
+    const char* messageTitle;  // of every message shown; nullptr: no message
+    bool pageShown;            // afterwards
+};
 
-constexpr double kTolerance = 0.02;  // inches
-constexpr int kAdditionRow = 0;
-constexpr int kDivisionRow = 3;
+// A grid problem prints two numbers, an operator and its solution when shown; a division
+// problem two numbers.
+// clang-format off
+const std::array kWindowCases{
+    WindowCase{"PrintButtonPrintsADivisionUnviewed", "letter", "1", "20", 3, "cmdPrint", 40, nullptr, false},
+    WindowCase{"PrintButtonPrintsTheSolutionsShown", "letter", "1", "10", 0, "cmdView mnuShowSolutions cmdPrint", 40, nullptr, false},
+    WindowCase{"PrintMenuPrintsThePageShown", "letter", "1", "60", 3, "cmdView mnuPage2 mnuPrint", 20, nullptr, true},
+    WindowCase{"FailingSettingsPrintNothing", "letter", "abc", "10", 0, "cmdPrint", 0, "oops", false},
+    WindowCase{"NoPrinterIsReported", "none", "1", "10", 0, "cmdView mnuPrint", 0, "Tallyworth", true},
+};
+// clang-format on
 
-// The program's windows with the real printer and PDF output, recording their messages,
-// printing through a private scheduler.
-class WindowPrintTest : public SchedulerTest {
+// The program's windows with the real printer and PDF output, recording their messages.
+class WindowPrintTest : public SchedulerTest, public ::testing::WithParamInterface<WindowCase> {
   protected:
-    explicit WindowPrintTest(QueueSetup setup = QueueSetup::PdfWriter) : SchedulerTest(setup) {}
-
-    void SetUp() override {
-        SchedulerTest::SetUp();
-        if (IsSkipped() || HasFatalFailure()) {
-            return;
-        }
-        window_ = std::make_unique<MainWindow>(
-            state_, UserInterfaces{messages_, colors_, files_, output_}, source_);
-        window_->show();
-    }
-
-    void TearDown() override {
-        window_.reset();
-        SchedulerTest::TearDown();
-    }
-
-    void Settings(const QString& lowest, const QString& highest, const QString& count,
-                  int operationRow) const {
-        window_->findChild<QLineEdit*>(QStringLiteral("txtMinValue"))->setText(lowest);
-        window_->findChild<QLineEdit*>(QStringLiteral("txtMaxValue"))->setText(highest);
-        window_->findChild<QLineEdit*>(QStringLiteral("txtNoOfProblems"))->setText(count);
-        window_->findChild<QListWidget*>(QStringLiteral("lbOperation"))
-            ->setCurrentRow(operationRow);
-    }
-
-    void Click(const char* button) const {
-        QTest::mouseClick(window_->findChild<QPushButton*>(QString::fromLatin1(button)),
-                          Qt::LeftButton);
-    }
-
-    [[nodiscard]] PageWindow* Page() const { return window_->ExistingPageWindow(); }
-
-    void Trigger(const char* action) const {
-        ASSERT_NE(Page(), nullptr);
-        auto* item = Page()->findChild<QAction*>(QString::fromLatin1(action));
-        ASSERT_NE(item, nullptr) << action;
-        item->trigger();
-    }
-
-    // The one sheet printed so far, checked against the page window's cells.
-    void ExpectOneSheetOfThePage(std::size_t expectedWords) {
-        const std::vector<std::vector<PdfPage>> jobs = PrintedJobs();
-        ASSERT_EQ(jobs.size(), 1U);
-        ASSERT_EQ(jobs.front().size(), 1U);
-        const PdfPage& sheet = jobs.front().front();
-        const CaptionMatch match =
-            MatchCaptions(ShownCaptions(Page()->Controls()), sheet, kTolerance);
-        EXPECT_TRUE(match.missing.empty()) << Describe(match.missing).toStdString();
-        EXPECT_TRUE(match.extra.empty()) << Describe(match.extra).toStdString();
-        EXPECT_NEAR(match.shiftX, PrivateScheduler::kMarginInches, kTolerance);
-        EXPECT_NEAR(match.shiftY, PrivateScheduler::kMarginInches, kTolerance);
-        EXPECT_EQ(sheet.words.size(), expectedWords);
-    }
+    WindowPrintTest() : SchedulerTest(GetParam().setup) {}
 
     WorksheetState state_;
-    RecordingMessages messages_;
-    ScriptedColors colors_;
-    ScriptedFiles files_;
+    testing_support::RecordingMessages messages_;
+    testing_support::ScriptedColors colors_;
+    testing_support::ScriptedFiles files_;
     SystemPageOutput output_;
-    FixedRandomSource source_;
-    std::unique_ptr<MainWindow> window_;
+    FixedFractions fractions_;
+    MainWindow window_{state_, UserInterfaces{messages_, colors_, files_, output_}, fractions_};
 };
 
-TEST_F(WindowPrintTest, PrintButtonPrintsADivisionWorksheetWithoutViewingAndHidesThePage) {
-    Settings(QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("20"), kDivisionRow);
-    Click("cmdPrint");
-    EXPECT_TRUE(messages_.shown.empty()) << messages_.Texts().join(QLatin1Char('|')).toStdString();
-    ASSERT_NE(Page(), nullptr);
-    EXPECT_FALSE(Page()->isVisible());
-    ExpectOneSheetOfThePage(40);  // two numbers per division problem
-}
-
-TEST_F(WindowPrintTest, SolutionsShownInThePageWindowArePrintedByThePrintButton) {
-    Settings(QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("10"), kAdditionRow);
-    Click("cmdView");
-    Trigger("mnuShowSolutions");
-    ASSERT_TRUE(state_.gShowSolutions);
-    Click("cmdPrint");
-    EXPECT_TRUE(messages_.shown.empty()) << messages_.Texts().join(QLatin1Char('|')).toStdString();
-    EXPECT_FALSE(Page()->isVisible());
-    ExpectOneSheetOfThePage(40);  // two numbers, an operator and a solution each
-}
-
-TEST_F(WindowPrintTest, SettingsThatFailValidationPrintNothing) {
-    Settings(QStringLiteral("abc"), QStringLiteral("9"), QStringLiteral("10"), kAdditionRow);
-    Click("cmdPrint");
-    ASSERT_FALSE(messages_.shown.empty());
-    for (const auto& message : messages_.shown) {
-        EXPECT_EQ(message.title, QStringLiteral("oops"));
+TEST_P(WindowPrintTest, PrintsThePageTheWindowsMake) {
+    const WindowCase& flow = GetParam();
+    window_.show();
+    window_.findChild<QLineEdit*>("txtMinValue")->setText(flow.lowest);
+    window_.findChild<QLineEdit*>("txtMaxValue")->setText("9");
+    window_.findChild<QLineEdit*>("txtNoOfProblems")->setText(flow.count);
+    window_.findChild<QListWidget*>("lbOperation")->setCurrentRow(flow.operationRow);
+    for (const QString& step : QString::fromLatin1(flow.steps).split(u' ')) {
+        const bool button = step.startsWith("cmd");
+        const PageWindow* page = window_.ExistingPageWindow();
+        QObject* control = button ? static_cast<QObject*>(window_.findChild<QPushButton*>(step))
+                           : page ? page->findChild<QAction*>(step)
+                                  : nullptr;
+        ASSERT_NE(control, nullptr) << step.toStdString();
+        QMetaObject::invokeMethod(control, button ? "click" : "trigger");
     }
-    EXPECT_TRUE(PrintedJobs().empty());
+    EXPECT_EQ(messages_.shown.empty(), flow.messageTitle == nullptr);
+    for (const auto& message : messages_.shown) {
+        EXPECT_EQ(message.title, flow.messageTitle) << message.text.toStdString();
+    }
+    const PageWindow* page = window_.ExistingPageWindow();
+    EXPECT_EQ(page != nullptr && page->isVisible(), flow.pageShown);
+    const std::vector<PdfPage> sheets = PrintedSheets();
+    ASSERT_EQ(sheets.size(), flow.printedWords == 0 ? 0U : 1U);
+    if (!sheets.empty()) {
+        ASSERT_NE(page, nullptr);
+        EXPECT_EQ(sheets[0].words.size(), flow.printedWords);
+        ExpectCaptionsAt(page->Controls(), sheets[0], kMarginInches);
+    }
 }
 
-TEST_F(WindowPrintTest, PrintMenuPrintsThePageShownAndKeepsTheWindowOpen) {
-    Settings(QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("60"), kDivisionRow);
-    Click("cmdView");
-    Trigger("mnuPage2");
-    Trigger("mnuPrint");
-    EXPECT_TRUE(messages_.shown.empty()) << messages_.Texts().join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(Page()->isVisible());
-    ExpectOneSheetOfThePage(20);  // page 2 of 60: ten problems
-}
-
-class WindowNoPrinterTest : public WindowPrintTest {
-  protected:
-    WindowNoPrinterTest() : WindowPrintTest(QueueSetup::NoPrinter) {}
-};
-
-TEST_F(WindowNoPrinterTest, PrintMenuReportsTheMissingPrinterAndSavingStillWorks) {
-    Click("cmdView");
-    Trigger("mnuPrint");
-    ASSERT_EQ(messages_.shown.size(), 1U);
-    EXPECT_EQ(messages_.shown.front().title, QStringLiteral("Tallyworth"));
-    EXPECT_TRUE(messages_.shown.front().text.startsWith(QStringLiteral("No default printer")));
-    EXPECT_TRUE(Page()->isVisible());
-
-    QTemporaryDir folder;
-    files_.next = folder.filePath(QStringLiteral("sheet.pdf"));
-    Trigger("mnuSaveAsPdf");
-    EXPECT_EQ(messages_.shown.size(), 1U);
-    EXPECT_TRUE(QFile::exists(*files_.next));
-}
-
-TEST_F(WindowNoPrinterTest, PrintButtonReportsTheMissingPrinterOnce) {
-    Click("cmdPrint");
-    ASSERT_EQ(messages_.shown.size(), 1U);
-    EXPECT_TRUE(messages_.shown.front().text.startsWith(QStringLiteral("No default printer")));
-    ASSERT_NE(Page(), nullptr);
-    EXPECT_FALSE(Page()->isVisible());
-}
+INSTANTIATE_TEST_SUITE_P(Flows, WindowPrintTest, ::testing::ValuesIn(kWindowCases),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
-}  // namespace tallyworth::cups_test
+}  // namespace tallyworth::print_test

@@ -1,0 +1,208 @@
+#pragma once
+
+// Printing is tested end to end: each test starts a print scheduler of its own
+// (support/cups/start-scheduler.sh) whose default queue files every job as a PDF, and the
+// printed or saved PDFs are read back with pdftotext -bbox from poppler-utils.
+
+#include "core/composer.h"
+#include "core/operations.h"
+#include "page/build_test.h"
+#include "page/page_fill.h"
+#include "page/page_layout.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <cups/cups.h>
+#include <sys/prctl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <csignal>
+#include <ostream>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace tallyworth::print_test {
+
+inline constexpr double kMarginInches = 0.25;  // the test queue's unprintable margin
+inline constexpr int kWaitMilliseconds = 60000;
+
+struct PdfWord {
+    std::string text;
+    double left = 0, top = 0, right = 0;
+};
+
+// A sheet of a PDF, in inches from its top-left corner.
+struct PdfPage {
+    double width = 0, height = 0;
+    std::vector<PdfWord> words;
+};
+
+inline std::vector<PdfPage> ReadPdf(const QString& file) {
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")});
+    EXPECT_TRUE(reader.waitForFinished(kWaitMilliseconds) && reader.exitCode() == 0)
+        << "pdftotext (poppler-utils) could not read " << file.toStdString() << ": "
+        << reader.errorString().toStdString() << reader.readAllStandardError().data();
+    static const QRegularExpression tag(QStringLiteral(
+        R"re(<page width="([\d.]+)" height="([\d.]+)"|<word xMin="([\d.-]+)" yMin="([\d.-]+)" xMax="([\d.-]+)" yMax="[\d.-]+">(.*)</word>)re"));
+    std::vector<PdfPage> pages;
+    for (const auto& match : tag.globalMatch(QString::fromUtf8(reader.readAllStandardOutput()))) {
+        const auto inches = [&match](int group) { return match.captured(group).toDouble() / 72; };
+        if (match.hasCaptured(1)) {
+            pages.push_back({inches(1), inches(2), {}});
+        } else if (!pages.empty()) {
+            pages.back().words.push_back(
+                {match.captured(6).toStdString(), inches(3), inches(4), inches(5)});
+        }
+    }
+    return pages;
+}
+
+inline void PrintTo(const PdfWord& word, std::ostream* out) {
+    *out << '"' << word.text << "\" at " << word.left << "-" << word.right << ", " << word.top;
+}
+
+// Every shown caption of the page stands on a word of its text, offset inches right of and
+// below where the page puts it (right-aligned captions by their right edge), and the sheet
+// carries no other word.
+inline void ExpectCaptionsAt(const PageControls& page, const PdfPage& sheet, double offset) {
+    using ::testing::DoubleNear;
+    using ::testing::Field;
+    std::vector<::testing::Matcher<PdfWord>> captions;
+    const auto add = [&](const PageLabel& label) {
+        if (!label.Visible || label.Caption.trimmed().isEmpty()) {
+            return;
+        }
+        const bool right = label.Alignment == LabelAlignment::Right;
+        const double x = double{label.Left} + (right ? double{label.Width} : 0.0) + offset;
+        captions.push_back(::testing::AllOf(
+            Field("text", &PdfWord::text, label.Caption.trimmed().toStdString()),
+            Field(right ? "right" : "left", right ? &PdfWord::right : &PdfWord::left,
+                  DoubleNear(x, 0.02)),
+            Field("top", &PdfWord::top, DoubleNear(double{label.Top} + offset, 0.02))));
+    };
+    std::for_each(page.lblValue.begin(), page.lblValue.end(), add);
+    std::for_each(page.lblPlus.begin(), page.lblPlus.end(), add);
+    std::for_each(page.lblSolution.begin(), page.lblSolution.end(), add);
+    EXPECT_THAT(sheet.words, ::testing::UnorderedElementsAreArray(captions));
+}
+
+// The same fractions on every run, so printed worksheets repeat.
+struct FixedFractions final : RandomSource {
+    std::mt19937 engine{8511U};
+    float NextFraction() override { return static_cast<float>(engine() >> 8U) * 0x1p-24F; }
+    void Reseed() override { engine.seed(8511U); }
+};
+
+// A worksheet of problems from 1 to 12 composed the way the program composes one (operation
+// 1 is addition, 4 division), showing the given page; it is its own silent progress host, and
+// a composing failure fails the test.
+struct Worksheet final : ComposerHost, FailureReporter {
+    WorksheetState state;
+    PageControls page = MakeDesignPageControls();
+
+    Worksheet(std::int16_t operation, std::int16_t count, std::int16_t pageNo = 1,
+              bool solutions = false) {
+        state.gDivisionSymbol = QString(QChar(kLineAndDotsMarker));
+        state.gDivideSign = DivideSignText();
+        InitOperations(state);
+        state.gOperation = operation;
+        FixedFractions fractions;
+        ArrangeFields(page, state);
+        BuildTest(state, page, fractions, *this, *this, 1, 12, count);
+        state.gCurrentPage = pageNo;
+        state.gShowSolutions = solutions;
+        DisplayProblems(page, state, pageNo, *this);
+    }
+    void SetProgressRange(int /*minimum*/, int /*maximum*/) override {}
+    void SetProgressValue(int /*value*/) override {}
+    [[nodiscard]] bool AllowsNegativeResults() const override { return false; }
+    void ReportFailure(const QString& text) override { ADD_FAILURE() << text.toStdString(); }
+};
+
+// A test with a print scheduler of its own, started before and stopped after it, so no test
+// sees another's queue or jobs; this process's print clients (the toolkit's and libcups)
+// talk to it alone, and the machine's own printer set-up is never read or changed. In CI a
+// scheduler that cannot start fails the test; elsewhere the test is skipped.
+class SchedulerTest : public ::testing::Test {
+  protected:
+    // setup: letter, a4, rejecting, stopped or none, as start-scheduler.sh takes it.
+    explicit SchedulerTest(const char* setup = "letter") : setup_(QString::fromLatin1(setup)) {}
+
+    void SetUp() override {
+        const std::string problem = Start().toStdString();
+        const bool ci =
+            !QStringList{"", "0", "false"}.contains(qEnvironmentVariable("CI").toLower());
+        ASSERT_TRUE(problem.empty() || !ci)
+            << "the private print scheduler did not start: " << problem;
+        if (!problem.empty()) {
+            GTEST_SKIP() << "the private print scheduler did not start: " << problem;
+        }
+    }
+
+    void TearDown() override {
+        daemon_.terminate();
+        daemon_.waitForFinished(kWaitMilliseconds);
+    }
+
+    // The sheets the queue has filed, oldest job first, once no job is pending.
+    std::vector<PdfPage> PrintedSheets() {
+        int active = 1;
+        for (const QDeadlineTimer deadline(kWaitMilliseconds); active > 0 && !deadline.hasExpired();
+             QThread::msleep(25)) {
+            cups_job_t* jobs = nullptr;
+            active = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_ACTIVE);
+            cupsFreeJobs(active, jobs);
+        }
+        EXPECT_EQ(active, 0) << "the print jobs did not finish: " << cupsLastErrorString();
+        std::vector<PdfPage> sheets;
+        const QDir out(root_.filePath(QStringLiteral("out")));
+        for (const QString& job : out.entryList({QStringLiteral("job-*.pdf")}, QDir::Files)) {
+            const std::vector<PdfPage> pages = ReadPdf(out.filePath(job));
+            sheets.insert(sheets.end(), pages.begin(), pages.end());
+        }
+        return sheets;
+    }
+
+  private:
+    QString Start() {
+        // Should the test program die, the scheduler goes with it.
+        daemon_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        daemon_.setProcessChannelMode(QProcess::MergedChannels);
+        daemon_.start(QStringLiteral("/bin/sh"),
+                      {QStringLiteral(TALLYWORTH_TEST_DATA_DIR "/support/cups/start-scheduler.sh"),
+                       root_.path(), setup_});
+        QByteArray said;
+        while (!said.endsWith("ready\n") && daemon_.waitForReadyRead(kWaitMilliseconds)) {
+            said += daemon_.readAll();
+        }
+        if (!said.endsWith("ready\n")) {
+            return QString::fromLocal8Bit(said + daemon_.readAll()) + daemon_.errorString();
+        }
+        const QByteArray socket = QFile::encodeName(root_.filePath(QStringLiteral("cups.sock")));
+        qputenv("CUPS_SERVER", socket);
+        qputenv("CUPS_SERVERROOT", QFile::encodeName(root_.filePath(QStringLiteral("etc"))));
+        // A user's chosen destination would override the scheduler's default queue.
+        qunsetenv("PRINTER");
+        qunsetenv("LPDEST");
+        // libcups remembers the server per thread from the first test that printed.
+        cupsSetServer(socket.constData());
+        return {};
+    }
+
+    QString setup_;
+    QTemporaryDir root_{QDir::temp().filePath(QStringLiteral("tallyworth-cups-XXXXXX"))};
+    QProcess daemon_;
+};
+
+}  // namespace tallyworth::print_test
