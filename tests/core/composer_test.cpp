@@ -1,413 +1,310 @@
-#include "core_test_support.h"
-
 #include "core/composer.h"
+#include "core/operations.h"
+#include "core/pair_drawing.h"
 
 #include <gtest/gtest.h>
 
 #include <QSet>
-#include <QString>
+#include <QStringList>
 
 #include <algorithm>
-#include <iterator>
+#include <array>
+#include <cmath>
+#include <map>
 #include <numeric>
+#include <random>
+#include <set>
 #include <string>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 namespace tallyworth {
 namespace {
 
-using testing::kDivideRow;
-using testing::kMinusRow;
-using testing::kMixRow;
-using testing::kPlusRow;
-using testing::kTimesRow;
-using testing::MakeState;
-using testing::RecordingHost;
-using testing::ScriptedRandomSource;
-using testing::SeededRandomSource;
+const QString kDivideSign(QChar(0x00F7));
+enum Row : std::int16_t { kPlus = 1, kMinus, kTimes, kDivide, kMix };
 
-const QString kDivide = QString(QChar(0x00F7));
+// Hands out the scripted fractions first, then fractions made the way the program's own
+// source makes them. A reseed keeps the sequence, so the seed fixes the whole run.
+struct TestSource final : RandomSource {
+    explicit TestSource(std::uint32_t seed, std::vector<float> fractions = {})
+        : engine(seed), script(std::move(fractions)) {}
+    float NextFraction() override {
+        const auto fraction = static_cast<float>(engine() >> 8U) / 16777216.0F;
+        return used < script.size() ? script[used++] : fraction;
+    }
+    void Reseed() override { ++reseeds; }
+    std::mt19937 engine;
+    std::vector<float> script;
+    std::size_t used = 0;  // scripted fractions handed out
+    int reseeds = 0;
+};
 
-bool IsSubtractionWithoutNegatives(const QString& sign, bool allowNegative) {
-    return sign == QStringLiteral("-") && !allowNegative;
+// Records the progress bar, the questions about negative results and the operation list.
+struct RecordingHost final : ComposerHost, OperationList {
+    void SetProgressRange(int low, int high) override { ranges.emplace_back(low, high); }
+    void SetProgressValue(int value) override { values.push_back(value); }
+    [[nodiscard]] bool AllowsNegativeResults() const override {
+        ++questions;
+        return allowNegative;
+    }
+    void AppendOperation(const QString& symbol) override { operations << symbol; }
+    bool allowNegative = false;
+    std::vector<std::pair<int, int>> ranges;
+    std::vector<int> values;
+    QStringList operations;
+    mutable int questions = 0;
+};
+
+WorksheetState MakeState(int row, int lowest, int highest, int count = 100) {
+    WorksheetState state;
+    RecordingHost list;
+    InitGlobals(state, list);
+    state.gOperation = static_cast<std::int16_t>(row);
+    state.gLowestNumber = static_cast<std::int16_t>(lowest);
+    state.gHighestNumber = static_cast<std::int16_t>(highest);
+    state.gNumberOfProblems = static_cast<std::int16_t>(count);
+    return state;
 }
 
-// Worked out here independently of the composer: may any pair follow the previous one?
-bool AcceptablePairExists(const QString& sign, int lowest, int highest, int previousFirst,
-                          int previousSecond, bool allowNegative) {
-    for (int a = lowest; a <= highest; ++a) {
-        for (int b = lowest; b <= highest; ++b) {
-            if (IsSubtractionWithoutNegatives(sign, allowNegative) && a < b) {
-                continue;
-            }
-            if (sign == kDivide && a % b != 0) {
-                continue;
-            }
-            if (a != previousFirst && b != previousSecond) {
-                return true;
-            }
-        }
+TEST(InitGlobals, SetsTheStartUpValuesAndListsTheOperationsInOrder) {
+    WorksheetState state;
+    RecordingHost list;
+    InitGlobals(state, list);
+    EXPECT_EQ(list.operations, (QStringList{"+", "-", "*", kDivideSign, "Mix"}));
+    const int perPage[] = {0, 100, 100, 100, 50, 100};
+    for (std::size_t row = 1; row < state.gOperations.size(); ++row) {
+        EXPECT_EQ(state.gOperations[row].Symbol, list.operations[static_cast<qsizetype>(row - 1)]);
+        EXPECT_EQ(state.gOperations[row].ProblemsPerPage, perPage[row]);
+        EXPECT_EQ(state.gOperations[row].IsMix, row == kMix);
     }
+    EXPECT_EQ(state.gDivisionSymbol + state.gDivideSign, "%" + kDivideSign);
+    EXPECT_EQ(std::tie(state.gOperation, state.gCurrentPage), std::make_tuple(1, 1));
+    EXPECT_FALSE(state.gShowCellNumbers || state.gShowSolutions);
+}
+
+TEST(RandomInRange, RoundsHalfToEvenAndRaisesToLowest) {
+    // u, lowest, highest, expected: 0.5 * 9 = 4.5 goes to 4 and is raised to 5.
+    const std::array<float, 4> cases[] = {
+        {0.0F, 5, 9, 5},  {0.5F, 5, 9, 5},    {0.9F, 5, 9, 8},
+        {0.99F, 5, 9, 9}, {0.5F, 1, 5, 2},    {0.5F, 1, 7, 4},
+        {0.25F, 1, 2, 1}, {0.0F, 98, 99, 98}, {0.999999940F, 98, 99, 99}};
+    for (const auto& [u, lowest, highest, expected] : cases) {
+        TestSource source(1, {u});
+        EXPECT_EQ(RandomInRange(source, static_cast<std::int16_t>(lowest),
+                                static_cast<std::int16_t>(highest)),
+                  static_cast<int>(expected))
+            << "u = " << u;
+    }
+}
+
+TEST(RandomMixOperator, RedrawsBelowOneFifthAndNeverGivesMix) {
+    // Each fraction is followed by 0.5, which gives "-" if the first is redrawn.
+    const std::pair<float, const char*> cases[] = {
+        {0.25F, "+"},     {0.5F, "-"}, {0.7F, "*"},  {0.2F, "+"},
+        {0.9F, "\u00F7"}, {0.0F, "-"}, {0.19F, "-"}, {0.999999940F, "\u00F7"}};
+    const WorksheetState state = MakeState(kMix, 1, 9);
+    for (const auto& [u, expected] : cases) {
+        TestSource source(1, {u, 0.5F});
+        EXPECT_EQ(RandomMixOperator(source, state), QString::fromUtf8(expected)) << "u = " << u;
+        EXPECT_EQ(source.used, u < 0.2F ? 2U : 1U);
+    }
+    // A source stuck below 0.2 cannot hold it up: after 64 redraws 1 + floor(0.6 * 4).
+    std::vector<float> stuck(64, 0.1F);
+    stuck.push_back(0.6F);
+    TestSource source(1, stuck);
+    EXPECT_EQ(RandomMixOperator(source, state), QStringLiteral("*"));
+}
+
+TEST(ClockSeededRandomSource, StaysBelowOneAndEveryReseedStartsANewSequence) {
+    ClockSeededRandomSource source;
+    std::set<std::vector<float>> starts;
+    float largest = 0.0F;
+    for (int reseed = 0; reseed < 20; ++reseed) {
+        source.Reseed();  // several reseeds fall into the same clock tick
+        std::vector<float> start(5000);
+        for (float& u : start)
+            largest = std::max(largest, u = source.NextFraction());
+        EXPECT_TRUE(starts.insert(start).second);
+    }
+    EXPECT_TRUE(largest >= 0.999F && largest < 1.0F);
+}
+
+// May any pair follow the previous problem? Worked out by brute force.
+bool AnyPairAcceptable(const QString& sign, const WorksheetState& state, int previousFirst,
+                       int previousSecond, bool allowNegative) {
+    for (int a = state.gLowestNumber; a <= state.gHighestNumber; ++a)
+        for (int b = state.gLowestNumber; b <= state.gHighestNumber; ++b)
+            if ((sign != "-" || allowNegative || a >= b) && (sign != kDivideSign || a % b == 0) &&
+                a != previousFirst && b != previousSecond)
+                return true;
     return false;
 }
 
-QString ExpectedSolution(const ProblemEntry& entry) {
-    if (entry.Operator == QStringLiteral("+")) {
-        return QString::number(entry.First + entry.Second);
-    }
-    if (entry.Operator == QStringLiteral("-")) {
-        return QString::number(entry.First - entry.Second);
-    }
-    if (entry.Operator == QStringLiteral("*")) {
-        return QString::number(entry.First * entry.Second);
-    }
-    return QString::number(entry.First / entry.Second);
-}
-
-struct Counts {
-    int problems = 0;
-    int waivers = 0;
-    int negatives = 0;
-    QSet<QString> operators;
+struct Setting {
+    Row row;
+    bool allowNegative = false;
+    QString notation = QStringLiteral("%");
 };
 
-// Checks every rule a composed set (outside the cell-numbering mode) must keep.
-void CheckSet(const WorksheetState& state, const ProblemSet& set, bool allowNegative,
-              Counts& counts) {
-    const int lowest = state.gLowestNumber;
-    const int highest = state.gHighestNumber;
-    const bool mix = state.ChosenOperation().IsMix;
-    const bool exchangeTexts = state.IsDivisionWorksheet() && !state.UsesUpsideDownSeven();
-    ASSERT_EQ(set.problems.size(), static_cast<std::size_t>(state.gNumberOfProblems));
-    int previousFirst = -1;
-    int previousSecond = -1;
-    for (const ProblemEntry& entry : set.problems) {
-        const std::string where = state.ChosenOperation().Symbol.toStdString() + " " +
-                                  std::to_string(lowest) + ".." + std::to_string(highest) +
-                                  " problem " + std::to_string(counts.problems);
-        ++counts.problems;
-        counts.operators.insert(entry.Operator);
-        if (!mix) {
-            ASSERT_EQ(entry.Operator, state.ChosenOperation().Symbol) << where;
-        }
-        ASSERT_GE(entry.First, lowest) << where;
-        ASSERT_LE(entry.First, highest) << where;
-        ASSERT_GE(entry.Second, lowest) << where;
-        ASSERT_LE(entry.Second, highest) << where;
-        if (entry.Operator == kDivide) {
-            ASSERT_EQ(entry.First % entry.Second, 0) << where;
-        }
-        if (IsSubtractionWithoutNegatives(entry.Operator, allowNegative)) {
-            ASSERT_GE(entry.First, entry.Second) << where;
-        }
-        if (entry.First - entry.Second < 0 && entry.Operator == QStringLiteral("-")) {
-            ++counts.negatives;
-        }
-        if (entry.First == previousFirst || entry.Second == previousSecond) {
-            // A repeated neighbour is allowed only where no pair could have avoided it.
-            ASSERT_FALSE(AcceptablePairExists(entry.Operator, lowest, highest, previousFirst,
-                                              previousSecond, allowNegative))
-                << where;
-            ++counts.waivers;
-        }
-        previousFirst = entry.First;
-        previousSecond = entry.Second;
-        const QString firstText = QString::number(entry.First);
-        const QString secondText = QString::number(entry.Second);
-        ASSERT_EQ(entry.FirstNumberText, exchangeTexts ? secondText : firstText) << where;
-        ASSERT_EQ(entry.SecondNumberText, exchangeTexts ? firstText : secondText) << where;
-        ASSERT_EQ(entry.SolutionText, ExpectedSolution(entry)) << where;
+// Every rule a composed set keeps outside the cell-numbering mode, on 100 problems of every
+// operation on every range of two numbers, and on a sample of wider ranges and counts.
+TEST(ComposeProblems, KeepsEveryRuleOverManySeedsOnEveryNarrowAndASampleOfWideRanges) {
+    const Setting settings[] = {{kPlus},  {kMinus},     {kMinus, true},
+                                {kTimes}, {kDivide},    {kDivide, false, kDivideSign},
+                                {kMix},   {kMix, true}, {kMix, false, kDivideSign}};
+    std::vector<std::array<int, 3>> ranges;  // lowest, highest, count
+    for (int lowest = 1; lowest <= 98; ++lowest)
+        ranges.push_back({lowest, lowest + 1, 100});
+    for (int lowest = 1; lowest <= 90; lowest += 11) {
+        ranges.push_back({lowest, lowest + 2, 100});
+        ranges.push_back({lowest, 99, 100});
     }
-    ASSERT_EQ(state.gCurrentOperator, set.problems.back().Operator);
-}
-
-struct PropertyCase {
-    std::int16_t row;
-    bool allowNegative;
-    const char* notation;  // "%" or the divide sign
-};
-
-class ComposerProperties : public ::testing::TestWithParam<PropertyCase> {};
-
-TEST_P(ComposerProperties, HoldOverManySeedsAndRanges) {
-    const PropertyCase& c = GetParam();
-    Counts counts;
-    const std::vector<std::pair<std::int16_t, std::int16_t>> ranges = {
-        {1, 9}, {1, 99}, {5, 6}, {1, 2}, {98, 99}, {2, 12}, {50, 60}};
+    for (int run = 0; run < 10; ++run) {
+        ranges.push_back({1, 9, 100 - run});
+        ranges.push_back({1, 99, 1 + run});
+    }
     std::uint32_t seed = 1;
-    for (const auto& [lowest, highest] : ranges) {
-        for (int run = 0; run < 20; ++run) {
-            WorksheetState state = MakeState(c.row, lowest, highest, 100);
-            state.gDivisionSymbol = QString::fromUtf8(c.notation);
-            SeededRandomSource source(seed++);
-            RecordingHost host(c.allowNegative);
+    for (const Setting& s : settings) {
+        int waivers = 0, negatives = 0;
+        QSet<QString> operators;
+        for (const auto& [lowest, highest, count] : ranges) {
+            SCOPED_TRACE("row " + std::to_string(s.row) + ", seed " + std::to_string(seed));
+            WorksheetState state = MakeState(s.row, lowest, highest, count);
+            state.gDivisionSymbol = s.notation;
+            TestSource source(seed++);
+            RecordingHost host;
+            host.allowNegative = s.allowNegative;
             const ProblemSet set = ComposeProblems(state, source, host);
-            EXPECT_FALSE(set.cellNumbering);
-            CheckSet(state, set, c.allowNegative, counts);
-            if (::testing::Test::HasFatalFailure()) {
-                return;
+            ASSERT_EQ(set.problems.size(), static_cast<std::size_t>(count));
+            std::vector<int> progress(static_cast<std::size_t>(count));
+            std::iota(progress.begin(), progress.end(), 1);
+            ASSERT_EQ(host.values, progress);
+            ASSERT_EQ(host.ranges, (std::vector<std::pair<int, int>>{{1, count}}));
+            ASSERT_EQ(source.reseeds, 1);
+            ASSERT_EQ(state.gCurrentOperator, set.problems.back().Operator);
+            const bool exchangeTexts = s.row == kDivide && s.notation == "%";
+            int previousFirst = -1, previousSecond = -1, subtractions = 0;
+            for (const ProblemEntry& e : set.problems) {
+                const int a = e.First, b = e.Second;
+                operators.insert(e.Operator);
+                subtractions += e.Operator == "-" ? 1 : 0;
+                negatives += a < b && e.Operator == "-" ? 1 : 0;
+                ASSERT_TRUE(s.row == kMix || e.Operator == state.ChosenOperation().Symbol);
+                ASSERT_TRUE(lowest <= std::min(a, b) && std::max(a, b) <= highest);
+                ASSERT_TRUE(e.Operator != kDivideSign || a % b == 0);
+                ASSERT_TRUE(e.Operator != "-" || s.allowNegative || a >= b);
+                if (a == previousFirst || b == previousSecond) {
+                    // A repeated neighbour only where no pair could have avoided it.
+                    ASSERT_FALSE(AnyPairAcceptable(e.Operator, state, previousFirst, previousSecond,
+                                                   s.allowNegative));
+                    ++waivers;
+                }
+                previousFirst = a;
+                previousSecond = b;
+                const QString first = QString::number(a), second = QString::number(b);
+                ASSERT_EQ(e.FirstNumberText, exchangeTexts ? second : first);
+                ASSERT_EQ(e.SecondNumberText, exchangeTexts ? first : second);
+                const std::map<QString, int> results = {
+                    {"+", a + b}, {"-", a - b}, {"*", a * b}, {kDivideSign, a / b}};
+                ASSERT_EQ(e.SolutionText, QString::number(results.at(e.Operator)));
             }
+            ASSERT_EQ(host.questions, subtractions);  // asked anew for every subtraction
         }
+        EXPECT_TRUE(s.row != kMix || operators.size() == 4U);
+        EXPECT_EQ(negatives > 0, s.allowNegative);  // negatives do occur when allowed
+        // Narrow subtractions need the waiver, e.g. after 6 - 5 on 5..6.
+        EXPECT_TRUE(s.row != kMinus || s.allowNegative || waivers > 0);
     }
-    if (c.row == kMixRow) {
-        EXPECT_EQ(counts.operators, (QSet<QString>{"+", "-", "*", kDivide}));
-    }
-    const bool subtracts = c.row == kMinusRow || c.row == kMixRow;
-    if (subtracts && c.allowNegative) {
-        EXPECT_GT(counts.negatives, 0);
-    } else {
-        EXPECT_EQ(counts.negatives, 0);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryOperation, ComposerProperties,
-    ::testing::Values(PropertyCase{kPlusRow, false, "%"}, PropertyCase{kMinusRow, false, "%"},
-                      PropertyCase{kMinusRow, true, "%"}, PropertyCase{kTimesRow, false, "%"},
-                      PropertyCase{kDivideRow, false, "%"},
-                      PropertyCase{kDivideRow, false, "\u00F7"}, PropertyCase{kMixRow, false, "%"},
-                      PropertyCase{kMixRow, true, "%"}));
-
-TEST(ComposeProblems, NeighboursDifferOnOneToNine) {
-    for (std::uint32_t seed = 100; seed < 150; ++seed) {
-        WorksheetState state = MakeState(kPlusRow, 1, 9, 100);
-        SeededRandomSource source(seed);
-        RecordingHost host;
-        const ProblemSet set = ComposeProblems(state, source, host);
-        for (std::size_t i = 1; i < set.problems.size(); ++i) {
-            ASSERT_NE(set.problems[i].First, set.problems[i - 1].First) << seed << ":" << i;
-            ASSERT_NE(set.problems[i].Second, set.problems[i - 1].Second) << seed << ":" << i;
-        }
-    }
-}
-
-TEST(ComposeProblems, FollowsTheScriptedDraws) {
-    // 0.5 * 9 -> 5 (raised), 0.9 * 9 -> 8, 0.99 * 9 -> 9. The second problem's first
-    // draw repeats the first number 5, so it is drawn again.
-    WorksheetState state = MakeState(kPlusRow, 5, 9, 2);
-    ScriptedRandomSource source({0.5F, 0.9F, 0.5F, 0.99F, 0.9F, 0.99F});
-    RecordingHost host;
-    const ProblemSet set = ComposeProblems(state, source, host);
-    ASSERT_EQ(set.problems.size(), 2U);
-    EXPECT_EQ(set.problems[0].First, 5);
-    EXPECT_EQ(set.problems[0].Second, 8);
-    EXPECT_EQ(set.problems[0].SolutionText, QStringLiteral("13"));
-    EXPECT_EQ(set.problems[1].First, 8);
-    EXPECT_EQ(set.problems[1].Second, 9);
-    EXPECT_EQ(set.problems[1].SolutionText, QStringLiteral("17"));
-    EXPECT_EQ(source.Used(), 6U);
-    EXPECT_EQ(source.reseeds, 1);
-}
-
-struct SubtractionCase {
-    bool allowNegative;
-    int first;
-    int second;
-    const char* solution;
-};
-
-class ScriptedSubtraction : public ::testing::TestWithParam<SubtractionCase> {};
-
-TEST_P(ScriptedSubtraction, ExchangesOnlyWithoutNegativeResults) {
-    const SubtractionCase& c = GetParam();
-    WorksheetState state = MakeState(kMinusRow, 1, 9, 1);
-    ScriptedRandomSource source({0.34F, 0.78F});  // 3.06 -> 3, 7.02 -> 7
-    RecordingHost host(c.allowNegative);
-    const ProblemSet set = ComposeProblems(state, source, host);
-    ASSERT_EQ(set.problems.size(), 1U);
-    EXPECT_EQ(set.problems[0].First, c.first);
-    EXPECT_EQ(set.problems[0].Second, c.second);
-    EXPECT_EQ(set.problems[0].SolutionText, QString::fromUtf8(c.solution));
-    EXPECT_EQ(host.negativeQuestions, 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, ScriptedSubtraction,
-                         ::testing::Values(SubtractionCase{true, 3, 7, "-4"},
-                                           SubtractionCase{false, 7, 3, "4"}));
-
-struct DivisionTextCase {
-    std::int16_t row;
-    const char* notation;
-    const char* firstText;
-    const char* secondText;
-};
-
-class DivisionTexts : public ::testing::TestWithParam<DivisionTextCase> {};
-
-TEST_P(DivisionTexts, PlaceTheDividendWhereTheLayoutReadsIt) {
-    const DivisionTextCase& c = GetParam();
-    WorksheetState state = MakeState(c.row, 1, 9, 1);
-    state.gDivisionSymbol = QString::fromUtf8(c.notation);
-    // Mix: 0.9 picks the divide sign. Then 7 / 2 is redrawn and 8 / 2 accepted.
-    std::vector<float> fractions = {0.78F, 0.23F, 0.9F, 0.23F};
-    if (c.row == kMixRow) {
-        fractions.insert(fractions.begin(), 0.9F);
-    }
-    ScriptedRandomSource source(fractions);
-    RecordingHost host;
-    const ProblemSet set = ComposeProblems(state, source, host);
-    ASSERT_EQ(set.problems.size(), 1U);
-    EXPECT_EQ(set.problems[0].Operator, kDivide);
-    EXPECT_EQ(set.problems[0].First, 8);
-    EXPECT_EQ(set.problems[0].Second, 2);
-    EXPECT_EQ(set.problems[0].FirstNumberText, QString::fromUtf8(c.firstText));
-    EXPECT_EQ(set.problems[0].SecondNumberText, QString::fromUtf8(c.secondText));
-    EXPECT_EQ(set.problems[0].SolutionText, QStringLiteral("4"));
-    EXPECT_EQ(host.negativeQuestions, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, DivisionTexts,
-    ::testing::Values(DivisionTextCase{kDivideRow, "%", "2", "8"},
-                      DivisionTextCase{kDivideRow, "\u00F7", "8", "2"},
-                      // A division inside a Mix worksheet stands in the grid like the rest.
-                      DivisionTextCase{kMixRow, "%", "8", "2"},
-                      DivisionTextCase{kMixRow, "\u00F7", "8", "2"}));
-
-TEST(ComposeProblems, ReportsProgressForEveryProblem) {
-    for (const int count : {1, 2, 37, 100}) {
-        WorksheetState state = MakeState(kTimesRow, 1, 9, static_cast<std::int16_t>(count));
-        SeededRandomSource source(7);
-        RecordingHost host;
-        const ProblemSet set = ComposeProblems(state, source, host);
-        EXPECT_EQ(set.problems.size(), static_cast<std::size_t>(count));
-        ASSERT_EQ(host.ranges.size(), 1U);
-        EXPECT_EQ(host.ranges[0], std::make_pair(1, count));
-        std::vector<int> expected(static_cast<std::size_t>(count));
-        std::iota(expected.begin(), expected.end(), 1);
-        EXPECT_EQ(host.values, expected);
-        EXPECT_EQ(source.reseeds, 1);
-    }
-}
-
-TEST(ComposeProblems, AsksAboutNegativeResultsForEverySubtraction) {
-    WorksheetState state = MakeState(kMixRow, 1, 9, 100);
-    SeededRandomSource source(11);
-    RecordingHost host(true);
-    const ProblemSet set = ComposeProblems(state, source, host);
-    const auto subtractions = std::count_if(
-        set.problems.begin(), set.problems.end(),
-        [](const ProblemEntry& entry) { return entry.Operator == QStringLiteral("-"); });
-    EXPECT_GT(subtractions, 0);
-    EXPECT_EQ(host.negativeQuestions, subtractions);
-}
-
-TEST(ComposeProblems, ReseedsAtEveryComposition) {
-    WorksheetState state = MakeState(kPlusRow, 1, 9, 5);
-    SeededRandomSource source(3);
-    RecordingHost host;
-    (void)ComposeProblems(state, source, host);
-    (void)ComposeProblems(state, source, host);
-    EXPECT_EQ(source.reseeds, 2);
 }
 
 TEST(ComposeProblems, CellNumberingShowsLabelNumbersAndAcceptsEveryDraw) {
-    WorksheetState state = MakeState(kDivideRow, 61, 62, 3);
-    state.gShowCellNumbers = true;
-    // 0.995 * 62 = 61.69 -> 62; 0.98 * 62 = 60.76 -> 61. The same pair three times: no
-    // redraws, and 61 / 62 has no whole quotient.
-    ScriptedRandomSource source({0.98F, 0.995F, 0.98F, 0.995F, 0.995F, 0.98F});
-    RecordingHost host;
-    const ProblemSet set = ComposeProblems(state, source, host);
-    EXPECT_TRUE(set.cellNumbering);
-    ASSERT_EQ(set.problems.size(), 3U);
-    EXPECT_EQ(source.Used(), 6U);
-    const char* const labels[][2] = {{"1", "2"}, {"3", "4"}, {"5", "6"}};
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(set.problems[i].FirstNumberText, QString::fromUtf8(labels[i][0]));
-        EXPECT_EQ(set.problems[i].SecondNumberText, QString::fromUtf8(labels[i][1]));
-        EXPECT_EQ(set.problems[i].Operator, kDivide);
-    }
-    EXPECT_EQ(set.problems[0].First, 61);
-    EXPECT_EQ(set.problems[0].Second, 62);
-    EXPECT_EQ(set.problems[0].SolutionText, QStringLiteral("0.983870967741935"));
-    EXPECT_EQ(set.problems[1].SolutionText, QStringLiteral("0.983870967741935"));
-    EXPECT_EQ(set.problems[2].SolutionText, QStringLiteral("1.01639344262295"));
-}
-
-TEST(ComposeProblems, CellNumberingStillExchangesSubtraction) {
-    WorksheetState state = MakeState(kMinusRow, 61, 62, 2);
-    state.gShowCellNumbers = true;
-    ScriptedRandomSource source({0.98F, 0.995F, 0.98F, 0.995F});
-    RecordingHost host(false);
-    const ProblemSet set = ComposeProblems(state, source, host);
-    ASSERT_EQ(set.problems.size(), 2U);
-    for (const ProblemEntry& entry : set.problems) {
-        EXPECT_EQ(entry.First, 62);
-        EXPECT_EQ(entry.Second, 61);
-        EXPECT_EQ(entry.SolutionText, QStringLiteral("1"));
-    }
-    EXPECT_EQ(set.problems[1].FirstNumberText, QStringLiteral("3"));
-    EXPECT_EQ(set.problems[1].SecondNumberText, QStringLiteral("4"));
-}
-
-TEST(ComposeProblems, WritesLargeProductsAsPlainDigits) {
-    WorksheetState state = MakeState(kTimesRow, 98, 99, 1);
-    ScriptedRandomSource source({0.999F, 0.999F});
-    RecordingHost host;
-    const ProblemSet set = ComposeProblems(state, source, host);
-    ASSERT_EQ(set.problems.size(), 1U);
-    EXPECT_EQ(set.problems[0].SolutionText, QStringLiteral("9801"));
-}
-
-struct UnvalidatedCase {
-    std::int16_t row;
-    std::int16_t lowest;
-    std::int16_t highest;
-    std::int16_t count;
-};
-
-class UnvalidatedSettings : public ::testing::TestWithParam<UnvalidatedCase> {};
-
-TEST_P(UnvalidatedSettings, ComposeNothing) {
-    const UnvalidatedCase& c = GetParam();
-    WorksheetState state = MakeState(c.row, c.lowest, c.highest, c.count);
-    SeededRandomSource source(1);
-    RecordingHost host;
-    EXPECT_TRUE(ComposeProblems(state, source, host).problems.empty());
-    EXPECT_TRUE(host.ranges.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, UnvalidatedSettings,
-    ::testing::Values(UnvalidatedCase{kDivideRow, 0, 9, 10}, UnvalidatedCase{kPlusRow, 5, 5, 10},
-                      UnvalidatedCase{kPlusRow, 9, 5, 10}, UnvalidatedCase{kPlusRow, 1, 100, 10},
-                      UnvalidatedCase{kPlusRow, 1, 9, 0}, UnvalidatedCase{kPlusRow, 1, 9, 101},
-                      UnvalidatedCase{0, 1, 9, 10}, UnvalidatedCase{6, 1, 9, 10}));
-
-TEST(ComposeProblems, EndsOnEveryNarrowAndASampleOfWideRanges) {
-    struct Setting {
-        std::int16_t row;
-        bool allowNegative;
-    };
-    const Setting settings[] = {{kPlusRow, false},  {kMinusRow, false},  {kMinusRow, true},
-                                {kTimesRow, false}, {kDivideRow, false}, {kMixRow, false},
-                                {kMixRow, true}};
-    std::vector<std::pair<std::int16_t, std::int16_t>> ranges;
-    for (std::int16_t lowest = 1; lowest <= 98; ++lowest) {
-        ranges.emplace_back(lowest, static_cast<std::int16_t>(lowest + 1));
-    }
-    for (std::int16_t lowest = 1; lowest <= 90; lowest = static_cast<std::int16_t>(lowest + 11)) {
-        ranges.emplace_back(lowest, static_cast<std::int16_t>(lowest + 2));
-        ranges.emplace_back(lowest, 99);
-    }
-    std::uint32_t seed = 5000;
-    Counts counts;
-    for (const Setting& setting : settings) {
-        for (const auto& [lowest, highest] : ranges) {
-            WorksheetState state = MakeState(setting.row, lowest, highest, 100);
-            SeededRandomSource source(seed++);
-            RecordingHost host(setting.allowNegative);
-            const ProblemSet set = ComposeProblems(state, source, host);
-            CheckSet(state, set, setting.allowNegative, counts);
-            if (::testing::Test::HasFatalFailure()) {
-                return;
-            }
+    // 0.98 * 62 = 60.76 -> 61, 0.995 * 62 = 61.69 -> 62; the same pair twice, undivided.
+    const std::vector<float> fractions = {0.98F, 0.995F, 0.98F, 0.995F, 0.995F, 0.98F};
+    const char* const quotients[] = {"0.983870967741935", "0.983870967741935", "1.01639344262295"};
+    for (const Row row : {kDivide, kMinus}) {
+        WorksheetState state = MakeState(row, 61, 62, 3);
+        state.gShowCellNumbers = true;
+        TestSource source(1, fractions);
+        RecordingHost host;
+        const ProblemSet set = ComposeProblems(state, source, host);
+        ASSERT_TRUE(set.cellNumbering && set.problems.size() == 3U && source.used == 6U);
+        for (int cell = 0; cell < 3; ++cell) {
+            const ProblemEntry& e = set.problems[static_cast<std::size_t>(cell)];
+            EXPECT_EQ(e.FirstNumberText + " " + e.SecondNumberText,
+                      QStringLiteral("%1 %2").arg(2 * cell + 1).arg(2 * cell + 2));
+            EXPECT_EQ(e.Operator, state.ChosenOperation().Symbol);
+            // A subtraction still puts the larger number first.
+            EXPECT_EQ(e.SolutionText, row == kMinus ? "1" : quotients[cell]);
         }
     }
-    EXPECT_EQ(counts.problems, 100 * static_cast<int>(std::size(settings) * ranges.size()));
-    EXPECT_GT(counts.waivers, 0);  // the narrow subtractions and divisions need them
+}
+
+// The redraw loop exactly as the rules state it, with no bound on the redraws.
+std::pair<int, int> PlainLoop(RandomSource& source, std::int16_t lowest, std::int16_t highest,
+                              const PairRules& rules) {
+    for (;;) {
+        std::int16_t a = RandomInRange(source, lowest, highest);
+        std::int16_t b = RandomInRange(source, lowest, highest);
+        if (rules.putLargerFirst && a < b)
+            std::swap(a, b);
+        if (rules.needWholeQuotient && a % b != 0)
+            continue;
+        if (!rules.repeatRule || (a != rules.previousFirst && b != rules.previousSecond))
+            return {a, b};
+    }
+}
+
+using PairCounts = std::map<std::pair<int, int>, double>;
+
+// A two-sample chi-square statistic over equal sample sizes, with about as many degrees of
+// freedom as there are pairs. The bound is generous and the seeds fixed: never flaky.
+bool SameDistribution(PairCounts one, PairCounts other) {
+    for (const auto& entry : other)
+        one[entry.first];
+    double statistic = 0.0;
+    for (const auto& [pair, x] : one)
+        statistic += std::pow(x - other[pair], 2) / (x + other[pair]);
+    const auto degrees = static_cast<double>(one.size());
+    return statistic < degrees + 8.0 * std::sqrt(2.0 * degrees) + 10.0;
+}
+
+// Whether drawn by plain draws, from the quotient list or from worked-out odds alone,
+// pairs follow the plain loop (without the repeat rule where no pair keeps it).
+TEST(PairDrawer, MatchesThePlainLoopAndWaivesOnlyWhenNoPairIsAcceptable) {
+    // Lowest, highest, larger first, whole quotient, previous first and second, waived.
+    const std::array<std::int16_t, 7> cases[] = {
+        {1, 5, 0, 0, -1, -1, 0}, {1, 5, 0, 0, 1, 1, 0},   {7, 9, 0, 0, 7, 8, 0},
+        {2, 6, 1, 0, -1, -1, 0}, {1, 4, 1, 0, 3, 2, 0},   {5, 6, 1, 0, 6, 5, 1},
+        {5, 6, 1, 0, 6, 6, 0},   {5, 6, 0, 0, 6, 5, 0},   {3, 12, 0, 1, -1, -1, 0},
+        {1, 6, 0, 1, 4, 2, 0},   {1, 99, 0, 1, 12, 1, 0}, {1, 2, 0, 1, 2, 1, 1},
+        {1, 2, 0, 1, 1, 2, 0},   {7, 8, 0, 1, 7, 8, 1},   {7, 8, 0, 1, 7, 7, 0}};
+    for (const auto& [lowest, highest, larger, whole, first, second, waived] : cases) {
+        SCOPED_TRACE(std::to_string(lowest) + ".." + std::to_string(highest) + " after " +
+                     std::to_string(first) + ", " + std::to_string(second));
+        PairRules rules{larger != 0, whole != 0, false, true, first, second};
+        const PairDrawer drawer(lowest, highest);
+        EXPECT_EQ(drawer.AcceptablePairExists(rules), waived == 0);
+        TestSource loopSource(2024), drawerSource(4202);
+        PairCounts fromLoop, byDefault, byOdds, unruled;
+        for (int sample = 0; sample < 20000; ++sample) {
+            const DrawnPair drawn = drawer.Draw(drawerSource, rules);
+            const DrawnPair worked = drawer.Draw(drawerSource, rules, 0);  // no plain draws
+            ASSERT_TRUE(drawn.repeatRuleWaived == (waived != 0) &&
+                        worked.repeatRuleWaived == drawn.repeatRuleWaived);
+            ++byDefault[{drawn.first, drawn.second}];
+            ++byOdds[{worked.first, worked.second}];
+            rules.repeatRule = false;
+            ++unruled[PlainLoop(loopSource, lowest, highest, rules)];
+            rules.repeatRule = true;
+            if (waived == 0)
+                ++fromLoop[PlainLoop(loopSource, lowest, highest, rules)];
+        }
+        const PairCounts& expected = waived != 0 ? unruled : fromLoop;
+        EXPECT_TRUE(SameDistribution(expected, byDefault) && SameDistribution(expected, byOdds));
+        // The statistic can fail: the repeat rule changes the odds, except for a first problem.
+        EXPECT_TRUE(waived != 0 || SameDistribution(fromLoop, unruled) == (first < 0));
+    }
 }
 
 }  // namespace
