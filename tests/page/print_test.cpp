@@ -1,5 +1,6 @@
 #include "page/page_dump.h"
 #include "page/page_printing.h"
+#include "page/print_cups.h"
 #include "support/cups_harness.h"
 
 #include <QTemporaryDir>
@@ -109,6 +110,19 @@ TEST_P(RefusingQueueTest, TellsWhyPrintsNothingAndPrintsOncePutRight) {
     const PrintOutcome printed = PrintPageOnDefaultPrinter(sheet.page);
     EXPECT_TRUE(printed.ok) << printed.message.toStdString();
     EXPECT_EQ(PrintedSheets().size(), 1U);
+}
+
+// A queue that stops taking jobs between the readiness check and the hand-over: the
+// scheduler's refusal must come back, not pass for a printed sheet.
+struct LateRefusalTest : SchedulerTest {
+    LateRefusalTest() : SchedulerTest("rejecting") {}
+};
+
+TEST_F(LateRefusalTest, SubmissionReportsTheSchedulersRefusal) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(SavePageAsPdf(Worksheet(1, 20).page, folder.filePath("sheet.pdf")).ok);
+    EXPECT_FALSE(SubmitPdfJob("worksheets", folder.filePath("sheet.pdf"), "sheet").isEmpty());
+    EXPECT_TRUE(PrintedSheets().empty());
 }
 
 // clang-format off
