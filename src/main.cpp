@@ -1,3 +1,5 @@
 #include "main/application.h"
 
-int main(int argc, char** argv) { return tallyworth::RunApplication(argc, argv); }
+int main(int argc, char** argv) {
+    return tallyworth::RunApplication(argc, argv);
+}

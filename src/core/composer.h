@@ -12,11 +12,11 @@ namespace tallyworth {
 
 struct ProblemEntry {
     QString Operator;
-    std::int16_t First = 0;   // after the subtraction exchange; the dividend of a division
-    std::int16_t Second = 0;  // the divisor of a division
-    QString FirstNumberText;  // caption of lblValue(2k)
-    QString SecondNumberText; // caption of lblValue(2k + 1)
-    QString SolutionText;     // caption of lblSolution(k)
+    std::int16_t First = 0;    // after the subtraction exchange; the dividend of a division
+    std::int16_t Second = 0;   // the divisor of a division
+    QString FirstNumberText;   // caption of lblValue(2k)
+    QString SecondNumberText;  // caption of lblValue(2k + 1)
+    QString SolutionText;      // caption of lblSolution(k)
 };
 
 struct ProblemSet {
@@ -26,7 +26,7 @@ struct ProblemSet {
 
 // The composer's view of the main window: its progress bar and its check box.
 class ComposerHost {
-public:
+  public:
     virtual ~ComposerHost() = default;
     virtual void SetProgressRange(int minimum, int maximum) = 0;
     virtual void SetProgressValue(int value) = 0;

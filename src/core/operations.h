@@ -9,7 +9,7 @@ namespace tallyworth {
 // Where InitGlobals lists the operations for the user to choose from; the main
 // window's operation list implements it.
 class OperationList {
-public:
+  public:
     virtual ~OperationList() = default;
     virtual void AppendOperation(const QString& symbol) = 0;
 };

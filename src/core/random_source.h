@@ -7,7 +7,7 @@ namespace tallyworth {
 
 // Uniform single-precision fractions u with 0 <= u < 1. Tests feed exact fractions.
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual float NextFraction() = 0;
     // Called at the start of every composition.
@@ -16,11 +16,11 @@ public:
 
 // The program's source: reseeded from the clock at every composition; never yields 1.
 class ClockSeededRandomSource final : public RandomSource {
-public:
+  public:
     float NextFraction() override;
     void Reseed() override;
 
-private:
+  private:
     std::mt19937 engine_{};
 };
 

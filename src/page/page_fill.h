@@ -12,7 +12,7 @@ namespace tallyworth {
 // How a failure of composing or filling reaches the user: a stop message titled
 // "An Error has been detected.", after which the page window is shown.
 class FailureReporter {
-public:
+  public:
     virtual ~FailureReporter() = default;
     virtual void ReportFailure(const QString& text) = 0;
 };
