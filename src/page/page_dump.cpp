@@ -30,7 +30,7 @@ QString Quoted(const QString& caption) {
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
-QString LabelLine(const QString& name, std::size_t index, const PageLabel& label) {
+QString ControlLine(const QString& name, std::size_t index, const PageLabel& label) {
     const QString alignment =
         label.Alignment == LabelAlignment::Right ? QStringLiteral("right") : QStringLiteral("left");
     return QStringLiteral("%1(%2) L=%3 T=%4 W=%5 H=%6 %7 %8 color=%9")
@@ -39,28 +39,18 @@ QString LabelLine(const QString& name, std::size_t index, const PageLabel& label
              Color(label.ForeColor));
 }
 
-QString StrokeLine(const QString& name, std::size_t index, const PageLine& line) {
+QString ControlLine(const QString& name, std::size_t index, const PageLine& line) {
     return QStringLiteral("%1(%2) (%3,%4)-(%5,%6) bw=%7 color=%8")
         .arg(name, QString::number(index), Decimal(line.X1), Decimal(line.Y1), Decimal(line.X2),
              Decimal(line.Y2), QString::number(line.BorderWidth), Color(line.BorderColor));
 }
 
-template <std::size_t Count>
+template <typename Control, std::size_t Count>
 void AppendVisible(QStringList& lines, const QString& name,
-                   const std::array<PageLabel, Count>& labels) {
+                   const std::array<Control, Count>& controls) {
     for (std::size_t index = 0; index < Count; ++index) {
-        if (labels[index].Visible) {
-            lines.append(LabelLine(name, index, labels[index]));
-        }
-    }
-}
-
-template <std::size_t Count>
-void AppendVisible(QStringList& lines, const QString& name,
-                   const std::array<PageLine, Count>& strokes) {
-    for (std::size_t index = 0; index < Count; ++index) {
-        if (strokes[index].Visible) {
-            lines.append(StrokeLine(name, index, strokes[index]));
+        if (controls[index].Visible) {
+            lines.append(ControlLine(name, index, controls[index]));
         }
     }
 }

@@ -57,8 +57,8 @@ void PlaceLine(PageLine& line, double x1, double y1, double x2, double y2) {
     line.Y2 = Stored(y2);
 }
 
-// A horizontal stroke whose far end is measured from its stored start, as the
-// original drawing code read the start back before setting the end.
+// A horizontal stroke whose far end is measured from its start as stored, in single
+// precision, so the stroke's length is exact in the stored coordinates.
 void PlaceFromStoredStart(PageLine& line, double x1, double y1, double length,
                           std::int16_t borderWidth) {
     line.X1 = Stored(x1);
@@ -106,12 +106,7 @@ void PlaceBracket(PageControls& page, std::size_t cell, double left, double y) {
     PageLine& stroke = page.DivisionLine[cell];
     PlaceLine(stroke, left, y + 0.23, left + 0.15, y);
     stroke.BorderWidth = 1;
-    PageLine& bar = page.Line1[cell];
-    bar.X1 = Stored(left + 0.14);
-    bar.Y1 = Stored(y);
-    bar.X2 = Stored(static_cast<double>(bar.X1) + 0.2);
-    bar.Y2 = Stored(y);
-    bar.BorderWidth = 1;
+    PlaceFromStoredStart(page.Line1[cell], left + 0.14, y, 0.2, 1);
 }
 
 void PlaceLineAndDots(PageControls& page, std::size_t cell, double left, double y) {
