@@ -32,10 +32,10 @@ void Compose(benchmark::State& run, std::int16_t row, std::int16_t lowest, std::
     WorksheetState state;
     IgnoredList list;
     InitGlobals(state, list);
-    state.gOperation = row;
-    state.gLowestNumber = lowest;
-    state.gHighestNumber = highest;
-    state.gNumberOfProblems = 100;
+    state.operation = row;
+    state.lowestNumber = lowest;
+    state.highestNumber = highest;
+    state.numberOfProblems = 100;
     ClockSeededRandomSource source;
     QuietHost host(allowNegative);
     while (run.KeepRunning()) {

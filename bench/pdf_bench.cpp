@@ -4,12 +4,12 @@
 #include "core/operations.h"
 #include "core/random_source.h"
 #include "core/worksheet_state.h"
-#include "page/build_test.h"
-#include "page/page_controls.h"
-#include "page/page_fill.h"
-#include "page/page_layout.h"
-#include "page/page_painter.h"
-#include "page/page_printing.h"
+#include "page_model/build_worksheet.h"
+#include "page_model/page_controls.h"
+#include "page_model/page_fill.h"
+#include "page_model/page_layout.h"
+#include "printing/page_printing.h"
+#include "render/page_painter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -71,11 +71,11 @@ void EnsureGuiApplication() {
 // The densest page there is: 100 additions of two-digit numbers with their solutions.
 PageControls FullGridPage() {
     WorksheetState state;
-    state.gDivideSign = DivideSignText();
-    state.gDivisionSymbol = QString(QChar(kLineAndDotsMarker));
+    state.divideSign = DivideSignText();
+    state.divisionSymbol = QString(QChar(kLineAndDotsMarker));
     InitOperations(state);
-    state.gOperation = 1;
-    state.gShowSolutions = true;
+    state.operation = 1;
+    state.showSolutions = true;
     PageControls page = MakeDesignPageControls();
     FixedFractions source;
     QuietHost host;
@@ -83,7 +83,7 @@ PageControls FullGridPage() {
     HideEverything(page);
     ArrangeFields(page, state);
     BuildTest(state, page, source, host, reporter, 10, 99, 100);
-    SetSolutionsVisible(page, state, state.gCurrentPage, true);
+    SetSolutionsVisible(page, state, state.currentPage, true);
     return page;
 }
 

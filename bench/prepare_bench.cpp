@@ -5,10 +5,10 @@
 #include "core/operations.h"
 #include "core/random_source.h"
 #include "core/worksheet_state.h"
-#include "page/build_test.h"
-#include "page/page_controls.h"
-#include "page/page_fill.h"
-#include "page/page_layout.h"
+#include "page_model/build_worksheet.h"
+#include "page_model/page_controls.h"
+#include "page_model/page_fill.h"
+#include "page_model/page_layout.h"
 
 #include <benchmark/benchmark.h>
 
@@ -56,9 +56,9 @@ void Prepare(benchmark::State& bench, std::int16_t operationRow, bool upsideDown
     WorksheetState state;
     NoList list;
     InitGlobals(state, list);
-    state.gOperation = operationRow;
+    state.operation = operationRow;
     if (upsideDownSeven) {
-        state.gDivisionSymbol = state.gDivideSign;
+        state.divisionSymbol = state.divideSign;
     }
     const auto highest = static_cast<std::int16_t>(bench.range(0));
     PageControls page = MakeDesignPageControls();
@@ -71,7 +71,7 @@ void Prepare(benchmark::State& bench, std::int16_t operationRow, bool upsideDown
         HideEverything(page);
         ArrangeFields(page, state);
         BuildTest(state, page, source, host, reporter, 1, highest, kProblems);
-        SetSolutionsVisible(page, state, state.gCurrentPage, state.gShowSolutions);
+        SetSolutionsVisible(page, state, state.currentPage, state.showSolutions);
         benchmark::DoNotOptimize(page);
     }
     if (reporter.failures != 0) {
@@ -85,10 +85,10 @@ void PreparePageOnly(benchmark::State& bench, std::int16_t operationRow) {
     WorksheetState state;
     NoList list;
     InitGlobals(state, list);
-    state.gOperation = operationRow;
-    state.gLowestNumber = 1;
-    state.gHighestNumber = static_cast<std::int16_t>(bench.range(0));
-    state.gNumberOfProblems = kProblems;
+    state.operation = operationRow;
+    state.lowestNumber = 1;
+    state.highestNumber = static_cast<std::int16_t>(bench.range(0));
+    state.numberOfProblems = kProblems;
     PageControls page = MakeDesignPageControls();
     SeededFractions source;
     SilentHost host;
@@ -100,9 +100,9 @@ void PreparePageOnly(benchmark::State& bench, std::int16_t operationRow) {
         HideEverything(page);
         ArrangeFields(page, state);
         WriteProblems(page, set);
-        state.gCurrentPage = 1;
+        state.currentPage = 1;
         DisplayProblems(page, state, 1, reporter);
-        SetSolutionsVisible(page, state, state.gCurrentPage, state.gShowSolutions);
+        SetSolutionsVisible(page, state, state.currentPage, state.showSolutions);
         benchmark::DoNotOptimize(page);
     }
 }

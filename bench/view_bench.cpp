@@ -4,12 +4,12 @@
 #include "core/random_source.h"
 #include "core/validation.h"
 #include "core/worksheet_state.h"
-#include "main/main_window.h"
-#include "main/prepare_test.h"
-#include "page/page_controls.h"
-#include "page/page_painter.h"
-#include "page/page_view.h"
-#include "page/page_window.h"
+#include "page_model/page_controls.h"
+#include "page_model/prepare_worksheet.h"
+#include "render/page_painter.h"
+#include "windows/main_window.h"
+#include "windows/page_view.h"
+#include "windows/page_window.h"
 
 #include <benchmark/benchmark.h>
 
@@ -95,7 +95,7 @@ void BM_ViewHundredProblems(benchmark::State& benchState, int operationRow) {
     QuietHost host;
     QuietReporter reporter;
     QImage image = ScreenPage();
-    const QString operation = state.gOperations[static_cast<std::size_t>(operationRow)].Symbol;
+    const QString operation = state.operations[static_cast<std::size_t>(operationRow)].symbol;
     const SettingsTexts texts{QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("100")};
     // The loop variable only drives the benchmark.
     // NOLINTNEXTLINE(clang-analyzer-deadcode.DeadStores)
@@ -106,8 +106,8 @@ void BM_ViewHundredProblems(benchmark::State& benchState, int operationRow) {
             benchState.SkipWithError("settings refused");
             break;
         }
-        state.gOperation = static_cast<std::int16_t>(operationRow);
-        state.gShowSolutions = false;
+        state.operation = static_cast<std::int16_t>(operationRow);
+        state.showSolutions = false;
         PrepareTest(state, page, texts, source, host, reporter);
         QPainter painter(&image);
         PaintPage(painter, page, PageView::kDotsPerInch);

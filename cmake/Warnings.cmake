@@ -13,3 +13,10 @@ if(TALLYWORTH_SANITIZE)
 endif()
 target_include_directories(tallyworth_options INTERFACE
   ${PROJECT_SOURCE_DIR}/src ${PROJECT_BINARY_DIR}/generated)
+
+# Qt's string and connection hygiene for the program's own libraries: no implicit
+# conversions between QString and 8-bit strings, no connections without a receiver
+# context, and no lower-case keyword macros (signals, slots, emit).
+add_library(tallyworth_qt_hygiene INTERFACE)
+target_compile_definitions(tallyworth_qt_hygiene INTERFACE
+  QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)

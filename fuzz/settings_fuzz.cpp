@@ -58,16 +58,16 @@ void ComposeAccepted(const QStringList& texts, const QLocale& locale, std::uint6
     WorksheetState state;
     InputDriven driver(seed);
     InitGlobals(state, driver);
-    state.gOperation = static_cast<std::int16_t>(1 + seed % 5);
-    state.gShowCellNumbers = lowest == 61 && highest == 62;
-    std::tie(state.gLowestNumber, state.gHighestNumber, state.gNumberOfProblems) =
+    state.operation = static_cast<std::int16_t>(1 + seed % 5);
+    state.showCellNumbers = lowest == 61 && highest == 62;
+    std::tie(state.lowestNumber, state.highestNumber, state.numberOfProblems) =
         std::tie(lowest, highest, count);
     const ProblemSet set = ComposeProblems(state, driver, driver);
     Require(set.problems.size() == static_cast<std::size_t>(count), "one entry per problem");
     for (const ProblemEntry& entry : set.problems) {
-        const bool whole = entry.Operator != DivideSignText() || state.gShowCellNumbers ||
-                           entry.First % entry.Second == 0;
-        const auto [smaller, larger] = std::minmax(entry.First, entry.Second);
+        const bool whole = entry.operatorSign != DivideSignText() || state.showCellNumbers ||
+                           entry.first % entry.second == 0;
+        const auto [smaller, larger] = std::minmax(entry.first, entry.second);
         Require(whole && smaller >= lowest && larger <= highest,
                 "numbers in range, whole quotients");
     }

@@ -1,4 +1,4 @@
-#include "main/application.h"
+#include "windows/application.h"
 
 int main(int argc, char** argv) {
     return tallyworth::RunApplication(argc, argv);

@@ -61,11 +61,11 @@ QString IntegerText(int value) {
 // The settings the composer relies on having been validated; anything else composes
 // nothing rather than drawing from a range the draw rules are not made for.
 bool ComposableSettings(const WorksheetState& state) {
-    const int lowest = state.gLowestNumber;
-    const int highest = state.gHighestNumber;
-    const int count = state.gNumberOfProblems;
+    const int lowest = state.lowestNumber;
+    const int highest = state.highestNumber;
+    const int count = state.numberOfProblems;
     return 1 <= lowest && lowest < highest && highest <= 99 && 1 <= count && count <= 100 &&
-           !state.ChosenOperation().Symbol.isEmpty();
+           !state.ChosenOperation().symbol.isEmpty();
 }
 
 // A whole quotient is written without a decimal point. Only the cell-numbering mode
@@ -99,7 +99,7 @@ PairRules RulesFor(Sign sign, const WorksheetState& state, const ComposerHost& h
     PairRules rules;
     rules.putLargerFirst = sign == Sign::Minus && !host.AllowsNegativeResults();
     rules.needWholeQuotient = sign == Sign::Divide;
-    rules.acceptEveryDraw = state.gShowCellNumbers;
+    rules.acceptEveryDraw = state.showCellNumbers;
     return rules;
 }
 
@@ -112,37 +112,37 @@ struct Composition {
 
 Composition CompositionOf(const WorksheetState& state) {
     const bool lineAndDots =
-        state.gDivisionSymbol.size() == 1 && state.gDivisionSymbol.front() == kLineAndDotsMarker;
-    return {state.gShowCellNumbers, state.IsDivisionWorksheet() && lineAndDots};
+        state.divisionSymbol.size() == 1 && state.divisionSymbol.front() == kLineAndDotsMarker;
+    return {state.showCellNumbers, state.IsDivisionWorksheet() && lineAndDots};
 }
 
 void SetNumberTexts(ProblemEntry& entry, const Composition& composition, int cell) {
     if (composition.cellNumbering) {
         // The labels show their own numbers, counted from 1.
-        entry.FirstNumberText = IntegerText(2 * cell + 1);
-        entry.SecondNumberText = IntegerText(2 * cell + 2);
+        entry.firstNumberText = IntegerText(2 * cell + 1);
+        entry.secondNumberText = IntegerText(2 * cell + 2);
         return;
     }
-    entry.FirstNumberText = IntegerText(entry.First);
-    entry.SecondNumberText = IntegerText(entry.Second);
+    entry.firstNumberText = IntegerText(entry.first);
+    entry.secondNumberText = IntegerText(entry.second);
     if (composition.exchangeTexts) {
-        std::swap(entry.FirstNumberText, entry.SecondNumberText);
+        std::swap(entry.firstNumberText, entry.secondNumberText);
     }
 }
 
 void FillEntry(ProblemEntry& entry, const QString& sign, Sign kind, const DrawnPair& pair,
                const Composition& composition, int cell) {
-    entry.Operator = sign;
-    entry.First = pair.first;
-    entry.Second = pair.second;
+    entry.operatorSign = sign;
+    entry.first = pair.first;
+    entry.second = pair.second;
     SetNumberTexts(entry, composition, cell);
-    entry.SolutionText = SolutionText(kind, entry.First, entry.Second);
+    entry.solutionText = SolutionText(kind, entry.first, entry.second);
 }
 
 // Divisions are drawn from a prepared list of dividing pairs; worth preparing only when
 // the worksheet can divide.
 bool MayDivide(const WorksheetState& state) {
-    return state.ChosenOperation().IsMix || state.IsDivisionWorksheet();
+    return state.ChosenOperation().isMix || state.IsDivisionWorksheet();
 }
 
 }  // namespace
@@ -163,40 +163,40 @@ QString RandomMixOperator(RandomSource& source, const WorksheetState& state) {
         // Truncation is the whole part here: u * 5 is never negative.
         const auto row = static_cast<int>(static_cast<double>(source.NextFraction()) * kMixRows);
         if (row >= 1 && row < kMixRows) {
-            return state.gOperations[static_cast<std::size_t>(row)].Symbol;
+            return state.operations[static_cast<std::size_t>(row)].symbol;
         }
     }
     const auto row =
         1 + static_cast<int>(static_cast<double>(source.NextFraction()) * (kMixRows - 1));
-    return state.gOperations[static_cast<std::size_t>(std::min(row, kMixRows - 1))].Symbol;
+    return state.operations[static_cast<std::size_t>(std::min(row, kMixRows - 1))].symbol;
 }
 
 ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, ComposerHost& host) {
     ProblemSet set;
-    set.cellNumbering = state.gShowCellNumbers;
+    set.cellNumbering = state.showCellNumbers;
     if (!ComposableSettings(state)) {
         return set;
     }
-    const int count = state.gNumberOfProblems;
+    const int count = state.numberOfProblems;
     host.SetProgressRange(1, count);
     source.Reseed();
     const OperationEntry& chosen = state.ChosenOperation();
     const Composition composition = CompositionOf(state);
-    const PairDrawer drawer(state.gLowestNumber, state.gHighestNumber, MayDivide(state));
+    const PairDrawer drawer(state.lowestNumber, state.highestNumber, MayDivide(state));
     int previousFirst = -1;
     int previousSecond = -1;
     set.problems.resize(static_cast<std::size_t>(count));
     for (int number = 1; number <= count; ++number) {
-        state.gCurrentOperator = chosen.IsMix ? RandomMixOperator(source, state) : chosen.Symbol;
+        state.currentOperator = chosen.isMix ? RandomMixOperator(source, state) : chosen.symbol;
         host.SetProgressValue(number);
-        const Sign sign = SignOf(state.gCurrentOperator, state.gDivideSign);
+        const Sign sign = SignOf(state.currentOperator, state.divideSign);
         PairRules rules = RulesFor(sign, state, host);
         rules.previousFirst = previousFirst;
         rules.previousSecond = previousSecond;
         const DrawnPair pair = drawer.Draw(source, rules);
         previousFirst = pair.first;
         previousSecond = pair.second;
-        FillEntry(set.problems[static_cast<std::size_t>(number - 1)], state.gCurrentOperator, sign,
+        FillEntry(set.problems[static_cast<std::size_t>(number - 1)], state.currentOperator, sign,
                   pair, composition, number - 1);
     }
     return set;

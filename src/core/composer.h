@@ -11,12 +11,12 @@
 namespace tallyworth {
 
 struct ProblemEntry {
-    QString Operator;
-    std::int16_t First = 0;    // after the subtraction exchange; the dividend of a division
-    std::int16_t Second = 0;   // the divisor of a division
-    QString FirstNumberText;   // caption of lblValue(2k)
-    QString SecondNumberText;  // caption of lblValue(2k + 1)
-    QString SolutionText;      // caption of lblSolution(k)
+    QString operatorSign;
+    std::int16_t first = 0;    // after the subtraction exchange; the dividend of a division
+    std::int16_t second = 0;   // the divisor of a division
+    QString firstNumberText;   // caption of lblValue(2k)
+    QString secondNumberText;  // caption of lblValue(2k + 1)
+    QString solutionText;      // caption of lblSolution(k)
 };
 
 struct ProblemSet {
@@ -37,9 +37,9 @@ class ComposerHost {
 std::int16_t RandomInRange(RandomSource& source, std::int16_t lowest, std::int16_t highest);
 QString RandomMixOperator(RandomSource& source, const WorksheetState& state);
 
-// Draws state.gNumberOfProblems problems between state.gLowestNumber and
-// state.gHighestNumber for the chosen operation. Leaves the last operator in
-// state.gCurrentOperator.
+// Draws state.numberOfProblems problems between state.lowestNumber and
+// state.highestNumber for the chosen operation. Leaves the last operator in
+// state.currentOperator.
 ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, ComposerHost& host);
 
 }  // namespace tallyworth

@@ -14,7 +14,7 @@ class OperationList {
     virtual void AppendOperation(const QString& symbol) = 0;
 };
 
-// Fills rows 1 to 5 of the operation table. Row 4 copies state.gDivideSign.
+// Fills rows 1 to 5 of the operation table. Row 4 copies state.divideSign.
 void InitOperations(WorksheetState& state);
 
 // Start-up: division markers, operation table, first values, then the operation list.

@@ -3,16 +3,16 @@
 namespace tallyworth {
 
 const OperationEntry& WorksheetState::ChosenOperation() const {
-    const bool inTable = gOperation >= 0 && gOperation < kOperationRows;
-    return gOperations[static_cast<std::size_t>(inTable ? gOperation : 0)];
+    const bool inTable = operation >= 0 && operation < kOperationRows;
+    return operations[static_cast<std::size_t>(inTable ? operation : 0)];
 }
 
 bool WorksheetState::IsDivisionWorksheet() const {
-    return !gDivideSign.isEmpty() && ChosenOperation().Symbol == gDivideSign;
+    return !divideSign.isEmpty() && ChosenOperation().symbol == divideSign;
 }
 
 bool WorksheetState::UsesUpsideDownSeven() const {
-    return !gDivideSign.isEmpty() && gDivisionSymbol == gDivideSign;
+    return !divideSign.isEmpty() && divisionSymbol == divideSign;
 }
 
 }  // namespace tallyworth

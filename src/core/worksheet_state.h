@@ -18,9 +18,9 @@ inline const QString& DivideSignText() {
 inline constexpr char16_t kLineAndDotsMarker = u'%';
 
 struct OperationEntry {
-    QString Symbol;
-    std::uint8_t ProblemsPerPage = 0;
-    bool IsMix = false;
+    QString symbol;
+    std::uint8_t problemsPerPage = 0;
+    bool isMix = false;
 };
 
 // Row 0 is never filled; rows 1 to 5 are "+", "-", "*", the divide sign and "Mix".
@@ -28,27 +28,26 @@ inline constexpr int kOperationRows = 6;
 using OperationTable = std::array<OperationEntry, kOperationRows>;
 
 // The one description of the worksheet being made. A single instance lives for the
-// whole run and is handed to whoever reads or writes it. Member names follow the
-// names used throughout the program's documentation of the worksheet.
+// whole run and is handed to whoever reads or writes it.
 struct WorksheetState {
-    std::int16_t gLowestNumber = 0;
-    std::int16_t gHighestNumber = 0;
-    std::int16_t gNumberOfProblems = 0;
-    std::int16_t gOperation = 0;
-    QString gCurrentOperator;
-    bool gShowCellNumbers = false;
-    bool gShowSolutions = false;
-    std::int16_t gCurrentPage = 0;
-    std::int16_t gProblemsPerPage = 0;
-    QString gDivideSign;
-    QString gDivisionSymbol;
-    OperationTable gOperations{};
+    std::int16_t lowestNumber = 0;
+    std::int16_t highestNumber = 0;
+    std::int16_t numberOfProblems = 0;
+    std::int16_t operation = 0;
+    QString currentOperator;
+    bool showCellNumbers = false;
+    bool showSolutions = false;
+    std::int16_t currentPage = 0;
+    std::int16_t problemsPerPage = 0;
+    QString divideSign;
+    QString divisionSymbol;
+    OperationTable operations{};
 
     // Written only by the page layout.
-    std::int16_t gGridColumns = 0;
-    std::int16_t gGridRows = 0;
+    std::int16_t gridColumns = 0;
+    std::int16_t gridRows = 0;
 
-    // The chosen row; a gOperation outside 1..5 yields the empty row 0.
+    // The chosen row; a operation outside 1..5 yields the empty row 0.
     [[nodiscard]] const OperationEntry& ChosenOperation() const;
     // True when the chosen row's symbol is the divide sign ("Mix" never is).
     [[nodiscard]] bool IsDivisionWorksheet() const;

@@ -60,10 +60,10 @@ WorksheetState MakeState(int row, int lowest, int highest, int count = 100) {
     WorksheetState state;
     RecordingHost list;
     InitGlobals(state, list);
-    state.gOperation = static_cast<std::int16_t>(row);
-    state.gLowestNumber = static_cast<std::int16_t>(lowest);
-    state.gHighestNumber = static_cast<std::int16_t>(highest);
-    state.gNumberOfProblems = static_cast<std::int16_t>(count);
+    state.operation = static_cast<std::int16_t>(row);
+    state.lowestNumber = static_cast<std::int16_t>(lowest);
+    state.highestNumber = static_cast<std::int16_t>(highest);
+    state.numberOfProblems = static_cast<std::int16_t>(count);
     return state;
 }
 
@@ -73,14 +73,14 @@ TEST(InitGlobals, SetsTheStartUpValuesAndListsTheOperationsInOrder) {
     InitGlobals(state, list);
     EXPECT_EQ(list.operations, (QStringList{"+", "-", "*", kDivideSign, "Mix"}));
     const int perPage[] = {0, 100, 100, 100, 50, 100};
-    for (std::size_t row = 1; row < state.gOperations.size(); ++row) {
-        EXPECT_EQ(state.gOperations[row].Symbol, list.operations[static_cast<qsizetype>(row - 1)]);
-        EXPECT_EQ(state.gOperations[row].ProblemsPerPage, perPage[row]);
-        EXPECT_EQ(state.gOperations[row].IsMix, row == kMix);
+    for (std::size_t row = 1; row < state.operations.size(); ++row) {
+        EXPECT_EQ(state.operations[row].symbol, list.operations[static_cast<qsizetype>(row - 1)]);
+        EXPECT_EQ(state.operations[row].problemsPerPage, perPage[row]);
+        EXPECT_EQ(state.operations[row].isMix, row == kMix);
     }
-    EXPECT_EQ(state.gDivisionSymbol + state.gDivideSign, "%" + kDivideSign);
-    EXPECT_EQ(std::tie(state.gOperation, state.gCurrentPage), std::make_tuple(1, 1));
-    EXPECT_FALSE(state.gShowCellNumbers || state.gShowSolutions);
+    EXPECT_EQ(state.divisionSymbol + state.divideSign, "%" + kDivideSign);
+    EXPECT_EQ(std::tie(state.operation, state.currentPage), std::make_tuple(1, 1));
+    EXPECT_FALSE(state.showCellNumbers || state.showSolutions);
 }
 
 TEST(RandomInRange, RoundsHalfToEvenAndRaisesToLowest) {
@@ -133,8 +133,8 @@ TEST(ClockSeededRandomSource, StaysBelowOneAndEveryReseedStartsANewSequence) {
 // May any pair follow the previous problem? Worked out by brute force.
 bool AnyPairAcceptable(const QString& sign, const WorksheetState& state, int previousFirst,
                        int previousSecond, bool allowNegative) {
-    for (int a = state.gLowestNumber; a <= state.gHighestNumber; ++a)
-        for (int b = state.gLowestNumber; b <= state.gHighestNumber; ++b)
+    for (int a = state.lowestNumber; a <= state.highestNumber; ++a)
+        for (int b = state.lowestNumber; b <= state.highestNumber; ++b)
             if ((sign != "-" || allowNegative || a >= b) && (sign != kDivideSign || a % b == 0) &&
                 a != previousFirst && b != previousSecond)
                 return true;
@@ -171,7 +171,7 @@ TEST(ComposeProblems, KeepsEveryRuleOverManySeedsOnEveryNarrowAndASampleOfWideRa
         for (const auto& [lowest, highest, count] : ranges) {
             SCOPED_TRACE("row " + std::to_string(s.row) + ", seed " + std::to_string(seed));
             WorksheetState state = MakeState(s.row, lowest, highest, count);
-            state.gDivisionSymbol = s.notation;
+            state.divisionSymbol = s.notation;
             TestSource source(seed++);
             RecordingHost host;
             host.allowNegative = s.allowNegative;
@@ -182,32 +182,32 @@ TEST(ComposeProblems, KeepsEveryRuleOverManySeedsOnEveryNarrowAndASampleOfWideRa
             ASSERT_EQ(host.values, progress);
             ASSERT_EQ(host.ranges, (std::vector<std::pair<int, int>>{{1, count}}));
             ASSERT_EQ(source.reseeds, 1);
-            ASSERT_EQ(state.gCurrentOperator, set.problems.back().Operator);
+            ASSERT_EQ(state.currentOperator, set.problems.back().operatorSign);
             const bool exchangeTexts = s.row == kDivide && s.notation == "%";
             int previousFirst = -1, previousSecond = -1, subtractions = 0;
             for (const ProblemEntry& e : set.problems) {
-                const int a = e.First, b = e.Second;
-                operators.insert(e.Operator);
-                subtractions += e.Operator == "-" ? 1 : 0;
-                negatives += a < b && e.Operator == "-" ? 1 : 0;
-                ASSERT_TRUE(s.row == kMix || e.Operator == state.ChosenOperation().Symbol);
+                const int a = e.first, b = e.second;
+                operators.insert(e.operatorSign);
+                subtractions += e.operatorSign == "-" ? 1 : 0;
+                negatives += a < b && e.operatorSign == "-" ? 1 : 0;
+                ASSERT_TRUE(s.row == kMix || e.operatorSign == state.ChosenOperation().symbol);
                 ASSERT_TRUE(lowest <= std::min(a, b) && std::max(a, b) <= highest);
-                ASSERT_TRUE(e.Operator != kDivideSign || a % b == 0);
-                ASSERT_TRUE(e.Operator != "-" || s.allowNegative || a >= b);
+                ASSERT_TRUE(e.operatorSign != kDivideSign || a % b == 0);
+                ASSERT_TRUE(e.operatorSign != "-" || s.allowNegative || a >= b);
                 if (a == previousFirst || b == previousSecond) {
                     // A repeated neighbour only where no pair could have avoided it.
-                    ASSERT_FALSE(AnyPairAcceptable(e.Operator, state, previousFirst, previousSecond,
-                                                   s.allowNegative));
+                    ASSERT_FALSE(AnyPairAcceptable(e.operatorSign, state, previousFirst,
+                                                   previousSecond, s.allowNegative));
                     ++waivers;
                 }
                 previousFirst = a;
                 previousSecond = b;
                 const QString first = QString::number(a), second = QString::number(b);
-                ASSERT_EQ(e.FirstNumberText, exchangeTexts ? second : first);
-                ASSERT_EQ(e.SecondNumberText, exchangeTexts ? first : second);
+                ASSERT_EQ(e.firstNumberText, exchangeTexts ? second : first);
+                ASSERT_EQ(e.secondNumberText, exchangeTexts ? first : second);
                 const std::map<QString, int> results = {
                     {"+", a + b}, {"-", a - b}, {"*", a * b}, {kDivideSign, a / b}};
-                ASSERT_EQ(e.SolutionText, QString::number(results.at(e.Operator)));
+                ASSERT_EQ(e.solutionText, QString::number(results.at(e.operatorSign)));
             }
             ASSERT_EQ(host.questions, subtractions);  // asked anew for every subtraction
         }
@@ -224,18 +224,18 @@ TEST(ComposeProblems, CellNumberingShowsLabelNumbersAndAcceptsEveryDraw) {
     const char* const quotients[] = {"0.983870967741935", "0.983870967741935", "1.01639344262295"};
     for (const Row row : {kDivide, kMinus}) {
         WorksheetState state = MakeState(row, 61, 62, 3);
-        state.gShowCellNumbers = true;
+        state.showCellNumbers = true;
         TestSource source(1, fractions);
         RecordingHost host;
         const ProblemSet set = ComposeProblems(state, source, host);
         ASSERT_TRUE(set.cellNumbering && set.problems.size() == 3U && source.used == 6U);
         for (int cell = 0; cell < 3; ++cell) {
             const ProblemEntry& e = set.problems[static_cast<std::size_t>(cell)];
-            EXPECT_EQ(e.FirstNumberText + " " + e.SecondNumberText,
+            EXPECT_EQ(e.firstNumberText + " " + e.secondNumberText,
                       QStringLiteral("%1 %2").arg(2 * cell + 1).arg(2 * cell + 2));
-            EXPECT_EQ(e.Operator, state.ChosenOperation().Symbol);
+            EXPECT_EQ(e.operatorSign, state.ChosenOperation().symbol);
             // A subtraction still puts the larger number first.
-            EXPECT_EQ(e.SolutionText, row == kMinus ? "1" : quotients[cell]);
+            EXPECT_EQ(e.solutionText, row == kMinus ? "1" : quotients[cell]);
         }
     }
 }

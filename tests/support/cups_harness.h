@@ -6,9 +6,9 @@
 
 #include "core/composer.h"
 #include "core/operations.h"
-#include "page/build_test.h"
-#include "page/page_fill.h"
-#include "page/page_layout.h"
+#include "page_model/build_worksheet.h"
+#include "page_model/page_fill.h"
+#include "page_model/page_layout.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -80,20 +80,20 @@ inline void ExpectCaptionsAt(const PageControls& page, const PdfPage& sheet, dou
     using ::testing::Field;
     std::vector<::testing::Matcher<PdfWord>> captions;
     const auto add = [&](const PageLabel& label) {
-        if (!label.Visible || label.Caption.trimmed().isEmpty()) {
+        if (!label.visible || label.caption.trimmed().isEmpty()) {
             return;
         }
-        const bool right = label.Alignment == LabelAlignment::Right;
-        const double x = double{label.Left} + (right ? double{label.Width} : 0.0) + offset;
+        const bool right = label.alignment == LabelAlignment::Right;
+        const double x = double{label.left} + (right ? double{label.width} : 0.0) + offset;
         captions.push_back(::testing::AllOf(
-            Field("text", &PdfWord::text, label.Caption.trimmed().toStdString()),
+            Field("text", &PdfWord::text, label.caption.trimmed().toStdString()),
             Field(right ? "right" : "left", right ? &PdfWord::right : &PdfWord::left,
                   DoubleNear(x, 0.02)),
-            Field("top", &PdfWord::top, DoubleNear(double{label.Top} + offset, 0.02))));
+            Field("top", &PdfWord::top, DoubleNear(double{label.top} + offset, 0.02))));
     };
-    std::for_each(page.lblValue.begin(), page.lblValue.end(), add);
-    std::for_each(page.lblPlus.begin(), page.lblPlus.end(), add);
-    std::for_each(page.lblSolution.begin(), page.lblSolution.end(), add);
+    std::for_each(page.valueLabels.begin(), page.valueLabels.end(), add);
+    std::for_each(page.plusLabels.begin(), page.plusLabels.end(), add);
+    std::for_each(page.solutionLabels.begin(), page.solutionLabels.end(), add);
     EXPECT_THAT(sheet.words, ::testing::UnorderedElementsAreArray(captions));
 }
 
@@ -113,15 +113,15 @@ struct Worksheet final : ComposerHost, FailureReporter {
 
     Worksheet(std::int16_t operation, std::int16_t count, std::int16_t pageNo = 1,
               bool solutions = false) {
-        state.gDivisionSymbol = QString(QChar(kLineAndDotsMarker));
-        state.gDivideSign = DivideSignText();
+        state.divisionSymbol = QString(QChar(kLineAndDotsMarker));
+        state.divideSign = DivideSignText();
         InitOperations(state);
-        state.gOperation = operation;
+        state.operation = operation;
         FixedFractions fractions;
         ArrangeFields(page, state);
         BuildTest(state, page, fractions, *this, *this, 1, 12, count);
-        state.gCurrentPage = pageNo;
-        state.gShowSolutions = solutions;
+        state.currentPage = pageNo;
+        state.showSolutions = solutions;
         DisplayProblems(page, state, pageNo, *this);
     }
     void SetProgressRange(int /*minimum*/, int /*maximum*/) override {}

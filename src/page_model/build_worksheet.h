@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/composer.h"
+#include "core/random_source.h"
+#include "core/worksheet_state.h"
+#include "page_model/page_controls.h"
+#include "page_model/page_fill.h"
+
+#include <cstdint>
+
+namespace tallyworth {
+
+// Writes each problem into its cell: the two number captions, the operator and the
+// right-aligned solution.
+void WriteProblems(PageControls& page, const ProblemSet& set);
+
+// Stores the three numbers, composes the set, writes it into the page, makes page 1
+// current and fills it.
+void BuildTest(WorksheetState& state, PageControls& page, RandomSource& source, ComposerHost& host,
+               FailureReporter& reporter, std::int16_t lowest, std::int16_t highest,
+               std::int16_t count);
+
+}  // namespace tallyworth

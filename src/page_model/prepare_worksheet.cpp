@@ -1,0 +1,53 @@
+#include "page_model/prepare_worksheet.h"
+
+#include "core/number_conversion.h"
+#include "page_model/build_worksheet.h"
+#include "page_model/page_layout.h"
+
+#include <optional>
+
+namespace tallyworth {
+
+namespace {
+
+constexpr double kCellNumbersLowest = 61.0;
+constexpr double kCellNumbersHighest = 62.0;
+
+// Hides the progress bar however the preparation ends.
+class ProgressShown {
+  public:
+    explicit ProgressShown(PreparationHost& host) : host_(host) { host_.SetProgressVisible(true); }
+    ~ProgressShown() { host_.SetProgressVisible(false); }
+    ProgressShown(const ProgressShown&) = delete;
+    ProgressShown& operator=(const ProgressShown&) = delete;
+
+  private:
+    PreparationHost& host_;
+};
+
+}  // namespace
+
+bool AsksForCellNumbers(const SettingsTexts& texts) {
+    const std::optional<double> lowest = ToRealNumber(texts.lowest);
+    const std::optional<double> highest = ToRealNumber(texts.highest);
+    return lowest && highest && *lowest == kCellNumbersLowest && *highest == kCellNumbersHighest;
+}
+
+void PrepareTest(WorksheetState& state, PageControls& page, const SettingsTexts& texts,
+                 RandomSource& source, PreparationHost& host, FailureReporter& reporter) {
+    const ProgressShown progress(host);
+    state.showCellNumbers = AsksForCellNumbers(texts);
+    HideEverything(page);
+    ArrangeFields(page, state);
+    const std::optional<std::int16_t> lowest = ToWholeNumber(texts.lowest);
+    const std::optional<std::int16_t> highest = ToWholeNumber(texts.highest);
+    const std::optional<std::int16_t> count = ToWholeNumber(texts.count);
+    // The settings were checked before; texts that still do not read as numbers leave
+    // the page empty rather than composing from made-up bounds.
+    if (lowest && highest && count) {
+        BuildTest(state, page, source, host, reporter, *lowest, *highest, *count);
+    }
+    SetSolutionsVisible(page, state, state.currentPage, state.showSolutions);
+}
+
+}  // namespace tallyworth

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/composer.h"
+#include "core/random_source.h"
+#include "core/worksheet_state.h"
+#include "page_model/page_controls.h"
+#include "page_model/page_fill.h"
+
+#include <QString>
+
+namespace tallyworth {
+
+// The texts of the main window's three fields as the user typed them.
+struct SettingsTexts {
+    QString lowest;
+    QString highest;
+    QString count;
+};
+
+// The main window as the preparation step sees it: the composer's host, plus the
+// progress bar's visibility.
+class PreparationHost : public ComposerHost {
+  public:
+    virtual void SetProgressVisible(bool visible) = 0;
+};
+
+// True for the pair of bounds that switches the worksheet into the cell-numbering mode.
+bool AsksForCellNumbers(const SettingsTexts& texts);
+
+// Turns checked settings into a filled page 1: decides the cell-numbering mode, hides
+// every cell, lays the cells out for state.operation, composes and fills, applies the
+// solutions switch. The progress bar is shown for the duration and always hidden at
+// the end.
+void PrepareTest(WorksheetState& state, PageControls& page, const SettingsTexts& texts,
+                 RandomSource& source, PreparationHost& host, FailureReporter& reporter);
+
+}  // namespace tallyworth

@@ -1,0 +1,122 @@
+#include "printing/page_printing.h"
+
+#include "printing/print_cups.h"
+#include "render/page_painter.h"
+
+#include <QDir>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryFile>
+
+namespace tallyworth {
+
+namespace {
+
+PrintOutcome Failure(const QString& message) {
+    return {false, message};
+}
+
+// The printer's state is checked before anything is drawn: a stopped queue would
+// hold the job without a word, and a queue that rejects jobs would only say so
+// after the whole page had been rendered.
+QString ReadinessProblem(const QString& printerName) {
+    const PrinterReadiness readiness = QueryPrinterReadiness(printerName);
+    if (!readiness.known) {
+        return QStringLiteral(
+                   "The default printer \"%1\" cannot be reached. Check that it is set up, "
+                   "then print again.")
+            .arg(printerName);
+    }
+    if (readiness.stopped) {
+        return QStringLiteral(
+                   "The default printer \"%1\" is stopped. Resume it in the printer settings, "
+                   "then print again.")
+            .arg(printerName);
+    }
+    if (!readiness.acceptingJobs) {
+        return QStringLiteral(
+                   "The default printer \"%1\" is not accepting print jobs. Let it accept jobs "
+                   "in the printer settings, then print again.")
+            .arg(printerName);
+    }
+    return {};
+}
+
+// The printer's own paper and unprintable margins. The toolkit may keep a previous or
+// locale-chosen paper size when the printer supports it, so the printer's default
+// size is asked for explicitly; the margins follow that size.
+QPageLayout PrinterPageLayout(QPrinter& printer, const QPrinterInfo& info) {
+    const QPageSize paper = info.defaultPageSize();
+    if (paper.isValid()) {
+        printer.setPageSize(paper);
+    }
+    return printer.pageLayout();
+}
+
+// Renders the page into a PDF laid out like the printer's sheet: the page's top-left
+// corner at the printable origin, one inch per inch.
+QString RenderPrinterSheet(const PageControls& page, const QPrinterInfo& info,
+                           const QString& pdfPath) {
+    QPrinter printer(info, QPrinter::HighResolution);
+    const QPageLayout layout = PrinterPageLayout(printer, info);
+    const int dotsPerInch = printer.resolution();
+
+    QPrinter sheet(QPrinter::HighResolution);
+    sheet.setOutputFormat(QPrinter::PdfFormat);
+    sheet.setOutputFileName(pdfPath);
+    sheet.setResolution(dotsPerInch);
+    sheet.setPageLayout(layout);
+    sheet.setFullPage(false);
+    sheet.setDocName(JobTitle());
+    sheet.setCreator(QStringLiteral("Tallyworth"));
+
+    QPainter painter;
+    if (!painter.begin(&sheet)) {
+        return QStringLiteral("The print job could not be started.");
+    }
+    PaintPage(painter, page, dotsPerInch);
+    if (!painter.end()) {
+        return QStringLiteral("The print job could not be finished.");
+    }
+    return {};
+}
+
+}  // namespace
+
+PrintOutcome PrintPageOnDefaultPrinter(const PageControls& page) {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        return Failure(QStringLiteral(
+            "No default printer is set up. Choose a default printer in the printer settings, "
+            "then print again."));
+    }
+    const QString printerName = info.printerName();
+    if (const QString problem = ReadinessProblem(printerName); !problem.isEmpty()) {
+        return Failure(problem);
+    }
+    // The sheet is rendered first and then handed over as one job, so that the
+    // scheduler's answer (taken or refused) can be reported; the toolkit's own print
+    // engine drops that answer.
+    QTemporaryFile spoolFile(QDir::temp().filePath(QStringLiteral("tallyworth-XXXXXX.pdf")));
+    if (!spoolFile.open()) {
+        return Failure(
+            QStringLiteral("The print job could not be started: %1.").arg(spoolFile.errorString()));
+    }
+    spoolFile.close();
+    if (const QString problem = RenderPrinterSheet(page, info, spoolFile.fileName());
+        !problem.isEmpty()) {
+        return Failure(problem);
+    }
+    if (const QString refusal = SubmitPdfJob(printerName, spoolFile.fileName(), JobTitle());
+        !refusal.isEmpty()) {
+        return Failure(QStringLiteral("The printer \"%1\" did not take the print job: %2")
+                           .arg(printerName, refusal));
+    }
+    return {true, {}};
+}
+
+}  // namespace tallyworth

@@ -1,0 +1,72 @@
+#include "printing/print_cups.h"
+
+#include <QByteArray>
+
+#include <cups/cups.h>
+
+#include <memory>
+
+namespace tallyworth {
+
+namespace {
+
+struct DestinationDeleter {
+    void operator()(cups_dest_t* dest) const { cupsFreeDests(1, dest); }
+};
+using Destination = std::unique_ptr<cups_dest_t, DestinationDeleter>;
+
+struct QueueName {
+    QByteArray queue;
+    QByteArray instance;
+};
+
+QueueName SplitQueueName(const QString& printerName) {
+    const qsizetype slash = printerName.indexOf(QLatin1Char('/'));
+    if (slash < 0) {
+        return {printerName.toLocal8Bit(), {}};
+    }
+    return {printerName.left(slash).toLocal8Bit(), printerName.mid(slash + 1).toLocal8Bit()};
+}
+
+Destination FindDestination(const QueueName& name) {
+    // A null connection means the scheduler that CUPS_SERVER or the client set-up names.
+    return Destination(
+        cupsGetNamedDest(nullptr, name.queue.constData(),
+                         name.instance.isEmpty() ? nullptr : name.instance.constData()));
+}
+
+QByteArray DestinationOption(const cups_dest_t& dest, const char* option) {
+    return QByteArray(cupsGetOption(option, dest.num_options, dest.options));
+}
+
+}  // namespace
+
+PrinterReadiness QueryPrinterReadiness(const QString& printerName) {
+    const Destination dest = FindDestination(SplitQueueName(printerName));
+    if (!dest) {
+        return {};
+    }
+    PrinterReadiness readiness;
+    readiness.known = true;
+    readiness.stopped = DestinationOption(*dest, "printer-state").toInt() == IPP_PSTATE_STOPPED;
+    // Older schedulers leave the attribute out; they accept unless they say otherwise.
+    const QByteArray accepting = DestinationOption(*dest, "printer-is-accepting-jobs");
+    readiness.acceptingJobs = accepting.isEmpty() || accepting == "true";
+    return readiness;
+}
+
+QString SubmitPdfJob(const QString& printerName, const QString& pdfPath, const QString& title) {
+    const QueueName name = SplitQueueName(printerName);
+    const Destination dest = FindDestination(name);
+    const int optionCount = dest ? dest->num_options : 0;
+    cups_option_t* options = dest ? dest->options : nullptr;
+    const int job = cupsPrintFile(name.queue.constData(), pdfPath.toLocal8Bit().constData(),
+                                  title.toUtf8().constData(), optionCount, options);
+    if (job > 0) {
+        return {};
+    }
+    QString reason = QString::fromUtf8(cupsLastErrorString());
+    return reason.isEmpty() ? QStringLiteral("the print system gave no reason") : reason;
+}
+
+}  // namespace tallyworth

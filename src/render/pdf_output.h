@@ -1,0 +1,23 @@
+#pragma once
+
+#include "page_model/page_controls.h"
+
+#include <QString>
+
+namespace tallyworth {
+
+// What became of a print or an export. ok is true when the page reached its
+// destination; otherwise message tells the user in plain words what went wrong.
+struct [[nodiscard]] PrintOutcome {
+    bool ok = false;
+    QString message;
+};
+
+// The title every printed or saved worksheet carries.
+const QString& JobTitle();
+
+// Writes the page as a one-page US Letter PDF. Nothing half-written is left under
+// fileName when it fails.
+PrintOutcome SavePageAsPdf(const PageControls& page, const QString& fileName);
+
+}  // namespace tallyworth

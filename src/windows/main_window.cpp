@@ -1,0 +1,346 @@
+#include "windows/main_window.h"
+
+#include "render/page_style.h"
+#include "windows/about_box.h"
+#include "windows/named_menus.h"
+#include "windows/page_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <variant>
+
+namespace tallyworth {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kClientWidth = 5910 / kTwipsPerPixel;
+constexpr int kClientHeight = 4080 / kTwipsPerPixel;
+constexpr const char* kDesignFont = "MS Sans Serif";
+constexpr int kOperationRowHeight = 15;
+
+QRect Twips(int left, int top, int width, int height) {
+    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+            height / kTwipsPerPixel};
+}
+
+template <typename Widget>
+Widget* Place(Widget* widget, const char* name, const QRect& place, double pointSize) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(place);
+    widget->setFont(FontWithFallback(QString::fromLatin1(kDesignFont), pointSize));
+    return widget;
+}
+
+QLabel* AddPrompt(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
+    auto* label = Place(new QLabel(caption, parent), name, place, 12.0);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+QLineEdit* AddField(QWidget* parent, const char* name, const QRect& place) {
+    return Place(new QLineEdit(parent), name, place, 12.0);
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption,
+                       const QRect& place) {
+    auto* button = Place(new QPushButton(caption, parent), name, place, 12.0);
+    button->setFont(FontWithFallback(QStringLiteral("Tahoma"), 12.0, true));
+    return button;
+}
+
+// A check box with its caption on the left of the box.
+QCheckBox* AddCheckBox(QWidget* parent, const char* name, const QString& caption,
+                       const QRect& place) {
+    auto* box = Place(new QCheckBox(caption, parent), name, place, 9.75);
+    box->setLayoutDirection(Qt::RightToLeft);
+    return box;
+}
+
+}  // namespace
+
+QPixmap DrawBracketSign(const QSize& size) {
+    QPixmap sign(size);
+    sign.fill(Qt::transparent);
+    QPainter painter(&sign);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen(Qt::black, size.height() / 10.0);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    // The page's bracket: a stroke rising to the right, then the bar over the dividend.
+    const double w = size.width();
+    const double h = size.height();
+    const QPointF strokeFoot(0.15 * w, 0.9 * h);
+    const QPointF corner(0.4 * w, 0.12 * h);
+    const QPointF barEnd(0.95 * w, 0.12 * h);
+    painter.drawPolyline(QPolygonF({strokeFoot, corner, barEnd}));
+    return sign;
+}
+
+MainWindow::MainWindow(WorksheetState& state, UserInterfaces interfaces, RandomSource& source,
+                       QWidget* parent)
+    : QMainWindow(parent), state_(state), interfaces_(interfaces), source_(source) {
+    setObjectName(QStringLiteral("frmTallyworth"));
+    setWindowTitle(QStringLiteral("Tallyworth"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    BuildControls();
+    BuildMenus();
+    SetTabOrder();
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    StartUp();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(client);
+    AddPrompt(client, "Label1", QStringLiteral("Lowest Number"), Twips(1680, 180, 1755, 375));
+    lowestField_ = AddField(client, "txtMinValue", Twips(3540, 180, 675, 375));
+    AddPrompt(client, "Label5", QStringLiteral("Highest Number"), Twips(1680, 660, 1755, 375));
+    highestField_ = AddField(client, "txtMaxValue", Twips(3540, 660, 675, 375));
+    AddPrompt(client, "Label4", QStringLiteral("How Many Problems"), Twips(480, 1140, 2955, 375));
+    countField_ = AddField(client, "txtNoOfProblems", Twips(3540, 1140, 675, 375));
+    AddPrompt(client, "lblOperationPrompt", QStringLiteral("Operation"),
+              Twips(480, 1620, 2955, 375));
+    operationList_ =
+        Place(new QListWidget(client), "lbOperation", Twips(3540, 1560, 735, 1260), 9.75);
+    operationList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    operationList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    operationList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    BuildChoiceControls();
+    viewButton_ = AddButton(client, "cmdView", QStringLiteral("View"), Twips(3720, 3060, 975, 615));
+    viewButton_->setDefault(true);
+    printButton_ =
+        AddButton(client, "cmdPrint", QStringLiteral("Print"), Twips(4920, 3060, 975, 615));
+    // Enter on a focused Print button prints; anywhere else it views.
+    printButton_->setAutoDefault(true);
+    progressBar_ = Place(new QProgressBar(client), "pbTest", Twips(0, 3705, 5910, 375), 9.75);
+    progressBar_->setTextVisible(false);
+    connect(viewButton_, &QPushButton::clicked, this, &MainWindow::View);
+    connect(printButton_, &QPushButton::clicked, this, &MainWindow::Print);
+    connect(operationList_, &QListWidget::currentRowChanged, this,
+            &MainWindow::OnOperationSelected);
+}
+
+void MainWindow::BuildChoiceControls() {
+    QWidget* client = centralWidget();
+    allowNegativeBox_ =
+        AddCheckBox(client, "cbAllowNegResults", QStringLiteral("Allow Negative Results"),
+                    Twips(960, 2100, 2535, 315));
+    // Part of the design but never offered.
+    fractionsBox_ = AddCheckBox(client, "cbFractions", QStringLiteral("Fractions"),
+                                Twips(2280, 2400, 1215, 315));
+    fractionsBox_->hide();
+    divisionSymbolFrame_ = Place(new QGroupBox(QStringLiteral("Symbol"), client),
+                                 "frameDivisionSymbol", Twips(4320, 1560, 1455, 1275), 9.75);
+    lineAndDotsOption_ = Place(new QRadioButton(divisionSymbolFrame_), "optLineAndDots",
+                               Twips(120, 300, 1275, 390), 13.5);
+    upsideDownSevenOption_ = Place(new QRadioButton(divisionSymbolFrame_), "optUpsidedownSeven",
+                                   Twips(120, 720, 1215, 450), 14.25);
+    upsideDownSevenOption_->setAccessibleName(QStringLiteral("Upside-down seven (long division)"));
+    upsideDownSevenOption_->setIconSize(QSize(30, 20));
+    upsideDownSevenOption_->setIcon(DrawBracketSign(QSize(30, 20)));
+    connect(lineAndDotsOption_, &QRadioButton::toggled, this, [this](bool selected) {
+        if (selected) {
+            state_.divisionSymbol = QString(QChar(kLineAndDotsMarker));
+        }
+    });
+    connect(upsideDownSevenOption_, &QRadioButton::toggled, this, [this](bool selected) {
+        if (selected) {
+            state_.divisionSymbol = state_.divideSign;
+        }
+    });
+}
+
+void MainWindow::BuildMenus() {
+    QMenu* file = AddMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
+    connect(AddItem(file, "mnuClose", QStringLiteral("&Close")), &QAction::triggered, this,
+            &QWidget::close);
+    QMenu* help = AddMenu(menuBar(), "mnuHelp", QStringLiteral("&Help"));
+    connect(AddItem(help, "mnuAbout", QStringLiteral("&About")), &QAction::triggered, this,
+            &MainWindow::OpenAbout);
+}
+
+void MainWindow::SetTabOrder() {
+    // The design's tab indices, leaving out the labels, the frame and the progress bar.
+    QWidget* const order[] = {countField_,           lowestField_,  printButton_,
+                              highestField_,         viewButton_,   operationList_,
+                              allowNegativeBox_,     fractionsBox_, lineAndDotsOption_,
+                              upsideDownSevenOption_};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void MainWindow::StartUp() {
+    InitGlobals(state_, *this);
+    highestField_->setText(QString::number(9));
+    lowestField_->setText(QString::number(1));
+    countField_->setText(QString::number(10));
+    const QList<QListWidgetItem*> plus =
+        operationList_->findItems(QStringLiteral("+"), Qt::MatchExactly);
+    if (!plus.isEmpty()) {
+        operationList_->setCurrentItem(plus.constFirst());
+    }
+    progressBar_->hide();
+    operationList_->setCurrentRow(state_.operation - 1);
+    lineAndDotsOption_->setText(state_.divideSign);
+    lineAndDotsOption_->setChecked(true);
+    countField_->setFocus();
+}
+
+void MainWindow::AppendOperation(const QString& symbol) {
+    auto* item = new QListWidgetItem(symbol, operationList_);
+    // All five entries show without scrolling, as in the design.
+    item->setSizeHint(QSize(0, kOperationRowHeight));
+}
+
+void MainWindow::SetProgressRange(int minimum, int maximum) {
+    progressBar_->setRange(minimum, maximum);
+}
+
+void MainWindow::SetProgressValue(int value) {
+    progressBar_->setValue(value);
+}
+
+bool MainWindow::AllowsNegativeResults() const {
+    return allowNegativeBox_->isChecked();
+}
+
+void MainWindow::SetProgressVisible(bool visible) {
+    progressBar_->setVisible(visible);
+}
+
+QString MainWindow::SelectedOperationText() const {
+    const QListWidgetItem* item = operationList_->currentItem();
+    return item != nullptr ? item->text() : QString();
+}
+
+void MainWindow::OnOperationSelected() {
+    const QString operation = SelectedOperationText();
+    allowNegativeBox_->setVisible(operation == QStringLiteral("-"));
+    divisionSymbolFrame_->setVisible(operation == state_.divideSign);
+}
+
+bool MainWindow::CheckSettings() {
+    return PlayBack(ValidateSettings(highestField_->text(), lowestField_->text(),
+                                     countField_->text(), SelectedOperationText()));
+}
+
+bool MainWindow::PlayBack(const ValidationResult& result) {
+    const QString title = QString::fromLatin1(kSettingsMessageTitle);
+    MessageIcon lastIcon = MessageIcon::Information;
+    for (const SettingsEffect& effect : result.effects) {
+        if (const auto* message = std::get_if<SettingsMessage>(&effect)) {
+            interfaces_.messages.ShowMessage(title, message->text, message->icon);
+            lastIcon = message->icon;
+            continue;
+        }
+        // A field that cannot take the focus is harmless after an unreadable number
+        // (the check has already failed) but stops the checks of the rules.
+        if (!MoveFocus(std::get<FocusMove>(effect).field) && lastIcon != MessageIcon::Stop) {
+            interfaces_.messages.ShowMessage(title, QString::fromLatin1(kCheckYourInput),
+                                             MessageIcon::Stop);
+            return false;
+        }
+    }
+    return result.verdict;
+}
+
+bool MainWindow::MoveFocus(SettingsField field) {
+    QLineEdit* target = field == SettingsField::MaxValue   ? highestField_
+                        : field == SettingsField::MinValue ? lowestField_
+                                                           : countField_;
+    if (!target->isVisible() || !target->isEnabled()) {
+        return false;
+    }
+    target->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+PageWindow& MainWindow::PageWindowForUse() {
+    if (!pageWindow_) {
+        pageWindow_ = std::make_unique<PageWindow>(state_, interfaces_);
+    }
+    return *pageWindow_;
+}
+
+void MainWindow::PrepareTest() {
+    PageWindow& page = PageWindowForUse();
+    const SettingsTexts texts{lowestField_->text(), highestField_->text(), countField_->text()};
+    tallyworth::PrepareTest(state_, page.Controls(), texts, source_, *this, page);
+    page.RefreshPage();
+}
+
+void MainWindow::View() {
+    if (!CheckSettings()) {
+        return;
+    }
+    state_.operation = static_cast<std::int16_t>(operationList_->currentRow() + 1);
+    state_.showSolutions = false;
+    PrepareTest();
+    PageWindowForUse().ViewTest();
+}
+
+void MainWindow::Print() {
+    if (!CheckSettings()) {
+        return;
+    }
+    state_.operation = static_cast<std::int16_t>(operationList_->currentRow() + 1);
+    PrepareTest();
+    PageWindow& page = PageWindowForUse();
+    page.PrintTest();
+    page.hide();
+}
+
+void MainWindow::OpenAbout() {
+    if (about_ == nullptr) {
+        about_ = new AboutBox(this);
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing the main window ends the whole program, without asking.
+    if (about_ != nullptr) {
+        about_->close();
+    }
+    if (pageWindow_) {
+        pageWindow_->close();
+    }
+    event->accept();
+    Q_EMIT ProgramEnding();
+    QCoreApplication::quit();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter anywhere in the window runs View, like a dialog's default button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        viewButton_->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+}  // namespace tallyworth

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "core/operations.h"
+#include "core/random_source.h"
+#include "core/validation.h"
+#include "core/worksheet_state.h"
+#include "page_model/prepare_worksheet.h"
+#include "windows/about_box.h"
+#include "windows/user_interfaces.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+
+namespace tallyworth {
+
+class PageWindow;
+
+// The start-up window: collects the settings, makes worksheets for viewing or
+// printing, and ends the program when it closes.
+class MainWindow final : public QMainWindow, public OperationList, public PreparationHost {
+    Q_OBJECT
+  public:
+    MainWindow(WorksheetState& state, UserInterfaces interfaces, RandomSource& source,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    void AppendOperation(const QString& symbol) override;
+    void SetProgressRange(int minimum, int maximum) override;
+    void SetProgressValue(int value) override;
+    [[nodiscard]] bool AllowsNegativeResults() const override;
+    void SetProgressVisible(bool visible) override;
+
+    void View();
+    void Print();
+    void OpenAbout();
+
+    // The page window once it has been used, else nothing.
+    [[nodiscard]] PageWindow* ExistingPageWindow() const { return pageWindow_.get(); }
+    [[nodiscard]] AboutBox* OpenAboutBox() const { return about_.data(); }
+
+  Q_SIGNALS:
+    // The program is ending: every window has been closed.
+    void ProgramEnding();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void BuildControls();
+    void BuildChoiceControls();
+    void BuildMenus();
+    void SetTabOrder();
+    void StartUp();
+    void OnOperationSelected();
+    [[nodiscard]] QString SelectedOperationText() const;
+    [[nodiscard]] bool CheckSettings();
+    [[nodiscard]] bool PlayBack(const ValidationResult& result);
+    [[nodiscard]] bool MoveFocus(SettingsField field);
+    void PrepareTest();
+    PageWindow& PageWindowForUse();
+
+    WorksheetState& state_;
+    UserInterfaces interfaces_;
+    RandomSource& source_;
+    std::unique_ptr<PageWindow> pageWindow_;
+    QPointer<AboutBox> about_;
+    QLineEdit* lowestField_ = nullptr;
+    QLineEdit* highestField_ = nullptr;
+    QLineEdit* countField_ = nullptr;
+    QListWidget* operationList_ = nullptr;
+    QCheckBox* allowNegativeBox_ = nullptr;
+    QCheckBox* fractionsBox_ = nullptr;
+    QGroupBox* divisionSymbolFrame_ = nullptr;
+    QRadioButton* lineAndDotsOption_ = nullptr;
+    QRadioButton* upsideDownSevenOption_ = nullptr;
+    QPushButton* viewButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+};
+
+// The upside-down-seven sign for the option button: the long-division bracket, a
+// slanted stroke joined to a bar, drawn because no font on the system carries it.
+QPixmap DrawBracketSign(const QSize& size);
+
+}  // namespace tallyworth

@@ -1,0 +1,183 @@
+#include "windows/page_window.h"
+
+#include "page_model/page_layout.h"
+#include "windows/named_menus.h"
+#include "windows/page_view.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollArea>
+
+namespace tallyworth {
+
+namespace {
+
+constexpr const char* kProgramTitle = "Tallyworth";
+constexpr int kLastSinglePageDivision = 50;
+
+}  // namespace
+
+PageWindow::PageWindow(WorksheetState& state, UserInterfaces interfaces, QWidget* parent)
+    : QMainWindow(parent), state_(state), interfaces_(interfaces), page_(MakeDesignPageControls()) {
+    setObjectName(QStringLiteral("frmTest"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle));
+    view_ = new PageView(page_);
+    scrollArea_ = new QScrollArea(this);
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setBackgroundRole(QPalette::Base);
+    QPalette white = scrollArea_->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Base, Qt::white);
+    scrollArea_->setPalette(white);
+    // The whole page scrolls into view: every row of a full grid can be reached.
+    scrollArea_->setWidget(view_);
+    setCentralWidget(scrollArea_);
+    BuildMenus();
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    move(kLeft, kTop);
+}
+
+void PageWindow::BuildMenus() {
+    QMenu* file = AddMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
+    QAction* print = AddItem(file, "mnuPrint", QStringLiteral("&Print"));
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(print, &QAction::triggered, this, &PageWindow::PrintTest);
+    QAction* pdf = AddItem(file, "mnuSaveAsPdf", QStringLiteral("Save as &PDF..."));
+    pdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(pdf, &QAction::triggered, this, &PageWindow::SaveAsPdf);
+    connect(AddItem(file, "mnuClose", QStringLiteral("&Close")), &QAction::triggered, this,
+            &PageWindow::CloseWindow);
+
+    QMenu* solutions = AddMenu(menuBar(), "mnuSolutions", QStringLiteral("&Solutions"));
+    showSolutions_ = AddItem(solutions, "mnuShowSolutions", QStringLiteral("&Show"));
+    connect(showSolutions_, &QAction::triggered, this, &PageWindow::ToggleSolutions);
+
+    QMenu* pages = AddMenu(menuBar(), "mnuPages", QStringLiteral("&Pages"));
+    connect(AddItem(pages, "mnuPage1", QStringLiteral("Page &1")), &QAction::triggered, this,
+            &PageWindow::ShowPage1);
+    connect(AddItem(pages, "mnuPage2", QStringLiteral("Page &2")), &QAction::triggered, this,
+            &PageWindow::ShowPage2);
+
+    QMenu* config = AddMenu(menuBar(), "mnuConfig", QStringLiteral("&Config"));
+    connect(AddItem(config, "mnuColorPicker", QStringLiteral("C&olor Picker...")),
+            &QAction::triggered, this, &PageWindow::PickColor);
+}
+
+void PageWindow::ViewTest() {
+    showSolutions_->setText(QStringLiteral("&Show"));
+    RefreshPage();
+    if (isMinimized()) {
+        showNormal();
+    }
+    // A page window already open is brought to the front; a new one opens there anyway.
+    if (isVisible()) {
+        raise();
+    } else {
+        show();
+    }
+    activateWindow();
+}
+
+void PageWindow::PrintTest() {
+    // A maximised or minimised window cannot take the page size.
+    if (isMaximized() || isMinimized() || isFullScreen()) {
+        showNormal();
+    }
+    ResizeToPage();
+    show();
+    view_->update();
+    // No event processing here: a command the user queued meanwhile must not change
+    // the page while it is being printed.
+    ReportOutputFailure(interfaces_.output.Print(page_));
+}
+
+void PageWindow::ResizeToPage() {
+    scrollArea_->ensureVisible(0, 0);
+    resize(view_->width(), view_->height() + menuBar()->sizeHint().height());
+}
+
+void PageWindow::ArrangeFields() {
+    tallyworth::ArrangeFields(page_, state_);
+    RefreshPage();
+}
+
+void PageWindow::HideEverything() {
+    tallyworth::HideEverything(page_);
+    RefreshPage();
+}
+
+void PageWindow::ColorEverything(ColorValue color) {
+    tallyworth::ColorEverything(page_, color);
+    RefreshPage();
+}
+
+void PageWindow::ReportFailure(const QString& text) {
+    interfaces_.messages.ShowMessage(QString::fromLatin1(kFailureTitle), text, MessageIcon::Stop);
+    RefreshPage();
+    show();
+}
+
+void PageWindow::RefreshPage() {
+    view_->update();
+}
+
+void PageWindow::CloseWindow() {
+    hide();
+}
+
+void PageWindow::ToggleSolutions() {
+    // The caption is the switch's memory: it offers what the next click does.
+    if (showSolutions_->text().contains(QStringLiteral("Show"))) {
+        showSolutions_->setText(QStringLiteral("&Hide"));
+        state_.showSolutions = true;
+    } else {
+        showSolutions_->setText(QStringLiteral("&Show"));
+        state_.showSolutions = false;
+    }
+    SetSolutionsVisible(page_, state_, state_.currentPage, state_.showSolutions);
+    RefreshPage();
+}
+
+void PageWindow::ShowPage1() {
+    state_.currentPage = 1;
+    DisplayProblems(page_, state_, 1, *this);
+    RefreshPage();
+}
+
+void PageWindow::ShowPage2() {
+    if (!state_.IsDivisionWorksheet() || state_.numberOfProblems <= kLastSinglePageDivision) {
+        interfaces_.messages.ShowMessage(
+            QString::fromLatin1(kSettingsMessageTitle),
+            QStringLiteral("Only the division test with 50 or more problems has two pages"),
+            MessageIcon::Information);
+        return;
+    }
+    state_.currentPage = 2;
+    DisplayProblems(page_, state_, 2, *this);
+    RefreshPage();
+}
+
+void PageWindow::PickColor() {
+    // A cancelled dialog hands back the colour it held, and that is applied all the same.
+    pickerColor_ = interfaces_.colors.ChooseColor(pickerColor_);
+    ColorEverything(pickerColor_);
+}
+
+void PageWindow::SaveAsPdf() {
+    const std::optional<QString> fileName = interfaces_.files.ChooseSaveFile();
+    if (!fileName) {
+        return;
+    }
+    ReportOutputFailure(interfaces_.output.SaveAsPdf(page_, *fileName));
+}
+
+void PageWindow::ReportOutputFailure(const PrintOutcome& outcome) {
+    if (!outcome.ok) {
+        interfaces_.messages.ShowMessage(QString::fromLatin1(kProgramTitle), outcome.message,
+                                         MessageIcon::Stop);
+    }
+}
+
+}  // namespace tallyworth

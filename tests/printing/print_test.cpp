@@ -1,0 +1,136 @@
+#include "page_model/page_dump.h"
+#include "printing/page_printing.h"
+#include "printing/print_cups.h"
+#include "support/cups_harness.h"
+
+#include <QTemporaryDir>
+
+#include <array>
+#include <string>
+
+namespace tallyworth::print_test {
+namespace {
+
+struct SheetCase {
+    const char* name;
+    bool a4;  // the printer's paper; US Letter otherwise
+    std::int16_t operation, count, pageNo;
+    bool solutions;
+    std::size_t words;
+};
+
+// A grid problem prints two numbers and an operator, and its solution when shown; a
+// division problem prints two numbers, fifty problems to a page.
+const std::array kSheets{
+    SheetCase{"Grid", false, 1, 100, 1, false, 300},
+    SheetCase{"GridOnA4", true, 1, 100, 1, false, 300},
+    SheetCase{"DivisionPage2", false, 4, 60, 2, false, 20},
+    SheetCase{"SolutionsHidden", false, 1, 30, 1, false, 90},
+    SheetCase{"SolutionsShown", false, 1, 30, 1, true, 120},
+};
+
+class SheetTest : public SchedulerTest, public ::testing::WithParamInterface<SheetCase> {
+  protected:
+    SheetTest() : SchedulerTest(GetParam().a4 ? "a4" : "letter") {}
+};
+
+// The page shown is printed on the printer's own paper with its corner on the printable
+// origin, and saved as one US Letter page without margins; the worksheet stays as it was.
+TEST_P(SheetTest, PrintsAndSavesThePageShownWhereTheLayoutPutsIt) {
+    const SheetCase& sheetCase = GetParam();
+    const Worksheet sheet(sheetCase.operation, sheetCase.count, sheetCase.pageNo,
+                          sheetCase.solutions);
+    const auto expectOneSheet = [&](const std::vector<PdfPage>& pdf, double width, double height,
+                                    double offset) {
+        ASSERT_EQ(pdf.size(), 1U);
+        EXPECT_NEAR(pdf[0].width, width, 0.01);
+        EXPECT_NEAR(pdf[0].height, height, 0.01);
+        EXPECT_EQ(pdf[0].words.size(), sheetCase.words);
+        ExpectCaptionsAt(sheet.page, pdf[0], offset);
+    };
+    const QString before = DumpVisibleControls(sheet.page);
+    const PrintOutcome printed = PrintPageOnDefaultPrinter(sheet.page);
+    EXPECT_TRUE(printed.ok) << printed.message.toStdString();
+    const bool a4 = sheetCase.a4;
+    expectOneSheet(PrintedSheets(), a4 ? 210 / 25.4 : 8.5, a4 ? 297 / 25.4 : 11.0, kMarginInches);
+    QTemporaryDir folder;
+    const PrintOutcome saved = SavePageAsPdf(sheet.page, folder.filePath("sheet.pdf"));
+    EXPECT_TRUE(saved.ok) << saved.message.toStdString();
+    expectOneSheet(ReadPdf(folder.filePath("sheet.pdf")), 8.5, 11, 0);
+    EXPECT_EQ(DumpVisibleControls(sheet.page), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sheets, SheetTest, ::testing::ValuesIn(kSheets),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+struct NoPrinterTest : SchedulerTest {
+    NoPrinterTest() : SchedulerTest("none") {}
+};
+
+TEST_F(NoPrinterTest, SaysSoAndSavingStillWorks) {
+    const Worksheet sheet(1, 20);
+    const PrintOutcome printed = PrintPageOnDefaultPrinter(sheet.page);
+    EXPECT_FALSE(printed.ok);
+    EXPECT_TRUE(printed.message.startsWith("No default printer is set up."))
+        << printed.message.toStdString();
+    // A missing folder is reported and leaves nothing behind.
+    QTemporaryDir folder;
+    const PrintOutcome failed = SavePageAsPdf(sheet.page, folder.filePath("missing/sheet.pdf"));
+    EXPECT_FALSE(failed.ok);
+    EXPECT_TRUE(failed.message.startsWith("Could not save \"") &&
+                failed.message.contains("sheet.pdf"))
+        << failed.message.toStdString();
+    EXPECT_TRUE(
+        QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    EXPECT_TRUE(SavePageAsPdf(sheet.page, folder.filePath("sheet.pdf")).ok);
+    EXPECT_EQ(ReadPdf(folder.filePath("sheet.pdf")).size(), 1U);
+}
+
+struct RefusalCase {
+    const char* setup;
+    const char* reason;  // part of the message
+    const char* remedy;  // the tool that puts the queue right
+};
+
+class RefusingQueueTest : public SchedulerTest, public ::testing::WithParamInterface<RefusalCase> {
+  protected:
+    RefusingQueueTest() : SchedulerTest(GetParam().setup) {}
+};
+
+TEST_P(RefusingQueueTest, TellsWhyPrintsNothingAndPrintsOncePutRight) {
+    const Worksheet sheet(1, 20);
+    const PrintOutcome refused = PrintPageOnDefaultPrinter(sheet.page);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.message.contains("\"worksheets\"") &&
+                refused.message.contains(GetParam().reason))
+        << refused.message.toStdString();
+    EXPECT_TRUE(PrintedSheets().empty());
+    // The scheduler's own tool finds it through CUPS_SERVER, as this process's clients do.
+    ASSERT_EQ(QProcess::execute(GetParam().remedy, {"worksheets"}), 0);
+    const PrintOutcome printed = PrintPageOnDefaultPrinter(sheet.page);
+    EXPECT_TRUE(printed.ok) << printed.message.toStdString();
+    EXPECT_EQ(PrintedSheets().size(), 1U);
+}
+
+// A queue that stops taking jobs between the readiness check and the hand-over: the
+// scheduler's refusal must come back, not pass for a printed sheet.
+struct LateRefusalTest : SchedulerTest {
+    LateRefusalTest() : SchedulerTest("rejecting") {}
+};
+
+TEST_F(LateRefusalTest, SubmissionReportsTheSchedulersRefusal) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(SavePageAsPdf(Worksheet(1, 20).page, folder.filePath("sheet.pdf")).ok);
+    EXPECT_FALSE(SubmitPdfJob("worksheets", folder.filePath("sheet.pdf"), "sheet").isEmpty());
+    EXPECT_TRUE(PrintedSheets().empty());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Queue, RefusingQueueTest, ::testing::Values(
+    RefusalCase{"rejecting", "is not accepting print jobs", "/usr/sbin/cupsaccept"},
+    RefusalCase{"stopped", "is stopped", "/usr/sbin/cupsenable"}),
+    [](const auto& param) { return std::string(param.param.setup); });
+// clang-format on
+
+}  // namespace
+}  // namespace tallyworth::print_test

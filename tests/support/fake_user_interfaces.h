@@ -1,0 +1,48 @@
+#pragma once
+
+#include "windows/user_interfaces.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace tallyworth::testing_support {
+
+struct RecordedMessage {
+    QString title;
+    QString text;
+    MessageIcon icon = MessageIcon::Information;
+    friend bool operator==(const RecordedMessage&, const RecordedMessage&) = default;
+};
+
+// Records every message instead of opening a modal box.
+class RecordingMessages final : public UserMessages {
+  public:
+    void ShowMessage(const QString& title, const QString& text, MessageIcon icon) override {
+        shown.push_back({title, text, icon});
+    }
+    std::vector<RecordedMessage> shown;
+};
+
+// Answers with a programmed colour, or as a cancelled dialog does (the colour it held).
+class ScriptedColors final : public ColorChooser {
+  public:
+    ColorValue ChooseColor(ColorValue current) override { return next.value_or(current); }
+    std::optional<ColorValue> next;
+};
+
+class ScriptedFiles final : public FileChooser {
+  public:
+    std::optional<QString> ChooseSaveFile() override { return next; }
+    std::optional<QString> next;
+};
+
+// Output that always succeeds; printing itself is tested against a real scheduler.
+class SucceedingOutput final : public PageOutput {
+  public:
+    PrintOutcome Print(const PageControls&) override { return {true, {}}; }
+    PrintOutcome SaveAsPdf(const PageControls&, const QString&) override { return {true, {}}; }
+};
+
+}  // namespace tallyworth::testing_support
