@@ -27,12 +27,12 @@ class IgnoredList final : public OperationList {
 };
 
 // Composes a 100-problem worksheet per iteration.
-void Compose(benchmark::State& run, std::int16_t row, std::int16_t lowest, std::int16_t highest,
+void Compose(benchmark::State& run, OperationRow row, std::int16_t lowest, std::int16_t highest,
              bool allowNegative) {
     WorksheetState state;
     IgnoredList list;
     InitGlobals(state, list);
-    state.operation = row;
+    state.operation = RowNumber(row);
     state.lowestNumber = lowest;
     state.highestNumber = highest;
     state.numberOfProblems = 100;
@@ -44,11 +44,11 @@ void Compose(benchmark::State& run, std::int16_t row, std::int16_t lowest, std::
     }
 }
 
-constexpr std::int16_t kPlus = 1;
-constexpr std::int16_t kMinus = 2;
-constexpr std::int16_t kTimes = 3;
-constexpr std::int16_t kDivide = 4;
-constexpr std::int16_t kMix = 5;
+constexpr OperationRow kPlus = OperationRow::Add;
+constexpr OperationRow kMinus = OperationRow::Subtract;
+constexpr OperationRow kTimes = OperationRow::Multiply;
+constexpr OperationRow kDivide = OperationRow::Divide;
+constexpr OperationRow kMix = OperationRow::Mix;
 
 BENCHMARK_CAPTURE(Compose, Plus_1_9, kPlus, 1, 9, false);
 BENCHMARK_CAPTURE(Compose, Minus_1_9, kMinus, 1, 9, false);

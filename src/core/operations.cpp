@@ -3,11 +3,14 @@
 namespace tallyworth {
 
 void InitOperations(WorksheetState& state) {
-    state.operations[1] = {QStringLiteral("+"), 100, false};
-    state.operations[2] = {QStringLiteral("-"), 100, false};
-    state.operations[3] = {QStringLiteral("*"), 100, false};
-    state.operations[4] = {state.divideSign, 50, false};
-    state.operations[5] = {QStringLiteral("Mix"), 100, true};
+    const auto row = [&state](OperationRow name) -> OperationEntry& {
+        return state.operations[static_cast<std::size_t>(RowNumber(name))];
+    };
+    row(OperationRow::Add) = {QStringLiteral("+"), 100, false};
+    row(OperationRow::Subtract) = {QStringLiteral("-"), 100, false};
+    row(OperationRow::Multiply) = {QStringLiteral("*"), 100, false};
+    row(OperationRow::Divide) = {state.divideSign, 50, false};
+    row(OperationRow::Mix) = {QStringLiteral("Mix"), 100, true};
 }
 
 void InitGlobals(WorksheetState& state, OperationList& list) {
@@ -17,7 +20,7 @@ void InitGlobals(WorksheetState& state, OperationList& list) {
     state.currentPage = 1;
     state.showCellNumbers = false;
     state.showSolutions = false;
-    state.operation = 1;
+    state.operation = RowNumber(OperationRow::Add);
     for (int row = 1; row < kOperationRows; ++row) {
         list.AppendOperation(state.operations[static_cast<std::size_t>(row)].symbol);
     }

@@ -10,8 +10,8 @@ namespace tallyworth {
 // The divide sign, U+00F7. It is the division row's symbol and the marker of the
 // upside-down-seven notation.
 inline const QString& DivideSignText() {
-    static const QString sign(QChar(0x00F7));
-    return sign;
+    static const QString kSign(QChar(0x00F7));
+    return kSign;
 }
 
 // The marker of the line-and-dots notation; never shown.
@@ -23,8 +23,15 @@ struct OperationEntry {
     bool isMix = false;
 };
 
-// Row 0 is never filled; rows 1 to 5 are "+", "-", "*", the divide sign and "Mix".
+// The rows of the operation table, in the order the operation list shows them. Row 0
+// is never filled.
+enum class OperationRow : std::int16_t { Add = 1, Subtract, Multiply, Divide, Mix };
 inline constexpr int kOperationRows = 6;
+
+// The row as the number the worksheet state stores.
+constexpr std::int16_t RowNumber(OperationRow row) {
+    return static_cast<std::int16_t>(row);
+}
 using OperationTable = std::array<OperationEntry, kOperationRows>;
 
 // The one description of the worksheet being made. A single instance lives for the

@@ -118,17 +118,18 @@ void PlaceLineAndDots(PageControls& page, std::size_t cell, double left, double 
 // x is the cell's running left edge; on return it has moved past the cell.
 void PlaceDivisionCell(LayoutRun& run, std::size_t cell, bool upsideDownSeven, double& x,
                        double y) {
-    const double W = run.numberWidth;
+    const double width = run.numberWidth;
     PlaceNumber(run, run.cursor + 1, x, y);
     if (upsideDownSeven) {
-        PlaceBracket(run.page, cell, W + x, y);
+        PlaceBracket(run.page, cell, width + x, y);
     } else {
-        PlaceLineAndDots(run.page, cell, W + x, y);
+        PlaceLineAndDots(run.page, cell, width + x, y);
     }
     x = x + 0.25;
     PlaceNumber(run, run.cursor, x + 0.1, y);
-    PlaceLine(run.page.equalSignTop[cell], W + x + 0.15, y + 0.1, W + x + 0.25, y + 0.1);
-    PlaceLine(run.page.equalSignBottom[cell], W + x + 0.15, y + 0.15, W + x + 0.25, y + 0.15);
+    PlaceLine(run.page.equalSignTop[cell], width + x + 0.15, y + 0.1, width + x + 0.25, y + 0.1);
+    PlaceLine(run.page.equalSignBottom[cell], width + x + 0.15, y + 0.15, width + x + 0.25,
+              y + 0.15);
     PlaceSolution(run.page.solutionLabels[cell], x + 0.35 + NumberWidthAt(run, run.cursor + 1), y,
                   run.solutionWidth);
     run.cursor += 2;

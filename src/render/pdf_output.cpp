@@ -51,8 +51,8 @@ QString WritePdf(const PageControls& page, QIODevice& device) {
 }  // namespace
 
 const QString& JobTitle() {
-    static const QString title = QStringLiteral("Tallyworth worksheet");
-    return title;
+    static const QString kTitle = QStringLiteral("Tallyworth worksheet");
+    return kTitle;
 }
 
 PrintOutcome SavePageAsPdf(const PageControls& page, const QString& fileName) {

@@ -22,7 +22,11 @@ namespace tallyworth {
 namespace {
 
 const QString kDivideSign(QChar(0x00F7));
-enum Row : std::int16_t { kPlus = 1, kMinus, kTimes, kDivide, kMix };
+constexpr OperationRow kPlus = OperationRow::Add;
+constexpr OperationRow kMinus = OperationRow::Subtract;
+constexpr OperationRow kTimes = OperationRow::Multiply;
+constexpr OperationRow kDivide = OperationRow::Divide;
+constexpr OperationRow kMix = OperationRow::Mix;
 
 // Hands out the scripted fractions first, then fractions made the way the program's own
 // source makes them. A reseed keeps the sequence, so the seed fixes the whole run.
@@ -56,11 +60,11 @@ struct RecordingHost final : ComposerHost, OperationList {
     mutable int questions = 0;
 };
 
-WorksheetState MakeState(int row, int lowest, int highest, int count = 100) {
+WorksheetState MakeState(OperationRow row, int lowest, int highest, int count = 100) {
     WorksheetState state;
     RecordingHost list;
     InitGlobals(state, list);
-    state.operation = static_cast<std::int16_t>(row);
+    state.operation = RowNumber(row);
     state.lowestNumber = static_cast<std::int16_t>(lowest);
     state.highestNumber = static_cast<std::int16_t>(highest);
     state.numberOfProblems = static_cast<std::int16_t>(count);
@@ -76,7 +80,7 @@ TEST(InitGlobals, SetsTheStartUpValuesAndListsTheOperationsInOrder) {
     for (std::size_t row = 1; row < state.operations.size(); ++row) {
         EXPECT_EQ(state.operations[row].symbol, list.operations[static_cast<qsizetype>(row - 1)]);
         EXPECT_EQ(state.operations[row].problemsPerPage, perPage[row]);
-        EXPECT_EQ(state.operations[row].isMix, row == kMix);
+        EXPECT_EQ(state.operations[row].isMix, row == static_cast<std::size_t>(RowNumber(kMix)));
     }
     EXPECT_EQ(state.divisionSymbol + state.divideSign, "%" + kDivideSign);
     EXPECT_EQ(std::tie(state.operation, state.currentPage), std::make_tuple(1, 1));
@@ -142,7 +146,7 @@ bool AnyPairAcceptable(const QString& sign, const WorksheetState& state, int pre
 }
 
 struct Setting {
-    Row row;
+    OperationRow row;
     bool allowNegative = false;
     QString notation = QStringLiteral("%");
 };
@@ -169,7 +173,8 @@ TEST(ComposeProblems, KeepsEveryRuleOverManySeedsOnEveryNarrowAndASampleOfWideRa
         int waivers = 0, negatives = 0;
         QSet<QString> operators;
         for (const auto& [lowest, highest, count] : ranges) {
-            SCOPED_TRACE("row " + std::to_string(s.row) + ", seed " + std::to_string(seed));
+            SCOPED_TRACE("row " + std::to_string(RowNumber(s.row)) + ", seed " +
+                         std::to_string(seed));
             WorksheetState state = MakeState(s.row, lowest, highest, count);
             state.divisionSymbol = s.notation;
             TestSource source(seed++);
@@ -222,7 +227,7 @@ TEST(ComposeProblems, CellNumberingShowsLabelNumbersAndAcceptsEveryDraw) {
     // 0.98 * 62 = 60.76 -> 61, 0.995 * 62 = 61.69 -> 62; the same pair twice, undivided.
     const std::vector<float> fractions = {0.98F, 0.995F, 0.98F, 0.995F, 0.995F, 0.98F};
     const char* const quotients[] = {"0.983870967741935", "0.983870967741935", "1.01639344262295"};
-    for (const Row row : {kDivide, kMinus}) {
+    for (const OperationRow row : {kDivide, kMinus}) {
         WorksheetState state = MakeState(row, 61, 62, 3);
         state.showCellNumbers = true;
         TestSource source(1, fractions);

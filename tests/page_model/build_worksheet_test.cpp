@@ -62,7 +62,7 @@ TEST(BuildTest, ReportsAFailureOfComposingAndGoesOn) {
 // unless the layout, the filling or the composer does. After an intended change,
 // regenerate the files and review their diff:
 //   TALLYWORTH_UPDATE_GOLDEN=1 ./tallyworth_page_tests --gtest_filter='*Golden*'
-class Golden : public ::testing::TestWithParam<std::tuple<const char*, int, Notation>> {};
+class Golden : public ::testing::TestWithParam<std::tuple<const char*, OperationRow, Notation>> {};
 
 // The main window's preparation of twelve problems from 1 to 12, with solutions shown.
 TEST_P(Golden, PageDumpMatchesTheRecordedOne) {

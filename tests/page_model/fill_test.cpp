@@ -16,7 +16,8 @@ constexpr Notation kSeven = Notation::UpsideDownSeven;
 constexpr const char* kOutOfRange = "DisplayProblems(): Subscript out of range";
 
 // Operation, notation, problems, the pages shown in turn, solutions on, what shows, failure.
-using FillCase = std::tuple<int, Notation, int, std::vector<int>, bool, const char*, const char*>;
+using FillCase =
+    std::tuple<OperationRow, Notation, int, std::vector<int>, bool, const char*, const char*>;
 
 class Filling : public ::testing::TestWithParam<FillCase> {};
 
@@ -58,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Filling, ::testing::Values(
 // Solutions beyond the set keep their state; the set's others are hidden.
 TEST(SetSolutionsVisible, SwitchesOnlyTheSolutionsOfThePage) {
     // clang-format off
-    for (const auto& [operation, problems, pageNo, visible, shown] : std::array<std::tuple<int, int, int, bool, const char*>, 8>{{
+    for (const auto& [operation, problems, pageNo, visible, shown] : std::array<std::tuple<OperationRow, int, int, bool, const char*>, 8>{{
              {kDivide, 60, 2, true, "lblSolution 50-99"}, {kDivide, 60, 1, false, "lblSolution 60-99"},
              {kDivide, 60, 1, true, "lblSolution 0-49 60-99"}, {kAdd, 30, 2, true, "lblSolution 30-99"},
              {kAdd, 150, 1, true, "lblSolution 0-99"}, {kAdd, -5, 1, true, "lblSolution 0-99"},
@@ -68,7 +69,8 @@ TEST(SetSolutionsVisible, SwitchesOnlyTheSolutionsOfThePage) {
         sheet.page.solutionLabels = ShownAll(sheet.page).solutionLabels;
         sheet.state.numberOfProblems = static_cast<std::int16_t>(problems);
         SetSolutionsVisible(sheet.page, sheet.state, static_cast<std::int16_t>(pageNo), visible);
-        EXPECT_EQ(VisibleRuns(sheet.page), shown) << operation << ' ' << problems << ' ' << pageNo;
+        EXPECT_EQ(VisibleRuns(sheet.page), shown)
+            << RowNumber(operation) << ' ' << problems << ' ' << pageNo;
     }
 }
 

@@ -15,7 +15,7 @@ using namespace page_test;
 
 constexpr std::array kBothNotations{Notation::LineAndDots, Notation::UpsideDownSeven};
 
-PageControls Arranged(int operationRow, Notation notation = Notation::LineAndDots) {
+PageControls Arranged(OperationRow operationRow, Notation notation = Notation::LineAndDots) {
     return Sheet(operationRow, notation).page;
 }
 
@@ -87,7 +87,7 @@ TEST(Layout, DivisionCellsStandWhereTheyWereDrawnAndRepeatOnPageTwo) {
 }
 
 TEST(Layout, IsTheSameOnEveryCallAndForPageOne) {
-    for (const int row : {kAdd, kMix, kDivide}) {
+    for (const OperationRow row : {kAdd, kMix, kDivide}) {
         for (const Notation notation : kBothNotations) {
             Sheet sheet(row, notation);
             const QStringList once = Lines(sheet.page, "");
@@ -109,7 +109,7 @@ TEST(Layout, AnyPageNumberPlacesEveryCellInsideTheStock) {
 }
 
 TEST(Layout, SolutionWidthFollowsTheFirstNumberLabel) {
-    for (const int row : {kAdd, kDivide}) {
+    for (const OperationRow row : {kAdd, kDivide}) {
         Sheet sheet(row);
         sheet.page.valueLabels[0].width = 0.5F;
         ArrangeFields(sheet.page, sheet.state);
@@ -134,13 +134,13 @@ TEST(Layout, NotationSwitchMovesTheSignButNotTheLowerDot) {
 // Arranging again for another operation sets the grid anew.
 TEST(Layout, SetsTheGridForEveryOperation) {
     Sheet sheet(kDivide);
-    for (const auto& [row, grid] : {std::pair{kAdd, "10x10, 100"},
-                                    {kSubtract, "10x10, 100"},
-                                    {kMultiply, "10x10, 100"},
-                                    {kDivide, "5x20, 50"},
-                                    {kMix, "10x10, 100"},
-                                    {9, "10x10, 0"}}) {
-        sheet.state.operation = static_cast<std::int16_t>(row);
+    for (const auto& [row, grid] : {std::pair{RowNumber(kAdd), "10x10, 100"},
+                                    {RowNumber(kSubtract), "10x10, 100"},
+                                    {RowNumber(kMultiply), "10x10, 100"},
+                                    {RowNumber(kDivide), "5x20, 50"},
+                                    {RowNumber(kMix), "10x10, 100"},
+                                    {std::int16_t{9}, "10x10, 0"}}) {
+        sheet.state.operation = row;
         ArrangeFields(sheet.page, sheet.state);
         EXPECT_EQ(QString::asprintf("%dx%d, %d", sheet.state.gridColumns, sheet.state.gridRows,
                                     sheet.state.problemsPerPage),

@@ -22,7 +22,9 @@ QImage PaintedPage(const PageControls& page, double dpi) {
     return image;
 }
 
-constexpr auto IsInk = [](QRgb pixel) { return qGray(pixel) < 160; };
+bool IsInk(QRgb pixel) {
+    return qGray(pixel) < 160;
+}
 
 // The smallest rectangle holding every pixel of the area that matches.
 QRect Bounds(const QImage& image, const QRect& area, bool (*matches)(QRgb)) {

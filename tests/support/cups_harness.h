@@ -53,10 +53,10 @@ inline std::vector<PdfPage> ReadPdf(const QString& file) {
     EXPECT_TRUE(reader.waitForFinished(kWaitMilliseconds) && reader.exitCode() == 0)
         << "pdftotext (poppler-utils) could not read " << file.toStdString() << ": "
         << reader.errorString().toStdString() << reader.readAllStandardError().data();
-    static const QRegularExpression tag(QStringLiteral(
+    static const QRegularExpression kTag(QStringLiteral(
         R"re(<page width="([\d.]+)" height="([\d.]+)"|<word xMin="([\d.-]+)" yMin="([\d.-]+)" xMax="([\d.-]+)" yMax="[\d.-]+">(.*)</word>)re"));
     std::vector<PdfPage> pages;
-    for (const auto& match : tag.globalMatch(QString::fromUtf8(reader.readAllStandardOutput()))) {
+    for (const auto& match : kTag.globalMatch(QString::fromUtf8(reader.readAllStandardOutput()))) {
         const auto inches = [&match](int group) { return match.captured(group).toDouble() / 72; };
         if (match.hasCaptured(1)) {
             pages.push_back({inches(1), inches(2), {}});

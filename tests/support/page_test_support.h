@@ -9,29 +9,40 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <ostream>
 #include <random>
 #include <stdexcept>
 #include <string>
 
+namespace tallyworth {
+
+// Failed expectations name the row by its number.
+inline void PrintTo(OperationRow row, std::ostream* out) {
+    *out << "row " << RowNumber(row);
+}
+
+}  // namespace tallyworth
+
 namespace tallyworth::page_test {
 
-inline constexpr int kAdd = 1;
-inline constexpr int kSubtract = 2;
-inline constexpr int kMultiply = 3;
-inline constexpr int kDivide = 4;
-inline constexpr int kMix = 5;
+inline constexpr OperationRow kAdd = OperationRow::Add;
+inline constexpr OperationRow kSubtract = OperationRow::Subtract;
+inline constexpr OperationRow kMultiply = OperationRow::Multiply;
+inline constexpr OperationRow kDivide = OperationRow::Divide;
+inline constexpr OperationRow kMix = OperationRow::Mix;
 
 enum class Notation { LineAndDots, UpsideDownSeven };
 
 // The start-up state with a chosen operation row and division notation.
-inline WorksheetState MakeState(int operationRow, Notation notation = Notation::LineAndDots) {
+inline WorksheetState MakeState(OperationRow operationRow,
+                                Notation notation = Notation::LineAndDots) {
     WorksheetState state;
     state.divideSign = DivideSignText();
     state.divisionSymbol =
         notation == Notation::LineAndDots ? QString(QChar(kLineAndDotsMarker)) : state.divideSign;
     InitOperations(state);
     state.currentPage = 1;
-    state.operation = static_cast<std::int16_t>(operationRow);
+    state.operation = RowNumber(operationRow);
     return state;
 }
 
@@ -61,7 +72,7 @@ class QuietComposerHost : public ComposerHost {
 
 // A laid-out page and what it takes to fill it; reported failures are kept as one text.
 struct Sheet final : FailureReporter {
-    explicit Sheet(int operationRow, Notation notation = Notation::LineAndDots)
+    explicit Sheet(OperationRow operationRow, Notation notation = Notation::LineAndDots)
         : state(MakeState(operationRow, notation)) {
         ArrangeFields(page, state);
     }
