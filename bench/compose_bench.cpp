@@ -1,6 +1,7 @@
 #include "core/composer.h"
 #include "core/operations.h"
 #include "core/random_source.h"
+#include "core/sheet_composer.h"
 #include "core/worksheet_state.h"
 
 #include <benchmark/benchmark.h>
@@ -44,6 +45,15 @@ void Compose(benchmark::State& run, OperationRow row, std::int16_t lowest, std::
     }
 }
 
+// Brings back a two-page division worksheet from its code per iteration.
+void ComposeFromCode(benchmark::State& run) {
+    const SheetCode code{{RowNumber(OperationRow::Divide), 1, 99, 100, false, false}, 0x5EED};
+    while (run.KeepRunning()) {
+        ProblemSet set = ComposeSheet(code);
+        benchmark::DoNotOptimize(set);
+    }
+}
+
 constexpr OperationRow kPlus = OperationRow::Add;
 constexpr OperationRow kMinus = OperationRow::Subtract;
 constexpr OperationRow kTimes = OperationRow::Multiply;
@@ -64,6 +74,7 @@ BENCHMARK_CAPTURE(Compose, Worst_Minus_98_99, kMinus, 98, 99, false);
 BENCHMARK_CAPTURE(Compose, Worst_Divide_98_99, kDivide, 98, 99, false);
 BENCHMARK_CAPTURE(Compose, Worst_Mix_98_99, kMix, 98, 99, false);
 BENCHMARK_CAPTURE(Compose, Worst_Divide_1_2, kDivide, 1, 2, false);
+BENCHMARK(ComposeFromCode);
 
 }  // namespace
 }  // namespace tallyworth

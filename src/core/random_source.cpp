@@ -1,5 +1,7 @@
 #include "core/random_source.h"
 
+#include "core/sheet_code.h"
+
 #include <chrono>
 
 namespace tallyworth {
@@ -11,30 +13,48 @@ constexpr float kFractionScale = 1.0F / static_cast<float>(1U << kFractionBits);
 
 // A strong 64-bit mixer (the splitmix finaliser): every input bit reaches every
 // output bit, so nearby clock readings give unrelated seeds.
-std::uint32_t MixBits(std::uint64_t bits) {
-    bits += 0x9E3779B97F4A7C15ULL;
-    bits = (bits ^ (bits >> 30U)) * 0xBF58476D1CE4E5B9ULL;
-    bits = (bits ^ (bits >> 27U)) * 0x94D049BB133111EBULL;
-    return static_cast<std::uint32_t>((bits ^ (bits >> 31U)) >> 32U);
+std::uint64_t MixBits(std::uint64_t bits) {
+    return SplitMix64(bits);
+}
+
+std::uint64_t LowBitsMask(int bits) {
+    return bits >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << static_cast<unsigned>(bits)) - 1U;
 }
 
 }  // namespace
 
-float ClockSeededRandomSource::NextFraction() {
-    // The top 24 bits scaled by 2^-24 are exact in a float and at most 1 - 2^-24, so
-    // 1.0 never comes out (a float distribution may round up to 1.0).
-    const std::uint32_t bits = static_cast<std::uint32_t>(engine_()) >> (32 - kFractionBits);
+SeededRandomSource::SeededRandomSource(std::uint64_t seed) : seed_(seed), generator_(seed) {}
+
+float SeededRandomSource::NextFraction() {
+    // The top 24 bits scaled by 2^-24 are exact in a float and at most 1 - 2^-24.
+    const std::uint32_t bits = generator_.Next() >> (32 - kFractionBits);
     return static_cast<float>(bits) * kFractionScale;
+}
+
+void SeededRandomSource::Reseed() {
+    generator_ = Xoshiro128(seed_);
+}
+
+ClockSeededRandomSource::ClockSeededRandomSource()
+    : seedMask_(LowBitsMask(SheetSeedBits(kSheetCodeVersion))) {}
+
+float ClockSeededRandomSource::NextFraction() {
+    return stream_.NextFraction();
 }
 
 void ClockSeededRandomSource::Reseed() {
     const auto ticks = static_cast<std::uint64_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count());
-    // The old engine's output joins the clock so that two reseeds within the same
-    // clock tick still start different sequences. One well-mixed word seeds the engine
-    // far more cheaply than a seed sequence, and a reseed comes with every composition.
-    const auto previous = static_cast<std::uint64_t>(engine_());
-    engine_.seed(MixBits(ticks ^ (previous << 32U) ^ previous));
+    // The count of reseeds and the previous seed join the clock, so that two reseeds
+    // within the same clock tick still start from different seeds; a collision left
+    // after narrowing to the code's seed bits is stepped over.
+    const std::uint64_t previous = stream_.Seed();
+    ++reseeds_;
+    std::uint64_t seed = MixBits(ticks ^ (reseeds_ << 40U) ^ MixBits(previous)) & seedMask_;
+    if (seed == previous) {
+        seed = (seed + 1U) & seedMask_;
+    }
+    stream_ = SeededRandomSource(seed);
 }
 
 }  // namespace tallyworth

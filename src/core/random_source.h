@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/xoshiro128.h"
+
 #include <cstdint>
-#include <random>
 
 namespace tallyworth {
 
@@ -14,14 +15,35 @@ class RandomSource {
     virtual void Reseed() = 0;
 };
 
-// The program's source: reseeded from the clock at every composition; never yields 1.
-class ClockSeededRandomSource final : public RandomSource {
+// The fractions of one seed: the top 24 bits of each Xoshiro128 output times 2^-24,
+// exact in a float and never 1. Every reseed starts the same stream again, so each
+// composition from this source gives the same sheet.
+class SeededRandomSource final : public RandomSource {
   public:
+    explicit SeededRandomSource(std::uint64_t seed);
     float NextFraction() override;
     void Reseed() override;
+    [[nodiscard]] std::uint64_t Seed() const { return seed_; }
 
   private:
-    std::mt19937 engine_{};
+    std::uint64_t seed_;
+    Xoshiro128 generator_;
+};
+
+// The program's source: every reseed takes a new seed from the clock, one that a sheet
+// code can carry, and then draws exactly as SeededRandomSource does from that seed.
+class ClockSeededRandomSource final : public RandomSource {
+  public:
+    ClockSeededRandomSource();
+    float NextFraction() override;
+    void Reseed() override;
+    // The seed of the last reseed, so of the last composition; 0 before the first.
+    [[nodiscard]] std::uint64_t LastSeed() const { return stream_.Seed(); }
+
+  private:
+    std::uint64_t seedMask_;
+    std::uint64_t reseeds_ = 0;
+    SeededRandomSource stream_{0};
 };
 
 }  // namespace tallyworth

@@ -1,0 +1,282 @@
+#include "core/sheet_code.h"
+
+#include "core/damm32.h"
+#include "core/worksheet_state.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <span>
+
+namespace tallyworth {
+
+namespace {
+
+// Crockford's base 32: digits and capitals without I, L, O and U.
+constexpr std::array<char16_t, 32> kAlphabet{
+    u'0', u'1', u'2', u'3', u'4', u'5', u'6', u'7', u'8', u'9', u'A', u'B', u'C', u'D', u'E', u'F',
+    u'G', u'H', u'J', u'K', u'M', u'N', u'P', u'Q', u'R', u'S', u'T', u'V', u'W', u'X', u'Y', u'Z'};
+constexpr int kSymbolBits = 5;
+// The first symbol is the version, then twelve symbols of body, then the check symbol.
+constexpr int kSymbolCount = 14;
+constexpr int kBodySymbols = 12;
+constexpr int kBodyBits = kBodySymbols * kSymbolBits;  // settings above the seed
+constexpr std::array<int, 2> kGroupEnds{5, 10};        // dashes go before these symbols
+
+using Symbols = std::array<int, kSymbolCount>;
+
+// The settings of version 1 as one mixed-radix number, the operation its top digit:
+// 5 * 99 * 99 * 100 * 2 * 2 = 19,602,000 values, under 2^25. Codes already handed out
+// depend on it, so it never changes; new settings come with a new version.
+constexpr int kNumberRadix = 99;
+constexpr int kCountRadix = 100;
+
+std::uint64_t PackSettingsV1(const SheetSettings& settings) {
+    std::uint64_t number = static_cast<std::uint64_t>(settings.operation - 1);
+    number = number * kNumberRadix + static_cast<std::uint64_t>(settings.lowest - 1);
+    number = number * kNumberRadix + static_cast<std::uint64_t>(settings.highest - 1);
+    number = number * kCountRadix + static_cast<std::uint64_t>(settings.count - 1);
+    number = number * 2U + (settings.allowNegative ? 1U : 0U);
+    return number * 2U + (settings.upsideDownSeven ? 1U : 0U);
+}
+
+// Every number unpacks; one past the operation's range fails SheetSettingsFault.
+SheetSettings UnpackSettingsV1(std::uint64_t number) {
+    const auto digit = [&number](std::uint64_t radix) {
+        const auto value = static_cast<int>(number % radix);
+        number /= radix;
+        return value;
+    };
+    SheetSettings settings;
+    settings.upsideDownSeven = digit(2) == 1;
+    settings.allowNegative = digit(2) == 1;
+    settings.count = digit(kCountRadix) + 1;
+    settings.highest = digit(kNumberRadix) + 1;
+    settings.lowest = digit(kNumberRadix) + 1;
+    settings.operation = static_cast<int>(number) + 1;
+    return settings;
+}
+
+// Each version's split of the body and its settings number. A version that adds
+// settings widens settingsBits; the seed gets the bits that are left.
+struct CodeLayout {
+    int version;
+    int settingsBits;
+    std::uint64_t (*pack)(const SheetSettings&);
+    SheetSettings (*unpack)(std::uint64_t);
+
+    [[nodiscard]] int SeedBits() const { return kBodyBits - settingsBits; }
+};
+
+constexpr std::array kLayouts{CodeLayout{1, 25, PackSettingsV1, UnpackSettingsV1}};
+
+const CodeLayout* LayoutOf(int version) {
+    const auto* found =
+        std::find_if(kLayouts.begin(), kLayouts.end(),
+                     [version](const CodeLayout& layout) { return layout.version == version; });
+    return found == kLayouts.end() ? nullptr : found;
+}
+
+std::uint64_t LowBitsMask(int bits) {
+    constexpr int kWordBits = 64;
+    return bits >= kWordBits ? ~std::uint64_t{0}
+                             : (std::uint64_t{1} << static_cast<unsigned>(bits)) - 1U;
+}
+
+// A bijection of the values below 2^bits that keeps 0 at 0: xor-shifts and odd
+// multipliers can each be undone within any width.
+std::uint64_t Scramble(std::uint64_t value, int bits) {
+    const std::uint64_t mask = LowBitsMask(bits);
+    const auto half = static_cast<unsigned>(std::max(bits / 2, 1));
+    value &= mask;
+    value = ((value ^ (value >> half)) * 0xD6E8FEB86659FD93ULL) & mask;
+    value = ((value ^ (value >> half)) * 0x9E3779B97F4A7C15ULL) & mask;
+    return value ^ (value >> half);
+}
+
+// The value of a typed character, or -1. Crockford's reading: I and L are 1, O is 0.
+int SymbolValue(QChar typed) {
+    constexpr char16_t kLastAscii = 0x7F;
+    if (typed.unicode() > kLastAscii) {
+        return -1;
+    }
+    const char16_t upper = typed.toUpper().unicode();
+    if (upper == u'I' || upper == u'L') {
+        return 1;
+    }
+    if (upper == u'O') {
+        return 0;
+    }
+    const auto* found = std::find(kAlphabet.begin(), kAlphabet.end(), upper);
+    return found == kAlphabet.end() ? -1 : static_cast<int>(found - kAlphabet.begin());
+}
+
+bool IsSeparator(QChar typed) {
+    return typed.isSpace() || typed == u'-';
+}
+
+SheetCodeError BadCharacter(QChar typed) {
+    return SheetCodeError{
+        SheetCodeFault::BadCharacter,
+        QStringLiteral("The sheet code contains \"%1\", which no sheet code uses: "
+                       "please check what you typed.")
+            .arg(typed)};
+}
+
+SheetCodeError WrongLength(qsizetype symbols) {
+    return SheetCodeError{
+        SheetCodeFault::WrongLength,
+        QStringLiteral("A sheet code has %1 letters and digits, but this one has %2: "
+                       "please check what you typed.")
+            .arg(kSymbolCount)
+            .arg(symbols)};
+}
+
+// Reads the symbols of a typed code, or says why they are not a code's symbols.
+std::variant<Symbols, SheetCodeError> ReadSymbols(const QString& typed) {
+    Symbols symbols{};
+    qsizetype read = 0;
+    for (const QChar character : typed) {
+        if (IsSeparator(character)) {
+            continue;
+        }
+        const int value = SymbolValue(character);
+        if (value < 0) {
+            return BadCharacter(character);
+        }
+        if (read < kSymbolCount) {
+            symbols[static_cast<std::size_t>(read)] = value;
+        }
+        ++read;
+    }
+    if (read != kSymbolCount) {
+        return WrongLength(read);
+    }
+    return symbols;
+}
+
+QString SymbolsText(const Symbols& symbols) {
+    QString text;
+    for (std::size_t index = 0; index < symbols.size(); ++index) {
+        if (std::find(kGroupEnds.begin(), kGroupEnds.end(), index) != kGroupEnds.end()) {
+            text += u'-';
+        }
+        text += QChar(kAlphabet[static_cast<std::size_t>(symbols[index])]);
+    }
+    return text;
+}
+
+std::uint64_t BodyOf(const Symbols& symbols) {
+    std::uint64_t body = 0;
+    for (int index = 1; index <= kBodySymbols; ++index) {
+        body = (body << kSymbolBits) |
+               static_cast<std::uint64_t>(symbols[static_cast<std::size_t>(index)]);
+    }
+    return body;
+}
+
+std::span<const int> DataSymbols(const Symbols& symbols) {
+    return std::span<const int>(symbols).first(kSymbolCount - 1);
+}
+
+SheetCodeParse DecodeSymbols(const Symbols& symbols) {
+    if (Damm32Interim(symbols) != 0) {
+        return SheetCodeError{SheetCodeFault::WrongCheck,
+                              QStringLiteral("The sheet code's check character does not match: "
+                                             "please check what you typed.")};
+    }
+    const int version = symbols.front();
+    const CodeLayout* layout = LayoutOf(version);
+    if (layout == nullptr) {
+        return SheetCodeError{
+            SheetCodeFault::UnknownVersion,
+            QStringLiteral("The sheet code is of version %1, which this program does "
+                           "not know: it may come from a newer version of the program.")
+                .arg(version)};
+    }
+    const std::uint64_t body = BodyOf(symbols);
+    const SheetCode code{layout->unpack(body >> static_cast<unsigned>(layout->SeedBits())),
+                         body & LowBitsMask(layout->SeedBits()), version};
+    if (const std::optional<QString> fault = SheetSettingsFault(code.settings)) {
+        return SheetCodeError{
+            SheetCodeFault::BadSettings,
+            QStringLiteral("The sheet code holds settings that cannot make a worksheet: "
+                           "%1")
+                .arg(*fault)};
+    }
+    return code;
+}
+
+}  // namespace
+
+int SheetSeedBits(int version) {
+    const CodeLayout* layout = LayoutOf(version);
+    return layout == nullptr ? 0 : layout->SeedBits();
+}
+
+std::optional<QString> SheetSettingsFault(const SheetSettings& settings) {
+    const auto outside = [](int value, int lowest, int highest) {
+        return value < lowest || value > highest;
+    };
+    if (outside(settings.operation, 1, kOperationRows - 1)) {
+        return QStringLiteral("Operation must be one of +, -, *, %1 and Mix.")
+            .arg(DivideSignText());
+    }
+    if (outside(settings.count, 1, 100)) {
+        return QStringLiteral("Number of Problems must be between 1 and 100.");
+    }
+    if (outside(settings.highest, 1, 99)) {
+        return QStringLiteral("Highest Number must be between 1 and 99.");
+    }
+    if (outside(settings.lowest, 1, 99)) {
+        return QStringLiteral("Lowest Number must be between 1 and 99.");
+    }
+    if (settings.lowest > settings.highest) {
+        return QStringLiteral("Lowest Number must be less than or equal to Highest Number!");
+    }
+    if (settings.lowest == settings.highest) {
+        return QStringLiteral("Lowest Number cannot equal Highest Number.");
+    }
+    return std::nullopt;
+}
+
+QString FormatSheetCode(const SheetCode& code) {
+    const CodeLayout* layout = LayoutOf(code.version);
+    if (layout == nullptr || SheetSettingsFault(code.settings) ||
+        (code.seed & ~LowBitsMask(layout->SeedBits())) != 0U) {
+        return {};
+    }
+    const std::uint64_t body =
+        (layout->pack(code.settings) << static_cast<unsigned>(layout->SeedBits())) | code.seed;
+    Symbols symbols{};
+    symbols.front() = code.version;
+    for (int index = kBodySymbols; index >= 1; --index) {
+        const auto shift = static_cast<unsigned>((kBodySymbols - index) * kSymbolBits);
+        symbols[static_cast<std::size_t>(index)] = static_cast<int>((body >> shift) & 31U);
+    }
+    symbols.back() = Damm32CheckSymbol(DataSymbols(symbols));
+    return SymbolsText(symbols);
+}
+
+SheetCodeParse ParseSheetCode(const QString& typed) {
+    const std::variant<Symbols, SheetCodeError> read = ReadSymbols(typed);
+    if (const auto* error = std::get_if<SheetCodeError>(&read)) {
+        return *error;
+    }
+    return DecodeSymbols(std::get<Symbols>(read));
+}
+
+std::uint64_t SheetSeed(std::uint64_t firstSeed, int sheetIndex, int version) {
+    // Sheet k's seed is the first one with a scrambled k mixed in: the scramble is one to
+    // one and leaves 0 alone, so sheet 0 keeps the first seed and no two sheets share one.
+    const int bits = SheetSeedBits(version);
+    return firstSeed ^ Scramble(static_cast<std::uint64_t>(sheetIndex), bits);
+}
+
+SheetCode SheetOfSet(const SheetCode& first, int sheetIndex) {
+    SheetCode sheet = first;
+    sheet.seed = SheetSeed(first.seed, sheetIndex, first.version);
+    return sheet;
+}
+
+}  // namespace tallyworth

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <variant>
+
+namespace tallyworth {
+
+// The settings a sheet code carries: everything besides the seed that decides a sheet.
+struct SheetSettings {
+    int operation = 1;  // row of the operation table: 1 "+", 2 "-", 3 "*", 4 divide sign, 5 "Mix"
+    int lowest = 1;
+    int highest = 9;
+    int count = 10;
+    bool allowNegative = false;    // subtraction may give negative results
+    bool upsideDownSeven = false;  // division notation; line-and-dots otherwise
+    friend bool operator==(const SheetSettings&, const SheetSettings&) = default;
+};
+
+// The format version of the codes this program writes. Each version fixes both the
+// layout of its codes and how its sheets are composed; older versions stay readable.
+inline constexpr int kSheetCodeVersion = 1;
+
+// A worksheet brought back by its code: its settings, the seed its problems are drawn
+// from, and the version it was made with.
+struct SheetCode {
+    SheetSettings settings;
+    std::uint64_t seed = 0;
+    int version = kSheetCodeVersion;
+    friend bool operator==(const SheetCode&, const SheetCode&) = default;
+};
+
+// How many low bits of a seed a code of this version carries; 0 for an unknown version.
+[[nodiscard]] int SheetSeedBits(int version);
+
+// Why the settings cannot make a worksheet, in the words of the settings checks
+// (1 <= lowest < highest <= 99, 1 <= count <= 100, operation 1 to 5); nothing when they can.
+[[nodiscard]] std::optional<QString> SheetSettingsFault(const SheetSettings& settings);
+
+// The code as shown, "1ABCD-EFGHJ-KMNP": 14 symbols of Crockford's base 32 in groups of
+// 5, 5 and 4, the last one the check symbol. Empty when the version is unknown, the
+// settings fail SheetSettingsFault or the seed needs more bits than the version carries.
+[[nodiscard]] QString FormatSheetCode(const SheetCode& code);
+
+enum class SheetCodeFault {
+    BadCharacter,    // a character no sheet code uses
+    WrongLength,     // not 14 letters and digits
+    WrongCheck,      // the check symbol does not match the others
+    UnknownVersion,  // made by a version of the program this one does not know
+    BadSettings,     // the settings fail the settings checks
+};
+
+struct SheetCodeError {
+    SheetCodeFault fault = SheetCodeFault::WrongLength;
+    QString message;  // for the user, in plain words
+    friend bool operator==(const SheetCodeError&, const SheetCodeError&) = default;
+};
+
+using SheetCodeParse = std::variant<SheetCode, SheetCodeError>;
+
+// Reads a typed code. Case, blanks and dashes do not matter, and I, L and O are read
+// as 1, 1 and 0. The first fault found is reported, in the order of SheetCodeFault.
+[[nodiscard]] SheetCodeParse ParseSheetCode(const QString& typed);
+
+// The seed of sheet sheetIndex (0 for the first) of a class set whose first sheet has
+// firstSeed; seeds of one set never repeat. Seeds are of the given version's width.
+[[nodiscard]] std::uint64_t SheetSeed(std::uint64_t firstSeed, int sheetIndex,
+                                      int version = kSheetCodeVersion);
+// The code of sheet sheetIndex of the set that starts with first.
+[[nodiscard]] SheetCode SheetOfSet(const SheetCode& first, int sheetIndex);
+
+}  // namespace tallyworth

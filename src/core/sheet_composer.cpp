@@ -1,0 +1,65 @@
+#include "core/sheet_composer.h"
+
+#include "core/operations.h"
+#include "core/random_source.h"
+
+namespace tallyworth {
+
+namespace {
+
+// Answers the negative-results switch from the code; a code has no progress bar.
+class CodeHost final : public ComposerHost {
+  public:
+    explicit CodeHost(bool allowNegative) : allowNegative_(allowNegative) {}
+    void SetProgressRange(int /*minimum*/, int /*maximum*/) override {}
+    void SetProgressValue(int /*value*/) override {}
+    [[nodiscard]] bool AllowsNegativeResults() const override { return allowNegative_; }
+
+  private:
+    bool allowNegative_;
+};
+
+// Version 1 sheets come from the program's own composer, held by the golden sheets to
+// what it drew when version 1 came out. A change to the drawing that alters them needs a
+// new version, and a copy of the old drawing stays here for version 1.
+ProblemSet ComposeVersion1(const SheetCode& code) {
+    WorksheetState state;
+    state.divideSign = DivideSignText();
+    InitOperations(state);
+    state.currentPage = 1;
+    state.showCellNumbers = false;
+    ApplySheetSettings(code.settings, state);
+    SeededRandomSource source(code.seed);
+    CodeHost host(code.settings.allowNegative);
+    return ComposeProblems(state, source, host);
+}
+
+}  // namespace
+
+void ApplySheetSettings(const SheetSettings& settings, WorksheetState& state) {
+    state.operation = static_cast<std::int16_t>(settings.operation);
+    state.lowestNumber = static_cast<std::int16_t>(settings.lowest);
+    state.highestNumber = static_cast<std::int16_t>(settings.highest);
+    state.numberOfProblems = static_cast<std::int16_t>(settings.count);
+    state.divisionSymbol =
+        settings.upsideDownSeven ? state.divideSign : QString(QChar(kLineAndDotsMarker));
+}
+
+SheetSettings SheetSettingsOf(const WorksheetState& state, bool allowNegative) {
+    return {state.operation,        state.lowestNumber, state.highestNumber,
+            state.numberOfProblems, allowNegative,      state.UsesUpsideDownSeven()};
+}
+
+ProblemSet ComposeSheet(const SheetCode& code) {
+    if (SheetSettingsFault(code.settings)) {
+        return {};
+    }
+    switch (code.version) {
+        case 1:
+            return ComposeVersion1(code);
+        default:
+            return {};
+    }
+}
+
+}  // namespace tallyworth

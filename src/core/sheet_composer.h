@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/composer.h"
+#include "core/sheet_code.h"
+#include "core/worksheet_state.h"
+
+namespace tallyworth {
+
+// Writes settings that pass SheetSettingsFault into a worksheet state whose divide sign
+// and operation table are set: operation, numbers, count and division notation. The
+// negative-results switch belongs to the main window, not to the state.
+void ApplySheetSettings(const SheetSettings& settings, WorksheetState& state);
+
+// The settings of the worksheet a state describes, with the window's negative-results
+// switch.
+[[nodiscard]] SheetSettings SheetSettingsOf(const WorksheetState& state, bool allowNegative);
+
+// The worksheet a code brings back: the problems of its settings drawn from its seed,
+// outside the cell-numbering mode. Empty when the version is unknown or the settings
+// fail SheetSettingsFault.
+[[nodiscard]] ProblemSet ComposeSheet(const SheetCode& code);
+
+}  // namespace tallyworth

@@ -1,0 +1,113 @@
+#include "core/random_source.h"
+#include "core/sheet_code.h"
+#include "core/xoshiro128.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace tallyworth {
+namespace {
+
+// Published outputs of xoshiro128** from two given states, and outputs from seeds
+// worked out with an independent implementation of the same definition.
+struct GeneratorCase {
+    const char* name;
+    std::array<std::uint32_t, 4> state;  // all zero: start from seed instead
+    std::uint64_t seed;
+    std::array<std::uint32_t, 4> outputs;
+};
+
+const std::array kGeneratorCases{
+    GeneratorCase{"StateOneToFour", {1, 2, 3, 4}, 0, {11520, 0, 5927040, 70819200}},
+    GeneratorCase{"StateFromRandomBytes",
+                  {0x964D4A0C, 0xD40AB895, 0xAD7FDECB, 0x3006F0F0},
+                  0,
+                  {0xF1391922, 0x6FE53806, 0xA5BE2840, 0xF510EE70}},
+    GeneratorCase{"SeedZero", {}, 0, {0xDEC9045D, 0x9A089D75, 0xAB77D362, 0xC3E16405}},
+    GeneratorCase{"WidestSeedOfACode",
+                  {},
+                  (std::uint64_t{1} << 35U) - 1U,
+                  {0xD72068FF, 0x8ABFC115, 0xBD55D07F, 0xF65284B7}},
+};
+
+class GeneratorTest : public ::testing::TestWithParam<GeneratorCase> {};
+
+TEST_P(GeneratorTest, DrawsTheDefinedOutputs) {
+    const GeneratorCase& generatorCase = GetParam();
+    const bool fromState = generatorCase.state != std::array<std::uint32_t, 4>{};
+    Xoshiro128 generator =
+        fromState ? Xoshiro128(generatorCase.state) : Xoshiro128(generatorCase.seed);
+    for (const std::uint32_t expected : generatorCase.outputs) {
+        EXPECT_EQ(generator.Next(), expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Definition, GeneratorTest, ::testing::ValuesIn(kGeneratorCases),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST(SplitMix64, GivesThePublishedSequence) {
+    std::uint64_t counter = 1234567;
+    EXPECT_EQ(SplitMix64(counter), 6457827717110365317ULL);
+    EXPECT_EQ(SplitMix64(counter), 3203168211198807973ULL);
+    EXPECT_EQ(SplitMix64(counter), 9817491932198370423ULL);
+}
+
+TEST(SeededRandomSource, TakesTheTop24BitsOfEachOutputExactly) {
+    SeededRandomSource source(0x5EED);
+    Xoshiro128 generator(0x5EED);
+    for (int draw = 0; draw < 1000; ++draw) {
+        const std::uint32_t top = generator.Next() >> 8U;
+        const float fraction = source.NextFraction();
+        EXPECT_EQ(static_cast<double>(fraction), static_cast<double>(top) / 16777216.0);
+    }
+}
+
+TEST(SeededRandomSource, StartsTheSameStreamAtEveryReseed) {
+    SeededRandomSource source(42);
+    const auto draw = [&source] {
+        std::vector<float> fractions(200);
+        for (float& fraction : fractions) {
+            fraction = source.NextFraction();
+        }
+        return fractions;
+    };
+    const std::vector<float> first = draw();
+    source.Reseed();
+    EXPECT_EQ(draw(), first);
+    EXPECT_NE(draw(), first);  // without a reseed the stream goes on
+}
+
+TEST(ClockSeededRandomSource, DrawsLikeTheSeedItReports) {
+    ClockSeededRandomSource clock;
+    for (int reseed = 0; reseed < 5; ++reseed) {
+        clock.Reseed();
+        SeededRandomSource seeded(clock.LastSeed());
+        for (int draw = 0; draw < 100; ++draw) {
+            ASSERT_EQ(clock.NextFraction(), seeded.NextFraction());
+        }
+    }
+}
+
+TEST(ClockSeededRandomSource, TakesSeedsACodeCanCarryAndNeverTheSameTwiceInARow) {
+    ClockSeededRandomSource source;
+    EXPECT_EQ(source.LastSeed(), 0U);
+    const std::uint64_t limit = std::uint64_t{1} << SheetSeedBits(kSheetCodeVersion);
+    std::set<std::uint64_t> seeds;
+    std::uint64_t previous = source.LastSeed();
+    for (int reseed = 0; reseed < 1000; ++reseed) {
+        source.Reseed();  // many reseeds fall into the same clock tick
+        EXPECT_LT(source.LastSeed(), limit);
+        EXPECT_NE(source.LastSeed(), previous);
+        previous = source.LastSeed();
+        seeds.insert(previous);
+    }
+    EXPECT_GT(seeds.size(), 990U);
+}
+
+}  // namespace
+}  // namespace tallyworth

@@ -1,0 +1,349 @@
+#include "core/sheet_code.h"
+#include "core/damm32.h"
+#include "core/xoshiro128.h"
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+
+#include <array>
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace tallyworth {
+namespace {
+
+const QString kAlphabet = QStringLiteral("0123456789ABCDEFGHJKMNPQRSTVWXYZ");
+constexpr std::uint64_t kWidestSeed = (std::uint64_t{1} << 35U) - 1U;
+
+// A code written out by hand from its layout: the version symbol, twelve symbols of the
+// body (settings number above a 35-bit seed), the check symbol; dashes after 5 and 10.
+QString CodeText(int version, std::uint64_t body) {
+    std::vector<int> symbols{version};
+    for (int shift = 55; shift >= 0; shift -= 5) {
+        symbols.push_back(static_cast<int>((body >> static_cast<unsigned>(shift)) & 31U));
+    }
+    symbols.push_back(Damm32CheckSymbol(symbols));
+    QString text;
+    for (std::size_t index = 0; index < symbols.size(); ++index) {
+        text += (index == 5 || index == 10) ? QStringLiteral("-") : QString();
+        text += kAlphabet[symbols[index]];
+    }
+    return text;
+}
+
+// Version 1's settings number: operation, lowest, highest, count (each less one),
+// negative results, upside-down seven, as digits of radix 5, 99, 99, 100, 2, 2.
+std::uint64_t BodyV1(int operation, int lowest, int highest, int count, bool negative,
+                     bool upsideDown, std::uint64_t seed) {
+    std::uint64_t number = static_cast<std::uint64_t>(operation - 1);
+    number = number * 99 + static_cast<std::uint64_t>(lowest - 1);
+    number = number * 99 + static_cast<std::uint64_t>(highest - 1);
+    number = number * 100 + static_cast<std::uint64_t>(count - 1);
+    number = number * 4 + (negative ? 2U : 0U) + (upsideDown ? 1U : 0U);
+    return (number << 35U) | seed;
+}
+
+QString ParsedText(const SheetCodeParse& parsed) {
+    if (const auto* error = std::get_if<SheetCodeError>(&parsed)) {
+        return error->message;
+    }
+    return FormatSheetCode(std::get<SheetCode>(parsed));
+}
+
+struct RoundTripCase {
+    const char* name;
+    SheetCode code;
+};
+
+const std::array kRoundTrips{
+    RoundTripCase{"Defaults", {{1, 1, 9, 10, false, false}, 0}},
+    RoundTripCase{"Smallest", {{1, 1, 2, 1, false, false}, 0}},
+    RoundTripCase{"Largest", {{5, 98, 99, 100, true, true}, kWidestSeed}},
+    RoundTripCase{"WidestRange", {{4, 1, 99, 100, false, true}, 1}},
+    RoundTripCase{"NegativeResults", {{2, 3, 40, 30, true, false}, 0x123456789}},
+    RoundTripCase{"UpsideDownSeven", {{4, 2, 30, 45, false, true}, 0x5EED}},
+    RoundTripCase{"Mix", {{5, 1, 20, 60, true, false}, kWidestSeed - 1}},
+};
+
+class RoundTripTest : public ::testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(RoundTripTest, FormatsInTheDocumentedLayoutAndReadsBack) {
+    const SheetCode& code = GetParam().code;
+    const SheetSettings& settings = code.settings;
+    const QString text = FormatSheetCode(code);
+    EXPECT_EQ(text, CodeText(1, BodyV1(settings.operation, settings.lowest, settings.highest,
+                                       settings.count, settings.allowNegative,
+                                       settings.upsideDownSeven, code.seed)));
+    const SheetCodeParse parsed = ParseSheetCode(text);
+    ASSERT_TRUE(std::holds_alternative<SheetCode>(parsed)) << ParsedText(parsed).toStdString();
+    EXPECT_EQ(std::get<SheetCode>(parsed), code);
+}
+
+INSTANTIATE_TEST_SUITE_P(Extremes, RoundTripTest, ::testing::ValuesIn(kRoundTrips),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+// Settings and seeds drawn at random, the same ones every run.
+std::vector<SheetCode> SampleCodes(int count) {
+    Xoshiro128 random(2024);
+    const auto below = [&random](std::uint32_t limit) {
+        return static_cast<int>(random.Next() % limit);
+    };
+    std::vector<SheetCode> codes;
+    while (static_cast<int>(codes.size()) < count) {
+        SheetCode code;
+        code.settings = {1 + below(5),   1 + below(99), 1 + below(99),
+                         1 + below(100), below(2) == 1, below(2) == 1};
+        code.seed = ((std::uint64_t{random.Next()} << 32U) | random.Next()) & kWidestSeed;
+        if (code.settings.lowest < code.settings.highest) {
+            codes.push_back(code);
+        }
+    }
+    return codes;
+}
+
+TEST(SheetCode, ReadsBackEveryCodeOfARandomSample) {
+    const QRegularExpression shape(QStringLiteral("^1[0-9A-Z]{4}-[0-9A-Z]{5}-[0-9A-Z]{4}$"));
+    for (const SheetCode& code : SampleCodes(2000)) {
+        const QString text = FormatSheetCode(code);
+        ASSERT_TRUE(shape.match(text).hasMatch()) << text.toStdString();
+        const SheetCodeParse parsed = ParseSheetCode(text);
+        ASSERT_TRUE(std::holds_alternative<SheetCode>(parsed)) << text.toStdString();
+        ASSERT_EQ(std::get<SheetCode>(parsed), code) << text.toStdString();
+    }
+}
+
+bool RefusedForItsCheck(const QString& text) {
+    const SheetCodeParse parsed = ParseSheetCode(text);
+    const auto* error = std::get_if<SheetCodeError>(&parsed);
+    return error != nullptr && error->fault == SheetCodeFault::WrongCheck;
+}
+
+TEST(SheetCode, CheckCatchesEverySingleChangedCharacter) {
+    for (const SheetCode& code : SampleCodes(60)) {
+        const QString text = FormatSheetCode(code);
+        for (qsizetype at = 0; at < text.size(); ++at) {
+            for (const QChar other : kAlphabet) {
+                if (text[at] == u'-' || other == text[at]) {
+                    continue;
+                }
+                QString changed = text;
+                changed[at] = other;
+                ASSERT_TRUE(RefusedForItsCheck(changed)) << changed.toStdString();
+            }
+        }
+    }
+}
+
+TEST(SheetCode, CheckCatchesEverySwapOfNeighbours) {
+    for (const SheetCode& code : SampleCodes(500)) {
+        QString symbols = FormatSheetCode(code).remove(u'-');
+        for (qsizetype at = 0; at + 1 < symbols.size(); ++at) {
+            if (symbols[at] == symbols[at + 1]) {
+                continue;
+            }
+            QString swapped = symbols;
+            std::swap(swapped[at], swapped[at + 1]);
+            ASSERT_TRUE(RefusedForItsCheck(swapped)) << swapped.toStdString();
+        }
+    }
+}
+
+// Why the check can be relied on: the quasigroup is a Latin square, and totally
+// anti-symmetric, which is what catches swaps in every position.
+TEST(Damm32, QuasigroupIsALatinSquareAndTotallyAntiSymmetric) {
+    for (int left = 0; left < 32; ++left) {
+        std::set<int> row;
+        std::set<int> column;
+        for (int right = 0; right < 32; ++right) {
+            row.insert(Damm32Step(left, right));
+            column.insert(Damm32Step(right, left));
+            for (int start = 0; start < 32; ++start) {
+                const bool same = Damm32Step(Damm32Step(start, left), right) ==
+                                  Damm32Step(Damm32Step(start, right), left);
+                ASSERT_EQ(same, left == right) << start << " " << left << " " << right;
+            }
+        }
+        EXPECT_EQ(row.size(), 32U);
+        EXPECT_EQ(column.size(), 32U);
+    }
+}
+
+struct TypedCase {
+    const char* name;
+    const char* typed;
+};
+
+// All of them are the code of addition from 1 to 9, ten problems, seed 0x5EED.
+const std::array kTypedForms{
+    TypedCase{"AsShown", "10035-40000-QQD3"},
+    TypedCase{"LowerCase", "10035-40000-qqd3"},
+    TypedCase{"WithoutDashes", "1003540000QQD3"},
+    TypedCase{"WithBlanks", " 10035 40000 QQD3 "},
+    TypedCase{"DashesAnywhere", "1-0035-4-0000QQ-D3"},
+    TypedCase{"LettersForDigits", "1OO35-4OOOO-QQD3"},
+    TypedCase{"LowerLettersForDigits", "ioo35-4o0oo-qqd3"},
+    TypedCase{"ElForOne", "L0035-40000-QQD3"},
+};
+
+class TypedFormTest : public ::testing::TestWithParam<TypedCase> {};
+
+TEST_P(TypedFormTest, ReadsAsTheCodeShown) {
+    const SheetCodeParse parsed = ParseSheetCode(QString::fromLatin1(GetParam().typed));
+    ASSERT_TRUE(std::holds_alternative<SheetCode>(parsed)) << ParsedText(parsed).toStdString();
+    EXPECT_EQ(std::get<SheetCode>(parsed), (SheetCode{{1, 1, 9, 10, false, false}, 0x5EED}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, TypedFormTest, ::testing::ValuesIn(kTypedForms),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST(SheetCode, ShownFormOfTheTypedFormsExample) {
+    EXPECT_EQ(FormatSheetCode({{1, 1, 9, 10, false, false}, 0x5EED}), "10035-40000-QQD3");
+}
+
+struct RefusedCase {
+    const char* name;
+    QString typed;
+    SheetCodeFault fault;
+    const char* message;
+};
+
+const QString kSettingsFault = QStringLiteral(
+    "The sheet code holds settings that cannot make "
+    "a worksheet: ");
+
+const std::array kRefused{
+    RefusedCase{"LetterU", "10035-40000-QQDU", SheetCodeFault::BadCharacter,
+                "The sheet code contains \"U\", which no sheet code uses: please check what you "
+                "typed."},
+    RefusedCase{"Punctuation", "10035.40000.QQD3", SheetCodeFault::BadCharacter,
+                "The sheet code contains \".\", which no sheet code uses: please check what you "
+                "typed."},
+    RefusedCase{"NotAscii", QStringLiteral("10035-40000-QQ\u00D63"), SheetCodeFault::BadCharacter,
+                "The sheet code contains \"\u00D6\", which no sheet code uses: please check what "
+                "you typed."},
+    RefusedCase{"Empty", "", SheetCodeFault::WrongLength,
+                "A sheet code has 14 letters and digits, but this one has 0: please check what "
+                "you typed."},
+    RefusedCase{"OneShort", "10035-40000-QQD", SheetCodeFault::WrongLength,
+                "A sheet code has 14 letters and digits, but this one has 13: please check what "
+                "you typed."},
+    RefusedCase{"OneTooMany", "10035-40000-QQD30", SheetCodeFault::WrongLength,
+                "A sheet code has 14 letters and digits, but this one has 15: please check what "
+                "you typed."},
+    RefusedCase{"WrongCheck", "10035-40000-QQD4", SheetCodeFault::WrongCheck,
+                "The sheet code's check character does not match: please check what you typed."},
+    RefusedCase{"VersionTwo", CodeText(2, BodyV1(1, 1, 9, 10, false, false, 0)),
+                SheetCodeFault::UnknownVersion,
+                "The sheet code is of version 2, which this program does not know: it may come "
+                "from a newer version of the program."},
+    RefusedCase{"VersionZero", "00000-00000-0000", SheetCodeFault::UnknownVersion,
+                "The sheet code is of version 0, which this program does not know: it may come "
+                "from a newer version of the program."},
+    RefusedCase{"OperationSix", CodeText(1, BodyV1(6, 1, 9, 10, false, false, 0)),
+                SheetCodeFault::BadSettings, "Operation must be one of +, -, *, \u00F7 and Mix."},
+    RefusedCase{"LowestAboveHighest", CodeText(1, BodyV1(1, 10, 5, 10, false, false, 0)),
+                SheetCodeFault::BadSettings,
+                "Lowest Number must be less than or equal to Highest Number!"},
+    RefusedCase{"LowestEqualsHighest", CodeText(1, BodyV1(3, 7, 7, 10, false, false, 0)),
+                SheetCodeFault::BadSettings, "Lowest Number cannot equal Highest Number."},
+};
+
+class RefusedTest : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedTest, SaysWhatIsWrong) {
+    const RefusedCase& refused = GetParam();
+    const SheetCodeParse parsed = ParseSheetCode(refused.typed);
+    ASSERT_TRUE(std::holds_alternative<SheetCodeError>(parsed)) << refused.typed.toStdString();
+    const SheetCodeError& error = std::get<SheetCodeError>(parsed);
+    EXPECT_EQ(error.fault, refused.fault);
+    const QString expected = QString::fromUtf8(refused.message);
+    if (refused.fault == SheetCodeFault::BadSettings) {
+        EXPECT_EQ(error.message, kSettingsFault + expected);
+    } else {
+        EXPECT_EQ(error.message, expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, RefusedTest, ::testing::ValuesIn(kRefused),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+struct SettingsFaultCase {
+    const char* name;
+    SheetSettings settings;
+    const char* fault;  // empty when the settings can make a worksheet
+};
+
+const std::array kSettingsFaults{
+    SettingsFaultCase{"Composable", {5, 1, 99, 100, true, true}, ""},
+    SettingsFaultCase{"OperationZero",
+                      {0, 1, 9, 10, false, false},
+                      "Operation must be one of +, -, *, \u00F7 and Mix."},
+    SettingsFaultCase{
+        "NoProblems", {1, 1, 9, 0, false, false}, "Number of Problems must be between 1 and 100."},
+    SettingsFaultCase{"TooManyProblems",
+                      {1, 1, 9, 101, false, false},
+                      "Number of Problems must be between 1 and 100."},
+    SettingsFaultCase{"HighestHundred",
+                      {1, 1, 100, 10, false, false},
+                      "Highest Number must be between 1 and 99."},
+    SettingsFaultCase{
+        "LowestZero", {1, 0, 9, 10, false, false}, "Lowest Number must be between 1 and 99."},
+    SettingsFaultCase{"LowestAboveHighest",
+                      {1, 9, 1, 10, false, false},
+                      "Lowest Number must be less than or equal to Highest Number!"},
+    SettingsFaultCase{"LowestEqualsHighest",
+                      {1, 5, 5, 10, false, false},
+                      "Lowest Number cannot equal Highest Number."},
+};
+
+class SettingsFaultTest : public ::testing::TestWithParam<SettingsFaultCase> {};
+
+TEST_P(SettingsFaultTest, NamesTheFirstRuleBrokenAndNoCodeIsFormatted) {
+    const SettingsFaultCase& faultCase = GetParam();
+    const std::optional<QString> fault = SheetSettingsFault(faultCase.settings);
+    EXPECT_EQ(fault.value_or(QString()), QString::fromUtf8(faultCase.fault));
+    EXPECT_EQ(FormatSheetCode({faultCase.settings, 7}).isEmpty(), fault.has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, SettingsFaultTest, ::testing::ValuesIn(kSettingsFaults),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST(SheetCode, FormatsNothingForASeedTooWideOrAnUnknownVersion) {
+    const SheetSettings settings{1, 1, 9, 10, false, false};
+    EXPECT_FALSE(FormatSheetCode({settings, kWidestSeed}).isEmpty());
+    EXPECT_TRUE(FormatSheetCode({settings, kWidestSeed + 1}).isEmpty());
+    EXPECT_TRUE(FormatSheetCode({settings, 0, 2}).isEmpty());
+    EXPECT_EQ(SheetSeedBits(1), 35);
+    EXPECT_EQ(SheetSeedBits(2), 0);
+}
+
+TEST(SheetSeed, FirstSheetKeepsItsSeedAndNoTwoSheetsOfASetShareOne) {
+    for (const std::uint64_t first : {std::uint64_t{0}, std::uint64_t{0x5EED}, kWidestSeed}) {
+        std::set<std::uint64_t> seeds;
+        for (int sheet = 0; sheet < 500; ++sheet) {
+            const std::uint64_t seed = SheetSeed(first, sheet);
+            EXPECT_LE(seed, kWidestSeed);
+            seeds.insert(seed);
+        }
+        EXPECT_EQ(SheetSeed(first, 0), first);
+        EXPECT_EQ(seeds.size(), 500U) << first;
+    }
+}
+
+TEST(SheetSeed, SheetsOfASetKeepTheSettingsAndGetTheirOwnCodes) {
+    const SheetCode first{{3, 2, 12, 100, false, false}, 0x5EED};
+    std::set<QString> codes;
+    for (int sheet = 0; sheet < 30; ++sheet) {
+        const SheetCode code = SheetOfSet(first, sheet);
+        EXPECT_EQ(code.settings, first.settings);
+        EXPECT_EQ(code.seed, SheetSeed(first.seed, sheet));
+        codes.insert(FormatSheetCode(code));
+    }
+    EXPECT_EQ(codes.size(), 30U);
+}
+
+}  // namespace
+}  // namespace tallyworth

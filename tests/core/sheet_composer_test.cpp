@@ -1,0 +1,97 @@
+#include "core/sheet_composer.h"
+#include "core/operations.h"
+#include "core/random_source.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tallyworth {
+namespace {
+
+struct FixedHost final : ComposerHost {
+    explicit FixedHost(bool negative) : allowNegative(negative) {}
+    void SetProgressRange(int /*minimum*/, int /*maximum*/) override {}
+    void SetProgressValue(int /*value*/) override {}
+    [[nodiscard]] bool AllowsNegativeResults() const override { return allowNegative; }
+    bool allowNegative;
+};
+
+// The start-up state with the settings of a code written in.
+WorksheetState StateFor(const SheetSettings& settings) {
+    WorksheetState state;
+    state.divideSign = DivideSignText();
+    InitOperations(state);
+    ApplySheetSettings(settings, state);
+    return state;
+}
+
+using Captions = std::vector<std::string>;
+
+Captions CaptionsOf(const ProblemSet& set) {
+    Captions captions;
+    for (const ProblemEntry& problem : set.problems) {
+        captions.push_back((problem.firstNumberText + u' ' + problem.operatorSign + u' ' +
+                            problem.secondNumberText + u'=' + problem.solutionText)
+                               .toStdString());
+    }
+    return captions;
+}
+
+struct SettingsCase {
+    const char* name;
+    SheetSettings settings;
+};
+
+const std::array kSettings{
+    SettingsCase{"Addition", {1, 1, 9, 10, false, false}},
+    SettingsCase{"SubtractionWithNegatives", {2, 5, 60, 100, true, false}},
+    SettingsCase{"DivisionUpsideDownSeven", {4, 1, 99, 100, false, true}},
+    SettingsCase{"MixLineAndDots", {5, 3, 30, 77, true, false}},
+};
+
+class ComposeSheetTest : public ::testing::TestWithParam<SettingsCase> {};
+
+// What the windows show for a composition from the clock is what its code brings back.
+TEST_P(ComposeSheetTest, BringsBackTheSheetTheClockSeededSourceComposed) {
+    const SheetSettings& settings = GetParam().settings;
+    WorksheetState state = StateFor(settings);
+    ClockSeededRandomSource clock;
+    FixedHost host(settings.allowNegative);
+    const ProblemSet shown = ComposeProblems(state, clock, host);
+    const ProblemSet brought = ComposeSheet({settings, clock.LastSeed()});
+    EXPECT_EQ(CaptionsOf(brought), CaptionsOf(shown));
+    EXPECT_EQ(brought.problems.size(), static_cast<std::size_t>(settings.count));
+    EXPECT_FALSE(brought.cellNumbering);
+}
+
+TEST_P(ComposeSheetTest, SettingsReadBackFromTheState) {
+    const SheetSettings& settings = GetParam().settings;
+    EXPECT_EQ(SheetSettingsOf(StateFor(settings), settings.allowNegative), settings);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, ComposeSheetTest, ::testing::ValuesIn(kSettings),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST(ComposeSheet, ComposesTheCellNumberingRangeWithItsRealNumbers) {
+    const ProblemSet set = ComposeSheet({{1, 61, 62, 3, false, false}, 9});
+    ASSERT_EQ(set.problems.size(), 3U);
+    EXPECT_FALSE(set.cellNumbering);
+    EXPECT_EQ(set.problems[1].firstNumberText.toInt(), set.problems[1].first);
+}
+
+TEST(ComposeSheet, ComposesNothingForSettingsOrAVersionItCannotCompose) {
+    EXPECT_TRUE(ComposeSheet({{1, 9, 9, 10, false, false}, 1}).problems.empty());
+    EXPECT_TRUE(ComposeSheet({{6, 1, 9, 10, false, false}, 1}).problems.empty());
+    EXPECT_TRUE(ComposeSheet({{1, 1, 9, 10, false, false}, 1, 2}).problems.empty());
+}
+
+TEST(ComposeSheet, SeedsOfASetGiveDifferentSheets) {
+    const SheetCode first{{3, 1, 12, 30, false, false}, 77};
+    EXPECT_NE(CaptionsOf(ComposeSheet(first)), CaptionsOf(ComposeSheet(SheetOfSet(first, 1))));
+    EXPECT_EQ(CaptionsOf(ComposeSheet(first)), CaptionsOf(ComposeSheet(first)));
+}
+
+}  // namespace
+}  // namespace tallyworth

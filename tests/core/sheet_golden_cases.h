@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/sheet_code.h"
+#include "core/sheet_composer.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace tallyworth::sheet_golden {
+
+// Codes whose sheets must never change; each has a file <name>.txt in
+// tests/core/golden. Two-number ranges stay out: how they waive the neighbour rule may
+// still change. Rewrite the files only for a deliberate change of a new code version:
+//   cmake --build --preset dev --target tallyworth_sheet_goldens
+//   build/dev/tests/tallyworth_sheet_goldens tests/core/golden
+struct GoldenSheet {
+    const char* name;
+    SheetCode code;
+};
+
+inline const std::array kGoldenSheets{
+    GoldenSheet{"addition", {{1, 1, 9, 20, false, false}, 0x5EED}},
+    GoldenSheet{"subtraction_negative", {{2, 3, 40, 30, true, false}, 0x123456789}},
+    GoldenSheet{"multiplication", {{3, 2, 12, 100, false, false}, 0}},
+    GoldenSheet{"division_two_pages", {{4, 1, 99, 100, false, false}, 0x7FFFFFFFF}},
+    GoldenSheet{"division_upside_down_seven", {{4, 2, 30, 45, false, true}, 0x2A2A2A2A2}},
+    GoldenSheet{"mix", {{5, 1, 20, 60, false, false}, 0x0C0FFEE}},
+};
+
+// The first sheets of a class set, as codes, one per line.
+inline constexpr int kClassSetSheets = 5;
+inline QString ClassSetDump() {
+    QString dump;
+    for (int sheet = 0; sheet < kClassSetSheets; ++sheet) {
+        dump += FormatSheetCode(SheetOfSet(kGoldenSheets.front().code, sheet)) + u'\n';
+    }
+    return dump;
+}
+
+// The code, then each problem: its numbers and solution, then the captions of its two
+// number labels, which show the division notation.
+inline QString SheetDump(const SheetCode& code) {
+    QString dump = QStringLiteral("code %1\n").arg(FormatSheetCode(code));
+    int number = 0;
+    for (const ProblemEntry& problem : ComposeSheet(code).problems) {
+        dump += QStringLiteral("%1. %2 %3 %4 = %5 | %6 %7\n")
+                    .arg(QString::number(++number), QString::number(problem.first),
+                         problem.operatorSign, QString::number(problem.second),
+                         problem.solutionText, problem.firstNumberText, problem.secondNumberText);
+    }
+    return dump;
+}
+
+}  // namespace tallyworth::sheet_golden
