@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/sheet_code.h"
+
+#include <vector>
+
+namespace tallyworth {
+
+// Where a class set puts the answer keys: none, each key right after its sheet, or
+// all keys after the last sheet.
+enum class AnswerKeys { None, AfterEach, AtEnd };
+
+// A set of different worksheets for a class. Sheet k is SheetOfSet(first, k), so the
+// first sheet's code and the number of sheets bring the whole set back.
+struct ClassSetRequest {
+    SheetCode first;
+    int sheets = 1;  // 1 to 500
+    AnswerKeys answerKeys = AnswerKeys::None;
+    bool header = true;  // Name and Date lines, sheet number and code on every page
+    friend bool operator==(const ClassSetRequest&, const ClassSetRequest&) = default;
+};
+
+inline constexpr int kMostSheets = 500;
+
+// One printed page of a set: which sheet, which of its pages (1 or 2), and whether it
+// is the answer key (the same page with the solutions shown).
+struct SetPage {
+    int sheetIndex = 0;
+    int pageNo = 1;
+    bool answerKey = false;
+    friend bool operator==(const SetPage&, const SetPage&) = default;
+};
+
+// The pages of the set in print order.
+[[nodiscard]] std::vector<SetPage> ClassSetPages(const ClassSetRequest& request);
+
+// How a long job reports its progress and learns that the user cancelled it.
+class SetProgress {
+  public:
+    virtual ~SetProgress() = default;
+    virtual void Start(int pages) = 0;
+    // Called after each finished page; false when the user cancelled the job.
+    [[nodiscard]] virtual bool Advance(int pagesDone) = 0;
+};
+
+}  // namespace tallyworth
