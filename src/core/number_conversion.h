@@ -13,7 +13,8 @@ namespace tallyworth {
 // lie in -32768..32767. Empty or blank text fails.
 std::optional<std::int16_t> ToWholeNumber(const QString& text, const QLocale& locale = QLocale());
 
-// The same syntax read as a double without rounding. Empty or blank text fails.
+// The same syntax read as a double without rounding. A number too small for a double
+// ("1e-330") reads as 0; one too large fails. Empty or blank text fails.
 std::optional<double> ToRealNumber(const QString& text, const QLocale& locale = QLocale());
 
 }  // namespace tallyworth

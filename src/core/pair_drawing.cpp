@@ -43,6 +43,40 @@ std::int64_t WeightUnit(RandomSource& source, std::int64_t total) {
     return std::clamp<std::int64_t>(scaled, 0, std::max<std::int64_t>(total - 1, 0));
 }
 
+RepeatRule Loosened(RepeatRule rule) {
+    return rule == RepeatRule::BothHalves ? RepeatRule::EitherHalf : RepeatRule::Waived;
+}
+
+// With only two numbers the repeat rule can rule out every pair: after 6 - 5 with
+// lowest 5 and highest 6, a subtraction would need a first number other than 6, a
+// second other than 5 and the first not below the second. Redrawing would never end,
+// so the rule is loosened only as far as some pair can keep it: that one problem may
+// share one number with its neighbour (5 - 5 or 6 - 6), but not both. Among the pairs
+// left, the odds are those of a redraw loop that asks no more than that.
+template <typename Weigh>
+std::pair<PairRules, std::int64_t> LoosenedAsNeeded(PairRules rules, const Weigh& weigh) {
+    std::int64_t total = weigh(rules);
+    while (total == 0 && rules.repeatRule != RepeatRule::Waived) {
+        rules.repeatRule = Loosened(rules.repeatRule);
+        total = weigh(rules);
+    }
+    return {rules, total};
+}
+
+bool KeepsRepeatRule(int first, int second, const PairRules& rules) {
+    const bool newFirst = first != rules.previousFirst;
+    const bool newSecond = second != rules.previousSecond;
+    switch (rules.repeatRule) {
+        case RepeatRule::BothHalves:
+            return newFirst && newSecond;
+        case RepeatRule::EitherHalf:
+            return newFirst || newSecond;
+        case RepeatRule::Waived:
+            break;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool PassesRules(int first, int second, const PairRules& rules) {
@@ -55,7 +89,7 @@ bool PassesRules(int first, int second, const PairRules& rules) {
     if (rules.needWholeQuotient && (second == 0 || first % second != 0)) {
         return false;
     }
-    return !rules.repeatRule || (first != rules.previousFirst && second != rules.previousSecond);
+    return KeepsRepeatRule(first, second, rules);
 }
 
 PairDrawer::PairDrawer(std::int16_t lowest, std::int16_t highest, bool listQuotients)
@@ -108,24 +142,15 @@ DrawnPair PairDrawer::Draw(RandomSource& source, const PairRules& rules,
     for (int attempt = 0; attempt < plainDrawBudget; ++attempt) {
         const Pair pair = DrawOnce(source, rules);
         if (PassesRules(pair.first, pair.second, rules)) {
-            return {pair.first, pair.second, false};
+            return {pair.first, pair.second, rules.repeatRule};
         }
     }
     // Redraws are independent, so after any number of failures the loop would still
     // end on each acceptable pair with the same odds: draw from those odds directly.
-    if (const std::int64_t total = TotalWeight(rules); total > 0) {
-        const Pair pair = DrawByWeight(source, rules, total);
-        return {pair.first, pair.second, false};
-    }
-    // With only two numbers the repeat rule can rule out every pair: after 6 - 5 with
-    // lowest 5 and highest 6, a subtraction would need a first number other than 6, a
-    // second other than 5 and the first not below the second. Redrawing would never
-    // end, so this one problem may repeat a neighbour's number; the operation's own
-    // rules still hold.
-    PairRules waived = rules;
-    waived.repeatRule = false;
-    const Pair pair = DrawByWeight(source, waived, TotalWeight(waived));
-    return {pair.first, pair.second, true};
+    const auto [applied, total] =
+        LoosenedAsNeeded(rules, [this](const PairRules& tried) { return TotalWeight(tried); });
+    const Pair pair = DrawByWeight(source, applied, total);
+    return {pair.first, pair.second, applied.repeatRule};
 }
 
 bool PairDrawer::AcceptablePairExists(const PairRules& rules) const {
@@ -150,21 +175,13 @@ DrawnPair PairDrawer::DrawQuotient(RandomSource& source, const PairRules& rules,
         const auto found = std::upper_bound(quotientTotals_.begin(), quotientTotals_.end(), unit);
         const Pair pair = quotientPairs_[static_cast<std::size_t>(found - quotientTotals_.begin())];
         if (PassesRules(pair.first, pair.second, rules)) {
-            return {pair.first, pair.second, false};
+            return {pair.first, pair.second, rules.repeatRule};
         }
     }
-    std::int64_t acceptable = 0;
-    for (std::size_t index = 0; index < quotientPairs_.size(); ++index) {
-        const Pair pair = quotientPairs_[index];
-        if (PassesRules(pair.first, pair.second, rules)) {
-            acceptable += QuotientWeight(index);
-        }
-    }
-    // No dividing pair keeps the repeat rule (see Draw): waive it for this problem.
-    const bool waived = acceptable == 0;
-    PairRules applied = rules;
-    applied.repeatRule = !waived;
-    std::int64_t unit = WeightUnit(source, waived ? quotientTotals_.back() : acceptable);
+    // Where no dividing pair keeps the repeat rule, it is loosened as in Draw.
+    const auto [applied, total] = LoosenedAsNeeded(
+        rules, [this](const PairRules& tried) { return AcceptableQuotientWeight(tried); });
+    std::int64_t unit = WeightUnit(source, total);
     Pair chosen = quotientPairs_.front();
     for (std::size_t index = 0; index < quotientPairs_.size(); ++index) {
         if (!PassesRules(quotientPairs_[index].first, quotientPairs_[index].second, applied)) {
@@ -177,7 +194,18 @@ DrawnPair PairDrawer::DrawQuotient(RandomSource& source, const PairRules& rules,
         }
         unit -= weight;
     }
-    return {chosen.first, chosen.second, waived};
+    return {chosen.first, chosen.second, applied.repeatRule};
+}
+
+std::int64_t PairDrawer::AcceptableQuotientWeight(const PairRules& rules) const {
+    std::int64_t acceptable = 0;
+    for (std::size_t index = 0; index < quotientPairs_.size(); ++index) {
+        const Pair pair = quotientPairs_[index];
+        if (PassesRules(pair.first, pair.second, rules)) {
+            acceptable += QuotientWeight(index);
+        }
+    }
+    return acceptable;
 }
 
 PairDrawer::Pair PairDrawer::DrawOnce(RandomSource& source, const PairRules& rules) const {

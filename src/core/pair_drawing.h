@@ -8,6 +8,11 @@
 
 namespace tallyworth {
 
+// How much of the repeat rule a pair must keep: the first number differs from the
+// previous first and the second from the previous second (both halves), at least one
+// of the two, or neither.
+enum class RepeatRule { BothHalves, EitherHalf, Waived };
+
 // What makes a drawn pair of numbers acceptable for one problem.
 struct PairRules {
     // Subtraction without negative results: a smaller first number is exchanged with
@@ -17,9 +22,8 @@ struct PairRules {
     bool needWholeQuotient = false;
     // Cell-numbering mode: every draw is accepted (the exchange still applies).
     bool acceptEveryDraw = false;
-    // The repeat rule: the first number must differ from previousFirst and the second
-    // from previousSecond.
-    bool repeatRule = true;
+    // The repeat rule, against previousFirst and previousSecond.
+    RepeatRule repeatRule = RepeatRule::BothHalves;
     int previousFirst = -1;
     int previousSecond = -1;
 };
@@ -27,7 +31,8 @@ struct PairRules {
 struct DrawnPair {
     std::int16_t first = 0;
     std::int16_t second = 0;
-    bool repeatRuleWaived = false;
+    // Less than the rules asked for only where no pair could keep that much.
+    RepeatRule repeatRuleKept = RepeatRule::BothHalves;
 };
 
 // Draws pairs of numbers between lowest and highest with RandomInRange, redrawing until
@@ -54,7 +59,7 @@ class PairDrawer {
     // 1 / (2 * highest); 0 outside the range.
     [[nodiscard]] std::int64_t ValueWeight(int value) const;
 
-    // True when some pair satisfies every rule, the repeat rule included.
+    // True when some pair satisfies every rule, the repeat rule as far as it is asked for.
     [[nodiscard]] bool AcceptablePairExists(const PairRules& rules) const;
 
   private:
@@ -67,6 +72,7 @@ class PairDrawer {
     [[nodiscard]] bool DrawsFromQuotients(const PairRules& rules) const;
     DrawnPair DrawQuotient(RandomSource& source, const PairRules& rules, int budget) const;
     [[nodiscard]] std::int64_t QuotientWeight(std::size_t index) const;
+    [[nodiscard]] std::int64_t AcceptableQuotientWeight(const PairRules& rules) const;
     [[nodiscard]] std::int64_t PairWeight(int first, int second, const PairRules& rules) const;
     [[nodiscard]] std::int64_t TotalWeight(const PairRules& rules) const;
     Pair DrawByWeight(RandomSource& source, const PairRules& rules, std::int64_t total) const;

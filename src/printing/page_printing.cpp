@@ -20,20 +20,32 @@ PrintOutcome Failure(const QString& message) {
     return {false, message};
 }
 
-// The printer's state is checked before anything is drawn: a stopped queue would
-// hold the job without a word, and a queue that rejects jobs would only say so
-// after the whole page had been rendered.
-QString ReadinessProblem(const QString& printerName) {
-    const PrinterReadiness readiness = QueryPrinterReadiness(printerName);
+QString ServiceUnreachable() {
+    return QStringLiteral(
+        "The print service cannot be reached. Please check that printing is set up and "
+        "running, then try again.");
+}
+
+// Without a running scheduler no printer is found either; the user is told the cause.
+QString NoDefaultPrinter() {
+    if (!PrintServiceReachable()) {
+        return ServiceUnreachable();
+    }
+    return QStringLiteral(
+        "No default printer is set up. Choose a default printer in the printer settings, "
+        "then print again.");
+}
+
+// The printer's state is checked before anything is drawn: a queue that rejects jobs
+// would only say so after the whole page had been rendered. A stopped (paused) queue
+// still takes the job and holds it, so it is no reason not to print.
+QString ReadinessProblem(const QString& printerName, const PrinterReadiness& readiness) {
     if (!readiness.known) {
+        if (!PrintServiceReachable()) {
+            return ServiceUnreachable();
+        }
         return QStringLiteral(
                    "The default printer \"%1\" cannot be reached. Check that it is set up, "
-                   "then print again.")
-            .arg(printerName);
-    }
-    if (readiness.stopped) {
-        return QStringLiteral(
-                   "The default printer \"%1\" is stopped. Resume it in the printer settings, "
                    "then print again.")
             .arg(printerName);
     }
@@ -44,6 +56,14 @@ QString ReadinessProblem(const QString& printerName) {
             .arg(printerName);
     }
     return {};
+}
+
+// A paused queue holds the job without a word; the user should know where it went.
+QString HeldJobNotice(const QString& printerName) {
+    return QStringLiteral(
+               "The printer \"%1\" is paused. The worksheet waits in its queue until the "
+               "printer is resumed.")
+        .arg(printerName);
 }
 
 // The printer's own paper and unprintable margins. The toolkit may keep a previous or
@@ -85,38 +105,45 @@ QString RenderPrinterSheet(const PageControls& page, const QPrinterInfo& info,
     return {};
 }
 
+// The sheet is rendered first and then handed over as one job, so that the scheduler's
+// answer (taken or refused) can be reported; the toolkit's own print engine drops that
+// answer. Returns an empty text once the scheduler has taken the job.
+QString HandOverSheet(const PageControls& page, const QPrinterInfo& info) {
+    QTemporaryFile spoolFile(QDir::temp().filePath(QStringLiteral("tallyworth-XXXXXX.pdf")));
+    if (!spoolFile.open()) {
+        return QStringLiteral("The print job could not be started: %1.")
+            .arg(spoolFile.errorString());
+    }
+    spoolFile.close();
+    if (QString problem = RenderPrinterSheet(page, info, spoolFile.fileName());
+        !problem.isEmpty()) {
+        return problem;
+    }
+    const QString printerName = info.printerName();
+    if (const QString refusal = SubmitPdfJob(printerName, spoolFile.fileName(), JobTitle());
+        !refusal.isEmpty()) {
+        return QStringLiteral("The printer \"%1\" did not take the print job: %2")
+            .arg(printerName, refusal);
+    }
+    return {};
+}
+
 }  // namespace
 
 PrintOutcome PrintPageOnDefaultPrinter(const PageControls& page) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        return Failure(QStringLiteral(
-            "No default printer is set up. Choose a default printer in the printer settings, "
-            "then print again."));
+        return Failure(NoDefaultPrinter());
     }
     const QString printerName = info.printerName();
-    if (const QString problem = ReadinessProblem(printerName); !problem.isEmpty()) {
+    const PrinterReadiness readiness = QueryPrinterReadiness(printerName);
+    if (const QString problem = ReadinessProblem(printerName, readiness); !problem.isEmpty()) {
         return Failure(problem);
     }
-    // The sheet is rendered first and then handed over as one job, so that the
-    // scheduler's answer (taken or refused) can be reported; the toolkit's own print
-    // engine drops that answer.
-    QTemporaryFile spoolFile(QDir::temp().filePath(QStringLiteral("tallyworth-XXXXXX.pdf")));
-    if (!spoolFile.open()) {
-        return Failure(
-            QStringLiteral("The print job could not be started: %1.").arg(spoolFile.errorString()));
-    }
-    spoolFile.close();
-    if (const QString problem = RenderPrinterSheet(page, info, spoolFile.fileName());
-        !problem.isEmpty()) {
+    if (const QString problem = HandOverSheet(page, info); !problem.isEmpty()) {
         return Failure(problem);
     }
-    if (const QString refusal = SubmitPdfJob(printerName, spoolFile.fileName(), JobTitle());
-        !refusal.isEmpty()) {
-        return Failure(QStringLiteral("The printer \"%1\" did not take the print job: %2")
-                           .arg(printerName, refusal));
-    }
-    return {true, {}};
+    return {true, readiness.stopped ? HeldJobNotice(printerName) : QString()};
 }
 
 }  // namespace tallyworth

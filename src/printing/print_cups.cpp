@@ -39,7 +39,21 @@ QByteArray DestinationOption(const cups_dest_t& dest, const char* option) {
     return QByteArray(cupsGetOption(option, dest.num_options, dest.options));
 }
 
+struct ConnectionCloser {
+    void operator()(http_t* http) const { httpClose(http); }
+};
+
 }  // namespace
+
+bool PrintServiceReachable() {
+    // Long enough for a scheduler that is started on demand; a local socket answers
+    // or fails at once.
+    constexpr int kConnectMilliseconds = 5000;
+    const std::unique_ptr<http_t, ConnectionCloser> connection(
+        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                     kConnectMilliseconds, nullptr));
+    return connection != nullptr;
+}
 
 PrinterReadiness QueryPrinterReadiness(const QString& printerName) {
     const Destination dest = FindDestination(SplitQueueName(printerName));

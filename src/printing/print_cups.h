@@ -11,6 +11,10 @@ struct PrinterReadiness {
     bool acceptingJobs = false;
 };
 
+// Whether the print scheduler answers at all. Without it no printer can be found, so
+// a missing printer is told apart from a scheduler that is not running.
+bool PrintServiceReachable();
+
 // Asks the print scheduler about a queue. printerName may carry an instance after
 // a slash ("office/duplex"), as the toolkit names instances.
 PrinterReadiness QueryPrinterReadiness(const QString& printerName);

@@ -6,8 +6,9 @@
 
 namespace tallyworth {
 
-// What became of a print or an export. ok is true when the page reached its
-// destination; otherwise message tells the user in plain words what went wrong.
+// What became of a print or an export, in the user's words. On failure, message says
+// why; on success it is empty, or a notice the user should still read (a worksheet
+// that waits in a paused printer's queue).
 struct [[nodiscard]] PrintOutcome {
     bool ok = false;
     QString message;

@@ -90,7 +90,7 @@ void PageWindow::PrintTest() {
     view_->update();
     // No event processing here: a command the user queued meanwhile must not change
     // the page while it is being printed.
-    ReportOutputFailure(interfaces_.output.Print(page_));
+    ReportOutcome(interfaces_.output.Print(page_));
 }
 
 void PageWindow::ResizeToPage() {
@@ -170,14 +170,16 @@ void PageWindow::SaveAsPdf() {
     if (!fileName) {
         return;
     }
-    ReportOutputFailure(interfaces_.output.SaveAsPdf(page_, *fileName));
+    ReportOutcome(interfaces_.output.SaveAsPdf(page_, *fileName));
 }
 
-void PageWindow::ReportOutputFailure(const PrintOutcome& outcome) {
-    if (!outcome.ok) {
-        interfaces_.messages.ShowMessage(QString::fromLatin1(kProgramTitle), outcome.message,
-                                         MessageIcon::Stop);
+void PageWindow::ReportOutcome(const PrintOutcome& outcome) {
+    if (outcome.ok && outcome.message.isEmpty()) {
+        return;
     }
+    // What a print that went through still has to say is information, not a stop.
+    interfaces_.messages.ShowMessage(QString::fromLatin1(kProgramTitle), outcome.message,
+                                     outcome.ok ? MessageIcon::Information : MessageIcon::Stop);
 }
 
 }  // namespace tallyworth

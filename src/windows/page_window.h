@@ -52,7 +52,7 @@ class PageWindow final : public QMainWindow, public FailureReporter {
   private:
     void BuildMenus();
     void ResizeToPage();
-    void ReportOutputFailure(const PrintOutcome& outcome);
+    void ReportOutcome(const PrintOutcome& outcome);
 
     WorksheetState& state_;
     UserInterfaces interfaces_;

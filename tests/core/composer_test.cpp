@@ -134,13 +134,21 @@ TEST(ClockSeededRandomSource, StaysBelowOneAndEveryReseedStartsANewSequence) {
     EXPECT_TRUE(largest >= 0.999F && largest < 1.0F);
 }
 
-// May any pair follow the previous problem? Worked out by brute force.
+bool KeepsRepeatRule(int a, int b, int previousFirst, int previousSecond, RepeatRule rule) {
+    const bool newFirst = a != previousFirst, newSecond = b != previousSecond;
+    return rule == RepeatRule::Waived || (newFirst && newSecond) ||
+           (rule == RepeatRule::EitherHalf && (newFirst || newSecond));
+}
+
+// May any pair follow the previous problem, keeping the repeat rule as far as asked?
+// Worked out by brute force.
 bool AnyPairAcceptable(const QString& sign, const WorksheetState& state, int previousFirst,
-                       int previousSecond, bool allowNegative) {
+                       int previousSecond, bool allowNegative,
+                       RepeatRule rule = RepeatRule::BothHalves) {
     for (int a = state.lowestNumber; a <= state.highestNumber; ++a)
         for (int b = state.lowestNumber; b <= state.highestNumber; ++b)
             if ((sign != "-" || allowNegative || a >= b) && (sign != kDivideSign || a % b == 0) &&
-                a != previousFirst && b != previousSecond)
+                KeepsRepeatRule(a, b, previousFirst, previousSecond, rule))
                 return true;
     return false;
 }
@@ -200,9 +208,14 @@ TEST(ComposeProblems, KeepsEveryRuleOverManySeedsOnEveryNarrowAndASampleOfWideRa
                 ASSERT_TRUE(e.operatorSign != kDivideSign || a % b == 0);
                 ASSERT_TRUE(e.operatorSign != "-" || s.allowNegative || a >= b);
                 if (a == previousFirst || b == previousSecond) {
-                    // A repeated neighbour only where no pair could have avoided it.
+                    // A number of the neighbour's only where no pair could have avoided it,
+                    // and both only where no pair could have kept one apart.
                     ASSERT_FALSE(AnyPairAcceptable(e.operatorSign, state, previousFirst,
                                                    previousSecond, s.allowNegative));
+                    ASSERT_FALSE(a == previousFirst && b == previousSecond &&
+                                 AnyPairAcceptable(e.operatorSign, state, previousFirst,
+                                                   previousSecond, s.allowNegative,
+                                                   RepeatRule::EitherHalf));
                     ++waivers;
                 }
                 previousFirst = a;
@@ -255,7 +268,7 @@ std::pair<int, int> PlainLoop(RandomSource& source, std::int16_t lowest, std::in
             std::swap(a, b);
         if (rules.needWholeQuotient && a % b != 0)
             continue;
-        if (!rules.repeatRule || (a != rules.previousFirst && b != rules.previousSecond))
+        if (KeepsRepeatRule(a, b, rules.previousFirst, rules.previousSecond, rules.repeatRule))
             return {a, b};
     }
 }
@@ -274,43 +287,122 @@ bool SameDistribution(PairCounts one, PairCounts other) {
     return statistic < degrees + 8.0 * std::sqrt(2.0 * degrees) + 10.0;
 }
 
-// Whether drawn by plain draws, from the quotient list or from worked-out odds alone,
-// pairs follow the plain loop (without the repeat rule where no pair keeps it).
-TEST(PairDrawer, MatchesThePlainLoopAndWaivesOnlyWhenNoPairIsAcceptable) {
-    // Lowest, highest, larger first, whole quotient, previous first and second, waived.
-    const std::array<std::int16_t, 7> cases[] = {
-        {1, 5, 0, 0, -1, -1, 0}, {1, 5, 0, 0, 1, 1, 0},   {7, 9, 0, 0, 7, 8, 0},
-        {2, 6, 1, 0, -1, -1, 0}, {1, 4, 1, 0, 3, 2, 0},   {5, 6, 1, 0, 6, 5, 1},
-        {5, 6, 1, 0, 6, 6, 0},   {5, 6, 0, 0, 6, 5, 0},   {3, 12, 0, 1, -1, -1, 0},
-        {1, 6, 0, 1, 4, 2, 0},   {1, 99, 0, 1, 12, 1, 0}, {1, 2, 0, 1, 2, 1, 1},
-        {1, 2, 0, 1, 1, 2, 0},   {7, 8, 0, 1, 7, 8, 1},   {7, 8, 0, 1, 7, 7, 0}};
-    for (const auto& [lowest, highest, larger, whole, first, second, waived] : cases) {
-        SCOPED_TRACE(std::to_string(lowest) + ".." + std::to_string(highest) + " after " +
-                     std::to_string(first) + ", " + std::to_string(second));
-        PairRules rules{larger != 0, whole != 0, false, true, first, second};
-        const PairDrawer drawer(lowest, highest);
-        EXPECT_EQ(drawer.AcceptablePairExists(rules), waived == 0);
-        TestSource loopSource(2024), drawerSource(4202);
-        PairCounts fromLoop, byDefault, byOdds, unruled;
-        for (int sample = 0; sample < 20000; ++sample) {
-            const DrawnPair drawn = drawer.Draw(drawerSource, rules);
-            const DrawnPair worked = drawer.Draw(drawerSource, rules, 0);  // no plain draws
-            ASSERT_TRUE(drawn.repeatRuleWaived == (waived != 0) &&
-                        worked.repeatRuleWaived == drawn.repeatRuleWaived);
-            ++byDefault[{drawn.first, drawn.second}];
-            ++byOdds[{worked.first, worked.second}];
-            rules.repeatRule = false;
-            ++unruled[PlainLoop(loopSource, lowest, highest, rules)];
-            rules.repeatRule = true;
-            if (waived == 0)
-                ++fromLoop[PlainLoop(loopSource, lowest, highest, rules)];
-        }
-        const PairCounts& expected = waived != 0 ? unruled : fromLoop;
-        EXPECT_TRUE(SameDistribution(expected, byDefault) && SameDistribution(expected, byOdds));
-        // The statistic can fail: the repeat rule changes the odds, except for a first problem.
-        EXPECT_TRUE(waived != 0 || SameDistribution(fromLoop, unruled) == (first < 0));
+struct DrawerCase {
+    const char* name;
+    std::int16_t lowest, highest;
+    bool largerFirst, wholeQuotient;
+    int previousFirst, previousSecond;
+    RepeatRule kept;  // as much of the repeat rule as some pair can keep
+};
+
+// clang-format off
+const DrawerCase kDrawerCases[] = {
+    {"FirstSum", 1, 5, false, false, -1, -1, RepeatRule::BothHalves},
+    {"SumAfterOnePlusOne", 1, 5, false, false, 1, 1, RepeatRule::BothHalves},
+    {"SumAfterSevenPlusEight", 7, 9, false, false, 7, 8, RepeatRule::BothHalves},
+    {"FirstDifference", 2, 6, true, false, -1, -1, RepeatRule::BothHalves},
+    {"DifferenceAfterThreeMinusTwo", 1, 4, true, false, 3, 2, RepeatRule::BothHalves},
+    {"NarrowDifferenceAfterSixMinusFive", 5, 6, true, false, 6, 5, RepeatRule::EitherHalf},
+    {"NarrowDifferenceAfterTwoMinusOne", 1, 2, true, false, 2, 1, RepeatRule::EitherHalf},
+    {"NarrowDifferenceAfterSixMinusSix", 5, 6, true, false, 6, 6, RepeatRule::BothHalves},
+    {"NarrowSumAfterSixPlusFive", 5, 6, false, false, 6, 5, RepeatRule::BothHalves},
+    {"FirstQuotient", 3, 12, false, true, -1, -1, RepeatRule::BothHalves},
+    {"QuotientAfterFourByTwo", 1, 6, false, true, 4, 2, RepeatRule::BothHalves},
+    {"WideQuotientAfterTwelveByOne", 1, 99, false, true, 12, 1, RepeatRule::BothHalves},
+    {"NarrowQuotientAfterTwoByOne", 1, 2, false, true, 2, 1, RepeatRule::EitherHalf},
+    {"NarrowQuotientAfterOneAndTwo", 1, 2, false, true, 1, 2, RepeatRule::BothHalves},
+    {"NarrowQuotientAfterSevenAndEight", 7, 8, false, true, 7, 8, RepeatRule::EitherHalf},
+    {"NarrowQuotientAfterEightAndSeven", 7, 8, false, true, 8, 7, RepeatRule::EitherHalf},
+    {"NarrowQuotientAfterSevenBySeven", 7, 8, false, true, 7, 7, RepeatRule::BothHalves},
+    {"OneNumberDifferenceAfterItself", 5, 5, true, false, 5, 5, RepeatRule::Waived},
+    {"OneNumberQuotientAfterItself", 4, 4, false, true, 4, 4, RepeatRule::Waived},
+};
+// clang-format on
+
+class PairDrawerTest : public ::testing::TestWithParam<DrawerCase> {};
+
+// Whether drawn by plain draws, from the quotient list or from worked-out odds alone, pairs
+// follow the plain loop, which asks no more of the repeat rule than some pair can keep.
+TEST_P(PairDrawerTest, MatchesThePlainLoopAndLoosensTheRepeatRuleOnlyAsFarAsNeeded) {
+    const DrawerCase& c = GetParam();
+    const PairRules rules{c.largerFirst,          c.wholeQuotient, false,
+                          RepeatRule::BothHalves, c.previousFirst, c.previousSecond};
+    PairRules kept = rules, unruled = rules;
+    kept.repeatRule = c.kept;
+    unruled.repeatRule = RepeatRule::Waived;
+    const PairDrawer drawer(c.lowest, c.highest);
+    EXPECT_EQ(drawer.AcceptablePairExists(rules), c.kept == RepeatRule::BothHalves);
+    EXPECT_TRUE(drawer.AcceptablePairExists(kept));
+    TestSource loopSource(2024), drawerSource(4202);
+    PairCounts fromLoop, byDefault, byOdds, fromUnruledLoop;
+    for (int sample = 0; sample < 20000; ++sample) {
+        const DrawnPair drawn = drawer.Draw(drawerSource, rules);
+        const DrawnPair worked = drawer.Draw(drawerSource, rules, 0);  // no plain draws
+        ASSERT_TRUE(drawn.repeatRuleKept == c.kept && worked.repeatRuleKept == c.kept);
+        ++byDefault[{drawn.first, drawn.second}];
+        ++byOdds[{worked.first, worked.second}];
+        ++fromLoop[PlainLoop(loopSource, c.lowest, c.highest, kept)];
+        ++fromUnruledLoop[PlainLoop(loopSource, c.lowest, c.highest, unruled)];
     }
+    EXPECT_TRUE(SameDistribution(fromLoop, byDefault) && SameDistribution(fromLoop, byOdds));
+    // The statistic can fail: it tells the loops apart wherever the rule rules a pair out.
+    const bool rulesOut = std::ranges::any_of(fromUnruledLoop, [&](const auto& entry) {
+        return !PassesRules(entry.first.first, entry.first.second, kept);
+    });
+    EXPECT_EQ(SameDistribution(fromLoop, fromUnruledLoop), !rulesOut);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rules, PairDrawerTest, ::testing::ValuesIn(kDrawerCases),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+struct NarrowCase {
+    const char* name;
+    OperationRow row;
+    std::int16_t lowest;  // highest is one more
+    bool allowNegative = false;
+};
+
+// The operations and ranges where, after some problems, no pair keeps the whole repeat rule.
+const NarrowCase kNarrowCases[] = {{"SubtractionFiveSix", kMinus, 5},
+                                   {"SubtractionOneTwo", kMinus, 1},
+                                   {"DivisionOneTwo", kDivide, 1},
+                                   {"MixSevenEight", kMix, 7},
+                                   {"MixOneTwo", kMix, 1},
+                                   {"MixNinetyEightNinetyNine", kMix, 98},
+                                   {"MixWithNegatives", kMix, 5, true}};
+
+class TwoNumberRangeTest : public ::testing::TestWithParam<NarrowCase> {};
+
+// Where the whole rule cannot hold, a problem shares one number with its neighbour, and it
+// shares both only where no pair could keep them apart.
+TEST_P(TwoNumberRangeTest, NeverRepeatsANeighbourWholeWhereOneNumberCanDiffer) {
+    const NarrowCase& c = GetParam();
+    int sharedOne = 0;
+    for (std::uint32_t seed = 1; seed <= 400; ++seed) {
+        WorksheetState state = MakeState(c.row, c.lowest, c.lowest + 1);
+        TestSource source(seed);
+        RecordingHost host;
+        host.allowNegative = c.allowNegative;
+        const ProblemSet set = ComposeProblems(state, source, host);
+        int previousFirst = -1, previousSecond = -1;
+        for (const ProblemEntry& e : set.problems) {
+            const bool sameFirst = e.first == previousFirst,
+                       sameSecond = e.second == previousSecond;
+            ASSERT_FALSE(sameFirst && sameSecond &&
+                         AnyPairAcceptable(e.operatorSign, state, previousFirst, previousSecond,
+                                           c.allowNegative, RepeatRule::EitherHalf))
+                << "seed " << seed << ": " << e.first << " " << e.operatorSign.toStdString() << " "
+                << e.second << " twice";
+            sharedOne += sameFirst != sameSecond ? 1 : 0;
+            previousFirst = e.first;
+            previousSecond = e.second;
+        }
+    }
+    EXPECT_GT(sharedOne, 0);  // the rule did have to give way
+}
+
+INSTANTIATE_TEST_SUITE_P(Ranges, TwoNumberRangeTest, ::testing::ValuesIn(kNarrowCases),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace tallyworth

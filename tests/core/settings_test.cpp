@@ -21,10 +21,10 @@ constexpr double kFails = std::numeric_limits<double>::quiet_NaN();  // the read
 constexpr int kNone = std::numeric_limits<int>::min();
 
 // Text, German locale, real and whole value: blanks around a number are allowed, digit
-// grouping is not.
+// grouping is not. A number too small for a double reads as 0; one too large fails.
 TEST(NumberConversion, ReadsTheLocaleNotationRoundsHalfToEvenAndKeeps16Bits) {
     using Conversion = std::tuple<const char*, int, double, int>;
-    const std::array<Conversion, 14> cases = {{{" \t2.5 \t", 0, 2.5, 2},
+    const std::array<Conversion, 23> cases = {{{" \t2.5 \t", 0, 2.5, 2},
                                                {"-2.5", 0, -2.5, -2},
                                                {"3.5", 0, 3.5, 4},
                                                {"32767.4", 0, 32767.4, 32767},
@@ -37,7 +37,16 @@ TEST(NumberConversion, ReadsTheLocaleNotationRoundsHalfToEvenAndKeeps16Bits) {
                                                {"nan", 0, kFails, kNone},
                                                {"1,000", 0, kFails, kNone},
                                                {"11,5", 1, 11.5, 12},
-                                               {"1.000", 1, kFails, kNone}}};
+                                               {"1.000", 1, kFails, kNone},
+                                               {"1e-330", 0, 0.0, 0},
+                                               {" -2.5E-400 ", 0, 0.0, 0},
+                                               {"0,7e-330", 1, 0.0, 0},
+                                               {"1e-330x", 0, kFails, kNone},
+                                               {"1 e-330", 0, kFails, kNone},
+                                               {"1,5e-330", 0, kFails, kNone},
+                                               {"1e400", 0, kFails, kNone},
+                                               {"-1e400", 0, kFails, kNone},
+                                               {"1e-310", 0, 1e-310, 0}}};
     for (const auto& [text, german, real, whole] : cases) {
         SCOPED_TRACE(std::string("[") + text + "] " + (german != 0 ? "de_DE" : "C"));
         const QLocale locale = german != 0 ? kGerman : QLocale::c();
@@ -88,7 +97,8 @@ std::string Codes(const ValidationResult& result) {
 TEST(ValidateSettings, ReportsEveryFailingRuleInOrderButStopsAtTheFirstUnreadableText) {
     const char* const divide = "\u00F7";
     // Highest, lowest, count, operation, expected effects, German locale. Only the divide
-    // sign divides.
+    // sign divides. A number too small for a double is read as 0, and 0 breaks the range
+    // rules.
     const std::tuple<const char*, const char*, const char*, const char*, const char*, int> cases[] =
         {{"9", "1", "10", "+", "", 0},           {"abc", "", "zz", "+", "H!1", 0},
          {"   ", "1", "10", "+", "H!1", 0},      {"9", "one", "zz", "+", "L!2", 0},
@@ -99,7 +109,10 @@ TEST(ValidateSettings, ReportsEveryFailingRuleInOrderButStopsAtTheFirstUnreadabl
          {"4.5", "3.5", "10", "Mix", "e2", 0},   {"9", "0", "10", "-", "l2", 0},
          {"0", "0", "10", divide, "h1l2e2z", 0}, {"-5", "0", "500", divide, "ca2h1l2z", 0},
          {"9", "0", "10", "/", "l2", 0},         {"9", "0,6", "10,5", "+", "", 1},
-         {"9", "1", "100,4", "+", "c", 1},       {"9", "1", "10.5", "+", "C!3", 1}};
+         {"9", "1", "100,4", "+", "c", 1},       {"9", "1", "10.5", "+", "C!3", 1},
+         {"9", "1e-330", "10", "+", "l2", 0},    {"1e-330", "1", "10", "+", "a2h1", 0},
+         {"9", "1", "1e-330", "+", "c", 0},      {"9", "1e-330", "10", divide, "l2z", 0},
+         {"9", "1e400", "10", "+", "L!2", 0}};
     for (const auto& [highest, lowest, count, operation, effects, german] : cases) {
         SCOPED_TRACE(std::string(highest) + "|" + lowest + "|" + count + "|" + operation);
         const ValidationResult result = ValidateSettings(

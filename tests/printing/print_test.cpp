@@ -1,11 +1,14 @@
 #include "page_model/page_dump.h"
 #include "printing/page_printing.h"
 #include "printing/print_cups.h"
+#include "render/page_style.h"
 #include "support/cups_harness.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <array>
+#include <set>
 #include <string>
 
 namespace tallyworth::print_test {
@@ -17,6 +20,7 @@ struct SheetCase {
     std::int16_t operation, count, pageNo;
     bool solutions;
     std::size_t words;
+    ColorValue colour = kBlack;  // chosen for the page before printing
 };
 
 // A grid problem prints two numbers and an operator, and its solution when shown; a
@@ -27,7 +31,26 @@ const std::array kSheets{
     SheetCase{"DivisionPage2", false, 4, 60, 2, false, 20},
     SheetCase{"SolutionsHidden", false, 1, 30, 1, false, 90},
     SheetCase{"SolutionsShown", false, 1, 30, 1, true, 120},
+    SheetCase{"ColourChosen", false, 4, 30, 1, true, 90, 0x2080C0},
 };
+
+// Every colour a PDF's first page is drawn in, paper included. Rendered without smoothing,
+// every pixel is either paper or ink.
+std::set<QRgb> DrawnColours(const QString& pdf) {
+    QTemporaryDir folder;
+    const int status =
+        QProcess::execute("pdftoppm", {"-r", "72", "-aa", "no", "-aaVector", "no", "-png",
+                                       "-singlefile", pdf, folder.filePath("sheet")});
+    EXPECT_EQ(status, 0) << "pdftoppm (poppler-utils) could not render " << pdf.toStdString();
+    const QImage image(folder.filePath("sheet.png"));
+    std::set<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            colours.insert(image.pixel(x, y));
+        }
+    }
+    return colours;
+}
 
 class SheetTest : public SchedulerTest, public ::testing::WithParamInterface<SheetCase> {
   protected:
@@ -38,8 +61,8 @@ class SheetTest : public SchedulerTest, public ::testing::WithParamInterface<She
 // origin, and saved as one US Letter page without margins; the worksheet stays as it was.
 TEST_P(SheetTest, PrintsAndSavesThePageShownWhereTheLayoutPutsIt) {
     const SheetCase& sheetCase = GetParam();
-    const Worksheet sheet(sheetCase.operation, sheetCase.count, sheetCase.pageNo,
-                          sheetCase.solutions);
+    Worksheet sheet(sheetCase.operation, sheetCase.count, sheetCase.pageNo, sheetCase.solutions);
+    ColorEverything(sheet.page, sheetCase.colour);
     const auto expectOneSheet = [&](const std::vector<PdfPage>& pdf, double width, double height,
                                     double offset) {
         ASSERT_EQ(pdf.size(), 1U);
@@ -53,6 +76,11 @@ TEST_P(SheetTest, PrintsAndSavesThePageShownWhereTheLayoutPutsIt) {
     EXPECT_TRUE(printed.ok) << printed.message.toStdString();
     const bool a4 = sheetCase.a4;
     expectOneSheet(PrintedSheets(), a4 ? 210 / 25.4 : 8.5, a4 ? 297 / 25.4 : 11.0, kMarginInches);
+    // Figures, lines and solutions alike print in the page's colour.
+    const QStringList printedFiles = PrintedFiles();
+    ASSERT_EQ(printedFiles.size(), 1);
+    EXPECT_EQ(DrawnColours(printedFiles[0]),
+              (std::set<QRgb>{qRgb(255, 255, 255), ToQColor(sheetCase.colour).rgb()}));
     QTemporaryDir folder;
     const PrintOutcome saved = SavePageAsPdf(sheet.page, folder.filePath("sheet.pdf"));
     EXPECT_TRUE(saved.ok) << saved.message.toStdString();
@@ -86,6 +114,19 @@ TEST_F(NoPrinterTest, SaysSoAndSavingStillWorks) {
     EXPECT_EQ(ReadPdf(folder.filePath("sheet.pdf")).size(), 1U);
 }
 
+// A print scheduler that was running and has stopped: no printer can be found, and the user
+// is told why.
+struct PrintServiceDownTest : SchedulerTest {};
+
+TEST_F(PrintServiceDownTest, SaysThePrintServiceCannotBeReached) {
+    const Worksheet sheet(1, 20);
+    StopScheduler();
+    const PrintOutcome printed = PrintPageOnDefaultPrinter(sheet.page);
+    EXPECT_FALSE(printed.ok);
+    EXPECT_TRUE(printed.message.startsWith("The print service cannot be reached."))
+        << printed.message.toStdString();
+}
+
 struct RefusalCase {
     const char* setup;
     const char* reason;  // part of the message
@@ -112,6 +153,23 @@ TEST_P(RefusingQueueTest, TellsWhyPrintsNothingAndPrintsOncePutRight) {
     EXPECT_EQ(PrintedSheets().size(), 1U);
 }
 
+struct PausedQueueTest : SchedulerTest {
+    PausedQueueTest() : SchedulerTest("stopped") {}
+};
+
+// A paused queue takes the job and holds it; the user is told where the worksheet waits.
+TEST_F(PausedQueueTest, HandsTheJobOverAndSaysItWaitsUntilThePrinterIsResumed) {
+    const Worksheet sheet(1, 20);
+    const PrintOutcome printed = PrintPageOnDefaultPrinter(sheet.page);
+    EXPECT_TRUE(printed.ok);
+    EXPECT_TRUE(printed.message.contains("\"worksheets\"") &&
+                printed.message.contains("waits in its queue until the printer is resumed"))
+        << printed.message.toStdString();
+    EXPECT_EQ(PendingJobs(), 1);
+    ASSERT_EQ(QProcess::execute("/usr/sbin/cupsenable", {"worksheets"}), 0);
+    EXPECT_EQ(PrintedSheets().size(), 1U);
+}
+
 // A queue that stops taking jobs between the readiness check and the hand-over: the
 // scheduler's refusal must come back, not pass for a printed sheet.
 struct LateRefusalTest : SchedulerTest {
@@ -127,8 +185,7 @@ TEST_F(LateRefusalTest, SubmissionReportsTheSchedulersRefusal) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Queue, RefusingQueueTest, ::testing::Values(
-    RefusalCase{"rejecting", "is not accepting print jobs", "/usr/sbin/cupsaccept"},
-    RefusalCase{"stopped", "is stopped", "/usr/sbin/cupsenable"}),
+    RefusalCase{"rejecting", "is not accepting print jobs", "/usr/sbin/cupsaccept"}),
     [](const auto& param) { return std::string(param.param.setup); });
 // clang-format on
 

@@ -157,6 +157,16 @@ class SchedulerTest : public ::testing::Test {
 
     // The sheets the queue has filed, oldest job first, once no job is pending.
     std::vector<PdfPage> PrintedSheets() {
+        std::vector<PdfPage> sheets;
+        for (const QString& file : PrintedFiles()) {
+            const std::vector<PdfPage> pages = ReadPdf(file);
+            sheets.insert(sheets.end(), pages.begin(), pages.end());
+        }
+        return sheets;
+    }
+
+    // The PDFs the queue has filed, oldest job first, once no job is pending.
+    QStringList PrintedFiles() {
         int active = 1;
         for (const QDeadlineTimer deadline(kWaitMilliseconds); active > 0 && !deadline.hasExpired();
              QThread::msleep(25)) {
@@ -165,13 +175,30 @@ class SchedulerTest : public ::testing::Test {
             cupsFreeJobs(active, jobs);
         }
         EXPECT_EQ(active, 0) << "the print jobs did not finish: " << cupsLastErrorString();
-        std::vector<PdfPage> sheets;
         const QDir out(root_.filePath(QStringLiteral("out")));
+        QStringList files;
         for (const QString& job : out.entryList({QStringLiteral("job-*.pdf")}, QDir::Files)) {
-            const std::vector<PdfPage> pages = ReadPdf(out.filePath(job));
-            sheets.insert(sheets.end(), pages.begin(), pages.end());
+            files << out.filePath(job);
         }
-        return sheets;
+        return files;
+    }
+
+    // The jobs the scheduler holds back at this moment, not yet printing; waits for none.
+    int PendingJobs() {
+        cups_job_t* jobs = nullptr;
+        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_ACTIVE);
+        EXPECT_GE(count, 0) << "the scheduler did not list its jobs: " << cupsLastErrorString();
+        const auto pending = std::count_if(jobs, jobs + std::max(count, 0), [](const auto& job) {
+            return job.state == IPP_JSTATE_PENDING || job.state == IPP_JSTATE_HELD;
+        });
+        cupsFreeJobs(count, jobs);
+        return static_cast<int>(pending);
+    }
+
+    // Ends the scheduler, as when the print service is not running.
+    void StopScheduler() {
+        daemon_.terminate();
+        EXPECT_TRUE(daemon_.waitForFinished(kWaitMilliseconds));
     }
 
   private:

@@ -38,11 +38,13 @@ class ScriptedFiles final : public FileChooser {
     std::optional<QString> next;
 };
 
-// Output that always succeeds; printing itself is tested against a real scheduler.
+// Output that always succeeds, a print with the given notice; printing itself is tested
+// against a real scheduler.
 class SucceedingOutput final : public PageOutput {
   public:
-    PrintOutcome Print(const PageControls&) override { return {true, {}}; }
+    PrintOutcome Print(const PageControls&) override { return {true, printNotice}; }
     PrintOutcome SaveAsPdf(const PageControls&, const QString&) override { return {true, {}}; }
+    QString printNotice;
 };
 
 }  // namespace tallyworth::testing_support

@@ -152,6 +152,18 @@ TEST_F(MainWindowTest, OnlyDivisionOfMoreThanFiftyHasASecondPageAndItTakesTheCol
               std::vector{Oops("Only the division test with 50 or more problems has two pages")});
 }
 
+// What a print that went through still says (a worksheet held in a paused queue) comes
+// as information, from the Print button and from the page window's menu alike.
+TEST_F(MainWindowTest, APrintsNoticeIsShownAsInformationAfterThePrint) {
+    output.printNotice = QStringLiteral(
+        "The printer \"office\" is paused. The worksheet waits in its queue until the printer "
+        "is resumed.");
+    QTest::mouseClick(Control("cmdPrint"), Qt::LeftButton);
+    Trigger("mnuPrint");
+    const RecordedMessage notice{"Tallyworth", output.printNotice, MessageIcon::Information};
+    EXPECT_EQ(messages.shown, (std::vector{notice, notice}));
+}
+
 TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheProgramWithEveryWindow) {
     for (const bool byMenu : {true, false}) {
         Open();
