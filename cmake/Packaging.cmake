@@ -39,3 +39,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # at run time, so it has to be named here or the program cannot open a window.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# Qt's own dialogs and buttons (message boxes, colour, file and print dialogs) speak the
+# user's language with Qt's catalogues; without them they stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)

@@ -1,6 +1,14 @@
 #include "core/operations.h"
 
+#include <QCoreApplication>
+
 namespace tallyworth {
+
+namespace {
+
+constexpr const char* kOperationsContext = "tallyworth::Operations";
+
+}  // namespace
 
 void InitOperations(WorksheetState& state) {
     const auto row = [&state](OperationRow name) -> OperationEntry& {
@@ -10,7 +18,12 @@ void InitOperations(WorksheetState& state) {
     row(OperationRow::Subtract) = {QStringLiteral("-"), 100, false};
     row(OperationRow::Multiply) = {QStringLiteral("*"), 100, false};
     row(OperationRow::Divide) = {state.divideSign, 50, false};
-    row(OperationRow::Mix) = {QStringLiteral("Mix"), 100, true};
+    row(OperationRow::Mix) = {QStringLiteral(QT_TRANSLATE_NOOP("tallyworth::Operations", "Mix")),
+                              100, true};
+}
+
+QString OperationDisplayName(const QString& symbol) {
+    return QCoreApplication::translate(kOperationsContext, symbol.toUtf8().constData());
 }
 
 void InitGlobals(WorksheetState& state, OperationList& list) {

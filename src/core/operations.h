@@ -17,6 +17,10 @@ class OperationList {
 // Fills rows 1 to 5 of the operation table. Row 4 copies state.divideSign.
 void InitOperations(WorksheetState& state);
 
+// The name the user sees for an operation: its sign, or for the mixed operation its
+// name in the user's language. The table keeps the untranslated sign.
+[[nodiscard]] QString OperationDisplayName(const QString& symbol);
+
 // Start-up: division markers, operation table, first values, then the operation list.
 void InitGlobals(WorksheetState& state, OperationList& list);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 
@@ -31,10 +32,18 @@ struct ValidationResult {
     std::vector<SettingsEffect> effects;  // in the order the window plays them back
 };
 
+// The translation context of the settings messages.
+inline constexpr const char* kValidationContext = "tallyworth::SettingsValidation";
 // Title of every settings message box.
-inline constexpr const char* kSettingsMessageTitle = "oops";
+inline constexpr const char* kSettingsMessageTitle =
+    QT_TRANSLATE_NOOP("tallyworth::SettingsValidation", "oops");
 // Shown when the window cannot carry out a focus move of the checks.
-inline constexpr const char* kCheckYourInput = "Please check your input.";
+inline constexpr const char* kCheckYourInput =
+    QT_TRANSLATE_NOOP("tallyworth::SettingsValidation", "Please check your input.");
+
+// The two texts above in the user's language.
+[[nodiscard]] QString SettingsMessageTitle();
+[[nodiscard]] QString CheckYourInputText();
 
 // Checks the user's settings; changes nothing. The operation text is the text of the
 // selected operation list entry.

@@ -51,7 +51,8 @@ void BuildTest(WorksheetState& state, PageControls& page, RandomSource& source, 
     // The page has 100 cells; the ones that fit are written, the rest is a failure
     // of composing as it would have been while writing them.
     if (set.problems.size() > static_cast<std::size_t>(kCells)) {
-        reporter.ReportFailure(QStringLiteral("ComposeProblems(): Subscript out of range"));
+        reporter.ReportFailure(QCoreApplication::translate(
+            "tallyworth::PageFill", "ComposeProblems(): Subscript out of range"));
     }
     state.currentPage = 1;
     DisplayProblems(page, state, 1, reporter);

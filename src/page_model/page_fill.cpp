@@ -62,6 +62,10 @@ void HideEverything(PageControls& page) {
     HideAll(page.equalSignBottom);
 }
 
+QString FailureTitle() {
+    return QCoreApplication::translate(kPageFillContext, kFailureTitle);
+}
+
 void DisplayProblems(PageControls& page, const WorksheetState& state, std::int16_t pageNo,
                      FailureReporter& reporter) {
     HideEverything(page);
@@ -74,7 +78,8 @@ void DisplayProblems(PageControls& page, const WorksheetState& state, std::int16
         // A page or a problem count beyond the stock must not reach past its end;
         // the cells shown so far stay, and the solutions are left as they are.
         if (!InStock(cell, kCells) || !InStock(numberLabel, kNumberLabels - 1)) {
-            reporter.ReportFailure(QStringLiteral("DisplayProblems(): Subscript out of range"));
+            reporter.ReportFailure(QCoreApplication::translate(
+                "tallyworth::PageFill", "DisplayProblems(): Subscript out of range"));
             return;
         }
         ShowCell(page, state, static_cast<std::size_t>(cell),

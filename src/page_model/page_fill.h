@@ -3,6 +3,7 @@
 #include "core/worksheet_state.h"
 #include "page_model/page_controls.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -17,7 +18,13 @@ class FailureReporter {
     virtual void ReportFailure(const QString& text) = 0;
 };
 
-inline constexpr const char* kFailureTitle = "An Error has been detected.";
+// The translation context of the page's failure texts.
+inline constexpr const char* kPageFillContext = "tallyworth::PageFill";
+inline constexpr const char* kFailureTitle =
+    QT_TRANSLATE_NOOP("tallyworth::PageFill", "An Error has been detected.");
+
+// The title above in the user's language.
+[[nodiscard]] QString FailureTitle();
 
 void HideEverything(PageControls& page);
 void DisplayProblems(PageControls& page, const WorksheetState& state, std::int16_t pageNo,

@@ -3,8 +3,8 @@
 #include "printing/print_cups.h"
 #include "render/page_painter.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -20,47 +20,50 @@ PrintOutcome Failure(const QString& message) {
     return {false, message};
 }
 
-QString ServiceUnreachable() {
-    return QStringLiteral(
-        "The print service cannot be reached. Please check that printing is set up and "
-        "running, then try again.");
-}
+const PrintOutcome kSuccess{true, {}};
 
 // Without a running scheduler no printer is found either; the user is told the cause.
-QString NoDefaultPrinter() {
+PrintOutcome NoDefaultPrinter() {
     if (!PrintServiceReachable()) {
-        return ServiceUnreachable();
+        return Failure(QCoreApplication::translate(
+            "tallyworth::Printing",
+            "The print service cannot be reached. Please check that printing is "
+            "set up and running, then try again."));
     }
-    return QStringLiteral(
-        "No default printer is set up. Choose a default printer in the printer settings, "
-        "then print again.");
+    return Failure(QCoreApplication::translate(
+        "tallyworth::Printing",
+        "No default printer is set up. Choose a default printer in the printer "
+        "settings, then print again."));
 }
 
 // The printer's state is checked before anything is drawn: a queue that rejects jobs
 // would only say so after the whole page had been rendered. A stopped (paused) queue
 // still takes the job and holds it, so it is no reason not to print.
-QString ReadinessProblem(const QString& printerName, const PrinterReadiness& readiness) {
+PrintOutcome CheckReadiness(const QString& printerName, const PrinterReadiness& readiness) {
     if (!readiness.known) {
         if (!PrintServiceReachable()) {
-            return ServiceUnreachable();
+            return NoDefaultPrinter();
         }
-        return QStringLiteral(
-                   "The default printer \"%1\" cannot be reached. Check that it is set up, "
-                   "then print again.")
-            .arg(printerName);
+        return Failure(QCoreApplication::translate(
+                           "tallyworth::Printing",
+                           "The default printer \"%1\" cannot be reached. Check that it is set "
+                           "up, then print again.")
+                           .arg(printerName));
     }
     if (!readiness.acceptingJobs) {
-        return QStringLiteral(
-                   "The default printer \"%1\" is not accepting print jobs. Let it accept jobs "
-                   "in the printer settings, then print again.")
-            .arg(printerName);
+        return Failure(QCoreApplication::translate(
+                           "tallyworth::Printing",
+                           "The default printer \"%1\" is not accepting print jobs. Let it accept "
+                           "jobs in the printer settings, then print again.")
+                           .arg(printerName));
     }
-    return {};
+    return kSuccess;
 }
 
 // A paused queue holds the job without a word; the user should know where it went.
 QString HeldJobNotice(const QString& printerName) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "tallyworth::Printing",
                "The printer \"%1\" is paused. The worksheet waits in its queue until the "
                "printer is resumed.")
         .arg(printerName);
@@ -79,8 +82,8 @@ QPageLayout PrinterPageLayout(QPrinter& printer, const QPrinterInfo& info) {
 
 // Renders the page into a PDF laid out like the printer's sheet: the page's top-left
 // corner at the printable origin, one inch per inch.
-QString RenderPrinterSheet(const PageControls& page, const QPrinterInfo& info,
-                           const QString& pdfPath) {
+PrintOutcome RenderPrinterSheet(const PageControls& page, const QPrinterInfo& info,
+                                const QString& pdfPath) {
     QPrinter printer(info, QPrinter::HighResolution);
     const QPageLayout layout = PrinterPageLayout(printer, info);
     const int dotsPerInch = printer.resolution();
@@ -96,36 +99,41 @@ QString RenderPrinterSheet(const PageControls& page, const QPrinterInfo& info,
 
     QPainter painter;
     if (!painter.begin(&sheet)) {
-        return QStringLiteral("The print job could not be started.");
+        return Failure(QCoreApplication::translate("tallyworth::Printing",
+                                                   "The print job could not be started."));
     }
     PaintPage(painter, page, dotsPerInch);
     if (!painter.end()) {
-        return QStringLiteral("The print job could not be finished.");
+        return Failure(QCoreApplication::translate("tallyworth::Printing",
+                                                   "The print job could not be finished."));
     }
-    return {};
+    return kSuccess;
 }
 
 // The sheet is rendered first and then handed over as one job, so that the scheduler's
 // answer (taken or refused) can be reported; the toolkit's own print engine drops that
-// answer. Returns an empty text once the scheduler has taken the job.
-QString HandOverSheet(const PageControls& page, const QPrinterInfo& info) {
+// answer.
+PrintOutcome HandOverSheet(const PageControls& page, const QPrinterInfo& info) {
     QTemporaryFile spoolFile(QDir::temp().filePath(QStringLiteral("tallyworth-XXXXXX.pdf")));
     if (!spoolFile.open()) {
-        return QStringLiteral("The print job could not be started: %1.")
-            .arg(spoolFile.errorString());
+        return Failure(QCoreApplication::translate("tallyworth::Printing",
+                                                   "The print job could not be started: %1.")
+                           .arg(spoolFile.errorString()));
     }
     spoolFile.close();
-    if (QString problem = RenderPrinterSheet(page, info, spoolFile.fileName());
-        !problem.isEmpty()) {
-        return problem;
+    if (PrintOutcome rendered = RenderPrinterSheet(page, info, spoolFile.fileName());
+        !rendered.ok) {
+        return rendered;
     }
     const QString printerName = info.printerName();
-    if (const QString refusal = SubmitPdfJob(printerName, spoolFile.fileName(), JobTitle());
-        !refusal.isEmpty()) {
-        return QStringLiteral("The printer \"%1\" did not take the print job: %2")
-            .arg(printerName, refusal);
+    const JobSubmission job = SubmitPdfJob(printerName, spoolFile.fileName(), JobTitle());
+    if (!job.taken) {
+        return Failure(
+            QCoreApplication::translate("tallyworth::Printing",
+                                        "The printer \"%1\" did not take the print job: %2")
+                .arg(printerName, job.refusal));
     }
-    return {};
+    return kSuccess;
 }
 
 }  // namespace
@@ -133,15 +141,15 @@ QString HandOverSheet(const PageControls& page, const QPrinterInfo& info) {
 PrintOutcome PrintPageOnDefaultPrinter(const PageControls& page) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        return Failure(NoDefaultPrinter());
+        return NoDefaultPrinter();
     }
     const QString printerName = info.printerName();
     const PrinterReadiness readiness = QueryPrinterReadiness(printerName);
-    if (const QString problem = ReadinessProblem(printerName, readiness); !problem.isEmpty()) {
-        return Failure(problem);
+    if (PrintOutcome ready = CheckReadiness(printerName, readiness); !ready.ok) {
+        return ready;
     }
-    if (const QString problem = HandOverSheet(page, info); !problem.isEmpty()) {
-        return Failure(problem);
+    if (PrintOutcome handedOver = HandOverSheet(page, info); !handedOver.ok) {
+        return handedOver;
     }
     return {true, readiness.stopped ? HeldJobNotice(printerName) : QString()};
 }

@@ -1,6 +1,7 @@
 #include "printing/print_cups.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 #include <cups/cups.h>
 
@@ -69,7 +70,8 @@ PrinterReadiness QueryPrinterReadiness(const QString& printerName) {
     return readiness;
 }
 
-QString SubmitPdfJob(const QString& printerName, const QString& pdfPath, const QString& title) {
+JobSubmission SubmitPdfJob(const QString& printerName, const QString& pdfPath,
+                           const QString& title) {
     const QueueName name = SplitQueueName(printerName);
     const Destination dest = FindDestination(name);
     const int optionCount = dest ? dest->num_options : 0;
@@ -77,10 +79,12 @@ QString SubmitPdfJob(const QString& printerName, const QString& pdfPath, const Q
     const int job = cupsPrintFile(name.queue.constData(), pdfPath.toLocal8Bit().constData(),
                                   title.toUtf8().constData(), optionCount, options);
     if (job > 0) {
-        return {};
+        return {true, {}};
     }
-    QString reason = QString::fromUtf8(cupsLastErrorString());
-    return reason.isEmpty() ? QStringLiteral("the print system gave no reason") : reason;
+    const QString reason = QString::fromUtf8(cupsLastErrorString());
+    return {false, reason.isEmpty() ? QCoreApplication::translate("tallyworth::Printing",
+                                                                  "the print system gave no reason")
+                                    : reason};
 }
 
 }  // namespace tallyworth

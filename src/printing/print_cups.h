@@ -13,14 +13,20 @@ struct PrinterReadiness {
 
 // Whether the print scheduler answers at all. Without it no printer can be found, so
 // a missing printer is told apart from a scheduler that is not running.
-bool PrintServiceReachable();
+[[nodiscard]] bool PrintServiceReachable();
 
 // Asks the print scheduler about a queue. printerName may carry an instance after
 // a slash ("office/duplex"), as the toolkit names instances.
-PrinterReadiness QueryPrinterReadiness(const QString& printerName);
+[[nodiscard]] PrinterReadiness QueryPrinterReadiness(const QString& printerName);
 
-// Hands a finished PDF to the queue, with the queue's own default options. Returns an
-// empty text when the scheduler took the job, otherwise its reason for refusing it.
-QString SubmitPdfJob(const QString& printerName, const QString& pdfPath, const QString& title);
+// The scheduler's answer to a job: taken, or refused with the scheduler's reason.
+struct [[nodiscard]] JobSubmission {
+    bool taken = false;
+    QString refusal;  // empty when taken
+};
+
+// Hands a finished PDF to the queue as one job, with the queue's own default options.
+JobSubmission SubmitPdfJob(const QString& printerName, const QString& pdfPath,
+                           const QString& title);
 
 }  // namespace tallyworth

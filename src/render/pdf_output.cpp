@@ -2,6 +2,7 @@
 
 #include "render/page_painter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -17,21 +18,17 @@ namespace {
 // Fine enough that a PDF viewer's zoom never shows steps in the lines.
 constexpr int kPdfDotsPerInch = 1200;
 
-PrintOutcome Failure(const QString& message) {
-    return {false, message};
-}
-
-QString CouldNotSave(const QString& fileName, const QString& reason) {
-    return QStringLiteral("Could not save \"%1\": %2.")
-        .arg(QDir::toNativeSeparators(fileName), reason);
+PrintOutcome CouldNotSave(const QString& fileName, const QString& reason) {
+    return {false, QCoreApplication::translate("tallyworth::Printing", "Could not save \"%1\": %2.")
+                       .arg(QDir::toNativeSeparators(fileName), reason)};
 }
 
 QPageLayout LetterWithoutMargins() {
     return {QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(), QPageLayout::Inch};
 }
 
-// Draws the page into an open file. Returns an empty text on success.
-QString WritePdf(const PageControls& page, QIODevice& device) {
+// Draws the page into an open file; on failure message holds the reason alone.
+PrintOutcome WritePdf(const PageControls& page, QIODevice& device) {
     QPdfWriter writer(&device);
     writer.setPageLayout(LetterWithoutMargins());
     writer.setResolution(kPdfDotsPerInch);
@@ -39,38 +36,41 @@ QString WritePdf(const PageControls& page, QIODevice& device) {
     writer.setCreator(QStringLiteral("Tallyworth"));
     QPainter painter;
     if (!painter.begin(&writer)) {
-        return QStringLiteral("the PDF could not be started");
+        return {false, QCoreApplication::translate("tallyworth::Printing",
+                                                   "the PDF could not be started")};
     }
     PaintPage(painter, page, kPdfDotsPerInch);
     if (!painter.end()) {
-        return QStringLiteral("the PDF could not be finished");
+        return {false, QCoreApplication::translate("tallyworth::Printing",
+                                                   "the PDF could not be finished")};
     }
-    return {};
+    return {true, {}};
 }
 
 }  // namespace
 
-const QString& JobTitle() {
-    static const QString kTitle = QStringLiteral("Tallyworth worksheet");
-    return kTitle;
+QString JobTitle() {
+    return QCoreApplication::translate("tallyworth::Printing", "Tallyworth worksheet");
 }
 
 PrintOutcome SavePageAsPdf(const PageControls& page, const QString& fileName) {
     if (fileName.isEmpty()) {
-        return Failure(QStringLiteral("Could not save the PDF: no file name was given."));
+        return {false,
+                QCoreApplication::translate("tallyworth::Printing",
+                                            "Could not save the PDF: no file name was given.")};
     }
     // The PDF goes to a temporary file beside the target, which takes the target's name
     // only once it is complete.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) {
-        return Failure(CouldNotSave(fileName, file.errorString()));
+        return CouldNotSave(fileName, file.errorString());
     }
-    if (const QString problem = WritePdf(page, file); !problem.isEmpty()) {
+    if (PrintOutcome written = WritePdf(page, file); !written.ok) {
         file.cancelWriting();
-        return Failure(CouldNotSave(fileName, problem));
+        return CouldNotSave(fileName, written.message);
     }
     if (!file.commit()) {
-        return Failure(CouldNotSave(fileName, file.errorString()));
+        return CouldNotSave(fileName, file.errorString());
     }
     return {true, {}};
 }

@@ -14,8 +14,8 @@ struct [[nodiscard]] PrintOutcome {
     QString message;
 };
 
-// The title every printed or saved worksheet carries.
-const QString& JobTitle();
+// The title every printed or saved worksheet carries, in the user's language.
+QString JobTitle();
 
 // Writes the page as a one-page US Letter PDF. Nothing half-written is left under
 // fileName when it fails.

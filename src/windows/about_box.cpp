@@ -2,6 +2,7 @@
 
 #include "tallyworth/version.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
 #include <QPainter>
@@ -14,8 +15,9 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 constexpr const char* kContactAddress = "tallyworth.author@example.org";
-constexpr const char* kDedication =
-    "Dedicated to the pupils and teachers of Hazelbrook Primary School in Millbridge.";
+constexpr const char* kDedication = QT_TRANSLATE_NOOP(
+    "tallyworth::AboutBox",
+    "Dedicated to the pupils and teachers of Hazelbrook Primary School in Millbridge.");
 
 QRect Twips(int left, int top, int width, int height) {
     return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
@@ -103,7 +105,7 @@ void DrawPencil(QPainter& painter) {
 }  // namespace
 
 QString VersionText(const QString& major, const QString& minor, const QString& revision) {
-    return QStringLiteral("Version %1.%2.%3 BETA")
+    return QCoreApplication::translate("tallyworth::AboutBox", "Version %1.%2.%3 BETA")
         .arg(major.toInt())
         .arg(minor.toInt())
         .arg(revision.toInt());
@@ -149,7 +151,7 @@ void AboutBox::BuildControls() {
     AddLabel(this, "lblVersion", Twips(1050, 780, 3885, 225));
     QLabel* description = AddLabel(this, "lblDescription", Twips(30, 1140, 5685, 570));
     description->setWordWrap(true);
-    description->setText(QString::fromLatin1(kDedication));
+    description->setText(tr(kDedication));
     auto* address = new SelectAllLineEdit(this);
     address->setObjectName(QStringLiteral("txteMailAddress"));
     address->setGeometry(Twips(60, 1860, 5655, 375));
@@ -159,7 +161,7 @@ void AboutBox::BuildControls() {
     AddLine(this, 1, QRect(6, 192, 372, 1), QColor(128, 128, 128));
     AddLine(this, 0, QRect(4, 193, 371, 2), Qt::white);
     AddLabel(this, "lblDisclaimer", Twips(255, 2985, 3870, 465))->setWordWrap(true);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(Twips(4440, 3120, 1260, 345));
     ok->setDefault(true);
@@ -168,7 +170,7 @@ void AboutBox::BuildControls() {
 
 void AboutBox::Load() {
     const QString title = QString::fromLatin1(version::kTitle);
-    setWindowTitle(QStringLiteral("About ") + title);
+    setWindowTitle(tr("About %1").arg(title));
     findChild<QLabel*>(QStringLiteral("lblVersion"))
         ->setText(VersionText(QString::fromLatin1(version::kMajor),
                               QString::fromLatin1(version::kMinor),

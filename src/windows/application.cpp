@@ -5,6 +5,7 @@
 #include "tallyworth/version.h"
 #include "windows/main_window.h"
 #include "windows/qt_user_interfaces.h"
+#include "windows/translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -18,6 +19,12 @@ int RunApplication(int argc, char** argv) {
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(version::kAppId));
     QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(version::kAppId)));
+    // Before any window is built, so that every caption is made in the user's language.
+    const QString catalogues = CatalogueDirectory();
+    if (!InstallTranslations(ChooseLanguage(QLocale::system().uiLanguages(), catalogues),
+                             catalogues)) {
+        qWarning("Tallyworth: the catalogue of the user's language could not be loaded");
+    }
     // The one worksheet of the run and everything the windows borrow live here.
     WorksheetState state;
     ClockSeededRandomSource random;

@@ -113,24 +113,22 @@ void MainWindow::BuildControls() {
     client->setObjectName(QStringLiteral("clientArea"));
     client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
-    AddPrompt(client, "Label1", QStringLiteral("Lowest Number"), Twips(1680, 180, 1755, 375));
+    AddPrompt(client, "Label1", tr("Lowest Number"), Twips(1680, 180, 1755, 375));
     lowestField_ = AddField(client, "txtMinValue", Twips(3540, 180, 675, 375));
-    AddPrompt(client, "Label5", QStringLiteral("Highest Number"), Twips(1680, 660, 1755, 375));
+    AddPrompt(client, "Label5", tr("Highest Number"), Twips(1680, 660, 1755, 375));
     highestField_ = AddField(client, "txtMaxValue", Twips(3540, 660, 675, 375));
-    AddPrompt(client, "Label4", QStringLiteral("How Many Problems"), Twips(480, 1140, 2955, 375));
+    AddPrompt(client, "Label4", tr("How Many Problems"), Twips(480, 1140, 2955, 375));
     countField_ = AddField(client, "txtNoOfProblems", Twips(3540, 1140, 675, 375));
-    AddPrompt(client, "lblOperationPrompt", QStringLiteral("Operation"),
-              Twips(480, 1620, 2955, 375));
+    AddPrompt(client, "lblOperationPrompt", tr("Operation"), Twips(480, 1620, 2955, 375));
     operationList_ =
         Place(new QListWidget(client), "lbOperation", Twips(3540, 1560, 735, 1260), 9.75);
     operationList_->setSelectionMode(QAbstractItemView::SingleSelection);
     operationList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     operationList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     BuildChoiceControls();
-    viewButton_ = AddButton(client, "cmdView", QStringLiteral("View"), Twips(3720, 3060, 975, 615));
+    viewButton_ = AddButton(client, "cmdView", tr("View"), Twips(3720, 3060, 975, 615));
     viewButton_->setDefault(true);
-    printButton_ =
-        AddButton(client, "cmdPrint", QStringLiteral("Print"), Twips(4920, 3060, 975, 615));
+    printButton_ = AddButton(client, "cmdPrint", tr("Print"), Twips(4920, 3060, 975, 615));
     // Enter on a focused Print button prints; anywhere else it views.
     printButton_->setAutoDefault(true);
     progressBar_ = Place(new QProgressBar(client), "pbTest", Twips(0, 3705, 5910, 375), 9.75);
@@ -143,20 +141,19 @@ void MainWindow::BuildControls() {
 
 void MainWindow::BuildChoiceControls() {
     QWidget* client = centralWidget();
-    allowNegativeBox_ =
-        AddCheckBox(client, "cbAllowNegResults", QStringLiteral("Allow Negative Results"),
-                    Twips(960, 2100, 2535, 315));
+    allowNegativeBox_ = AddCheckBox(client, "cbAllowNegResults", tr("Allow Negative Results"),
+                                    Twips(960, 2100, 2535, 315));
     // Part of the design but never offered.
-    fractionsBox_ = AddCheckBox(client, "cbFractions", QStringLiteral("Fractions"),
-                                Twips(2280, 2400, 1215, 315));
+    fractionsBox_ =
+        AddCheckBox(client, "cbFractions", tr("Fractions"), Twips(2280, 2400, 1215, 315));
     fractionsBox_->hide();
-    divisionSymbolFrame_ = Place(new QGroupBox(QStringLiteral("Symbol"), client),
-                                 "frameDivisionSymbol", Twips(4320, 1560, 1455, 1275), 9.75);
+    divisionSymbolFrame_ = Place(new QGroupBox(tr("Symbol"), client), "frameDivisionSymbol",
+                                 Twips(4320, 1560, 1455, 1275), 9.75);
     lineAndDotsOption_ = Place(new QRadioButton(divisionSymbolFrame_), "optLineAndDots",
                                Twips(120, 300, 1275, 390), 13.5);
     upsideDownSevenOption_ = Place(new QRadioButton(divisionSymbolFrame_), "optUpsidedownSeven",
                                    Twips(120, 720, 1215, 450), 14.25);
-    upsideDownSevenOption_->setAccessibleName(QStringLiteral("Upside-down seven (long division)"));
+    upsideDownSevenOption_->setAccessibleName(tr("Upside-down seven (long division)"));
     upsideDownSevenOption_->setIconSize(QSize(30, 20));
     upsideDownSevenOption_->setIcon(DrawBracketSign(QSize(30, 20)));
     connect(lineAndDotsOption_, &QRadioButton::toggled, this, [this](bool selected) {
@@ -172,11 +169,10 @@ void MainWindow::BuildChoiceControls() {
 }
 
 void MainWindow::BuildMenus() {
-    QMenu* file = AddMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
-    connect(AddItem(file, "mnuClose", QStringLiteral("&Close")), &QAction::triggered, this,
-            &QWidget::close);
-    QMenu* help = AddMenu(menuBar(), "mnuHelp", QStringLiteral("&Help"));
-    connect(AddItem(help, "mnuAbout", QStringLiteral("&About")), &QAction::triggered, this,
+    QMenu* file = AddMenu(menuBar(), "mnuFile", tr("&File"));
+    connect(AddItem(file, "mnuClose", tr("&Close")), &QAction::triggered, this, &QWidget::close);
+    QMenu* help = AddMenu(menuBar(), "mnuHelp", tr("&Help"));
+    connect(AddItem(help, "mnuAbout", tr("&About")), &QAction::triggered, this,
             &MainWindow::OpenAbout);
 }
 
@@ -209,7 +205,10 @@ void MainWindow::StartUp() {
 }
 
 void MainWindow::AppendOperation(const QString& symbol) {
-    auto* item = new QListWidgetItem(symbol, operationList_);
+    // The entry shows the operation's name in the user's language; its sign stays the
+    // operation's identity.
+    auto* item = new QListWidgetItem(OperationDisplayName(symbol), operationList_);
+    item->setData(Qt::UserRole, symbol);
     // All five entries show without scrolling, as in the design.
     item->setSizeHint(QSize(0, kOperationRowHeight));
 }
@@ -232,7 +231,7 @@ void MainWindow::SetProgressVisible(bool visible) {
 
 QString MainWindow::SelectedOperationText() const {
     const QListWidgetItem* item = operationList_->currentItem();
-    return item != nullptr ? item->text() : QString();
+    return item != nullptr ? item->data(Qt::UserRole).toString() : QString();
 }
 
 void MainWindow::OnOperationSelected() {
@@ -247,7 +246,7 @@ bool MainWindow::CheckSettings() {
 }
 
 bool MainWindow::PlayBack(const ValidationResult& result) {
-    const QString title = QString::fromLatin1(kSettingsMessageTitle);
+    const QString title = SettingsMessageTitle();
     MessageIcon lastIcon = MessageIcon::Information;
     for (const SettingsEffect& effect : result.effects) {
         if (const auto* message = std::get_if<SettingsMessage>(&effect)) {
@@ -258,8 +257,7 @@ bool MainWindow::PlayBack(const ValidationResult& result) {
         // A field that cannot take the focus is harmless after an unreadable number
         // (the check has already failed) but stops the checks of the rules.
         if (!MoveFocus(std::get<FocusMove>(effect).field) && lastIcon != MessageIcon::Stop) {
-            interfaces_.messages.ShowMessage(title, QString::fromLatin1(kCheckYourInput),
-                                             MessageIcon::Stop);
+            interfaces_.messages.ShowMessage(title, CheckYourInputText(), MessageIcon::Stop);
             return false;
         }
     }

@@ -40,33 +40,33 @@ PageWindow::PageWindow(WorksheetState& state, UserInterfaces interfaces, QWidget
 }
 
 void PageWindow::BuildMenus() {
-    QMenu* file = AddMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
-    QAction* print = AddItem(file, "mnuPrint", QStringLiteral("&Print"));
+    QMenu* file = AddMenu(menuBar(), "mnuFile", tr("&File"));
+    QAction* print = AddItem(file, "mnuPrint", tr("&Print"));
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(print, &QAction::triggered, this, &PageWindow::PrintTest);
-    QAction* pdf = AddItem(file, "mnuSaveAsPdf", QStringLiteral("Save as &PDF..."));
+    QAction* pdf = AddItem(file, "mnuSaveAsPdf", tr("Save as P&DF..."));
     pdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(pdf, &QAction::triggered, this, &PageWindow::SaveAsPdf);
-    connect(AddItem(file, "mnuClose", QStringLiteral("&Close")), &QAction::triggered, this,
+    connect(AddItem(file, "mnuClose", tr("&Close")), &QAction::triggered, this,
             &PageWindow::CloseWindow);
 
-    QMenu* solutions = AddMenu(menuBar(), "mnuSolutions", QStringLiteral("&Solutions"));
-    showSolutions_ = AddItem(solutions, "mnuShowSolutions", QStringLiteral("&Show"));
+    QMenu* solutions = AddMenu(menuBar(), "mnuSolutions", tr("&Solutions"));
+    showSolutions_ = AddItem(solutions, "mnuShowSolutions", tr("&Show"));
     connect(showSolutions_, &QAction::triggered, this, &PageWindow::ToggleSolutions);
 
-    QMenu* pages = AddMenu(menuBar(), "mnuPages", QStringLiteral("&Pages"));
-    connect(AddItem(pages, "mnuPage1", QStringLiteral("Page &1")), &QAction::triggered, this,
+    QMenu* pages = AddMenu(menuBar(), "mnuPages", tr("&Pages"));
+    connect(AddItem(pages, "mnuPage1", tr("Page &1")), &QAction::triggered, this,
             &PageWindow::ShowPage1);
-    connect(AddItem(pages, "mnuPage2", QStringLiteral("Page &2")), &QAction::triggered, this,
+    connect(AddItem(pages, "mnuPage2", tr("Page &2")), &QAction::triggered, this,
             &PageWindow::ShowPage2);
 
-    QMenu* config = AddMenu(menuBar(), "mnuConfig", QStringLiteral("&Config"));
-    connect(AddItem(config, "mnuColorPicker", QStringLiteral("C&olor Picker...")),
-            &QAction::triggered, this, &PageWindow::PickColor);
+    QMenu* config = AddMenu(menuBar(), "mnuConfig", tr("&Config"));
+    connect(AddItem(config, "mnuColorPicker", tr("C&olor Picker...")), &QAction::triggered, this,
+            &PageWindow::PickColor);
 }
 
 void PageWindow::ViewTest() {
-    showSolutions_->setText(QStringLiteral("&Show"));
+    showSolutions_->setText(tr("&Show"));
     RefreshPage();
     if (isMinimized()) {
         showNormal();
@@ -114,7 +114,7 @@ void PageWindow::ColorEverything(ColorValue color) {
 }
 
 void PageWindow::ReportFailure(const QString& text) {
-    interfaces_.messages.ShowMessage(QString::fromLatin1(kFailureTitle), text, MessageIcon::Stop);
+    interfaces_.messages.ShowMessage(FailureTitle(), text, MessageIcon::Stop);
     RefreshPage();
     show();
 }
@@ -129,11 +129,11 @@ void PageWindow::CloseWindow() {
 
 void PageWindow::ToggleSolutions() {
     // The caption is the switch's memory: it offers what the next click does.
-    if (showSolutions_->text().contains(QStringLiteral("Show"))) {
-        showSolutions_->setText(QStringLiteral("&Hide"));
+    if (showSolutions_->text() == tr("&Show")) {
+        showSolutions_->setText(tr("&Hide"));
         state_.showSolutions = true;
     } else {
-        showSolutions_->setText(QStringLiteral("&Show"));
+        showSolutions_->setText(tr("&Show"));
         state_.showSolutions = false;
     }
     SetSolutionsVisible(page_, state_, state_.currentPage, state_.showSolutions);
@@ -149,8 +149,8 @@ void PageWindow::ShowPage1() {
 void PageWindow::ShowPage2() {
     if (!state_.IsDivisionWorksheet() || state_.numberOfProblems <= kLastSinglePageDivision) {
         interfaces_.messages.ShowMessage(
-            QString::fromLatin1(kSettingsMessageTitle),
-            QStringLiteral("Only the division test with 50 or more problems has two pages"),
+            SettingsMessageTitle(),
+            tr("Only the division test with 50 or more problems has two pages"),
             MessageIcon::Information);
         return;
     }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -18,15 +19,18 @@ void DialogUserMessages::ShowMessage(const QString& title, const QString& text, 
 }
 
 ColorValue DialogColorChooser::ChooseColor(ColorValue current) {
-    const QColor chosen = QColorDialog::getColor(ToQColor(current), QApplication::activeWindow(),
-                                                 QStringLiteral("Color Picker"));
+    const QColor chosen = QColorDialog::getColor(
+        ToQColor(current), QApplication::activeWindow(),
+        QCoreApplication::translate("tallyworth::DialogColorChooser", "Color Picker"));
     return chosen.isValid() ? FromQColor(chosen) : current;
 }
 
 std::optional<QString> DialogFileChooser::ChooseSaveFile() {
-    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Save as PDF"));
+    QFileDialog dialog(QApplication::activeWindow(),
+                       QCoreApplication::translate("tallyworth::DialogFileChooser", "Save as PDF"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("PDF files (*.pdf)"));
+    dialog.setNameFilter(
+        QCoreApplication::translate("tallyworth::DialogFileChooser", "PDF files (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

@@ -13,6 +13,7 @@ set -euo pipefail
 
 readonly kStartTimeoutSeconds=60
 readonly kIconSizes=(16 32 48 64 128 256)
+readonly kLanguages=(de es fr nl)
 
 fail() {
   echo "FAIL: $*" >&2
@@ -85,6 +86,10 @@ expected_files() {
   done
   echo "./usr/share/icons/hicolor/scalable/apps/$PKG_APP_ID.svg"
   echo "./usr/share/metainfo/$PKG_APP_ID.metainfo.xml"
+  local language
+  for language in "${kLanguages[@]}"; do
+    echo "./usr/share/$PKG_NAME/translations/${PKG_NAME}_$language.qm"
+  done
 }
 
 check_contents() {
@@ -109,6 +114,11 @@ check_contents() {
   done
   grep -q 'SVG' <<<"$(file -b "$UNPACKED/usr/share/icons/hicolor/scalable/apps/$PKG_APP_ID.svg")" ||
     fail "the scalable icon is not an SVG drawing"
+  local language catalogue
+  for language in "${kLanguages[@]}"; do
+    catalogue="$UNPACKED/usr/share/$PKG_NAME/translations/${PKG_NAME}_$language.qm"
+    [ -s "$catalogue" ] || fail "the $language catalogue is empty"
+  done
   desktop-file-validate "$UNPACKED/usr/share/applications/$PKG_APP_ID.desktop"
   appstreamcli validate --no-net "$UNPACKED/usr/share/metainfo/$PKG_APP_ID.metainfo.xml"
 }
@@ -132,6 +142,9 @@ check_control() {
   grep -q 'worksheet' <<<"$(control_field Description | sed -n 1p)" ||
     fail "the Description's summary line does not say what the program makes"
   [ "$(control_field Description | wc -l)" -gt 1 ] || fail "the Description has no long text"
+  # Qt's own dialogs and buttons speak the user's language only with Qt's catalogues.
+  grep -qx 'qt6-translations-l10n' <<<"$(control_field Recommends | tr ',' '\n' | sed 's/^ *//')" ||
+    fail "Recommends '$(control_field Recommends)' lacks qt6-translations-l10n"
 }
 
 # Debian package names in the Depends field, without version constraints.
@@ -259,6 +272,9 @@ start_in_display() {
   fi
   echo "main window $window is shown"
   check_window_class "$window" "$(desktop_key "$desktop" StartupWMClass)"
+  if [ "${PKG_START_GERMAN:-}" = 1 ]; then
+    check_german_about "$window"
+  fi
   echo "closing it"
   "$PKG_CLOSE_WINDOW" "$window"
   wait "$pid" || status=$?
@@ -269,11 +285,34 @@ start_in_display() {
   echo "the program ended with status 0"
 }
 
+# In German the Help menu's About item is reached with Alt+H, B (Hilfe, Ü&ber) and opens
+# the About box under its German title.
+check_german_about() {
+  local about="" deadline=$((SECONDS + kStartTimeoutSeconds))
+  xdotool windowfocus --sync "$1"
+  xdotool key alt+h
+  xdotool key b
+  while [ "$SECONDS" -lt "$deadline" ] && [ -z "$about" ]; do
+    about=$(xdotool search --onlyvisible --name '^Über Tallyworth$' 2>/dev/null | sed -n 1p || true)
+    [ -n "$about" ] || sleep 0.2 # a polling interval, bounded by the deadline above
+  done
+  [ -n "$about" ] || fail "Alt+H, B did not open a box titled 'Über Tallyworth'"
+  echo "the About box shows its German title"
+}
+
 check_start() {
   need_tools dpkg-deb xvfb-run xauth xdotool python3 timeout
   unpack_package
   # -a picks a free display, so several test runs on one machine do not collide.
   UNPACKED="$UNPACKED" xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$0" start-in-display
+}
+
+# The user's language comes from the system's settings; LANGUAGE=de asks for German.
+check_start_german() {
+  need_tools dpkg-deb xvfb-run xauth xdotool python3 timeout
+  unpack_package
+  UNPACKED="$UNPACKED" PKG_START_GERMAN=1 LANGUAGE=de xvfb-run -a -s "-screen 0 1280x1024x24" \
     "$0" start-in-display
 }
 
@@ -288,7 +327,8 @@ case "${1:-}" in
   depends) check_depends ;;
   metadata) check_metadata ;;
   start) check_start ;;
+  start_german) check_start_german ;;
   start-in-display) start_in_display ;;
   clean) check_clean ;;
-  *) fail "usage: $0 build|contents|control|depends|metadata|start|clean" ;;
+  *) fail "usage: $0 build|contents|control|depends|metadata|start|start_german|clean" ;;
 esac

@@ -179,7 +179,9 @@ struct LateRefusalTest : SchedulerTest {
 TEST_F(LateRefusalTest, SubmissionReportsTheSchedulersRefusal) {
     QTemporaryDir folder;
     ASSERT_TRUE(SavePageAsPdf(Worksheet(1, 20).page, folder.filePath("sheet.pdf")).ok);
-    EXPECT_FALSE(SubmitPdfJob("worksheets", folder.filePath("sheet.pdf"), "sheet").isEmpty());
+    const JobSubmission job = SubmitPdfJob("worksheets", folder.filePath("sheet.pdf"), "sheet");
+    EXPECT_FALSE(job.taken);
+    EXPECT_FALSE(job.refusal.isEmpty());
     EXPECT_TRUE(PrintedSheets().empty());
 }
 

@@ -1,0 +1,67 @@
+#include "windows/translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace tallyworth {
+
+namespace {
+
+constexpr const char* kCatalogueName = "tallyworth";
+
+QString CataloguePath(const QString& catalogueDir, QLocale::Language language) {
+    return QDir(catalogueDir)
+        .filePath(QStringLiteral("%1_%2.qm")
+                      .arg(QString::fromLatin1(kCatalogueName), QLocale::languageToCode(language)));
+}
+
+// A translator owned by the application, so that it lives as long as the windows.
+bool InstallCatalogue(const QLocale& language, const QString& name, const QString& dir) {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(language, name, QStringLiteral("_"), dir) ||
+        !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+QString CatalogueDirectory() {
+    return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                               .filePath(QString::fromLatin1(kCatalogueFolder)));
+}
+
+QLocale ChooseLanguage(const QStringList& uiLanguages, const QString& catalogueDir) {
+    for (const QString& name : uiLanguages) {
+        const QLocale::Language language = QLocale(name).language();
+        if (language == QLocale::English) {
+            break;
+        }
+        if (language != QLocale::C && QFileInfo::exists(CataloguePath(catalogueDir, language))) {
+            return QLocale(name);
+        }
+    }
+    return QLocale(QLocale::English);
+}
+
+bool InstallTranslations(const QLocale& language, const QString& catalogueDir) {
+    if (language.language() == QLocale::English) {
+        return true;
+    }
+    // Qt's dialogs follow the program's language, so they stay English with it.
+    if (!InstallCatalogue(language, QString::fromLatin1(kCatalogueName), catalogueDir)) {
+        return false;
+    }
+    // Qt's own catalogue may be missing (its package is only recommended); the
+    // program's texts are translated all the same.
+    (void)InstallCatalogue(language, QStringLiteral("qtbase"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return true;
+}
+
+}  // namespace tallyworth

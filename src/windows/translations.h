@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+namespace tallyworth {
+
+// Where the program's catalogues lie relative to the program: the same in the build
+// tree and once installed (bin/ and share/ side by side).
+inline constexpr const char* kCatalogueFolder = "../share/tallyworth/translations";
+
+// The folder of the program's catalogues for the running program.
+[[nodiscard]] QString CatalogueDirectory();
+
+// The language to speak, from the user's languages in order of preference: the first
+// that is English, the program's own language, or has a catalogue in catalogueDir.
+// English when none does.
+[[nodiscard]] QLocale ChooseLanguage(const QStringList& uiLanguages, const QString& catalogueDir);
+
+// Installs the program's catalogue for language from catalogueDir, and Qt's own for its
+// dialogs and buttons, into the running application; nothing for English. Returns
+// false when the program's catalogue cannot be loaded; the program then speaks English.
+[[nodiscard]] bool InstallTranslations(const QLocale& language, const QString& catalogueDir);
+
+}  // namespace tallyworth

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "windows/translations.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+#include <map>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Failed comparisons show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace tallyworth::testing_support {
+
+// The languages the program ships catalogues for.
+inline const QStringList kLanguages{QStringLiteral("de"), QStringLiteral("es"),
+                                    QStringLiteral("fr"), QStringLiteral("nl")};
+
+inline std::string LanguageName(const testing::TestParamInfo<QString>& info) {
+    return info.param.toStdString();
+}
+
+// One message of a translator's catalogue, as the catalogue's source file holds it.
+struct CatalogueEntry {
+    QString context;
+    QString source;
+    QString translation;
+    QString state;  // "unfinished", "vanished", "obsolete"; empty when finished
+};
+
+inline QString SourceCatalogue(const QString& language) {
+    return QStringLiteral(TALLYWORTH_TRANSLATIONS_DIR "/tallyworth_%1.ts").arg(language);
+}
+
+inline void ReadMessage(QXmlStreamReader& xml, const QString& context,
+                        std::vector<CatalogueEntry>& entries) {
+    CatalogueEntry entry{context, {}, {}, {}};
+    while (xml.readNextStartElement()) {
+        if (xml.name() == u"source") {
+            entry.source = xml.readElementText();
+        } else if (xml.name() == u"translation") {
+            entry.state = xml.attributes().value(QStringLiteral("type")).toString();
+            entry.translation = xml.readElementText();
+        } else {
+            xml.skipCurrentElement();
+        }
+    }
+    entries.push_back(entry);
+}
+
+// Every message of a .ts file, in file order; empty when the file cannot be read.
+inline std::vector<CatalogueEntry> ReadSourceCatalogue(const QString& language) {
+    QFile file(SourceCatalogue(language));
+    std::vector<CatalogueEntry> entries;
+    if (!file.open(QIODevice::ReadOnly)) {
+        return entries;
+    }
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == u"name") {
+            context = xml.readElementText();
+        } else if (xml.isStartElement() && xml.name() == u"message") {
+            ReadMessage(xml, context, entries);
+        }
+    }
+    return entries;
+}
+
+// The translations of one language by context and English text.
+using TranslationTable = std::map<std::pair<QString, QString>, QString>;
+
+inline TranslationTable ReadTranslationTable(const QString& language) {
+    TranslationTable table;
+    for (const CatalogueEntry& entry : ReadSourceCatalogue(language)) {
+        table[{entry.context, entry.source}] = entry.translation;
+    }
+    return table;
+}
+
+// Takes back every catalogue installed into the application, so that the next test
+// starts in English.
+inline void RemoveTranslations() {
+    for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
+
+}  // namespace tallyworth::testing_support

@@ -1,0 +1,81 @@
+#include "i18n/i18n_test_support.h"
+#include "windows/translations.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <string>
+
+namespace tallyworth {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+struct ChoiceCase {
+    const char* name;
+    QStringList uiLanguages;
+    QLocale::Language expected;
+};
+
+std::string ChoiceName(const testing::TestParamInfo<ChoiceCase>& info) {
+    return info.param.name;
+}
+
+class ChooseLanguageTest : public ::testing::TestWithParam<ChoiceCase> {};
+
+TEST_P(ChooseLanguageTest, TakesTheFirstLanguageThatIsEnglishOrHasACatalogue) {
+    EXPECT_EQ(ChooseLanguage(GetParam().uiLanguages, CatalogueDirectory()).language(),
+              GetParam().expected);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(UserLanguages, ChooseLanguageTest, ::testing::Values(
+    ChoiceCase{"GermanInGermany", {u"de-DE"_s}, QLocale::German},
+    ChoiceCase{"GermanInAustriaThenEnglish", {u"de-AT"_s, u"de"_s, u"en"_s}, QLocale::German},
+    ChoiceCase{"FrenchInCanada", {u"fr-CA"_s}, QLocale::French},
+    ChoiceCase{"SpanishInMexico", {u"es-MX"_s}, QLocale::Spanish},
+    ChoiceCase{"DutchInBelgium", {u"nl-BE"_s}, QLocale::Dutch},
+    ChoiceCase{"ItalianHasNoCatalogueSoDutchIsNext", {u"it-IT"_s, u"nl"_s}, QLocale::Dutch},
+    ChoiceCase{"EnglishBeforeGermanStaysEnglish", {u"en-GB"_s, u"de-DE"_s}, QLocale::English},
+    ChoiceCase{"OnlyUnknownLanguages", {u"pt-BR"_s, u"it"_s}, QLocale::English},
+    ChoiceCase{"PlainCLocale", {u"C"_s}, QLocale::English},
+    ChoiceCase{"NothingSet", {}, QLocale::English}),
+    ChoiceName);
+// clang-format on
+
+TEST(ChooseLanguage, SpeaksEnglishWhereNoCatalogueLies) {
+    const QTemporaryDir empty;
+    EXPECT_EQ(ChooseLanguage({QStringLiteral("de-DE")}, empty.path()).language(), QLocale::English);
+}
+
+class InstallTranslationsTest : public ::testing::Test {
+  protected:
+    void TearDown() override { testing_support::RemoveTranslations(); }
+};
+
+TEST_F(InstallTranslationsTest, GermanTranslatesTheProgramAndQtsOwnButtons) {
+    ASSERT_TRUE(
+        InstallTranslations(QLocale(QLocale::German, QLocale::Germany), CatalogueDirectory()));
+    EXPECT_EQ(QCoreApplication::translate("tallyworth::MainWindow", "Lowest Number"),
+              QStringLiteral("Kleinste Zahl"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+}
+
+TEST_F(InstallTranslationsTest, EnglishNeedsNoCatalogue) {
+    ASSERT_TRUE(InstallTranslations(QLocale(QLocale::English), CatalogueDirectory()));
+    EXPECT_TRUE(QCoreApplication::instance()->findChildren<QTranslator*>().isEmpty());
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+}
+
+TEST_F(InstallTranslationsTest, MissingCatalogueLeavesTheProgramInEnglish) {
+    const QTemporaryDir empty;
+    EXPECT_FALSE(InstallTranslations(QLocale(QLocale::French), empty.path()));
+    EXPECT_EQ(QCoreApplication::translate("tallyworth::MainWindow", "View"),
+              QStringLiteral("View"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+}
+
+}  // namespace
+}  // namespace tallyworth

@@ -1,0 +1,301 @@
+#include "i18n/i18n_test_support.h"
+#include "support/fake_user_interfaces.h"
+#include "windows/about_box.h"
+#include "windows/main_window.h"
+#include "windows/page_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <map>
+#include <memory>
+#include <set>
+
+namespace tallyworth {
+namespace {
+
+using testing_support::TranslationTable;
+using Captions = std::map<QString, QString>;
+
+// Texts that are the same in every language: proper names and signs.
+const std::set<QString> kUntranslated{QStringLiteral("Tallyworth"), QStringLiteral("+"),
+                                      QStringLiteral("-"), QStringLiteral("*"),
+                                      QString(QChar(0x00F7))};
+
+QString WithoutAccessKey(QString text) {
+    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+// True for the window's own controls and menus, not those of a dialog it owns.
+bool BelongsTo(const QObject& object, const QWidget& window) {
+    for (const QObject* owner = &object; owner != nullptr; owner = owner->parent()) {
+        const auto* widget = qobject_cast<const QWidget*>(owner);
+        if (widget != nullptr && widget->isWindow() &&
+            qobject_cast<const QMenu*>(widget) == nullptr) {
+            return widget == &window;
+        }
+    }
+    return false;
+}
+
+// Every text a user sees in a window, by the name of the control that shows it.
+Captions CaptionsOf(const QWidget& window) {
+    Captions captions{{window.objectName(), window.windowTitle()}};
+    const auto add = [&captions, &window](const QObject& control, const QString& suffix,
+                                          const QString& text) {
+        if (BelongsTo(control, window) && !control.objectName().isEmpty() && !text.isEmpty()) {
+            captions[control.objectName() + suffix] = text;
+        }
+    };
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        add(*widget, QStringLiteral("#accessible"), widget->accessibleName());
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            add(*label, {}, label->text());
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            add(*button, {}, button->text());
+        } else if (const auto* box = qobject_cast<const QGroupBox*>(widget)) {
+            add(*box, {}, box->title());
+        } else if (const auto* list = qobject_cast<const QListWidget*>(widget)) {
+            for (int row = 0; row < list->count(); ++row) {
+                add(*list, QStringLiteral("[%1]").arg(row), list->item(row)->text());
+            }
+        }
+    }
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        add(*action, {}, action->text());
+    }
+    return captions;
+}
+
+// How much room a control leaves for its caption, in pixels.
+int CaptionRoom(const QWidget& control) {
+    const QStyle& style = *control.style();
+    if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
+        const int defaultFrame =
+            button->autoDefault() ? 2 * style.pixelMetric(QStyle::PM_ButtonDefaultIndicator) : 0;
+        return control.width() - style.pixelMetric(QStyle::PM_ButtonMargin) -
+               2 * style.pixelMetric(QStyle::PM_DefaultFrameWidth) - defaultFrame;
+    }
+    if (const auto* box = qobject_cast<const QAbstractButton*>(&control)) {
+        const bool check = qobject_cast<const QCheckBox*>(&control) != nullptr;
+        const int icon = box->icon().isNull() ? 0 : box->iconSize().width() + 4;
+        return control.width() - icon -
+               style.pixelMetric(check ? QStyle::PM_IndicatorWidth
+                                       : QStyle::PM_ExclusiveIndicatorWidth) -
+               style.pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing
+                                       : QStyle::PM_RadioButtonLabelSpacing);
+    }
+    return control.contentsRect().width();
+}
+
+QString Overflow(const QWidget& control, const QString& text, int needed, int room) {
+    return QStringLiteral("%1 '%2' needs %3 px, has %4")
+        .arg(control.objectName(), text)
+        .arg(needed)
+        .arg(room);
+}
+
+// Every caption of a window that does not fit its control at the control's font.
+QStringList Overflows(const QWidget& window) {
+    QStringList found;
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        if (!BelongsTo(*control, window)) {
+            continue;
+        }
+        const QFontMetrics metrics(control->font());
+        const auto check = [&](const QString& text, int room) {
+            const int needed = metrics.horizontalAdvance(WithoutAccessKey(text));
+            if (!text.isEmpty() && needed > room) {
+                found << Overflow(*control, text, needed, room);
+            }
+        };
+        if (const auto* label = qobject_cast<const QLabel*>(control)) {
+            if (label->wordWrap()) {
+                const int needed = label->heightForWidth(label->width());
+                if (needed > label->height()) {
+                    found << Overflow(*label, label->text(), needed, label->height());
+                }
+            } else {
+                check(label->text(), CaptionRoom(*label));
+            }
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+            check(button->text(), CaptionRoom(*button));
+        } else if (const auto* box = qobject_cast<const QGroupBox*>(control)) {
+            QStyleOptionGroupBox option;
+            option.initFrom(box);
+            option.text = box->title();
+            option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+            const QRect title = box->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                             QStyle::SC_GroupBoxLabel, box);
+            if (title.right() >= box->width()) {
+                found << Overflow(*box, box->title(), title.right() + 1, box->width());
+            }
+        } else if (const auto* list = qobject_cast<const QListWidget*>(control)) {
+            const int margin = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+            for (int row = 0; row < list->count(); ++row) {
+                check(list->item(row)->text(), list->viewport()->width() - margin);
+            }
+        }
+    }
+    return found;
+}
+
+QStringList AccessKeyClashes(const QList<QAction*>& items, const QString& where) {
+    QStringList found;
+    std::set<QString> keys;
+    for (const QAction* item : items) {
+        const QString key = QKeySequence::mnemonic(item->text()).toString();
+        if (key.isEmpty() || !keys.insert(key.toLower()).second) {
+            found << QStringLiteral("%1: '%2' (%3)").arg(where, item->text(), key);
+        }
+    }
+    return found;
+}
+
+// Items without an access key, or sharing one with another item of their menu.
+QStringList AccessKeyClashes(QMainWindow& window) {
+    QStringList found = AccessKeyClashes(window.menuBar()->actions(), QStringLiteral("menu bar"));
+    for (const QAction* menu : window.menuBar()->actions()) {
+        found << AccessKeyClashes(menu->menu()->actions(), menu->objectName());
+    }
+    return found;
+}
+
+// The three windows of a run in one language.
+class WindowsTest : public ::testing::TestWithParam<QString> {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(InstallTranslations(QLocale(GetParam()), CatalogueDirectory()));
+        OpenWindows();
+    }
+    void TearDown() override {
+        CloseWindows();
+        testing_support::RemoveTranslations();
+    }
+    void OpenWindows() {
+        window = std::make_unique<MainWindow>(
+            state, UserInterfaces{messages, colors, files, output}, source);
+        window->show();
+        window->View();
+        window->OpenAbout();
+        about = window->OpenAboutBox();
+    }
+    void CloseWindows() { window.reset(); }
+    [[nodiscard]] PageWindow* Page() const { return window->ExistingPageWindow(); }
+
+    WorksheetState state;
+    testing_support::RecordingMessages messages;
+    testing_support::ScriptedColors colors;
+    testing_support::ScriptedFiles files;
+    testing_support::SucceedingOutput output;
+    ClockSeededRandomSource source;
+    std::unique_ptr<MainWindow> window;
+    AboutBox* about = nullptr;
+};
+
+// The windows in one of the program's languages, and the same windows in English.
+class TranslatedWindowsTest : public WindowsTest {
+  protected:
+    void SetUp() override {
+        OpenWindows();
+        english = {CaptionsOf(*window), CaptionsOf(*Page()), CaptionsOf(*about)};
+        CloseWindows();
+        WindowsTest::SetUp();
+    }
+
+    // Each caption is its English caption's translation in the window's context.
+    void ExpectTranslated(const Captions& before, const Captions& after, const char* context,
+                          const Captions& formatted = {}) const {
+        for (const auto& [name, text] : before) {
+            const auto found = table.find({QString::fromLatin1(context), text});
+            const auto operation = table.find({QStringLiteral("tallyworth::Operations"), text});
+            QString expected = text;
+            if (formatted.contains(name)) {
+                expected = formatted.at(name);
+            } else if (found != table.end()) {
+                expected = found->second;
+            } else if (name.startsWith(QStringLiteral("lbOperation[")) &&
+                       operation != table.end()) {
+                expected = operation->second;
+            } else {
+                EXPECT_TRUE(kUntranslated.contains(text))
+                    << name.toStdString() << " '" << text.toStdString() << "' is in no catalogue";
+            }
+            EXPECT_EQ(after.at(name), expected) << name.toStdString();
+        }
+    }
+    [[nodiscard]] QString Translation(const char* context, const char* text) const {
+        return table.at({QString::fromLatin1(context), QString::fromLatin1(text)});
+    }
+
+    std::array<Captions, 3> english;
+    TranslationTable table = testing_support::ReadTranslationTable(GetParam());
+};
+
+TEST_P(TranslatedWindowsTest, MainWindowShowsTranslatedCaptions) {
+    ExpectTranslated(english[0], CaptionsOf(*window), "tallyworth::MainWindow");
+}
+
+TEST_P(TranslatedWindowsTest, PageWindowShowsTranslatedCaptions) {
+    ExpectTranslated(english[1], CaptionsOf(*Page()), "tallyworth::PageWindow");
+}
+
+TEST_P(TranslatedWindowsTest, AboutBoxShowsTranslatedCaptions) {
+    const Captions formatted{
+        {QStringLiteral("frmAbout"),
+         Translation("tallyworth::AboutBox", "About %1").arg(u"Tallyworth")},
+        {QStringLiteral("lblVersion"),
+         Translation("tallyworth::AboutBox", "Version %1.%2.%3 BETA").arg(1).arg(2).arg(2)}};
+    ExpectTranslated(english[2], CaptionsOf(*about), "tallyworth::AboutBox", formatted);
+}
+
+TEST_P(WindowsTest, EveryCaptionFitsItsControl) {
+    EXPECT_EQ(Overflows(*window), QStringList());
+    EXPECT_EQ(Overflows(*Page()), QStringList());
+    EXPECT_EQ(Overflows(*about), QStringList());
+}
+
+TEST_P(WindowsTest, AccessKeysAreUniqueInEveryMenu) {
+    EXPECT_EQ(AccessKeyClashes(*window), QStringList());
+    EXPECT_EQ(AccessKeyClashes(*Page()), QStringList());
+    Page()->ToggleSolutions();  // the solutions item now offers to hide them
+    EXPECT_EQ(AccessKeyClashes(*Page()), QStringList());
+}
+
+TEST_P(TranslatedWindowsTest, SolutionsToggleReadsItsTranslatedCaption) {
+    auto* toggle = Page()->findChild<QAction*>(QStringLiteral("mnuShowSolutions"));
+    toggle->trigger();
+    EXPECT_EQ(toggle->text(), Translation("tallyworth::PageWindow", "&Hide"));
+    EXPECT_TRUE(state.showSolutions);
+    toggle->trigger();
+    EXPECT_EQ(toggle->text(), Translation("tallyworth::PageWindow", "&Show"));
+    EXPECT_FALSE(state.showSolutions);
+}
+
+// English, the design's own captions, is held to the same rules.
+INSTANTIATE_TEST_SUITE_P(Languages, WindowsTest,
+                         ::testing::ValuesIn(QStringList{QStringLiteral("en")} +
+                                             testing_support::kLanguages),
+                         testing_support::LanguageName);
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindowsTest,
+                         ::testing::ValuesIn(testing_support::kLanguages),
+                         testing_support::LanguageName);
+
+}  // namespace
+}  // namespace tallyworth

@@ -1,0 +1,287 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>tallyworth::AboutBox</name>
+    <message>
+        <source>Dedicated to the pupils and teachers of Hazelbrook Primary School in Millbridge.</source>
+        <translation>Gewidmet den Schülerinnen, Schülern und Lehrkräften der Hazelbrook Primary School in Millbridge.</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3 BETA</source>
+        <translation>Version %1.%2.%3 BETA</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::DialogColorChooser</name>
+    <message>
+        <source>Color Picker</source>
+        <translation>Farbauswahl</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::DialogFileChooser</name>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::MainWindow</name>
+    <message>
+        <source>Lowest Number</source>
+        <translation>Kleinste Zahl</translation>
+    </message>
+    <message>
+        <source>Highest Number</source>
+        <translation>Größte Zahl</translation>
+    </message>
+    <message>
+        <source>How Many Problems</source>
+        <translation>Anzahl der Aufgaben</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Rechenart</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Zeigen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Allow Negative Results</source>
+        <translation>Negative Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Fractions</source>
+        <translation>Brüche</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Schreibweise</translation>
+    </message>
+    <message>
+        <source>Upside-down seven (long division)</source>
+        <translation>Umgedrehte Sieben (schriftliche Division)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::Operations</name>
+    <message>
+        <source>Mix</source>
+        <translation>Mix</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::PageFill</name>
+    <message>
+        <source>ComposeProblems(): Subscript out of range</source>
+        <translation>ComposeProblems(): Index außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>DisplayProblems(): Subscript out of range</source>
+        <translation>DisplayProblems(): Index außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>An Error has been detected.</source>
+        <translation>Es ist ein Fehler aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::PageWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Solutions</source>
+        <translation>&amp;Lösungen</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Pages</source>
+        <translation>&amp;Seiten</translation>
+    </message>
+    <message>
+        <source>Page &amp;1</source>
+        <translation>Seite &amp;1</translation>
+    </message>
+    <message>
+        <source>Page &amp;2</source>
+        <translation>Seite &amp;2</translation>
+    </message>
+    <message>
+        <source>&amp;Config</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>C&amp;olor Picker...</source>
+        <translation>&amp;Farbauswahl...</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>A&amp;usblenden</translation>
+    </message>
+    <message>
+        <source>Only the division test with 50 or more problems has two pages</source>
+        <translation>Nur das Arbeitsblatt zum Teilen mit 50 oder mehr Aufgaben hat zwei Seiten</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::Printing</name>
+    <message>
+        <source>Tallyworth worksheet</source>
+        <translation>Tallyworth-Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>The default printer &quot;%1&quot; cannot be reached. Check that it is set up, then print again.</source>
+        <translation>Der Standarddrucker „%1“ ist nicht erreichbar. Prüfen Sie, ob er eingerichtet ist, und drucken Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The default printer &quot;%1&quot; is not accepting print jobs. Let it accept jobs in the printer settings, then print again.</source>
+        <translation>Der Standarddrucker „%1“ nimmt keine Druckaufträge an. Lassen Sie ihn in den Druckereinstellungen Aufträge annehmen und drucken Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The print job could not be started.</source>
+        <translation>Der Druckauftrag konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The print job could not be finished.</source>
+        <translation>Der Druckauftrag konnte nicht abgeschlossen werden.</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2.</source>
+        <translation>„%1“ konnte nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>das PDF konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the PDF could not be finished</source>
+        <translation>das PDF konnte nicht fertiggestellt werden</translation>
+    </message>
+    <message>
+        <source>No default printer is set up. Choose a default printer in the printer settings, then print again.</source>
+        <translation>Es ist kein Standarddrucker eingerichtet. Wählen Sie in den Druckereinstellungen einen Standarddrucker und drucken Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The print job could not be started: %1.</source>
+        <translation>Der Druckauftrag konnte nicht gestartet werden: %1.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the print job: %2</source>
+        <translation>Der Drucker „%1“ hat den Druckauftrag nicht angenommen: %2</translation>
+    </message>
+    <message>
+        <source>Could not save the PDF: no file name was given.</source>
+        <translation>Das PDF konnte nicht gespeichert werden: Es wurde kein Dateiname angegeben.</translation>
+    </message>
+    <message>
+        <source>the print system gave no reason</source>
+        <translation>das Drucksystem hat keinen Grund genannt</translation>
+    </message>
+    <message>
+        <source>The print service cannot be reached. Please check that printing is set up and running, then try again.</source>
+        <translation>Der Druckdienst ist nicht erreichbar. Bitte prüfen Sie, ob das Drucken eingerichtet ist und läuft, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is paused. The worksheet waits in its queue until the printer is resumed.</source>
+        <translation>Der Drucker „%1“ ist angehalten. Das Arbeitsblatt wartet in seiner Warteschlange, bis der Drucker fortgesetzt wird.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SettingsValidation</name>
+    <message>
+        <source>Number of Problems must be between 1 and 100.</source>
+        <translation>Die Anzahl der Aufgaben muss zwischen 1 und 100 liegen.</translation>
+    </message>
+    <message>
+        <source>Lowest Number must be less than or equal to Highest Number!</source>
+        <translation>Die kleinste Zahl muss kleiner oder gleich der größten Zahl sein!</translation>
+    </message>
+    <message>
+        <source>Highest Number must be between 1 and 99.</source>
+        <translation>Die größte Zahl muss zwischen 1 und 99 liegen.</translation>
+    </message>
+    <message>
+        <source>Lowest Number must be between 1 and 99.</source>
+        <translation>Die kleinste Zahl muss zwischen 1 und 99 liegen.</translation>
+    </message>
+    <message>
+        <source>Lowest Number cannot equal Highest Number.</source>
+        <translation>Die kleinste Zahl darf nicht gleich der größten Zahl sein.</translation>
+    </message>
+    <message>
+        <source>You can&apos;t divide by zero.</source>
+        <translation>Durch null kann man nicht teilen.</translation>
+    </message>
+    <message>
+        <source>Please check your Highest Number.</source>
+        <translation>Bitte prüfen Sie die größte Zahl.</translation>
+    </message>
+    <message>
+        <source>Please check your Lowest Number.</source>
+        <translation>Bitte prüfen Sie die kleinste Zahl.</translation>
+    </message>
+    <message>
+        <source>Please check your Number of Problems.</source>
+        <translation>Bitte prüfen Sie die Anzahl der Aufgaben.</translation>
+    </message>
+    <message>
+        <source>oops</source>
+        <translation>Hoppla</translation>
+    </message>
+    <message>
+        <source>Please check your input.</source>
+        <translation>Bitte prüfen Sie Ihre Eingabe.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,287 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en">
+<context>
+    <name>tallyworth::AboutBox</name>
+    <message>
+        <source>Dedicated to the pupils and teachers of Hazelbrook Primary School in Millbridge.</source>
+        <translation>Dedicado a los alumnos y maestros de la Hazelbrook Primary School de Millbridge.</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3 BETA</source>
+        <translation>Versión %1.%2.%3 BETA</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::DialogColorChooser</name>
+    <message>
+        <source>Color Picker</source>
+        <translation>Selector de color</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::DialogFileChooser</name>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::MainWindow</name>
+    <message>
+        <source>Lowest Number</source>
+        <translation>Número menor</translation>
+    </message>
+    <message>
+        <source>Highest Number</source>
+        <translation>Número mayor</translation>
+    </message>
+    <message>
+        <source>How Many Problems</source>
+        <translation>Número de ejercicios</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Impr.</translation>
+    </message>
+    <message>
+        <source>Allow Negative Results</source>
+        <translation>Resultados negativos</translation>
+    </message>
+    <message>
+        <source>Fractions</source>
+        <translation>Fracción</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Símbolo</translation>
+    </message>
+    <message>
+        <source>Upside-down seven (long division)</source>
+        <translation>Siete invertido (división larga)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::Operations</name>
+    <message>
+        <source>Mix</source>
+        <translation>Mixto</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::PageFill</name>
+    <message>
+        <source>ComposeProblems(): Subscript out of range</source>
+        <translation>ComposeProblems(): subíndice fuera de rango</translation>
+    </message>
+    <message>
+        <source>DisplayProblems(): Subscript out of range</source>
+        <translation>DisplayProblems(): subíndice fuera de rango</translation>
+    </message>
+    <message>
+        <source>An Error has been detected.</source>
+        <translation>Se ha detectado un error.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::PageWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Guardar como P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Solutions</source>
+        <translation>&amp;Soluciones</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostrar</translation>
+    </message>
+    <message>
+        <source>&amp;Pages</source>
+        <translation>&amp;Páginas</translation>
+    </message>
+    <message>
+        <source>Page &amp;1</source>
+        <translation>Página &amp;1</translation>
+    </message>
+    <message>
+        <source>Page &amp;2</source>
+        <translation>Página &amp;2</translation>
+    </message>
+    <message>
+        <source>&amp;Config</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>C&amp;olor Picker...</source>
+        <translation>Selector de &amp;color...</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Ocultar</translation>
+    </message>
+    <message>
+        <source>Only the division test with 50 or more problems has two pages</source>
+        <translation>Solo la ficha de divisiones con 50 o más ejercicios tiene dos páginas</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::Printing</name>
+    <message>
+        <source>Tallyworth worksheet</source>
+        <translation>Ficha de Tallyworth</translation>
+    </message>
+    <message>
+        <source>The default printer &quot;%1&quot; cannot be reached. Check that it is set up, then print again.</source>
+        <translation>No se puede acceder a la impresora predeterminada «%1». Compruebe que esté configurada y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>The default printer &quot;%1&quot; is not accepting print jobs. Let it accept jobs in the printer settings, then print again.</source>
+        <translation>La impresora predeterminada «%1» no acepta trabajos de impresión. Permita que los acepte en la configuración de la impresora y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>The print job could not be started.</source>
+        <translation>No se pudo iniciar el trabajo de impresión.</translation>
+    </message>
+    <message>
+        <source>The print job could not be finished.</source>
+        <translation>No se pudo terminar el trabajo de impresión.</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2.</source>
+        <translation>No se pudo guardar «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>no se pudo crear el PDF</translation>
+    </message>
+    <message>
+        <source>the PDF could not be finished</source>
+        <translation>no se pudo terminar el PDF</translation>
+    </message>
+    <message>
+        <source>No default printer is set up. Choose a default printer in the printer settings, then print again.</source>
+        <translation>No hay ninguna impresora predeterminada. Elija una impresora predeterminada en la configuración de la impresora y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>The print job could not be started: %1.</source>
+        <translation>No se pudo iniciar el trabajo de impresión: %1.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the print job: %2</source>
+        <translation>La impresora «%1» no aceptó el trabajo de impresión: %2</translation>
+    </message>
+    <message>
+        <source>Could not save the PDF: no file name was given.</source>
+        <translation>No se pudo guardar el PDF: no se indicó ningún nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>the print system gave no reason</source>
+        <translation>el sistema de impresión no indicó ningún motivo</translation>
+    </message>
+    <message>
+        <source>The print service cannot be reached. Please check that printing is set up and running, then try again.</source>
+        <translation>No se puede acceder al servicio de impresión. Compruebe que la impresión está configurada y en marcha, y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is paused. The worksheet waits in its queue until the printer is resumed.</source>
+        <translation>La impresora «%1» está en pausa. La hoja espera en su cola hasta que se reanude la impresora.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SettingsValidation</name>
+    <message>
+        <source>Number of Problems must be between 1 and 100.</source>
+        <translation>El número de ejercicios debe estar entre 1 y 100.</translation>
+    </message>
+    <message>
+        <source>Lowest Number must be less than or equal to Highest Number!</source>
+        <translation>¡El número menor debe ser menor o igual que el número mayor!</translation>
+    </message>
+    <message>
+        <source>Highest Number must be between 1 and 99.</source>
+        <translation>El número mayor debe estar entre 1 y 99.</translation>
+    </message>
+    <message>
+        <source>Lowest Number must be between 1 and 99.</source>
+        <translation>El número menor debe estar entre 1 y 99.</translation>
+    </message>
+    <message>
+        <source>Lowest Number cannot equal Highest Number.</source>
+        <translation>El número menor no puede ser igual al número mayor.</translation>
+    </message>
+    <message>
+        <source>You can&apos;t divide by zero.</source>
+        <translation>No se puede dividir entre cero.</translation>
+    </message>
+    <message>
+        <source>Please check your Highest Number.</source>
+        <translation>Por favor, revise el número mayor.</translation>
+    </message>
+    <message>
+        <source>Please check your Lowest Number.</source>
+        <translation>Por favor, revise el número menor.</translation>
+    </message>
+    <message>
+        <source>Please check your Number of Problems.</source>
+        <translation>Por favor, revise el número de ejercicios.</translation>
+    </message>
+    <message>
+        <source>oops</source>
+        <translation>Ups</translation>
+    </message>
+    <message>
+        <source>Please check your input.</source>
+        <translation>Por favor, revise los datos introducidos.</translation>
+    </message>
+</context>
+</TS>

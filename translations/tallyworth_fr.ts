@@ -1,0 +1,287 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
+<context>
+    <name>tallyworth::AboutBox</name>
+    <message>
+        <source>Dedicated to the pupils and teachers of Hazelbrook Primary School in Millbridge.</source>
+        <translation>Dédié aux élèves et aux enseignants de la Hazelbrook Primary School à Millbridge.</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3 BETA</source>
+        <translation>Version %1.%2.%3 BÊTA</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::DialogColorChooser</name>
+    <message>
+        <source>Color Picker</source>
+        <translation>Choix de la couleur</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::DialogFileChooser</name>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::MainWindow</name>
+    <message>
+        <source>Lowest Number</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Highest Number</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>How Many Problems</source>
+        <translation>Nombre de calculs</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Voir</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Impr.</translation>
+    </message>
+    <message>
+        <source>Allow Negative Results</source>
+        <translation>Résultats négatifs permis</translation>
+    </message>
+    <message>
+        <source>Fractions</source>
+        <translation>Fractions</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Notation</translation>
+    </message>
+    <message>
+        <source>Upside-down seven (long division)</source>
+        <translation>Sept à l&apos;envers (division posée)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::Operations</name>
+    <message>
+        <source>Mix</source>
+        <translation>Mixte</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::PageFill</name>
+    <message>
+        <source>ComposeProblems(): Subscript out of range</source>
+        <translation>ComposeProblems(): indice hors limites</translation>
+    </message>
+    <message>
+        <source>DisplayProblems(): Subscript out of range</source>
+        <translation>DisplayProblems(): indice hors limites</translation>
+    </message>
+    <message>
+        <source>An Error has been detected.</source>
+        <translation>Une erreur a été détectée.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::PageWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Enregistrer en P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Solutions</source>
+        <translation>&amp;Solutions</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Afficher</translation>
+    </message>
+    <message>
+        <source>&amp;Pages</source>
+        <translation>&amp;Pages</translation>
+    </message>
+    <message>
+        <source>Page &amp;1</source>
+        <translation>Page &amp;1</translation>
+    </message>
+    <message>
+        <source>Page &amp;2</source>
+        <translation>Page &amp;2</translation>
+    </message>
+    <message>
+        <source>&amp;Config</source>
+        <translation>&amp;Réglages</translation>
+    </message>
+    <message>
+        <source>C&amp;olor Picker...</source>
+        <translation>&amp;Couleur...</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Masquer</translation>
+    </message>
+    <message>
+        <source>Only the division test with 50 or more problems has two pages</source>
+        <translation>Seule la fiche de divisions de 50 calculs ou plus a deux pages</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::Printing</name>
+    <message>
+        <source>Tallyworth worksheet</source>
+        <translation>Fiche Tallyworth</translation>
+    </message>
+    <message>
+        <source>The default printer &quot;%1&quot; cannot be reached. Check that it is set up, then print again.</source>
+        <translation>L&apos;imprimante par défaut « %1 » est injoignable. Vérifiez qu&apos;elle est configurée, puis relancez l&apos;impression.</translation>
+    </message>
+    <message>
+        <source>The default printer &quot;%1&quot; is not accepting print jobs. Let it accept jobs in the printer settings, then print again.</source>
+        <translation>L&apos;imprimante par défaut « %1 » n&apos;accepte pas les travaux d&apos;impression. Autorisez-la à les accepter dans les paramètres de l&apos;imprimante, puis relancez l&apos;impression.</translation>
+    </message>
+    <message>
+        <source>The print job could not be started.</source>
+        <translation>Le travail d&apos;impression n&apos;a pas pu être lancé.</translation>
+    </message>
+    <message>
+        <source>The print job could not be finished.</source>
+        <translation>Le travail d&apos;impression n&apos;a pas pu être terminé.</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2.</source>
+        <translation>Impossible d&apos;enregistrer « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>le PDF n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>the PDF could not be finished</source>
+        <translation>le PDF n&apos;a pas pu être terminé</translation>
+    </message>
+    <message>
+        <source>No default printer is set up. Choose a default printer in the printer settings, then print again.</source>
+        <translation>Aucune imprimante par défaut n&apos;est configurée. Choisissez une imprimante par défaut dans les paramètres de l&apos;imprimante, puis relancez l&apos;impression.</translation>
+    </message>
+    <message>
+        <source>The print job could not be started: %1.</source>
+        <translation>Le travail d&apos;impression n&apos;a pas pu être lancé : %1.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the print job: %2</source>
+        <translation>L&apos;imprimante « %1 » n&apos;a pas accepté le travail d&apos;impression : %2</translation>
+    </message>
+    <message>
+        <source>Could not save the PDF: no file name was given.</source>
+        <translation>Impossible d&apos;enregistrer le PDF : aucun nom de fichier n&apos;a été donné.</translation>
+    </message>
+    <message>
+        <source>the print system gave no reason</source>
+        <translation>le système d&apos;impression n&apos;a donné aucune raison</translation>
+    </message>
+    <message>
+        <source>The print service cannot be reached. Please check that printing is set up and running, then try again.</source>
+        <translation>Le service d&apos;impression est injoignable. Vérifiez que l&apos;impression est configurée et en marche, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is paused. The worksheet waits in its queue until the printer is resumed.</source>
+        <translation>L&apos;imprimante « %1 » est en pause. La fiche attend dans sa file d&apos;attente jusqu&apos;à la reprise de l&apos;imprimante.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SettingsValidation</name>
+    <message>
+        <source>Number of Problems must be between 1 and 100.</source>
+        <translation>Le nombre de calculs doit être compris entre 1 et 100.</translation>
+    </message>
+    <message>
+        <source>Lowest Number must be less than or equal to Highest Number!</source>
+        <translation>Le plus petit nombre doit être inférieur ou égal au plus grand nombre !</translation>
+    </message>
+    <message>
+        <source>Highest Number must be between 1 and 99.</source>
+        <translation>Le plus grand nombre doit être compris entre 1 et 99.</translation>
+    </message>
+    <message>
+        <source>Lowest Number must be between 1 and 99.</source>
+        <translation>Le plus petit nombre doit être compris entre 1 et 99.</translation>
+    </message>
+    <message>
+        <source>Lowest Number cannot equal Highest Number.</source>
+        <translation>Le plus petit nombre ne peut pas être égal au plus grand nombre.</translation>
+    </message>
+    <message>
+        <source>You can&apos;t divide by zero.</source>
+        <translation>On ne peut pas diviser par zéro.</translation>
+    </message>
+    <message>
+        <source>Please check your Highest Number.</source>
+        <translation>Veuillez vérifier le plus grand nombre.</translation>
+    </message>
+    <message>
+        <source>Please check your Lowest Number.</source>
+        <translation>Veuillez vérifier le plus petit nombre.</translation>
+    </message>
+    <message>
+        <source>Please check your Number of Problems.</source>
+        <translation>Veuillez vérifier le nombre de calculs.</translation>
+    </message>
+    <message>
+        <source>oops</source>
+        <translation>Oups</translation>
+    </message>
+    <message>
+        <source>Please check your input.</source>
+        <translation>Veuillez vérifier votre saisie.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,287 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL" sourcelanguage="en">
+<context>
+    <name>tallyworth::AboutBox</name>
+    <message>
+        <source>Dedicated to the pupils and teachers of Hazelbrook Primary School in Millbridge.</source>
+        <translation>Opgedragen aan de leerlingen en leerkrachten van de Hazelbrook Primary School in Millbridge.</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3 BETA</source>
+        <translation>Versie %1.%2.%3 BÈTA</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Over %1</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::DialogColorChooser</name>
+    <message>
+        <source>Color Picker</source>
+        <translation>Kleurkiezer</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::DialogFileChooser</name>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Opslaan als PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::MainWindow</name>
+    <message>
+        <source>Lowest Number</source>
+        <translation>Kleinste getal</translation>
+    </message>
+    <message>
+        <source>Highest Number</source>
+        <translation>Grootste getal</translation>
+    </message>
+    <message>
+        <source>How Many Problems</source>
+        <translation>Aantal sommen</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Bewerking</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Toon</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Allow Negative Results</source>
+        <translation>Negatieve uitkomsten</translation>
+    </message>
+    <message>
+        <source>Fractions</source>
+        <translation>Breuken</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Notatie</translation>
+    </message>
+    <message>
+        <source>Upside-down seven (long division)</source>
+        <translation>Omgekeerde zeven (staartdeling)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Over</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::Operations</name>
+    <message>
+        <source>Mix</source>
+        <translation>Mix</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::PageFill</name>
+    <message>
+        <source>ComposeProblems(): Subscript out of range</source>
+        <translation>ComposeProblems(): index buiten bereik</translation>
+    </message>
+    <message>
+        <source>DisplayProblems(): Subscript out of range</source>
+        <translation>DisplayProblems(): index buiten bereik</translation>
+    </message>
+    <message>
+        <source>An Error has been detected.</source>
+        <translation>Er is een fout opgetreden.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::PageWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Afdrukken</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Opslaan als P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Solutions</source>
+        <translation>&amp;Oplossingen</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Tonen</translation>
+    </message>
+    <message>
+        <source>&amp;Pages</source>
+        <translation>&amp;Pagina&apos;s</translation>
+    </message>
+    <message>
+        <source>Page &amp;1</source>
+        <translation>Pagina &amp;1</translation>
+    </message>
+    <message>
+        <source>Page &amp;2</source>
+        <translation>Pagina &amp;2</translation>
+    </message>
+    <message>
+        <source>&amp;Config</source>
+        <translation>&amp;Instellingen</translation>
+    </message>
+    <message>
+        <source>C&amp;olor Picker...</source>
+        <translation>&amp;Kleurkiezer...</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Verbergen</translation>
+    </message>
+    <message>
+        <source>Only the division test with 50 or more problems has two pages</source>
+        <translation>Alleen het werkblad met deelsommen met 50 of meer sommen heeft twee pagina&apos;s</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::Printing</name>
+    <message>
+        <source>Tallyworth worksheet</source>
+        <translation>Tallyworth-werkblad</translation>
+    </message>
+    <message>
+        <source>The default printer &quot;%1&quot; cannot be reached. Check that it is set up, then print again.</source>
+        <translation>De standaardprinter &quot;%1&quot; is niet bereikbaar. Controleer of hij is ingesteld en druk dan opnieuw af.</translation>
+    </message>
+    <message>
+        <source>The default printer &quot;%1&quot; is not accepting print jobs. Let it accept jobs in the printer settings, then print again.</source>
+        <translation>De standaardprinter &quot;%1&quot; accepteert geen afdruktaken. Laat hem in de printerinstellingen taken accepteren en druk dan opnieuw af.</translation>
+    </message>
+    <message>
+        <source>The print job could not be started.</source>
+        <translation>De afdruktaak kon niet worden gestart.</translation>
+    </message>
+    <message>
+        <source>The print job could not be finished.</source>
+        <translation>De afdruktaak kon niet worden voltooid.</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2.</source>
+        <translation>Kan &quot;%1&quot; niet opslaan: %2.</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>de PDF kon niet worden aangemaakt</translation>
+    </message>
+    <message>
+        <source>the PDF could not be finished</source>
+        <translation>de PDF kon niet worden voltooid</translation>
+    </message>
+    <message>
+        <source>No default printer is set up. Choose a default printer in the printer settings, then print again.</source>
+        <translation>Er is geen standaardprinter ingesteld. Kies een standaardprinter in de printerinstellingen en druk dan opnieuw af.</translation>
+    </message>
+    <message>
+        <source>The print job could not be started: %1.</source>
+        <translation>De afdruktaak kon niet worden gestart: %1.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the print job: %2</source>
+        <translation>De printer &quot;%1&quot; heeft de afdruktaak niet aangenomen: %2</translation>
+    </message>
+    <message>
+        <source>Could not save the PDF: no file name was given.</source>
+        <translation>Kan de PDF niet opslaan: er is geen bestandsnaam opgegeven.</translation>
+    </message>
+    <message>
+        <source>the print system gave no reason</source>
+        <translation>het afdruksysteem gaf geen reden op</translation>
+    </message>
+    <message>
+        <source>The print service cannot be reached. Please check that printing is set up and running, then try again.</source>
+        <translation>De afdrukservice is niet bereikbaar. Controleer of afdrukken is ingesteld en actief is en probeer het daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is paused. The worksheet waits in its queue until the printer is resumed.</source>
+        <translation>De printer ‘%1’ is gepauzeerd. Het werkblad wacht in de wachtrij tot de printer weer wordt gestart.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SettingsValidation</name>
+    <message>
+        <source>Number of Problems must be between 1 and 100.</source>
+        <translation>Het aantal sommen moet tussen 1 en 100 liggen.</translation>
+    </message>
+    <message>
+        <source>Lowest Number must be less than or equal to Highest Number!</source>
+        <translation>Het kleinste getal moet kleiner dan of gelijk aan het grootste getal zijn!</translation>
+    </message>
+    <message>
+        <source>Highest Number must be between 1 and 99.</source>
+        <translation>Het grootste getal moet tussen 1 en 99 liggen.</translation>
+    </message>
+    <message>
+        <source>Lowest Number must be between 1 and 99.</source>
+        <translation>Het kleinste getal moet tussen 1 en 99 liggen.</translation>
+    </message>
+    <message>
+        <source>Lowest Number cannot equal Highest Number.</source>
+        <translation>Het kleinste getal mag niet gelijk zijn aan het grootste getal.</translation>
+    </message>
+    <message>
+        <source>You can&apos;t divide by zero.</source>
+        <translation>Je kunt niet delen door nul.</translation>
+    </message>
+    <message>
+        <source>Please check your Highest Number.</source>
+        <translation>Controleer het grootste getal.</translation>
+    </message>
+    <message>
+        <source>Please check your Lowest Number.</source>
+        <translation>Controleer het kleinste getal.</translation>
+    </message>
+    <message>
+        <source>Please check your Number of Problems.</source>
+        <translation>Controleer het aantal sommen.</translation>
+    </message>
+    <message>
+        <source>oops</source>
+        <translation>Oeps</translation>
+    </message>
+    <message>
+        <source>Please check your input.</source>
+        <translation>Controleer de invoer.</translation>
+    </message>
+</context>
+</TS>
