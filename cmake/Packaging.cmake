@@ -36,9 +36,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps finds the libraries the program links; the Qt platform plugin is loaded
-# at run time, so it has to be named here or the program cannot open a window.
+# at run time, so it has to be named here or the program cannot open a window. The
+# windows are laid out for a face with Arial's proportions: Liberation Sans or Nimbus
+# Sans brings one, where the desktop's default face would have to shrink the captions.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2 | fonts-urw-base35")
 # Qt's own dialogs and buttons (message boxes, colour, file and print dialogs) speak the
 # user's language with Qt's catalogues; without them they stay English.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)

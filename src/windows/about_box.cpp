@@ -1,6 +1,7 @@
 #include "windows/about_box.h"
 
 #include "tallyworth/version.h"
+#include "windows/caption_fit.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -151,7 +152,7 @@ void AboutBox::BuildControls() {
     AddLabel(this, "lblVersion", Twips(1050, 780, 3885, 225));
     QLabel* description = AddLabel(this, "lblDescription", Twips(30, 1140, 5685, 570));
     description->setWordWrap(true);
-    description->setText(tr(kDedication));
+    SetFittedCaption(*description, tr(kDedication));
     auto* address = new SelectAllLineEdit(this);
     address->setObjectName(QStringLiteral("txteMailAddress"));
     address->setGeometry(Twips(60, 1860, 5655, 375));
@@ -161,21 +162,22 @@ void AboutBox::BuildControls() {
     AddLine(this, 1, QRect(6, 192, 372, 1), QColor(128, 128, 128));
     AddLine(this, 0, QRect(4, 193, 371, 2), Qt::white);
     AddLabel(this, "lblDisclaimer", Twips(255, 2985, 3870, 465))->setWordWrap(true);
-    auto* ok = new QPushButton(tr("OK"), this);
+    auto* ok = new QPushButton(this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(Twips(4440, 3120, 1260, 345));
     ok->setDefault(true);
+    SetFittedCaption(*ok, tr("OK"));
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void AboutBox::Load() {
     const QString title = QString::fromLatin1(version::kTitle);
     setWindowTitle(tr("About %1").arg(title));
-    findChild<QLabel*>(QStringLiteral("lblVersion"))
-        ->setText(VersionText(QString::fromLatin1(version::kMajor),
-                              QString::fromLatin1(version::kMinor),
-                              QString::fromLatin1(version::kRevision)));
-    findChild<QLabel*>(QStringLiteral("lblTitle"))->setText(title);
+    SetFittedCaption(
+        *findChild<QLabel*>(QStringLiteral("lblVersion")),
+        VersionText(QString::fromLatin1(version::kMajor), QString::fromLatin1(version::kMinor),
+                    QString::fromLatin1(version::kRevision)));
+    SetFittedCaption(*findChild<QLabel*>(QStringLiteral("lblTitle")), title);
     findChild<QLineEdit*>(QStringLiteral("txteMailAddress"))
         ->setText(QString::fromLatin1(kContactAddress));
 }

@@ -2,6 +2,7 @@
 
 #include "render/page_style.h"
 #include "windows/about_box.h"
+#include "windows/caption_fit.h"
 #include "windows/named_menus.h"
 #include "windows/page_window.h"
 
@@ -47,8 +48,9 @@ Widget* Place(Widget* widget, const char* name, const QRect& place, double point
 }
 
 QLabel* AddPrompt(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
-    auto* label = Place(new QLabel(caption, parent), name, place, 12.0);
+    auto* label = Place(new QLabel(parent), name, place, 12.0);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    SetFittedCaption(*label, caption);
     return label;
 }
 
@@ -58,16 +60,18 @@ QLineEdit* AddField(QWidget* parent, const char* name, const QRect& place) {
 
 QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption,
                        const QRect& place) {
-    auto* button = Place(new QPushButton(caption, parent), name, place, 12.0);
+    auto* button = Place(new QPushButton(parent), name, place, 12.0);
     button->setFont(FontWithFallback(QStringLiteral("Tahoma"), 12.0, true));
+    SetFittedCaption(*button, caption);
     return button;
 }
 
 // A check box with its caption on the left of the box.
 QCheckBox* AddCheckBox(QWidget* parent, const char* name, const QString& caption,
                        const QRect& place) {
-    auto* box = Place(new QCheckBox(caption, parent), name, place, 9.75);
+    auto* box = Place(new QCheckBox(parent), name, place, 9.75);
     box->setLayoutDirection(Qt::RightToLeft);
+    SetFittedCaption(*box, caption);
     return box;
 }
 
@@ -199,7 +203,7 @@ void MainWindow::StartUp() {
     }
     progressBar_->hide();
     operationList_->setCurrentRow(state_.operation - 1);
-    lineAndDotsOption_->setText(state_.divideSign);
+    SetFittedCaption(*lineAndDotsOption_, state_.divideSign);
     lineAndDotsOption_->setChecked(true);
     countField_->setFocus();
 }

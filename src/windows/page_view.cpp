@@ -5,14 +5,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <cmath>
-
 namespace tallyworth {
 
 PageView::PageView(const PageControls& page, QWidget* parent) : QWidget(parent), page_(page) {
     setObjectName(QStringLiteral("Picture1"));
-    setFixedSize(static_cast<int>(std::lround(kPageWidthInches * kDotsPerInch)),
-                 static_cast<int>(std::lround(kPageHeightInches * kDotsPerInch)));
     // The sheet is white whatever the desktop theme says.
     QPalette sheet = palette();
     sheet.setColor(QPalette::Window, Qt::white);

@@ -6,8 +6,9 @@
 
 namespace tallyworth {
 
-// The page on screen: the whole US Letter sheet at 96 logical dots per inch, drawn
-// by the same painter that prints it.
+// The page on screen at 96 logical dots per inch, drawn by the same painter that
+// prints it; its owner places and sizes it, and it shows the part of the US Letter
+// sheet that its size covers.
 class PageView final : public QWidget {
     Q_OBJECT
   public:

@@ -9,6 +9,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QScrollBar>
+
+#include <cmath>
 
 namespace tallyworth {
 
@@ -16,6 +19,16 @@ namespace {
 
 constexpr const char* kProgramTitle = "Tallyworth";
 constexpr int kLastSinglePageDivision = 50;
+constexpr int kTwipsPerPixel = 15;
+// Picture1's design place and width in the window; its height reaches below the
+// window, to the lowest row of a full grid.
+constexpr QRect kPictureDesign(120 / kTwipsPerPixel, 60 / kTwipsPerPixel, 11401 / kTwipsPerPixel,
+                               16695 / kTwipsPerPixel);
+
+QRect PageAtOrigin() {
+    return {0, 0, static_cast<int>(std::lround(kPageWidthInches * PageView::kDotsPerInch)),
+            static_cast<int>(std::lround(kPageHeightInches * PageView::kDotsPerInch))};
+}
 
 }  // namespace
 
@@ -23,7 +36,9 @@ PageWindow::PageWindow(WorksheetState& state, UserInterfaces interfaces, QWidget
     : QMainWindow(parent), state_(state), interfaces_(interfaces), page_(MakeDesignPageControls()) {
     setObjectName(QStringLiteral("frmTest"));
     setWindowTitle(QString::fromLatin1(kProgramTitle));
-    view_ = new PageView(page_);
+    sheet_ = new QWidget;
+    sheet_->setObjectName(QStringLiteral("pageSheet"));
+    view_ = new PageView(page_, sheet_);
     scrollArea_ = new QScrollArea(this);
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setBackgroundRole(QPalette::Base);
@@ -32,8 +47,10 @@ PageWindow::PageWindow(WorksheetState& state, UserInterfaces interfaces, QWidget
     white.setColor(QPalette::Base, Qt::white);
     scrollArea_->setPalette(white);
     // The whole page scrolls into view: every row of a full grid can be reached.
-    scrollArea_->setWidget(view_);
+    scrollArea_->setWidgetResizable(true);
+    scrollArea_->setWidget(sheet_);
     setCentralWidget(scrollArea_);
+    PlaceView(kPictureDesign);
     BuildMenus();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     move(kLeft, kTop);
@@ -44,6 +61,7 @@ void PageWindow::BuildMenus() {
     QAction* print = AddItem(file, "mnuPrint", tr("&Print"));
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(print, &QAction::triggered, this, &PageWindow::PrintTest);
+    // "&Print" has the P: one key per item, or Alt+F, P would only move between them.
     QAction* pdf = AddItem(file, "mnuSaveAsPdf", tr("Save as P&DF..."));
     pdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(pdf, &QAction::triggered, this, &PageWindow::SaveAsPdf);
@@ -94,8 +112,17 @@ void PageWindow::PrintTest() {
 }
 
 void PageWindow::ResizeToPage() {
+    PlaceView(PageAtOrigin());
     scrollArea_->ensureVisible(0, 0);
     resize(view_->width(), view_->height() + menuBar()->sizeHint().height());
+}
+
+void PageWindow::PlaceView(const QRect& place) {
+    view_->setGeometry(place);
+    // The vertical scroll bar may cover the page's blank right edge: a horizontal bar
+    // only appears once the window is too narrow for the rest.
+    const int barWidth = scrollArea_->verticalScrollBar()->sizeHint().width();
+    sheet_->setMinimumSize(place.left() + place.width() - barWidth, place.top() + place.height());
 }
 
 void PageWindow::ArrangeFields() {

@@ -52,6 +52,7 @@ class PageWindow final : public QMainWindow, public FailureReporter {
   private:
     void BuildMenus();
     void ResizeToPage();
+    void PlaceView(const QRect& place);
     void ReportOutcome(const PrintOutcome& outcome);
 
     WorksheetState& state_;
@@ -59,6 +60,7 @@ class PageWindow final : public QMainWindow, public FailureReporter {
     PageControls page_;
     ColorValue pickerColor_ = kBlack;
     QScrollArea* scrollArea_ = nullptr;
+    QWidget* sheet_ = nullptr;  // the scrolled surface the page stands on
     PageView* view_ = nullptr;
     QAction* showSolutions_ = nullptr;
 };

@@ -14,6 +14,9 @@ set -euo pipefail
 readonly kStartTimeoutSeconds=60
 readonly kIconSizes=(16 32 48 64 128 256)
 readonly kLanguages=(de es fr nl)
+# A face with the proportions the windows are laid out for (Liberation Sans, or Nimbus
+# Sans from the URW fonts); the desktop's own face may be wider.
+readonly kFontDependency='fonts-liberation2 | fonts-urw-base35'
 
 fail() {
   echo "FAIL: $*" >&2
@@ -165,8 +168,9 @@ linked_library_packages() {
   done
 }
 
-# Depends must name exactly the packages of the libraries the program is linked with and
-# the Qt platform plugins, which Qt loads at run time; it must name no package twice.
+# Depends must name exactly the packages of the libraries the program is linked with, the
+# Qt platform plugins, which Qt loads at run time, and the fonts the windows are laid out
+# for; it must name no package twice.
 check_depends() {
   need_tools dpkg-deb dpkg-query dpkg-architecture readelf
   local names
@@ -177,6 +181,7 @@ check_depends() {
   local needed
   needed=$({
     echo qt6-qpa-plugins
+    echo "$kFontDependency"
     linked_library_packages "$UNPACKED/usr/bin/$PKG_NAME"
   } | sort -u)
   if [ "$(sort <<<"$names")" != "$needed" ]; then
@@ -184,8 +189,8 @@ check_depends() {
     fail "Depends differs from what the program needs (- needed, + listed)"
   fi
   local name
-  for name in libqt6core6 libqt6gui6 libqt6widgets6; do
-    grep -qx "$name" <<<"$names" || fail "Depends lacks the Qt library $name"
+  for name in libqt6core6 libqt6gui6 libqt6widgets6 "$kFontDependency"; do
+    grep -qxF "$name" <<<"$names" || fail "Depends lacks $name"
   done
 }
 

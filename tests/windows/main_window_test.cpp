@@ -1,24 +1,32 @@
 #include "windows/main_window.h"
 #include "page_model/page_dump.h"
+#include "support/caption_checks.h"
 #include "support/fake_user_interfaces.h"
+#include "support/menu_checks.h"
 #include "windows/page_window.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <memory>
+#include <string>
 #include <tuple>
 
 namespace tallyworth {
 namespace {
 
+using testing_support::MenuCaption;
 using testing_support::RecordedMessage;
 constexpr int kSubtract = 1;
 constexpr int kDivide = 3;
@@ -59,6 +67,103 @@ class MainWindowTest : public ::testing::Test {
     std::unique_ptr<MainWindow> window;
 };
 
+// A control of the main window as designed, in twips (15 to a pixel); options stand in
+// their frame. A null caption goes unchecked: the fields' texts and the list are the
+// start-up's.
+struct ControlCase {
+    const char* name;
+    const char* caption;
+    int left, top, width, height;
+    int tabIndex;
+};
+
+// clang-format off
+const std::array kControls{
+    ControlCase{"Label1", "Lowest Number", 1680, 180, 1755, 375, 3},
+    ControlCase{"txtMinValue", nullptr, 3540, 180, 675, 375, 1},
+    ControlCase{"Label5", "Highest Number", 1680, 660, 1755, 375, 6},
+    ControlCase{"txtMaxValue", nullptr, 3540, 660, 675, 375, 4},
+    ControlCase{"Label4", "How Many Problems", 480, 1140, 2955, 375, 5},
+    ControlCase{"txtNoOfProblems", nullptr, 3540, 1140, 675, 375, 0},
+    ControlCase{"lblOperationPrompt", "Operation", 480, 1620, 2955, 375, 8},
+    ControlCase{"lbOperation", nullptr, 3540, 1560, 735, 1260, 9},
+    ControlCase{"cbAllowNegResults", "Allow Negative Results", 960, 2100, 2535, 315, 10},
+    ControlCase{"cbFractions", "Fractions", 2280, 2400, 1215, 315, 12},
+    ControlCase{"frameDivisionSymbol", "Symbol", 4320, 1560, 1455, 1275, 13},
+    ControlCase{"optLineAndDots", "\u00F7", 120, 300, 1275, 390, 14},
+    ControlCase{"optUpsidedownSeven", "", 120, 720, 1215, 450, 15},
+    ControlCase{"cmdView", "View", 3720, 3060, 975, 615, 7},
+    ControlCase{"cmdPrint", "Print", 4920, 3060, 975, 615, 2},
+    ControlCase{"pbTest", nullptr, 0, 3705, 5910, 375, 11},
+};
+// clang-format on
+
+void PrintTo(const ControlCase& design, std::ostream* out) {
+    *out << design.name;
+}
+
+QString Caption(const QWidget& control) {
+    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+        return label->text();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
+        return button->text();
+    }
+    const auto* frame = qobject_cast<const QGroupBox*>(&control);
+    return frame != nullptr ? frame->title() : QString();
+}
+
+class MainWindowControlTest : public MainWindowTest,
+                              public ::testing::WithParamInterface<ControlCase> {};
+
+TEST_P(MainWindowControlTest, StandsAsDesignedWithItsWholeCaption) {
+    const ControlCase& design = GetParam();
+    const QWidget* control = Control(design.name);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->geometry(),
+              QRect(design.left / 15, design.top / 15, design.width / 15, design.height / 15));
+    if (design.caption != nullptr) {
+        EXPECT_EQ(Caption(*control), QString::fromUtf8(design.caption));
+    }
+    if (qobject_cast<const QLabel*>(control) != nullptr ||
+        qobject_cast<const QAbstractButton*>(control) != nullptr) {
+        testing_support::ExpectCaptionFits(*control);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Design, MainWindowControlTest, ::testing::ValuesIn(kControls),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+// Every named control of the window is one of the design's, and Tab visits those that
+// take the focus in the order of their tab indices.
+TEST_F(MainWindowTest, HasTheDesignsControlsInItsTabOrder) {
+    QStringList designed;
+    QStringList expectedOrder;
+    std::vector<ControlCase> byTabIndex(kControls.begin(), kControls.end());
+    std::ranges::sort(byTabIndex, {}, &ControlCase::tabIndex);
+    for (const ControlCase& design : byTabIndex) {
+        designed << QString::fromLatin1(design.name);
+        if ((Control(design.name)->focusPolicy() & Qt::TabFocus) != 0) {
+            expectedOrder << QString::fromLatin1(design.name);
+        }
+    }
+    for (const QWidget* control : Control("clientArea")->findChildren<QWidget*>()) {
+        const QString name = control->objectName();
+        EXPECT_TRUE(name.isEmpty() || name.startsWith("qt_") || designed.contains(name))
+            << name.toStdString();
+    }
+    QStringList order;
+    const QWidget* first = Control("txtNoOfProblems");
+    const QWidget* next = first;
+    do {  // the chain runs round the whole window
+        if (expectedOrder.contains(next->objectName())) {
+            order << next->objectName();
+        }
+        next = next->nextInFocusChain();
+    } while (next != first);
+    EXPECT_EQ(order, expectedOrder);
+}
+
 TEST_F(MainWindowTest, StartsWithTheDefaultsAndShowsExtraChoicesPerOperation) {
     QStringList texts{Control<QLineEdit>("txtMinValue")->text(),
                       Control<QLineEdit>("txtMaxValue")->text(),
@@ -88,25 +193,48 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsAndShowsExtraChoicesPerOperation) {
     EXPECT_TRUE(Control<QAbstractButton>("cbAllowNegResults")->isChecked());
 }
 
-TEST_F(MainWindowTest, FailingSettingsShowOnlyTheirMessagesAndKeepThePage) {
-    // clang-format off
-    // Lowest, highest, operation row, whether the focus cannot move to Lowest, the messages.
-    const std::tuple<const char*, const char*, int, bool, std::vector<RecordedMessage>> cases[] = {
-        {"0", "0", kDivide, false, {Oops("Highest Number must be between 1 and 99."), Oops("Lowest Number must be between 1 and 99."), Oops("Lowest Number cannot equal Highest Number."), Oops("You can't divide by zero.")}},
-        {"", "abc", 0, false, {Oops("Please check your Highest Number.", MessageIcon::Stop)}},
-        {"5", "5", 0, true, {Oops("Lowest Number cannot equal Highest Number."), Oops("Please check your input.", MessageIcon::Stop)}}};
-    // clang-format on
+struct FailingCase {
+    const char* name;
+    const char *lowest, *highest, *count;
+    int row;
+    bool lowestDisabled;  // the focus cannot move to Lowest
+    std::vector<RecordedMessage> messages;
+    const char* focus;  // where the focus ends: the field the last check names, else View
+};
+
+// clang-format off
+const std::array kFailingCases{
+    FailingCase{"ZerosForADivision", "0", "0", "10", kDivide, false, {Oops("Highest Number must be between 1 and 99."), Oops("Lowest Number must be between 1 and 99."), Oops("Lowest Number cannot equal Highest Number."), Oops("You can't divide by zero.")}, "txtMinValue"},
+    FailingCase{"UnreadableHighest", "", "abc", "10", 0, false, {Oops("Please check your Highest Number.", MessageIcon::Stop)}, "txtMaxValue"},
+    FailingCase{"HighestAboveRange", "1", "100", "10", 0, false, {Oops("Highest Number must be between 1 and 99.")}, "txtMaxValue"},
+    FailingCase{"UnreadableCount", "1", "9", "ten", 0, false, {Oops("Please check your Number of Problems.", MessageIcon::Stop)}, "txtNoOfProblems"},
+    FailingCase{"EqualWithLowestDisabled", "5", "5", "10", 0, true, {Oops("Lowest Number cannot equal Highest Number."), Oops("Please check your input.", MessageIcon::Stop)}, "cmdView"},
+};
+// clang-format on
+
+void PrintTo(const FailingCase& failing, std::ostream* out) {
+    *out << failing.name;
+}
+
+class FailingSettingsTest : public MainWindowTest,
+                            public ::testing::WithParamInterface<FailingCase> {};
+
+TEST_P(FailingSettingsTest, ShowOnlyTheirMessagesKeepThePageAndFocusTheFieldNamed) {
+    const FailingCase& failing = GetParam();
     QTest::keyClick(Control("txtNoOfProblems"), Qt::Key_Return);  // Enter runs View
     ASSERT_NE(Page(), nullptr);
     const QString before = DumpVisibleControls(Cells());
-    for (const auto& [lowest, highest, row, lowestDisabled, expected] : cases) {
-        messages.shown.clear();
-        Control("txtMinValue")->setEnabled(!lowestDisabled);
-        View(lowest, highest, "10", row);
-        EXPECT_EQ(messages.shown, expected) << lowest << " " << highest;
-        EXPECT_EQ(DumpVisibleControls(Cells()), before);
-    }
+    messages.shown.clear();
+    Control("txtMinValue")->setEnabled(!failing.lowestDisabled);
+    View(failing.lowest, failing.highest, failing.count, failing.row);
+    EXPECT_EQ(messages.shown, failing.messages);
+    EXPECT_EQ(DumpVisibleControls(Cells()), before);
+    ASSERT_NE(window->focusWidget(), nullptr);
+    EXPECT_EQ(window->focusWidget()->objectName(), QString::fromLatin1(failing.focus));
 }
+
+INSTANTIATE_TEST_SUITE_P(Settings, FailingSettingsTest, ::testing::ValuesIn(kFailingCases),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(MainWindowTest, EachViewComposesAFreshWorksheetWithSolutionsHiddenAndItsCellMode) {
     View("1", "9", "20");
@@ -162,6 +290,25 @@ TEST_F(MainWindowTest, APrintsNoticeIsShownAsInformationAfterThePrint) {
     Trigger("mnuPrint");
     const RecordedMessage notice{"Tallyworth", output.printNotice, MessageIcon::Information};
     EXPECT_EQ(messages.shown, (std::vector{notice, notice}));
+}
+
+// Every window the program has open, found rather than listed, so that a window or menu
+// added later is checked too.
+TEST_F(MainWindowTest, EveryMenuOfEveryWindowHasTheProgramsCaptionsAndOneKeyPerItem) {
+    View("1", "9", "10");
+    Control<QAction>("mnuAbout")->trigger();
+    std::vector<const QWidget*> windows;
+    std::vector<MenuCaption> expected;
+    for (const QWidget* shown : QApplication::topLevelWidgets()) {
+        if (shown->isVisible() && qobject_cast<const QMenu*>(shown) == nullptr) {
+            windows.push_back(shown);
+            std::ranges::copy(testing_support::ProgramMenus(shown->objectName().toStdString()),
+                              std::back_inserter(expected));
+        }
+    }
+    ASSERT_GE(windows.size(), 3U);  // the main window, the page window, the About box
+    std::ranges::sort(expected);
+    EXPECT_EQ(testing_support::WalkMenus(windows), expected);
 }
 
 TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheProgramWithEveryWindow) {

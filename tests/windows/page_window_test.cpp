@@ -1,0 +1,82 @@
+#include "windows/page_window.h"
+#include "support/fake_user_interfaces.h"
+#include "support/menu_checks.h"
+#include "support/page_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace tallyworth {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+QRect Twips(int left, int top, int width, int height) {
+    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+            height / kTwipsPerPixel};
+}
+
+class PageWindowTest : public ::testing::Test {
+  protected:
+    PageWindowTest() { Show(); }
+    // Scroll bars come and go once the events the window posted to itself are handled.
+    void Show() {
+        window.show();
+        QCoreApplication::sendPostedEvents();
+    }
+
+    [[nodiscard]] QScrollArea& Scrolling() const { return *window.findChild<QScrollArea*>(); }
+    [[nodiscard]] QWidget& Picture() const { return *window.findChild<QWidget*>("Picture1"); }
+
+    WorksheetState state = page_test::MakeState(page_test::kAdd);
+    testing_support::RecordingMessages messages;
+    testing_support::ScriptedColors colors;
+    testing_support::ScriptedFiles files;
+    testing_support::SucceedingOutput output;
+    PageWindow window{state, UserInterfaces{messages, colors, files, output}};
+};
+
+TEST_F(PageWindowTest, HasTheProgramsTitleAndMenusWithOneAccessKeyPerItem) {
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallyworth"));
+    EXPECT_EQ(testing_support::WalkMenus({&window}), testing_support::ProgramMenus("frmTest"));
+}
+
+TEST_F(PageWindowTest, ThePageStandsAtItsDesignPlaceAndSize) {
+    EXPECT_EQ(Picture().geometry(), Twips(120, 60, 11401, 16695));
+    EXPECT_EQ(Picture().mapTo(&window, QPoint()),
+              Scrolling().mapTo(&window, QPoint()) + Twips(120, 60, 0, 0).topLeft());
+}
+
+// The window's design width shows the page across: only the blank right edge of the
+// page passes under the vertical bar, so no horizontal bar takes the view's height.
+TEST_F(PageWindowTest, TheDesignSizeShowsThePageAcrossAndScrollsToItsLowestRow) {
+    ASSERT_EQ(window.centralWidget()->size(),
+              QSize(PageWindow::kClientWidth, PageWindow::kClientHeight));
+    EXPECT_FALSE(Scrolling().horizontalScrollBar()->isVisible());
+    ASSERT_TRUE(Scrolling().verticalScrollBar()->isVisible());
+    Scrolling().verticalScrollBar()->setValue(Scrolling().verticalScrollBar()->maximum());
+    const QPoint bottom = Picture().mapTo(Scrolling().viewport(), Picture().rect().bottomLeft());
+    EXPECT_EQ(bottom.y(), Scrolling().viewport()->height() - 1);
+}
+
+// A window narrowed below its design width can still scroll to the right-hand cells.
+TEST_F(PageWindowTest, ANarrowerWindowScrollsAcross) {
+    window.resize(PageWindow::kClientWidth / 2, window.height());
+    Show();
+    EXPECT_TRUE(Scrolling().horizontalScrollBar()->isVisible());
+}
+
+// Printing gives the page the whole sheet, as before the page had its design place.
+TEST_F(PageWindowTest, PrintingGivesThePageTheWholeSheet) {
+    window.PrintTest();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(Picture().geometry(), QRect(0, 0, 816, 1056));
+    EXPECT_EQ(window.centralWidget()->size(), QSize(816, 1056));
+    EXPECT_FALSE(Scrolling().horizontalScrollBar()->isVisible());
+}
+
+}  // namespace
+}  // namespace tallyworth
