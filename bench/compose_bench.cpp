@@ -1,5 +1,6 @@
 #include "core/composer.h"
 #include "core/operations.h"
+#include "core/problem_rules.h"
 #include "core/random_source.h"
 #include "core/sheet_composer.h"
 #include "core/worksheet_state.h"
@@ -75,6 +76,62 @@ BENCHMARK_CAPTURE(Compose, Worst_Divide_98_99, kDivide, 98, 99, false);
 BENCHMARK_CAPTURE(Compose, Worst_Mix_98_99, kMix, 98, 99, false);
 BENCHMARK_CAPTURE(Compose, Worst_Divide_1_2, kDivide, 1, 2, false);
 BENCHMARK(ComposeFromCode);
+
+// Composes a 100-problem worksheet per iteration under problem rules.
+void ComposeRuled(benchmark::State& run, OperationRow row, std::int16_t lowest,
+                  std::int16_t highest, const ProblemRules& rules) {
+    WorksheetState state;
+    IgnoredList list;
+    InitGlobals(state, list);
+    state.operation = RowNumber(row);
+    state.lowestNumber = lowest;
+    state.highestNumber = highest;
+    state.numberOfProblems = 100;
+    ClockSeededRandomSource source;
+    QuietHost host(false);
+    while (run.KeepRunning()) {
+        ProblemSet set = ComposeProblems(state, source, host, rules);
+        benchmark::DoNotOptimize(set);
+    }
+}
+
+constexpr ProblemRules kEveryRule{true, 7, Regrouping::Always, true};
+constexpr ProblemRules kEveryRuleNever{true, 7, Regrouping::Never, true};
+constexpr ProblemRules kEveryRuleButFixed{true, 0, Regrouping::Always, true};
+
+BENCHMARK_CAPTURE(ComposeRuled, Plus_1_99, kPlus, 1, 99, kEveryRule);
+BENCHMARK_CAPTURE(ComposeRuled, Minus_1_99, kMinus, 1, 99, kEveryRule);
+BENCHMARK_CAPTURE(ComposeRuled, Times_1_99, kTimes, 1, 99, kEveryRule);
+BENCHMARK_CAPTURE(ComposeRuled, Divide_1_99, kDivide, 1, 99, kEveryRule);
+BENCHMARK_CAPTURE(ComposeRuled, Mix_1_99, kMix, 1, 99, kEveryRule);
+BENCHMARK_CAPTURE(ComposeRuled, Mix_1_99_Never, kMix, 1, 99, kEveryRuleNever);
+// The narrowest ranges with a problem left: 3 + 7 and 4 + 7, 10 - 7 and 11 - 7, 2 * 7, 14 / 7;
+// "Mix" on 1..2 has only 2 * 7, so every problem repeats.
+BENCHMARK_CAPTURE(ComposeRuled, Narrowest_Plus_3_4, kPlus, 3, 4, kEveryRule);
+BENCHMARK_CAPTURE(ComposeRuled, Narrowest_Minus_10_11, kMinus, 10, 11, kEveryRule);
+BENCHMARK_CAPTURE(ComposeRuled, Narrowest_Times_1_2, kTimes, 1, 2, kEveryRule);
+BENCHMARK_CAPTURE(ComposeRuled, Narrowest_Divide_13_14, kDivide, 13, 14, kEveryRule);
+BENCHMARK_CAPTURE(ComposeRuled, Narrowest_Mix_1_2, kMix, 1, 2, kEveryRule);
+// Without a fixed number every pair of the range is listed first.
+BENCHMARK_CAPTURE(ComposeRuled, NotFixed_Plus_1_99, kPlus, 1, 99, kEveryRuleButFixed);
+BENCHMARK_CAPTURE(ComposeRuled, NotFixed_Mix_1_99, kMix, 1, 99, kEveryRuleButFixed);
+
+// The exact count shown beside the rules.
+void CountProblems(benchmark::State& run, OperationRow row, int lowest, int highest,
+                   bool allowNegative, const ProblemRules& rules) {
+    const ProblemSettings settings{RowNumber(row), lowest, highest, allowNegative};
+    while (run.KeepRunning()) {
+        benchmark::DoNotOptimize(CountDistinctProblems(settings, rules));
+    }
+}
+
+constexpr ProblemRules kNoTrivialAlways{true, 0, Regrouping::Always, false};
+
+BENCHMARK_CAPTURE(CountProblems, Plus_1_9, kPlus, 1, 9, false, kEveryRule);
+BENCHMARK_CAPTURE(CountProblems, Mix_1_99_EveryRule, kMix, 1, 99, false, kEveryRule);
+BENCHMARK_CAPTURE(CountProblems, Mix_1_99_NoTrivial, kMix, 1, 99, true,
+                  ProblemRules{true, 0, Regrouping::Any, false});
+BENCHMARK_CAPTURE(CountProblems, Mix_1_99_NoTrivialAlways, kMix, 1, 99, true, kNoTrivialAlways);
 
 }  // namespace
 }  // namespace tallyworth

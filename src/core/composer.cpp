@@ -2,6 +2,7 @@
 
 #include "core/pair_drawing.h"
 #include "core/rounding.h"
+#include "core/rule_drawing.h"
 
 #include <QStringView>
 
@@ -145,6 +146,58 @@ bool MayDivide(const WorksheetState& state) {
     return state.ChosenOperation().isMix || state.IsDivisionWorksheet();
 }
 
+// The row of a "Mix" problem's operation, 1 to 4.
+int RandomMixRow(RandomSource& source) {
+    for (int attempt = 0; attempt < kMixRedraws; ++attempt) {
+        // Truncation is the whole part here: u * 5 is never negative.
+        const auto row = static_cast<int>(static_cast<double>(source.NextFraction()) * kMixRows);
+        if (row >= 1 && row < kMixRows) {
+            return row;
+        }
+    }
+    const auto row =
+        1 + static_cast<int>(static_cast<double>(source.NextFraction()) * (kMixRows - 1));
+    return std::min(row, kMixRows - 1);
+}
+
+// Problem rules decide which pairs may be drawn; the cell-numbering mode shows no drawn
+// numbers, so it keeps accepting every draw.
+bool RulesApply(const WorksheetState& state, const ProblemRules& problemRules) {
+    return problemRules.AnyOn() && !state.showCellNumbers;
+}
+
+// The allowed problems depend on the negative-results switch, so it is read once, before
+// any is drawn. Operations are told by their rows 1 to 4, as RandomMixRow gives them.
+ProblemSet ComposeWithRules(WorksheetState& state, RandomSource& source, ComposerHost& host,
+                            const ProblemRules& problemRules) {
+    ProblemSet set;
+    const ProblemSettings settings{state.operation, state.lowestNumber, state.highestNumber,
+                                   host.AllowsNegativeResults()};
+    RuledDrawer drawer(settings, problemRules);
+    if (!drawer.HasProblems()) {
+        return set;
+    }
+    const int count = state.numberOfProblems;
+    host.SetProgressRange(1, count);
+    source.Reseed();
+    const bool mix = state.ChosenOperation().isMix;
+    const Composition composition = CompositionOf(state);
+    DrawnPair previous{-1, -1};
+    set.problems.resize(static_cast<std::size_t>(count));
+    for (int number = 1; number <= count; ++number) {
+        const int drawnRow = mix ? RandomMixRow(source) : state.operation;
+        const OperationRow operation =
+            drawer.ChooseOperation(static_cast<OperationRow>(drawnRow), source);
+        state.currentOperator = state.operations[static_cast<std::size_t>(operation)].symbol;
+        host.SetProgressValue(number);
+        previous = drawer.Draw(operation, source, previous.first, previous.second);
+        FillEntry(set.problems[static_cast<std::size_t>(number - 1)], state.currentOperator,
+                  SignOf(state.currentOperator, state.divideSign), previous, composition,
+                  number - 1);
+    }
+    return set;
+}
+
 }  // namespace
 
 std::int16_t RandomInRange(RandomSource& source, std::int16_t lowest, std::int16_t highest) {
@@ -159,23 +212,18 @@ std::int16_t RandomInRange(RandomSource& source, std::int16_t lowest, std::int16
 }
 
 QString RandomMixOperator(RandomSource& source, const WorksheetState& state) {
-    for (int attempt = 0; attempt < kMixRedraws; ++attempt) {
-        // Truncation is the whole part here: u * 5 is never negative.
-        const auto row = static_cast<int>(static_cast<double>(source.NextFraction()) * kMixRows);
-        if (row >= 1 && row < kMixRows) {
-            return state.operations[static_cast<std::size_t>(row)].symbol;
-        }
-    }
-    const auto row =
-        1 + static_cast<int>(static_cast<double>(source.NextFraction()) * (kMixRows - 1));
-    return state.operations[static_cast<std::size_t>(std::min(row, kMixRows - 1))].symbol;
+    return state.operations[static_cast<std::size_t>(RandomMixRow(source))].symbol;
 }
 
-ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, ComposerHost& host) {
+ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, ComposerHost& host,
+                           const ProblemRules& problemRules) {
     ProblemSet set;
     set.cellNumbering = state.showCellNumbers;
     if (!ComposableSettings(state)) {
         return set;
+    }
+    if (RulesApply(state, problemRules)) {
+        return ComposeWithRules(state, source, host, problemRules);
     }
     const int count = state.numberOfProblems;
     host.SetProgressRange(1, count);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/problem_rules.h"
 #include "core/random_source.h"
 #include "core/worksheet_state.h"
 
@@ -39,7 +40,12 @@ QString RandomMixOperator(RandomSource& source, const WorksheetState& state);
 
 // Draws state.numberOfProblems problems between state.lowestNumber and
 // state.highestNumber for the chosen operation. Leaves the last operator in
-// state.currentOperator.
-ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, ComposerHost& host);
+// state.currentOperator. With problem rules on (and outside the cell-numbering mode,
+// where they do not apply) every problem is one the rules allow, and a "Mix" problem
+// whose drawn operation has no problem left takes one of the operations that have; when
+// the rules allow no problem at all nothing is composed (check CountDistinctProblems
+// first). Rules off compose exactly as without them.
+ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, ComposerHost& host,
+                           const ProblemRules& problemRules = ProblemRules{});
 
 }  // namespace tallyworth

@@ -1,0 +1,166 @@
+#include "core/rule_drawing.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace tallyworth {
+
+namespace {
+
+constexpr std::size_t kOperations = 4;
+
+// A draw from the list costs about as much as looking at sixteen pairs one by one, so
+// the draws stop once they have cost about as much as working out the odds would.
+int BudgetFor(std::size_t pairs) {
+    constexpr int kFewestDraws = 2;
+    constexpr int kMostDraws = 64;
+    constexpr std::size_t kPairsPerDraw = 16;
+    return static_cast<int>(
+        std::clamp<std::size_t>(pairs / kPairsPerDraw, kFewestDraws, kMostDraws));
+}
+
+// A unit of weight in 0..total - 1, each equally likely to within 2^-48: two 24-bit
+// fractions joined, as one alone would favour some units of a large total.
+std::uint64_t UnitBelow(RandomSource& source, std::uint64_t total) {
+    constexpr double kLowPartScale = 1.0 / 16777216.0;  // 2^-24
+    const double high = source.NextFraction();
+    const double low = source.NextFraction();
+    const auto unit =
+        static_cast<std::uint64_t>((high + low * kLowPartScale) * static_cast<double>(total));
+    return std::min(unit, total - 1);
+}
+
+// 0: both numbers differ from the neighbour's; 1: one of them does; 2: neither.
+int NeighbourClashes(const WeightedPair& pair, int previousFirst, int previousSecond) {
+    return (pair.first == previousFirst ? 1 : 0) + (pair.second == previousSecond ? 1 : 0);
+}
+
+}  // namespace
+
+RuledDrawer::RuledDrawer(const ProblemSettings& settings, const ProblemRules& rules)
+    : noRepeats_(rules.noRepeats) {
+    for (const OperationRow operation : OperationsOfRow(settings.operationRow)) {
+        Space& space = SpaceOf(operation);
+        space.pairs = AllowedPairs(operation, settings, rules);
+        std::uint32_t total = 0;
+        space.totals.reserve(space.pairs.size());
+        for (const WeightedPair& pair : space.pairs) {
+            total += pair.weight;
+            space.totals.push_back(total);
+        }
+        space.used.assign(space.pairs.size(), 0);
+        space.open = space.pairs.size();
+        space.drawBudget = BudgetFor(space.pairs.size());
+        space.fixedSecond = rules.fixedNumber;
+    }
+}
+
+bool RuledDrawer::HasProblems() const {
+    return std::any_of(spaces_.begin(), spaces_.end(),
+                       [](const Space& space) { return !space.pairs.empty(); });
+}
+
+OperationRow RuledDrawer::ChooseOperation(OperationRow drawn, RandomSource& source) {
+    const auto isOpen = [](const Space& space) { return space.open > 0; };
+    if (std::none_of(spaces_.begin(), spaces_.end(), isOpen)) {
+        StartOver();
+    }
+    if (SpaceOf(drawn).open > 0) {
+        return drawn;
+    }
+    std::array<OperationRow, kOperations> candidates{};
+    std::size_t count = 0;
+    for (std::size_t index = 0; index < kOperations; ++index) {
+        if (isOpen(spaces_[index])) {
+            candidates[count++] = static_cast<OperationRow>(index + 1);
+        }
+    }
+    if (count == 0) {
+        return drawn;  // no problem at all: Draw is not to be called
+    }
+    const auto pick = static_cast<std::size_t>(static_cast<double>(source.NextFraction()) *
+                                               static_cast<double>(count));
+    return candidates[std::min(pick, count - 1)];
+}
+
+DrawnPair RuledDrawer::Draw(OperationRow operation, RandomSource& source, int previousFirst,
+                            int previousSecond) {
+    Space& space = SpaceOf(operation);
+    if (space.pairs.empty()) {
+        return {0, 0, RepeatRule::Waived};
+    }
+    if (space.open == 0) {
+        StartOver();  // only when ChooseOperation was passed by
+    }
+    // A fixed number is every problem's second, so it always meets the neighbour's.
+    const int unavoidable = space.fixedSecond != 0 && space.fixedSecond == previousSecond ? 1 : 0;
+    // Independent redraws end on each acceptable pair with odds in proportion to its
+    // weight, as the plain loop does; DrawFromOdds gives the same odds directly.
+    for (int attempt = 0; attempt < space.drawBudget; ++attempt) {
+        const auto unit = static_cast<std::uint32_t>(UnitBelow(source, space.totals.back()));
+        const std::size_t index = IndexOfUnit(space, unit);
+        if (space.used[index] == 0 &&
+            NeighbourClashes(space.pairs[index], previousFirst, previousSecond) == unavoidable) {
+            return Take(space, index, unavoidable);
+        }
+    }
+    return DrawFromOdds(space, source, previousFirst, previousSecond);
+}
+
+RuledDrawer::Space& RuledDrawer::SpaceOf(OperationRow operation) {
+    return spaces_[static_cast<std::size_t>(operation) - 1];
+}
+
+void RuledDrawer::StartOver() {
+    for (Space& space : spaces_) {
+        std::fill(space.used.begin(), space.used.end(), std::uint8_t{0});
+        space.open = space.pairs.size();
+    }
+}
+
+std::size_t RuledDrawer::IndexOfUnit(const Space& space, std::uint32_t unit) {
+    const auto found = std::upper_bound(space.totals.begin(), space.totals.end(), unit);
+    return static_cast<std::size_t>(found - space.totals.begin());
+}
+
+DrawnPair RuledDrawer::Take(Space& space, std::size_t index, int clashes) const {
+    if (noRepeats_) {
+        space.used[index] = 1;
+        --space.open;
+    }
+    const WeightedPair& pair = space.pairs[index];
+    constexpr std::array<RepeatRule, 3> kKept = {RepeatRule::BothHalves, RepeatRule::EitherHalf,
+                                                 RepeatRule::Waived};
+    return {pair.first, pair.second, kKept[static_cast<std::size_t>(clashes)]};
+}
+
+// Among the open pairs, those with the fewest clashes with the neighbour, by their odds.
+DrawnPair RuledDrawer::DrawFromOdds(Space& space, RandomSource& source, int previousFirst,
+                                    int previousSecond) const {
+    std::array<std::uint64_t, 3> byClashes{};
+    for (std::size_t index = 0; index < space.pairs.size(); ++index) {
+        if (space.used[index] == 0) {
+            const WeightedPair& pair = space.pairs[index];
+            byClashes[static_cast<std::size_t>(
+                NeighbourClashes(pair, previousFirst, previousSecond))] += pair.weight;
+        }
+    }
+    const int fewest = byClashes[0] > 0 ? 0 : (byClashes[1] > 0 ? 1 : 2);
+    std::uint64_t unit = UnitBelow(source, byClashes[static_cast<std::size_t>(fewest)]);
+    std::size_t chosen = 0;
+    for (std::size_t index = 0; index < space.pairs.size(); ++index) {
+        const WeightedPair& pair = space.pairs[index];
+        if (space.used[index] != 0 ||
+            NeighbourClashes(pair, previousFirst, previousSecond) != fewest) {
+            continue;
+        }
+        chosen = index;
+        if (unit < pair.weight) {
+            break;
+        }
+        unit -= pair.weight;
+    }
+    return Take(space, chosen, fewest);
+}
+
+}  // namespace tallyworth

@@ -1,0 +1,556 @@
+#include "core/problem_rules.h"
+#include "core/composer.h"
+#include "core/operations.h"
+#include "core/pair_drawing.h"
+#include "core/rule_drawing.h"
+
+#include <gtest/gtest.h>
+
+#include <QLocale>
+
+#include <array>
+#include <cmath>
+#include <map>
+#include <ostream>
+#include <random>
+#include <set>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace tallyworth {
+namespace {
+
+constexpr OperationRow kAdd = OperationRow::Add;
+constexpr OperationRow kSubtract = OperationRow::Subtract;
+constexpr OperationRow kMultiply = OperationRow::Multiply;
+constexpr OperationRow kDivide = OperationRow::Divide;
+constexpr int kPlusRow = RowNumber(OperationRow::Add);
+constexpr int kMinusRow = RowNumber(OperationRow::Subtract);
+constexpr int kTimesRow = RowNumber(OperationRow::Multiply);
+constexpr int kDivideRow = RowNumber(OperationRow::Divide);
+constexpr int kMixRow = RowNumber(OperationRow::Mix);
+constexpr Regrouping kNever = Regrouping::Never;
+constexpr Regrouping kAlways = Regrouping::Always;
+
+constexpr auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
+
+// A failing case is shown by its name.
+template <typename Case>
+requires requires(const Case& c) {
+    c.name;
+}
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
+
+// Fractions made the way the program's own source makes them, from a fixed seed.
+struct SeededSource final : RandomSource {
+    explicit SeededSource(std::uint32_t seed) : engine(seed) {}
+    float NextFraction() override { return static_cast<float>(engine() >> 8U) / 16777216.0F; }
+    void Reseed() override { ++reseeds; }
+    std::mt19937 engine;
+    int reseeds = 0;
+};
+
+struct QuietHost final : ComposerHost, OperationList {
+    void SetProgressRange(int low, int high) override { ranges.emplace_back(low, high); }
+    void SetProgressValue(int /*value*/) override {}
+    [[nodiscard]] bool AllowsNegativeResults() const override { return allowNegative; }
+    void AppendOperation(const QString& /*symbol*/) override {}
+    bool allowNegative = false;
+    std::vector<std::pair<int, int>> ranges;
+};
+
+WorksheetState MakeState(int row, int lowest, int highest, int count) {
+    WorksheetState state;
+    QuietHost list;
+    InitGlobals(state, list);
+    state.operation = static_cast<std::int16_t>(row);
+    state.lowestNumber = static_cast<std::int16_t>(lowest);
+    state.highestNumber = static_cast<std::int16_t>(highest);
+    state.numberOfProblems = static_cast<std::int16_t>(count);
+    return state;
+}
+
+constexpr ProblemRules Rules(bool noTrivial, int fixedNumber, Regrouping regrouping,
+                             bool noRepeats) {
+    return {noTrivial, fixedNumber, regrouping, noRepeats};
+}
+
+// Column by column, as written on paper, with the carry taken into the next column.
+bool ColumnCarries(int first, int second) {
+    for (int carry = 0; first + second + carry > 0; first /= 10, second /= 10) {
+        carry = first % 10 + second % 10 + carry >= 10 ? 1 : 0;
+        if (carry != 0)
+            return true;
+    }
+    return false;
+}
+
+// The larger number on top, borrowing from the next column.
+bool ColumnBorrows(int first, int second) {
+    int top = std::max(first, second), bottom = std::min(first, second);
+    for (int borrow = 0; top > 0; top /= 10, bottom /= 10) {
+        borrow = top % 10 - borrow < bottom % 10 ? 1 : 0;
+        if (borrow != 0)
+            return true;
+    }
+    return false;
+}
+
+bool GivenAway(OperationRow operation, int first, int second) {
+    const bool timesOne = operation == kMultiply && (first == 1 || second == 1);
+    const bool byOneOrItself = operation == kDivide && (second == 1 || first == second);
+    const bool takeItself = operation == kSubtract && first == second;
+    return first == 0 || second == 0 || timesOne || byOneOrItself || takeItself;
+}
+
+using Problem = std::tuple<OperationRow, int, int>;
+
+// Whether the rules allow a problem, told afresh from their own words.
+bool AllowedByHand(const Problem& problem, const ProblemRules& rules) {
+    const auto& [operation, first, second] = problem;
+    if (operation == kDivide && first % second != 0)
+        return false;
+    if (rules.noTrivial && GivenAway(operation, first, second))
+        return false;
+    if (rules.fixedNumber != 0 && second != rules.fixedNumber)
+        return false;
+    const bool regroups = operation == kAdd
+                              ? ColumnCarries(first, second)
+                              : operation == kSubtract && ColumnBorrows(first, second);
+    const bool mayRegroup = operation == kAdd || operation == kSubtract;
+    return rules.regrouping == Regrouping::Any || !mayRegroup ||
+           regroups == (rules.regrouping == kAlways);
+}
+
+// Every problem the plain redraw loop can end on under the rules, pair by pair: a
+// subtraction without negative results exchanges a smaller first number, except that a
+// fixed number to take away stays where it is.
+std::set<Problem> ProblemsByHand(const ProblemSettings& settings, const ProblemRules& rules) {
+    std::set<Problem> problems;
+    const int fixed = rules.fixedNumber;
+    for (const OperationRow operation : OperationsOfRow(settings.operationRow))
+        for (int a = settings.lowest; a <= settings.highest; ++a)
+            for (int b = fixed != 0 ? fixed : settings.lowest;
+                 b <= (fixed != 0 ? fixed : settings.highest); ++b) {
+                const bool smallerFirst =
+                    operation == kSubtract && !settings.allowNegative && a < b;
+                if (smallerFirst && fixed != 0)
+                    continue;
+                const Problem problem =
+                    smallerFirst ? Problem{operation, b, a} : Problem{operation, a, b};
+                if (AllowedByHand(problem, rules))
+                    problems.insert(problem);
+            }
+    return problems;
+}
+
+TEST(ProblemRules, AreOffByDefaultAndOnWithAnyOneRule) {
+    EXPECT_FALSE(ProblemRules{}.AnyOn());
+    EXPECT_TRUE(Rules(true, 0, Regrouping::Any, false).AnyOn());
+    EXPECT_TRUE(Rules(false, 7, Regrouping::Any, false).AnyOn());
+    EXPECT_TRUE(Rules(false, 0, kNever, false).AnyOn());
+    EXPECT_TRUE(Rules(false, 0, Regrouping::Any, true).AnyOn());
+}
+
+struct RegroupCase {
+    const char* name;
+    OperationRow operation;
+    int first, second;
+    bool regroups;
+};
+
+class ColumnRegrouping : public ::testing::TestWithParam<RegroupCase> {};
+
+TEST_P(ColumnRegrouping, IsTheColumnByColumnCarryOrBorrow) {
+    const RegroupCase& c = GetParam();
+    EXPECT_EQ(CarriesOrBorrows(c.operation, c.first, c.second), c.regroups);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, ColumnRegrouping, ::testing::Values(
+    RegroupCase{"OnesCarry_3_7", kAdd, 3, 7, true},
+    RegroupCase{"NoCarry_49_50", kAdd, 49, 50, false},
+    RegroupCase{"TensCarryOnly_50_50", kAdd, 50, 50, true},
+    RegroupCase{"OnesBorrow_31_7", kSubtract, 31, 7, true},
+    RegroupCase{"NegativeBorrowsAsLargerMinusSmaller_7_31", kSubtract, 7, 31, true},
+    RegroupCase{"NegativeWithoutBorrow_3_7", kSubtract, 3, 7, false},
+    RegroupCase{"TimesNever_9_9", kMultiply, 9, 9, false}),
+    kCaseName);
+// clang-format on
+
+TEST(CarriesOrBorrows, AgreesWithColumnByColumnOnEveryPairUpTo99) {
+    for (int a = 1; a <= 99; ++a)
+        for (int b = 1; b <= 99; ++b) {
+            ASSERT_EQ(CarriesOrBorrows(kAdd, a, b), ColumnCarries(a, b)) << a << " + " << b;
+            ASSERT_EQ(CarriesOrBorrows(kSubtract, a, b), ColumnBorrows(a, b)) << a << " - " << b;
+        }
+}
+
+struct CountCase {
+    const char* name;
+    ProblemSettings settings;
+    ProblemRules rules;
+    std::int64_t count;  // worked out by hand; -1 where only the enumeration tells
+};
+
+class Counting : public ::testing::TestWithParam<CountCase> {};
+
+TEST_P(Counting, EqualsTheProblemsListedPairByPair) {
+    const CountCase& c = GetParam();
+    const std::set<Problem> byHand = ProblemsByHand(c.settings, c.rules);
+    EXPECT_EQ(CountDistinctProblems(c.settings, c.rules), static_cast<std::int64_t>(byHand.size()));
+    if (c.count >= 0) {
+        EXPECT_EQ(CountDistinctProblems(c.settings, c.rules), c.count);
+    }
+    std::set<Problem> listed;
+    for (const OperationRow operation : OperationsOfRow(c.settings.operationRow))
+        for (const WeightedPair& pair : AllowedPairs(operation, c.settings, c.rules))
+            EXPECT_TRUE(listed.insert({operation, pair.first, pair.second}).second);
+    EXPECT_EQ(listed, byHand);
+}
+
+constexpr ProblemRules kOff{};
+constexpr ProblemRules kNoTrivial = Rules(true, 0, Regrouping::Any, false);
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, Counting, ::testing::Values(
+    // 9 * 9 pairs; 45 after the exchange (9 + 8 + ... + 1); 81 with negative results.
+    CountCase{"Plus_1_9", {kPlusRow, 1, 9, false}, kOff, 81},
+    CountCase{"Minus_1_9", {kMinusRow, 1, 9, false}, kOff, 45},
+    CountCase{"MinusNegative_1_9", {kMinusRow, 1, 9, true}, kOff, 81},
+    // 99 / 1 + 99 / 2 + ... + 99 / 99, rounded down.
+    CountCase{"Divide_1_99", {kDivideRow, 1, 99, false}, kOff, 473},
+    // Less a / 1 (99 pairs) and a / a (98 more; 1 / 1 is among the first).
+    CountCase{"DivideNoTrivial_1_99", {kDivideRow, 1, 99, false}, kNoTrivial, 473 - 99 - 98},
+    CountCase{"TimesNoTrivial_1_99", {kTimesRow, 1, 99, false}, kNoTrivial, std::int64_t{98} * 98},
+    CountCase{"MinusNoTrivial_1_99", {kMinusRow, 1, 99, false}, kNoTrivial, 4950 - 99},
+    CountCase{"PlusNeverCarry_1_99", {kPlusRow, 1, 99, false}, Rules(false, 0, kNever, false), -1},
+    CountCase{"PlusAlwaysCarry_1_99", {kPlusRow, 1, 99, false}, Rules(false, 0, kAlways, false), -1},
+    CountCase{"MinusNegativeAlways_1_99", {kMinusRow, 1, 99, true}, Rules(true, 0, kAlways, false), -1},
+    CountCase{"MixEveryRule_1_99", {kMixRow, 1, 99, false}, Rules(true, 7, kAlways, true), -1},
+    CountCase{"MixNoTrivial_1_99", {kMixRow, 1, 99, true}, kNoTrivial, -1},
+    // 1 + 9 up to 9 + 9; 10 + 9 lies outside the range.
+    CountCase{"PlusFixedOutside_1_9", {kPlusRow, 1, 9, false}, Rules(false, 50, Regrouping::Any, false), 9},
+    // 50 cannot be taken away from 1..9 without a negative result.
+    CountCase{"MinusFixedOutside_1_9", {kMinusRow, 1, 9, false}, Rules(false, 50, Regrouping::Any, false), 0},
+    CountCase{"MinusNegativeFixedOutside_1_9", {kMinusRow, 1, 9, true}, Rules(false, 50, Regrouping::Any, false), 9},
+    // 7, 14, ..., 98 divided by 7; 7 / 7 is trivial.
+    CountCase{"DivideFixed7_1_99", {kDivideRow, 1, 99, false}, Rules(false, 7, Regrouping::Any, false), 14},
+    CountCase{"DivideFixed7NoTrivial_1_99", {kDivideRow, 1, 99, false}, Rules(true, 7, Regrouping::Any, false), 13},
+    CountCase{"TimesFixedOneNoTrivial_1_9", {kTimesRow, 1, 9, false}, Rules(true, 1, Regrouping::Any, false), 0},
+    CountCase{"Plus_1_2", {kPlusRow, 1, 2, false}, kOff, 4},
+    CountCase{"MinusNoTrivial_1_2", {kMinusRow, 1, 2, false}, kNoTrivial, 1},
+    CountCase{"DivideNoTrivial_1_2", {kDivideRow, 1, 2, false}, kNoTrivial, 0},
+    CountCase{"MixNoTrivial_1_2", {kMixRow, 1, 2, false}, kNoTrivial, 4 + 1 + 1 + 0},
+    // Only a / a divides when no number reaches twice another.
+    CountCase{"DivideFewQuotients_50_99", {kDivideRow, 50, 99, false}, kOff, 50},
+    CountCase{"DivideNoneLeft_50_99", {kDivideRow, 50, 99, false}, kNoTrivial, 0},
+    CountCase{"SingleNumber_5_5", {kPlusRow, 5, 5, false}, kOff, 1},
+    CountCase{"RowOutside_6", {6, 1, 9, false}, kOff, 0}),
+    kCaseName);
+// clang-format on
+
+// The plain loop draws each number with RandomInRange's odds; a number the rules fix is
+// not drawn, and a subtraction without negative results reaches a pair from both orders.
+TEST(AllowedPairs, WeighEachPairAsThePlainLoopWouldDrawIt) {
+    const std::array<std::tuple<OperationRow, int, int, bool, int>, 6> cases = {{
+        {kAdd, 1, 9, false, 0},
+        {kSubtract, 5, 30, false, 0},
+        {kSubtract, 5, 30, true, 0},
+        {kDivide, 2, 60, false, 0},
+        {kSubtract, 3, 40, false, 7},
+        {kMultiply, 98, 99, false, 50},
+    }};
+    for (const auto& [operation, lowest, highest, negative, fixed] : cases) {
+        const PairDrawer drawer(static_cast<std::int16_t>(lowest),
+                                static_cast<std::int16_t>(highest));
+        const ProblemSettings settings{static_cast<int>(operation), lowest, highest, negative};
+        const std::vector<WeightedPair> pairs =
+            AllowedPairs(operation, settings, Rules(false, fixed, Regrouping::Any, false));
+        ASSERT_FALSE(pairs.empty());
+        for (const WeightedPair& pair : pairs) {
+            const bool twice = operation == kSubtract && !negative && pair.first > pair.second;
+            const std::int64_t weight = fixed != 0
+                                            ? drawer.ValueWeight(pair.first)
+                                            : drawer.ValueWeight(pair.first) *
+                                                  drawer.ValueWeight(pair.second) * (twice ? 2 : 1);
+            ASSERT_EQ(pair.weight, weight) << pair.first << ", " << pair.second;
+        }
+    }
+}
+
+struct TextCase {
+    const char* name;
+    std::int64_t possible;
+    int asked;
+    QLocale::Language language;
+    const char* text;
+};
+
+class PossibleProblems : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(PossibleProblems, SaysHowManyAndWhetherSomeWillRepeat) {
+    const TextCase& c = GetParam();
+    const QLocale locale(c.language,
+                         c.language == QLocale::German ? QLocale::Germany : QLocale::UnitedStates);
+    EXPECT_EQ(PossibleProblemsText(c.possible, c.asked, locale), QString::fromUtf8(c.text));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, PossibleProblems, ::testing::Values(
+    TextCase{"Grouped", 1234, 100, QLocale::English, "1,234 different problems"},
+    TextCase{"GroupedGerman", 1234, 100, QLocale::German, "1.234 different problems"},
+    TextCase{"ExactlyEnough", 12, 12, QLocale::English, "12 different problems"},
+    TextCase{"FewerThanAsked", 12, 20, QLocale::English, "only 12 different problems: some will repeat"},
+    TextCase{"One", 1, 1, QLocale::English, "1 different problem"},
+    TextCase{"OnlyOne", 1, 2, QLocale::English, "only 1 different problem: some will repeat"},
+    TextCase{"None", 0, 10, QLocale::English, "no problem fits these settings and rules"}),
+    kCaseName);
+// clang-format on
+
+TEST(NoProblemFitsMessage, IsAPlainRuleMessage) {
+    const SettingsMessage message = NoProblemFitsMessage();
+    EXPECT_EQ(message.text, QStringLiteral("No problem fits these settings and rules. Please widen "
+                                           "the range or change the rules."));
+    EXPECT_EQ(message.icon, MessageIcon::Information);
+}
+
+OperationRow ArithmeticOf(const QString& sign) {
+    const std::map<QString, OperationRow> signs = {{QStringLiteral("+"), kAdd},
+                                                   {QStringLiteral("-"), kSubtract},
+                                                   {QStringLiteral("*"), kMultiply},
+                                                   {DivideSignText(), kDivide}};
+    return signs.at(sign);
+}
+
+int Clashes(const Problem& problem, int previousFirst, int previousSecond) {
+    return (std::get<1>(problem) == previousFirst ? 1 : 0) +
+           (std::get<2>(problem) == previousSecond ? 1 : 0);
+}
+
+// Checks one composed sheet against the rules; open holds the problems not yet used in
+// this round (all of them without the no-repeats rule).
+void ExpectSheetKeepsTheRules(const ProblemSet& set, const std::set<Problem>& space,
+                              const ProblemRules& rules) {
+    std::set<Problem> open = space;
+    int previousFirst = -1, previousSecond = -1;
+    for (const ProblemEntry& e : set.problems) {
+        const Problem problem{ArithmeticOf(e.operatorSign), e.first, e.second};
+        ASSERT_TRUE(space.count(problem) > 0)
+            << e.first << " " << e.operatorSign.toStdString() << " " << e.second;
+        ASSERT_TRUE(rules.fixedNumber == 0 || e.second == rules.fixedNumber);
+        ASSERT_TRUE(open.count(problem) > 0) << "a repeat before every problem was used";
+        // A neighbour's number is repeated only where no open problem avoids it.
+        const int clashes = Clashes(problem, previousFirst, previousSecond);
+        if (clashes > 0) {
+            for (const Problem& other : open)
+                ASSERT_TRUE(std::get<0>(other) != std::get<0>(problem) ||
+                            Clashes(other, previousFirst, previousSecond) >= clashes);
+        }
+        if (rules.noRepeats)
+            open.erase(problem);
+        if (open.empty())
+            open = space;
+        previousFirst = e.first;
+        previousSecond = e.second;
+    }
+}
+
+struct ComposeCase {
+    const char* name;
+    ProblemRules rules;
+};
+
+class ComposingWithRules : public ::testing::TestWithParam<ComposeCase> {};
+
+// Every operation, with and without negative results, on narrow and wide ranges.
+TEST_P(ComposingWithRules, KeepsEveryRuleAndFillsEveryCell) {
+    const ProblemRules& rules = GetParam().rules;
+    // clang-format off
+    const std::array<std::pair<int, int>, 12> ranges = {{
+        {1, 2}, {5, 6}, {9, 10}, {49, 50}, {98, 99}, {1, 3}, {7, 9}, {45, 55}, {1, 9}, {1, 99},
+        {90, 99}, {12, 18}}};
+    // clang-format on
+    std::uint32_t seed = 7;
+    for (const int row : {kPlusRow, kMinusRow, kTimesRow, kDivideRow, kMixRow})
+        for (const bool negative : {false, true})
+            for (const auto& [lowest, highest] : ranges) {
+                SCOPED_TRACE("row " + std::to_string(row) + ", " + std::to_string(lowest) + ".." +
+                             std::to_string(highest) + ", seed " + std::to_string(seed));
+                const ProblemSettings settings{row, lowest, highest, negative};
+                const std::set<Problem> space = ProblemsByHand(settings, rules);
+                WorksheetState state = MakeState(row, lowest, highest, 100);
+                SeededSource source(seed++);
+                QuietHost host;
+                host.allowNegative = negative;
+                const ProblemSet set = ComposeProblems(state, source, host, rules);
+                ASSERT_EQ(set.problems.size(), space.empty() ? 0U : 100U);
+                ASSERT_EQ(host.ranges.size(), space.empty() ? 0U : 1U);
+                ExpectSheetKeepsTheRules(set, space, rules);
+                for (const ProblemEntry& e : set.problems) {
+                    const int a = e.first, b = e.second;
+                    const std::map<OperationRow, int> results = {
+                        {kAdd, a + b}, {kSubtract, a - b}, {kMultiply, a * b}, {kDivide, a / b}};
+                    ASSERT_EQ(e.solutionText,
+                              QString::number(results.at(ArithmeticOf(e.operatorSign))));
+                }
+            }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, ComposingWithRules, ::testing::Values(
+    ComposeCase{"NoTrivial", Rules(true, 0, Regrouping::Any, false)},
+    ComposeCase{"Fixed7", Rules(false, 7, Regrouping::Any, false)},
+    ComposeCase{"Fixed1", Rules(false, 1, Regrouping::Any, false)},
+    ComposeCase{"NeverRegroup", Rules(false, 0, kNever, false)},
+    ComposeCase{"AlwaysRegroup", Rules(false, 0, kAlways, false)},
+    ComposeCase{"NoRepeats", Rules(false, 0, Regrouping::Any, true)},
+    ComposeCase{"NoRepeatsFixed9", Rules(false, 9, Regrouping::Any, true)},
+    ComposeCase{"EveryRuleAlways", Rules(true, 7, kAlways, true)},
+    ComposeCase{"EveryRuleNever", Rules(true, 3, kNever, true)}),
+    kCaseName);
+// clang-format on
+
+// With fewer problems than asked for, each comes once before any comes twice.
+TEST(ComposingWithRules, UsesEveryProblemBeforeRepeatingAny) {
+    WorksheetState state = MakeState(kPlusRow, 1, 9, 20);
+    SeededSource source(11);
+    QuietHost host;
+    const ProblemSet set =
+        ComposeProblems(state, source, host, Rules(false, 9, Regrouping::Any, true));
+    ASSERT_EQ(set.problems.size(), 20U);
+    for (const std::size_t start : {0U, 9U}) {
+        std::set<int> firsts;
+        for (std::size_t index = start; index < start + 9; ++index)
+            firsts.insert(set.problems[index].first);
+        EXPECT_EQ(firsts, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    }
+}
+
+// a * 1 and a / 1 give everything away: "Mix" then draws only "+" and "-", both.
+TEST(ComposingWithRules, MixSkipsOperationsWithoutProblems) {
+    WorksheetState state = MakeState(kMixRow, 1, 9, 100);
+    SeededSource source(5);
+    QuietHost host;
+    const ProblemSet set =
+        ComposeProblems(state, source, host, Rules(true, 1, Regrouping::Any, false));
+    std::set<QString> operators;
+    for (const ProblemEntry& e : set.problems)
+        operators.insert(e.operatorSign);
+    EXPECT_EQ(operators, (std::set<QString>{QStringLiteral("+"), QStringLiteral("-")}));
+}
+
+TEST(ComposingWithRules, ComposesNothingWhenNoProblemFits) {
+    WorksheetState state = MakeState(kDivideRow, 50, 99, 10);
+    SeededSource source(1);
+    QuietHost host;
+    const ProblemSet set = ComposeProblems(state, source, host, kNoTrivial);
+    EXPECT_TRUE(set.problems.empty());
+    EXPECT_TRUE(host.ranges.empty());
+    EXPECT_EQ(source.reseeds, 0);
+}
+
+bool SameEntries(const ProblemSet& one, const ProblemSet& other) {
+    const auto fields = [](const ProblemEntry& e) {
+        return std::make_tuple(e.operatorSign, e.first, e.second, e.firstNumberText,
+                               e.secondNumberText, e.solutionText);
+    };
+    if (one.problems.size() != other.problems.size())
+        return false;
+    for (std::size_t index = 0; index < one.problems.size(); ++index)
+        if (fields(one.problems[index]) != fields(other.problems[index]))
+            return false;
+    return true;
+}
+
+// Rules off, or rules in the cell-numbering mode, draw exactly what the composer always did.
+TEST(ComposingWithRules, OffOrInCellNumberingComposeAsWithoutRules) {
+    for (const int row : {kPlusRow, kMinusRow, kTimesRow, kDivideRow, kMixRow})
+        for (const bool cellNumbers : {false, true}) {
+            WorksheetState plain = MakeState(row, 3, 40, 100);
+            plain.showCellNumbers = cellNumbers;
+            WorksheetState ruled = plain;
+            SeededSource plainSource(static_cast<std::uint32_t>(row)), ruledSource(plainSource);
+            QuietHost host;
+            const ProblemSet expected = ComposeProblems(plain, plainSource, host);
+            const ProblemRules rules = cellNumbers ? Rules(true, 7, kAlways, true) : ProblemRules{};
+            EXPECT_TRUE(SameEntries(ComposeProblems(ruled, ruledSource, host, rules), expected))
+                << "row " << row;
+        }
+}
+
+// The plain redraw loop under the rules: only the number not fixed is drawn.
+Problem PlainLoop(RandomSource& source, const ProblemSettings& settings, OperationRow operation,
+                  const ProblemRules& rules, int previousFirst, int previousSecond) {
+    const auto low = static_cast<std::int16_t>(settings.lowest);
+    const auto high = static_cast<std::int16_t>(settings.highest);
+    for (;;) {
+        int a = RandomInRange(source, low, high);
+        int b = rules.fixedNumber != 0 ? rules.fixedNumber : RandomInRange(source, low, high);
+        if (operation == kSubtract && !settings.allowNegative && a < b) {
+            if (rules.fixedNumber != 0)
+                continue;
+            std::swap(a, b);
+        }
+        const Problem problem{operation, a, b};
+        if (AllowedByHand(problem, rules) && Clashes(problem, previousFirst, previousSecond) == 0)
+            return problem;
+    }
+}
+
+// A two-sample chi-square statistic over equal samples; a generous bound and fixed seeds.
+bool SameDistribution(std::map<Problem, double> one, std::map<Problem, double> other) {
+    for (const auto& entry : other)
+        one[entry.first];
+    double statistic = 0.0;
+    for (const auto& [problem, x] : one)
+        statistic += std::pow(x - other[problem], 2) / (x + other[problem]);
+    const auto degrees = static_cast<double>(one.size());
+    return statistic < degrees + 8.0 * std::sqrt(2.0 * degrees) + 10.0;
+}
+
+struct OddsCase {
+    const char* name;
+    ProblemSettings settings;
+    ProblemRules rules;
+    int previousFirst, previousSecond;
+};
+
+class RuledOdds : public ::testing::TestWithParam<OddsCase> {};
+
+// Drawn directly or after a few plain draws, a problem comes up as often as the plain loop
+// restricted to the allowed problems would give it.
+TEST_P(RuledOdds, MatchThePlainLoopRestrictedToTheAllowedProblems) {
+    const OddsCase& c = GetParam();
+    const OperationRow operation = OperationsOfRow(c.settings.operationRow).front();
+    RuledDrawer drawer(c.settings, c.rules);
+    SeededSource drawerSource(99), loopSource(100);
+    std::map<Problem, double> drawn, looped;
+    for (int sample = 0; sample < 20000; ++sample) {
+        const DrawnPair pair =
+            drawer.Draw(operation, drawerSource, c.previousFirst, c.previousSecond);
+        ASSERT_EQ(pair.repeatRuleKept, RepeatRule::BothHalves);
+        ++drawn[{operation, pair.first, pair.second}];
+        ++looped[PlainLoop(loopSource, c.settings, operation, c.rules, c.previousFirst,
+                           c.previousSecond)];
+    }
+    EXPECT_TRUE(SameDistribution(drawn, looped));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, RuledOdds, ::testing::Values(
+    OddsCase{"PlusNoTrivial", {kPlusRow, 3, 12, false}, kNoTrivial, -1, -1},
+    OddsCase{"MinusAlwaysBorrow", {kMinusRow, 5, 30, false}, Rules(false, 0, kAlways, false), 25, 7},
+    OddsCase{"DivideNoTrivial", {kDivideRow, 1, 40, false}, kNoTrivial, 12, 4},
+    OddsCase{"MinusFixed", {kMinusRow, 2, 20, false}, Rules(false, 6, Regrouping::Any, false), 8, -1},
+    OddsCase{"DivideFixed", {kDivideRow, 1, 99, false}, Rules(true, 7, Regrouping::Any, false), -1, -1},
+    OddsCase{"PlusFixedCarry", {kPlusRow, 1, 40, false}, Rules(false, 8, kAlways, false), 12, -1}),
+    kCaseName);
+// clang-format on
+
+}  // namespace
+}  // namespace tallyworth
