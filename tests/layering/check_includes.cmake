@@ -1,0 +1,27 @@
+# Fails when a library includes a Qt header of a layer above it: the core and the page
+# model may use QtCore alone, the renderer QtCore and QtGui. The compiler cannot tell,
+# because every Qt module shares one include root.
+# Run as: cmake -DFOLDERS=core|page_model -DALLOWED=<dir;dir> -DSOURCE_DIR=... -P
+set(offenders)
+foreach(folder IN LISTS FOLDERS)
+  file(GLOB sources ${SOURCE_DIR}/${folder}/*.cpp ${SOURCE_DIR}/${folder}/*.h)
+  foreach(source IN LISTS sources)
+    file(STRINGS ${source} includes REGEX "^#include <Q")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^#include <([^>]+)>.*" "\\1" header "${line}")
+      set(found FALSE)
+      foreach(dir IN LISTS ALLOWED)
+        if(EXISTS ${dir}/${header})
+          set(found TRUE)
+        endif()
+      endforeach()
+      if(NOT found)
+        list(APPEND offenders "${source}: <${header}>")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(offenders)
+  list(JOIN offenders "\n  " text)
+  message(FATAL_ERROR "Qt headers from a higher layer:\n  ${text}")
+endif()
