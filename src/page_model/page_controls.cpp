@@ -1,6 +1,10 @@
 #include "page_model/page_controls.h"
 
 #include <cstddef>
+#include <limits>
+#include <ostream>
+#include <sstream>
+#include <string>
 
 namespace tallyworth {
 
@@ -39,6 +43,13 @@ PageLabel DesignLabel(float widthTwips, float heightTwips, float fontSize, const
     return label;
 }
 
+// Printed coordinates that differ never read alike.
+constexpr int kExactDigits = std::numeric_limits<float>::max_digits10;
+
+std::string Hex(ColorValue color) {
+    return QString::number(color, 16).rightJustified(6, u'0').toStdString();
+}
+
 PageLine DesignLine(std::int16_t borderWidth) {
     PageLine line;
     line.borderWidth = borderWidth;
@@ -68,6 +79,26 @@ PageControls MakeDesignPageControls() {
     page.equalSignTop.fill(DesignLine(kEqualSignBorderWidth));
     page.equalSignBottom.fill(DesignLine(kEqualSignBorderWidth));
     return page;
+}
+
+void PrintTo(const PageLabel& label, std::ostream* out) {
+    std::ostringstream text;
+    text.precision(kExactDigits);
+    text << "label (" << label.left << ", " << label.top << ") " << label.width << " x "
+         << label.height << " \"" << label.caption.toStdString() << "\" "
+         << (label.alignment == LabelAlignment::Left ? "left" : "right") << " \""
+         << label.fontName.toStdString() << "\" " << label.fontSize << " pt colour "
+         << Hex(label.foreColor) << (label.visible ? " shown" : " hidden");
+    *out << text.str();
+}
+
+void PrintTo(const PageLine& line, std::ostream* out) {
+    std::ostringstream text;
+    text.precision(kExactDigits);
+    text << "line (" << line.x1 << ", " << line.y1 << ")-(" << line.x2 << ", " << line.y2
+         << ") width " << line.borderWidth << " colour " << Hex(line.borderColor)
+         << (line.visible ? " shown" : " hidden");
+    *out << text.str();
 }
 
 }  // namespace tallyworth

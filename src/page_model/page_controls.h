@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <iosfwd>
 
 namespace tallyworth {
 
@@ -31,6 +32,8 @@ struct PageLabel {
     float fontSize = 0;  // points
     ColorValue foreColor = kBlack;
     bool visible = false;
+
+    friend bool operator==(const PageLabel&, const PageLabel&) = default;
 };
 
 // A stroke on the page; borderWidth is in pixels of 1/96 inch.
@@ -42,7 +45,13 @@ struct PageLine {
     std::int16_t borderWidth = 1;
     ColorValue borderColor = kBlack;
     bool visible = false;
+
+    friend bool operator==(const PageLine&, const PageLine&) = default;
 };
+
+// Every field, coordinates in full single precision; GoogleTest prints values with these.
+void PrintTo(const PageLabel& label, std::ostream* out);
+void PrintTo(const PageLine& line, std::ostream* out);
 
 inline constexpr int kCells = 100;
 inline constexpr int kNumberLabels = 200;

@@ -1,6 +1,8 @@
 #include "core/composer.h"
 #include "core/operations.h"
 #include "core/pair_drawing.h"
+#include "support/named_cases.h"
+#include "support/test_doubles.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +14,6 @@
 #include <cmath>
 #include <map>
 #include <numeric>
-#include <random>
-#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -21,117 +21,102 @@
 namespace tallyworth {
 namespace {
 
-const QString kDivideSign(QChar(0x00F7));
-constexpr OperationRow kPlus = OperationRow::Add;
-constexpr OperationRow kMinus = OperationRow::Subtract;
-constexpr OperationRow kTimes = OperationRow::Multiply;
-constexpr OperationRow kDivide = OperationRow::Divide;
-constexpr OperationRow kMix = OperationRow::Mix;
-
-// Hands out the scripted fractions first, then fractions made the way the program's own
-// source makes them. A reseed keeps the sequence, so the seed fixes the whole run.
-struct TestSource final : RandomSource {
-    explicit TestSource(std::uint32_t seed, std::vector<float> fractions = {})
-        : engine(seed), script(std::move(fractions)) {}
-    float NextFraction() override {
-        const auto fraction = static_cast<float>(engine() >> 8U) / 16777216.0F;
-        return used < script.size() ? script[used++] : fraction;
-    }
-    void Reseed() override { ++reseeds; }
-    std::mt19937 engine;
-    std::vector<float> script;
-    std::size_t used = 0;  // scripted fractions handed out
-    int reseeds = 0;
-};
-
-// Records the progress bar, the questions about negative results and the operation list.
-struct RecordingHost final : ComposerHost, OperationList {
-    void SetProgressRange(int low, int high) override { ranges.emplace_back(low, high); }
-    void SetProgressValue(int value) override { values.push_back(value); }
-    [[nodiscard]] bool AllowsNegativeResults() const override {
-        ++questions;
-        return allowNegative;
-    }
-    void AppendOperation(const QString& symbol) override { operations << symbol; }
-    bool allowNegative = false;
-    std::vector<std::pair<int, int>> ranges;
-    std::vector<int> values;
-    QStringList operations;
-    mutable int questions = 0;
-};
-
-WorksheetState MakeState(OperationRow row, int lowest, int highest, int count = 100) {
-    WorksheetState state;
-    RecordingHost list;
-    InitGlobals(state, list);
-    state.operation = RowNumber(row);
-    state.lowestNumber = static_cast<std::int16_t>(lowest);
-    state.highestNumber = static_cast<std::int16_t>(highest);
-    state.numberOfProblems = static_cast<std::int16_t>(count);
-    return state;
-}
+using enum OperationRow;
+using testing_support::kCaseName;
+using testing_support::MakeState;
+using testing_support::Notation;
+using testing_support::Numbers;
+using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest finds it
+using testing_support::RecordingHost;
+using testing_support::ScriptedRandomSource;
 
 TEST(InitGlobals, SetsTheStartUpValuesAndListsTheOperationsInOrder) {
     WorksheetState state;
     RecordingHost list;
     InitGlobals(state, list);
-    EXPECT_EQ(list.operations, (QStringList{"+", "-", "*", kDivideSign, "Mix"}));
-    const int perPage[] = {0, 100, 100, 100, 50, 100};
-    for (std::size_t row = 1; row < state.operations.size(); ++row) {
-        EXPECT_EQ(state.operations[row].symbol, list.operations[static_cast<qsizetype>(row - 1)]);
-        EXPECT_EQ(state.operations[row].problemsPerPage, perPage[row]);
-        EXPECT_EQ(state.operations[row].isMix, row == static_cast<std::size_t>(RowNumber(kMix)));
+    EXPECT_EQ(list.operations, (QStringList{"+", "-", "*", DivideSignText(), "Mix"}));
+    // Rows 1 to 5: symbol, problems to a page, and whether the row mixes the others.
+    std::vector<std::tuple<QString, int, bool>> table;
+    for (auto row = std::next(state.operations.begin()); row != state.operations.end(); ++row) {
+        table.emplace_back(row->symbol, row->problemsPerPage, row->isMix);
     }
-    EXPECT_EQ(state.divisionSymbol + state.divideSign, "%" + kDivideSign);
+    EXPECT_EQ(table, (std::vector<std::tuple<QString, int, bool>>{{"+", 100, false},
+                                                                  {"-", 100, false},
+                                                                  {"*", 100, false},
+                                                                  {DivideSignText(), 50, false},
+                                                                  {"Mix", 100, true}}));
+    EXPECT_EQ(state.divisionSymbol + state.divideSign, "%" + DivideSignText());
     EXPECT_EQ(std::tie(state.operation, state.currentPage), std::make_tuple(1, 1));
     EXPECT_FALSE(state.showCellNumbers || state.showSolutions);
 }
 
-TEST(RandomInRange, RoundsHalfToEvenAndRaisesToLowest) {
-    // u, lowest, highest, expected: 0.5 * 9 = 4.5 goes to 4 and is raised to 5.
-    const std::array<float, 4> cases[] = {
-        {0.0F, 5, 9, 5},  {0.5F, 5, 9, 5},    {0.9F, 5, 9, 8},
-        {0.99F, 5, 9, 9}, {0.5F, 1, 5, 2},    {0.5F, 1, 7, 4},
-        {0.25F, 1, 2, 1}, {0.0F, 98, 99, 98}, {0.999999940F, 98, 99, 99}};
-    for (const auto& [u, lowest, highest, expected] : cases) {
-        TestSource source(1, {u});
-        EXPECT_EQ(RandomInRange(source, static_cast<std::int16_t>(lowest),
-                                static_cast<std::int16_t>(highest)),
-                  static_cast<int>(expected))
-            << "u = " << u;
-    }
+struct InRangeCase {
+    const char* name;
+    float u;
+    std::int16_t lowest, highest;
+    int expected;
+};
+
+// Named after u times highest, which is rounded half to even and raised to lowest.
+const std::array kInRangeCases{
+    InRangeCase{"ZeroIsRaisedToLowest", 0.0F, 5, 9, 5},
+    InRangeCase{"FourAndAHalfGoesToFourAndIsRaised", 0.5F, 5, 9, 5},
+    InRangeCase{"EightPointOneGoesToEight", 0.9F, 5, 9, 8},
+    InRangeCase{"EightPointNineOneGoesToNine", 0.99F, 5, 9, 9},
+    InRangeCase{"TwoAndAHalfGoesToTwo", 0.5F, 1, 5, 2},
+    InRangeCase{"ThreeAndAHalfGoesToFour", 0.5F, 1, 7, 4},
+    InRangeCase{"OneHalfGoesToZeroAndIsRaised", 0.25F, 1, 2, 1},
+    InRangeCase{"ZeroIsRaisedToNinetyEight", 0.0F, 98, 99, 98},
+    InRangeCase{"LargestFractionGivesHighest", 0.999999940F, 98, 99, 99},
+};
+
+class RandomInRangeTest : public ::testing::TestWithParam<InRangeCase> {};
+
+TEST_P(RandomInRangeTest, RoundsHalfToEvenAndRaisesToLowest) {
+    const InRangeCase& c = GetParam();
+    ScriptedRandomSource source(1, {c.u});
+    EXPECT_EQ(RandomInRange(source, c.lowest, c.highest), c.expected);
 }
 
-TEST(RandomMixOperator, RedrawsBelowOneFifthAndNeverGivesMix) {
-    // Each fraction is followed by 0.5, which gives "-" if the first is redrawn.
-    const std::pair<float, const char*> cases[] = {
-        {0.25F, "+"},     {0.5F, "-"}, {0.7F, "*"},  {0.2F, "+"},
-        {0.9F, "\u00F7"}, {0.0F, "-"}, {0.19F, "-"}, {0.999999940F, "\u00F7"}};
-    const WorksheetState state = MakeState(kMix, 1, 9);
-    for (const auto& [u, expected] : cases) {
-        TestSource source(1, {u, 0.5F});
-        EXPECT_EQ(RandomMixOperator(source, state), QString::fromUtf8(expected)) << "u = " << u;
-        EXPECT_EQ(source.used, u < 0.2F ? 2U : 1U);
-    }
-    // A source stuck below 0.2 cannot hold it up: after 64 redraws 1 + floor(0.6 * 4).
+INSTANTIATE_TEST_SUITE_P(Fractions, RandomInRangeTest, ::testing::ValuesIn(kInRangeCases),
+                         kCaseName);
+
+struct MixCase {
+    const char* name;
+    float u;  // followed by 0.5, which gives "-" if u is redrawn
+    const char* sign;
+    std::size_t draws;
+};
+
+const std::array kMixCases{
+    MixCase{"QuarterGivesPlus", 0.25F, "+", 1},
+    MixCase{"HalfGivesMinus", 0.5F, "-", 1},
+    MixCase{"SevenTenthsGivesTimes", 0.7F, "*", 1},
+    MixCase{"OneFifthIsKept", 0.2F, "+", 1},
+    MixCase{"NineTenthsGivesTheDivideSign", 0.9F, "\u00F7", 1},
+    MixCase{"ZeroIsRedrawn", 0.0F, "-", 2},
+    MixCase{"JustBelowOneFifthIsRedrawn", 0.19F, "-", 2},
+    MixCase{"LargestFractionGivesTheDivideSign", 0.999999940F, "\u00F7", 1},
+};
+
+class RandomMixOperatorTest : public ::testing::TestWithParam<MixCase> {};
+
+TEST_P(RandomMixOperatorTest, RedrawsBelowOneFifthAndNeverGivesMix) {
+    const MixCase& c = GetParam();
+    ScriptedRandomSource source(1, {c.u, 0.5F});
+    EXPECT_EQ(RandomMixOperator(source, MakeState(Mix)), QString::fromUtf8(c.sign));
+    EXPECT_EQ(source.used, c.draws);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fractions, RandomMixOperatorTest, ::testing::ValuesIn(kMixCases),
+                         kCaseName);
+
+// A source stuck below 0.2 cannot hold it up: after 64 redraws 1 + floor(0.6 * 4).
+TEST(RandomMixOperator, StopsRedrawingAfter64Draws) {
     std::vector<float> stuck(64, 0.1F);
     stuck.push_back(0.6F);
-    TestSource source(1, stuck);
-    EXPECT_EQ(RandomMixOperator(source, state), QStringLiteral("*"));
-}
-
-TEST(ClockSeededRandomSource, StaysBelowOneAndEveryReseedStartsANewSequence) {
-    ClockSeededRandomSource source;
-    std::set<std::vector<float>> starts;
-    float largest = 0.0F;
-    for (int reseed = 0; reseed < 20; ++reseed) {
-        source.Reseed();  // several reseeds fall into the same clock tick
-        std::vector<float> start(5000);
-        for (float& u : start)
-            largest = std::max(largest, u = source.NextFraction());
-        EXPECT_TRUE(starts.insert(start).second);
-    }
-    EXPECT_TRUE(largest >= 0.999F && largest < 1.0F);
+    ScriptedRandomSource source(1, stuck);
+    EXPECT_EQ(RandomMixOperator(source, MakeState(Mix)), QStringLiteral("*"));
 }
 
 bool KeepsRepeatRule(int a, int b, int previousFirst, int previousSecond, RepeatRule rule) {
@@ -147,27 +132,38 @@ bool AnyPairAcceptable(const QString& sign, const WorksheetState& state, int pre
                        RepeatRule rule = RepeatRule::BothHalves) {
     for (int a = state.lowestNumber; a <= state.highestNumber; ++a)
         for (int b = state.lowestNumber; b <= state.highestNumber; ++b)
-            if ((sign != "-" || allowNegative || a >= b) && (sign != kDivideSign || a % b == 0) &&
+            if ((sign != "-" || allowNegative || a >= b) &&
+                (sign != DivideSignText() || a % b == 0) &&
                 KeepsRepeatRule(a, b, previousFirst, previousSecond, rule))
                 return true;
     return false;
 }
 
-struct Setting {
+struct ComposeCase {
+    const char* name;
     OperationRow row;
     bool allowNegative = false;
-    QString notation = QStringLiteral("%");
+    Notation notation = Notation::LineAndDots;
 };
 
-// Every rule a composed set keeps outside the cell-numbering mode, on 100 problems of every
-// operation on every range of two numbers, and on a sample of wider ranges and counts.
-TEST(ComposeProblems, KeepsEveryRuleOverManySeedsOnEveryNarrowAndASampleOfWideRanges) {
-    const Setting settings[] = {{kPlus},  {kMinus},     {kMinus, true},
-                                {kTimes}, {kDivide},    {kDivide, false, kDivideSign},
-                                {kMix},   {kMix, true}, {kMix, false, kDivideSign}};
-    std::vector<std::array<int, 3>> ranges;  // lowest, highest, count
-    for (int lowest = 1; lowest <= 98; ++lowest)
+const std::array kComposeCases{
+    ComposeCase{"Addition", Add},
+    ComposeCase{"Subtraction", Subtract},
+    ComposeCase{"SubtractionWithNegatives", Subtract, true},
+    ComposeCase{"Multiplication", Multiply},
+    ComposeCase{"DivisionLineAndDots", Divide},
+    ComposeCase{"DivisionUpsideDownSeven", Divide, false, Notation::UpsideDownSeven},
+    ComposeCase{"Mix", Mix},
+    ComposeCase{"MixWithNegatives", Mix, true},
+    ComposeCase{"MixUpsideDownSeven", Mix, false, Notation::UpsideDownSeven},
+};
+
+// Every range of two numbers with 100 problems, and a sample of wider ranges and counts.
+std::vector<Numbers> SampleRanges() {
+    std::vector<Numbers> ranges;
+    for (int lowest = 1; lowest <= 98; ++lowest) {
         ranges.push_back({lowest, lowest + 1, 100});
+    }
     for (int lowest = 1; lowest <= 90; lowest += 11) {
         ranges.push_back({lowest, lowest + 2, 100});
         ranges.push_back({lowest, 99, 100});
@@ -176,87 +172,129 @@ TEST(ComposeProblems, KeepsEveryRuleOverManySeedsOnEveryNarrowAndASampleOfWideRa
         ranges.push_back({1, 9, 100 - run});
         ranges.push_back({1, 99, 1 + run});
     }
+    return ranges;
+}
+
+// One problem against the rules a composed set keeps outside the cell-numbering mode: its
+// operation, range, quotient, sign of result, texts and solution; and a number of the
+// neighbour's only where no pair could have avoided it, both only where no pair could have
+// kept one apart.
+void ExpectProblemKeepsTheRules(const ComposeCase& c, const WorksheetState& state,
+                                const ProblemEntry& e, int previousFirst, int previousSecond) {
+    const int a = e.first, b = e.second;
+    ASSERT_TRUE(c.row == Mix || e.operatorSign == state.ChosenOperation().symbol);
+    ASSERT_TRUE(state.lowestNumber <= std::min(a, b) && std::max(a, b) <= state.highestNumber);
+    ASSERT_TRUE(e.operatorSign != DivideSignText() || a % b == 0);
+    ASSERT_TRUE(e.operatorSign != "-" || c.allowNegative || a >= b);
+    if (a == previousFirst || b == previousSecond) {
+        ASSERT_FALSE(AnyPairAcceptable(e.operatorSign, state, previousFirst, previousSecond,
+                                       c.allowNegative));
+        ASSERT_FALSE(a == previousFirst && b == previousSecond &&
+                     AnyPairAcceptable(e.operatorSign, state, previousFirst, previousSecond,
+                                       c.allowNegative, RepeatRule::EitherHalf));
+    }
+    const bool exchangeTexts = c.row == Divide && c.notation == Notation::LineAndDots;
+    const QString first = QString::number(a), second = QString::number(b);
+    ASSERT_EQ(e.firstNumberText, exchangeTexts ? second : first);
+    ASSERT_EQ(e.secondNumberText, exchangeTexts ? first : second);
+    const std::map<QString, int> results = {
+        {"+", a + b}, {"-", a - b}, {"*", a * b}, {DivideSignText(), a / b}};
+    ASSERT_EQ(e.solutionText, QString::number(results.at(e.operatorSign)));
+}
+
+class ComposeProblemsTest : public ::testing::TestWithParam<ComposeCase> {
+  protected:
+    void ExpectSetKeepsEveryRule(const Numbers& numbers, std::uint32_t seed);
+
+    // What the sets of the sweep showed between them.
+    int waivers = 0;  // problems sharing a number with their neighbour
+    int negatives = 0;
+    QSet<QString> operators;
+};
+
+// Composes one set from a fresh source and checks the progress bar, the questions about
+// negative results (asked anew for every subtraction) and every problem.
+void ComposeProblemsTest::ExpectSetKeepsEveryRule(const Numbers& numbers, std::uint32_t seed) {
+    const ComposeCase& c = GetParam();
+    WorksheetState state = MakeState(c.row, numbers, c.notation);
+    ScriptedRandomSource source(seed);
+    RecordingHost host;
+    host.allowNegative = c.allowNegative;
+    const ProblemSet set = ComposeProblems(state, source, host);
+    ASSERT_EQ(set.problems.size(), static_cast<std::size_t>(numbers.count));
+    std::vector<int> progress(set.problems.size());
+    std::iota(progress.begin(), progress.end(), 1);
+    ASSERT_EQ(host.values, progress);
+    ASSERT_EQ(host.ranges, (std::vector<std::pair<int, int>>{{1, numbers.count}}));
+    ASSERT_EQ(source.reseeds, 1);
+    ASSERT_EQ(state.currentOperator, set.problems.back().operatorSign);
+    int previousFirst = -1, previousSecond = -1, subtractions = 0;
+    for (const ProblemEntry& e : set.problems) {
+        ASSERT_NO_FATAL_FAILURE(
+            ExpectProblemKeepsTheRules(c, state, e, previousFirst, previousSecond));
+        operators.insert(e.operatorSign);
+        subtractions += e.operatorSign == "-" ? 1 : 0;
+        negatives += e.first < e.second && e.operatorSign == "-" ? 1 : 0;
+        waivers += e.first == previousFirst || e.second == previousSecond ? 1 : 0;
+        previousFirst = e.first;
+        previousSecond = e.second;
+    }
+    ASSERT_EQ(host.questions, subtractions);
+}
+
+// 100 problems on every range of two numbers, and a sample of wider ranges and counts.
+TEST_P(ComposeProblemsTest, KeepsEveryRuleOverManySeedsOnEveryNarrowAndASampleOfWideRanges) {
     std::uint32_t seed = 1;
-    for (const Setting& s : settings) {
-        int waivers = 0, negatives = 0;
-        QSet<QString> operators;
-        for (const auto& [lowest, highest, count] : ranges) {
-            SCOPED_TRACE("row " + std::to_string(RowNumber(s.row)) + ", seed " +
-                         std::to_string(seed));
-            WorksheetState state = MakeState(s.row, lowest, highest, count);
-            state.divisionSymbol = s.notation;
-            TestSource source(seed++);
-            RecordingHost host;
-            host.allowNegative = s.allowNegative;
-            const ProblemSet set = ComposeProblems(state, source, host);
-            ASSERT_EQ(set.problems.size(), static_cast<std::size_t>(count));
-            std::vector<int> progress(static_cast<std::size_t>(count));
-            std::iota(progress.begin(), progress.end(), 1);
-            ASSERT_EQ(host.values, progress);
-            ASSERT_EQ(host.ranges, (std::vector<std::pair<int, int>>{{1, count}}));
-            ASSERT_EQ(source.reseeds, 1);
-            ASSERT_EQ(state.currentOperator, set.problems.back().operatorSign);
-            const bool exchangeTexts = s.row == kDivide && s.notation == "%";
-            int previousFirst = -1, previousSecond = -1, subtractions = 0;
-            for (const ProblemEntry& e : set.problems) {
-                const int a = e.first, b = e.second;
-                operators.insert(e.operatorSign);
-                subtractions += e.operatorSign == "-" ? 1 : 0;
-                negatives += a < b && e.operatorSign == "-" ? 1 : 0;
-                ASSERT_TRUE(s.row == kMix || e.operatorSign == state.ChosenOperation().symbol);
-                ASSERT_TRUE(lowest <= std::min(a, b) && std::max(a, b) <= highest);
-                ASSERT_TRUE(e.operatorSign != kDivideSign || a % b == 0);
-                ASSERT_TRUE(e.operatorSign != "-" || s.allowNegative || a >= b);
-                if (a == previousFirst || b == previousSecond) {
-                    // A number of the neighbour's only where no pair could have avoided it,
-                    // and both only where no pair could have kept one apart.
-                    ASSERT_FALSE(AnyPairAcceptable(e.operatorSign, state, previousFirst,
-                                                   previousSecond, s.allowNegative));
-                    ASSERT_FALSE(a == previousFirst && b == previousSecond &&
-                                 AnyPairAcceptable(e.operatorSign, state, previousFirst,
-                                                   previousSecond, s.allowNegative,
-                                                   RepeatRule::EitherHalf));
-                    ++waivers;
-                }
-                previousFirst = a;
-                previousSecond = b;
-                const QString first = QString::number(a), second = QString::number(b);
-                ASSERT_EQ(e.firstNumberText, exchangeTexts ? second : first);
-                ASSERT_EQ(e.secondNumberText, exchangeTexts ? first : second);
-                const std::map<QString, int> results = {
-                    {"+", a + b}, {"-", a - b}, {"*", a * b}, {kDivideSign, a / b}};
-                ASSERT_EQ(e.solutionText, QString::number(results.at(e.operatorSign)));
-            }
-            ASSERT_EQ(host.questions, subtractions);  // asked anew for every subtraction
-        }
-        EXPECT_TRUE(s.row != kMix || operators.size() == 4U);
-        EXPECT_EQ(negatives > 0, s.allowNegative);  // negatives do occur when allowed
-        // Narrow subtractions need the waiver, e.g. after 6 - 5 on 5..6.
-        EXPECT_TRUE(s.row != kMinus || s.allowNegative || waivers > 0);
+    for (const Numbers& numbers : SampleRanges()) {
+        SCOPED_TRACE(std::to_string(numbers.lowest) + ".." + std::to_string(numbers.highest) +
+                     ", seed " + std::to_string(seed));
+        ASSERT_NO_FATAL_FAILURE(ExpectSetKeepsEveryRule(numbers, seed++));
+    }
+    const ComposeCase& c = GetParam();
+    EXPECT_TRUE(c.row != Mix || operators.size() == 4U);
+    EXPECT_EQ(negatives > 0, c.allowNegative);  // negatives do occur when allowed
+    // Narrow subtractions need the waiver, e.g. after 6 - 5 on 5..6.
+    EXPECT_TRUE(c.row != Subtract || c.allowNegative || waivers > 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, ComposeProblemsTest, ::testing::ValuesIn(kComposeCases),
+                         kCaseName);
+
+struct CellNumberingCase {
+    const char* name;
+    OperationRow row;
+    std::array<const char*, 3> solutions;
+};
+
+const std::array kCellNumberingCases{
+    CellNumberingCase{
+        "Division", Divide, {"0.983870967741935", "0.983870967741935", "1.01639344262295"}},
+    // A subtraction still puts the larger number first.
+    CellNumberingCase{"Subtraction", Subtract, {"1", "1", "1"}},
+};
+
+class CellNumberingTest : public ::testing::TestWithParam<CellNumberingCase> {};
+
+TEST_P(CellNumberingTest, ShowsLabelNumbersAndAcceptsEveryDraw) {
+    const CellNumberingCase& c = GetParam();
+    WorksheetState state = MakeState(c.row, {61, 62, 3});
+    state.showCellNumbers = true;
+    // 0.98 * 62 = 60.76 -> 61, 0.995 * 62 = 61.69 -> 62; the same pair twice, undivided.
+    ScriptedRandomSource source(1, {0.98F, 0.995F, 0.98F, 0.995F, 0.995F, 0.98F});
+    RecordingHost host;
+    const ProblemSet set = ComposeProblems(state, source, host);
+    ASSERT_TRUE(set.cellNumbering && set.problems.size() == 3U && source.used == 6U);
+    for (std::size_t cell = 0; cell < 3; ++cell) {
+        const ProblemEntry& e = set.problems[cell];
+        EXPECT_EQ(e.firstNumberText + " " + e.secondNumberText,
+                  QStringLiteral("%1 %2").arg(2 * cell + 1).arg(2 * cell + 2));
+        EXPECT_EQ(e.operatorSign, state.ChosenOperation().symbol);
+        EXPECT_EQ(e.solutionText, c.solutions.at(cell));
     }
 }
 
-TEST(ComposeProblems, CellNumberingShowsLabelNumbersAndAcceptsEveryDraw) {
-    // 0.98 * 62 = 60.76 -> 61, 0.995 * 62 = 61.69 -> 62; the same pair twice, undivided.
-    const std::vector<float> fractions = {0.98F, 0.995F, 0.98F, 0.995F, 0.995F, 0.98F};
-    const char* const quotients[] = {"0.983870967741935", "0.983870967741935", "1.01639344262295"};
-    for (const OperationRow row : {kDivide, kMinus}) {
-        WorksheetState state = MakeState(row, 61, 62, 3);
-        state.showCellNumbers = true;
-        TestSource source(1, fractions);
-        RecordingHost host;
-        const ProblemSet set = ComposeProblems(state, source, host);
-        ASSERT_TRUE(set.cellNumbering && set.problems.size() == 3U && source.used == 6U);
-        for (int cell = 0; cell < 3; ++cell) {
-            const ProblemEntry& e = set.problems[static_cast<std::size_t>(cell)];
-            EXPECT_EQ(e.firstNumberText + " " + e.secondNumberText,
-                      QStringLiteral("%1 %2").arg(2 * cell + 1).arg(2 * cell + 2));
-            EXPECT_EQ(e.operatorSign, state.ChosenOperation().symbol);
-            // A subtraction still puts the larger number first.
-            EXPECT_EQ(e.solutionText, row == kMinus ? "1" : quotients[cell]);
-        }
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Operations, CellNumberingTest, ::testing::ValuesIn(kCellNumberingCases),
+                         kCaseName);
 
 // The redraw loop exactly as the rules state it, with no bound on the redraws.
 std::pair<int, int> PlainLoop(RandomSource& source, std::int16_t lowest, std::int16_t highest,
@@ -333,7 +371,7 @@ TEST_P(PairDrawerTest, MatchesThePlainLoopAndLoosensTheRepeatRuleOnlyAsFarAsNeed
     const PairDrawer drawer(c.lowest, c.highest);
     EXPECT_EQ(drawer.AcceptablePairExists(rules), c.kept == RepeatRule::BothHalves);
     EXPECT_TRUE(drawer.AcceptablePairExists(kept));
-    TestSource loopSource(2024), drawerSource(4202);
+    ScriptedRandomSource loopSource(2024), drawerSource(4202);
     PairCounts fromLoop, byDefault, byOdds, fromUnruledLoop;
     for (int sample = 0; sample < 20000; ++sample) {
         const DrawnPair drawn = drawer.Draw(drawerSource, rules);
@@ -352,8 +390,7 @@ TEST_P(PairDrawerTest, MatchesThePlainLoopAndLoosensTheRepeatRuleOnlyAsFarAsNeed
     EXPECT_EQ(SameDistribution(fromLoop, fromUnruledLoop), !rulesOut);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, PairDrawerTest, ::testing::ValuesIn(kDrawerCases),
-                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rules, PairDrawerTest, ::testing::ValuesIn(kDrawerCases), kCaseName);
 
 struct NarrowCase {
     const char* name;
@@ -363,13 +400,13 @@ struct NarrowCase {
 };
 
 // The operations and ranges where, after some problems, no pair keeps the whole repeat rule.
-const NarrowCase kNarrowCases[] = {{"SubtractionFiveSix", kMinus, 5},
-                                   {"SubtractionOneTwo", kMinus, 1},
-                                   {"DivisionOneTwo", kDivide, 1},
-                                   {"MixSevenEight", kMix, 7},
-                                   {"MixOneTwo", kMix, 1},
-                                   {"MixNinetyEightNinetyNine", kMix, 98},
-                                   {"MixWithNegatives", kMix, 5, true}};
+const NarrowCase kNarrowCases[] = {{"SubtractionFiveSix", Subtract, 5},
+                                   {"SubtractionOneTwo", Subtract, 1},
+                                   {"DivisionOneTwo", Divide, 1},
+                                   {"MixSevenEight", Mix, 7},
+                                   {"MixOneTwo", Mix, 1},
+                                   {"MixNinetyEightNinetyNine", Mix, 98},
+                                   {"MixWithNegatives", Mix, 5, true}};
 
 class TwoNumberRangeTest : public ::testing::TestWithParam<NarrowCase> {};
 
@@ -379,8 +416,8 @@ TEST_P(TwoNumberRangeTest, NeverRepeatsANeighbourWholeWhereOneNumberCanDiffer) {
     const NarrowCase& c = GetParam();
     int sharedOne = 0;
     for (std::uint32_t seed = 1; seed <= 400; ++seed) {
-        WorksheetState state = MakeState(c.row, c.lowest, c.lowest + 1);
-        TestSource source(seed);
+        WorksheetState state = MakeState(c.row, {c.lowest, c.lowest + 1, 100});
+        ScriptedRandomSource source(seed);
         RecordingHost host;
         host.allowNegative = c.allowNegative;
         const ProblemSet set = ComposeProblems(state, source, host);
@@ -401,8 +438,7 @@ TEST_P(TwoNumberRangeTest, NeverRepeatsANeighbourWholeWhereOneNumberCanDiffer) {
     EXPECT_GT(sharedOne, 0);  // the rule did have to give way
 }
 
-INSTANTIATE_TEST_SUITE_P(Ranges, TwoNumberRangeTest, ::testing::ValuesIn(kNarrowCases),
-                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ranges, TwoNumberRangeTest, ::testing::ValuesIn(kNarrowCases), kCaseName);
 
 }  // namespace
 }  // namespace tallyworth

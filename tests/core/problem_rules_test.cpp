@@ -3,6 +3,7 @@
 #include "core/operations.h"
 #include "core/pair_drawing.h"
 #include "core/rule_drawing.h"
+#include "support/test_doubles.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,6 @@
 #include <cmath>
 #include <map>
 #include <ostream>
-#include <random>
 #include <set>
 #include <string>
 #include <tuple>
@@ -45,34 +45,9 @@ void PrintTo(const Case& c, std::ostream* out) {
     *out << c.name;
 }
 
-// Fractions made the way the program's own source makes them, from a fixed seed.
-struct SeededSource final : RandomSource {
-    explicit SeededSource(std::uint32_t seed) : engine(seed) {}
-    float NextFraction() override { return static_cast<float>(engine() >> 8U) / 16777216.0F; }
-    void Reseed() override { ++reseeds; }
-    std::mt19937 engine;
-    int reseeds = 0;
-};
-
-struct QuietHost final : ComposerHost, OperationList {
-    void SetProgressRange(int low, int high) override { ranges.emplace_back(low, high); }
-    void SetProgressValue(int /*value*/) override {}
-    [[nodiscard]] bool AllowsNegativeResults() const override { return allowNegative; }
-    void AppendOperation(const QString& /*symbol*/) override {}
-    bool allowNegative = false;
-    std::vector<std::pair<int, int>> ranges;
-};
-
-WorksheetState MakeState(int row, int lowest, int highest, int count) {
-    WorksheetState state;
-    QuietHost list;
-    InitGlobals(state, list);
-    state.operation = static_cast<std::int16_t>(row);
-    state.lowestNumber = static_cast<std::int16_t>(lowest);
-    state.highestNumber = static_cast<std::int16_t>(highest);
-    state.numberOfProblems = static_cast<std::int16_t>(count);
-    return state;
-}
+using testing_support::MakeState;
+using testing_support::RecordingHost;
+using testing_support::ScriptedRandomSource;
 
 constexpr ProblemRules Rules(bool noTrivial, int fixedNumber, Regrouping regrouping,
                              bool noRepeats) {
@@ -383,9 +358,10 @@ TEST_P(ComposingWithRules, KeepsEveryRuleAndFillsEveryCell) {
                              std::to_string(highest) + ", seed " + std::to_string(seed));
                 const ProblemSettings settings{row, lowest, highest, negative};
                 const std::set<Problem> space = ProblemsByHand(settings, rules);
-                WorksheetState state = MakeState(row, lowest, highest, 100);
-                SeededSource source(seed++);
-                QuietHost host;
+                WorksheetState state =
+                    MakeState(static_cast<OperationRow>(row), {lowest, highest, 100});
+                ScriptedRandomSource source(seed++);
+                RecordingHost host;
                 host.allowNegative = negative;
                 const ProblemSet set = ComposeProblems(state, source, host, rules);
                 ASSERT_EQ(set.problems.size(), space.empty() ? 0U : 100U);
@@ -417,9 +393,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, ComposingWithRules, ::testing::Values(
 
 // With fewer problems than asked for, each comes once before any comes twice.
 TEST(ComposingWithRules, UsesEveryProblemBeforeRepeatingAny) {
-    WorksheetState state = MakeState(kPlusRow, 1, 9, 20);
-    SeededSource source(11);
-    QuietHost host;
+    WorksheetState state = MakeState(kAdd, {1, 9, 20});
+    ScriptedRandomSource source(11);
+    RecordingHost host;
     const ProblemSet set =
         ComposeProblems(state, source, host, Rules(false, 9, Regrouping::Any, true));
     ASSERT_EQ(set.problems.size(), 20U);
@@ -433,9 +409,9 @@ TEST(ComposingWithRules, UsesEveryProblemBeforeRepeatingAny) {
 
 // a * 1 and a / 1 give everything away: "Mix" then draws only "+" and "-", both.
 TEST(ComposingWithRules, MixSkipsOperationsWithoutProblems) {
-    WorksheetState state = MakeState(kMixRow, 1, 9, 100);
-    SeededSource source(5);
-    QuietHost host;
+    WorksheetState state = MakeState(OperationRow::Mix, {1, 9, 100});
+    ScriptedRandomSource source(5);
+    RecordingHost host;
     const ProblemSet set =
         ComposeProblems(state, source, host, Rules(true, 1, Regrouping::Any, false));
     std::set<QString> operators;
@@ -445,9 +421,9 @@ TEST(ComposingWithRules, MixSkipsOperationsWithoutProblems) {
 }
 
 TEST(ComposingWithRules, ComposesNothingWhenNoProblemFits) {
-    WorksheetState state = MakeState(kDivideRow, 50, 99, 10);
-    SeededSource source(1);
-    QuietHost host;
+    WorksheetState state = MakeState(kDivide, {50, 99, 10});
+    ScriptedRandomSource source(1);
+    RecordingHost host;
     const ProblemSet set = ComposeProblems(state, source, host, kNoTrivial);
     EXPECT_TRUE(set.problems.empty());
     EXPECT_TRUE(host.ranges.empty());
@@ -471,11 +447,12 @@ bool SameEntries(const ProblemSet& one, const ProblemSet& other) {
 TEST(ComposingWithRules, OffOrInCellNumberingComposeAsWithoutRules) {
     for (const int row : {kPlusRow, kMinusRow, kTimesRow, kDivideRow, kMixRow})
         for (const bool cellNumbers : {false, true}) {
-            WorksheetState plain = MakeState(row, 3, 40, 100);
+            WorksheetState plain = MakeState(static_cast<OperationRow>(row), {3, 40, 100});
             plain.showCellNumbers = cellNumbers;
             WorksheetState ruled = plain;
-            SeededSource plainSource(static_cast<std::uint32_t>(row)), ruledSource(plainSource);
-            QuietHost host;
+            ScriptedRandomSource plainSource(static_cast<std::uint32_t>(row)),
+                ruledSource(plainSource);
+            RecordingHost host;
             const ProblemSet expected = ComposeProblems(plain, plainSource, host);
             const ProblemRules rules = cellNumbers ? Rules(true, 7, kAlways, true) : ProblemRules{};
             EXPECT_TRUE(SameEntries(ComposeProblems(ruled, ruledSource, host, rules), expected))
@@ -528,7 +505,7 @@ TEST_P(RuledOdds, MatchThePlainLoopRestrictedToTheAllowedProblems) {
     const OddsCase& c = GetParam();
     const OperationRow operation = OperationsOfRow(c.settings.operationRow).front();
     RuledDrawer drawer(c.settings, c.rules);
-    SeededSource drawerSource(99), loopSource(100);
+    ScriptedRandomSource drawerSource(99), loopSource(100);
     std::map<Problem, double> drawn, looped;
     for (int sample = 0; sample < 20000; ++sample) {
         const DrawnPair pair =

@@ -1,9 +1,11 @@
 #include "core/random_source.h"
 #include "core/sheet_code.h"
 #include "core/xoshiro128.h"
+#include "support/named_cases.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <set>
@@ -12,6 +14,8 @@
 
 namespace tallyworth {
 namespace {
+
+using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest finds it
 
 // Published outputs of xoshiro128** from two given states, and outputs from seeds
 // worked out with an independent implementation of the same definition.
@@ -48,7 +52,7 @@ TEST_P(GeneratorTest, DrawsTheDefinedOutputs) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Definition, GeneratorTest, ::testing::ValuesIn(kGeneratorCases),
-                         [](const auto& param) { return std::string(param.param.name); });
+                         testing_support::kCaseName);
 
 TEST(SplitMix64, GivesThePublishedSequence) {
     std::uint64_t counter = 1234567;
@@ -80,6 +84,21 @@ TEST(SeededRandomSource, StartsTheSameStreamAtEveryReseed) {
     source.Reseed();
     EXPECT_EQ(draw(), first);
     EXPECT_NE(draw(), first);  // without a reseed the stream goes on
+}
+
+TEST(ClockSeededRandomSource, StaysBelowOneAndEveryReseedStartsANewSequence) {
+    ClockSeededRandomSource source;
+    std::set<std::vector<float>> starts;
+    float largest = 0.0F;
+    for (int reseed = 0; reseed < 20; ++reseed) {
+        source.Reseed();  // several reseeds fall into the same clock tick
+        std::vector<float> start(5000);
+        for (float& u : start) {
+            largest = std::max(largest, u = source.NextFraction());
+        }
+        EXPECT_TRUE(starts.insert(start).second);
+    }
+    EXPECT_TRUE(largest >= 0.999F && largest < 1.0F);
 }
 
 TEST(ClockSeededRandomSource, DrawsLikeTheSeedItReports) {

@@ -1,6 +1,7 @@
 #include "core/number_conversion.h"
 #include "core/rounding.h"
 #include "core/validation.h"
+#include "support/named_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -11,61 +12,92 @@
 #include <cmath>
 #include <limits>
 #include <string>
-#include <tuple>
 
 namespace tallyworth {
 namespace {
 
+using testing_support::kCaseName;
+using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest finds it
+
 const QLocale kGerman(QLocale::German, QLocale::Germany);
 constexpr double kFails = std::numeric_limits<double>::quiet_NaN();  // the reading fails
 constexpr int kNone = std::numeric_limits<int>::min();
+constexpr const char* kDivideSign = "\u00F7";
 
-// Text, German locale, real and whole value: blanks around a number are allowed, digit
-// grouping is not. A number too small for a double reads as 0; one too large fails.
-TEST(NumberConversion, ReadsTheLocaleNotationRoundsHalfToEvenAndKeeps16Bits) {
-    using Conversion = std::tuple<const char*, int, double, int>;
-    const std::array<Conversion, 23> cases = {{{" \t2.5 \t", 0, 2.5, 2},
-                                               {"-2.5", 0, -2.5, -2},
-                                               {"3.5", 0, 3.5, 4},
-                                               {"32767.4", 0, 32767.4, 32767},
-                                               {"32767.5", 0, 32767.5, kNone},
-                                               {"-32768.5", 0, -32768.5, -32768},
-                                               {"-32768.6", 0, -32768.6, kNone},
-                                               {"", 0, kFails, kNone},
-                                               {"   ", 0, kFails, kNone},
-                                               {"inf", 0, kFails, kNone},
-                                               {"nan", 0, kFails, kNone},
-                                               {"1,000", 0, kFails, kNone},
-                                               {"11,5", 1, 11.5, 12},
-                                               {"1.000", 1, kFails, kNone},
-                                               {"1e-330", 0, 0.0, 0},
-                                               {" -2.5E-400 ", 0, 0.0, 0},
-                                               {"0,7e-330", 1, 0.0, 0},
-                                               {"1e-330x", 0, kFails, kNone},
-                                               {"1 e-330", 0, kFails, kNone},
-                                               {"1,5e-330", 0, kFails, kNone},
-                                               {"1e400", 0, kFails, kNone},
-                                               {"-1e400", 0, kFails, kNone},
-                                               {"1e-310", 0, 1e-310, 0}}};
-    for (const auto& [text, german, real, whole] : cases) {
-        SCOPED_TRACE(std::string("[") + text + "] " + (german != 0 ? "de_DE" : "C"));
-        const QLocale locale = german != 0 ? kGerman : QLocale::c();
-        const std::optional<double> readReal = ToRealNumber(QString::fromUtf8(text), locale);
-        EXPECT_TRUE(readReal ? *readReal == real : std::isnan(real));
-        const std::optional<std::int16_t> readWhole =
-            ToWholeNumber(QString::fromUtf8(text), locale);
-        EXPECT_EQ(readWhole ? *readWhole : kNone, whole);
-    }
+struct ReadingCase {
+    const char* name;
+    const char* text;
+    bool german;  // read in the German locale, the C locale otherwise
+    double real;
+    int whole;
+};
+
+// Blanks around a number are allowed, digit grouping is not. A number too small for a
+// double reads as 0; one too large fails.
+const std::array kReadings{
+    ReadingCase{"BlanksAround", " \t2.5 \t", false, 2.5, 2},
+    ReadingCase{"NegativeHalfToEven", "-2.5", false, -2.5, -2},
+    ReadingCase{"HalfUpToEven", "3.5", false, 3.5, 4},
+    ReadingCase{"LargestWhole", "32767.4", false, 32767.4, 32767},
+    ReadingCase{"RoundsPastTheLargestWhole", "32767.5", false, 32767.5, kNone},
+    ReadingCase{"SmallestWhole", "-32768.5", false, -32768.5, -32768},
+    ReadingCase{"BelowTheSmallestWhole", "-32768.6", false, -32768.6, kNone},
+    ReadingCase{"Empty", "", false, kFails, kNone},
+    ReadingCase{"OnlyBlanks", "   ", false, kFails, kNone},
+    ReadingCase{"Infinity", "inf", false, kFails, kNone},
+    ReadingCase{"NotANumber", "nan", false, kFails, kNone},
+    ReadingCase{"GroupedDigits", "1,000", false, kFails, kNone},
+    ReadingCase{"GermanDecimalComma", "11,5", true, 11.5, 12},
+    ReadingCase{"GermanGroupedDigits", "1.000", true, kFails, kNone},
+    ReadingCase{"UnderflowReadsAsZero", "1e-330", false, 0.0, 0},
+    ReadingCase{"NegativeUnderflowInBlanks", " -2.5E-400 ", false, 0.0, 0},
+    ReadingCase{"GermanUnderflow", "0,7e-330", true, 0.0, 0},
+    ReadingCase{"UnderflowWithATrailingLetter", "1e-330x", false, kFails, kNone},
+    ReadingCase{"UnderflowWithAnInnerBlank", "1 e-330", false, kFails, kNone},
+    ReadingCase{"UnderflowWithAComma", "1,5e-330", false, kFails, kNone},
+    ReadingCase{"Overflow", "1e400", false, kFails, kNone},
+    ReadingCase{"NegativeOverflow", "-1e400", false, kFails, kNone},
+    ReadingCase{"Subnormal", "1e-310", false, 1e-310, 0},
+};
+
+class NumberReadingTest : public ::testing::TestWithParam<ReadingCase> {
+  protected:
+    [[nodiscard]] QString Text() const { return QString::fromUtf8(GetParam().text); }
+    [[nodiscard]] QLocale Locale() const { return GetParam().german ? kGerman : QLocale::c(); }
+};
+
+TEST_P(NumberReadingTest, ReadsTheRealNumberInTheLocaleNotation) {
+    const std::optional<double> real = ToRealNumber(Text(), Locale());
+    EXPECT_TRUE(real ? *real == GetParam().real : std::isnan(GetParam().real));
 }
 
-TEST(RoundHalfToEven, RoundsToTheEvenNeighbourAtEveryMagnitude) {
-    const std::pair<double, double> cases[] = {{-3.5, -4},
-                                               {0.49999999999999994, 0},
-                                               {4503599627370495.5, 4503599627370496},
-                                               {4503599627370497.0, 4503599627370497.0}};
-    for (const auto& [value, expected] : cases)
-        EXPECT_EQ(RoundHalfToEven(value), expected) << value;
+TEST_P(NumberReadingTest, ReadsTheWholeNumberRoundedHalfToEvenWithin16Bits) {
+    const std::optional<std::int16_t> whole = ToWholeNumber(Text(), Locale());
+    EXPECT_EQ(whole ? *whole : kNone, GetParam().whole);
 }
+
+INSTANTIATE_TEST_SUITE_P(Texts, NumberReadingTest, ::testing::ValuesIn(kReadings), kCaseName);
+
+struct RoundingCase {
+    const char* name;
+    double value;
+    double expected;
+};
+
+const std::array kRoundings{
+    RoundingCase{"NegativeHalfToEven", -3.5, -4},
+    RoundingCase{"JustBelowHalf", 0.49999999999999994, 0},
+    RoundingCase{"HalfAtTheLastFractionalBit", 4503599627370495.5, 4503599627370496},
+    RoundingCase{"WholeBeyondTheFractionalBits", 4503599627370497.0, 4503599627370497.0},
+};
+
+class RoundHalfToEvenTest : public ::testing::TestWithParam<RoundingCase> {};
+
+TEST_P(RoundHalfToEvenTest, RoundsToTheEvenNeighbourAtEveryMagnitude) {
+    EXPECT_EQ(RoundHalfToEven(GetParam().value), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, RoundHalfToEvenTest, ::testing::ValuesIn(kRoundings), kCaseName);
 
 // Expected effects, one character each: a message by its key in kKeys (followed by "!"
 // for the stop icon), a focus move by its field: 1 highest, 2 lowest, 3 count.
@@ -94,34 +126,59 @@ std::string Codes(const ValidationResult& result) {
     return codes;
 }
 
-TEST(ValidateSettings, ReportsEveryFailingRuleInOrderButStopsAtTheFirstUnreadableText) {
-    const char* const divide = "\u00F7";
-    // Highest, lowest, count, operation, expected effects, German locale. Only the divide
-    // sign divides. A number too small for a double is read as 0, and 0 breaks the range
-    // rules.
-    const std::tuple<const char*, const char*, const char*, const char*, const char*, int> cases[] =
-        {{"9", "1", "10", "+", "", 0},           {"abc", "", "zz", "+", "H!1", 0},
-         {"   ", "1", "10", "+", "H!1", 0},      {"9", "one", "zz", "+", "L!2", 0},
-         {"9", "1", "", "+", "C!3", 0},          {"9", "1", "32768", "+", "C!3", 0},
-         {"99", "98", "100", divide, "", 0},     {"9", "1", "101", "+", "c", 0},
-         {"9", "1", "100.4", "+", "c", 0},       {"9", "1", "0.6", "+", "c", 0},
-         {"9", "0.6", "10.5", "+", "", 0},       {"5", "10", "10", "+", "a2", 0},
-         {"4.5", "3.5", "10", "Mix", "e2", 0},   {"9", "0", "10", "-", "l2", 0},
-         {"0", "0", "10", divide, "h1l2e2z", 0}, {"-5", "0", "500", divide, "ca2h1l2z", 0},
-         {"9", "0", "10", "/", "l2", 0},         {"9", "0,6", "10,5", "+", "", 1},
-         {"9", "1", "100,4", "+", "c", 1},       {"9", "1", "10.5", "+", "C!3", 1},
-         {"9", "1e-330", "10", "+", "l2", 0},    {"1e-330", "1", "10", "+", "a2h1", 0},
-         {"9", "1", "1e-330", "+", "c", 0},      {"9", "1e-330", "10", divide, "l2z", 0},
-         {"9", "1e400", "10", "+", "L!2", 0}};
-    for (const auto& [highest, lowest, count, operation, effects, german] : cases) {
-        SCOPED_TRACE(std::string(highest) + "|" + lowest + "|" + count + "|" + operation);
-        const ValidationResult result = ValidateSettings(
-            QString::fromUtf8(highest), QString::fromUtf8(lowest), QString::fromUtf8(count),
-            QString::fromUtf8(operation), german != 0 ? kGerman : QLocale::c());
-        EXPECT_EQ(Codes(result), effects);
-        EXPECT_EQ(result.verdict, *effects == '\0');
-    }
+struct ValidationCase {
+    const char* name;
+    const char* highest;
+    const char* lowest;
+    const char* count;
+    const char* operation;
+    const char* effects;
+    bool german = false;
+};
+
+// Only the divide sign divides. A number too small for a double is read as 0, and 0 breaks
+// the range rules.
+const std::array kValidations{
+    ValidationCase{"Valid", "9", "1", "10", "+", ""},
+    ValidationCase{"UnreadableHighestStopsAtOnce", "abc", "", "zz", "+", "H!1"},
+    ValidationCase{"BlankHighest", "   ", "1", "10", "+", "H!1"},
+    ValidationCase{"UnreadableLowestStopsBeforeTheCount", "9", "one", "zz", "+", "L!2"},
+    ValidationCase{"EmptyCount", "9", "1", "", "+", "C!3"},
+    ValidationCase{"CountBeyond16Bits", "9", "1", "32768", "+", "C!3"},
+    ValidationCase{"DivisionAtTheTopOfTheRange", "99", "98", "100", kDivideSign, ""},
+    ValidationCase{"CountAbove100", "9", "1", "101", "+", "c"},
+    ValidationCase{"CountJustAbove100", "9", "1", "100.4", "+", "c"},
+    ValidationCase{"CountJustBelowOne", "9", "1", "0.6", "+", "c"},
+    ValidationCase{"FractionalLowestAndCount", "9", "0.6", "10.5", "+", ""},
+    ValidationCase{"LowestAboveHighest", "5", "10", "10", "+", "a2"},
+    ValidationCase{"EqualOnceRounded", "4.5", "3.5", "10", "Mix", "e2"},
+    ValidationCase{"LowestZero", "9", "0", "10", "-", "l2"},
+    ValidationCase{"ZerosForADivision", "0", "0", "10", kDivideSign, "h1l2e2z"},
+    ValidationCase{"EveryRangeBroken", "-5", "0", "500", kDivideSign, "ca2h1l2z"},
+    ValidationCase{"SlashDoesNotDivide", "9", "0", "10", "/", "l2"},
+    ValidationCase{"GermanFractions", "9", "0,6", "10,5", "+", "", true},
+    ValidationCase{"GermanCountJustAbove100", "9", "1", "100,4", "+", "c", true},
+    ValidationCase{"GermanDecimalPointUnreadable", "9", "1", "10.5", "+", "C!3", true},
+    ValidationCase{"UnderflowLowestIsZero", "9", "1e-330", "10", "+", "l2"},
+    ValidationCase{"UnderflowHighestIsZero", "1e-330", "1", "10", "+", "a2h1"},
+    ValidationCase{"UnderflowCountIsZero", "9", "1", "1e-330", "+", "c"},
+    ValidationCase{"UnderflowLowestDividesByZero", "9", "1e-330", "10", kDivideSign, "l2z"},
+    ValidationCase{"OverflowLowestIsUnreadable", "9", "1e400", "10", "+", "L!2"},
+};
+
+class ValidateSettingsTest : public ::testing::TestWithParam<ValidationCase> {};
+
+TEST_P(ValidateSettingsTest, ReportsEveryFailingRuleInOrderButStopsAtTheFirstUnreadableText) {
+    const ValidationCase& c = GetParam();
+    const ValidationResult result = ValidateSettings(
+        QString::fromUtf8(c.highest), QString::fromUtf8(c.lowest), QString::fromUtf8(c.count),
+        QString::fromUtf8(c.operation), c.german ? kGerman : QLocale::c());
+    EXPECT_EQ(Codes(result), c.effects);
+    EXPECT_EQ(result.verdict, *c.effects == '\0');
 }
+
+INSTANTIATE_TEST_SUITE_P(Fields, ValidateSettingsTest, ::testing::ValuesIn(kValidations),
+                         kCaseName);
 
 }  // namespace
 }  // namespace tallyworth

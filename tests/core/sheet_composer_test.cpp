@@ -1,6 +1,7 @@
 #include "core/sheet_composer.h"
 #include "core/operations.h"
 #include "core/random_source.h"
+#include "support/test_doubles.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +11,7 @@
 namespace tallyworth {
 namespace {
 
-struct FixedHost final : ComposerHost {
-    explicit FixedHost(bool negative) : allowNegative(negative) {}
-    void SetProgressRange(int /*minimum*/, int /*maximum*/) override {}
-    void SetProgressValue(int /*value*/) override {}
-    [[nodiscard]] bool AllowsNegativeResults() const override { return allowNegative; }
-    bool allowNegative;
-};
+using testing_support::RecordingHost;
 
 // The start-up state with the settings of a code written in.
 WorksheetState StateFor(const SheetSettings& settings) {
@@ -58,7 +53,8 @@ TEST_P(ComposeSheetTest, BringsBackTheSheetTheClockSeededSourceComposed) {
     const SheetSettings& settings = GetParam().settings;
     WorksheetState state = StateFor(settings);
     ClockSeededRandomSource clock;
-    FixedHost host(settings.allowNegative);
+    RecordingHost host;
+    host.allowNegative = settings.allowNegative;
     const ProblemSet shown = ComposeProblems(state, clock, host);
     const ProblemSet brought = ComposeSheet({settings, clock.LastSeed()});
     EXPECT_EQ(CaptionsOf(brought), CaptionsOf(shown));

@@ -1,15 +1,17 @@
+#include "support/named_cases.h"
 #include "support/page_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 
-#include <tuple>
+#include <array>
 
 namespace tallyworth {
 namespace {
 
-using namespace page_test;
+using namespace testing_support;
+using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest finds it
 
 // The captions of one cell: the two numbers, the operator and the solution.
 QString Captions(const PageControls& page, std::size_t k) {
@@ -32,7 +34,7 @@ TEST(WriteProblems, WritesEachProblemIntoItsCell) {
 }
 
 TEST(BuildTest, StoresTheSettingsWritesBothPagesAndShowsPageOne) {
-    Sheet sheet(kDivide);
+    Sheet sheet(OperationRow::Divide);
     sheet.state.currentPage = 2;
     sheet.Build(2, 12, 60);
     const WorksheetState& state = sheet.state;
@@ -49,7 +51,7 @@ TEST(BuildTest, StoresTheSettingsWritesBothPagesAndShowsPageOne) {
 
 // A failure while composing is reported; the page is still filled from what it holds.
 TEST(BuildTest, ReportsAFailureOfComposingAndGoesOn) {
-    Sheet sheet(kAdd);
+    Sheet sheet(OperationRow::Add);
     sheet.host.failAtProgress = 3;
     sheet.state.currentPage = 2;
     sheet.Build(1, 9, 5);
@@ -58,38 +60,47 @@ TEST(BuildTest, ReportsAFailureOfComposingAndGoesOn) {
     EXPECT_EQ(VisibleRuns(sheet.page), "lblValue 0-9 lblPlus 0-4 Line1 0-4");
 }
 
+struct GoldenCase {
+    const char* name;
+    const char* file;  // in tests/page_model/golden
+    OperationRow row;
+    Notation notation = Notation::LineAndDots;
+};
+
 // Each worksheet below is composed from a fixed seed, so its page dump never changes
 // unless the layout, the filling or the composer does. After an intended change,
-// regenerate the files and review their diff:
-//   TALLYWORTH_UPDATE_GOLDEN=1 ./tallyworth_page_tests --gtest_filter='*Golden*'
-class Golden : public ::testing::TestWithParam<std::tuple<const char*, OperationRow, Notation>> {};
+// regenerate the files and review their diff; from build/dev/tests:
+//   TALLYWORTH_UPDATE_GOLDEN=1 ./tallyworth_page_model_tests --gtest_filter='*Golden*'
+const std::array kGoldenPages{
+    GoldenCase{"Addition", "addition.txt", OperationRow::Add},
+    GoldenCase{"Subtraction", "subtraction.txt", OperationRow::Subtract},
+    GoldenCase{"Multiplication", "multiplication.txt", OperationRow::Multiply},
+    GoldenCase{"Mix", "mix.txt", OperationRow::Mix},
+    GoldenCase{"DivisionLineAndDots", "division_line_and_dots.txt", OperationRow::Divide},
+    GoldenCase{"DivisionUpsideDownSeven", "division_upside_down_seven.txt", OperationRow::Divide,
+               Notation::UpsideDownSeven},
+};
+
+class GoldenPageTest : public ::testing::TestWithParam<GoldenCase> {};
 
 // The main window's preparation of twelve problems from 1 to 12, with solutions shown.
-TEST_P(Golden, PageDumpMatchesTheRecordedOne) {
-    const auto& [name, operation, notation] = GetParam();
-    Sheet sheet(operation, notation);
+TEST_P(GoldenPageTest, PageDumpMatchesTheRecordedOne) {
+    const GoldenCase& golden = GetParam();
+    Sheet sheet(golden.row, golden.notation);
     sheet.state.showSolutions = true;
     sheet.Build(1, 12, 12);
     const QByteArray dump = DumpVisibleControls(sheet.page).toUtf8();
     QFile file(QStringLiteral(TALLYWORTH_TEST_DATA_DIR "/page_model/golden/") +
-               QLatin1String(name));
+               QLatin1String(golden.file));
     if (qEnvironmentVariableIntValue("TALLYWORTH_UPDATE_GOLDEN") == 1) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(dump) == dump.size());
-        GTEST_SKIP() << "rewrote " << name;
+        GTEST_SKIP() << "rewrote " << golden.file;
     }
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "missing golden " << name;
-    EXPECT_EQ(dump.toStdString(), file.readAll().toStdString()) << name;
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "missing golden " << golden.file;
+    EXPECT_EQ(dump.toStdString(), file.readAll().toStdString()) << golden.file;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Worksheets, Golden,
-    ::testing::Values(std::tuple{"addition.txt", kAdd, Notation::LineAndDots},
-                      std::tuple{"subtraction.txt", kSubtract, Notation::LineAndDots},
-                      std::tuple{"multiplication.txt", kMultiply, Notation::LineAndDots},
-                      std::tuple{"mix.txt", kMix, Notation::LineAndDots},
-                      std::tuple{"division_line_and_dots.txt", kDivide, Notation::LineAndDots},
-                      std::tuple{"division_upside_down_seven.txt", kDivide,
-                                 Notation::UpsideDownSeven}));
+INSTANTIATE_TEST_SUITE_P(Worksheets, GoldenPageTest, ::testing::ValuesIn(kGoldenPages), kCaseName);
 
 }  // namespace
 }  // namespace tallyworth

@@ -1,78 +1,107 @@
+#include "support/named_cases.h"
 #include "support/page_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <tuple>
 #include <vector>
 
 namespace tallyworth {
 namespace {
 
-using namespace page_test;
+using namespace testing_support;
+using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest finds it
 
+using enum OperationRow;
 constexpr Notation kDots = Notation::LineAndDots;
 constexpr Notation kSeven = Notation::UpsideDownSeven;
 constexpr const char* kOutOfRange = "DisplayProblems(): Subscript out of range";
 
-// Operation, notation, problems, the pages shown in turn, solutions on, what shows, failure.
-using FillCase =
-    std::tuple<OperationRow, Notation, int, std::vector<int>, bool, const char*, const char*>;
+struct FillCase {
+    const char* name;
+    OperationRow row;
+    Notation notation;
+    int problems;
+    std::vector<int> pages;  // shown in turn
+    bool solutions;
+    const char* shown;  // as VisibleRuns gives it
+    const char* failure = "";
+};
 
-class Filling : public ::testing::TestWithParam<FillCase> {};
+// clang-format off
+const std::array kFillCases{
+    FillCase{"SumsPageOne", Add, kDots, 30, {1}, false, "lblValue 0-59 lblPlus 0-29 Line1 0-29"},
+    FillCase{"SumsWithSolutions", Add, kDots, 30, {1}, true, "lblValue 0-59 lblPlus 0-29 lblSolution 0-29 Line1 0-29"},
+    FillCase{"DivisionPageOne", Divide, kDots, 60, {1}, false, "lblValue 0-99 Line1 0-49 Line2 0-49 DivisionLine 0-49 EqualSignTop 0-49 EqualSignBottom 0-49"},
+    FillCase{"DivisionPageTwo", Divide, kDots, 60, {2}, false, "lblValue 100-119 Line1 50-59 Line2 50-59 DivisionLine 50-59 EqualSignTop 50-59 EqualSignBottom 50-59"},
+    FillCase{"UpsideDownSevenPageOne", Divide, kSeven, 60, {1}, false, "lblValue 0-99 Line1 0-49 DivisionLine 0-49 EqualSignTop 0-49 EqualSignBottom 0-49"},
+    FillCase{"UpsideDownSevenPageTwo", Divide, kSeven, 60, {2}, false, "lblValue 100-119 Line1 50-59 DivisionLine 50-59 EqualSignTop 50-59 EqualSignBottom 50-59"},
+    FillCase{"DivisionPageTwoWithSolutions", Divide, kDots, 60, {2}, true, "lblValue 100-119 lblSolution 50-59 Line1 50-59 Line2 50-59 DivisionLine 50-59 EqualSignTop 50-59 EqualSignBottom 50-59"},
+    FillCase{"DivisionBackToPageOne", Divide, kDots, 60, {2, 1}, true, "lblValue 0-99 lblSolution 0-49 Line1 0-49 Line2 0-49 DivisionLine 0-49 EqualSignTop 0-49 EqualSignBottom 0-49"},
+    FillCase{"FullUpsideDownSevenPage", Divide, kSeven, 50, {1}, true, "lblValue 0-99 lblSolution 0-49 Line1 0-49 DivisionLine 0-49 EqualSignTop 0-49 EqualSignBottom 0-49"},
+    FillCase{"DivisionPageTwoOfOne", Divide, kDots, 50, {2}, true, ""},
+    FillCase{"FullMixPage", Mix, kSeven, 100, {1}, false, "lblValue 0-199 lblPlus 0-99 Line1 0-99"},
+    FillCase{"MoreSumsThanCells", Add, kDots, 150, {1}, true, "lblValue 0-199 lblPlus 0-99 lblSolution 0-99 Line1 0-99"},
+    FillCase{"SumsPageTwoOfOne", Add, kDots, 100, {2}, true, ""},
+    FillCase{"LargestPageNumber", Add, kDots, 30, {32767}, true, ""},
+    FillCase{"SumsPageTwoBeyondTheStock", Add, kDots, 150, {2}, true, "", kOutOfRange},
+    FillCase{"PageZero", Divide, kDots, 60, {0}, true, "", kOutOfRange},
+    FillCase{"SmallestPageNumber", Add, kDots, 30, {-32768}, true, "", kOutOfRange},
+};
+// clang-format on
+
+class FillingTest : public ::testing::TestWithParam<FillCase> {};
 
 // A page that fails shows nothing, not even the solutions asked for.
-TEST_P(Filling, ShowsExactlyTheCellsOfThePage) {
-    const auto& [operation, notation, problems, pages, solutions, shown, failure] = GetParam();
-    Sheet sheet(operation, notation);
-    sheet.state.numberOfProblems = static_cast<std::int16_t>(problems);
-    sheet.state.showSolutions = solutions;
-    for (const int pageNo : pages) {
+TEST_P(FillingTest, ShowsExactlyTheCellsOfThePage) {
+    const FillCase& c = GetParam();
+    Sheet sheet(c.row, c.notation);
+    sheet.state.numberOfProblems = static_cast<std::int16_t>(c.problems);
+    sheet.state.showSolutions = c.solutions;
+    for (const int pageNo : c.pages) {
         sheet.state.currentPage = static_cast<std::int16_t>(pageNo);
         DisplayProblems(sheet.page, sheet.state, sheet.state.currentPage, sheet);
     }
-    EXPECT_EQ(VisibleRuns(sheet.page), shown);
-    EXPECT_EQ(sheet.failures, failure);
+    EXPECT_EQ(VisibleRuns(sheet.page), c.shown);
+    EXPECT_EQ(sheet.failures, c.failure);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Cases, Filling, ::testing::Values(
-    FillCase{kAdd, kDots, 30, {1}, false, "lblValue 0-59 lblPlus 0-29 Line1 0-29", ""},
-    FillCase{kAdd, kDots, 30, {1}, true, "lblValue 0-59 lblPlus 0-29 lblSolution 0-29 Line1 0-29", ""},
-    FillCase{kDivide, kDots, 60, {1}, false, "lblValue 0-99 Line1 0-49 Line2 0-49 DivisionLine 0-49 EqualSignTop 0-49 EqualSignBottom 0-49", ""},
-    FillCase{kDivide, kDots, 60, {2}, false, "lblValue 100-119 Line1 50-59 Line2 50-59 DivisionLine 50-59 EqualSignTop 50-59 EqualSignBottom 50-59", ""},
-    FillCase{kDivide, kSeven, 60, {1}, false, "lblValue 0-99 Line1 0-49 DivisionLine 0-49 EqualSignTop 0-49 EqualSignBottom 0-49", ""},
-    FillCase{kDivide, kSeven, 60, {2}, false, "lblValue 100-119 Line1 50-59 DivisionLine 50-59 EqualSignTop 50-59 EqualSignBottom 50-59", ""},
-    FillCase{kDivide, kDots, 60, {2}, true, "lblValue 100-119 lblSolution 50-59 Line1 50-59 Line2 50-59 DivisionLine 50-59 EqualSignTop 50-59 EqualSignBottom 50-59", ""},
-    FillCase{kDivide, kDots, 60, {2, 1}, true, "lblValue 0-99 lblSolution 0-49 Line1 0-49 Line2 0-49 DivisionLine 0-49 EqualSignTop 0-49 EqualSignBottom 0-49", ""},
-    FillCase{kDivide, kSeven, 50, {1}, true, "lblValue 0-99 lblSolution 0-49 Line1 0-49 DivisionLine 0-49 EqualSignTop 0-49 EqualSignBottom 0-49", ""},
-    FillCase{kDivide, kDots, 50, {2}, true, "", ""},
-    FillCase{kMix, kSeven, 100, {1}, false, "lblValue 0-199 lblPlus 0-99 Line1 0-99", ""},
-    FillCase{kAdd, kDots, 150, {1}, true, "lblValue 0-199 lblPlus 0-99 lblSolution 0-99 Line1 0-99", ""},
-    FillCase{kAdd, kDots, 100, {2}, true, "", ""},
-    FillCase{kAdd, kDots, 30, {32767}, true, "", ""},
-    FillCase{kAdd, kDots, 150, {2}, true, "", kOutOfRange},
-    FillCase{kDivide, kDots, 60, {0}, true, "", kOutOfRange},
-    FillCase{kAdd, kDots, 30, {-32768}, true, "", kOutOfRange}));
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Pages, FillingTest, ::testing::ValuesIn(kFillCases), kCaseName);
+
+struct SolutionsCase {
+    const char* name;
+    OperationRow row;
+    int problems;
+    std::int16_t pageNo;
+    bool visible;
+    const char* shown;  // of a page that showed every solution before
+};
+
+const std::array kSolutionsCases{
+    SolutionsCase{"DivisionPageTwoShown", Divide, 60, 2, true, "lblSolution 50-99"},
+    SolutionsCase{"DivisionPageOneHidden", Divide, 60, 1, false, "lblSolution 60-99"},
+    SolutionsCase{"DivisionPageOneShown", Divide, 60, 1, true, "lblSolution 0-49 60-99"},
+    SolutionsCase{"SumsPageTwoOfOne", Add, 30, 2, true, "lblSolution 30-99"},
+    SolutionsCase{"MoreSumsThanCells", Add, 150, 1, true, "lblSolution 0-99"},
+    SolutionsCase{"NegativeCount", Add, -5, 1, true, "lblSolution 0-99"},
+    SolutionsCase{"DivisionPageThreeOfTwo", Divide, 100, 3, true, ""},
+    SolutionsCase{"NegativeDivisionPage", Divide, 100, -2, true, ""},
+};
+
+class SolutionsVisibleTest : public ::testing::TestWithParam<SolutionsCase> {};
 
 // Solutions beyond the set keep their state; the set's others are hidden.
-TEST(SetSolutionsVisible, SwitchesOnlyTheSolutionsOfThePage) {
-    // clang-format off
-    for (const auto& [operation, problems, pageNo, visible, shown] : std::array<std::tuple<OperationRow, int, int, bool, const char*>, 8>{{
-             {kDivide, 60, 2, true, "lblSolution 50-99"}, {kDivide, 60, 1, false, "lblSolution 60-99"},
-             {kDivide, 60, 1, true, "lblSolution 0-49 60-99"}, {kAdd, 30, 2, true, "lblSolution 30-99"},
-             {kAdd, 150, 1, true, "lblSolution 0-99"}, {kAdd, -5, 1, true, "lblSolution 0-99"},
-             {kDivide, 100, 3, true, ""}, {kDivide, 100, -2, true, ""}}}) {
-        // clang-format on
-        Sheet sheet(operation);
-        sheet.page.solutionLabels = ShownAll(sheet.page).solutionLabels;
-        sheet.state.numberOfProblems = static_cast<std::int16_t>(problems);
-        SetSolutionsVisible(sheet.page, sheet.state, static_cast<std::int16_t>(pageNo), visible);
-        EXPECT_EQ(VisibleRuns(sheet.page), shown)
-            << RowNumber(operation) << ' ' << problems << ' ' << pageNo;
-    }
+TEST_P(SolutionsVisibleTest, SwitchesOnlyTheSolutionsOfThePage) {
+    const SolutionsCase& c = GetParam();
+    Sheet sheet(c.row);
+    sheet.page.solutionLabels = ShownAll(sheet.page).solutionLabels;
+    sheet.state.numberOfProblems = static_cast<std::int16_t>(c.problems);
+    SetSolutionsVisible(sheet.page, sheet.state, c.pageNo, c.visible);
+    EXPECT_EQ(VisibleRuns(sheet.page), c.shown);
 }
+
+INSTANTIATE_TEST_SUITE_P(Pages, SolutionsVisibleTest, ::testing::ValuesIn(kSolutionsCases),
+                         kCaseName);
 
 TEST(HideEverything, HidesEveryElementOfEveryArray) {
     PageControls page = ShownAll(MakeDesignPageControls());

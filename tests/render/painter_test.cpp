@@ -1,13 +1,19 @@
 #include "page_model/page_controls.h"
 #include "render/page_painter.h"
+#include "support/named_cases.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
 
+#include <array>
+
 namespace tallyworth {
 namespace {
+
+using testing_support::kCaseName;
+using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest finds it
 
 int Pixels(double inches, double dpi) {
     return static_cast<int>(inches * dpi);
@@ -42,49 +48,88 @@ PageLabel Label(float width, const QString& caption, LabelAlignment alignment) {
     return {2, 1, width, 315.0F / 1440, caption, alignment, "MS Sans Serif", 13.5F, 0x00FF00, true};
 }
 
-// Widths are pixels of 1/96 inch at any resolution; colours hold red in the lowest byte.
-TEST(PainterTest, WhitePageWithStrokesOnTheirInchesAtAPhysicalWidthInTheirColour) {
+struct ResolutionCase {
+    const char* name;
+    double dpi;
+};
+
+const std::array kResolutions{ResolutionCase{"Screen", 96}, ResolutionCase{"Printer", 300}};
+
+// A page of strokes: an answer line, a dot of the division sign, the equals sign's bars (the
+// lower one red) and the slant of a seven, each drawn at the given resolution.
+class StrokePaintingTest : public ::testing::TestWithParam<ResolutionCase> {
+  protected:
+    StrokePaintingTest() {
+        page.line1[0] = {1.0F, 1.0F, 2.0F, 1.0F, 2, kBlack, true};
+        page.line2[0] = {1.0F, 2.0F, 1.03F, 2.0F, 3, kBlack, true};
+        page.equalSignTop[0] = {1.0F, 3.0F, 2.0F, 3.0F, 1, kBlack, true};
+        page.equalSignBottom[0] = {1.0F, 4.0F, 2.0F, 4.0F, 2, 0xFF0000, true};
+        page.divisionLine[0] = {3.0F, 1.48F, 3.15F, 1.25F, 1, kBlack, true};
+        image = PaintedPage(page, dpi);
+    }
+    const double dpi = GetParam().dpi;
     PageControls page;
-    page.line1[0] = {1.0F, 1.0F, 2.0F, 1.0F, 2, kBlack, true};         // answer line
-    page.line2[0] = {1.0F, 2.0F, 1.03F, 2.0F, 3, kBlack, true};        // dot of the division sign
-    page.equalSignTop[0] = {1.0F, 3.0F, 2.0F, 3.0F, 1, kBlack, true};  // equals sign
-    page.equalSignBottom[0] = {1.0F, 4.0F, 2.0F, 4.0F, 2, 0xFF0000, true};
-    page.divisionLine[0] = {3.0F, 1.48F, 3.15F, 1.25F, 1, kBlack, true};  // bracket's slant
-    for (const double dpi : {96.0, 300.0}) {
-        const QImage image = PaintedPage(page, dpi);
-        for (const PageLine& line :
-             {page.line1[0], page.line2[0], page.equalSignTop[0], page.equalSignBottom[0]}) {
-            const int x = Pixels((line.x1 + line.x2) / 2.0, dpi);
-            const QRect column(QPoint(x, Pixels(line.y1 - 0.2, dpi)),
-                               QPoint(x, Pixels(line.y1 + 0.2, dpi)));
-            const QRect ink = Bounds(image, column, IsInk);
-            EXPECT_NEAR(ink.center().y(), line.y1 * dpi, 1.0) << dpi << " " << line.y1;
-            EXPECT_NEAR(ink.height(), line.borderWidth * dpi / 96.0, 1.0) << dpi << " " << line.y1;
-        }
-        EXPECT_EQ(image.pixel(Pixels(1.5, dpi), Pixels(4.0, dpi)), qRgb(0, 0, 255));
-        EXPECT_EQ(image.pixel(image.width() - 1, image.height() - 1), qRgb(255, 255, 255));
-        EXPECT_FALSE(Bounds(image, {Pixels(3.07, dpi), Pixels(1.36, dpi), 3, 3}, IsInk).isEmpty());
-        EXPECT_FALSE(IsInk(image.pixel(Pixels(3.0, dpi), Pixels(1.25, dpi))));
-        EXPECT_FALSE(IsInk(image.pixel(Pixels(3.15, dpi), Pixels(1.48, dpi))));
+    QImage image;
+};
+
+// Widths are pixels of 1/96 inch at any resolution.
+TEST_P(StrokePaintingTest, StrokesStandOnTheirInchesAtAPhysicalWidth) {
+    for (const PageLine& line :
+         {page.line1[0], page.line2[0], page.equalSignTop[0], page.equalSignBottom[0]}) {
+        const int x = Pixels((line.x1 + line.x2) / 2.0, dpi);
+        const QRect column(QPoint(x, Pixels(line.y1 - 0.2, dpi)),
+                           QPoint(x, Pixels(line.y1 + 0.2, dpi)));
+        const QRect ink = Bounds(image, column, IsInk);
+        EXPECT_NEAR(ink.center().y(), line.y1 * dpi, 1.0) << line.y1;
+        EXPECT_NEAR(ink.height(), line.borderWidth * dpi / 96.0, 1.0) << line.y1;
     }
 }
 
-TEST(PainterTest, LabelInksInsideItsBoxOnItsSideInItsColour) {
+// Colours hold red in the lowest byte.
+TEST_P(StrokePaintingTest, StrokesTakeTheirColour) {
+    EXPECT_EQ(image.pixel(Pixels(1.5, dpi), Pixels(4.0, dpi)), qRgb(0, 0, 255));
+}
+
+TEST_P(StrokePaintingTest, PageIsWhiteWhereNothingIsDrawn) {
+    EXPECT_EQ(image.pixel(image.width() - 1, image.height() - 1), qRgb(255, 255, 255));
+}
+
+TEST_P(StrokePaintingTest, SlantRunsFromCornerToCorner) {
+    EXPECT_FALSE(Bounds(image, {Pixels(3.07, dpi), Pixels(1.36, dpi), 3, 3}, IsInk).isEmpty());
+    EXPECT_FALSE(IsInk(image.pixel(Pixels(3.0, dpi), Pixels(1.25, dpi))));
+    EXPECT_FALSE(IsInk(image.pixel(Pixels(3.15, dpi), Pixels(1.48, dpi))));
+}
+
+INSTANTIATE_TEST_SUITE_P(Resolutions, StrokePaintingTest, ::testing::ValuesIn(kResolutions),
+                         kCaseName);
+
+struct AlignmentCase {
+    const char* name;
+    LabelAlignment alignment;
+};
+
+const std::array kAlignments{AlignmentCase{"Left", LabelAlignment::Left},
+                             AlignmentCase{"Right", LabelAlignment::Right}};
+
+class LabelPaintingTest : public ::testing::TestWithParam<AlignmentCase> {};
+
+TEST_P(LabelPaintingTest, InksInsideItsBoxOnItsSideInItsColour) {
     const QRect box(192, 96, 96, 21);  // one inch by 315 twips at 2 in, 1 in
-    for (const LabelAlignment alignment : {LabelAlignment::Left, LabelAlignment::Right}) {
-        PageControls page;
-        page.valueLabels[1] = Label(1.0F, "7", alignment);
-        const QImage image = PaintedPage(page, 96);
-        const QRect ink = Bounds(image, image.rect(), IsInk);
-        EXPECT_TRUE(box.contains(ink)) << ink.x() << "," << ink.y() << " " << ink.width();
-        EXPECT_EQ(ink.center().x() < box.center().x(), alignment == LabelAlignment::Left);
-        EXPECT_FALSE(Bounds(image, ink, [](QRgb pixel) {
-                         return qGreen(pixel) > 150 && qRed(pixel) < 80 && qBlue(pixel) < 80;
-                     }).isEmpty());
-    }
+    PageControls page;
+    page.valueLabels[1] = Label(1.0F, "7", GetParam().alignment);
+    const QImage image = PaintedPage(page, 96);
+    const QRect ink = Bounds(image, image.rect(), IsInk);
+    EXPECT_TRUE(box.contains(ink)) << ink.x() << "," << ink.y() << " " << ink.width();
+    EXPECT_EQ(ink.center().x() < box.center().x(), GetParam().alignment == LabelAlignment::Left);
+    EXPECT_FALSE(Bounds(image, ink, [](QRgb pixel) {
+                     return qGreen(pixel) > 150 && qRed(pixel) < 80 && qBlue(pixel) < 80;
+                 }).isEmpty());
 }
 
-TEST(PainterTest, WideSolutionRunsOutOfItsBoxUnclipped) {
+INSTANTIATE_TEST_SUITE_P(Alignments, LabelPaintingTest, ::testing::ValuesIn(kAlignments),
+                         kCaseName);
+
+TEST(LabelPainting, WideSolutionRunsOutOfItsBoxUnclipped) {
     PageControls page;
     page.solutionLabels[0] = Label(0.1F, "9801", LabelAlignment::Right);
     const QImage image = PaintedPage(page, 96);

@@ -1,79 +1,25 @@
 #pragma once
 
-#include "core/operations.h"
 #include "page_model/build_worksheet.h"
 #include "page_model/page_dump.h"
 #include "page_model/page_layout.h"
+#include "support/test_doubles.h"
 
 #include <QStringList>
 
 #include <algorithm>
 #include <cstdint>
-#include <ostream>
-#include <random>
-#include <stdexcept>
 #include <string>
 
-namespace tallyworth {
-
-// Failed expectations name the row by its number.
-inline void PrintTo(OperationRow row, std::ostream* out) {
-    *out << "row " << RowNumber(row);
-}
-
-}  // namespace tallyworth
-
-namespace tallyworth::page_test {
-
-inline constexpr OperationRow kAdd = OperationRow::Add;
-inline constexpr OperationRow kSubtract = OperationRow::Subtract;
-inline constexpr OperationRow kMultiply = OperationRow::Multiply;
-inline constexpr OperationRow kDivide = OperationRow::Divide;
-inline constexpr OperationRow kMix = OperationRow::Mix;
-
-enum class Notation { LineAndDots, UpsideDownSeven };
-
-// The start-up state with a chosen operation row and division notation.
-inline WorksheetState MakeState(OperationRow operationRow,
-                                Notation notation = Notation::LineAndDots) {
-    WorksheetState state;
-    state.divideSign = DivideSignText();
-    state.divisionSymbol =
-        notation == Notation::LineAndDots ? QString(QChar(kLineAndDotsMarker)) : state.divideSign;
-    InitOperations(state);
-    state.currentPage = 1;
-    state.operation = RowNumber(operationRow);
-    return state;
-}
-
-// Repeats the same fractions after every reseed, so a composition is reproducible.
-class SeededRandomSource final : public RandomSource {
-  public:
-    // 24 random bits give every float in [0, 1) on a 2^-24 grid, never 1.
-    float NextFraction() override { return static_cast<float>(engine_() >> 8U) * 0x1p-24F; }
-    void Reseed() override { engine_.seed(kSeed); }
-
-  private:
-    static constexpr std::uint32_t kSeed = 20240531U;
-    std::mt19937 engine_{kSeed};
-};
-
-class QuietComposerHost : public ComposerHost {
-  public:
-    void SetProgressRange(int /*minimum*/, int /*maximum*/) override {}
-    void SetProgressValue(int value) override {
-        if (value == failAtProgress) {
-            throw std::runtime_error("Overflow");
-        }
-    }
-    [[nodiscard]] bool AllowsNegativeResults() const override { return false; }
-    int failAtProgress = -1;  // a progress value that makes the host fail
-};
+namespace tallyworth::testing_support {
 
 // A laid-out page and what it takes to fill it; reported failures are kept as one text.
 struct Sheet final : FailureReporter {
+    // The seed every page built here is composed from, the golden pages' among them.
+    static constexpr std::uint32_t kSeed = 20240531U;
+
     explicit Sheet(OperationRow operationRow, Notation notation = Notation::LineAndDots)
-        : state(MakeState(operationRow, notation)) {
+        : state(MakeState(operationRow, {}, notation)) {
         ArrangeFields(page, state);
     }
     void ReportFailure(const QString& text) override { failures += text.toStdString(); }
@@ -82,11 +28,12 @@ struct Sheet final : FailureReporter {
     }
     PageControls page = MakeDesignPageControls();
     WorksheetState state;
-    SeededRandomSource source;
-    QuietComposerHost host;
+    ScriptedRandomSource source{kSeed};
+    RecordingHost host;
     std::string failures;
 };
 
+// The page with every element of every array shown.
 inline PageControls ShownAll(PageControls page) {
     const auto show = [](auto&... arrays) {
         (std::for_each(arrays.begin(), arrays.end(), [](auto& item) { item.visible = true; }), ...);
@@ -122,4 +69,10 @@ inline std::string VisibleRuns(const PageControls& page) {
     return runs.empty() ? runs : runs + "-" + std::to_string(last);
 }
 
+}  // namespace tallyworth::testing_support
+
+// The page window's tests still reach the state builder through these names.
+namespace tallyworth::page_test {
+using testing_support::MakeState;
+inline constexpr OperationRow kAdd = OperationRow::Add;
 }  // namespace tallyworth::page_test

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "core/composer.h"
+#include "core/operations.h"
+#include "core/random_source.h"
+#include "core/worksheet_state.h"
+
+#include <QStringList>
+
+#include <cstddef>
+#include <cstdint>
+#include <ostream>
+#include <random>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+namespace tallyworth {
+
+// Failed expectations name an operation row by its number.
+inline void PrintTo(OperationRow row, std::ostream* out) {
+    *out << "row " << RowNumber(row);
+}
+
+}  // namespace tallyworth
+
+namespace tallyworth::testing_support {
+
+enum class Notation { LineAndDots, UpsideDownSeven };
+
+// The numbers a worksheet asks for: problems from lowest to highest, and how many.
+struct Numbers {
+    int lowest = 0;
+    int highest = 0;
+    int count = 0;
+};
+
+// Hands out the scripted fractions first, then those of a Mersenne Twister from the seed,
+// made as the program's own sources make them: the top 24 bits times 2^-24, never 1. Every
+// reseed starts over, as the program's seeded source does, so the seed fixes a composition.
+struct ScriptedRandomSource final : RandomSource {
+    explicit ScriptedRandomSource(std::uint32_t startSeed, std::vector<float> fractions = {})
+        : seed(startSeed), script(std::move(fractions)), engine(startSeed) {}
+    float NextFraction() override {
+        if (used < script.size()) {
+            return script[used++];
+        }
+        return static_cast<float>(engine() >> 8U) * 0x1p-24F;
+    }
+    void Reseed() override {
+        ++reseeds;
+        used = 0;
+        engine.seed(seed);
+    }
+
+    std::uint32_t seed;
+    std::vector<float> script;
+    std::mt19937 engine;
+    std::size_t used = 0;  // scripted fractions handed out since the last reseed
+    int reseeds = 0;
+};
+
+// The main window as the composer and start-up see it. Records the progress bar, every
+// question about negative results and the operations listed; a progress value can be made
+// to fail, as an overflow in the program would.
+struct RecordingHost final : ComposerHost, OperationList {
+    void SetProgressRange(int minimum, int maximum) override {
+        ranges.emplace_back(minimum, maximum);
+    }
+    void SetProgressValue(int value) override {
+        values.push_back(value);
+        if (value == failAtProgress) {
+            throw std::runtime_error("Overflow");
+        }
+    }
+    [[nodiscard]] bool AllowsNegativeResults() const override {
+        ++questions;
+        return allowNegative;
+    }
+    void AppendOperation(const QString& symbol) override { operations << symbol; }
+
+    bool allowNegative = false;
+    int failAtProgress = -1;
+    std::vector<std::pair<int, int>> ranges;
+    std::vector<int> values;
+    QStringList operations;
+    mutable int questions = 0;
+};
+
+// The start-up state, as InitGlobals leaves it, with an operation row, the numbers and the
+// division notation chosen.
+inline WorksheetState MakeState(OperationRow row, Numbers numbers = {},
+                                Notation notation = Notation::LineAndDots) {
+    WorksheetState state;
+    RecordingHost list;
+    InitGlobals(state, list);
+    state.operation = RowNumber(row);
+    state.lowestNumber = static_cast<std::int16_t>(numbers.lowest);
+    state.highestNumber = static_cast<std::int16_t>(numbers.highest);
+    state.numberOfProblems = static_cast<std::int16_t>(numbers.count);
+    if (notation == Notation::UpsideDownSeven) {
+        state.divisionSymbol = state.divideSign;
+    }
+    return state;
+}
+
+}  // namespace tallyworth::testing_support
