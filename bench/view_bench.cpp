@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QPrinter>
 
 #include <cstdint>
 #include <random>
@@ -73,9 +74,26 @@ class NoFile final : public FileChooser {
 class NoOutput final : public PageOutput {
   public:
     PrintOutcome Print(const PageControls& /*page*/) override { return {true, {}}; }
-    PrintOutcome SaveAsPdf(const PageControls& /*page*/, const QString& /*name*/) override {
+    PrintOutcome SaveAsPdf(const PageControls& /*page*/, const QString& /*name*/,
+                           const QString& /*sheetCode*/) override {
         return {true, {}};
     }
+    PrintOutcome WriteClassSetPdf(const ClassSetRequest& /*request*/,
+                                  QPageSize::PageSizeId /*paper*/, const QString& /*name*/,
+                                  SetProgress& /*progress*/) override {
+        return {true, {}};
+    }
+    PrintOutcome PrintClassSet(const ClassSetRequest& /*request*/, QPrinter& /*printer*/,
+                               SetProgress& /*progress*/) override {
+        return {true, {}};
+    }
+};
+
+class NoDialogs final : public SheetCodeAsker, public ClassSetAsker, public PrinterChooser {
+  public:
+    std::optional<QString> AskSheetCode() override { return std::nullopt; }
+    std::optional<ClassSetChoice> AskClassSet() override { return std::nullopt; }
+    std::unique_ptr<QPrinter> ChoosePrinter() override { return nullptr; }
 };
 
 QImage ScreenPage() {
@@ -127,7 +145,8 @@ void BM_ViewThroughTheWindows(benchmark::State& benchState) {
     KeptColor colors;
     NoFile files;
     NoOutput output;
-    MainWindow window(state, {messages, colors, files, output}, source);
+    NoDialogs dialogs;
+    MainWindow window(state, {messages, colors, files, output, dialogs, dialogs, dialogs}, source);
     window.show();
     window.findChild<QLineEdit*>(QStringLiteral("txtNoOfProblems"))->setText(QStringLiteral("100"));
     QImage image = ScreenPage();

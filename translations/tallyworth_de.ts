@@ -21,6 +21,68 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::ClassSetDialog</name>
+    <message>
+        <source>Class Set</source>
+        <translation>Klassensatz</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>After each sheet</source>
+        <translation>Nach jedem Blatt</translation>
+    </message>
+    <message>
+        <source>All at the end</source>
+        <translation>Alle am Ende</translation>
+    </message>
+    <message>
+        <source>&amp;Header with Name and Date lines</source>
+        <translation>&amp;Kopfzeile mit Name und Datum</translation>
+    </message>
+    <message>
+        <source>Number of &amp;sheets:</source>
+        <translation>Anzahl der &amp;Blätter:</translation>
+    </message>
+    <message>
+        <source>&amp;Answer keys:</source>
+        <translation>&amp;Lösungsblätter:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>PDF &amp;file</source>
+        <translation>PDF-&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Papier:</translation>
+    </message>
+    <message>
+        <source>P&amp;rinter</source>
+        <translation>D&amp;rucker</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::ClassSetProgressDialog</name>
+    <message>
+        <source>Class Set</source>
+        <translation>Klassensatz</translation>
+    </message>
+    <message>
+        <source>Making the class set...</source>
+        <translation>Klassensatz wird erstellt...</translation>
+    </message>
+    <message>
+        <source>Making the class set: page %1 of %2</source>
+        <translation>Klassensatz wird erstellt: Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::DialogColorChooser</name>
     <message>
         <source>Color Picker</source>
@@ -96,6 +158,10 @@
         <source>&amp;About</source>
         <translation>Ü&amp;ber</translation>
     </message>
+    <message>
+        <source>&amp;Open Sheet Code...</source>
+        <translation>Blatt&amp;code öffnen...</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
@@ -117,6 +183,17 @@
     <message>
         <source>An Error has been detected.</source>
         <translation>Es ist ein Fehler aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::PageStatusLine</name>
+    <message>
+        <source>Sheet c&amp;ode:</source>
+        <translation>Blatt&amp;code:</translation>
+    </message>
+    <message>
+        <source>&amp;Rules:</source>
+        <translation>&amp;Regeln:</translation>
     </message>
 </context>
 <context>
@@ -172,6 +249,10 @@
     <message>
         <source>Only the division test with 50 or more problems has two pages</source>
         <translation>Nur das Arbeitsblatt zum Teilen mit 50 oder mehr Aufgaben hat zwei Seiten</translation>
+    </message>
+    <message>
+        <source>Class &amp;Set...</source>
+        <translation>&amp;Klassensatz...</translation>
     </message>
 </context>
 <context>
@@ -236,6 +317,14 @@
         <source>The printer &quot;%1&quot; is paused. The worksheet waits in its queue until the printer is resumed.</source>
         <translation>Der Drucker „%1“ ist angehalten. Das Arbeitsblatt wartet in seiner Warteschlange, bis der Drucker fortgesetzt wird.</translation>
     </message>
+    <message>
+        <source>Tallyworth worksheet %1</source>
+        <translation>Tallyworth-Arbeitsblatt %1</translation>
+    </message>
+    <message>
+        <source>Sheet code %1</source>
+        <translation>Blattcode %1</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SettingsValidation</name>
@@ -282,6 +371,48 @@
     <message>
         <source>Please check your input.</source>
         <translation>Bitte prüfen Sie Ihre Eingabe.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SheetCode</name>
+    <message>
+        <source>The sheet code contains &quot;%1&quot;, which no sheet code uses: please check what you typed.</source>
+        <translation>Der Blattcode enthält „%1“, das in keinem Blattcode vorkommt: Bitte prüfen Sie Ihre Eingabe.</translation>
+    </message>
+    <message>
+        <source>A sheet code has %1 letters and digits, but this one has %2: please check what you typed.</source>
+        <translation>Ein Blattcode hat %1 Buchstaben und Ziffern, dieser hat aber %2: Bitte prüfen Sie Ihre Eingabe.</translation>
+    </message>
+    <message>
+        <source>The sheet code&apos;s check character does not match: please check what you typed.</source>
+        <translation>Das Prüfzeichen des Blattcodes stimmt nicht: Bitte prüfen Sie Ihre Eingabe.</translation>
+    </message>
+    <message>
+        <source>The sheet code is of version %1, which this program does not know: it may come from a newer version of the program.</source>
+        <translation>Der Blattcode hat die Version %1, die dieses Programm nicht kennt: Er stammt vielleicht aus einer neueren Version des Programms.</translation>
+    </message>
+    <message>
+        <source>The sheet code holds settings that cannot make a worksheet: %1</source>
+        <translation>Der Blattcode enthält Einstellungen, mit denen sich kein Arbeitsblatt erstellen lässt: %1</translation>
+    </message>
+    <message>
+        <source>Operation must be one of +, -, *, %1 and Mix.</source>
+        <translation>Die Rechenart muss +, -, *, %1 oder Mix sein.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SheetCodeDialog</name>
+    <message>
+        <source>Open Sheet Code</source>
+        <translation>Blattcode öffnen</translation>
+    </message>
+    <message>
+        <source>Type the sheet code shown under a worksheet, or on a page of a class set: 14 letters and digits.</source>
+        <translation>Geben Sie den Blattcode ein, der unter einem Arbeitsblatt oder auf einer Seite eines Klassensatzes steht: 14 Buchstaben und Ziffern.</translation>
+    </message>
+    <message>
+        <source>&amp;Sheet code:</source>
+        <translation>&amp;Blattcode:</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,68 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::ClassSetDialog</name>
+    <message>
+        <source>Class Set</source>
+        <translation>Juego de fichas para la clase</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>After each sheet</source>
+        <translation>Después de cada ficha</translation>
+    </message>
+    <message>
+        <source>All at the end</source>
+        <translation>Todas al final</translation>
+    </message>
+    <message>
+        <source>&amp;Header with Name and Date lines</source>
+        <translation>&amp;Encabezado con líneas de nombre y fecha</translation>
+    </message>
+    <message>
+        <source>Number of &amp;sheets:</source>
+        <translation>Número de &amp;fichas:</translation>
+    </message>
+    <message>
+        <source>&amp;Answer keys:</source>
+        <translation>Hojas de &amp;soluciones:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>PDF &amp;file</source>
+        <translation>Archivo &amp;PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>Pape&amp;l:</translation>
+    </message>
+    <message>
+        <source>P&amp;rinter</source>
+        <translation>&amp;Impresora</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::ClassSetProgressDialog</name>
+    <message>
+        <source>Class Set</source>
+        <translation>Juego de fichas para la clase</translation>
+    </message>
+    <message>
+        <source>Making the class set...</source>
+        <translation>Creando el juego de fichas...</translation>
+    </message>
+    <message>
+        <source>Making the class set: page %1 of %2</source>
+        <translation>Creando el juego de fichas: página %1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::DialogColorChooser</name>
     <message>
         <source>Color Picker</source>
@@ -96,6 +158,10 @@
         <source>&amp;About</source>
         <translation>&amp;Acerca de</translation>
     </message>
+    <message>
+        <source>&amp;Open Sheet Code...</source>
+        <translation>&amp;Abrir código de ficha...</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
@@ -117,6 +183,17 @@
     <message>
         <source>An Error has been detected.</source>
         <translation>Se ha detectado un error.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::PageStatusLine</name>
+    <message>
+        <source>Sheet c&amp;ode:</source>
+        <translation>Código de &amp;ficha:</translation>
+    </message>
+    <message>
+        <source>&amp;Rules:</source>
+        <translation>&amp;Reglas:</translation>
     </message>
 </context>
 <context>
@@ -172,6 +249,10 @@
     <message>
         <source>Only the division test with 50 or more problems has two pages</source>
         <translation>Solo la ficha de divisiones con 50 o más ejercicios tiene dos páginas</translation>
+    </message>
+    <message>
+        <source>Class &amp;Set...</source>
+        <translation>&amp;Juego de fichas para la clase...</translation>
     </message>
 </context>
 <context>
@@ -236,6 +317,14 @@
         <source>The printer &quot;%1&quot; is paused. The worksheet waits in its queue until the printer is resumed.</source>
         <translation>La impresora «%1» está en pausa. La hoja espera en su cola hasta que se reanude la impresora.</translation>
     </message>
+    <message>
+        <source>Tallyworth worksheet %1</source>
+        <translation>Ficha de Tallyworth %1</translation>
+    </message>
+    <message>
+        <source>Sheet code %1</source>
+        <translation>Código de ficha %1</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SettingsValidation</name>
@@ -282,6 +371,48 @@
     <message>
         <source>Please check your input.</source>
         <translation>Por favor, revise los datos introducidos.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SheetCode</name>
+    <message>
+        <source>The sheet code contains &quot;%1&quot;, which no sheet code uses: please check what you typed.</source>
+        <translation>El código de ficha contiene «%1», que ningún código de ficha usa: compruebe lo que ha escrito.</translation>
+    </message>
+    <message>
+        <source>A sheet code has %1 letters and digits, but this one has %2: please check what you typed.</source>
+        <translation>Un código de ficha tiene %1 letras y cifras, pero este tiene %2: compruebe lo que ha escrito.</translation>
+    </message>
+    <message>
+        <source>The sheet code&apos;s check character does not match: please check what you typed.</source>
+        <translation>El carácter de control del código de ficha no coincide: compruebe lo que ha escrito.</translation>
+    </message>
+    <message>
+        <source>The sheet code is of version %1, which this program does not know: it may come from a newer version of the program.</source>
+        <translation>El código de ficha es de la versión %1, que este programa no conoce: puede proceder de una versión más reciente del programa.</translation>
+    </message>
+    <message>
+        <source>The sheet code holds settings that cannot make a worksheet: %1</source>
+        <translation>El código de ficha contiene ajustes con los que no se puede crear una ficha: %1</translation>
+    </message>
+    <message>
+        <source>Operation must be one of +, -, *, %1 and Mix.</source>
+        <translation>La operación debe ser +, -, *, %1 o Mixto.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SheetCodeDialog</name>
+    <message>
+        <source>Open Sheet Code</source>
+        <translation>Abrir código de ficha</translation>
+    </message>
+    <message>
+        <source>Type the sheet code shown under a worksheet, or on a page of a class set: 14 letters and digits.</source>
+        <translation>Escriba el código de ficha que aparece debajo de una ficha o en una página de un juego de fichas: 14 letras y cifras.</translation>
+    </message>
+    <message>
+        <source>&amp;Sheet code:</source>
+        <translation>Código de &amp;ficha:</translation>
     </message>
 </context>
 </TS>

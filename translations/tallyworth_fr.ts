@@ -21,6 +21,68 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::ClassSetDialog</name>
+    <message>
+        <source>Class Set</source>
+        <translation>Jeu de fiches pour la classe</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>After each sheet</source>
+        <translation>Après chaque fiche</translation>
+    </message>
+    <message>
+        <source>All at the end</source>
+        <translation>Tous à la fin</translation>
+    </message>
+    <message>
+        <source>&amp;Header with Name and Date lines</source>
+        <translation>&amp;En-tête avec lignes Nom et Date</translation>
+    </message>
+    <message>
+        <source>Number of &amp;sheets:</source>
+        <translation>Nombre de &amp;fiches :</translation>
+    </message>
+    <message>
+        <source>&amp;Answer keys:</source>
+        <translation>&amp;Corrigés :</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>PDF &amp;file</source>
+        <translation>Fichier &amp;PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>Forma&amp;t du papier :</translation>
+    </message>
+    <message>
+        <source>P&amp;rinter</source>
+        <translation>&amp;Imprimante</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::ClassSetProgressDialog</name>
+    <message>
+        <source>Class Set</source>
+        <translation>Jeu de fiches pour la classe</translation>
+    </message>
+    <message>
+        <source>Making the class set...</source>
+        <translation>Création du jeu de fiches...</translation>
+    </message>
+    <message>
+        <source>Making the class set: page %1 of %2</source>
+        <translation>Création du jeu de fiches : page %1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::DialogColorChooser</name>
     <message>
         <source>Color Picker</source>
@@ -96,6 +158,10 @@
         <source>&amp;About</source>
         <translation>À &amp;propos</translation>
     </message>
+    <message>
+        <source>&amp;Open Sheet Code...</source>
+        <translation>&amp;Ouvrir un code de fiche...</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
@@ -117,6 +183,17 @@
     <message>
         <source>An Error has been detected.</source>
         <translation>Une erreur a été détectée.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::PageStatusLine</name>
+    <message>
+        <source>Sheet c&amp;ode:</source>
+        <translation>&amp;Code de fiche :</translation>
+    </message>
+    <message>
+        <source>&amp;Rules:</source>
+        <translation>Rè&amp;gles :</translation>
     </message>
 </context>
 <context>
@@ -172,6 +249,10 @@
     <message>
         <source>Only the division test with 50 or more problems has two pages</source>
         <translation>Seule la fiche de divisions de 50 calculs ou plus a deux pages</translation>
+    </message>
+    <message>
+        <source>Class &amp;Set...</source>
+        <translation>&amp;Jeu de fiches pour la classe...</translation>
     </message>
 </context>
 <context>
@@ -236,6 +317,14 @@
         <source>The printer &quot;%1&quot; is paused. The worksheet waits in its queue until the printer is resumed.</source>
         <translation>L&apos;imprimante « %1 » est en pause. La fiche attend dans sa file d&apos;attente jusqu&apos;à la reprise de l&apos;imprimante.</translation>
     </message>
+    <message>
+        <source>Tallyworth worksheet %1</source>
+        <translation>Fiche Tallyworth %1</translation>
+    </message>
+    <message>
+        <source>Sheet code %1</source>
+        <translation>Code de fiche %1</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SettingsValidation</name>
@@ -282,6 +371,48 @@
     <message>
         <source>Please check your input.</source>
         <translation>Veuillez vérifier votre saisie.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SheetCode</name>
+    <message>
+        <source>The sheet code contains &quot;%1&quot;, which no sheet code uses: please check what you typed.</source>
+        <translation>Le code de fiche contient « %1 », qu’aucun code de fiche n’utilise : vérifiez ce que vous avez tapé.</translation>
+    </message>
+    <message>
+        <source>A sheet code has %1 letters and digits, but this one has %2: please check what you typed.</source>
+        <translation>Un code de fiche compte %1 lettres et chiffres, mais celui-ci en compte %2 : vérifiez ce que vous avez tapé.</translation>
+    </message>
+    <message>
+        <source>The sheet code&apos;s check character does not match: please check what you typed.</source>
+        <translation>Le caractère de contrôle du code de fiche ne correspond pas : vérifiez ce que vous avez tapé.</translation>
+    </message>
+    <message>
+        <source>The sheet code is of version %1, which this program does not know: it may come from a newer version of the program.</source>
+        <translation>Le code de fiche est de la version %1, que ce programme ne connaît pas : il provient peut-être d’une version plus récente du programme.</translation>
+    </message>
+    <message>
+        <source>The sheet code holds settings that cannot make a worksheet: %1</source>
+        <translation>Le code de fiche contient des réglages qui ne permettent pas de créer une fiche : %1</translation>
+    </message>
+    <message>
+        <source>Operation must be one of +, -, *, %1 and Mix.</source>
+        <translation>L’opération doit être +, -, *, %1 ou Mixte.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SheetCodeDialog</name>
+    <message>
+        <source>Open Sheet Code</source>
+        <translation>Ouvrir un code de fiche</translation>
+    </message>
+    <message>
+        <source>Type the sheet code shown under a worksheet, or on a page of a class set: 14 letters and digits.</source>
+        <translation>Tapez le code de fiche affiché sous une fiche ou sur une page d’un jeu de fiches : 14 lettres et chiffres.</translation>
+    </message>
+    <message>
+        <source>&amp;Sheet code:</source>
+        <translation>&amp;Code de fiche :</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,68 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::ClassSetDialog</name>
+    <message>
+        <source>Class Set</source>
+        <translation>Klassenset</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>After each sheet</source>
+        <translation>Na elk werkblad</translation>
+    </message>
+    <message>
+        <source>All at the end</source>
+        <translation>Allemaal aan het eind</translation>
+    </message>
+    <message>
+        <source>&amp;Header with Name and Date lines</source>
+        <translation>&amp;Kop met regels voor naam en datum</translation>
+    </message>
+    <message>
+        <source>Number of &amp;sheets:</source>
+        <translation>Aantal &amp;werkbladen:</translation>
+    </message>
+    <message>
+        <source>&amp;Answer keys:</source>
+        <translation>Antwoord&amp;bladen:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Bestemming</translation>
+    </message>
+    <message>
+        <source>PDF &amp;file</source>
+        <translation>&amp;PDF-bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>Papier&amp;formaat:</translation>
+    </message>
+    <message>
+        <source>P&amp;rinter</source>
+        <translation>P&amp;rinter</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::ClassSetProgressDialog</name>
+    <message>
+        <source>Class Set</source>
+        <translation>Klassenset</translation>
+    </message>
+    <message>
+        <source>Making the class set...</source>
+        <translation>Klassenset wordt gemaakt...</translation>
+    </message>
+    <message>
+        <source>Making the class set: page %1 of %2</source>
+        <translation>Klassenset wordt gemaakt: pagina %1 van %2</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::DialogColorChooser</name>
     <message>
         <source>Color Picker</source>
@@ -96,6 +158,10 @@
         <source>&amp;About</source>
         <translation>&amp;Over</translation>
     </message>
+    <message>
+        <source>&amp;Open Sheet Code...</source>
+        <translation>Werkbladcode &amp;openen...</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
@@ -117,6 +183,17 @@
     <message>
         <source>An Error has been detected.</source>
         <translation>Er is een fout opgetreden.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::PageStatusLine</name>
+    <message>
+        <source>Sheet c&amp;ode:</source>
+        <translation>Werkblad&amp;code:</translation>
+    </message>
+    <message>
+        <source>&amp;Rules:</source>
+        <translation>&amp;Regels:</translation>
     </message>
 </context>
 <context>
@@ -172,6 +249,10 @@
     <message>
         <source>Only the division test with 50 or more problems has two pages</source>
         <translation>Alleen het werkblad met deelsommen met 50 of meer sommen heeft twee pagina&apos;s</translation>
+    </message>
+    <message>
+        <source>Class &amp;Set...</source>
+        <translation>&amp;Klassenset...</translation>
     </message>
 </context>
 <context>
@@ -236,6 +317,14 @@
         <source>The printer &quot;%1&quot; is paused. The worksheet waits in its queue until the printer is resumed.</source>
         <translation>De printer ‘%1’ is gepauzeerd. Het werkblad wacht in de wachtrij tot de printer weer wordt gestart.</translation>
     </message>
+    <message>
+        <source>Tallyworth worksheet %1</source>
+        <translation>Tallyworth-werkblad %1</translation>
+    </message>
+    <message>
+        <source>Sheet code %1</source>
+        <translation>Werkbladcode %1</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SettingsValidation</name>
@@ -282,6 +371,48 @@
     <message>
         <source>Please check your input.</source>
         <translation>Controleer de invoer.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SheetCode</name>
+    <message>
+        <source>The sheet code contains &quot;%1&quot;, which no sheet code uses: please check what you typed.</source>
+        <translation>De werkbladcode bevat &quot;%1&quot;, dat in geen enkele werkbladcode voorkomt: controleer wat u hebt getypt.</translation>
+    </message>
+    <message>
+        <source>A sheet code has %1 letters and digits, but this one has %2: please check what you typed.</source>
+        <translation>Een werkbladcode heeft %1 letters en cijfers, maar deze heeft er %2: controleer wat u hebt getypt.</translation>
+    </message>
+    <message>
+        <source>The sheet code&apos;s check character does not match: please check what you typed.</source>
+        <translation>Het controleteken van de werkbladcode klopt niet: controleer wat u hebt getypt.</translation>
+    </message>
+    <message>
+        <source>The sheet code is of version %1, which this program does not know: it may come from a newer version of the program.</source>
+        <translation>De werkbladcode is van versie %1, die dit programma niet kent: hij komt misschien uit een nieuwere versie van het programma.</translation>
+    </message>
+    <message>
+        <source>The sheet code holds settings that cannot make a worksheet: %1</source>
+        <translation>De werkbladcode bevat instellingen waarmee geen werkblad kan worden gemaakt: %1</translation>
+    </message>
+    <message>
+        <source>Operation must be one of +, -, *, %1 and Mix.</source>
+        <translation>De bewerking moet +, -, *, %1 of Mix zijn.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SheetCodeDialog</name>
+    <message>
+        <source>Open Sheet Code</source>
+        <translation>Werkbladcode openen</translation>
+    </message>
+    <message>
+        <source>Type the sheet code shown under a worksheet, or on a page of a class set: 14 letters and digits.</source>
+        <translation>Typ de werkbladcode die onder een werkblad of op een pagina van een klassenset staat: 14 letters en cijfers.</translation>
+    </message>
+    <message>
+        <source>&amp;Sheet code:</source>
+        <translation>Werkblad&amp;code:</translation>
     </message>
 </context>
 </TS>

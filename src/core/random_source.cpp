@@ -42,6 +42,10 @@ float ClockSeededRandomSource::NextFraction() {
     return stream_.NextFraction();
 }
 
+std::optional<std::uint64_t> ClockSeededRandomSource::StreamSeed() const {
+    return reseeds_ == 0 ? std::nullopt : std::optional(LastSeed());
+}
+
 void ClockSeededRandomSource::Reseed() {
     const auto ticks = static_cast<std::uint64_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count());

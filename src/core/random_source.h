@@ -3,6 +3,7 @@
 #include "core/xoshiro128.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace tallyworth {
 
@@ -13,6 +14,9 @@ class RandomSource {
     virtual float NextFraction() = 0;
     // Called at the start of every composition.
     virtual void Reseed() = 0;
+    // The seed the fractions since the last reseed are drawn from, so that a sheet code
+    // can bring the composition back; nothing for a source that draws from no such seed.
+    [[nodiscard]] virtual std::optional<std::uint64_t> StreamSeed() const { return std::nullopt; }
 };
 
 // The fractions of one seed: the top 24 bits of each Xoshiro128 output times 2^-24,
@@ -23,6 +27,7 @@ class SeededRandomSource final : public RandomSource {
     explicit SeededRandomSource(std::uint64_t seed);
     float NextFraction() override;
     void Reseed() override;
+    [[nodiscard]] std::optional<std::uint64_t> StreamSeed() const override { return seed_; }
     [[nodiscard]] std::uint64_t Seed() const { return seed_; }
 
   private:
@@ -39,6 +44,8 @@ class ClockSeededRandomSource final : public RandomSource {
     void Reseed() override;
     // The seed of the last reseed, so of the last composition; 0 before the first.
     [[nodiscard]] std::uint64_t LastSeed() const { return stream_.Seed(); }
+    // LastSeed once the source has been reseeded, nothing before.
+    [[nodiscard]] std::optional<std::uint64_t> StreamSeed() const override;
 
   private:
     std::uint64_t seedMask_;

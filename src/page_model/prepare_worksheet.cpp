@@ -34,9 +34,10 @@ bool AsksForCellNumbers(const SettingsTexts& texts) {
 }
 
 void PrepareTest(WorksheetState& state, PageControls& page, const SettingsTexts& texts,
-                 RandomSource& source, PreparationHost& host, FailureReporter& reporter) {
+                 RandomSource& source, PreparationHost& host, FailureReporter& reporter,
+                 CellNumbering cellNumbering) {
     const ProgressShown progress(host);
-    state.showCellNumbers = AsksForCellNumbers(texts);
+    state.showCellNumbers = cellNumbering == CellNumbering::ByBounds && AsksForCellNumbers(texts);
     HideEverything(page);
     ArrangeFields(page, state);
     const std::optional<std::int16_t> lowest = ToWholeNumber(texts.lowest);

@@ -27,11 +27,16 @@ class PreparationHost : public ComposerHost {
 // True for the pair of bounds that switches the worksheet into the cell-numbering mode.
 bool AsksForCellNumbers(const SettingsTexts& texts);
 
+// Whether the bounds may switch the page to cell numbers. A worksheet brought back from
+// its sheet code never does: the code stands for the problems drawn, whatever the bounds.
+enum class CellNumbering { ByBounds, Never };
+
 // Turns checked settings into a filled page 1: decides the cell-numbering mode, hides
 // every cell, lays the cells out for state.operation, composes and fills, applies the
 // solutions switch. The progress bar is shown for the duration and always hidden at
 // the end.
 void PrepareTest(WorksheetState& state, PageControls& page, const SettingsTexts& texts,
-                 RandomSource& source, PreparationHost& host, FailureReporter& reporter);
+                 RandomSource& source, PreparationHost& host, FailureReporter& reporter,
+                 CellNumbering cellNumbering = CellNumbering::ByBounds);
 
 }  // namespace tallyworth

@@ -18,7 +18,9 @@ struct [[nodiscard]] PrintOutcome {
 QString JobTitle();
 
 // Writes the page as a one-page US Letter PDF. Nothing half-written is left under
-// fileName when it fails.
-PrintOutcome SavePageAsPdf(const PageControls& page, const QString& fileName);
+// fileName when it fails. A sheet code, when given, goes into the file's metadata: into
+// its title, which viewers show, and into its subject and keywords, which searches find.
+PrintOutcome SavePageAsPdf(const PageControls& page, const QString& fileName,
+                           const QString& sheetCode = {});
 
 }  // namespace tallyworth

@@ -1,5 +1,7 @@
 #include "windows/main_window.h"
 
+#include "core/number_conversion.h"
+#include "core/sheet_composer.h"
 #include "render/page_style.h"
 #include "windows/about_box.h"
 #include "windows/caption_fit.h"
@@ -174,6 +176,10 @@ void MainWindow::BuildChoiceControls() {
 
 void MainWindow::BuildMenus() {
     QMenu* file = AddMenu(menuBar(), "mnuFile", tr("&File"));
+    QAction* openCode = AddItem(file, "mnuOpenSheetCode", tr("&Open Sheet Code..."));
+    openCode->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(openCode, &QAction::triggered, this, &MainWindow::OpenSheetCode);
+    file->addSeparator();
     connect(AddItem(file, "mnuClose", tr("&Close")), &QAction::triggered, this, &QWidget::close);
     QMenu* help = AddMenu(menuBar(), "mnuHelp", tr("&Help"));
     connect(AddItem(help, "mnuAbout", tr("&About")), &QAction::triggered, this,
@@ -282,24 +288,40 @@ bool MainWindow::MoveFocus(SettingsField field) {
 PageWindow& MainWindow::PageWindowForUse() {
     if (!pageWindow_) {
         pageWindow_ = std::make_unique<PageWindow>(state_, interfaces_);
+        connect(pageWindow_.get(), &PageWindow::ClassSetWanted, this, &MainWindow::MakeClassSet);
     }
     return *pageWindow_;
 }
 
-void MainWindow::PrepareTest() {
+void MainWindow::PrepareTest(RandomSource& source, CellNumbering cellNumbering) {
     PageWindow& page = PageWindowForUse();
     const SettingsTexts texts{lowestField_->text(), highestField_->text(), countField_->text()};
-    tallyworth::PrepareTest(state_, page.Controls(), texts, source_, *this, page);
+    tallyworth::PrepareTest(state_, page.Controls(), texts, source, *this, page, cellNumbering);
+    page.ShowSheetCode(CodeOfPreparedSheet(source));
     page.RefreshPage();
+}
+
+QString MainWindow::CodeOfPreparedSheet(const RandomSource& source) const {
+    // Cell numbers are no drawn problems, and a source without a seed draws problems no
+    // code can bring back.
+    const std::optional<std::uint64_t> seed = source.StreamSeed();
+    if (state_.showCellNumbers || !seed) {
+        return {};
+    }
+    return FormatSheetCode({SheetSettingsOf(state_, AllowsNegativeResults()), *seed});
 }
 
 void MainWindow::View() {
     if (!CheckSettings()) {
         return;
     }
+    ViewSheet(source_, CellNumbering::ByBounds);
+}
+
+void MainWindow::ViewSheet(RandomSource& source, CellNumbering cellNumbering) {
     state_.operation = static_cast<std::int16_t>(operationList_->currentRow() + 1);
     state_.showSolutions = false;
-    PrepareTest();
+    PrepareTest(source, cellNumbering);
     PageWindowForUse().ViewTest();
 }
 
@@ -308,10 +330,66 @@ void MainWindow::Print() {
         return;
     }
     state_.operation = static_cast<std::int16_t>(operationList_->currentRow() + 1);
-    PrepareTest();
+    PrepareTest(source_, CellNumbering::ByBounds);
     PageWindow& page = PageWindowForUse();
     page.PrintTest();
     page.hide();
+}
+
+void MainWindow::OpenSheetCode() {
+    const std::optional<QString> typed = interfaces_.sheetCodes.AskSheetCode();
+    if (!typed) {
+        return;
+    }
+    const SheetCodeParse parsed = ParseSheetCode(*typed);
+    if (const auto* error = std::get_if<SheetCodeError>(&parsed)) {
+        // As with the settings: text that cannot be read stops, a rule broken informs.
+        const bool unreadable = error->fault != SheetCodeFault::BadSettings;
+        interfaces_.messages.ShowMessage(SettingsMessageTitle(), error->message,
+                                         unreadable ? MessageIcon::Stop : MessageIcon::Information);
+        return;
+    }
+    const SheetCode& code = std::get<SheetCode>(parsed);
+    ShowSettings(code.settings);
+    SeededRandomSource seeded(code.seed);
+    ViewSheet(seeded, CellNumbering::Never);
+}
+
+void MainWindow::ShowSettings(const SheetSettings& settings) {
+    lowestField_->setText(QString::number(settings.lowest));
+    highestField_->setText(QString::number(settings.highest));
+    countField_->setText(QString::number(settings.count));
+    operationList_->setCurrentRow(settings.operation - 1);
+    allowNegativeBox_->setChecked(settings.allowNegative);
+    // The option's toggle sets the notation of the worksheet state.
+    (settings.upsideDownSeven ? upsideDownSevenOption_ : lineAndDotsOption_)->setChecked(true);
+}
+
+void MainWindow::MakeClassSet() {
+    if (!CheckSettings()) {
+        return;
+    }
+    PageWindowForUse().MakeClassSet({FieldSettings(), FreshSeed()});
+}
+
+SheetSettings MainWindow::FieldSettings() const {
+    // The settings have passed the checks, so every text reads as a whole number.
+    return {operationList_->currentRow() + 1,
+            ToWholeNumber(lowestField_->text()).value_or(0),
+            ToWholeNumber(highestField_->text()).value_or(0),
+            ToWholeNumber(countField_->text()).value_or(0),
+            AllowsNegativeResults(),
+            state_.UsesUpsideDownSeven()};
+}
+
+std::uint64_t MainWindow::FreshSeed() {
+    source_.Reseed();
+    if (const std::optional<std::uint64_t> seed = source_.StreamSeed()) {
+        return *seed;
+    }
+    ClockSeededRandomSource clock;
+    clock.Reseed();
+    return clock.LastSeed();
 }
 
 void MainWindow::OpenAbout() {

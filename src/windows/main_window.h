@@ -2,6 +2,7 @@
 
 #include "core/operations.h"
 #include "core/random_source.h"
+#include "core/sheet_code.h"
 #include "core/validation.h"
 #include "core/worksheet_state.h"
 #include "page_model/prepare_worksheet.h"
@@ -45,6 +46,11 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     void View();
     void Print();
     void OpenAbout();
+    // Asks for a sheet code; a valid one takes the fields and shows its worksheet as View
+    // would, an invalid one is reported and changes nothing.
+    void OpenSheetCode();
+    // A class set of the settings in the fields, checked first, from a fresh seed.
+    void MakeClassSet();
 
     // The page window once it has been used, else nothing.
     [[nodiscard]] PageWindow* ExistingPageWindow() const { return pageWindow_.get(); }
@@ -69,7 +75,12 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     [[nodiscard]] bool CheckSettings();
     [[nodiscard]] bool PlayBack(const ValidationResult& result);
     [[nodiscard]] bool MoveFocus(SettingsField field);
-    void PrepareTest();
+    void ViewSheet(RandomSource& source, CellNumbering cellNumbering);
+    void PrepareTest(RandomSource& source, CellNumbering cellNumbering);
+    [[nodiscard]] QString CodeOfPreparedSheet(const RandomSource& source) const;
+    void ShowSettings(const SheetSettings& settings);
+    [[nodiscard]] SheetSettings FieldSettings() const;
+    [[nodiscard]] std::uint64_t FreshSeed();
     PageWindow& PageWindowForUse();
 
     WorksheetState& state_;

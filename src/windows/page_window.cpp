@@ -1,13 +1,16 @@
 #include "windows/page_window.h"
 
 #include "page_model/page_layout.h"
+#include "windows/class_set_dialog.h"
 #include "windows/named_menus.h"
+#include "windows/page_status_line.h"
 #include "windows/page_view.h"
 
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -50,9 +53,11 @@ PageWindow::PageWindow(WorksheetState& state, UserInterfaces interfaces, QWidget
     scrollArea_->setWidgetResizable(true);
     scrollArea_->setWidget(sheet_);
     setCentralWidget(scrollArea_);
+    statusLine_ = new PageStatusLine(this);
+    setStatusBar(statusLine_);
     PlaceView(kPictureDesign);
     BuildMenus();
-    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    resize(kClientWidth, kClientHeight + MenuAndStatusHeight());
     move(kLeft, kTop);
 }
 
@@ -65,6 +70,9 @@ void PageWindow::BuildMenus() {
     QAction* pdf = AddItem(file, "mnuSaveAsPdf", tr("Save as P&DF..."));
     pdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(pdf, &QAction::triggered, this, &PageWindow::SaveAsPdf);
+    connect(AddItem(file, "mnuClassSet", tr("Class &Set...")), &QAction::triggered, this,
+            &PageWindow::ClassSetWanted);
+    file->addSeparator();
     connect(AddItem(file, "mnuClose", tr("&Close")), &QAction::triggered, this,
             &PageWindow::CloseWindow);
 
@@ -114,7 +122,11 @@ void PageWindow::PrintTest() {
 void PageWindow::ResizeToPage() {
     PlaceView(PageAtOrigin());
     scrollArea_->ensureVisible(0, 0);
-    resize(view_->width(), view_->height() + menuBar()->sizeHint().height());
+    resize(view_->width(), view_->height() + MenuAndStatusHeight());
+}
+
+int PageWindow::MenuAndStatusHeight() const {
+    return menuBar()->sizeHint().height() + statusLine_->sizeHint().height();
 }
 
 void PageWindow::PlaceView(const QRect& place) {
@@ -197,7 +209,45 @@ void PageWindow::SaveAsPdf() {
     if (!fileName) {
         return;
     }
-    ReportOutcome(interfaces_.output.SaveAsPdf(page_, *fileName));
+    ReportOutcome(interfaces_.output.SaveAsPdf(page_, *fileName, sheetCode_));
+}
+
+void PageWindow::ShowSheetCode(const QString& code) {
+    sheetCode_ = code;
+    statusLine_->SetPart(PageStatusLine::Part::SheetCode, code);
+}
+
+void PageWindow::MakeClassSet(const SheetCode& first) {
+    const std::optional<ClassSetChoice> choice = interfaces_.classSets.AskClassSet();
+    if (!choice) {
+        return;
+    }
+    const ClassSetRequest request{first, choice->sheets, choice->answerKeys, choice->header};
+    if (choice->destination == ClassSetDestination::PdfFile) {
+        const std::optional<QString> fileName = interfaces_.files.ChooseSaveFile();
+        if (fileName) {
+            RunClassSet([&](SetProgress& progress) {
+                return interfaces_.output.WriteClassSetPdf(request, choice->paper, *fileName,
+                                                           progress);
+            });
+        }
+        return;
+    }
+    if (const std::unique_ptr<QPrinter> printer = interfaces_.printers.ChoosePrinter()) {
+        RunClassSet([&](SetProgress& progress) {
+            return interfaces_.output.PrintClassSet(request, *printer, progress);
+        });
+    }
+}
+
+void PageWindow::RunClassSet(const std::function<PrintOutcome(SetProgress&)>& job) {
+    // Made only now, after the file or print dialog: it counts its moment from here.
+    ClassSetProgressDialog progress(this);
+    const PrintOutcome outcome = job(progress);
+    // A cancel is the user's own doing, not a failure to report.
+    if (!progress.Cancelled()) {
+        ReportOutcome(outcome);
+    }
 }
 
 void PageWindow::ReportOutcome(const PrintOutcome& outcome) {

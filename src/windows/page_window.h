@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/sheet_code.h"
 #include "core/worksheet_state.h"
 #include "page_model/page_controls.h"
 #include "page_model/page_fill.h"
@@ -7,11 +8,14 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QAction;
 class QScrollArea;
 
 namespace tallyworth {
 
+class PageStatusLine;
 class PageView;
 
 // The page window: shows one page of the current worksheet and carries its commands
@@ -41,6 +45,16 @@ class PageWindow final : public QMainWindow, public FailureReporter {
     // Redraws the page after its cells were changed from outside.
     void RefreshPage();
 
+    // The code of the worksheet the page shows, under the page and in a saved PDF; empty
+    // when the page shows something no code brings back.
+    void ShowSheetCode(const QString& code);
+    [[nodiscard]] const QString& ShownSheetCode() const { return sheetCode_; }
+    [[nodiscard]] PageStatusLine& StatusLine() { return *statusLine_; }
+
+    // Asks how to make a class set of the worksheets first stands for, makes it, and says
+    // what went wrong unless the user cancelled.
+    void MakeClassSet(const SheetCode& first);
+
     // Menu commands.
     void CloseWindow();
     void ToggleSolutions();
@@ -49,11 +63,17 @@ class PageWindow final : public QMainWindow, public FailureReporter {
     void PickColor();
     void SaveAsPdf();
 
+  Q_SIGNALS:
+    // "Class Set..." was chosen: the settings it needs belong to the main window.
+    void ClassSetWanted();
+
   private:
     void BuildMenus();
     void ResizeToPage();
     void PlaceView(const QRect& place);
     void ReportOutcome(const PrintOutcome& outcome);
+    [[nodiscard]] int MenuAndStatusHeight() const;
+    void RunClassSet(const std::function<PrintOutcome(SetProgress&)>& job);
 
     WorksheetState& state_;
     UserInterfaces interfaces_;
@@ -63,6 +83,8 @@ class PageWindow final : public QMainWindow, public FailureReporter {
     QWidget* sheet_ = nullptr;  // the scrolled surface the page stands on
     PageView* view_ = nullptr;
     QAction* showSolutions_ = nullptr;
+    PageStatusLine* statusLine_ = nullptr;
+    QString sheetCode_;
 };
 
 }  // namespace tallyworth

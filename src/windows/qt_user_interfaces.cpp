@@ -1,6 +1,10 @@
 #include "windows/qt_user_interfaces.h"
 
+#include "printing/class_set_printing.h"
+#include "render/class_set_output.h"
 #include "render/page_style.h"
+#include "windows/class_set_dialog.h"
+#include "windows/sheet_code_dialog.h"
 
 #include <QApplication>
 #include <QColor>
@@ -8,6 +12,8 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace tallyworth {
 
@@ -38,12 +44,59 @@ std::optional<QString> DialogFileChooser::ChooseSaveFile() {
     return dialog.selectedFiles().constFirst();
 }
 
+std::unique_ptr<QPrinter> DialogPrinterChooser::ChoosePrinter() {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setDocName(JobTitle());
+    QPrintDialog dialog(printer.get(), QApplication::activeWindow());
+    // A class set is printed whole: no page ranges, no selection.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
+    if (dialog.exec() != QDialog::Accepted) {
+        return nullptr;
+    }
+    return printer;
+}
+
+std::optional<QString> DialogSheetCodeAsker::AskSheetCode() {
+    SheetCodeDialog dialog(QApplication::activeWindow());
+    dialog.SetTyped(lastTyped_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    lastTyped_ = dialog.Typed();
+    return lastTyped_;
+}
+
+std::optional<ClassSetChoice> DialogClassSetAsker::AskClassSet() {
+    ClassSetDialog dialog(QApplication::activeWindow());
+    if (lastChoice_) {
+        dialog.SetChoice(*lastChoice_);
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    lastChoice_ = dialog.Choice();
+    return lastChoice_;
+}
+
 PrintOutcome SystemPageOutput::Print(const PageControls& page) {
     return PrintPageOnDefaultPrinter(page);
 }
 
-PrintOutcome SystemPageOutput::SaveAsPdf(const PageControls& page, const QString& fileName) {
-    return SavePageAsPdf(page, fileName);
+PrintOutcome SystemPageOutput::SaveAsPdf(const PageControls& page, const QString& fileName,
+                                         const QString& sheetCode) {
+    return SavePageAsPdf(page, fileName, sheetCode);
+}
+
+PrintOutcome SystemPageOutput::WriteClassSetPdf(const ClassSetRequest& request,
+                                                QPageSize::PageSizeId paper,
+                                                const QString& fileName, SetProgress& progress) {
+    return tallyworth::WriteClassSetPdf(request, QPageSize(paper), fileName, progress);
+}
+
+PrintOutcome SystemPageOutput::PrintClassSet(const ClassSetRequest& request, QPrinter& printer,
+                                             SetProgress& progress) {
+    return tallyworth::PrintClassSet(request, printer, progress);
 }
 
 }  // namespace tallyworth

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -110,6 +111,17 @@ TEST(ClockSeededRandomSource, DrawsLikeTheSeedItReports) {
             ASSERT_EQ(clock.NextFraction(), seeded.NextFraction());
         }
     }
+}
+
+// The windows read the seed of a composition through the source's interface alone.
+TEST(RandomSourceStreamSeed, IsTheSeedOfTheLastReseedAndNothingBeforeTheClocksFirst) {
+    ClockSeededRandomSource clock;
+    const RandomSource& clockSource = clock;
+    EXPECT_EQ(clockSource.StreamSeed(), std::nullopt);
+    clock.Reseed();
+    EXPECT_EQ(clockSource.StreamSeed(), clock.LastSeed());
+    SeededRandomSource seeded(12345U);
+    EXPECT_EQ(static_cast<const RandomSource&>(seeded).StreamSeed(), 12345U);
 }
 
 TEST(ClockSeededRandomSource, TakesSeedsACodeCanCarryAndNeverTheSameTwiceInARow) {

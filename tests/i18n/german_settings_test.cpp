@@ -22,7 +22,8 @@ class GermanSettingsTest : public ::testing::Test {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         ASSERT_TRUE(InstallTranslations(QLocale(), CatalogueDirectory()));
         window = std::make_unique<MainWindow>(
-            state, UserInterfaces{messages, colors, files, output}, source);
+            state, UserInterfaces{messages, colors, files, output, sheetCodes, classSets, printers},
+            source);
         window->show();
     }
     void TearDown() override {
@@ -45,7 +46,10 @@ class GermanSettingsTest : public ::testing::Test {
     testing_support::RecordingMessages messages;
     testing_support::ScriptedColors colors;
     testing_support::ScriptedFiles files;
-    testing_support::SucceedingOutput output;
+    testing_support::ScriptedSheetCodes sheetCodes;
+    testing_support::ScriptedClassSets classSets;
+    testing_support::ScriptedPrinters printers;
+    testing_support::RecordingOutput output;
     ClockSeededRandomSource source;
     std::unique_ptr<MainWindow> window;
 };

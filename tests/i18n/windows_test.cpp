@@ -1,14 +1,17 @@
 #include "i18n/i18n_test_support.h"
 #include "support/fake_user_interfaces.h"
 #include "windows/about_box.h"
+#include "windows/class_set_dialog.h"
 #include "windows/main_window.h"
 #include "windows/page_window.h"
+#include "windows/sheet_code_dialog.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeySequence>
@@ -160,6 +163,9 @@ QStringList AccessKeyClashes(const QList<QAction*>& items, const QString& where)
     QStringList found;
     std::set<QString> keys;
     for (const QAction* item : items) {
+        if (item->isSeparator()) {
+            continue;
+        }
         const QString key = QKeySequence::mnemonic(item->text()).toString();
         if (key.isEmpty() || !keys.insert(key.toLower()).second) {
             found << QStringLiteral("%1: '%2' (%3)").arg(where, item->text(), key);
@@ -168,11 +174,34 @@ QStringList AccessKeyClashes(const QList<QAction*>& items, const QString& where)
     return found;
 }
 
-// Items without an access key, or sharing one with another item of their menu.
+// Items without an access key, or sharing one with another item of their menu; the lines
+// between groups of items are no items.
 QStringList AccessKeyClashes(QMainWindow& window) {
     QStringList found = AccessKeyClashes(window.menuBar()->actions(), QStringLiteral("menu bar"));
     for (const QAction* menu : window.menuBar()->actions()) {
         found << AccessKeyClashes(menu->menu()->actions(), menu->objectName());
+    }
+    return found;
+}
+
+// Prompts that lead nowhere or share their access key with another control of the dialog.
+QStringList DialogAccessKeyClashes(const QDialog& dialog) {
+    QStringList found;
+    std::set<QString> keys;
+    const auto check = [&](const QString& caption, bool needsKey) {
+        const QString key = QKeySequence::mnemonic(caption).toString().toLower();
+        if ((key.isEmpty() && needsKey) || (!key.isEmpty() && !keys.insert(key).second)) {
+            found << QStringLiteral("'%1' (%2)").arg(caption, key);
+        }
+    };
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->buddy() != nullptr) {
+            check(label->text(), true);
+        }
+    }
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        const bool choice = qobject_cast<const QPushButton*>(button) == nullptr;
+        check(button->text(), choice);
     }
     return found;
 }
@@ -190,23 +219,37 @@ class WindowsTest : public ::testing::TestWithParam<QString> {
     }
     void OpenWindows() {
         window = std::make_unique<MainWindow>(
-            state, UserInterfaces{messages, colors, files, output}, source);
+            state, UserInterfaces{messages, colors, files, output, sheetCodes, classSets, printers},
+            source);
         window->show();
         window->View();
         window->OpenAbout();
         about = window->OpenAboutBox();
+        codeDialog = std::make_unique<SheetCodeDialog>();
+        codeDialog->show();
+        setDialog = std::make_unique<ClassSetDialog>();
+        setDialog->show();
     }
-    void CloseWindows() { window.reset(); }
+    void CloseWindows() {
+        setDialog.reset();
+        codeDialog.reset();
+        window.reset();
+    }
     [[nodiscard]] PageWindow* Page() const { return window->ExistingPageWindow(); }
 
     WorksheetState state;
     testing_support::RecordingMessages messages;
     testing_support::ScriptedColors colors;
     testing_support::ScriptedFiles files;
-    testing_support::SucceedingOutput output;
+    testing_support::ScriptedSheetCodes sheetCodes;
+    testing_support::ScriptedClassSets classSets;
+    testing_support::ScriptedPrinters printers;
+    testing_support::RecordingOutput output;
     ClockSeededRandomSource source;
     std::unique_ptr<MainWindow> window;
     AboutBox* about = nullptr;
+    std::unique_ptr<SheetCodeDialog> codeDialog;
+    std::unique_ptr<ClassSetDialog> setDialog;
 };
 
 // The windows in one of the program's languages, and the same windows in English.
@@ -214,16 +257,24 @@ class TranslatedWindowsTest : public WindowsTest {
   protected:
     void SetUp() override {
         OpenWindows();
-        english = {CaptionsOf(*window), CaptionsOf(*Page()), CaptionsOf(*about)};
+        english = {CaptionsOf(*window), CaptionsOf(*Page()), CaptionsOf(*about),
+                   CaptionsOf(*codeDialog), CaptionsOf(*setDialog)};
         CloseWindows();
         WindowsTest::SetUp();
     }
 
-    // Each caption is its English caption's translation in the window's context.
-    void ExpectTranslated(const Captions& before, const Captions& after, const char* context,
+    // Each caption is its English caption's translation in the context of the window or
+    // of the part of it that shows the caption.
+    void ExpectTranslated(const Captions& before, const Captions& after,
+                          std::initializer_list<const char*> contexts,
                           const Captions& formatted = {}) const {
         for (const auto& [name, text] : before) {
-            const auto found = table.find({QString::fromLatin1(context), text});
+            auto found = table.end();
+            for (const char* context : contexts) {
+                if (found == table.end()) {
+                    found = table.find({QString::fromLatin1(context), text});
+                }
+            }
             const auto operation = table.find({QStringLiteral("tallyworth::Operations"), text});
             QString expected = text;
             if (formatted.contains(name)) {
@@ -244,16 +295,17 @@ class TranslatedWindowsTest : public WindowsTest {
         return table.at({QString::fromLatin1(context), QString::fromLatin1(text)});
     }
 
-    std::array<Captions, 3> english;
+    std::array<Captions, 5> english;
     TranslationTable table = testing_support::ReadTranslationTable(GetParam());
 };
 
 TEST_P(TranslatedWindowsTest, MainWindowShowsTranslatedCaptions) {
-    ExpectTranslated(english[0], CaptionsOf(*window), "tallyworth::MainWindow");
+    ExpectTranslated(english[0], CaptionsOf(*window), {"tallyworth::MainWindow"});
 }
 
 TEST_P(TranslatedWindowsTest, PageWindowShowsTranslatedCaptions) {
-    ExpectTranslated(english[1], CaptionsOf(*Page()), "tallyworth::PageWindow");
+    ExpectTranslated(english[1], CaptionsOf(*Page()),
+                     {"tallyworth::PageWindow", "tallyworth::PageStatusLine"});
 }
 
 TEST_P(TranslatedWindowsTest, AboutBoxShowsTranslatedCaptions) {
@@ -262,13 +314,30 @@ TEST_P(TranslatedWindowsTest, AboutBoxShowsTranslatedCaptions) {
          Translation("tallyworth::AboutBox", "About %1").arg(u"Tallyworth")},
         {QStringLiteral("lblVersion"),
          Translation("tallyworth::AboutBox", "Version %1.%2.%3 BETA").arg(1).arg(2).arg(2)}};
-    ExpectTranslated(english[2], CaptionsOf(*about), "tallyworth::AboutBox", formatted);
+    ExpectTranslated(english[2], CaptionsOf(*about), {"tallyworth::AboutBox"}, formatted);
+}
+
+TEST_P(TranslatedWindowsTest, DialogsShowTranslatedCaptions) {
+    ExpectTranslated(english[3], CaptionsOf(*codeDialog), {"tallyworth::SheetCodeDialog"});
+    ExpectTranslated(english[4], CaptionsOf(*setDialog), {"tallyworth::ClassSetDialog"});
 }
 
 TEST_P(WindowsTest, EveryCaptionFitsItsControl) {
     EXPECT_EQ(Overflows(*window), QStringList());
     EXPECT_EQ(Overflows(*Page()), QStringList());
     EXPECT_EQ(Overflows(*about), QStringList());
+    EXPECT_EQ(Overflows(*codeDialog), QStringList());
+    EXPECT_EQ(Overflows(*setDialog), QStringList());
+}
+
+// Every prompt, check box and option of a dialog has its own access key, different from
+// those of the dialog's buttons, whatever the desktop calls them.
+TEST_P(WindowsTest, AccessKeysAreUniqueInEachDialog) {
+    for (const QDialog* dialog :
+         std::initializer_list<const QDialog*>{codeDialog.get(), setDialog.get()}) {
+        EXPECT_EQ(DialogAccessKeyClashes(*dialog), QStringList())
+            << dialog->objectName().toStdString();
+    }
 }
 
 TEST_P(WindowsTest, AccessKeysAreUniqueInEveryMenu) {

@@ -2,8 +2,11 @@
 
 #include "windows/user_interfaces.h"
 
+#include <QPrinter>
 #include <QString>
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -38,13 +41,83 @@ class ScriptedFiles final : public FileChooser {
     std::optional<QString> next;
 };
 
-// Output that always succeeds, a print with the given notice; printing itself is tested
-// against a real scheduler.
-class SucceedingOutput final : public PageOutput {
+// The print dialog: a printer that writes PDF, so that no test reaches a real printer, or
+// nothing as when the user cancels.
+class ScriptedPrinters final : public PrinterChooser {
+  public:
+    std::unique_ptr<QPrinter> ChoosePrinter() override {
+        ++asked;
+        if (!chooses) {
+            return nullptr;
+        }
+        auto printer = std::make_unique<QPrinter>();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        return printer;
+    }
+    bool chooses = true;
+    int asked = 0;
+};
+
+class ScriptedSheetCodes final : public SheetCodeAsker {
+  public:
+    std::optional<QString> AskSheetCode() override {
+        ++asked;
+        return next;
+    }
+    std::optional<QString> next;
+    int asked = 0;
+};
+
+class ScriptedClassSets final : public ClassSetAsker {
+  public:
+    std::optional<ClassSetChoice> AskClassSet() override {
+        ++asked;
+        return next;
+    }
+    std::optional<ClassSetChoice> next;
+    int asked = 0;
+};
+
+// A class set handed to the output, with where it was to go.
+struct RecordedClassSet {
+    ClassSetRequest request;
+    ClassSetDestination destination = ClassSetDestination::PdfFile;
+    QPageSize::PageSizeId paper = QPageSize::Letter;  // of a PDF file
+    QString fileName;                                 // of a PDF file
+    friend bool operator==(const RecordedClassSet&, const RecordedClassSet&) = default;
+};
+
+// Output that records what it is given and succeeds, a print with the given notice; a
+// class set does what classSetJob does with its progress. Printing and writing are tested
+// against a real scheduler and real files.
+class RecordingOutput final : public PageOutput {
   public:
     PrintOutcome Print(const PageControls&) override { return {true, printNotice}; }
-    PrintOutcome SaveAsPdf(const PageControls&, const QString&) override { return {true, {}}; }
+    PrintOutcome SaveAsPdf(const PageControls&, const QString& fileName,
+                           const QString& sheetCode) override {
+        saved.push_back({fileName, sheetCode});
+        return {true, {}};
+    }
+    PrintOutcome WriteClassSetPdf(const ClassSetRequest& request, QPageSize::PageSizeId paper,
+                                  const QString& fileName, SetProgress& progress) override {
+        classSets.push_back({request, ClassSetDestination::PdfFile, paper, fileName});
+        return RunJob(progress);
+    }
+    PrintOutcome PrintClassSet(const ClassSetRequest& request, QPrinter&,
+                               SetProgress& progress) override {
+        classSets.push_back({request, ClassSetDestination::Printer, QPageSize::Letter, {}});
+        return RunJob(progress);
+    }
+
     QString printNotice;
+    std::vector<std::pair<QString, QString>> saved;  // file name and sheet code
+    std::vector<RecordedClassSet> classSets;
+    std::function<PrintOutcome(SetProgress&)> classSetJob;
+
+  private:
+    PrintOutcome RunJob(SetProgress& progress) const {
+        return classSetJob ? classSetJob(progress) : PrintOutcome{true, {}};
+    }
 };
 
 }  // namespace tallyworth::testing_support

@@ -1,8 +1,11 @@
 #include "windows/main_window.h"
+#include "core/sheet_composer.h"
 #include "page_model/page_dump.h"
 #include "support/caption_checks.h"
 #include "support/fake_user_interfaces.h"
 #include "support/menu_checks.h"
+#include "windows/class_set_dialog.h"
+#include "windows/page_status_line.h"
 #include "windows/page_window.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -40,7 +44,8 @@ class MainWindowTest : public ::testing::Test {
     void SetUp() override { Open(); }
     void Open() {
         window = std::make_unique<MainWindow>(
-            state, UserInterfaces{messages, colors, files, output}, source);
+            state, UserInterfaces{messages, colors, files, output, sheetCodes, classSets, printers},
+            source);
         window->show();
     }
     template <typename Widget = QWidget>
@@ -57,12 +62,18 @@ class MainWindowTest : public ::testing::Test {
     [[nodiscard]] PageWindow* Page() const { return window->ExistingPageWindow(); }
     [[nodiscard]] const PageControls& Cells() const { return Page()->Controls(); }
     void Trigger(const char* name) const { Page()->findChild<QAction*>(name)->trigger(); }
+    [[nodiscard]] QString CodeShown() const {
+        return Page()->StatusLine().PartText(PageStatusLine::Part::SheetCode);
+    }
 
     WorksheetState state;
     testing_support::RecordingMessages messages;
     testing_support::ScriptedColors colors;
     testing_support::ScriptedFiles files;
-    testing_support::SucceedingOutput output;
+    testing_support::ScriptedSheetCodes sheetCodes;
+    testing_support::ScriptedClassSets classSets;
+    testing_support::ScriptedPrinters printers;
+    testing_support::RecordingOutput output;
     ClockSeededRandomSource source;
     std::unique_ptr<MainWindow> window;
 };
@@ -326,6 +337,274 @@ TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheProgramWithEveryWindow) {
         EXPECT_EQ(window->OpenAboutBox(), nullptr);
     }
 }
+
+// Types the settings into a main window's fields and choices, as a user would.
+void EnterSettings(const QWidget& window, const SheetSettings& settings) {
+    window.findChild<QLineEdit*>("txtMinValue")->setText(QString::number(settings.lowest));
+    window.findChild<QLineEdit*>("txtMaxValue")->setText(QString::number(settings.highest));
+    window.findChild<QLineEdit*>("txtNoOfProblems")->setText(QString::number(settings.count));
+    window.findChild<QListWidget*>("lbOperation")->setCurrentRow(settings.operation - 1);
+    window.findChild<QAbstractButton*>("cbAllowNegResults")->setChecked(settings.allowNegative);
+    window
+        .findChild<QAbstractButton*>(settings.upsideDownSeven ? "optUpsidedownSeven"
+                                                              : "optLineAndDots")
+        ->setChecked(true);
+}
+
+// What the fields and choices of a main window hold.
+QStringList FieldsOf(const QWidget& window) {
+    QStringList fields;
+    for (const char* name : {"txtMinValue", "txtMaxValue", "txtNoOfProblems"}) {
+        fields << window.findChild<QLineEdit*>(name)->text();
+    }
+    fields << QString::number(window.findChild<QListWidget*>("lbOperation")->currentRow());
+    for (const char* name : {"cbAllowNegResults", "optUpsidedownSeven"}) {
+        fields << (window.findChild<QAbstractButton*>(name)->isChecked() ? "on" : "off");
+    }
+    return fields;
+}
+
+// Every problem of the set stands in its cell: both numbers, the operator, the solution.
+void ExpectCellsHold(const PageControls& page, const ProblemSet& set) {
+    ASSERT_FALSE(set.problems.empty());
+    for (std::size_t cell = 0; cell < set.problems.size(); ++cell) {
+        const ProblemEntry& problem = set.problems[cell];
+        EXPECT_EQ(page.valueLabels[2 * cell].caption, problem.firstNumberText) << cell;
+        EXPECT_EQ(page.valueLabels[2 * cell + 1].caption, problem.secondNumberText) << cell;
+        EXPECT_EQ(page.plusLabels[cell].caption, problem.operatorSign) << cell;
+        EXPECT_EQ(page.solutionLabels[cell].caption, problem.solutionText) << cell;
+    }
+}
+
+SheetCode Parsed(const QString& typed) {
+    const SheetCodeParse parsed = ParseSheetCode(typed);
+    if (const auto* error = std::get_if<SheetCodeError>(&parsed)) {
+        ADD_FAILURE() << typed.toStdString() << ": " << error->message.toStdString();
+        return {};
+    }
+    return std::get<SheetCode>(parsed);
+}
+
+struct SheetCase {
+    const char* name;
+    SheetSettings settings;  // operation 1 "+", 2 "-", 3 "*", 4 division, 5 "Mix"
+};
+
+const std::array kSheets{
+    SheetCase{"Addition", {1, 1, 9, 10, false, false}},
+    SheetCase{"SubtractionWithNegatives", {2, 3, 40, 30, true, false}},
+    SheetCase{"MultiplicationOnTheBracketOption", {3, 2, 12, 25, false, true}},
+    SheetCase{"DivisionBracketTwoPages", {4, 2, 12, 60, false, true}},
+    SheetCase{"MixFullPage", {5, 1, 99, 100, true, false}},
+};
+
+void PrintTo(const SheetCase& sheet, std::ostream* out) {
+    *out << sheet.name;
+}
+
+class SheetCodeTest : public MainWindowTest, public ::testing::WithParamInterface<SheetCase> {};
+
+TEST_P(SheetCodeTest, ViewShowsACodeThatBringsBackItsSettingsAndItsProblems) {
+    EnterSettings(*window, GetParam().settings);
+    QTest::mouseClick(Control("cmdView"), Qt::LeftButton);
+    const SheetCode code = Parsed(CodeShown());
+    EXPECT_EQ(code.settings, GetParam().settings);
+    EXPECT_EQ(code.seed, source.LastSeed());
+    ExpectCellsHold(Cells(), ComposeSheet(code));
+    EXPECT_EQ(Page()->ShownSheetCode(), CodeShown());
+}
+
+// A code typed in any form takes the fields and shows its worksheet exactly as View shows
+// the same settings from the same seed: solutions hidden even when they were shown.
+TEST_P(SheetCodeTest, OpenSheetCodeTakesTheFieldsAndShowsTheSheetViewWouldShow) {
+    const SheetCode code{GetParam().settings,
+                         0x5EED00U + static_cast<std::uint64_t>(GetParam().settings.count)};
+    View("1", "9", "10");
+    Trigger("mnuShowSolutions");
+    sheetCodes.next = FormatSheetCode(code).toLower().replace(u'-', u' ');
+    Control<QAction>("mnuOpenSheetCode")->trigger();
+    EXPECT_EQ(messages.shown, std::vector<RecordedMessage>());
+    EXPECT_EQ(CodeShown(), FormatSheetCode(code));
+    const QString opened = DumpVisibleControls(Cells());
+
+    WorksheetState viewedState;
+    SeededRandomSource seeded(code.seed);
+    MainWindow viewing(
+        viewedState,
+        UserInterfaces{messages, colors, files, output, sheetCodes, classSets, printers}, seeded);
+    viewing.show();
+    EnterSettings(viewing, code.settings);
+    viewing.View();
+    EXPECT_EQ(opened, DumpVisibleControls(viewing.ExistingPageWindow()->Controls()));
+    EXPECT_EQ(FieldsOf(*window), FieldsOf(viewing));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sheets, SheetCodeTest, ::testing::ValuesIn(kSheets),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+struct RefusedCodeCase {
+    const char* name;
+    const char* typed;  // nullptr: the dialog is cancelled
+    std::vector<RecordedMessage> messages;
+};
+
+// The codes of the refusals are those of the sheet code's own tests: 10035-40000-QQD3 is
+// addition 1 to 9, 10 problems, seed 0x5EED.
+// clang-format off
+const std::array kRefusedCodes{
+    RefusedCodeCase{"Cancelled", nullptr, {}},
+    RefusedCodeCase{"LetterU", "10035-40000-QQDU", {Oops("The sheet code contains \"U\", which no sheet code uses: please check what you typed.", MessageIcon::Stop)}},
+    RefusedCodeCase{"OneShort", "10035-40000-QQD", {Oops("A sheet code has 14 letters and digits, but this one has 13: please check what you typed.", MessageIcon::Stop)}},
+    RefusedCodeCase{"WrongCheck", "10035-40000-QQD4", {Oops("The sheet code's check character does not match: please check what you typed.", MessageIcon::Stop)}},
+    RefusedCodeCase{"VersionTwo", "20035-40000-QQD2", {Oops("The sheet code is of version 2, which this program does not know: it may come from a newer version of the program.", MessageIcon::Stop)}},
+    RefusedCodeCase{"LowestAboveHighest", "142J5-40000-QQDW", {Oops("The sheet code holds settings that cannot make a worksheet: Lowest Number must be less than or equal to Highest Number!")}},
+};
+// clang-format on
+
+void PrintTo(const RefusedCodeCase& refused, std::ostream* out) {
+    *out << refused.name;
+}
+
+class RefusedCodeTest : public MainWindowTest,
+                        public ::testing::WithParamInterface<RefusedCodeCase> {};
+
+TEST_P(RefusedCodeTest, SaysWhatIsWrongAndChangesNothing) {
+    View("3", "40", "30", kSubtract);
+    const QStringList fields = FieldsOf(*window);
+    const QString page = DumpVisibleControls(Cells());
+    const QString code = CodeShown();
+    if (GetParam().typed != nullptr) {
+        sheetCodes.next = QString::fromUtf8(GetParam().typed);
+    }
+    auto* openCode = Control<QAction>("mnuOpenSheetCode");
+    EXPECT_EQ(openCode->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    openCode->trigger();
+    EXPECT_EQ(sheetCodes.asked, 1);
+    EXPECT_EQ(messages.shown, GetParam().messages);
+    EXPECT_EQ(FieldsOf(*window), fields);
+    EXPECT_EQ(DumpVisibleControls(Cells()), page);
+    EXPECT_EQ(CodeShown(), code);
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, RefusedCodeTest, ::testing::ValuesIn(kRefusedCodes),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+// Cell numbers are no drawn problems: no code brings them back, so none is shown or saved.
+// A code with the bounds that ask for them still brings back the problems it was drawn as.
+TEST_F(MainWindowTest, CellNumbersShowNoCodeButACodeOfTheirBoundsShowsItsDrawnProblems) {
+    View("61", "62", "20");
+    ASSERT_TRUE(state.showCellNumbers);
+    EXPECT_TRUE(CodeShown().isEmpty());
+    EXPECT_FALSE(Page()->findChild<QWidget*>("txtSheetCode")->isVisible());
+    files.next = QStringLiteral("numbers.pdf");
+    Trigger("mnuSaveAsPdf");
+    const QString code = FormatSheetCode({{1, 61, 62, 20, false, false}, 0x5EED});
+    sheetCodes.next = code;
+    Control<QAction>("mnuOpenSheetCode")->trigger();
+    EXPECT_FALSE(state.showCellNumbers);
+    ExpectCellsHold(Cells(), ComposeSheet(Parsed(code)));
+    EXPECT_EQ(CodeShown(), code);
+    EXPECT_TRUE(Page()->findChild<QWidget*>("txtSheetCode")->isVisible());
+    Trigger("mnuSaveAsPdf");
+    EXPECT_EQ(output.saved, (std::vector<std::pair<QString, QString>>{{"numbers.pdf", ""},
+                                                                      {"numbers.pdf", code}}));
+}
+
+enum class JobEnd { Succeeds, Fails, UserCancels };
+
+struct ClassSetCase {
+    const char* name;
+    const char *lowest, *highest;          // 10 additions
+    std::optional<ClassSetChoice> choice;  // nothing: the dialog is cancelled
+    const char* fileName;                  // nullptr: the save dialog is cancelled
+    bool printerChosen;
+    JobEnd end;
+    bool handedOver;  // the set reached the output
+    std::vector<RecordedMessage> messages;
+};
+
+const ClassSetChoice kToPdf{30, AnswerKeys::AtEnd, false, ClassSetDestination::PdfFile,
+                            QPageSize::A4};
+const ClassSetChoice kToPrinter{2, AnswerKeys::AfterEach, true, ClassSetDestination::Printer,
+                                QPageSize::Letter};
+const RecordedMessage kDiskFull{"Tallyworth", "Could not save \"set.pdf\": disk full.",
+                                MessageIcon::Stop};
+
+// clang-format off
+const std::array kClassSets{
+    ClassSetCase{"ToAPdfFile", "1", "9", kToPdf, "set.pdf", true, JobEnd::Succeeds, true, {}},
+    ClassSetCase{"ToAPrinter", "1", "9", kToPrinter, nullptr, true, JobEnd::Succeeds, true, {}},
+    ClassSetCase{"CancelledInItsDialog", "1", "9", std::nullopt, "set.pdf", true, JobEnd::Succeeds, false, {}},
+    ClassSetCase{"CancelledInTheSaveDialog", "1", "9", kToPdf, nullptr, true, JobEnd::Succeeds, false, {}},
+    ClassSetCase{"CancelledInThePrintDialog", "1", "9", kToPrinter, "set.pdf", false, JobEnd::Succeeds, false, {}},
+    ClassSetCase{"FailingSettings", "5", "5", kToPdf, "set.pdf", true, JobEnd::Succeeds, false, {Oops("Lowest Number cannot equal Highest Number.")}},
+    ClassSetCase{"OutputFails", "1", "9", kToPdf, "set.pdf", true, JobEnd::Fails, true, {kDiskFull}},
+    ClassSetCase{"CancelledWhileMade", "1", "9", kToPdf, "set.pdf", true, JobEnd::UserCancels, true, {}},
+};
+// clang-format on
+
+void PrintTo(const ClassSetCase& classSet, std::ostream* out) {
+    *out << classSet.name;
+}
+
+class ClassSetTest : public MainWindowTest, public ::testing::WithParamInterface<ClassSetCase> {
+  protected:
+    // Makes four pages through the progress the page window hands over, cancelling after
+    // the first as the Cancel button does.
+    PrintOutcome MakeSet(SetProgress& progress) const {
+        progress.Start(4);
+        bool going = progress.Advance(1);
+        if (GetParam().end == JobEnd::UserCancels) {
+            Page()->findChild<ClassSetProgressDialog*>()->cancel();
+        }
+        for (int page = 2; going && page <= 4; ++page) {
+            going = progress.Advance(page);
+        }
+        if (!going) {
+            return {false, QStringLiteral("cancelled")};
+        }
+        return GetParam().end == JobEnd::Fails ? PrintOutcome{false, kDiskFull.text}
+                                               : PrintOutcome{true, {}};
+    }
+};
+
+// The set is made of the settings in the fields, checked first, from a seed of its own;
+// the page shown stays as it was.
+TEST_P(ClassSetTest, HandsTheChosenSetToTheOutputOrStopsWhereTheUserDid) {
+    const ClassSetCase& classSet = GetParam();
+    View("2", "12", "60", kDivide);
+    const QString page = DumpVisibleControls(Cells());
+    const QString code = CodeShown();
+    messages.shown.clear();
+    const SheetSettings settings{5, 1, 9, 10, true, true};
+    EnterSettings(*window, settings);
+    Control<QLineEdit>("txtMinValue")->setText(classSet.lowest);
+    Control<QLineEdit>("txtMaxValue")->setText(classSet.highest);
+    classSets.next = classSet.choice;
+    files.next =
+        classSet.fileName != nullptr ? std::optional<QString>(classSet.fileName) : std::nullopt;
+    printers.chooses = classSet.printerChosen;
+    output.classSetJob = [this](SetProgress& progress) { return MakeSet(progress); };
+    Trigger("mnuClassSet");
+    EXPECT_EQ(messages.shown, classSet.messages);
+    if (classSet.handedOver) {
+        const ClassSetChoice& choice = *classSet.choice;
+        const bool pdf = choice.destination == ClassSetDestination::PdfFile;
+        const testing_support::RecordedClassSet expected{
+            {{settings, source.LastSeed()}, choice.sheets, choice.answerKeys, choice.header},
+            choice.destination,
+            pdf ? choice.paper : QPageSize::Letter,
+            pdf ? classSet.fileName : ""};
+        EXPECT_EQ(output.classSets, std::vector{expected});
+    } else {
+        EXPECT_TRUE(output.classSets.empty());
+    }
+    EXPECT_EQ(DumpVisibleControls(Cells()), page);
+    EXPECT_EQ(CodeShown(), code);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sets, ClassSetTest, ::testing::ValuesIn(kClassSets),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace tallyworth

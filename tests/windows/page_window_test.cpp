@@ -2,10 +2,13 @@
 #include "support/fake_user_interfaces.h"
 #include "support/menu_checks.h"
 #include "support/page_test_support.h"
+#include "windows/page_status_line.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -35,8 +38,12 @@ class PageWindowTest : public ::testing::Test {
     testing_support::RecordingMessages messages;
     testing_support::ScriptedColors colors;
     testing_support::ScriptedFiles files;
-    testing_support::SucceedingOutput output;
-    PageWindow window{state, UserInterfaces{messages, colors, files, output}};
+    testing_support::ScriptedSheetCodes sheetCodes;
+    testing_support::ScriptedClassSets classSets;
+    testing_support::ScriptedPrinters printers;
+    testing_support::RecordingOutput output;
+    PageWindow window{
+        state, UserInterfaces{messages, colors, files, output, sheetCodes, classSets, printers}};
 };
 
 TEST_F(PageWindowTest, HasTheProgramsTitleAndMenusWithOneAccessKeyPerItem) {
@@ -77,6 +84,60 @@ TEST_F(PageWindowTest, PrintingGivesThePageTheWholeSheet) {
     EXPECT_EQ(window.centralWidget()->size(), QSize(816, 1056));
     EXPECT_FALSE(Scrolling().horizontalScrollBar()->isVisible());
 }
+
+struct StatusPartCase {
+    const char* name;
+    PageStatusLine::Part part;
+    const char *caption, *field;  // the controls' names
+    const char* captionText;
+    const char* text;
+};
+
+const std::array kStatusParts{
+    StatusPartCase{"SheetCode", PageStatusLine::Part::SheetCode, "lblSheetCode", "txtSheetCode",
+                   "Sheet c&ode:", "1ABCD-EFGHJ-KMNP"},
+    StatusPartCase{"Rules", PageStatusLine::Part::Rules, "lblRules", "txtRules",
+                   "&Rules:", "No trivial facts, with carrying"},
+};
+
+void PrintTo(const StatusPartCase& part, std::ostream* out) {
+    *out << part.name;
+}
+
+class StatusPartTest : public PageWindowTest, public ::testing::WithParamInterface<StatusPartCase> {
+  protected:
+    template <typename Widget>
+    Widget& Control(const char* name) const {
+        return *window.findChild<Widget*>(name);
+    }
+};
+
+// The text reads whole and can be selected and copied, by its caption's access key too;
+// the page above keeps its place when a part comes or goes.
+TEST_P(StatusPartTest, ShowsItsCaptionAndItsWholeCopyableTextOnlyWhenItHasOne) {
+    const StatusPartCase& part = GetParam();
+    const auto& caption = Control<QLabel>(part.caption);
+    const auto& field = Control<QLineEdit>(part.field);
+    const QSize page = window.centralWidget()->size();
+    EXPECT_FALSE(caption.isVisible() || field.isVisible());
+    window.StatusLine().SetPart(part.part, QString::fromUtf8(part.text));
+    Show();
+    EXPECT_TRUE(caption.isVisible() && field.isVisible());
+    EXPECT_EQ(caption.text(), QString::fromUtf8(part.captionText));
+    EXPECT_EQ(caption.buddy(), &field);
+    EXPECT_TRUE(field.isReadOnly());
+    EXPECT_EQ(field.text(), QString::fromUtf8(part.text));
+    EXPECT_EQ(window.StatusLine().PartText(part.part), field.text());
+    EXPECT_GT(field.width(), field.fontMetrics().horizontalAdvance(field.text()));
+    EXPECT_EQ(window.centralWidget()->size(), page);
+    window.StatusLine().SetPart(part.part, {});
+    Show();
+    EXPECT_FALSE(caption.isVisible() || field.isVisible());
+    EXPECT_EQ(window.centralWidget()->size(), page);
+}
+
+INSTANTIATE_TEST_SUITE_P(Parts, StatusPartTest, ::testing::ValuesIn(kStatusParts),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace tallyworth

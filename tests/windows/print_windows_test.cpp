@@ -46,9 +46,15 @@ class WindowPrintTest : public SchedulerTest, public ::testing::WithParamInterfa
     testing_support::RecordingMessages messages_;
     testing_support::ScriptedColors colors_;
     testing_support::ScriptedFiles files_;
+    testing_support::ScriptedSheetCodes sheetCodes_;
+    testing_support::ScriptedClassSets classSets_;
+    testing_support::ScriptedPrinters printers_;
     SystemPageOutput output_;
     FixedFractions fractions_;
-    MainWindow window_{state_, UserInterfaces{messages_, colors_, files_, output_}, fractions_};
+    MainWindow window_{
+        state_,
+        UserInterfaces{messages_, colors_, files_, output_, sheetCodes_, classSets_, printers_},
+        fractions_};
 };
 
 TEST_P(WindowPrintTest, PrintsThePageTheWindowsMake) {

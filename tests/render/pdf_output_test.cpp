@@ -1,0 +1,72 @@
+#include "render/pdf_output.h"
+#include "page_model/page_controls.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <array>
+#include <string>
+
+namespace tallyworth {
+namespace {
+
+// What pdfinfo (poppler-utils) reads from a file: its document information, or with
+// -meta its XMP metadata.
+QString PdfInfo(const QString& file, bool xmp) {
+    QProcess reader;
+    reader.start(QStringLiteral("pdfinfo"),
+                 xmp ? QStringList{QStringLiteral("-meta"), file} : QStringList{file});
+    EXPECT_TRUE(reader.waitForFinished()) << "pdfinfo (poppler-utils) could not run";
+    EXPECT_EQ(reader.exitCode(), 0) << reader.readAllStandardError().toStdString();
+    return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
+struct MetadataCase {
+    const char* name;
+    const char* sheetCode;
+    const char* titleLine;  // as pdfinfo shows it
+    const char* keywords;   // in the XMP metadata; nullptr: none written
+};
+
+const std::array kMetadata{
+    MetadataCase{"WithACode", "10035-40000-QQD3",
+                 "Title:           Tallyworth worksheet 10035-40000-QQD3",
+                 "<pdf:Keywords>10035-40000-QQD3</pdf:Keywords>"},
+    MetadataCase{"WithoutACode", "", "Title:           Tallyworth worksheet\n", nullptr},
+};
+
+void PrintTo(const MetadataCase& metadata, std::ostream* out) {
+    *out << metadata.name;
+}
+
+class PdfMetadataTest : public ::testing::TestWithParam<MetadataCase> {};
+
+TEST_P(PdfMetadataTest, CarriesTheSheetCodeInTitleSubjectAndKeywords) {
+    const MetadataCase& metadata = GetParam();
+    const QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("sheet.pdf"));
+    const PrintOutcome saved =
+        SavePageAsPdf(MakeDesignPageControls(), file, QString::fromLatin1(metadata.sheetCode));
+    ASSERT_TRUE(saved.ok) << saved.message.toStdString();
+    EXPECT_TRUE(PdfInfo(file, false).contains(QString::fromLatin1(metadata.titleLine)));
+    const QString xmp = PdfInfo(file, true);
+    if (metadata.keywords == nullptr) {
+        EXPECT_FALSE(xmp.contains(QStringLiteral("Keywords"))) << xmp.toStdString();
+        return;
+    }
+    EXPECT_TRUE(xmp.contains(QString::fromLatin1(metadata.keywords))) << xmp.toStdString();
+    EXPECT_TRUE(xmp.contains(QStringLiteral("<rdf:li>") + QString::fromLatin1(metadata.sheetCode) +
+                             QStringLiteral("</rdf:li>")))
+        << xmp.toStdString();
+    EXPECT_TRUE(
+        xmp.contains(QStringLiteral("Sheet code ") + QString::fromLatin1(metadata.sheetCode)))
+        << xmp.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, PdfMetadataTest, ::testing::ValuesIn(kMetadata),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+}  // namespace
+}  // namespace tallyworth

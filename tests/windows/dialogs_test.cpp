@@ -1,0 +1,143 @@
+#include "windows/class_set_dialog.h"
+#include "windows/sheet_code_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <array>
+#include <string>
+
+namespace tallyworth {
+namespace {
+
+// The dialogs are shown without their modal loop: keys go to the control with the focus,
+// as they would in the running program.
+template <typename Dialog>
+class DialogTest : public ::testing::Test {
+  protected:
+    DialogTest() {
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+    }
+    void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(
+            QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &dialog, key,
+            modifiers);
+    }
+    void Type(const char* text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+    template <typename Widget = QWidget>
+    Widget* Control(const char* name) {
+        return dialog.template findChild<Widget*>(name);
+    }
+
+    Dialog dialog;
+};
+
+using SheetCodeDialogTest = DialogTest<SheetCodeDialog>;
+
+TEST_F(SheetCodeDialogTest, TakesATypedCodeWithEnterAndOffersNothingToAcceptWhileEmpty) {
+    EXPECT_EQ(QApplication::focusWidget(), Control("txtSheetCode"));
+    Type(Qt::Key_Return);  // nothing typed yet: OK is off
+    EXPECT_TRUE(dialog.isVisible());
+    Type("10035 40000 qqd3");
+    Type(Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Typed(), QStringLiteral("10035 40000 qqd3"));
+}
+
+TEST_F(SheetCodeDialogTest, OffersTheTextItIsGivenSelectedAndEscapeCancels) {
+    dialog.SetTyped(QStringLiteral("10035-40000-QQD4"));
+    EXPECT_EQ(Control<QLineEdit>("txtSheetCode")->selectedText(),
+              QStringLiteral("10035-40000-QQD4"));
+    Type("1");
+    EXPECT_EQ(dialog.Typed(), QStringLiteral("1"));
+    Type(Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+using ClassSetDialogTest = DialogTest<ClassSetDialog>;
+
+TEST_F(ClassSetDialogTest, StartsWithOneHeaderedSheetSetToAPdfOnTheLocalesPaper) {
+    const ClassSetChoice expected{25, AnswerKeys::None, true, ClassSetDestination::PdfFile,
+                                  DefaultPaper(QLocale::system())};
+    EXPECT_EQ(dialog.Choice(), expected);
+    EXPECT_EQ(QApplication::focusWidget(), Control("txtSheets"));
+}
+
+// Every choice can be made by keyboard alone: the prompts' access keys, Tab from one
+// choice to the next, the arrows between the destinations, Enter for OK.
+TEST_F(ClassSetDialogTest, EveryChoiceIsMadeByKeyboardAlone) {
+    Type(Qt::Key_A, Qt::ControlModifier);
+    Type("30");
+    Type(Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Control("cboAnswerKeys"));
+    Type(Qt::Key_End);  // all at the end
+    Type(Qt::Key_Tab);
+    Type(Qt::Key_Space);  // no header
+    Type(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Control("optPdfFile"));
+    Type(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Control("cboPaper"));
+    Type(Qt::Key_Backtab);
+    Type(Qt::Key_Down);
+    EXPECT_FALSE(Control("cboPaper")->isEnabled());  // the printer has its own paper
+    Type(Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Choice(),
+              (ClassSetChoice{30, AnswerKeys::AtEnd, false, ClassSetDestination::Printer,
+                              DefaultPaper(QLocale::system())}));
+}
+
+TEST_F(ClassSetDialogTest, TakesBackAChoiceItWasGivenWithinItsLimits) {
+    const ClassSetChoice given{500, AnswerKeys::AfterEach, false, ClassSetDestination::PdfFile,
+                               QPageSize::A4};
+    dialog.SetChoice(given);
+    EXPECT_EQ(dialog.Choice(), given);
+    dialog.SetChoice(
+        {501, AnswerKeys::None, true, ClassSetDestination::Printer, QPageSize::Letter});
+    EXPECT_EQ(dialog.Choice().sheets, kMostSheets);
+    Type(Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+struct PaperCase {
+    const char* locale;
+    QPageSize::PageSizeId paper;
+};
+
+const std::array kPapers{
+    PaperCase{"en_US", QPageSize::Letter}, PaperCase{"en_CA", QPageSize::Letter},
+    PaperCase{"fr_CA", QPageSize::Letter}, PaperCase{"es_MX", QPageSize::Letter},
+    PaperCase{"en_GB", QPageSize::A4},     PaperCase{"de_DE", QPageSize::A4},
+    PaperCase{"es_ES", QPageSize::A4},     PaperCase{"C", QPageSize::A4},
+};
+
+class DefaultPaperTest : public ::testing::TestWithParam<PaperCase> {};
+
+TEST_P(DefaultPaperTest, IsLetterWhereTheCountryPrintsOnIt) {
+    EXPECT_EQ(DefaultPaper(QLocale(QString::fromLatin1(GetParam().locale))), GetParam().paper);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, DefaultPaperTest, ::testing::ValuesIn(kPapers),
+                         [](const auto& param) { return std::string(param.param.locale); });
+
+TEST(ClassSetProgressDialogTest, GoesOnUntilCancelledAndThenSaysSo) {
+    ClassSetProgressDialog progress;
+    progress.Start(3);
+    EXPECT_TRUE(progress.Advance(1));
+    EXPECT_FALSE(progress.Cancelled());
+    progress.cancel();
+    EXPECT_FALSE(progress.Advance(2));
+    EXPECT_TRUE(progress.Cancelled());
+}
+
+}  // namespace
+}  // namespace tallyworth
