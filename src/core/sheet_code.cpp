@@ -62,7 +62,7 @@ SheetSettings UnpackSettingsV1(std::uint64_t number) {
 // 19,602,000 * 1,200 = 23,522,400,000 values, under 2^35. Fixed like version 1.
 constexpr int kFixedRadix = 100;
 constexpr int kRegroupingRadix = 3;
-constexpr std::uint64_t kRulesValues = 2U * kFixedRadix * kRegroupingRadix * 2U;
+constexpr std::uint64_t kRulesValues = std::uint64_t{2} * kFixedRadix * kRegroupingRadix * 2U;
 
 std::uint64_t PackRules(const ProblemRules& rules) {
     std::uint64_t number = rules.noTrivial ? 1U : 0U;
