@@ -1,5 +1,6 @@
 #include "windows/main_window.h"
 
+#include "core/problem_rules.h"
 #include "render/page_style.h"
 #include "windows/about_box.h"
 #include "windows/caption_fit.h"
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <optional>
 #include <variant>
 
 namespace tallyworth {
@@ -175,6 +177,9 @@ void MainWindow::BuildChoiceControls() {
 void MainWindow::BuildMenus() {
     QMenu* file = AddMenu(menuBar(), "mnuFile", tr("&File"));
     connect(AddItem(file, "mnuClose", tr("&Close")), &QAction::triggered, this, &QWidget::close);
+    QMenu* options = AddMenu(menuBar(), "mnuOptions", tr("&Options"));
+    connect(AddItem(options, "mnuProblemRules", tr("Problem &Rules...")), &QAction::triggered, this,
+            &MainWindow::OpenProblemRules);
     QMenu* help = AddMenu(menuBar(), "mnuHelp", tr("&Help"));
     connect(AddItem(help, "mnuAbout", tr("&About")), &QAction::triggered, this,
             &MainWindow::OpenAbout);
@@ -279,6 +284,30 @@ bool MainWindow::MoveFocus(SettingsField field) {
     return true;
 }
 
+SettingsTexts MainWindow::Texts() const {
+    return {lowestField_->text(), highestField_->text(), countField_->text()};
+}
+
+// Run after the settings checks: no problem fitting the rules is a failure of the
+// settings, fewer than asked is the user's call.
+bool MainWindow::CheckRules() {
+    const RulesCheck check = CheckProblemRules(Texts(), operationList_->currentRow() + 1,
+                                               AllowsNegativeResults(), state_.problemRules);
+    switch (check.verdict) {
+        case RulesVerdict::Compose:
+            break;
+        case RulesVerdict::NothingFits: {
+            const SettingsMessage message = NoProblemFitsMessage();
+            interfaces_.messages.ShowMessage(SettingsMessageTitle(), message.text, message.icon);
+            return false;
+        }
+        case RulesVerdict::AskAboutRepeats:
+            return interfaces_.messages.AskYesNo(windowTitle(),
+                                                 SomeWillRepeatQuestion(check.possible));
+    }
+    return true;
+}
+
 PageWindow& MainWindow::PageWindowForUse() {
     if (!pageWindow_) {
         pageWindow_ = std::make_unique<PageWindow>(state_, interfaces_);
@@ -288,13 +317,12 @@ PageWindow& MainWindow::PageWindowForUse() {
 
 void MainWindow::PrepareTest() {
     PageWindow& page = PageWindowForUse();
-    const SettingsTexts texts{lowestField_->text(), highestField_->text(), countField_->text()};
-    tallyworth::PrepareTest(state_, page.Controls(), texts, source_, *this, page);
+    tallyworth::PrepareTest(state_, page.Controls(), Texts(), source_, *this, page);
     page.RefreshPage();
 }
 
 void MainWindow::View() {
-    if (!CheckSettings()) {
+    if (!CheckSettings() || !CheckRules()) {
         return;
     }
     state_.operation = static_cast<std::int16_t>(operationList_->currentRow() + 1);
@@ -304,7 +332,7 @@ void MainWindow::View() {
 }
 
 void MainWindow::Print() {
-    if (!CheckSettings()) {
+    if (!CheckSettings() || !CheckRules()) {
         return;
     }
     state_.operation = static_cast<std::int16_t>(operationList_->currentRow() + 1);
@@ -323,10 +351,25 @@ void MainWindow::OpenAbout() {
     about_->activateWindow();
 }
 
+void MainWindow::OpenProblemRules() {
+    const std::optional<RequestedProblems> requested =
+        ReadRequestedProblems(Texts(), operationList_->currentRow() + 1, AllowsNegativeResults());
+    auto* dialog = new ProblemRulesDialog(state_.problemRules, requested, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this,
+            [this, dialog] { state_.problemRules = dialog->Rules(); });
+    rulesDialog_ = dialog;
+    // Window-modal without a nested event loop: the settings it counts for stay put.
+    dialog->open();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the whole program, without asking.
     if (about_ != nullptr) {
         about_->close();
+    }
+    if (rulesDialog_ != nullptr) {
+        rulesDialog_->reject();
     }
     if (pageWindow_) {
         pageWindow_->close();

@@ -3,6 +3,7 @@
 #include "windows/about_box.h"
 #include "windows/main_window.h"
 #include "windows/page_window.h"
+#include "windows/problem_rules_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -195,6 +196,8 @@ class WindowsTest : public ::testing::TestWithParam<QString> {
         window->View();
         window->OpenAbout();
         about = window->OpenAboutBox();
+        window->OpenProblemRules();
+        rules = window->OpenRulesDialog();
     }
     void CloseWindows() { window.reset(); }
     [[nodiscard]] PageWindow* Page() const { return window->ExistingPageWindow(); }
@@ -207,6 +210,7 @@ class WindowsTest : public ::testing::TestWithParam<QString> {
     ClockSeededRandomSource source;
     std::unique_ptr<MainWindow> window;
     AboutBox* about = nullptr;
+    ProblemRulesDialog* rules = nullptr;
 };
 
 // The windows in one of the program's languages, and the same windows in English.
@@ -214,7 +218,8 @@ class TranslatedWindowsTest : public WindowsTest {
   protected:
     void SetUp() override {
         OpenWindows();
-        english = {CaptionsOf(*window), CaptionsOf(*Page()), CaptionsOf(*about)};
+        english = {CaptionsOf(*window), CaptionsOf(*Page()), CaptionsOf(*about),
+                   CaptionsOf(*rules)};
         CloseWindows();
         WindowsTest::SetUp();
     }
@@ -244,7 +249,7 @@ class TranslatedWindowsTest : public WindowsTest {
         return table.at({QString::fromLatin1(context), QString::fromLatin1(text)});
     }
 
-    std::array<Captions, 3> english;
+    std::array<Captions, 4> english;
     TranslationTable table = testing_support::ReadTranslationTable(GetParam());
 };
 
@@ -265,10 +270,40 @@ TEST_P(TranslatedWindowsTest, AboutBoxShowsTranslatedCaptions) {
     ExpectTranslated(english[2], CaptionsOf(*about), "tallyworth::AboutBox", formatted);
 }
 
+// The start-up settings give 81 sums; the count starts the dialog's last line.
+TEST_P(TranslatedWindowsTest, ProblemRulesDialogShowsTranslatedCaptions) {
+    const Captions formatted{
+        {QStringLiteral("lblPossibleProblems"),
+         Translation("tallyworth::ProblemRules", "%1 different problems").arg(81)}};
+    ExpectTranslated(english[3], CaptionsOf(*rules), "tallyworth::ProblemRulesDialog", formatted);
+}
+
 TEST_P(WindowsTest, EveryCaptionFitsItsControl) {
     EXPECT_EQ(Overflows(*window), QStringList());
     EXPECT_EQ(Overflows(*Page()), QStringList());
     EXPECT_EQ(Overflows(*about), QStringList());
+    EXPECT_EQ(Overflows(*rules), QStringList());
+}
+
+// Each control of the dialog that has an access key has its own.
+TEST_P(WindowsTest, AccessKeysAreUniqueInTheProblemRulesDialog) {
+    QStringList captions;
+    for (const QAbstractButton* button : rules->findChildren<QAbstractButton*>()) {
+        captions << button->text();
+    }
+    for (const QLabel* label : rules->findChildren<QLabel*>()) {
+        captions << label->text();
+    }
+    std::set<QString> keys;
+    QStringList clashes;
+    for (const QString& caption : captions) {
+        const QString key = QKeySequence::mnemonic(caption).toString().toLower();
+        if (!key.isEmpty() && !keys.insert(key).second) {
+            clashes << caption;
+        }
+    }
+    EXPECT_EQ(clashes, QStringList());
+    EXPECT_EQ(keys.size(), 4U);
 }
 
 TEST_P(WindowsTest, AccessKeysAreUniqueInEveryMenu) {

@@ -16,13 +16,26 @@ struct RecordedMessage {
     friend bool operator==(const RecordedMessage&, const RecordedMessage&) = default;
 };
 
-// Records every message instead of opening a modal box.
+struct RecordedQuestion {
+    QString title;
+    QString text;
+    friend bool operator==(const RecordedQuestion&, const RecordedQuestion&) = default;
+};
+
+// Records every message and question instead of opening a modal box, and answers each
+// question with the programmed answer.
 class RecordingMessages final : public UserMessages {
   public:
     void ShowMessage(const QString& title, const QString& text, MessageIcon icon) override {
         shown.push_back({title, text, icon});
     }
+    [[nodiscard]] bool AskYesNo(const QString& title, const QString& text) override {
+        asked.push_back({title, text});
+        return answer;
+    }
     std::vector<RecordedMessage> shown;
+    std::vector<RecordedQuestion> asked;
+    bool answer = true;
 };
 
 // Answers with a programmed colour, or as a cancelled dialog does (the colour it held).

@@ -32,6 +32,8 @@ inline std::vector<MenuCaption> ProgramMenus(const std::string& window) {
     const std::vector<MenuCaption> all{
         {"frmTallyworth", "mnuAbout", "&About"}, {"frmTallyworth", "mnuClose", "&Close"},
         {"frmTallyworth", "mnuFile", "&File"}, {"frmTallyworth", "mnuHelp", "&Help"},
+        {"frmTallyworth", "mnuOptions", "&Options"},
+        {"frmTallyworth", "mnuProblemRules", "Problem &Rules..."},
         {"frmTest", "mnuClose", "&Close"}, {"frmTest", "mnuColorPicker", "C&olor Picker..."},
         {"frmTest", "mnuConfig", "&Config"}, {"frmTest", "mnuFile", "&File"},
         {"frmTest", "mnuPage1", "Page &1"}, {"frmTest", "mnuPage2", "Page &2"},
