@@ -291,10 +291,6 @@
         <translation>Keine &amp;trivialen Aufgaben</translation>
     </message>
     <message>
-        <source>Leaves out problems that give their answer away: times 1, divided by 1 or by itself, minus itself, and anything with 0.</source>
-        <translation>Lässt Aufgaben weg, die ihr Ergebnis verraten: mal 1, geteilt durch 1 oder durch sich selbst, minus sich selbst und alles mit 0.</translation>
-    </message>
-    <message>
         <source>&amp;Fixed number:</source>
         <translation>&amp;Feste Zahl:</translation>
     </message>
@@ -333,6 +329,10 @@
     <message>
         <source>With the main window&apos;s settings:</source>
         <translation>Mit den Einstellungen im Hauptfenster:</translation>
+    </message>
+    <message>
+        <source>Leaves out problems that give their answer away: times 1, divided by 1 or by itself, minus itself.</source>
+        <translation>Lässt Aufgaben weg, die ihr Ergebnis verraten: mal 1, geteilt durch 1 oder durch sich selbst, minus sich selbst.</translation>
     </message>
 </context>
 <context>

@@ -291,10 +291,6 @@
         <translation>Sin ejercicios &amp;triviales</translation>
     </message>
     <message>
-        <source>Leaves out problems that give their answer away: times 1, divided by 1 or by itself, minus itself, and anything with 0.</source>
-        <translation>Omite los ejercicios que delatan su resultado: por 1, entre 1 o entre sí mismo, menos sí mismo y todo lo que lleve 0.</translation>
-    </message>
-    <message>
         <source>&amp;Fixed number:</source>
         <translation>Número &amp;fijo:</translation>
     </message>
@@ -333,6 +329,10 @@
     <message>
         <source>With the main window&apos;s settings:</source>
         <translation>Con los ajustes de la ventana principal:</translation>
+    </message>
+    <message>
+        <source>Leaves out problems that give their answer away: times 1, divided by 1 or by itself, minus itself.</source>
+        <translation>Omite los ejercicios que delatan su resultado: por 1, entre 1 o entre sí mismo, menos sí mismo.</translation>
     </message>
 </context>
 <context>

@@ -291,10 +291,6 @@
         <translation>Pas de calculs &amp;triviaux</translation>
     </message>
     <message>
-        <source>Leaves out problems that give their answer away: times 1, divided by 1 or by itself, minus itself, and anything with 0.</source>
-        <translation>Écarte les calculs dont le résultat est évident : fois 1, divisé par 1 ou par lui-même, moins lui-même, et tout calcul avec 0.</translation>
-    </message>
-    <message>
         <source>&amp;Fixed number:</source>
         <translation>Nombre &amp;fixe :</translation>
     </message>
@@ -333,6 +329,10 @@
     <message>
         <source>With the main window&apos;s settings:</source>
         <translation>Avec les réglages de la fenêtre principale :</translation>
+    </message>
+    <message>
+        <source>Leaves out problems that give their answer away: times 1, divided by 1 or by itself, minus itself.</source>
+        <translation>Écarte les calculs dont le résultat est évident : fois 1, divisé par 1 ou par lui-même, moins lui-même.</translation>
     </message>
 </context>
 <context>

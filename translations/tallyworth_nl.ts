@@ -291,10 +291,6 @@
         <translation>Geen &amp;triviale sommen</translation>
     </message>
     <message>
-        <source>Leaves out problems that give their answer away: times 1, divided by 1 or by itself, minus itself, and anything with 0.</source>
-        <translation>Laat sommen weg die hun antwoord weggeven: keer 1, gedeeld door 1 of door zichzelf, min zichzelf, en alles met 0.</translation>
-    </message>
-    <message>
         <source>&amp;Fixed number:</source>
         <translation>&amp;Vast getal:</translation>
     </message>
@@ -333,6 +329,10 @@
     <message>
         <source>With the main window&apos;s settings:</source>
         <translation>Met de instellingen in het hoofdvenster:</translation>
+    </message>
+    <message>
+        <source>Leaves out problems that give their answer away: times 1, divided by 1 or by itself, minus itself.</source>
+        <translation>Laat sommen weg die hun antwoord weggeven: keer 1, gedeeld door 1 of door zichzelf, min zichzelf.</translation>
     </message>
 </context>
 <context>

@@ -43,11 +43,33 @@ ProblemRulesDialog::ProblemRulesDialog(const ProblemRules& rules,
 }
 
 void ProblemRulesDialog::BuildControls() {
+    auto* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(BuildRuleControls());
+    layout->addWidget(line);
+    BuildCountControls(*layout);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(fixedNumberBox_, &QCheckBox::toggled, fixedNumberField_, &QWidget::setEnabled);
+    const auto recount = [this] { ShowPossibleProblems(); };
+    connect(noTrivialBox_, &QCheckBox::toggled, this, recount);
+    connect(fixedNumberBox_, &QCheckBox::toggled, this, recount);
+    connect(fixedNumberField_, &QSpinBox::valueChanged, this, recount);
+    connect(regroupingList_, &QComboBox::currentIndexChanged, this, recount);
+    connect(noRepeatsBox_, &QCheckBox::toggled, this, recount);
+}
+
+QFormLayout* ProblemRulesDialog::BuildRuleControls() {
     auto* form = new QFormLayout;
     noTrivialBox_ = Named(new QCheckBox(tr("No &trivial facts"), this), "cbNoTrivial");
     noTrivialBox_->setToolTip(
         tr("Leaves out problems that give their answer away: times 1, "
-           "divided by 1 or by itself, minus itself, and anything with 0."));
+           "divided by 1 or by itself, minus itself."));
     form->addRow(noTrivialBox_);
     fixedNumberBox_ = Named(new QCheckBox(tr("&Fixed number:"), this), "cbFixedNumber");
     fixedNumberBox_->setToolTip(
@@ -68,34 +90,20 @@ void ProblemRulesDialog::BuildControls() {
     form->addRow(regroupingPrompt, regroupingList_);
     noRepeatsBox_ = Named(new QCheckBox(tr("No &repeats on a sheet"), this), "cbNoRepeats");
     form->addRow(noRepeatsBox_);
-    possiblePrompt_ = Named(new QLabel(tr("With the main window's settings:"), this),
-                            "lblPossiblePrompt");
+    return form;
+}
+
+void ProblemRulesDialog::BuildCountControls(QVBoxLayout& layout) {
+    possiblePrompt_ =
+        Named(new QLabel(tr("With the main window's settings:"), this), "lblPossiblePrompt");
     possibleProblems_ = Named(new QLabel(this), "lblPossibleProblems");
     possibleProblems_->setWordWrap(true);
     possibleProblems_->setMinimumWidth(kCountWidth);
     QFont bold = possibleProblems_->font();
     bold.setBold(true);
     possibleProblems_->setFont(bold);
-    auto* line = new QFrame(this);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(line);
-    layout->addWidget(possiblePrompt_);
-    layout->addWidget(possibleProblems_);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(fixedNumberBox_, &QCheckBox::toggled, fixedNumberField_, &QWidget::setEnabled);
-    const auto recount = [this] { ShowPossibleProblems(); };
-    connect(noTrivialBox_, &QCheckBox::toggled, this, recount);
-    connect(fixedNumberBox_, &QCheckBox::toggled, this, recount);
-    connect(fixedNumberField_, &QSpinBox::valueChanged, this, recount);
-    connect(regroupingList_, &QComboBox::currentIndexChanged, this, recount);
-    connect(noRepeatsBox_, &QCheckBox::toggled, this, recount);
+    layout.addWidget(possiblePrompt_);
+    layout.addWidget(possibleProblems_);
 }
 
 void ProblemRulesDialog::ShowRules(const ProblemRules& rules) {

@@ -9,8 +9,10 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QSpinBox;
+class QVBoxLayout;
 
 namespace tallyworth {
 
@@ -28,6 +30,8 @@ class ProblemRulesDialog final : public QDialog {
 
   private:
     void BuildControls();
+    [[nodiscard]] QFormLayout* BuildRuleControls();
+    void BuildCountControls(QVBoxLayout& layout);
     void ShowRules(const ProblemRules& rules);
     void ShowPossibleProblems();
 
