@@ -169,16 +169,16 @@ TEST_P(RulesDialogTest, OkSetsTheRulesInTheStateAndTheDialogShowsThemAgain) {
     EXPECT_EQ(OpenDialog().Rules(), GetParam().rules);
 }
 
-TEST_P(RulesDialogTest, CancelKeepsTheRulesThereWere) {
+INSTANTIATE_TEST_SUITE_P(Rules, RulesDialogTest, ::testing::ValuesIn(kDialogCases), kCaseName);
+
+TEST_F(ProblemRulesWindowTest, CancelKeepsTheRulesThereWere) {
     const ProblemRules before{false, 3, kNever, false};
     SetRules(before);
     ProblemRulesDialog& dialog = OpenDialog();
-    Show(dialog, GetParam().rules);
+    Show(dialog, {true, 7, kAlways, true});
     dialog.reject();
     EXPECT_EQ(state.problemRules, before);
 }
-
-INSTANTIATE_TEST_SUITE_P(Rules, RulesDialogTest, ::testing::ValuesIn(kDialogCases), kCaseName);
 
 struct CountCase {
     const char* name;
