@@ -59,6 +59,9 @@ class QuietMessages final : public UserMessages {
   public:
     void ShowMessage(const QString& /*title*/, const QString& /*text*/,
                      MessageIcon /*icon*/) override {}
+    [[nodiscard]] bool AskYesNo(const QString& /*title*/, const QString& /*text*/) override {
+        return true;
+    }
 };
 
 class KeptColor final : public ColorChooser {

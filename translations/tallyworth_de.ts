@@ -162,6 +162,14 @@
         <source>&amp;Open Sheet Code...</source>
         <translation>Blatt&amp;code öffnen...</translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Problem &amp;Rules...</source>
+        <translation>&amp;Aufgabenregeln...</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
@@ -324,6 +332,131 @@
     <message>
         <source>Sheet code %1</source>
         <translation>Blattcode %1</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::ProblemRules</name>
+    <message>
+        <source>no problem fits these settings and rules</source>
+        <translation>keine Aufgabe passt zu diesen Einstellungen und Regeln</translation>
+    </message>
+    <message>
+        <source>%1 different problem</source>
+        <translation>%1 mögliche Aufgabe</translation>
+    </message>
+    <message>
+        <source>%1 different problems</source>
+        <translation>%1 verschiedene Aufgaben</translation>
+    </message>
+    <message>
+        <source>only %1 different problem: some will repeat</source>
+        <translation>nur %1 mögliche Aufgabe: sie wird sich wiederholen</translation>
+    </message>
+    <message>
+        <source>only %1 different problems: some will repeat</source>
+        <translation>nur %1 verschiedene Aufgaben: manche werden sich wiederholen</translation>
+    </message>
+    <message>
+        <source>No problem fits these settings and rules. Please widen the range or change the rules.</source>
+        <translation>Keine Aufgabe passt zu diesen Einstellungen und Regeln. Bitte vergrößern Sie den Zahlenbereich oder ändern Sie die Regeln.</translation>
+    </message>
+    <message>
+        <source>Only 1 different problem fits these settings and rules, so it will repeat. Make the worksheet anyway?</source>
+        <translation>Nur 1 Aufgabe passt zu diesen Einstellungen und Regeln, sie wird sich also wiederholen. Das Arbeitsblatt trotzdem erstellen?</translation>
+    </message>
+    <message>
+        <source>Only %1 different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
+        <translation>Nur %1 verschiedene Aufgaben passen zu diesen Einstellungen und Regeln, manche werden sich also wiederholen. Das Arbeitsblatt trotzdem erstellen?</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::ProblemRulesDialog</name>
+    <message>
+        <source>Problem Rules</source>
+        <translation>Aufgabenregeln</translation>
+    </message>
+    <message>
+        <source>No &amp;trivial facts</source>
+        <translation>Keine &amp;trivialen Aufgaben</translation>
+    </message>
+    <message>
+        <source>Leaves out problems that give their answer away: times 1, divided by 1 or by itself, minus itself.</source>
+        <translation>Lässt Aufgaben weg, die ihr Ergebnis verraten: mal 1, geteilt durch 1 oder durch sich selbst, minus sich selbst.</translation>
+    </message>
+    <message>
+        <source>&amp;Fixed number:</source>
+        <translation>&amp;Feste Zahl:</translation>
+    </message>
+    <message>
+        <source>The second number of + and *, the number taken away in -, the divisor in a division; the other number comes from the range.</source>
+        <translation>Die zweite Zahl bei + und *, die abgezogene Zahl bei -, der Divisor beim Teilen; die andere Zahl kommt aus dem Zahlenbereich.</translation>
+    </message>
+    <message>
+        <source>Fixed number</source>
+        <translation>Feste Zahl</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Erlaubt</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Immer</translation>
+    </message>
+    <message>
+        <source>&amp;Carrying and borrowing:</source>
+        <translation>&amp;Zehnerübergang:</translation>
+    </message>
+    <message>
+        <source>No &amp;repeats on a sheet</source>
+        <translation>Keine &amp;Wiederholungen auf einem Blatt</translation>
+    </message>
+    <message>
+        <source>With the main window&apos;s settings:</source>
+        <translation>Mit den Einstellungen im Hauptfenster:</translation>
+    </message>
+    <message>
+        <source>The numbers in the main window cannot make a worksheet, so there is nothing to count yet.</source>
+        <translation>Mit den Zahlen im Hauptfenster lässt sich kein Arbeitsblatt erstellen, daher gibt es noch nichts zu zählen.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::RuleWords</name>
+    <message>
+        <source>no carrying or borrowing</source>
+        <translation>ohne Zehnerübergang</translation>
+    </message>
+    <message>
+        <source>carrying or borrowing in every problem</source>
+        <translation>Zehnerübergang in jeder Aufgabe</translation>
+    </message>
+    <message>
+        <source>no trivial facts</source>
+        <translation>keine trivialen Aufgaben</translation>
+    </message>
+    <message>
+        <source>fixed number %1</source>
+        <translation>feste Zahl %1</translation>
+    </message>
+    <message>
+        <source>no repeats</source>
+        <translation>keine Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Rules: %1</source>
+        <translation>Regeln: %1</translation>
+    </message>
+    <message>
+        <source>--fixed takes a whole number from 1 to 99, not &quot;%1&quot;.</source>
+        <translation>--fixed erwartet eine ganze Zahl von 1 bis 99, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--regrouping takes any, never or always, not &quot;%1&quot;.</source>
+        <translation>--regrouping erwartet any, never oder always, nicht „%1“.</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,14 @@
         <source>&amp;Open Sheet Code...</source>
         <translation>&amp;Abrir código de ficha...</translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>Problem &amp;Rules...</source>
+        <translation>&amp;Reglas de los ejercicios...</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
@@ -324,6 +332,131 @@
     <message>
         <source>Sheet code %1</source>
         <translation>Código de ficha %1</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::ProblemRules</name>
+    <message>
+        <source>no problem fits these settings and rules</source>
+        <translation>ningún ejercicio cumple estos ajustes y reglas</translation>
+    </message>
+    <message>
+        <source>%1 different problem</source>
+        <translation>%1 ejercicio distinto</translation>
+    </message>
+    <message>
+        <source>%1 different problems</source>
+        <translation>%1 ejercicios distintos</translation>
+    </message>
+    <message>
+        <source>only %1 different problem: some will repeat</source>
+        <translation>solo %1 ejercicio distinto: se repetirá</translation>
+    </message>
+    <message>
+        <source>only %1 different problems: some will repeat</source>
+        <translation>solo %1 ejercicios distintos: algunos se repetirán</translation>
+    </message>
+    <message>
+        <source>No problem fits these settings and rules. Please widen the range or change the rules.</source>
+        <translation>Ningún ejercicio cumple estos ajustes y reglas. Por favor, amplíe el rango o cambie las reglas.</translation>
+    </message>
+    <message>
+        <source>Only 1 different problem fits these settings and rules, so it will repeat. Make the worksheet anyway?</source>
+        <translation>Solo 1 ejercicio distinto cumple estos ajustes y reglas, así que se repetirá. ¿Hacer la ficha de todos modos?</translation>
+    </message>
+    <message>
+        <source>Only %1 different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
+        <translation>Solo %1 ejercicios distintos cumplen estos ajustes y reglas, así que algunos se repetirán. ¿Hacer la ficha de todos modos?</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::ProblemRulesDialog</name>
+    <message>
+        <source>Problem Rules</source>
+        <translation>Reglas de los ejercicios</translation>
+    </message>
+    <message>
+        <source>No &amp;trivial facts</source>
+        <translation>Sin ejercicios &amp;triviales</translation>
+    </message>
+    <message>
+        <source>Leaves out problems that give their answer away: times 1, divided by 1 or by itself, minus itself.</source>
+        <translation>Omite los ejercicios que delatan su resultado: por 1, entre 1 o entre sí mismo, menos sí mismo.</translation>
+    </message>
+    <message>
+        <source>&amp;Fixed number:</source>
+        <translation>Número &amp;fijo:</translation>
+    </message>
+    <message>
+        <source>The second number of + and *, the number taken away in -, the divisor in a division; the other number comes from the range.</source>
+        <translation>El segundo número de + y *, el número que se resta en -, el divisor en una división; el otro número sale del rango.</translation>
+    </message>
+    <message>
+        <source>Fixed number</source>
+        <translation>Número fijo</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Permitidas</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nunca</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Siempre</translation>
+    </message>
+    <message>
+        <source>&amp;Carrying and borrowing:</source>
+        <translation>&amp;Llevadas:</translation>
+    </message>
+    <message>
+        <source>No &amp;repeats on a sheet</source>
+        <translation>Sin &amp;repeticiones en una ficha</translation>
+    </message>
+    <message>
+        <source>With the main window&apos;s settings:</source>
+        <translation>Con los ajustes de la ventana principal:</translation>
+    </message>
+    <message>
+        <source>The numbers in the main window cannot make a worksheet, so there is nothing to count yet.</source>
+        <translation>Con los números de la ventana principal no se puede hacer una ficha, así que aún no hay nada que contar.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::RuleWords</name>
+    <message>
+        <source>no carrying or borrowing</source>
+        <translation>sin llevadas</translation>
+    </message>
+    <message>
+        <source>carrying or borrowing in every problem</source>
+        <translation>llevadas en cada ejercicio</translation>
+    </message>
+    <message>
+        <source>no trivial facts</source>
+        <translation>sin ejercicios triviales</translation>
+    </message>
+    <message>
+        <source>fixed number %1</source>
+        <translation>número fijo %1</translation>
+    </message>
+    <message>
+        <source>no repeats</source>
+        <translation>sin repeticiones</translation>
+    </message>
+    <message>
+        <source>Rules: %1</source>
+        <translation>Reglas: %1</translation>
+    </message>
+    <message>
+        <source>--fixed takes a whole number from 1 to 99, not &quot;%1&quot;.</source>
+        <translation>--fixed admite un número entero de 1 a 99, no «%1».</translation>
+    </message>
+    <message>
+        <source>--regrouping takes any, never or always, not &quot;%1&quot;.</source>
+        <translation>--regrouping admite any, never o always, no «%1».</translation>
     </message>
 </context>
 <context>

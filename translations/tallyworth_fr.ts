@@ -162,6 +162,14 @@
         <source>&amp;Open Sheet Code...</source>
         <translation>&amp;Ouvrir un code de fiche...</translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Problem &amp;Rules...</source>
+        <translation>&amp;Règles des calculs...</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
@@ -324,6 +332,131 @@
     <message>
         <source>Sheet code %1</source>
         <translation>Code de fiche %1</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::ProblemRules</name>
+    <message>
+        <source>no problem fits these settings and rules</source>
+        <translation>aucun calcul ne respecte ces réglages et règles</translation>
+    </message>
+    <message>
+        <source>%1 different problem</source>
+        <translation>%1 calcul différent</translation>
+    </message>
+    <message>
+        <source>%1 different problems</source>
+        <translation>%1 calculs différents</translation>
+    </message>
+    <message>
+        <source>only %1 different problem: some will repeat</source>
+        <translation>seulement %1 calcul différent : il se répétera</translation>
+    </message>
+    <message>
+        <source>only %1 different problems: some will repeat</source>
+        <translation>seulement %1 calculs différents : certains se répéteront</translation>
+    </message>
+    <message>
+        <source>No problem fits these settings and rules. Please widen the range or change the rules.</source>
+        <translation>Aucun calcul ne respecte ces réglages et règles. Veuillez élargir l&apos;intervalle ou modifier les règles.</translation>
+    </message>
+    <message>
+        <source>Only 1 different problem fits these settings and rules, so it will repeat. Make the worksheet anyway?</source>
+        <translation>Seul 1 calcul différent respecte ces réglages et règles : il se répétera donc. Faire la fiche quand même ?</translation>
+    </message>
+    <message>
+        <source>Only %1 different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
+        <translation>Seuls %1 calculs différents respectent ces réglages et règles : certains se répéteront donc. Faire la fiche quand même ?</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::ProblemRulesDialog</name>
+    <message>
+        <source>Problem Rules</source>
+        <translation>Règles des calculs</translation>
+    </message>
+    <message>
+        <source>No &amp;trivial facts</source>
+        <translation>Pas de calculs &amp;triviaux</translation>
+    </message>
+    <message>
+        <source>Leaves out problems that give their answer away: times 1, divided by 1 or by itself, minus itself.</source>
+        <translation>Écarte les calculs dont le résultat est évident : fois 1, divisé par 1 ou par lui-même, moins lui-même.</translation>
+    </message>
+    <message>
+        <source>&amp;Fixed number:</source>
+        <translation>Nombre &amp;fixe :</translation>
+    </message>
+    <message>
+        <source>The second number of + and *, the number taken away in -, the divisor in a division; the other number comes from the range.</source>
+        <translation>Le second nombre de + et *, le nombre retranché en -, le diviseur d&apos;une division ; l&apos;autre nombre est pris dans l&apos;intervalle.</translation>
+    </message>
+    <message>
+        <source>Fixed number</source>
+        <translation>Nombre fixe</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Permises</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Jamais</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Toujours</translation>
+    </message>
+    <message>
+        <source>&amp;Carrying and borrowing:</source>
+        <translation>&amp;Retenues :</translation>
+    </message>
+    <message>
+        <source>No &amp;repeats on a sheet</source>
+        <translation>&amp;Sans répétition sur une fiche</translation>
+    </message>
+    <message>
+        <source>With the main window&apos;s settings:</source>
+        <translation>Avec les réglages de la fenêtre principale :</translation>
+    </message>
+    <message>
+        <source>The numbers in the main window cannot make a worksheet, so there is nothing to count yet.</source>
+        <translation>Les nombres de la fenêtre principale ne permettent pas de faire une fiche : il n&apos;y a donc encore rien à compter.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::RuleWords</name>
+    <message>
+        <source>no carrying or borrowing</source>
+        <translation>pas de retenue</translation>
+    </message>
+    <message>
+        <source>carrying or borrowing in every problem</source>
+        <translation>une retenue dans chaque calcul</translation>
+    </message>
+    <message>
+        <source>no trivial facts</source>
+        <translation>pas de calculs triviaux</translation>
+    </message>
+    <message>
+        <source>fixed number %1</source>
+        <translation>nombre fixe %1</translation>
+    </message>
+    <message>
+        <source>no repeats</source>
+        <translation>pas de répétition</translation>
+    </message>
+    <message>
+        <source>Rules: %1</source>
+        <translation>Règles : %1</translation>
+    </message>
+    <message>
+        <source>--fixed takes a whole number from 1 to 99, not &quot;%1&quot;.</source>
+        <translation>--fixed attend un nombre entier de 1 à 99, et non « %1 ».</translation>
+    </message>
+    <message>
+        <source>--regrouping takes any, never or always, not &quot;%1&quot;.</source>
+        <translation>--regrouping attend any, never ou always, et non « %1 ».</translation>
     </message>
 </context>
 <context>

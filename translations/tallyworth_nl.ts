@@ -162,6 +162,14 @@
         <source>&amp;Open Sheet Code...</source>
         <translation>Werkbladcode &amp;openen...</translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opties</translation>
+    </message>
+    <message>
+        <source>Problem &amp;Rules...</source>
+        <translation>&amp;Regels voor de sommen...</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
@@ -324,6 +332,131 @@
     <message>
         <source>Sheet code %1</source>
         <translation>Werkbladcode %1</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::ProblemRules</name>
+    <message>
+        <source>no problem fits these settings and rules</source>
+        <translation>geen enkele som past bij deze instellingen en regels</translation>
+    </message>
+    <message>
+        <source>%1 different problem</source>
+        <translation>%1 verschillende som</translation>
+    </message>
+    <message>
+        <source>%1 different problems</source>
+        <translation>%1 verschillende sommen</translation>
+    </message>
+    <message>
+        <source>only %1 different problem: some will repeat</source>
+        <translation>maar %1 verschillende som: die komt vaker voor</translation>
+    </message>
+    <message>
+        <source>only %1 different problems: some will repeat</source>
+        <translation>maar %1 verschillende sommen: sommige komen vaker voor</translation>
+    </message>
+    <message>
+        <source>No problem fits these settings and rules. Please widen the range or change the rules.</source>
+        <translation>Geen enkele som past bij deze instellingen en regels. Maak het bereik groter of pas de regels aan.</translation>
+    </message>
+    <message>
+        <source>Only 1 different problem fits these settings and rules, so it will repeat. Make the worksheet anyway?</source>
+        <translation>Maar 1 som past bij deze instellingen en regels, dus die komt vaker voor. Het werkblad toch maken?</translation>
+    </message>
+    <message>
+        <source>Only %1 different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
+        <translation>Maar %1 verschillende sommen passen bij deze instellingen en regels, dus sommige komen vaker voor. Het werkblad toch maken?</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::ProblemRulesDialog</name>
+    <message>
+        <source>Problem Rules</source>
+        <translation>Regels voor de sommen</translation>
+    </message>
+    <message>
+        <source>No &amp;trivial facts</source>
+        <translation>Geen &amp;triviale sommen</translation>
+    </message>
+    <message>
+        <source>Leaves out problems that give their answer away: times 1, divided by 1 or by itself, minus itself.</source>
+        <translation>Laat sommen weg die hun antwoord weggeven: keer 1, gedeeld door 1 of door zichzelf, min zichzelf.</translation>
+    </message>
+    <message>
+        <source>&amp;Fixed number:</source>
+        <translation>&amp;Vast getal:</translation>
+    </message>
+    <message>
+        <source>The second number of + and *, the number taken away in -, the divisor in a division; the other number comes from the range.</source>
+        <translation>Het tweede getal bij + en *, het getal dat eraf gaat bij -, de deler bij een deling; het andere getal komt uit het bereik.</translation>
+    </message>
+    <message>
+        <source>Fixed number</source>
+        <translation>Vast getal</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Toegestaan</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nooit</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Altijd</translation>
+    </message>
+    <message>
+        <source>&amp;Carrying and borrowing:</source>
+        <translation>&amp;Over het tiental:</translation>
+    </message>
+    <message>
+        <source>No &amp;repeats on a sheet</source>
+        <translation>Geen &amp;herhalingen op een blad</translation>
+    </message>
+    <message>
+        <source>With the main window&apos;s settings:</source>
+        <translation>Met de instellingen in het hoofdvenster:</translation>
+    </message>
+    <message>
+        <source>The numbers in the main window cannot make a worksheet, so there is nothing to count yet.</source>
+        <translation>Met de getallen in het hoofdvenster kan geen werkblad worden gemaakt, dus er valt nog niets te tellen.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::RuleWords</name>
+    <message>
+        <source>no carrying or borrowing</source>
+        <translation>nooit over het tiental</translation>
+    </message>
+    <message>
+        <source>carrying or borrowing in every problem</source>
+        <translation>altijd over het tiental</translation>
+    </message>
+    <message>
+        <source>no trivial facts</source>
+        <translation>geen triviale sommen</translation>
+    </message>
+    <message>
+        <source>fixed number %1</source>
+        <translation>vast getal %1</translation>
+    </message>
+    <message>
+        <source>no repeats</source>
+        <translation>geen herhalingen</translation>
+    </message>
+    <message>
+        <source>Rules: %1</source>
+        <translation>Regels: %1</translation>
+    </message>
+    <message>
+        <source>--fixed takes a whole number from 1 to 99, not &quot;%1&quot;.</source>
+        <translation>--fixed verwacht een geheel getal van 1 tot en met 99, niet ‘%1’.</translation>
+    </message>
+    <message>
+        <source>--regrouping takes any, never or always, not &quot;%1&quot;.</source>
+        <translation>--regrouping verwacht any, never of always, niet ‘%1’.</translation>
     </message>
 </context>
 <context>

@@ -250,4 +250,8 @@ ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, Composer
     return set;
 }
 
+ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, ComposerHost& host) {
+    return ComposeProblems(state, source, host, state.problemRules);
+}
+
 }  // namespace tallyworth

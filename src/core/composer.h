@@ -46,6 +46,8 @@ QString RandomMixOperator(RandomSource& source, const WorksheetState& state);
 // the rules allow no problem at all nothing is composed (check CountDistinctProblems
 // first). Rules off compose exactly as without them.
 ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, ComposerHost& host,
-                           const ProblemRules& problemRules = ProblemRules{});
+                           const ProblemRules& problemRules);
+// The same under the rules the state keeps for the run.
+ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, ComposerHost& host);
 
 }  // namespace tallyworth

@@ -1,5 +1,7 @@
 #include "core/problem_rules.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstddef>
 
@@ -119,10 +121,6 @@ void ForEachAllowedPair(OperationRow operation, const ProblemSettings& settings,
 
 }  // namespace
 
-bool ProblemRules::AnyOn() const {
-    return noTrivial || fixedNumber != 0 || regrouping != Regrouping::Any || noRepeats;
-}
-
 std::vector<OperationRow> OperationsOfRow(int operationRow) {
     if (operationRow == kMixRow) {
         return {OperationRow::Add, OperationRow::Subtract, OperationRow::Multiply,
@@ -204,22 +202,46 @@ std::int64_t CountDistinctProblems(const ProblemSettings& settings, const Proble
 
 QString PossibleProblemsText(std::int64_t possible, int asked, const QLocale& locale) {
     if (possible <= 0) {
-        return QStringLiteral("no problem fits these settings and rules");
+        return QCoreApplication::translate("tallyworth::ProblemRules",
+                                           "no problem fits these settings and rules");
     }
-    const QString problems = possible == 1 ? QStringLiteral("%1 different problem")
-                                           : QStringLiteral("%1 different problems");
-    QString counted = problems.arg(locale.toString(static_cast<qlonglong>(possible)));
-    if (possible < asked) {
-        return QStringLiteral("only %1: some will repeat").arg(counted);
+    const QString number = locale.toString(static_cast<qlonglong>(possible));
+    // Whole sentences, not pieces, so that each language can order its own words.
+    if (possible >= asked) {
+        return possible == 1
+                   ? QCoreApplication::translate("tallyworth::ProblemRules", "%1 different problem")
+                         .arg(number)
+                   : QCoreApplication::translate("tallyworth::ProblemRules",
+                                                 "%1 different problems")
+                         .arg(number);
     }
-    return counted;
+    return possible == 1
+               ? QCoreApplication::translate("tallyworth::ProblemRules",
+                                             "only %1 different problem: some will repeat")
+                     .arg(number)
+               : QCoreApplication::translate("tallyworth::ProblemRules",
+                                             "only %1 different problems: some will repeat")
+                     .arg(number);
 }
 
 SettingsMessage NoProblemFitsMessage() {
-    return {
-        QStringLiteral("No problem fits these settings and rules. Please widen the range or change "
-                       "the rules."),
-        MessageIcon::Information};
+    return {QCoreApplication::translate("tallyworth::ProblemRules",
+                                        "No problem fits these settings and rules. Please widen "
+                                        "the range or change the rules."),
+            MessageIcon::Information};
+}
+
+QString SomeWillRepeatQuestion(std::int64_t possible, const QLocale& locale) {
+    const QString number = locale.toString(static_cast<qlonglong>(possible));
+    return possible == 1
+               ? QCoreApplication::translate("tallyworth::ProblemRules",
+                                             "Only 1 different problem fits these settings and "
+                                             "rules, so it will repeat. Make the worksheet anyway?")
+               : QCoreApplication::translate("tallyworth::ProblemRules",
+                                             "Only %1 different problems fit these settings and "
+                                             "rules, so some will repeat. Make the worksheet "
+                                             "anyway?")
+                     .arg(number);
 }
 
 }  // namespace tallyworth

@@ -11,26 +11,8 @@
 
 namespace tallyworth {
 
-// Whether the additions and subtractions of a sheet carry or borrow in some column.
-enum class Regrouping { Any, Never, Always };
-
-// Rules on top of the operation's own: which of the problems it could draw are allowed.
-// All off by default, and then the composer draws exactly as it always has.
-struct ProblemRules {
-    // No problem whose answer is given away: a * 1, 1 * b, a / 1, a / a, a - a, and
-    // anything with 0.
-    bool noTrivial = false;
-    // 0 = off, else 1..99: the second number of "+" and "*", the number taken away of
-    // "-", the divisor of a division. The other number comes from the range.
-    int fixedNumber = 0;
-    // For "+" and "-" only; see CarriesOrBorrows.
-    Regrouping regrouping = Regrouping::Any;
-    // No two problems of a sheet alike until every allowed problem has been used.
-    bool noRepeats = false;
-
-    [[nodiscard]] bool AnyOn() const;
-    friend bool operator==(const ProblemRules&, const ProblemRules&) = default;
-};
+// ProblemRules themselves live with the worksheet state (worksheet_state.h), which
+// keeps the rules of the run.
 
 // What the settings of the main window decide about the problems a sheet can hold.
 struct ProblemSettings {
@@ -87,5 +69,11 @@ struct WeightedPair {
 
 // The failure shown, like the settings messages, when no problem fits: nothing is composed.
 [[nodiscard]] SettingsMessage NoProblemFitsMessage();
+
+// The question asked before composing a sheet that asks for more problems than fit:
+// "Only 12 different problems fit these settings and rules, so some will repeat. Make
+// the worksheet anyway?"
+[[nodiscard]] QString SomeWillRepeatQuestion(std::int64_t possible,
+                                             const QLocale& locale = QLocale());
 
 }  // namespace tallyworth

@@ -35,8 +35,7 @@ void SeededRandomSource::Reseed() {
     generator_ = Xoshiro128(seed_);
 }
 
-ClockSeededRandomSource::ClockSeededRandomSource()
-    : seedMask_(LowBitsMask(SheetSeedBits(kSheetCodeVersion))) {}
+ClockSeededRandomSource::ClockSeededRandomSource() : seedMask_(LowBitsMask(WrittenSeedBits())) {}
 
 float ClockSeededRandomSource::NextFraction() {
     return stream_.NextFraction();

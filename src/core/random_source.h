@@ -36,7 +36,8 @@ class SeededRandomSource final : public RandomSource {
 };
 
 // The program's source: every reseed takes a new seed from the clock, one that a sheet
-// code can carry, and then draws exactly as SeededRandomSource does from that seed.
+// code of either version can carry, and then draws exactly as SeededRandomSource does
+// from that seed.
 class ClockSeededRandomSource final : public RandomSource {
   public:
     ClockSeededRandomSource();

@@ -66,18 +66,55 @@ SheetSettings UnpackSettingsV1(std::uint64_t number) {
     return settings;
 }
 
+// Version 2 adds the problem rules below version 1's settings number, as the digits
+// no trivial facts, fixed number (0 = off), regrouping, no repeats of radix 2, 100, 3, 2:
+// 19,602,000 * 1,200 = 23,522,400,000 values, under 2^35. Fixed like version 1.
+constexpr int kFixedRadix = 100;
+constexpr int kRegroupingRadix = 3;
+constexpr std::uint64_t kRulesValues = std::uint64_t{2} * kFixedRadix * kRegroupingRadix * 2U;
+
+std::uint64_t PackRules(const ProblemRules& rules) {
+    std::uint64_t number = rules.noTrivial ? 1U : 0U;
+    number = number * kFixedRadix + static_cast<std::uint64_t>(rules.fixedNumber);
+    number = number * kRegroupingRadix + static_cast<std::uint64_t>(rules.regrouping);
+    return number * 2U + (rules.noRepeats ? 1U : 0U);
+}
+
+ProblemRules UnpackRules(std::uint64_t number) {
+    ProblemRules rules;
+    rules.noRepeats = number % 2U == 1U;
+    number /= 2U;
+    rules.regrouping = static_cast<Regrouping>(number % kRegroupingRadix);
+    number /= kRegroupingRadix;
+    rules.fixedNumber = static_cast<int>(number % kFixedRadix);
+    rules.noTrivial = number / kFixedRadix == 1U;
+    return rules;
+}
+
+std::uint64_t PackSettingsV2(const SheetSettings& settings) {
+    return PackSettingsV1(settings) * kRulesValues + PackRules(settings.rules);
+}
+
+SheetSettings UnpackSettingsV2(std::uint64_t number) {
+    SheetSettings settings = UnpackSettingsV1(number / kRulesValues);
+    settings.rules = UnpackRules(number % kRulesValues);
+    return settings;
+}
+
 // Each version's split of the body and its settings number. A version that adds
 // settings widens settingsBits; the seed gets the bits that are left.
 struct CodeLayout {
     int version;
     int settingsBits;
+    bool carriesRules;
     std::uint64_t (*pack)(const SheetSettings&);
     SheetSettings (*unpack)(std::uint64_t);
 
     [[nodiscard]] int SeedBits() const { return kBodyBits - settingsBits; }
 };
 
-constexpr std::array kLayouts{CodeLayout{1, 25, PackSettingsV1, UnpackSettingsV1}};
+constexpr std::array kLayouts{CodeLayout{1, 25, false, PackSettingsV1, UnpackSettingsV1},
+                              CodeLayout{2, 35, true, PackSettingsV2, UnpackSettingsV2}};
 
 const CodeLayout* LayoutOf(int version) {
     const auto* found =
@@ -224,9 +261,21 @@ SheetCodeParse DecodeSymbols(const Symbols& symbols) {
 
 }  // namespace
 
+int SheetCodeVersionFor(const SheetSettings& settings) {
+    return settings.rules.AnyOn() ? kRulesSheetCodeVersion : kSheetCodeVersion;
+}
+
+SheetCode SheetCodeOf(const SheetSettings& settings, std::uint64_t seed) {
+    return {settings, seed, SheetCodeVersionFor(settings)};
+}
+
 int SheetSeedBits(int version) {
     const CodeLayout* layout = LayoutOf(version);
     return layout == nullptr ? 0 : layout->SeedBits();
+}
+
+int WrittenSeedBits() {
+    return std::min(SheetSeedBits(kSheetCodeVersion), SheetSeedBits(kRulesSheetCodeVersion));
 }
 
 std::optional<QString> SheetSettingsFault(const SheetSettings& settings) {
@@ -253,12 +302,16 @@ std::optional<QString> SheetSettingsFault(const SheetSettings& settings) {
     if (settings.lowest == settings.highest) {
         return SettingsText("Lowest Number cannot equal Highest Number.");
     }
+    if (outside(settings.rules.fixedNumber, 0, kFixedRadix - 1)) {
+        return QStringLiteral("The fixed number must be between 1 and 99.");
+    }
     return std::nullopt;
 }
 
 QString FormatSheetCode(const SheetCode& code) {
     const CodeLayout* layout = LayoutOf(code.version);
     if (layout == nullptr || SheetSettingsFault(code.settings) ||
+        (!layout->carriesRules && code.settings.rules.AnyOn()) ||
         (code.seed & ~LowBitsMask(layout->SeedBits())) != 0U) {
         return {};
     }

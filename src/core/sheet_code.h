@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/worksheet_state.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -16,12 +18,20 @@ struct SheetSettings {
     int count = 10;
     bool allowNegative = false;    // subtraction may give negative results
     bool upsideDownSeven = false;  // division notation; line-and-dots otherwise
+    ProblemRules rules{};          // all off in a code of version 1
     friend bool operator==(const SheetSettings&, const SheetSettings&) = default;
 };
 
-// The format version of the codes this program writes. Each version fixes both the
+// The format versions of the codes this program writes. Each version fixes both the
 // layout of its codes and how its sheets are composed; older versions stay readable.
+// A sheet without problem rules keeps version 1, so its code reads as it always has; a
+// sheet with any rule on needs version 2, which carries the rules in place of ten bits
+// of the seed.
 inline constexpr int kSheetCodeVersion = 1;
+inline constexpr int kRulesSheetCodeVersion = 2;
+
+// The version a sheet with these settings is written in.
+[[nodiscard]] int SheetCodeVersionFor(const SheetSettings& settings);
 
 // A worksheet brought back by its code: its settings, the seed its problems are drawn
 // from, and the version it was made with.
@@ -32,16 +42,24 @@ struct SheetCode {
     friend bool operator==(const SheetCode&, const SheetCode&) = default;
 };
 
+// The code of the sheet with these settings and seed, in the version it is written in.
+[[nodiscard]] SheetCode SheetCodeOf(const SheetSettings& settings, std::uint64_t seed);
+
 // How many low bits of a seed a code of this version carries; 0 for an unknown version.
 [[nodiscard]] int SheetSeedBits(int version);
+// How many low bits every version the program writes carries: the program draws its
+// seeds this wide, so any sheet it composes has a code.
+[[nodiscard]] int WrittenSeedBits();
 
 // Why the settings cannot make a worksheet, in the words of the settings checks
-// (1 <= lowest < highest <= 99, 1 <= count <= 100, operation 1 to 5); nothing when they can.
+// (1 <= lowest < highest <= 99, 1 <= count <= 100, operation 1 to 5, a fixed number of 0
+// to 99); nothing when they can.
 [[nodiscard]] std::optional<QString> SheetSettingsFault(const SheetSettings& settings);
 
 // The code as shown, "1ABCD-EFGHJ-KMNP": 14 symbols of Crockford's base 32 in groups of
 // 5, 5 and 4, the last one the check symbol. Empty when the version is unknown, the
-// settings fail SheetSettingsFault or the seed needs more bits than the version carries.
+// settings fail SheetSettingsFault, the version cannot carry the settings' rules (version
+// 1 carries none) or the seed needs more bits than the version carries.
 [[nodiscard]] QString FormatSheetCode(const SheetCode& code);
 
 enum class SheetCodeFault {

@@ -19,10 +19,11 @@ class CodeHost final : public ComposerHost {
     bool allowNegative_;
 };
 
-// Version 1 sheets come from the program's own composer, held by the golden sheets to
-// what it drew when version 1 came out. A change to the drawing that alters them needs a
-// new version, and a copy of the old drawing stays here for version 1.
-ProblemSet ComposeVersion1(const SheetCode& code) {
+// Sheets come from the program's own composer, held by the golden sheets to what it drew
+// when their version came out: version 1 without rules, version 2 under the code's rules.
+// A change to the drawing that alters them needs a new version, and a copy of the old
+// drawing stays here for the versions before it.
+ProblemSet ComposeFromCode(const SheetCode& code) {
     WorksheetState state;
     state.divideSign = DivideSignText();
     InitOperations(state);
@@ -43,11 +44,13 @@ void ApplySheetSettings(const SheetSettings& settings, WorksheetState& state) {
     state.numberOfProblems = static_cast<std::int16_t>(settings.count);
     state.divisionSymbol =
         settings.upsideDownSeven ? state.divideSign : QString(QChar(kLineAndDotsMarker));
+    state.problemRules = settings.rules;
 }
 
 SheetSettings SheetSettingsOf(const WorksheetState& state, bool allowNegative) {
     return {state.operation,        state.lowestNumber, state.highestNumber,
-            state.numberOfProblems, allowNegative,      state.UsesUpsideDownSeven()};
+            state.numberOfProblems, allowNegative,      state.UsesUpsideDownSeven(),
+            state.problemRules};
 }
 
 ProblemSet ComposeSheet(const SheetCode& code) {
@@ -55,8 +58,11 @@ ProblemSet ComposeSheet(const SheetCode& code) {
         return {};
     }
     switch (code.version) {
-        case 1:
-            return ComposeVersion1(code);
+        case kSheetCodeVersion:
+            // A code of version 1 cannot hold rules; settings with rules are no such sheet.
+            return code.settings.rules.AnyOn() ? ProblemSet{} : ComposeFromCode(code);
+        case kRulesSheetCodeVersion:
+            return ComposeFromCode(code);
         default:
             return {};
     }

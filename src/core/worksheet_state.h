@@ -34,6 +34,27 @@ constexpr std::int16_t RowNumber(OperationRow row) {
 }
 using OperationTable = std::array<OperationEntry, kOperationRows>;
 
+// Whether the additions and subtractions of a sheet carry or borrow in some column.
+enum class Regrouping { Any, Never, Always };
+
+// Rules on top of the operation's own: which of the problems it could draw are allowed.
+// All off by default, and then the composer draws exactly as it always has.
+struct ProblemRules {
+    // No problem whose answer is given away: a * 1, 1 * b, a / 1, a / a, a - a, and
+    // anything with 0.
+    bool noTrivial = false;
+    // 0 = off, else 1..99: the second number of "+" and "*", the number taken away of
+    // "-", the divisor of a division. The other number comes from the range.
+    int fixedNumber = 0;
+    // For "+" and "-" only; see CarriesOrBorrows (problem_rules.h).
+    Regrouping regrouping = Regrouping::Any;
+    // No two problems of a sheet alike until every allowed problem has been used.
+    bool noRepeats = false;
+
+    [[nodiscard]] bool AnyOn() const;
+    friend bool operator==(const ProblemRules&, const ProblemRules&) = default;
+};
+
 // The one description of the worksheet being made. A single instance lives for the
 // whole run and is handed to whoever reads or writes it.
 struct WorksheetState {
@@ -49,6 +70,8 @@ struct WorksheetState {
     QString divideSign;
     QString divisionSymbol;
     OperationTable operations{};
+    // Set in the problem rules dialog; every composition of the run draws under them.
+    ProblemRules problemRules{};
 
     // Written only by the page layout.
     std::int16_t gridColumns = 0;

@@ -1,6 +1,7 @@
 #include "page_model/prepare_worksheet.h"
 
 #include "core/number_conversion.h"
+#include "core/validation.h"
 #include "page_model/build_worksheet.h"
 #include "page_model/page_layout.h"
 
@@ -31,6 +32,40 @@ bool AsksForCellNumbers(const SettingsTexts& texts) {
     const std::optional<double> lowest = ToRealNumber(texts.lowest);
     const std::optional<double> highest = ToRealNumber(texts.highest);
     return lowest && highest && *lowest == kCellNumbersLowest && *highest == kCellNumbersHighest;
+}
+
+std::optional<RequestedProblems> ReadRequestedProblems(const SettingsTexts& texts, int operationRow,
+                                                       bool allowNegative) {
+    // The operation text only matters to the checks for a lowest of 0, which they refuse
+    // for every operation.
+    if (!ValidateSettings(texts.highest, texts.lowest, texts.count, QString()).verdict) {
+        return std::nullopt;
+    }
+    const std::optional<std::int16_t> lowest = ToWholeNumber(texts.lowest);
+    const std::optional<std::int16_t> highest = ToWholeNumber(texts.highest);
+    const std::optional<std::int16_t> count = ToWholeNumber(texts.count);
+    if (!lowest || !highest || !count) {
+        return std::nullopt;
+    }
+    return RequestedProblems{{operationRow, *lowest, *highest, allowNegative}, *count};
+}
+
+RulesCheck CheckProblemRules(const SettingsTexts& texts, int operationRow, bool allowNegative,
+                             const ProblemRules& rules) {
+    if (!rules.AnyOn() || AsksForCellNumbers(texts)) {
+        return {};
+    }
+    const std::optional<RequestedProblems> requested =
+        ReadRequestedProblems(texts, operationRow, allowNegative);
+    if (!requested) {
+        return {};
+    }
+    const std::int64_t possible = CountDistinctProblems(requested->settings, rules);
+    if (possible == 0) {
+        return {RulesVerdict::NothingFits, possible};
+    }
+    return {possible < requested->count ? RulesVerdict::AskAboutRepeats : RulesVerdict::Compose,
+            possible};
 }
 
 void PrepareTest(WorksheetState& state, PageControls& page, const SettingsTexts& texts,

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "core/composer.h"
+#include "core/problem_rules.h"
 #include "core/random_source.h"
 #include "core/worksheet_state.h"
 #include "page_model/page_controls.h"
 #include "page_model/page_fill.h"
 
 #include <QString>
+
+#include <cstdint>
+#include <optional>
 
 namespace tallyworth {
 
@@ -30,6 +34,31 @@ bool AsksForCellNumbers(const SettingsTexts& texts);
 // Whether the bounds may switch the page to cell numbers. A worksheet brought back from
 // its sheet code never does: the code stands for the problems drawn, whatever the bounds.
 enum class CellNumbering { ByBounds, Never };
+// What the main window asks of a sheet, as the problem rules see it.
+struct RequestedProblems {
+    ProblemSettings settings;
+    int count = 0;
+};
+
+// The request the texts make with the chosen operation row and negative-results switch;
+// nothing when the settings checks would refuse the texts.
+[[nodiscard]] std::optional<RequestedProblems> ReadRequestedProblems(const SettingsTexts& texts,
+                                                                     int operationRow,
+                                                                     bool allowNegative);
+
+// Whether a sheet may be composed under the rules: it may when they are off, in the
+// cell-numbering mode (where they do not apply) and when enough distinct problems fit;
+// with fewer the user is asked first; with none it may not.
+enum class RulesVerdict { Compose, AskAboutRepeats, NothingFits };
+
+struct RulesCheck {
+    RulesVerdict verdict = RulesVerdict::Compose;
+    std::int64_t possible = 0;  // the distinct problems that fit, when counted
+};
+
+// Checks settings that passed the settings checks against the rules.
+[[nodiscard]] RulesCheck CheckProblemRules(const SettingsTexts& texts, int operationRow,
+                                           bool allowNegative, const ProblemRules& rules);
 
 // Turns checked settings into a filled page 1: decides the cell-numbering mode, hides
 // every cell, lays the cells out for state.operation, composes and fills, applies the

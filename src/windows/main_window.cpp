@@ -1,11 +1,14 @@
 #include "windows/main_window.h"
 
 #include "core/number_conversion.h"
+#include "core/problem_rules.h"
+#include "core/rule_words.h"
 #include "core/sheet_composer.h"
 #include "render/page_style.h"
 #include "windows/about_box.h"
 #include "windows/caption_fit.h"
 #include "windows/named_menus.h"
+#include "windows/page_status_line.h"
 #include "windows/page_window.h"
 
 #include <QAction>
@@ -24,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <optional>
 #include <variant>
 
 namespace tallyworth {
@@ -181,6 +185,9 @@ void MainWindow::BuildMenus() {
     connect(openCode, &QAction::triggered, this, &MainWindow::OpenSheetCode);
     file->addSeparator();
     connect(AddItem(file, "mnuClose", tr("&Close")), &QAction::triggered, this, &QWidget::close);
+    QMenu* options = AddMenu(menuBar(), "mnuOptions", tr("&Options"));
+    connect(AddItem(options, "mnuProblemRules", tr("Problem &Rules...")), &QAction::triggered, this,
+            &MainWindow::OpenProblemRules);
     QMenu* help = AddMenu(menuBar(), "mnuHelp", tr("&Help"));
     connect(AddItem(help, "mnuAbout", tr("&About")), &QAction::triggered, this,
             &MainWindow::OpenAbout);
@@ -285,6 +292,30 @@ bool MainWindow::MoveFocus(SettingsField field) {
     return true;
 }
 
+SettingsTexts MainWindow::Texts() const {
+    return {lowestField_->text(), highestField_->text(), countField_->text()};
+}
+
+// Run after the settings checks: no problem fitting the rules is a failure of the
+// settings, fewer than asked is the user's call.
+bool MainWindow::CheckRules() {
+    const RulesCheck check = CheckProblemRules(Texts(), operationList_->currentRow() + 1,
+                                               AllowsNegativeResults(), state_.problemRules);
+    switch (check.verdict) {
+        case RulesVerdict::Compose:
+            break;
+        case RulesVerdict::NothingFits: {
+            const SettingsMessage message = NoProblemFitsMessage();
+            interfaces_.messages.ShowMessage(SettingsMessageTitle(), message.text, message.icon);
+            return false;
+        }
+        case RulesVerdict::AskAboutRepeats:
+            return interfaces_.messages.AskYesNo(windowTitle(),
+                                                 SomeWillRepeatQuestion(check.possible));
+    }
+    return true;
+}
+
 PageWindow& MainWindow::PageWindowForUse() {
     if (!pageWindow_) {
         pageWindow_ = std::make_unique<PageWindow>(state_, interfaces_);
@@ -295,9 +326,9 @@ PageWindow& MainWindow::PageWindowForUse() {
 
 void MainWindow::PrepareTest(RandomSource& source, CellNumbering cellNumbering) {
     PageWindow& page = PageWindowForUse();
-    const SettingsTexts texts{lowestField_->text(), highestField_->text(), countField_->text()};
-    tallyworth::PrepareTest(state_, page.Controls(), texts, source, *this, page, cellNumbering);
+    tallyworth::PrepareTest(state_, page.Controls(), Texts(), source, *this, page, cellNumbering);
     page.ShowSheetCode(CodeOfPreparedSheet(source));
+    page.StatusLine().SetPart(PageStatusLine::Part::Rules, RulesSummary(state_.problemRules));
     page.RefreshPage();
 }
 
@@ -308,11 +339,11 @@ QString MainWindow::CodeOfPreparedSheet(const RandomSource& source) const {
     if (state_.showCellNumbers || !seed) {
         return {};
     }
-    return FormatSheetCode({SheetSettingsOf(state_, AllowsNegativeResults()), *seed});
+    return FormatSheetCode(SheetCodeOf(SheetSettingsOf(state_, AllowsNegativeResults()), *seed));
 }
 
 void MainWindow::View() {
-    if (!CheckSettings()) {
+    if (!CheckSettings() || !CheckRules()) {
         return;
     }
     ViewSheet(source_, CellNumbering::ByBounds);
@@ -326,7 +357,7 @@ void MainWindow::ViewSheet(RandomSource& source, CellNumbering cellNumbering) {
 }
 
 void MainWindow::Print() {
-    if (!CheckSettings()) {
+    if (!CheckSettings() || !CheckRules()) {
         return;
     }
     state_.operation = static_cast<std::int16_t>(operationList_->currentRow() + 1);
@@ -401,10 +432,25 @@ void MainWindow::OpenAbout() {
     about_->activateWindow();
 }
 
+void MainWindow::OpenProblemRules() {
+    const std::optional<RequestedProblems> requested =
+        ReadRequestedProblems(Texts(), operationList_->currentRow() + 1, AllowsNegativeResults());
+    auto* dialog = new ProblemRulesDialog(state_.problemRules, requested, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this,
+            [this, dialog] { state_.problemRules = dialog->Rules(); });
+    rulesDialog_ = dialog;
+    // Window-modal without a nested event loop: the settings it counts for stay put.
+    dialog->open();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the whole program, without asking.
     if (about_ != nullptr) {
         about_->close();
+    }
+    if (rulesDialog_ != nullptr) {
+        rulesDialog_->reject();
     }
     if (pageWindow_) {
         pageWindow_->close();

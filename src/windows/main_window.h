@@ -7,6 +7,7 @@
 #include "core/worksheet_state.h"
 #include "page_model/prepare_worksheet.h"
 #include "windows/about_box.h"
+#include "windows/problem_rules_dialog.h"
 #include "windows/user_interfaces.h"
 
 #include <QMainWindow>
@@ -51,10 +52,13 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     void OpenSheetCode();
     // A class set of the settings in the fields, checked first, from a fresh seed.
     void MakeClassSet();
+    // Opens the problem rules dialog over the window; its OK sets the state's rules.
+    void OpenProblemRules();
 
     // The page window once it has been used, else nothing.
     [[nodiscard]] PageWindow* ExistingPageWindow() const { return pageWindow_.get(); }
     [[nodiscard]] AboutBox* OpenAboutBox() const { return about_.data(); }
+    [[nodiscard]] ProblemRulesDialog* OpenRulesDialog() const { return rulesDialog_.data(); }
 
   Q_SIGNALS:
     // The program is ending: every window has been closed.
@@ -73,6 +77,8 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     void OnOperationSelected();
     [[nodiscard]] QString SelectedOperationText() const;
     [[nodiscard]] bool CheckSettings();
+    [[nodiscard]] bool CheckRules();
+    [[nodiscard]] SettingsTexts Texts() const;
     [[nodiscard]] bool PlayBack(const ValidationResult& result);
     [[nodiscard]] bool MoveFocus(SettingsField field);
     void ViewSheet(RandomSource& source, CellNumbering cellNumbering);
@@ -88,6 +94,7 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     RandomSource& source_;
     std::unique_ptr<PageWindow> pageWindow_;
     QPointer<AboutBox> about_;
+    QPointer<ProblemRulesDialog> rulesDialog_;
     QLineEdit* lowestField_ = nullptr;
     QLineEdit* highestField_ = nullptr;
     QLineEdit* countField_ = nullptr;

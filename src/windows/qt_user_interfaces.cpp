@@ -24,6 +24,15 @@ void DialogUserMessages::ShowMessage(const QString& title, const QString& text, 
     box.exec();
 }
 
+bool DialogUserMessages::AskYesNo(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
+    // The user asked for the worksheet; Enter goes on with it, Esc drops it.
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 ColorValue DialogColorChooser::ChooseColor(ColorValue current) {
     const QColor chosen = QColorDialog::getColor(
         ToQColor(current), QApplication::activeWindow(),

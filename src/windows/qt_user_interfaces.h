@@ -8,6 +8,7 @@ namespace tallyworth {
 class DialogUserMessages final : public UserMessages {
   public:
     void ShowMessage(const QString& title, const QString& text, MessageIcon icon) override;
+    [[nodiscard]] bool AskYesNo(const QString& title, const QString& text) override;
 };
 
 class DialogColorChooser final : public ColorChooser {

@@ -15,12 +15,15 @@ class QPrinter;
 
 namespace tallyworth {
 
-// Modal message boxes with one OK button. The windows talk to the user through this
-// so that tests can record every message without a modal loop.
+// Modal message boxes: messages with one OK button, and questions answered Yes or No.
+// The windows talk to the user through this so that tests can record every message and
+// answer every question without a modal loop.
 class UserMessages {
   public:
     virtual ~UserMessages() = default;
     virtual void ShowMessage(const QString& title, const QString& text, MessageIcon icon) = 0;
+    // True when the user answers Yes.
+    [[nodiscard]] virtual bool AskYesNo(const QString& title, const QString& text) = 0;
 };
 
 // The colour dialog. Returns the chosen colour, or current when the user cancels.

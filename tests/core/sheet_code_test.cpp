@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tallyworth {
@@ -17,9 +18,13 @@ namespace {
 
 const QString kAlphabet = QStringLiteral("0123456789ABCDEFGHJKMNPQRSTVWXYZ");
 constexpr std::uint64_t kWidestSeed = (std::uint64_t{1} << 35U) - 1U;
+constexpr std::uint64_t kWidestSeedV2 = (std::uint64_t{1} << 25U) - 1U;
+constexpr Regrouping kAny = Regrouping::Any;
+constexpr Regrouping kNever = Regrouping::Never;
+constexpr Regrouping kAlways = Regrouping::Always;
 
 // A code written out by hand from its layout: the version symbol, twelve symbols of the
-// body (settings number above a 35-bit seed), the check symbol; dashes after 5 and 10.
+// body (settings number above the seed), the check symbol; dashes after 5 and 10.
 QString CodeText(int version, std::uint64_t body) {
     std::vector<int> symbols{version};
     for (int shift = 55; shift >= 0; shift -= 5) {
@@ -44,6 +49,22 @@ std::uint64_t BodyV1(int operation, int lowest, int highest, int count, bool neg
     number = number * 100 + static_cast<std::uint64_t>(count - 1);
     number = number * 4 + (negative ? 2U : 0U) + (upsideDown ? 1U : 0U);
     return (number << 35U) | seed;
+}
+
+// Version 2's settings number: version 1's, then the rules as digits of radix 2 (no
+// trivial facts), 100 (fixed number, 0 when off), 3 (any, never, always), 2 (no repeats);
+// a 25-bit seed below.
+std::uint64_t BodyV2(const SheetSettings& settings, std::uint64_t seed) {
+    const ProblemRules& rules = settings.rules;
+    const std::uint64_t v1 =
+        BodyV1(settings.operation, settings.lowest, settings.highest, settings.count,
+               settings.allowNegative, settings.upsideDownSeven, 0) >>
+        35U;
+    std::uint64_t number = v1 * 2 + (rules.noTrivial ? 1U : 0U);
+    number = number * 100 + static_cast<std::uint64_t>(rules.fixedNumber);
+    number = number * 3 + static_cast<std::uint64_t>(rules.regrouping);
+    number = number * 2 + (rules.noRepeats ? 1U : 0U);
+    return (number << 25U) | seed;
 }
 
 QString ParsedText(const SheetCodeParse& parsed) {
@@ -85,7 +106,68 @@ TEST_P(RoundTripTest, FormatsInTheDocumentedLayoutAndReadsBack) {
 INSTANTIATE_TEST_SUITE_P(Extremes, RoundTripTest, ::testing::ValuesIn(kRoundTrips),
                          [](const auto& param) { return std::string(param.param.name); });
 
-// Settings and seeds drawn at random, the same ones every run.
+// Version 2 over the extremes of every rule, each alone and all at once.
+const std::array kRuledRoundTrips{
+    RoundTripCase{"NoTrivial", {{1, 1, 9, 10, false, false, {true, 0, kAny, false}}, 0, 2}},
+    RoundTripCase{"FixedOne", {{3, 1, 12, 100, false, false, {false, 1, kAny, false}}, 1, 2}},
+    RoundTripCase{"FixedNinetyNine",
+                  {{2, 1, 99, 1, true, false, {false, 99, kAny, false}}, kWidestSeedV2, 2}},
+    RoundTripCase{"NeverRegroup", {{2, 3, 40, 30, false, false, {false, 0, kNever, false}}, 77, 2}},
+    RoundTripCase{"AlwaysRegroup",
+                  {{1, 5, 60, 45, false, false, {false, 0, kAlways, false}}, 9, 2}},
+    RoundTripCase{"NoRepeats", {{4, 2, 30, 45, false, true, {false, 0, kAny, true}}, 0x5EED, 2}},
+    RoundTripCase{"EveryRuleSmallest", {{1, 1, 2, 1, false, false, {true, 1, kNever, true}}, 0, 2}},
+    RoundTripCase{"EveryRuleLargest",
+                  {{5, 98, 99, 100, true, true, {true, 99, kAlways, true}}, kWidestSeedV2, 2}},
+    RoundTripCase{"RulesOffInVersionTwo", {{5, 1, 20, 60, true, false}, 0x0C0FFEE, 2}},
+};
+
+class RuledRoundTripTest : public ::testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(RuledRoundTripTest, FormatsInTheDocumentedLayoutAndReadsBack) {
+    const SheetCode& code = GetParam().code;
+    const QString text = FormatSheetCode(code);
+    EXPECT_EQ(text, CodeText(2, BodyV2(code.settings, code.seed)));
+    const SheetCodeParse parsed = ParseSheetCode(text);
+    ASSERT_TRUE(std::holds_alternative<SheetCode>(parsed)) << ParsedText(parsed).toStdString();
+    EXPECT_EQ(std::get<SheetCode>(parsed), code);
+}
+
+INSTANTIATE_TEST_SUITE_P(Extremes, RuledRoundTripTest, ::testing::ValuesIn(kRuledRoundTrips),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+struct VersionCase {
+    const char* name;
+    ProblemRules rules;
+    int version;
+};
+
+const std::array kVersions{
+    VersionCase{"RulesOff", {}, 1},
+    VersionCase{"NoTrivial", {true, 0, kAny, false}, 2},
+    VersionCase{"Fixed", {false, 7, kAny, false}, 2},
+    VersionCase{"Never", {false, 0, kNever, false}, 2},
+    VersionCase{"Always", {false, 0, kAlways, false}, 2},
+    VersionCase{"NoRepeats", {false, 0, kAny, true}, 2},
+};
+
+class VersionTest : public ::testing::TestWithParam<VersionCase> {};
+
+// Sheets without rules keep the codes they always had; any rule needs version 2.
+TEST_P(VersionTest, SheetsAreWrittenInTheFirstVersionThatCarriesTheirRules) {
+    SheetSettings settings{1, 1, 9, 10, false, false};
+    settings.rules = GetParam().rules;
+    EXPECT_EQ(SheetCodeVersionFor(settings), GetParam().version);
+    EXPECT_EQ(SheetCodeOf(settings, 0x5EED), (SheetCode{settings, 0x5EED, GetParam().version}));
+    const QString text = FormatSheetCode(SheetCodeOf(settings, 0x5EED));
+    EXPECT_EQ(text.front(), QChar(u'0' + GetParam().version));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, VersionTest, ::testing::ValuesIn(kVersions),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+// Settings, rules and seeds drawn at random, the same ones every run; about half the
+// codes have rules and so are of version 2.
 std::vector<SheetCode> SampleCodes(int count) {
     Xoshiro128 random(2024);
     const auto below = [&random](std::uint32_t limit) {
@@ -96,7 +178,13 @@ std::vector<SheetCode> SampleCodes(int count) {
         SheetCode code;
         code.settings = {1 + below(5),   1 + below(99), 1 + below(99),
                          1 + below(100), below(2) == 1, below(2) == 1};
-        code.seed = ((std::uint64_t{random.Next()} << 32U) | random.Next()) & kWidestSeed;
+        if (below(2) == 1) {
+            code.settings.rules = {below(2) == 1, below(100), static_cast<Regrouping>(below(3)),
+                                   below(2) == 1};
+        }
+        code.version = SheetCodeVersionFor(code.settings);
+        const std::uint64_t widest = code.version == 1 ? kWidestSeed : kWidestSeedV2;
+        code.seed = ((std::uint64_t{random.Next()} << 32U) | random.Next()) & widest;
         if (code.settings.lowest < code.settings.highest) {
             codes.push_back(code);
         }
@@ -105,7 +193,7 @@ std::vector<SheetCode> SampleCodes(int count) {
 }
 
 TEST(SheetCode, ReadsBackEveryCodeOfARandomSample) {
-    const QRegularExpression shape(QStringLiteral("^1[0-9A-Z]{4}-[0-9A-Z]{5}-[0-9A-Z]{4}$"));
+    const QRegularExpression shape(QStringLiteral("^[12][0-9A-Z]{4}-[0-9A-Z]{5}-[0-9A-Z]{4}$"));
     for (const SheetCode& code : SampleCodes(2000)) {
         const QString text = FormatSheetCode(code);
         ASSERT_TRUE(shape.match(text).hasMatch()) << text.toStdString();
@@ -235,9 +323,9 @@ const std::array kRefused{
                 "you typed."},
     RefusedCase{"WrongCheck", "10035-40000-QQD4", SheetCodeFault::WrongCheck,
                 "The sheet code's check character does not match: please check what you typed."},
-    RefusedCase{"VersionTwo", CodeText(2, BodyV1(1, 1, 9, 10, false, false, 0)),
+    RefusedCase{"VersionThree", CodeText(3, BodyV1(1, 1, 9, 10, false, false, 0)),
                 SheetCodeFault::UnknownVersion,
-                "The sheet code is of version 2, which this program does not know: it may come "
+                "The sheet code is of version 3, which this program does not know: it may come "
                 "from a newer version of the program."},
     RefusedCase{"VersionZero", "00000-00000-0000", SheetCodeFault::UnknownVersion,
                 "The sheet code is of version 0, which this program does not know: it may come "
@@ -249,6 +337,9 @@ const std::array kRefused{
                 "Lowest Number must be less than or equal to Highest Number!"},
     RefusedCase{"LowestEqualsHighest", CodeText(1, BodyV1(3, 7, 7, 10, false, false, 0)),
                 SheetCodeFault::BadSettings, "Lowest Number cannot equal Highest Number."},
+    // The largest body of version 2 reads as an operation past "Mix".
+    RefusedCase{"VersionTwoPastMix", CodeText(2, (std::uint64_t{1} << 60U) - 1U),
+                SheetCodeFault::BadSettings, "Operation must be one of +, -, *, \u00F7 and Mix."},
 };
 
 class RefusedTest : public ::testing::TestWithParam<RefusedCase> {};
@@ -297,6 +388,12 @@ const std::array kSettingsFaults{
     SettingsFaultCase{"LowestEqualsHighest",
                       {1, 5, 5, 10, false, false},
                       "Lowest Number cannot equal Highest Number."},
+    SettingsFaultCase{"FixedHundred",
+                      {1, 1, 9, 10, false, false, {false, 100, kAny, false}},
+                      "The fixed number must be between 1 and 99."},
+    SettingsFaultCase{"FixedNegative",
+                      {1, 1, 9, 10, false, false, {false, -1, kAny, false}},
+                      "The fixed number must be between 1 and 99."},
 };
 
 class SettingsFaultTest : public ::testing::TestWithParam<SettingsFaultCase> {};
@@ -305,7 +402,7 @@ TEST_P(SettingsFaultTest, NamesTheFirstRuleBrokenAndNoCodeIsFormatted) {
     const SettingsFaultCase& faultCase = GetParam();
     const std::optional<QString> fault = SheetSettingsFault(faultCase.settings);
     EXPECT_EQ(fault.value_or(QString()), QString::fromUtf8(faultCase.fault));
-    EXPECT_EQ(FormatSheetCode({faultCase.settings, 7}).isEmpty(), fault.has_value());
+    EXPECT_EQ(FormatSheetCode(SheetCodeOf(faultCase.settings, 7)).isEmpty(), fault.has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, SettingsFaultTest, ::testing::ValuesIn(kSettingsFaults),
@@ -315,21 +412,35 @@ TEST(SheetCode, FormatsNothingForASeedTooWideOrAnUnknownVersion) {
     const SheetSettings settings{1, 1, 9, 10, false, false};
     EXPECT_FALSE(FormatSheetCode({settings, kWidestSeed}).isEmpty());
     EXPECT_TRUE(FormatSheetCode({settings, kWidestSeed + 1}).isEmpty());
-    EXPECT_TRUE(FormatSheetCode({settings, 0, 2}).isEmpty());
+    EXPECT_FALSE(FormatSheetCode({settings, kWidestSeedV2, 2}).isEmpty());
+    EXPECT_TRUE(FormatSheetCode({settings, kWidestSeedV2 + 1, 2}).isEmpty());
+    EXPECT_TRUE(FormatSheetCode({settings, 0, 3}).isEmpty());
     EXPECT_EQ(SheetSeedBits(1), 35);
-    EXPECT_EQ(SheetSeedBits(2), 0);
+    EXPECT_EQ(SheetSeedBits(2), 25);
+    EXPECT_EQ(SheetSeedBits(3), 0);
+    EXPECT_EQ(WrittenSeedBits(), 25);
+}
+
+// Version 1 has no room for rules: a code of it with rules would lose them.
+TEST(SheetCode, FormatsNothingForRulesInAVersionOneCode) {
+    SheetSettings settings{1, 1, 9, 10, false, false};
+    settings.rules.noRepeats = true;
+    EXPECT_TRUE(FormatSheetCode({settings, 0, 1}).isEmpty());
+    EXPECT_FALSE(FormatSheetCode({settings, 0, 2}).isEmpty());
 }
 
 TEST(SheetSeed, FirstSheetKeepsItsSeedAndNoTwoSheetsOfASetShareOne) {
-    for (const std::uint64_t first : {std::uint64_t{0}, std::uint64_t{0x5EED}, kWidestSeed}) {
-        std::set<std::uint64_t> seeds;
-        for (int sheet = 0; sheet < 500; ++sheet) {
-            const std::uint64_t seed = SheetSeed(first, sheet);
-            EXPECT_LE(seed, kWidestSeed);
-            seeds.insert(seed);
+    for (const auto& [version, widest] : {std::pair{1, kWidestSeed}, std::pair{2, kWidestSeedV2}}) {
+        for (const std::uint64_t first : {std::uint64_t{0}, std::uint64_t{0x5EED}, widest}) {
+            std::set<std::uint64_t> seeds;
+            for (int sheet = 0; sheet < 500; ++sheet) {
+                const std::uint64_t seed = SheetSeed(first, sheet, version);
+                EXPECT_LE(seed, widest);
+                seeds.insert(seed);
+            }
+            EXPECT_EQ(SheetSeed(first, 0, version), first);
+            EXPECT_EQ(seeds.size(), 500U) << first;
         }
-        EXPECT_EQ(SheetSeed(first, 0), first);
-        EXPECT_EQ(seeds.size(), 500U) << first;
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -39,16 +40,23 @@ struct SettingsCase {
     SheetSettings settings;
 };
 
+constexpr Regrouping kAny = Regrouping::Any;
+
 const std::array kSettings{
     SettingsCase{"Addition", {1, 1, 9, 10, false, false}},
     SettingsCase{"SubtractionWithNegatives", {2, 5, 60, 100, true, false}},
     SettingsCase{"DivisionUpsideDownSeven", {4, 1, 99, 100, false, true}},
     SettingsCase{"MixLineAndDots", {5, 3, 30, 77, true, false}},
+    SettingsCase{"AdditionFixedSevenNoCarrying",
+                 {1, 1, 9, 20, false, false, {false, 7, Regrouping::Never, false}}},
+    SettingsCase{"MixEveryRule", {5, 2, 30, 60, false, false, {true, 7, Regrouping::Always, true}}},
+    SettingsCase{"DivisionNoTrivialNoRepeats", {4, 1, 20, 50, false, true, {true, 0, kAny, true}}},
 };
 
 class ComposeSheetTest : public ::testing::TestWithParam<SettingsCase> {};
 
-// What the windows show for a composition from the clock is what its code brings back.
+// What the windows show for a composition from the clock, under the state's rules, is
+// what its code brings back.
 TEST_P(ComposeSheetTest, BringsBackTheSheetTheClockSeededSourceComposed) {
     const SheetSettings& settings = GetParam().settings;
     WorksheetState state = StateFor(settings);
@@ -56,7 +64,9 @@ TEST_P(ComposeSheetTest, BringsBackTheSheetTheClockSeededSourceComposed) {
     RecordingHost host;
     host.allowNegative = settings.allowNegative;
     const ProblemSet shown = ComposeProblems(state, clock, host);
-    const ProblemSet brought = ComposeSheet({settings, clock.LastSeed()});
+    const SheetCode code = SheetCodeOf(settings, clock.LastSeed());
+    ASSERT_FALSE(FormatSheetCode(code).isEmpty());
+    const ProblemSet brought = ComposeSheet(code);
     EXPECT_EQ(CaptionsOf(brought), CaptionsOf(shown));
     EXPECT_EQ(brought.problems.size(), static_cast<std::size_t>(settings.count));
     EXPECT_FALSE(brought.cellNumbering);
@@ -80,7 +90,24 @@ TEST(ComposeSheet, ComposesTheCellNumberingRangeWithItsRealNumbers) {
 TEST(ComposeSheet, ComposesNothingForSettingsOrAVersionItCannotCompose) {
     EXPECT_TRUE(ComposeSheet({{1, 9, 9, 10, false, false}, 1}).problems.empty());
     EXPECT_TRUE(ComposeSheet({{6, 1, 9, 10, false, false}, 1}).problems.empty());
-    EXPECT_TRUE(ComposeSheet({{1, 1, 9, 10, false, false}, 1, 2}).problems.empty());
+    EXPECT_TRUE(ComposeSheet({{1, 1, 9, 10, false, false}, 1, 3}).problems.empty());
+    EXPECT_TRUE(
+        ComposeSheet({{1, 1, 9, 10, false, false, {true, 0, kAny, false}}, 1, 1}).problems.empty());
+    // 50 to 99 divide only by themselves or with a quotient of 1: all trivial.
+    EXPECT_TRUE(ComposeSheet({{4, 50, 99, 10, false, false, {true, 0, kAny, false}}, 1, 2})
+                    .problems.empty());
+}
+
+// Each sheet of a class set is composed from its own code, so each keeps the rule alone.
+TEST(ComposeSheet, EverySheetOfASetWithoutRepeatsHasNoRepeats) {
+    const SheetCode first =
+        SheetCodeOf({3, 2, 12, 100, false, false, {false, 0, kAny, true}}, 0x5EED);
+    for (int sheet = 0; sheet < 20; ++sheet) {
+        std::set<Captions::value_type> distinct;
+        const Captions captions = CaptionsOf(ComposeSheet(SheetOfSet(first, sheet)));
+        distinct.insert(captions.begin(), captions.end());
+        EXPECT_EQ(distinct.size(), 100U) << "sheet " << sheet;
+    }
 }
 
 TEST(ComposeSheet, SeedsOfASetGiveDifferentSheets) {

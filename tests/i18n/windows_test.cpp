@@ -4,6 +4,7 @@
 #include "windows/class_set_dialog.h"
 #include "windows/main_window.h"
 #include "windows/page_window.h"
+#include "windows/problem_rules_dialog.h"
 #include "windows/sheet_code_dialog.h"
 
 #include <gtest/gtest.h>
@@ -229,10 +230,13 @@ class WindowsTest : public ::testing::TestWithParam<QString> {
         codeDialog->show();
         setDialog = std::make_unique<ClassSetDialog>();
         setDialog->show();
+        window->OpenProblemRules();
+        rules = window->OpenRulesDialog();
     }
     void CloseWindows() {
         setDialog.reset();
         codeDialog.reset();
+        rules = nullptr;
         window.reset();
     }
     [[nodiscard]] PageWindow* Page() const { return window->ExistingPageWindow(); }
@@ -250,6 +254,7 @@ class WindowsTest : public ::testing::TestWithParam<QString> {
     AboutBox* about = nullptr;
     std::unique_ptr<SheetCodeDialog> codeDialog;
     std::unique_ptr<ClassSetDialog> setDialog;
+    ProblemRulesDialog* rules = nullptr;
 };
 
 // The windows in one of the program's languages, and the same windows in English.
@@ -257,8 +262,8 @@ class TranslatedWindowsTest : public WindowsTest {
   protected:
     void SetUp() override {
         OpenWindows();
-        english = {CaptionsOf(*window), CaptionsOf(*Page()), CaptionsOf(*about),
-                   CaptionsOf(*codeDialog), CaptionsOf(*setDialog)};
+        english = {CaptionsOf(*window),     CaptionsOf(*Page()),    CaptionsOf(*about),
+                   CaptionsOf(*codeDialog), CaptionsOf(*setDialog), CaptionsOf(*rules)};
         CloseWindows();
         WindowsTest::SetUp();
     }
@@ -295,7 +300,7 @@ class TranslatedWindowsTest : public WindowsTest {
         return table.at({QString::fromLatin1(context), QString::fromLatin1(text)});
     }
 
-    std::array<Captions, 5> english;
+    std::array<Captions, 6> english;
     TranslationTable table = testing_support::ReadTranslationTable(GetParam());
 };
 
@@ -322,19 +327,28 @@ TEST_P(TranslatedWindowsTest, DialogsShowTranslatedCaptions) {
     ExpectTranslated(english[4], CaptionsOf(*setDialog), {"tallyworth::ClassSetDialog"});
 }
 
+// The start-up settings give 81 sums; the count starts the dialog's last line.
+TEST_P(TranslatedWindowsTest, ProblemRulesDialogShowsTranslatedCaptions) {
+    const Captions formatted{
+        {QStringLiteral("lblPossibleProblems"),
+         Translation("tallyworth::ProblemRules", "%1 different problems").arg(81)}};
+    ExpectTranslated(english[5], CaptionsOf(*rules), {"tallyworth::ProblemRulesDialog"}, formatted);
+}
+
 TEST_P(WindowsTest, EveryCaptionFitsItsControl) {
     EXPECT_EQ(Overflows(*window), QStringList());
     EXPECT_EQ(Overflows(*Page()), QStringList());
     EXPECT_EQ(Overflows(*about), QStringList());
     EXPECT_EQ(Overflows(*codeDialog), QStringList());
     EXPECT_EQ(Overflows(*setDialog), QStringList());
+    EXPECT_EQ(Overflows(*rules), QStringList());
 }
 
 // Every prompt, check box and option of a dialog has its own access key, different from
 // those of the dialog's buttons, whatever the desktop calls them.
 TEST_P(WindowsTest, AccessKeysAreUniqueInEachDialog) {
     for (const QDialog* dialog :
-         std::initializer_list<const QDialog*>{codeDialog.get(), setDialog.get()}) {
+         std::initializer_list<const QDialog*>{codeDialog.get(), setDialog.get(), rules}) {
         EXPECT_EQ(DialogAccessKeyClashes(*dialog), QStringList())
             << dialog->objectName().toStdString();
     }

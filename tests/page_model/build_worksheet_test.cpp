@@ -5,7 +5,11 @@
 
 #include <QFile>
 
+#include "page_model/prepare_worksheet.h"
+
 #include <array>
+#include <string>
+#include <tuple>
 
 namespace tallyworth {
 namespace {
@@ -101,6 +105,50 @@ TEST_P(GoldenPageTest, PageDumpMatchesTheRecordedOne) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Worksheets, GoldenPageTest, ::testing::ValuesIn(kGoldenPages), kCaseName);
+
+struct RulesCheckCase {
+    const char* name;
+    SettingsTexts texts;
+    int operationRow;
+    ProblemRules rules;
+    RulesVerdict verdict;
+    std::int64_t possible;
+};
+
+// clang-format off
+const std::array kRulesChecks{
+    RulesCheckCase{"RulesOffNeverAsk", {"1", "2", "100"}, 1, {}, RulesVerdict::Compose, 0},
+    RulesCheckCase{"EnoughProblems", {"1", "12", "11"}, 3, {true, 7, Regrouping::Any, false}, RulesVerdict::Compose, 11},
+    RulesCheckCase{"OneTooFew", {"1", "12", "12"}, 3, {true, 7, Regrouping::Any, false}, RulesVerdict::AskAboutRepeats, 11},
+    RulesCheckCase{"RoundedCount", {"1", "12", "11.5"}, 3, {true, 7, Regrouping::Any, false}, RulesVerdict::AskAboutRepeats, 11},
+    RulesCheckCase{"NothingFits", {"50", "99", "10"}, 4, {true, 0, Regrouping::Any, false}, RulesVerdict::NothingFits, 0},
+    RulesCheckCase{"CellNumberingIgnoresTheRules", {"61", "62", "10"}, 4, {true, 0, Regrouping::Any, false}, RulesVerdict::Compose, 0},
+    RulesCheckCase{"UnreadableIsLeftToTheChecks", {"x", "9", "10"}, 1, {true, 0, Regrouping::Any, false}, RulesVerdict::Compose, 0},
+};
+// clang-format on
+
+class CheckProblemRulesTest : public ::testing::TestWithParam<RulesCheckCase> {};
+
+TEST_P(CheckProblemRulesTest, ComposesAsksOrRefuses) {
+    const RulesCheckCase& check = GetParam();
+    const RulesCheck result =
+        CheckProblemRules(check.texts, check.operationRow, false, check.rules);
+    EXPECT_EQ(result.verdict, check.verdict);
+    EXPECT_EQ(result.possible, check.possible);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, CheckProblemRulesTest, ::testing::ValuesIn(kRulesChecks),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+// The state's rules reach the composer: a times table of 7 only.
+TEST(BuildTest, ComposesUnderTheStatesRules) {
+    Sheet sheet(OperationRow::Multiply);
+    sheet.state.problemRules.fixedNumber = 7;
+    sheet.Build(1, 12, 30);
+    for (std::size_t cell = 0; cell < 30; ++cell) {
+        ASSERT_EQ(sheet.page.valueLabels[2 * cell + 1].caption, QStringLiteral("7")) << cell;
+    }
+}
 
 }  // namespace
 }  // namespace tallyworth

@@ -19,13 +19,26 @@ struct RecordedMessage {
     friend bool operator==(const RecordedMessage&, const RecordedMessage&) = default;
 };
 
-// Records every message instead of opening a modal box.
+struct RecordedQuestion {
+    QString title;
+    QString text;
+    friend bool operator==(const RecordedQuestion&, const RecordedQuestion&) = default;
+};
+
+// Records every message and question instead of opening a modal box, and answers each
+// question with the programmed answer.
 class RecordingMessages final : public UserMessages {
   public:
     void ShowMessage(const QString& title, const QString& text, MessageIcon icon) override {
         shown.push_back({title, text, icon});
     }
+    [[nodiscard]] bool AskYesNo(const QString& title, const QString& text) override {
+        asked.push_back({title, text});
+        return answer;
+    }
     std::vector<RecordedMessage> shown;
+    std::vector<RecordedQuestion> asked;
+    bool answer = true;
 };
 
 // Answers with a programmed colour, or as a cancelled dialog does (the colour it held).
@@ -92,7 +105,10 @@ struct RecordedClassSet {
 // against a real scheduler and real files.
 class RecordingOutput final : public PageOutput {
   public:
-    PrintOutcome Print(const PageControls&) override { return {true, printNotice}; }
+    PrintOutcome Print(const PageControls&) override {
+        ++prints;
+        return {true, printNotice};
+    }
     PrintOutcome SaveAsPdf(const PageControls&, const QString& fileName,
                            const QString& sheetCode) override {
         saved.push_back({fileName, sheetCode});
@@ -110,6 +126,7 @@ class RecordingOutput final : public PageOutput {
     }
 
     QString printNotice;
+    int prints = 0;
     std::vector<std::pair<QString, QString>> saved;  // file name and sheet code
     std::vector<RecordedClassSet> classSets;
     std::function<PrintOutcome(SetProgress&)> classSetJob;

@@ -34,6 +34,8 @@ inline std::vector<MenuCaption> ProgramMenus(const std::string& window) {
         {"frmTallyworth", "mnuFile", "&File"}, {"frmTallyworth", "mnuHelp", "&Help"},
         {"frmTallyworth", "mnuOpenSheetCode", "&Open Sheet Code..."},
         {"frmTest", "mnuClassSet", "Class &Set..."},
+        {"frmTallyworth", "mnuOptions", "&Options"},
+        {"frmTallyworth", "mnuProblemRules", "Problem &Rules..."},
         {"frmTest", "mnuClose", "&Close"}, {"frmTest", "mnuColorPicker", "C&olor Picker..."},
         {"frmTest", "mnuConfig", "&Config"}, {"frmTest", "mnuFile", "&File"},
         {"frmTest", "mnuPage1", "Page &1"}, {"frmTest", "mnuPage2", "Page &2"},

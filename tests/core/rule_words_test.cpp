@@ -1,0 +1,136 @@
+#include "core/rule_words.h"
+#include "core/problem_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <QLocale>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <variant>
+
+namespace tallyworth {
+namespace {
+
+constexpr Regrouping kAny = Regrouping::Any;
+constexpr Regrouping kNever = Regrouping::Never;
+constexpr Regrouping kAlways = Regrouping::Always;
+
+constexpr auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
+
+struct SummaryCase {
+    const char* name;
+    ProblemRules rules;
+    const char* summary;
+};
+
+const std::array kSummaries{
+    SummaryCase{"AllOff", {}, ""},
+    SummaryCase{"NoTrivial", {true, 0, kAny, false}, "Rules: no trivial facts"},
+    SummaryCase{"Fixed", {false, 7, kAny, false}, "Rules: fixed number 7"},
+    SummaryCase{"Never", {false, 0, kNever, false}, "Rules: no carrying or borrowing"},
+    SummaryCase{
+        "Always", {false, 0, kAlways, false}, "Rules: carrying or borrowing in every problem"},
+    SummaryCase{"NoRepeats", {false, 0, kAny, true}, "Rules: no repeats"},
+    SummaryCase{"Every",
+                {true, 99, kNever, true},
+                "Rules: no trivial facts, fixed number 99, no carrying or borrowing, no repeats"},
+};
+
+class RulesSummaryTest : public ::testing::TestWithParam<SummaryCase> {};
+
+TEST_P(RulesSummaryTest, NamesTheRulesThatAreOnInOrder) {
+    EXPECT_EQ(RulesSummary(GetParam().rules), QString::fromUtf8(GetParam().summary));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, RulesSummaryTest, ::testing::ValuesIn(kSummaries), kCaseName);
+
+struct OptionsCase {
+    const char* name;
+    ProblemRuleOptions options;
+    std::variant<ProblemRules, const char*> expected;  // the rules, or the error's words
+};
+
+ProblemRuleOptions Options(bool noTrivial, const char* fixed, const char* regrouping,
+                           bool noRepeats) {
+    const auto given = [](const char* text) {
+        return text == nullptr ? std::nullopt : std::optional(QString::fromUtf8(text));
+    };
+    return {noTrivial, given(fixed), given(regrouping), noRepeats};
+}
+
+const std::array kOptions{
+    OptionsCase{"None", Options(false, nullptr, nullptr, false), ProblemRules{}},
+    OptionsCase{"Every", Options(true, "7", "never", true), ProblemRules{true, 7, kNever, true}},
+    OptionsCase{"FixedOne", Options(false, "1", nullptr, false),
+                ProblemRules{false, 1, kAny, false}},
+    OptionsCase{"FixedNinetyNine", Options(false, "99", nullptr, false),
+                ProblemRules{false, 99, kAny, false}},
+    OptionsCase{"FixedLeadingZero", Options(false, "07", nullptr, false),
+                ProblemRules{false, 7, kAny, false}},
+    OptionsCase{"RegroupingAnyCase", Options(false, nullptr, "Always", false),
+                ProblemRules{false, 0, kAlways, false}},
+    OptionsCase{"RegroupingAny", Options(false, nullptr, "any", false), ProblemRules{}},
+    OptionsCase{"FixedZero", Options(false, "0", nullptr, false),
+                "--fixed takes a whole number from 1 to 99, not \"0\"."},
+    OptionsCase{"FixedHundred", Options(false, "100", nullptr, false),
+                "--fixed takes a whole number from 1 to 99, not \"100\"."},
+    OptionsCase{"FixedNotWhole", Options(false, "7.0", nullptr, false),
+                "--fixed takes a whole number from 1 to 99, not \"7.0\"."},
+    OptionsCase{"FixedSigned", Options(false, "+7", nullptr, false),
+                "--fixed takes a whole number from 1 to 99, not \"+7\"."},
+    OptionsCase{"FixedEmpty", Options(false, "", nullptr, false),
+                "--fixed takes a whole number from 1 to 99, not \"\"."},
+    OptionsCase{"RegroupingUnknown", Options(false, nullptr, "sometimes", false),
+                "--regrouping takes any, never or always, not \"sometimes\"."},
+    OptionsCase{"FixedReportedFirst", Options(false, "x", "sometimes", false),
+                "--fixed takes a whole number from 1 to 99, not \"x\"."},
+};
+
+class RuleOptionsTest : public ::testing::TestWithParam<OptionsCase> {};
+
+TEST_P(RuleOptionsTest, GiveTheRulesOrNameTheBadValue) {
+    const RuleOptionsParse parsed = ProblemRulesFromOptions(GetParam().options);
+    if (const auto* rules = std::get_if<ProblemRules>(&GetParam().expected)) {
+        ASSERT_TRUE(std::holds_alternative<ProblemRules>(parsed))
+            << std::get<RuleOptionError>(parsed).message.toStdString();
+        EXPECT_EQ(std::get<ProblemRules>(parsed), *rules);
+    } else {
+        ASSERT_TRUE(std::holds_alternative<RuleOptionError>(parsed));
+        EXPECT_EQ(std::get<RuleOptionError>(parsed).message,
+                  QString::fromUtf8(std::get<const char*>(GetParam().expected)));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, RuleOptionsTest, ::testing::ValuesIn(kOptions), kCaseName);
+
+struct QuestionCase {
+    const char* name;
+    std::int64_t possible;
+    const char* question;
+};
+
+const std::array kQuestions{
+    QuestionCase{"One", 1,
+                 "Only 1 different problem fits these settings and rules, so it will repeat. "
+                 "Make the worksheet anyway?"},
+    QuestionCase{"Twelve", 12,
+                 "Only 12 different problems fit these settings and rules, so some will "
+                 "repeat. Make the worksheet anyway?"},
+    QuestionCase{"Grouped", 1234,
+                 "Only 1,234 different problems fit these settings and rules, so some will "
+                 "repeat. Make the worksheet anyway?"},
+};
+
+class RepeatQuestionTest : public ::testing::TestWithParam<QuestionCase> {};
+
+TEST_P(RepeatQuestionTest, SaysHowManyFitAndAsks) {
+    EXPECT_EQ(SomeWillRepeatQuestion(GetParam().possible, QLocale(QLocale::English)),
+              QString::fromUtf8(GetParam().question));
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, RepeatQuestionTest, ::testing::ValuesIn(kQuestions), kCaseName);
+
+}  // namespace
+}  // namespace tallyworth
