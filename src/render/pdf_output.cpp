@@ -53,7 +53,8 @@ QString JobTitle() {
     return QCoreApplication::translate("tallyworth::Printing", "Tallyworth worksheet");
 }
 
-PrintOutcome SavePageAsPdf(const PageControls& page, const QString& fileName) {
+PrintOutcome SavePdfFile(const QString& fileName,
+                         const std::function<PrintOutcome(QIODevice&)>& write) {
     if (fileName.isEmpty()) {
         return {false,
                 QCoreApplication::translate("tallyworth::Printing",
@@ -65,14 +66,18 @@ PrintOutcome SavePageAsPdf(const PageControls& page, const QString& fileName) {
     if (!file.open(QIODevice::WriteOnly)) {
         return CouldNotSave(fileName, file.errorString());
     }
-    if (PrintOutcome written = WritePdf(page, file); !written.ok) {
+    if (PrintOutcome written = write(file); !written.ok) {
         file.cancelWriting();
-        return CouldNotSave(fileName, written.message);
+        return written.message.isEmpty() ? written : CouldNotSave(fileName, written.message);
     }
     if (!file.commit()) {
         return CouldNotSave(fileName, file.errorString());
     }
     return {true, {}};
+}
+
+PrintOutcome SavePageAsPdf(const PageControls& page, const QString& fileName) {
+    return SavePdfFile(fileName, [&page](QIODevice& file) { return WritePdf(page, file); });
 }
 
 }  // namespace tallyworth
