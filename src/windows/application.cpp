@@ -5,7 +5,7 @@
 #include "tallyworth/version.h"
 #include "windows/main_window.h"
 #include "windows/qt_user_interfaces.h"
-#include "windows/translations.h"
+#include "core/translations.h"
 
 #include <QApplication>
 #include <QIcon>

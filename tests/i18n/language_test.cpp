@@ -1,5 +1,5 @@
 #include "i18n/i18n_test_support.h"
-#include "windows/translations.h"
+#include "core/translations.h"
 
 #include <gtest/gtest.h>
 
