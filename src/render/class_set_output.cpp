@@ -39,10 +39,6 @@ constexpr double kLongestWritingLine = 3.5;
 constexpr double kShortestWritingLine = 0.3;
 constexpr double kWritingLinePoints = 0.75;
 constexpr double kRulePoints = 0.5;
-// The part of a worksheet's page that a worksheet can draw on, in page inches: every
-// layout's cells with their widest captions (a four-digit dividend in the first column
-// reaches past the page's left edge), without the page's own empty margins.
-constexpr QRectF kWorksheetArea(-0.25, 0.0, 7.75, 10.5);
 // Every printer can print inside this margin, so a set saved as a PDF prints at the size
 // it was laid out for wherever it is printed.
 constexpr double kPdfMargin = 0.5;
@@ -186,6 +182,13 @@ PrintOutcome PaintSetPage(QPainter& painter, const ClassSetRequest& request,
     return kDone;
 }
 
+PrintOutcome NoSuchSet() {
+    return Failure(QCoreApplication::translate(
+                       "tallyworth::ClassSet",
+                       "A class set has 1 to %1 sheets of settings that make a worksheet.")
+                       .arg(kMostSheets));
+}
+
 PdfInfo ClassSetInfo(const ClassSetRequest& request) {
     QStringList codes;
     for (int sheet = 0; sheet < request.sheets; ++sheet) {
@@ -246,10 +249,7 @@ PrintOutcome PaintClassSet(QPainter& painter, QPagedPaintDevice& device,
                            const ClassSetRequest& request, SetProgress& progress) {
     const std::vector<SetPage> pages = ClassSetPages(request);
     if (pages.empty()) {
-        return Failure(QCoreApplication::translate(
-                           "tallyworth::ClassSet",
-                           "A class set has 1 to %1 sheets of settings that make a worksheet.")
-                           .arg(kMostSheets));
+        return NoSuchSet();
     }
     const double dotsPerInch = device.logicalDpiY();
     const SetPagePlace place = PlaceSetPage(
@@ -290,8 +290,17 @@ PrintOutcome WriteClassSetPdfTo(QIODevice& device, const ClassSetRequest& reques
 
 PrintOutcome WriteClassSetPdf(const ClassSetRequest& request, const QPageSize& paper,
                               const QString& fileName, SetProgress& progress) {
+    // A set that cannot be made is no reason to touch the file.
+    if (ClassSetPages(request).empty()) {
+        return NoSuchSet();
+    }
     return SavePdfFile(fileName, [&](QIODevice& file) {
-        return WriteClassSetPdfTo(file, request, paper, progress);
+        PrintOutcome written = WriteClassSetPdfTo(file, request, paper, progress);
+        // The reason goes into a sentence of its own.
+        if (written.message.endsWith(u'.')) {
+            written.message.chop(1);
+        }
+        return written;
     });
 }
 
