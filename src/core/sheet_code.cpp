@@ -3,6 +3,8 @@
 #include "core/damm32.h"
 #include "core/worksheet_state.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -118,16 +120,18 @@ bool IsSeparator(QChar typed) {
 SheetCodeError BadCharacter(QChar typed) {
     return SheetCodeError{
         SheetCodeFault::BadCharacter,
-        QStringLiteral("The sheet code contains \"%1\", which no sheet code uses: "
-                       "please check what you typed.")
+        QCoreApplication::translate("tallyworth::SheetCode",
+                                    "The sheet code contains \"%1\", which no sheet code uses: "
+                                    "please check what you typed.")
             .arg(typed)};
 }
 
 SheetCodeError WrongLength(qsizetype symbols) {
     return SheetCodeError{
         SheetCodeFault::WrongLength,
-        QStringLiteral("A sheet code has %1 letters and digits, but this one has %2: "
-                       "please check what you typed.")
+        QCoreApplication::translate("tallyworth::SheetCode",
+                                    "A sheet code has %1 letters and digits, but this one has %2: "
+                                    "please check what you typed.")
             .arg(kSymbolCount)
             .arg(symbols)};
 }
@@ -181,28 +185,31 @@ std::span<const int> DataSymbols(const Symbols& symbols) {
 
 SheetCodeParse DecodeSymbols(const Symbols& symbols) {
     if (Damm32Interim(symbols) != 0) {
-        return SheetCodeError{SheetCodeFault::WrongCheck,
-                              QStringLiteral("The sheet code's check character does not match: "
-                                             "please check what you typed.")};
+        return SheetCodeError{
+            SheetCodeFault::WrongCheck,
+            QCoreApplication::translate("tallyworth::SheetCode",
+                                        "The sheet code's check character does not match: "
+                                        "please check what you typed.")};
     }
     const int version = symbols.front();
     const CodeLayout* layout = LayoutOf(version);
     if (layout == nullptr) {
-        return SheetCodeError{
-            SheetCodeFault::UnknownVersion,
-            QStringLiteral("The sheet code is of version %1, which this program does "
-                           "not know: it may come from a newer version of the program.")
-                .arg(version)};
+        return SheetCodeError{SheetCodeFault::UnknownVersion,
+                              QCoreApplication::translate(
+                                  "tallyworth::SheetCode",
+                                  "The sheet code is of version %1, which this program does "
+                                  "not know: it may come from a newer version of the program.")
+                                  .arg(version)};
     }
     const std::uint64_t body = BodyOf(symbols);
     const SheetCode code{layout->unpack(body >> static_cast<unsigned>(layout->SeedBits())),
                          body & LowBitsMask(layout->SeedBits()), version};
     if (const std::optional<QString> fault = SheetSettingsFault(code.settings)) {
-        return SheetCodeError{
-            SheetCodeFault::BadSettings,
-            QStringLiteral("The sheet code holds settings that cannot make a worksheet: "
-                           "%1")
-                .arg(*fault)};
+        return SheetCodeError{SheetCodeFault::BadSettings,
+                              QCoreApplication::translate(
+                                  "tallyworth::SheetCode",
+                                  "The sheet code holds settings that cannot make a worksheet: %1")
+                                  .arg(*fault)};
     }
     return code;
 }
@@ -219,23 +226,30 @@ std::optional<QString> SheetSettingsFault(const SheetSettings& settings) {
         return value < lowest || value > highest;
     };
     if (outside(settings.operation, 1, kOperationRows - 1)) {
-        return QStringLiteral("Operation must be one of +, -, *, %1 and Mix.")
+        return QCoreApplication::translate("tallyworth::SheetCode",
+                                           "Operation must be one of +, -, *, %1 and Mix.")
             .arg(DivideSignText());
     }
     if (outside(settings.count, 1, 100)) {
-        return QStringLiteral("Number of Problems must be between 1 and 100.");
+        return QCoreApplication::translate("tallyworth::SettingsValidation",
+                                           "Number of Problems must be between 1 and 100.");
     }
     if (outside(settings.highest, 1, 99)) {
-        return QStringLiteral("Highest Number must be between 1 and 99.");
+        return QCoreApplication::translate("tallyworth::SettingsValidation",
+                                           "Highest Number must be between 1 and 99.");
     }
     if (outside(settings.lowest, 1, 99)) {
-        return QStringLiteral("Lowest Number must be between 1 and 99.");
+        return QCoreApplication::translate("tallyworth::SettingsValidation",
+                                           "Lowest Number must be between 1 and 99.");
     }
     if (settings.lowest > settings.highest) {
-        return QStringLiteral("Lowest Number must be less than or equal to Highest Number!");
+        return QCoreApplication::translate(
+            "tallyworth::SettingsValidation",
+            "Lowest Number must be less than or equal to Highest Number!");
     }
     if (settings.lowest == settings.highest) {
-        return QStringLiteral("Lowest Number cannot equal Highest Number.");
+        return QCoreApplication::translate("tallyworth::SettingsValidation",
+                                           "Lowest Number cannot equal Highest Number.");
     }
     return std::nullopt;
 }
