@@ -38,6 +38,17 @@ void SayLines(std::FILE* stream, const QStringList& lines) {
     }
 }
 
+// A command run outside a login session (from cron, a service, a container) has no runtime
+// folder, and the toolkit says so on every start; that says nothing to the command's user
+// and would mix with the command's own messages.
+void QuietRuntimeFolderNote(QtMsgType type, const QMessageLogContext& context,
+                            const QString& message) {
+    if (message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set"))) {
+        return;
+    }
+    qt_message_output(type, context, message);
+}
+
 std::uint64_t ClockSeed() {
     ClockSeededRandomSource clock;
     clock.Reseed();
@@ -101,6 +112,7 @@ int RunCommandLine(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    qInstallMessageHandler(QuietRuntimeFolderNote);
     const QGuiApplication application(argc, argv);
     QGuiApplication::setApplicationName(QString::fromLatin1(version::kTitle));
     QGuiApplication::setApplicationVersion(QString::fromLatin1(version::kDisplayVersion));

@@ -34,11 +34,11 @@ constexpr std::array kOptions{
     OptionSpec{"pdf", nullptr, "FILE", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Write the worksheets to the PDF file FILE."), false},
     OptionSpec{"print", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "Print the worksheets as one job on the default printer."), false},
+        "Print them as one job on the default printer."), false},
     OptionSpec{"printer", nullptr, "NAME", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Print on the printer NAME instead."), false},
     OptionSpec{"operation", nullptr, "+|-|*|/|mix", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "The operation (default +); ÷ and x are read as / and *."), true},
+        "The operation (default +); ÷ is read as /, x as *."), true},
     OptionSpec{"lowest", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "The Lowest Number, 1 to 99 (default 1)."), true},
     OptionSpec{"highest", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
@@ -54,11 +54,11 @@ constexpr std::array kOptions{
     OptionSpec{"answers", nullptr, "none|each|end", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Answer keys: none (default), each after its sheet, or all at the end."), false},
     OptionSpec{"no-header", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "Leave out the band with Name and Date lines, sheet number and code."), false},
+        "Leave out the band with the Name and Date lines, the sheet number and the code."), false},
     OptionSpec{"paper", nullptr, "letter|a4", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "The paper (default: the system's for a PDF, the printer's for a print)."), false},
+        "The paper: by default the system's for a PDF, the printer's own for a print."), false},
     OptionSpec{"code", nullptr, "CODE", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "Make the sheet of this code again, with its settings; with --sheets N, its set."), false},
+        "Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it."), false},
     OptionSpec{"help", "h", nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Show this help."), false},
     OptionSpec{"version", "v", nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
@@ -71,8 +71,8 @@ constexpr const char* kSynopsis =
     "  tallyworth\n"
     "  tallyworth (--pdf FILE | --print [--printer NAME]) [--operation +|-|*|/|mix] [--lowest N]\n"
     "             [--highest N] [--problems N] [--allow-negative] [--notation sign|bracket]\n"
-    "             [--sheets N] [--answers none|each|end] [--no-header] [--paper letter|a4]\n"
-    "             [--code CODE]\n"
+    "             [--sheets N] [--answers none|each|end] [--no-header] [--paper letter|a4] "
+    "[--code CODE]\n"
     "  tallyworth --help | --version\n";
 
 constexpr qsizetype kHelpWidth = 80;
@@ -117,7 +117,8 @@ class CommandReader {
     void Refuse(const QString& message) { command_.errors << message; }
 
     void NotOneOf(const char* name, const char* choices) {
-        Refuse(QCoreApplication::translate(kContext, "--%1 takes one of %2, not \"%3\".")
+        Refuse(QCoreApplication::translate("tallyworth::CommandLine",
+                                           "--%1 takes one of %2, not \"%3\".")
                    .arg(Name(name), QString::fromUtf8(choices), Value(name)));
     }
 
@@ -173,7 +174,8 @@ void ReadSheets(CommandReader& reader) {
     const int sheets = reader.Value("sheets").trimmed().toInt(&number);
     if (!number || sheets < 1 || sheets > kMostSheets) {
         reader.Refuse(QCoreApplication::translate(
-                          kContext, "--sheets takes a number of sheets from 1 to %1, not \"%2\".")
+                          "tallyworth::CommandLine",
+                          "--sheets takes a number of sheets from 1 to %1, not \"%2\".")
                           .arg(kMostSheets)
                           .arg(reader.Value("sheets")));
         return;
@@ -262,7 +264,8 @@ void ReadCode(CommandReader& reader) {
     for (const OptionSpec& spec : kOptions) {
         if (spec.setting && reader.IsSet(spec.name)) {
             reader.Refuse(QCoreApplication::translate(
-                              kContext, "--code holds the worksheet's settings: leave out --%1.")
+                              "tallyworth::CommandLine",
+                              "--code holds the worksheet's settings: leave out --%1.")
                               .arg(Name(spec.name)));
         }
     }
@@ -277,13 +280,15 @@ void ReadCode(CommandReader& reader) {
 void RefuseRepeats(CommandReader& reader, const QCommandLineParser& parser) {
     for (const OptionSpec& spec : kOptions) {
         if (spec.valueName != nullptr && parser.values(Name(spec.name)).size() > 1) {
-            reader.Refuse(QCoreApplication::translate(kContext, "--%1 is given more than once.")
+            reader.Refuse(QCoreApplication::translate("tallyworth::CommandLine",
+                                                      "--%1 is given more than once.")
                               .arg(Name(spec.name)));
         }
     }
     for (const QString& argument : parser.positionalArguments()) {
         reader.Refuse(
-            QCoreApplication::translate(kContext, "Unexpected argument \"%1\".").arg(argument));
+            QCoreApplication::translate("tallyworth::CommandLine", "Unexpected argument \"%1\".")
+                .arg(argument));
     }
 }
 
@@ -302,13 +307,14 @@ void ReadCommand(CommandReader& reader, const QCommandLineParser& parser, std::u
     }
 }
 
-// Breaks a paragraph into lines of at most width characters, between words.
-QString Wrapped(const QString& paragraph, qsizetype width) {
+// Breaks a paragraph into lines of at most width characters, between words; lines after
+// the first are indented.
+QString Wrapped(const QString& paragraph, qsizetype width, qsizetype indent = 0) {
     QString wrapped;
     qsizetype lineLength = 0;
     for (const QString& word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
         if (lineLength > 0 && lineLength + 1 + word.size() > width) {
-            wrapped += u'\n';
+            wrapped += u'\n' + QString(indent, u' ');
             lineLength = 0;
         } else if (lineLength > 0) {
             wrapped += u' ';
@@ -318,6 +324,21 @@ QString Wrapped(const QString& paragraph, qsizetype width) {
         lineLength += word.size();
     }
     return wrapped + u'\n';
+}
+
+QString OptionsHelp() {
+    qsizetype column = 0;
+    for (const OptionSpec& spec : kOptions) {
+        column = std::max(column, OptionLabel(spec).size());
+    }
+    // Two blanks before and after the option's name.
+    const qsizetype indent = column + 4;
+    QString help;
+    for (const OptionSpec& spec : kOptions) {
+        help += QStringLiteral("  %1  ").arg(OptionLabel(spec).leftJustified(column)) +
+                Wrapped(Translated(spec.description), kHelpWidth - indent, indent);
+    }
+    return help;
 }
 
 }  // namespace
@@ -347,28 +368,18 @@ Command ParseCommand(const QStringList& arguments, std::uint64_t clockSeed, cons
 }
 
 QString CommandHelp() {
-    qsizetype column = 0;
-    for (const OptionSpec& spec : kOptions) {
-        column = std::max(column, OptionLabel(spec).size());
-    }
-    QString help = Translated(QT_TRANSLATE_NOOP("tallyworth::CommandLine", "Usage:")) + u'\n' +
-                   QString::fromLatin1(kSynopsis) + u'\n';
-    help +=
-        Wrapped(
-            Translated(QT_TRANSLATE_NOOP(
-                "tallyworth::CommandLine",
-                "Without arguments Tallyworth opens its windows. With them it makes worksheets "
-                "without any window: one sheet, or a class set of different sheets, each with "
-                "its own sheet code, written to a PDF or printed as one job. The first sheet's "
-                "code is written to standard output; --code with it and --sheets makes the same "
-                "sheets again.")),
-            kHelpWidth) +
-        u'\n' + Translated(QT_TRANSLATE_NOOP("tallyworth::CommandLine", "Options:")) + u'\n';
-    for (const OptionSpec& spec : kOptions) {
-        help += QStringLiteral("  %1  %2\n")
-                    .arg(OptionLabel(spec).leftJustified(column), Translated(spec.description));
-    }
-    return help + u'\n' +
+    return Translated(QT_TRANSLATE_NOOP("tallyworth::CommandLine", "Usage:")) + u'\n' +
+           QString::fromLatin1(kSynopsis) + u'\n' +
+           Wrapped(Translated(QT_TRANSLATE_NOOP(
+                       "tallyworth::CommandLine",
+                       "Without arguments Tallyworth opens its windows. With them it makes "
+                       "worksheets without any window: one sheet, or a class set of different "
+                       "sheets, each with its own sheet code, written to a PDF or printed as one "
+                       "job. The first sheet's code is written to standard output; --code with it "
+                       "and --sheets makes the same sheets again.")),
+                   kHelpWidth) +
+           u'\n' + Translated(QT_TRANSLATE_NOOP("tallyworth::CommandLine", "Options:")) + u'\n' +
+           OptionsHelp() + u'\n' +
            Wrapped(Translated(QT_TRANSLATE_NOOP("tallyworth::CommandLine",
                                                 "Exit status: 0 when done, 1 when the worksheets "
                                                 "could not be written or printed, 2 for bad "
