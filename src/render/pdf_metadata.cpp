@@ -12,6 +12,8 @@ namespace {
 // The end of the toolkit's PDF (trailer, cross-reference offset, end mark) fits in this
 // with room to spare.
 constexpr qsizetype kTailBytes = 4096;
+// Large enough that passing it on costs little, small enough that pages are not held.
+constexpr qsizetype kPassOnBytes = 64 * 1024;
 
 // What an update must know of the PDF it follows.
 struct Trailer {
@@ -80,20 +82,34 @@ PdfTailRecorder::PdfTailRecorder(QIODevice& target) : target_(target) {
     open(QIODevice::WriteOnly);
 }
 
+PdfTailRecorder::~PdfTailRecorder() {
+    (void)Flush();
+}
+
+bool PdfTailRecorder::Flush() {
+    if (!pending_.isEmpty()) {
+        failed_ = failed_ || target_.write(pending_) != pending_.size();
+        passedOn_ += pending_.size();
+        tail_ = (tail_ + pending_).right(kTailBytes);
+        pending_.clear();
+    }
+    return !failed_;
+}
+
+QByteArray PdfTailRecorder::Tail() const {
+    return (tail_ + pending_).right(kTailBytes);
+}
+
 qint64 PdfTailRecorder::readData(char* /*data*/, qint64 /*maxSize*/) {
     return -1;
 }
 
 qint64 PdfTailRecorder::writeData(const char* data, qint64 size) {
-    const qint64 done = target_.write(data, size);
-    if (done > 0) {
-        written_ += done;
-        tail_.append(data, static_cast<qsizetype>(done));
-        if (tail_.size() > 2 * kTailBytes) {
-            tail_.remove(0, tail_.size() - kTailBytes);
-        }
+    pending_.append(data, static_cast<qsizetype>(size));
+    if (pending_.size() >= kPassOnBytes && !Flush()) {
+        return -1;
     }
-    return done;
+    return size;
 }
 
 bool AppendPdfInfo(PdfTailRecorder& recorder, const PdfInfo& info) {
@@ -102,7 +118,7 @@ bool AppendPdfInfo(PdfTailRecorder& recorder, const PdfInfo& info) {
         return false;
     }
     const QByteArray update = InfoUpdate(*trailer, recorder.Written(), info);
-    return recorder.write(update) == update.size();
+    return recorder.write(update) == update.size() && recorder.Flush();
 }
 
 }  // namespace tallyworth

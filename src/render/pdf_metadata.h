@@ -14,14 +14,21 @@ struct PdfInfo {
 };
 
 // Passes everything written to it on to another, open device and remembers the last
-// bytes, so that a PDF written through it can be given an update at its end.
+// bytes, so that a PDF written through it can be given an update at its end. The PDF
+// writer writes in many small pieces; they are passed on in large ones.
 class PdfTailRecorder final : public QIODevice {
   public:
     explicit PdfTailRecorder(QIODevice& target);
+    ~PdfTailRecorder() override;
+    PdfTailRecorder(const PdfTailRecorder&) = delete;
+    PdfTailRecorder& operator=(const PdfTailRecorder&) = delete;
+
     [[nodiscard]] bool isSequential() const override { return true; }
-    // Bytes written so far.
-    [[nodiscard]] qint64 Written() const { return written_; }
-    [[nodiscard]] const QByteArray& Tail() const { return tail_; }
+    // Passes on what is still held; false when the device did not take it all.
+    [[nodiscard]] bool Flush();
+    // Bytes written so far, and the last of them.
+    [[nodiscard]] qint64 Written() const { return passedOn_ + pending_.size(); }
+    [[nodiscard]] QByteArray Tail() const;
 
   protected:
     qint64 readData(char* data, qint64 maxSize) override;
@@ -29,8 +36,10 @@ class PdfTailRecorder final : public QIODevice {
 
   private:
     QIODevice& target_;
-    QByteArray tail_;
-    qint64 written_ = 0;
+    QByteArray pending_;
+    QByteArray tail_;  // the end of what was passed on
+    qint64 passedOn_ = 0;
+    bool failed_ = false;
 };
 
 // Appends to a finished PDF, written whole through recorder, an update whose information
