@@ -202,7 +202,7 @@ void ReadAnswers(CommandReader& reader) {
 
 // The operation list's entry for a typed operation; empty when there is none.
 QString OperationEntry(const QString& typed) {
-    const QString operation = typed.trimmed().toLower();
+    QString operation = typed.trimmed().toLower();
     if (operation == u"+" || operation == u"-") {
         return operation;
     }

@@ -38,7 +38,8 @@ std::vector<SetPage> ClassSetPages(const ClassSetRequest& request) {
         return pages;
     }
     const bool keys = request.answerKeys != AnswerKeys::None;
-    pages.reserve(static_cast<std::size_t>(request.sheets * pagesPerSheet * (keys ? 2 : 1)));
+    pages.reserve(static_cast<std::size_t>(request.sheets) *
+                  static_cast<std::size_t>(pagesPerSheet) * (keys ? 2U : 1U));
     for (int sheet = 0; sheet < request.sheets; ++sheet) {
         AppendSheet(pages, sheet, pagesPerSheet, false);
         if (request.answerKeys == AnswerKeys::AfterEach) {

@@ -95,7 +95,7 @@ PrintOutcome RenderSheets(const PrintJob& job, const JobPainter& paint, const QS
         return Failure(QCoreApplication::translate("tallyworth::Printing",
                                                    "The print job could not be started."));
     }
-    const PrintOutcome painted = paint(painter, sheet, job.dotsPerInch);
+    PrintOutcome painted = paint(painter, sheet, job.dotsPerInch);
     if (!painter.end() && painted.ok) {
         return Failure(QCoreApplication::translate("tallyworth::Printing",
                                                    "The print job could not be finished."));

@@ -220,7 +220,7 @@ PrintOutcome PaintPdf(QIODevice& device, const ClassSetRequest& request, const Q
         return Failure(
             QCoreApplication::translate("tallyworth::Printing", "the PDF could not be started"));
     }
-    const PrintOutcome painted = PaintClassSet(painter, writer, request, progress);
+    PrintOutcome painted = PaintClassSet(painter, writer, request, progress);
     if (!painter.end() && painted.ok) {
         return Failure(
             QCoreApplication::translate("tallyworth::Printing", "the PDF could not be finished"));

@@ -13,7 +13,7 @@ namespace {
 // with room to spare.
 constexpr qsizetype kTailBytes = 4096;
 // Large enough that passing it on costs little, small enough that pages are not held.
-constexpr qsizetype kPassOnBytes = 64 * 1024;
+constexpr qsizetype kPassOnBytes = qsizetype{64} * 1024;
 
 // What an update must know of the PDF it follows.
 struct Trailer {

@@ -144,6 +144,7 @@ inline std::vector<ShownProblem> GridProblems(const std::vector<PdfWord>& words,
                        : one.first.first < other.first.first;
     });
     std::vector<ShownProblem> problems;
+    problems.reserve(cells.size());
     for (const auto& cell : cells) {
         problems.push_back(cell.second);
     }

@@ -47,10 +47,7 @@ const std::array kSets{
 };
 // clang-format on
 
-class ClassSetTest : public ::testing::TestWithParam<SetCase> {
-  protected:
-    QTemporaryDir folder_;
-};
+class ClassSetTest : public ::testing::TestWithParam<SetCase> {};
 
 // Where sheet s's page p stands in the set, and whether that place is a key.
 std::vector<std::pair<int, bool>> ExpectedOrder(const SetCase& setCase) {
@@ -76,7 +73,8 @@ std::vector<std::pair<int, bool>> ExpectedOrder(const SetCase& setCase) {
 // its sheet's problems with their solutions, and the codes of the sheets all differ.
 TEST_P(ClassSetTest, MakesEverySheetRightWithItsKeyAndCodeWithoutADisplay) {
     const SetCase& setCase = GetParam();
-    const QString file = folder_.filePath("set.pdf");
+    QTemporaryDir folder;
+    const QString file = folder.filePath("set.pdf");
     const ProgramRun run = RunTallyworth(QStringList{"--pdf", file} + setCase.options);
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.err.toStdString(), "");
@@ -121,11 +119,12 @@ TEST_P(ClassSetTest, MakesEverySheetRightWithItsKeyAndCodeWithoutADisplay) {
 // The first sheet's code and the number of sheets bring the same set back.
 TEST_P(ClassSetTest, TheFirstCodeAndTheNumberOfSheetsMakeTheSameSetAgain) {
     const SetCase& setCase = GetParam();
+    QTemporaryDir folder;
     const ProgramRun first =
-        RunTallyworth(QStringList{"--pdf", folder_.filePath("first.pdf")} + setCase.options);
+        RunTallyworth(QStringList{"--pdf", folder.filePath("first.pdf")} + setCase.options);
     ASSERT_EQ(first.status, 0) << first.err.toStdString();
     QStringList again{"--pdf",
-                      folder_.filePath("again.pdf"),
+                      folder.filePath("again.pdf"),
                       "--code",
                       first.out.trimmed(),
                       "--sheets",
@@ -141,8 +140,8 @@ TEST_P(ClassSetTest, TheFirstCodeAndTheNumberOfSheetsMakeTheSameSetAgain) {
     const ProgramRun second = RunTallyworth(again);
     ASSERT_EQ(second.status, 0) << second.err.toStdString();
     EXPECT_EQ(second.out, first.out);
-    EXPECT_EQ(PdfText(folder_.filePath("again.pdf")).toStdString(),
-              PdfText(folder_.filePath("first.pdf")).toStdString());
+    EXPECT_EQ(PdfText(folder.filePath("again.pdf")).toStdString(),
+              PdfText(folder.filePath("first.pdf")).toStdString());
 }
 
 INSTANTIATE_TEST_SUITE_P(Sets, ClassSetTest, ::testing::ValuesIn(kSets),

@@ -166,6 +166,7 @@ bool Overlap(const PdfWord& one, const PdfWord& other) {
 // The words in alphabetical order, whatever order the PDF reader finds them in.
 std::string Texts(const std::vector<PdfWord>& words) {
     std::vector<std::string> texts;
+    texts.reserve(words.size());
     for (const PdfWord& word : words) {
         texts.push_back(word.text);
     }
@@ -210,10 +211,11 @@ TEST_P(SetPageFitTest, KeepsEveryWordInsideThePrintableAreaAndApart) {
                     << word.text << " covers " << other.text;
             }
         }
-        const std::string key = pageIndex == 1 ? "Answer " : "";
-        EXPECT_EQ(Texts(band), paperCase.header ? "1 1 " + code + " " + key + "Date Name Sheet" +
-                                                      (pageIndex == 1 ? " key of" : " of")
-                                                : std::string());
+        // "Sheet 1 of 1", the code, "Answer key" on the key, "Name" and "Date", sorted.
+        const std::string expected = pageIndex == 1
+                                         ? "1 1 " + code + " Answer Date Name Sheet key of"
+                                         : "1 1 " + code + " Date Name Sheet of";
+        EXPECT_EQ(Texts(band), paperCase.header ? expected : std::string());
         EXPECT_EQ(page.words.size(), band.size() + (pageIndex == 1 ? 400U : 300U));
     }
 }
