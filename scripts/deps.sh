@@ -7,7 +7,7 @@ tallyworth_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2 xvfb xauth
   cups cups-client cups-bsd libcups2-dev poppler-utils
-  desktop-file-utils appstream dpkg-dev file xdotool python3
+  desktop-file-utils appstream dpkg-dev file xdotool python3 time
 )
 
 tallyworth_install_missing() {

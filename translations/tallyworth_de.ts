@@ -21,6 +21,45 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::ClassSet</name>
+    <message>
+        <source>Sheet %1 of %2</source>
+        <translation>Blatt %1 von %2</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Lösungsblatt</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>A class set has 1 to %1 sheets of settings that make a worksheet.</source>
+        <translation>Ein Klassensatz hat 1 bis %1 Blätter mit Einstellungen, die ein Arbeitsblatt ergeben.</translation>
+    </message>
+    <message>
+        <source>A class set of %1 worksheets; the first sheet&apos;s code is %2</source>
+        <translation>Ein Klassensatz aus %1 Arbeitsblättern; der Code des ersten Blatts ist %2</translation>
+    </message>
+    <message>
+        <source>Tallyworth class set</source>
+        <translation>Tallyworth-Klassensatz</translation>
+    </message>
+    <message>
+        <source>The paper is too small for a worksheet.</source>
+        <translation>Das Papier ist zu klein für ein Arbeitsblatt.</translation>
+    </message>
+    <message>
+        <source>A new page could not be started.</source>
+        <translation>Eine neue Seite konnte nicht begonnen werden.</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::ClassSetDialog</name>
     <message>
         <source>Class Set</source>
@@ -80,6 +119,125 @@
     <message>
         <source>Making the class set: page %1 of %2</source>
         <translation>Klassensatz wird erstellt: Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::CommandLine</name>
+    <message>
+        <source>Write the worksheets to the PDF file FILE.</source>
+        <translation>Die Arbeitsblätter in die PDF-Datei FILE schreiben.</translation>
+    </message>
+    <message>
+        <source>Print them as one job on the default printer.</source>
+        <translation>Als einen Auftrag auf dem Standarddrucker drucken.</translation>
+    </message>
+    <message>
+        <source>Print on the printer NAME instead.</source>
+        <translation>Stattdessen auf dem Drucker NAME drucken.</translation>
+    </message>
+    <message>
+        <source>The operation (default +); ÷ is read as /, x as *.</source>
+        <translation>Die Rechenart (Vorgabe +); ÷ gilt als /, x als *.</translation>
+    </message>
+    <message>
+        <source>The Lowest Number, 1 to 99 (default 1).</source>
+        <translation>Die kleinste Zahl, 1 bis 99 (Vorgabe 1).</translation>
+    </message>
+    <message>
+        <source>The Highest Number, 1 to 99 (default 9).</source>
+        <translation>Die größte Zahl, 1 bis 99 (Vorgabe 9).</translation>
+    </message>
+    <message>
+        <source>How many problems a sheet has, 1 to 100 (default 10).</source>
+        <translation>Wie viele Aufgaben ein Blatt hat, 1 bis 100 (Vorgabe 10).</translation>
+    </message>
+    <message>
+        <source>Subtractions may have negative results.</source>
+        <translation>Subtraktionen dürfen negative Ergebnisse haben.</translation>
+    </message>
+    <message>
+        <source>Divisions with the division sign (default) or the long-division bracket.</source>
+        <translation>Divisionen mit dem Geteiltzeichen (Vorgabe) oder mit der Divisionsklammer.</translation>
+    </message>
+    <message>
+        <source>How many different sheets, 1 to 500 (default 1).</source>
+        <translation>Wie viele verschiedene Blätter, 1 bis 500 (Vorgabe 1).</translation>
+    </message>
+    <message>
+        <source>Answer keys: none (default), each after its sheet, or all at the end.</source>
+        <translation>Lösungsblätter: keine (Vorgabe), jedes nach seinem Blatt oder alle am Ende.</translation>
+    </message>
+    <message>
+        <source>Leave out the band with the Name and Date lines, the sheet number and the code.</source>
+        <translation>Den Kopf mit Namens- und Datumszeile, Blattnummer und Code weglassen.</translation>
+    </message>
+    <message>
+        <source>The paper: by default the system&apos;s for a PDF, the printer&apos;s own for a print.</source>
+        <translation>Das Papier: standardmäßig das des Systems für ein PDF, das des Druckers beim Drucken.</translation>
+    </message>
+    <message>
+        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it.</source>
+        <translation>Das Blatt dieses Codes mit seinen Einstellungen neu erstellen; mit --sheets N den Satz, der mit ihm beginnt.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Diese Hilfe zeigen.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Die Version zeigen.</translation>
+    </message>
+    <message>
+        <source>--%1 takes one of %2, not &quot;%3&quot;.</source>
+        <translation>--%1 nimmt einen der Werte %2, nicht „%3“.</translation>
+    </message>
+    <message>
+        <source>Give either --pdf or --print, not both.</source>
+        <translation>Geben Sie entweder --pdf oder --print an, nicht beides.</translation>
+    </message>
+    <message>
+        <source>Say where the worksheets go: --pdf FILE or --print.</source>
+        <translation>Geben Sie an, wohin die Arbeitsblätter gehen: --pdf FILE oder --print.</translation>
+    </message>
+    <message>
+        <source>--pdf needs a file name.</source>
+        <translation>--pdf braucht einen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>--printer needs a printer name, and --print with it.</source>
+        <translation>--printer braucht einen Druckernamen und dazu --print.</translation>
+    </message>
+    <message>
+        <source>--sheets takes a number of sheets from 1 to %1, not &quot;%2&quot;.</source>
+        <translation>--sheets nimmt eine Anzahl Blätter von 1 bis %1, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>--code holds the worksheet&apos;s settings: leave out --%1.</source>
+        <translation>--code enthält die Einstellungen des Arbeitsblatts: Lassen Sie --%1 weg.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 ist mehr als einmal angegeben.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Aufruf:</translation>
+    </message>
+    <message>
+        <source>Without arguments Tallyworth opens its windows. With them it makes worksheets without any window: one sheet, or a class set of different sheets, each with its own sheet code, written to a PDF or printed as one job. The first sheet&apos;s code is written to standard output; --code with it and --sheets makes the same sheets again.</source>
+        <translation>Ohne Argumente öffnet Tallyworth seine Fenster. Mit Argumenten erstellt es Arbeitsblätter ohne jedes Fenster: ein Blatt oder einen Klassensatz verschiedener Blätter, jedes mit seinem eigenen Blattcode, als PDF geschrieben oder als ein Auftrag gedruckt. Der Code des ersten Blatts wird auf die Standardausgabe geschrieben; --code mit ihm und --sheets erstellen dieselben Blätter wieder.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the worksheets could not be written or printed, 2 for bad options or settings.</source>
+        <translation>Rückgabewert: 0 wenn erledigt, 1 wenn die Arbeitsblätter nicht geschrieben oder gedruckt werden konnten, 2 bei falschen Optionen oder Einstellungen.</translation>
     </message>
 </context>
 <context>
@@ -333,6 +491,18 @@
         <source>Sheet code %1</source>
         <translation>Blattcode %1</translation>
     </message>
+    <message>
+        <source>The worksheet of the sheet code %1 could not be composed.</source>
+        <translation>Das Arbeitsblatt zum Blattcode %1 konnte nicht zusammengestellt werden.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be reached. Check that it is set up, then print again.</source>
+        <translation>Der Drucker „%1“ ist nicht erreichbar. Prüfen Sie, ob er eingerichtet ist, und drucken Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting print jobs. Let it accept jobs in the printer settings, then print again.</source>
+        <translation>Der Drucker „%1“ nimmt keine Druckaufträge an. Lassen Sie ihn in den Druckereinstellungen Aufträge annehmen und drucken Sie dann erneut.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::ProblemRules</name>
@@ -531,6 +701,10 @@
     <message>
         <source>Operation must be one of +, -, *, %1 and Mix.</source>
         <translation>Die Rechenart muss +, -, *, %1 oder Mix sein.</translation>
+    </message>
+    <message>
+        <source>The fixed number must be between 1 and 99.</source>
+        <translation>Die feste Zahl muss zwischen 1 und 99 liegen.</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,45 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::ClassSet</name>
+    <message>
+        <source>Sheet %1 of %2</source>
+        <translation>Ficha %1 de %2</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Soluciones</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>A class set has 1 to %1 sheets of settings that make a worksheet.</source>
+        <translation>Un juego para la clase tiene de 1 a %1 fichas con ajustes que permiten hacer una ficha.</translation>
+    </message>
+    <message>
+        <source>A class set of %1 worksheets; the first sheet&apos;s code is %2</source>
+        <translation>Un juego para la clase de %1 fichas; el código de la primera ficha es %2</translation>
+    </message>
+    <message>
+        <source>Tallyworth class set</source>
+        <translation>Juego para la clase de Tallyworth</translation>
+    </message>
+    <message>
+        <source>The paper is too small for a worksheet.</source>
+        <translation>El papel es demasiado pequeño para una ficha.</translation>
+    </message>
+    <message>
+        <source>A new page could not be started.</source>
+        <translation>No se pudo empezar una página nueva.</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::ClassSetDialog</name>
     <message>
         <source>Class Set</source>
@@ -80,6 +119,125 @@
     <message>
         <source>Making the class set: page %1 of %2</source>
         <translation>Creando el juego de fichas: página %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::CommandLine</name>
+    <message>
+        <source>Write the worksheets to the PDF file FILE.</source>
+        <translation>Escribir las fichas en el archivo PDF FILE.</translation>
+    </message>
+    <message>
+        <source>Print them as one job on the default printer.</source>
+        <translation>Imprimirlas como un solo trabajo en la impresora predeterminada.</translation>
+    </message>
+    <message>
+        <source>Print on the printer NAME instead.</source>
+        <translation>Imprimir en la impresora NAME.</translation>
+    </message>
+    <message>
+        <source>The operation (default +); ÷ is read as /, x as *.</source>
+        <translation>La operación (por defecto +); ÷ se lee como /, x como *.</translation>
+    </message>
+    <message>
+        <source>The Lowest Number, 1 to 99 (default 1).</source>
+        <translation>El número menor, de 1 a 99 (por defecto 1).</translation>
+    </message>
+    <message>
+        <source>The Highest Number, 1 to 99 (default 9).</source>
+        <translation>El número mayor, de 1 a 99 (por defecto 9).</translation>
+    </message>
+    <message>
+        <source>How many problems a sheet has, 1 to 100 (default 10).</source>
+        <translation>Cuántos ejercicios tiene una ficha, de 1 a 100 (por defecto 10).</translation>
+    </message>
+    <message>
+        <source>Subtractions may have negative results.</source>
+        <translation>Las restas pueden dar resultados negativos.</translation>
+    </message>
+    <message>
+        <source>Divisions with the division sign (default) or the long-division bracket.</source>
+        <translation>Divisiones con el signo de división (por defecto) o con la caja de división.</translation>
+    </message>
+    <message>
+        <source>How many different sheets, 1 to 500 (default 1).</source>
+        <translation>Cuántas fichas distintas, de 1 a 500 (por defecto 1).</translation>
+    </message>
+    <message>
+        <source>Answer keys: none (default), each after its sheet, or all at the end.</source>
+        <translation>Soluciones: ninguna (por defecto), cada una tras su ficha o todas al final.</translation>
+    </message>
+    <message>
+        <source>Leave out the band with the Name and Date lines, the sheet number and the code.</source>
+        <translation>Quitar la franja con las líneas de nombre y fecha, el número de ficha y el código.</translation>
+    </message>
+    <message>
+        <source>The paper: by default the system&apos;s for a PDF, the printer&apos;s own for a print.</source>
+        <translation>El papel: por defecto el del sistema para un PDF, el de la impresora al imprimir.</translation>
+    </message>
+    <message>
+        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it.</source>
+        <translation>Volver a hacer la ficha de este código, con sus ajustes; con --sheets N, el juego que empieza por ella.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Mostrar esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Mostrar la versión.</translation>
+    </message>
+    <message>
+        <source>--%1 takes one of %2, not &quot;%3&quot;.</source>
+        <translation>--%1 admite uno de %2, no «%3».</translation>
+    </message>
+    <message>
+        <source>Give either --pdf or --print, not both.</source>
+        <translation>Indique --pdf o --print, no ambos.</translation>
+    </message>
+    <message>
+        <source>Say where the worksheets go: --pdf FILE or --print.</source>
+        <translation>Indique adónde van las fichas: --pdf FILE o --print.</translation>
+    </message>
+    <message>
+        <source>--pdf needs a file name.</source>
+        <translation>--pdf necesita un nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>--printer needs a printer name, and --print with it.</source>
+        <translation>--printer necesita un nombre de impresora y, con él, --print.</translation>
+    </message>
+    <message>
+        <source>--sheets takes a number of sheets from 1 to %1, not &quot;%2&quot;.</source>
+        <translation>--sheets admite un número de fichas de 1 a %1, no «%2».</translation>
+    </message>
+    <message>
+        <source>--code holds the worksheet&apos;s settings: leave out --%1.</source>
+        <translation>--code contiene los ajustes de la ficha: quite --%1.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 aparece más de una vez.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Uso:</translation>
+    </message>
+    <message>
+        <source>Without arguments Tallyworth opens its windows. With them it makes worksheets without any window: one sheet, or a class set of different sheets, each with its own sheet code, written to a PDF or printed as one job. The first sheet&apos;s code is written to standard output; --code with it and --sheets makes the same sheets again.</source>
+        <translation>Sin argumentos, Tallyworth abre sus ventanas. Con ellos hace fichas sin ninguna ventana: una ficha, o un juego para la clase de fichas distintas, cada una con su propio código de ficha, escritas en un PDF o impresas como un solo trabajo. El código de la primera ficha se escribe en la salida estándar; --code con él y --sheets vuelven a hacer las mismas fichas.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the worksheets could not be written or printed, 2 for bad options or settings.</source>
+        <translation>Estado de salida: 0 si todo fue bien, 1 si no se pudieron escribir o imprimir las fichas, 2 si hay opciones o ajustes incorrectos.</translation>
     </message>
 </context>
 <context>
@@ -333,6 +491,18 @@
         <source>Sheet code %1</source>
         <translation>Código de ficha %1</translation>
     </message>
+    <message>
+        <source>The worksheet of the sheet code %1 could not be composed.</source>
+        <translation>No se pudo componer la ficha del código de ficha %1.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be reached. Check that it is set up, then print again.</source>
+        <translation>No se puede acceder a la impresora «%1». Compruebe que esté configurada y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting print jobs. Let it accept jobs in the printer settings, then print again.</source>
+        <translation>La impresora «%1» no acepta trabajos de impresión. Permita que los acepte en la configuración de impresoras y vuelva a imprimir.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::ProblemRules</name>
@@ -531,6 +701,10 @@
     <message>
         <source>Operation must be one of +, -, *, %1 and Mix.</source>
         <translation>La operación debe ser +, -, *, %1 o Mixto.</translation>
+    </message>
+    <message>
+        <source>The fixed number must be between 1 and 99.</source>
+        <translation>El número fijo debe estar entre 1 y 99.</translation>
     </message>
 </context>
 <context>

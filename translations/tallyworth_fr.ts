@@ -21,6 +21,45 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::ClassSet</name>
+    <message>
+        <source>Sheet %1 of %2</source>
+        <translation>Fiche %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Corrigé</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>A class set has 1 to %1 sheets of settings that make a worksheet.</source>
+        <translation>Une série pour la classe compte de 1 à %1 fiches, avec des réglages qui permettent de faire une fiche.</translation>
+    </message>
+    <message>
+        <source>A class set of %1 worksheets; the first sheet&apos;s code is %2</source>
+        <translation>Une série pour la classe de %1 fiches ; le code de la première fiche est %2</translation>
+    </message>
+    <message>
+        <source>Tallyworth class set</source>
+        <translation>Série pour la classe Tallyworth</translation>
+    </message>
+    <message>
+        <source>The paper is too small for a worksheet.</source>
+        <translation>Le papier est trop petit pour une fiche.</translation>
+    </message>
+    <message>
+        <source>A new page could not be started.</source>
+        <translation>Impossible de commencer une nouvelle page.</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::ClassSetDialog</name>
     <message>
         <source>Class Set</source>
@@ -80,6 +119,125 @@
     <message>
         <source>Making the class set: page %1 of %2</source>
         <translation>Création du jeu de fiches : page %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::CommandLine</name>
+    <message>
+        <source>Write the worksheets to the PDF file FILE.</source>
+        <translation>Écrire les fiches dans le fichier PDF FILE.</translation>
+    </message>
+    <message>
+        <source>Print them as one job on the default printer.</source>
+        <translation>Les imprimer en une seule tâche sur l&apos;imprimante par défaut.</translation>
+    </message>
+    <message>
+        <source>Print on the printer NAME instead.</source>
+        <translation>Imprimer plutôt sur l&apos;imprimante NAME.</translation>
+    </message>
+    <message>
+        <source>The operation (default +); ÷ is read as /, x as *.</source>
+        <translation>L&apos;opération (par défaut +) ; ÷ est lu comme /, x comme *.</translation>
+    </message>
+    <message>
+        <source>The Lowest Number, 1 to 99 (default 1).</source>
+        <translation>Le plus petit nombre, de 1 à 99 (par défaut 1).</translation>
+    </message>
+    <message>
+        <source>The Highest Number, 1 to 99 (default 9).</source>
+        <translation>Le plus grand nombre, de 1 à 99 (par défaut 9).</translation>
+    </message>
+    <message>
+        <source>How many problems a sheet has, 1 to 100 (default 10).</source>
+        <translation>Nombre de calculs par fiche, de 1 à 100 (par défaut 10).</translation>
+    </message>
+    <message>
+        <source>Subtractions may have negative results.</source>
+        <translation>Les soustractions peuvent avoir un résultat négatif.</translation>
+    </message>
+    <message>
+        <source>Divisions with the division sign (default) or the long-division bracket.</source>
+        <translation>Divisions avec le signe de division (par défaut) ou avec la potence.</translation>
+    </message>
+    <message>
+        <source>How many different sheets, 1 to 500 (default 1).</source>
+        <translation>Nombre de fiches différentes, de 1 à 500 (par défaut 1).</translation>
+    </message>
+    <message>
+        <source>Answer keys: none (default), each after its sheet, or all at the end.</source>
+        <translation>Corrigés : aucun (par défaut), chacun après sa fiche ou tous à la fin.</translation>
+    </message>
+    <message>
+        <source>Leave out the band with the Name and Date lines, the sheet number and the code.</source>
+        <translation>Omettre le bandeau avec les lignes Nom et Date, le numéro de fiche et le code.</translation>
+    </message>
+    <message>
+        <source>The paper: by default the system&apos;s for a PDF, the printer&apos;s own for a print.</source>
+        <translation>Le papier : par défaut celui du système pour un PDF, celui de l&apos;imprimante pour une impression.</translation>
+    </message>
+    <message>
+        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it.</source>
+        <translation>Refaire la fiche de ce code, avec ses réglages ; avec --sheets N, la série qui commence par elle.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Afficher cette aide.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Afficher la version.</translation>
+    </message>
+    <message>
+        <source>--%1 takes one of %2, not &quot;%3&quot;.</source>
+        <translation>--%1 prend l&apos;une des valeurs %2, pas « %3 ».</translation>
+    </message>
+    <message>
+        <source>Give either --pdf or --print, not both.</source>
+        <translation>Indiquez soit --pdf, soit --print, pas les deux.</translation>
+    </message>
+    <message>
+        <source>Say where the worksheets go: --pdf FILE or --print.</source>
+        <translation>Indiquez où vont les fiches : --pdf FILE ou --print.</translation>
+    </message>
+    <message>
+        <source>--pdf needs a file name.</source>
+        <translation>--pdf demande un nom de fichier.</translation>
+    </message>
+    <message>
+        <source>--printer needs a printer name, and --print with it.</source>
+        <translation>--printer demande un nom d&apos;imprimante, et --print avec lui.</translation>
+    </message>
+    <message>
+        <source>--sheets takes a number of sheets from 1 to %1, not &quot;%2&quot;.</source>
+        <translation>--sheets prend un nombre de fiches de 1 à %1, pas « %2 ».</translation>
+    </message>
+    <message>
+        <source>--code holds the worksheet&apos;s settings: leave out --%1.</source>
+        <translation>--code contient les réglages de la fiche : retirez --%1.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 est donné plus d&apos;une fois.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Utilisation :</translation>
+    </message>
+    <message>
+        <source>Without arguments Tallyworth opens its windows. With them it makes worksheets without any window: one sheet, or a class set of different sheets, each with its own sheet code, written to a PDF or printed as one job. The first sheet&apos;s code is written to standard output; --code with it and --sheets makes the same sheets again.</source>
+        <translation>Sans arguments, Tallyworth ouvre ses fenêtres. Avec des arguments, il fait des fiches sans aucune fenêtre : une fiche, ou une série pour la classe de fiches différentes, chacune avec son propre code de fiche, écrites dans un PDF ou imprimées en une seule tâche. Le code de la première fiche est écrit sur la sortie standard ; --code avec ce code et --sheets refont les mêmes fiches.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the worksheets could not be written or printed, 2 for bad options or settings.</source>
+        <translation>Code de sortie : 0 en cas de réussite, 1 si les fiches n&apos;ont pas pu être écrites ou imprimées, 2 pour des options ou des réglages erronés.</translation>
     </message>
 </context>
 <context>
@@ -333,6 +491,18 @@
         <source>Sheet code %1</source>
         <translation>Code de fiche %1</translation>
     </message>
+    <message>
+        <source>The worksheet of the sheet code %1 could not be composed.</source>
+        <translation>Impossible de composer la fiche du code de fiche %1.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be reached. Check that it is set up, then print again.</source>
+        <translation>L&apos;imprimante « %1 » est injoignable. Vérifiez qu&apos;elle est configurée, puis relancez l&apos;impression.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting print jobs. Let it accept jobs in the printer settings, then print again.</source>
+        <translation>L&apos;imprimante « %1 » n&apos;accepte pas de tâches d&apos;impression. Autorisez-la à en accepter dans les réglages des imprimantes, puis relancez l&apos;impression.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::ProblemRules</name>
@@ -531,6 +701,10 @@
     <message>
         <source>Operation must be one of +, -, *, %1 and Mix.</source>
         <translation>L’opération doit être +, -, *, %1 ou Mixte.</translation>
+    </message>
+    <message>
+        <source>The fixed number must be between 1 and 99.</source>
+        <translation>Le nombre fixe doit être compris entre 1 et 99.</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,45 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::ClassSet</name>
+    <message>
+        <source>Sheet %1 of %2</source>
+        <translation>Blad %1 van %2</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Antwoordblad</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>A class set has 1 to %1 sheets of settings that make a worksheet.</source>
+        <translation>Een klassenset heeft 1 tot %1 bladen met instellingen waarmee een werkblad te maken is.</translation>
+    </message>
+    <message>
+        <source>A class set of %1 worksheets; the first sheet&apos;s code is %2</source>
+        <translation>Een klassenset van %1 werkbladen; de code van het eerste blad is %2</translation>
+    </message>
+    <message>
+        <source>Tallyworth class set</source>
+        <translation>Tallyworth-klassenset</translation>
+    </message>
+    <message>
+        <source>The paper is too small for a worksheet.</source>
+        <translation>Het papier is te klein voor een werkblad.</translation>
+    </message>
+    <message>
+        <source>A new page could not be started.</source>
+        <translation>Er kon geen nieuwe pagina worden begonnen.</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::ClassSetDialog</name>
     <message>
         <source>Class Set</source>
@@ -80,6 +119,125 @@
     <message>
         <source>Making the class set: page %1 of %2</source>
         <translation>Klassenset wordt gemaakt: pagina %1 van %2</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::CommandLine</name>
+    <message>
+        <source>Write the worksheets to the PDF file FILE.</source>
+        <translation>De werkbladen naar het PDF-bestand FILE schrijven.</translation>
+    </message>
+    <message>
+        <source>Print them as one job on the default printer.</source>
+        <translation>Ze als één opdracht op de standaardprinter afdrukken.</translation>
+    </message>
+    <message>
+        <source>Print on the printer NAME instead.</source>
+        <translation>In plaats daarvan op printer NAME afdrukken.</translation>
+    </message>
+    <message>
+        <source>The operation (default +); ÷ is read as /, x as *.</source>
+        <translation>De bewerking (standaard +); ÷ telt als /, x als *.</translation>
+    </message>
+    <message>
+        <source>The Lowest Number, 1 to 99 (default 1).</source>
+        <translation>Het kleinste getal, 1 tot en met 99 (standaard 1).</translation>
+    </message>
+    <message>
+        <source>The Highest Number, 1 to 99 (default 9).</source>
+        <translation>Het grootste getal, 1 tot en met 99 (standaard 9).</translation>
+    </message>
+    <message>
+        <source>How many problems a sheet has, 1 to 100 (default 10).</source>
+        <translation>Hoeveel sommen een blad heeft, 1 tot en met 100 (standaard 10).</translation>
+    </message>
+    <message>
+        <source>Subtractions may have negative results.</source>
+        <translation>Aftreksommen mogen een negatieve uitkomst hebben.</translation>
+    </message>
+    <message>
+        <source>Divisions with the division sign (default) or the long-division bracket.</source>
+        <translation>Deelsommen met het deelteken (standaard) of met de staartdelingshaak.</translation>
+    </message>
+    <message>
+        <source>How many different sheets, 1 to 500 (default 1).</source>
+        <translation>Hoeveel verschillende bladen, 1 tot en met 500 (standaard 1).</translation>
+    </message>
+    <message>
+        <source>Answer keys: none (default), each after its sheet, or all at the end.</source>
+        <translation>Antwoordbladen: geen (standaard), elk na zijn blad of alle aan het eind.</translation>
+    </message>
+    <message>
+        <source>Leave out the band with the Name and Date lines, the sheet number and the code.</source>
+        <translation>De kopregel met naam- en datumlijn, bladnummer en code weglaten.</translation>
+    </message>
+    <message>
+        <source>The paper: by default the system&apos;s for a PDF, the printer&apos;s own for a print.</source>
+        <translation>Het papier: standaard dat van het systeem voor een PDF, dat van de printer bij afdrukken.</translation>
+    </message>
+    <message>
+        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it.</source>
+        <translation>Het blad van deze code opnieuw maken, met zijn instellingen; met --sheets N de set die ermee begint.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Deze hulp tonen.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>De versie tonen.</translation>
+    </message>
+    <message>
+        <source>--%1 takes one of %2, not &quot;%3&quot;.</source>
+        <translation>--%1 neemt een van %2, niet &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>Give either --pdf or --print, not both.</source>
+        <translation>Geef --pdf of --print, niet allebei.</translation>
+    </message>
+    <message>
+        <source>Say where the worksheets go: --pdf FILE or --print.</source>
+        <translation>Geef aan waar de werkbladen heen gaan: --pdf FILE of --print.</translation>
+    </message>
+    <message>
+        <source>--pdf needs a file name.</source>
+        <translation>--pdf heeft een bestandsnaam nodig.</translation>
+    </message>
+    <message>
+        <source>--printer needs a printer name, and --print with it.</source>
+        <translation>--printer heeft een printernaam nodig, en --print erbij.</translation>
+    </message>
+    <message>
+        <source>--sheets takes a number of sheets from 1 to %1, not &quot;%2&quot;.</source>
+        <translation>--sheets neemt een aantal bladen van 1 tot en met %1, niet &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>--code holds the worksheet&apos;s settings: leave out --%1.</source>
+        <translation>--code bevat de instellingen van het werkblad: laat --%1 weg.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 is meer dan eens opgegeven.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation>Onverwacht argument &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Gebruik:</translation>
+    </message>
+    <message>
+        <source>Without arguments Tallyworth opens its windows. With them it makes worksheets without any window: one sheet, or a class set of different sheets, each with its own sheet code, written to a PDF or printed as one job. The first sheet&apos;s code is written to standard output; --code with it and --sheets makes the same sheets again.</source>
+        <translation>Zonder argumenten opent Tallyworth zijn vensters. Met argumenten maakt het werkbladen zonder enig venster: één blad, of een klassenset van verschillende bladen, elk met een eigen bladcode, naar een PDF geschreven of als één opdracht afgedrukt. De code van het eerste blad komt op de standaarduitvoer; --code met die code en --sheets maken dezelfde bladen opnieuw.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opties:</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the worksheets could not be written or printed, 2 for bad options or settings.</source>
+        <translation>Afsluitstatus: 0 als het gelukt is, 1 als de werkbladen niet geschreven of afgedrukt konden worden, 2 bij onjuiste opties of instellingen.</translation>
     </message>
 </context>
 <context>
@@ -333,6 +491,18 @@
         <source>Sheet code %1</source>
         <translation>Werkbladcode %1</translation>
     </message>
+    <message>
+        <source>The worksheet of the sheet code %1 could not be composed.</source>
+        <translation>Het werkblad van bladcode %1 kon niet worden samengesteld.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be reached. Check that it is set up, then print again.</source>
+        <translation>Printer &quot;%1&quot; is niet bereikbaar. Controleer of hij is ingesteld en druk dan opnieuw af.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting print jobs. Let it accept jobs in the printer settings, then print again.</source>
+        <translation>Printer &quot;%1&quot; neemt geen afdrukopdrachten aan. Laat hem opdrachten aannemen in de printerinstellingen en druk dan opnieuw af.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::ProblemRules</name>
@@ -531,6 +701,10 @@
     <message>
         <source>Operation must be one of +, -, *, %1 and Mix.</source>
         <translation>De bewerking moet +, -, *, %1 of Mix zijn.</translation>
+    </message>
+    <message>
+        <source>The fixed number must be between 1 and 99.</source>
+        <translation>Het vaste getal moet tussen 1 en 99 liggen.</translation>
     </message>
 </context>
 <context>

@@ -31,7 +31,9 @@ struct SetPage {
     friend bool operator==(const SetPage&, const SetPage&) = default;
 };
 
-// The pages of the set in print order.
+// The pages of the set in print order: each sheet's pages, and its answer key's right after
+// it or all keys after the last sheet. Empty when the number of sheets is outside 1 to
+// kMostSheets or the settings are not those of an operation.
 [[nodiscard]] std::vector<SetPage> ClassSetPages(const ClassSetRequest& request);
 
 // How a long job reports its progress and learns that the user cancelled it.

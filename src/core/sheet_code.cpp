@@ -303,7 +303,8 @@ std::optional<QString> SheetSettingsFault(const SheetSettings& settings) {
         return SettingsText("Lowest Number cannot equal Highest Number.");
     }
     if (outside(settings.rules.fixedNumber, 0, kFixedRadix - 1)) {
-        return QStringLiteral("The fixed number must be between 1 and 99.");
+        return QCoreApplication::translate("tallyworth::SheetCode",
+                                           "The fixed number must be between 1 and 99.");
     }
     return std::nullopt;
 }

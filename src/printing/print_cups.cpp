@@ -70,14 +70,25 @@ PrinterReadiness QueryPrinterReadiness(const QString& printerName) {
     return readiness;
 }
 
-JobSubmission SubmitPdfJob(const QString& printerName, const QString& pdfPath,
-                           const QString& title) {
+JobSubmission SubmitPdfJob(const QString& printerName, const QString& pdfPath, const QString& title,
+                           int copies) {
     const QueueName name = SplitQueueName(printerName);
     const Destination dest = FindDestination(name);
-    const int optionCount = dest ? dest->num_options : 0;
-    cups_option_t* options = dest ? dest->options : nullptr;
+    // The job's options start as the queue's own; copies are added on top of a copy of them.
+    int optionCount = 0;
+    cups_option_t* options = nullptr;
+    for (int index = 0; dest && index < dest->num_options; ++index) {
+        optionCount = cupsAddOption(dest->options[index].name, dest->options[index].value,
+                                    optionCount, &options);
+    }
+    if (copies > 1) {
+        optionCount =
+            cupsAddOption("copies", QByteArray::number(copies).constData(), optionCount, &options);
+        optionCount = cupsAddOption("collate", "true", optionCount, &options);
+    }
     const int job = cupsPrintFile(name.queue.constData(), pdfPath.toLocal8Bit().constData(),
                                   title.toUtf8().constData(), optionCount, options);
+    cupsFreeOptions(optionCount, options);
     if (job > 0) {
         return {true, {}};
     }

@@ -25,8 +25,9 @@ struct [[nodiscard]] JobSubmission {
     QString refusal;  // empty when taken
 };
 
-// Hands a finished PDF to the queue as one job, with the queue's own default options.
-JobSubmission SubmitPdfJob(const QString& printerName, const QString& pdfPath,
-                           const QString& title);
+// Hands a finished PDF to the queue as one job, with the queue's own default options and
+// the number of copies asked for (more than one are collated).
+JobSubmission SubmitPdfJob(const QString& printerName, const QString& pdfPath, const QString& title,
+                           int copies = 1);
 
 }  // namespace tallyworth

@@ -1,18 +1,322 @@
 #include "render/class_set_output.h"
 
-#include <QString>
+#include "page_model/sheet_page.h"
+#include "render/page_painter.h"
+#include "render/page_style.h"
+#include "render/pdf_metadata.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPen>
+#include <QStringList>
+
+#include <algorithm>
+#include <array>
 
 namespace tallyworth {
 
-PrintOutcome PaintClassSet(QPainter& /*painter*/, QPagedPaintDevice& /*device*/,
-                           const ClassSetRequest& /*request*/, SetProgress& /*progress*/) {
-    return {false, QStringLiteral("Class sets cannot be made yet.")};
+namespace {
+
+// The band's height and the space between it and the page, in inches.
+constexpr double kBandHeight = 0.65;
+constexpr double kBandGap = 0.12;
+constexpr double kHeaderPoints = 10.0;
+constexpr double kPointsPerInch = 72.0;
+// The band's lines of text: baselines at the right, then those of the Name and Date lines.
+constexpr std::array<double, 3> kRightBaselines{0.18, 0.38, 0.58};
+constexpr double kNameBaseline = 0.25;
+constexpr double kDateBaseline = 0.55;
+// The writing lines start a little after their captions and stop well clear of the right
+// column; a line shorter than the least of these is left out rather than squeezed.
+constexpr double kCaptionGap = 0.08;
+constexpr double kColumnGap = 0.4;
+constexpr double kLongestWritingLine = 3.5;
+constexpr double kShortestWritingLine = 0.3;
+constexpr double kWritingLinePoints = 0.75;
+constexpr double kRulePoints = 0.5;
+// Every printer can print inside this margin, so a set saved as a PDF prints at the size
+// it was laid out for wherever it is printed.
+constexpr double kPdfMargin = 0.5;
+// Fine enough that a PDF viewer's zoom never shows steps in the lines.
+constexpr int kPdfDotsPerInch = 1200;
+constexpr const char* kHeaderFont = "MS Sans Serif";
+
+const PrintOutcome kDone{true, {}};
+
+PrintOutcome Failure(const QString& message) {
+    return {false, message};
 }
 
-PrintOutcome WriteClassSetPdf(const ClassSetRequest& request, const QPageSize& /*paper*/,
-                              const QString& /*fileName*/, SetProgress& /*progress*/) {
-    (void)request;
-    return {false, QStringLiteral("Class sets cannot be made yet.")};
+// What the band of one page says.
+struct HeaderTexts {
+    QString sheet;
+    QString code;
+    bool answerKey = false;
+};
+
+HeaderTexts HeaderOf(const SetPage& page, int sheets, const SheetCode& code) {
+    return {QCoreApplication::translate("tallyworth::ClassSet", "Sheet %1 of %2")
+                .arg(page.sheetIndex + 1)
+                .arg(sheets),
+            FormatSheetCode(code), page.answerKey};
+}
+
+// Paints in device units, dots per inch apart: fonts are sized for that scale whatever
+// resolution the device itself reports.
+class BandPainter {
+  public:
+    BandPainter(QPainter& painter, const QRectF& band, double dotsPerInch)
+        : painter_(painter), band_(band), dotsPerInch_(dotsPerInch) {}
+
+    [[nodiscard]] QFont Font(bool bold) const {
+        const int deviceDpi = painter_.device()->logicalDpiY();
+        const double scale = deviceDpi > 0 ? dotsPerInch_ / deviceDpi : 1.0;
+        return FontWithFallback(QString::fromLatin1(kHeaderFont), kHeaderPoints * scale, bold);
+    }
+    [[nodiscard]] double Width(const QString& text, const QFont& font) const {
+        return QFontMetricsF(font, painter_.device()).horizontalAdvance(text) / dotsPerInch_;
+    }
+    void Text(const QString& text, const QFont& font, double left, double baseline) {
+        painter_.setFont(font);
+        painter_.drawText(Point(left, baseline), text);
+    }
+    void Line(double from, double to, double y, double points) {
+        QPen pen(Qt::black);
+        pen.setWidthF(points / kPointsPerInch * dotsPerInch_);
+        painter_.setPen(pen);
+        painter_.drawLine(Point(from, y), Point(to, y));
+        painter_.setPen(Qt::black);
+    }
+    [[nodiscard]] const QRectF& Band() const { return band_; }
+
+  private:
+    // Inches from the band's top-left corner to device units.
+    [[nodiscard]] QPointF Point(double x, double y) const {
+        return {(band_.left() + x) * dotsPerInch_, (band_.top() + y) * dotsPerInch_};
+    }
+
+    QPainter& painter_;
+    QRectF band_;
+    double dotsPerInch_;
+};
+
+// Sheet number, code and, on a key, "Answer key", right-aligned; returns the width taken.
+double PaintRightColumn(BandPainter& band, const HeaderTexts& texts) {
+    struct Entry {
+        QString text;
+        bool bold;
+    };
+    std::array<Entry, 3> entries{Entry{texts.sheet, false}, Entry{texts.code, false},
+                                 Entry{QString(), true}};
+    if (texts.answerKey) {
+        entries[2].text = QCoreApplication::translate("tallyworth::ClassSet", "Answer key");
+    }
+    double widest = 0;
+    for (std::size_t line = 0; line < entries.size(); ++line) {
+        const QFont font = band.Font(entries[line].bold);
+        const double width = band.Width(entries[line].text, font);
+        band.Text(entries[line].text, font, band.Band().width() - width, kRightBaselines[line]);
+        widest = std::max(widest, width);
+    }
+    return widest;
+}
+
+void PaintWritingLines(BandPainter& band, double rightColumn) {
+    const QFont font = band.Font(false);
+    const QString name = QCoreApplication::translate("tallyworth::ClassSet", "Name");
+    const QString date = QCoreApplication::translate("tallyworth::ClassSet", "Date");
+    band.Text(name, font, 0, kNameBaseline);
+    band.Text(date, font, 0, kDateBaseline);
+    const double start = std::max(band.Width(name, font), band.Width(date, font)) + kCaptionGap;
+    const double end =
+        std::min(start + kLongestWritingLine, band.Band().width() - rightColumn - kColumnGap);
+    if (end - start < kShortestWritingLine) {
+        return;
+    }
+    band.Line(start, end, kNameBaseline, kWritingLinePoints);
+    band.Line(start, end, kDateBaseline, kWritingLinePoints);
+}
+
+void PaintHeader(QPainter& painter, const QRectF& band, double dotsPerInch,
+                 const HeaderTexts& texts) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setPen(Qt::black);
+    BandPainter bandPainter(painter, band, dotsPerInch);
+    const double rightColumn = PaintRightColumn(bandPainter, texts);
+    PaintWritingLines(bandPainter, rightColumn);
+    bandPainter.Line(0, band.width(), band.height(), kRulePoints);
+    painter.restore();
+}
+
+void PaintScaledPage(QPainter& painter, const PageControls& page, const SetPagePlace& place,
+                     double dotsPerInch) {
+    painter.save();
+    painter.translate(place.page.left() * dotsPerInch, place.page.top() * dotsPerInch);
+    painter.scale(place.pageScale, place.pageScale);
+    painter.translate(-kWorksheetArea.left() * dotsPerInch, -kWorksheetArea.top() * dotsPerInch);
+    // The page's white ground would reach past the printable area and over the band.
+    painter.setClipRect(
+        QRectF(kWorksheetArea.topLeft() * dotsPerInch, kWorksheetArea.size() * dotsPerInch));
+    PaintPage(painter, page, dotsPerInch);
+    painter.restore();
+}
+
+PrintOutcome PaintSetPage(QPainter& painter, const ClassSetRequest& request,
+                          const SetPagePlace& place, double dotsPerInch, const SetPage& setPage) {
+    const SheetCode code = SheetOfSet(request.first, setPage.sheetIndex);
+    const SheetPage made = MakeSheetPage(code, setPage.pageNo, setPage.answerKey);
+    if (!made.ok) {
+        return Failure(made.failure);
+    }
+    if (request.header) {
+        PaintHeader(painter, place.band, dotsPerInch, HeaderOf(setPage, request.sheets, code));
+    }
+    PaintScaledPage(painter, made.page, place, dotsPerInch);
+    return kDone;
+}
+
+PrintOutcome NoSuchSet() {
+    return Failure(QCoreApplication::translate(
+                       "tallyworth::ClassSet",
+                       "A class set has 1 to %1 sheets of settings that make a worksheet.")
+                       .arg(kMostSheets));
+}
+
+PdfInfo ClassSetInfo(const ClassSetRequest& request) {
+    QStringList codes;
+    for (int sheet = 0; sheet < request.sheets; ++sheet) {
+        codes << FormatSheetCode(SheetOfSet(request.first, sheet));
+    }
+    const QString subject =
+        QCoreApplication::translate("tallyworth::ClassSet",
+                                    "A class set of %1 worksheets; the first sheet's code is %2")
+            .arg(request.sheets)
+            .arg(codes.value(0));
+    return {ClassSetTitle(), subject, codes.join(QStringLiteral(", "))};
+}
+
+QPageLayout PdfLayout(const QPageSize& paper) {
+    return {paper, QPageLayout::Portrait, QMarginsF(kPdfMargin, kPdfMargin, kPdfMargin, kPdfMargin),
+            QPageLayout::Inch};
+}
+
+// Paints the set into a PDF writer on device; the writer is finished when this returns.
+PrintOutcome PaintPdf(QIODevice& device, const ClassSetRequest& request, const QPageSize& paper,
+                      SetProgress& progress) {
+    QPdfWriter writer(&device);
+    writer.setPageLayout(PdfLayout(paper));
+    writer.setResolution(kPdfDotsPerInch);
+    writer.setTitle(ClassSetTitle());
+    writer.setCreator(QStringLiteral("Tallyworth"));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        return Failure(
+            QCoreApplication::translate("tallyworth::Printing", "the PDF could not be started"));
+    }
+    PrintOutcome painted = PaintClassSet(painter, writer, request, progress);
+    if (!painter.end() && painted.ok) {
+        return Failure(
+            QCoreApplication::translate("tallyworth::Printing", "the PDF could not be finished"));
+    }
+    return painted;
+}
+
+}  // namespace
+
+QString ClassSetTitle() {
+    return QCoreApplication::translate("tallyworth::ClassSet", "Tallyworth class set");
+}
+
+SetPagePlace PlaceSetPage(const QSizeF& printableInches, bool header) {
+    const double pageTop = header ? kBandHeight + kBandGap : 0.0;
+    const double scale = std::min({1.0, printableInches.width() / kWorksheetArea.width(),
+                                   (printableInches.height() - pageTop) / kWorksheetArea.height()});
+    if (scale <= 0) {
+        return {};
+    }
+    return {QRectF(0, 0, header ? printableInches.width() : 0.0, header ? kBandHeight : 0.0),
+            QRectF(QPointF(0, pageTop), kWorksheetArea.size() * scale), scale};
+}
+
+PrintOutcome PaintClassSet(QPainter& painter, QPagedPaintDevice& device,
+                           const ClassSetRequest& request, SetProgress& progress) {
+    const std::vector<SetPage> pages = ClassSetPages(request);
+    if (pages.empty()) {
+        return NoSuchSet();
+    }
+    const double dotsPerInch = device.logicalDpiY();
+    const SetPagePlace place = PlaceSetPage(
+        QSizeF(device.width() / dotsPerInch, device.height() / dotsPerInch), request.header);
+    if (place.pageScale <= 0) {
+        return Failure(QCoreApplication::translate("tallyworth::ClassSet",
+                                                   "The paper is too small for a worksheet."));
+    }
+    progress.Start(static_cast<int>(pages.size()));
+    for (std::size_t index = 0; index < pages.size(); ++index) {
+        if (index > 0 && !device.newPage()) {
+            return Failure(QCoreApplication::translate("tallyworth::ClassSet",
+                                                       "A new page could not be started."));
+        }
+        if (PrintOutcome painted = PaintSetPage(painter, request, place, dotsPerInch, pages[index]);
+            !painted.ok) {
+            return painted;
+        }
+        if (!progress.Advance(static_cast<int>(index) + 1)) {
+            return {false, {}};
+        }
+    }
+    return kDone;
+}
+
+PrintOutcome WriteClassSetPdfTo(QIODevice& device, const ClassSetRequest& request,
+                                const QPageSize& paper, SetProgress& progress) {
+    PdfTailRecorder recorder(device);
+    if (PrintOutcome painted = PaintPdf(recorder, request, paper, progress); !painted.ok) {
+        return painted;
+    }
+    if (!AppendPdfInfo(recorder, ClassSetInfo(request))) {
+        return Failure(
+            QCoreApplication::translate("tallyworth::Printing", "the PDF could not be finished"));
+    }
+    return kDone;
+}
+
+PrintOutcome WriteClassSetPdf(const ClassSetRequest& request, const QPageSize& paper,
+                              const QString& fileName, SetProgress& progress) {
+    // A set that cannot be made is no reason to touch the file.
+    if (ClassSetPages(request).empty()) {
+        return NoSuchSet();
+    }
+    return SavePdfFile(fileName, [&](QIODevice& file) {
+        PrintOutcome written = WriteClassSetPdfTo(file, request, paper, progress);
+        // The reason goes into a sentence of its own.
+        if (written.message.endsWith(u'.')) {
+            written.message.chop(1);
+        }
+        return written;
+    });
+}
+
+QPageSize PaperOfTerritory(QLocale::Territory territory) {
+    const bool letter = territory == QLocale::UnitedStates || territory == QLocale::Canada;
+    return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
+}
+
+QPageSize SystemPaper() {
+    for (const char* variable : {"LC_ALL", "LC_PAPER", "LANG"}) {
+        const QString name = qEnvironmentVariable(variable);
+        if (!name.isEmpty()) {
+            return PaperOfTerritory(QLocale(name.section(QLatin1Char('.'), 0, 0)).territory());
+        }
+    }
+    return PaperOfTerritory(QLocale::system().territory());
 }
 
 }  // namespace tallyworth

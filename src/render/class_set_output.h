@@ -3,25 +3,63 @@
 #include "core/class_set.h"
 #include "render/pdf_output.h"
 
+#include <QLocale>
 #include <QPageSize>
+#include <QRectF>
+#include <QSizeF>
 #include <QString>
 
+class QIODevice;
 class QPagedPaintDevice;
 class QPainter;
 
 namespace tallyworth {
 
+// The part of a worksheet's page that a worksheet can draw on, in page inches: every
+// layout's cells with their widest captions (a four-digit dividend in the first column
+// would reach past the page's left edge), without the page's own empty margins.
+inline constexpr QRectF kWorksheetArea(-0.25, 0.0, 7.75, 10.5);
+
+// Where a page of a class set goes inside the printable area, in inches from its top-left
+// corner: the header band across the top (empty without the header), and the worksheet's
+// page, scaled by pageScale (never above 1) to fit below the band. Only kWorksheetArea of
+// the page is placed: page is where it lands. pageScale is 0 when the printable area is
+// too small to hold anything.
+struct SetPagePlace {
+    QRectF band;
+    QRectF page;
+    double pageScale = 0;
+};
+[[nodiscard]] SetPagePlace PlaceSetPage(const QSizeF& printableInches, bool header);
+
 // Paints every page of a class set on an open paged device (a PDF writer or a printer),
 // starting a new page between pages: each page gets its header band (unless the request
 // leaves it out) and the worksheet page scaled uniformly, never enlarged, to fit under the
-// band inside the device's printable area. Stops with a failure when progress reports
-// that the user cancelled.
+// band inside the device's printable area. Pages are made and painted one at a time.
+// Stops when progress reports that the user cancelled, with ok false and an empty message:
+// there is nothing to tell the user then.
 [[nodiscard]] PrintOutcome PaintClassSet(QPainter& painter, QPagedPaintDevice& device,
                                          const ClassSetRequest& request, SetProgress& progress);
 
+// Writes the whole set as one PDF on the given paper into an open device, with the sheets'
+// codes in the document's subject and keywords. Fails, writing what it had, as
+// PaintClassSet does.
+[[nodiscard]] PrintOutcome WriteClassSetPdfTo(QIODevice& device, const ClassSetRequest& request,
+                                              const QPageSize& paper, SetProgress& progress);
+
 // Writes the whole set as one PDF on the given paper. The file is written whole or not
-// at all: a failure or a cancel leaves nothing under fileName.
+// at all: a failure or a cancel leaves nothing under fileName, and a cancel gives ok
+// false with an empty message.
 [[nodiscard]] PrintOutcome WriteClassSetPdf(const ClassSetRequest& request, const QPageSize& paper,
                                             const QString& fileName, SetProgress& progress);
+
+// The title every class set carries, as a PDF and as a print job, in the user's language.
+[[nodiscard]] QString ClassSetTitle();
+
+// The paper of a territory: US Letter for the United States and Canada, A4 elsewhere.
+[[nodiscard]] QPageSize PaperOfTerritory(QLocale::Territory territory);
+
+// The system's paper: that of the territory of LC_ALL, LC_PAPER or LANG, the first one set.
+[[nodiscard]] QPageSize SystemPaper();
 
 }  // namespace tallyworth

@@ -28,7 +28,31 @@ QFont LabelFont(const PageLabel& label, double dotsPerInch, const QPaintDevice* 
     return font;
 }
 
-void PaintLabel(QPainter& painter, const PageLabel& label, double dotsPerInch) {
+// The labels of a page share a few fonts. Each is given to the painter only when it
+// changes: a font set anew makes the toolkit look up its face again, which costs more
+// than drawing the caption.
+class LabelFonts {
+  public:
+    explicit LabelFonts(double dotsPerInch) : dotsPerInch_(dotsPerInch) {}
+
+    void Use(QPainter& painter, const PageLabel& label) {
+        if (set_ && label.fontName == name_ && label.fontSize == size_) {
+            return;
+        }
+        painter.setFont(LabelFont(label, dotsPerInch_, painter.device()));
+        set_ = true;
+        name_ = label.fontName;
+        size_ = label.fontSize;
+    }
+
+  private:
+    double dotsPerInch_;
+    bool set_ = false;
+    QString name_;
+    float size_ = 0;
+};
+
+void PaintLabel(QPainter& painter, LabelFonts& fonts, const PageLabel& label, double dotsPerInch) {
     if (!label.visible || label.caption.isEmpty()) {
         return;
     }
@@ -36,7 +60,7 @@ void PaintLabel(QPainter& painter, const PageLabel& label, double dotsPerInch) {
                      label.height * dotsPerInch);
     const Qt::Alignment horizontal =
         label.alignment == LabelAlignment::Right ? Qt::AlignRight : Qt::AlignLeft;
-    painter.setFont(LabelFont(label, dotsPerInch, painter.device()));
+    fonts.Use(painter, label);
     painter.setPen(ToQColor(label.foreColor));
     // A caption wider than its box (a four-digit solution) must still show whole.
     painter.drawText(
@@ -80,9 +104,9 @@ void PaintLine(QPainter& painter, const PageLine& line, double dotsPerInch) {
 }
 
 template <typename Array>
-void PaintLabels(QPainter& painter, const Array& labels, double dotsPerInch) {
+void PaintLabels(QPainter& painter, LabelFonts& fonts, const Array& labels, double dotsPerInch) {
     for (const PageLabel& label : labels) {
-        PaintLabel(painter, label, dotsPerInch);
+        PaintLabel(painter, fonts, label, dotsPerInch);
     }
 }
 
@@ -108,9 +132,10 @@ void PaintPage(QPainter& painter, const PageControls& page, double dotsPerInch) 
     PaintLines(painter, page.divisionLine, dotsPerInch);
     PaintLines(painter, page.equalSignTop, dotsPerInch);
     PaintLines(painter, page.equalSignBottom, dotsPerInch);
-    PaintLabels(painter, page.valueLabels, dotsPerInch);
-    PaintLabels(painter, page.plusLabels, dotsPerInch);
-    PaintLabels(painter, page.solutionLabels, dotsPerInch);
+    LabelFonts fonts(dotsPerInch);
+    PaintLabels(painter, fonts, page.valueLabels, dotsPerInch);
+    PaintLabels(painter, fonts, page.plusLabels, dotsPerInch);
+    PaintLabels(painter, fonts, page.solutionLabels, dotsPerInch);
     painter.restore();
 }
 

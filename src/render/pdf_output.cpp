@@ -115,8 +115,8 @@ QString JobTitle() {
     return QCoreApplication::translate("tallyworth::Printing", "Tallyworth worksheet");
 }
 
-PrintOutcome SavePageAsPdf(const PageControls& page, const QString& fileName,
-                           const QString& sheetCode) {
+PrintOutcome SavePdfFile(const QString& fileName,
+                         const std::function<PrintOutcome(QIODevice&)>& write) {
     if (fileName.isEmpty()) {
         return {false,
                 QCoreApplication::translate("tallyworth::Printing",
@@ -128,14 +128,20 @@ PrintOutcome SavePageAsPdf(const PageControls& page, const QString& fileName,
     if (!file.open(QIODevice::WriteOnly)) {
         return CouldNotSave(fileName, file.errorString());
     }
-    if (PrintOutcome written = WritePdf(page, file, sheetCode); !written.ok) {
+    if (PrintOutcome written = write(file); !written.ok) {
         file.cancelWriting();
-        return CouldNotSave(fileName, written.message);
+        return written.message.isEmpty() ? written : CouldNotSave(fileName, written.message);
     }
     if (!file.commit()) {
         return CouldNotSave(fileName, file.errorString());
     }
     return {true, {}};
+}
+
+PrintOutcome SavePageAsPdf(const PageControls& page, const QString& fileName,
+                           const QString& sheetCode) {
+    return SavePdfFile(
+        fileName, [&page, &sheetCode](QIODevice& file) { return WritePdf(page, file, sheetCode); });
 }
 
 }  // namespace tallyworth

@@ -4,6 +4,10 @@
 
 #include <QString>
 
+#include <functional>
+
+class QIODevice;
+
 namespace tallyworth {
 
 // What became of a print or an export, in the user's words. On failure, message says
@@ -16,6 +20,13 @@ struct [[nodiscard]] PrintOutcome {
 
 // The title every printed or saved worksheet carries, in the user's language.
 QString JobTitle();
+
+// Writes a PDF into fileName whole or not at all: write gets the open file and draws into
+// it. A failure of write or of the file is reported naming the file; a failure without a
+// message (the user cancelled) is passed on as it is. Nothing is left under fileName
+// unless the PDF is complete.
+PrintOutcome SavePdfFile(const QString& fileName,
+                         const std::function<PrintOutcome(QIODevice&)>& write);
 
 // Writes the page as a one-page US Letter PDF. Nothing half-written is left under
 // fileName when it fails. A sheet code, when given, goes into the file's metadata: into

@@ -1,11 +1,11 @@
 #include "windows/application.h"
 
 #include "core/random_source.h"
+#include "core/translations.h"
 #include "core/worksheet_state.h"
 #include "tallyworth/version.h"
 #include "windows/main_window.h"
 #include "windows/qt_user_interfaces.h"
-#include "windows/translations.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/translations.h"
+#include "core/translations.h"
 
 #include <gtest/gtest.h>
 

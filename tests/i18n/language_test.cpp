@@ -1,5 +1,5 @@
+#include "core/translations.h"
 #include "i18n/i18n_test_support.h"
-#include "windows/translations.h"
 
 #include <gtest/gtest.h>
 

@@ -38,7 +38,7 @@ inline constexpr int kWaitMilliseconds = 60000;
 
 struct PdfWord {
     std::string text;
-    double left = 0, top = 0, right = 0;
+    double left = 0, top = 0, right = 0, bottom = 0;
 };
 
 // A sheet of a PDF, in inches from its top-left corner.
@@ -54,7 +54,7 @@ inline std::vector<PdfPage> ReadPdf(const QString& file) {
         << "pdftotext (poppler-utils) could not read " << file.toStdString() << ": "
         << reader.errorString().toStdString() << reader.readAllStandardError().data();
     static const QRegularExpression kTag(QStringLiteral(
-        R"re(<page width="([\d.]+)" height="([\d.]+)"|<word xMin="([\d.-]+)" yMin="([\d.-]+)" xMax="([\d.-]+)" yMax="[\d.-]+">(.*)</word>)re"));
+        R"re(<page width="([\d.]+)" height="([\d.]+)"|<word xMin="([\d.-]+)" yMin="([\d.-]+)" xMax="([\d.-]+)" yMax="([\d.-]+)">(.*)</word>)re"));
     std::vector<PdfPage> pages;
     for (const auto& match : kTag.globalMatch(QString::fromUtf8(reader.readAllStandardOutput()))) {
         const auto inches = [&match](int group) { return match.captured(group).toDouble() / 72; };
@@ -62,7 +62,7 @@ inline std::vector<PdfPage> ReadPdf(const QString& file) {
             pages.push_back({inches(1), inches(2), {}});
         } else if (!pages.empty()) {
             pages.back().words.push_back(
-                {match.captured(6).toStdString(), inches(3), inches(4), inches(5)});
+                {match.captured(7).toStdString(), inches(3), inches(4), inches(5), inches(6)});
         }
     }
     return pages;

@@ -456,7 +456,7 @@ const std::array kRefusedCodes{
     RefusedCodeCase{"LetterU", "10035-40000-QQDU", {Oops("The sheet code contains \"U\", which no sheet code uses: please check what you typed.", MessageIcon::Stop)}},
     RefusedCodeCase{"OneShort", "10035-40000-QQD", {Oops("A sheet code has 14 letters and digits, but this one has 13: please check what you typed.", MessageIcon::Stop)}},
     RefusedCodeCase{"WrongCheck", "10035-40000-QQD4", {Oops("The sheet code's check character does not match: please check what you typed.", MessageIcon::Stop)}},
-    RefusedCodeCase{"VersionTwo", "20035-40000-QQD2", {Oops("The sheet code is of version 2, which this program does not know: it may come from a newer version of the program.", MessageIcon::Stop)}},
+    RefusedCodeCase{"VersionThree", "30035-40000-QQDY", {Oops("The sheet code is of version 3, which this program does not know: it may come from a newer version of the program.", MessageIcon::Stop)}},
     RefusedCodeCase{"LowestAboveHighest", "142J5-40000-QQDW", {Oops("The sheet code holds settings that cannot make a worksheet: Lowest Number must be less than or equal to Highest Number!")}},
 };
 // clang-format on

@@ -1,4 +1,4 @@
-#include "windows/translations.h"
+#include "core/translations.h"
 
 #include <QCoreApplication>
 #include <QDir>

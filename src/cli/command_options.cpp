@@ -1,0 +1,390 @@
+#include "cli/command_options.h"
+
+#include "core/number_conversion.h"
+#include "core/operations.h"
+#include "core/sheet_code.h"
+#include "core/validation.h"
+#include "core/worksheet_state.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <variant>
+
+namespace tallyworth {
+
+namespace {
+
+constexpr const char* kContext = "tallyworth::CommandLine";
+
+struct OptionSpec {
+    const char* name;
+    const char* shortName;  // nullptr when the option has none
+    const char* valueName;  // nullptr for a switch
+    const char* description;
+    bool setting;  // one of the worksheet's settings, which a sheet code carries
+};
+
+// clang-format off
+constexpr std::array kOptions{
+    OptionSpec{"pdf", nullptr, "FILE", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Write the worksheets to the PDF file FILE."), false},
+    OptionSpec{"print", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Print them as one job on the default printer."), false},
+    OptionSpec{"printer", nullptr, "NAME", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Print on the printer NAME instead."), false},
+    OptionSpec{"operation", nullptr, "+|-|*|/|mix", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "The operation (default +); ÷ is read as /, x as *."), true},
+    OptionSpec{"lowest", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "The Lowest Number, 1 to 99 (default 1)."), true},
+    OptionSpec{"highest", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "The Highest Number, 1 to 99 (default 9)."), true},
+    OptionSpec{"problems", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "How many problems a sheet has, 1 to 100 (default 10)."), true},
+    OptionSpec{"allow-negative", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Subtractions may have negative results."), true},
+    OptionSpec{"notation", nullptr, "sign|bracket", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Divisions with the division sign (default) or the long-division bracket."), true},
+    OptionSpec{"sheets", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "How many different sheets, 1 to 500 (default 1)."), false},
+    OptionSpec{"answers", nullptr, "none|each|end", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Answer keys: none (default), each after its sheet, or all at the end."), false},
+    OptionSpec{"no-header", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Leave out the band with the Name and Date lines, the sheet number and the code."), false},
+    OptionSpec{"paper", nullptr, "letter|a4", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "The paper: by default the system's for a PDF, the printer's own for a print."), false},
+    OptionSpec{"code", nullptr, "CODE", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it."), false},
+    OptionSpec{"help", "h", nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Show this help."), false},
+    OptionSpec{"version", "v", nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Show the version."), false},
+};
+// clang-format on
+
+// The synopsis names the options, which stay the same in every language.
+constexpr const char* kSynopsis =
+    "  tallyworth\n"
+    "  tallyworth (--pdf FILE | --print [--printer NAME]) [--operation +|-|*|/|mix] [--lowest N]\n"
+    "             [--highest N] [--problems N] [--allow-negative] [--notation sign|bracket]\n"
+    "             [--sheets N] [--answers none|each|end] [--no-header] [--paper letter|a4] "
+    "[--code CODE]\n"
+    "  tallyworth --help | --version\n";
+
+constexpr qsizetype kHelpWidth = 80;
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate(kContext, text);
+}
+
+QString Name(const char* name) {
+    return QString::fromLatin1(name);
+}
+
+QString OptionLabel(const OptionSpec& spec) {
+    QString label = spec.shortName != nullptr
+                        ? QStringLiteral("-%1, --%2").arg(Name(spec.shortName), Name(spec.name))
+                        : QStringLiteral("--%1").arg(Name(spec.name));
+    if (spec.valueName != nullptr) {
+        label += u' ' + QString::fromUtf8(spec.valueName);
+    }
+    return label;
+}
+
+QCommandLineOption ToOption(const OptionSpec& spec) {
+    QStringList names{Name(spec.name)};
+    if (spec.shortName != nullptr) {
+        names.prepend(Name(spec.shortName));
+    }
+    return spec.valueName == nullptr
+               ? QCommandLineOption(names)
+               : QCommandLineOption(names, QString(), QString::fromUtf8(spec.valueName));
+}
+
+// Reads the options into a command, keeping a message for each thing it cannot use.
+class CommandReader {
+  public:
+    CommandReader(const QCommandLineParser& parser, Command& command)
+        : parser_(parser), command_(command) {}
+
+    [[nodiscard]] bool IsSet(const char* name) const { return parser_.isSet(Name(name)); }
+    [[nodiscard]] QString Value(const char* name) const { return parser_.value(Name(name)); }
+
+    void Refuse(const QString& message) { command_.errors << message; }
+
+    void NotOneOf(const char* name, const char* choices) {
+        Refuse(QCoreApplication::translate("tallyworth::CommandLine",
+                                           "--%1 takes one of %2, not \"%3\".")
+                   .arg(Name(name), QString::fromUtf8(choices), Value(name)));
+    }
+
+    [[nodiscard]] Command& Target() { return command_; }
+
+  private:
+    const QCommandLineParser& parser_;
+    Command& command_;
+};
+
+void ReadOutput(CommandReader& reader) {
+    CommandOutput& output = reader.Target().output;
+    output.print = reader.IsSet("print");
+    if (reader.IsSet("pdf") == output.print) {
+        reader.Refuse(output.print
+                          ? Translated(QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+                                                         "Give either --pdf or --print, not both."))
+                          : Translated(QT_TRANSLATE_NOOP(
+                                "tallyworth::CommandLine",
+                                "Say where the worksheets go: --pdf FILE or --print.")));
+    }
+    output.pdfFile = reader.Value("pdf");
+    if (reader.IsSet("pdf") && output.pdfFile.isEmpty()) {
+        reader.Refuse(
+            Translated(QT_TRANSLATE_NOOP("tallyworth::CommandLine", "--pdf needs a file name.")));
+    }
+    output.printerName = reader.Value("printer");
+    if (reader.IsSet("printer") && (!output.print || output.printerName.isEmpty())) {
+        reader.Refuse(Translated(QT_TRANSLATE_NOOP(
+            "tallyworth::CommandLine", "--printer needs a printer name, and --print with it.")));
+    }
+}
+
+void ReadPaper(CommandReader& reader) {
+    if (!reader.IsSet("paper")) {
+        return;
+    }
+    const QString paper = reader.Value("paper").toLower();
+    if (paper == u"letter") {
+        reader.Target().output.paper = QPageSize(QPageSize::Letter);
+    } else if (paper == u"a4") {
+        reader.Target().output.paper = QPageSize(QPageSize::A4);
+    } else {
+        reader.NotOneOf("paper", "letter|a4");
+    }
+}
+
+void ReadSheets(CommandReader& reader) {
+    if (!reader.IsSet("sheets")) {
+        return;
+    }
+    bool number = false;
+    const int sheets = reader.Value("sheets").trimmed().toInt(&number);
+    if (!number || sheets < 1 || sheets > kMostSheets) {
+        reader.Refuse(QCoreApplication::translate(
+                          "tallyworth::CommandLine",
+                          "--sheets takes a number of sheets from 1 to %1, not \"%2\".")
+                          .arg(kMostSheets)
+                          .arg(reader.Value("sheets")));
+        return;
+    }
+    reader.Target().request.sheets = sheets;
+}
+
+void ReadAnswers(CommandReader& reader) {
+    if (!reader.IsSet("answers")) {
+        return;
+    }
+    const QString answers = reader.Value("answers").toLower();
+    AnswerKeys& keys = reader.Target().request.answerKeys;
+    if (answers == u"none") {
+        keys = AnswerKeys::None;
+    } else if (answers == u"each") {
+        keys = AnswerKeys::AfterEach;
+    } else if (answers == u"end") {
+        keys = AnswerKeys::AtEnd;
+    } else {
+        reader.NotOneOf("answers", "none|each|end");
+    }
+}
+
+// The operation list's entry for a typed operation; empty when there is none.
+QString OperationEntry(const QString& typed) {
+    QString operation = typed.trimmed().toLower();
+    if (operation == u"+" || operation == u"-") {
+        return operation;
+    }
+    if (operation == u"*" || operation == u"x") {
+        return QStringLiteral("*");
+    }
+    if (operation == u"/" || operation == DivideSignText()) {
+        return DivideSignText();
+    }
+    return operation == u"mix" ? QStringLiteral("Mix") : QString();
+}
+
+int OperationRowOf(const QString& entry) {
+    WorksheetState state;
+    state.divideSign = DivideSignText();
+    InitOperations(state);
+    const auto* row =
+        std::find_if(state.operations.begin() + 1, state.operations.end(),
+                     [&entry](const auto& operation) { return operation.symbol == entry; });
+    return static_cast<int>(row - state.operations.begin());
+}
+
+void ReadSettings(CommandReader& reader, std::uint64_t seed, const QLocale& locale) {
+    const QString entry =
+        OperationEntry(reader.IsSet("operation") ? reader.Value("operation") : QStringLiteral("+"));
+    const QString notation = reader.Value("notation").toLower();
+    if (entry.isEmpty()) {
+        reader.NotOneOf("operation", "+|-|*|/|mix");
+    }
+    if (reader.IsSet("notation") && notation != u"sign" && notation != u"bracket") {
+        reader.NotOneOf("notation", "sign|bracket");
+    }
+    if (!reader.Target().errors.isEmpty()) {
+        return;
+    }
+    const auto text = [&reader](const char* name, const char* fallback) {
+        return reader.IsSet(name) ? reader.Value(name) : QString::fromLatin1(fallback);
+    };
+    const QString lowest = text("lowest", "1");
+    const QString highest = text("highest", "9");
+    const QString count = text("problems", "10");
+    const ValidationResult checked = ValidateSettings(highest, lowest, count, entry, locale);
+    for (const SettingsEffect& effect : checked.effects) {
+        if (const auto* message = std::get_if<SettingsMessage>(&effect)) {
+            reader.Refuse(message->text);
+        }
+    }
+    if (!checked.verdict) {
+        return;
+    }
+    const SheetSettings settings{OperationRowOf(entry),           *ToWholeNumber(lowest, locale),
+                                 *ToWholeNumber(highest, locale), *ToWholeNumber(count, locale),
+                                 reader.IsSet("allow-negative"),  notation == u"bracket"};
+    const int seedBits = SheetSeedBits(kSheetCodeVersion);
+    reader.Target().request.first = {settings, seed & ((std::uint64_t{1} << seedBits) - 1U)};
+}
+
+void ReadCode(CommandReader& reader) {
+    for (const OptionSpec& spec : kOptions) {
+        if (spec.setting && reader.IsSet(spec.name)) {
+            reader.Refuse(QCoreApplication::translate(
+                              "tallyworth::CommandLine",
+                              "--code holds the worksheet's settings: leave out --%1.")
+                              .arg(Name(spec.name)));
+        }
+    }
+    const SheetCodeParse parsed = ParseSheetCode(reader.Value("code"));
+    if (const auto* error = std::get_if<SheetCodeError>(&parsed)) {
+        reader.Refuse(error->message);
+        return;
+    }
+    reader.Target().request.first = std::get<SheetCode>(parsed);
+}
+
+void RefuseRepeats(CommandReader& reader, const QCommandLineParser& parser) {
+    for (const OptionSpec& spec : kOptions) {
+        if (spec.valueName != nullptr && parser.values(Name(spec.name)).size() > 1) {
+            reader.Refuse(QCoreApplication::translate("tallyworth::CommandLine",
+                                                      "--%1 is given more than once.")
+                              .arg(Name(spec.name)));
+        }
+    }
+    for (const QString& argument : parser.positionalArguments()) {
+        reader.Refuse(
+            QCoreApplication::translate("tallyworth::CommandLine", "Unexpected argument \"%1\".")
+                .arg(argument));
+    }
+}
+
+void ReadCommand(CommandReader& reader, const QCommandLineParser& parser, std::uint64_t seed,
+                 const QLocale& locale) {
+    RefuseRepeats(reader, parser);
+    ReadOutput(reader);
+    ReadPaper(reader);
+    ReadSheets(reader);
+    ReadAnswers(reader);
+    reader.Target().request.header = !reader.IsSet("no-header");
+    if (reader.IsSet("code")) {
+        ReadCode(reader);
+    } else {
+        ReadSettings(reader, seed, locale);
+    }
+}
+
+// Breaks a paragraph into lines of at most width characters, between words; lines after
+// the first are indented.
+QString Wrapped(const QString& paragraph, qsizetype width, qsizetype indent = 0) {
+    QString wrapped;
+    qsizetype lineLength = 0;
+    for (const QString& word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
+        if (lineLength > 0 && lineLength + 1 + word.size() > width) {
+            wrapped += u'\n' + QString(indent, u' ');
+            lineLength = 0;
+        } else if (lineLength > 0) {
+            wrapped += u' ';
+            ++lineLength;
+        }
+        wrapped += word;
+        lineLength += word.size();
+    }
+    return wrapped + u'\n';
+}
+
+QString OptionsHelp() {
+    qsizetype column = 0;
+    for (const OptionSpec& spec : kOptions) {
+        column = std::max(column, OptionLabel(spec).size());
+    }
+    // Two blanks before and after the option's name.
+    const qsizetype indent = column + 4;
+    QString help;
+    for (const OptionSpec& spec : kOptions) {
+        help += QStringLiteral("  %1  ").arg(OptionLabel(spec).leftJustified(column)) +
+                Wrapped(Translated(spec.description), kHelpWidth - indent, indent);
+    }
+    return help;
+}
+
+}  // namespace
+
+Command ParseCommand(const QStringList& arguments, std::uint64_t clockSeed, const QLocale& locale) {
+    QCommandLineParser parser;
+    for (const OptionSpec& spec : kOptions) {
+        parser.addOption(ToOption(spec));
+    }
+    Command command;
+    if (!parser.parse(QStringList{QStringLiteral("tallyworth")} + arguments)) {
+        command.errors << parser.errorText();
+        return command;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        command.action = CommandAction::Help;
+        return command;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        command.action = CommandAction::Version;
+        return command;
+    }
+    CommandReader reader(parser, command);
+    ReadCommand(reader, parser, clockSeed, locale);
+    command.action = command.errors.isEmpty() ? CommandAction::Make : CommandAction::Refuse;
+    return command;
+}
+
+QString CommandHelp() {
+    return Translated(QT_TRANSLATE_NOOP("tallyworth::CommandLine", "Usage:")) + u'\n' +
+           QString::fromLatin1(kSynopsis) + u'\n' +
+           Wrapped(Translated(QT_TRANSLATE_NOOP(
+                       "tallyworth::CommandLine",
+                       "Without arguments Tallyworth opens its windows. With them it makes "
+                       "worksheets without any window: one sheet, or a class set of different "
+                       "sheets, each with its own sheet code, written to a PDF or printed as one "
+                       "job. The first sheet's code is written to standard output; --code with it "
+                       "and --sheets makes the same sheets again.")),
+                   kHelpWidth) +
+           u'\n' + Translated(QT_TRANSLATE_NOOP("tallyworth::CommandLine", "Options:")) + u'\n' +
+           OptionsHelp() + u'\n' +
+           Wrapped(Translated(QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+                                                "Exit status: 0 when done, 1 when the worksheets "
+                                                "could not be written or printed, 2 for bad "
+                                                "options or settings.")),
+                   kHelpWidth);
+}
+
+}  // namespace tallyworth

@@ -1,0 +1,57 @@
+#include "core/class_set.h"
+
+#include "core/operations.h"
+#include "core/worksheet_state.h"
+
+#include <cstddef>
+
+namespace tallyworth {
+
+namespace {
+
+// A sheet takes as many pages as its layout needs for its problems: a division sheet of
+// more than one page's worth takes two.
+int PagesPerSheet(const SheetSettings& settings) {
+    WorksheetState state;
+    state.divideSign = DivideSignText();
+    InitOperations(state);
+    if (settings.operation < 1 || settings.operation >= kOperationRows) {
+        return 0;
+    }
+    const int perPage =
+        state.operations[static_cast<std::size_t>(settings.operation)].problemsPerPage;
+    return perPage > 0 ? (settings.count + perPage - 1) / perPage : 0;
+}
+
+void AppendSheet(std::vector<SetPage>& pages, int sheetIndex, int pagesPerSheet, bool answerKey) {
+    for (int pageNo = 1; pageNo <= pagesPerSheet; ++pageNo) {
+        pages.push_back({sheetIndex, pageNo, answerKey});
+    }
+}
+
+}  // namespace
+
+std::vector<SetPage> ClassSetPages(const ClassSetRequest& request) {
+    const int pagesPerSheet = PagesPerSheet(request.first.settings);
+    std::vector<SetPage> pages;
+    if (request.sheets < 1 || request.sheets > kMostSheets || pagesPerSheet < 1) {
+        return pages;
+    }
+    const bool keys = request.answerKeys != AnswerKeys::None;
+    pages.reserve(static_cast<std::size_t>(request.sheets) *
+                  static_cast<std::size_t>(pagesPerSheet) * (keys ? 2U : 1U));
+    for (int sheet = 0; sheet < request.sheets; ++sheet) {
+        AppendSheet(pages, sheet, pagesPerSheet, false);
+        if (request.answerKeys == AnswerKeys::AfterEach) {
+            AppendSheet(pages, sheet, pagesPerSheet, true);
+        }
+    }
+    if (request.answerKeys == AnswerKeys::AtEnd) {
+        for (int sheet = 0; sheet < request.sheets; ++sheet) {
+            AppendSheet(pages, sheet, pagesPerSheet, true);
+        }
+    }
+    return pages;
+}
+
+}  // namespace tallyworth

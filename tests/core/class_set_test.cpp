@@ -1,0 +1,69 @@
+#include "core/class_set.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace tallyworth {
+namespace {
+
+struct PagesCase {
+    const char* name;
+    int operation, count, sheets;
+    AnswerKeys keys;
+    // Each page as sheet, page and "k" for a key page: "1.1 1.1k 2.1 2.1k".
+    const char* pages;
+};
+
+// clang-format off
+const std::array kPagesCases{
+    PagesCase{"OneSheet", 1, 10, 1, AnswerKeys::None, "1.1"},
+    PagesCase{"SheetsWithoutKeys", 5, 100, 3, AnswerKeys::None, "1.1 2.1 3.1"},
+    PagesCase{"KeyAfterEachSheet", 2, 100, 2, AnswerKeys::AfterEach, "1.1 1.1k 2.1 2.1k"},
+    PagesCase{"KeysAtTheEnd", 3, 30, 3, AnswerKeys::AtEnd, "1.1 2.1 3.1 1.1k 2.1k 3.1k"},
+    PagesCase{"FiftyDivisionsTakeOnePage", 4, 50, 2, AnswerKeys::AfterEach, "1.1 1.1k 2.1 2.1k"},
+    PagesCase{"MoreDivisionsTakeTwoPages", 4, 51, 2, AnswerKeys::AfterEach,
+              "1.1 1.2 1.1k 1.2k 2.1 2.2 2.1k 2.2k"},
+    PagesCase{"TwoPageKeysAtTheEnd", 4, 100, 2, AnswerKeys::AtEnd, "1.1 1.2 2.1 2.2 1.1k 1.2k 2.1k 2.2k"},
+    PagesCase{"NoSheets", 1, 10, 0, AnswerKeys::AfterEach, ""},
+    PagesCase{"MoreSheetsThanASetHolds", 1, 10, kMostSheets + 1, AnswerKeys::None, ""},
+    PagesCase{"NoSuchOperation", 6, 10, 2, AnswerKeys::None, ""},
+};
+// clang-format on
+
+std::string PagesText(const std::vector<SetPage>& pages) {
+    std::string text;
+    for (const SetPage& page : pages) {
+        text += (text.empty() ? "" : " ") + std::to_string(page.sheetIndex + 1) + "." +
+                std::to_string(page.pageNo) + (page.answerKey ? "k" : "");
+    }
+    return text;
+}
+
+class ClassSetPagesTest : public ::testing::TestWithParam<PagesCase> {};
+
+TEST_P(ClassSetPagesTest, ListsEverySheetsPagesAndKeysInPrintOrder) {
+    const PagesCase& pagesCase = GetParam();
+    ClassSetRequest request;
+    request.first.settings = {pagesCase.operation, 1, 9, pagesCase.count, false, false};
+    request.sheets = pagesCase.sheets;
+    request.answerKeys = pagesCase.keys;
+    EXPECT_EQ(PagesText(ClassSetPages(request)), pagesCase.pages);
+}
+
+INSTANTIATE_TEST_SUITE_P(Requests, ClassSetPagesTest, ::testing::ValuesIn(kPagesCases),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST(ClassSetPages, TheLargestSetHasAThousandPages) {
+    ClassSetRequest request;
+    request.sheets = kMostSheets;
+    request.answerKeys = AnswerKeys::AtEnd;
+    const std::vector<SetPage> pages = ClassSetPages(request);
+    ASSERT_EQ(pages.size(), 1000U);
+    EXPECT_EQ(pages[kMostSheets], (SetPage{0, 1, true}));
+}
+
+}  // namespace
+}  // namespace tallyworth
