@@ -617,10 +617,6 @@
         <translation>keine Wiederholungen</translation>
     </message>
     <message>
-        <source>Rules: %1</source>
-        <translation>Regeln: %1</translation>
-    </message>
-    <message>
         <source>--fixed takes a whole number from 1 to 99, not &quot;%1&quot;.</source>
         <translation>--fixed erwartet eine ganze Zahl von 1 bis 99, nicht „%1“.</translation>
     </message>

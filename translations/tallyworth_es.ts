@@ -617,10 +617,6 @@
         <translation>sin repeticiones</translation>
     </message>
     <message>
-        <source>Rules: %1</source>
-        <translation>Reglas: %1</translation>
-    </message>
-    <message>
         <source>--fixed takes a whole number from 1 to 99, not &quot;%1&quot;.</source>
         <translation>--fixed admite un número entero de 1 a 99, no «%1».</translation>
     </message>

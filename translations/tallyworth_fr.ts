@@ -617,10 +617,6 @@
         <translation>pas de répétition</translation>
     </message>
     <message>
-        <source>Rules: %1</source>
-        <translation>Règles : %1</translation>
-    </message>
-    <message>
         <source>--fixed takes a whole number from 1 to 99, not &quot;%1&quot;.</source>
         <translation>--fixed attend un nombre entier de 1 à 99, et non « %1 ».</translation>
     </message>

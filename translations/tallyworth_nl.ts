@@ -617,10 +617,6 @@
         <translation>geen herhalingen</translation>
     </message>
     <message>
-        <source>Rules: %1</source>
-        <translation>Regels: %1</translation>
-    </message>
-    <message>
         <source>--fixed takes a whole number from 1 to 99, not &quot;%1&quot;.</source>
         <translation>--fixed verwacht een geheel getal van 1 tot en met 99, niet ‘%1’.</translation>
     </message>

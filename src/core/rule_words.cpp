@@ -71,11 +71,8 @@ QString RulesSummary(const ProblemRules& rules) {
     if (rules.noRepeats) {
         parts << QCoreApplication::translate("tallyworth::RuleWords", "no repeats");
     }
-    if (parts.isEmpty()) {
-        return {};
-    }
-    return QCoreApplication::translate("tallyworth::RuleWords", "Rules: %1")
-        .arg(parts.join(QStringLiteral(", ")));
+    // The status line labels the list "Rules:" itself.
+    return parts.join(QStringLiteral(", "));
 }
 
 RuleOptionsParse ProblemRulesFromOptions(const ProblemRuleOptions& options) {

@@ -9,8 +9,8 @@
 
 namespace tallyworth {
 
-// The rules that are on, in plain words for a status line: "Rules: no trivial facts,
-// fixed number 7, no carrying or borrowing, no repeats". Empty when all are off.
+// The rules that are on, in plain words for the status line's "Rules:" part: "no trivial
+// facts, fixed number 7, no carrying or borrowing, no repeats". Empty when all are off.
 [[nodiscard]] QString RulesSummary(const ProblemRules& rules);
 
 // The problem-rule options of a command line as given: --no-trivial, --fixed F,

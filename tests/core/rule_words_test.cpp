@@ -27,15 +27,15 @@ struct SummaryCase {
 
 const std::array kSummaries{
     SummaryCase{"AllOff", {}, ""},
-    SummaryCase{"NoTrivial", {true, 0, kAny, false}, "Rules: no trivial facts"},
-    SummaryCase{"Fixed", {false, 7, kAny, false}, "Rules: fixed number 7"},
-    SummaryCase{"Never", {false, 0, kNever, false}, "Rules: no carrying or borrowing"},
+    SummaryCase{"NoTrivial", {true, 0, kAny, false}, "no trivial facts"},
+    SummaryCase{"Fixed", {false, 7, kAny, false}, "fixed number 7"},
+    SummaryCase{"Never", {false, 0, kNever, false}, "no carrying or borrowing"},
     SummaryCase{
-        "Always", {false, 0, kAlways, false}, "Rules: carrying or borrowing in every problem"},
-    SummaryCase{"NoRepeats", {false, 0, kAny, true}, "Rules: no repeats"},
+        "Always", {false, 0, kAlways, false}, "carrying or borrowing in every problem"},
+    SummaryCase{"NoRepeats", {false, 0, kAny, true}, "no repeats"},
     SummaryCase{"Every",
                 {true, 99, kNever, true},
-                "Rules: no trivial facts, fixed number 99, no carrying or borrowing, no repeats"},
+                "no trivial facts, fixed number 99, no carrying or borrowing, no repeats"},
 };
 
 class RulesSummaryTest : public ::testing::TestWithParam<SummaryCase> {};

@@ -1,7 +1,9 @@
 #include "core/problem_rules.h"
+#include "core/rule_words.h"
 #include "page_model/page_dump.h"
 #include "support/fake_user_interfaces.h"
 #include "windows/main_window.h"
+#include "windows/page_status_line.h"
 #include "windows/page_window.h"
 #include "windows/problem_rules_dialog.h"
 
@@ -370,6 +372,16 @@ TEST_P(RuledViewTest, PageHoldsOnlyProblemsTheRulesAllow) {
     if (view.rules.noRepeats) {
         EXPECT_EQ(std::set<Problem>(problems.begin(), problems.end()).size(), problems.size());
     }
+}
+
+// The status line names the rules the page was made under, beside its code.
+TEST_P(RuledViewTest, StatusLineNamesTheRules) {
+    SetRules(GetParam().rules);
+    Enter(GetParam().settings);
+    Click("cmdView");
+    ASSERT_NE(window->ExistingPageWindow(), nullptr);
+    EXPECT_EQ(window->ExistingPageWindow()->StatusLine().PartText(PageStatusLine::Part::Rules),
+              RulesSummary(GetParam().rules));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, RuledViewTest, ::testing::ValuesIn(kViewCases), kCaseName);
