@@ -3,7 +3,7 @@
 
 tallyworth_packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-l10n-tools qt6-translations-l10n
+  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2 xvfb xauth
   cups cups-client cups-bsd libcups2-dev poppler-utils
