@@ -239,6 +239,34 @@
         <source>Exit status: 0 when done, 1 when the worksheets could not be written or printed, 2 for bad options or settings.</source>
         <translation>Rückgabewert: 0 wenn erledigt, 1 wenn die Arbeitsblätter nicht geschrieben oder gedruckt werden konnten, 2 bei falschen Optionen oder Einstellungen.</translation>
     </message>
+    <message>
+        <source>Leave out problems that give their answer away: times 1, divided by 1 or by itself, minus itself.</source>
+        <translation>Aufgaben weglassen, die ihr Ergebnis verraten: mal 1, geteilt durch 1 oder durch sich selbst, minus sich selbst.</translation>
+    </message>
+    <message>
+        <source>Practise the number F, 1 to 99: the second number of + and *, the number taken away in -, the divisor in /.</source>
+        <translation>Die Zahl F üben, 1 bis 99: die zweite Zahl bei + und *, die abgezogene Zahl bei -, der Teiler bei /.</translation>
+    </message>
+    <message>
+        <source>Carrying and borrowing in + and -: allowed (default), never, or in every problem.</source>
+        <translation>Zehnerübergang bei + und -: erlaubt (Vorgabe), nie oder in jeder Aufgabe.</translation>
+    </message>
+    <message>
+        <source>No problem comes twice on a sheet until every allowed problem has been used.</source>
+        <translation>Keine Aufgabe kommt zweimal auf ein Blatt, bis jede erlaubte Aufgabe verwendet wurde.</translation>
+    </message>
+    <message>
+        <source>Only 1 different problem fits these settings and rules, so it will repeat; the worksheets are made anyway.</source>
+        <translation>Nur 1 Aufgabe passt zu diesen Einstellungen und Regeln, sie wird sich also wiederholen; die Arbeitsblätter werden trotzdem erstellt.</translation>
+    </message>
+    <message>
+        <source>Only %1 different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
+        <translation>Nur %1 verschiedene Aufgaben passen zu diesen Einstellungen und Regeln, manche werden sich also wiederholen; die Arbeitsblätter werden trotzdem erstellt.</translation>
+    </message>
+    <message>
+        <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
+        <translation>Beispiel: 30 verschiedene Blätter zur Siebenerreihe ohne triviale Aufgaben, jedes gefolgt von seinem Lösungsblatt:</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>

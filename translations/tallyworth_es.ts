@@ -239,6 +239,34 @@
         <source>Exit status: 0 when done, 1 when the worksheets could not be written or printed, 2 for bad options or settings.</source>
         <translation>Estado de salida: 0 si todo fue bien, 1 si no se pudieron escribir o imprimir las fichas, 2 si hay opciones o ajustes incorrectos.</translation>
     </message>
+    <message>
+        <source>Leave out problems that give their answer away: times 1, divided by 1 or by itself, minus itself.</source>
+        <translation>Omite los ejercicios que delatan su resultado: por 1, entre 1 o entre sí mismo, menos sí mismo.</translation>
+    </message>
+    <message>
+        <source>Practise the number F, 1 to 99: the second number of + and *, the number taken away in -, the divisor in /.</source>
+        <translation>Practica el número F, de 1 a 99: el segundo número de + y *, el número que se resta en -, el divisor en /.</translation>
+    </message>
+    <message>
+        <source>Carrying and borrowing in + and -: allowed (default), never, or in every problem.</source>
+        <translation>Llevadas en + y -: permitidas (por defecto), nunca o en cada ejercicio.</translation>
+    </message>
+    <message>
+        <source>No problem comes twice on a sheet until every allowed problem has been used.</source>
+        <translation>Ningún ejercicio sale dos veces en una ficha hasta haber usado todos los ejercicios permitidos.</translation>
+    </message>
+    <message>
+        <source>Only 1 different problem fits these settings and rules, so it will repeat; the worksheets are made anyway.</source>
+        <translation>Solo 1 ejercicio distinto cumple estos ajustes y reglas, así que se repetirá; las fichas se hacen de todos modos.</translation>
+    </message>
+    <message>
+        <source>Only %1 different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
+        <translation>Solo %1 ejercicios distintos cumplen estos ajustes y reglas, así que algunos se repetirán; las fichas se hacen de todos modos.</translation>
+    </message>
+    <message>
+        <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
+        <translation>Ejemplo: 30 fichas distintas de la tabla del 7 sin ejercicios triviales, cada una seguida de sus soluciones:</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>

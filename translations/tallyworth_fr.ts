@@ -239,6 +239,34 @@
         <source>Exit status: 0 when done, 1 when the worksheets could not be written or printed, 2 for bad options or settings.</source>
         <translation>Code de sortie : 0 en cas de réussite, 1 si les fiches n&apos;ont pas pu être écrites ou imprimées, 2 pour des options ou des réglages erronés.</translation>
     </message>
+    <message>
+        <source>Leave out problems that give their answer away: times 1, divided by 1 or by itself, minus itself.</source>
+        <translation>Écarte les calculs dont le résultat est évident&#xa0;: fois 1, divisé par 1 ou par lui-même, moins lui-même.</translation>
+    </message>
+    <message>
+        <source>Practise the number F, 1 to 99: the second number of + and *, the number taken away in -, the divisor in /.</source>
+        <translation>Fait travailler le nombre F, de 1 à 99&#xa0;: le second nombre de + et *, le nombre retranché en -, le diviseur en /.</translation>
+    </message>
+    <message>
+        <source>Carrying and borrowing in + and -: allowed (default), never, or in every problem.</source>
+        <translation>Retenues en + et -&#xa0;: permises (par défaut), jamais, ou dans chaque calcul.</translation>
+    </message>
+    <message>
+        <source>No problem comes twice on a sheet until every allowed problem has been used.</source>
+        <translation>Aucun calcul ne revient sur une fiche avant que tous les calculs permis aient servi.</translation>
+    </message>
+    <message>
+        <source>Only 1 different problem fits these settings and rules, so it will repeat; the worksheets are made anyway.</source>
+        <translation>Seul 1 calcul différent respecte ces réglages et règles : il se répétera donc ; les fiches sont faites quand même.</translation>
+    </message>
+    <message>
+        <source>Only %1 different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
+        <translation>Seuls %1 calculs différents respectent ces réglages et règles : certains se répéteront donc ; les fiches sont faites quand même.</translation>
+    </message>
+    <message>
+        <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
+        <translation>Exemple : 30 fiches différentes de la table de 7 sans calculs triviaux, chacune suivie de son corrigé&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>

@@ -239,6 +239,34 @@
         <source>Exit status: 0 when done, 1 when the worksheets could not be written or printed, 2 for bad options or settings.</source>
         <translation>Afsluitstatus: 0 als het gelukt is, 1 als de werkbladen niet geschreven of afgedrukt konden worden, 2 bij onjuiste opties of instellingen.</translation>
     </message>
+    <message>
+        <source>Leave out problems that give their answer away: times 1, divided by 1 or by itself, minus itself.</source>
+        <translation>Laat sommen weg die hun antwoord weggeven: keer 1, gedeeld door 1 of door zichzelf, min zichzelf.</translation>
+    </message>
+    <message>
+        <source>Practise the number F, 1 to 99: the second number of + and *, the number taken away in -, the divisor in /.</source>
+        <translation>Oefen het getal F, 1 tot en met 99: het tweede getal bij + en *, het getal dat eraf gaat bij -, de deler bij /.</translation>
+    </message>
+    <message>
+        <source>Carrying and borrowing in + and -: allowed (default), never, or in every problem.</source>
+        <translation>Over het tiental bij + en -: toegestaan (standaard), nooit of in elke som.</translation>
+    </message>
+    <message>
+        <source>No problem comes twice on a sheet until every allowed problem has been used.</source>
+        <translation>Geen som komt twee keer op een blad voordat elke toegestane som gebruikt is.</translation>
+    </message>
+    <message>
+        <source>Only 1 different problem fits these settings and rules, so it will repeat; the worksheets are made anyway.</source>
+        <translation>Maar 1 som past bij deze instellingen en regels, dus die komt vaker voor; de werkbladen worden toch gemaakt.</translation>
+    </message>
+    <message>
+        <source>Only %1 different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
+        <translation>Maar %1 verschillende sommen passen bij deze instellingen en regels, dus sommige komen vaker voor; de werkbladen worden toch gemaakt.</translation>
+    </message>
+    <message>
+        <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
+        <translation>Voorbeeld: 30 verschillende bladen van de tafel van 7 zonder triviale sommen, elk gevolgd door zijn antwoordblad:</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>

@@ -90,6 +90,7 @@ int Run(const Command& command) {
         case CommandAction::Make:
             break;
     }
+    SayLines(stderr, command.warnings);
     const PrintOutcome made = Make(command);
     if (!made.message.isEmpty()) {
         SayLines(stderr, {made.message});

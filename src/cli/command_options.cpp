@@ -2,6 +2,8 @@
 
 #include "core/number_conversion.h"
 #include "core/operations.h"
+#include "core/problem_rules.h"
+#include "core/rule_words.h"
 #include "core/sheet_code.h"
 #include "core/validation.h"
 #include "core/worksheet_state.h"
@@ -13,6 +15,8 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <variant>
 
 namespace tallyworth {
@@ -49,6 +53,14 @@ constexpr std::array kOptions{
         "Subtractions may have negative results."), true},
     OptionSpec{"notation", nullptr, "sign|bracket", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Divisions with the division sign (default) or the long-division bracket."), true},
+    OptionSpec{"no-trivial", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Leave out problems that give their answer away: times 1, divided by 1 or by itself, minus itself."), true},
+    OptionSpec{"fixed", nullptr, "F", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Practise the number F, 1 to 99: the second number of + and *, the number taken away in -, the divisor in /."), true},
+    OptionSpec{"regrouping", nullptr, "any|never|always", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Carrying and borrowing in + and -: allowed (default), never, or in every problem."), true},
+    OptionSpec{"no-repeats", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "No problem comes twice on a sheet until every allowed problem has been used."), true},
     OptionSpec{"sheets", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "How many different sheets, 1 to 500 (default 1)."), false},
     OptionSpec{"answers", nullptr, "none|each|end", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
@@ -71,9 +83,15 @@ constexpr const char* kSynopsis =
     "  tallyworth\n"
     "  tallyworth (--pdf FILE | --print [--printer NAME]) [--operation +|-|*|/|mix] [--lowest N]\n"
     "             [--highest N] [--problems N] [--allow-negative] [--notation sign|bracket]\n"
+    "             [--no-trivial] [--fixed F] [--regrouping any|never|always] [--no-repeats]\n"
     "             [--sheets N] [--answers none|each|end] [--no-header] [--paper letter|a4] "
     "[--code CODE]\n"
     "  tallyworth --help | --version\n";
+
+// The commands of an example stay the same in every language, as the synopsis does.
+constexpr const char* kRulesExample =
+    "  tallyworth --pdf sevens.pdf --operation x --highest 12 --fixed 7 --no-trivial \\\n"
+    "             --sheets 30 --answers each\n";
 
 constexpr qsizetype kHelpWidth = 80;
 
@@ -225,6 +243,31 @@ int OperationRowOf(const QString& entry) {
     return static_cast<int>(row - state.operations.begin());
 }
 
+// The rules the options ask for; nothing when one of their values is bad, which is reported.
+std::optional<ProblemRules> ReadRules(CommandReader& reader) {
+    ProblemRuleOptions options;
+    options.noTrivial = reader.IsSet("no-trivial");
+    options.noRepeats = reader.IsSet("no-repeats");
+    if (reader.IsSet("fixed")) {
+        options.fixed = reader.Value("fixed");
+    }
+    if (reader.IsSet("regrouping")) {
+        options.regrouping = reader.Value("regrouping");
+    }
+    const RuleOptionsParse parsed = ProblemRulesFromOptions(options);
+    if (const auto* error = std::get_if<RuleOptionError>(&parsed)) {
+        reader.Refuse(error->message);
+        return std::nullopt;
+    }
+    return std::get<ProblemRules>(parsed);
+}
+
+// A sheet with rules is written in a code version with fewer seed bits than one without.
+SheetCode FirstSheet(const SheetSettings& settings, std::uint64_t seed) {
+    const int seedBits = SheetSeedBits(SheetCodeVersionFor(settings));
+    return SheetCodeOf(settings, seed & ((std::uint64_t{1} << seedBits) - 1U));
+}
+
 void ReadSettings(CommandReader& reader, std::uint64_t seed, const QLocale& locale) {
     const QString entry =
         OperationEntry(reader.IsSet("operation") ? reader.Value("operation") : QStringLiteral("+"));
@@ -235,6 +278,7 @@ void ReadSettings(CommandReader& reader, std::uint64_t seed, const QLocale& loca
     if (reader.IsSet("notation") && notation != u"sign" && notation != u"bracket") {
         reader.NotOneOf("notation", "sign|bracket");
     }
+    const std::optional<ProblemRules> rules = ReadRules(reader);
     if (!reader.Target().errors.isEmpty()) {
         return;
     }
@@ -253,11 +297,14 @@ void ReadSettings(CommandReader& reader, std::uint64_t seed, const QLocale& loca
     if (!checked.verdict) {
         return;
     }
-    const SheetSettings settings{OperationRowOf(entry),           *ToWholeNumber(lowest, locale),
-                                 *ToWholeNumber(highest, locale), *ToWholeNumber(count, locale),
-                                 reader.IsSet("allow-negative"),  notation == u"bracket"};
-    const int seedBits = SheetSeedBits(kSheetCodeVersion);
-    reader.Target().request.first = {settings, seed & ((std::uint64_t{1} << seedBits) - 1U)};
+    const SheetSettings settings{OperationRowOf(entry),
+                                 *ToWholeNumber(lowest, locale),
+                                 *ToWholeNumber(highest, locale),
+                                 *ToWholeNumber(count, locale),
+                                 reader.IsSet("allow-negative"),
+                                 notation == u"bracket",
+                                 *rules};
+    reader.Target().request.first = FirstSheet(settings, seed);
 }
 
 void ReadCode(CommandReader& reader) {
@@ -275,6 +322,36 @@ void ReadCode(CommandReader& reader) {
         return;
     }
     reader.Target().request.first = std::get<SheetCode>(parsed);
+}
+
+QString SomeWillRepeatNotice(std::int64_t possible, const QLocale& locale) {
+    return possible == 1
+               ? QCoreApplication::translate("tallyworth::CommandLine",
+                                             "Only 1 different problem fits these settings and "
+                                             "rules, so it will repeat; the worksheets are made "
+                                             "anyway.")
+               : QCoreApplication::translate("tallyworth::CommandLine",
+                                             "Only %1 different problems fit these settings and "
+                                             "rules, so some will repeat; the worksheets are made "
+                                             "anyway.")
+                     .arg(locale.toString(static_cast<qlonglong>(possible)));
+}
+
+// As in the windows: rules that no problem fits are a failure of the settings, fewer
+// problems than a sheet asks for only mean repeats. A code's rules are checked too.
+void CheckRules(CommandReader& reader, const QLocale& locale) {
+    const SheetSettings& settings = reader.Target().request.first.settings;
+    if (!reader.Target().errors.isEmpty() || !settings.rules.AnyOn()) {
+        return;
+    }
+    const ProblemSettings problems{settings.operation, settings.lowest, settings.highest,
+                                   settings.allowNegative};
+    const std::int64_t possible = CountDistinctProblems(problems, settings.rules);
+    if (possible == 0) {
+        reader.Refuse(NoProblemFitsMessage().text);
+    } else if (possible < settings.count) {
+        reader.Target().warnings << SomeWillRepeatNotice(possible, locale);
+    }
 }
 
 void RefuseRepeats(CommandReader& reader, const QCommandLineParser& parser) {
@@ -305,6 +382,7 @@ void ReadCommand(CommandReader& reader, const QCommandLineParser& parser, std::u
     } else {
         ReadSettings(reader, seed, locale);
     }
+    CheckRules(reader, locale);
 }
 
 // Breaks a paragraph into lines of at most width characters, between words; lines after
@@ -380,6 +458,12 @@ QString CommandHelp() {
                    kHelpWidth) +
            u'\n' + Translated(QT_TRANSLATE_NOOP("tallyworth::CommandLine", "Options:")) + u'\n' +
            OptionsHelp() + u'\n' +
+           Wrapped(Translated(QT_TRANSLATE_NOOP(
+                       "tallyworth::CommandLine",
+                       "Example: 30 different sheets of the 7 times table without trivial facts, "
+                       "each followed by its answer key:")),
+                   kHelpWidth) +
+           QString::fromLatin1(kRulesExample) + u'\n' +
            Wrapped(Translated(QT_TRANSLATE_NOOP("tallyworth::CommandLine",
                                                 "Exit status: 0 when done, 1 when the worksheets "
                                                 "could not be written or printed, 2 for bad "

@@ -31,11 +31,15 @@ struct Command {
     // Why the command cannot run, one message a line: bad usage, or the settings checks'
     // own messages in their order.
     QStringList errors;
+    // What the user should know about a command that runs all the same, such as problem
+    // rules that leave fewer different problems than a sheet asks for.
+    QStringList warnings;
 };
 
 // Reads the program's arguments (without the program's name). The settings are checked
-// as the main window checks them, their numbers read in locale; without --code the first
-// sheet's seed is clockSeed.
+// as the main window checks them, their numbers read in locale, and then the problem
+// rules, given as options or carried by --code's code, as View checks them; without
+// --code the first sheet's seed is clockSeed, cut to the width its code carries.
 [[nodiscard]] Command ParseCommand(const QStringList& arguments, std::uint64_t clockSeed,
                                    const QLocale& locale = QLocale());
 

@@ -51,8 +51,8 @@ std::optional<RequestedProblems> ReadRequestedProblems(const SettingsTexts& text
 }
 
 RulesCheck CheckProblemRules(const SettingsTexts& texts, int operationRow, bool allowNegative,
-                             const ProblemRules& rules) {
-    if (!rules.AnyOn() || AsksForCellNumbers(texts)) {
+                             const ProblemRules& rules, CellNumbering cellNumbering) {
+    if (!rules.AnyOn() || (cellNumbering == CellNumbering::ByBounds && AsksForCellNumbers(texts))) {
         return {};
     }
     const std::optional<RequestedProblems> requested =

@@ -56,9 +56,11 @@ struct RulesCheck {
     std::int64_t possible = 0;  // the distinct problems that fit, when counted
 };
 
-// Checks settings that passed the settings checks against the rules.
+// Checks settings that passed the settings checks against the rules. Sheets that never
+// show cell numbers, such as those of a class set, are checked whatever their bounds.
 [[nodiscard]] RulesCheck CheckProblemRules(const SettingsTexts& texts, int operationRow,
-                                           bool allowNegative, const ProblemRules& rules);
+                                           bool allowNegative, const ProblemRules& rules,
+                                           CellNumbering cellNumbering = CellNumbering::ByBounds);
 
 // Turns checked settings into a filled page 1: decides the cell-numbering mode, hides
 // every cell, lays the cells out for state.operation, composes and fills, applies the

@@ -298,9 +298,10 @@ SettingsTexts MainWindow::Texts() const {
 
 // Run after the settings checks: no problem fitting the rules is a failure of the
 // settings, fewer than asked is the user's call.
-bool MainWindow::CheckRules() {
-    const RulesCheck check = CheckProblemRules(Texts(), operationList_->currentRow() + 1,
-                                               AllowsNegativeResults(), state_.problemRules);
+bool MainWindow::CheckRules(CellNumbering cellNumbering) {
+    const RulesCheck check =
+        CheckProblemRules(Texts(), operationList_->currentRow() + 1, AllowsNegativeResults(),
+                          state_.problemRules, cellNumbering);
     switch (check.verdict) {
         case RulesVerdict::Compose:
             break;
@@ -397,10 +398,12 @@ void MainWindow::ShowSettings(const SheetSettings& settings) {
 }
 
 void MainWindow::MakeClassSet() {
-    if (!CheckSettings()) {
+    // A class set's sheets come from their codes, which never show cell numbers.
+    if (!CheckSettings() || !CheckRules(CellNumbering::Never)) {
         return;
     }
-    PageWindowForUse().MakeClassSet({FieldSettings(), FreshSeed()});
+    // The code's version follows the rules: a set under rules needs codes that carry them.
+    PageWindowForUse().MakeClassSet(SheetCodeOf(FieldSettings(), FreshSeed()));
 }
 
 SheetSettings MainWindow::FieldSettings() const {
@@ -410,7 +413,8 @@ SheetSettings MainWindow::FieldSettings() const {
             ToWholeNumber(highestField_->text()).value_or(0),
             ToWholeNumber(countField_->text()).value_or(0),
             AllowsNegativeResults(),
-            state_.UsesUpsideDownSeven()};
+            state_.UsesUpsideDownSeven(),
+            state_.problemRules};
 }
 
 std::uint64_t MainWindow::FreshSeed() {

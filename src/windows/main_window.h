@@ -50,7 +50,8 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     // Asks for a sheet code; a valid one takes the fields and shows its worksheet as View
     // would, an invalid one is reported and changes nothing.
     void OpenSheetCode();
-    // A class set of the settings in the fields, checked first, from a fresh seed.
+    // A class set of the settings in the fields and the rules of the run, checked first as
+    // View checks them, from a fresh seed.
     void MakeClassSet();
     // Opens the problem rules dialog over the window; its OK sets the state's rules.
     void OpenProblemRules();
@@ -77,7 +78,7 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     void OnOperationSelected();
     [[nodiscard]] QString SelectedOperationText() const;
     [[nodiscard]] bool CheckSettings();
-    [[nodiscard]] bool CheckRules();
+    [[nodiscard]] bool CheckRules(CellNumbering cellNumbering = CellNumbering::ByBounds);
     [[nodiscard]] SettingsTexts Texts() const;
     [[nodiscard]] bool PlayBack(const ValidationResult& result);
     [[nodiscard]] bool MoveFocus(SettingsField field);

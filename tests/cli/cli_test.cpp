@@ -1,14 +1,17 @@
 #include "cli/cli_support.h"
 #include "core/class_set.h"
+#include "core/problem_rules.h"
 #include "core/sheet_code.h"
 #include "tallyworth/version.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <array>
 #include <set>
 #include <string>
+#include <tuple>
 
 namespace tallyworth::cli_test {
 namespace {
@@ -44,6 +47,19 @@ const std::array kSets{
             {4, 1, 9, 20, false, true}},
     SetCase{"SheetsWithoutKeys", {"--sheets", "5"}, 5, 1, AnswerKeys::None,
             {1, 1, 9, 10, false, false}},
+    SetCase{"TimesTableOfSeven", {"--operation", "x", "--highest", "12", "--fixed", "7",
+            "--sheets", "3", "--answers", "each"}, 3, 1, AnswerKeys::AfterEach,
+            {3, 1, 12, 10, false, false, {false, 7, Regrouping::Any, false}}},
+    SetCase{"NoRepeatsOnEverySheet", {"--highest", "12", "--problems", "100", "--no-repeats",
+            "--sheets", "3", "--answers", "end"}, 3, 1, AnswerKeys::AtEnd,
+            {1, 1, 12, 100, false, false, {false, 0, Regrouping::Any, true}}},
+    SetCase{"MixUnderEveryRule", {"--operation", "mix", "--lowest", "2", "--highest", "30",
+            "--problems", "60", "--no-trivial", "--fixed", "3", "--regrouping", "never",
+            "--no-repeats", "--sheets", "2", "--answers", "each"}, 2, 1, AnswerKeys::AfterEach,
+            {5, 2, 30, 60, false, false, {true, 3, Regrouping::Never, true}}},
+    SetCase{"BorrowingDivisionsOnTwoPages", {"--operation", "/", "--problems", "60",
+            "--highest", "40", "--regrouping", "ALWAYS", "--no-trivial", "--sheets", "2"}, 2, 2,
+            AnswerKeys::None, {4, 1, 40, 60, false, false, {true, 0, Regrouping::Always, false}}},
 };
 // clang-format on
 
@@ -69,8 +85,47 @@ std::vector<std::pair<int, bool>> ExpectedOrder(const SetCase& setCase) {
     return order;
 }
 
-// Every page carries its sheet's number and code, every problem is right, every key holds
-// its sheet's problems with their solutions, and the codes of the sheets all differ.
+// True when the sheet's rules allow the problem; the page shows a division's dividend first,
+// as the allowed problems list it.
+bool Allowed(const ShownProblem& problem, const SheetSettings& settings) {
+    const std::map<QString, OperationRow> rows{{"+", OperationRow::Add},
+                                               {"-", OperationRow::Subtract},
+                                               {"*", OperationRow::Multiply},
+                                               {"\u00F7", OperationRow::Divide}};
+    const auto row = rows.find(problem.operatorSign);
+    if (row == rows.end()) {
+        return false;
+    }
+    const ProblemSettings range{settings.operation, settings.lowest, settings.highest,
+                                settings.allowNegative};
+    return std::ranges::any_of(
+        AllowedPairs(row->second, range, settings.rules), [&problem](const WeightedPair& pair) {
+            return pair.first == problem.first && pair.second == problem.second;
+        });
+}
+
+// A sheet under rules holds only problems they allow, and none twice without repeats.
+void ExpectTheRulesHold(const std::vector<ShownProblem>& problems, const SheetSettings& settings,
+                        int sheet) {
+    if (!settings.rules.AnyOn()) {
+        return;
+    }
+    for (const ShownProblem& problem : problems) {
+        EXPECT_TRUE(Allowed(problem, settings))
+            << ::testing::PrintToString(problem) << " on sheet " << sheet;
+    }
+    if (settings.rules.noRepeats) {
+        std::set<std::tuple<long, QString, long>> distinct;
+        for (const ShownProblem& problem : problems) {
+            distinct.emplace(problem.first, problem.operatorSign, problem.second);
+        }
+        EXPECT_EQ(distinct.size(), problems.size()) << "a problem repeats on sheet " << sheet;
+    }
+}
+
+// Every page carries its sheet's number and code, every problem is right and allowed by
+// the rules, every key holds its sheet's problems with their solutions, and the codes of the
+// sheets all differ; a code carries rules only when there are some.
 TEST_P(ClassSetTest, MakesEverySheetRightWithItsKeyAndCodeWithoutADisplay) {
     const SetCase& setCase = GetParam();
     QTemporaryDir folder;
@@ -102,8 +157,10 @@ TEST_P(ClassSetTest, MakesEverySheetRightWithItsKeyAndCodeWithoutADisplay) {
         const auto* parsed = std::get_if<SheetCode>(&read);
         ASSERT_NE(parsed, nullptr) << code.toStdString();
         EXPECT_EQ(parsed->settings, setCase.settings);
+        EXPECT_EQ(parsed->version, setCase.settings.rules.AnyOn() ? 2 : 1);
         const std::vector<ShownProblem>& set = shown[std::make_pair(sheet, false)];
         EXPECT_EQ(set.size(), static_cast<std::size_t>(setCase.settings.count));
+        ExpectTheRulesHold(set, setCase.settings, sheet);
         if (setCase.keys != AnswerKeys::None) {
             std::vector<ShownProblem> asked = shown[std::make_pair(sheet, true)];
             for (ShownProblem& problem : asked) {
@@ -201,6 +258,31 @@ const std::array kBadInput{
             "typed.\n"},
     BadCase{"MistypedCode", {"--pdf", "x.pdf", "--code", "10035-41YD5-SX9T"}, 2,
             "The sheet code's check character does not match: please check what you typed.\n"},
+    BadCase{"FixedZero", {"--pdf", "x.pdf", "--fixed", "0"}, 2,
+            "--fixed takes a whole number from 1 to 99, not \"0\".\n"},
+    BadCase{"FixedInWords", {"--pdf", "x.pdf", "--fixed", "seven"}, 2,
+            "--fixed takes a whole number from 1 to 99, not \"seven\".\n"},
+    BadCase{"FixedWithoutNumber", {"--pdf", "x.pdf", "--fixed"}, 2,
+            "Missing value after '--fixed'.\n"},
+    BadCase{"UnknownRegrouping", {"--pdf", "x.pdf", "--regrouping", "sometimes"}, 2,
+            "--regrouping takes any, never or always, not \"sometimes\".\n"},
+    BadCase{"RuleValueBesideBadOperation", {"--pdf", "x.pdf", "--operation", "^", "--fixed",
+            "100"}, 2, "--operation takes one of +|-|*|/|mix, not \"^\".\n"
+            "--fixed takes a whole number from 1 to 99, not \"100\".\n"},
+    BadCase{"NoProblemFits", {"--pdf", "x.pdf", "--operation", "/", "--lowest", "50",
+            "--highest", "99", "--no-trivial"}, 2,
+            "No problem fits these settings and rules. Please widen the range or change the "
+            "rules.\n"},
+    BadCase{"NoProblemFitsTheCellNumberBounds", {"--pdf", "x.pdf", "--operation", "/",
+            "--lowest", "61", "--highest", "62", "--no-repeats", "--no-trivial"}, 2,
+            "No problem fits these settings and rules. Please widen the range or change the "
+            "rules.\n"},
+    BadCase{"CodeWithRules", {"--pdf", "x.pdf", "--code", "10035-41YD5-SX9S", "--no-trivial",
+            "--fixed", "7", "--regrouping", "never", "--no-repeats"}, 2,
+            "--code holds the worksheet's settings: leave out --no-trivial.\n"
+            "--code holds the worksheet's settings: leave out --fixed.\n"
+            "--code holds the worksheet's settings: leave out --regrouping.\n"
+            "--code holds the worksheet's settings: leave out --no-repeats.\n"},
 };
 // clang-format on
 
@@ -243,19 +325,43 @@ struct DefaultCase {
     QStringList options;
     QStringList environment;
     SheetSettings settings;
-    double width;  // inches: the locale's paper
+    double width;            // inches: the locale's paper
+    const char* notes = "";  // standard error, whole
 };
+
+constexpr double kLetterWidth = 8.5;
+constexpr ProblemRules kNoRules{};
 
 // clang-format off
 const std::array kDefaults{
-    DefaultCase{"StartUpSettingsOnLetter", {}, {}, {1, 1, 9, 10, false, false}, 8.5},
+    DefaultCase{"StartUpSettingsOnLetter", {}, {}, {1, 1, 9, 10, false, false}, kLetterWidth},
     DefaultCase{"A4ElsewhereThanAmerica", {}, {"LANG=de_DE.UTF-8"}, {1, 1, 9, 10, false, false},
                 210 / 25.4},
     DefaultCase{"NumbersReadInTheLocale", {"--problems", "10,5", "--highest", "1,2e1"},
                 {"LANG=de_DE.UTF-8"}, {1, 1, 12, 10, false, false}, 210 / 25.4},
     DefaultCase{"PaperChosen", {"--paper", "A4"}, {}, {1, 1, 9, 10, false, false}, 210 / 25.4},
     DefaultCase{"DivisionWithTheSlash", {"--operation", "/", "--problems", "50"}, {},
-                {4, 1, 9, 50, false, false}, 8.5},
+                {4, 1, 9, 50, false, false}, kLetterWidth},
+    DefaultCase{"NoTrivialFacts", {"--no-trivial"}, {},
+                {1, 1, 9, 10, false, false, {true, 0, Regrouping::Any, false}}, kLetterWidth},
+    DefaultCase{"FixedNumber", {"--operation", "-", "--fixed", "4", "--highest", "20"}, {},
+                {2, 1, 20, 10, false, false, {false, 4, Regrouping::Any, false}}, kLetterWidth},
+    DefaultCase{"NeverRegroupInAnyCase", {"--regrouping", "NEVER"}, {},
+                {1, 1, 9, 10, false, false, {false, 0, Regrouping::Never, false}}, kLetterWidth},
+    DefaultCase{"RegroupingAllowedIsNoRule", {"--regrouping", "any"}, {},
+                {1, 1, 9, 10, false, false, kNoRules}, kLetterWidth},
+    DefaultCase{"NoRepeats", {"--no-repeats", "--problems", "81"}, {},
+                {1, 1, 9, 81, false, false, {false, 0, Regrouping::Any, true}}, kLetterWidth},
+    DefaultCase{"FewerProblemsThanAskedOnlyWarn", {"--operation", "x", "--highest", "12",
+                "--fixed", "7", "--no-trivial", "--problems", "20"}, {},
+                {3, 1, 12, 20, false, false, {true, 7, Regrouping::Any, false}}, kLetterWidth,
+                "Only 11 different problems fit these settings and rules, so some will repeat; "
+                "the worksheets are made anyway.\n"},
+    DefaultCase{"OneProblemOnlyWarns", {"--operation", "/", "--fixed", "9", "--lowest", "8",
+                "--problems", "2"}, {},
+                {4, 8, 9, 2, false, false, {false, 9, Regrouping::Any, false}}, kLetterWidth,
+                "Only 1 different problem fits these settings and rules, so it will repeat; the "
+                "worksheets are made anyway.\n"},
 };
 // clang-format on
 
@@ -268,15 +374,18 @@ TEST_P(DefaultsTest, MakesOneSheetOfTheSettingsAsked) {
     const ProgramRun run =
         RunTallyworth(QStringList{"--pdf", file} + GetParam().options, GetParam().environment);
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err.toStdString(), GetParam().notes);
     const auto parsed = ParseSheetCode(run.out.trimmed());
     ASSERT_TRUE(std::holds_alternative<SheetCode>(parsed)) << run.out.toStdString();
     EXPECT_EQ(std::get<SheetCode>(parsed).settings, GetParam().settings);
+    EXPECT_EQ(std::get<SheetCode>(parsed).version, SheetCodeVersionFor(GetParam().settings));
     const std::vector<PdfPage> pages = print_test::ReadPdf(file);
     ASSERT_EQ(pages.size(), 1U);
     EXPECT_NEAR(pages[0].width, GetParam().width, 0.01);
     const SetPageText page = ReadSetPage(pages[0]);
     EXPECT_EQ(page.code, run.out.trimmed());
     EXPECT_FALSE(page.answerKey);
+    EXPECT_EQ(page.problems.size(), static_cast<std::size_t>(GetParam().settings.count));
 }
 
 INSTANTIATE_TEST_SUITE_P(Defaults, DefaultsTest, ::testing::ValuesIn(kDefaults),
@@ -308,9 +417,10 @@ TEST(CommandLine, HelpShowsTheReadmesSynopsis) {
     EXPECT_TRUE(run.out.contains(indented)) << run.out.toStdString() << "\nREADME:\n"
                                             << indented.toStdString();
     for (const char* option :
-         {"--pdf", "--print", "--printer", "--operation", "--lowest", "--highest", "--problems",
-          "--allow-negative", "--notation", "--sheets", "--answers", "--no-header", "--paper",
-          "--code", "--help", "--version"}) {
+         {"--pdf",       "--print",      "--printer",        "--operation", "--lowest",
+          "--highest",   "--problems",   "--allow-negative", "--notation",  "--no-trivial",
+          "--fixed",     "--regrouping", "--no-repeats",     "--sheets",    "--answers",
+          "--no-header", "--paper",      "--code",           "--help",      "--version"}) {
         EXPECT_TRUE(run.out.contains(QStringLiteral("\n  ") + option) ||
                     run.out.contains(QStringLiteral(", ") + option))
             << option << " is not explained";

@@ -113,6 +113,7 @@ struct RulesCheckCase {
     ProblemRules rules;
     RulesVerdict verdict;
     std::int64_t possible;
+    CellNumbering cellNumbering = CellNumbering::ByBounds;
 };
 
 // clang-format off
@@ -123,6 +124,7 @@ const std::array kRulesChecks{
     RulesCheckCase{"RoundedCount", {"1", "12", "11.5"}, 3, {true, 7, Regrouping::Any, false}, RulesVerdict::AskAboutRepeats, 11},
     RulesCheckCase{"NothingFits", {"50", "99", "10"}, 4, {true, 0, Regrouping::Any, false}, RulesVerdict::NothingFits, 0},
     RulesCheckCase{"CellNumberingIgnoresTheRules", {"61", "62", "10"}, 4, {true, 0, Regrouping::Any, false}, RulesVerdict::Compose, 0},
+    RulesCheckCase{"WithoutCellNumberingTheirBoundsAreChecked", {"61", "62", "10"}, 4, {true, 0, Regrouping::Any, false}, RulesVerdict::NothingFits, 0, CellNumbering::Never},
     RulesCheckCase{"UnreadableIsLeftToTheChecks", {"x", "9", "10"}, 1, {true, 0, Regrouping::Any, false}, RulesVerdict::Compose, 0},
 };
 // clang-format on
@@ -132,7 +134,7 @@ class CheckProblemRulesTest : public ::testing::TestWithParam<RulesCheckCase> {}
 TEST_P(CheckProblemRulesTest, ComposesAsksOrRefuses) {
     const RulesCheckCase& check = GetParam();
     const RulesCheck result =
-        CheckProblemRules(check.texts, check.operationRow, false, check.rules);
+        CheckProblemRules(check.texts, check.operationRow, false, check.rules, check.cellNumbering);
     EXPECT_EQ(result.verdict, check.verdict);
     EXPECT_EQ(result.possible, check.possible);
 }

@@ -521,6 +521,7 @@ struct ClassSetCase {
     JobEnd end;
     bool handedOver;  // the set reached the output
     std::vector<RecordedMessage> messages;
+    ProblemRules rules{};  // the run's
 };
 
 const ClassSetChoice kToPdf{30, AnswerKeys::AtEnd, false, ClassSetDestination::PdfFile,
@@ -540,6 +541,8 @@ const std::array kClassSets{
     ClassSetCase{"FailingSettings", "5", "5", kToPdf, "set.pdf", true, JobEnd::Succeeds, false, {Oops("Lowest Number cannot equal Highest Number.")}},
     ClassSetCase{"OutputFails", "1", "9", kToPdf, "set.pdf", true, JobEnd::Fails, true, {kDiskFull}},
     ClassSetCase{"CancelledWhileMade", "1", "9", kToPdf, "set.pdf", true, JobEnd::UserCancels, true, {}},
+    ClassSetCase{"UnderRulesToAPdfFile", "1", "9", kToPdf, "set.pdf", true, JobEnd::Succeeds, true, {}, {true, 7, Regrouping::Never, true}},
+    ClassSetCase{"UnderRulesToAPrinter", "1", "9", kToPrinter, nullptr, true, JobEnd::Succeeds, true, {}, {false, 0, Regrouping::Any, true}},
 };
 // clang-format on
 
@@ -568,15 +571,17 @@ class ClassSetTest : public MainWindowTest, public ::testing::WithParamInterface
     }
 };
 
-// The set is made of the settings in the fields, checked first, from a seed of its own;
-// the page shown stays as it was.
+// The set is made of the settings in the fields and the run's rules, checked first, from a
+// seed of its own, its first code in the version the rules need; the page shown stays as it
+// was.
 TEST_P(ClassSetTest, HandsTheChosenSetToTheOutputOrStopsWhereTheUserDid) {
     const ClassSetCase& classSet = GetParam();
     View("2", "12", "60", kDivide);
     const QString page = DumpVisibleControls(Cells());
     const QString code = CodeShown();
     messages.shown.clear();
-    const SheetSettings settings{5, 1, 9, 10, true, true};
+    state.problemRules = classSet.rules;
+    const SheetSettings settings{5, 1, 9, 10, true, true, classSet.rules};
     EnterSettings(*window, settings);
     Control<QLineEdit>("txtMinValue")->setText(classSet.lowest);
     Control<QLineEdit>("txtMaxValue")->setText(classSet.highest);
@@ -590,12 +595,14 @@ TEST_P(ClassSetTest, HandsTheChosenSetToTheOutputOrStopsWhereTheUserDid) {
     if (classSet.handedOver) {
         const ClassSetChoice& choice = *classSet.choice;
         const bool pdf = choice.destination == ClassSetDestination::PdfFile;
+        const SheetCode first{settings, source.LastSeed(), classSet.rules.AnyOn() ? 2 : 1};
         const testing_support::RecordedClassSet expected{
-            {{settings, source.LastSeed()}, choice.sheets, choice.answerKeys, choice.header},
+            {first, choice.sheets, choice.answerKeys, choice.header},
             choice.destination,
             pdf ? choice.paper : QPageSize::Letter,
             pdf ? classSet.fileName : ""};
         EXPECT_EQ(output.classSets, std::vector{expected});
+        EXPECT_FALSE(FormatSheetCode(first).isEmpty());
     } else {
         EXPECT_TRUE(output.classSets.empty());
     }

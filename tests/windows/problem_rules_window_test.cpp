@@ -313,6 +313,65 @@ TEST_F(ProblemRulesWindowTest, RulesOffOrCellNumberingNeverAskOrRefuse) {
     EXPECT_FALSE(PageDump().isEmpty());
 }
 
+struct ClassSetRulesCase {
+    const char* name;
+    Settings settings;
+    ProblemRules rules;
+    bool answer;  // to the question about repeats, when it is asked
+    std::vector<RecordedMessage> shown;
+    std::vector<RecordedQuestion> asked;
+    bool handedOver;  // the set reached the output
+};
+
+const RecordedMessage kNothingFits{QStringLiteral("oops"), NoProblemFitsMessage().text,
+                                   MessageIcon::Information};
+const RecordedQuestion kElevenRepeat{
+    QStringLiteral("Tallyworth"),
+    QStringLiteral("Only 11 different problems fit these settings and rules, so some will "
+                   "repeat. Make the worksheet anyway?")};
+
+// clang-format off
+const std::array kClassSetRules{
+    ClassSetRulesCase{"EnoughProblems", {"1", "12", "11", kMultiplyRow}, {true, 7, kAny, true}, true, {}, {}, true},
+    ClassSetRulesCase{"NothingFits", {"50", "99", "10", kDivideRow}, {true, 0, kAny, false}, true, {kNothingFits}, {}, false},
+    ClassSetRulesCase{"NothingFitsTheCellNumberBounds", {"61", "62", "10", kDivideRow}, {true, 0, kAny, false}, true, {kNothingFits}, {}, false},
+    ClassSetRulesCase{"FewerYes", {"1", "12", "20", kMultiplyRow}, {true, 7, kAny, true}, true, {}, {kElevenRepeat}, true},
+    ClassSetRulesCase{"FewerNo", {"1", "12", "20", kMultiplyRow}, {true, 7, kAny, true}, false, {}, {kElevenRepeat}, false},
+};
+// clang-format on
+
+class ClassSetRulesTest : public ProblemRulesWindowTest,
+                          public ::testing::WithParamInterface<ClassSetRulesCase> {};
+
+// Class Set... checks the rules as View does before it asks anything about the set; the
+// set it makes starts from a code that carries the rules.
+TEST_P(ClassSetRulesTest, ChecksTheRulesFirstAndCarriesThemInTheFirstCode) {
+    const ClassSetRulesCase& check = GetParam();
+    Click("cmdView");
+    const QString before = PageDump();
+    messages.shown.clear();
+    SetRules(check.rules);
+    Enter(check.settings);
+    messages.answer = check.answer;
+    classSets.next = ClassSetChoice{3, AnswerKeys::AfterEach, true, ClassSetDestination::PdfFile,
+                                    QPageSize::Letter};
+    files.next = QStringLiteral("set.pdf");
+    window->ExistingPageWindow()->findChild<QAction*>("mnuClassSet")->trigger();
+    EXPECT_EQ(messages.shown, check.shown);
+    EXPECT_EQ(messages.asked, check.asked);
+    EXPECT_EQ(classSets.asked, check.handedOver ? 1 : 0);
+    ASSERT_EQ(output.classSets.size(), check.handedOver ? 1U : 0U);
+    if (check.handedOver) {
+        const SheetCode& first = output.classSets.front().request.first;
+        EXPECT_EQ(first.version, 2);
+        EXPECT_EQ(first.settings.rules, check.rules);
+        EXPECT_FALSE(FormatSheetCode(first).isEmpty());
+    }
+    EXPECT_EQ(PageDump(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Checks, ClassSetRulesTest, ::testing::ValuesIn(kClassSetRules), kCaseName);
+
 using Problem = std::tuple<OperationRow, int, int>;
 
 // The problems on the page, read from its cells: operator, first and second number.
