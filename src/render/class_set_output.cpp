@@ -189,7 +189,9 @@ PrintOutcome NoSuchSet() {
                        .arg(kMostSheets));
 }
 
-PdfInfo ClassSetInfo(const ClassSetRequest& request) {
+// Every sheet's code is known before the first page is painted, so the metadata can be
+// given at the start and the pages need not be kept.
+PdfMetadata ClassSetMetadata(const ClassSetRequest& request) {
     QStringList codes;
     for (int sheet = 0; sheet < request.sheets; ++sheet) {
         codes << FormatSheetCode(SheetOfSet(request.first, sheet));
@@ -199,33 +201,12 @@ PdfInfo ClassSetInfo(const ClassSetRequest& request) {
                                     "A class set of %1 worksheets; the first sheet's code is %2")
             .arg(request.sheets)
             .arg(codes.value(0));
-    return {ClassSetTitle(), subject, codes.join(QStringLiteral(", "))};
+    return {ClassSetTitle(), subject, codes};
 }
 
 QPageLayout PdfLayout(const QPageSize& paper) {
     return {paper, QPageLayout::Portrait, QMarginsF(kPdfMargin, kPdfMargin, kPdfMargin, kPdfMargin),
             QPageLayout::Inch};
-}
-
-// Paints the set into a PDF writer on device; the writer is finished when this returns.
-PrintOutcome PaintPdf(QIODevice& device, const ClassSetRequest& request, const QPageSize& paper,
-                      SetProgress& progress) {
-    QPdfWriter writer(&device);
-    writer.setPageLayout(PdfLayout(paper));
-    writer.setResolution(kPdfDotsPerInch);
-    writer.setTitle(ClassSetTitle());
-    writer.setCreator(QStringLiteral("Tallyworth"));
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        return Failure(
-            QCoreApplication::translate("tallyworth::Printing", "the PDF could not be started"));
-    }
-    PrintOutcome painted = PaintClassSet(painter, writer, request, progress);
-    if (!painter.end() && painted.ok) {
-        return Failure(
-            QCoreApplication::translate("tallyworth::Printing", "the PDF could not be finished"));
-    }
-    return painted;
 }
 
 }  // namespace
@@ -277,15 +258,21 @@ PrintOutcome PaintClassSet(QPainter& painter, QPagedPaintDevice& device,
 
 PrintOutcome WriteClassSetPdfTo(QIODevice& device, const ClassSetRequest& request,
                                 const QPageSize& paper, SetProgress& progress) {
-    PdfTailRecorder recorder(device);
-    if (PrintOutcome painted = PaintPdf(recorder, request, paper, progress); !painted.ok) {
-        return painted;
+    QPdfWriter writer(&device);
+    writer.setPageLayout(PdfLayout(paper));
+    writer.setResolution(kPdfDotsPerInch);
+    SetPdfMetadata(writer, ClassSetMetadata(request));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        return Failure(
+            QCoreApplication::translate("tallyworth::Printing", "the PDF could not be started"));
     }
-    if (!AppendPdfInfo(recorder, ClassSetInfo(request))) {
+    PrintOutcome painted = PaintClassSet(painter, writer, request, progress);
+    if (!painter.end() && painted.ok) {
         return Failure(
             QCoreApplication::translate("tallyworth::Printing", "the PDF could not be finished"));
     }
-    return kDone;
+    return painted;
 }
 
 PrintOutcome WriteClassSetPdf(const ClassSetRequest& request, const QPageSize& paper,

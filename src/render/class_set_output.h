@@ -42,7 +42,7 @@ struct SetPagePlace {
                                          const ClassSetRequest& request, SetProgress& progress);
 
 // Writes the whole set as one PDF on the given paper into an open device, with the sheets'
-// codes in the document's subject and keywords. Fails, writing what it had, as
+// codes in the document's metadata, as its keywords. Fails, writing what it had, as
 // PaintClassSet does.
 [[nodiscard]] PrintOutcome WriteClassSetPdfTo(QIODevice& device, const ClassSetRequest& request,
                                               const QPageSize& paper, SetProgress& progress);

@@ -1,124 +1,79 @@
 #include "render/pdf_metadata.h"
 
-#include <QDateTime>
-#include <QRegularExpression>
-
-#include <optional>
+#include <QPdfWriter>
+#include <QXmlStreamWriter>
 
 namespace tallyworth {
 
 namespace {
 
-// The end of the toolkit's PDF (trailer, cross-reference offset, end mark) fits in this
-// with room to spare.
-constexpr qsizetype kTailBytes = 4096;
-// Large enough that passing it on costs little, small enough that pages are not held.
-constexpr qsizetype kPassOnBytes = qsizetype{64} * 1024;
+constexpr auto kRdf = u"http://www.w3.org/1999/02/22-rdf-syntax-ns#";
+constexpr auto kDublinCore = u"http://purl.org/dc/elements/1.1/";
+constexpr auto kAdobePdf = u"http://ns.adobe.com/pdf/1.3/";
+constexpr auto kXmpBasic = u"http://ns.adobe.com/xap/1.0/";
 
-// What an update must know of the PDF it follows.
-struct Trailer {
-    QByteArray size;
-    QByteArray root;
-    QByteArray id;  // the document's identifier, kept the same across updates
-    QByteArray crossReference;
-};
-
-std::optional<Trailer> ReadTrailer(const QByteArray& tail) {
-    const qsizetype start = tail.lastIndexOf("trailer");
-    if (start < 0) {
-        return std::nullopt;
+// A property of the Dublin Core that XMP writes as a list: <dc:name><rdf:listKind><rdf:li>.
+// Text meant for people (an Alt list) is marked as being in the document's own language.
+void WriteListProperty(QXmlStreamWriter& xml, const QString& name, const QString& listKind,
+                       const QStringList& values) {
+    const bool inDefaultLanguage = listKind == u"Alt";
+    xml.writeStartElement(QString::fromUtf16(kDublinCore), name);
+    xml.writeStartElement(QString::fromUtf16(kRdf), listKind);
+    for (const QString& value : values) {
+        xml.writeStartElement(QString::fromUtf16(kRdf), QStringLiteral("li"));
+        if (inDefaultLanguage) {
+            xml.writeAttribute(QStringLiteral("xml:lang"), QStringLiteral("x-default"));
+        }
+        xml.writeCharacters(value);
+        xml.writeEndElement();
     }
-    const QString text = QString::fromLatin1(tail.mid(start));
-    const auto find = [&text](const char* pattern) {
-        return QRegularExpression(QString::fromLatin1(pattern)).match(text).captured(1).toLatin1();
-    };
-    Trailer trailer{find(R"(/Size\s+(\d+))"), find(R"(/Root\s+(\d+\s+\d+\s+R))"),
-                    find(R"((/ID\s*\[[^\]]*\]))"), find(R"(startxref\s+(\d+))")};
-    if (trailer.size.isEmpty() || trailer.root.isEmpty() || trailer.crossReference.isEmpty()) {
-        return std::nullopt;
-    }
-    return trailer;
+    xml.writeEndElement();
+    xml.writeEndElement();
 }
 
-// Any text as a PDF text string: UTF-16 with its byte-order mark, in hexadecimal.
-QByteArray PdfText(const QString& text) {
-    QByteArray bytes("\xFE\xFF", 2);
-    for (const QChar character : text) {
-        bytes.append(static_cast<char>(character.unicode() >> 8U));
-        bytes.append(static_cast<char>(character.unicode() & 0xFFU));
-    }
-    return '<' + bytes.toHex().toUpper() + '>';
+void WriteNamespaces(QXmlStreamWriter& xml) {
+    xml.writeNamespace(QStringLiteral("adobe:ns:meta/"), QStringLiteral("x"));
+    xml.writeNamespace(QString::fromUtf16(kRdf), QStringLiteral("rdf"));
+    xml.writeNamespace(QString::fromUtf16(kDublinCore), QStringLiteral("dc"));
+    xml.writeNamespace(QString::fromUtf16(kAdobePdf), QStringLiteral("pdf"));
+    xml.writeNamespace(QString::fromUtf16(kXmpBasic), QStringLiteral("xmp"));
 }
 
-QByteArray InfoDictionary(const PdfInfo& info) {
-    const QByteArray date =
-        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
-    return "<<\n/Title " + PdfText(info.title) + "\n/Subject " + PdfText(info.subject) +
-           "\n/Keywords " + PdfText(info.keywords) + "\n/Creator " +
-           PdfText(QStringLiteral("Tallyworth")) + "\n/Producer " +
-           PdfText(QStringLiteral("Qt ") + QString::fromLatin1(qVersion())) +
-           "\n/CreationDate (D:" + date + "Z)\n>>";
-}
-
-// An update that adds one object, the new information dictionary, and points the
-// trailer at it; the rest of the document stays as it was.
-QByteArray InfoUpdate(const Trailer& trailer, qint64 offset, const PdfInfo& info) {
-    const QByteArray object = trailer.size;
-    QByteArray update = object + " 0 obj\n" + InfoDictionary(info) + "\nendobj\n";
-    const qint64 crossReference = offset + update.size();
-    // Cross-reference entries are exactly 20 bytes each.
-    update += "xref\n0 1\n0000000000 65535 f \n" + object + " 1\n" +
-              QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    update += "trailer\n<<\n/Size " + QByteArray::number(trailer.size.toLongLong() + 1) +
-              "\n/Root " + trailer.root + "\n/Info " + object + " 0 R\n/Prev " +
-              trailer.crossReference + '\n' + trailer.id + "\n>>\nstartxref\n" +
-              QByteArray::number(crossReference) + "\n%%EOF\n";
-    return update;
+// Readers take the subject (dc:description) and the keywords (pdf:Keywords, one string) of
+// the document information from here; dc:subject holds the same keywords one by one.
+QByteArray XmpPacket(const PdfMetadata& metadata) {
+    QByteArray xmp;
+    QXmlStreamWriter xml(&xmp);
+    xml.setAutoFormatting(true);
+    xml.writeProcessingInstruction(
+        QStringLiteral("xpacket"),
+        QStringLiteral("begin=\"\uFEFF\" id=\"W5M0MpCehiHzreSzNTczkc9d\""));
+    WriteNamespaces(xml);
+    xml.writeStartElement(QStringLiteral("adobe:ns:meta/"), QStringLiteral("xmpmeta"));
+    xml.writeStartElement(QString::fromUtf16(kRdf), QStringLiteral("RDF"));
+    xml.writeStartElement(QString::fromUtf16(kRdf), QStringLiteral("Description"));
+    xml.writeAttribute(QString::fromUtf16(kRdf), QStringLiteral("about"), QString());
+    WriteListProperty(xml, QStringLiteral("title"), QStringLiteral("Alt"), {metadata.title});
+    WriteListProperty(xml, QStringLiteral("description"), QStringLiteral("Alt"),
+                      {metadata.description});
+    WriteListProperty(xml, QStringLiteral("subject"), QStringLiteral("Bag"), metadata.sheetCodes);
+    xml.writeTextElement(QString::fromUtf16(kAdobePdf), QStringLiteral("Keywords"),
+                         metadata.sheetCodes.join(QStringLiteral(", ")));
+    xml.writeTextElement(QString::fromUtf16(kXmpBasic), QStringLiteral("CreatorTool"),
+                         QStringLiteral("Tallyworth"));
+    xml.writeEndDocument();
+    xml.writeProcessingInstruction(QStringLiteral("xpacket"), QStringLiteral("end=\"w\""));
+    return xmp;
 }
 
 }  // namespace
 
-PdfTailRecorder::PdfTailRecorder(QIODevice& target) : target_(target) {
-    open(QIODevice::WriteOnly);
-}
-
-PdfTailRecorder::~PdfTailRecorder() {
-    (void)Flush();
-}
-
-bool PdfTailRecorder::Flush() {
-    if (!pending_.isEmpty()) {
-        failed_ = failed_ || target_.write(pending_) != pending_.size();
-        passedOn_ += pending_.size();
-        tail_ = (tail_ + pending_).right(kTailBytes);
-        pending_.clear();
+void SetPdfMetadata(QPdfWriter& writer, const PdfMetadata& metadata) {
+    writer.setTitle(metadata.title);
+    writer.setCreator(QStringLiteral("Tallyworth"));
+    if (!metadata.sheetCodes.isEmpty()) {
+        writer.setDocumentXmpMetadata(XmpPacket(metadata));
     }
-    return !failed_;
-}
-
-QByteArray PdfTailRecorder::Tail() const {
-    return (tail_ + pending_).right(kTailBytes);
-}
-
-qint64 PdfTailRecorder::readData(char* /*data*/, qint64 /*maxSize*/) {
-    return -1;
-}
-
-qint64 PdfTailRecorder::writeData(const char* data, qint64 size) {
-    pending_.append(data, static_cast<qsizetype>(size));
-    if (pending_.size() >= kPassOnBytes && !Flush()) {
-        return -1;
-    }
-    return size;
-}
-
-bool AppendPdfInfo(PdfTailRecorder& recorder, const PdfInfo& info) {
-    const std::optional<Trailer> trailer = ReadTrailer(recorder.Tail());
-    if (!trailer) {
-        return false;
-    }
-    const QByteArray update = InfoUpdate(*trailer, recorder.Written(), info);
-    return recorder.write(update) == update.size() && recorder.Flush();
 }
 
 }  // namespace tallyworth

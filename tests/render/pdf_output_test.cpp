@@ -1,9 +1,9 @@
 #include "render/pdf_output.h"
 #include "page_model/page_controls.h"
+#include "support/cups_harness.h"
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <array>
@@ -12,16 +12,8 @@
 namespace tallyworth {
 namespace {
 
-// What pdfinfo (poppler-utils) reads from a file: its document information, or with
-// -meta its XMP metadata.
-QString PdfInfo(const QString& file, bool xmp) {
-    QProcess reader;
-    reader.start(QStringLiteral("pdfinfo"),
-                 xmp ? QStringList{QStringLiteral("-meta"), file} : QStringList{file});
-    EXPECT_TRUE(reader.waitForFinished()) << "pdfinfo (poppler-utils) could not run";
-    EXPECT_EQ(reader.exitCode(), 0) << reader.readAllStandardError().toStdString();
-    return QString::fromUtf8(reader.readAllStandardOutput());
-}
+using print_test::PdfInfoPart;
+using print_test::ReadPdfInfo;
 
 struct MetadataCase {
     const char* name;
@@ -50,8 +42,9 @@ TEST_P(PdfMetadataTest, CarriesTheSheetCodeInTitleSubjectAndKeywords) {
     const PrintOutcome saved =
         SavePageAsPdf(MakeDesignPageControls(), file, QString::fromLatin1(metadata.sheetCode));
     ASSERT_TRUE(saved.ok) << saved.message.toStdString();
-    EXPECT_TRUE(PdfInfo(file, false).contains(QString::fromLatin1(metadata.titleLine)));
-    const QString xmp = PdfInfo(file, true);
+    EXPECT_TRUE(
+        ReadPdfInfo(file, PdfInfoPart::Document).contains(QString::fromLatin1(metadata.titleLine)));
+    const QString xmp = ReadPdfInfo(file, PdfInfoPart::Xmp);
     if (metadata.keywords == nullptr) {
         EXPECT_FALSE(xmp.contains(QStringLiteral("Keywords"))) << xmp.toStdString();
         return;

@@ -68,6 +68,21 @@ inline std::vector<PdfPage> ReadPdf(const QString& file) {
     return pages;
 }
 
+// What pdfinfo (poppler-utils) reads from a PDF: its document information, or its XMP
+// metadata. A PDF that does not read cleanly fails the test.
+enum class PdfInfoPart { Document, Xmp };
+inline QString ReadPdfInfo(const QString& file, PdfInfoPart part) {
+    QProcess reader;
+    reader.start(QStringLiteral("pdfinfo"), part == PdfInfoPart::Xmp
+                                                ? QStringList{QStringLiteral("-meta"), file}
+                                                : QStringList{file});
+    EXPECT_TRUE(reader.waitForFinished(kWaitMilliseconds) && reader.exitCode() == 0)
+        << "pdfinfo (poppler-utils) could not read " << file.toStdString() << ": "
+        << reader.errorString().toStdString();
+    EXPECT_EQ(reader.readAllStandardError().toStdString(), "") << "the PDF does not read cleanly";
+    return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
 inline void PrintTo(const PdfWord& word, std::ostream* out) {
     *out << '"' << word.text << "\" at " << word.left << "-" << word.right << ", " << word.top;
 }
