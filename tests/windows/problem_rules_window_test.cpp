@@ -421,11 +421,14 @@ TEST_P(RuledViewTest, PageHoldsOnlyProblemsTheRulesAllow) {
         QString::fromLatin1(view.settings.highest).toInt(), view.settings.negative};
     const std::vector<Problem> problems = ProblemsOnPage(
         window->ExistingPageWindow()->Controls(), QString::fromLatin1(view.settings.count).toInt());
-    for (const auto& [operation, first, second] : problems) {
+    for (const Problem& problem : problems) {
+        const auto& [operation, first, second] = problem;
         const std::vector<WeightedPair> allowed = AllowedPairs(operation, settings, view.rules);
-        EXPECT_TRUE(std::ranges::any_of(
-            allowed,
-            [&](const WeightedPair& pair) { return pair.first == first && pair.second == second; }))
+        EXPECT_TRUE(std::ranges::any_of(allowed,
+                                        [&problem](const WeightedPair& pair) {
+                                            return pair.first == std::get<1>(problem) &&
+                                                   pair.second == std::get<2>(problem);
+                                        }))
             << RowNumber(operation) << ": " << first << ", " << second;
     }
     if (view.rules.noRepeats) {
