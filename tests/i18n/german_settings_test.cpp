@@ -15,15 +15,13 @@ namespace {
 using testing_support::RecordedMessage;
 
 // A German user: German texts, and numbers written the German way.
-class GermanSettingsTest : public ::testing::Test {
+class GermanSettingsTest : public ::testing::Test, protected testing_support::FakeUserInterfaces {
   protected:
     void SetUp() override {
         previousLocale = QLocale();
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         ASSERT_TRUE(InstallTranslations(QLocale(), CatalogueDirectory()));
-        window = std::make_unique<MainWindow>(
-            state, UserInterfaces{messages, colors, files, output, sheetCodes, classSets, printers},
-            source);
+        window = std::make_unique<MainWindow>(state, Bundle(), source);
         window->show();
     }
     void TearDown() override {
@@ -43,13 +41,6 @@ class GermanSettingsTest : public ::testing::Test {
 
     QLocale previousLocale;
     WorksheetState state;
-    testing_support::RecordingMessages messages;
-    testing_support::ScriptedColors colors;
-    testing_support::ScriptedFiles files;
-    testing_support::ScriptedSheetCodes sheetCodes;
-    testing_support::ScriptedClassSets classSets;
-    testing_support::ScriptedPrinters printers;
-    testing_support::RecordingOutput output;
     ClockSeededRandomSource source;
     std::unique_ptr<MainWindow> window;
 };

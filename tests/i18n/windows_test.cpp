@@ -208,7 +208,8 @@ QStringList DialogAccessKeyClashes(const QDialog& dialog) {
 }
 
 // The three windows of a run in one language.
-class WindowsTest : public ::testing::TestWithParam<QString> {
+class WindowsTest : public ::testing::TestWithParam<QString>,
+                    protected testing_support::FakeUserInterfaces {
   protected:
     void SetUp() override {
         ASSERT_TRUE(InstallTranslations(QLocale(GetParam()), CatalogueDirectory()));
@@ -219,9 +220,7 @@ class WindowsTest : public ::testing::TestWithParam<QString> {
         testing_support::RemoveTranslations();
     }
     void OpenWindows() {
-        window = std::make_unique<MainWindow>(
-            state, UserInterfaces{messages, colors, files, output, sheetCodes, classSets, printers},
-            source);
+        window = std::make_unique<MainWindow>(state, Bundle(), source);
         window->show();
         window->View();
         window->OpenAbout();
@@ -242,13 +241,6 @@ class WindowsTest : public ::testing::TestWithParam<QString> {
     [[nodiscard]] PageWindow* Page() const { return window->ExistingPageWindow(); }
 
     WorksheetState state;
-    testing_support::RecordingMessages messages;
-    testing_support::ScriptedColors colors;
-    testing_support::ScriptedFiles files;
-    testing_support::ScriptedSheetCodes sheetCodes;
-    testing_support::ScriptedClassSets classSets;
-    testing_support::ScriptedPrinters printers;
-    testing_support::RecordingOutput output;
     ClockSeededRandomSource source;
     std::unique_ptr<MainWindow> window;
     AboutBox* about = nullptr;

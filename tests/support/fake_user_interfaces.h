@@ -137,4 +137,19 @@ class RecordingOutput final : public PageOutput {
     }
 };
 
+// One of each fake, as the windows borrow them; a test fixture derives from it and reads
+// the fakes by name.
+struct FakeUserInterfaces {
+    UserInterfaces Bundle() {
+        return {messages, colors, files, output, sheetCodes, classSets, printers};
+    }
+    RecordingMessages messages;
+    ScriptedColors colors;
+    ScriptedFiles files;
+    ScriptedSheetCodes sheetCodes;
+    ScriptedClassSets classSets;
+    ScriptedPrinters printers;
+    RecordingOutput output;
+};
+
 }  // namespace tallyworth::testing_support

@@ -39,13 +39,11 @@ RecordedMessage Oops(const char* text, MessageIcon icon = MessageIcon::Informati
     return {QStringLiteral("oops"), QString::fromLatin1(text), icon};
 }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, protected testing_support::FakeUserInterfaces {
   protected:
     void SetUp() override { Open(); }
     void Open() {
-        window = std::make_unique<MainWindow>(
-            state, UserInterfaces{messages, colors, files, output, sheetCodes, classSets, printers},
-            source);
+        window = std::make_unique<MainWindow>(state, Bundle(), source);
         window->show();
     }
     template <typename Widget = QWidget>
@@ -67,13 +65,6 @@ class MainWindowTest : public ::testing::Test {
     }
 
     WorksheetState state;
-    testing_support::RecordingMessages messages;
-    testing_support::ScriptedColors colors;
-    testing_support::ScriptedFiles files;
-    testing_support::ScriptedSheetCodes sheetCodes;
-    testing_support::ScriptedClassSets classSets;
-    testing_support::ScriptedPrinters printers;
-    testing_support::RecordingOutput output;
     ClockSeededRandomSource source;
     std::unique_ptr<MainWindow> window;
 };
@@ -429,9 +420,7 @@ TEST_P(SheetCodeTest, OpenSheetCodeTakesTheFieldsAndShowsTheSheetViewWouldShow) 
 
     WorksheetState viewedState;
     SeededRandomSource seeded(code.seed);
-    MainWindow viewing(
-        viewedState,
-        UserInterfaces{messages, colors, files, output, sheetCodes, classSets, printers}, seeded);
+    MainWindow viewing(viewedState, Bundle(), seeded);
     viewing.show();
     EnterSettings(viewing, code.settings);
     viewing.View();

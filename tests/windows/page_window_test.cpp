@@ -22,7 +22,7 @@ QRect Twips(int left, int top, int width, int height) {
             height / kTwipsPerPixel};
 }
 
-class PageWindowTest : public ::testing::Test {
+class PageWindowTest : public ::testing::Test, protected testing_support::FakeUserInterfaces {
   protected:
     PageWindowTest() { Show(); }
     // Scroll bars come and go once the events the window posted to itself are handled.
@@ -35,15 +35,7 @@ class PageWindowTest : public ::testing::Test {
     [[nodiscard]] QWidget& Picture() const { return *window.findChild<QWidget*>("Picture1"); }
 
     WorksheetState state = page_test::MakeState(page_test::kAdd);
-    testing_support::RecordingMessages messages;
-    testing_support::ScriptedColors colors;
-    testing_support::ScriptedFiles files;
-    testing_support::ScriptedSheetCodes sheetCodes;
-    testing_support::ScriptedClassSets classSets;
-    testing_support::ScriptedPrinters printers;
-    testing_support::RecordingOutput output;
-    PageWindow window{
-        state, UserInterfaces{messages, colors, files, output, sheetCodes, classSets, printers}};
+    PageWindow window{state, Bundle()};
 };
 
 TEST_F(PageWindowTest, HasTheProgramsTitleAndMenusWithOneAccessKeyPerItem) {

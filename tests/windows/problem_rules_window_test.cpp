@@ -64,14 +64,13 @@ struct Settings {
     bool negative = false;
 };
 
-class ProblemRulesWindowTest : public ::testing::Test {
+class ProblemRulesWindowTest : public ::testing::Test,
+                               protected testing_support::FakeUserInterfaces {
   protected:
     void SetUp() override {
         // Counts are shown with the locale's digit grouping; these tests read English.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        window = std::make_unique<MainWindow>(
-            state, UserInterfaces{messages, colors, files, output, sheetCodes, classSets, printers},
-            source);
+        window = std::make_unique<MainWindow>(state, Bundle(), source);
         window->show();
     }
     void TearDown() override {
@@ -126,13 +125,6 @@ class ProblemRulesWindowTest : public ::testing::Test {
 
     QLocale previousLocale;
     WorksheetState state;
-    testing_support::RecordingMessages messages;
-    testing_support::ScriptedColors colors;
-    testing_support::ScriptedFiles files;
-    testing_support::RecordingOutput output;  // counts what reaches the printer
-    testing_support::ScriptedSheetCodes sheetCodes;
-    testing_support::ScriptedClassSets classSets;
-    testing_support::ScriptedPrinters printers;
     ClockSeededRandomSource source;
     std::unique_ptr<MainWindow> window;
 };
