@@ -28,9 +28,8 @@ class IgnoredList final : public OperationList {
     void AppendOperation(const QString& /*symbol*/) override {}
 };
 
-// Composes a 100-problem worksheet per iteration.
-void Compose(benchmark::State& run, OperationRow row, std::int16_t lowest, std::int16_t highest,
-             bool allowNegative) {
+// The start-up state with an operation and a range, asking for 100 problems.
+WorksheetState HundredProblems(OperationRow row, std::int16_t lowest, std::int16_t highest) {
     WorksheetState state;
     IgnoredList list;
     InitGlobals(state, list);
@@ -38,6 +37,13 @@ void Compose(benchmark::State& run, OperationRow row, std::int16_t lowest, std::
     state.lowestNumber = lowest;
     state.highestNumber = highest;
     state.numberOfProblems = 100;
+    return state;
+}
+
+// Composes a 100-problem worksheet per iteration.
+void Compose(benchmark::State& run, OperationRow row, std::int16_t lowest, std::int16_t highest,
+             bool allowNegative) {
+    WorksheetState state = HundredProblems(row, lowest, highest);
     ClockSeededRandomSource source;
     QuietHost host(allowNegative);
     while (run.KeepRunning()) {
@@ -80,13 +86,7 @@ BENCHMARK(ComposeFromCode);
 // Composes a 100-problem worksheet per iteration under problem rules.
 void ComposeRuled(benchmark::State& run, OperationRow row, std::int16_t lowest,
                   std::int16_t highest, const ProblemRules& rules) {
-    WorksheetState state;
-    IgnoredList list;
-    InitGlobals(state, list);
-    state.operation = RowNumber(row);
-    state.lowestNumber = lowest;
-    state.highestNumber = highest;
-    state.numberOfProblems = 100;
+    WorksheetState state = HundredProblems(row, lowest, highest);
     ClockSeededRandomSource source;
     QuietHost host(false);
     while (run.KeepRunning()) {
