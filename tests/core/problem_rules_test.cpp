@@ -3,6 +3,7 @@
 #include "core/operations.h"
 #include "core/pair_drawing.h"
 #include "core/rule_drawing.h"
+#include "support/named_cases.h"
 #include "support/test_doubles.h"
 
 #include <gtest/gtest.h>
@@ -34,16 +35,8 @@ constexpr int kMixRow = RowNumber(OperationRow::Mix);
 constexpr Regrouping kNever = Regrouping::Never;
 constexpr Regrouping kAlways = Regrouping::Always;
 
-constexpr auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
-
-// A failing case is shown by its name.
-template <typename Case>
-requires requires(const Case& c) {
-    c.name;
-}
-void PrintTo(const Case& c, std::ostream* out) {
-    *out << c.name;
-}
+using testing_support::kCaseName;
+using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest finds it
 
 using testing_support::MakeState;
 using testing_support::RecordingHost;

@@ -2,6 +2,7 @@
 #include "core/rule_words.h"
 #include "page_model/page_dump.h"
 #include "support/fake_user_interfaces.h"
+#include "support/named_cases.h"
 #include "windows/main_window.h"
 #include "windows/page_status_line.h"
 #include "windows/page_window.h"
@@ -46,16 +47,8 @@ constexpr Regrouping kAny = Regrouping::Any;
 constexpr Regrouping kNever = Regrouping::Never;
 constexpr Regrouping kAlways = Regrouping::Always;
 
-constexpr auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
-
-// A failing case is shown by its name.
-template <typename Case>
-requires requires(const Case& c) {
-    c.name;
-}
-void PrintTo(const Case& c, std::ostream* out) {
-    *out << c.name;
-}
+using testing_support::kCaseName;
+using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest finds it
 
 // What the main window holds when the rules are looked at or a sheet is asked for.
 struct Settings {
