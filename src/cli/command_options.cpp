@@ -25,7 +25,7 @@ namespace {
 
 constexpr const char* kContext = "tallyworth::CommandLine";
 
-struct OptionSpec {
+struct OptionEntry {
     const char* name;
     const char* shortName;  // nullptr when the option has none
     const char* valueName;  // nullptr for a switch
@@ -35,45 +35,45 @@ struct OptionSpec {
 
 // clang-format off
 constexpr std::array kOptions{
-    OptionSpec{"pdf", nullptr, "FILE", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"pdf", nullptr, "FILE", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Write the worksheets to the PDF file FILE."), false},
-    OptionSpec{"print", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"print", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Print them as one job on the default printer."), false},
-    OptionSpec{"printer", nullptr, "NAME", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"printer", nullptr, "NAME", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Print on the printer NAME instead."), false},
-    OptionSpec{"operation", nullptr, "+|-|*|/|mix", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"operation", nullptr, "+|-|*|/|mix", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "The operation (default +); ÷ is read as /, x as *."), true},
-    OptionSpec{"lowest", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"lowest", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "The Lowest Number, 1 to 99 (default 1)."), true},
-    OptionSpec{"highest", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"highest", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "The Highest Number, 1 to 99 (default 9)."), true},
-    OptionSpec{"problems", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"problems", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "How many problems a sheet has, 1 to 100 (default 10)."), true},
-    OptionSpec{"allow-negative", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"allow-negative", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Subtractions may have negative results."), true},
-    OptionSpec{"notation", nullptr, "sign|bracket", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"notation", nullptr, "sign|bracket", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Divisions with the division sign (default) or the long-division bracket."), true},
-    OptionSpec{"no-trivial", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"no-trivial", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Leave out problems that give their answer away: times 1, divided by 1 or by itself, minus itself."), true},
-    OptionSpec{"fixed", nullptr, "F", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"fixed", nullptr, "F", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Practise the number F, 1 to 99: the second number of + and *, the number taken away in -, the divisor in /."), true},
-    OptionSpec{"regrouping", nullptr, "any|never|always", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"regrouping", nullptr, "any|never|always", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Carrying and borrowing in + and -: allowed (default), never, or in every problem."), true},
-    OptionSpec{"no-repeats", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"no-repeats", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "No problem comes twice on a sheet until every allowed problem has been used."), true},
-    OptionSpec{"sheets", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"sheets", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "How many different sheets, 1 to 500 (default 1)."), false},
-    OptionSpec{"answers", nullptr, "none|each|end", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"answers", nullptr, "none|each|end", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Answer keys: none (default), each after its sheet, or all at the end."), false},
-    OptionSpec{"no-header", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"no-header", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Leave out the band with the Name and Date lines, the sheet number and the code."), false},
-    OptionSpec{"paper", nullptr, "letter|a4", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"paper", nullptr, "letter|a4", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "The paper: by default the system's for a PDF, the printer's own for a print."), false},
-    OptionSpec{"code", nullptr, "CODE", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"code", nullptr, "CODE", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it."), false},
-    OptionSpec{"help", "h", nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"help", "h", nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Show this help."), false},
-    OptionSpec{"version", "v", nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+    OptionEntry{"version", "v", nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Show the version."), false},
 };
 // clang-format on
@@ -103,24 +103,24 @@ QString Name(const char* name) {
     return QString::fromLatin1(name);
 }
 
-QString OptionLabel(const OptionSpec& spec) {
-    QString label = spec.shortName != nullptr
-                        ? QStringLiteral("-%1, --%2").arg(Name(spec.shortName), Name(spec.name))
-                        : QStringLiteral("--%1").arg(Name(spec.name));
-    if (spec.valueName != nullptr) {
-        label += u' ' + QString::fromUtf8(spec.valueName);
+QString OptionLabel(const OptionEntry& entry) {
+    QString label = entry.shortName != nullptr
+                        ? QStringLiteral("-%1, --%2").arg(Name(entry.shortName), Name(entry.name))
+                        : QStringLiteral("--%1").arg(Name(entry.name));
+    if (entry.valueName != nullptr) {
+        label += u' ' + QString::fromUtf8(entry.valueName);
     }
     return label;
 }
 
-QCommandLineOption ToOption(const OptionSpec& spec) {
-    QStringList names{Name(spec.name)};
-    if (spec.shortName != nullptr) {
-        names.prepend(Name(spec.shortName));
+QCommandLineOption ToOption(const OptionEntry& entry) {
+    QStringList names{Name(entry.name)};
+    if (entry.shortName != nullptr) {
+        names.prepend(Name(entry.shortName));
     }
-    return spec.valueName == nullptr
+    return entry.valueName == nullptr
                ? QCommandLineOption(names)
-               : QCommandLineOption(names, QString(), QString::fromUtf8(spec.valueName));
+               : QCommandLineOption(names, QString(), QString::fromUtf8(entry.valueName));
 }
 
 // Reads the options into a command, keeping a message for each thing it cannot use.
@@ -308,12 +308,12 @@ void ReadSettings(CommandReader& reader, std::uint64_t seed, const QLocale& loca
 }
 
 void ReadCode(CommandReader& reader) {
-    for (const OptionSpec& spec : kOptions) {
-        if (spec.setting && reader.IsSet(spec.name)) {
+    for (const OptionEntry& entry : kOptions) {
+        if (entry.setting && reader.IsSet(entry.name)) {
             reader.Refuse(QCoreApplication::translate(
                               "tallyworth::CommandLine",
                               "--code holds the worksheet's settings: leave out --%1.")
-                              .arg(Name(spec.name)));
+                              .arg(Name(entry.name)));
         }
     }
     const SheetCodeParse parsed = ParseSheetCode(reader.Value("code"));
@@ -355,11 +355,11 @@ void CheckRules(CommandReader& reader, const QLocale& locale) {
 }
 
 void RefuseRepeats(CommandReader& reader, const QCommandLineParser& parser) {
-    for (const OptionSpec& spec : kOptions) {
-        if (spec.valueName != nullptr && parser.values(Name(spec.name)).size() > 1) {
+    for (const OptionEntry& entry : kOptions) {
+        if (entry.valueName != nullptr && parser.values(Name(entry.name)).size() > 1) {
             reader.Refuse(QCoreApplication::translate("tallyworth::CommandLine",
                                                       "--%1 is given more than once.")
-                              .arg(Name(spec.name)));
+                              .arg(Name(entry.name)));
         }
     }
     for (const QString& argument : parser.positionalArguments()) {
@@ -406,15 +406,15 @@ QString Wrapped(const QString& paragraph, qsizetype width, qsizetype indent = 0)
 
 QString OptionsHelp() {
     qsizetype column = 0;
-    for (const OptionSpec& spec : kOptions) {
-        column = std::max(column, OptionLabel(spec).size());
+    for (const OptionEntry& entry : kOptions) {
+        column = std::max(column, OptionLabel(entry).size());
     }
     // Two blanks before and after the option's name.
     const qsizetype indent = column + 4;
     QString help;
-    for (const OptionSpec& spec : kOptions) {
-        help += QStringLiteral("  %1  ").arg(OptionLabel(spec).leftJustified(column)) +
-                Wrapped(Translated(spec.description), kHelpWidth - indent, indent);
+    for (const OptionEntry& entry : kOptions) {
+        help += QStringLiteral("  %1  ").arg(OptionLabel(entry).leftJustified(column)) +
+                Wrapped(Translated(entry.description), kHelpWidth - indent, indent);
     }
     return help;
 }
@@ -423,8 +423,8 @@ QString OptionsHelp() {
 
 Command ParseCommand(const QStringList& arguments, std::uint64_t clockSeed, const QLocale& locale) {
     QCommandLineParser parser;
-    for (const OptionSpec& spec : kOptions) {
-        parser.addOption(ToOption(spec));
+    for (const OptionEntry& entry : kOptions) {
+        parser.addOption(ToOption(entry));
     }
     Command command;
     if (!parser.parse(QStringList{QStringLiteral("tallyworth")} + arguments)) {

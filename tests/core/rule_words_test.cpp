@@ -30,8 +30,7 @@ const std::array kSummaries{
     SummaryCase{"NoTrivial", {true, 0, kAny, false}, "no trivial facts"},
     SummaryCase{"Fixed", {false, 7, kAny, false}, "fixed number 7"},
     SummaryCase{"Never", {false, 0, kNever, false}, "no carrying or borrowing"},
-    SummaryCase{
-        "Always", {false, 0, kAlways, false}, "carrying or borrowing in every problem"},
+    SummaryCase{"Always", {false, 0, kAlways, false}, "carrying or borrowing in every problem"},
     SummaryCase{"NoRepeats", {false, 0, kAny, true}, "no repeats"},
     SummaryCase{"Every",
                 {true, 99, kNever, true},
