@@ -395,6 +395,8 @@ void MainWindow::ShowSettings(const SheetSettings& settings) {
     allowNegativeBox_->setChecked(settings.allowNegative);
     // The option's toggle sets the notation of the worksheet state.
     (settings.upsideDownSeven ? upsideDownSevenOption_ : lineAndDotsOption_)->setChecked(true);
+    // A code of a ruled sheet brings its rules back with it.
+    state_.problemRules = settings.rules;
 }
 
 void MainWindow::MakeClassSet() {

@@ -330,7 +330,9 @@ TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheProgramWithEveryWindow) {
 }
 
 // Types the settings into a main window's fields and choices, as a user would.
-void EnterSettings(const QWidget& window, const SheetSettings& settings) {
+// The settings as a user sets them: the fields and choices, and the problem rules.
+void EnterSettings(const QWidget& window, WorksheetState& state, const SheetSettings& settings) {
+    state.problemRules = settings.rules;
     window.findChild<QLineEdit*>("txtMinValue")->setText(QString::number(settings.lowest));
     window.findChild<QLineEdit*>("txtMaxValue")->setText(QString::number(settings.highest));
     window.findChild<QLineEdit*>("txtNoOfProblems")->setText(QString::number(settings.count));
@@ -387,6 +389,8 @@ const std::array kSheets{
     SheetCase{"MultiplicationOnTheBracketOption", {3, 2, 12, 25, false, true}},
     SheetCase{"DivisionBracketTwoPages", {4, 2, 12, 60, false, true}},
     SheetCase{"MixFullPage", {5, 1, 99, 100, true, false}},
+    SheetCase{"TimesTableOfSevenWithoutRepeats",
+              {3, 1, 12, 12, false, false, {false, 7, Regrouping::Any, true}}},
 };
 
 void PrintTo(const SheetCase& sheet, std::ostream* out) {
@@ -396,7 +400,7 @@ void PrintTo(const SheetCase& sheet, std::ostream* out) {
 class SheetCodeTest : public MainWindowTest, public ::testing::WithParamInterface<SheetCase> {};
 
 TEST_P(SheetCodeTest, ViewShowsACodeThatBringsBackItsSettingsAndItsProblems) {
-    EnterSettings(*window, GetParam().settings);
+    EnterSettings(*window, state, GetParam().settings);
     QTest::mouseClick(Control("cmdView"), Qt::LeftButton);
     const SheetCode code = Parsed(CodeShown());
     EXPECT_EQ(code.settings, GetParam().settings);
@@ -408,8 +412,8 @@ TEST_P(SheetCodeTest, ViewShowsACodeThatBringsBackItsSettingsAndItsProblems) {
 // A code typed in any form takes the fields and shows its worksheet exactly as View shows
 // the same settings from the same seed: solutions hidden even when they were shown.
 TEST_P(SheetCodeTest, OpenSheetCodeTakesTheFieldsAndShowsTheSheetViewWouldShow) {
-    const SheetCode code{GetParam().settings,
-                         0x5EED00U + static_cast<std::uint64_t>(GetParam().settings.count)};
+    const SheetCode code = SheetCodeOf(
+        GetParam().settings, 0x5EED00U + static_cast<std::uint64_t>(GetParam().settings.count));
     View("1", "9", "10");
     Trigger("mnuShowSolutions");
     sheetCodes.next = FormatSheetCode(code).toLower().replace(u'-', u' ');
@@ -422,10 +426,11 @@ TEST_P(SheetCodeTest, OpenSheetCodeTakesTheFieldsAndShowsTheSheetViewWouldShow) 
     SeededRandomSource seeded(code.seed);
     MainWindow viewing(viewedState, Bundle(), seeded);
     viewing.show();
-    EnterSettings(viewing, code.settings);
+    EnterSettings(viewing, viewedState, code.settings);
     viewing.View();
     EXPECT_EQ(opened, DumpVisibleControls(viewing.ExistingPageWindow()->Controls()));
     EXPECT_EQ(FieldsOf(*window), FieldsOf(viewing));
+    EXPECT_EQ(state.problemRules, code.settings.rules);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sheets, SheetCodeTest, ::testing::ValuesIn(kSheets),
@@ -571,7 +576,7 @@ TEST_P(ClassSetTest, HandsTheChosenSetToTheOutputOrStopsWhereTheUserDid) {
     messages.shown.clear();
     state.problemRules = classSet.rules;
     const SheetSettings settings{5, 1, 9, 10, true, true, classSet.rules};
-    EnterSettings(*window, settings);
+    EnterSettings(*window, state, settings);
     Control<QLineEdit>("txtMinValue")->setText(classSet.lowest);
     Control<QLineEdit>("txtMaxValue")->setText(classSet.highest);
     classSets.next = classSet.choice;
