@@ -87,6 +87,11 @@ struct RecordingHost final : ComposerHost, OperationList {
     mutable int questions = 0;
 };
 
+// Where the main window's operation list shows a row: the rows in order, from 0.
+constexpr int ListPosition(OperationRow row) {
+    return RowNumber(row) - 1;
+}
+
 // The start-up state, as InitGlobals leaves it, with an operation row, the numbers and the
 // division notation chosen.
 inline WorksheetState MakeState(OperationRow row, Numbers numbers = {},

@@ -4,6 +4,7 @@
 #include "support/caption_checks.h"
 #include "support/fake_user_interfaces.h"
 #include "support/menu_checks.h"
+#include "support/test_doubles.h"
 #include "windows/class_set_dialog.h"
 #include "windows/page_status_line.h"
 #include "windows/page_window.h"
@@ -32,8 +33,8 @@ namespace {
 
 using testing_support::MenuCaption;
 using testing_support::RecordedMessage;
-constexpr int kSubtract = 1;
-constexpr int kDivide = 3;
+constexpr int kSubtract = testing_support::ListPosition(OperationRow::Subtract);
+constexpr int kDivide = testing_support::ListPosition(OperationRow::Divide);
 
 RecordedMessage Oops(const char* text, MessageIcon icon = MessageIcon::Information) {
     return {QStringLiteral("oops"), QString::fromLatin1(text), icon};

@@ -3,6 +3,7 @@
 #include "page_model/page_dump.h"
 #include "support/fake_user_interfaces.h"
 #include "support/named_cases.h"
+#include "support/test_doubles.h"
 #include "windows/main_window.h"
 #include "windows/page_status_line.h"
 #include "windows/page_window.h"
@@ -38,11 +39,12 @@ namespace {
 using testing_support::RecordedMessage;
 using testing_support::RecordedQuestion;
 
-constexpr int kAddRow = 0;
-constexpr int kSubtractRow = 1;
-constexpr int kMultiplyRow = 2;
-constexpr int kDivideRow = 3;
-constexpr int kMixRow = 4;
+// Positions in the main window's operation list.
+constexpr int kAddRow = testing_support::ListPosition(OperationRow::Add);
+constexpr int kSubtractRow = testing_support::ListPosition(OperationRow::Subtract);
+constexpr int kMultiplyRow = testing_support::ListPosition(OperationRow::Multiply);
+constexpr int kDivideRow = testing_support::ListPosition(OperationRow::Divide);
+constexpr int kMixRow = testing_support::ListPosition(OperationRow::Mix);
 constexpr Regrouping kAny = Regrouping::Any;
 constexpr Regrouping kNever = Regrouping::Never;
 constexpr Regrouping kAlways = Regrouping::Always;
