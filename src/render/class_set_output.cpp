@@ -42,8 +42,6 @@ constexpr double kRulePoints = 0.5;
 // Every printer can print inside this margin, so a set saved as a PDF prints at the size
 // it was laid out for wherever it is printed.
 constexpr double kPdfMargin = 0.5;
-// Fine enough that a PDF viewer's zoom never shows steps in the lines.
-constexpr int kPdfDotsPerInch = 1200;
 constexpr const char* kHeaderFont = "MS Sans Serif";
 
 const PrintOutcome kDone{true, {}};
@@ -258,21 +256,10 @@ PrintOutcome PaintClassSet(QPainter& painter, QPagedPaintDevice& device,
 
 PrintOutcome WriteClassSetPdfTo(QIODevice& device, const ClassSetRequest& request,
                                 const QPageSize& paper, SetProgress& progress) {
-    QPdfWriter writer(&device);
-    writer.setPageLayout(PdfLayout(paper));
-    writer.setResolution(kPdfDotsPerInch);
-    SetPdfMetadata(writer, ClassSetMetadata(request));
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        return Failure(
-            QCoreApplication::translate("tallyworth::Printing", "the PDF could not be started"));
-    }
-    PrintOutcome painted = PaintClassSet(painter, writer, request, progress);
-    if (!painter.end() && painted.ok) {
-        return Failure(
-            QCoreApplication::translate("tallyworth::Printing", "the PDF could not be finished"));
-    }
-    return painted;
+    return PaintPdf(device, PdfLayout(paper), ClassSetMetadata(request),
+                    [&](QPainter& painter, QPdfWriter& writer) {
+                        return PaintClassSet(painter, writer, request, progress);
+                    });
 }
 
 PrintOutcome WriteClassSetPdf(const ClassSetRequest& request, const QPageSize& paper,

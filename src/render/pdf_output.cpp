@@ -16,9 +16,6 @@ namespace tallyworth {
 
 namespace {
 
-// Fine enough that a PDF viewer's zoom never shows steps in the lines.
-constexpr int kPdfDotsPerInch = 1200;
-
 PrintOutcome CouldNotSave(const QString& fileName, const QString& reason) {
     return {false, QCoreApplication::translate("tallyworth::Printing", "Could not save \"%1\": %2.")
                        .arg(QDir::toNativeSeparators(fileName), reason)};
@@ -39,26 +36,26 @@ PdfMetadata PageMetadata(const QString& sheetCode) {
             {sheetCode}};
 }
 
-// Draws the page into an open file; on failure message holds the reason alone.
-PrintOutcome WritePdf(const PageControls& page, QIODevice& device, const QString& sheetCode) {
+}  // namespace
+
+PrintOutcome PaintPdf(QIODevice& device, const QPageLayout& layout, const PdfMetadata& metadata,
+                      const std::function<PrintOutcome(QPainter&, QPdfWriter&)>& paint) {
     QPdfWriter writer(&device);
-    writer.setPageLayout(LetterWithoutMargins());
+    writer.setPageLayout(layout);
     writer.setResolution(kPdfDotsPerInch);
-    SetPdfMetadata(writer, PageMetadata(sheetCode));
+    SetPdfMetadata(writer, metadata);
     QPainter painter;
     if (!painter.begin(&writer)) {
         return {false, QCoreApplication::translate("tallyworth::Printing",
                                                    "the PDF could not be started")};
     }
-    PaintPage(painter, page, kPdfDotsPerInch);
-    if (!painter.end()) {
+    PrintOutcome painted = paint(painter, writer);
+    if (!painter.end() && painted.ok) {
         return {false, QCoreApplication::translate("tallyworth::Printing",
                                                    "the PDF could not be finished")};
     }
-    return {true, {}};
+    return painted;
 }
-
-}  // namespace
 
 QString JobTitle() {
     return QCoreApplication::translate("tallyworth::Printing", "Tallyworth worksheet");
@@ -89,8 +86,13 @@ PrintOutcome SavePdfFile(const QString& fileName,
 
 PrintOutcome SavePageAsPdf(const PageControls& page, const QString& fileName,
                            const QString& sheetCode) {
-    return SavePdfFile(
-        fileName, [&page, &sheetCode](QIODevice& file) { return WritePdf(page, file, sheetCode); });
+    return SavePdfFile(fileName, [&page, &sheetCode](QIODevice& file) {
+        return PaintPdf(file, LetterWithoutMargins(), PageMetadata(sheetCode),
+                        [&page](QPainter& painter, QPdfWriter& /*writer*/) {
+                            PaintPage(painter, page, kPdfDotsPerInch);
+                            return PrintOutcome{true, {}};
+                        });
+    });
 }
 
 }  // namespace tallyworth

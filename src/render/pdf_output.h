@@ -1,12 +1,16 @@
 #pragma once
 
 #include "page_model/page_controls.h"
+#include "render/pdf_metadata.h"
 
 #include <QString>
 
 #include <functional>
 
 class QIODevice;
+class QPageLayout;
+class QPainter;
+class QPdfWriter;
 
 namespace tallyworth {
 
@@ -20,6 +24,15 @@ struct [[nodiscard]] PrintOutcome {
 
 // The title every printed or saved worksheet carries, in the user's language.
 QString JobTitle();
+
+// Fine enough that a PDF viewer's zoom never shows steps in the lines.
+inline constexpr int kPdfDotsPerInch = 1200;
+
+// Writes a PDF on an open device: a writer with the layout, kPdfDotsPerInch and the
+// metadata, and a painter on it for paint. A writer that cannot start or finish is
+// reported; otherwise paint's outcome is passed on.
+PrintOutcome PaintPdf(QIODevice& device, const QPageLayout& layout, const PdfMetadata& metadata,
+                      const std::function<PrintOutcome(QPainter&, QPdfWriter&)>& paint);
 
 // Writes a PDF into fileName whole or not at all: write gets the open file and draws into
 // it. A failure of write or of the file is reported naming the file; a failure without a
