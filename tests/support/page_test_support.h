@@ -70,9 +70,3 @@ inline std::string VisibleRuns(const PageControls& page) {
 }
 
 }  // namespace tallyworth::testing_support
-
-// The page window's tests still reach the state builder through these names.
-namespace tallyworth::page_test {
-using testing_support::MakeState;
-inline constexpr OperationRow kAdd = OperationRow::Add;
-}  // namespace tallyworth::page_test

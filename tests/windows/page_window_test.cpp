@@ -34,7 +34,7 @@ class PageWindowTest : public ::testing::Test, protected testing_support::FakeUs
     [[nodiscard]] QScrollArea& Scrolling() const { return *window.findChild<QScrollArea*>(); }
     [[nodiscard]] QWidget& Picture() const { return *window.findChild<QWidget*>("Picture1"); }
 
-    WorksheetState state = page_test::MakeState(page_test::kAdd);
+    WorksheetState state = testing_support::MakeState(OperationRow::Add);
     PageWindow window{state, Bundle()};
 };
 
