@@ -6,6 +6,7 @@
 #include "render/pdf_metadata.h"
 
 #include <QCoreApplication>
+#include <QFileDevice>
 #include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -202,6 +203,26 @@ PdfMetadata ClassSetMetadata(const ClassSetRequest& request) {
     return {ClassSetTitle(), subject, codes};
 }
 
+// Stops a set at the page after a write failed (a full disk, a closed pipe): the pages
+// after it could only be thrown away.
+class StopOnWriteFailure final : public SetProgress {
+  public:
+    StopOnWriteFailure(SetProgress& progress, const QIODevice& device)
+        : progress_(progress), file_(qobject_cast<const QFileDevice*>(&device)) {}
+
+    void Start(int pages) override { progress_.Start(pages); }
+    [[nodiscard]] bool Advance(int pagesDone) override {
+        return !Failed() && progress_.Advance(pagesDone);
+    }
+    [[nodiscard]] bool Failed() const {
+        return file_ != nullptr && file_->error() != QFileDevice::NoError;
+    }
+
+  private:
+    SetProgress& progress_;
+    const QFileDevice* file_;
+};
+
 QPageLayout PdfLayout(const QPageSize& paper) {
     return {paper, QPageLayout::Portrait, QMarginsF(kPdfMargin, kPdfMargin, kPdfMargin, kPdfMargin),
             QPageLayout::Inch};
@@ -256,10 +277,13 @@ PrintOutcome PaintClassSet(QPainter& painter, QPagedPaintDevice& device,
 
 PrintOutcome WriteClassSetPdfTo(QIODevice& device, const ClassSetRequest& request,
                                 const QPageSize& paper, SetProgress& progress) {
-    return PaintPdf(device, PdfLayout(paper), ClassSetMetadata(request),
-                    [&](QPainter& painter, QPdfWriter& writer) {
-                        return PaintClassSet(painter, writer, request, progress);
-                    });
+    StopOnWriteFailure stopping(progress, device);
+    const PrintOutcome written =
+        PaintPdf(device, PdfLayout(paper), ClassSetMetadata(request),
+                 [&](QPainter& painter, QPdfWriter& writer) {
+                     return PaintClassSet(painter, writer, request, stopping);
+                 });
+    return stopping.Failed() ? PrintOutcome{false, device.errorString()} : written;
 }
 
 PrintOutcome WriteClassSetPdf(const ClassSetRequest& request, const QPageSize& paper,

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -68,6 +70,16 @@ PrintOutcome SavePdfFile(const QString& fileName,
                 QCoreApplication::translate("tallyworth::Printing",
                                             "Could not save the PDF: no file name was given.")};
     }
+    // Replacing a device or a pipe by a new file would break what it stands for
+    // (/dev/null, a reader waiting at the pipe): it gets the PDF as a stream.
+    const QFileInfo target(fileName);
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        QFile stream(fileName);
+        if (!stream.open(QIODevice::WriteOnly)) {
+            return CouldNotSave(fileName, stream.errorString());
+        }
+        return WritePdfStream(stream, fileName, write);
+    }
     // The PDF goes to a temporary file beside the target, which takes the target's name
     // only once it is complete.
     QSaveFile file(fileName);
@@ -82,6 +94,15 @@ PrintOutcome SavePdfFile(const QString& fileName,
         return CouldNotSave(fileName, file.errorString());
     }
     return {true, {}};
+}
+
+PrintOutcome WritePdfStream(QFileDevice& stream, const QString& name,
+                            const std::function<PrintOutcome(QIODevice&)>& write) {
+    PrintOutcome written = write(stream);
+    if (written.ok && (!stream.flush() || stream.error() != QFileDevice::NoError)) {
+        return CouldNotSave(name, stream.errorString());
+    }
+    return written.ok || written.message.isEmpty() ? written : CouldNotSave(name, written.message);
 }
 
 PrintOutcome SavePageAsPdf(const PageControls& page, const QString& fileName,

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QFileDevice;
 class QIODevice;
 class QPageLayout;
 class QPainter;
@@ -37,9 +38,16 @@ PrintOutcome PaintPdf(QIODevice& device, const QPageLayout& layout, const PdfMet
 // Writes a PDF into fileName whole or not at all: write gets the open file and draws into
 // it. A failure of write or of the file is reported naming the file; a failure without a
 // message (the user cancelled) is passed on as it is. Nothing is left under fileName
-// unless the PDF is complete.
+// unless the PDF is complete. A fileName that names a device, a named pipe or a socket is
+// written into as a stream (see WritePdfStream), never replaced.
 PrintOutcome SavePdfFile(const QString& fileName,
                          const std::function<PrintOutcome(QIODevice&)>& write);
+
+// Writes a PDF into an open stream (standard output, a pipe, a device) as it is drawn:
+// what was written cannot be taken back. Failures are reported as SavePdfFile reports
+// them, naming the stream by name.
+PrintOutcome WritePdfStream(QFileDevice& stream, const QString& name,
+                            const std::function<PrintOutcome(QIODevice&)>& write);
 
 // Writes the page as a one-page US Letter PDF. Nothing half-written is left under
 // fileName when it fails. A sheet code, when given, goes into the file's metadata: into
