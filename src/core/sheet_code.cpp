@@ -157,8 +157,10 @@ int SymbolValue(QChar typed) {
     return found == kAlphabet.end() ? -1 : static_cast<int>(found - kAlphabet.begin());
 }
 
+// Any dash separates groups: the one typed, and the typographic ones and the minus sign
+// of codes copied from documents.
 bool IsSeparator(QChar typed) {
-    return typed.isSpace() || typed == u'-';
+    return typed.isSpace() || typed.category() == QChar::Punctuation_Dash || typed == u'\u2212';
 }
 
 SheetCodeError BadCharacter(QChar typed) {

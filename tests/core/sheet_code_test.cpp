@@ -271,6 +271,7 @@ const std::array kTypedForms{
     TypedCase{"WithoutDashes", "1003540000QQD3"},
     TypedCase{"WithBlanks", " 10035 40000 QQD3 "},
     TypedCase{"DashesAnywhere", "1-0035-4-0000QQ-D3"},
+    TypedCase{"TypographicDashes", "10035\u201340000\u2011QQ\u2212D3"},
     TypedCase{"LettersForDigits", "1OO35-4OOOO-QQD3"},
     TypedCase{"LowerLettersForDigits", "ioo35-4o0oo-qqd3"},
     TypedCase{"ElForOne", "L0035-40000-QQD3"},
@@ -279,7 +280,7 @@ const std::array kTypedForms{
 class TypedFormTest : public ::testing::TestWithParam<TypedCase> {};
 
 TEST_P(TypedFormTest, ReadsAsTheCodeShown) {
-    const SheetCodeParse parsed = ParseSheetCode(QString::fromLatin1(GetParam().typed));
+    const SheetCodeParse parsed = ParseSheetCode(QString::fromUtf8(GetParam().typed));
     ASSERT_TRUE(std::holds_alternative<SheetCode>(parsed)) << ParsedText(parsed).toStdString();
     EXPECT_EQ(std::get<SheetCode>(parsed), (SheetCode{{1, 1, 9, 10, false, false}, 0x5EED}));
 }
