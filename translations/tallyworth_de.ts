@@ -124,10 +124,6 @@
 <context>
     <name>tallyworth::CommandLine</name>
     <message>
-        <source>Write the worksheets to the PDF file FILE.</source>
-        <translation>Die Arbeitsblätter in die PDF-Datei FILE schreiben.</translation>
-    </message>
-    <message>
         <source>Print them as one job on the default printer.</source>
         <translation>Als einen Auftrag auf dem Standarddrucker drucken.</translation>
     </message>
@@ -266,6 +262,34 @@
     <message>
         <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
         <translation>Beispiel: 30 verschiedene Blätter zur Siebenerreihe ohne triviale Aufgaben, jedes gefolgt von seinem Lösungsblatt:</translation>
+    </message>
+    <message>
+        <source>standard output could not be written: %1.</source>
+        <translation>die Standardausgabe konnte nicht geschrieben werden: %1.</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallyworth --help&apos;.</source>
+        <translation>Mehr dazu mit „tallyworth --help“.</translation>
+    </message>
+    <message>
+        <source>the windows need a display; --pdf and --print make worksheets without one (see tallyworth --help).</source>
+        <translation>die Fenster brauchen eine Anzeige; --pdf und --print machen Arbeitsblätter auch ohne (siehe tallyworth --help).</translation>
+    </message>
+    <message>
+        <source>Write the worksheets to the PDF file FILE; - writes them to standard output.</source>
+        <translation>Die Arbeitsblätter in die PDF-Datei FILE schreiben; - schreibt sie auf die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>--pdf needs a file name, not the option &quot;%1&quot;; write ./%1 for a file of that name.</source>
+        <translation>--pdf braucht einen Dateinamen, nicht die Option „%1“; für eine Datei dieses Namens schreiben Sie ./%1.</translation>
+    </message>
+    <message>
+        <source>A fixed divisor takes its dividends from the range, so the range must reach its multiples: sheets of 7 ÷ 7 to 84 ÷ 7:</source>
+        <translation>Ein fester Teiler nimmt seine Dividenden aus dem Bereich, der Bereich muss also seine Vielfachen erreichen: Blätter von 7 ÷ 7 bis 84 ÷ 7:</translation>
     </message>
 </context>
 <context>

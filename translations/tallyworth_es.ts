@@ -124,10 +124,6 @@
 <context>
     <name>tallyworth::CommandLine</name>
     <message>
-        <source>Write the worksheets to the PDF file FILE.</source>
-        <translation>Escribir las fichas en el archivo PDF FILE.</translation>
-    </message>
-    <message>
         <source>Print them as one job on the default printer.</source>
         <translation>Imprimirlas como un solo trabajo en la impresora predeterminada.</translation>
     </message>
@@ -266,6 +262,34 @@
     <message>
         <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
         <translation>Ejemplo: 30 fichas distintas de la tabla del 7 sin ejercicios triviales, cada una seguida de sus soluciones:</translation>
+    </message>
+    <message>
+        <source>standard output could not be written: %1.</source>
+        <translation>no se pudo escribir en la salida estándar: %1.</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>salida estándar</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallyworth --help&apos;.</source>
+        <translation>Pruebe «tallyworth --help».</translation>
+    </message>
+    <message>
+        <source>the windows need a display; --pdf and --print make worksheets without one (see tallyworth --help).</source>
+        <translation>las ventanas necesitan una pantalla; --pdf y --print hacen fichas sin ella (vea tallyworth --help).</translation>
+    </message>
+    <message>
+        <source>Write the worksheets to the PDF file FILE; - writes them to standard output.</source>
+        <translation>Escribir las fichas en el archivo PDF FILE; - las escribe en la salida estándar.</translation>
+    </message>
+    <message>
+        <source>--pdf needs a file name, not the option &quot;%1&quot;; write ./%1 for a file of that name.</source>
+        <translation>--pdf necesita un nombre de archivo, no la opción «%1»; para un archivo con ese nombre, escriba ./%1.</translation>
+    </message>
+    <message>
+        <source>A fixed divisor takes its dividends from the range, so the range must reach its multiples: sheets of 7 ÷ 7 to 84 ÷ 7:</source>
+        <translation>Un divisor fijo toma sus dividendos del rango, así que el rango debe llegar a sus múltiplos: fichas de 7 ÷ 7 a 84 ÷ 7:</translation>
     </message>
 </context>
 <context>

@@ -124,10 +124,6 @@
 <context>
     <name>tallyworth::CommandLine</name>
     <message>
-        <source>Write the worksheets to the PDF file FILE.</source>
-        <translation>Écrire les fiches dans le fichier PDF FILE.</translation>
-    </message>
-    <message>
         <source>Print them as one job on the default printer.</source>
         <translation>Les imprimer en une seule tâche sur l&apos;imprimante par défaut.</translation>
     </message>
@@ -266,6 +262,34 @@
     <message>
         <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
         <translation>Exemple : 30 fiches différentes de la table de 7 sans calculs triviaux, chacune suivie de son corrigé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>standard output could not be written: %1.</source>
+        <translation>impossible d&apos;écrire sur la sortie standard : %1.</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>sortie standard</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallyworth --help&apos;.</source>
+        <translation>Essayez « tallyworth --help ».</translation>
+    </message>
+    <message>
+        <source>the windows need a display; --pdf and --print make worksheets without one (see tallyworth --help).</source>
+        <translation>les fenêtres ont besoin d&apos;un écran ; --pdf et --print font des fiches sans écran (voir tallyworth --help).</translation>
+    </message>
+    <message>
+        <source>Write the worksheets to the PDF file FILE; - writes them to standard output.</source>
+        <translation>Écrire les fiches dans le fichier PDF FILE ; - les écrit sur la sortie standard.</translation>
+    </message>
+    <message>
+        <source>--pdf needs a file name, not the option &quot;%1&quot;; write ./%1 for a file of that name.</source>
+        <translation>--pdf demande un nom de fichier, pas l&apos;option « %1 » ; pour un fichier de ce nom, écrivez ./%1.</translation>
+    </message>
+    <message>
+        <source>A fixed divisor takes its dividends from the range, so the range must reach its multiples: sheets of 7 ÷ 7 to 84 ÷ 7:</source>
+        <translation>Un diviseur fixe prend ses dividendes dans l&apos;intervalle, qui doit donc atteindre ses multiples : fiches de 7 ÷ 7 à 84 ÷ 7 :</translation>
     </message>
 </context>
 <context>

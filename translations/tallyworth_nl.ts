@@ -124,10 +124,6 @@
 <context>
     <name>tallyworth::CommandLine</name>
     <message>
-        <source>Write the worksheets to the PDF file FILE.</source>
-        <translation>De werkbladen naar het PDF-bestand FILE schrijven.</translation>
-    </message>
-    <message>
         <source>Print them as one job on the default printer.</source>
         <translation>Ze als één opdracht op de standaardprinter afdrukken.</translation>
     </message>
@@ -266,6 +262,34 @@
     <message>
         <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
         <translation>Voorbeeld: 30 verschillende bladen van de tafel van 7 zonder triviale sommen, elk gevolgd door zijn antwoordblad:</translation>
+    </message>
+    <message>
+        <source>standard output could not be written: %1.</source>
+        <translation>de standaarduitvoer kon niet worden geschreven: %1.</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>standaarduitvoer</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallyworth --help&apos;.</source>
+        <translation>Probeer &apos;tallyworth --help&apos;.</translation>
+    </message>
+    <message>
+        <source>the windows need a display; --pdf and --print make worksheets without one (see tallyworth --help).</source>
+        <translation>de vensters hebben een beeldscherm nodig; --pdf en --print maken werkbladen zonder (zie tallyworth --help).</translation>
+    </message>
+    <message>
+        <source>Write the worksheets to the PDF file FILE; - writes them to standard output.</source>
+        <translation>De werkbladen naar het PDF-bestand FILE schrijven; - schrijft ze naar de standaarduitvoer.</translation>
+    </message>
+    <message>
+        <source>--pdf needs a file name, not the option &quot;%1&quot;; write ./%1 for a file of that name.</source>
+        <translation>--pdf heeft een bestandsnaam nodig, niet de optie &quot;%1&quot;; schrijf ./%1 voor een bestand met die naam.</translation>
+    </message>
+    <message>
+        <source>A fixed divisor takes its dividends from the range, so the range must reach its multiples: sheets of 7 ÷ 7 to 84 ÷ 7:</source>
+        <translation>Een vaste deler neemt zijn deeltallen uit het bereik, dus het bereik moet zijn veelvouden bereiken: bladen van 7 ÷ 7 tot 84 ÷ 7:</translation>
     </message>
 </context>
 <context>

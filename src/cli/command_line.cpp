@@ -7,10 +7,18 @@
 #include "render/class_set_output.h"
 #include "tallyworth/version.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QStringList>
 
+#include <array>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace tallyworth {
 
@@ -19,22 +27,89 @@ namespace {
 constexpr int kDone = 0;
 constexpr int kNotMade = 1;
 constexpr int kBadUsage = 2;
+// A command stopped by a signal exits as the shell reports a killed one.
+constexpr int kStoppedBySignal = 128;
+constexpr std::array kStopSignals{SIGINT, SIGTERM, SIGHUP};
+constexpr const char16_t* kStandardStream = u"-";
 
-// A command has no one to press Cancel.
+// The stop signal that arrived while a set was being made, 0 while none has.
+volatile std::sig_atomic_t stopSignal = 0;
+
+extern "C" void NoteStopSignal(int signal) {
+    stopSignal = signal;
+}
+
+// Ctrl-C, a terminating service or a closed terminal stop the set at the next page, so
+// that its half-made file or print job is removed; a second one ends the program at
+// once. A signal the caller ignores (nohup) stays ignored.
+void StopAtTheNextPageOnSignals() {
+    for (const int signal : kStopSignals) {
+        struct sigaction action {};
+        if (sigaction(signal, nullptr, &action) != 0 || action.sa_handler == SIG_IGN) {
+            continue;
+        }
+        action.sa_handler = NoteStopSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = static_cast<int>(SA_RESTART | SA_RESETHAND);
+        sigaction(signal, &action, nullptr);
+    }
+}
+
+// A command has no one to press Cancel, only signals.
 class QuietProgress final : public SetProgress {
   public:
     void Start(int /*pages*/) override {}
-    [[nodiscard]] bool Advance(int /*pagesDone*/) override { return true; }
+    [[nodiscard]] bool Advance(int /*pagesDone*/) override { return stopSignal == 0; }
 };
 
-void Say(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+// Control characters of an echoed value (an escape sequence, a line break) are shown as
+// escapes instead of acting on the terminal.
+QString Printable(const QString& text) {
+    QString shown;
+    for (const QChar character : text) {
+        shown += character.category() == QChar::Other_Control
+                     ? QStringLiteral("\\x%1").arg(character.unicode(), 2, 16, QLatin1Char('0'))
+                     : QString(character);
+    }
+    return shown;
 }
 
+// False when the stream cannot take the text.
+bool Say(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    return std::fflush(stream) == 0 && std::ferror(stream) == 0;
+}
+
+// Messages name the program, as messages of commands do.
 void SayLines(std::FILE* stream, const QStringList& lines) {
     for (const QString& line : lines) {
-        Say(stream, line + u'\n');
+        Say(stream, QStringLiteral("tallyworth: ") + Printable(line) + u'\n');
+    }
+}
+
+// Says text on standard output; when it cannot be written (closed, a full disk) says so
+// on standard error and gives kNotMade instead of status.
+int SayOut(const QString& text, int status) {
+    if (Say(stdout, text)) {
+        return status;
+    }
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    SayLines(stderr, {QCoreApplication::translate("tallyworth::CommandLine",
+                                                  "standard output could not be written: %1.")
+                          .arg(reason)});
+    return kNotMade;
+}
+
+// A standard stream the caller closed would be taken by the first file opened, and the
+// code written into the PDF: it is held open on a device that takes nothing instead, so
+// that writing to it fails.
+void HoldClosedStandardStreams() {
+    for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (fcntl(stream, F_GETFD) == -1) {
+            // The lowest free number is the closed stream's.
+            open("/dev/null", O_RDONLY | O_CLOEXEC);
+        }
     }
 }
 
@@ -66,26 +141,40 @@ void SpeakTheUsersLanguage() {
 
 PrintOutcome Make(const Command& command) {
     QuietProgress progress;
+    StopAtTheNextPageOnSignals();
     const CommandOutput& output = command.output;
     if (output.print) {
         return PrintClassSetOn(command.request, output.printerName, output.paper, progress);
     }
-    return WriteClassSetPdf(command.request, output.paper.value_or(SystemPaper()), output.pdfFile,
-                            progress);
+    const QPageSize paper = output.paper.value_or(SystemPaper());
+    if (output.pdfFile != kStandardStream) {
+        return WriteClassSetPdf(command.request, paper, output.pdfFile, progress);
+    }
+    QFile standardOutput;
+    if (!standardOutput.open(STDOUT_FILENO, QIODevice::WriteOnly)) {
+        return {false, standardOutput.errorString()};
+    }
+    return WritePdfStream(standardOutput,
+                          QCoreApplication::translate("tallyworth::CommandLine", "standard output"),
+                          [&](QIODevice& device) {
+                              return WriteClassSetPdfTo(device, command.request, paper, progress);
+                          });
 }
 
 int Run(const Command& command) {
     switch (command.action) {
         case CommandAction::Help:
-            Say(stdout, CommandHelp());
-            return kDone;
+            return SayOut(CommandHelp(), kDone);
         case CommandAction::Version:
-            Say(stdout,
+            return SayOut(
                 QStringLiteral("%1 %2\n").arg(QString::fromLatin1(version::kTitle),
-                                              QString::fromLatin1(version::kDisplayVersion)));
-            return kDone;
+                                              QString::fromLatin1(version::kDisplayVersion)),
+                kDone);
         case CommandAction::Refuse:
             SayLines(stderr, command.errors);
+            Say(stderr,
+                QCoreApplication::translate("tallyworth::CommandLine", "Try 'tallyworth --help'.") +
+                    u'\n');
             return kBadUsage;
         case CommandAction::Make:
             break;
@@ -95,22 +184,54 @@ int Run(const Command& command) {
     if (!made.message.isEmpty()) {
         SayLines(stderr, {made.message});
     }
+    if (stopSignal != 0 && !made.ok) {
+        return kStoppedBySignal + stopSignal;
+    }
     if (!made.ok) {
         return kNotMade;
     }
-    SayLines(stdout, {FormatSheetCode(command.request.first)});
-    return kDone;
+    // With the PDF on standard output, the code goes beside the messages.
+    const QString code = FormatSheetCode(command.request.first) + u'\n';
+    if (command.output.pdfFile == kStandardStream) {
+        Say(stderr, code);
+        return kDone;
+    }
+    return SayOut(code, kDone);
+}
+
+// Whether the windows have a screen: a platform the user chose, or else the X or Wayland
+// display the session names.
+bool HasDisplay() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    const QString chosen = qEnvironmentVariable("QT_QPA_PLATFORM");
+    const QStringList platforms =
+        chosen.isEmpty() ? QStringList{QStringLiteral("xcb"), QStringLiteral("wayland")}
+                         : chosen.split(u';');
+    for (const QString& platform : platforms) {
+        const QString name = platform.section(u':', 0, 0);
+        if (name == u"xcb"                ? !qEnvironmentVariableIsEmpty("DISPLAY")
+            : name.startsWith(u"wayland") ? !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                                          : true) {
+            return true;
+        }
+    }
+    return false;
+#else
+    return true;
+#endif
 }
 
 }  // namespace
 
 bool WantsCommandLine(int argc) {
-    return argc > 1;
+    return argc > 1 || !HasDisplay();
 }
 
 int RunCommandLine(int argc, char** argv) {
-    // Worksheets are drawn without a display; a platform the user chose is kept.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    HoldClosedStandardStreams();
+    // Worksheets are drawn without a display; a platform the user chose is kept while it
+    // has its screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !HasDisplay()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     qInstallMessageHandler(QuietRuntimeFolderNote);
@@ -120,6 +241,13 @@ int RunCommandLine(int argc, char** argv) {
     SpeakTheUsersLanguage();
     QStringList arguments = QGuiApplication::arguments();
     arguments.removeFirst();
+    if (arguments.isEmpty()) {
+        SayLines(stderr,
+                 {QCoreApplication::translate("tallyworth::CommandLine",
+                                              "the windows need a display; --pdf and --print make "
+                                              "worksheets without one (see tallyworth --help).")});
+        return kNotMade;
+    }
     return Run(ParseCommand(arguments, ClockSeed()));
 }
 

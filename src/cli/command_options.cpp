@@ -36,7 +36,7 @@ struct OptionEntry {
 // clang-format off
 constexpr std::array kOptions{
     OptionEntry{"pdf", nullptr, "FILE", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "Write the worksheets to the PDF file FILE."), false},
+        "Write the worksheets to the PDF file FILE; - writes them to standard output."), false},
     OptionEntry{"print", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Print them as one job on the default printer."), false},
     OptionEntry{"printer", nullptr, "NAME", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
@@ -92,6 +92,8 @@ constexpr const char* kSynopsis =
 constexpr const char* kRulesExample =
     "  tallyworth --pdf sevens.pdf --operation x --highest 12 --fixed 7 --no-trivial \\\n"
     "             --sheets 30 --answers each\n";
+constexpr const char* kDivisionExample =
+    "  tallyworth --pdf by7.pdf --operation / --lowest 7 --highest 84 --fixed 7\n";
 
 constexpr qsizetype kHelpWidth = 80;
 
@@ -163,6 +165,14 @@ void ReadOutput(CommandReader& reader) {
         reader.Refuse(
             Translated(QT_TRANSLATE_NOOP("tallyworth::CommandLine", "--pdf needs a file name.")));
     }
+    // "--pdf --print" would otherwise write a file named --print.
+    if (output.pdfFile.startsWith(u'-') && output.pdfFile != u"-") {
+        reader.Refuse(QCoreApplication::translate(
+                          "tallyworth::CommandLine",
+                          "--pdf needs a file name, not the option \"%1\"; write ./%1 for a "
+                          "file of that name.")
+                          .arg(output.pdfFile));
+    }
     output.printerName = reader.Value("printer");
     if (reader.IsSet("printer") && (!output.print || output.printerName.isEmpty())) {
         reader.Refuse(Translated(QT_TRANSLATE_NOOP(
@@ -224,7 +234,7 @@ QString OperationEntry(const QString& typed) {
     if (operation == u"+" || operation == u"-") {
         return operation;
     }
-    if (operation == u"*" || operation == u"x") {
+    if (operation == u"*" || operation == u"x" || operation == u"\u00D7") {
         return QStringLiteral("*");
     }
     if (operation == u"/" || operation == DivideSignText()) {
@@ -464,6 +474,12 @@ QString CommandHelp() {
                        "each followed by its answer key:")),
                    kHelpWidth) +
            QString::fromLatin1(kRulesExample) + u'\n' +
+           Wrapped(Translated(QT_TRANSLATE_NOOP(
+                       "tallyworth::CommandLine",
+                       "A fixed divisor takes its dividends from the range, so the range must "
+                       "reach its multiples: sheets of 7 ÷ 7 to 84 ÷ 7:")),
+                   kHelpWidth) +
+           QString::fromLatin1(kDivisionExample) + u'\n' +
            Wrapped(Translated(QT_TRANSLATE_NOOP("tallyworth::CommandLine",
                                                 "Exit status: 0 when done, 1 when the worksheets "
                                                 "could not be written or printed, 2 for bad "
