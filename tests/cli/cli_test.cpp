@@ -249,7 +249,7 @@ struct TargetCase {
     const char* name;
     const char* target;  // FOLDER is the test's folder, with FOLDER/file and FOLDER/pipe in it
     int status;
-    const char* err;  // standard error, whole, without the program's name; CODE the sheet code
+    const char* err;  // standard error of a failure, whole, without the program's name
     const char* pdf;  // where the PDF is read back: a file, "pipe" or "stdout"; "" for none
 };
 
@@ -265,7 +265,7 @@ const std::array kTargets{
     TargetCase{"FullDevice", "/dev/full", 1,
                "Could not save \"/dev/full\": No space left on device.", ""},
     TargetCase{"NamedPipe", "FOLDER/pipe", 0, "", "pipe"},
-    TargetCase{"StandardOutput", "-", 0, "CODE", "stdout"},
+    TargetCase{"StandardOutput", "-", 0, "", "stdout"},
 };
 // clang-format on
 
@@ -315,7 +315,9 @@ INSTANTIATE_TEST_SUITE_P(Targets, TargetTest, ::testing::ValuesIn(kTargets),
                          [](const auto& param) { return std::string(param.param.name); });
 
 // A signal stops a set at the next page; what it started is removed and the status tells
-// the signal. A long set the test reads slowly is provably unfinished when the signal comes.
+// the signal. A long set the test reads slowly through a pipe is provably unfinished when
+// the signal comes; a print is signalled at its spool file's first write, a thousand pages
+// before its end.
 struct StopCase {
     const char* name;
     const char* target;  // for --pdf, FOLDER/pipe the test's named pipe; "" to print
@@ -337,7 +339,6 @@ TEST_P(StopTest, StopsAtTheNextPageAndRemovesWhatItStarted) {
     const QString target = QString::fromUtf8(GetParam().target).replace("FOLDER", folder.path());
     ASSERT_TRUE(!target.endsWith("pipe") ||
                 ::mkfifo(QFile::encodeName(target).constData(), 0600) == 0);
-    // The spool file's first write shows that the print has begun.
     const int watch = ::inotify_init1(IN_CLOEXEC);
     ::inotify_add_watch(watch, QFile::encodeName(spool).constData(), IN_MODIFY);
     QProcess program;
