@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Carrying and borrowing in + and -: allowed (default), never, or in every problem.</source>
-        <translation>Zehnerübergang bei + und -: erlaubt (Vorgabe), nie oder in jeder Aufgabe.</translation>
+        <translation>Übertrag bei + und -: erlaubt (Vorgabe), nie oder in jeder Aufgabe.</translation>
     </message>
     <message>
         <source>No problem comes twice on a sheet until every allowed problem has been used.</source>
@@ -310,11 +310,11 @@
     </message>
     <message>
         <source>Print</source>
-        <translation>Druck</translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Allow Negative Results</source>
-        <translation>Negative Ergebnisse</translation>
+        <translation>Negative Ergebnisse erlauben</translation>
     </message>
     <message>
         <source>Fractions</source>
@@ -441,8 +441,8 @@
         <translation>A&amp;usblenden</translation>
     </message>
     <message>
-        <source>Only the division test with 50 or more problems has two pages</source>
-        <translation>Nur das Arbeitsblatt zum Teilen mit 50 oder mehr Aufgaben hat zwei Seiten</translation>
+        <source>Only the division test with more than 50 problems has two pages</source>
+        <translation>Nur ein Arbeitsblatt zum Teilen mit mehr als 50 Aufgaben hat zwei Seiten</translation>
     </message>
     <message>
         <source>Class &amp;Set...</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>&amp;Carrying and borrowing:</source>
-        <translation>&amp;Zehnerübergang:</translation>
+        <translation>Ü&amp;bertrag:</translation>
     </message>
     <message>
         <source>No &amp;repeats on a sheet</source>
@@ -626,11 +626,11 @@
     <name>tallyworth::RuleWords</name>
     <message>
         <source>no carrying or borrowing</source>
-        <translation>ohne Zehnerübergang</translation>
+        <translation>ohne Übertrag</translation>
     </message>
     <message>
         <source>carrying or borrowing in every problem</source>
-        <translation>Zehnerübergang in jeder Aufgabe</translation>
+        <translation>Übertrag in jeder Aufgabe</translation>
     </message>
     <message>
         <source>no trivial facts</source>
@@ -660,8 +660,8 @@
         <translation>Die Anzahl der Aufgaben muss zwischen 1 und 100 liegen.</translation>
     </message>
     <message>
-        <source>Lowest Number must be less than or equal to Highest Number!</source>
-        <translation>Die kleinste Zahl muss kleiner oder gleich der größten Zahl sein!</translation>
+        <source>Lowest Number must be less than Highest Number!</source>
+        <translation>Die kleinste Zahl muss kleiner als die größte Zahl sein!</translation>
     </message>
     <message>
         <source>Highest Number must be between 1 and 99.</source>

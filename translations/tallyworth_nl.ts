@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>Answer key</source>
-        <translation>Antwoordblad</translation>
+        <translation>Nakijkblad</translation>
     </message>
     <message>
         <source>Name</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Answer keys:</source>
-        <translation>Antwoord&amp;bladen:</translation>
+        <translation>Nakijk&amp;bladen:</translation>
     </message>
     <message>
         <source>Destination</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Answer keys: none (default), each after its sheet, or all at the end.</source>
-        <translation>Antwoordbladen: geen (standaard), elk na zijn blad of alle aan het eind.</translation>
+        <translation>Nakijkbladen: geen (standaard), elk na zijn blad of alle aan het eind.</translation>
     </message>
     <message>
         <source>Leave out the band with the Name and Date lines, the sheet number and the code.</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Carrying and borrowing in + and -: allowed (default), never, or in every problem.</source>
-        <translation>Over het tiental bij + en -: toegestaan (standaard), nooit of in elke som.</translation>
+        <translation>Onthouden en lenen bij + en -: toegestaan (standaard), nooit of in elke som.</translation>
     </message>
     <message>
         <source>No problem comes twice on a sheet until every allowed problem has been used.</source>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
-        <translation>Voorbeeld: 30 verschillende bladen van de tafel van 7 zonder triviale sommen, elk gevolgd door zijn antwoordblad:</translation>
+        <translation>Voorbeeld: 30 verschillende bladen van de tafel van 7 zonder triviale sommen, elk gevolgd door zijn nakijkblad:</translation>
     </message>
 </context>
 <context>
@@ -310,11 +310,11 @@
     </message>
     <message>
         <source>Print</source>
-        <translation>Print</translation>
+        <translation>Afdrukken</translation>
     </message>
     <message>
         <source>Allow Negative Results</source>
-        <translation>Negatieve uitkomsten</translation>
+        <translation>Negatief toestaan</translation>
     </message>
     <message>
         <source>Fractions</source>
@@ -441,8 +441,8 @@
         <translation>&amp;Verbergen</translation>
     </message>
     <message>
-        <source>Only the division test with 50 or more problems has two pages</source>
-        <translation>Alleen het werkblad met deelsommen met 50 of meer sommen heeft twee pagina&apos;s</translation>
+        <source>Only the division test with more than 50 problems has two pages</source>
+        <translation>Alleen een werkblad met meer dan 50 deelsommen heeft twee pagina&apos;s</translation>
     </message>
     <message>
         <source>Class &amp;Set...</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>&amp;Carrying and borrowing:</source>
-        <translation>&amp;Over het tiental:</translation>
+        <translation>&amp;Onthouden en lenen:</translation>
     </message>
     <message>
         <source>No &amp;repeats on a sheet</source>
@@ -626,11 +626,11 @@
     <name>tallyworth::RuleWords</name>
     <message>
         <source>no carrying or borrowing</source>
-        <translation>nooit over het tiental</translation>
+        <translation>zonder onthouden of lenen</translation>
     </message>
     <message>
         <source>carrying or borrowing in every problem</source>
-        <translation>altijd over het tiental</translation>
+        <translation>onthouden of lenen in elke som</translation>
     </message>
     <message>
         <source>no trivial facts</source>
@@ -660,8 +660,8 @@
         <translation>Het aantal sommen moet tussen 1 en 100 liggen.</translation>
     </message>
     <message>
-        <source>Lowest Number must be less than or equal to Highest Number!</source>
-        <translation>Het kleinste getal moet kleiner dan of gelijk aan het grootste getal zijn!</translation>
+        <source>Lowest Number must be less than Highest Number!</source>
+        <translation>Het kleinste getal moet kleiner zijn dan het grootste getal!</translation>
     </message>
     <message>
         <source>Highest Number must be between 1 and 99.</source>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>You can&apos;t divide by zero.</source>
-        <translation>Je kunt niet delen door nul.</translation>
+        <translation>U kunt niet delen door nul.</translation>
     </message>
     <message>
         <source>Please check your Highest Number.</source>

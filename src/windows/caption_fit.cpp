@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace tallyworth {
 
@@ -68,9 +69,23 @@ QString Shortened(const QFont& font, const QRect& room, int flags, const QString
     return QString(QChar(kEllipsis));
 }
 
+// A bold caption that is too long for its control even at the smallest size is set in the
+// regular weight before it is shortened: a whole word in regular type reads better than a
+// cut one in bold.
+std::vector<QFont> Weights(const QFont& design) {
+    std::vector<QFont> weights{design};
+    if (design.bold()) {
+        weights.push_back(design);
+        weights.back().setBold(false);
+    }
+    return weights;
+}
+
 FittedCaption Fit(const QFont& design, const QRect& room, int flags, const QString& caption) {
-    if (std::optional<QFont> font = FittingFont(design, room, flags, caption)) {
-        return {*font, caption, {}};
+    for (const QFont& weight : Weights(design)) {
+        if (std::optional<QFont> font = FittingFont(weight, room, flags, caption)) {
+            return {*font, caption, {}};
+        }
     }
     QFont smallest = design;
     smallest.setPointSizeF(std::min(design.pointSizeF(), kSmallestCaptionPointSize));
@@ -123,6 +138,11 @@ QRect CaptionRoom(const QAbstractButton& button) {
     QRect room = button.style()->subElementRect(ContentsElement(button), &option, &button);
     if (!option.icon.isNull()) {
         room.setWidth(room.width() - option.iconSize.width() - kIconSpacing);
+    }
+    if (qobject_cast<const QPushButton*>(&button) != nullptr) {
+        // The style's contents reach the frame; a caption that touches it looks cut.
+        const int margin = button.style()->pixelMetric(QStyle::PM_ButtonMargin, &option, &button);
+        room.adjust(margin / 2, 0, -(margin - margin / 2), 0);
     }
     return room;
 }

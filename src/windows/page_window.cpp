@@ -189,7 +189,7 @@ void PageWindow::ShowPage2() {
     if (!state_.IsDivisionWorksheet() || state_.numberOfProblems <= kLastSinglePageDivision) {
         interfaces_.messages.ShowMessage(
             SettingsMessageTitle(),
-            tr("Only the division test with 50 or more problems has two pages"),
+            tr("Only the division test with more than 50 problems has two pages"),
             MessageIcon::Information);
         return;
     }
