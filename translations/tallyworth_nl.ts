@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>Without arguments Tallyworth opens its windows. With them it makes worksheets without any window: one sheet, or a class set of different sheets, each with its own sheet code, written to a PDF or printed as one job. The first sheet&apos;s code is written to standard output; --code with it and --sheets makes the same sheets again.</source>
-        <translation>Zonder argumenten opent Tallyworth zijn vensters. Met argumenten maakt het werkbladen zonder enig venster: één blad, of een klassenset van verschillende bladen, elk met een eigen bladcode, naar een PDF geschreven of als één opdracht afgedrukt. De code van het eerste blad komt op de standaarduitvoer; --code met die code en --sheets maken dezelfde bladen opnieuw.</translation>
+        <translation>Zonder argumenten opent Tallyworth zijn vensters. Met argumenten maakt het werkbladen zonder enig venster: één blad, of een klassenset van verschillende bladen, elk met een eigen werkbladcode, naar een PDF geschreven of als één opdracht afgedrukt. De code van het eerste blad komt op de standaarduitvoer; --code met die code en --sheets maken dezelfde bladen opnieuw.</translation>
     </message>
     <message>
         <source>Options:</source>
@@ -521,7 +521,7 @@
     </message>
     <message>
         <source>The worksheet of the sheet code %1 could not be composed.</source>
-        <translation>Het werkblad van bladcode %1 kon niet worden samengesteld.</translation>
+        <translation>Het werkblad van werkbladcode %1 kon niet worden samengesteld.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; cannot be reached. Check that it is set up, then print again.</source>
