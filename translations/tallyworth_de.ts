@@ -19,6 +19,14 @@
         <source>About %1</source>
         <translation>Über %1</translation>
     </message>
+    <message>
+        <source>%1 logo</source>
+        <translation>Logo von %1</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>E-Mail-Adresse</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::ClassSet</name>
@@ -356,12 +364,32 @@
         <source>Problem &amp;Rules...</source>
         <translation>&amp;Aufgabenregeln...</translation>
     </message>
+    <message>
+        <source>Division sign</source>
+        <translation>Geteiltzeichen</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
     <message>
         <source>Mix</source>
         <translation>Mix</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>geteilt durch</translation>
     </message>
 </context>
 <context>
@@ -447,6 +475,14 @@
     <message>
         <source>Class &amp;Set...</source>
         <translation>&amp;Klassensatz...</translation>
+    </message>
+    <message>
+        <source>Worksheet, page %1 of %2, solutions shown</source>
+        <translation>Arbeitsblatt, Seite %1 von %2, Lösungen sichtbar</translation>
+    </message>
+    <message>
+        <source>Worksheet, page %1 of %2, solutions hidden</source>
+        <translation>Arbeitsblatt, Seite %1 von %2, Lösungen verborgen</translation>
     </message>
 </context>
 <context>
@@ -744,6 +780,17 @@
     <message>
         <source>&amp;Sheet code:</source>
         <translation>&amp;Blattcode:</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SpokenPage</name>
+    <message>
+        <source>%1 %2 %3 equals %4</source>
+        <translation>%1 %2 %3 gleich %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 equals</source>
+        <translation>%1 %2 %3 gleich</translation>
     </message>
 </context>
 </TS>

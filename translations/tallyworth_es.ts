@@ -19,6 +19,14 @@
         <source>About %1</source>
         <translation>Acerca de %1</translation>
     </message>
+    <message>
+        <source>%1 logo</source>
+        <translation>Logotipo de %1</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>Dirección de correo electrónico</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::ClassSet</name>
@@ -356,12 +364,32 @@
         <source>Problem &amp;Rules...</source>
         <translation>&amp;Reglas de los ejercicios...</translation>
     </message>
+    <message>
+        <source>Division sign</source>
+        <translation>Signo de división</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
     <message>
         <source>Mix</source>
         <translation>Mixto</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>entre</translation>
     </message>
 </context>
 <context>
@@ -447,6 +475,14 @@
     <message>
         <source>Class &amp;Set...</source>
         <translation>&amp;Juego de fichas para la clase...</translation>
+    </message>
+    <message>
+        <source>Worksheet, page %1 of %2, solutions shown</source>
+        <translation>Ficha, página %1 de %2, soluciones visibles</translation>
+    </message>
+    <message>
+        <source>Worksheet, page %1 of %2, solutions hidden</source>
+        <translation>Ficha, página %1 de %2, soluciones ocultas</translation>
     </message>
 </context>
 <context>
@@ -744,6 +780,17 @@
     <message>
         <source>&amp;Sheet code:</source>
         <translation>Código de &amp;ficha:</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SpokenPage</name>
+    <message>
+        <source>%1 %2 %3 equals %4</source>
+        <translation>%1 %2 %3 es igual a %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 equals</source>
+        <translation>%1 %2 %3 es igual a</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,14 @@
         <source>About %1</source>
         <translation>À propos de %1</translation>
     </message>
+    <message>
+        <source>%1 logo</source>
+        <translation>Logo de %1</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>Adresse électronique</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::ClassSet</name>
@@ -356,12 +364,32 @@
         <source>Problem &amp;Rules...</source>
         <translation>&amp;Règles des calculs...</translation>
     </message>
+    <message>
+        <source>Division sign</source>
+        <translation>Signe de division</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
     <message>
         <source>Mix</source>
         <translation>Mixte</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>divisé par</translation>
     </message>
 </context>
 <context>
@@ -447,6 +475,14 @@
     <message>
         <source>Class &amp;Set...</source>
         <translation>&amp;Jeu de fiches pour la classe...</translation>
+    </message>
+    <message>
+        <source>Worksheet, page %1 of %2, solutions shown</source>
+        <translation>Fiche, page %1 sur %2, solutions affichées</translation>
+    </message>
+    <message>
+        <source>Worksheet, page %1 of %2, solutions hidden</source>
+        <translation>Fiche, page %1 sur %2, solutions masquées</translation>
     </message>
 </context>
 <context>
@@ -744,6 +780,17 @@
     <message>
         <source>&amp;Sheet code:</source>
         <translation>&amp;Code de fiche&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SpokenPage</name>
+    <message>
+        <source>%1 %2 %3 equals %4</source>
+        <translation>%1 %2 %3 égale %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 equals</source>
+        <translation>%1 %2 %3 égale</translation>
     </message>
 </context>
 </TS>

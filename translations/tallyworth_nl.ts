@@ -19,6 +19,14 @@
         <source>About %1</source>
         <translation>Over %1</translation>
     </message>
+    <message>
+        <source>%1 logo</source>
+        <translation>Logo van %1</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>E-mailadres</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::ClassSet</name>
@@ -356,12 +364,32 @@
         <source>Problem &amp;Rules...</source>
         <translation>&amp;Regels voor de sommen...</translation>
     </message>
+    <message>
+        <source>Division sign</source>
+        <translation>Deelteken</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
     <message>
         <source>Mix</source>
         <translation>Mix</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>keer</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>gedeeld door</translation>
     </message>
 </context>
 <context>
@@ -447,6 +475,14 @@
     <message>
         <source>Class &amp;Set...</source>
         <translation>&amp;Klassenset...</translation>
+    </message>
+    <message>
+        <source>Worksheet, page %1 of %2, solutions shown</source>
+        <translation>Werkblad, pagina %1 van %2, oplossingen zichtbaar</translation>
+    </message>
+    <message>
+        <source>Worksheet, page %1 of %2, solutions hidden</source>
+        <translation>Werkblad, pagina %1 van %2, oplossingen verborgen</translation>
     </message>
 </context>
 <context>
@@ -744,6 +780,17 @@
     <message>
         <source>&amp;Sheet code:</source>
         <translation>Werkblad&amp;code:</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SpokenPage</name>
+    <message>
+        <source>%1 %2 %3 equals %4</source>
+        <translation>%1 %2 %3 is %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 equals</source>
+        <translation>%1 %2 %3 is</translation>
     </message>
 </context>
 </TS>

@@ -92,11 +92,25 @@ FittedCaption Fit(const QFont& design, const QRect& room, int flags, const QStri
     return {smallest, Shortened(smallest, room, flags, caption), caption};
 }
 
+// The caption as it is read aloud: without the access key's marker ("&&" is a "&").
+QString SpokenCaption(const QString& caption) {
+    QString spoken;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size()) {
+            ++i;
+        }
+        spoken += caption[i];
+    }
+    return spoken;
+}
+
+// A screen reader reads the whole caption, also where the control shows it shortened.
 template <typename Control>
-void Show(Control& control, const FittedCaption& fitted) {
+void Show(Control& control, const FittedCaption& fitted, const QString& caption) {
     control.setFont(fitted.font);
     control.setText(fitted.text);
     control.setToolTip(fitted.toolTip);
+    control.setAccessibleName(SpokenCaption(caption));
 }
 
 QStyleOptionButton ButtonOption(const QAbstractButton& button) {
@@ -156,12 +170,12 @@ void SetFittedCaption(QLabel& label, const QString& caption) {
     const QFont design = DesignFont(label);
     const int flags =
         static_cast<int>(label.alignment().toInt()) | (label.wordWrap() ? Qt::TextWordWrap : 0);
-    Show(label, Fit(design, CaptionRoom(label), flags, caption));
+    Show(label, Fit(design, CaptionRoom(label), flags, caption), caption);
 }
 
 void SetFittedCaption(QAbstractButton& button, const QString& caption) {
     const QFont design = DesignFont(button);
-    Show(button, Fit(design, CaptionRoom(button), Qt::TextShowMnemonic, caption));
+    Show(button, Fit(design, CaptionRoom(button), Qt::TextShowMnemonic, caption), caption);
 }
 
 }  // namespace tallyworth
