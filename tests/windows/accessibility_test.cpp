@@ -1,5 +1,6 @@
 #include "core/random_source.h"
 #include "support/fake_user_interfaces.h"
+#include "windows/focus_ring_style.h"
 #include "windows/main_window.h"
 #include "windows/page_window.h"
 
@@ -7,6 +8,7 @@
 
 #include <QAccessible>
 #include <QCoreApplication>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include <cmath>
@@ -81,6 +83,23 @@ TEST_F(AccessibilityTest, ThePageIsReadAsProblemsAndItsNameFollowsTheSolutions) 
     EXPECT_EQ(picture->text(QAccessible::Name),
               QStringLiteral("Worksheet, page 1 of 1, solutions shown"));
     EXPECT_FALSE(picture->text(QAccessible::Description).split(u'\n').front().endsWith(u"equals"));
+}
+
+// The focus shows on a default button, which the desktop's style draws alike with and
+// without it.
+TEST(FocusRingStyleTest, AFocusedDefaultButtonLooksFocused) {
+    FocusRingStyle style(QStringLiteral("Fusion"));
+    QPushButton button(QStringLiteral("View"));
+    button.setStyle(&style);
+    button.setDefault(true);
+    button.resize(65, 41);
+    const QImage plain = button.grab().toImage();
+    button.show();
+    button.activateWindow();
+    button.setFocus();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(button.hasFocus());
+    EXPECT_NE(button.grab().toImage(), plain);
 }
 
 }  // namespace
