@@ -11,5 +11,5 @@ add_test(NAME DejaVuOnly.window_captions
          COMMAND tallyworth_windows_tests --gtest_filter=*WholeCaption*)
 # A filter that matches nothing would pass unseen.
 set_tests_properties(DejaVuOnly.window_captions PROPERTIES
-  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;FONTCONFIG_FILE=${_dejavu_setup}/fonts.conf;TALLYWORTH_ONLY_FONTS=DejaVu"
+  ENVIRONMENT "QT_QPA_PLATFORM=${TALLYWORTH_TEST_PLATFORM};FONTCONFIG_FILE=${_dejavu_setup}/fonts.conf;TALLYWORTH_ONLY_FONTS=DejaVu"
   FAIL_REGULAR_EXPRESSION "\\] 0 tests from")

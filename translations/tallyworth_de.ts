@@ -19,6 +19,14 @@
         <source>About %1</source>
         <translation>Über %1</translation>
     </message>
+    <message>
+        <source>%1 logo</source>
+        <translation>Logo von %1</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>E-Mail-Adresse</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::ClassSet</name>
@@ -245,7 +253,7 @@
     </message>
     <message>
         <source>Carrying and borrowing in + and -: allowed (default), never, or in every problem.</source>
-        <translation>Zehnerübergang bei + und -: erlaubt (Vorgabe), nie oder in jeder Aufgabe.</translation>
+        <translation>Übertrag bei + und -: erlaubt (Vorgabe), nie oder in jeder Aufgabe.</translation>
     </message>
     <message>
         <source>No problem comes twice on a sheet until every allowed problem has been used.</source>
@@ -334,11 +342,11 @@
     </message>
     <message>
         <source>Print</source>
-        <translation>Druck</translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Allow Negative Results</source>
-        <translation>Negative Ergebnisse</translation>
+        <translation>Negative Ergebnisse erlauben</translation>
     </message>
     <message>
         <source>Fractions</source>
@@ -380,12 +388,32 @@
         <source>Problem &amp;Rules...</source>
         <translation>&amp;Aufgabenregeln...</translation>
     </message>
+    <message>
+        <source>Division sign</source>
+        <translation>Geteiltzeichen</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
     <message>
         <source>Mix</source>
         <translation>Mix</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>geteilt durch</translation>
     </message>
 </context>
 <context>
@@ -465,12 +493,20 @@
         <translation>A&amp;usblenden</translation>
     </message>
     <message>
-        <source>Only the division test with 50 or more problems has two pages</source>
-        <translation>Nur das Arbeitsblatt zum Teilen mit 50 oder mehr Aufgaben hat zwei Seiten</translation>
+        <source>Only the division test with more than 50 problems has two pages</source>
+        <translation>Nur ein Arbeitsblatt zum Teilen mit mehr als 50 Aufgaben hat zwei Seiten</translation>
     </message>
     <message>
         <source>Class &amp;Set...</source>
         <translation>&amp;Klassensatz...</translation>
+    </message>
+    <message>
+        <source>Worksheet, page %1 of %2, solutions shown</source>
+        <translation>Arbeitsblatt, Seite %1 von %2, Lösungen sichtbar</translation>
+    </message>
+    <message>
+        <source>Worksheet, page %1 of %2, solutions hidden</source>
+        <translation>Arbeitsblatt, Seite %1 von %2, Lösungen verborgen</translation>
     </message>
 </context>
 <context>
@@ -631,7 +667,7 @@
     </message>
     <message>
         <source>&amp;Carrying and borrowing:</source>
-        <translation>&amp;Zehnerübergang:</translation>
+        <translation>Ü&amp;bertrag:</translation>
     </message>
     <message>
         <source>No &amp;repeats on a sheet</source>
@@ -650,11 +686,11 @@
     <name>tallyworth::RuleWords</name>
     <message>
         <source>no carrying or borrowing</source>
-        <translation>ohne Zehnerübergang</translation>
+        <translation>ohne Übertrag</translation>
     </message>
     <message>
         <source>carrying or borrowing in every problem</source>
-        <translation>Zehnerübergang in jeder Aufgabe</translation>
+        <translation>Übertrag in jeder Aufgabe</translation>
     </message>
     <message>
         <source>no trivial facts</source>
@@ -684,8 +720,8 @@
         <translation>Die Anzahl der Aufgaben muss zwischen 1 und 100 liegen.</translation>
     </message>
     <message>
-        <source>Lowest Number must be less than or equal to Highest Number!</source>
-        <translation>Die kleinste Zahl muss kleiner oder gleich der größten Zahl sein!</translation>
+        <source>Lowest Number must be less than Highest Number!</source>
+        <translation>Die kleinste Zahl muss kleiner als die größte Zahl sein!</translation>
     </message>
     <message>
         <source>Highest Number must be between 1 and 99.</source>
@@ -768,6 +804,17 @@
     <message>
         <source>&amp;Sheet code:</source>
         <translation>&amp;Blattcode:</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SpokenPage</name>
+    <message>
+        <source>%1 %2 %3 equals %4</source>
+        <translation>%1 %2 %3 gleich %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 equals</source>
+        <translation>%1 %2 %3 gleich</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,14 @@
         <source>About %1</source>
         <translation>Acerca de %1</translation>
     </message>
+    <message>
+        <source>%1 logo</source>
+        <translation>Logotipo de %1</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>Dirección de correo electrónico</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::ClassSet</name>
@@ -40,15 +48,15 @@
     </message>
     <message>
         <source>A class set has 1 to %1 sheets of settings that make a worksheet.</source>
-        <translation>Un juego para la clase tiene de 1 a %1 fichas con ajustes que permiten hacer una ficha.</translation>
+        <translation>Un juego de fichas para la clase tiene de 1 a %1 fichas con ajustes que permiten hacer una ficha.</translation>
     </message>
     <message>
         <source>A class set of %1 worksheets; the first sheet&apos;s code is %2</source>
-        <translation>Un juego para la clase de %1 fichas; el código de la primera ficha es %2</translation>
+        <translation>Un juego de fichas para la clase de %1 fichas; el código de la primera ficha es %2</translation>
     </message>
     <message>
         <source>Tallyworth class set</source>
-        <translation>Juego para la clase de Tallyworth</translation>
+        <translation>Juego de fichas para la clase de Tallyworth</translation>
     </message>
     <message>
         <source>The paper is too small for a worksheet.</source>
@@ -87,7 +95,7 @@
     </message>
     <message>
         <source>&amp;Answer keys:</source>
-        <translation>Hojas de &amp;soluciones:</translation>
+        <translation>&amp;Soluciones:</translation>
     </message>
     <message>
         <source>Destination</source>
@@ -173,7 +181,7 @@
     </message>
     <message>
         <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it.</source>
-        <translation>Volver a hacer la ficha de este código, con sus ajustes; con --sheets N, el juego que empieza por ella.</translation>
+        <translation>Volver a hacer la ficha de este código, con sus ajustes; con --sheets N, el juego de fichas que empieza por ella.</translation>
     </message>
     <message>
         <source>Show this help.</source>
@@ -225,7 +233,7 @@
     </message>
     <message>
         <source>Without arguments Tallyworth opens its windows. With them it makes worksheets without any window: one sheet, or a class set of different sheets, each with its own sheet code, written to a PDF or printed as one job. The first sheet&apos;s code is written to standard output; --code with it and --sheets makes the same sheets again.</source>
-        <translation>Sin argumentos, Tallyworth abre sus ventanas. Con ellos hace fichas sin ninguna ventana: una ficha, o un juego para la clase de fichas distintas, cada una con su propio código de ficha, escritas en un PDF o impresas como un solo trabajo. El código de la primera ficha se escribe en la salida estándar; --code con él y --sheets vuelven a hacer las mismas fichas.</translation>
+        <translation>Sin argumentos, Tallyworth abre sus ventanas. Con ellos hace fichas sin ninguna ventana: una ficha, o un juego de fichas para la clase, todas distintas, cada una con su propio código de ficha, escritas en un PDF o impresas como un solo trabajo. El código de la primera ficha se escribe en la salida estándar; --code con él y --sheets vuelven a hacer las mismas fichas.</translation>
     </message>
     <message>
         <source>Options:</source>
@@ -334,11 +342,11 @@
     </message>
     <message>
         <source>Print</source>
-        <translation>Impr.</translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Allow Negative Results</source>
-        <translation>Resultados negativos</translation>
+        <translation>Permitir resultados negativos</translation>
     </message>
     <message>
         <source>Fractions</source>
@@ -380,12 +388,32 @@
         <source>Problem &amp;Rules...</source>
         <translation>&amp;Reglas de los ejercicios...</translation>
     </message>
+    <message>
+        <source>Division sign</source>
+        <translation>Signo de división</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
     <message>
         <source>Mix</source>
         <translation>Mixto</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>entre</translation>
     </message>
 </context>
 <context>
@@ -465,12 +493,20 @@
         <translation>&amp;Ocultar</translation>
     </message>
     <message>
-        <source>Only the division test with 50 or more problems has two pages</source>
-        <translation>Solo la ficha de divisiones con 50 o más ejercicios tiene dos páginas</translation>
+        <source>Only the division test with more than 50 problems has two pages</source>
+        <translation>Solo una ficha de divisiones con más de 50 ejercicios tiene dos páginas</translation>
     </message>
     <message>
         <source>Class &amp;Set...</source>
         <translation>&amp;Juego de fichas para la clase...</translation>
+    </message>
+    <message>
+        <source>Worksheet, page %1 of %2, solutions shown</source>
+        <translation>Ficha, página %1 de %2, soluciones visibles</translation>
+    </message>
+    <message>
+        <source>Worksheet, page %1 of %2, solutions hidden</source>
+        <translation>Ficha, página %1 de %2, soluciones ocultas</translation>
     </message>
 </context>
 <context>
@@ -533,7 +569,7 @@
     </message>
     <message>
         <source>The printer &quot;%1&quot; is paused. The worksheet waits in its queue until the printer is resumed.</source>
-        <translation>La impresora «%1» está en pausa. La hoja espera en su cola hasta que se reanude la impresora.</translation>
+        <translation>La impresora «%1» está en pausa. La ficha espera en su cola hasta que se reanude la impresora.</translation>
     </message>
     <message>
         <source>Tallyworth worksheet %1</source>
@@ -684,8 +720,8 @@
         <translation>El número de ejercicios debe estar entre 1 y 100.</translation>
     </message>
     <message>
-        <source>Lowest Number must be less than or equal to Highest Number!</source>
-        <translation>¡El número menor debe ser menor o igual que el número mayor!</translation>
+        <source>Lowest Number must be less than Highest Number!</source>
+        <translation>¡El número menor debe ser menor que el número mayor!</translation>
     </message>
     <message>
         <source>Highest Number must be between 1 and 99.</source>
@@ -768,6 +804,17 @@
     <message>
         <source>&amp;Sheet code:</source>
         <translation>Código de &amp;ficha:</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SpokenPage</name>
+    <message>
+        <source>%1 %2 %3 equals %4</source>
+        <translation>%1 %2 %3 es igual a %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 equals</source>
+        <translation>%1 %2 %3 es igual a</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,14 @@
         <source>About %1</source>
         <translation>À propos de %1</translation>
     </message>
+    <message>
+        <source>%1 logo</source>
+        <translation>Logo de %1</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>Adresse électronique</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::ClassSet</name>
@@ -40,15 +48,15 @@
     </message>
     <message>
         <source>A class set has 1 to %1 sheets of settings that make a worksheet.</source>
-        <translation>Une série pour la classe compte de 1 à %1 fiches, avec des réglages qui permettent de faire une fiche.</translation>
+        <translation>Un jeu de fiches pour la classe compte de 1 à %1 fiches, avec des réglages qui permettent de faire une fiche.</translation>
     </message>
     <message>
         <source>A class set of %1 worksheets; the first sheet&apos;s code is %2</source>
-        <translation>Une série pour la classe de %1 fiches ; le code de la première fiche est %2</translation>
+        <translation>Un jeu de fiches pour la classe de %1 fiches&#xa0;; le code de la première fiche est %2</translation>
     </message>
     <message>
         <source>Tallyworth class set</source>
-        <translation>Série pour la classe Tallyworth</translation>
+        <translation>Jeu de fiches pour la classe Tallyworth</translation>
     </message>
     <message>
         <source>The paper is too small for a worksheet.</source>
@@ -83,11 +91,11 @@
     </message>
     <message>
         <source>Number of &amp;sheets:</source>
-        <translation>Nombre de &amp;fiches :</translation>
+        <translation>Nombre de &amp;fiches&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Answer keys:</source>
-        <translation>&amp;Corrigés :</translation>
+        <translation>&amp;Corrigés&#xa0;:</translation>
     </message>
     <message>
         <source>Destination</source>
@@ -99,7 +107,7 @@
     </message>
     <message>
         <source>&amp;Paper:</source>
-        <translation>Forma&amp;t du papier :</translation>
+        <translation>Forma&amp;t du papier&#xa0;:</translation>
     </message>
     <message>
         <source>P&amp;rinter</source>
@@ -118,7 +126,7 @@
     </message>
     <message>
         <source>Making the class set: page %1 of %2</source>
-        <translation>Création du jeu de fiches : page %1 sur %2</translation>
+        <translation>Création du jeu de fiches&#xa0;: page %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -133,7 +141,7 @@
     </message>
     <message>
         <source>The operation (default +); ÷ is read as /, x as *.</source>
-        <translation>L&apos;opération (par défaut +) ; ÷ est lu comme /, x comme *.</translation>
+        <translation>L&apos;opération (par défaut +)&#xa0;; ÷ est lu comme /, x comme *.</translation>
     </message>
     <message>
         <source>The Lowest Number, 1 to 99 (default 1).</source>
@@ -153,7 +161,7 @@
     </message>
     <message>
         <source>Divisions with the division sign (default) or the long-division bracket.</source>
-        <translation>Divisions avec le signe de division (par défaut) ou avec la potence.</translation>
+        <translation>Divisions avec le signe de division (par défaut) ou avec le crochet de la division longue.</translation>
     </message>
     <message>
         <source>How many different sheets, 1 to 500 (default 1).</source>
@@ -161,7 +169,7 @@
     </message>
     <message>
         <source>Answer keys: none (default), each after its sheet, or all at the end.</source>
-        <translation>Corrigés : aucun (par défaut), chacun après sa fiche ou tous à la fin.</translation>
+        <translation>Corrigés&#xa0;: aucun (par défaut), chacun après sa fiche ou tous à la fin.</translation>
     </message>
     <message>
         <source>Leave out the band with the Name and Date lines, the sheet number and the code.</source>
@@ -169,11 +177,11 @@
     </message>
     <message>
         <source>The paper: by default the system&apos;s for a PDF, the printer&apos;s own for a print.</source>
-        <translation>Le papier : par défaut celui du système pour un PDF, celui de l&apos;imprimante pour une impression.</translation>
+        <translation>Le papier&#xa0;: par défaut celui du système pour un PDF, celui de l&apos;imprimante pour une impression.</translation>
     </message>
     <message>
         <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it.</source>
-        <translation>Refaire la fiche de ce code, avec ses réglages ; avec --sheets N, la série qui commence par elle.</translation>
+        <translation>Refaire la fiche de ce code, avec ses réglages&#xa0;; avec --sheets N, le jeu de fiches qui commence par elle.</translation>
     </message>
     <message>
         <source>Show this help.</source>
@@ -185,7 +193,7 @@
     </message>
     <message>
         <source>--%1 takes one of %2, not &quot;%3&quot;.</source>
-        <translation>--%1 prend l&apos;une des valeurs %2, pas « %3 ».</translation>
+        <translation>--%1 prend l&apos;une des valeurs %2, pas «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
         <source>Give either --pdf or --print, not both.</source>
@@ -193,7 +201,7 @@
     </message>
     <message>
         <source>Say where the worksheets go: --pdf FILE or --print.</source>
-        <translation>Indiquez où vont les fiches : --pdf FILE ou --print.</translation>
+        <translation>Indiquez où vont les fiches&#xa0;: --pdf FILE ou --print.</translation>
     </message>
     <message>
         <source>--pdf needs a file name.</source>
@@ -205,11 +213,11 @@
     </message>
     <message>
         <source>--sheets takes a number of sheets from 1 to %1, not &quot;%2&quot;.</source>
-        <translation>--sheets prend un nombre de fiches de 1 à %1, pas « %2 ».</translation>
+        <translation>--sheets prend un nombre de fiches de 1 à %1, pas «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>--code holds the worksheet&apos;s settings: leave out --%1.</source>
-        <translation>--code contient les réglages de la fiche : retirez --%1.</translation>
+        <translation>--code contient les réglages de la fiche&#xa0;: retirez --%1.</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
@@ -217,23 +225,23 @@
     </message>
     <message>
         <source>Unexpected argument &quot;%1&quot;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation>Utilisation :</translation>
+        <translation>Utilisation&#xa0;:</translation>
     </message>
     <message>
         <source>Without arguments Tallyworth opens its windows. With them it makes worksheets without any window: one sheet, or a class set of different sheets, each with its own sheet code, written to a PDF or printed as one job. The first sheet&apos;s code is written to standard output; --code with it and --sheets makes the same sheets again.</source>
-        <translation>Sans arguments, Tallyworth ouvre ses fenêtres. Avec des arguments, il fait des fiches sans aucune fenêtre : une fiche, ou une série pour la classe de fiches différentes, chacune avec son propre code de fiche, écrites dans un PDF ou imprimées en une seule tâche. Le code de la première fiche est écrit sur la sortie standard ; --code avec ce code et --sheets refont les mêmes fiches.</translation>
+        <translation>Sans arguments, Tallyworth ouvre ses fenêtres. Avec des arguments, il fait des fiches sans aucune fenêtre&#xa0;: une fiche, ou un jeu de fiches pour la classe, toutes différentes, chacune avec son propre code de fiche, écrites dans un PDF ou imprimées en une seule tâche. Le code de la première fiche est écrit sur la sortie standard&#xa0;; --code avec ce code et --sheets refont les mêmes fiches.</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation>Options :</translation>
+        <translation>Options&#xa0;:</translation>
     </message>
     <message>
         <source>Exit status: 0 when done, 1 when the worksheets could not be written or printed, 2 for bad options or settings.</source>
-        <translation>Code de sortie : 0 en cas de réussite, 1 si les fiches n&apos;ont pas pu être écrites ou imprimées, 2 pour des options ou des réglages erronés.</translation>
+        <translation>Code de sortie&#xa0;: 0 en cas de réussite, 1 si les fiches n&apos;ont pas pu être écrites ou imprimées, 2 pour des options ou des réglages erronés.</translation>
     </message>
     <message>
         <source>Leave out problems that give their answer away: times 1, divided by 1 or by itself, minus itself.</source>
@@ -253,15 +261,15 @@
     </message>
     <message>
         <source>Only 1 different problem fits these settings and rules, so it will repeat; the worksheets are made anyway.</source>
-        <translation>Seul 1 calcul différent respecte ces réglages et règles : il se répétera donc ; les fiches sont faites quand même.</translation>
+        <translation>Seul 1 calcul différent respecte ces réglages et règles&#xa0;: il se répétera donc&#xa0;; les fiches sont faites quand même.</translation>
     </message>
     <message>
         <source>Only %1 different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
-        <translation>Seuls %1 calculs différents respectent ces réglages et règles : certains se répéteront donc ; les fiches sont faites quand même.</translation>
+        <translation>Seuls %1 calculs différents respectent ces réglages et règles&#xa0;: certains se répéteront donc&#xa0;; les fiches sont faites quand même.</translation>
     </message>
     <message>
         <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
-        <translation>Exemple : 30 fiches différentes de la table de 7 sans calculs triviaux, chacune suivie de son corrigé&#xa0;:</translation>
+        <translation>Exemple&#xa0;: 30 fiches différentes de la table de 7 sans calculs triviaux, chacune suivie de son corrigé&#xa0;:</translation>
     </message>
     <message>
         <source>standard output could not be written: %1.</source>
@@ -314,11 +322,11 @@
     <name>tallyworth::MainWindow</name>
     <message>
         <source>Lowest Number</source>
-        <translation>Minimum</translation>
+        <translation>Plus petit nombre</translation>
     </message>
     <message>
         <source>Highest Number</source>
-        <translation>Maximum</translation>
+        <translation>Plus grand nombre</translation>
     </message>
     <message>
         <source>How Many Problems</source>
@@ -334,7 +342,7 @@
     </message>
     <message>
         <source>Print</source>
-        <translation>Impr.</translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Allow Negative Results</source>
@@ -380,12 +388,32 @@
         <source>Problem &amp;Rules...</source>
         <translation>&amp;Règles des calculs...</translation>
     </message>
+    <message>
+        <source>Division sign</source>
+        <translation>Signe de division</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
     <message>
         <source>Mix</source>
         <translation>Mixte</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>divisé par</translation>
     </message>
 </context>
 <context>
@@ -407,11 +435,11 @@
     <name>tallyworth::PageStatusLine</name>
     <message>
         <source>Sheet c&amp;ode:</source>
-        <translation>&amp;Code de fiche :</translation>
+        <translation>&amp;Code de fiche&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Rules:</source>
-        <translation>Rè&amp;gles :</translation>
+        <translation>Rè&amp;gles&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -465,12 +493,20 @@
         <translation>&amp;Masquer</translation>
     </message>
     <message>
-        <source>Only the division test with 50 or more problems has two pages</source>
-        <translation>Seule la fiche de divisions de 50 calculs ou plus a deux pages</translation>
+        <source>Only the division test with more than 50 problems has two pages</source>
+        <translation>Seule une fiche de divisions de plus de 50 calculs a deux pages</translation>
     </message>
     <message>
         <source>Class &amp;Set...</source>
         <translation>&amp;Jeu de fiches pour la classe...</translation>
+    </message>
+    <message>
+        <source>Worksheet, page %1 of %2, solutions shown</source>
+        <translation>Fiche, page %1 sur %2, solutions affichées</translation>
+    </message>
+    <message>
+        <source>Worksheet, page %1 of %2, solutions hidden</source>
+        <translation>Fiche, page %1 sur %2, solutions masquées</translation>
     </message>
 </context>
 <context>
@@ -481,11 +517,11 @@
     </message>
     <message>
         <source>The default printer &quot;%1&quot; cannot be reached. Check that it is set up, then print again.</source>
-        <translation>L&apos;imprimante par défaut « %1 » est injoignable. Vérifiez qu&apos;elle est configurée, puis relancez l&apos;impression.</translation>
+        <translation>L&apos;imprimante par défaut «&#xa0;%1&#xa0;» est injoignable. Vérifiez qu&apos;elle est configurée, puis relancez l&apos;impression.</translation>
     </message>
     <message>
         <source>The default printer &quot;%1&quot; is not accepting print jobs. Let it accept jobs in the printer settings, then print again.</source>
-        <translation>L&apos;imprimante par défaut « %1 » n&apos;accepte pas les travaux d&apos;impression. Autorisez-la à les accepter dans les paramètres de l&apos;imprimante, puis relancez l&apos;impression.</translation>
+        <translation>L&apos;imprimante par défaut «&#xa0;%1&#xa0;» n&apos;accepte pas les travaux d&apos;impression. Autorisez-la à les accepter dans les paramètres de l&apos;imprimante, puis relancez l&apos;impression.</translation>
     </message>
     <message>
         <source>The print job could not be started.</source>
@@ -497,7 +533,7 @@
     </message>
     <message>
         <source>Could not save &quot;%1&quot;: %2.</source>
-        <translation>Impossible d&apos;enregistrer « %1 » : %2.</translation>
+        <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>the PDF could not be started</source>
@@ -513,15 +549,15 @@
     </message>
     <message>
         <source>The print job could not be started: %1.</source>
-        <translation>Le travail d&apos;impression n&apos;a pas pu être lancé : %1.</translation>
+        <translation>Le travail d&apos;impression n&apos;a pas pu être lancé&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the print job: %2</source>
-        <translation>L&apos;imprimante « %1 » n&apos;a pas accepté le travail d&apos;impression : %2</translation>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» n&apos;a pas accepté le travail d&apos;impression&#xa0;: %2</translation>
     </message>
     <message>
         <source>Could not save the PDF: no file name was given.</source>
-        <translation>Impossible d&apos;enregistrer le PDF : aucun nom de fichier n&apos;a été donné.</translation>
+        <translation>Impossible d&apos;enregistrer le PDF&#xa0;: aucun nom de fichier n&apos;a été donné.</translation>
     </message>
     <message>
         <source>the print system gave no reason</source>
@@ -533,7 +569,7 @@
     </message>
     <message>
         <source>The printer &quot;%1&quot; is paused. The worksheet waits in its queue until the printer is resumed.</source>
-        <translation>L&apos;imprimante « %1 » est en pause. La fiche attend dans sa file d&apos;attente jusqu&apos;à la reprise de l&apos;imprimante.</translation>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» est en pause. La fiche attend dans sa file d&apos;attente jusqu&apos;à la reprise de l&apos;imprimante.</translation>
     </message>
     <message>
         <source>Tallyworth worksheet %1</source>
@@ -549,11 +585,11 @@
     </message>
     <message>
         <source>The printer &quot;%1&quot; cannot be reached. Check that it is set up, then print again.</source>
-        <translation>L&apos;imprimante « %1 » est injoignable. Vérifiez qu&apos;elle est configurée, puis relancez l&apos;impression.</translation>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» est injoignable. Vérifiez qu&apos;elle est configurée, puis relancez l&apos;impression.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not accepting print jobs. Let it accept jobs in the printer settings, then print again.</source>
-        <translation>L&apos;imprimante « %1 » n&apos;accepte pas de tâches d&apos;impression. Autorisez-la à en accepter dans les réglages des imprimantes, puis relancez l&apos;impression.</translation>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» n&apos;accepte pas de tâches d&apos;impression. Autorisez-la à en accepter dans les réglages des imprimantes, puis relancez l&apos;impression.</translation>
     </message>
 </context>
 <context>
@@ -572,11 +608,11 @@
     </message>
     <message>
         <source>only %1 different problem: some will repeat</source>
-        <translation>seulement %1 calcul différent : il se répétera</translation>
+        <translation>seulement %1 calcul différent&#xa0;: il se répétera</translation>
     </message>
     <message>
         <source>only %1 different problems: some will repeat</source>
-        <translation>seulement %1 calculs différents : certains se répéteront</translation>
+        <translation>seulement %1 calculs différents&#xa0;: certains se répéteront</translation>
     </message>
     <message>
         <source>No problem fits these settings and rules. Please widen the range or change the rules.</source>
@@ -584,11 +620,11 @@
     </message>
     <message>
         <source>Only 1 different problem fits these settings and rules, so it will repeat. Make the worksheet anyway?</source>
-        <translation>Seul 1 calcul différent respecte ces réglages et règles : il se répétera donc. Faire la fiche quand même ?</translation>
+        <translation>Seul 1 calcul différent respecte ces réglages et règles&#xa0;: il se répétera donc. Faire la fiche quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Only %1 different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
-        <translation>Seuls %1 calculs différents respectent ces réglages et règles : certains se répéteront donc. Faire la fiche quand même ?</translation>
+        <translation>Seuls %1 calculs différents respectent ces réglages et règles&#xa0;: certains se répéteront donc. Faire la fiche quand même&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -603,15 +639,15 @@
     </message>
     <message>
         <source>Leaves out problems that give their answer away: times 1, divided by 1 or by itself, minus itself.</source>
-        <translation>Écarte les calculs dont le résultat est évident : fois 1, divisé par 1 ou par lui-même, moins lui-même.</translation>
+        <translation>Écarte les calculs dont le résultat est évident&#xa0;: fois 1, divisé par 1 ou par lui-même, moins lui-même.</translation>
     </message>
     <message>
         <source>&amp;Fixed number:</source>
-        <translation>Nombre &amp;fixe :</translation>
+        <translation>Nombre &amp;fixe&#xa0;:</translation>
     </message>
     <message>
         <source>The second number of + and *, the number taken away in -, the divisor in a division; the other number comes from the range.</source>
-        <translation>Le second nombre de + et *, le nombre retranché en -, le diviseur d&apos;une division ; l&apos;autre nombre est pris dans l&apos;intervalle.</translation>
+        <translation>Le second nombre de + et *, le nombre retranché en -, le diviseur d&apos;une division&#xa0;; l&apos;autre nombre est pris dans l&apos;intervalle.</translation>
     </message>
     <message>
         <source>Fixed number</source>
@@ -631,7 +667,7 @@
     </message>
     <message>
         <source>&amp;Carrying and borrowing:</source>
-        <translation>&amp;Retenues :</translation>
+        <translation>&amp;Retenues&#xa0;:</translation>
     </message>
     <message>
         <source>No &amp;repeats on a sheet</source>
@@ -639,11 +675,11 @@
     </message>
     <message>
         <source>With the main window&apos;s settings:</source>
-        <translation>Avec les réglages de la fenêtre principale :</translation>
+        <translation>Avec les réglages de la fenêtre principale&#xa0;:</translation>
     </message>
     <message>
         <source>The numbers in the main window cannot make a worksheet, so there is nothing to count yet.</source>
-        <translation>Les nombres de la fenêtre principale ne permettent pas de faire une fiche : il n&apos;y a donc encore rien à compter.</translation>
+        <translation>Les nombres de la fenêtre principale ne permettent pas de faire une fiche&#xa0;: il n&apos;y a donc encore rien à compter.</translation>
     </message>
 </context>
 <context>
@@ -670,11 +706,11 @@
     </message>
     <message>
         <source>--fixed takes a whole number from 1 to 99, not &quot;%1&quot;.</source>
-        <translation>--fixed attend un nombre entier de 1 à 99, et non « %1 ».</translation>
+        <translation>--fixed attend un nombre entier de 1 à 99, et non «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>--regrouping takes any, never or always, not &quot;%1&quot;.</source>
-        <translation>--regrouping attend any, never ou always, et non « %1 ».</translation>
+        <translation>--regrouping attend any, never ou always, et non «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -684,8 +720,8 @@
         <translation>Le nombre de calculs doit être compris entre 1 et 100.</translation>
     </message>
     <message>
-        <source>Lowest Number must be less than or equal to Highest Number!</source>
-        <translation>Le plus petit nombre doit être inférieur ou égal au plus grand nombre !</translation>
+        <source>Lowest Number must be less than Highest Number!</source>
+        <translation>Le plus petit nombre doit être inférieur au plus grand nombre&#xa0;!</translation>
     </message>
     <message>
         <source>Highest Number must be between 1 and 99.</source>
@@ -728,23 +764,23 @@
     <name>tallyworth::SheetCode</name>
     <message>
         <source>The sheet code contains &quot;%1&quot;, which no sheet code uses: please check what you typed.</source>
-        <translation>Le code de fiche contient « %1 », qu’aucun code de fiche n’utilise : vérifiez ce que vous avez tapé.</translation>
+        <translation>Le code de fiche contient «&#xa0;%1&#xa0;», qu’aucun code de fiche n’utilise&#xa0;: vérifiez ce que vous avez tapé.</translation>
     </message>
     <message>
         <source>A sheet code has %1 letters and digits, but this one has %2: please check what you typed.</source>
-        <translation>Un code de fiche compte %1 lettres et chiffres, mais celui-ci en compte %2 : vérifiez ce que vous avez tapé.</translation>
+        <translation>Un code de fiche compte %1 lettres et chiffres, mais celui-ci en compte %2&#xa0;: vérifiez ce que vous avez tapé.</translation>
     </message>
     <message>
         <source>The sheet code&apos;s check character does not match: please check what you typed.</source>
-        <translation>Le caractère de contrôle du code de fiche ne correspond pas : vérifiez ce que vous avez tapé.</translation>
+        <translation>Le caractère de contrôle du code de fiche ne correspond pas&#xa0;: vérifiez ce que vous avez tapé.</translation>
     </message>
     <message>
         <source>The sheet code is of version %1, which this program does not know: it may come from a newer version of the program.</source>
-        <translation>Le code de fiche est de la version %1, que ce programme ne connaît pas : il provient peut-être d’une version plus récente du programme.</translation>
+        <translation>Le code de fiche est de la version %1, que ce programme ne connaît pas&#xa0;: il provient peut-être d’une version plus récente du programme.</translation>
     </message>
     <message>
         <source>The sheet code holds settings that cannot make a worksheet: %1</source>
-        <translation>Le code de fiche contient des réglages qui ne permettent pas de créer une fiche : %1</translation>
+        <translation>Le code de fiche contient des réglages qui ne permettent pas de créer une fiche&#xa0;: %1</translation>
     </message>
     <message>
         <source>Operation must be one of +, -, *, %1 and Mix.</source>
@@ -763,11 +799,22 @@
     </message>
     <message>
         <source>Type the sheet code shown under a worksheet, or on a page of a class set: 14 letters and digits.</source>
-        <translation>Tapez le code de fiche affiché sous une fiche ou sur une page d’un jeu de fiches : 14 lettres et chiffres.</translation>
+        <translation>Tapez le code de fiche affiché sous une fiche ou sur une page d’un jeu de fiches&#xa0;: 14 lettres et chiffres.</translation>
     </message>
     <message>
         <source>&amp;Sheet code:</source>
-        <translation>&amp;Code de fiche :</translation>
+        <translation>&amp;Code de fiche&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SpokenPage</name>
+    <message>
+        <source>%1 %2 %3 equals %4</source>
+        <translation>%1 %2 %3 égale %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 equals</source>
+        <translation>%1 %2 %3 égale</translation>
     </message>
 </context>
 </TS>

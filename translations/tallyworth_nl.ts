@@ -19,6 +19,14 @@
         <source>About %1</source>
         <translation>Over %1</translation>
     </message>
+    <message>
+        <source>%1 logo</source>
+        <translation>Logo van %1</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>E-mailadres</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::ClassSet</name>
@@ -28,7 +36,7 @@
     </message>
     <message>
         <source>Answer key</source>
-        <translation>Antwoordblad</translation>
+        <translation>Nakijkblad</translation>
     </message>
     <message>
         <source>Name</source>
@@ -87,7 +95,7 @@
     </message>
     <message>
         <source>&amp;Answer keys:</source>
-        <translation>Antwoord&amp;bladen:</translation>
+        <translation>Nakijk&amp;bladen:</translation>
     </message>
     <message>
         <source>Destination</source>
@@ -161,7 +169,7 @@
     </message>
     <message>
         <source>Answer keys: none (default), each after its sheet, or all at the end.</source>
-        <translation>Antwoordbladen: geen (standaard), elk na zijn blad of alle aan het eind.</translation>
+        <translation>Nakijkbladen: geen (standaard), elk na zijn blad of alle aan het eind.</translation>
     </message>
     <message>
         <source>Leave out the band with the Name and Date lines, the sheet number and the code.</source>
@@ -225,7 +233,7 @@
     </message>
     <message>
         <source>Without arguments Tallyworth opens its windows. With them it makes worksheets without any window: one sheet, or a class set of different sheets, each with its own sheet code, written to a PDF or printed as one job. The first sheet&apos;s code is written to standard output; --code with it and --sheets makes the same sheets again.</source>
-        <translation>Zonder argumenten opent Tallyworth zijn vensters. Met argumenten maakt het werkbladen zonder enig venster: één blad, of een klassenset van verschillende bladen, elk met een eigen bladcode, naar een PDF geschreven of als één opdracht afgedrukt. De code van het eerste blad komt op de standaarduitvoer; --code met die code en --sheets maken dezelfde bladen opnieuw.</translation>
+        <translation>Zonder argumenten opent Tallyworth zijn vensters. Met argumenten maakt het werkbladen zonder enig venster: één blad, of een klassenset van verschillende bladen, elk met een eigen werkbladcode, naar een PDF geschreven of als één opdracht afgedrukt. De code van het eerste blad komt op de standaarduitvoer; --code met die code en --sheets maken dezelfde bladen opnieuw.</translation>
     </message>
     <message>
         <source>Options:</source>
@@ -245,7 +253,7 @@
     </message>
     <message>
         <source>Carrying and borrowing in + and -: allowed (default), never, or in every problem.</source>
-        <translation>Over het tiental bij + en -: toegestaan (standaard), nooit of in elke som.</translation>
+        <translation>Onthouden en lenen bij + en -: toegestaan (standaard), nooit of in elke som.</translation>
     </message>
     <message>
         <source>No problem comes twice on a sheet until every allowed problem has been used.</source>
@@ -261,7 +269,7 @@
     </message>
     <message>
         <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
-        <translation>Voorbeeld: 30 verschillende bladen van de tafel van 7 zonder triviale sommen, elk gevolgd door zijn antwoordblad:</translation>
+        <translation>Voorbeeld: 30 verschillende bladen van de tafel van 7 zonder triviale sommen, elk gevolgd door zijn nakijkblad:</translation>
     </message>
     <message>
         <source>standard output could not be written: %1.</source>
@@ -334,11 +342,11 @@
     </message>
     <message>
         <source>Print</source>
-        <translation>Print</translation>
+        <translation>Afdrukken</translation>
     </message>
     <message>
         <source>Allow Negative Results</source>
-        <translation>Negatieve uitkomsten</translation>
+        <translation>Negatief toestaan</translation>
     </message>
     <message>
         <source>Fractions</source>
@@ -380,12 +388,32 @@
         <source>Problem &amp;Rules...</source>
         <translation>&amp;Regels voor de sommen...</translation>
     </message>
+    <message>
+        <source>Division sign</source>
+        <translation>Deelteken</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
     <message>
         <source>Mix</source>
         <translation>Mix</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>keer</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>gedeeld door</translation>
     </message>
 </context>
 <context>
@@ -465,12 +493,20 @@
         <translation>&amp;Verbergen</translation>
     </message>
     <message>
-        <source>Only the division test with 50 or more problems has two pages</source>
-        <translation>Alleen het werkblad met deelsommen met 50 of meer sommen heeft twee pagina&apos;s</translation>
+        <source>Only the division test with more than 50 problems has two pages</source>
+        <translation>Alleen een werkblad met meer dan 50 deelsommen heeft twee pagina&apos;s</translation>
     </message>
     <message>
         <source>Class &amp;Set...</source>
         <translation>&amp;Klassenset...</translation>
+    </message>
+    <message>
+        <source>Worksheet, page %1 of %2, solutions shown</source>
+        <translation>Werkblad, pagina %1 van %2, oplossingen zichtbaar</translation>
+    </message>
+    <message>
+        <source>Worksheet, page %1 of %2, solutions hidden</source>
+        <translation>Werkblad, pagina %1 van %2, oplossingen verborgen</translation>
     </message>
 </context>
 <context>
@@ -545,7 +581,7 @@
     </message>
     <message>
         <source>The worksheet of the sheet code %1 could not be composed.</source>
-        <translation>Het werkblad van bladcode %1 kon niet worden samengesteld.</translation>
+        <translation>Het werkblad van werkbladcode %1 kon niet worden samengesteld.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; cannot be reached. Check that it is set up, then print again.</source>
@@ -631,7 +667,7 @@
     </message>
     <message>
         <source>&amp;Carrying and borrowing:</source>
-        <translation>&amp;Over het tiental:</translation>
+        <translation>&amp;Onthouden en lenen:</translation>
     </message>
     <message>
         <source>No &amp;repeats on a sheet</source>
@@ -650,11 +686,11 @@
     <name>tallyworth::RuleWords</name>
     <message>
         <source>no carrying or borrowing</source>
-        <translation>nooit over het tiental</translation>
+        <translation>zonder onthouden of lenen</translation>
     </message>
     <message>
         <source>carrying or borrowing in every problem</source>
-        <translation>altijd over het tiental</translation>
+        <translation>onthouden of lenen in elke som</translation>
     </message>
     <message>
         <source>no trivial facts</source>
@@ -684,8 +720,8 @@
         <translation>Het aantal sommen moet tussen 1 en 100 liggen.</translation>
     </message>
     <message>
-        <source>Lowest Number must be less than or equal to Highest Number!</source>
-        <translation>Het kleinste getal moet kleiner dan of gelijk aan het grootste getal zijn!</translation>
+        <source>Lowest Number must be less than Highest Number!</source>
+        <translation>Het kleinste getal moet kleiner zijn dan het grootste getal!</translation>
     </message>
     <message>
         <source>Highest Number must be between 1 and 99.</source>
@@ -701,7 +737,7 @@
     </message>
     <message>
         <source>You can&apos;t divide by zero.</source>
-        <translation>Je kunt niet delen door nul.</translation>
+        <translation>U kunt niet delen door nul.</translation>
     </message>
     <message>
         <source>Please check your Highest Number.</source>
@@ -768,6 +804,17 @@
     <message>
         <source>&amp;Sheet code:</source>
         <translation>Werkblad&amp;code:</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SpokenPage</name>
+    <message>
+        <source>%1 %2 %3 equals %4</source>
+        <translation>%1 %2 %3 is %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 equals</source>
+        <translation>%1 %2 %3 is</translation>
     </message>
 </context>
 </TS>

@@ -26,6 +26,21 @@ QString OperationDisplayName(const QString& symbol) {
     return QCoreApplication::translate(kOperationsContext, symbol.toUtf8().constData());
 }
 
+QString SpokenOperation(const QString& symbol) {
+    const char* word = nullptr;
+    if (symbol == u"+") {
+        word = QT_TRANSLATE_NOOP("tallyworth::Operations", "plus");
+    } else if (symbol == u"-") {
+        word = QT_TRANSLATE_NOOP("tallyworth::Operations", "minus");
+    } else if (symbol == u"*") {
+        word = QT_TRANSLATE_NOOP("tallyworth::Operations", "times");
+    } else if (symbol == DivideSignText()) {
+        word = QT_TRANSLATE_NOOP("tallyworth::Operations", "divided by");
+    }
+    return word != nullptr ? QCoreApplication::translate(kOperationsContext, word)
+                           : OperationDisplayName(symbol);
+}
+
 void InitGlobals(WorksheetState& state, OperationList& list) {
     state.divisionSymbol = QString(QChar(kLineAndDotsMarker));
     state.divideSign = DivideSignText();

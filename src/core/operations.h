@@ -21,6 +21,10 @@ void InitOperations(WorksheetState& state);
 // name in the user's language. The table keeps the untranslated sign.
 [[nodiscard]] QString OperationDisplayName(const QString& symbol);
 
+// How a screen reader says an operation's sign in the user's language: "plus", "minus",
+// "times", "divided by"; the mixed operation by its name. Any other text is said as it is.
+[[nodiscard]] QString SpokenOperation(const QString& symbol);
+
 // Start-up: division markers, operation table, first values, then the operation list.
 void InitGlobals(WorksheetState& state, OperationList& list);
 

@@ -299,7 +299,7 @@ std::optional<QString> SheetSettingsFault(const SheetSettings& settings) {
         return SettingsText("Lowest Number must be between 1 and 99.");
     }
     if (settings.lowest > settings.highest) {
-        return SettingsText("Lowest Number must be less than or equal to Highest Number!");
+        return SettingsText("Lowest Number must be less than Highest Number!");
     }
     if (settings.lowest == settings.highest) {
         return SettingsText("Lowest Number cannot equal Highest Number.");

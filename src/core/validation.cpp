@@ -50,7 +50,7 @@ void CheckRules(EffectRecorder& recorder, int highest, int lowest, double count,
     if (lowest > highest) {
         recorder.Fail(
             QT_TRANSLATE_NOOP("tallyworth::SettingsValidation",
-                              "Lowest Number must be less than or equal to Highest Number!"),
+                              "Lowest Number must be less than Highest Number!"),
             MessageIcon::Information, SettingsField::MinValue);
     }
     if (OutsideAllowedRange(highest)) {

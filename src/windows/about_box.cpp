@@ -148,6 +148,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 void AboutBox::BuildControls() {
     QLabel* image = AddLabel(this, "Image1", Twips(60, 60, 1320, 840));
     image->setPixmap(DrawLogo());
+    image->setAccessibleName(tr("%1 logo").arg(QString::fromLatin1(version::kTitle)));
     AddLabel(this, "lblTitle", Twips(1050, 240, 3885, 300));
     AddLabel(this, "lblVersion", Twips(1050, 780, 3885, 225));
     QLabel* description = AddLabel(this, "lblDescription", Twips(30, 1140, 5685, 570));
@@ -158,6 +159,7 @@ void AboutBox::BuildControls() {
     address->setGeometry(Twips(60, 1860, 5655, 375));
     address->setFont(DesignFont());
     address->setReadOnly(true);
+    address->setAccessibleName(tr("E-mail address"));
     // An etched separator: the grey stroke with the white one just under it.
     AddLine(this, 1, QRect(6, 192, 372, 1), QColor(128, 128, 128));
     AddLine(this, 0, QRect(4, 193, 371, 2), Qt::white);

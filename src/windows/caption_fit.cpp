@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace tallyworth {
 
@@ -68,20 +69,48 @@ QString Shortened(const QFont& font, const QRect& room, int flags, const QString
     return QString(QChar(kEllipsis));
 }
 
+// A bold caption that is too long for its control even at the smallest size is set in the
+// regular weight before it is shortened: a whole word in regular type reads better than a
+// cut one in bold.
+std::vector<QFont> Weights(const QFont& design) {
+    std::vector<QFont> weights{design};
+    if (design.bold()) {
+        weights.push_back(design);
+        weights.back().setBold(false);
+    }
+    return weights;
+}
+
 FittedCaption Fit(const QFont& design, const QRect& room, int flags, const QString& caption) {
-    if (std::optional<QFont> font = FittingFont(design, room, flags, caption)) {
-        return {*font, caption, {}};
+    for (const QFont& weight : Weights(design)) {
+        if (std::optional<QFont> font = FittingFont(weight, room, flags, caption)) {
+            return {*font, caption, {}};
+        }
     }
     QFont smallest = design;
     smallest.setPointSizeF(std::min(design.pointSizeF(), kSmallestCaptionPointSize));
     return {smallest, Shortened(smallest, room, flags, caption), caption};
 }
 
+// The caption as it is read aloud: without the access key's marker ("&&" is a "&").
+QString SpokenCaption(const QString& caption) {
+    QString spoken;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size()) {
+            ++i;
+        }
+        spoken += caption[i];
+    }
+    return spoken;
+}
+
+// A screen reader reads the whole caption, also where the control shows it shortened.
 template <typename Control>
-void Show(Control& control, const FittedCaption& fitted) {
+void Show(Control& control, const FittedCaption& fitted, const QString& caption) {
     control.setFont(fitted.font);
     control.setText(fitted.text);
     control.setToolTip(fitted.toolTip);
+    control.setAccessibleName(SpokenCaption(caption));
 }
 
 QStyleOptionButton ButtonOption(const QAbstractButton& button) {
@@ -124,6 +153,11 @@ QRect CaptionRoom(const QAbstractButton& button) {
     if (!option.icon.isNull()) {
         room.setWidth(room.width() - option.iconSize.width() - kIconSpacing);
     }
+    if (qobject_cast<const QPushButton*>(&button) != nullptr) {
+        // The style's contents reach the frame; a caption that touches it looks cut.
+        const int margin = button.style()->pixelMetric(QStyle::PM_ButtonMargin, &option, &button);
+        room.adjust(margin / 2, 0, -(margin - margin / 2), 0);
+    }
     return room;
 }
 
@@ -136,12 +170,12 @@ void SetFittedCaption(QLabel& label, const QString& caption) {
     const QFont design = DesignFont(label);
     const int flags =
         static_cast<int>(label.alignment().toInt()) | (label.wordWrap() ? Qt::TextWordWrap : 0);
-    Show(label, Fit(design, CaptionRoom(label), flags, caption));
+    Show(label, Fit(design, CaptionRoom(label), flags, caption), caption);
 }
 
 void SetFittedCaption(QAbstractButton& button, const QString& caption) {
     const QFont design = DesignFont(button);
-    Show(button, Fit(design, CaptionRoom(button), Qt::TextShowMnemonic, caption));
+    Show(button, Fit(design, CaptionRoom(button), Qt::TextShowMnemonic, caption), caption);
 }
 
 }  // namespace tallyworth

@@ -25,8 +25,10 @@ inline constexpr double kSmallestCaptionPointSize = 8.0;
 
 // Sets the caption of a fixed-size label or button so that no letter falls outside the
 // control: at the control's design font (its font when its first caption is set) where
-// the caption fits, else at the largest smaller size that fits, in quarter points. Use
-// it for every caption a control is given, so later captions are fitted too.
+// the caption fits, else at the largest smaller size that fits, in quarter points (a bold
+// caption that fits at no size in bold is tried in the regular weight). Use
+// it for every caption a control is given, so later captions are fitted too. The whole
+// caption is always the control's accessible name.
 void SetFittedCaption(QLabel& label, const QString& caption);
 void SetFittedCaption(QAbstractButton& button, const QString& caption);
 

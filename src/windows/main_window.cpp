@@ -64,6 +64,12 @@ QLineEdit* AddField(QWidget* parent, const char* name, const QRect& place) {
     return Place(new QLineEdit(parent), name, place, 12.0);
 }
 
+// A screen reader names the field after its prompt, whole even where the prompt is cut.
+void NameAfter(QLabel& prompt, QWidget& field) {
+    prompt.setBuddy(&field);
+    field.setAccessibleName(prompt.accessibleName());
+}
+
 QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption,
                        const QRect& place) {
     auto* button = Place(new QPushButton(parent), name, place, 12.0);
@@ -83,12 +89,12 @@ QCheckBox* AddCheckBox(QWidget* parent, const char* name, const QString& caption
 
 }  // namespace
 
-QPixmap DrawBracketSign(const QSize& size) {
+QPixmap DrawBracketSign(const QSize& size, const QColor& color) {
     QPixmap sign(size);
     sign.fill(Qt::transparent);
     QPainter painter(&sign);
     painter.setRenderHint(QPainter::Antialiasing);
-    QPen pen(Qt::black, size.height() / 10.0);
+    QPen pen(color, size.height() / 10.0);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
@@ -123,15 +129,22 @@ void MainWindow::BuildControls() {
     client->setObjectName(QStringLiteral("clientArea"));
     client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
-    AddPrompt(client, "Label1", tr("Lowest Number"), Twips(1680, 180, 1755, 375));
+    QLabel* lowest = AddPrompt(client, "Label1", tr("Lowest Number"), Twips(1680, 180, 1755, 375));
     lowestField_ = AddField(client, "txtMinValue", Twips(3540, 180, 675, 375));
-    AddPrompt(client, "Label5", tr("Highest Number"), Twips(1680, 660, 1755, 375));
+    QLabel* highest =
+        AddPrompt(client, "Label5", tr("Highest Number"), Twips(1680, 660, 1755, 375));
     highestField_ = AddField(client, "txtMaxValue", Twips(3540, 660, 675, 375));
-    AddPrompt(client, "Label4", tr("How Many Problems"), Twips(480, 1140, 2955, 375));
+    QLabel* count =
+        AddPrompt(client, "Label4", tr("How Many Problems"), Twips(480, 1140, 2955, 375));
     countField_ = AddField(client, "txtNoOfProblems", Twips(3540, 1140, 675, 375));
-    AddPrompt(client, "lblOperationPrompt", tr("Operation"), Twips(480, 1620, 2955, 375));
+    QLabel* operation =
+        AddPrompt(client, "lblOperationPrompt", tr("Operation"), Twips(480, 1620, 2955, 375));
     operationList_ =
         Place(new QListWidget(client), "lbOperation", Twips(3540, 1560, 735, 1260), 9.75);
+    NameAfter(*lowest, *lowestField_);
+    NameAfter(*highest, *highestField_);
+    NameAfter(*count, *countField_);
+    NameAfter(*operation, *operationList_);
     operationList_->setSelectionMode(QAbstractItemView::SingleSelection);
     operationList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     operationList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -165,7 +178,7 @@ void MainWindow::BuildChoiceControls() {
                                    Twips(120, 720, 1215, 450), 14.25);
     upsideDownSevenOption_->setAccessibleName(tr("Upside-down seven (long division)"));
     upsideDownSevenOption_->setIconSize(QSize(30, 20));
-    upsideDownSevenOption_->setIcon(DrawBracketSign(QSize(30, 20)));
+    DrawBracketIcon();
     connect(lineAndDotsOption_, &QRadioButton::toggled, this, [this](bool selected) {
         if (selected) {
             state_.divisionSymbol = QString(QChar(kLineAndDotsMarker));
@@ -217,6 +230,7 @@ void MainWindow::StartUp() {
     progressBar_->hide();
     operationList_->setCurrentRow(state_.operation - 1);
     SetFittedCaption(*lineAndDotsOption_, state_.divideSign);
+    lineAndDotsOption_->setAccessibleName(tr("Division sign"));
     lineAndDotsOption_->setChecked(true);
     countField_->setFocus();
 }
@@ -226,6 +240,7 @@ void MainWindow::AppendOperation(const QString& symbol) {
     // operation's identity.
     auto* item = new QListWidgetItem(OperationDisplayName(symbol), operationList_);
     item->setData(Qt::UserRole, symbol);
+    item->setData(Qt::AccessibleTextRole, SpokenOperation(symbol));
     // All five entries show without scrolling, as in the design.
     item->setSizeHint(QSize(0, kOperationRowHeight));
 }
@@ -464,6 +479,20 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     Q_EMIT ProgramEnding();
     QCoreApplication::quit();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        DrawBracketIcon();
+    }
+}
+
+void MainWindow::DrawBracketIcon() {
+    // In the text's colour (the window's: the options take it after the window is told), so it
+    // shows on a dark or high-contrast desktop as the text does.
+    upsideDownSevenOption_->setIcon(
+        DrawBracketSign(upsideDownSevenOption_->iconSize(), palette().color(QPalette::WindowText)));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

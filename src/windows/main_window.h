@@ -68,10 +68,12 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void BuildControls();
     void BuildChoiceControls();
+    void DrawBracketIcon();
     void BuildMenus();
     void SetTabOrder();
     void StartUp();
@@ -112,6 +114,6 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
 
 // The upside-down-seven sign for the option button: the long-division bracket, a
 // slanted stroke joined to a bar, drawn because no font on the system carries it.
-QPixmap DrawBracketSign(const QSize& size);
+QPixmap DrawBracketSign(const QSize& size, const QColor& color);
 
 }  // namespace tallyworth

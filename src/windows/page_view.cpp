@@ -4,8 +4,15 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPen>
 
 namespace tallyworth {
+
+namespace {
+
+constexpr int kFocusFrameWidth = 3;
+
+}  // namespace
 
 PageView::PageView(const PageControls& page, QWidget* parent) : QWidget(parent), page_(page) {
     setObjectName(QStringLiteral("Picture1"));
@@ -15,12 +22,35 @@ PageView::PageView(const PageControls& page, QWidget* parent) : QWidget(parent),
     setPalette(sheet);
     setAutoFillBackground(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Tab reaches the page, so a screen reader can read it and the keys can scroll it.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PageView::SetSpokenPage(const QString& name, const QStringList& problems) {
+    setAccessibleName(name);
+    setAccessibleDescription(problems.join(u'\n'));
 }
 
 void PageView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRect(event->rect());
     PaintPage(painter, page_, kDotsPerInch);
+    if (hasFocus()) {
+        // The sheet stays white on any desktop; the frame takes the desktop's highlight.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusFrameWidth));
+        const int inset = kFocusFrameWidth / 2;
+        painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
+    }
+}
+
+void PageView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PageView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 }  // namespace tallyworth

@@ -2,6 +2,7 @@
 
 #include "page_model/page_controls.h"
 
+#include <QStringList>
 #include <QWidget>
 
 namespace tallyworth {
@@ -16,8 +17,14 @@ class PageView final : public QWidget {
 
     explicit PageView(const PageControls& page, QWidget* parent = nullptr);
 
+    // What assistive technology reads of the page: its name (which page, whether the
+    // solutions show) and the problems in reading order. A change is announced.
+    void SetSpokenPage(const QString& name, const QStringList& problems);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     const PageControls& page_;

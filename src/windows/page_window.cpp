@@ -1,6 +1,7 @@
 #include "windows/page_window.h"
 
 #include "page_model/page_layout.h"
+#include "page_model/spoken_page.h"
 #include "windows/class_set_dialog.h"
 #include "windows/named_menus.h"
 #include "windows/page_status_line.h"
@@ -11,9 +12,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tallyworth {
@@ -35,6 +38,13 @@ QRect PageAtOrigin() {
 
 }  // namespace
 
+QRect PlaceOnScreen(const QRect& wanted, const QRect& free) {
+    const QSize size = wanted.size().boundedTo(free.size());
+    const int left = std::clamp(wanted.left(), free.left(), free.right() + 1 - size.width());
+    const int top = std::clamp(wanted.top(), free.top(), free.bottom() + 1 - size.height());
+    return {QPoint(left, top), size};
+}
+
 PageWindow::PageWindow(WorksheetState& state, UserInterfaces interfaces, QWidget* parent)
     : QMainWindow(parent), state_(state), interfaces_(interfaces), page_(MakeDesignPageControls()) {
     setObjectName(QStringLiteral("frmTest"));
@@ -44,6 +54,8 @@ PageWindow::PageWindow(WorksheetState& state, UserInterfaces interfaces, QWidget
     view_ = new PageView(page_, sheet_);
     scrollArea_ = new QScrollArea(this);
     scrollArea_->setFrameShape(QFrame::NoFrame);
+    // The page itself takes the focus, with its name and problems; keys it leaves scroll.
+    scrollArea_->setFocusPolicy(Qt::NoFocus);
     scrollArea_->setBackgroundRole(QPalette::Base);
     QPalette white = scrollArea_->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -59,6 +71,23 @@ PageWindow::PageWindow(WorksheetState& state, UserInterfaces interfaces, QWidget
     BuildMenus();
     resize(kClientWidth, kClientHeight + MenuAndStatusHeight());
     move(kLeft, kTop);
+    KeepOnScreen();
+}
+
+void PageWindow::KeepOnScreen() {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    // The frame is known once the window is shown; until then the title bar is taken to be
+    // as high as the menu bar.
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    const QMargins frame =
+        isVisible() ? QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                               outer.right() - inner.right(), outer.bottom() - inner.bottom())
+                    : QMargins(0, menuBar()->sizeHint().height(), 0, 0);
+    setGeometry(PlaceOnScreen(inner, screen->availableGeometry().marginsRemoved(frame)));
 }
 
 void PageWindow::BuildMenus() {
@@ -103,6 +132,7 @@ void PageWindow::ViewTest() {
     } else {
         show();
     }
+    KeepOnScreen();
     activateWindow();
 }
 
@@ -123,6 +153,7 @@ void PageWindow::ResizeToPage() {
     PlaceView(PageAtOrigin());
     scrollArea_->ensureVisible(0, 0);
     resize(view_->width(), view_->height() + MenuAndStatusHeight());
+    KeepOnScreen();
 }
 
 int PageWindow::MenuAndStatusHeight() const {
@@ -159,6 +190,11 @@ void PageWindow::ReportFailure(const QString& text) {
 }
 
 void PageWindow::RefreshPage() {
+    const int pages =
+        state_.IsDivisionWorksheet() && state_.numberOfProblems > kLastSinglePageDivision ? 2 : 1;
+    const QString name = state_.showSolutions ? tr("Worksheet, page %1 of %2, solutions shown")
+                                              : tr("Worksheet, page %1 of %2, solutions hidden");
+    view_->SetSpokenPage(name.arg(state_.currentPage).arg(pages), SpokenProblems(page_));
     view_->update();
 }
 
@@ -189,7 +225,7 @@ void PageWindow::ShowPage2() {
     if (!state_.IsDivisionWorksheet() || state_.numberOfProblems <= kLastSinglePageDivision) {
         interfaces_.messages.ShowMessage(
             SettingsMessageTitle(),
-            tr("Only the division test with 50 or more problems has two pages"),
+            tr("Only the division test with more than 50 problems has two pages"),
             MessageIcon::Information);
         return;
     }

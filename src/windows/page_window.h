@@ -70,6 +70,9 @@ class PageWindow final : public QMainWindow, public FailureReporter {
   private:
     void BuildMenus();
     void ResizeToPage();
+    // A window larger than its screen's free area (a small screen, or a large scale) is
+    // made to fit it, so every part of the page can be scrolled into view.
+    void KeepOnScreen();
     void PlaceView(const QRect& place);
     void ReportOutcome(const PrintOutcome& outcome);
     [[nodiscard]] int MenuAndStatusHeight() const;
@@ -86,5 +89,9 @@ class PageWindow final : public QMainWindow, public FailureReporter {
     PageStatusLine* statusLine_ = nullptr;
     QString sheetCode_;
 };
+
+// Where a window that wants the place `wanted` stands on a screen whose free area is
+// `free`: no larger than that area, and moved inside it.
+[[nodiscard]] QRect PlaceOnScreen(const QRect& wanted, const QRect& free);
 
 }  // namespace tallyworth

@@ -2,6 +2,7 @@
 
 #include "core/problem_rules.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -40,6 +41,8 @@ ProblemRulesDialog::ProblemRulesDialog(const ProblemRules& rules,
     BuildControls();
     ShowRules(rules);
     ShowPossibleProblems();
+    // The dialog is about the rules: it opens on the first, not on OK.
+    noTrivialBox_->setFocus();
 }
 
 void ProblemRulesDialog::BuildControls() {
@@ -56,7 +59,10 @@ void ProblemRulesDialog::BuildControls() {
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(fixedNumberBox_, &QCheckBox::toggled, fixedNumberField_, &QWidget::setEnabled);
-    const auto recount = [this] { ShowPossibleProblems(); };
+    const auto recount = [this] {
+        ShowPossibleProblems();
+        AnnounceCount();
+    };
     connect(noTrivialBox_, &QCheckBox::toggled, this, recount);
     connect(fixedNumberBox_, &QCheckBox::toggled, this, recount);
     connect(fixedNumberField_, &QSpinBox::valueChanged, this, recount);
@@ -113,6 +119,12 @@ void ProblemRulesDialog::ShowRules(const ProblemRules& rules) {
     fixedNumberField_->setEnabled(rules.fixedNumber != 0);
     regroupingList_->setCurrentIndex(regroupingList_->findData(static_cast<int>(rules.regrouping)));
     noRepeatsBox_->setChecked(rules.noRepeats);
+}
+
+void ProblemRulesDialog::AnnounceCount() {
+    // The count is the label's name: a screen reader says the new one as a rule changes.
+    QAccessibleEvent changed(possibleProblems_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 ProblemRules ProblemRulesDialog::Rules() const {

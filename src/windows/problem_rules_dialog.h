@@ -34,6 +34,7 @@ class ProblemRulesDialog final : public QDialog {
     void BuildCountControls(QVBoxLayout& layout);
     void ShowRules(const ProblemRules& rules);
     void ShowPossibleProblems();
+    void AnnounceCount();
 
     std::optional<RequestedProblems> requested_;
     QCheckBox* noTrivialBox_ = nullptr;

@@ -170,7 +170,7 @@ const std::array kBadInput{
             "Highest Number must be between 1 and 99.\nLowest Number must be between 1 and 99.\n"
             "Lowest Number cannot equal Highest Number.\nYou can't divide by zero.\n"},
     BadCase{"LowestAboveHighest", {"--pdf", "x.pdf", "--lowest", "10", "--highest", "5"},
-            "Lowest Number must be less than or equal to Highest Number!\n"},
+            "Lowest Number must be less than Highest Number!\n"},
     BadCase{"CodeWithASetting", {"--pdf", "x.pdf", "--code", "10035-41YD5-SX9S", "--lowest",
             "3", "--allow-negative"},
             "--code holds the worksheet's settings: leave out --lowest.\n"

@@ -335,7 +335,7 @@ const std::array kRefused{
                 SheetCodeFault::BadSettings, "Operation must be one of +, -, *, \u00F7 and Mix."},
     RefusedCase{"LowestAboveHighest", CodeText(1, BodyV1(1, 10, 5, 10, false, false, 0)),
                 SheetCodeFault::BadSettings,
-                "Lowest Number must be less than or equal to Highest Number!"},
+                "Lowest Number must be less than Highest Number!"},
     RefusedCase{"LowestEqualsHighest", CodeText(1, BodyV1(3, 7, 7, 10, false, false, 0)),
                 SheetCodeFault::BadSettings, "Lowest Number cannot equal Highest Number."},
     // The largest body of version 2 reads as an operation past "Mix".
@@ -385,7 +385,7 @@ const std::array kSettingsFaults{
         "LowestZero", {1, 0, 9, 10, false, false}, "Lowest Number must be between 1 and 99."},
     SettingsFaultCase{"LowestAboveHighest",
                       {1, 9, 1, 10, false, false},
-                      "Lowest Number must be less than or equal to Highest Number!"},
+                      "Lowest Number must be less than Highest Number!"},
     SettingsFaultCase{"LowestEqualsHighest",
                       {1, 5, 5, 10, false, false},
                       "Lowest Number cannot equal Highest Number."},

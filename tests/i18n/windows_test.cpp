@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -25,6 +26,7 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <set>
@@ -68,7 +70,15 @@ Captions CaptionsOf(const QWidget& window) {
         }
     };
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
-        add(*widget, QStringLiteral("#accessible"), widget->accessibleName());
+        // A caption's control is named after it: only a name of its own is a text of its own.
+        const auto* captioned = qobject_cast<const QLabel*>(widget);
+        const auto* pressed = qobject_cast<const QAbstractButton*>(widget);
+        const QString caption = captioned != nullptr ? captioned->text()
+                                : pressed != nullptr ? pressed->text()
+                                                     : QString();
+        if (widget->accessibleName() != WithoutAccessKey(caption)) {
+            add(*widget, QStringLiteral("#accessible"), widget->accessibleName());
+        }
         if (const auto* label = qobject_cast<const QLabel*>(widget)) {
             add(*label, {}, label->text());
         } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
@@ -207,6 +217,29 @@ QStringList DialogAccessKeyClashes(const QDialog& dialog) {
     return found;
 }
 
+// Shown controls that take the focus but have no name, found through the accessibility
+// interfaces as a screen reader finds them: "role objectName" each.
+void CollectUnnamed(QAccessibleInterface* node, QStringList& found) {
+    if (node == nullptr || node->state().invisible) {
+        return;
+    }
+    if (node->state().focusable && node->text(QAccessible::Name).trimmed().isEmpty()) {
+        const QObject* object = node->object();
+        found << QStringLiteral("%1 %2")
+                     .arg(static_cast<int>(node->role()))
+                     .arg(object != nullptr ? object->objectName() : QString());
+    }
+    for (int child = 0; child < node->childCount(); ++child) {
+        CollectUnnamed(node->child(child), found);
+    }
+}
+
+QStringList Unnamed(QWidget& window) {
+    QStringList found;
+    CollectUnnamed(QAccessible::queryAccessibleInterface(&window), found);
+    return found;
+}
+
 // The three windows of a run in one language.
 class WindowsTest : public ::testing::TestWithParam<QString>,
                     protected testing_support::FakeUserInterfaces {
@@ -301,8 +334,13 @@ TEST_P(TranslatedWindowsTest, MainWindowShowsTranslatedCaptions) {
 }
 
 TEST_P(TranslatedWindowsTest, PageWindowShowsTranslatedCaptions) {
+    const Captions formatted{
+        {QStringLiteral("Picture1#accessible"),
+         Translation("tallyworth::PageWindow", "Worksheet, page %1 of %2, solutions hidden")
+             .arg(1)
+             .arg(1)}};
     ExpectTranslated(english[1], CaptionsOf(*Page()),
-                     {"tallyworth::PageWindow", "tallyworth::PageStatusLine"});
+                     {"tallyworth::PageWindow", "tallyworth::PageStatusLine"}, formatted);
 }
 
 TEST_P(TranslatedWindowsTest, AboutBoxShowsTranslatedCaptions) {
@@ -310,7 +348,9 @@ TEST_P(TranslatedWindowsTest, AboutBoxShowsTranslatedCaptions) {
         {QStringLiteral("frmAbout"),
          Translation("tallyworth::AboutBox", "About %1").arg(u"Tallyworth")},
         {QStringLiteral("lblVersion"),
-         Translation("tallyworth::AboutBox", "Version %1.%2.%3 BETA").arg(1).arg(2).arg(2)}};
+         Translation("tallyworth::AboutBox", "Version %1.%2.%3 BETA").arg(1).arg(2).arg(2)},
+        {QStringLiteral("Image1#accessible"),
+         Translation("tallyworth::AboutBox", "%1 logo").arg(u"Tallyworth")}};
     ExpectTranslated(english[2], CaptionsOf(*about), {"tallyworth::AboutBox"}, formatted);
 }
 
@@ -338,6 +378,13 @@ TEST_P(WindowsTest, EveryCaptionFitsItsControl) {
 
 // Every prompt, check box and option of a dialog has its own access key, different from
 // those of the dialog's buttons, whatever the desktop calls them.
+TEST_P(WindowsTest, EveryControlThatTakesTheFocusHasAName) {
+    for (QWidget* shown : std::initializer_list<QWidget*>{
+             window.get(), Page(), about, codeDialog.get(), setDialog.get(), rules}) {
+        EXPECT_EQ(Unnamed(*shown), QStringList()) << shown->objectName().toStdString();
+    }
+}
+
 TEST_P(WindowsTest, AccessKeysAreUniqueInEachDialog) {
     for (const QDialog* dialog :
          std::initializer_list<const QDialog*>{codeDialog.get(), setDialog.get(), rules}) {

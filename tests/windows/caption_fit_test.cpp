@@ -136,6 +136,26 @@ TEST(CaptionFitTest, ALaterCaptionIsFittedFromTheDesignSize) {
     EXPECT_TRUE(control->toolTip().isEmpty());
 }
 
+// "Drucken" on a bold button: a whole word in regular type rather than a cut one in bold.
+TEST(CaptionFitTest, ABoldCaptionTooLongAtEverySizeIsSetRegular) {
+    QFont bold = DesignFont();
+    bold.setBold(true);
+    QFont smallest = bold;
+    smallest.setPointSizeF(kSmallestCaptionPointSize);
+    const int boldWidth = QFontMetrics(smallest).horizontalAdvance(kCaption);
+    smallest.setBold(false);
+    const int regularWidth = QFontMetrics(smallest).horizontalAdvance(kCaption);
+    QPushButton button;
+    button.setFont(bold);
+    button.setGeometry(0, 0, 400, kHeight);
+    const int frame = button.width() - CaptionRoom(button).width();
+    button.setGeometry(0, 0, frame + (regularWidth + boldWidth) / 2, kHeight);
+    SetFittedCaption(button, kCaption);
+    EXPECT_EQ(button.text(), kCaption);
+    EXPECT_FALSE(button.font().bold());
+    EXPECT_TRUE(button.toolTip().isEmpty());
+}
+
 // The box and its spacing take width from a check box's caption.
 TEST(CaptionFitTest, ACheckBoxsCaptionRoomLeavesOutItsBox) {
     QCheckBox box;

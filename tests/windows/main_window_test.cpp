@@ -280,7 +280,7 @@ TEST_F(MainWindowTest, OnlyDivisionOfMoreThanFiftyHasASecondPageAndItTakesTheCol
     Trigger("mnuPage1");
     EXPECT_EQ(state.currentPage, 1);
     EXPECT_EQ(messages.shown,
-              std::vector{Oops("Only the division test with 50 or more problems has two pages")});
+              std::vector{Oops("Only the division test with more than 50 problems has two pages")});
 }
 
 // What a print that went through still says (a worksheet held in a paused queue) comes
@@ -452,7 +452,7 @@ const std::array kRefusedCodes{
     RefusedCodeCase{"OneShort", "10035-40000-QQD", {Oops("A sheet code has 14 letters and digits, but this one has 13: please check what you typed.", MessageIcon::Stop)}},
     RefusedCodeCase{"WrongCheck", "10035-40000-QQD4", {Oops("The sheet code's check character does not match: please check what you typed.", MessageIcon::Stop)}},
     RefusedCodeCase{"VersionThree", "30035-40000-QQDY", {Oops("The sheet code is of version 3, which this program does not know: it may come from a newer version of the program.", MessageIcon::Stop)}},
-    RefusedCodeCase{"LowestAboveHighest", "142J5-40000-QQDW", {Oops("The sheet code holds settings that cannot make a worksheet: Lowest Number must be less than or equal to Highest Number!")}},
+    RefusedCodeCase{"LowestAboveHighest", "142J5-40000-QQDW", {Oops("The sheet code holds settings that cannot make a worksheet: Lowest Number must be less than Highest Number!")}},
 };
 // clang-format on
 

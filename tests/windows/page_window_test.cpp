@@ -9,8 +9,10 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 
 namespace tallyworth {
 namespace {
@@ -59,6 +61,20 @@ TEST_F(PageWindowTest, TheDesignSizeShowsThePageAcrossAndScrollsToItsLowestRow) 
     Scrolling().verticalScrollBar()->setValue(Scrolling().verticalScrollBar()->maximum());
     const QPoint bottom = Picture().mapTo(Scrolling().viewport(), Picture().rect().bottomLeft());
     EXPECT_EQ(bottom.y(), Scrolling().viewport()->height() - 1);
+}
+
+// On a small screen, or at a large scale, the window fits the screen's free area, and
+// the page's lowest row and the sheet code below it can still be reached.
+TEST_F(PageWindowTest, FitsTheScreenItOpensOn) {
+    window.ViewTest();
+    QCoreApplication::sendPostedEvents();
+    const QRect free = window.screen()->availableGeometry();
+    EXPECT_TRUE(free.contains(window.frameGeometry()))
+        << window.frameGeometry().top() << " " << window.frameGeometry().height();
+    EXPECT_TRUE(window.rect().contains(window.statusBar()->geometry()));
+    Scrolling().verticalScrollBar()->setValue(Scrolling().verticalScrollBar()->maximum());
+    const QPoint bottom = Picture().mapTo(Scrolling().viewport(), Picture().rect().bottomLeft());
+    EXPECT_LT(bottom.y(), Scrolling().viewport()->height());
 }
 
 // A window narrowed below its design width can still scroll to the right-hand cells.
