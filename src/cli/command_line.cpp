@@ -221,14 +221,65 @@ bool HasDisplay() {
 #endif
 }
 
+// The toolkit's own options, which it takes from the arguments before the program reads
+// them, in either spelling ("-style Fusion", "-style=Fusion", "--style Fusion").
+struct ToolkitOption {
+    const char* name;
+    bool takesValue;
+};
+
+constexpr std::array kToolkitOptions{
+    ToolkitOption{"platform", true},        ToolkitOption{"platformpluginpath", true},
+    ToolkitOption{"platformtheme", true},   ToolkitOption{"plugin", true},
+    ToolkitOption{"qwindowgeometry", true}, ToolkitOption{"geometry", true},
+    ToolkitOption{"qwindowicon", true},     ToolkitOption{"icon", true},
+    ToolkitOption{"qwindowtitle", true},    ToolkitOption{"title", true},
+    ToolkitOption{"display", true},         ToolkitOption{"name", true},
+    ToolkitOption{"session", true},         ToolkitOption{"style", true},
+    ToolkitOption{"stylesheet", true},      ToolkitOption{"reverse", false},
+    ToolkitOption{"widgetcount", false},    ToolkitOption{"nograb", false},
+    ToolkitOption{"dograb", false},         ToolkitOption{"sync", false},
+};
+
+// How many arguments the toolkit takes from this one on: 0 for one of the program's own.
+int ToolkitArguments(const QString& argument) {
+    if (!argument.startsWith(u'-') || argument.startsWith(u"---")) {
+        return 0;
+    }
+    const QString option = argument.mid(argument.startsWith(u"--") ? 2 : 1);
+    for (const ToolkitOption& known : kToolkitOptions) {
+        const QString name = QString::fromLatin1(known.name);
+        if (option == name) {
+            return known.takesValue ? 2 : 1;
+        }
+        if (known.takesValue && option.startsWith(name + u'=')) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
+bool HasOwnArguments(int argc, char** argv) {
+    for (int at = 1; at < argc;) {
+        const int taken = ToolkitArguments(QString::fromLocal8Bit(argv[at]));
+        if (taken == 0) {
+            return true;
+        }
+        at += taken;
+    }
+    return false;
+}
+
 }  // namespace
 
-bool WantsCommandLine(int argc) {
-    return argc > 1 || !HasDisplay();
+bool WantsCommandLine(int argc, char** argv) {
+    return HasOwnArguments(argc, argv) || !HasDisplay();
 }
 
 int RunCommandLine(int argc, char** argv) {
     HoldClosedStandardStreams();
+    // Read before the toolkit takes its own options out of the arguments.
+    const bool ownArguments = HasOwnArguments(argc, argv);
     // Worksheets are drawn without a display; a platform the user chose is kept while it
     // has its screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !HasDisplay()) {
@@ -241,7 +292,7 @@ int RunCommandLine(int argc, char** argv) {
     SpeakTheUsersLanguage();
     QStringList arguments = QGuiApplication::arguments();
     arguments.removeFirst();
-    if (arguments.isEmpty()) {
+    if (!ownArguments) {
         SayLines(stderr,
                  {QCoreApplication::translate("tallyworth::CommandLine",
                                               "the windows need a display; --pdf and --print make "

@@ -1,4 +1,5 @@
 #include "cli/cli_support.h"
+#include "cli/command_line.h"
 #include "core/class_set.h"
 #include "core/sheet_code.h"
 #include "tallyworth/version.h"
@@ -16,6 +17,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace tallyworth::cli_test {
 namespace {
@@ -393,13 +395,43 @@ TEST(CommandLine, AStandardOutputThatCannotBeWrittenFailsWithOne) {
 // Without arguments and without a screen for the windows, one line says what works instead.
 TEST(CommandLine, WithoutADisplayTheWindowsSaySoInOneLine) {
     for (const QStringList& environment : {QStringList{}, QStringList{"QT_QPA_PLATFORM=xcb"}}) {
-        const ProgramRun run = RunTallyworth({}, environment);
+        const ProgramRun run = RunTallyworth({"-style", "Fusion"}, environment);
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.err.toStdString(),
                   Named("the windows need a display; --pdf and --print make worksheets without "
                         "one (see tallyworth --help)."));
     }
 }
+
+struct StartCase {
+    const char* name;
+    std::vector<const char*> arguments;
+    bool commandLine;
+};
+
+// The toolkit's options, in any spelling, open the windows; one of the program's own
+// makes it a command. Here the tests' platform is the display.
+const std::array kStarts{
+    StartCase{"Style", {"-style", "Fusion"}, false},
+    StartCase{"StyleJoined", {"-style=Fusion", "-reverse"}, false},
+    StartCase{"StyleSheetDoubleDash", {"--stylesheet", "dark.qss"}, false},
+    StartCase{"StyleAndHelp", {"-style", "Fusion", "--help"}, true},
+    StartCase{"UnknownOption", {"-stylish"}, true},
+    StartCase{"OwnOption", {"--pdf", "x.pdf"}, true},
+};
+
+class StartTest : public ::testing::TestWithParam<StartCase> {};
+
+TEST_P(StartTest, OnlyTheProgramsOwnArgumentsMakeItACommand) {
+    std::vector<char*> argv{const_cast<char*>("tallyworth")};
+    for (const char* argument : GetParam().arguments) {
+        argv.push_back(const_cast<char*>(argument));
+    }
+    EXPECT_EQ(WantsCommandLine(static_cast<int>(argv.size()), argv.data()), GetParam().commandLine);
+}
+
+INSTANTIATE_TEST_SUITE_P(Starts, StartTest, ::testing::ValuesIn(kStarts),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 struct DefaultCase {
     const char* name;
