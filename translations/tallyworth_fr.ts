@@ -140,28 +140,12 @@
         <translation>L&apos;opération (par défaut +) ; ÷ est lu comme /, x comme *.</translation>
     </message>
     <message>
-        <source>The Lowest Number, 1 to 99 (default 1).</source>
-        <translation>Le plus petit nombre, de 1 à 99 (par défaut 1).</translation>
-    </message>
-    <message>
-        <source>The Highest Number, 1 to 99 (default 9).</source>
-        <translation>Le plus grand nombre, de 1 à 99 (par défaut 9).</translation>
-    </message>
-    <message>
-        <source>How many problems a sheet has, 1 to 100 (default 10).</source>
-        <translation>Nombre de calculs par fiche, de 1 à 100 (par défaut 10).</translation>
-    </message>
-    <message>
         <source>Subtractions may have negative results.</source>
         <translation>Les soustractions peuvent avoir un résultat négatif.</translation>
     </message>
     <message>
         <source>Divisions with the division sign (default) or the long-division bracket.</source>
         <translation>Divisions avec le signe de division (par défaut) ou avec la potence.</translation>
-    </message>
-    <message>
-        <source>How many different sheets, 1 to 500 (default 1).</source>
-        <translation>Nombre de fiches différentes, de 1 à 500 (par défaut 1).</translation>
     </message>
     <message>
         <source>Answer keys: none (default), each after its sheet, or all at the end.</source>
@@ -244,10 +228,6 @@
         <translation>Écarte les calculs dont le résultat est évident&#xa0;: fois 1, divisé par 1 ou par lui-même, moins lui-même.</translation>
     </message>
     <message>
-        <source>Practise the number F, 1 to 99: the second number of + and *, the number taken away in -, the divisor in /.</source>
-        <translation>Fait travailler le nombre F, de 1 à 99&#xa0;: le second nombre de + et *, le nombre retranché en -, le diviseur en /.</translation>
-    </message>
-    <message>
         <source>Carrying and borrowing in + and -: allowed (default), never, or in every problem.</source>
         <translation>Retenues en + et -&#xa0;: permises (par défaut), jamais, ou dans chaque calcul.</translation>
     </message>
@@ -256,16 +236,28 @@
         <translation>Aucun calcul ne revient sur une fiche avant que tous les calculs permis aient servi.</translation>
     </message>
     <message>
-        <source>Only 1 different problem fits these settings and rules, so it will repeat; the worksheets are made anyway.</source>
-        <translation>Seul 1 calcul différent respecte ces réglages et règles : il se répétera donc ; les fiches sont faites quand même.</translation>
-    </message>
-    <message>
-        <source>Only %1 different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
-        <translation>Seuls %1 calculs différents respectent ces réglages et règles : certains se répéteront donc ; les fiches sont faites quand même.</translation>
-    </message>
-    <message>
         <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
         <translation>Exemple : 30 fiches différentes de la table de 7 sans calculs triviaux, chacune suivie de son corrigé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The Lowest Number, %1 to %2 (default %3).</source>
+        <translation>Le plus petit nombre, de %1 à %2 (par défaut %3).</translation>
+    </message>
+    <message>
+        <source>The Highest Number, %1 to %2 (default %3).</source>
+        <translation>Le plus grand nombre, de %1 à %2 (par défaut %3).</translation>
+    </message>
+    <message>
+        <source>How many problems a sheet has, %1 to %2 (default %3).</source>
+        <translation>Nombre de calculs par fiche, de %1 à %2 (par défaut %3).</translation>
+    </message>
+    <message>
+        <source>Practise the number F, %1 to %2: the second number of + and *, the number taken away in -, the divisor in /.</source>
+        <translation>Fait travailler le nombre F, de %1 à %2&#xa0;: le second nombre de + et *, le nombre retranché en -, le diviseur en /.</translation>
+    </message>
+    <message>
+        <source>How many different sheets, %1 to %2 (default %3).</source>
+        <translation>Nombre de fiches différentes, de %1 à %2 (par défaut %3).</translation>
     </message>
 </context>
 <context>
@@ -566,6 +558,14 @@
         <source>Only %1 different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
         <translation>Seuls %1 calculs différents respectent ces réglages et règles : certains se répéteront donc. Faire la fiche quand même ?</translation>
     </message>
+    <message>
+        <source>Only 1 different problem fits these settings and rules, so it will repeat; the worksheets are made anyway.</source>
+        <translation>Seul 1 calcul différent respecte ces réglages et règles : il se répétera donc ; les fiches sont faites quand même.</translation>
+    </message>
+    <message>
+        <source>Only %1 different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
+        <translation>Seuls %1 calculs différents respectent ces réglages et règles : certains se répéteront donc ; les fiches sont faites quand même.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::ProblemRulesDialog</name>
@@ -620,6 +620,10 @@
     <message>
         <source>The numbers in the main window cannot make a worksheet, so there is nothing to count yet.</source>
         <translation>Les nombres de la fenêtre principale ne permettent pas de faire une fiche : il n&apos;y a donc encore rien à compter.</translation>
+    </message>
+    <message>
+        <source>View shows the page of cell numbers for these numbers, and the rules do not apply to it.</source>
+        <translation>« Voir » affiche pour ces nombres la page des numéros de case, et les règles ne s’y appliquent pas.</translation>
     </message>
 </context>
 <context>

@@ -140,28 +140,12 @@
         <translation>De bewerking (standaard +); ÷ telt als /, x als *.</translation>
     </message>
     <message>
-        <source>The Lowest Number, 1 to 99 (default 1).</source>
-        <translation>Het kleinste getal, 1 tot en met 99 (standaard 1).</translation>
-    </message>
-    <message>
-        <source>The Highest Number, 1 to 99 (default 9).</source>
-        <translation>Het grootste getal, 1 tot en met 99 (standaard 9).</translation>
-    </message>
-    <message>
-        <source>How many problems a sheet has, 1 to 100 (default 10).</source>
-        <translation>Hoeveel sommen een blad heeft, 1 tot en met 100 (standaard 10).</translation>
-    </message>
-    <message>
         <source>Subtractions may have negative results.</source>
         <translation>Aftreksommen mogen een negatieve uitkomst hebben.</translation>
     </message>
     <message>
         <source>Divisions with the division sign (default) or the long-division bracket.</source>
         <translation>Deelsommen met het deelteken (standaard) of met de staartdelingshaak.</translation>
-    </message>
-    <message>
-        <source>How many different sheets, 1 to 500 (default 1).</source>
-        <translation>Hoeveel verschillende bladen, 1 tot en met 500 (standaard 1).</translation>
     </message>
     <message>
         <source>Answer keys: none (default), each after its sheet, or all at the end.</source>
@@ -244,10 +228,6 @@
         <translation>Laat sommen weg die hun antwoord weggeven: keer 1, gedeeld door 1 of door zichzelf, min zichzelf.</translation>
     </message>
     <message>
-        <source>Practise the number F, 1 to 99: the second number of + and *, the number taken away in -, the divisor in /.</source>
-        <translation>Oefen het getal F, 1 tot en met 99: het tweede getal bij + en *, het getal dat eraf gaat bij -, de deler bij /.</translation>
-    </message>
-    <message>
         <source>Carrying and borrowing in + and -: allowed (default), never, or in every problem.</source>
         <translation>Over het tiental bij + en -: toegestaan (standaard), nooit of in elke som.</translation>
     </message>
@@ -256,16 +236,28 @@
         <translation>Geen som komt twee keer op een blad voordat elke toegestane som gebruikt is.</translation>
     </message>
     <message>
-        <source>Only 1 different problem fits these settings and rules, so it will repeat; the worksheets are made anyway.</source>
-        <translation>Maar 1 som past bij deze instellingen en regels, dus die komt vaker voor; de werkbladen worden toch gemaakt.</translation>
-    </message>
-    <message>
-        <source>Only %1 different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
-        <translation>Maar %1 verschillende sommen passen bij deze instellingen en regels, dus sommige komen vaker voor; de werkbladen worden toch gemaakt.</translation>
-    </message>
-    <message>
         <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
         <translation>Voorbeeld: 30 verschillende bladen van de tafel van 7 zonder triviale sommen, elk gevolgd door zijn antwoordblad:</translation>
+    </message>
+    <message>
+        <source>The Lowest Number, %1 to %2 (default %3).</source>
+        <translation>Het kleinste getal, %1 tot en met %2 (standaard %3).</translation>
+    </message>
+    <message>
+        <source>The Highest Number, %1 to %2 (default %3).</source>
+        <translation>Het grootste getal, %1 tot en met %2 (standaard %3).</translation>
+    </message>
+    <message>
+        <source>How many problems a sheet has, %1 to %2 (default %3).</source>
+        <translation>Hoeveel sommen een blad heeft, %1 tot en met %2 (standaard %3).</translation>
+    </message>
+    <message>
+        <source>Practise the number F, %1 to %2: the second number of + and *, the number taken away in -, the divisor in /.</source>
+        <translation>Oefen het getal F, %1 tot en met %2: het tweede getal bij + en *, het getal dat eraf gaat bij -, de deler bij /.</translation>
+    </message>
+    <message>
+        <source>How many different sheets, %1 to %2 (default %3).</source>
+        <translation>Hoeveel verschillende bladen, %1 tot en met %2 (standaard %3).</translation>
     </message>
 </context>
 <context>
@@ -566,6 +558,14 @@
         <source>Only %1 different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
         <translation>Maar %1 verschillende sommen passen bij deze instellingen en regels, dus sommige komen vaker voor. Het werkblad toch maken?</translation>
     </message>
+    <message>
+        <source>Only 1 different problem fits these settings and rules, so it will repeat; the worksheets are made anyway.</source>
+        <translation>Maar 1 som past bij deze instellingen en regels, dus die komt vaker voor; de werkbladen worden toch gemaakt.</translation>
+    </message>
+    <message>
+        <source>Only %1 different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
+        <translation>Maar %1 verschillende sommen passen bij deze instellingen en regels, dus sommige komen vaker voor; de werkbladen worden toch gemaakt.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::ProblemRulesDialog</name>
@@ -620,6 +620,10 @@
     <message>
         <source>The numbers in the main window cannot make a worksheet, so there is nothing to count yet.</source>
         <translation>Met de getallen in het hoofdvenster kan geen werkblad worden gemaakt, dus er valt nog niets te tellen.</translation>
+    </message>
+    <message>
+        <source>View shows the page of cell numbers for these numbers, and the rules do not apply to it.</source>
+        <translation>„Toon” toont bij deze getallen de pagina met celnummers, en de regels gelden daar niet.</translation>
     </message>
 </context>
 <context>

@@ -50,18 +50,11 @@ void QuietRuntimeFolderNote(QtMsgType type, const QMessageLogContext& context,
 }
 
 std::uint64_t ClockSeed() {
+    // Without rules a seed is as wide as any code carries; ParseCommand cuts it to the
+    // sheet's own.
     ClockSeededRandomSource clock;
-    clock.Reseed();
+    clock.Reseed(ProblemRules{});
     return clock.LastSeed();
-}
-
-void SpeakTheUsersLanguage() {
-    const QString catalogues = CatalogueDirectory();
-    if (!InstallTranslations(ChooseLanguage(QLocale::system().uiLanguages(), catalogues),
-                             catalogues)) {
-        Say(stderr, QStringLiteral("Tallyworth: the catalogue of the user's language could not "
-                                   "be loaded\n"));
-    }
 }
 
 PrintOutcome Make(const Command& command) {
@@ -95,7 +88,7 @@ int Run(const Command& command) {
     if (!made.message.isEmpty()) {
         SayLines(stderr, {made.message});
     }
-    if (!made.ok) {
+    if (!made.Succeeded()) {
         return kNotMade;
     }
     SayLines(stdout, {FormatSheetCode(command.request.first)});

@@ -1,5 +1,7 @@
 #include "core/problem_rules.h"
 
+#include "core/settings_limits.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -9,15 +11,12 @@ namespace tallyworth {
 
 namespace {
 
-constexpr int kSmallestNumber = 1;
-constexpr int kLargestNumber = 99;
 constexpr int kColumnBase = 10;
 constexpr int kHundred = 100;
-constexpr int kMixRow = 5;
 
 bool UsableSettings(const ProblemSettings& settings) {
-    return kSmallestNumber <= settings.lowest && settings.lowest <= settings.highest &&
-           settings.highest <= kLargestNumber;
+    return kLeastNumber <= settings.lowest && settings.lowest <= settings.highest &&
+           settings.highest <= kMostNumber;
 }
 
 // Relative chance of RandomInRange(lowest, highest) giving value, in units of
@@ -85,7 +84,7 @@ template <typename Visit>
 void ForEachFixedPair(OperationRow operation, const ProblemSettings& settings,
                       const ProblemRules& rules, Visit&& visit) {
     const int fixed = rules.fixedNumber;
-    if (fixed < kSmallestNumber || fixed > kLargestNumber) {
+    if (fixed < kLeastFixed || fixed > kMostFixed) {
         return;
     }
     for (int other = settings.lowest; other <= settings.highest; ++other) {
@@ -121,14 +120,13 @@ void ForEachAllowedPair(OperationRow operation, const ProblemSettings& settings,
 
 }  // namespace
 
-std::vector<OperationRow> OperationsOfRow(int operationRow) {
-    if (operationRow == kMixRow) {
+std::vector<OperationRow> OperationsOfRow(OperationRow operationRow) {
+    if (operationRow == OperationRow::Mix) {
         return {OperationRow::Add, OperationRow::Subtract, OperationRow::Multiply,
                 OperationRow::Divide};
     }
-    if (operationRow >= static_cast<int>(OperationRow::Add) &&
-        operationRow <= static_cast<int>(OperationRow::Divide)) {
-        return {static_cast<OperationRow>(operationRow)};
+    if (IsOperationRow(operationRow)) {
+        return {operationRow};
     }
     return {};
 }
@@ -200,6 +198,17 @@ std::int64_t CountDistinctProblems(const ProblemSettings& settings, const Proble
     return count;
 }
 
+RulesCheck CheckRulesFit(const ProblemSettings& settings, int count, const ProblemRules& rules) {
+    if (!rules.AnyOn()) {
+        return {};
+    }
+    const std::int64_t possible = CountDistinctProblems(settings, rules);
+    if (possible == 0) {
+        return {RulesVerdict::NoneFits, possible};
+    }
+    return {possible < count ? RulesVerdict::SomeRepeat : RulesVerdict::Fits, possible};
+}
+
 QString PossibleProblemsText(std::int64_t possible, int asked, const QLocale& locale) {
     if (possible <= 0) {
         return QCoreApplication::translate("tallyworth::ProblemRules",
@@ -242,6 +251,19 @@ QString SomeWillRepeatQuestion(std::int64_t possible, const QLocale& locale) {
                                              "rules, so some will repeat. Make the worksheet "
                                              "anyway?")
                      .arg(number);
+}
+
+QString SomeWillRepeatNotice(std::int64_t possible, const QLocale& locale) {
+    return possible == 1
+               ? QCoreApplication::translate("tallyworth::ProblemRules",
+                                             "Only 1 different problem fits these settings and "
+                                             "rules, so it will repeat; the worksheets are made "
+                                             "anyway.")
+               : QCoreApplication::translate("tallyworth::ProblemRules",
+                                             "Only %1 different problems fit these settings and "
+                                             "rules, so some will repeat; the worksheets are made "
+                                             "anyway.")
+                     .arg(locale.toString(static_cast<qlonglong>(possible)));
 }
 
 }  // namespace tallyworth

@@ -64,4 +64,12 @@ bool InstallTranslations(const QLocale& language, const QString& catalogueDir) {
     return true;
 }
 
+void SpeakTheUsersLanguage() {
+    const QString catalogues = CatalogueDirectory();
+    if (!InstallTranslations(ChooseLanguage(QLocale::system().uiLanguages(), catalogues),
+                             catalogues)) {
+        qWarning("Tallyworth: the catalogue of the user's language could not be loaded");
+    }
+}
+
 }  // namespace tallyworth

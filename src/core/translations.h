@@ -23,4 +23,10 @@ inline constexpr const char* kCatalogueFolder = "../share/tallyworth/translation
 // false when the program's catalogue cannot be loaded; the program then speaks English.
 [[nodiscard]] bool InstallTranslations(const QLocale& language, const QString& catalogueDir);
 
+// The start of every run, windows or command line, before any text is made: installs the
+// catalogues of the language ChooseLanguage picks from the system's languages. A
+// catalogue that cannot be loaded is reported as a warning, and the program speaks
+// English.
+void SpeakTheUsersLanguage();
+
 }  // namespace tallyworth

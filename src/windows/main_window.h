@@ -76,6 +76,7 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     void SetTabOrder();
     void StartUp();
     void OnOperationSelected();
+    [[nodiscard]] OperationRow ChosenRow() const;
     [[nodiscard]] QString SelectedOperationText() const;
     [[nodiscard]] bool CheckSettings();
     [[nodiscard]] bool CheckRules(CellNumbering cellNumbering = CellNumbering::ByBounds);

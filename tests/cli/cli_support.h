@@ -202,7 +202,7 @@ inline SetPageText ReadSetPage(const PdfPage& page) {
         ADD_FAILURE() << "no sheet code in the band: " << joined.toStdString();
         return text;
     }
-    text.problems = code->settings.operation == 4
+    text.problems = code->settings.operation == OperationRow::Divide
                         ? DivisionProblems(body, text.answerKey, code->settings.upsideDownSeven)
                         : GridProblems(body, text.answerKey);
     return text;
