@@ -413,7 +413,7 @@ QString Wrapped(const QString& paragraph, qsizetype width, qsizetype indent = 0)
 }
 
 QString Description(const OptionEntry& entry) {
-    const QString text = Translated(entry.description);
+    QString text = Translated(entry.description);
     const auto* figures = std::ranges::find_if(kFigures, [&entry](const OptionFigures& option) {
         return std::string_view(option.name) == entry.name;
     });
