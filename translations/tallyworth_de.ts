@@ -531,40 +531,36 @@
         <translation>keine Aufgabe passt zu diesen Einstellungen und Regeln</translation>
     </message>
     <message>
-        <source>%1 different problem</source>
-        <translation>%1 mögliche Aufgabe</translation>
-    </message>
-    <message>
-        <source>%1 different problems</source>
-        <translation>%1 verschiedene Aufgaben</translation>
-    </message>
-    <message>
-        <source>only %1 different problem: some will repeat</source>
-        <translation>nur %1 mögliche Aufgabe: sie wird sich wiederholen</translation>
-    </message>
-    <message>
-        <source>only %1 different problems: some will repeat</source>
-        <translation>nur %1 verschiedene Aufgaben: manche werden sich wiederholen</translation>
-    </message>
-    <message>
         <source>No problem fits these settings and rules. Please widen the range or change the rules.</source>
         <translation>Keine Aufgabe passt zu diesen Einstellungen und Regeln. Bitte vergrößern Sie den Zahlenbereich oder ändern Sie die Regeln.</translation>
     </message>
-    <message>
-        <source>Only 1 different problem fits these settings and rules, so it will repeat. Make the worksheet anyway?</source>
-        <translation>Nur 1 Aufgabe passt zu diesen Einstellungen und Regeln, sie wird sich also wiederholen. Das Arbeitsblatt trotzdem erstellen?</translation>
+    <message numerus="yes">
+        <source>%Ln different problems</source>
+        <translation>
+            <numerusform>%Ln mögliche Aufgabe</numerusform>
+            <numerusform>%Ln verschiedene Aufgaben</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Only %1 different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
-        <translation>Nur %1 verschiedene Aufgaben passen zu diesen Einstellungen und Regeln, manche werden sich also wiederholen. Das Arbeitsblatt trotzdem erstellen?</translation>
+    <message numerus="yes">
+        <source>only %Ln different problems: some will repeat</source>
+        <translation>
+            <numerusform>nur %Ln mögliche Aufgabe: sie wird sich wiederholen</numerusform>
+            <numerusform>nur %Ln verschiedene Aufgaben: manche werden sich wiederholen</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Only 1 different problem fits these settings and rules, so it will repeat; the worksheets are made anyway.</source>
-        <translation>Nur 1 Aufgabe passt zu diesen Einstellungen und Regeln, sie wird sich also wiederholen; die Arbeitsblätter werden trotzdem erstellt.</translation>
+    <message numerus="yes">
+        <source>Only %Ln different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
+        <translation>
+            <numerusform>Nur %Ln Aufgabe passt zu diesen Einstellungen und Regeln, sie wird sich also wiederholen. Das Arbeitsblatt trotzdem erstellen?</numerusform>
+            <numerusform>Nur %Ln verschiedene Aufgaben passen zu diesen Einstellungen und Regeln, manche werden sich also wiederholen. Das Arbeitsblatt trotzdem erstellen?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Only %1 different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
-        <translation>Nur %1 verschiedene Aufgaben passen zu diesen Einstellungen und Regeln, manche werden sich also wiederholen; die Arbeitsblätter werden trotzdem erstellt.</translation>
+    <message numerus="yes">
+        <source>Only %Ln different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
+        <translation>
+            <numerusform>Nur %Ln Aufgabe passt zu diesen Einstellungen und Regeln, sie wird sich also wiederholen; die Arbeitsblätter werden trotzdem erstellt.</numerusform>
+            <numerusform>Nur %Ln verschiedene Aufgaben passen zu diesen Einstellungen und Regeln, manche werden sich also wiederholen; die Arbeitsblätter werden trotzdem erstellt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -531,40 +531,36 @@
         <translation>ningún ejercicio cumple estos ajustes y reglas</translation>
     </message>
     <message>
-        <source>%1 different problem</source>
-        <translation>%1 ejercicio distinto</translation>
-    </message>
-    <message>
-        <source>%1 different problems</source>
-        <translation>%1 ejercicios distintos</translation>
-    </message>
-    <message>
-        <source>only %1 different problem: some will repeat</source>
-        <translation>solo %1 ejercicio distinto: se repetirá</translation>
-    </message>
-    <message>
-        <source>only %1 different problems: some will repeat</source>
-        <translation>solo %1 ejercicios distintos: algunos se repetirán</translation>
-    </message>
-    <message>
         <source>No problem fits these settings and rules. Please widen the range or change the rules.</source>
         <translation>Ningún ejercicio cumple estos ajustes y reglas. Por favor, amplíe el rango o cambie las reglas.</translation>
     </message>
-    <message>
-        <source>Only 1 different problem fits these settings and rules, so it will repeat. Make the worksheet anyway?</source>
-        <translation>Solo 1 ejercicio distinto cumple estos ajustes y reglas, así que se repetirá. ¿Hacer la ficha de todos modos?</translation>
+    <message numerus="yes">
+        <source>%Ln different problems</source>
+        <translation>
+            <numerusform>%Ln ejercicio distinto</numerusform>
+            <numerusform>%Ln ejercicios distintos</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Only %1 different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
-        <translation>Solo %1 ejercicios distintos cumplen estos ajustes y reglas, así que algunos se repetirán. ¿Hacer la ficha de todos modos?</translation>
+    <message numerus="yes">
+        <source>only %Ln different problems: some will repeat</source>
+        <translation>
+            <numerusform>solo %Ln ejercicio distinto: se repetirá</numerusform>
+            <numerusform>solo %Ln ejercicios distintos: algunos se repetirán</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Only 1 different problem fits these settings and rules, so it will repeat; the worksheets are made anyway.</source>
-        <translation>Solo 1 ejercicio distinto cumple estos ajustes y reglas, así que se repetirá; las fichas se hacen de todos modos.</translation>
+    <message numerus="yes">
+        <source>Only %Ln different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
+        <translation>
+            <numerusform>Solo %Ln ejercicio distinto cumple estos ajustes y reglas, así que se repetirá. ¿Hacer la ficha de todos modos?</numerusform>
+            <numerusform>Solo %Ln ejercicios distintos cumplen estos ajustes y reglas, así que algunos se repetirán. ¿Hacer la ficha de todos modos?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Only %1 different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
-        <translation>Solo %1 ejercicios distintos cumplen estos ajustes y reglas, así que algunos se repetirán; las fichas se hacen de todos modos.</translation>
+    <message numerus="yes">
+        <source>Only %Ln different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
+        <translation>
+            <numerusform>Solo %Ln ejercicio distinto cumple estos ajustes y reglas, así que se repetirá; las fichas se hacen de todos modos.</numerusform>
+            <numerusform>Solo %Ln ejercicios distintos cumplen estos ajustes y reglas, así que algunos se repetirán; las fichas se hacen de todos modos.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

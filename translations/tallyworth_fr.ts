@@ -531,40 +531,36 @@
         <translation>aucun calcul ne respecte ces réglages et règles</translation>
     </message>
     <message>
-        <source>%1 different problem</source>
-        <translation>%1 calcul différent</translation>
-    </message>
-    <message>
-        <source>%1 different problems</source>
-        <translation>%1 calculs différents</translation>
-    </message>
-    <message>
-        <source>only %1 different problem: some will repeat</source>
-        <translation>seulement %1 calcul différent : il se répétera</translation>
-    </message>
-    <message>
-        <source>only %1 different problems: some will repeat</source>
-        <translation>seulement %1 calculs différents : certains se répéteront</translation>
-    </message>
-    <message>
         <source>No problem fits these settings and rules. Please widen the range or change the rules.</source>
         <translation>Aucun calcul ne respecte ces réglages et règles. Veuillez élargir l&apos;intervalle ou modifier les règles.</translation>
     </message>
-    <message>
-        <source>Only 1 different problem fits these settings and rules, so it will repeat. Make the worksheet anyway?</source>
-        <translation>Seul 1 calcul différent respecte ces réglages et règles : il se répétera donc. Faire la fiche quand même ?</translation>
+    <message numerus="yes">
+        <source>%Ln different problems</source>
+        <translation>
+            <numerusform>%Ln calcul différent</numerusform>
+            <numerusform>%Ln calculs différents</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Only %1 different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
-        <translation>Seuls %1 calculs différents respectent ces réglages et règles : certains se répéteront donc. Faire la fiche quand même ?</translation>
+    <message numerus="yes">
+        <source>only %Ln different problems: some will repeat</source>
+        <translation>
+            <numerusform>seulement %Ln calcul différent : il se répétera</numerusform>
+            <numerusform>seulement %Ln calculs différents : certains se répéteront</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Only 1 different problem fits these settings and rules, so it will repeat; the worksheets are made anyway.</source>
-        <translation>Seul 1 calcul différent respecte ces réglages et règles : il se répétera donc ; les fiches sont faites quand même.</translation>
+    <message numerus="yes">
+        <source>Only %Ln different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
+        <translation>
+            <numerusform>Seul %Ln calcul différent respecte ces réglages et règles : il se répétera donc. Faire la fiche quand même ?</numerusform>
+            <numerusform>Seuls %Ln calculs différents respectent ces réglages et règles : certains se répéteront donc. Faire la fiche quand même ?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Only %1 different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
-        <translation>Seuls %1 calculs différents respectent ces réglages et règles : certains se répéteront donc ; les fiches sont faites quand même.</translation>
+    <message numerus="yes">
+        <source>Only %Ln different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
+        <translation>
+            <numerusform>Seul %Ln calcul différent respecte ces réglages et règles : il se répétera donc ; les fiches sont faites quand même.</numerusform>
+            <numerusform>Seuls %Ln calculs différents respectent ces réglages et règles : certains se répéteront donc ; les fiches sont faites quand même.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -531,40 +531,36 @@
         <translation>geen enkele som past bij deze instellingen en regels</translation>
     </message>
     <message>
-        <source>%1 different problem</source>
-        <translation>%1 verschillende som</translation>
-    </message>
-    <message>
-        <source>%1 different problems</source>
-        <translation>%1 verschillende sommen</translation>
-    </message>
-    <message>
-        <source>only %1 different problem: some will repeat</source>
-        <translation>maar %1 verschillende som: die komt vaker voor</translation>
-    </message>
-    <message>
-        <source>only %1 different problems: some will repeat</source>
-        <translation>maar %1 verschillende sommen: sommige komen vaker voor</translation>
-    </message>
-    <message>
         <source>No problem fits these settings and rules. Please widen the range or change the rules.</source>
         <translation>Geen enkele som past bij deze instellingen en regels. Maak het bereik groter of pas de regels aan.</translation>
     </message>
-    <message>
-        <source>Only 1 different problem fits these settings and rules, so it will repeat. Make the worksheet anyway?</source>
-        <translation>Maar 1 som past bij deze instellingen en regels, dus die komt vaker voor. Het werkblad toch maken?</translation>
+    <message numerus="yes">
+        <source>%Ln different problems</source>
+        <translation>
+            <numerusform>%Ln verschillende som</numerusform>
+            <numerusform>%Ln verschillende sommen</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Only %1 different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
-        <translation>Maar %1 verschillende sommen passen bij deze instellingen en regels, dus sommige komen vaker voor. Het werkblad toch maken?</translation>
+    <message numerus="yes">
+        <source>only %Ln different problems: some will repeat</source>
+        <translation>
+            <numerusform>maar %Ln verschillende som: die komt vaker voor</numerusform>
+            <numerusform>maar %Ln verschillende sommen: sommige komen vaker voor</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Only 1 different problem fits these settings and rules, so it will repeat; the worksheets are made anyway.</source>
-        <translation>Maar 1 som past bij deze instellingen en regels, dus die komt vaker voor; de werkbladen worden toch gemaakt.</translation>
+    <message numerus="yes">
+        <source>Only %Ln different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
+        <translation>
+            <numerusform>Maar %Ln som past bij deze instellingen en regels, dus die komt vaker voor. Het werkblad toch maken?</numerusform>
+            <numerusform>Maar %Ln verschillende sommen passen bij deze instellingen en regels, dus sommige komen vaker voor. Het werkblad toch maken?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Only %1 different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
-        <translation>Maar %1 verschillende sommen passen bij deze instellingen en regels, dus sommige komen vaker voor; de werkbladen worden toch gemaakt.</translation>
+    <message numerus="yes">
+        <source>Only %Ln different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
+        <translation>
+            <numerusform>Maar %Ln som past bij deze instellingen en regels, dus die komt vaker voor; de werkbladen worden toch gemaakt.</numerusform>
+            <numerusform>Maar %Ln verschillende sommen passen bij deze instellingen en regels, dus sommige komen vaker voor; de werkbladen worden toch gemaakt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

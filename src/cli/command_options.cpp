@@ -343,7 +343,7 @@ void ReadCode(CommandReader& reader) {
 
 // As in the windows: rules that no problem fits are a failure of the settings, fewer
 // problems than a sheet asks for only mean repeats. A code's rules are checked too.
-void CheckRules(CommandReader& reader, const QLocale& locale) {
+void CheckRules(CommandReader& reader) {
     const SheetSettings& settings = reader.Target().request.first.settings;
     if (!reader.Target().errors.isEmpty()) {
         return;
@@ -357,7 +357,7 @@ void CheckRules(CommandReader& reader, const QLocale& locale) {
             reader.Refuse(NoProblemFitsMessage().text);
             break;
         case RulesVerdict::SomeRepeat:
-            reader.Target().warnings << SomeWillRepeatNotice(check.possible, locale);
+            reader.Target().warnings << SomeWillRepeatNotice(check.possible);
             break;
     }
 }
@@ -390,7 +390,7 @@ void ReadCommand(CommandReader& reader, const QCommandLineParser& parser, std::u
     } else {
         ReadSettings(reader, seed, locale);
     }
-    CheckRules(reader, locale);
+    CheckRules(reader);
 }
 
 // Breaks a paragraph into lines of at most width characters, between words; lines after

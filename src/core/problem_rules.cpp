@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <limits>
 
 namespace tallyworth {
 
@@ -118,6 +119,12 @@ void ForEachAllowedPair(OperationRow operation, const ProblemSettings& settings,
     }
 }
 
+// A count of problems as the translator's plural forms take it; no settings allow more
+// than fit an int.
+int CountOf(std::int64_t possible) {
+    return static_cast<int>(std::min<std::int64_t>(possible, std::numeric_limits<int>::max()));
+}
+
 }  // namespace
 
 std::vector<OperationRow> OperationsOfRow(OperationRow operationRow) {
@@ -209,28 +216,18 @@ RulesCheck CheckRulesFit(const ProblemSettings& settings, int count, const Probl
     return {possible < count ? RulesVerdict::SomeRepeat : RulesVerdict::Fits, possible};
 }
 
-QString PossibleProblemsText(std::int64_t possible, int asked, const QLocale& locale) {
+QString PossibleProblemsText(std::int64_t possible, int asked) {
     if (possible <= 0) {
         return QCoreApplication::translate("tallyworth::ProblemRules",
                                            "no problem fits these settings and rules");
     }
-    const QString number = locale.toString(static_cast<qlonglong>(possible));
     // Whole sentences, not pieces, so that each language can order its own words.
-    if (possible >= asked) {
-        return possible == 1
-                   ? QCoreApplication::translate("tallyworth::ProblemRules", "%1 different problem")
-                         .arg(number)
-                   : QCoreApplication::translate("tallyworth::ProblemRules",
-                                                 "%1 different problems")
-                         .arg(number);
-    }
-    return possible == 1
-               ? QCoreApplication::translate("tallyworth::ProblemRules",
-                                             "only %1 different problem: some will repeat")
-                     .arg(number)
+    return possible >= asked
+               ? QCoreApplication::translate("tallyworth::ProblemRules", "%Ln different problems",
+                                             nullptr, CountOf(possible))
                : QCoreApplication::translate("tallyworth::ProblemRules",
-                                             "only %1 different problems: some will repeat")
-                     .arg(number);
+                                             "only %Ln different problems: some will repeat",
+                                             nullptr, CountOf(possible));
 }
 
 SettingsMessage NoProblemFitsMessage() {
@@ -240,30 +237,18 @@ SettingsMessage NoProblemFitsMessage() {
             MessageIcon::Information};
 }
 
-QString SomeWillRepeatQuestion(std::int64_t possible, const QLocale& locale) {
-    const QString number = locale.toString(static_cast<qlonglong>(possible));
-    return possible == 1
-               ? QCoreApplication::translate("tallyworth::ProblemRules",
-                                             "Only 1 different problem fits these settings and "
-                                             "rules, so it will repeat. Make the worksheet anyway?")
-               : QCoreApplication::translate("tallyworth::ProblemRules",
-                                             "Only %1 different problems fit these settings and "
-                                             "rules, so some will repeat. Make the worksheet "
-                                             "anyway?")
-                     .arg(number);
+QString SomeWillRepeatQuestion(std::int64_t possible) {
+    return QCoreApplication::translate("tallyworth::ProblemRules",
+                                       "Only %Ln different problems fit these settings and rules, "
+                                       "so some will repeat. Make the worksheet anyway?",
+                                       nullptr, CountOf(possible));
 }
 
-QString SomeWillRepeatNotice(std::int64_t possible, const QLocale& locale) {
-    return possible == 1
-               ? QCoreApplication::translate("tallyworth::ProblemRules",
-                                             "Only 1 different problem fits these settings and "
-                                             "rules, so it will repeat; the worksheets are made "
-                                             "anyway.")
-               : QCoreApplication::translate("tallyworth::ProblemRules",
-                                             "Only %1 different problems fit these settings and "
-                                             "rules, so some will repeat; the worksheets are made "
-                                             "anyway.")
-                     .arg(locale.toString(static_cast<qlonglong>(possible)));
+QString SomeWillRepeatNotice(std::int64_t possible) {
+    return QCoreApplication::translate("tallyworth::ProblemRules",
+                                       "Only %Ln different problems fit these settings and rules, "
+                                       "so some will repeat; the worksheets are made anyway.",
+                                       nullptr, CountOf(possible));
 }
 
 }  // namespace tallyworth

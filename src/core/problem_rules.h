@@ -77,11 +77,13 @@ struct RulesCheck {
 [[nodiscard]] RulesCheck CheckRulesFit(const ProblemSettings& settings, int count,
                                        const ProblemRules& rules);
 
-// Said where the rules are set: "1,234 different problems" with the locale's digit
-// grouping, "only 12 different problems: some will repeat" when fewer than asked, and
-// "no problem fits these settings and rules" for none.
-[[nodiscard]] QString PossibleProblemsText(std::int64_t possible, int asked,
-                                           const QLocale& locale = QLocale());
+// The counts below are written with the default locale's digit grouping, and each
+// language's catalogue gives their plural forms (English's too: tallyworth_en).
+
+// Said where the rules are set: "1,234 different problems", "only 12 different problems:
+// some will repeat" when fewer than asked, and "no problem fits these settings and rules"
+// for none.
+[[nodiscard]] QString PossibleProblemsText(std::int64_t possible, int asked);
 
 // The failure shown, like the settings messages, when no problem fits: nothing is composed.
 [[nodiscard]] SettingsMessage NoProblemFitsMessage();
@@ -89,11 +91,9 @@ struct RulesCheck {
 // The question asked before composing a sheet that asks for more problems than fit:
 // "Only 12 different problems fit these settings and rules, so some will repeat. Make
 // the worksheet anyway?"
-[[nodiscard]] QString SomeWillRepeatQuestion(std::int64_t possible,
-                                             const QLocale& locale = QLocale());
+[[nodiscard]] QString SomeWillRepeatQuestion(std::int64_t possible);
 // The same said where no one is asked, as by a command line: "Only 12 different problems
 // fit these settings and rules, so some will repeat; the worksheets are made anyway."
-[[nodiscard]] QString SomeWillRepeatNotice(std::int64_t possible,
-                                           const QLocale& locale = QLocale());
+[[nodiscard]] QString SomeWillRepeatNotice(std::int64_t possible);
 
 }  // namespace tallyworth

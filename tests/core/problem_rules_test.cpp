@@ -251,7 +251,6 @@ struct TextCase {
     const char* name;
     std::int64_t possible;
     int asked;
-    QLocale::Language language;
     const char* text;
 };
 
@@ -259,20 +258,15 @@ class PossibleProblems : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(PossibleProblems, SaysHowManyAndWhetherSomeWillRepeat) {
     const TextCase& c = GetParam();
-    const QLocale locale(c.language,
-                         c.language == QLocale::German ? QLocale::Germany : QLocale::UnitedStates);
-    EXPECT_EQ(PossibleProblemsText(c.possible, c.asked, locale), QString::fromUtf8(c.text));
+    EXPECT_EQ(PossibleProblemsText(c.possible, c.asked), QString::fromUtf8(c.text));
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, PossibleProblems, ::testing::Values(
-    TextCase{"Grouped", 1234, 100, QLocale::English, "1,234 different problems"},
-    TextCase{"GroupedGerman", 1234, 100, QLocale::German, "1.234 different problems"},
-    TextCase{"ExactlyEnough", 12, 12, QLocale::English, "12 different problems"},
-    TextCase{"FewerThanAsked", 12, 20, QLocale::English, "only 12 different problems: some will repeat"},
-    TextCase{"One", 1, 1, QLocale::English, "1 different problem"},
-    TextCase{"OnlyOne", 1, 2, QLocale::English, "only 1 different problem: some will repeat"},
-    TextCase{"None", 0, 10, QLocale::English, "no problem fits these settings and rules"}),
+    TextCase{"Grouped", 1234, 100, "1,234 different problems"},
+    TextCase{"ExactlyEnough", 12, 12, "12 different problems"},
+    TextCase{"FewerThanAsked", 12, 20, "only 12 different problems: some will repeat"},
+    TextCase{"None", 0, 10, "no problem fits these settings and rules"}),
     kCaseName);
 // clang-format on
 
