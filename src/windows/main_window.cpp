@@ -216,7 +216,7 @@ void MainWindow::StartUp() {
         operationList_->setCurrentItem(plus.constFirst());
     }
     progressBar_->hide();
-    operationList_->setCurrentRow(state_.operation - 1);
+    SelectRow(RowOfNumber(state_.operation));
     SetFittedCaption(*lineAndDotsOption_, state_.divideSign);
     lineAndDotsOption_->setChecked(true);
     countField_->setFocus();
@@ -247,9 +247,13 @@ void MainWindow::SetProgressVisible(bool visible) {
     progressBar_->setVisible(visible);
 }
 
+// The list shows the rows in order from row 1.
 OperationRow MainWindow::ChosenRow() const {
-    // The list shows the rows in order from row 1.
     return RowOfNumber(operationList_->currentRow() + 1);
+}
+
+void MainWindow::SelectRow(OperationRow row) {
+    operationList_->setCurrentRow(RowNumber(row) - 1);
 }
 
 QString MainWindow::SelectedOperationText() const {
@@ -396,7 +400,7 @@ void MainWindow::ShowSettings(const SheetSettings& settings) {
     lowestField_->setText(QString::number(settings.lowest));
     highestField_->setText(QString::number(settings.highest));
     countField_->setText(QString::number(settings.count));
-    operationList_->setCurrentRow(RowNumber(settings.operation) - 1);
+    SelectRow(settings.operation);
     allowNegativeBox_->setChecked(settings.allowNegative);
     // The option's toggle sets the notation of the worksheet state.
     (settings.upsideDownSeven ? upsideDownSevenOption_ : lineAndDotsOption_)->setChecked(true);
