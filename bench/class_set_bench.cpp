@@ -20,7 +20,7 @@ class QuietProgress final : public SetProgress {
 
 void BM_ClassSet_30SheetsWithKeys(benchmark::State& bench) {
     const ClassSetRequest request{
-        {{1, 10, 99, 100, false, false}, 0x5EED}, 30, AnswerKeys::AfterEach, true};
+        {{OperationRow::Add, 10, 99, 100, false, false}, 0x5EED}, 30, AnswerKeys::AfterEach, true};
     QuietProgress progress;
     qint64 bytes = 0;
     // NOLINTNEXTLINE(clang-analyzer-deadcode.DeadStores)
@@ -29,7 +29,7 @@ void BM_ClassSet_30SheetsWithKeys(benchmark::State& bench) {
         buffer.open(QIODevice::WriteOnly);
         const PrintOutcome written =
             WriteClassSetPdfTo(buffer, request, QPageSize(QPageSize::Letter), progress);
-        if (!written.ok) {
+        if (!written.Succeeded()) {
             bench.SkipWithError(written.message.toStdString().c_str());
             return;
         }

@@ -54,7 +54,7 @@ void Compose(benchmark::State& run, OperationRow row, std::int16_t lowest, std::
 
 // Brings back a two-page division worksheet from its code per iteration.
 void ComposeFromCode(benchmark::State& run) {
-    const SheetCode code{{RowNumber(OperationRow::Divide), 1, 99, 100, false, false}, 0x5EED};
+    const SheetCode code{{OperationRow::Divide, 1, 99, 100, false, false}, 0x5EED};
     while (run.KeepRunning()) {
         ProblemSet set = ComposeSheet(code);
         benchmark::DoNotOptimize(set);
@@ -119,7 +119,7 @@ BENCHMARK_CAPTURE(ComposeRuled, NotFixed_Mix_1_99, kMix, 1, 99, kEveryRuleButFix
 // The exact count shown beside the rules.
 void CountProblems(benchmark::State& run, OperationRow row, int lowest, int highest,
                    bool allowNegative, const ProblemRules& rules) {
-    const ProblemSettings settings{RowNumber(row), lowest, highest, allowNegative};
+    const ProblemSettings settings{row, lowest, highest, allowNegative};
     while (run.KeepRunning()) {
         benchmark::DoNotOptimize(CountDistinctProblems(settings, rules));
     }

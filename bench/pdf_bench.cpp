@@ -35,7 +35,7 @@ class FixedFractions final : public RandomSource {
     float NextFraction() override {
         return static_cast<float>(engine_() >> 8U) * (1.0F / 16777216.0F);
     }
-    void Reseed() override { engine_.seed(7U); }
+    void Reseed(const ProblemRules& /*rules*/) override { engine_.seed(7U); }
 
   private:
     std::mt19937 engine_{7U};
@@ -95,7 +95,7 @@ void BM_SavePageAsPdf_FullGrid(benchmark::State& bench) {
     // NOLINTNEXTLINE(clang-analyzer-deadcode.DeadStores)
     for (auto _ : bench) {
         const PrintOutcome outcome = SavePageAsPdf(page, file);
-        if (!outcome.ok) {
+        if (!outcome.Succeeded()) {
             bench.SkipWithError(outcome.message.toStdString().c_str());
             return;
         }

@@ -31,7 +31,7 @@ class RunningFractions final : public RandomSource {
     float NextFraction() override {
         return static_cast<float>(engine_() >> 8U) * (1.0F / 16777216.0F);
     }
-    void Reseed() override {}
+    void Reseed(const ProblemRules& /*rules*/) override {}
 
   private:
     std::mt19937 engine_{3U};
@@ -76,19 +76,19 @@ class NoFile final : public FileChooser {
 
 class NoOutput final : public PageOutput {
   public:
-    PrintOutcome Print(const PageControls& /*page*/) override { return {true, {}}; }
+    PrintOutcome Print(const PageControls& /*page*/) override { return PrintOutcome::Done(); }
     PrintOutcome SaveAsPdf(const PageControls& /*page*/, const QString& /*name*/,
                            const QString& /*sheetCode*/) override {
-        return {true, {}};
+        return PrintOutcome::Done();
     }
     PrintOutcome WriteClassSetPdf(const ClassSetRequest& /*request*/,
                                   QPageSize::PageSizeId /*paper*/, const QString& /*name*/,
                                   SetProgress& /*progress*/) override {
-        return {true, {}};
+        return PrintOutcome::Done();
     }
     PrintOutcome PrintClassSet(const ClassSetRequest& /*request*/, QPrinter& /*printer*/,
                                SetProgress& /*progress*/) override {
-        return {true, {}};
+        return PrintOutcome::Done();
     }
 };
 

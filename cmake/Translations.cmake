@@ -13,8 +13,11 @@ set(TALLYWORTH_TS_FILES)
 foreach(language IN LISTS TALLYWORTH_LANGUAGES)
   list(APPEND TALLYWORTH_TS_FILES ${PROJECT_SOURCE_DIR}/translations/tallyworth_${language}.ts)
 endforeach()
-set_source_files_properties(${TALLYWORTH_TS_FILES} PROPERTIES OUTPUT_LOCATION
-                                                             ${TALLYWORTH_CATALOGUE_DIR})
+# English is the texts' own language; its catalogue holds only the plural forms of the
+# counted texts ("1 different problem", "2 different problems").
+set(TALLYWORTH_PLURALS_TS_FILE ${PROJECT_SOURCE_DIR}/translations/tallyworth_en.ts)
+set_source_files_properties(${TALLYWORTH_TS_FILES} ${TALLYWORTH_PLURALS_TS_FILE}
+                            PROPERTIES OUTPUT_LOCATION ${TALLYWORTH_CATALOGUE_DIR})
 
 # Every source of the program, whichever library it is built into. Without line numbers
 # in the catalogues, moving code around leaves them unchanged.
@@ -29,7 +32,13 @@ set(TALLYWORTH_LUPDATE_OPTIONS -no-obsolete -locations none -source-language en)
 qt_add_lupdate(tallyworth TS_FILES ${TALLYWORTH_TS_FILES}
                SOURCES ${_tallyworth_translated_sources}
                OPTIONS ${TALLYWORTH_LUPDATE_OPTIONS})
-qt_add_lrelease(tallyworth TS_FILES ${TALLYWORTH_TS_FILES}
+qt_add_lupdate(tallyworth_plurals TS_FILES ${TALLYWORTH_PLURALS_TS_FILE}
+               SOURCES ${_tallyworth_translated_sources}
+               INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR}/src
+               OPTIONS ${TALLYWORTH_LUPDATE_OPTIONS} -pluralonly
+               NO_GLOBAL_TARGET)
+add_dependencies(tallyworth_lupdate tallyworth_plurals_lupdate)
+qt_add_lrelease(tallyworth TS_FILES ${TALLYWORTH_TS_FILES} ${TALLYWORTH_PLURALS_TS_FILE}
                 QM_FILES_OUTPUT_VARIABLE TALLYWORTH_QM_FILES)
 
 install(FILES ${TALLYWORTH_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/tallyworth/translations)

@@ -144,28 +144,12 @@
         <translation>Die Rechenart (Vorgabe +); ÷ gilt als /, x als *.</translation>
     </message>
     <message>
-        <source>The Lowest Number, 1 to 99 (default 1).</source>
-        <translation>Die kleinste Zahl, 1 bis 99 (Vorgabe 1).</translation>
-    </message>
-    <message>
-        <source>The Highest Number, 1 to 99 (default 9).</source>
-        <translation>Die größte Zahl, 1 bis 99 (Vorgabe 9).</translation>
-    </message>
-    <message>
-        <source>How many problems a sheet has, 1 to 100 (default 10).</source>
-        <translation>Wie viele Aufgaben ein Blatt hat, 1 bis 100 (Vorgabe 10).</translation>
-    </message>
-    <message>
         <source>Subtractions may have negative results.</source>
         <translation>Subtraktionen dürfen negative Ergebnisse haben.</translation>
     </message>
     <message>
         <source>Divisions with the division sign (default) or the long-division bracket.</source>
         <translation>Divisionen mit dem Geteiltzeichen (Vorgabe) oder mit der Divisionsklammer.</translation>
-    </message>
-    <message>
-        <source>How many different sheets, 1 to 500 (default 1).</source>
-        <translation>Wie viele verschiedene Blätter, 1 bis 500 (Vorgabe 1).</translation>
     </message>
     <message>
         <source>Answer keys: none (default), each after its sheet, or all at the end.</source>
@@ -248,24 +232,12 @@
         <translation>Aufgaben weglassen, die ihr Ergebnis verraten: mal 1, geteilt durch 1 oder durch sich selbst, minus sich selbst.</translation>
     </message>
     <message>
-        <source>Practise the number F, 1 to 99: the second number of + and *, the number taken away in -, the divisor in /.</source>
-        <translation>Die Zahl F üben, 1 bis 99: die zweite Zahl bei + und *, die abgezogene Zahl bei -, der Teiler bei /.</translation>
-    </message>
-    <message>
         <source>Carrying and borrowing in + and -: allowed (default), never, or in every problem.</source>
         <translation>Übertrag bei + und -: erlaubt (Vorgabe), nie oder in jeder Aufgabe.</translation>
     </message>
     <message>
         <source>No problem comes twice on a sheet until every allowed problem has been used.</source>
         <translation>Keine Aufgabe kommt zweimal auf ein Blatt, bis jede erlaubte Aufgabe verwendet wurde.</translation>
-    </message>
-    <message>
-        <source>Only 1 different problem fits these settings and rules, so it will repeat; the worksheets are made anyway.</source>
-        <translation>Nur 1 Aufgabe passt zu diesen Einstellungen und Regeln, sie wird sich also wiederholen; die Arbeitsblätter werden trotzdem erstellt.</translation>
-    </message>
-    <message>
-        <source>Only %1 different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
-        <translation>Nur %1 verschiedene Aufgaben passen zu diesen Einstellungen und Regeln, manche werden sich also wiederholen; die Arbeitsblätter werden trotzdem erstellt.</translation>
     </message>
     <message>
         <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
@@ -298,6 +270,26 @@
     <message>
         <source>A fixed divisor takes its dividends from the range, so the range must reach its multiples: sheets of 7 ÷ 7 to 84 ÷ 7:</source>
         <translation>Ein fester Teiler nimmt seine Dividenden aus dem Bereich, der Bereich muss also seine Vielfachen erreichen: Blätter von 7 ÷ 7 bis 84 ÷ 7:</translation>
+    </message>
+    <message>
+        <source>The Lowest Number, %1 to %2 (default %3).</source>
+        <translation>Die kleinste Zahl, %1 bis %2 (Vorgabe %3).</translation>
+    </message>
+    <message>
+        <source>The Highest Number, %1 to %2 (default %3).</source>
+        <translation>Die größte Zahl, %1 bis %2 (Vorgabe %3).</translation>
+    </message>
+    <message>
+        <source>How many problems a sheet has, %1 to %2 (default %3).</source>
+        <translation>Wie viele Aufgaben ein Blatt hat, %1 bis %2 (Vorgabe %3).</translation>
+    </message>
+    <message>
+        <source>Practise the number F, %1 to %2: the second number of + and *, the number taken away in -, the divisor in /.</source>
+        <translation>Die Zahl F üben, %1 bis %2: die zweite Zahl bei + und *, die abgezogene Zahl bei -, der Teiler bei /.</translation>
+    </message>
+    <message>
+        <source>How many different sheets, %1 to %2 (default %3).</source>
+        <translation>Wie viele verschiedene Blätter, %1 bis %2 (Vorgabe %3).</translation>
     </message>
 </context>
 <context>
@@ -599,32 +591,36 @@
         <translation>keine Aufgabe passt zu diesen Einstellungen und Regeln</translation>
     </message>
     <message>
-        <source>%1 different problem</source>
-        <translation>%1 mögliche Aufgabe</translation>
-    </message>
-    <message>
-        <source>%1 different problems</source>
-        <translation>%1 verschiedene Aufgaben</translation>
-    </message>
-    <message>
-        <source>only %1 different problem: some will repeat</source>
-        <translation>nur %1 mögliche Aufgabe: sie wird sich wiederholen</translation>
-    </message>
-    <message>
-        <source>only %1 different problems: some will repeat</source>
-        <translation>nur %1 verschiedene Aufgaben: manche werden sich wiederholen</translation>
-    </message>
-    <message>
         <source>No problem fits these settings and rules. Please widen the range or change the rules.</source>
         <translation>Keine Aufgabe passt zu diesen Einstellungen und Regeln. Bitte vergrößern Sie den Zahlenbereich oder ändern Sie die Regeln.</translation>
     </message>
-    <message>
-        <source>Only 1 different problem fits these settings and rules, so it will repeat. Make the worksheet anyway?</source>
-        <translation>Nur 1 Aufgabe passt zu diesen Einstellungen und Regeln, sie wird sich also wiederholen. Das Arbeitsblatt trotzdem erstellen?</translation>
+    <message numerus="yes">
+        <source>%Ln different problems</source>
+        <translation>
+            <numerusform>%Ln mögliche Aufgabe</numerusform>
+            <numerusform>%Ln verschiedene Aufgaben</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Only %1 different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
-        <translation>Nur %1 verschiedene Aufgaben passen zu diesen Einstellungen und Regeln, manche werden sich also wiederholen. Das Arbeitsblatt trotzdem erstellen?</translation>
+    <message numerus="yes">
+        <source>only %Ln different problems: some will repeat</source>
+        <translation>
+            <numerusform>nur %Ln mögliche Aufgabe: sie wird sich wiederholen</numerusform>
+            <numerusform>nur %Ln verschiedene Aufgaben: manche werden sich wiederholen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %Ln different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
+        <translation>
+            <numerusform>Nur %Ln Aufgabe passt zu diesen Einstellungen und Regeln, sie wird sich also wiederholen. Das Arbeitsblatt trotzdem erstellen?</numerusform>
+            <numerusform>Nur %Ln verschiedene Aufgaben passen zu diesen Einstellungen und Regeln, manche werden sich also wiederholen. Das Arbeitsblatt trotzdem erstellen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %Ln different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
+        <translation>
+            <numerusform>Nur %Ln Aufgabe passt zu diesen Einstellungen und Regeln, sie wird sich also wiederholen; die Arbeitsblätter werden trotzdem erstellt.</numerusform>
+            <numerusform>Nur %Ln verschiedene Aufgaben passen zu diesen Einstellungen und Regeln, manche werden sich also wiederholen; die Arbeitsblätter werden trotzdem erstellt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -680,6 +676,10 @@
     <message>
         <source>The numbers in the main window cannot make a worksheet, so there is nothing to count yet.</source>
         <translation>Mit den Zahlen im Hauptfenster lässt sich kein Arbeitsblatt erstellen, daher gibt es noch nichts zu zählen.</translation>
+    </message>
+    <message>
+        <source>View shows the page of cell numbers for these numbers, and the rules do not apply to it.</source>
+        <translation>„Zeigen“ zeigt für diese Zahlen die Seite der Zellennummern, und für sie gelten die Regeln nicht.</translation>
     </message>
 </context>
 <context>

@@ -144,28 +144,12 @@
         <translation>La operación (por defecto +); ÷ se lee como /, x como *.</translation>
     </message>
     <message>
-        <source>The Lowest Number, 1 to 99 (default 1).</source>
-        <translation>El número menor, de 1 a 99 (por defecto 1).</translation>
-    </message>
-    <message>
-        <source>The Highest Number, 1 to 99 (default 9).</source>
-        <translation>El número mayor, de 1 a 99 (por defecto 9).</translation>
-    </message>
-    <message>
-        <source>How many problems a sheet has, 1 to 100 (default 10).</source>
-        <translation>Cuántos ejercicios tiene una ficha, de 1 a 100 (por defecto 10).</translation>
-    </message>
-    <message>
         <source>Subtractions may have negative results.</source>
         <translation>Las restas pueden dar resultados negativos.</translation>
     </message>
     <message>
         <source>Divisions with the division sign (default) or the long-division bracket.</source>
         <translation>Divisiones con el signo de división (por defecto) o con la caja de división.</translation>
-    </message>
-    <message>
-        <source>How many different sheets, 1 to 500 (default 1).</source>
-        <translation>Cuántas fichas distintas, de 1 a 500 (por defecto 1).</translation>
     </message>
     <message>
         <source>Answer keys: none (default), each after its sheet, or all at the end.</source>
@@ -248,24 +232,12 @@
         <translation>Omite los ejercicios que delatan su resultado: por 1, entre 1 o entre sí mismo, menos sí mismo.</translation>
     </message>
     <message>
-        <source>Practise the number F, 1 to 99: the second number of + and *, the number taken away in -, the divisor in /.</source>
-        <translation>Practica el número F, de 1 a 99: el segundo número de + y *, el número que se resta en -, el divisor en /.</translation>
-    </message>
-    <message>
         <source>Carrying and borrowing in + and -: allowed (default), never, or in every problem.</source>
         <translation>Llevadas en + y -: permitidas (por defecto), nunca o en cada ejercicio.</translation>
     </message>
     <message>
         <source>No problem comes twice on a sheet until every allowed problem has been used.</source>
         <translation>Ningún ejercicio sale dos veces en una ficha hasta haber usado todos los ejercicios permitidos.</translation>
-    </message>
-    <message>
-        <source>Only 1 different problem fits these settings and rules, so it will repeat; the worksheets are made anyway.</source>
-        <translation>Solo 1 ejercicio distinto cumple estos ajustes y reglas, así que se repetirá; las fichas se hacen de todos modos.</translation>
-    </message>
-    <message>
-        <source>Only %1 different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
-        <translation>Solo %1 ejercicios distintos cumplen estos ajustes y reglas, así que algunos se repetirán; las fichas se hacen de todos modos.</translation>
     </message>
     <message>
         <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
@@ -298,6 +270,26 @@
     <message>
         <source>A fixed divisor takes its dividends from the range, so the range must reach its multiples: sheets of 7 ÷ 7 to 84 ÷ 7:</source>
         <translation>Un divisor fijo toma sus dividendos del rango, así que el rango debe llegar a sus múltiplos: fichas de 7 ÷ 7 a 84 ÷ 7:</translation>
+    </message>
+    <message>
+        <source>The Lowest Number, %1 to %2 (default %3).</source>
+        <translation>El número menor, de %1 a %2 (por defecto %3).</translation>
+    </message>
+    <message>
+        <source>The Highest Number, %1 to %2 (default %3).</source>
+        <translation>El número mayor, de %1 a %2 (por defecto %3).</translation>
+    </message>
+    <message>
+        <source>How many problems a sheet has, %1 to %2 (default %3).</source>
+        <translation>Cuántos ejercicios tiene una ficha, de %1 a %2 (por defecto %3).</translation>
+    </message>
+    <message>
+        <source>Practise the number F, %1 to %2: the second number of + and *, the number taken away in -, the divisor in /.</source>
+        <translation>Practica el número F, de %1 a %2: el segundo número de + y *, el número que se resta en -, el divisor en /.</translation>
+    </message>
+    <message>
+        <source>How many different sheets, %1 to %2 (default %3).</source>
+        <translation>Cuántas fichas distintas, de %1 a %2 (por defecto %3).</translation>
     </message>
 </context>
 <context>
@@ -599,32 +591,36 @@
         <translation>ningún ejercicio cumple estos ajustes y reglas</translation>
     </message>
     <message>
-        <source>%1 different problem</source>
-        <translation>%1 ejercicio distinto</translation>
-    </message>
-    <message>
-        <source>%1 different problems</source>
-        <translation>%1 ejercicios distintos</translation>
-    </message>
-    <message>
-        <source>only %1 different problem: some will repeat</source>
-        <translation>solo %1 ejercicio distinto: se repetirá</translation>
-    </message>
-    <message>
-        <source>only %1 different problems: some will repeat</source>
-        <translation>solo %1 ejercicios distintos: algunos se repetirán</translation>
-    </message>
-    <message>
         <source>No problem fits these settings and rules. Please widen the range or change the rules.</source>
         <translation>Ningún ejercicio cumple estos ajustes y reglas. Por favor, amplíe el rango o cambie las reglas.</translation>
     </message>
-    <message>
-        <source>Only 1 different problem fits these settings and rules, so it will repeat. Make the worksheet anyway?</source>
-        <translation>Solo 1 ejercicio distinto cumple estos ajustes y reglas, así que se repetirá. ¿Hacer la ficha de todos modos?</translation>
+    <message numerus="yes">
+        <source>%Ln different problems</source>
+        <translation>
+            <numerusform>%Ln ejercicio distinto</numerusform>
+            <numerusform>%Ln ejercicios distintos</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Only %1 different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
-        <translation>Solo %1 ejercicios distintos cumplen estos ajustes y reglas, así que algunos se repetirán. ¿Hacer la ficha de todos modos?</translation>
+    <message numerus="yes">
+        <source>only %Ln different problems: some will repeat</source>
+        <translation>
+            <numerusform>solo %Ln ejercicio distinto: se repetirá</numerusform>
+            <numerusform>solo %Ln ejercicios distintos: algunos se repetirán</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %Ln different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
+        <translation>
+            <numerusform>Solo %Ln ejercicio distinto cumple estos ajustes y reglas, así que se repetirá. ¿Hacer la ficha de todos modos?</numerusform>
+            <numerusform>Solo %Ln ejercicios distintos cumplen estos ajustes y reglas, así que algunos se repetirán. ¿Hacer la ficha de todos modos?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %Ln different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
+        <translation>
+            <numerusform>Solo %Ln ejercicio distinto cumple estos ajustes y reglas, así que se repetirá; las fichas se hacen de todos modos.</numerusform>
+            <numerusform>Solo %Ln ejercicios distintos cumplen estos ajustes y reglas, así que algunos se repetirán; las fichas se hacen de todos modos.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -680,6 +676,10 @@
     <message>
         <source>The numbers in the main window cannot make a worksheet, so there is nothing to count yet.</source>
         <translation>Con los números de la ventana principal no se puede hacer una ficha, así que aún no hay nada que contar.</translation>
+    </message>
+    <message>
+        <source>View shows the page of cell numbers for these numbers, and the rules do not apply to it.</source>
+        <translation>«Ver» muestra con estos números la página de números de celda, y las reglas no se aplican a ella.</translation>
     </message>
 </context>
 <context>

@@ -144,28 +144,12 @@
         <translation>L&apos;opération (par défaut +)&#xa0;; ÷ est lu comme /, x comme *.</translation>
     </message>
     <message>
-        <source>The Lowest Number, 1 to 99 (default 1).</source>
-        <translation>Le plus petit nombre, de 1 à 99 (par défaut 1).</translation>
-    </message>
-    <message>
-        <source>The Highest Number, 1 to 99 (default 9).</source>
-        <translation>Le plus grand nombre, de 1 à 99 (par défaut 9).</translation>
-    </message>
-    <message>
-        <source>How many problems a sheet has, 1 to 100 (default 10).</source>
-        <translation>Nombre de calculs par fiche, de 1 à 100 (par défaut 10).</translation>
-    </message>
-    <message>
         <source>Subtractions may have negative results.</source>
         <translation>Les soustractions peuvent avoir un résultat négatif.</translation>
     </message>
     <message>
         <source>Divisions with the division sign (default) or the long-division bracket.</source>
         <translation>Divisions avec le signe de division (par défaut) ou avec le crochet de la division longue.</translation>
-    </message>
-    <message>
-        <source>How many different sheets, 1 to 500 (default 1).</source>
-        <translation>Nombre de fiches différentes, de 1 à 500 (par défaut 1).</translation>
     </message>
     <message>
         <source>Answer keys: none (default), each after its sheet, or all at the end.</source>
@@ -248,10 +232,6 @@
         <translation>Écarte les calculs dont le résultat est évident&#xa0;: fois 1, divisé par 1 ou par lui-même, moins lui-même.</translation>
     </message>
     <message>
-        <source>Practise the number F, 1 to 99: the second number of + and *, the number taken away in -, the divisor in /.</source>
-        <translation>Fait travailler le nombre F, de 1 à 99&#xa0;: le second nombre de + et *, le nombre retranché en -, le diviseur en /.</translation>
-    </message>
-    <message>
         <source>Carrying and borrowing in + and -: allowed (default), never, or in every problem.</source>
         <translation>Retenues en + et -&#xa0;: permises (par défaut), jamais, ou dans chaque calcul.</translation>
     </message>
@@ -260,20 +240,12 @@
         <translation>Aucun calcul ne revient sur une fiche avant que tous les calculs permis aient servi.</translation>
     </message>
     <message>
-        <source>Only 1 different problem fits these settings and rules, so it will repeat; the worksheets are made anyway.</source>
-        <translation>Seul 1 calcul différent respecte ces réglages et règles&#xa0;: il se répétera donc&#xa0;; les fiches sont faites quand même.</translation>
-    </message>
-    <message>
-        <source>Only %1 different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
-        <translation>Seuls %1 calculs différents respectent ces réglages et règles&#xa0;: certains se répéteront donc&#xa0;; les fiches sont faites quand même.</translation>
-    </message>
-    <message>
         <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
         <translation>Exemple&#xa0;: 30 fiches différentes de la table de 7 sans calculs triviaux, chacune suivie de son corrigé&#xa0;:</translation>
     </message>
     <message>
         <source>standard output could not be written: %1.</source>
-        <translation>impossible d&apos;écrire sur la sortie standard : %1.</translation>
+        <translation>impossible d&apos;écrire sur la sortie standard&#xa0;: %1.</translation>
     </message>
     <message>
         <source>standard output</source>
@@ -281,23 +253,43 @@
     </message>
     <message>
         <source>Try &apos;tallyworth --help&apos;.</source>
-        <translation>Essayez « tallyworth --help ».</translation>
+        <translation>Essayez «&#xa0;tallyworth --help&#xa0;».</translation>
     </message>
     <message>
         <source>the windows need a display; --pdf and --print make worksheets without one (see tallyworth --help).</source>
-        <translation>les fenêtres ont besoin d&apos;un écran ; --pdf et --print font des fiches sans écran (voir tallyworth --help).</translation>
+        <translation>les fenêtres ont besoin d&apos;un écran&#xa0;; --pdf et --print font des fiches sans écran (voir tallyworth --help).</translation>
     </message>
     <message>
         <source>Write the worksheets to the PDF file FILE; - writes them to standard output.</source>
-        <translation>Écrire les fiches dans le fichier PDF FILE ; - les écrit sur la sortie standard.</translation>
+        <translation>Écrire les fiches dans le fichier PDF FILE&#xa0;; - les écrit sur la sortie standard.</translation>
     </message>
     <message>
         <source>--pdf needs a file name, not the option &quot;%1&quot;; write ./%1 for a file of that name.</source>
-        <translation>--pdf demande un nom de fichier, pas l&apos;option « %1 » ; pour un fichier de ce nom, écrivez ./%1.</translation>
+        <translation>--pdf demande un nom de fichier, pas l&apos;option «&#xa0;%1&#xa0;»&#xa0;; pour un fichier de ce nom, écrivez ./%1.</translation>
     </message>
     <message>
         <source>A fixed divisor takes its dividends from the range, so the range must reach its multiples: sheets of 7 ÷ 7 to 84 ÷ 7:</source>
-        <translation>Un diviseur fixe prend ses dividendes dans l&apos;intervalle, qui doit donc atteindre ses multiples : fiches de 7 ÷ 7 à 84 ÷ 7 :</translation>
+        <translation>Un diviseur fixe prend ses dividendes dans l&apos;intervalle, qui doit donc atteindre ses multiples&#xa0;: fiches de 7 ÷ 7 à 84 ÷ 7&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The Lowest Number, %1 to %2 (default %3).</source>
+        <translation>Le plus petit nombre, de %1 à %2 (par défaut %3).</translation>
+    </message>
+    <message>
+        <source>The Highest Number, %1 to %2 (default %3).</source>
+        <translation>Le plus grand nombre, de %1 à %2 (par défaut %3).</translation>
+    </message>
+    <message>
+        <source>How many problems a sheet has, %1 to %2 (default %3).</source>
+        <translation>Nombre de calculs par fiche, de %1 à %2 (par défaut %3).</translation>
+    </message>
+    <message>
+        <source>Practise the number F, %1 to %2: the second number of + and *, the number taken away in -, the divisor in /.</source>
+        <translation>Fait travailler le nombre F, de %1 à %2&#xa0;: le second nombre de + et *, le nombre retranché en -, le diviseur en /.</translation>
+    </message>
+    <message>
+        <source>How many different sheets, %1 to %2 (default %3).</source>
+        <translation>Nombre de fiches différentes, de %1 à %2 (par défaut %3).</translation>
     </message>
 </context>
 <context>
@@ -599,32 +591,36 @@
         <translation>aucun calcul ne respecte ces réglages et règles</translation>
     </message>
     <message>
-        <source>%1 different problem</source>
-        <translation>%1 calcul différent</translation>
-    </message>
-    <message>
-        <source>%1 different problems</source>
-        <translation>%1 calculs différents</translation>
-    </message>
-    <message>
-        <source>only %1 different problem: some will repeat</source>
-        <translation>seulement %1 calcul différent&#xa0;: il se répétera</translation>
-    </message>
-    <message>
-        <source>only %1 different problems: some will repeat</source>
-        <translation>seulement %1 calculs différents&#xa0;: certains se répéteront</translation>
-    </message>
-    <message>
         <source>No problem fits these settings and rules. Please widen the range or change the rules.</source>
         <translation>Aucun calcul ne respecte ces réglages et règles. Veuillez élargir l&apos;intervalle ou modifier les règles.</translation>
     </message>
-    <message>
-        <source>Only 1 different problem fits these settings and rules, so it will repeat. Make the worksheet anyway?</source>
-        <translation>Seul 1 calcul différent respecte ces réglages et règles&#xa0;: il se répétera donc. Faire la fiche quand même&#xa0;?</translation>
+    <message numerus="yes">
+        <source>%Ln different problems</source>
+        <translation>
+            <numerusform>%Ln calcul différent</numerusform>
+            <numerusform>%Ln calculs différents</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Only %1 different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
-        <translation>Seuls %1 calculs différents respectent ces réglages et règles&#xa0;: certains se répéteront donc. Faire la fiche quand même&#xa0;?</translation>
+    <message numerus="yes">
+        <source>only %Ln different problems: some will repeat</source>
+        <translation>
+            <numerusform>seulement %Ln calcul différent&#xa0;: il se répétera</numerusform>
+            <numerusform>seulement %Ln calculs différents&#xa0;: certains se répéteront</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %Ln different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
+        <translation>
+            <numerusform>Seul %Ln calcul différent respecte ces réglages et règles&#xa0;: il se répétera donc. Faire la fiche quand même&#xa0;?</numerusform>
+            <numerusform>Seuls %Ln calculs différents respectent ces réglages et règles&#xa0;: certains se répéteront donc. Faire la fiche quand même&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %Ln different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
+        <translation>
+            <numerusform>Seul %Ln calcul différent respecte ces réglages et règles&#xa0;: il se répétera donc&#xa0;; les fiches sont faites quand même.</numerusform>
+            <numerusform>Seuls %Ln calculs différents respectent ces réglages et règles&#xa0;: certains se répéteront donc&#xa0;; les fiches sont faites quand même.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -680,6 +676,10 @@
     <message>
         <source>The numbers in the main window cannot make a worksheet, so there is nothing to count yet.</source>
         <translation>Les nombres de la fenêtre principale ne permettent pas de faire une fiche&#xa0;: il n&apos;y a donc encore rien à compter.</translation>
+    </message>
+    <message>
+        <source>View shows the page of cell numbers for these numbers, and the rules do not apply to it.</source>
+        <translation>«&#xa0;Voir&#xa0;» affiche pour ces nombres la page des numéros de case, et les règles ne s’y appliquent pas.</translation>
     </message>
 </context>
 <context>

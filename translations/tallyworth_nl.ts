@@ -144,28 +144,12 @@
         <translation>De bewerking (standaard +); ÷ telt als /, x als *.</translation>
     </message>
     <message>
-        <source>The Lowest Number, 1 to 99 (default 1).</source>
-        <translation>Het kleinste getal, 1 tot en met 99 (standaard 1).</translation>
-    </message>
-    <message>
-        <source>The Highest Number, 1 to 99 (default 9).</source>
-        <translation>Het grootste getal, 1 tot en met 99 (standaard 9).</translation>
-    </message>
-    <message>
-        <source>How many problems a sheet has, 1 to 100 (default 10).</source>
-        <translation>Hoeveel sommen een blad heeft, 1 tot en met 100 (standaard 10).</translation>
-    </message>
-    <message>
         <source>Subtractions may have negative results.</source>
         <translation>Aftreksommen mogen een negatieve uitkomst hebben.</translation>
     </message>
     <message>
         <source>Divisions with the division sign (default) or the long-division bracket.</source>
         <translation>Deelsommen met het deelteken (standaard) of met de staartdelingshaak.</translation>
-    </message>
-    <message>
-        <source>How many different sheets, 1 to 500 (default 1).</source>
-        <translation>Hoeveel verschillende bladen, 1 tot en met 500 (standaard 1).</translation>
     </message>
     <message>
         <source>Answer keys: none (default), each after its sheet, or all at the end.</source>
@@ -248,24 +232,12 @@
         <translation>Laat sommen weg die hun antwoord weggeven: keer 1, gedeeld door 1 of door zichzelf, min zichzelf.</translation>
     </message>
     <message>
-        <source>Practise the number F, 1 to 99: the second number of + and *, the number taken away in -, the divisor in /.</source>
-        <translation>Oefen het getal F, 1 tot en met 99: het tweede getal bij + en *, het getal dat eraf gaat bij -, de deler bij /.</translation>
-    </message>
-    <message>
         <source>Carrying and borrowing in + and -: allowed (default), never, or in every problem.</source>
         <translation>Onthouden en lenen bij + en -: toegestaan (standaard), nooit of in elke som.</translation>
     </message>
     <message>
         <source>No problem comes twice on a sheet until every allowed problem has been used.</source>
         <translation>Geen som komt twee keer op een blad voordat elke toegestane som gebruikt is.</translation>
-    </message>
-    <message>
-        <source>Only 1 different problem fits these settings and rules, so it will repeat; the worksheets are made anyway.</source>
-        <translation>Maar 1 som past bij deze instellingen en regels, dus die komt vaker voor; de werkbladen worden toch gemaakt.</translation>
-    </message>
-    <message>
-        <source>Only %1 different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
-        <translation>Maar %1 verschillende sommen passen bij deze instellingen en regels, dus sommige komen vaker voor; de werkbladen worden toch gemaakt.</translation>
     </message>
     <message>
         <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
@@ -298,6 +270,26 @@
     <message>
         <source>A fixed divisor takes its dividends from the range, so the range must reach its multiples: sheets of 7 ÷ 7 to 84 ÷ 7:</source>
         <translation>Een vaste deler neemt zijn deeltallen uit het bereik, dus het bereik moet zijn veelvouden bereiken: bladen van 7 ÷ 7 tot 84 ÷ 7:</translation>
+    </message>
+    <message>
+        <source>The Lowest Number, %1 to %2 (default %3).</source>
+        <translation>Het kleinste getal, %1 tot en met %2 (standaard %3).</translation>
+    </message>
+    <message>
+        <source>The Highest Number, %1 to %2 (default %3).</source>
+        <translation>Het grootste getal, %1 tot en met %2 (standaard %3).</translation>
+    </message>
+    <message>
+        <source>How many problems a sheet has, %1 to %2 (default %3).</source>
+        <translation>Hoeveel sommen een blad heeft, %1 tot en met %2 (standaard %3).</translation>
+    </message>
+    <message>
+        <source>Practise the number F, %1 to %2: the second number of + and *, the number taken away in -, the divisor in /.</source>
+        <translation>Oefen het getal F, %1 tot en met %2: het tweede getal bij + en *, het getal dat eraf gaat bij -, de deler bij /.</translation>
+    </message>
+    <message>
+        <source>How many different sheets, %1 to %2 (default %3).</source>
+        <translation>Hoeveel verschillende bladen, %1 tot en met %2 (standaard %3).</translation>
     </message>
 </context>
 <context>
@@ -599,32 +591,36 @@
         <translation>geen enkele som past bij deze instellingen en regels</translation>
     </message>
     <message>
-        <source>%1 different problem</source>
-        <translation>%1 verschillende som</translation>
-    </message>
-    <message>
-        <source>%1 different problems</source>
-        <translation>%1 verschillende sommen</translation>
-    </message>
-    <message>
-        <source>only %1 different problem: some will repeat</source>
-        <translation>maar %1 verschillende som: die komt vaker voor</translation>
-    </message>
-    <message>
-        <source>only %1 different problems: some will repeat</source>
-        <translation>maar %1 verschillende sommen: sommige komen vaker voor</translation>
-    </message>
-    <message>
         <source>No problem fits these settings and rules. Please widen the range or change the rules.</source>
         <translation>Geen enkele som past bij deze instellingen en regels. Maak het bereik groter of pas de regels aan.</translation>
     </message>
-    <message>
-        <source>Only 1 different problem fits these settings and rules, so it will repeat. Make the worksheet anyway?</source>
-        <translation>Maar 1 som past bij deze instellingen en regels, dus die komt vaker voor. Het werkblad toch maken?</translation>
+    <message numerus="yes">
+        <source>%Ln different problems</source>
+        <translation>
+            <numerusform>%Ln verschillende som</numerusform>
+            <numerusform>%Ln verschillende sommen</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Only %1 different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
-        <translation>Maar %1 verschillende sommen passen bij deze instellingen en regels, dus sommige komen vaker voor. Het werkblad toch maken?</translation>
+    <message numerus="yes">
+        <source>only %Ln different problems: some will repeat</source>
+        <translation>
+            <numerusform>maar %Ln verschillende som: die komt vaker voor</numerusform>
+            <numerusform>maar %Ln verschillende sommen: sommige komen vaker voor</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %Ln different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
+        <translation>
+            <numerusform>Maar %Ln som past bij deze instellingen en regels, dus die komt vaker voor. Het werkblad toch maken?</numerusform>
+            <numerusform>Maar %Ln verschillende sommen passen bij deze instellingen en regels, dus sommige komen vaker voor. Het werkblad toch maken?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %Ln different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
+        <translation>
+            <numerusform>Maar %Ln som past bij deze instellingen en regels, dus die komt vaker voor; de werkbladen worden toch gemaakt.</numerusform>
+            <numerusform>Maar %Ln verschillende sommen passen bij deze instellingen en regels, dus sommige komen vaker voor; de werkbladen worden toch gemaakt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -680,6 +676,10 @@
     <message>
         <source>The numbers in the main window cannot make a worksheet, so there is nothing to count yet.</source>
         <translation>Met de getallen in het hoofdvenster kan geen werkblad worden gemaakt, dus er valt nog niets te tellen.</translation>
+    </message>
+    <message>
+        <source>View shows the page of cell numbers for these numbers, and the rules do not apply to it.</source>
+        <translation>„Toon” toont bij deze getallen de pagina met celnummers, en de regels gelden daar niet.</translation>
     </message>
 </context>
 <context>

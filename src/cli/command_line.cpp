@@ -125,18 +125,11 @@ void QuietRuntimeFolderNote(QtMsgType type, const QMessageLogContext& context,
 }
 
 std::uint64_t ClockSeed() {
+    // Without rules a seed is as wide as any code carries; ParseCommand cuts it to the
+    // sheet's own.
     ClockSeededRandomSource clock;
-    clock.Reseed();
+    clock.Reseed(ProblemRules{});
     return clock.LastSeed();
-}
-
-void SpeakTheUsersLanguage() {
-    const QString catalogues = CatalogueDirectory();
-    if (!InstallTranslations(ChooseLanguage(QLocale::system().uiLanguages(), catalogues),
-                             catalogues)) {
-        Say(stderr, QStringLiteral("Tallyworth: the catalogue of the user's language could not "
-                                   "be loaded\n"));
-    }
 }
 
 PrintOutcome Make(const Command& command) {
@@ -152,7 +145,7 @@ PrintOutcome Make(const Command& command) {
     }
     QFile standardOutput;
     if (!standardOutput.open(STDOUT_FILENO, QIODevice::WriteOnly)) {
-        return {false, standardOutput.errorString()};
+        return PrintOutcome::Failed(standardOutput.errorString());
     }
     return WritePdfStream(standardOutput,
                           QCoreApplication::translate("tallyworth::CommandLine", "standard output"),
@@ -184,10 +177,10 @@ int Run(const Command& command) {
     if (!made.message.isEmpty()) {
         SayLines(stderr, {made.message});
     }
-    if (stopSignal != 0 && !made.ok) {
+    if (stopSignal != 0 && !made.Succeeded()) {
         return kStoppedBySignal + stopSignal;
     }
-    if (!made.ok) {
+    if (!made.Succeeded()) {
         return kNotMade;
     }
     // With the PDF on standard output, the code goes beside the messages.

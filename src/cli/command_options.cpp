@@ -4,7 +4,9 @@
 #include "core/operations.h"
 #include "core/problem_rules.h"
 #include "core/rule_words.h"
+#include "core/settings_limits.h"
 #include "core/sheet_code.h"
+#include "core/sheet_composer.h"
 #include "core/validation.h"
 #include "core/worksheet_state.h"
 
@@ -17,6 +19,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <variant>
 
 namespace tallyworth {
@@ -44,11 +47,11 @@ constexpr std::array kOptions{
     OptionEntry{"operation", nullptr, "+|-|*|/|mix", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "The operation (default +); ÷ is read as /, x as *."), true},
     OptionEntry{"lowest", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "The Lowest Number, 1 to 99 (default 1)."), true},
+        "The Lowest Number, %1 to %2 (default %3)."), true},
     OptionEntry{"highest", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "The Highest Number, 1 to 99 (default 9)."), true},
+        "The Highest Number, %1 to %2 (default %3)."), true},
     OptionEntry{"problems", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "How many problems a sheet has, 1 to 100 (default 10)."), true},
+        "How many problems a sheet has, %1 to %2 (default %3)."), true},
     OptionEntry{"allow-negative", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Subtractions may have negative results."), true},
     OptionEntry{"notation", nullptr, "sign|bracket", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
@@ -56,13 +59,13 @@ constexpr std::array kOptions{
     OptionEntry{"no-trivial", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Leave out problems that give their answer away: times 1, divided by 1 or by itself, minus itself."), true},
     OptionEntry{"fixed", nullptr, "F", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "Practise the number F, 1 to 99: the second number of + and *, the number taken away in -, the divisor in /."), true},
+        "Practise the number F, %1 to %2: the second number of + and *, the number taken away in -, the divisor in /."), true},
     OptionEntry{"regrouping", nullptr, "any|never|always", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Carrying and borrowing in + and -: allowed (default), never, or in every problem."), true},
     OptionEntry{"no-repeats", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "No problem comes twice on a sheet until every allowed problem has been used."), true},
     OptionEntry{"sheets", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "How many different sheets, 1 to 500 (default 1)."), false},
+        "How many different sheets, %1 to %2 (default %3)."), false},
     OptionEntry{"answers", nullptr, "none|each|end", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Answer keys: none (default), each after its sheet, or all at the end."), false},
     OptionEntry{"no-header", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
@@ -77,6 +80,22 @@ constexpr std::array kOptions{
         "Show the version."), false},
 };
 // clang-format on
+
+// The figures of the options whose descriptions give their range and default.
+struct OptionFigures {
+    const char* name;
+    int least;
+    int most;
+    int byDefault;
+};
+
+constexpr std::array kFigures{
+    OptionFigures{"lowest", kLeastNumber, kMostNumber, kStartLowest},
+    OptionFigures{"highest", kLeastNumber, kMostNumber, kStartHighest},
+    OptionFigures{"problems", kLeastProblems, kMostProblems, kStartProblems},
+    OptionFigures{"fixed", kLeastFixed, kMostFixed, 0},
+    OptionFigures{"sheets", kLeastSheets, kMostSheets, ClassSetRequest{}.sheets},
+};
 
 // The synopsis names the options, which stay the same in every language.
 constexpr const char* kSynopsis =
@@ -200,7 +219,7 @@ void ReadSheets(CommandReader& reader) {
     }
     bool number = false;
     const int sheets = reader.Value("sheets").trimmed().toInt(&number);
-    if (!number || sheets < 1 || sheets > kMostSheets) {
+    if (!number || sheets < kLeastSheets || sheets > kMostSheets) {
         reader.Refuse(QCoreApplication::translate(
                           "tallyworth::CommandLine",
                           "--sheets takes a number of sheets from 1 to %1, not \"%2\".")
@@ -243,14 +262,14 @@ QString OperationEntry(const QString& typed) {
     return operation == u"mix" ? QStringLiteral("Mix") : QString();
 }
 
-int OperationRowOf(const QString& entry) {
+OperationRow OperationRowOf(const QString& entry) {
     WorksheetState state;
     state.divideSign = DivideSignText();
     InitOperations(state);
     const auto* row =
         std::find_if(state.operations.begin() + 1, state.operations.end(),
                      [&entry](const auto& operation) { return operation.symbol == entry; });
-    return static_cast<int>(row - state.operations.begin());
+    return RowOfNumber(static_cast<int>(row - state.operations.begin()));
 }
 
 // The rules the options ask for; nothing when one of their values is bad, which is reported.
@@ -272,10 +291,8 @@ std::optional<ProblemRules> ReadRules(CommandReader& reader) {
     return std::get<ProblemRules>(parsed);
 }
 
-// A sheet with rules is written in a code version with fewer seed bits than one without.
 SheetCode FirstSheet(const SheetSettings& settings, std::uint64_t seed) {
-    const int seedBits = SheetSeedBits(SheetCodeVersionFor(settings));
-    return SheetCodeOf(settings, seed & ((std::uint64_t{1} << seedBits) - 1U));
+    return SheetCodeOf(settings, CutSeedForCode(seed, settings.rules));
 }
 
 void ReadSettings(CommandReader& reader, std::uint64_t seed, const QLocale& locale) {
@@ -292,12 +309,12 @@ void ReadSettings(CommandReader& reader, std::uint64_t seed, const QLocale& loca
     if (!reader.Target().errors.isEmpty()) {
         return;
     }
-    const auto text = [&reader](const char* name, const char* fallback) {
-        return reader.IsSet(name) ? reader.Value(name) : QString::fromLatin1(fallback);
+    const auto text = [&reader](const char* name, int fallback) {
+        return reader.IsSet(name) ? reader.Value(name) : QString::number(fallback);
     };
-    const QString lowest = text("lowest", "1");
-    const QString highest = text("highest", "9");
-    const QString count = text("problems", "10");
+    const QString lowest = text("lowest", kStartLowest);
+    const QString highest = text("highest", kStartHighest);
+    const QString count = text("problems", kStartProblems);
     const ValidationResult checked = ValidateSettings(highest, lowest, count, entry, locale);
     for (const SettingsEffect& effect : checked.effects) {
         if (const auto* message = std::get_if<SettingsMessage>(&effect)) {
@@ -334,33 +351,24 @@ void ReadCode(CommandReader& reader) {
     reader.Target().request.first = std::get<SheetCode>(parsed);
 }
 
-QString SomeWillRepeatNotice(std::int64_t possible, const QLocale& locale) {
-    return possible == 1
-               ? QCoreApplication::translate("tallyworth::CommandLine",
-                                             "Only 1 different problem fits these settings and "
-                                             "rules, so it will repeat; the worksheets are made "
-                                             "anyway.")
-               : QCoreApplication::translate("tallyworth::CommandLine",
-                                             "Only %1 different problems fit these settings and "
-                                             "rules, so some will repeat; the worksheets are made "
-                                             "anyway.")
-                     .arg(locale.toString(static_cast<qlonglong>(possible)));
-}
-
 // As in the windows: rules that no problem fits are a failure of the settings, fewer
 // problems than a sheet asks for only mean repeats. A code's rules are checked too.
-void CheckRules(CommandReader& reader, const QLocale& locale) {
+void CheckRules(CommandReader& reader) {
     const SheetSettings& settings = reader.Target().request.first.settings;
-    if (!reader.Target().errors.isEmpty() || !settings.rules.AnyOn()) {
+    if (!reader.Target().errors.isEmpty()) {
         return;
     }
-    const ProblemSettings problems{settings.operation, settings.lowest, settings.highest,
-                                   settings.allowNegative};
-    const std::int64_t possible = CountDistinctProblems(problems, settings.rules);
-    if (possible == 0) {
-        reader.Refuse(NoProblemFitsMessage().text);
-    } else if (possible < settings.count) {
-        reader.Target().warnings << SomeWillRepeatNotice(possible, locale);
+    const RulesCheck check =
+        CheckRulesFit(ProblemSettingsOf(settings), settings.count, settings.rules);
+    switch (check.verdict) {
+        case RulesVerdict::Fits:
+            break;
+        case RulesVerdict::NoneFits:
+            reader.Refuse(NoProblemFitsMessage().text);
+            break;
+        case RulesVerdict::SomeRepeat:
+            reader.Target().warnings << SomeWillRepeatNotice(check.possible);
+            break;
     }
 }
 
@@ -392,7 +400,7 @@ void ReadCommand(CommandReader& reader, const QCommandLineParser& parser, std::u
     } else {
         ReadSettings(reader, seed, locale);
     }
-    CheckRules(reader, locale);
+    CheckRules(reader);
 }
 
 // Breaks a paragraph into lines of at most width characters, between words; lines after
@@ -414,6 +422,19 @@ QString Wrapped(const QString& paragraph, qsizetype width, qsizetype indent = 0)
     return wrapped + u'\n';
 }
 
+QString Description(const OptionEntry& entry) {
+    QString text = Translated(entry.description);
+    const auto* figures = std::ranges::find_if(kFigures, [&entry](const OptionFigures& option) {
+        return std::string_view(option.name) == entry.name;
+    });
+    if (figures == kFigures.end()) {
+        return text;
+    }
+    // A description without a default has no %3 to fill.
+    const QString ranged = text.arg(figures->least).arg(figures->most);
+    return figures->byDefault == 0 ? ranged : ranged.arg(figures->byDefault);
+}
+
 QString OptionsHelp() {
     qsizetype column = 0;
     for (const OptionEntry& entry : kOptions) {
@@ -424,7 +445,7 @@ QString OptionsHelp() {
     QString help;
     for (const OptionEntry& entry : kOptions) {
         help += QStringLiteral("  %1  ").arg(OptionLabel(entry).leftJustified(column)) +
-                Wrapped(Translated(entry.description), kHelpWidth - indent, indent);
+                Wrapped(Description(entry), kHelpWidth - indent, indent);
     }
     return help;
 }

@@ -3,6 +3,8 @@
 #include "core/operations.h"
 #include "core/worksheet_state.h"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 
 namespace tallyworth {
@@ -15,11 +17,11 @@ int PagesPerSheet(const SheetSettings& settings) {
     WorksheetState state;
     state.divideSign = DivideSignText();
     InitOperations(state);
-    if (settings.operation < 1 || settings.operation >= kOperationRows) {
+    if (!IsOperationRow(settings.operation)) {
         return 0;
     }
     const int perPage =
-        state.operations[static_cast<std::size_t>(settings.operation)].problemsPerPage;
+        state.operations[static_cast<std::size_t>(RowNumber(settings.operation))].problemsPerPage;
     return perPage > 0 ? (settings.count + perPage - 1) / perPage : 0;
 }
 
@@ -34,7 +36,7 @@ void AppendSheet(std::vector<SetPage>& pages, int sheetIndex, int pagesPerSheet,
 std::vector<SetPage> ClassSetPages(const ClassSetRequest& request) {
     const int pagesPerSheet = PagesPerSheet(request.first.settings);
     std::vector<SetPage> pages;
-    if (request.sheets < 1 || request.sheets > kMostSheets || pagesPerSheet < 1) {
+    if (request.sheets < kLeastSheets || request.sheets > kMostSheets || pagesPerSheet < 1) {
         return pages;
     }
     const bool keys = request.answerKeys != AnswerKeys::None;
@@ -52,6 +54,26 @@ std::vector<SetPage> ClassSetPages(const ClassSetRequest& request) {
         }
     }
     return pages;
+}
+
+bool PrintsOnLetter(const QLocale& locale) {
+    constexpr std::array kLetterTerritories{
+        QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,    QLocale::Philippines,
+        QLocale::Chile,        QLocale::Colombia,  QLocale::Venezuela, QLocale::PuertoRico,
+        QLocale::Belize,       QLocale::CostaRica, QLocale::Guatemala, QLocale::Nicaragua,
+        QLocale::Panama,       QLocale::ElSalvador};
+    return std::ranges::find(kLetterTerritories, locale.territory()) != kLetterTerritories.end();
+}
+
+QLocale PaperLocale() {
+    for (const char* variable : {"LC_ALL", "LC_PAPER", "LANG"}) {
+        const QString name = qEnvironmentVariable(variable);
+        if (!name.isEmpty()) {
+            // "es_MX.UTF-8" and "de_DE@euro" name their country before the dot or the at.
+            return QLocale(name.section(u'.', 0, 0).section(u'@', 0, 0));
+        }
+    }
+    return QLocale::system();
 }
 
 }  // namespace tallyworth

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/settings_limits.h"
 #include "core/sheet_code.h"
+
+#include <QLocale>
 
 #include <vector>
 
@@ -14,13 +17,11 @@ enum class AnswerKeys { None, AfterEach, AtEnd };
 // first sheet's code and the number of sheets bring the whole set back.
 struct ClassSetRequest {
     SheetCode first;
-    int sheets = 1;  // 1 to 500
+    int sheets = 1;  // kLeastSheets to kMostSheets
     AnswerKeys answerKeys = AnswerKeys::None;
     bool header = true;  // Name and Date lines, sheet number and code on every page
     friend bool operator==(const ClassSetRequest&, const ClassSetRequest&) = default;
 };
-
-inline constexpr int kMostSheets = 500;
 
 // One printed page of a set: which sheet, which of its pages (1 or 2), and whether it
 // is the answer key (the same page with the solutions shown).
@@ -35,6 +36,14 @@ struct SetPage {
 // it or all keys after the last sheet. Empty when the number of sheets is outside 1 to
 // kMostSheets or the settings are not those of an operation.
 [[nodiscard]] std::vector<SetPage> ClassSetPages(const ClassSetRequest& request);
+
+// Whether the offices of the locale's country print on US Letter rather than A4: the one
+// rule of the paper a set is offered or written on.
+[[nodiscard]] bool PrintsOnLetter(const QLocale& locale);
+
+// The locale whose country decides the paper: that of LC_ALL, LC_PAPER or LANG, the first
+// one set, as the C library reads them; the system's without any.
+[[nodiscard]] QLocale PaperLocale();
 
 // How a long job reports its progress and learns that the user cancelled it.
 class SetProgress {

@@ -3,6 +3,7 @@
 #include "core/pair_drawing.h"
 #include "core/rounding.h"
 #include "core/rule_drawing.h"
+#include "core/settings_limits.h"
 
 #include <QStringView>
 
@@ -65,7 +66,8 @@ bool ComposableSettings(const WorksheetState& state) {
     const int lowest = state.lowestNumber;
     const int highest = state.highestNumber;
     const int count = state.numberOfProblems;
-    return 1 <= lowest && lowest < highest && highest <= 99 && 1 <= count && count <= 100 &&
+    return kLeastNumber <= lowest && lowest < highest && highest <= kMostNumber &&
+           kLeastProblems <= count && count <= kMostProblems &&
            !state.ChosenOperation().symbol.isEmpty();
 }
 
@@ -171,23 +173,22 @@ bool RulesApply(const WorksheetState& state, const ProblemRules& problemRules) {
 ProblemSet ComposeWithRules(WorksheetState& state, RandomSource& source, ComposerHost& host,
                             const ProblemRules& problemRules) {
     ProblemSet set;
-    const ProblemSettings settings{state.operation, state.lowestNumber, state.highestNumber,
-                                   host.AllowsNegativeResults()};
+    const ProblemSettings settings{RowOfNumber(state.operation), state.lowestNumber,
+                                   state.highestNumber, host.AllowsNegativeResults()};
     RuledDrawer drawer(settings, problemRules);
     if (!drawer.HasProblems()) {
         return set;
     }
     const int count = state.numberOfProblems;
     host.SetProgressRange(1, count);
-    source.Reseed();
+    source.Reseed(problemRules);
     const bool mix = state.ChosenOperation().isMix;
     const Composition composition = CompositionOf(state);
     DrawnPair previous{-1, -1};
     set.problems.resize(static_cast<std::size_t>(count));
     for (int number = 1; number <= count; ++number) {
         const int drawnRow = mix ? RandomMixRow(source) : state.operation;
-        const OperationRow operation =
-            drawer.ChooseOperation(static_cast<OperationRow>(drawnRow), source);
+        const OperationRow operation = drawer.ChooseOperation(RowOfNumber(drawnRow), source);
         state.currentOperator = state.operations[static_cast<std::size_t>(operation)].symbol;
         host.SetProgressValue(number);
         previous = drawer.Draw(operation, source, previous.first, previous.second);
@@ -227,7 +228,7 @@ ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, Composer
     }
     const int count = state.numberOfProblems;
     host.SetProgressRange(1, count);
-    source.Reseed();
+    source.Reseed(problemRules);
     const OperationEntry& chosen = state.ChosenOperation();
     const Composition composition = CompositionOf(state);
     const PairDrawer drawer(state.lowestNumber, state.highestNumber, MayDivide(state));

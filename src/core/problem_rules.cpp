@@ -1,23 +1,23 @@
 #include "core/problem_rules.h"
 
+#include "core/settings_limits.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <cstddef>
+#include <limits>
 
 namespace tallyworth {
 
 namespace {
 
-constexpr int kSmallestNumber = 1;
-constexpr int kLargestNumber = 99;
 constexpr int kColumnBase = 10;
 constexpr int kHundred = 100;
-constexpr int kMixRow = 5;
 
 bool UsableSettings(const ProblemSettings& settings) {
-    return kSmallestNumber <= settings.lowest && settings.lowest <= settings.highest &&
-           settings.highest <= kLargestNumber;
+    return kLeastNumber <= settings.lowest && settings.lowest <= settings.highest &&
+           settings.highest <= kMostNumber;
 }
 
 // Relative chance of RandomInRange(lowest, highest) giving value, in units of
@@ -85,7 +85,7 @@ template <typename Visit>
 void ForEachFixedPair(OperationRow operation, const ProblemSettings& settings,
                       const ProblemRules& rules, Visit&& visit) {
     const int fixed = rules.fixedNumber;
-    if (fixed < kSmallestNumber || fixed > kLargestNumber) {
+    if (fixed < kLeastFixed || fixed > kMostFixed) {
         return;
     }
     for (int other = settings.lowest; other <= settings.highest; ++other) {
@@ -119,16 +119,21 @@ void ForEachAllowedPair(OperationRow operation, const ProblemSettings& settings,
     }
 }
 
+// A count of problems as the translator's plural forms take it; no settings allow more
+// than fit an int.
+int CountOf(std::int64_t possible) {
+    return static_cast<int>(std::min<std::int64_t>(possible, std::numeric_limits<int>::max()));
+}
+
 }  // namespace
 
-std::vector<OperationRow> OperationsOfRow(int operationRow) {
-    if (operationRow == kMixRow) {
+std::vector<OperationRow> OperationsOfRow(OperationRow operationRow) {
+    if (operationRow == OperationRow::Mix) {
         return {OperationRow::Add, OperationRow::Subtract, OperationRow::Multiply,
                 OperationRow::Divide};
     }
-    if (operationRow >= static_cast<int>(OperationRow::Add) &&
-        operationRow <= static_cast<int>(OperationRow::Divide)) {
-        return {static_cast<OperationRow>(operationRow)};
+    if (IsOperationRow(operationRow)) {
+        return {operationRow};
     }
     return {};
 }
@@ -200,28 +205,29 @@ std::int64_t CountDistinctProblems(const ProblemSettings& settings, const Proble
     return count;
 }
 
-QString PossibleProblemsText(std::int64_t possible, int asked, const QLocale& locale) {
+RulesCheck CheckRulesFit(const ProblemSettings& settings, int count, const ProblemRules& rules) {
+    if (!rules.AnyOn()) {
+        return {};
+    }
+    const std::int64_t possible = CountDistinctProblems(settings, rules);
+    if (possible == 0) {
+        return {RulesVerdict::NoneFits, possible};
+    }
+    return {possible < count ? RulesVerdict::SomeRepeat : RulesVerdict::Fits, possible};
+}
+
+QString PossibleProblemsText(std::int64_t possible, int asked) {
     if (possible <= 0) {
         return QCoreApplication::translate("tallyworth::ProblemRules",
                                            "no problem fits these settings and rules");
     }
-    const QString number = locale.toString(static_cast<qlonglong>(possible));
     // Whole sentences, not pieces, so that each language can order its own words.
-    if (possible >= asked) {
-        return possible == 1
-                   ? QCoreApplication::translate("tallyworth::ProblemRules", "%1 different problem")
-                         .arg(number)
-                   : QCoreApplication::translate("tallyworth::ProblemRules",
-                                                 "%1 different problems")
-                         .arg(number);
-    }
-    return possible == 1
-               ? QCoreApplication::translate("tallyworth::ProblemRules",
-                                             "only %1 different problem: some will repeat")
-                     .arg(number)
+    return possible >= asked
+               ? QCoreApplication::translate("tallyworth::ProblemRules", "%Ln different problems",
+                                             nullptr, CountOf(possible))
                : QCoreApplication::translate("tallyworth::ProblemRules",
-                                             "only %1 different problems: some will repeat")
-                     .arg(number);
+                                             "only %Ln different problems: some will repeat",
+                                             nullptr, CountOf(possible));
 }
 
 SettingsMessage NoProblemFitsMessage() {
@@ -231,17 +237,18 @@ SettingsMessage NoProblemFitsMessage() {
             MessageIcon::Information};
 }
 
-QString SomeWillRepeatQuestion(std::int64_t possible, const QLocale& locale) {
-    const QString number = locale.toString(static_cast<qlonglong>(possible));
-    return possible == 1
-               ? QCoreApplication::translate("tallyworth::ProblemRules",
-                                             "Only 1 different problem fits these settings and "
-                                             "rules, so it will repeat. Make the worksheet anyway?")
-               : QCoreApplication::translate("tallyworth::ProblemRules",
-                                             "Only %1 different problems fit these settings and "
-                                             "rules, so some will repeat. Make the worksheet "
-                                             "anyway?")
-                     .arg(number);
+QString SomeWillRepeatQuestion(std::int64_t possible) {
+    return QCoreApplication::translate("tallyworth::ProblemRules",
+                                       "Only %Ln different problems fit these settings and rules, "
+                                       "so some will repeat. Make the worksheet anyway?",
+                                       nullptr, CountOf(possible));
+}
+
+QString SomeWillRepeatNotice(std::int64_t possible) {
+    return QCoreApplication::translate("tallyworth::ProblemRules",
+                                       "Only %Ln different problems fit these settings and rules, "
+                                       "so some will repeat; the worksheets are made anyway.",
+                                       nullptr, CountOf(possible));
 }
 
 }  // namespace tallyworth

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/settings_limits.h"
 #include "core/validation.h"
 #include "core/worksheet_state.h"
 
@@ -16,9 +17,9 @@ namespace tallyworth {
 
 // What the settings of the main window decide about the problems a sheet can hold.
 struct ProblemSettings {
-    int operationRow = 1;  // as operation: 1 "+", 2 "-", 3 "*", 4 the divide sign, 5 "Mix"
-    int lowest = 1;
-    int highest = 9;
+    OperationRow operationRow = OperationRow::Add;
+    int lowest = kStartLowest;
+    int highest = kStartHighest;
     bool allowNegative = false;  // subtraction only
 };
 
@@ -33,7 +34,7 @@ struct WeightedPair {
 
 // The operations a row of the operation table draws from: one, or all four for "Mix";
 // none for a row outside 1..5.
-[[nodiscard]] std::vector<OperationRow> OperationsOfRow(int operationRow);
+[[nodiscard]] std::vector<OperationRow> OperationsOfRow(OperationRow operationRow);
 
 // True when working out first + second carries, or first - second borrows, in the ones or
 // the tens column. A sum carries when its ones digits make 10 or more or the whole sum
@@ -61,11 +62,28 @@ struct WeightedPair {
 [[nodiscard]] std::int64_t CountDistinctProblems(const ProblemSettings& settings,
                                                  const ProblemRules& rules);
 
-// Said where the rules are set: "1,234 different problems" with the locale's digit
-// grouping, "only 12 different problems: some will repeat" when fewer than asked, and
-// "no problem fits these settings and rules" for none.
-[[nodiscard]] QString PossibleProblemsText(std::int64_t possible, int asked,
-                                           const QLocale& locale = QLocale());
+// What the rules make of a sheet of count problems: enough different problems fit, so
+// few that some repeat, or none at all. Rules all off always fit, uncounted.
+enum class RulesVerdict { Fits, SomeRepeat, NoneFits };
+
+struct RulesCheck {
+    RulesVerdict verdict = RulesVerdict::Fits;
+    std::int64_t possible = 0;  // the different problems that fit, when counted
+};
+
+// The one verdict on settings that passed the settings checks, for every way a sheet is
+// asked for: no problem fitting is a failure of the settings, fewer than asked is the
+// user's call.
+[[nodiscard]] RulesCheck CheckRulesFit(const ProblemSettings& settings, int count,
+                                       const ProblemRules& rules);
+
+// The counts below are written with the default locale's digit grouping, and each
+// language's catalogue gives their plural forms (English's too: tallyworth_en).
+
+// Said where the rules are set: "1,234 different problems", "only 12 different problems:
+// some will repeat" when fewer than asked, and "no problem fits these settings and rules"
+// for none.
+[[nodiscard]] QString PossibleProblemsText(std::int64_t possible, int asked);
 
 // The failure shown, like the settings messages, when no problem fits: nothing is composed.
 [[nodiscard]] SettingsMessage NoProblemFitsMessage();
@@ -73,7 +91,9 @@ struct WeightedPair {
 // The question asked before composing a sheet that asks for more problems than fit:
 // "Only 12 different problems fit these settings and rules, so some will repeat. Make
 // the worksheet anyway?"
-[[nodiscard]] QString SomeWillRepeatQuestion(std::int64_t possible,
-                                             const QLocale& locale = QLocale());
+[[nodiscard]] QString SomeWillRepeatQuestion(std::int64_t possible);
+// The same said where no one is asked, as by a command line: "Only 12 different problems
+// fit these settings and rules, so some will repeat; the worksheets are made anyway."
+[[nodiscard]] QString SomeWillRepeatNotice(std::int64_t possible);
 
 }  // namespace tallyworth

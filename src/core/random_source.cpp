@@ -17,10 +17,6 @@ std::uint64_t MixBits(std::uint64_t bits) {
     return SplitMix64(bits);
 }
 
-std::uint64_t LowBitsMask(int bits) {
-    return bits >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << static_cast<unsigned>(bits)) - 1U;
-}
-
 }  // namespace
 
 SeededRandomSource::SeededRandomSource(std::uint64_t seed) : seed_(seed), generator_(seed) {}
@@ -31,11 +27,9 @@ float SeededRandomSource::NextFraction() {
     return static_cast<float>(bits) * kFractionScale;
 }
 
-void SeededRandomSource::Reseed() {
+void SeededRandomSource::Reseed(const ProblemRules& /*rules*/) {
     generator_ = Xoshiro128(seed_);
 }
-
-ClockSeededRandomSource::ClockSeededRandomSource() : seedMask_(LowBitsMask(WrittenSeedBits())) {}
 
 float ClockSeededRandomSource::NextFraction() {
     return stream_.NextFraction();
@@ -45,7 +39,7 @@ std::optional<std::uint64_t> ClockSeededRandomSource::StreamSeed() const {
     return reseeds_ == 0 ? std::nullopt : std::optional(LastSeed());
 }
 
-void ClockSeededRandomSource::Reseed() {
+void ClockSeededRandomSource::Reseed(const ProblemRules& rules) {
     const auto ticks = static_cast<std::uint64_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count());
     // The count of reseeds and the previous seed join the clock, so that two reseeds
@@ -53,9 +47,10 @@ void ClockSeededRandomSource::Reseed() {
     // after narrowing to the code's seed bits is stepped over.
     const std::uint64_t previous = stream_.Seed();
     ++reseeds_;
-    std::uint64_t seed = MixBits(ticks ^ (reseeds_ << 40U) ^ MixBits(previous)) & seedMask_;
+    std::uint64_t seed =
+        CutSeedForCode(MixBits(ticks ^ (reseeds_ << 40U) ^ MixBits(previous)), rules);
     if (seed == previous) {
-        seed = (seed + 1U) & seedMask_;
+        seed = CutSeedForCode(seed + 1U, rules);
     }
     stream_ = SeededRandomSource(seed);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/worksheet_state.h"
 #include "core/xoshiro128.h"
 
 #include <cstdint>
@@ -12,8 +13,9 @@ class RandomSource {
   public:
     virtual ~RandomSource() = default;
     virtual float NextFraction() = 0;
-    // Called at the start of every composition.
-    virtual void Reseed() = 0;
+    // Called at the start of every composition, with the rules it draws under: a source
+    // that takes fresh seeds takes one the sheet's code can carry (CutSeedForCode).
+    virtual void Reseed(const ProblemRules& rules) = 0;
     // The seed the fractions since the last reseed are drawn from, so that a sheet code
     // can bring the composition back; nothing for a source that draws from no such seed.
     [[nodiscard]] virtual std::optional<std::uint64_t> StreamSeed() const { return std::nullopt; }
@@ -26,7 +28,7 @@ class SeededRandomSource final : public RandomSource {
   public:
     explicit SeededRandomSource(std::uint64_t seed);
     float NextFraction() override;
-    void Reseed() override;
+    void Reseed(const ProblemRules& rules) override;
     [[nodiscard]] std::optional<std::uint64_t> StreamSeed() const override { return seed_; }
     [[nodiscard]] std::uint64_t Seed() const { return seed_; }
 
@@ -35,21 +37,19 @@ class SeededRandomSource final : public RandomSource {
     Xoshiro128 generator_;
 };
 
-// The program's source: every reseed takes a new seed from the clock, one that a sheet
-// code of either version can carry, and then draws exactly as SeededRandomSource does
-// from that seed.
+// The program's source: every reseed takes a new seed from the clock, as wide as the code
+// of a sheet under the reseed's rules carries, and then draws exactly as
+// SeededRandomSource does from that seed.
 class ClockSeededRandomSource final : public RandomSource {
   public:
-    ClockSeededRandomSource();
     float NextFraction() override;
-    void Reseed() override;
+    void Reseed(const ProblemRules& rules) override;
     // The seed of the last reseed, so of the last composition; 0 before the first.
     [[nodiscard]] std::uint64_t LastSeed() const { return stream_.Seed(); }
     // LastSeed once the source has been reseeded, nothing before.
     [[nodiscard]] std::optional<std::uint64_t> StreamSeed() const override;
 
   private:
-    std::uint64_t seedMask_;
     std::uint64_t reseeds_ = 0;
     SeededRandomSource stream_{0};
 };

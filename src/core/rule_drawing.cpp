@@ -72,7 +72,7 @@ OperationRow RuledDrawer::ChooseOperation(OperationRow drawn, RandomSource& sour
     std::size_t count = 0;
     for (std::size_t index = 0; index < kOperations; ++index) {
         if (isOpen(spaces_[index])) {
-            candidates[count++] = static_cast<OperationRow>(index + 1);
+            candidates[count++] = RowOfNumber(static_cast<int>(index) + 1);
         }
     }
     if (count == 0) {

@@ -1,5 +1,7 @@
 #include "core/rule_words.h"
 
+#include "core/settings_limits.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -11,8 +13,6 @@ namespace tallyworth {
 
 namespace {
 
-constexpr int kLowestFixed = 1;
-constexpr int kHighestFixed = 99;
 constexpr qsizetype kMostFixedDigits = 2;
 
 QString RegroupingWords(Regrouping regrouping) {
@@ -35,7 +35,7 @@ std::optional<int> FixedNumberOf(const QString& text) {
         !text.isEmpty() && text.size() <= kMostFixedDigits &&
         std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     const int number = digits ? text.toInt() : 0;
-    if (number < kLowestFixed || number > kHighestFixed) {
+    if (number < kLeastFixed || number > kMostFixed) {
         return std::nullopt;
     }
     return number;

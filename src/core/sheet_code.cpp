@@ -1,6 +1,7 @@
 #include "core/sheet_code.h"
 
 #include "core/damm32.h"
+#include "core/settings_limits.h"
 #include "core/validation.h"
 #include "core/worksheet_state.h"
 
@@ -37,14 +38,20 @@ using Symbols = std::array<int, kSymbolCount>;
 // The settings of version 1 as one mixed-radix number, the operation its top digit:
 // 5 * 99 * 99 * 100 * 2 * 2 = 19,602,000 values, under 2^25. Codes already handed out
 // depend on it, so it never changes; new settings come with a new version.
-constexpr int kNumberRadix = 99;
-constexpr int kCountRadix = 100;
+constexpr int kNumberRadix = kMostNumber - kLeastNumber + 1;
+constexpr int kCountRadix = kMostProblems - kLeastProblems + 1;
+static_assert(kNumberRadix == 99 && kCountRadix == 100,
+              "the digits of version 1's settings number are fixed by the codes handed out");
+constexpr std::uint64_t kSettingsValuesV1 =
+    std::uint64_t{kOperationRows - 1} * kNumberRadix * kNumberRadix * kCountRadix * 2U * 2U;
+constexpr int kSettingsBitsV1 = 25;
+static_assert(kSettingsValuesV1 <= std::uint64_t{1} << kSettingsBitsV1);
 
 std::uint64_t PackSettingsV1(const SheetSettings& settings) {
-    std::uint64_t number = static_cast<std::uint64_t>(settings.operation - 1);
-    number = number * kNumberRadix + static_cast<std::uint64_t>(settings.lowest - 1);
-    number = number * kNumberRadix + static_cast<std::uint64_t>(settings.highest - 1);
-    number = number * kCountRadix + static_cast<std::uint64_t>(settings.count - 1);
+    std::uint64_t number = static_cast<std::uint64_t>(RowNumber(settings.operation) - 1);
+    number = number * kNumberRadix + static_cast<std::uint64_t>(settings.lowest - kLeastNumber);
+    number = number * kNumberRadix + static_cast<std::uint64_t>(settings.highest - kLeastNumber);
+    number = number * kCountRadix + static_cast<std::uint64_t>(settings.count - kLeastProblems);
     number = number * 2U + (settings.allowNegative ? 1U : 0U);
     return number * 2U + (settings.upsideDownSeven ? 1U : 0U);
 }
@@ -59,19 +66,22 @@ SheetSettings UnpackSettingsV1(std::uint64_t number) {
     SheetSettings settings;
     settings.upsideDownSeven = digit(2) == 1;
     settings.allowNegative = digit(2) == 1;
-    settings.count = digit(kCountRadix) + 1;
-    settings.highest = digit(kNumberRadix) + 1;
-    settings.lowest = digit(kNumberRadix) + 1;
-    settings.operation = static_cast<int>(number) + 1;
+    settings.count = digit(kCountRadix) + kLeastProblems;
+    settings.highest = digit(kNumberRadix) + kLeastNumber;
+    settings.lowest = digit(kNumberRadix) + kLeastNumber;
+    settings.operation = RowOfNumber(static_cast<int>(number) + 1);
     return settings;
 }
 
 // Version 2 adds the problem rules below version 1's settings number, as the digits
 // no trivial facts, fixed number (0 = off), regrouping, no repeats of radix 2, 100, 3, 2:
 // 19,602,000 * 1,200 = 23,522,400,000 values, under 2^35. Fixed like version 1.
-constexpr int kFixedRadix = 100;
+constexpr int kFixedRadix = kMostFixed + 1;
 constexpr int kRegroupingRadix = 3;
+static_assert(kFixedRadix == 100, "the digits of version 2's rules are fixed like version 1's");
 constexpr std::uint64_t kRulesValues = std::uint64_t{2} * kFixedRadix * kRegroupingRadix * 2U;
+constexpr int kSettingsBitsV2 = 35;
+static_assert(kSettingsValuesV1 * kRulesValues <= std::uint64_t{1} << kSettingsBitsV2);
 
 std::uint64_t PackRules(const ProblemRules& rules) {
     std::uint64_t number = rules.noTrivial ? 1U : 0U;
@@ -113,8 +123,9 @@ struct CodeLayout {
     [[nodiscard]] int SeedBits() const { return kBodyBits - settingsBits; }
 };
 
-constexpr std::array kLayouts{CodeLayout{1, 25, false, PackSettingsV1, UnpackSettingsV1},
-                              CodeLayout{2, 35, true, PackSettingsV2, UnpackSettingsV2}};
+constexpr std::array kLayouts{
+    CodeLayout{1, kSettingsBitsV1, false, PackSettingsV1, UnpackSettingsV1},
+    CodeLayout{2, kSettingsBitsV2, true, PackSettingsV2, UnpackSettingsV2}};
 
 const CodeLayout* LayoutOf(int version) {
     const auto* found =
@@ -264,7 +275,11 @@ SheetCodeParse DecodeSymbols(const Symbols& symbols) {
 }  // namespace
 
 int SheetCodeVersionFor(const SheetSettings& settings) {
-    return settings.rules.AnyOn() ? kRulesSheetCodeVersion : kSheetCodeVersion;
+    return SheetCodeVersionFor(settings.rules);
+}
+
+int SheetCodeVersionFor(const ProblemRules& rules) {
+    return rules.AnyOn() ? kRulesSheetCodeVersion : kSheetCodeVersion;
 }
 
 SheetCode SheetCodeOf(const SheetSettings& settings, std::uint64_t seed) {
@@ -276,26 +291,26 @@ int SheetSeedBits(int version) {
     return layout == nullptr ? 0 : layout->SeedBits();
 }
 
-int WrittenSeedBits() {
-    return std::min(SheetSeedBits(kSheetCodeVersion), SheetSeedBits(kRulesSheetCodeVersion));
+std::uint64_t CutSeedForCode(std::uint64_t seed, const ProblemRules& rules) {
+    return seed & LowBitsMask(SheetSeedBits(SheetCodeVersionFor(rules)));
 }
 
 std::optional<QString> SheetSettingsFault(const SheetSettings& settings) {
     const auto outside = [](int value, int lowest, int highest) {
         return value < lowest || value > highest;
     };
-    if (outside(settings.operation, 1, kOperationRows - 1)) {
+    if (!IsOperationRow(settings.operation)) {
         return QCoreApplication::translate("tallyworth::SheetCode",
                                            "Operation must be one of +, -, *, %1 and Mix.")
             .arg(DivideSignText());
     }
-    if (outside(settings.count, 1, 100)) {
+    if (outside(settings.count, kLeastProblems, kMostProblems)) {
         return SettingsText("Number of Problems must be between 1 and 100.");
     }
-    if (outside(settings.highest, 1, 99)) {
+    if (outside(settings.highest, kLeastNumber, kMostNumber)) {
         return SettingsText("Highest Number must be between 1 and 99.");
     }
-    if (outside(settings.lowest, 1, 99)) {
+    if (outside(settings.lowest, kLeastNumber, kMostNumber)) {
         return SettingsText("Lowest Number must be between 1 and 99.");
     }
     if (settings.lowest > settings.highest) {
@@ -304,7 +319,7 @@ std::optional<QString> SheetSettingsFault(const SheetSettings& settings) {
     if (settings.lowest == settings.highest) {
         return SettingsText("Lowest Number cannot equal Highest Number.");
     }
-    if (outside(settings.rules.fixedNumber, 0, kFixedRadix - 1)) {
+    if (outside(settings.rules.fixedNumber, 0, kMostFixed)) {
         return QCoreApplication::translate("tallyworth::SheetCode",
                                            "The fixed number must be between 1 and 99.");
     }

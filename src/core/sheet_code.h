@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/settings_limits.h"
 #include "core/worksheet_state.h"
 
 #include <QString>
@@ -12,10 +13,10 @@ namespace tallyworth {
 
 // The settings a sheet code carries: everything besides the seed that decides a sheet.
 struct SheetSettings {
-    int operation = 1;  // row of the operation table: 1 "+", 2 "-", 3 "*", 4 divide sign, 5 "Mix"
-    int lowest = 1;
-    int highest = 9;
-    int count = 10;
+    OperationRow operation = OperationRow::Add;
+    int lowest = kStartLowest;
+    int highest = kStartHighest;
+    int count = kStartProblems;
     bool allowNegative = false;    // subtraction may give negative results
     bool upsideDownSeven = false;  // division notation; line-and-dots otherwise
     ProblemRules rules{};          // all off in a code of version 1
@@ -30,8 +31,9 @@ struct SheetSettings {
 inline constexpr int kSheetCodeVersion = 1;
 inline constexpr int kRulesSheetCodeVersion = 2;
 
-// The version a sheet with these settings is written in.
+// The version a sheet with these settings, or under these rules, is written in.
 [[nodiscard]] int SheetCodeVersionFor(const SheetSettings& settings);
+[[nodiscard]] int SheetCodeVersionFor(const ProblemRules& rules);
 
 // A worksheet brought back by its code: its settings, the seed its problems are drawn
 // from, and the version it was made with.
@@ -47,9 +49,10 @@ struct SheetCode {
 
 // How many low bits of a seed a code of this version carries; 0 for an unknown version.
 [[nodiscard]] int SheetSeedBits(int version);
-// How many low bits every version the program writes carries: the program draws its
-// seeds this wide, so any sheet it composes has a code.
-[[nodiscard]] int WrittenSeedBits();
+// A fresh seed cut to the bits the code of a sheet under these rules carries: all of
+// version 1's without rules, version 2's fewer with them. Every fresh sheet's seed goes
+// through it, so that its code brings the sheet back.
+[[nodiscard]] std::uint64_t CutSeedForCode(std::uint64_t seed, const ProblemRules& rules);
 
 // Why the settings cannot make a worksheet, in the words of the settings checks
 // (1 <= lowest < highest <= 99, 1 <= count <= 100, operation 1 to 5, a fixed number of 0

@@ -38,7 +38,7 @@ ProblemSet ComposeFromCode(const SheetCode& code) {
 }  // namespace
 
 void ApplySheetSettings(const SheetSettings& settings, WorksheetState& state) {
-    state.operation = static_cast<std::int16_t>(settings.operation);
+    state.operation = RowNumber(settings.operation);
     state.lowestNumber = static_cast<std::int16_t>(settings.lowest);
     state.highestNumber = static_cast<std::int16_t>(settings.highest);
     state.numberOfProblems = static_cast<std::int16_t>(settings.count);
@@ -48,9 +48,17 @@ void ApplySheetSettings(const SheetSettings& settings, WorksheetState& state) {
 }
 
 SheetSettings SheetSettingsOf(const WorksheetState& state, bool allowNegative) {
-    return {state.operation,        state.lowestNumber, state.highestNumber,
-            state.numberOfProblems, allowNegative,      state.UsesUpsideDownSeven(),
+    return {RowOfNumber(state.operation),
+            state.lowestNumber,
+            state.highestNumber,
+            state.numberOfProblems,
+            allowNegative,
+            state.UsesUpsideDownSeven(),
             state.problemRules};
+}
+
+ProblemSettings ProblemSettingsOf(const SheetSettings& settings) {
+    return {settings.operation, settings.lowest, settings.highest, settings.allowNegative};
 }
 
 ProblemSet ComposeSheet(const SheetCode& code) {

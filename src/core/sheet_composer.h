@@ -15,6 +15,9 @@ void ApplySheetSettings(const SheetSettings& settings, WorksheetState& state);
 // window's negative-results switch. SheetCodeOf gives their code with a seed.
 [[nodiscard]] SheetSettings SheetSettingsOf(const WorksheetState& state, bool allowNegative);
 
+// What the settings decide about the problems a sheet can hold.
+[[nodiscard]] ProblemSettings ProblemSettingsOf(const SheetSettings& settings);
+
 // The worksheet a code brings back: the problems of its settings drawn from its seed
 // under its rules, outside the cell-numbering mode. Empty when the version is unknown, the
 // settings fail SheetSettingsFault, a version-1 code holds rules, or no problem fits

@@ -50,18 +50,27 @@ QLocale ChooseLanguage(const QStringList& uiLanguages, const QString& catalogueD
 }
 
 bool InstallTranslations(const QLocale& language, const QString& catalogueDir) {
-    if (language.language() == QLocale::English) {
-        return true;
-    }
-    // Qt's dialogs follow the program's language, so they stay English with it.
     if (!InstallCatalogue(language, QString::fromLatin1(kCatalogueName), catalogueDir)) {
         return false;
+    }
+    // English's catalogue holds only the plural forms of its counted texts, and Qt's
+    // dialogs speak English without one.
+    if (language.language() == QLocale::English) {
+        return true;
     }
     // Qt's own catalogue may be missing (its package is only recommended); the
     // program's texts are translated all the same.
     (void)InstallCatalogue(language, QStringLiteral("qtbase"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return true;
+}
+
+void SpeakTheUsersLanguage() {
+    const QString catalogues = CatalogueDirectory();
+    if (!InstallTranslations(ChooseLanguage(QLocale::system().uiLanguages(), catalogues),
+                             catalogues)) {
+        qWarning("Tallyworth: the catalogue of the user's language could not be loaded");
+    }
 }
 
 }  // namespace tallyworth

@@ -19,8 +19,15 @@ inline constexpr const char* kCatalogueFolder = "../share/tallyworth/translation
 [[nodiscard]] QLocale ChooseLanguage(const QStringList& uiLanguages, const QString& catalogueDir);
 
 // Installs the program's catalogue for language from catalogueDir, and Qt's own for its
-// dialogs and buttons, into the running application; nothing for English. Returns
-// false when the program's catalogue cannot be loaded; the program then speaks English.
+// dialogs and buttons, into the running application; for English only the program's,
+// which gives the plural forms of its counted texts. Returns false when the program's
+// catalogue cannot be loaded; the program then speaks English, its counts in the plural.
 [[nodiscard]] bool InstallTranslations(const QLocale& language, const QString& catalogueDir);
+
+// The start of every run, windows or command line, before any text is made: installs the
+// catalogues of the language ChooseLanguage picks from the system's languages. A
+// catalogue that cannot be loaded is reported as a warning, and the program speaks
+// English.
+void SpeakTheUsersLanguage();
 
 }  // namespace tallyworth

@@ -1,6 +1,7 @@
 #include "core/validation.h"
 
 #include "core/number_conversion.h"
+#include "core/settings_limits.h"
 #include "core/worksheet_state.h"
 
 #include <QCoreApplication>
@@ -11,11 +12,6 @@
 namespace tallyworth {
 
 namespace {
-
-constexpr int kLowestAllowed = 1;
-constexpr int kHighestAllowed = 99;
-constexpr double kFewestProblems = 1.0;
-constexpr double kMostProblems = 100.0;
 
 class EffectRecorder {
   public:
@@ -35,14 +31,14 @@ class EffectRecorder {
 };
 
 bool OutsideAllowedRange(int value) {
-    return value < kLowestAllowed || value > kHighestAllowed;
+    return value < kLeastNumber || value > kMostNumber;
 }
 
 // The rule checks after all three texts have been read; each failing check is reported
 // and the next one still runs.
 void CheckRules(EffectRecorder& recorder, int highest, int lowest, double count,
                 const QString& operationText) {
-    if (count > kMostProblems || count < kFewestProblems) {
+    if (count > kMostProblems || count < kLeastProblems) {
         recorder.Fail(QT_TRANSLATE_NOOP("tallyworth::SettingsValidation",
                                         "Number of Problems must be between 1 and 100."),
                       MessageIcon::Information);

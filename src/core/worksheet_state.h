@@ -28,9 +28,17 @@ struct OperationEntry {
 enum class OperationRow : std::int16_t { Add = 1, Subtract, Multiply, Divide, Mix };
 inline constexpr int kOperationRows = 6;
 
-// The row as the number the worksheet state stores.
+// The row as the number the worksheet state stores, and back: the one conversion between
+// the two. A number outside 1..5 gives a row no operation has, which every check refuses.
 constexpr std::int16_t RowNumber(OperationRow row) {
     return static_cast<std::int16_t>(row);
+}
+constexpr OperationRow RowOfNumber(int number) {
+    return static_cast<OperationRow>(number);
+}
+// Whether the row is one of the table's five operations.
+constexpr bool IsOperationRow(OperationRow row) {
+    return row >= OperationRow::Add && row <= OperationRow::Mix;
 }
 using OperationTable = std::array<OperationEntry, kOperationRows>;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/settings_limits.h"
+
 #include <QString>
 
 #include <array>
@@ -54,6 +56,7 @@ void PrintTo(const PageLabel& label, std::ostream* out);
 void PrintTo(const PageLine& line, std::ostream* out);
 
 inline constexpr int kCells = 100;
+static_assert(kCells >= kMostProblems, "every problem of a sheet has its cell");
 inline constexpr int kNumberLabels = 200;
 
 // The page's fixed stock of cell controls. Cell k owns lblValue(2k) and (2k + 1) and

@@ -34,7 +34,8 @@ bool AsksForCellNumbers(const SettingsTexts& texts) {
     return lowest && highest && *lowest == kCellNumbersLowest && *highest == kCellNumbersHighest;
 }
 
-std::optional<RequestedProblems> ReadRequestedProblems(const SettingsTexts& texts, int operationRow,
+std::optional<RequestedProblems> ReadRequestedProblems(const SettingsTexts& texts,
+                                                       OperationRow operationRow,
                                                        bool allowNegative) {
     // The operation text only matters to the checks for a lowest of 0, which they refuse
     // for every operation.
@@ -47,25 +48,19 @@ std::optional<RequestedProblems> ReadRequestedProblems(const SettingsTexts& text
     if (!lowest || !highest || !count) {
         return std::nullopt;
     }
-    return RequestedProblems{{operationRow, *lowest, *highest, allowNegative}, *count};
+    return RequestedProblems{
+        {operationRow, *lowest, *highest, allowNegative}, *count, AsksForCellNumbers(texts)};
 }
 
-RulesCheck CheckProblemRules(const SettingsTexts& texts, int operationRow, bool allowNegative,
-                             const ProblemRules& rules, CellNumbering cellNumbering) {
-    if (!rules.AnyOn() || (cellNumbering == CellNumbering::ByBounds && AsksForCellNumbers(texts))) {
-        return {};
-    }
+RulesCheck CheckProblemRules(const SettingsTexts& texts, OperationRow operationRow,
+                             bool allowNegative, const ProblemRules& rules,
+                             CellNumbering cellNumbering) {
     const std::optional<RequestedProblems> requested =
         ReadRequestedProblems(texts, operationRow, allowNegative);
-    if (!requested) {
+    if (!requested || (cellNumbering == CellNumbering::ByBounds && requested->cellNumbers)) {
         return {};
     }
-    const std::int64_t possible = CountDistinctProblems(requested->settings, rules);
-    if (possible == 0) {
-        return {RulesVerdict::NothingFits, possible};
-    }
-    return {possible < requested->count ? RulesVerdict::AskAboutRepeats : RulesVerdict::Compose,
-            possible};
+    return CheckRulesFit(requested->settings, requested->count, rules);
 }
 
 void PrepareTest(WorksheetState& state, PageControls& page, const SettingsTexts& texts,

@@ -38,27 +38,22 @@ enum class CellNumbering { ByBounds, Never };
 struct RequestedProblems {
     ProblemSettings settings;
     int count = 0;
+    // The bounds ask for the cell-numbering mode, so View shows cell numbers, where the
+    // rules do not apply.
+    bool cellNumbers = false;
 };
 
 // The request the texts make with the chosen operation row and negative-results switch;
 // nothing when the settings checks would refuse the texts.
 [[nodiscard]] std::optional<RequestedProblems> ReadRequestedProblems(const SettingsTexts& texts,
-                                                                     int operationRow,
+                                                                     OperationRow operationRow,
                                                                      bool allowNegative);
 
-// Whether a sheet may be composed under the rules: it may when they are off, in the
-// cell-numbering mode (where they do not apply) and when enough distinct problems fit;
-// with fewer the user is asked first; with none it may not.
-enum class RulesVerdict { Compose, AskAboutRepeats, NothingFits };
-
-struct RulesCheck {
-    RulesVerdict verdict = RulesVerdict::Compose;
-    std::int64_t possible = 0;  // the distinct problems that fit, when counted
-};
-
-// Checks settings that passed the settings checks against the rules. Sheets that never
-// show cell numbers, such as those of a class set, are checked whatever their bounds.
-[[nodiscard]] RulesCheck CheckProblemRules(const SettingsTexts& texts, int operationRow,
+// CheckRulesFit on the texts of the main window: the rules fit the cell-numbering mode,
+// where they do not apply, and texts the settings checks refuse, which those report.
+// Sheets that never show cell numbers, such as those of a class set, are checked
+// whatever their bounds.
+[[nodiscard]] RulesCheck CheckProblemRules(const SettingsTexts& texts, OperationRow operationRow,
                                            bool allowNegative, const ProblemRules& rules,
                                            CellNumbering cellNumbering = CellNumbering::ByBounds);
 

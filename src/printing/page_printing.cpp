@@ -18,7 +18,7 @@ PrintOutcome PrintPageOnDefaultPrinter(const PageControls& page) {
     const PrintJob job{printer.pageLayout(), printer.resolution(), JobTitle(), 1};
     return PrintOn(info, job, [&page](QPainter& painter, QPagedPaintDevice&, int dotsPerInch) {
         PaintPage(painter, page, dotsPerInch);
-        return PrintOutcome{true, {}};
+        return PrintOutcome::Done();
     });
 }
 

@@ -14,14 +14,8 @@ namespace tallyworth {
 
 namespace {
 
-PrintOutcome Failure(const QString& message) {
-    return {false, message};
-}
-
-const PrintOutcome kSuccess{true, {}};
-
 PrintOutcome ServiceUnreachable() {
-    return Failure(QCoreApplication::translate(
+    return PrintOutcome::Failed(QCoreApplication::translate(
         "tallyworth::Printing",
         "The print service cannot be reached. Please check that printing is "
         "set up and running, then try again."));
@@ -29,31 +23,35 @@ PrintOutcome ServiceUnreachable() {
 
 PrintOutcome Unreachable(const QString& printerName, bool isDefault) {
     if (isDefault) {
-        return Failure(QCoreApplication::translate(
-                           "tallyworth::Printing",
-                           "The default printer \"%1\" cannot be reached. Check that it is set "
-                           "up, then print again.")
-                           .arg(printerName));
+        return PrintOutcome::Failed(
+            QCoreApplication::translate(
+                "tallyworth::Printing",
+                "The default printer \"%1\" cannot be reached. Check that it is set "
+                "up, then print again.")
+                .arg(printerName));
     }
-    return Failure(QCoreApplication::translate("tallyworth::Printing",
-                                               "The printer \"%1\" cannot be reached. Check that "
-                                               "it is set up, then print again.")
-                       .arg(printerName));
+    return PrintOutcome::Failed(
+        QCoreApplication::translate("tallyworth::Printing",
+                                    "The printer \"%1\" cannot be reached. Check that "
+                                    "it is set up, then print again.")
+            .arg(printerName));
 }
 
 PrintOutcome NotAccepting(const QString& printerName, bool isDefault) {
     if (isDefault) {
-        return Failure(QCoreApplication::translate(
-                           "tallyworth::Printing",
-                           "The default printer \"%1\" is not accepting print jobs. Let it accept "
-                           "jobs in the printer settings, then print again.")
-                           .arg(printerName));
+        return PrintOutcome::Failed(
+            QCoreApplication::translate(
+                "tallyworth::Printing",
+                "The default printer \"%1\" is not accepting print jobs. Let it accept "
+                "jobs in the printer settings, then print again.")
+                .arg(printerName));
     }
-    return Failure(QCoreApplication::translate(
-                       "tallyworth::Printing",
-                       "The printer \"%1\" is not accepting print jobs. Let it accept jobs in "
-                       "the printer settings, then print again.")
-                       .arg(printerName));
+    return PrintOutcome::Failed(
+        QCoreApplication::translate(
+            "tallyworth::Printing",
+            "The printer \"%1\" is not accepting print jobs. Let it accept jobs in "
+            "the printer settings, then print again.")
+            .arg(printerName));
 }
 
 // The printer's state is checked before anything is drawn: a queue that rejects jobs
@@ -67,7 +65,7 @@ PrintOutcome CheckReadiness(const QPrinterInfo& printer, const PrinterReadiness&
     if (!readiness.acceptingJobs) {
         return NotAccepting(printer.printerName(), printer.isDefault());
     }
-    return kSuccess;
+    return PrintOutcome::Done();
 }
 
 // A paused queue holds the job without a word; the user should know where it went.
@@ -92,13 +90,13 @@ PrintOutcome RenderSheets(const PrintJob& job, const JobPainter& paint, const QS
 
     QPainter painter;
     if (!painter.begin(&sheet)) {
-        return Failure(QCoreApplication::translate("tallyworth::Printing",
-                                                   "The print job could not be started."));
+        return PrintOutcome::Failed(QCoreApplication::translate(
+            "tallyworth::Printing", "The print job could not be started."));
     }
     PrintOutcome painted = paint(painter, sheet, job.dotsPerInch);
-    if (!painter.end() && painted.ok) {
-        return Failure(QCoreApplication::translate("tallyworth::Printing",
-                                                   "The print job could not be finished."));
+    if (!painter.end() && painted.Succeeded()) {
+        return PrintOutcome::Failed(QCoreApplication::translate(
+            "tallyworth::Printing", "The print job could not be finished."));
     }
     return painted;
 }
@@ -109,23 +107,25 @@ PrintOutcome RenderSheets(const PrintJob& job, const JobPainter& paint, const QS
 PrintOutcome HandOver(const QString& printerName, const PrintJob& job, const JobPainter& paint) {
     QTemporaryFile spoolFile(QDir::temp().filePath(QStringLiteral("tallyworth-XXXXXX.pdf")));
     if (!spoolFile.open()) {
-        return Failure(QCoreApplication::translate("tallyworth::Printing",
-                                                   "The print job could not be started: %1.")
-                           .arg(spoolFile.errorString()));
+        return PrintOutcome::Failed(
+            QCoreApplication::translate("tallyworth::Printing",
+                                        "The print job could not be started: %1.")
+                .arg(spoolFile.errorString()));
     }
     spoolFile.close();
-    if (PrintOutcome rendered = RenderSheets(job, paint, spoolFile.fileName()); !rendered.ok) {
+    if (PrintOutcome rendered = RenderSheets(job, paint, spoolFile.fileName());
+        !rendered.Succeeded()) {
         return rendered;
     }
     const JobSubmission submitted =
         SubmitPdfJob(printerName, spoolFile.fileName(), job.title, job.copies);
     if (!submitted.taken) {
-        return Failure(
+        return PrintOutcome::Failed(
             QCoreApplication::translate("tallyworth::Printing",
                                         "The printer \"%1\" did not take the print job: %2")
                 .arg(printerName, submitted.refusal));
     }
-    return kSuccess;
+    return PrintOutcome::Done();
 }
 
 }  // namespace
@@ -138,7 +138,7 @@ PrintOutcome NoPrinterFound(const QString& printerName) {
     if (!printerName.isEmpty()) {
         return Unreachable(printerName, false);
     }
-    return Failure(QCoreApplication::translate(
+    return PrintOutcome::Failed(QCoreApplication::translate(
         "tallyworth::Printing",
         "No default printer is set up. Choose a default printer in the printer "
         "settings, then print again."));
@@ -154,13 +154,14 @@ void UseDefaultPaper(QPrinter& printer, const QPrinterInfo& info) {
 PrintOutcome PrintOn(const QPrinterInfo& printer, const PrintJob& job, const JobPainter& paint) {
     const QString printerName = printer.printerName();
     const PrinterReadiness readiness = QueryPrinterReadiness(printerName);
-    if (PrintOutcome ready = CheckReadiness(printer, readiness); !ready.ok) {
+    if (PrintOutcome ready = CheckReadiness(printer, readiness); !ready.Succeeded()) {
         return ready;
     }
-    if (PrintOutcome handedOver = HandOver(printerName, job, paint); !handedOver.ok) {
+    if (PrintOutcome handedOver = HandOver(printerName, job, paint); !handedOver.Succeeded()) {
         return handedOver;
     }
-    return {true, readiness.stopped ? HeldJobNotice(printerName) : QString()};
+    return readiness.stopped ? PrintOutcome::Notice(HeldJobNotice(printerName))
+                             : PrintOutcome::Done();
 }
 
 }  // namespace tallyworth

@@ -45,12 +45,6 @@ constexpr double kRulePoints = 0.5;
 constexpr double kPdfMargin = 0.5;
 constexpr const char* kHeaderFont = "MS Sans Serif";
 
-const PrintOutcome kDone{true, {}};
-
-PrintOutcome Failure(const QString& message) {
-    return {false, message};
-}
-
 // What the band of one page says.
 struct HeaderTexts {
     QString sheet;
@@ -172,20 +166,21 @@ PrintOutcome PaintSetPage(QPainter& painter, const ClassSetRequest& request,
     const SheetCode code = SheetOfSet(request.first, setPage.sheetIndex);
     const SheetPage made = MakeSheetPage(code, setPage.pageNo, setPage.answerKey);
     if (!made.ok) {
-        return Failure(made.failure);
+        return PrintOutcome::Failed(made.failure);
     }
     if (request.header) {
         PaintHeader(painter, place.band, dotsPerInch, HeaderOf(setPage, request.sheets, code));
     }
     PaintScaledPage(painter, made.page, place, dotsPerInch);
-    return kDone;
+    return PrintOutcome::Done();
 }
 
 PrintOutcome NoSuchSet() {
-    return Failure(QCoreApplication::translate(
-                       "tallyworth::ClassSet",
-                       "A class set has 1 to %1 sheets of settings that make a worksheet.")
-                       .arg(kMostSheets));
+    return PrintOutcome::Failed(
+        QCoreApplication::translate(
+            "tallyworth::ClassSet",
+            "A class set has 1 to %1 sheets of settings that make a worksheet.")
+            .arg(kMostSheets));
 }
 
 // Every sheet's code is known before the first page is painted, so the metadata can be
@@ -255,24 +250,24 @@ PrintOutcome PaintClassSet(QPainter& painter, QPagedPaintDevice& device,
     const SetPagePlace place = PlaceSetPage(
         QSizeF(device.width() / dotsPerInch, device.height() / dotsPerInch), request.header);
     if (place.pageScale <= 0) {
-        return Failure(QCoreApplication::translate("tallyworth::ClassSet",
-                                                   "The paper is too small for a worksheet."));
+        return PrintOutcome::Failed(QCoreApplication::translate(
+            "tallyworth::ClassSet", "The paper is too small for a worksheet."));
     }
     progress.Start(static_cast<int>(pages.size()));
     for (std::size_t index = 0; index < pages.size(); ++index) {
         if (index > 0 && !device.newPage()) {
-            return Failure(QCoreApplication::translate("tallyworth::ClassSet",
-                                                       "A new page could not be started."));
+            return PrintOutcome::Failed(QCoreApplication::translate(
+                "tallyworth::ClassSet", "A new page could not be started."));
         }
         if (PrintOutcome painted = PaintSetPage(painter, request, place, dotsPerInch, pages[index]);
-            !painted.ok) {
+            !painted.Succeeded()) {
             return painted;
         }
         if (!progress.Advance(static_cast<int>(index) + 1)) {
-            return {false, {}};
+            return PrintOutcome::Cancelled();
         }
     }
-    return kDone;
+    return PrintOutcome::Done();
 }
 
 PrintOutcome WriteClassSetPdfTo(QIODevice& device, const ClassSetRequest& request,
@@ -283,7 +278,7 @@ PrintOutcome WriteClassSetPdfTo(QIODevice& device, const ClassSetRequest& reques
                  [&](QPainter& painter, QPdfWriter& writer) {
                      return PaintClassSet(painter, writer, request, stopping);
                  });
-    return stopping.Failed() ? PrintOutcome{false, device.errorString()} : written;
+    return stopping.Failed() ? PrintOutcome::Failed(device.errorString()) : written;
 }
 
 PrintOutcome WriteClassSetPdf(const ClassSetRequest& request, const QPageSize& paper,
@@ -293,28 +288,12 @@ PrintOutcome WriteClassSetPdf(const ClassSetRequest& request, const QPageSize& p
         return NoSuchSet();
     }
     return SavePdfFile(fileName, [&](QIODevice& file) {
-        PrintOutcome written = WriteClassSetPdfTo(file, request, paper, progress);
-        // The reason goes into a sentence of its own.
-        if (written.message.endsWith(u'.')) {
-            written.message.chop(1);
-        }
-        return written;
+        return WriteClassSetPdfTo(file, request, paper, progress);
     });
 }
 
-QPageSize PaperOfTerritory(QLocale::Territory territory) {
-    const bool letter = territory == QLocale::UnitedStates || territory == QLocale::Canada;
-    return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
-}
-
 QPageSize SystemPaper() {
-    for (const char* variable : {"LC_ALL", "LC_PAPER", "LANG"}) {
-        const QString name = qEnvironmentVariable(variable);
-        if (!name.isEmpty()) {
-            return PaperOfTerritory(QLocale(name.section(QLatin1Char('.'), 0, 0)).territory());
-        }
-    }
-    return PaperOfTerritory(QLocale::system().territory());
+    return QPageSize(PrintsOnLetter(PaperLocale()) ? QPageSize::Letter : QPageSize::A4);
 }
 
 }  // namespace tallyworth

@@ -36,8 +36,7 @@ struct SetPagePlace {
 // starting a new page between pages: each page gets its header band (unless the request
 // leaves it out) and the worksheet page scaled uniformly, never enlarged, to fit under the
 // band inside the device's printable area. Pages are made and painted one at a time.
-// Stops when progress reports that the user cancelled, with ok false and an empty message:
-// there is nothing to tell the user then.
+// Stops, cancelled, when progress reports that the user cancelled.
 [[nodiscard]] PrintOutcome PaintClassSet(QPainter& painter, QPagedPaintDevice& device,
                                          const ClassSetRequest& request, SetProgress& progress);
 
@@ -48,18 +47,15 @@ struct SetPagePlace {
                                               const QPageSize& paper, SetProgress& progress);
 
 // Writes the whole set as one PDF on the given paper. The file is written whole or not
-// at all: a failure or a cancel leaves nothing under fileName, and a cancel gives ok
-// false with an empty message.
+// at all: a failure or a cancel leaves nothing under fileName.
 [[nodiscard]] PrintOutcome WriteClassSetPdf(const ClassSetRequest& request, const QPageSize& paper,
                                             const QString& fileName, SetProgress& progress);
 
 // The title every class set carries, as a PDF and as a print job, in the user's language.
 [[nodiscard]] QString ClassSetTitle();
 
-// The paper of a territory: US Letter for the United States and Canada, A4 elsewhere.
-[[nodiscard]] QPageSize PaperOfTerritory(QLocale::Territory territory);
-
-// The system's paper: that of the territory of LC_ALL, LC_PAPER or LANG, the first one set.
+// The system's paper: US Letter where the country of PaperLocale prints on it, A4
+// elsewhere. The class set dialog offers it and a command line writes on it.
 [[nodiscard]] QPageSize SystemPaper();
 
 }  // namespace tallyworth

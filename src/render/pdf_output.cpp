@@ -18,9 +18,12 @@ namespace tallyworth {
 
 namespace {
 
+// The reason goes into this sentence, so a full stop of its own is left out.
 PrintOutcome CouldNotSave(const QString& fileName, const QString& reason) {
-    return {false, QCoreApplication::translate("tallyworth::Printing", "Could not save \"%1\": %2.")
-                       .arg(QDir::toNativeSeparators(fileName), reason)};
+    const QString clause = reason.endsWith(u'.') ? reason.chopped(1) : reason;
+    return PrintOutcome::Failed(
+        QCoreApplication::translate("tallyworth::Printing", "Could not save \"%1\": %2.")
+            .arg(QDir::toNativeSeparators(fileName), clause));
 }
 
 QPageLayout LetterWithoutMargins() {
@@ -48,13 +51,13 @@ PrintOutcome PaintPdf(QIODevice& device, const QPageLayout& layout, const PdfMet
     SetPdfMetadata(writer, metadata);
     QPainter painter;
     if (!painter.begin(&writer)) {
-        return {false, QCoreApplication::translate("tallyworth::Printing",
-                                                   "the PDF could not be started")};
+        return PrintOutcome::Failed(
+            QCoreApplication::translate("tallyworth::Printing", "the PDF could not be started"));
     }
     PrintOutcome painted = paint(painter, writer);
-    if (!painter.end() && painted.ok) {
-        return {false, QCoreApplication::translate("tallyworth::Printing",
-                                                   "the PDF could not be finished")};
+    if (!painter.end() && painted.Succeeded()) {
+        return PrintOutcome::Failed(
+            QCoreApplication::translate("tallyworth::Printing", "the PDF could not be finished"));
     }
     return painted;
 }
@@ -66,9 +69,8 @@ QString JobTitle() {
 PrintOutcome SavePdfFile(const QString& fileName,
                          const std::function<PrintOutcome(QIODevice&)>& write) {
     if (fileName.isEmpty()) {
-        return {false,
-                QCoreApplication::translate("tallyworth::Printing",
-                                            "Could not save the PDF: no file name was given.")};
+        return PrintOutcome::Failed(QCoreApplication::translate(
+            "tallyworth::Printing", "Could not save the PDF: no file name was given."));
     }
     // Replacing a device or a pipe by a new file would break what it stands for
     // (/dev/null, a reader waiting at the pipe): it gets the PDF as a stream.
@@ -86,23 +88,24 @@ PrintOutcome SavePdfFile(const QString& fileName,
     if (!file.open(QIODevice::WriteOnly)) {
         return CouldNotSave(fileName, file.errorString());
     }
-    if (PrintOutcome written = write(file); !written.ok) {
+    if (PrintOutcome written = write(file); !written.Succeeded()) {
         file.cancelWriting();
-        return written.message.isEmpty() ? written : CouldNotSave(fileName, written.message);
+        return written.kind == OutcomeKind::Cancelled ? written
+                                                      : CouldNotSave(fileName, written.message);
     }
     if (!file.commit()) {
         return CouldNotSave(fileName, file.errorString());
     }
-    return {true, {}};
+    return PrintOutcome::Done();
 }
 
 PrintOutcome WritePdfStream(QFileDevice& stream, const QString& name,
                             const std::function<PrintOutcome(QIODevice&)>& write) {
     PrintOutcome written = write(stream);
-    if (written.ok && (!stream.flush() || stream.error() != QFileDevice::NoError)) {
+    if (written.Succeeded() && (!stream.flush() || stream.error() != QFileDevice::NoError)) {
         return CouldNotSave(name, stream.errorString());
     }
-    return written.ok || written.message.isEmpty() ? written : CouldNotSave(name, written.message);
+    return written.kind == OutcomeKind::Failed ? CouldNotSave(name, written.message) : written;
 }
 
 PrintOutcome SavePageAsPdf(const PageControls& page, const QString& fileName,
@@ -111,7 +114,7 @@ PrintOutcome SavePageAsPdf(const PageControls& page, const QString& fileName,
         return PaintPdf(file, LetterWithoutMargins(), PageMetadata(sheetCode),
                         [&page](QPainter& painter, QPdfWriter& /*writer*/) {
                             PaintPage(painter, page, kPdfDotsPerInch);
-                            return PrintOutcome{true, {}};
+                            return PrintOutcome::Done();
                         });
     });
 }

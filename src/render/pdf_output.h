@@ -15,12 +15,26 @@ class QPdfWriter;
 
 namespace tallyworth {
 
-// What became of a print or an export, in the user's words. On failure, message says
-// why; on success it is empty, or a notice the user should still read (a worksheet
-// that waits in a paused printer's queue).
+// What became of a print, an export or a class set.
+enum class OutcomeKind {
+    Done,
+    Notice,     // done, with something the user should still read (a paused printer)
+    Failed,     // not done, for the reason in the message
+    Cancelled,  // stopped by the user, who needs no telling
+};
+
 struct [[nodiscard]] PrintOutcome {
-    bool ok = false;
-    QString message;
+    OutcomeKind kind = OutcomeKind::Done;
+    QString message;  // in the user's words: the notice or the reason; empty otherwise
+
+    static PrintOutcome Done() { return {}; }
+    static PrintOutcome Notice(const QString& notice) { return {OutcomeKind::Notice, notice}; }
+    static PrintOutcome Failed(const QString& reason) { return {OutcomeKind::Failed, reason}; }
+    static PrintOutcome Cancelled() { return {OutcomeKind::Cancelled, {}}; }
+    // True when the worksheets were made, with or without a notice.
+    [[nodiscard]] bool Succeeded() const {
+        return kind == OutcomeKind::Done || kind == OutcomeKind::Notice;
+    }
 };
 
 // The title every printed or saved worksheet carries, in the user's language.
@@ -36,10 +50,10 @@ PrintOutcome PaintPdf(QIODevice& device, const QPageLayout& layout, const PdfMet
                       const std::function<PrintOutcome(QPainter&, QPdfWriter&)>& paint);
 
 // Writes a PDF into fileName whole or not at all: write gets the open file and draws into
-// it. A failure of write or of the file is reported naming the file; a failure without a
-// message (the user cancelled) is passed on as it is. Nothing is left under fileName
-// unless the PDF is complete. A fileName that names a device, a named pipe or a socket is
-// written into as a stream (see WritePdfStream), never replaced.
+// it. A failure of write or of the file is reported naming the file; a cancel is passed
+// on as it is. Nothing is left under fileName unless the PDF is complete. A fileName that
+// names a device, a named pipe or a socket is written into as a stream (see
+// WritePdfStream), never replaced.
 PrintOutcome SavePdfFile(const QString& fileName,
                          const std::function<PrintOutcome(QIODevice&)>& write);
 

@@ -25,11 +25,7 @@ int RunApplication(int argc, char** argv) {
     // can see it.
     QApplication::setStyle(new FocusRingStyle(QApplication::style()->name()));
     // Before any window is built, so that every caption is made in the user's language.
-    const QString catalogues = CatalogueDirectory();
-    if (!InstallTranslations(ChooseLanguage(QLocale::system().uiLanguages(), catalogues),
-                             catalogues)) {
-        qWarning("Tallyworth: the catalogue of the user's language could not be loaded");
-    }
+    SpeakTheUsersLanguage();
     // The one worksheet of the run and everything the windows borrow live here.
     WorksheetState state;
     ClockSeededRandomSource random;

@@ -1,5 +1,7 @@
 #include "windows/class_set_dialog.h"
 
+#include "render/class_set_output.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -47,24 +49,12 @@ void SelectValue(QComboBox& box, int value) {
 
 }  // namespace
 
-QPageSize::PageSizeId DefaultPaper(const QLocale& locale) {
-    // The countries whose offices print on US Letter.
-    constexpr std::array kLetterTerritories{
-        QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,    QLocale::Philippines,
-        QLocale::Chile,        QLocale::Colombia,  QLocale::Venezuela, QLocale::PuertoRico,
-        QLocale::Belize,       QLocale::CostaRica, QLocale::Guatemala, QLocale::Nicaragua,
-        QLocale::Panama,       QLocale::ElSalvador};
-    return std::ranges::find(kLetterTerritories, locale.territory()) != kLetterTerritories.end()
-               ? QPageSize::Letter
-               : QPageSize::A4;
-}
-
 ClassSetDialog::ClassSetDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmClassSet"));
     setWindowTitle(tr("Class Set"));
     sheets_ = new QSpinBox(this);
     sheets_->setObjectName(QStringLiteral("txtSheets"));
-    sheets_->setRange(1, kMostSheets);
+    sheets_->setRange(kLeastSheets, kMostSheets);
     answerKeys_ = AddChoices(this, "cboAnswerKeys",
                              {{tr("None"), static_cast<int>(AnswerKeys::None)},
                               {tr("After each sheet"), static_cast<int>(AnswerKeys::AfterEach)},
@@ -86,7 +76,7 @@ ClassSetDialog::ClassSetDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(destination);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    SetChoice(ClassSetChoice{.paper = DefaultPaper(QLocale::system())});
+    SetChoice(ClassSetChoice{.paper = SystemPaper().id()});
     sheets_->setFocus();
 }
 

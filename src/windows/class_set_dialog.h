@@ -15,10 +15,6 @@ class QSpinBox;
 
 namespace tallyworth {
 
-// The paper a PDF of a class set is offered on: US Letter where the locale's country
-// prints on it, A4 elsewhere.
-[[nodiscard]] QPageSize::PageSizeId DefaultPaper(const QLocale& locale);
-
 // Asks how to make a class set: how many sheets, where the answer keys go, whether each
 // page gets the Name and Date header, and whether it goes to a PDF file (on which paper)
 // or to a printer.

@@ -3,6 +3,7 @@
 #include "core/number_conversion.h"
 #include "core/problem_rules.h"
 #include "core/rule_words.h"
+#include "core/settings_limits.h"
 #include "core/sheet_composer.h"
 #include "render/page_style.h"
 #include "windows/about_box.h"
@@ -219,16 +220,16 @@ void MainWindow::SetTabOrder() {
 
 void MainWindow::StartUp() {
     InitGlobals(state_, *this);
-    highestField_->setText(QString::number(9));
-    lowestField_->setText(QString::number(1));
-    countField_->setText(QString::number(10));
+    highestField_->setText(QString::number(kStartHighest));
+    lowestField_->setText(QString::number(kStartLowest));
+    countField_->setText(QString::number(kStartProblems));
     const QList<QListWidgetItem*> plus =
         operationList_->findItems(QStringLiteral("+"), Qt::MatchExactly);
     if (!plus.isEmpty()) {
         operationList_->setCurrentItem(plus.constFirst());
     }
     progressBar_->hide();
-    operationList_->setCurrentRow(state_.operation - 1);
+    SelectRow(RowOfNumber(state_.operation));
     SetFittedCaption(*lineAndDotsOption_, state_.divideSign);
     lineAndDotsOption_->setAccessibleName(tr("Division sign"));
     lineAndDotsOption_->setChecked(true);
@@ -259,6 +260,15 @@ bool MainWindow::AllowsNegativeResults() const {
 
 void MainWindow::SetProgressVisible(bool visible) {
     progressBar_->setVisible(visible);
+}
+
+// The list shows the rows in order from row 1.
+OperationRow MainWindow::ChosenRow() const {
+    return RowOfNumber(operationList_->currentRow() + 1);
+}
+
+void MainWindow::SelectRow(OperationRow row) {
+    operationList_->setCurrentRow(RowNumber(row) - 1);
 }
 
 QString MainWindow::SelectedOperationText() const {
@@ -314,18 +324,17 @@ SettingsTexts MainWindow::Texts() const {
 // Run after the settings checks: no problem fitting the rules is a failure of the
 // settings, fewer than asked is the user's call.
 bool MainWindow::CheckRules(CellNumbering cellNumbering) {
-    const RulesCheck check =
-        CheckProblemRules(Texts(), operationList_->currentRow() + 1, AllowsNegativeResults(),
-                          state_.problemRules, cellNumbering);
+    const RulesCheck check = CheckProblemRules(Texts(), ChosenRow(), AllowsNegativeResults(),
+                                               state_.problemRules, cellNumbering);
     switch (check.verdict) {
-        case RulesVerdict::Compose:
+        case RulesVerdict::Fits:
             break;
-        case RulesVerdict::NothingFits: {
+        case RulesVerdict::NoneFits: {
             const SettingsMessage message = NoProblemFitsMessage();
             interfaces_.messages.ShowMessage(SettingsMessageTitle(), message.text, message.icon);
             return false;
         }
-        case RulesVerdict::AskAboutRepeats:
+        case RulesVerdict::SomeRepeat:
             return interfaces_.messages.AskYesNo(windowTitle(),
                                                  SomeWillRepeatQuestion(check.possible));
     }
@@ -366,7 +375,7 @@ void MainWindow::View() {
 }
 
 void MainWindow::ViewSheet(RandomSource& source, CellNumbering cellNumbering) {
-    state_.operation = static_cast<std::int16_t>(operationList_->currentRow() + 1);
+    state_.operation = RowNumber(ChosenRow());
     state_.showSolutions = false;
     PrepareTest(source, cellNumbering);
     PageWindowForUse().ViewTest();
@@ -376,7 +385,7 @@ void MainWindow::Print() {
     if (!CheckSettings() || !CheckRules()) {
         return;
     }
-    state_.operation = static_cast<std::int16_t>(operationList_->currentRow() + 1);
+    state_.operation = RowNumber(ChosenRow());
     PrepareTest(source_, CellNumbering::ByBounds);
     PageWindow& page = PageWindowForUse();
     page.PrintTest();
@@ -406,7 +415,7 @@ void MainWindow::ShowSettings(const SheetSettings& settings) {
     lowestField_->setText(QString::number(settings.lowest));
     highestField_->setText(QString::number(settings.highest));
     countField_->setText(QString::number(settings.count));
-    operationList_->setCurrentRow(settings.operation - 1);
+    SelectRow(settings.operation);
     allowNegativeBox_->setChecked(settings.allowNegative);
     // The option's toggle sets the notation of the worksheet state.
     (settings.upsideDownSeven ? upsideDownSevenOption_ : lineAndDotsOption_)->setChecked(true);
@@ -425,7 +434,7 @@ void MainWindow::MakeClassSet() {
 
 SheetSettings MainWindow::FieldSettings() const {
     // The settings have passed the checks, so every text reads as a whole number.
-    return {operationList_->currentRow() + 1,
+    return {ChosenRow(),
             ToWholeNumber(lowestField_->text()).value_or(0),
             ToWholeNumber(highestField_->text()).value_or(0),
             ToWholeNumber(countField_->text()).value_or(0),
@@ -435,12 +444,12 @@ SheetSettings MainWindow::FieldSettings() const {
 }
 
 std::uint64_t MainWindow::FreshSeed() {
-    source_.Reseed();
+    source_.Reseed(state_.problemRules);
     if (const std::optional<std::uint64_t> seed = source_.StreamSeed()) {
-        return *seed;
+        return CutSeedForCode(*seed, state_.problemRules);
     }
     ClockSeededRandomSource clock;
-    clock.Reseed();
+    clock.Reseed(state_.problemRules);
     return clock.LastSeed();
 }
 
@@ -455,7 +464,7 @@ void MainWindow::OpenAbout() {
 
 void MainWindow::OpenProblemRules() {
     const std::optional<RequestedProblems> requested =
-        ReadRequestedProblems(Texts(), operationList_->currentRow() + 1, AllowsNegativeResults());
+        ReadRequestedProblems(Texts(), ChosenRow(), AllowsNegativeResults());
     auto* dialog = new ProblemRulesDialog(state_.problemRules, requested, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this,

@@ -78,6 +78,8 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     void SetTabOrder();
     void StartUp();
     void OnOperationSelected();
+    [[nodiscard]] OperationRow ChosenRow() const;
+    void SelectRow(OperationRow row);
     [[nodiscard]] QString SelectedOperationText() const;
     [[nodiscard]] bool CheckSettings();
     [[nodiscard]] bool CheckRules(CellNumbering cellNumbering = CellNumbering::ByBounds);

@@ -279,20 +279,24 @@ void PageWindow::MakeClassSet(const SheetCode& first) {
 void PageWindow::RunClassSet(const std::function<PrintOutcome(SetProgress&)>& job) {
     // Made only now, after the file or print dialog: it counts its moment from here.
     ClassSetProgressDialog progress(this);
-    const PrintOutcome outcome = job(progress);
-    // A cancel is the user's own doing, not a failure to report.
-    if (!progress.Cancelled()) {
-        ReportOutcome(outcome);
-    }
+    ReportOutcome(job(progress));
 }
 
 void PageWindow::ReportOutcome(const PrintOutcome& outcome) {
-    if (outcome.ok && outcome.message.isEmpty()) {
-        return;
+    switch (outcome.kind) {
+        case OutcomeKind::Done:
+        case OutcomeKind::Cancelled:  // the user's own doing, not a failure to report
+            return;
+        case OutcomeKind::Notice:
+            // What a print that went through still has to say is information, not a stop.
+            interfaces_.messages.ShowMessage(QString::fromLatin1(kProgramTitle), outcome.message,
+                                             MessageIcon::Information);
+            return;
+        case OutcomeKind::Failed:
+            interfaces_.messages.ShowMessage(QString::fromLatin1(kProgramTitle), outcome.message,
+                                             MessageIcon::Stop);
+            return;
     }
-    // What a print that went through still has to say is information, not a stop.
-    interfaces_.messages.ShowMessage(QString::fromLatin1(kProgramTitle), outcome.message,
-                                     outcome.ok ? MessageIcon::Information : MessageIcon::Stop);
 }
 
 }  // namespace tallyworth

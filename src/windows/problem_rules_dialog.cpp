@@ -1,6 +1,7 @@
 #include "windows/problem_rules_dialog.h"
 
 #include "core/problem_rules.h"
+#include "core/settings_limits.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -17,8 +18,6 @@ namespace tallyworth {
 
 namespace {
 
-constexpr int kLowestFixed = 1;
-constexpr int kHighestFixed = 99;
 // Offered when the fixed number is first switched on: the first times table worth
 // practising.
 constexpr int kFirstFixed = 2;
@@ -83,7 +82,7 @@ QFormLayout* ProblemRulesDialog::BuildRuleControls() {
            "the divisor in a division; the other number comes from the "
            "range."));
     fixedNumberField_ = Named(new QSpinBox(this), "txtFixedNumber");
-    fixedNumberField_->setRange(kLowestFixed, kHighestFixed);
+    fixedNumberField_->setRange(kLeastFixed, kMostFixed);
     fixedNumberField_->setAccessibleName(tr("Fixed number"));
     form->addRow(fixedNumberBox_, fixedNumberField_);
     regroupingList_ = Named(new QComboBox(this), "cboRegrouping");
@@ -142,6 +141,13 @@ void ProblemRulesDialog::ShowPossibleProblems() {
         possibleProblems_->setText(
             tr("The numbers in the main window cannot make a worksheet, so there is nothing to "
                "count yet."));
+        return;
+    }
+    // Says what View will do: the cell-numbering mode draws no problems to count.
+    if (requested_->cellNumbers) {
+        possibleProblems_->setText(
+            tr("View shows the page of cell numbers for these numbers, and the rules do not "
+               "apply to it."));
         return;
     }
     const std::int64_t possible = CountDistinctProblems(requested_->settings, Rules());

@@ -60,7 +60,7 @@ enum class ClassSetDestination { PdfFile, Printer };
 
 // What the user chose for a class set; the worksheets themselves come from the settings.
 struct ClassSetChoice {
-    int sheets = 25;  // 1 to kMostSheets
+    int sheets = 25;  // kLeastSheets to kMostSheets
     AnswerKeys answerKeys = AnswerKeys::None;
     bool header = true;
     ClassSetDestination destination = ClassSetDestination::PdfFile;

@@ -11,7 +11,8 @@ namespace {
 
 struct PagesCase {
     const char* name;
-    int operation, count, sheets;
+    OperationRow operation;
+    int count, sheets;
     AnswerKeys keys;
     // Each page as sheet, page and "k" for a key page: "1.1 1.1k 2.1 2.1k".
     const char* pages;
@@ -19,17 +20,17 @@ struct PagesCase {
 
 // clang-format off
 const std::array kPagesCases{
-    PagesCase{"OneSheet", 1, 10, 1, AnswerKeys::None, "1.1"},
-    PagesCase{"SheetsWithoutKeys", 5, 100, 3, AnswerKeys::None, "1.1 2.1 3.1"},
-    PagesCase{"KeyAfterEachSheet", 2, 100, 2, AnswerKeys::AfterEach, "1.1 1.1k 2.1 2.1k"},
-    PagesCase{"KeysAtTheEnd", 3, 30, 3, AnswerKeys::AtEnd, "1.1 2.1 3.1 1.1k 2.1k 3.1k"},
-    PagesCase{"FiftyDivisionsTakeOnePage", 4, 50, 2, AnswerKeys::AfterEach, "1.1 1.1k 2.1 2.1k"},
-    PagesCase{"MoreDivisionsTakeTwoPages", 4, 51, 2, AnswerKeys::AfterEach,
+    PagesCase{"OneSheet", OperationRow::Add, 10, 1, AnswerKeys::None, "1.1"},
+    PagesCase{"SheetsWithoutKeys", OperationRow::Mix, 100, 3, AnswerKeys::None, "1.1 2.1 3.1"},
+    PagesCase{"KeyAfterEachSheet", OperationRow::Subtract, 100, 2, AnswerKeys::AfterEach, "1.1 1.1k 2.1 2.1k"},
+    PagesCase{"KeysAtTheEnd", OperationRow::Multiply, 30, 3, AnswerKeys::AtEnd, "1.1 2.1 3.1 1.1k 2.1k 3.1k"},
+    PagesCase{"FiftyDivisionsTakeOnePage", OperationRow::Divide, 50, 2, AnswerKeys::AfterEach, "1.1 1.1k 2.1 2.1k"},
+    PagesCase{"MoreDivisionsTakeTwoPages", OperationRow::Divide, 51, 2, AnswerKeys::AfterEach,
               "1.1 1.2 1.1k 1.2k 2.1 2.2 2.1k 2.2k"},
-    PagesCase{"TwoPageKeysAtTheEnd", 4, 100, 2, AnswerKeys::AtEnd, "1.1 1.2 2.1 2.2 1.1k 1.2k 2.1k 2.2k"},
-    PagesCase{"NoSheets", 1, 10, 0, AnswerKeys::AfterEach, ""},
-    PagesCase{"MoreSheetsThanASetHolds", 1, 10, kMostSheets + 1, AnswerKeys::None, ""},
-    PagesCase{"NoSuchOperation", 6, 10, 2, AnswerKeys::None, ""},
+    PagesCase{"TwoPageKeysAtTheEnd", OperationRow::Divide, 100, 2, AnswerKeys::AtEnd, "1.1 1.2 2.1 2.2 1.1k 1.2k 2.1k 2.2k"},
+    PagesCase{"NoSheets", OperationRow::Add, 10, 0, AnswerKeys::AfterEach, ""},
+    PagesCase{"MoreSheetsThanASetHolds", OperationRow::Add, 10, kMostSheets + 1, AnswerKeys::None, ""},
+    PagesCase{"NoSuchOperation", RowOfNumber(6), 10, 2, AnswerKeys::None, ""},
 };
 // clang-format on
 
@@ -64,6 +65,26 @@ TEST(ClassSetPages, TheLargestSetHasAThousandPages) {
     ASSERT_EQ(pages.size(), 1000U);
     EXPECT_EQ(pages[kMostSheets], (SetPage{0, 1, true}));
 }
+
+struct PaperCase {
+    const char* locale;
+    bool letter;
+};
+
+const std::array kPapers{
+    PaperCase{"en_US", true},  PaperCase{"fr_CA", true},  PaperCase{"es_MX", true},
+    PaperCase{"en_PH", true},  PaperCase{"es_CO", true},  PaperCase{"en_GB", false},
+    PaperCase{"de_DE", false}, PaperCase{"es_ES", false}, PaperCase{"C", false},
+};
+
+class PaperTest : public ::testing::TestWithParam<PaperCase> {};
+
+TEST_P(PaperTest, IsLetterWhereTheCountryPrintsOnIt) {
+    EXPECT_EQ(PrintsOnLetter(QLocale(QString::fromLatin1(GetParam().locale))), GetParam().letter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, PaperTest, ::testing::ValuesIn(kPapers),
+                         [](const auto& param) { return std::string(param.param.locale); });
 
 }  // namespace
 }  // namespace tallyworth

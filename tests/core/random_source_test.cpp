@@ -82,7 +82,7 @@ TEST(SeededRandomSource, StartsTheSameStreamAtEveryReseed) {
         return fractions;
     };
     const std::vector<float> first = draw();
-    source.Reseed();
+    source.Reseed({});
     EXPECT_EQ(draw(), first);
     EXPECT_NE(draw(), first);  // without a reseed the stream goes on
 }
@@ -92,7 +92,7 @@ TEST(ClockSeededRandomSource, StaysBelowOneAndEveryReseedStartsANewSequence) {
     std::set<std::vector<float>> starts;
     float largest = 0.0F;
     for (int reseed = 0; reseed < 20; ++reseed) {
-        source.Reseed();  // several reseeds fall into the same clock tick
+        source.Reseed({});  // several reseeds fall into the same clock tick
         std::vector<float> start(5000);
         for (float& u : start) {
             largest = std::max(largest, u = source.NextFraction());
@@ -105,7 +105,7 @@ TEST(ClockSeededRandomSource, StaysBelowOneAndEveryReseedStartsANewSequence) {
 TEST(ClockSeededRandomSource, DrawsLikeTheSeedItReports) {
     ClockSeededRandomSource clock;
     for (int reseed = 0; reseed < 5; ++reseed) {
-        clock.Reseed();
+        clock.Reseed({});
         SeededRandomSource seeded(clock.LastSeed());
         for (int draw = 0; draw < 100; ++draw) {
             ASSERT_EQ(clock.NextFraction(), seeded.NextFraction());
@@ -118,28 +118,45 @@ TEST(RandomSourceStreamSeed, IsTheSeedOfTheLastReseedAndNothingBeforeTheClocksFi
     ClockSeededRandomSource clock;
     const RandomSource& clockSource = clock;
     EXPECT_EQ(clockSource.StreamSeed(), std::nullopt);
-    clock.Reseed();
+    clock.Reseed({});
     EXPECT_EQ(clockSource.StreamSeed(), clock.LastSeed());
     SeededRandomSource seeded(12345U);
     EXPECT_EQ(static_cast<const RandomSource&>(seeded).StreamSeed(), 12345U);
 }
 
-TEST(ClockSeededRandomSource, TakesSeedsACodeCanCarryAndNeverTheSameTwiceInARow) {
+// Fresh seeds fill the code's seed bits: 35 without rules, 25 with them. Seeds all below
+// the narrower width would leave most sheets without rules out of reach.
+struct SeedWidthCase {
+    const char* name;
+    ProblemRules rules;
+    int bits;
+};
+
+class FreshSeedWidthTest : public ::testing::TestWithParam<SeedWidthCase> {};
+
+TEST_P(FreshSeedWidthTest, FillsTheCodesSeedBitsAndNeverRepeatsTheLastSeed) {
     ClockSeededRandomSource source;
     EXPECT_EQ(source.LastSeed(), 0U);
-    // Narrow enough for a code of either version, with or without rules.
-    const std::uint64_t limit = std::uint64_t{1} << WrittenSeedBits();
+    const std::uint64_t limit = std::uint64_t{1} << GetParam().bits;
     std::set<std::uint64_t> seeds;
     std::uint64_t previous = source.LastSeed();
+    bool topHalf = false;
     for (int reseed = 0; reseed < 1000; ++reseed) {
-        source.Reseed();  // many reseeds fall into the same clock tick
+        source.Reseed(GetParam().rules);  // many reseeds fall into the same clock tick
         EXPECT_LT(source.LastSeed(), limit);
         EXPECT_NE(source.LastSeed(), previous);
+        topHalf = topHalf || source.LastSeed() >= limit / 2;
         previous = source.LastSeed();
         seeds.insert(previous);
     }
+    EXPECT_TRUE(topHalf);
     EXPECT_GT(seeds.size(), 990U);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rules, FreshSeedWidthTest,
+                         ::testing::Values(SeedWidthCase{"WithoutRules", {}, 35},
+                                           SeedWidthCase{"WithRules", {.noRepeats = true}, 25}),
+                         testing_support::kCaseName);
 
 }  // namespace
 }  // namespace tallyworth

@@ -41,9 +41,9 @@ QString CodeText(int version, std::uint64_t body) {
 
 // Version 1's settings number: operation, lowest, highest, count (each less one),
 // negative results, upside-down seven, as digits of radix 5, 99, 99, 100, 2, 2.
-std::uint64_t BodyV1(int operation, int lowest, int highest, int count, bool negative,
+std::uint64_t BodyV1(OperationRow operation, int lowest, int highest, int count, bool negative,
                      bool upsideDown, std::uint64_t seed) {
-    std::uint64_t number = static_cast<std::uint64_t>(operation - 1);
+    std::uint64_t number = static_cast<std::uint64_t>(RowNumber(operation) - 1);
     number = number * 99 + static_cast<std::uint64_t>(lowest - 1);
     number = number * 99 + static_cast<std::uint64_t>(highest - 1);
     number = number * 100 + static_cast<std::uint64_t>(count - 1);
@@ -80,13 +80,14 @@ struct RoundTripCase {
 };
 
 const std::array kRoundTrips{
-    RoundTripCase{"Defaults", {{1, 1, 9, 10, false, false}, 0}},
-    RoundTripCase{"Smallest", {{1, 1, 2, 1, false, false}, 0}},
-    RoundTripCase{"Largest", {{5, 98, 99, 100, true, true}, kWidestSeed}},
-    RoundTripCase{"WidestRange", {{4, 1, 99, 100, false, true}, 1}},
-    RoundTripCase{"NegativeResults", {{2, 3, 40, 30, true, false}, 0x123456789}},
-    RoundTripCase{"UpsideDownSeven", {{4, 2, 30, 45, false, true}, 0x5EED}},
-    RoundTripCase{"Mix", {{5, 1, 20, 60, true, false}, kWidestSeed - 1}},
+    RoundTripCase{"Defaults", {{OperationRow::Add, 1, 9, 10, false, false}, 0}},
+    RoundTripCase{"Smallest", {{OperationRow::Add, 1, 2, 1, false, false}, 0}},
+    RoundTripCase{"Largest", {{OperationRow::Mix, 98, 99, 100, true, true}, kWidestSeed}},
+    RoundTripCase{"WidestRange", {{OperationRow::Divide, 1, 99, 100, false, true}, 1}},
+    RoundTripCase{"NegativeResults",
+                  {{OperationRow::Subtract, 3, 40, 30, true, false}, 0x123456789}},
+    RoundTripCase{"UpsideDownSeven", {{OperationRow::Divide, 2, 30, 45, false, true}, 0x5EED}},
+    RoundTripCase{"Mix", {{OperationRow::Mix, 1, 20, 60, true, false}, kWidestSeed - 1}},
 };
 
 class RoundTripTest : public ::testing::TestWithParam<RoundTripCase> {};
@@ -108,18 +109,31 @@ INSTANTIATE_TEST_SUITE_P(Extremes, RoundTripTest, ::testing::ValuesIn(kRoundTrip
 
 // Version 2 over the extremes of every rule, each alone and all at once.
 const std::array kRuledRoundTrips{
-    RoundTripCase{"NoTrivial", {{1, 1, 9, 10, false, false, {true, 0, kAny, false}}, 0, 2}},
-    RoundTripCase{"FixedOne", {{3, 1, 12, 100, false, false, {false, 1, kAny, false}}, 1, 2}},
+    RoundTripCase{"NoTrivial",
+                  {{OperationRow::Add, 1, 9, 10, false, false, {true, 0, kAny, false}}, 0, 2}},
+    RoundTripCase{
+        "FixedOne",
+        {{OperationRow::Multiply, 1, 12, 100, false, false, {false, 1, kAny, false}}, 1, 2}},
     RoundTripCase{"FixedNinetyNine",
-                  {{2, 1, 99, 1, true, false, {false, 99, kAny, false}}, kWidestSeedV2, 2}},
-    RoundTripCase{"NeverRegroup", {{2, 3, 40, 30, false, false, {false, 0, kNever, false}}, 77, 2}},
+                  {{OperationRow::Subtract, 1, 99, 1, true, false, {false, 99, kAny, false}},
+                   kWidestSeedV2,
+                   2}},
+    RoundTripCase{
+        "NeverRegroup",
+        {{OperationRow::Subtract, 3, 40, 30, false, false, {false, 0, kNever, false}}, 77, 2}},
     RoundTripCase{"AlwaysRegroup",
-                  {{1, 5, 60, 45, false, false, {false, 0, kAlways, false}}, 9, 2}},
-    RoundTripCase{"NoRepeats", {{4, 2, 30, 45, false, true, {false, 0, kAny, true}}, 0x5EED, 2}},
-    RoundTripCase{"EveryRuleSmallest", {{1, 1, 2, 1, false, false, {true, 1, kNever, true}}, 0, 2}},
+                  {{OperationRow::Add, 5, 60, 45, false, false, {false, 0, kAlways, false}}, 9, 2}},
+    RoundTripCase{
+        "NoRepeats",
+        {{OperationRow::Divide, 2, 30, 45, false, true, {false, 0, kAny, true}}, 0x5EED, 2}},
+    RoundTripCase{"EveryRuleSmallest",
+                  {{OperationRow::Add, 1, 2, 1, false, false, {true, 1, kNever, true}}, 0, 2}},
     RoundTripCase{"EveryRuleLargest",
-                  {{5, 98, 99, 100, true, true, {true, 99, kAlways, true}}, kWidestSeedV2, 2}},
-    RoundTripCase{"RulesOffInVersionTwo", {{5, 1, 20, 60, true, false}, 0x0C0FFEE, 2}},
+                  {{OperationRow::Mix, 98, 99, 100, true, true, {true, 99, kAlways, true}},
+                   kWidestSeedV2,
+                   2}},
+    RoundTripCase{"RulesOffInVersionTwo",
+                  {{OperationRow::Mix, 1, 20, 60, true, false}, 0x0C0FFEE, 2}},
 };
 
 class RuledRoundTripTest : public ::testing::TestWithParam<RoundTripCase> {};
@@ -155,7 +169,7 @@ class VersionTest : public ::testing::TestWithParam<VersionCase> {};
 
 // Sheets without rules keep the codes they always had; any rule needs version 2.
 TEST_P(VersionTest, SheetsAreWrittenInTheFirstVersionThatCarriesTheirRules) {
-    SheetSettings settings{1, 1, 9, 10, false, false};
+    SheetSettings settings{OperationRow::Add, 1, 9, 10, false, false};
     settings.rules = GetParam().rules;
     EXPECT_EQ(SheetCodeVersionFor(settings), GetParam().version);
     EXPECT_EQ(SheetCodeOf(settings, 0x5EED), (SheetCode{settings, 0x5EED, GetParam().version}));
@@ -176,8 +190,12 @@ std::vector<SheetCode> SampleCodes(int count) {
     std::vector<SheetCode> codes;
     while (static_cast<int>(codes.size()) < count) {
         SheetCode code;
-        code.settings = {1 + below(5),   1 + below(99), 1 + below(99),
-                         1 + below(100), below(2) == 1, below(2) == 1};
+        code.settings = {RowOfNumber(1 + below(5)),
+                         1 + below(99),
+                         1 + below(99),
+                         1 + below(100),
+                         below(2) == 1,
+                         below(2) == 1};
         if (below(2) == 1) {
             code.settings.rules = {below(2) == 1, below(100), static_cast<Regrouping>(below(3)),
                                    below(2) == 1};
@@ -282,14 +300,16 @@ class TypedFormTest : public ::testing::TestWithParam<TypedCase> {};
 TEST_P(TypedFormTest, ReadsAsTheCodeShown) {
     const SheetCodeParse parsed = ParseSheetCode(QString::fromUtf8(GetParam().typed));
     ASSERT_TRUE(std::holds_alternative<SheetCode>(parsed)) << ParsedText(parsed).toStdString();
-    EXPECT_EQ(std::get<SheetCode>(parsed), (SheetCode{{1, 1, 9, 10, false, false}, 0x5EED}));
+    EXPECT_EQ(std::get<SheetCode>(parsed),
+              (SheetCode{{OperationRow::Add, 1, 9, 10, false, false}, 0x5EED}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, TypedFormTest, ::testing::ValuesIn(kTypedForms),
                          [](const auto& param) { return std::string(param.param.name); });
 
 TEST(SheetCode, ShownFormOfTheTypedFormsExample) {
-    EXPECT_EQ(FormatSheetCode({{1, 1, 9, 10, false, false}, 0x5EED}), "10035-40000-QQD3");
+    EXPECT_EQ(FormatSheetCode({{OperationRow::Add, 1, 9, 10, false, false}, 0x5EED}),
+              "10035-40000-QQD3");
 }
 
 struct RefusedCase {
@@ -324,19 +344,20 @@ const std::array kRefused{
                 "you typed."},
     RefusedCase{"WrongCheck", "10035-40000-QQD4", SheetCodeFault::WrongCheck,
                 "The sheet code's check character does not match: please check what you typed."},
-    RefusedCase{"VersionThree", CodeText(3, BodyV1(1, 1, 9, 10, false, false, 0)),
+    RefusedCase{"VersionThree", CodeText(3, BodyV1(OperationRow::Add, 1, 9, 10, false, false, 0)),
                 SheetCodeFault::UnknownVersion,
                 "The sheet code is of version 3, which this program does not know: it may come "
                 "from a newer version of the program."},
     RefusedCase{"VersionZero", "00000-00000-0000", SheetCodeFault::UnknownVersion,
                 "The sheet code is of version 0, which this program does not know: it may come "
                 "from a newer version of the program."},
-    RefusedCase{"OperationSix", CodeText(1, BodyV1(6, 1, 9, 10, false, false, 0)),
+    RefusedCase{"OperationSix", CodeText(1, BodyV1(RowOfNumber(6), 1, 9, 10, false, false, 0)),
                 SheetCodeFault::BadSettings, "Operation must be one of +, -, *, \u00F7 and Mix."},
-    RefusedCase{"LowestAboveHighest", CodeText(1, BodyV1(1, 10, 5, 10, false, false, 0)),
-                SheetCodeFault::BadSettings,
-                "Lowest Number must be less than Highest Number!"},
-    RefusedCase{"LowestEqualsHighest", CodeText(1, BodyV1(3, 7, 7, 10, false, false, 0)),
+    RefusedCase{
+        "LowestAboveHighest", CodeText(1, BodyV1(OperationRow::Add, 10, 5, 10, false, false, 0)),
+        SheetCodeFault::BadSettings, "Lowest Number must be less than Highest Number!"},
+    RefusedCase{"LowestEqualsHighest",
+                CodeText(1, BodyV1(OperationRow::Multiply, 7, 7, 10, false, false, 0)),
                 SheetCodeFault::BadSettings, "Lowest Number cannot equal Highest Number."},
     // The largest body of version 2 reads as an operation past "Mix".
     RefusedCase{"VersionTwoPastMix", CodeText(2, (std::uint64_t{1} << 60U) - 1U),
@@ -369,31 +390,33 @@ struct SettingsFaultCase {
 };
 
 const std::array kSettingsFaults{
-    SettingsFaultCase{"Composable", {5, 1, 99, 100, true, true}, ""},
+    SettingsFaultCase{"Composable", {OperationRow::Mix, 1, 99, 100, true, true}, ""},
     SettingsFaultCase{"OperationZero",
-                      {0, 1, 9, 10, false, false},
+                      {RowOfNumber(0), 1, 9, 10, false, false},
                       "Operation must be one of +, -, *, \u00F7 and Mix."},
-    SettingsFaultCase{
-        "NoProblems", {1, 1, 9, 0, false, false}, "Number of Problems must be between 1 and 100."},
+    SettingsFaultCase{"NoProblems",
+                      {OperationRow::Add, 1, 9, 0, false, false},
+                      "Number of Problems must be between 1 and 100."},
     SettingsFaultCase{"TooManyProblems",
-                      {1, 1, 9, 101, false, false},
+                      {OperationRow::Add, 1, 9, 101, false, false},
                       "Number of Problems must be between 1 and 100."},
     SettingsFaultCase{"HighestHundred",
-                      {1, 1, 100, 10, false, false},
+                      {OperationRow::Add, 1, 100, 10, false, false},
                       "Highest Number must be between 1 and 99."},
-    SettingsFaultCase{
-        "LowestZero", {1, 0, 9, 10, false, false}, "Lowest Number must be between 1 and 99."},
+    SettingsFaultCase{"LowestZero",
+                      {OperationRow::Add, 0, 9, 10, false, false},
+                      "Lowest Number must be between 1 and 99."},
     SettingsFaultCase{"LowestAboveHighest",
-                      {1, 9, 1, 10, false, false},
+                      {OperationRow::Add, 9, 1, 10, false, false},
                       "Lowest Number must be less than Highest Number!"},
     SettingsFaultCase{"LowestEqualsHighest",
-                      {1, 5, 5, 10, false, false},
+                      {OperationRow::Add, 5, 5, 10, false, false},
                       "Lowest Number cannot equal Highest Number."},
     SettingsFaultCase{"FixedHundred",
-                      {1, 1, 9, 10, false, false, {false, 100, kAny, false}},
+                      {OperationRow::Add, 1, 9, 10, false, false, {false, 100, kAny, false}},
                       "The fixed number must be between 1 and 99."},
     SettingsFaultCase{"FixedNegative",
-                      {1, 1, 9, 10, false, false, {false, -1, kAny, false}},
+                      {OperationRow::Add, 1, 9, 10, false, false, {false, -1, kAny, false}},
                       "The fixed number must be between 1 and 99."},
 };
 
@@ -410,7 +433,7 @@ INSTANTIATE_TEST_SUITE_P(Settings, SettingsFaultTest, ::testing::ValuesIn(kSetti
                          [](const auto& param) { return std::string(param.param.name); });
 
 TEST(SheetCode, FormatsNothingForASeedTooWideOrAnUnknownVersion) {
-    const SheetSettings settings{1, 1, 9, 10, false, false};
+    const SheetSettings settings{OperationRow::Add, 1, 9, 10, false, false};
     EXPECT_FALSE(FormatSheetCode({settings, kWidestSeed}).isEmpty());
     EXPECT_TRUE(FormatSheetCode({settings, kWidestSeed + 1}).isEmpty());
     EXPECT_FALSE(FormatSheetCode({settings, kWidestSeedV2, 2}).isEmpty());
@@ -419,12 +442,14 @@ TEST(SheetCode, FormatsNothingForASeedTooWideOrAnUnknownVersion) {
     EXPECT_EQ(SheetSeedBits(1), 35);
     EXPECT_EQ(SheetSeedBits(2), 25);
     EXPECT_EQ(SheetSeedBits(3), 0);
-    EXPECT_EQ(WrittenSeedBits(), 25);
+    // A fresh seed keeps every bit its code carries.
+    EXPECT_EQ(CutSeedForCode(~std::uint64_t{0}, {}), kWidestSeed);
+    EXPECT_EQ(CutSeedForCode(~std::uint64_t{0}, {.noTrivial = true}), kWidestSeedV2);
 }
 
 // Version 1 has no room for rules: a code of it with rules would lose them.
 TEST(SheetCode, FormatsNothingForRulesInAVersionOneCode) {
-    SheetSettings settings{1, 1, 9, 10, false, false};
+    SheetSettings settings{OperationRow::Add, 1, 9, 10, false, false};
     settings.rules.noRepeats = true;
     EXPECT_TRUE(FormatSheetCode({settings, 0, 1}).isEmpty());
     EXPECT_FALSE(FormatSheetCode({settings, 0, 2}).isEmpty());
@@ -446,7 +471,7 @@ TEST(SheetSeed, FirstSheetKeepsItsSeedAndNoTwoSheetsOfASetShareOne) {
 }
 
 TEST(SheetSeed, SheetsOfASetKeepTheSettingsAndGetTheirOwnCodes) {
-    const SheetCode first{{3, 2, 12, 100, false, false}, 0x5EED};
+    const SheetCode first{{OperationRow::Multiply, 2, 12, 100, false, false}, 0x5EED};
     std::set<QString> codes;
     for (int sheet = 0; sheet < 30; ++sheet) {
         const SheetCode code = SheetOfSet(first, sheet);

@@ -43,14 +43,16 @@ struct SettingsCase {
 constexpr Regrouping kAny = Regrouping::Any;
 
 const std::array kSettings{
-    SettingsCase{"Addition", {1, 1, 9, 10, false, false}},
-    SettingsCase{"SubtractionWithNegatives", {2, 5, 60, 100, true, false}},
-    SettingsCase{"DivisionUpsideDownSeven", {4, 1, 99, 100, false, true}},
-    SettingsCase{"MixLineAndDots", {5, 3, 30, 77, true, false}},
+    SettingsCase{"Addition", {OperationRow::Add, 1, 9, 10, false, false}},
+    SettingsCase{"SubtractionWithNegatives", {OperationRow::Subtract, 5, 60, 100, true, false}},
+    SettingsCase{"DivisionUpsideDownSeven", {OperationRow::Divide, 1, 99, 100, false, true}},
+    SettingsCase{"MixLineAndDots", {OperationRow::Mix, 3, 30, 77, true, false}},
     SettingsCase{"AdditionFixedSevenNoCarrying",
-                 {1, 1, 9, 20, false, false, {false, 7, Regrouping::Never, false}}},
-    SettingsCase{"MixEveryRule", {5, 2, 30, 60, false, false, {true, 7, Regrouping::Always, true}}},
-    SettingsCase{"DivisionNoTrivialNoRepeats", {4, 1, 20, 50, false, true, {true, 0, kAny, true}}},
+                 {OperationRow::Add, 1, 9, 20, false, false, {false, 7, Regrouping::Never, false}}},
+    SettingsCase{"MixEveryRule",
+                 {OperationRow::Mix, 2, 30, 60, false, false, {true, 7, Regrouping::Always, true}}},
+    SettingsCase{"DivisionNoTrivialNoRepeats",
+                 {OperationRow::Divide, 1, 20, 50, false, true, {true, 0, kAny, true}}},
 };
 
 class ComposeSheetTest : public ::testing::TestWithParam<SettingsCase> {};
@@ -81,27 +83,30 @@ INSTANTIATE_TEST_SUITE_P(Settings, ComposeSheetTest, ::testing::ValuesIn(kSettin
                          [](const auto& param) { return std::string(param.param.name); });
 
 TEST(ComposeSheet, ComposesTheCellNumberingRangeWithItsRealNumbers) {
-    const ProblemSet set = ComposeSheet({{1, 61, 62, 3, false, false}, 9});
+    const ProblemSet set = ComposeSheet({{OperationRow::Add, 61, 62, 3, false, false}, 9});
     ASSERT_EQ(set.problems.size(), 3U);
     EXPECT_FALSE(set.cellNumbering);
     EXPECT_EQ(set.problems[1].firstNumberText.toInt(), set.problems[1].first);
 }
 
 TEST(ComposeSheet, ComposesNothingForSettingsOrAVersionItCannotCompose) {
-    EXPECT_TRUE(ComposeSheet({{1, 9, 9, 10, false, false}, 1}).problems.empty());
-    EXPECT_TRUE(ComposeSheet({{6, 1, 9, 10, false, false}, 1}).problems.empty());
-    EXPECT_TRUE(ComposeSheet({{1, 1, 9, 10, false, false}, 1, 3}).problems.empty());
+    EXPECT_TRUE(ComposeSheet({{OperationRow::Add, 9, 9, 10, false, false}, 1}).problems.empty());
+    EXPECT_TRUE(ComposeSheet({{RowOfNumber(6), 1, 9, 10, false, false}, 1}).problems.empty());
+    EXPECT_TRUE(ComposeSheet({{OperationRow::Add, 1, 9, 10, false, false}, 1, 3}).problems.empty());
     EXPECT_TRUE(
-        ComposeSheet({{1, 1, 9, 10, false, false, {true, 0, kAny, false}}, 1, 1}).problems.empty());
+        ComposeSheet({{OperationRow::Add, 1, 9, 10, false, false, {true, 0, kAny, false}}, 1, 1})
+            .problems.empty());
     // 50 to 99 divide only by themselves or with a quotient of 1: all trivial.
-    EXPECT_TRUE(ComposeSheet({{4, 50, 99, 10, false, false, {true, 0, kAny, false}}, 1, 2})
-                    .problems.empty());
+    EXPECT_TRUE(
+        ComposeSheet(
+            {{OperationRow::Divide, 50, 99, 10, false, false, {true, 0, kAny, false}}, 1, 2})
+            .problems.empty());
 }
 
 // Each sheet of a class set is composed from its own code, so each keeps the rule alone.
 TEST(ComposeSheet, EverySheetOfASetWithoutRepeatsHasNoRepeats) {
-    const SheetCode first =
-        SheetCodeOf({3, 2, 12, 100, false, false, {false, 0, kAny, true}}, 0x5EED);
+    const SheetCode first = SheetCodeOf(
+        {OperationRow::Multiply, 2, 12, 100, false, false, {false, 0, kAny, true}}, 0x5EED);
     for (int sheet = 0; sheet < 20; ++sheet) {
         std::set<Captions::value_type> distinct;
         const Captions captions = CaptionsOf(ComposeSheet(SheetOfSet(first, sheet)));
@@ -111,7 +116,7 @@ TEST(ComposeSheet, EverySheetOfASetWithoutRepeatsHasNoRepeats) {
 }
 
 TEST(ComposeSheet, SeedsOfASetGiveDifferentSheets) {
-    const SheetCode first{{3, 1, 12, 30, false, false}, 77};
+    const SheetCode first{{OperationRow::Multiply, 1, 12, 30, false, false}, 77};
     EXPECT_NE(CaptionsOf(ComposeSheet(first)), CaptionsOf(ComposeSheet(SheetOfSet(first, 1))));
     EXPECT_EQ(CaptionsOf(ComposeSheet(first)), CaptionsOf(ComposeSheet(first)));
 }

@@ -21,24 +21,37 @@ struct GoldenSheet {
 };
 
 inline const std::array kGoldenSheets{
-    GoldenSheet{"addition", {{1, 1, 9, 20, false, false}, 0x5EED}},
-    GoldenSheet{"subtraction_negative", {{2, 3, 40, 30, true, false}, 0x123456789}},
-    GoldenSheet{"multiplication", {{3, 2, 12, 100, false, false}, 0}},
-    GoldenSheet{"division_two_pages", {{4, 1, 99, 100, false, false}, 0x7FFFFFFFF}},
-    GoldenSheet{"division_upside_down_seven", {{4, 2, 30, 45, false, true}, 0x2A2A2A2A2}},
-    GoldenSheet{"mix", {{5, 1, 20, 60, false, false}, 0x0C0FFEE}},
+    GoldenSheet{"addition", {{OperationRow::Add, 1, 9, 20, false, false}, 0x5EED}},
+    GoldenSheet{"subtraction_negative",
+                {{OperationRow::Subtract, 3, 40, 30, true, false}, 0x123456789}},
+    GoldenSheet{"multiplication", {{OperationRow::Multiply, 2, 12, 100, false, false}, 0}},
+    GoldenSheet{"division_two_pages",
+                {{OperationRow::Divide, 1, 99, 100, false, false}, 0x7FFFFFFFF}},
+    GoldenSheet{"division_upside_down_seven",
+                {{OperationRow::Divide, 2, 30, 45, false, true}, 0x2A2A2A2A2}},
+    GoldenSheet{"mix", {{OperationRow::Mix, 1, 20, 60, false, false}, 0x0C0FFEE}},
     // Version 2: sheets under problem rules.
     GoldenSheet{"ruled_addition_no_carrying",
-                {{1, 1, 40, 30, false, false, {true, 0, Regrouping::Never, true}}, 0x5EED, 2}},
-    GoldenSheet{"ruled_times_table_seven",
-                {{3, 1, 12, 24, false, false, {true, 7, Regrouping::Any, true}}, 0x1234567, 2}},
+                {{OperationRow::Add, 1, 40, 30, false, false, {true, 0, Regrouping::Never, true}},
+                 0x5EED,
+                 2}},
+    GoldenSheet{
+        "ruled_times_table_seven",
+        {{OperationRow::Multiply, 1, 12, 24, false, false, {true, 7, Regrouping::Any, true}},
+         0x1234567,
+         2}},
     GoldenSheet{
         "ruled_subtraction_borrowing",
-        {{2, 10, 99, 40, false, false, {false, 0, Regrouping::Always, false}}, 0xABCDEF, 2}},
-    GoldenSheet{"ruled_division_upside_down_seven",
-                {{4, 2, 60, 50, false, true, {true, 0, Regrouping::Any, true}}, 42, 2}},
+        {{OperationRow::Subtract, 10, 99, 40, false, false, {false, 0, Regrouping::Always, false}},
+         0xABCDEF,
+         2}},
+    GoldenSheet{
+        "ruled_division_upside_down_seven",
+        {{OperationRow::Divide, 2, 60, 50, false, true, {true, 0, Regrouping::Any, true}}, 42, 2}},
     GoldenSheet{"ruled_mix",
-                {{5, 1, 20, 60, true, false, {true, 0, Regrouping::Any, true}}, 0x1FFFFFF, 2}},
+                {{OperationRow::Mix, 1, 20, 60, true, false, {true, 0, Regrouping::Any, true}},
+                 0x1FFFFFF,
+                 2}},
 };
 
 // The first sheets of a class set, as codes, one per line.

@@ -58,7 +58,12 @@ TEST_P(CatalogueTest, EveryTextHasAFinishedTranslationWithTheSamePlaceHolders) {
             (entry.context + QStringLiteral(" / ") + entry.source).toStdString();
         EXPECT_TRUE(entry.state.isEmpty()) << where << " is " << entry.state.toStdString();
         EXPECT_FALSE(entry.translation.trimmed().isEmpty()) << where;
-        EXPECT_EQ(PlaceHolders(entry.translation), PlaceHolders(entry.source)) << where;
+        for (const QString& form :
+             entry.forms.isEmpty() ? QStringList{entry.translation} : entry.forms) {
+            EXPECT_EQ(PlaceHolders(form), PlaceHolders(entry.source)) << where;
+            // A plural form without the count would drop the number from the sentence.
+            EXPECT_EQ(form.contains(u"%Ln"), entry.source.contains(u"%Ln")) << where;
+        }
     }
 }
 
@@ -66,9 +71,20 @@ TEST_P(CatalogueTest, BuiltCatalogueHoldsEveryTranslationOfItsSource) {
     QTranslator translator;
     ASSERT_TRUE(translator.load(BuiltCatalogue()));
     for (const CatalogueEntry& entry : entries) {
-        EXPECT_EQ(translator.translate(entry.context.toUtf8().constData(),
-                                       entry.source.toUtf8().constData()),
-                  entry.translation)
+        const QByteArray context = entry.context.toUtf8();
+        const QByteArray source = entry.source.toUtf8();
+        if (entry.forms.isEmpty()) {
+            EXPECT_EQ(translator.translate(context.constData(), source.constData()),
+                      entry.translation)
+                << entry.source.toStdString();
+            continue;
+        }
+        // Every language shipped has one form for one and another for many.
+        EXPECT_EQ(translator.translate(context.constData(), source.constData(), nullptr, 1),
+                  entry.forms.front())
+            << entry.source.toStdString();
+        EXPECT_EQ(translator.translate(context.constData(), source.constData(), nullptr, 5),
+                  entry.forms.back())
             << entry.source.toStdString();
     }
 }

@@ -38,8 +38,9 @@ inline std::string LanguageName(const testing::TestParamInfo<QString>& info) {
 struct CatalogueEntry {
     QString context;
     QString source;
-    QString translation;
-    QString state;  // "unfinished", "vanished", "obsolete"; empty when finished
+    QString translation;  // of a counted text, its plural forms one after the other
+    QString state;        // "unfinished", "vanished", "obsolete"; empty when finished
+    QStringList forms;    // the plural forms of a counted text; empty for any other
 };
 
 inline QString SourceCatalogue(const QString& language) {
@@ -48,13 +49,22 @@ inline QString SourceCatalogue(const QString& language) {
 
 inline void ReadMessage(QXmlStreamReader& xml, const QString& context,
                         std::vector<CatalogueEntry>& entries) {
-    CatalogueEntry entry{context, {}, {}, {}};
+    CatalogueEntry entry{context, {}, {}, {}, {}};
     while (xml.readNextStartElement()) {
         if (xml.name() == u"source") {
             entry.source = xml.readElementText();
         } else if (xml.name() == u"translation") {
             entry.state = xml.attributes().value(QStringLiteral("type")).toString();
-            entry.translation = xml.readElementText();
+            while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() != u"translation") {
+                if (xml.isCharacters() && entry.forms.isEmpty()) {
+                    entry.translation += xml.text();
+                } else if (xml.isStartElement() && xml.name() == u"numerusform") {
+                    entry.forms << xml.readElementText();
+                }
+            }
+            if (!entry.forms.isEmpty()) {
+                entry.translation = entry.forms.join(QString());
+            }
         } else {
             xml.skipCurrentElement();
         }
@@ -82,13 +92,15 @@ inline std::vector<CatalogueEntry> ReadSourceCatalogue(const QString& language) 
     return entries;
 }
 
-// The translations of one language by context and English text.
+// The translations of one language by context and English text; of a counted text, its
+// form for many.
 using TranslationTable = std::map<std::pair<QString, QString>, QString>;
 
 inline TranslationTable ReadTranslationTable(const QString& language) {
     TranslationTable table;
     for (const CatalogueEntry& entry : ReadSourceCatalogue(language)) {
-        table[{entry.context, entry.source}] = entry.translation;
+        table[{entry.context, entry.source}] =
+            entry.forms.isEmpty() ? entry.translation : entry.forms.back();
     }
     return table;
 }

@@ -1,7 +1,11 @@
+#include "core/problem_rules.h"
 #include "core/translations.h"
 #include "i18n/i18n_test_support.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <utility>
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -63,10 +67,28 @@ TEST_F(InstallTranslationsTest, GermanTranslatesTheProgramAndQtsOwnButtons) {
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
 }
 
-TEST_F(InstallTranslationsTest, EnglishNeedsNoCatalogue) {
+// English takes only its plural forms: one problem is a problem, and Qt's buttons stay.
+TEST_F(InstallTranslationsTest, EnglishCountsInTheSingularAndThePlural) {
     ASSERT_TRUE(InstallTranslations(QLocale(QLocale::English), CatalogueDirectory()));
-    EXPECT_TRUE(QCoreApplication::instance()->findChildren<QTranslator*>().isEmpty());
+    EXPECT_EQ(QCoreApplication::instance()->findChildren<QTranslator*>().size(), 1);
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    const std::array<std::pair<QString, const char*>, 6> texts{{
+        {PossibleProblemsText(1, 1), "1 different problem"},
+        {PossibleProblemsText(2, 2), "2 different problems"},
+        {PossibleProblemsText(1, 2), "only 1 different problem: some will repeat"},
+        {SomeWillRepeatQuestion(1),
+         "Only 1 different problem fits these settings and rules, so "
+         "it will repeat. Make the worksheet anyway?"},
+        {SomeWillRepeatQuestion(12),
+         "Only 12 different problems fit these settings and rules, "
+         "so some will repeat. Make the worksheet anyway?"},
+        {SomeWillRepeatNotice(1),
+         "Only 1 different problem fits these settings and rules, so it "
+         "will repeat; the worksheets are made anyway."},
+    }};
+    for (const auto& [text, english] : texts) {
+        EXPECT_EQ(text, QString::fromUtf8(english));
+    }
 }
 
 TEST_F(InstallTranslationsTest, MissingCatalogueLeavesTheProgramInEnglish) {

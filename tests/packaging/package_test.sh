@@ -13,7 +13,7 @@ set -euo pipefail
 
 readonly kStartTimeoutSeconds=60
 readonly kIconSizes=(16 32 48 64 128 256)
-readonly kLanguages=(de es fr nl)
+readonly kLanguages=(de en es fr nl)
 # A face with the proportions the windows are laid out for (Liberation Sans, or Nimbus
 # Sans from the URW fonts); the desktop's own face may be wider.
 readonly kFontDependency='fonts-liberation2 | fonts-urw-base35'

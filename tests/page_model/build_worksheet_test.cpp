@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Worksheets, GoldenPageTest, ::testing::ValuesIn(kGolden
 struct RulesCheckCase {
     const char* name;
     SettingsTexts texts;
-    int operationRow;
+    OperationRow operationRow;
     ProblemRules rules;
     RulesVerdict verdict;
     std::int64_t possible;
@@ -118,14 +118,14 @@ struct RulesCheckCase {
 
 // clang-format off
 const std::array kRulesChecks{
-    RulesCheckCase{"RulesOffNeverAsk", {"1", "2", "100"}, 1, {}, RulesVerdict::Compose, 0},
-    RulesCheckCase{"EnoughProblems", {"1", "12", "11"}, 3, {true, 7, Regrouping::Any, false}, RulesVerdict::Compose, 11},
-    RulesCheckCase{"OneTooFew", {"1", "12", "12"}, 3, {true, 7, Regrouping::Any, false}, RulesVerdict::AskAboutRepeats, 11},
-    RulesCheckCase{"RoundedCount", {"1", "12", "11.5"}, 3, {true, 7, Regrouping::Any, false}, RulesVerdict::AskAboutRepeats, 11},
-    RulesCheckCase{"NothingFits", {"50", "99", "10"}, 4, {true, 0, Regrouping::Any, false}, RulesVerdict::NothingFits, 0},
-    RulesCheckCase{"CellNumberingIgnoresTheRules", {"61", "62", "10"}, 4, {true, 0, Regrouping::Any, false}, RulesVerdict::Compose, 0},
-    RulesCheckCase{"WithoutCellNumberingTheirBoundsAreChecked", {"61", "62", "10"}, 4, {true, 0, Regrouping::Any, false}, RulesVerdict::NothingFits, 0, CellNumbering::Never},
-    RulesCheckCase{"UnreadableIsLeftToTheChecks", {"x", "9", "10"}, 1, {true, 0, Regrouping::Any, false}, RulesVerdict::Compose, 0},
+    RulesCheckCase{"RulesOffNeverAsk", {"1", "2", "100"}, OperationRow::Add, {}, RulesVerdict::Fits, 0},
+    RulesCheckCase{"EnoughProblems", {"1", "12", "11"}, OperationRow::Multiply, {true, 7, Regrouping::Any, false}, RulesVerdict::Fits, 11},
+    RulesCheckCase{"OneTooFew", {"1", "12", "12"}, OperationRow::Multiply, {true, 7, Regrouping::Any, false}, RulesVerdict::SomeRepeat, 11},
+    RulesCheckCase{"RoundedCount", {"1", "12", "11.5"}, OperationRow::Multiply, {true, 7, Regrouping::Any, false}, RulesVerdict::SomeRepeat, 11},
+    RulesCheckCase{"NothingFits", {"50", "99", "10"}, OperationRow::Divide, {true, 0, Regrouping::Any, false}, RulesVerdict::NoneFits, 0},
+    RulesCheckCase{"CellNumberingIgnoresTheRules", {"61", "62", "10"}, OperationRow::Divide, {true, 0, Regrouping::Any, false}, RulesVerdict::Fits, 0},
+    RulesCheckCase{"WithoutCellNumberingTheirBoundsAreChecked", {"61", "62", "10"}, OperationRow::Divide, {true, 0, Regrouping::Any, false}, RulesVerdict::NoneFits, 0, CellNumbering::Never},
+    RulesCheckCase{"UnreadableIsLeftToTheChecks", {"x", "9", "10"}, OperationRow::Add, {true, 0, Regrouping::Any, false}, RulesVerdict::Fits, 0},
 };
 // clang-format on
 

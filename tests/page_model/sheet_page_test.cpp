@@ -37,7 +37,7 @@ class NoFailure final : public FailureReporter {
 PageControls WindowPage(const SheetCode& code, int pageNo, bool solutions) {
     const SheetSettings& settings = code.settings;
     WorksheetState state = testing_support::MakeState(
-        static_cast<OperationRow>(settings.operation), {},
+        settings.operation, {},
         settings.upsideDownSeven ? testing_support::Notation::UpsideDownSeven
                                  : testing_support::Notation::LineAndDots);
     state.showSolutions = solutions;
@@ -61,13 +61,19 @@ struct SheetPageCase {
 };
 
 const std::array kSheetPages{
-    SheetPageCase{"Addition", {{1, 1, 9, 10, false, false}, 0x2A}, 1, false},
-    SheetPageCase{"AdditionKey", {{1, 1, 9, 10, false, false}, 0x2A}, 1, true},
-    SheetPageCase{"NegativeSubtraction", {{2, 3, 40, 100, true, false}, 0x5EED}, 1, true},
-    SheetPageCase{"Mix", {{5, 10, 99, 100, false, false}, 0x123456789}, 1, true},
-    SheetPageCase{"DivisionSecondPage", {{4, 2, 12, 80, false, false}, 7}, 2, false},
-    SheetPageCase{"DivisionSecondPageKey", {{4, 2, 12, 80, false, true}, 7}, 2, true},
-    SheetPageCase{"BracketFirstPageKey", {{4, 1, 99, 60, false, true}, 99}, 1, true},
+    SheetPageCase{"Addition", {{OperationRow::Add, 1, 9, 10, false, false}, 0x2A}, 1, false},
+    SheetPageCase{"AdditionKey", {{OperationRow::Add, 1, 9, 10, false, false}, 0x2A}, 1, true},
+    SheetPageCase{"NegativeSubtraction",
+                  {{OperationRow::Subtract, 3, 40, 100, true, false}, 0x5EED},
+                  1,
+                  true},
+    SheetPageCase{"Mix", {{OperationRow::Mix, 10, 99, 100, false, false}, 0x123456789}, 1, true},
+    SheetPageCase{
+        "DivisionSecondPage", {{OperationRow::Divide, 2, 12, 80, false, false}, 7}, 2, false},
+    SheetPageCase{
+        "DivisionSecondPageKey", {{OperationRow::Divide, 2, 12, 80, false, true}, 7}, 2, true},
+    SheetPageCase{
+        "BracketFirstPageKey", {{OperationRow::Divide, 1, 99, 60, false, true}, 99}, 1, true},
 };
 
 class MakeSheetPageTest : public ::testing::TestWithParam<SheetPageCase> {};
@@ -87,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(Sheets, MakeSheetPageTest, ::testing::ValuesIn(kSheetPa
 // A code of a version this program cannot compose makes no page, rather than a page of
 // the cells' design captions.
 TEST(MakeSheetPage, SaysSoWhenTheSheetCannotBeComposed) {
-    const SheetPage made = MakeSheetPage({{1, 1, 9, 10, false, false}, 0, 9}, 1, false);
+    const SheetPage made =
+        MakeSheetPage({{OperationRow::Add, 1, 9, 10, false, false}, 0, 9}, 1, false);
     EXPECT_FALSE(made.ok);
     EXPECT_TRUE(made.failure.contains("could not be composed")) << made.failure.toStdString();
 }

@@ -22,7 +22,8 @@ class SilentProgress final : public SetProgress {
 
 // Two sheets of 60 divisions, two pages each, with their keys after them.
 ClassSetRequest TwoPageSheets() {
-    return {{{4, 2, 12, 60, false, false}, 0x5EED}, 2, AnswerKeys::AfterEach, true};
+    return {
+        {{OperationRow::Divide, 2, 12, 60, false, false}, 0x5EED}, 2, AnswerKeys::AfterEach, true};
 }
 
 struct SetSheetCase {
@@ -59,7 +60,7 @@ TEST_P(ClassSetPrintTest, ArrivesAsOneJobOfEveryPage) {
     printer.setPageSize(info.defaultPageSize());
     SilentProgress progress;
     const PrintOutcome printed = PrintClassSet(TwoPageSheets(), printer, progress);
-    ASSERT_TRUE(printed.ok) << printed.message.toStdString();
+    ASSERT_TRUE(printed.Succeeded()) << printed.message.toStdString();
     ASSERT_EQ(PrintedFiles().size(), 1);
     const std::vector<PdfPage> sheets = PrintedSheets();
     ASSERT_EQ(sheets.size(), 8U);
@@ -81,7 +82,7 @@ TEST_F(CancelTest, ACancelledSetSendsNoJobAndSaysNothing) {
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     SilentProgress progress(3);
     const PrintOutcome printed = PrintClassSet(TwoPageSheets(), printer, progress);
-    EXPECT_FALSE(printed.ok);
+    EXPECT_FALSE(printed.Succeeded());
     EXPECT_EQ(printed.message.toStdString(), "");
     EXPECT_TRUE(PrintedFiles().isEmpty());
 }
@@ -94,7 +95,7 @@ struct ClassSetRefusalTest : SchedulerTest {
 TEST_F(ClassSetRefusalTest, TellsWhyAsForAPageAndPrintsNothing) {
     SilentProgress progress;
     const PrintOutcome printed = PrintClassSetOn(TwoPageSheets(), {}, std::nullopt, progress);
-    EXPECT_FALSE(printed.ok);
+    EXPECT_FALSE(printed.Succeeded());
     EXPECT_TRUE(printed.message.startsWith(
         "The default printer \"worksheets\" is not accepting print jobs."))
         << printed.message.toStdString();
@@ -109,7 +110,7 @@ TEST_F(ClassSetPausedTest, SaysTheSetWaitsInThePausedQueue) {
     SilentProgress progress;
     const PrintOutcome printed =
         PrintClassSetOn(TwoPageSheets(), "worksheets", QPageSize(QPageSize::A4), progress);
-    EXPECT_TRUE(printed.ok);
+    EXPECT_TRUE(printed.Succeeded());
     EXPECT_TRUE(printed.message.contains("waits in its queue until the printer is resumed"))
         << printed.message.toStdString();
     EXPECT_EQ(PendingJobs(), 1);
@@ -121,7 +122,7 @@ struct NamedPrinterTest : SchedulerTest {};
 TEST_F(NamedPrinterTest, SaysAPrinterOfThatNameCannotBeReached) {
     SilentProgress progress;
     const PrintOutcome printed = PrintClassSetOn(TwoPageSheets(), "nosuch", std::nullopt, progress);
-    EXPECT_FALSE(printed.ok);
+    EXPECT_FALSE(printed.Succeeded());
     EXPECT_TRUE(printed.message.startsWith("The printer \"nosuch\" cannot be reached."))
         << printed.message.toStdString();
     EXPECT_TRUE(PrintedFiles().isEmpty());

@@ -73,7 +73,7 @@ TEST_P(SheetTest, PrintsAndSavesThePageShownWhereTheLayoutPutsIt) {
     };
     const QString before = DumpVisibleControls(sheet.page);
     const PrintOutcome printed = PrintPageOnDefaultPrinter(sheet.page);
-    EXPECT_TRUE(printed.ok) << printed.message.toStdString();
+    EXPECT_TRUE(printed.Succeeded()) << printed.message.toStdString();
     const bool a4 = sheetCase.a4;
     expectOneSheet(PrintedSheets(), a4 ? 210 / 25.4 : 8.5, a4 ? 297 / 25.4 : 11.0, kMarginInches);
     // Figures, lines and solutions alike print in the page's colour.
@@ -83,7 +83,7 @@ TEST_P(SheetTest, PrintsAndSavesThePageShownWhereTheLayoutPutsIt) {
               (std::set<QRgb>{qRgb(255, 255, 255), ToQColor(sheetCase.colour).rgb()}));
     QTemporaryDir folder;
     const PrintOutcome saved = SavePageAsPdf(sheet.page, folder.filePath("sheet.pdf"));
-    EXPECT_TRUE(saved.ok) << saved.message.toStdString();
+    EXPECT_TRUE(saved.Succeeded()) << saved.message.toStdString();
     expectOneSheet(ReadPdf(folder.filePath("sheet.pdf")), 8.5, 11, 0);
     EXPECT_EQ(DumpVisibleControls(sheet.page), before);
 }
@@ -98,19 +98,19 @@ struct NoPrinterTest : SchedulerTest {
 TEST_F(NoPrinterTest, SaysSoAndSavingStillWorks) {
     const Worksheet sheet(1, 20);
     const PrintOutcome printed = PrintPageOnDefaultPrinter(sheet.page);
-    EXPECT_FALSE(printed.ok);
+    EXPECT_FALSE(printed.Succeeded());
     EXPECT_TRUE(printed.message.startsWith("No default printer is set up."))
         << printed.message.toStdString();
     // A missing folder is reported and leaves nothing behind.
     QTemporaryDir folder;
     const PrintOutcome failed = SavePageAsPdf(sheet.page, folder.filePath("missing/sheet.pdf"));
-    EXPECT_FALSE(failed.ok);
+    EXPECT_FALSE(failed.Succeeded());
     EXPECT_TRUE(failed.message.startsWith("Could not save \"") &&
                 failed.message.contains("sheet.pdf"))
         << failed.message.toStdString();
     EXPECT_TRUE(
         QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
-    EXPECT_TRUE(SavePageAsPdf(sheet.page, folder.filePath("sheet.pdf")).ok);
+    EXPECT_TRUE(SavePageAsPdf(sheet.page, folder.filePath("sheet.pdf")).Succeeded());
     EXPECT_EQ(ReadPdf(folder.filePath("sheet.pdf")).size(), 1U);
 }
 
@@ -122,7 +122,7 @@ TEST_F(PrintServiceDownTest, SaysThePrintServiceCannotBeReached) {
     const Worksheet sheet(1, 20);
     StopScheduler();
     const PrintOutcome printed = PrintPageOnDefaultPrinter(sheet.page);
-    EXPECT_FALSE(printed.ok);
+    EXPECT_FALSE(printed.Succeeded());
     EXPECT_TRUE(printed.message.startsWith("The print service cannot be reached."))
         << printed.message.toStdString();
 }
@@ -141,7 +141,7 @@ class RefusingQueueTest : public SchedulerTest, public ::testing::WithParamInter
 TEST_P(RefusingQueueTest, TellsWhyPrintsNothingAndPrintsOncePutRight) {
     const Worksheet sheet(1, 20);
     const PrintOutcome refused = PrintPageOnDefaultPrinter(sheet.page);
-    EXPECT_FALSE(refused.ok);
+    EXPECT_FALSE(refused.Succeeded());
     EXPECT_TRUE(refused.message.contains("\"worksheets\"") &&
                 refused.message.contains(GetParam().reason))
         << refused.message.toStdString();
@@ -149,7 +149,7 @@ TEST_P(RefusingQueueTest, TellsWhyPrintsNothingAndPrintsOncePutRight) {
     // The scheduler's own tool finds it through CUPS_SERVER, as this process's clients do.
     ASSERT_EQ(QProcess::execute(GetParam().remedy, {"worksheets"}), 0);
     const PrintOutcome printed = PrintPageOnDefaultPrinter(sheet.page);
-    EXPECT_TRUE(printed.ok) << printed.message.toStdString();
+    EXPECT_TRUE(printed.Succeeded()) << printed.message.toStdString();
     EXPECT_EQ(PrintedSheets().size(), 1U);
 }
 
@@ -161,7 +161,7 @@ struct PausedQueueTest : SchedulerTest {
 TEST_F(PausedQueueTest, HandsTheJobOverAndSaysItWaitsUntilThePrinterIsResumed) {
     const Worksheet sheet(1, 20);
     const PrintOutcome printed = PrintPageOnDefaultPrinter(sheet.page);
-    EXPECT_TRUE(printed.ok);
+    EXPECT_EQ(printed.kind, OutcomeKind::Notice);
     EXPECT_TRUE(printed.message.contains("\"worksheets\"") &&
                 printed.message.contains("waits in its queue until the printer is resumed"))
         << printed.message.toStdString();
@@ -178,7 +178,7 @@ struct LateRefusalTest : SchedulerTest {
 
 TEST_F(LateRefusalTest, SubmissionReportsTheSchedulersRefusal) {
     QTemporaryDir folder;
-    ASSERT_TRUE(SavePageAsPdf(Worksheet(1, 20).page, folder.filePath("sheet.pdf")).ok);
+    ASSERT_TRUE(SavePageAsPdf(Worksheet(1, 20).page, folder.filePath("sheet.pdf")).Succeeded());
     const JobSubmission job = SubmitPdfJob("worksheets", folder.filePath("sheet.pdf"), "sheet");
     EXPECT_FALSE(job.taken);
     EXPECT_FALSE(job.refusal.isEmpty());

@@ -45,7 +45,7 @@ class CountingProgress final : public SetProgress {
 
 // The densest sheets there are: 100 products of two-digit numbers with four-digit answers.
 ClassSetRequest DenseSet(int sheets, AnswerKeys keys, bool header = true) {
-    return {{{3, 10, 99, 100, false, false}, 0x5EED}, sheets, keys, header};
+    return {{{OperationRow::Multiply, 10, 99, 100, false, false}, 0x5EED}, sheets, keys, header};
 }
 
 struct PaperCase {
@@ -121,11 +121,11 @@ struct WideSheetCase {
 };
 
 const std::array kWideSheets{
-    WideSheetCase{"Products", {{3, 10, 99, 100, false, false}, 1}, 1},
-    WideSheetCase{"NegativeDifferences", {{2, 1, 99, 100, true, false}, 2}, 1},
-    WideSheetCase{"Mix", {{5, 1, 99, 100, true, false}, 3}, 1},
-    WideSheetCase{"DivisionSign", {{4, 1, 99, 100, false, false}, 4}, 2},
-    WideSheetCase{"DivisionBracket", {{4, 1, 99, 100, false, true}, 5}, 1},
+    WideSheetCase{"Products", {{OperationRow::Multiply, 10, 99, 100, false, false}, 1}, 1},
+    WideSheetCase{"NegativeDifferences", {{OperationRow::Subtract, 1, 99, 100, true, false}, 2}, 1},
+    WideSheetCase{"Mix", {{OperationRow::Mix, 1, 99, 100, true, false}, 3}, 1},
+    WideSheetCase{"DivisionSign", {{OperationRow::Divide, 1, 99, 100, false, false}, 4}, 2},
+    WideSheetCase{"DivisionBracket", {{OperationRow::Divide, 1, 99, 100, false, true}, 5}, 1},
 };
 
 class WorksheetAreaTest : public ::testing::TestWithParam<WideSheetCase> {};
@@ -154,7 +154,7 @@ std::vector<PdfPage> PaintedSet(const ClassSetRequest& request, const PaperCase&
         QPainter painter(&writer);
         CountingProgress progress;
         const PrintOutcome painted = PaintClassSet(painter, writer, request, progress);
-        EXPECT_TRUE(painted.ok) << painted.message.toStdString();
+        EXPECT_TRUE(painted.Succeeded()) << painted.message.toStdString();
     }
     return ReadPdf(file);
 }
@@ -232,7 +232,7 @@ TEST(WriteClassSetPdf, WritesEveryPageWithTheSheetsCodesInTheDocumentsKeywords) 
     CountingProgress progress;
     const PrintOutcome written =
         WriteClassSetPdf(request, QPageSize(QPageSize::A4), file, progress);
-    ASSERT_TRUE(written.ok) << written.message.toStdString();
+    ASSERT_TRUE(written.Succeeded()) << written.message.toStdString();
     EXPECT_EQ(progress.started, 6);
     EXPECT_EQ(progress.advances, (std::vector<int>{1, 2, 3, 4, 5, 6}));
     QStringList codes;
@@ -266,7 +266,7 @@ TEST(WriteClassSetPdf, ACancelWritesNothingAndSaysNothing) {
     const PrintOutcome written =
         WriteClassSetPdf(DenseSet(3, AnswerKeys::AfterEach), QPageSize(QPageSize::Letter),
                          folder.filePath(QStringLiteral("set.pdf")), progress);
-    EXPECT_FALSE(written.ok);
+    EXPECT_EQ(written.kind, OutcomeKind::Cancelled);
     EXPECT_EQ(written.message.toStdString(), "");
     EXPECT_EQ(progress.advances, (std::vector<int>{1, 2}));
     EXPECT_TRUE(IsEmpty(folder));
@@ -303,7 +303,7 @@ TEST_P(WriteFailureTest, SaysWhyAndLeavesNothingBehind) {
     const QString file = *failure.file == '\0' ? QString() : folder.filePath(failure.file);
     const PrintOutcome written = WriteClassSetPdf(DenseSet(failure.sheets, AnswerKeys::None),
                                                   QPageSize(QPageSize::Letter), file, progress);
-    EXPECT_FALSE(written.ok);
+    EXPECT_FALSE(written.Succeeded());
     EXPECT_TRUE(written.message.startsWith(failure.message) &&
                 (!failure.namesTheFile || written.message.contains(QFileInfo(file).fileName())))
         << written.message.toStdString();
@@ -323,10 +323,10 @@ struct PaperLocaleCase {
 };
 
 const std::array kPaperLocales{
-    PaperLocaleCase{"UnitedStates", "", "", "en_US.UTF-8", QPageSize::Letter},
-    PaperLocaleCase{"Canada", "", "", "fr_CA.UTF-8", QPageSize::Letter},
+    PaperLocaleCase{"Mexico", "", "", "es_MX.UTF-8", QPageSize::Letter},
+    PaperLocaleCase{"Philippines", "", "", "en_PH", QPageSize::Letter},
     PaperLocaleCase{"Germany", "", "", "de_DE.UTF-8", QPageSize::A4},
-    PaperLocaleCase{"Britain", "", "", "en_GB.UTF-8", QPageSize::A4},
+    PaperLocaleCase{"ModifierAfterTheCountry", "", "", "es_CO@latin", QPageSize::Letter},
     PaperLocaleCase{"PaperBeforeLanguage", "", "en_US.UTF-8", "de_DE.UTF-8", QPageSize::Letter},
     PaperLocaleCase{"AllBeforePaper", "nl_NL.UTF-8", "en_US.UTF-8", "", QPageSize::A4},
     PaperLocaleCase{"Posix", "", "", "C", QPageSize::A4},
@@ -348,7 +348,7 @@ class SystemPaperTest : public ::testing::TestWithParam<PaperLocaleCase> {
     std::map<std::string, QByteArray> saved_;
 };
 
-TEST_P(SystemPaperTest, IsLetterInTheUnitedStatesAndCanadaAndA4Elsewhere) {
+TEST_P(SystemPaperTest, FollowsTheCountryOfTheFirstLocaleVariableSet) {
     Set("LC_ALL", GetParam().lcAll);
     Set("LC_PAPER", GetParam().lcPaper);
     Set("LANG", GetParam().lang);

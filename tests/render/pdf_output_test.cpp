@@ -41,7 +41,7 @@ TEST_P(PdfMetadataTest, CarriesTheSheetCodeInTitleSubjectAndKeywords) {
     const QString file = folder.filePath(QStringLiteral("sheet.pdf"));
     const PrintOutcome saved =
         SavePageAsPdf(MakeDesignPageControls(), file, QString::fromLatin1(metadata.sheetCode));
-    ASSERT_TRUE(saved.ok) << saved.message.toStdString();
+    ASSERT_TRUE(saved.Succeeded()) << saved.message.toStdString();
     EXPECT_TRUE(
         ReadPdfInfo(file, PdfInfoPart::Document).contains(QString::fromLatin1(metadata.titleLine)));
     const QString xmp = ReadPdfInfo(file, PdfInfoPart::Xmp);

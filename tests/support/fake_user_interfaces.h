@@ -107,12 +107,12 @@ class RecordingOutput final : public PageOutput {
   public:
     PrintOutcome Print(const PageControls&) override {
         ++prints;
-        return {true, printNotice};
+        return printNotice.isEmpty() ? PrintOutcome::Done() : PrintOutcome::Notice(printNotice);
     }
     PrintOutcome SaveAsPdf(const PageControls&, const QString& fileName,
                            const QString& sheetCode) override {
         saved.push_back({fileName, sheetCode});
-        return {true, {}};
+        return PrintOutcome::Done();
     }
     PrintOutcome WriteClassSetPdf(const ClassSetRequest& request, QPageSize::PageSizeId paper,
                                   const QString& fileName, SetProgress& progress) override {
@@ -133,7 +133,7 @@ class RecordingOutput final : public PageOutput {
 
   private:
     PrintOutcome RunJob(SetProgress& progress) const {
-        return classSetJob ? classSetJob(progress) : PrintOutcome{true, {}};
+        return classSetJob ? classSetJob(progress) : PrintOutcome::Done();
     }
 };
 

@@ -47,7 +47,7 @@ struct ScriptedRandomSource final : RandomSource {
         }
         return static_cast<float>(engine() >> 8U) * 0x1p-24F;
     }
-    void Reseed() override {
+    void Reseed(const ProblemRules& /*rules*/) override {
         ++reseeds;
         used = 0;
         engine.seed(seed);

@@ -1,3 +1,4 @@
+#include "render/class_set_output.h"
 #include "windows/class_set_dialog.h"
 #include "windows/sheet_code_dialog.h"
 
@@ -67,7 +68,7 @@ using ClassSetDialogTest = DialogTest<ClassSetDialog>;
 
 TEST_F(ClassSetDialogTest, StartsWithOneHeaderedSheetSetToAPdfOnTheLocalesPaper) {
     const ClassSetChoice expected{25, AnswerKeys::None, true, ClassSetDestination::PdfFile,
-                                  DefaultPaper(QLocale::system())};
+                                  SystemPaper().id()};
     EXPECT_EQ(dialog.Choice(), expected);
     EXPECT_EQ(QApplication::focusWidget(), Control("txtSheets"));
 }
@@ -91,9 +92,8 @@ TEST_F(ClassSetDialogTest, EveryChoiceIsMadeByKeyboardAlone) {
     EXPECT_FALSE(Control("cboPaper")->isEnabled());  // the printer has its own paper
     Type(Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.Choice(),
-              (ClassSetChoice{30, AnswerKeys::AtEnd, false, ClassSetDestination::Printer,
-                              DefaultPaper(QLocale::system())}));
+    EXPECT_EQ(dialog.Choice(), (ClassSetChoice{30, AnswerKeys::AtEnd, false,
+                                               ClassSetDestination::Printer, SystemPaper().id()}));
 }
 
 TEST_F(ClassSetDialogTest, TakesBackAChoiceItWasGivenWithinItsLimits) {
@@ -107,27 +107,6 @@ TEST_F(ClassSetDialogTest, TakesBackAChoiceItWasGivenWithinItsLimits) {
     Type(Qt::Key_Escape);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
-
-struct PaperCase {
-    const char* locale;
-    QPageSize::PageSizeId paper;
-};
-
-const std::array kPapers{
-    PaperCase{"en_US", QPageSize::Letter}, PaperCase{"en_CA", QPageSize::Letter},
-    PaperCase{"fr_CA", QPageSize::Letter}, PaperCase{"es_MX", QPageSize::Letter},
-    PaperCase{"en_GB", QPageSize::A4},     PaperCase{"de_DE", QPageSize::A4},
-    PaperCase{"es_ES", QPageSize::A4},     PaperCase{"C", QPageSize::A4},
-};
-
-class DefaultPaperTest : public ::testing::TestWithParam<PaperCase> {};
-
-TEST_P(DefaultPaperTest, IsLetterWhereTheCountryPrintsOnIt) {
-    EXPECT_EQ(DefaultPaper(QLocale(QString::fromLatin1(GetParam().locale))), GetParam().paper);
-}
-
-INSTANTIATE_TEST_SUITE_P(Locales, DefaultPaperTest, ::testing::ValuesIn(kPapers),
-                         [](const auto& param) { return std::string(param.param.locale); });
 
 TEST(ClassSetProgressDialogTest, GoesOnUntilCancelledAndThenSaysSo) {
     ClassSetProgressDialog progress;

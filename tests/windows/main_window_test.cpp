@@ -337,7 +337,8 @@ void EnterSettings(const QWidget& window, WorksheetState& state, const SheetSett
     window.findChild<QLineEdit*>("txtMinValue")->setText(QString::number(settings.lowest));
     window.findChild<QLineEdit*>("txtMaxValue")->setText(QString::number(settings.highest));
     window.findChild<QLineEdit*>("txtNoOfProblems")->setText(QString::number(settings.count));
-    window.findChild<QListWidget*>("lbOperation")->setCurrentRow(settings.operation - 1);
+    window.findChild<QListWidget*>("lbOperation")
+        ->setCurrentRow(testing_support::ListPosition(settings.operation));
     window.findChild<QAbstractButton*>("cbAllowNegResults")->setChecked(settings.allowNegative);
     window
         .findChild<QAbstractButton*>(settings.upsideDownSeven ? "optUpsidedownSeven"
@@ -385,13 +386,13 @@ struct SheetCase {
 };
 
 const std::array kSheets{
-    SheetCase{"Addition", {1, 1, 9, 10, false, false}},
-    SheetCase{"SubtractionWithNegatives", {2, 3, 40, 30, true, false}},
-    SheetCase{"MultiplicationOnTheBracketOption", {3, 2, 12, 25, false, true}},
-    SheetCase{"DivisionBracketTwoPages", {4, 2, 12, 60, false, true}},
-    SheetCase{"MixFullPage", {5, 1, 99, 100, true, false}},
+    SheetCase{"Addition", {OperationRow::Add, 1, 9, 10, false, false}},
+    SheetCase{"SubtractionWithNegatives", {OperationRow::Subtract, 3, 40, 30, true, false}},
+    SheetCase{"MultiplicationOnTheBracketOption", {OperationRow::Multiply, 2, 12, 25, false, true}},
+    SheetCase{"DivisionBracketTwoPages", {OperationRow::Divide, 2, 12, 60, false, true}},
+    SheetCase{"MixFullPage", {OperationRow::Mix, 1, 99, 100, true, false}},
     SheetCase{"TimesTableOfSevenWithoutRepeats",
-              {3, 1, 12, 12, false, false, {false, 7, Regrouping::Any, true}}},
+              {OperationRow::Multiply, 1, 12, 12, false, false, {false, 7, Regrouping::Any, true}}},
 };
 
 void PrintTo(const SheetCase& sheet, std::ostream* out) {
@@ -493,7 +494,7 @@ TEST_F(MainWindowTest, CellNumbersShowNoCodeButACodeOfTheirBoundsShowsItsDrawnPr
     EXPECT_FALSE(Page()->findChild<QWidget*>("txtSheetCode")->isVisible());
     files.next = QStringLiteral("numbers.pdf");
     Trigger("mnuSaveAsPdf");
-    const QString code = FormatSheetCode({{1, 61, 62, 20, false, false}, 0x5EED});
+    const QString code = FormatSheetCode({{OperationRow::Add, 61, 62, 20, false, false}, 0x5EED});
     sheetCodes.next = code;
     Control<QAction>("mnuOpenSheetCode")->trigger();
     EXPECT_FALSE(state.showCellNumbers);
@@ -559,10 +560,10 @@ class ClassSetTest : public MainWindowTest, public ::testing::WithParamInterface
             going = progress.Advance(page);
         }
         if (!going) {
-            return {false, QStringLiteral("cancelled")};
+            return PrintOutcome::Cancelled();
         }
-        return GetParam().end == JobEnd::Fails ? PrintOutcome{false, kDiskFull.text}
-                                               : PrintOutcome{true, {}};
+        return GetParam().end == JobEnd::Fails ? PrintOutcome::Failed(kDiskFull.text)
+                                               : PrintOutcome::Done();
     }
 };
 
@@ -576,7 +577,7 @@ TEST_P(ClassSetTest, HandsTheChosenSetToTheOutputOrStopsWhereTheUserDid) {
     const QString code = CodeShown();
     messages.shown.clear();
     state.problemRules = classSet.rules;
-    const SheetSettings settings{5, 1, 9, 10, true, true, classSet.rules};
+    const SheetSettings settings{OperationRow::Mix, 1, 9, 10, true, true, classSet.rules};
     EnterSettings(*window, state, settings);
     Control<QLineEdit>("txtMinValue")->setText(classSet.lowest);
     Control<QLineEdit>("txtMaxValue")->setText(classSet.highest);

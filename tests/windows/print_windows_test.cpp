@@ -1,5 +1,6 @@
 #include "support/cups_harness.h"
 #include "support/fake_user_interfaces.h"
+#include "support/test_doubles.h"
 #include "windows/main_window.h"
 #include "windows/page_window.h"
 #include "windows/qt_user_interfaces.h"
@@ -18,7 +19,7 @@ namespace {
 struct WindowCase {
     const char *name, *setup;    // the printer's queue
     const char *lowest, *count;  // highest is 9
-    int operationRow;            // 0 addition, 3 division
+    OperationRow operation;
     const char* steps;         // cmd...: the main window's buttons; mnu...: the page window's menu
     std::size_t printedWords;  // 0: nothing may be printed
     const char* messageTitle;  // of every message shown; nullptr: no message
@@ -29,11 +30,11 @@ struct WindowCase {
 // problem two numbers.
 // clang-format off
 const std::array kWindowCases{
-    WindowCase{"PrintButtonPrintsADivisionUnviewed", "letter", "1", "20", 3, "cmdPrint", 40, nullptr, false},
-    WindowCase{"PrintButtonPrintsTheSolutionsShown", "letter", "1", "10", 0, "cmdView mnuShowSolutions cmdPrint", 40, nullptr, false},
-    WindowCase{"PrintMenuPrintsThePageShown", "letter", "1", "60", 3, "cmdView mnuPage2 mnuPrint", 20, nullptr, true},
-    WindowCase{"FailingSettingsPrintNothing", "letter", "abc", "10", 0, "cmdPrint", 0, "oops", false},
-    WindowCase{"NoPrinterIsReported", "none", "1", "10", 0, "cmdView mnuPrint", 0, "Tallyworth", true},
+    WindowCase{"PrintButtonPrintsADivisionUnviewed", "letter", "1", "20", OperationRow::Divide, "cmdPrint", 40, nullptr, false},
+    WindowCase{"PrintButtonPrintsTheSolutionsShown", "letter", "1", "10", OperationRow::Add, "cmdView mnuShowSolutions cmdPrint", 40, nullptr, false},
+    WindowCase{"PrintMenuPrintsThePageShown", "letter", "1", "60", OperationRow::Divide, "cmdView mnuPage2 mnuPrint", 20, nullptr, true},
+    WindowCase{"FailingSettingsPrintNothing", "letter", "abc", "10", OperationRow::Add, "cmdPrint", 0, "oops", false},
+    WindowCase{"NoPrinterIsReported", "none", "1", "10", OperationRow::Add, "cmdView mnuPrint", 0, "Tallyworth", true},
 };
 // clang-format on
 
@@ -63,7 +64,8 @@ TEST_P(WindowPrintTest, PrintsThePageTheWindowsMake) {
     window_.findChild<QLineEdit*>("txtMinValue")->setText(flow.lowest);
     window_.findChild<QLineEdit*>("txtMaxValue")->setText("9");
     window_.findChild<QLineEdit*>("txtNoOfProblems")->setText(flow.count);
-    window_.findChild<QListWidget*>("lbOperation")->setCurrentRow(flow.operationRow);
+    window_.findChild<QListWidget*>("lbOperation")
+        ->setCurrentRow(testing_support::ListPosition(flow.operation));
     for (const QString& step : QString::fromLatin1(flow.steps).split(u' ')) {
         const bool button = step.startsWith("cmd");
         const PageWindow* page = window_.ExistingPageWindow();

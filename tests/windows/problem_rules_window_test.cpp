@@ -39,12 +39,11 @@ namespace {
 using testing_support::RecordedMessage;
 using testing_support::RecordedQuestion;
 
-// Positions in the main window's operation list.
-constexpr int kAddRow = testing_support::ListPosition(OperationRow::Add);
-constexpr int kSubtractRow = testing_support::ListPosition(OperationRow::Subtract);
-constexpr int kMultiplyRow = testing_support::ListPosition(OperationRow::Multiply);
-constexpr int kDivideRow = testing_support::ListPosition(OperationRow::Divide);
-constexpr int kMixRow = testing_support::ListPosition(OperationRow::Mix);
+constexpr OperationRow kAddRow = OperationRow::Add;
+constexpr OperationRow kSubtractRow = OperationRow::Subtract;
+constexpr OperationRow kMultiplyRow = OperationRow::Multiply;
+constexpr OperationRow kDivideRow = OperationRow::Divide;
+constexpr OperationRow kMixRow = OperationRow::Mix;
 constexpr Regrouping kAny = Regrouping::Any;
 constexpr Regrouping kNever = Regrouping::Never;
 constexpr Regrouping kAlways = Regrouping::Always;
@@ -55,7 +54,7 @@ using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest 
 // What the main window holds when the rules are looked at or a sheet is asked for.
 struct Settings {
     const char *lowest, *highest, *count;
-    int row;
+    OperationRow row;
     bool negative = false;
 };
 
@@ -80,7 +79,8 @@ class ProblemRulesWindowTest : public ::testing::Test,
         Control<QLineEdit>("txtMinValue")->setText(QString::fromLatin1(settings.lowest));
         Control<QLineEdit>("txtMaxValue")->setText(QString::fromLatin1(settings.highest));
         Control<QLineEdit>("txtNoOfProblems")->setText(QString::fromLatin1(settings.count));
-        Control<QListWidget>("lbOperation")->setCurrentRow(settings.row);
+        Control<QListWidget>("lbOperation")
+            ->setCurrentRow(testing_support::ListPosition(settings.row));
         Control<QCheckBox>("cbAllowNegResults")->setChecked(settings.negative);
     }
     void Click(const char* button) const { QTest::mouseClick(Control(button), Qt::LeftButton); }
@@ -180,6 +180,8 @@ const std::array kCountCases{
     CountCase{"NothingFits", {"50", "99", "10", kDivideRow}, {true, 0, kAny, false}, "No problem fits these settings and rules"},
     CountCase{"UnreadableLowest", {"x", "9", "10", kAddRow}, {}, "The numbers in the main window cannot make a worksheet, so there is nothing to count yet."},
     CountCase{"LowestAboveHighest", {"9", "1", "10", kAddRow}, {true, 0, kAny, false}, "The numbers in the main window cannot make a worksheet, so there is nothing to count yet."},
+    // View ignores the rules here, as RulesOffOrCellNumberingNeverAskOrRefuse shows.
+    CountCase{"CellNumberPage", {"61", "62", "10", kDivideRow}, {true, 0, kAny, false}, "View shows the page of cell numbers for these numbers, and the rules do not apply to it."},
 };
 // clang-format on
 
@@ -275,7 +277,7 @@ TEST_P(SomeRepeatTest, AsksAndComposesOnlyOnYes) {
     EXPECT_EQ(messages.asked, std::vector<RecordedQuestion>({{"Tallyworth", question}}));
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(PageDump() != before, repeat.answer);
-    EXPECT_EQ(state.operation, repeat.answer ? kMultiplyRow + 1 : 1);
+    EXPECT_EQ(state.operation, RowNumber(repeat.answer ? kMultiplyRow : kAddRow));
     EXPECT_EQ(output.prints, repeat.answer && repeat.button == std::string("cmdPrint") ? 1 : 0);
 }
 
@@ -404,7 +406,7 @@ TEST_P(RuledViewTest, PageHoldsOnlyProblemsTheRulesAllow) {
     Click("cmdView");
     ASSERT_NE(window->ExistingPageWindow(), nullptr);
     const ProblemSettings settings{
-        view.settings.row + 1, QString::fromLatin1(view.settings.lowest).toInt(),
+        view.settings.row, QString::fromLatin1(view.settings.lowest).toInt(),
         QString::fromLatin1(view.settings.highest).toInt(), view.settings.negative};
     const std::vector<Problem> problems = ProblemsOnPage(
         window->ExistingPageWindow()->Controls(), QString::fromLatin1(view.settings.count).toInt());

@@ -1,0 +1,35 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="en">
+<context>
+    <name>tallyworth::ProblemRules</name>
+    <message numerus="yes">
+        <source>%Ln different problems</source>
+        <translation>
+            <numerusform>%Ln different problem</numerusform>
+            <numerusform>%Ln different problems</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>only %Ln different problems: some will repeat</source>
+        <translation>
+            <numerusform>only %Ln different problem: some will repeat</numerusform>
+            <numerusform>only %Ln different problems: some will repeat</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %Ln different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</source>
+        <translation>
+            <numerusform>Only %Ln different problem fits these settings and rules, so it will repeat. Make the worksheet anyway?</numerusform>
+            <numerusform>Only %Ln different problems fit these settings and rules, so some will repeat. Make the worksheet anyway?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %Ln different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</source>
+        <translation>
+            <numerusform>Only %Ln different problem fits these settings and rules, so it will repeat; the worksheets are made anyway.</numerusform>
+            <numerusform>Only %Ln different problems fit these settings and rules, so some will repeat; the worksheets are made anyway.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
