@@ -1,11 +1,11 @@
 #include "core/sheet_composer.h"
 #include "core/operations.h"
 #include "core/random_source.h"
+#include "support/named_cases.h"
 #include "support/test_doubles.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -44,11 +44,7 @@ constexpr Regrouping kAny = Regrouping::Any;
 
 const std::array kSettings{
     SettingsCase{"Addition", {1, 1, 9, 10, false, false}},
-    SettingsCase{"SubtractionWithNegatives", {2, 5, 60, 100, true, false}},
     SettingsCase{"DivisionUpsideDownSeven", {4, 1, 99, 100, false, true}},
-    SettingsCase{"MixLineAndDots", {5, 3, 30, 77, true, false}},
-    SettingsCase{"AdditionFixedSevenNoCarrying",
-                 {1, 1, 9, 20, false, false, {false, 7, Regrouping::Never, false}}},
     SettingsCase{"MixEveryRule", {5, 2, 30, 60, false, false, {true, 7, Regrouping::Always, true}}},
     SettingsCase{"DivisionNoTrivialNoRepeats", {4, 1, 20, 50, false, true, {true, 0, kAny, true}}},
 };
@@ -78,7 +74,7 @@ TEST_P(ComposeSheetTest, SettingsReadBackFromTheState) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, ComposeSheetTest, ::testing::ValuesIn(kSettings),
-                         [](const auto& param) { return std::string(param.param.name); });
+                         testing_support::kCaseName);
 
 TEST(ComposeSheet, ComposesTheCellNumberingRangeWithItsRealNumbers) {
     const ProblemSet set = ComposeSheet({{1, 61, 62, 3, false, false}, 9});
@@ -96,18 +92,6 @@ TEST(ComposeSheet, ComposesNothingForSettingsOrAVersionItCannotCompose) {
     // 50 to 99 divide only by themselves or with a quotient of 1: all trivial.
     EXPECT_TRUE(ComposeSheet({{4, 50, 99, 10, false, false, {true, 0, kAny, false}}, 1, 2})
                     .problems.empty());
-}
-
-// Each sheet of a class set is composed from its own code, so each keeps the rule alone.
-TEST(ComposeSheet, EverySheetOfASetWithoutRepeatsHasNoRepeats) {
-    const SheetCode first =
-        SheetCodeOf({3, 2, 12, 100, false, false, {false, 0, kAny, true}}, 0x5EED);
-    for (int sheet = 0; sheet < 20; ++sheet) {
-        std::set<Captions::value_type> distinct;
-        const Captions captions = CaptionsOf(ComposeSheet(SheetOfSet(first, sheet)));
-        distinct.insert(captions.begin(), captions.end());
-        EXPECT_EQ(distinct.size(), 100U) << "sheet " << sheet;
-    }
 }
 
 TEST(ComposeSheet, SeedsOfASetGiveDifferentSheets) {

@@ -43,13 +43,6 @@ class CatalogueTest : public ::testing::TestWithParam<QString> {
     std::vector<CatalogueEntry> entries = ReadSourceCatalogue(GetParam());
 };
 
-TEST_P(CatalogueTest, BuiltCatalogueLoadsFromTheBuildTree) {
-    QTranslator translator;
-    ASSERT_TRUE(translator.load(BuiltCatalogue())) << BuiltCatalogue().toStdString();
-    EXPECT_FALSE(translator.isEmpty());
-    EXPECT_EQ(QLocale(translator.language()).language(), QLocale(GetParam()).language());
-}
-
 TEST_P(CatalogueTest, EveryTextHasAFinishedTranslationWithTheSamePlaceHolders) {
     ASSERT_FALSE(entries.empty());
     for (const CatalogueEntry& entry : entries) {
@@ -63,7 +56,8 @@ TEST_P(CatalogueTest, EveryTextHasAFinishedTranslationWithTheSamePlaceHolders) {
 
 TEST_P(CatalogueTest, BuiltCatalogueHoldsEveryTranslationOfItsSource) {
     QTranslator translator;
-    ASSERT_TRUE(translator.load(BuiltCatalogue()));
+    ASSERT_TRUE(translator.load(BuiltCatalogue())) << BuiltCatalogue().toStdString();
+    EXPECT_EQ(QLocale(translator.language()).language(), QLocale(GetParam()).language());
     for (const CatalogueEntry& entry : entries) {
         EXPECT_EQ(translator.translate(entry.context.toUtf8().constData(),
                                        entry.source.toUtf8().constData()),
