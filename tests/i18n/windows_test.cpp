@@ -38,12 +38,6 @@ const std::set<QString> kUntranslated{QStringLiteral("Tallyworth"), QStringLiter
                                       QStringLiteral("-"), QStringLiteral("*"),
                                       QString(QChar(0x00F7))};
 
-QString WithoutAccessKey(QString text) {
-    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
-        .remove(QLatin1Char('&'))
-        .replace(QLatin1Char('\x01'), QLatin1Char('&'));
-}
-
 // True for the window's own controls and menus, not those of a dialog it owns.
 bool BelongsTo(const QObject& object, const QWidget& window) {
     for (const QObject* owner = &object; owner != nullptr; owner = owner->parent()) {

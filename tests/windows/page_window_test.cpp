@@ -1,7 +1,6 @@
 #include "windows/page_window.h"
 #include "support/fake_user_interfaces.h"
-#include "support/menu_checks.h"
-#include "support/page_test_support.h"
+#include "support/test_doubles.h"
 #include "windows/page_status_line.h"
 
 #include <gtest/gtest.h>
@@ -37,11 +36,6 @@ class PageWindowTest : public ::testing::Test, protected testing_support::FakeUs
     WorksheetState state = testing_support::MakeState(OperationRow::Add);
     PageWindow window{state, Bundle()};
 };
-
-TEST_F(PageWindowTest, HasTheProgramsTitleAndMenusWithOneAccessKeyPerItem) {
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallyworth"));
-    EXPECT_EQ(testing_support::WalkMenus({&window}), testing_support::ProgramMenus("frmTest"));
-}
 
 TEST_F(PageWindowTest, ThePageStandsAtItsDesignPlaceAndSize) {
     EXPECT_EQ(Picture().geometry(), Twips(120, 60, 11401, 16695));

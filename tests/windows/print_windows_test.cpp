@@ -30,9 +30,7 @@ struct WindowCase {
 // clang-format off
 const std::array kWindowCases{
     WindowCase{"PrintButtonPrintsADivisionUnviewed", "letter", "1", "20", 3, "cmdPrint", 40, nullptr, false},
-    WindowCase{"PrintButtonPrintsTheSolutionsShown", "letter", "1", "10", 0, "cmdView mnuShowSolutions cmdPrint", 40, nullptr, false},
     WindowCase{"PrintMenuPrintsThePageShown", "letter", "1", "60", 3, "cmdView mnuPage2 mnuPrint", 20, nullptr, true},
-    WindowCase{"FailingSettingsPrintNothing", "letter", "abc", "10", 0, "cmdPrint", 0, "oops", false},
     WindowCase{"NoPrinterIsReported", "none", "1", "10", 0, "cmdView mnuPrint", 0, "Tallyworth", true},
 };
 // clang-format on
