@@ -14,13 +14,6 @@
 namespace tallyworth {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
-QRect Twips(int left, int top, int width, int height) {
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-            height / kTwipsPerPixel};
-}
-
 class PageWindowTest : public ::testing::Test, protected testing_support::FakeUserInterfaces {
   protected:
     PageWindowTest() { Show(); }
@@ -36,12 +29,6 @@ class PageWindowTest : public ::testing::Test, protected testing_support::FakeUs
     WorksheetState state = testing_support::MakeState(OperationRow::Add);
     PageWindow window{state, Bundle()};
 };
-
-TEST_F(PageWindowTest, ThePageStandsAtItsDesignPlaceAndSize) {
-    EXPECT_EQ(Picture().geometry(), Twips(120, 60, 11401, 16695));
-    EXPECT_EQ(Picture().mapTo(&window, QPoint()),
-              Scrolling().mapTo(&window, QPoint()) + Twips(120, 60, 0, 0).topLeft());
-}
 
 // The window's design width shows the page across: only the blank right edge of the
 // page passes under the vertical bar, so no horizontal bar takes the view's height.
