@@ -436,5 +436,21 @@ INSTANTIATE_TEST_SUITE_P(Cases, RuledOdds, ::testing::Values(
     kCaseName);
 // clang-format on
 
+// Drawn without ChooseOperation, every problem of a round comes once before a new round.
+TEST(RuledDrawer, StartsANewRoundOnceEveryProblemWasDrawn) {
+    const ProblemSettings settings{kPlusRow, 1, 2, false};
+    const ProblemRules rules = Rules(false, 0, Regrouping::Any, true);
+    RuledDrawer drawer(settings, rules);
+    ScriptedRandomSource source(3);
+    for (int round = 0; round < 3; ++round) {
+        std::set<Problem> drawn;
+        for (int draw = 0; draw < 4; ++draw) {
+            const DrawnPair pair = drawer.Draw(kAdd, source, -1, -1);
+            drawn.insert({kAdd, pair.first, pair.second});
+        }
+        EXPECT_EQ(drawn, ProblemsByHand(settings, rules)) << "round " << round;
+    }
+}
+
 }  // namespace
 }  // namespace tallyworth
