@@ -17,9 +17,9 @@ using testing_support::ReadSourceCatalogue;
 
 // The place holders of a text (%1, %2, ...), sorted, each as often as it occurs.
 QStringList PlaceHolders(const QString& text) {
-    static const QRegularExpression placeHolder(QStringLiteral("%\\d+"));
+    static const QRegularExpression kPlaceHolder(QStringLiteral("%\\d+"));
     QStringList found;
-    for (const QRegularExpressionMatch& match : placeHolder.globalMatch(text)) {
+    for (const QRegularExpressionMatch& match : kPlaceHolder.globalMatch(text)) {
         found << match.captured();
     }
     found.sort();
