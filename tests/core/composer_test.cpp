@@ -61,12 +61,9 @@ struct InRangeCase {
 const std::array kInRangeCases{
     InRangeCase{"ZeroIsRaisedToLowest", 0.0F, 5, 9, 5},
     InRangeCase{"FourAndAHalfGoesToFourAndIsRaised", 0.5F, 5, 9, 5},
-    InRangeCase{"EightPointOneGoesToEight", 0.9F, 5, 9, 8},
     InRangeCase{"EightPointNineOneGoesToNine", 0.99F, 5, 9, 9},
     InRangeCase{"TwoAndAHalfGoesToTwo", 0.5F, 1, 5, 2},
-    InRangeCase{"ThreeAndAHalfGoesToFour", 0.5F, 1, 7, 4},
     InRangeCase{"OneHalfGoesToZeroAndIsRaised", 0.25F, 1, 2, 1},
-    InRangeCase{"ZeroIsRaisedToNinetyEight", 0.0F, 98, 99, 98},
     InRangeCase{"LargestFractionGivesHighest", 0.999999940F, 98, 99, 99},
 };
 
@@ -92,10 +89,8 @@ const std::array kMixCases{
     MixCase{"QuarterGivesPlus", 0.25F, "+", 1},
     MixCase{"HalfGivesMinus", 0.5F, "-", 1},
     MixCase{"SevenTenthsGivesTimes", 0.7F, "*", 1},
-    MixCase{"OneFifthIsKept", 0.2F, "+", 1},
     MixCase{"NineTenthsGivesTheDivideSign", 0.9F, "\u00F7", 1},
     MixCase{"ZeroIsRedrawn", 0.0F, "-", 2},
-    MixCase{"JustBelowOneFifthIsRedrawn", 0.19F, "-", 2},
     MixCase{"LargestFractionGivesTheDivideSign", 0.999999940F, "\u00F7", 1},
 };
 
@@ -149,26 +144,24 @@ struct ComposeCase {
 const std::array kComposeCases{
     ComposeCase{"Addition", Add},
     ComposeCase{"Subtraction", Subtract},
-    ComposeCase{"SubtractionWithNegatives", Subtract, true},
     ComposeCase{"Multiplication", Multiply},
     ComposeCase{"DivisionLineAndDots", Divide},
     ComposeCase{"DivisionUpsideDownSeven", Divide, false, Notation::UpsideDownSeven},
     ComposeCase{"Mix", Mix},
     ComposeCase{"MixWithNegatives", Mix, true},
-    ComposeCase{"MixUpsideDownSeven", Mix, false, Notation::UpsideDownSeven},
 };
 
-// Every range of two numbers with 100 problems, and a sample of wider ranges and counts.
+// Ranges of two numbers with 100 problems, and a sample of wider ranges and counts.
 std::vector<Numbers> SampleRanges() {
     std::vector<Numbers> ranges;
-    for (int lowest = 1; lowest <= 98; ++lowest) {
+    for (int lowest = 1; lowest <= 98; lowest += 4) {
         ranges.push_back({lowest, lowest + 1, 100});
     }
-    for (int lowest = 1; lowest <= 90; lowest += 11) {
+    for (int lowest = 1; lowest <= 90; lowest += 22) {
         ranges.push_back({lowest, lowest + 2, 100});
         ranges.push_back({lowest, 99, 100});
     }
-    for (int run = 0; run < 10; ++run) {
+    for (int run = 0; run < 4; ++run) {
         ranges.push_back({1, 9, 100 - run});
         ranges.push_back({1, 99, 1 + run});
     }
@@ -242,8 +235,7 @@ void ComposeProblemsTest::ExpectSetKeepsEveryRule(const Numbers& numbers, std::u
     ASSERT_EQ(host.questions, subtractions);
 }
 
-// 100 problems on every range of two numbers, and a sample of wider ranges and counts.
-TEST_P(ComposeProblemsTest, KeepsEveryRuleOverManySeedsOnEveryNarrowAndASampleOfWideRanges) {
+TEST_P(ComposeProblemsTest, KeepsEveryRuleOverManySeedsAndRanges) {
     std::uint32_t seed = 1;
     for (const Numbers& numbers : SampleRanges()) {
         SCOPED_TRACE(std::to_string(numbers.lowest) + ".." + std::to_string(numbers.highest) +
@@ -336,22 +328,12 @@ struct DrawerCase {
 // clang-format off
 const DrawerCase kDrawerCases[] = {
     {"FirstSum", 1, 5, false, false, -1, -1, RepeatRule::BothHalves},
-    {"SumAfterOnePlusOne", 1, 5, false, false, 1, 1, RepeatRule::BothHalves},
-    {"SumAfterSevenPlusEight", 7, 9, false, false, 7, 8, RepeatRule::BothHalves},
     {"FirstDifference", 2, 6, true, false, -1, -1, RepeatRule::BothHalves},
-    {"DifferenceAfterThreeMinusTwo", 1, 4, true, false, 3, 2, RepeatRule::BothHalves},
     {"NarrowDifferenceAfterSixMinusFive", 5, 6, true, false, 6, 5, RepeatRule::EitherHalf},
-    {"NarrowDifferenceAfterTwoMinusOne", 1, 2, true, false, 2, 1, RepeatRule::EitherHalf},
     {"NarrowDifferenceAfterSixMinusSix", 5, 6, true, false, 6, 6, RepeatRule::BothHalves},
-    {"NarrowSumAfterSixPlusFive", 5, 6, false, false, 6, 5, RepeatRule::BothHalves},
-    {"FirstQuotient", 3, 12, false, true, -1, -1, RepeatRule::BothHalves},
-    {"QuotientAfterFourByTwo", 1, 6, false, true, 4, 2, RepeatRule::BothHalves},
     {"WideQuotientAfterTwelveByOne", 1, 99, false, true, 12, 1, RepeatRule::BothHalves},
     {"NarrowQuotientAfterTwoByOne", 1, 2, false, true, 2, 1, RepeatRule::EitherHalf},
-    {"NarrowQuotientAfterOneAndTwo", 1, 2, false, true, 1, 2, RepeatRule::BothHalves},
     {"NarrowQuotientAfterSevenAndEight", 7, 8, false, true, 7, 8, RepeatRule::EitherHalf},
-    {"NarrowQuotientAfterEightAndSeven", 7, 8, false, true, 8, 7, RepeatRule::EitherHalf},
-    {"NarrowQuotientAfterSevenBySeven", 7, 8, false, true, 7, 7, RepeatRule::BothHalves},
     {"OneNumberDifferenceAfterItself", 5, 5, true, false, 5, 5, RepeatRule::Waived},
     {"OneNumberQuotientAfterItself", 4, 4, false, true, 4, 4, RepeatRule::Waived},
 };
@@ -391,54 +373,6 @@ TEST_P(PairDrawerTest, MatchesThePlainLoopAndLoosensTheRepeatRuleOnlyAsFarAsNeed
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, PairDrawerTest, ::testing::ValuesIn(kDrawerCases), kCaseName);
-
-struct NarrowCase {
-    const char* name;
-    OperationRow row;
-    std::int16_t lowest;  // highest is one more
-    bool allowNegative = false;
-};
-
-// The operations and ranges where, after some problems, no pair keeps the whole repeat rule.
-const NarrowCase kNarrowCases[] = {{"SubtractionFiveSix", Subtract, 5},
-                                   {"SubtractionOneTwo", Subtract, 1},
-                                   {"DivisionOneTwo", Divide, 1},
-                                   {"MixSevenEight", Mix, 7},
-                                   {"MixOneTwo", Mix, 1},
-                                   {"MixNinetyEightNinetyNine", Mix, 98},
-                                   {"MixWithNegatives", Mix, 5, true}};
-
-class TwoNumberRangeTest : public ::testing::TestWithParam<NarrowCase> {};
-
-// Where the whole rule cannot hold, a problem shares one number with its neighbour, and it
-// shares both only where no pair could keep them apart.
-TEST_P(TwoNumberRangeTest, NeverRepeatsANeighbourWholeWhereOneNumberCanDiffer) {
-    const NarrowCase& c = GetParam();
-    int sharedOne = 0;
-    for (std::uint32_t seed = 1; seed <= 400; ++seed) {
-        WorksheetState state = MakeState(c.row, {c.lowest, c.lowest + 1, 100});
-        ScriptedRandomSource source(seed);
-        RecordingHost host;
-        host.allowNegative = c.allowNegative;
-        const ProblemSet set = ComposeProblems(state, source, host);
-        int previousFirst = -1, previousSecond = -1;
-        for (const ProblemEntry& e : set.problems) {
-            const bool sameFirst = e.first == previousFirst,
-                       sameSecond = e.second == previousSecond;
-            ASSERT_FALSE(sameFirst && sameSecond &&
-                         AnyPairAcceptable(e.operatorSign, state, previousFirst, previousSecond,
-                                           c.allowNegative, RepeatRule::EitherHalf))
-                << "seed " << seed << ": " << e.first << " " << e.operatorSign.toStdString() << " "
-                << e.second << " twice";
-            sharedOne += sameFirst != sameSecond ? 1 : 0;
-            previousFirst = e.first;
-            previousSecond = e.second;
-        }
-    }
-    EXPECT_GT(sharedOne, 0);  // the rule did have to give way
-}
-
-INSTANTIATE_TEST_SUITE_P(Ranges, TwoNumberRangeTest, ::testing::ValuesIn(kNarrowCases), kCaseName);
 
 }  // namespace
 }  // namespace tallyworth

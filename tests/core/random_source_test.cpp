@@ -29,10 +29,6 @@ struct GeneratorCase {
 
 const std::array kGeneratorCases{
     GeneratorCase{"StateOneToFour", {1, 2, 3, 4}, 0, {11520, 0, 5927040, 70819200}},
-    GeneratorCase{"StateFromRandomBytes",
-                  {0x964D4A0C, 0xD40AB895, 0xAD7FDECB, 0x3006F0F0},
-                  0,
-                  {0xF1391922, 0x6FE53806, 0xA5BE2840, 0xF510EE70}},
     GeneratorCase{"SeedZero", {}, 0, {0xDEC9045D, 0x9A089D75, 0xAB77D362, 0xC3E16405}},
     GeneratorCase{"WidestSeedOfACode",
                   {},
@@ -85,21 +81,6 @@ TEST(SeededRandomSource, StartsTheSameStreamAtEveryReseed) {
     source.Reseed({});
     EXPECT_EQ(draw(), first);
     EXPECT_NE(draw(), first);  // without a reseed the stream goes on
-}
-
-TEST(ClockSeededRandomSource, StaysBelowOneAndEveryReseedStartsANewSequence) {
-    ClockSeededRandomSource source;
-    std::set<std::vector<float>> starts;
-    float largest = 0.0F;
-    for (int reseed = 0; reseed < 20; ++reseed) {
-        source.Reseed({});  // several reseeds fall into the same clock tick
-        std::vector<float> start(5000);
-        for (float& u : start) {
-            largest = std::max(largest, u = source.NextFraction());
-        }
-        EXPECT_TRUE(starts.insert(start).second);
-    }
-    EXPECT_TRUE(largest >= 0.999F && largest < 1.0F);
 }
 
 TEST(ClockSeededRandomSource, DrawsLikeTheSeedItReports) {

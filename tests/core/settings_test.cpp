@@ -36,27 +36,18 @@ struct ReadingCase {
 // double reads as 0; one too large fails.
 const std::array kReadings{
     ReadingCase{"BlanksAround", " \t2.5 \t", false, 2.5, 2},
-    ReadingCase{"NegativeHalfToEven", "-2.5", false, -2.5, -2},
     ReadingCase{"HalfUpToEven", "3.5", false, 3.5, 4},
     ReadingCase{"LargestWhole", "32767.4", false, 32767.4, 32767},
     ReadingCase{"RoundsPastTheLargestWhole", "32767.5", false, 32767.5, kNone},
-    ReadingCase{"SmallestWhole", "-32768.5", false, -32768.5, -32768},
     ReadingCase{"BelowTheSmallestWhole", "-32768.6", false, -32768.6, kNone},
     ReadingCase{"Empty", "", false, kFails, kNone},
-    ReadingCase{"OnlyBlanks", "   ", false, kFails, kNone},
     ReadingCase{"Infinity", "inf", false, kFails, kNone},
-    ReadingCase{"NotANumber", "nan", false, kFails, kNone},
     ReadingCase{"GroupedDigits", "1,000", false, kFails, kNone},
     ReadingCase{"GermanDecimalComma", "11,5", true, 11.5, 12},
-    ReadingCase{"GermanGroupedDigits", "1.000", true, kFails, kNone},
     ReadingCase{"UnderflowReadsAsZero", "1e-330", false, 0.0, 0},
-    ReadingCase{"NegativeUnderflowInBlanks", " -2.5E-400 ", false, 0.0, 0},
     ReadingCase{"GermanUnderflow", "0,7e-330", true, 0.0, 0},
     ReadingCase{"UnderflowWithATrailingLetter", "1e-330x", false, kFails, kNone},
-    ReadingCase{"UnderflowWithAnInnerBlank", "1 e-330", false, kFails, kNone},
-    ReadingCase{"UnderflowWithAComma", "1,5e-330", false, kFails, kNone},
     ReadingCase{"Overflow", "1e400", false, kFails, kNone},
-    ReadingCase{"NegativeOverflow", "-1e400", false, kFails, kNone},
     ReadingCase{"Subnormal", "1e-310", false, 1e-310, 0},
 };
 
@@ -86,7 +77,6 @@ struct RoundingCase {
 
 const std::array kRoundings{
     RoundingCase{"NegativeHalfToEven", -3.5, -4},
-    RoundingCase{"JustBelowHalf", 0.49999999999999994, 0},
     RoundingCase{"HalfAtTheLastFractionalBit", 4503599627370495.5, 4503599627370496},
     RoundingCase{"WholeBeyondTheFractionalBits", 4503599627370497.0, 4503599627370497.0},
 };
@@ -141,28 +131,19 @@ struct ValidationCase {
 const std::array kValidations{
     ValidationCase{"Valid", "9", "1", "10", "+", ""},
     ValidationCase{"UnreadableHighestStopsAtOnce", "abc", "", "zz", "+", "H!1"},
-    ValidationCase{"BlankHighest", "   ", "1", "10", "+", "H!1"},
     ValidationCase{"UnreadableLowestStopsBeforeTheCount", "9", "one", "zz", "+", "L!2"},
     ValidationCase{"EmptyCount", "9", "1", "", "+", "C!3"},
-    ValidationCase{"CountBeyond16Bits", "9", "1", "32768", "+", "C!3"},
     ValidationCase{"DivisionAtTheTopOfTheRange", "99", "98", "100", kDivideSign, ""},
     ValidationCase{"CountAbove100", "9", "1", "101", "+", "c"},
     ValidationCase{"CountJustAbove100", "9", "1", "100.4", "+", "c"},
-    ValidationCase{"CountJustBelowOne", "9", "1", "0.6", "+", "c"},
-    ValidationCase{"FractionalLowestAndCount", "9", "0.6", "10.5", "+", ""},
     ValidationCase{"LowestAboveHighest", "5", "10", "10", "+", "a2"},
     ValidationCase{"EqualOnceRounded", "4.5", "3.5", "10", "Mix", "e2"},
-    ValidationCase{"LowestZero", "9", "0", "10", "-", "l2"},
     ValidationCase{"ZerosForADivision", "0", "0", "10", kDivideSign, "h1l2e2z"},
     ValidationCase{"EveryRangeBroken", "-5", "0", "500", kDivideSign, "ca2h1l2z"},
-    ValidationCase{"SlashDoesNotDivide", "9", "0", "10", "/", "l2"},
     ValidationCase{"GermanFractions", "9", "0,6", "10,5", "+", "", true},
-    ValidationCase{"GermanCountJustAbove100", "9", "1", "100,4", "+", "c", true},
     ValidationCase{"GermanDecimalPointUnreadable", "9", "1", "10.5", "+", "C!3", true},
     ValidationCase{"UnderflowLowestIsZero", "9", "1e-330", "10", "+", "l2"},
     ValidationCase{"UnderflowHighestIsZero", "1e-330", "1", "10", "+", "a2h1"},
-    ValidationCase{"UnderflowCountIsZero", "9", "1", "1e-330", "+", "c"},
-    ValidationCase{"UnderflowLowestDividesByZero", "9", "1e-330", "10", kDivideSign, "l2z"},
     ValidationCase{"OverflowLowestIsUnreadable", "9", "1e400", "10", "+", "L!2"},
 };
 

@@ -18,9 +18,9 @@ using testing_support::ReadSourceCatalogue;
 
 // The place holders of a text (%1, %2, ...), sorted, each as often as it occurs.
 QStringList PlaceHolders(const QString& text) {
-    static const QRegularExpression placeHolder(QStringLiteral("%\\d+"));
+    static const QRegularExpression kPlaceHolder(QStringLiteral("%\\d+"));
     QStringList found;
-    for (const QRegularExpressionMatch& match : placeHolder.globalMatch(text)) {
+    for (const QRegularExpressionMatch& match : kPlaceHolder.globalMatch(text)) {
         found << match.captured();
     }
     found.sort();
@@ -44,13 +44,6 @@ class CatalogueTest : public ::testing::TestWithParam<QString> {
     std::vector<CatalogueEntry> entries = ReadSourceCatalogue(GetParam());
 };
 
-TEST_P(CatalogueTest, BuiltCatalogueLoadsFromTheBuildTree) {
-    QTranslator translator;
-    ASSERT_TRUE(translator.load(BuiltCatalogue())) << BuiltCatalogue().toStdString();
-    EXPECT_FALSE(translator.isEmpty());
-    EXPECT_EQ(QLocale(translator.language()).language(), QLocale(GetParam()).language());
-}
-
 TEST_P(CatalogueTest, EveryTextHasAFinishedTranslationWithTheSamePlaceHolders) {
     ASSERT_FALSE(entries.empty());
     for (const CatalogueEntry& entry : entries) {
@@ -69,7 +62,8 @@ TEST_P(CatalogueTest, EveryTextHasAFinishedTranslationWithTheSamePlaceHolders) {
 
 TEST_P(CatalogueTest, BuiltCatalogueHoldsEveryTranslationOfItsSource) {
     QTranslator translator;
-    ASSERT_TRUE(translator.load(BuiltCatalogue()));
+    ASSERT_TRUE(translator.load(BuiltCatalogue())) << BuiltCatalogue().toStdString();
+    EXPECT_EQ(QLocale(translator.language()).language(), QLocale(GetParam()).language());
     for (const CatalogueEntry& entry : entries) {
         const QByteArray context = entry.context.toUtf8();
         const QByteArray source = entry.source.toUtf8();

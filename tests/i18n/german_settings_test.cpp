@@ -45,20 +45,18 @@ class GermanSettingsTest : public ::testing::Test, protected testing_support::Fa
     std::unique_ptr<MainWindow> window;
 };
 
-TEST_F(GermanSettingsTest, FailedCheckShowsTheGermanMessageAndTitle) {
+// 5,5 rounds to 6 and 10,5 to 10, halves to even; a failed check speaks German.
+TEST_F(GermanSettingsTest, ReadsDecimalCommasAndSaysWhatFailsInGerman) {
+    View("1", "5,5", "10,5");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(state.highestNumber, 6);
+    EXPECT_EQ(state.numberOfProblems, 10);
     View("5", "5", "10");
     EXPECT_EQ(messages.shown,
               std::vector<RecordedMessage>({{QStringLiteral("Hoppla"),
                                              QStringLiteral("Die kleinste Zahl darf nicht gleich "
                                                             "der größten Zahl sein."),
                                              MessageIcon::Information}}));
-}
-
-TEST_F(GermanSettingsTest, DecimalCommaIsReadAsANumber) {
-    View("1", "5,5", "10,5");  // 5,5 rounds to 6 and 10,5 to 10, halves to even
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(state.highestNumber, 6);
-    EXPECT_EQ(state.numberOfProblems, 10);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/translations.h"
+#include "support/value_printers.h"
 
 #include <gtest/gtest.h>
 
@@ -18,11 +19,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-// Failed comparisons show texts as text.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace tallyworth::testing_support {
 

@@ -87,12 +87,12 @@ const std::array kGoldenPages{
 
 class GoldenPageTest : public ::testing::TestWithParam<GoldenCase> {};
 
-// The main window's preparation of twelve problems from 1 to 12, with solutions shown.
+// The main window's preparation of a full page of problems from 1 to 12, solutions shown.
 TEST_P(GoldenPageTest, PageDumpMatchesTheRecordedOne) {
     const GoldenCase& golden = GetParam();
     Sheet sheet(golden.row, golden.notation);
     sheet.state.showSolutions = true;
-    sheet.Build(1, 12, 12);
+    sheet.Build(1, 12, 100);
     const QByteArray dump = DumpVisibleControls(sheet.page).toUtf8();
     QFile file(QStringLiteral(TALLYWORTH_TEST_DATA_DIR "/page_model/golden/") +
                QLatin1String(golden.file));

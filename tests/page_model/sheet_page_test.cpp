@@ -91,12 +91,29 @@ INSTANTIATE_TEST_SUITE_P(Sheets, MakeSheetPageTest, ::testing::ValuesIn(kSheetPa
                          [](const auto& param) { return std::string(param.param.name); });
 
 // A code of a version this program cannot compose makes no page, rather than a page of
-// the cells' design captions.
-TEST(MakeSheetPage, SaysSoWhenTheSheetCannotBeComposed) {
+// the cells' design captions; nor does a page the sheet does not have.
+TEST(MakeSheetPage, SaysSoWhenTheSheetCannotBeComposedOrHasNoSuchPage) {
     const SheetPage made =
         MakeSheetPage({{OperationRow::Add, 1, 9, 10, false, false}, 0, 9}, 1, false);
     EXPECT_FALSE(made.ok);
     EXPECT_TRUE(made.failure.contains("could not be composed")) << made.failure.toStdString();
+    const SheetPage pageZero =
+        MakeSheetPage({{OperationRow::Add, 1, 9, 10, false, false}, 0}, 0, false);
+    EXPECT_FALSE(pageZero.ok);
+    EXPECT_EQ(pageZero.failure.toStdString(), "DisplayProblems(): Subscript out of range");
+}
+
+// Bounds of 61 and 62 number the cells only where the caller lets them.
+TEST(PrepareTest, NumbersTheCellsForTheirBoundsOnlyWhereAsked) {
+    for (const CellNumbering numbering : {CellNumbering::ByBounds, CellNumbering::Never}) {
+        WorksheetState state = testing_support::MakeState(OperationRow::Add);
+        PageControls page = MakeDesignPageControls();
+        SeededRandomSource source(1);
+        WindowHost host(false);
+        NoFailure reporter;
+        PrepareTest(state, page, {"61", "62", "10"}, source, host, reporter, numbering);
+        EXPECT_EQ(state.showCellNumbers, numbering == CellNumbering::ByBounds);
+    }
 }
 
 }  // namespace

@@ -27,10 +27,7 @@ struct SheetCase {
 // division problem prints two numbers, fifty problems to a page.
 const std::array kSheets{
     SheetCase{"Grid", false, 1, 100, 1, false, 300},
-    SheetCase{"GridOnA4", true, 1, 100, 1, false, 300},
     SheetCase{"DivisionPage2", false, 4, 60, 2, false, 20},
-    SheetCase{"SolutionsHidden", false, 1, 30, 1, false, 90},
-    SheetCase{"SolutionsShown", false, 1, 30, 1, true, 120},
     SheetCase{"ColourChosen", false, 4, 30, 1, true, 90, 0x2080C0},
 };
 

@@ -1,5 +1,5 @@
 #include "render/pdf_metadata.h"
-#include "support/cups_harness.h"
+#include "support/pdf_reading.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "render/pdf_output.h"
 #include "page_model/page_controls.h"
-#include "support/cups_harness.h"
+#include "support/pdf_reading.h"
 
 #include <gtest/gtest.h>
 

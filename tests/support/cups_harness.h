@@ -2,13 +2,14 @@
 
 // Printing is tested end to end: each test starts a print scheduler of its own
 // (support/cups/start-scheduler.sh) whose default queue files every job as a PDF, and the
-// printed or saved PDFs are read back with pdftotext -bbox from poppler-utils.
+// printed or saved PDFs are read back (support/pdf_reading.h).
 
 #include "core/composer.h"
 #include "core/operations.h"
 #include "page_model/build_worksheet.h"
 #include "page_model/page_fill.h"
 #include "page_model/page_layout.h"
+#include "support/pdf_reading.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -34,58 +35,6 @@
 namespace tallyworth::print_test {
 
 inline constexpr double kMarginInches = 0.25;  // the test queue's unprintable margin
-inline constexpr int kWaitMilliseconds = 60000;
-
-struct PdfWord {
-    std::string text;
-    double left = 0, top = 0, right = 0, bottom = 0;
-};
-
-// A sheet of a PDF, in inches from its top-left corner.
-struct PdfPage {
-    double width = 0, height = 0;
-    std::vector<PdfWord> words;
-};
-
-inline std::vector<PdfPage> ReadPdf(const QString& file) {
-    QProcess reader;
-    reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")});
-    EXPECT_TRUE(reader.waitForFinished(kWaitMilliseconds) && reader.exitCode() == 0)
-        << "pdftotext (poppler-utils) could not read " << file.toStdString() << ": "
-        << reader.errorString().toStdString() << reader.readAllStandardError().data();
-    static const QRegularExpression kTag(QStringLiteral(
-        R"re(<page width="([\d.]+)" height="([\d.]+)"|<word xMin="([\d.-]+)" yMin="([\d.-]+)" xMax="([\d.-]+)" yMax="([\d.-]+)">(.*)</word>)re"));
-    std::vector<PdfPage> pages;
-    for (const auto& match : kTag.globalMatch(QString::fromUtf8(reader.readAllStandardOutput()))) {
-        const auto inches = [&match](int group) { return match.captured(group).toDouble() / 72; };
-        if (match.hasCaptured(1)) {
-            pages.push_back({inches(1), inches(2), {}});
-        } else if (!pages.empty()) {
-            pages.back().words.push_back(
-                {match.captured(7).toStdString(), inches(3), inches(4), inches(5), inches(6)});
-        }
-    }
-    return pages;
-}
-
-// What pdfinfo (poppler-utils) reads from a PDF: its document information, or its XMP
-// metadata. A PDF that does not read cleanly fails the test.
-enum class PdfInfoPart { Document, Xmp };
-inline QString ReadPdfInfo(const QString& file, PdfInfoPart part) {
-    QProcess reader;
-    reader.start(QStringLiteral("pdfinfo"), part == PdfInfoPart::Xmp
-                                                ? QStringList{QStringLiteral("-meta"), file}
-                                                : QStringList{file});
-    EXPECT_TRUE(reader.waitForFinished(kWaitMilliseconds) && reader.exitCode() == 0)
-        << "pdfinfo (poppler-utils) could not read " << file.toStdString() << ": "
-        << reader.errorString().toStdString();
-    EXPECT_EQ(reader.readAllStandardError().toStdString(), "") << "the PDF does not read cleanly";
-    return QString::fromUtf8(reader.readAllStandardOutput());
-}
-
-inline void PrintTo(const PdfWord& word, std::ostream* out) {
-    *out << '"' << word.text << "\" at " << word.left << "-" << word.right << ", " << word.top;
-}
 
 // Every shown caption of the page stands on a word of its text, offset inches right of and
 // below where the page puts it (right-aligned captions by their right edge), and the sheet

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/value_printers.h"
 #include "windows/user_interfaces.h"
 
 #include <QPrinter>
@@ -8,7 +9,18 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <vector>
+
+namespace tallyworth {
+
+inline void PrintTo(const ClassSetChoice& choice, std::ostream* out) {
+    *out << choice.sheets << " sheets, keys " << static_cast<int>(choice.answerKeys) << ", header "
+         << choice.header << ", destination " << static_cast<int>(choice.destination) << ", paper "
+         << choice.paper;
+}
+
+}  // namespace tallyworth
 
 namespace tallyworth::testing_support {
 
@@ -19,11 +31,20 @@ struct RecordedMessage {
     friend bool operator==(const RecordedMessage&, const RecordedMessage&) = default;
 };
 
+inline void PrintTo(const RecordedMessage& message, std::ostream* out) {
+    *out << message.title.toStdString() << ": " << message.text.toStdString() << " (icon "
+         << static_cast<int>(message.icon) << ")";
+}
+
 struct RecordedQuestion {
     QString title;
     QString text;
     friend bool operator==(const RecordedQuestion&, const RecordedQuestion&) = default;
 };
+
+inline void PrintTo(const RecordedQuestion& question, std::ostream* out) {
+    *out << question.title.toStdString() << ": " << question.text.toStdString();
+}
 
 // Records every message and question instead of opening a modal box, and answers each
 // question with the programmed answer.
@@ -99,6 +120,12 @@ struct RecordedClassSet {
     QString fileName;                                 // of a PDF file
     friend bool operator==(const RecordedClassSet&, const RecordedClassSet&) = default;
 };
+
+inline void PrintTo(const RecordedClassSet& set, std::ostream* out) {
+    PrintTo(set.request, out);
+    *out << " to " << (set.destination == ClassSetDestination::Printer ? "a printer" : "a PDF")
+         << " on paper " << set.paper << " " << set.fileName.toStdString();
+}
 
 // Output that records what it is given and succeeds, a print with the given notice; a
 // class set does what classSetJob does with its progress. Printing and writing are tested

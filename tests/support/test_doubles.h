@@ -4,25 +4,16 @@
 #include "core/operations.h"
 #include "core/random_source.h"
 #include "core/worksheet_state.h"
+#include "support/value_printers.h"
 
 #include <QStringList>
 
 #include <cstddef>
 #include <cstdint>
-#include <ostream>
 #include <random>
 #include <stdexcept>
 #include <utility>
 #include <vector>
-
-namespace tallyworth {
-
-// Failed expectations name an operation row by its number.
-inline void PrintTo(OperationRow row, std::ostream* out) {
-    *out << "row " << RowNumber(row);
-}
-
-}  // namespace tallyworth
 
 namespace tallyworth::testing_support {
 

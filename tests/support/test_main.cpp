@@ -1,14 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include TALLYWORTH_TEST_APPLICATION_HEADER
 
-// Every test program runs under a QApplication, so GUI tests and core tests share one
-// main. Tests draw off screen unless QT_QPA_PLATFORM asks for a real display.
+// Each layer's tests run under the smallest application they need: a QCoreApplication
+// for the core and the page model, a QGuiApplication to draw, a QApplication for widgets.
+// Tests draw off screen unless QT_QPA_PLATFORM asks for a real display.
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
+    TALLYWORTH_TEST_APPLICATION app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -32,10 +32,8 @@ struct FitCase {
 const std::array kFitCases{
     FitCase{"LabelWithRoomKeepsItsSize", Kind::Label, 1.1, Outcome::DesignSize},
     FitCase{"NarrowLabelShrinks", Kind::Label, 0.85, Outcome::Smaller},
-    FitCase{"NarrowButtonShrinks", Kind::Button, 0.85, Outcome::Smaller},
     FitCase{"NarrowCheckBoxShrinks", Kind::CheckBox, 0.85, Outcome::Smaller},
     FitCase{"TinyLabelIsShortened", Kind::Label, 0.3, Outcome::Shortened},
-    FitCase{"TinyButtonIsShortened", Kind::Button, 0.3, Outcome::Shortened},
 };
 
 QFont DesignFont() {
@@ -154,13 +152,6 @@ TEST(CaptionFitTest, ABoldCaptionTooLongAtEverySizeIsSetRegular) {
     EXPECT_EQ(button.text(), kCaption);
     EXPECT_FALSE(button.font().bold());
     EXPECT_TRUE(button.toolTip().isEmpty());
-}
-
-// The box and its spacing take width from a check box's caption.
-TEST(CaptionFitTest, ACheckBoxsCaptionRoomLeavesOutItsBox) {
-    QCheckBox box;
-    box.setGeometry(0, 0, 200, kHeight);
-    EXPECT_LE(CaptionRoom(box).width(), 200 - box.style()->pixelMetric(QStyle::PM_IndicatorWidth));
 }
 
 }  // namespace

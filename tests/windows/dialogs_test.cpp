@@ -53,17 +53,6 @@ TEST_F(SheetCodeDialogTest, TakesATypedCodeWithEnterAndOffersNothingToAcceptWhil
     EXPECT_EQ(dialog.Typed(), QStringLiteral("10035 40000 qqd3"));
 }
 
-TEST_F(SheetCodeDialogTest, OffersTheTextItIsGivenSelectedAndEscapeCancels) {
-    dialog.SetTyped(QStringLiteral("10035-40000-QQD4"));
-    EXPECT_EQ(Control<QLineEdit>("txtSheetCode")->selectedText(),
-              QStringLiteral("10035-40000-QQD4"));
-    Type("1");
-    EXPECT_EQ(dialog.Typed(), QStringLiteral("1"));
-    Type(Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-}
-
 using ClassSetDialogTest = DialogTest<ClassSetDialog>;
 
 TEST_F(ClassSetDialogTest, StartsWithOneHeaderedSheetSetToAPdfOnTheLocalesPaper) {

@@ -1,7 +1,6 @@
 #include "windows/page_window.h"
 #include "support/fake_user_interfaces.h"
-#include "support/menu_checks.h"
-#include "support/page_test_support.h"
+#include "support/test_doubles.h"
 #include "windows/page_status_line.h"
 
 #include <gtest/gtest.h>
@@ -16,13 +15,6 @@
 
 namespace tallyworth {
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-QRect Twips(int left, int top, int width, int height) {
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-            height / kTwipsPerPixel};
-}
 
 class PageWindowTest : public ::testing::Test, protected testing_support::FakeUserInterfaces {
   protected:
@@ -39,17 +31,6 @@ class PageWindowTest : public ::testing::Test, protected testing_support::FakeUs
     WorksheetState state = testing_support::MakeState(OperationRow::Add);
     PageWindow window{state, Bundle()};
 };
-
-TEST_F(PageWindowTest, HasTheProgramsTitleAndMenusWithOneAccessKeyPerItem) {
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallyworth"));
-    EXPECT_EQ(testing_support::WalkMenus({&window}), testing_support::ProgramMenus("frmTest"));
-}
-
-TEST_F(PageWindowTest, ThePageStandsAtItsDesignPlaceAndSize) {
-    EXPECT_EQ(Picture().geometry(), Twips(120, 60, 11401, 16695));
-    EXPECT_EQ(Picture().mapTo(&window, QPoint()),
-              Scrolling().mapTo(&window, QPoint()) + Twips(120, 60, 0, 0).topLeft());
-}
 
 // The window's design width shows the page across: only the blank right edge of the
 // page passes under the vertical bar, so no horizontal bar takes the view's height.

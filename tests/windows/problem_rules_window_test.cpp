@@ -131,12 +131,7 @@ struct DialogCase {
 
 const std::array kDialogCases{
     DialogCase{"AllOff", {}},
-    DialogCase{"NoTrivial", {true, 0, kAny, false}},
-    DialogCase{"FixedOne", {false, 1, kAny, false}},
     DialogCase{"FixedNinetyNine", {false, 99, kAny, false}},
-    DialogCase{"NeverRegroup", {false, 0, kNever, false}},
-    DialogCase{"AlwaysRegroup", {false, 0, kAlways, false}},
-    DialogCase{"NoRepeats", {false, 0, kAny, true}},
     DialogCase{"Every", {true, 7, kAlways, true}},
 };
 
@@ -172,10 +167,6 @@ struct CountCase {
 // clang-format off
 const std::array kCountCases{
     CountCase{"AdditionAllOff", {"1", "9", "10", kAddRow}, {}, "81 different problems"},
-    CountCase{"MixWideGrouped", {"1", "99", "100", kMixRow}, {}, "25,025 different problems"},
-    CountCase{"SubtractionWithoutNegatives", {"1", "9", "10", kSubtractRow}, {}, "45 different problems"},
-    CountCase{"SubtractionWithNegatives", {"1", "9", "10", kSubtractRow, true}, {}, "81 different problems"},
-    CountCase{"TimesTableOfSeven", {"1", "12", "10", kMultiplyRow}, {true, 7, kAny, false}, "11 different problems"},
     CountCase{"FewerThanAsked", {"1", "12", "20", kMultiplyRow}, {true, 7, kAny, false}, "Only 11 different problems: some will repeat"},
     CountCase{"NothingFits", {"50", "99", "10", kDivideRow}, {true, 0, kAny, false}, "No problem fits these settings and rules"},
     CountCase{"UnreadableLowest", {"x", "9", "10", kAddRow}, {}, "The numbers in the main window cannot make a worksheet, so there is nothing to count yet."},
@@ -198,20 +189,6 @@ TEST_P(LiveCountTest, ShowsTheCountOfTheMainWindowsSettingsAsTheRulesChange) {
 
 INSTANTIATE_TEST_SUITE_P(Settings, LiveCountTest, ::testing::ValuesIn(kCountCases), kCaseName);
 
-TEST_F(ProblemRulesWindowTest, CountChangesWithEveryRuleTheUserChanges) {
-    Enter({"1", "12", "20", kMultiplyRow});
-    ProblemRulesDialog& dialog = OpenDialog();
-    QStringList shown{CountShown(dialog)};
-    In<QCheckBox>(dialog, "cbFixedNumber")->setChecked(true);
-    In<QSpinBox>(dialog, "txtFixedNumber")->setValue(7);
-    shown << CountShown(dialog);
-    In<QCheckBox>(dialog, "cbNoTrivial")->setChecked(true);
-    shown << CountShown(dialog);
-    EXPECT_EQ(shown,
-              QStringList({"144 different problems", "Only 12 different problems: some will repeat",
-                           "Only 11 different problems: some will repeat"}));
-}
-
 // Tab from the first rule reaches the fixed number, space switches it on, Enter is OK.
 TEST_F(ProblemRulesWindowTest, DialogWorksByKeyboardAlone) {
     ProblemRulesDialog& dialog = OpenDialog();
@@ -223,93 +200,14 @@ TEST_F(ProblemRulesWindowTest, DialogWorksByKeyboardAlone) {
     EXPECT_EQ(state.problemRules, (ProblemRules{false, 2, kAny, false}));
 }
 
-struct RefusedCase {
+struct VerdictCase {
     const char* name;
-    const char* button;
-};
-
-class NothingFitsTest : public ProblemRulesWindowTest,
-                        public ::testing::WithParamInterface<RefusedCase> {};
-
-// Like a failing settings check: its own message, and the page keeps what it had.
-TEST_P(NothingFitsTest, SaysSoInItsOwnBoxAndComposesNothing) {
-    Click("cmdView");
-    const QString before = PageDump();
-    messages.shown.clear();
-    SetRules({true, 0, kAny, false});
-    Enter({"50", "99", "10", kDivideRow});
-    Click(GetParam().button);
-    const SettingsMessage refusal = NoProblemFitsMessage();
-    EXPECT_EQ(messages.shown, std::vector<RecordedMessage>({{QStringLiteral("oops"), refusal.text,
-                                                             MessageIcon::Information}}));
-    EXPECT_TRUE(messages.asked.empty());
-    EXPECT_EQ(PageDump(), before);
-    EXPECT_EQ(state.operation, 1);
-    EXPECT_EQ(output.prints, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Commands, NothingFitsTest,
-                         ::testing::Values(RefusedCase{"View", "cmdView"},
-                                           RefusedCase{"Print", "cmdPrint"}),
-                         kCaseName);
-
-struct RepeatCase {
-    const char* name;
-    const char* button;
-    bool answer;
-};
-
-class SomeRepeatTest : public ProblemRulesWindowTest,
-                       public ::testing::WithParamInterface<RepeatCase> {};
-
-// Fewer problems than asked is the user's call: Yes makes the sheet, No makes nothing.
-TEST_P(SomeRepeatTest, AsksAndComposesOnlyOnYes) {
-    const RepeatCase& repeat = GetParam();
-    Click("cmdView");
-    const QString before = PageDump();
-    SetRules({true, 7, kAny, true});
-    Enter({"1", "12", "20", kMultiplyRow});
-    messages.answer = repeat.answer;
-    Click(repeat.button);
-    const QString question = QStringLiteral(
-        "Only 11 different problems fit these settings and rules, so some will repeat. Make the "
-        "worksheet anyway?");
-    EXPECT_EQ(messages.asked, std::vector<RecordedQuestion>({{"Tallyworth", question}}));
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(PageDump() != before, repeat.answer);
-    EXPECT_EQ(state.operation, RowNumber(repeat.answer ? kMultiplyRow : kAddRow));
-    EXPECT_EQ(output.prints, repeat.answer && repeat.button == std::string("cmdPrint") ? 1 : 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Answers, SomeRepeatTest,
-                         ::testing::Values(RepeatCase{"ViewYes", "cmdView", true},
-                                           RepeatCase{"ViewNo", "cmdView", false},
-                                           RepeatCase{"PrintYes", "cmdPrint", true},
-                                           RepeatCase{"PrintNo", "cmdPrint", false}),
-                         kCaseName);
-
-// Without rules nothing is asked, however few problems there are: the sheet is made as
-// it always was. The cell-numbering mode ignores the rules, so it is not refused either.
-TEST_F(ProblemRulesWindowTest, RulesOffOrCellNumberingNeverAskOrRefuse) {
-    Enter({"1", "2", "100", kAddRow});
-    Click("cmdView");
-    SetRules({true, 0, kAny, false});
-    Enter({"61", "62", "10", kDivideRow});
-    Click("cmdView");
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_TRUE(messages.asked.empty());
-    EXPECT_TRUE(state.showCellNumbers);
-    EXPECT_FALSE(PageDump().isEmpty());
-}
-
-struct ClassSetRulesCase {
-    const char* name;
+    const char* command;  // cmd...: a main window button; mnu...: a page window item
     Settings settings;
     ProblemRules rules;
-    bool answer;  // to the question about repeats, when it is asked
-    std::vector<RecordedMessage> shown;
-    std::vector<RecordedQuestion> asked;
-    bool handedOver;  // the set reached the output
+    bool answer;          // to the question about repeats, when it is asked
+    bool refused, asked;  // said that nothing fits; asked about repeats
+    bool made;            // the page composed anew, or the class set handed over
 };
 
 const RecordedMessage kNothingFits{QStringLiteral("oops"), NoProblemFitsMessage().text,
@@ -318,24 +216,35 @@ const RecordedQuestion kElevenRepeat{
     QStringLiteral("Tallyworth"),
     QStringLiteral("Only 11 different problems fit these settings and rules, so some will "
                    "repeat. Make the worksheet anyway?")};
+constexpr ProblemRules kNoTrivial{true, 0, kAny, false};
+constexpr ProblemRules kSevensOnce{true, 7, kAny, true};
 
+// Without rules nothing is asked, however few problems there are; the cell-numbering mode
+// of View ignores the rules, while a class set is held to them.
 // clang-format off
-const std::array kClassSetRules{
-    ClassSetRulesCase{"EnoughProblems", {"1", "12", "11", kMultiplyRow}, {true, 7, kAny, true}, true, {}, {}, true},
-    ClassSetRulesCase{"NothingFits", {"50", "99", "10", kDivideRow}, {true, 0, kAny, false}, true, {kNothingFits}, {}, false},
-    ClassSetRulesCase{"NothingFitsTheCellNumberBounds", {"61", "62", "10", kDivideRow}, {true, 0, kAny, false}, true, {kNothingFits}, {}, false},
-    ClassSetRulesCase{"FewerYes", {"1", "12", "20", kMultiplyRow}, {true, 7, kAny, true}, true, {}, {kElevenRepeat}, true},
-    ClassSetRulesCase{"FewerNo", {"1", "12", "20", kMultiplyRow}, {true, 7, kAny, true}, false, {}, {kElevenRepeat}, false},
+const std::array kVerdicts{
+    VerdictCase{"ViewNothingFits", "cmdView", {"50", "99", "10", kDivideRow}, kNoTrivial, true, true, false, false},
+    VerdictCase{"PrintNothingFits", "cmdPrint", {"50", "99", "10", kDivideRow}, kNoTrivial, true, true, false, false},
+    VerdictCase{"ViewRepeatsYes", "cmdView", {"1", "12", "20", kMultiplyRow}, kSevensOnce, true, false, true, true},
+    VerdictCase{"ViewRepeatsNo", "cmdView", {"1", "12", "20", kMultiplyRow}, kSevensOnce, false, false, true, false},
+    VerdictCase{"PrintRepeatsYes", "cmdPrint", {"1", "12", "20", kMultiplyRow}, kSevensOnce, true, false, true, true},
+    VerdictCase{"PrintRepeatsNo", "cmdPrint", {"1", "12", "20", kMultiplyRow}, kSevensOnce, false, false, true, false},
+    VerdictCase{"RulesOffNeverAsk", "cmdView", {"1", "2", "100", kAddRow}, {}, false, false, false, true},
+    VerdictCase{"ViewCellNumbersIgnoreTheRules", "cmdView", {"61", "62", "10", kDivideRow}, kNoTrivial, false, false, false, true},
+    VerdictCase{"ClassSetEnough", "mnuClassSet", {"1", "12", "11", kMultiplyRow}, kSevensOnce, true, false, false, true},
+    VerdictCase{"ClassSetCellNumberBounds", "mnuClassSet", {"61", "62", "10", kDivideRow}, kNoTrivial, true, true, false, false},
+    VerdictCase{"ClassSetRepeatsNo", "mnuClassSet", {"1", "12", "20", kMultiplyRow}, kSevensOnce, false, false, true, false},
 };
 // clang-format on
 
-class ClassSetRulesTest : public ProblemRulesWindowTest,
-                          public ::testing::WithParamInterface<ClassSetRulesCase> {};
+class VerdictTest : public ProblemRulesWindowTest,
+                    public ::testing::WithParamInterface<VerdictCase> {};
 
-// Class Set... checks the rules as View does before it asks anything about the set; the
-// set it makes starts from a code that carries the rules.
-TEST_P(ClassSetRulesTest, ChecksTheRulesFirstAndCarriesThemInTheFirstCode) {
-    const ClassSetRulesCase& check = GetParam();
+// Like a failing settings check, nothing fitting is said in its own box and composes
+// nothing; fewer problems than asked is the user's call. A class set is checked before
+// anything about it is asked, and its first code carries the rules.
+TEST_P(VerdictTest, ComposesAsksOrRefusesAsTheRulesAllow) {
+    const VerdictCase& check = GetParam();
     Click("cmdView");
     const QString before = PageDump();
     messages.shown.clear();
@@ -345,97 +254,38 @@ TEST_P(ClassSetRulesTest, ChecksTheRulesFirstAndCarriesThemInTheFirstCode) {
     classSets.next = ClassSetChoice{3, AnswerKeys::AfterEach, true, ClassSetDestination::PdfFile,
                                     QPageSize::Letter};
     files.next = QStringLiteral("set.pdf");
-    window->ExistingPageWindow()->findChild<QAction*>("mnuClassSet")->trigger();
-    EXPECT_EQ(messages.shown, check.shown);
-    EXPECT_EQ(messages.asked, check.asked);
-    EXPECT_EQ(classSets.asked, check.handedOver ? 1 : 0);
-    ASSERT_EQ(output.classSets.size(), check.handedOver ? 1U : 0U);
-    if (check.handedOver) {
+    const bool classSet = check.command == std::string("mnuClassSet");
+    if (classSet) {
+        window->ExistingPageWindow()->findChild<QAction*>(check.command)->trigger();
+    } else {
+        Click(check.command);
+    }
+    EXPECT_EQ(messages.shown,
+              check.refused ? std::vector{kNothingFits} : std::vector<RecordedMessage>{});
+    EXPECT_EQ(messages.asked,
+              check.asked ? std::vector{kElevenRepeat} : std::vector<RecordedQuestion>{});
+    EXPECT_EQ(PageDump() != before, check.made && !classSet);
+    EXPECT_EQ(output.prints, check.made && check.command == std::string("cmdPrint") ? 1 : 0);
+    ASSERT_EQ(output.classSets.size(), check.made && classSet ? 1U : 0U);
+    if (!output.classSets.empty()) {
         const SheetCode& first = output.classSets.front().request.first;
-        EXPECT_EQ(first.version, 2);
-        EXPECT_EQ(first.settings.rules, check.rules);
-        EXPECT_FALSE(FormatSheetCode(first).isEmpty());
-    }
-    EXPECT_EQ(PageDump(), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(Checks, ClassSetRulesTest, ::testing::ValuesIn(kClassSetRules), kCaseName);
-
-using Problem = std::tuple<OperationRow, int, int>;
-
-// The problems on the page, read from its cells: operator, first and second number.
-std::vector<Problem> ProblemsOnPage(const PageControls& page, int count) {
-    const std::map<QString, OperationRow> rows{{QStringLiteral("+"), OperationRow::Add},
-                                               {QStringLiteral("-"), OperationRow::Subtract},
-                                               {QStringLiteral("*"), OperationRow::Multiply},
-                                               {DivideSignText(), OperationRow::Divide}};
-    std::vector<Problem> problems;
-    for (std::size_t cell = 0; cell < static_cast<std::size_t>(count); ++cell) {
-        problems.emplace_back(rows.at(page.plusLabels[cell].caption),
-                              page.valueLabels[2 * cell].caption.toInt(),
-                              page.valueLabels[2 * cell + 1].caption.toInt());
-    }
-    return problems;
-}
-
-struct ViewCase {
-    const char* name;
-    Settings settings;
-    ProblemRules rules;
-};
-
-// clang-format off
-const std::array kViewCases{
-    ViewCase{"MixNoTrivial", {"1", "20", "100", kMixRow}, {true, 0, kAny, false}},
-    ViewCase{"MixFixedSeven", {"1", "20", "100", kMixRow}, {false, 7, kAny, false}},
-    ViewCase{"MixNeverRegroup", {"1", "40", "100", kMixRow, true}, {false, 0, kNever, false}},
-    ViewCase{"MixAlwaysRegroup", {"5", "60", "100", kMixRow}, {false, 0, kAlways, false}},
-    ViewCase{"AdditionNoRepeats", {"1", "12", "100", kAddRow}, {false, 0, kAny, true}},
-    ViewCase{"SubtractionEveryRule", {"1", "99", "81", kSubtractRow}, {true, 9, kAlways, true}},
-};
-// clang-format on
-
-class RuledViewTest : public ProblemRulesWindowTest,
-                      public ::testing::WithParamInterface<ViewCase> {};
-
-// Every problem on the page is one the rules allow; without repeats, none comes twice.
-TEST_P(RuledViewTest, PageHoldsOnlyProblemsTheRulesAllow) {
-    const ViewCase& view = GetParam();
-    SetRules(view.rules);
-    Enter(view.settings);
-    Click("cmdView");
-    ASSERT_NE(window->ExistingPageWindow(), nullptr);
-    const ProblemSettings settings{
-        view.settings.row, QString::fromLatin1(view.settings.lowest).toInt(),
-        QString::fromLatin1(view.settings.highest).toInt(), view.settings.negative};
-    const std::vector<Problem> problems = ProblemsOnPage(
-        window->ExistingPageWindow()->Controls(), QString::fromLatin1(view.settings.count).toInt());
-    for (const Problem& problem : problems) {
-        const auto& [operation, first, second] = problem;
-        const std::vector<WeightedPair> allowed = AllowedPairs(operation, settings, view.rules);
-        EXPECT_TRUE(std::ranges::any_of(allowed,
-                                        [&problem](const WeightedPair& pair) {
-                                            return pair.first == std::get<1>(problem) &&
-                                                   pair.second == std::get<2>(problem);
-                                        }))
-            << RowNumber(operation) << ": " << first << ", " << second;
-    }
-    if (view.rules.noRepeats) {
-        EXPECT_EQ(std::set<Problem>(problems.begin(), problems.end()).size(), problems.size());
+        EXPECT_EQ(std::make_pair(first.version, first.settings.rules),
+                  std::make_pair(2, check.rules));
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Commands, VerdictTest, ::testing::ValuesIn(kVerdicts), kCaseName);
 
 // The status line names the rules the page was made under, beside its code.
-TEST_P(RuledViewTest, StatusLineNamesTheRules) {
-    SetRules(GetParam().rules);
-    Enter(GetParam().settings);
+TEST_F(ProblemRulesWindowTest, StatusLineNamesTheRulesOfThePage) {
+    const ProblemRules rules{true, 9, kAlways, true};
+    SetRules(rules);
+    Enter({"1", "99", "81", kSubtractRow});
     Click("cmdView");
     ASSERT_NE(window->ExistingPageWindow(), nullptr);
     EXPECT_EQ(window->ExistingPageWindow()->StatusLine().PartText(PageStatusLine::Part::Rules),
-              RulesSummary(GetParam().rules));
+              RulesSummary(rules));
 }
-
-INSTANTIATE_TEST_SUITE_P(Rules, RuledViewTest, ::testing::ValuesIn(kViewCases), kCaseName);
 
 }  // namespace
 }  // namespace tallyworth
