@@ -44,10 +44,9 @@ void CheckRules(EffectRecorder& recorder, int highest, int lowest, double count,
                       MessageIcon::Information);
     }
     if (lowest > highest) {
-        recorder.Fail(
-            QT_TRANSLATE_NOOP("tallyworth::SettingsValidation",
-                              "Lowest Number must be less than Highest Number!"),
-            MessageIcon::Information, SettingsField::MinValue);
+        recorder.Fail(QT_TRANSLATE_NOOP("tallyworth::SettingsValidation",
+                                        "Lowest Number must be less than Highest Number!"),
+                      MessageIcon::Information, SettingsField::MinValue);
     }
     if (OutsideAllowedRange(highest)) {
         recorder.Fail(QT_TRANSLATE_NOOP("tallyworth::SettingsValidation",
