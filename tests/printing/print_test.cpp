@@ -141,7 +141,7 @@ TEST_P(OutcomeTest, SaysWhatHappenedAndPrintsNothing) {
     }
     const PrintOutcome printed = GetParam().print();
     EXPECT_EQ(printed.kind, GetParam().kind);
-    EXPECT_TRUE(printed.message.startsWith(GetParam().message)) << printed.message.toStdString();
+    EXPECT_THAT(printed.message.toStdString(), ::testing::StartsWith(GetParam().message));
     EXPECT_EQ(printed.message.isEmpty(), GetParam().kind == OutcomeKind::Cancelled);
     if (!GetParam().serviceDown) {
         EXPECT_EQ(PendingJobs(), GetParam().pending);
