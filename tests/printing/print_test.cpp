@@ -1,171 +1,156 @@
 #include "page_model/page_dump.h"
+#include "printing/class_set_printing.h"
 #include "printing/page_printing.h"
 #include "printing/print_cups.h"
-#include "render/page_style.h"
 #include "support/cups_harness.h"
 
-#include <QImage>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 
 #include <array>
-#include <set>
+#include <functional>
 #include <string>
 
 namespace tallyworth::print_test {
 namespace {
 
-struct SheetCase {
-    const char* name;
-    bool a4;  // the printer's paper; US Letter otherwise
-    std::int16_t operation, count, pageNo;
-    bool solutions;
-    std::size_t words;
-    ColorValue colour = kBlack;  // chosen for the page before printing
+class SilentProgress final : public SetProgress {
+  public:
+    explicit SilentProgress(int cancelAt = -1) : cancelAt_(cancelAt) {}
+    void Start(int /*pages*/) override {}
+    [[nodiscard]] bool Advance(int pagesDone) override { return pagesDone != cancelAt_; }
+
+  private:
+    int cancelAt_;
 };
 
-// A grid problem prints two numbers and an operator, and its solution when shown; a
-// division problem prints two numbers, fifty problems to a page.
-const std::array kSheets{
-    SheetCase{"Grid", false, 1, 100, 1, false, 300},
-    SheetCase{"DivisionPage2", false, 4, 60, 2, false, 20},
-    SheetCase{"ColourChosen", false, 4, 30, 1, true, 90, 0x2080C0},
-};
-
-// Every colour a PDF's first page is drawn in, paper included. Rendered without smoothing,
-// every pixel is either paper or ink.
-std::set<QRgb> DrawnColours(const QString& pdf) {
-    QTemporaryDir folder;
-    const int status =
-        QProcess::execute("pdftoppm", {"-r", "72", "-aa", "no", "-aaVector", "no", "-png",
-                                       "-singlefile", pdf, folder.filePath("sheet")});
-    EXPECT_EQ(status, 0) << "pdftoppm (poppler-utils) could not render " << pdf.toStdString();
-    const QImage image(folder.filePath("sheet.png"));
-    std::set<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            colours.insert(image.pixel(x, y));
-        }
-    }
-    return colours;
+// Two sheets of 60 divisions, two pages each, with their keys after them.
+ClassSetRequest TwoPageSheets() {
+    return {
+        {{OperationRow::Divide, 2, 12, 60, false, false}, 0x5EED}, 2, AnswerKeys::AfterEach, true};
 }
 
-class SheetTest : public SchedulerTest, public ::testing::WithParamInterface<SheetCase> {
-  protected:
-    SheetTest() : SchedulerTest(GetParam().a4 ? "a4" : "letter") {}
+std::string Header(const PdfPage& page) {
+    std::string header;
+    for (const PdfWord& word : page.words) {
+        header += word.top < kMarginInches + 0.65 ? word.text + " " : "";
+    }
+    return header;
+}
+
+struct PaperCase {
+    const char* setup;  // the queue's paper
+    double width, height;
+    std::int16_t operation, count, pageNo;
+    bool solutions;
 };
 
-// The page shown is printed on the printer's own paper with its corner on the printable
-// origin, and saved as one US Letter page without margins; the worksheet stays as it was.
-TEST_P(SheetTest, PrintsAndSavesThePageShownWhereTheLayoutPutsIt) {
-    const SheetCase& sheetCase = GetParam();
-    Worksheet sheet(sheetCase.operation, sheetCase.count, sheetCase.pageNo, sheetCase.solutions);
-    ColorEverything(sheet.page, sheetCase.colour);
-    const auto expectOneSheet = [&](const std::vector<PdfPage>& pdf, double width, double height,
-                                    double offset) {
-        ASSERT_EQ(pdf.size(), 1U);
-        EXPECT_NEAR(pdf[0].width, width, 0.01);
-        EXPECT_NEAR(pdf[0].height, height, 0.01);
-        EXPECT_EQ(pdf[0].words.size(), sheetCase.words);
-        ExpectCaptionsAt(sheet.page, pdf[0], offset);
-    };
+const std::array kPapers{
+    PaperCase{"letter", 8.5, 11, 1, 100, 1, false},
+    PaperCase{"a4", 210 / 25.4, 297 / 25.4, 4, 60, 2, true},
+};
+
+class PaperTest : public SchedulerTest, public ::testing::WithParamInterface<PaperCase> {
+  protected:
+    PaperTest() : SchedulerTest(GetParam().setup) {}
+};
+
+// The page shown is printed on the printer's own paper, its corner on the printable origin;
+// the worksheet stays as it was.
+TEST_P(PaperTest, PrintsThePageShownWhereTheLayoutPutsIt) {
+    const PaperCase& paper = GetParam();
+    Worksheet sheet(paper.operation, paper.count, paper.pageNo, paper.solutions);
     const QString before = DumpVisibleControls(sheet.page);
     const PrintOutcome printed = PrintPageOnDefaultPrinter(sheet.page);
-    EXPECT_TRUE(printed.Succeeded()) << printed.message.toStdString();
-    const bool a4 = sheetCase.a4;
-    expectOneSheet(PrintedSheets(), a4 ? 210 / 25.4 : 8.5, a4 ? 297 / 25.4 : 11.0, kMarginInches);
-    // Figures, lines and solutions alike print in the page's colour.
-    const QStringList printedFiles = PrintedFiles();
-    ASSERT_EQ(printedFiles.size(), 1);
-    EXPECT_EQ(DrawnColours(printedFiles[0]),
-              (std::set<QRgb>{qRgb(255, 255, 255), ToQColor(sheetCase.colour).rgb()}));
-    QTemporaryDir folder;
-    const PrintOutcome saved = SavePageAsPdf(sheet.page, folder.filePath("sheet.pdf"));
-    EXPECT_TRUE(saved.Succeeded()) << saved.message.toStdString();
-    expectOneSheet(ReadPdf(folder.filePath("sheet.pdf")), 8.5, 11, 0);
+    EXPECT_EQ(printed.kind, OutcomeKind::Done) << printed.message.toStdString();
+    const std::vector<PdfPage> pdf = PrintedSheets();
+    ASSERT_EQ(pdf.size(), 1U);
+    EXPECT_NEAR(pdf[0].width, paper.width, 0.01);
+    EXPECT_NEAR(pdf[0].height, paper.height, 0.01);
+    ExpectCaptionsAt(sheet.page, pdf[0], kMarginInches);
     EXPECT_EQ(DumpVisibleControls(sheet.page), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sheets, SheetTest, ::testing::ValuesIn(kSheets),
-                         [](const auto& param) { return std::string(param.param.name); });
-
-struct NoPrinterTest : SchedulerTest {
-    NoPrinterTest() : SchedulerTest("none") {}
-};
-
-TEST_F(NoPrinterTest, SaysSoAndSavingStillWorks) {
-    const Worksheet sheet(1, 20);
-    const PrintOutcome printed = PrintPageOnDefaultPrinter(sheet.page);
-    EXPECT_FALSE(printed.Succeeded());
-    EXPECT_TRUE(printed.message.startsWith("No default printer is set up."))
-        << printed.message.toStdString();
-    // A missing folder is reported and leaves nothing behind.
-    QTemporaryDir folder;
-    const PrintOutcome failed = SavePageAsPdf(sheet.page, folder.filePath("missing/sheet.pdf"));
-    EXPECT_FALSE(failed.Succeeded());
-    EXPECT_TRUE(failed.message.startsWith("Could not save \"") &&
-                failed.message.contains("sheet.pdf"))
-        << failed.message.toStdString();
-    EXPECT_TRUE(
-        QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
-    EXPECT_TRUE(SavePageAsPdf(sheet.page, folder.filePath("sheet.pdf")).Succeeded());
-    EXPECT_EQ(ReadPdf(folder.filePath("sheet.pdf")).size(), 1U);
+// The whole set reaches the queue as one job on the printer's paper, every page with its band.
+TEST_P(PaperTest, PrintsTheSetAsOneJobOfEveryPage) {
+    // As the print dialog hands it over: the printer with its own paper.
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setPageSize(info.defaultPageSize());
+    SilentProgress progress;
+    const PrintOutcome printed = PrintClassSet(TwoPageSheets(), printer, progress);
+    ASSERT_TRUE(printed.Succeeded()) << printed.message.toStdString();
+    ASSERT_EQ(PrintedFiles().size(), 1);
+    const std::vector<PdfPage> sheets = PrintedSheets();
+    ASSERT_EQ(sheets.size(), 8U);
+    for (std::size_t index = 0; index < sheets.size(); ++index) {
+        EXPECT_NEAR(sheets[index].width, GetParam().width, 0.01);
+        const std::string sheet = index < 4 ? "1" : "2";
+        EXPECT_THAT(Header(sheets[index]), ::testing::HasSubstr("Sheet " + sheet + " of 2 "));
+        EXPECT_EQ(Header(sheets[index]).find("Answer key") != std::string::npos, index % 4 >= 2);
+    }
 }
 
-// A print scheduler that was running and has stopped: no printer can be found, and the user
-// is told why.
-struct PrintServiceDownTest : SchedulerTest {};
+INSTANTIATE_TEST_SUITE_P(Papers, PaperTest, ::testing::ValuesIn(kPapers),
+                         [](const auto& param) { return std::string(param.param.setup); });
 
-TEST_F(PrintServiceDownTest, SaysThePrintServiceCannotBeReached) {
-    const Worksheet sheet(1, 20);
-    StopScheduler();
-    const PrintOutcome printed = PrintPageOnDefaultPrinter(sheet.page);
-    EXPECT_FALSE(printed.Succeeded());
-    EXPECT_TRUE(printed.message.startsWith("The print service cannot be reached."))
-        << printed.message.toStdString();
+PrintOutcome PrintPage() {
+    return PrintPageOnDefaultPrinter(Worksheet(1, 20).page);
+}
+PrintOutcome PrintSetOn(const char* printer, int cancelAt = -1) {
+    SilentProgress progress(cancelAt);
+    return PrintClassSetOn(TwoPageSheets(), printer, QPageSize(QPageSize::A4), progress);
 }
 
-struct RefusalCase {
-    const char* setup;
-    const char* reason;  // part of the message
-    const char* remedy;  // the tool that puts the queue right
+// What the user is told when a page or a set cannot simply be printed, and what the queue
+// holds afterwards.
+struct OutcomeCase {
+    const char* name;
+    const char* setup;  // the scheduler's set-up
+    bool serviceDown;   // the scheduler stops before printing
+    std::function<PrintOutcome()> print;
+    OutcomeKind kind;
+    const char* message;  // how it starts
+    int pending;          // jobs held in the queue
 };
 
-class RefusingQueueTest : public SchedulerTest, public ::testing::WithParamInterface<RefusalCase> {
+const std::array kOutcomes{
+    OutcomeCase{"NoPrinter", "none", false, PrintPage, OutcomeKind::Failed,
+                "No default printer is set up.", 0},
+    OutcomeCase{"ServiceDown", "letter", true, PrintPage, OutcomeKind::Failed,
+                "The print service cannot be reached.", 0},
+    OutcomeCase{"Rejecting", "rejecting", false, PrintPage, OutcomeKind::Failed,
+                "The default printer \"worksheets\" is not accepting print jobs.", 0},
+    OutcomeCase{"PausedPage", "stopped", false, PrintPage, OutcomeKind::Notice,
+                "The printer \"worksheets\" is paused. The worksheet waits in its queue", 1},
+    OutcomeCase{"MissingPrinter", "letter", false, [] { return PrintSetOn("nosuch"); },
+                OutcomeKind::Failed, "The printer \"nosuch\" cannot be reached.", 0},
+    OutcomeCase{"CancelledSet", "letter", false, [] { return PrintSetOn("", 3); },
+                OutcomeKind::Cancelled, "", 0},
+};
+
+class OutcomeTest : public SchedulerTest, public ::testing::WithParamInterface<OutcomeCase> {
   protected:
-    RefusingQueueTest() : SchedulerTest(GetParam().setup) {}
+    OutcomeTest() : SchedulerTest(GetParam().setup) {}
 };
 
-TEST_P(RefusingQueueTest, TellsWhyPrintsNothingAndPrintsOncePutRight) {
-    const Worksheet sheet(1, 20);
-    const PrintOutcome refused = PrintPageOnDefaultPrinter(sheet.page);
-    EXPECT_FALSE(refused.Succeeded());
-    EXPECT_TRUE(refused.message.contains("\"worksheets\"") &&
-                refused.message.contains(GetParam().reason))
-        << refused.message.toStdString();
-    EXPECT_TRUE(PrintedSheets().empty());
-    // The scheduler's own tool finds it through CUPS_SERVER, as this process's clients do.
-    ASSERT_EQ(QProcess::execute(GetParam().remedy, {"worksheets"}), 0);
-    const PrintOutcome printed = PrintPageOnDefaultPrinter(sheet.page);
-    EXPECT_TRUE(printed.Succeeded()) << printed.message.toStdString();
-    EXPECT_EQ(PrintedSheets().size(), 1U);
+TEST_P(OutcomeTest, SaysWhatHappenedAndPrintsNothing) {
+    if (GetParam().serviceDown) {
+        StopScheduler();
+    }
+    const PrintOutcome printed = GetParam().print();
+    EXPECT_EQ(printed.kind, GetParam().kind);
+    EXPECT_THAT(printed.message.toStdString(), ::testing::StartsWith(GetParam().message));
+    EXPECT_EQ(printed.message.isEmpty(), GetParam().kind == OutcomeKind::Cancelled);
+    if (!GetParam().serviceDown) {
+        EXPECT_EQ(PendingJobs(), GetParam().pending);
+        EXPECT_TRUE(GetParam().pending > 0 || PrintedFiles().isEmpty());
+    }
 }
 
-struct PausedQueueTest : SchedulerTest {
-    PausedQueueTest() : SchedulerTest("stopped") {}
-};
-
-// A paused queue takes the job and holds it; the user is told where the worksheet waits.
-TEST_F(PausedQueueTest, HandsTheJobOverAndSaysItWaitsUntilThePrinterIsResumed) {
-    const Worksheet sheet(1, 20);
-    const PrintOutcome printed = PrintPageOnDefaultPrinter(sheet.page);
-    EXPECT_EQ(printed.kind, OutcomeKind::Notice);
-    EXPECT_TRUE(printed.message.contains("\"worksheets\"") &&
-                printed.message.contains("waits in its queue until the printer is resumed"))
-        << printed.message.toStdString();
-    EXPECT_EQ(PendingJobs(), 1);
-    ASSERT_EQ(QProcess::execute("/usr/sbin/cupsenable", {"worksheets"}), 0);
-    EXPECT_EQ(PrintedSheets().size(), 1U);
-}
+INSTANTIATE_TEST_SUITE_P(Outcomes, OutcomeTest, ::testing::ValuesIn(kOutcomes),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 // A queue that stops taking jobs between the readiness check and the hand-over: the
 // scheduler's refusal must come back, not pass for a printed sheet.
@@ -181,12 +166,6 @@ TEST_F(LateRefusalTest, SubmissionReportsTheSchedulersRefusal) {
     EXPECT_FALSE(job.refusal.isEmpty());
     EXPECT_TRUE(PrintedSheets().empty());
 }
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Queue, RefusingQueueTest, ::testing::Values(
-    RefusalCase{"rejecting", "is not accepting print jobs", "/usr/sbin/cupsaccept"}),
-    [](const auto& param) { return std::string(param.param.setup); });
-// clang-format on
 
 }  // namespace
 }  // namespace tallyworth::print_test
