@@ -28,17 +28,6 @@ TEST(WriteProblems, WritesEachProblemIntoItsCell) {
     EXPECT_EQ(VisibleRuns(page), "");
 }
 
-TEST(BuildTest, StoresTheSettingsAndShowsPageOne) {
-    Sheet sheet(OperationRow::Divide);
-    sheet.state.currentPage = 2;
-    sheet.Build(2, 12, 60);
-    EXPECT_EQ(QString::asprintf("%d-%d, %d on page %d", sheet.state.lowestNumber,
-                                sheet.state.highestNumber, sheet.state.numberOfProblems,
-                                sheet.state.currentPage),
-              "2-12, 60 on page 1");
-    EXPECT_EQ(sheet.failures, "");
-}
-
 // A failure while composing is reported; the page is still filled from what it holds.
 TEST(BuildTest, ReportsAFailureOfComposingAndGoesOn) {
     Sheet sheet(OperationRow::Add);
@@ -48,14 +37,21 @@ TEST(BuildTest, ReportsAFailureOfComposingAndGoesOn) {
     EXPECT_EQ(VisibleRuns(sheet.page), "lblValue 0-9 lblPlus 0-4 Line1 0-4");
 }
 
-// The state's rules reach the composer: a times table of 7 only.
-TEST(BuildTest, ComposesUnderTheStatesRules) {
+// The settings are stored, the state's rules reach the composer (a times table of 7 only)
+// and page one is shown.
+TEST(BuildTest, StoresTheSettingsAndComposesUnderTheStatesRules) {
     Sheet sheet(OperationRow::Multiply);
     sheet.state.problemRules.fixedNumber = 7;
-    sheet.Build(1, 12, 30);
+    sheet.state.currentPage = 2;
+    sheet.Build(2, 12, 30);
+    EXPECT_EQ(QString::asprintf("%d-%d, %d on page %d", sheet.state.lowestNumber,
+                                sheet.state.highestNumber, sheet.state.numberOfProblems,
+                                sheet.state.currentPage),
+              "2-12, 30 on page 1");
     for (std::size_t cell = 0; cell < 30; ++cell) {
         ASSERT_EQ(sheet.page.valueLabels[2 * cell + 1].caption, QStringLiteral("7")) << cell;
     }
+    EXPECT_EQ(sheet.failures, "");
 }
 
 struct GoldenCase {

@@ -33,7 +33,6 @@ const std::array kFillCases{
     FillCase{"SumsPageOne", Add, kDots, 30, {1}, false, "lblValue 0-59 lblPlus 0-29 Line1 0-29"},
     FillCase{"UpsideDownSevenPageTwo", Divide, kSeven, 60, {2}, false, "lblValue 100-119 Line1 50-59 DivisionLine 50-59 EqualSignTop 50-59 EqualSignBottom 50-59"},
     FillCase{"DivisionBackToPageOne", Divide, kDots, 60, {2, 1}, true, "lblValue 0-99 lblSolution 0-49 Line1 0-49 Line2 0-49 DivisionLine 0-49 EqualSignTop 0-49 EqualSignBottom 0-49"},
-    FillCase{"DivisionPageTwoOfOne", Divide, kDots, 50, {2}, true, ""},
     FillCase{"MoreSumsThanCells", Add, kDots, 150, {1}, true, "lblValue 0-199 lblPlus 0-99 lblSolution 0-99 Line1 0-99"},
     FillCase{"LargestPageNumber", Add, kDots, 30, {32767}, true, ""},
     FillCase{"SumsPageTwoBeyondTheStock", Add, kDots, 150, {2}, true, "", kOutOfRange},

@@ -64,7 +64,6 @@ struct SheetPageCase {
 const std::array kSheetPages{
     SheetPageCase{"Addition", {{OperationRow::Add, 1, 9, 10, false, false}, 0x2A}, 1, false},
     SheetPageCase{"NegativeSubtractionKey", {{OperationRow::Subtract, 3, 40, 100, true, false}, 0x5EED}, 1, true},
-    SheetPageCase{"MixKey", {{OperationRow::Mix, 10, 99, 100, false, false}, 0x123456789}, 1, true},
     SheetPageCase{"DivisionSecondPageKey", {{OperationRow::Divide, 2, 12, 80, false, true}, 7}, 2, true},
 };
 // clang-format on
@@ -94,19 +93,6 @@ TEST(MakeSheetPage, SaysSoWhenTheSheetCannotBeComposedOrHasNoSuchPage) {
         MakeSheetPage({{OperationRow::Add, 1, 9, 10, false, false}, 0}, 0, false);
     EXPECT_FALSE(pageZero.ok);
     EXPECT_EQ(pageZero.failure.toStdString(), "DisplayProblems(): Subscript out of range");
-}
-
-// Bounds of 61 and 62 number the cells only where the caller lets them.
-TEST(PrepareTest, NumbersTheCellsForTheirBoundsOnlyWhereAsked) {
-    for (const CellNumbering numbering : {CellNumbering::ByBounds, CellNumbering::Never}) {
-        WorksheetState state = testing_support::MakeState(OperationRow::Add);
-        PageControls page = MakeDesignPageControls();
-        SeededRandomSource source(1);
-        WindowHost host(false);
-        NoFailure reporter;
-        PrepareTest(state, page, {"61", "62", "10"}, source, host, reporter, numbering);
-        EXPECT_EQ(state.showCellNumbers, numbering == CellNumbering::ByBounds);
-    }
 }
 
 }  // namespace

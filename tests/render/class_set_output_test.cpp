@@ -212,17 +212,17 @@ const std::array kPaperLocales{
 class SystemPaperTest : public ::testing::TestWithParam<PaperLocaleCase> {
   protected:
     void TearDown() override {
-        for (const auto& [variable, value] : saved_) {
+        for (const auto& [variable, value] : saved) {
             value.isNull() ? qunsetenv(variable.c_str()) : qputenv(variable.c_str(), value);
         }
     }
-    std::map<std::string, QByteArray> saved_{{"LC_ALL", qgetenv("LC_ALL")},
-                                             {"LC_PAPER", qgetenv("LC_PAPER")},
-                                             {"LANG", qgetenv("LANG")}};
+    std::map<std::string, QByteArray> saved{{"LC_ALL", qgetenv("LC_ALL")},
+                                            {"LC_PAPER", qgetenv("LC_PAPER")},
+                                            {"LANG", qgetenv("LANG")}};
 };
 
 TEST_P(SystemPaperTest, FollowsTheCountryOfTheFirstLocaleVariableSet) {
-    for (const auto& [variable, value] : saved_) {
+    for (const auto& [variable, value] : saved) {
         const auto set = GetParam().variables.find(variable);
         set == GetParam().variables.end() ? qunsetenv(variable.c_str())
                                           : qputenv(variable.c_str(), set->second);
