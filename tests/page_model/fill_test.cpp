@@ -31,12 +31,8 @@ struct FillCase {
 // clang-format off
 const std::array kFillCases{
     FillCase{"SumsPageOne", Add, kDots, 30, {1}, false, "lblValue 0-59 lblPlus 0-29 Line1 0-29"},
-    FillCase{"DivisionPageOne", Divide, kDots, 60, {1}, false, "lblValue 0-99 Line1 0-49 Line2 0-49 DivisionLine 0-49 EqualSignTop 0-49 EqualSignBottom 0-49"},
-    FillCase{"DivisionPageTwo", Divide, kDots, 60, {2}, false, "lblValue 100-119 Line1 50-59 Line2 50-59 DivisionLine 50-59 EqualSignTop 50-59 EqualSignBottom 50-59"},
     FillCase{"UpsideDownSevenPageTwo", Divide, kSeven, 60, {2}, false, "lblValue 100-119 Line1 50-59 DivisionLine 50-59 EqualSignTop 50-59 EqualSignBottom 50-59"},
     FillCase{"DivisionBackToPageOne", Divide, kDots, 60, {2, 1}, true, "lblValue 0-99 lblSolution 0-49 Line1 0-49 Line2 0-49 DivisionLine 0-49 EqualSignTop 0-49 EqualSignBottom 0-49"},
-    FillCase{"DivisionPageTwoOfOne", Divide, kDots, 50, {2}, true, ""},
-    FillCase{"FullMixPage", Mix, kSeven, 100, {1}, false, "lblValue 0-199 lblPlus 0-99 Line1 0-99"},
     FillCase{"MoreSumsThanCells", Add, kDots, 150, {1}, true, "lblValue 0-199 lblPlus 0-99 lblSolution 0-99 Line1 0-99"},
     FillCase{"LargestPageNumber", Add, kDots, 30, {32767}, true, ""},
     FillCase{"SumsPageTwoBeyondTheStock", Add, kDots, 150, {2}, true, "", kOutOfRange},
@@ -74,7 +70,6 @@ struct SolutionsCase {
 const std::array kSolutionsCases{
     SolutionsCase{"DivisionPageTwoShown", Divide, 60, 2, true, "lblSolution 50-99"},
     SolutionsCase{"DivisionPageOneShown", Divide, 60, 1, true, "lblSolution 0-49 60-99"},
-    SolutionsCase{"SumsPageTwoOfOne", Add, 30, 2, true, "lblSolution 30-99"},
     SolutionsCase{"NegativeCount", Add, -5, 1, true, "lblSolution 0-99"},
     SolutionsCase{"DivisionPageThreeOfTwo", Divide, 100, 3, true, ""},
 };
@@ -94,19 +89,17 @@ TEST_P(SolutionsVisibleTest, SwitchesOnlyTheSolutionsOfThePage) {
 INSTANTIATE_TEST_SUITE_P(Pages, SolutionsVisibleTest, ::testing::ValuesIn(kSolutionsCases),
                          kCaseName);
 
-TEST(HideEverything, HidesEveryElementOfEveryArray) {
-    PageControls page = ShownAll(MakeDesignPageControls());
-    HideEverything(page);
-    EXPECT_EQ(VisibleRuns(page), "");
-}
-
-TEST(ColorEverything, ReachesEveryElementShownOrNot) {
+// Colouring reaches the hidden elements too and shows none; hiding reaches every array.
+TEST(ColorAndHideEverything, ReachEveryElement) {
     PageControls page = MakeDesignPageControls();
     page.valueLabels[7].visible = true;
     ColorEverything(page, 0x123456);
     EXPECT_EQ(VisibleRuns(page), "lblValue 7-7");
     EXPECT_EQ(Lines(page, "").filter(QStringLiteral(" color=123456")).size(),
               2 * kNumberLabels + 6 * kCells);
+    page = ShownAll(page);
+    HideEverything(page);
+    EXPECT_EQ(VisibleRuns(page), "");
 }
 
 }  // namespace

@@ -60,21 +60,13 @@ struct SheetPageCase {
     bool answerKey;
 };
 
+// clang-format off
 const std::array kSheetPages{
     SheetPageCase{"Addition", {{OperationRow::Add, 1, 9, 10, false, false}, 0x2A}, 1, false},
-    SheetPageCase{"AdditionKey", {{OperationRow::Add, 1, 9, 10, false, false}, 0x2A}, 1, true},
-    SheetPageCase{"NegativeSubtraction",
-                  {{OperationRow::Subtract, 3, 40, 100, true, false}, 0x5EED},
-                  1,
-                  true},
-    SheetPageCase{"Mix", {{OperationRow::Mix, 10, 99, 100, false, false}, 0x123456789}, 1, true},
-    SheetPageCase{
-        "DivisionSecondPage", {{OperationRow::Divide, 2, 12, 80, false, false}, 7}, 2, false},
-    SheetPageCase{
-        "DivisionSecondPageKey", {{OperationRow::Divide, 2, 12, 80, false, true}, 7}, 2, true},
-    SheetPageCase{
-        "BracketFirstPageKey", {{OperationRow::Divide, 1, 99, 60, false, true}, 99}, 1, true},
+    SheetPageCase{"NegativeSubtractionKey", {{OperationRow::Subtract, 3, 40, 100, true, false}, 0x5EED}, 1, true},
+    SheetPageCase{"DivisionSecondPageKey", {{OperationRow::Divide, 2, 12, 80, false, true}, 7}, 2, true},
 };
+// clang-format on
 
 class MakeSheetPageTest : public ::testing::TestWithParam<SheetPageCase> {};
 
@@ -101,19 +93,6 @@ TEST(MakeSheetPage, SaysSoWhenTheSheetCannotBeComposedOrHasNoSuchPage) {
         MakeSheetPage({{OperationRow::Add, 1, 9, 10, false, false}, 0}, 0, false);
     EXPECT_FALSE(pageZero.ok);
     EXPECT_EQ(pageZero.failure.toStdString(), "DisplayProblems(): Subscript out of range");
-}
-
-// Bounds of 61 and 62 number the cells only where the caller lets them.
-TEST(PrepareTest, NumbersTheCellsForTheirBoundsOnlyWhereAsked) {
-    for (const CellNumbering numbering : {CellNumbering::ByBounds, CellNumbering::Never}) {
-        WorksheetState state = testing_support::MakeState(OperationRow::Add);
-        PageControls page = MakeDesignPageControls();
-        SeededRandomSource source(1);
-        WindowHost host(false);
-        NoFailure reporter;
-        PrepareTest(state, page, {"61", "62", "10"}, source, host, reporter, numbering);
-        EXPECT_EQ(state.showCellNumbers, numbering == CellNumbering::ByBounds);
-    }
 }
 
 }  // namespace
