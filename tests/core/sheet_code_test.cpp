@@ -1,5 +1,4 @@
 #include "core/sheet_code.h"
-#include "core/damm32.h"
 #include "core/xoshiro128.h"
 #include "support/named_cases.h"
 
@@ -24,31 +23,6 @@ const QString kAlphabet = QStringLiteral("0123456789ABCDEFGHJKMNPQRSTVWXYZ");
 constexpr std::uint64_t kWidestSeed = (std::uint64_t{1} << 35U) - 1U;
 constexpr std::uint64_t kWidestSeedV2 = (std::uint64_t{1} << 25U) - 1U;
 constexpr Regrouping kAny = Regrouping::Any;
-
-// A code written out by hand from its layout: the version symbol, twelve symbols of the
-// body (settings number above the seed), the check symbol; dashes after 5 and 10.
-QString CodeText(int version, std::uint64_t body) {
-    std::vector<int> symbols{version};
-    for (int shift = 55; shift >= 0; shift -= 5) {
-        symbols.push_back(static_cast<int>((body >> static_cast<unsigned>(shift)) & 31U));
-    }
-    symbols.push_back(Damm32CheckSymbol(symbols));
-    QString text;
-    for (std::size_t index = 0; index < symbols.size(); ++index) {
-        text += (index == 5 || index == 10) ? QStringLiteral("-") : QString();
-        text += kAlphabet[symbols[index]];
-    }
-    return text;
-}
-
-// Version 1's settings number: operation, lowest, highest, count (each less one),
-// negative results, upside-down seven, as digits of radix 5, 99, 99, 100, 2, 2.
-std::uint64_t BodyV1(int operation, int lowest, int highest) {
-    std::uint64_t number = static_cast<std::uint64_t>(operation - 1);
-    number = number * 99 + static_cast<std::uint64_t>(lowest - 1);
-    number = number * 99 + static_cast<std::uint64_t>(highest - 1);
-    return number * 100 * 4 * (std::uint64_t{1} << 35U);
-}
 
 // Settings, rules and seeds drawn at random, the same ones every run, after the extremes;
 // about half the codes have rules and so are of version 2.
@@ -165,12 +139,13 @@ const std::array kRefused{
     RefusedCase{"NotAscii", QStringLiteral("10035-40000-QQ\u00D63"), SheetCodeFault::BadCharacter, "The sheet code contains \"\u00D6\", which no sheet code uses"},
     RefusedCase{"OneShort", "10035-40000-QQD", SheetCodeFault::WrongLength, "A sheet code has 14 letters and digits, but this one has 13"},
     RefusedCase{"WrongCheck", "10035-40000-QQD4", SheetCodeFault::WrongCheck, "The sheet code's check character does not match"},
-    RefusedCase{"VersionThree", CodeText(3, BodyV1(1, 1, 9)), SheetCodeFault::UnknownVersion, "3"},
+    RefusedCase{"VersionThree", "30034-00000-000G", SheetCodeFault::UnknownVersion, "3"},
     RefusedCase{"VersionZero", "00000-00000-0000", SheetCodeFault::UnknownVersion, "0"},
-    RefusedCase{"OperationSix", CodeText(1, BodyV1(6, 1, 9)), SheetCodeFault::BadSettings, "Operation must be one of +, -, *, \u00F7 and Mix."},
-    RefusedCase{"LowestAboveHighest", CodeText(1, BodyV1(1, 10, 5)), SheetCodeFault::BadSettings, "Lowest Number must be less than Highest Number!"},
-    // The largest body of version 2 reads as an operation past "Mix".
-    RefusedCase{"VersionTwoPastMix", CodeText(2, (std::uint64_t{1} << 60U) - 1U), SheetCodeFault::BadSettings, "Operation must be one of +, -, *, \u00F7 and Mix."},
+    // Operation 6, lowest 10 above highest 5, and the largest body of version 2, which reads
+    // as an operation past "Mix"; each with the right check character.
+    RefusedCase{"OperationSix", "1JP9P-G0000-000Z", SheetCodeFault::BadSettings, "Operation must be one of +, -, *, \u00F7 and Mix."},
+    RefusedCase{"LowestAboveHighest", "10AXK-G0000-0008", SheetCodeFault::BadSettings, "Lowest Number must be less than Highest Number!"},
+    RefusedCase{"VersionTwoPastMix", "2ZZZZ-ZZZZZ-ZZZ5", SheetCodeFault::BadSettings, "Operation must be one of +, -, *, \u00F7 and Mix."},
 };
 // clang-format on
 
