@@ -21,13 +21,10 @@ struct PagesCase {
 // clang-format off
 const std::array kPagesCases{
     PagesCase{"OneSheet", OperationRow::Add, 10, 1, AnswerKeys::None, "1.1"},
-    PagesCase{"SheetsWithoutKeys", OperationRow::Mix, 100, 3, AnswerKeys::None, "1.1 2.1 3.1"},
-    PagesCase{"KeyAfterEachSheet", OperationRow::Subtract, 100, 2, AnswerKeys::AfterEach, "1.1 1.1k 2.1 2.1k"},
     PagesCase{"KeysAtTheEnd", OperationRow::Multiply, 30, 3, AnswerKeys::AtEnd, "1.1 2.1 3.1 1.1k 2.1k 3.1k"},
     PagesCase{"FiftyDivisionsTakeOnePage", OperationRow::Divide, 50, 2, AnswerKeys::AfterEach, "1.1 1.1k 2.1 2.1k"},
     PagesCase{"MoreDivisionsTakeTwoPages", OperationRow::Divide, 51, 2, AnswerKeys::AfterEach,
               "1.1 1.2 1.1k 1.2k 2.1 2.2 2.1k 2.2k"},
-    PagesCase{"TwoPageKeysAtTheEnd", OperationRow::Divide, 100, 2, AnswerKeys::AtEnd, "1.1 1.2 2.1 2.2 1.1k 1.2k 2.1k 2.2k"},
     PagesCase{"NoSheets", OperationRow::Add, 10, 0, AnswerKeys::AfterEach, ""},
     PagesCase{"MoreSheetsThanASetHolds", OperationRow::Add, 10, kMostSheets + 1, AnswerKeys::None, ""},
     PagesCase{"NoSuchOperation", RowOfNumber(6), 10, 2, AnswerKeys::None, ""},
@@ -71,11 +68,8 @@ struct PaperCase {
     bool letter;
 };
 
-const std::array kPapers{
-    PaperCase{"en_US", true},  PaperCase{"fr_CA", true},  PaperCase{"es_MX", true},
-    PaperCase{"en_PH", true},  PaperCase{"es_CO", true},  PaperCase{"en_GB", false},
-    PaperCase{"de_DE", false}, PaperCase{"es_ES", false}, PaperCase{"C", false},
-};
+const std::array kPapers{PaperCase{"es_MX", true}, PaperCase{"en_PH", true},
+                         PaperCase{"de_DE", false}};
 
 class PaperTest : public ::testing::TestWithParam<PaperCase> {};
 

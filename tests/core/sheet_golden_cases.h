@@ -20,39 +20,22 @@ struct GoldenSheet {
     SheetCode code;
 };
 
+// clang-format off
 inline const std::array kGoldenSheets{
     GoldenSheet{"addition", {{OperationRow::Add, 1, 9, 20, false, false}, 0x5EED}},
-    GoldenSheet{"subtraction_negative",
-                {{OperationRow::Subtract, 3, 40, 30, true, false}, 0x123456789}},
+    GoldenSheet{"subtraction_negative", {{OperationRow::Subtract, 3, 40, 30, true, false}, 0x123456789}},
     GoldenSheet{"multiplication", {{OperationRow::Multiply, 2, 12, 100, false, false}, 0}},
-    GoldenSheet{"division_two_pages",
-                {{OperationRow::Divide, 1, 99, 100, false, false}, 0x7FFFFFFFF}},
-    GoldenSheet{"division_upside_down_seven",
-                {{OperationRow::Divide, 2, 30, 45, false, true}, 0x2A2A2A2A2}},
+    GoldenSheet{"division_two_pages", {{OperationRow::Divide, 1, 99, 100, false, false}, 0x7FFFFFFFF}},
+    GoldenSheet{"division_upside_down_seven", {{OperationRow::Divide, 2, 30, 45, false, true}, 0x2A2A2A2A2}},
     GoldenSheet{"mix", {{OperationRow::Mix, 1, 20, 60, false, false}, 0x0C0FFEE}},
     // Version 2: sheets under problem rules.
-    GoldenSheet{"ruled_addition_no_carrying",
-                {{OperationRow::Add, 1, 40, 30, false, false, {true, 0, Regrouping::Never, true}},
-                 0x5EED,
-                 2}},
-    GoldenSheet{
-        "ruled_times_table_seven",
-        {{OperationRow::Multiply, 1, 12, 24, false, false, {true, 7, Regrouping::Any, true}},
-         0x1234567,
-         2}},
-    GoldenSheet{
-        "ruled_subtraction_borrowing",
-        {{OperationRow::Subtract, 10, 99, 40, false, false, {false, 0, Regrouping::Always, false}},
-         0xABCDEF,
-         2}},
-    GoldenSheet{
-        "ruled_division_upside_down_seven",
-        {{OperationRow::Divide, 2, 60, 50, false, true, {true, 0, Regrouping::Any, true}}, 42, 2}},
-    GoldenSheet{"ruled_mix",
-                {{OperationRow::Mix, 1, 20, 60, true, false, {true, 0, Regrouping::Any, true}},
-                 0x1FFFFFF,
-                 2}},
+    GoldenSheet{"ruled_addition_no_carrying", {{OperationRow::Add, 1, 40, 30, false, false, {true, 0, Regrouping::Never, true}}, 0x5EED, 2}},
+    GoldenSheet{"ruled_times_table_seven", {{OperationRow::Multiply, 1, 12, 24, false, false, {true, 7, Regrouping::Any, true}}, 0x1234567, 2}},
+    GoldenSheet{"ruled_subtraction_borrowing", {{OperationRow::Subtract, 10, 99, 40, false, false, {false, 0, Regrouping::Always, false}}, 0xABCDEF, 2}},
+    GoldenSheet{"ruled_division_upside_down_seven", {{OperationRow::Divide, 2, 60, 50, false, true, {true, 0, Regrouping::Any, true}}, 42, 2}},
+    GoldenSheet{"ruled_mix", {{OperationRow::Mix, 1, 20, 60, true, false, {true, 0, Regrouping::Any, true}}, 0x1FFFFFF, 2}},
 };
+// clang-format on
 
 // The first sheets of a class set, as codes, one per line.
 inline constexpr int kClassSetSheets = 5;

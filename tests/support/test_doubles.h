@@ -8,10 +8,13 @@
 
 #include <QStringList>
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <random>
 #include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -77,6 +80,34 @@ struct RecordingHost final : ComposerHost, OperationList {
     QStringList operations;
     mutable int questions = 0;
 };
+
+// Each problem of a set, its numbers and the captions of its labels, one string apiece.
+inline std::vector<std::string> Captions(const ProblemSet& set) {
+    std::vector<std::string> captions;
+    for (const ProblemEntry& e : set.problems) {
+        captions.push_back(QStringLiteral("%1 %2 %3 %4 %5=%6")
+                               .arg(QString::number(e.first), e.operatorSign,
+                                    QString::number(e.second), e.firstNumberText,
+                                    e.secondNumberText, e.solutionText)
+                               .toStdString());
+    }
+    return captions;
+}
+
+// A two-sample chi-square statistic over equal sample sizes, with about as many degrees of
+// freedom as there are outcomes. The bound is generous and the seeds fixed: never flaky.
+template <typename Outcome>
+bool SameDistribution(std::map<Outcome, double> one, std::map<Outcome, double> other) {
+    for (const auto& entry : other) {
+        one[entry.first];
+    }
+    double statistic = 0.0;
+    for (const auto& [outcome, x] : one) {
+        statistic += std::pow(x - other[outcome], 2) / (x + other[outcome]);
+    }
+    const auto degrees = static_cast<double>(one.size());
+    return statistic < degrees + 8.0 * std::sqrt(2.0 * degrees) + 10.0;
+}
 
 // Where the main window's operation list shows a row: the rows in order, from 0.
 constexpr int ListPosition(OperationRow row) {
