@@ -14,7 +14,6 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 
-#include <map>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -86,19 +85,6 @@ inline std::vector<CatalogueEntry> ReadSourceCatalogue(const QString& language) 
         }
     }
     return entries;
-}
-
-// The translations of one language by context and English text; of a counted text, its
-// form for many.
-using TranslationTable = std::map<std::pair<QString, QString>, QString>;
-
-inline TranslationTable ReadTranslationTable(const QString& language) {
-    TranslationTable table;
-    for (const CatalogueEntry& entry : ReadSourceCatalogue(language)) {
-        table[{entry.context, entry.source}] =
-            entry.forms.isEmpty() ? entry.translation : entry.forms.back();
-    }
-    return table;
 }
 
 // Takes back every catalogue installed into the application, so that the next test

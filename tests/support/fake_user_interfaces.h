@@ -75,41 +75,26 @@ class ScriptedFiles final : public FileChooser {
     std::optional<QString> next;
 };
 
-// The print dialog: a printer that writes PDF, so that no test reaches a real printer, or
-// nothing as when the user cancels.
+// The print dialog: a printer that writes PDF, so that no test reaches a real printer.
 class ScriptedPrinters final : public PrinterChooser {
   public:
     std::unique_ptr<QPrinter> ChoosePrinter() override {
-        ++asked;
-        if (!chooses) {
-            return nullptr;
-        }
         auto printer = std::make_unique<QPrinter>();
         printer->setOutputFormat(QPrinter::PdfFormat);
         return printer;
     }
-    bool chooses = true;
-    int asked = 0;
 };
 
 class ScriptedSheetCodes final : public SheetCodeAsker {
   public:
-    std::optional<QString> AskSheetCode() override {
-        ++asked;
-        return next;
-    }
+    std::optional<QString> AskSheetCode() override { return next; }
     std::optional<QString> next;
-    int asked = 0;
 };
 
 class ScriptedClassSets final : public ClassSetAsker {
   public:
-    std::optional<ClassSetChoice> AskClassSet() override {
-        ++asked;
-        return next;
-    }
+    std::optional<ClassSetChoice> AskClassSet() override { return next; }
     std::optional<ClassSetChoice> next;
-    int asked = 0;
 };
 
 // A class set handed to the output, with where it was to go.

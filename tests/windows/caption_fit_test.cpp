@@ -6,7 +6,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 
 #include <array>
 #include <memory>
@@ -19,46 +18,25 @@ constexpr double kDesignSize = 12.0;
 constexpr int kHeight = 40;
 const QString kCaption = QStringLiteral("Allow Negative Results");
 
-enum class Kind { Label, Button, CheckBox };
 enum class Outcome { DesignSize, Smaller, Shortened };
 
 struct FitCase {
     const char* name;
-    Kind kind;
+    bool label;   // else a check box
     double room;  // the caption's room as a share of its width at the design size
     Outcome outcome;
 };
 
 const std::array kFitCases{
-    FitCase{"LabelWithRoomKeepsItsSize", Kind::Label, 1.1, Outcome::DesignSize},
-    FitCase{"NarrowLabelShrinks", Kind::Label, 0.85, Outcome::Smaller},
-    FitCase{"NarrowCheckBoxShrinks", Kind::CheckBox, 0.85, Outcome::Smaller},
-    FitCase{"TinyLabelIsShortened", Kind::Label, 0.3, Outcome::Shortened},
+    FitCase{"LabelWithRoomKeepsItsSize", true, 1.1, Outcome::DesignSize},
+    FitCase{"NarrowCheckBoxShrinks", false, 0.85, Outcome::Smaller},
+    FitCase{"TinyLabelIsShortened", true, 0.3, Outcome::Shortened},
 };
 
-QFont DesignFont() {
-    QFont font;
-    font.setPointSizeF(kDesignSize);
-    return font;
-}
-
-std::unique_ptr<QWidget> MakeControl(Kind kind) {
-    switch (kind) {
-        case Kind::Label:
-            return std::make_unique<QLabel>();
-        case Kind::Button:
-            return std::make_unique<QPushButton>();
-        case Kind::CheckBox:
-            return std::make_unique<QCheckBox>();
-    }
-    return nullptr;
-}
-
 QRect Room(const QWidget& control) {
-    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
-        return CaptionRoom(*label);
-    }
-    return CaptionRoom(*qobject_cast<const QAbstractButton*>(&control));
+    const auto* label = qobject_cast<const QLabel*>(&control);
+    return label != nullptr ? CaptionRoom(*label)
+                            : CaptionRoom(*qobject_cast<const QAbstractButton*>(&control));
 }
 
 void SetCaption(QWidget& control, const QString& caption) {
@@ -70,10 +48,9 @@ void SetCaption(QWidget& control, const QString& caption) {
 }
 
 QString Shown(const QWidget& control) {
-    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
-        return label->text();
-    }
-    return qobject_cast<const QAbstractButton*>(&control)->text();
+    const auto* label = qobject_cast<const QLabel*>(&control);
+    return label != nullptr ? label->text()
+                            : qobject_cast<const QAbstractButton*>(&control)->text();
 }
 
 bool FitsAt(const QWidget& control, double pointSize, const QString& text) {
@@ -83,67 +60,55 @@ bool FitsAt(const QWidget& control, double pointSize, const QString& text) {
 }
 
 // A control whose caption room is the given share of the caption's design width.
-std::unique_ptr<QWidget> ControlWithRoom(Kind kind, double share) {
-    std::unique_ptr<QWidget> control = MakeControl(kind);
-    control->setFont(DesignFont());
+std::unique_ptr<QWidget> ControlWithRoom(bool label, double share) {
+    std::unique_ptr<QWidget> control =
+        label ? std::unique_ptr<QWidget>(new QLabel) : std::make_unique<QCheckBox>();
+    QFont font;
+    font.setPointSizeF(kDesignSize);
+    control->setFont(font);
     control->setGeometry(0, 0, 400, kHeight);
     const int frame = control->width() - Room(*control).width();
-    const int textWidth = QFontMetrics(DesignFont()).horizontalAdvance(kCaption);
+    const int textWidth = QFontMetrics(font).horizontalAdvance(kCaption);
     control->setGeometry(0, 0, frame + static_cast<int>(textWidth * share), kHeight);
     return control;
 }
 
 class FittedCaptionTest : public ::testing::TestWithParam<FitCase> {};
 
+// A later caption (another language) is fitted afresh from the design size.
 TEST_P(FittedCaptionTest, ShowsTheLargestSizeThatFitsOrShortensWithATooltip) {
     const FitCase& fit = GetParam();
-    const std::unique_ptr<QWidget> control = ControlWithRoom(fit.kind, fit.room);
+    const std::unique_ptr<QWidget> control = ControlWithRoom(fit.label, fit.room);
     SetCaption(*control, kCaption);
     const double size = control->font().pointSizeF();
     const QString shown = Shown(*control);
     EXPECT_TRUE(FitsAt(*control, size, shown)) << shown.toStdString() << " at " << size;
-    EXPECT_GE(size, kSmallestCaptionPointSize);
-    switch (fit.outcome) {
-        case Outcome::DesignSize:
-            EXPECT_EQ(size, kDesignSize);
-            break;
-        case Outcome::Smaller:
-            EXPECT_LT(size, kDesignSize);
-            EXPECT_FALSE(FitsAt(*control, size + 0.25, kCaption)) << "a larger size fits: " << size;
-            break;
-        case Outcome::Shortened:
-            EXPECT_EQ(size, kSmallestCaptionPointSize);
-            EXPECT_TRUE(shown.endsWith(QChar(0x2026)) && kCaption.startsWith(shown.chopped(1)))
-                << shown.toStdString();
-            break;
-    }
+    EXPECT_EQ(size == kDesignSize, fit.outcome == Outcome::DesignSize);
+    EXPECT_EQ(size == kSmallestCaptionPointSize, fit.outcome == Outcome::Shortened);
+    EXPECT_FALSE(fit.outcome == Outcome::Smaller && FitsAt(*control, size + 0.25, kCaption));
     EXPECT_EQ(shown == kCaption, fit.outcome != Outcome::Shortened);
+    EXPECT_TRUE(kCaption.startsWith(shown.chopped(1))) << shown.toStdString();
     EXPECT_EQ(control->toolTip(), fit.outcome == Outcome::Shortened ? kCaption : QString());
+    SetCaption(*control, QStringLiteral("OK"));
+    EXPECT_EQ(control->font().pointSizeF(), kDesignSize);
+    EXPECT_TRUE(control->toolTip().isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Controls, FittedCaptionTest, ::testing::ValuesIn(kFitCases),
                          [](const auto& param) { return std::string(param.param.name); });
 
-// A later caption (another language) starts again from the design size.
-TEST(CaptionFitTest, ALaterCaptionIsFittedFromTheDesignSize) {
-    const std::unique_ptr<QWidget> control = ControlWithRoom(Kind::Button, 0.3);
-    SetCaption(*control, kCaption);
-    SetCaption(*control, QStringLiteral("OK"));
-    EXPECT_EQ(control->font().pointSizeF(), kDesignSize);
-    EXPECT_EQ(Shown(*control), QStringLiteral("OK"));
-    EXPECT_TRUE(control->toolTip().isEmpty());
-}
-
 // "Drucken" on a bold button: a whole word in regular type rather than a cut one in bold.
 TEST(CaptionFitTest, ABoldCaptionTooLongAtEverySizeIsSetRegular) {
-    QFont bold = DesignFont();
-    bold.setBold(true);
-    QFont smallest = bold;
+    QFont smallest;
     smallest.setPointSizeF(kSmallestCaptionPointSize);
+    smallest.setBold(true);
     const int boldWidth = QFontMetrics(smallest).horizontalAdvance(kCaption);
     smallest.setBold(false);
     const int regularWidth = QFontMetrics(smallest).horizontalAdvance(kCaption);
     QPushButton button;
+    QFont bold;
+    bold.setPointSizeF(kDesignSize);
+    bold.setBold(true);
     button.setFont(bold);
     button.setGeometry(0, 0, 400, kHeight);
     const int frame = button.width() - CaptionRoom(button).width();
@@ -151,7 +116,6 @@ TEST(CaptionFitTest, ABoldCaptionTooLongAtEverySizeIsSetRegular) {
     SetFittedCaption(button, kCaption);
     EXPECT_EQ(button.text(), kCaption);
     EXPECT_FALSE(button.font().bold());
-    EXPECT_TRUE(button.toolTip().isEmpty());
 }
 
 }  // namespace

@@ -55,13 +55,6 @@ TEST_F(SheetCodeDialogTest, TakesATypedCodeWithEnterAndOffersNothingToAcceptWhil
 
 using ClassSetDialogTest = DialogTest<ClassSetDialog>;
 
-TEST_F(ClassSetDialogTest, StartsWithOneHeaderedSheetSetToAPdfOnTheLocalesPaper) {
-    const ClassSetChoice expected{25, AnswerKeys::None, true, ClassSetDestination::PdfFile,
-                                  SystemPaper().id()};
-    EXPECT_EQ(dialog.Choice(), expected);
-    EXPECT_EQ(QApplication::focusWidget(), Control("txtSheets"));
-}
-
 // Every choice can be made by keyboard alone: the prompts' access keys, Tab from one
 // choice to the next, the arrows between the destinations, Enter for OK.
 TEST_F(ClassSetDialogTest, EveryChoiceIsMadeByKeyboardAlone) {
@@ -95,16 +88,6 @@ TEST_F(ClassSetDialogTest, TakesBackAChoiceItWasGivenWithinItsLimits) {
     EXPECT_EQ(dialog.Choice().sheets, kMostSheets);
     Type(Qt::Key_Escape);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-}
-
-TEST(ClassSetProgressDialogTest, GoesOnUntilCancelledAndThenSaysSo) {
-    ClassSetProgressDialog progress;
-    progress.Start(3);
-    EXPECT_TRUE(progress.Advance(1));
-    EXPECT_FALSE(progress.Cancelled());
-    progress.cancel();
-    EXPECT_FALSE(progress.Advance(2));
-    EXPECT_TRUE(progress.Cancelled());
 }
 
 }  // namespace
