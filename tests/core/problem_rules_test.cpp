@@ -2,19 +2,13 @@
 #include "core/composer.h"
 #include "core/operations.h"
 #include "core/pair_drawing.h"
-#include "core/rule_drawing.h"
 #include "support/named_cases.h"
 #include "support/test_doubles.h"
 
 #include <gtest/gtest.h>
 
-#include <QLocale>
-
 #include <array>
-#include <cmath>
 #include <map>
-#include <numeric>
-#include <ostream>
 #include <set>
 #include <string>
 #include <tuple>
@@ -38,7 +32,6 @@ using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest 
 using testing_support::Captions;
 using testing_support::MakeState;
 using testing_support::RecordingHost;
-using testing_support::SameDistribution;
 using testing_support::ScriptedRandomSource;
 
 constexpr ProblemRules Rules(bool noTrivial, int fixedNumber, Regrouping regrouping,
@@ -115,51 +108,14 @@ std::set<Problem> ProblemsByHand(const ProblemSettings& settings, const ProblemR
     return problems;
 }
 
-struct CountCase {
-    const char* name;
-    ProblemSettings settings;
-    ProblemRules rules;
-    std::int64_t count;  // worked out by hand; -1 where only the enumeration tells
-};
-
-class Counting : public ::testing::TestWithParam<CountCase> {};
-
-TEST_P(Counting, EqualsTheProblemsListedPairByPair) {
-    const CountCase& c = GetParam();
-    const std::set<Problem> byHand = ProblemsByHand(c.settings, c.rules);
-    EXPECT_EQ(CountDistinctProblems(c.settings, c.rules), static_cast<std::int64_t>(byHand.size()));
-    if (c.count >= 0) {
-        EXPECT_EQ(CountDistinctProblems(c.settings, c.rules), c.count);
-    }
+// The problems the composer chooses from, each listed once.
+std::set<Problem> Listed(const ProblemSettings& settings, const ProblemRules& rules) {
     std::set<Problem> listed;
-    for (const OperationRow operation : OperationsOfRow(c.settings.operationRow))
-        for (const WeightedPair& pair : AllowedPairs(operation, c.settings, c.rules))
+    for (const OperationRow operation : OperationsOfRow(settings.operationRow))
+        for (const WeightedPair& pair : AllowedPairs(operation, settings, rules))
             EXPECT_TRUE(listed.insert({operation, pair.first, pair.second}).second);
-    EXPECT_EQ(listed, byHand);
+    return listed;
 }
-
-constexpr ProblemRules kOff{};
-constexpr ProblemRules kNoTrivial = Rules(true, 0, Regrouping::Any, false);
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Cases, Counting, ::testing::Values(
-    // 9 * 9 pairs; 45 after the exchange (9 + 8 + ... + 1).
-    CountCase{"Plus_1_9", {kAdd, 1, 9, false}, kOff, 81},
-    CountCase{"Minus_1_9", {kSubtract, 1, 9, false}, kOff, 45},
-    // 99 / 1 + 99 / 2 + ... + 99 / 99, rounded down, less a / 1 (99 pairs) and a / a (98 more).
-    CountCase{"DivideNoTrivial_1_99", {kDivide, 1, 99, false}, kNoTrivial, 473 - 99 - 98},
-    CountCase{"PlusNeverCarry_1_99", {kAdd, 1, 99, false}, Rules(false, 0, kNever, false), -1},
-    CountCase{"MixEveryRule_1_99", {kMix, 1, 99, false}, Rules(true, 7, kAlways, true), -1},
-    // 1 + 9 up to 9 + 9; 10 + 9 lies outside the range.
-    CountCase{"PlusFixedOutside_1_9", {kAdd, 1, 9, false}, Rules(false, 50, Regrouping::Any, false), 9},
-    // 50 cannot be taken away from 1..9 without a negative result.
-    CountCase{"MinusFixedOutside_1_9", {kSubtract, 1, 9, false}, Rules(false, 50, Regrouping::Any, false), 0},
-    // 7, 14, ..., 98 divided by 7, less 7 / 7.
-    CountCase{"DivideFixed7NoTrivial_1_99", {kDivide, 1, 99, false}, Rules(true, 7, Regrouping::Any, false), 13},
-    CountCase{"MixNoTrivial_1_2", {kMix, 1, 2, false}, kNoTrivial, 4 + 1 + 1 + 0},
-    CountCase{"RowOutside_6", {RowOfNumber(6), 1, 9, false}, kOff, 0}),
-    kCaseName);
-// clang-format on
 
 TEST(PossibleProblems, SaysHowManyAndWhetherSomeWillRepeat) {
     EXPECT_EQ(PossibleProblemsText(1234, 100), "1,234 different problems");
@@ -175,33 +131,18 @@ OperationRow ArithmeticOf(const QString& sign) {
     return signs.at(sign);
 }
 
-int Clashes(const Problem& problem, int previousFirst, int previousSecond) {
-    return (std::get<1>(problem) == previousFirst ? 1 : 0) +
-           (std::get<2>(problem) == previousSecond ? 1 : 0);
-}
-
-// Checks one composed sheet against the rules, its texts and solutions, and the window's
-// progress bar and questions; open holds the problems not yet used in this round (all of
-// them without the no-repeats rule). The plain composer asks anew for every subtraction.
+// Checks one composed sheet against the rules and the questions asked; open holds the
+// problems not yet used in this round (all of them without the no-repeats rule). The plain
+// composer asks anew for every subtraction.
 void ExpectSheetKeepsTheRules(const ProblemSet& set, const std::set<Problem>& space,
-                              const ProblemRules& rules, const RecordingHost& host,
-                              OperationRow row) {
+                              const ProblemRules& rules, const RecordingHost& host) {
     std::set<Problem> open = space, drawn;
-    std::vector<int> progress(set.problems.size());
-    std::iota(progress.begin(), progress.end(), 1);
-    ASSERT_EQ(host.values, progress);
     int subtractions = 0;
     for (const ProblemEntry& e : set.problems) {
         const Problem problem{ArithmeticOf(e.operatorSign), e.first, e.second};
         ASSERT_TRUE(space.count(problem) > 0)
             << e.first << " " << e.operatorSign.toStdString() << " " << e.second;
         ASSERT_TRUE(open.count(problem) > 0) << "a repeat before every problem was used";
-        const int a = e.first, b = e.second;
-        const QString texts = row == kDivide ? QStringLiteral("%2 %1") : QStringLiteral("%1 %2");
-        ASSERT_EQ(e.firstNumberText + " " + e.secondNumberText, texts.arg(a).arg(b));
-        const std::map<OperationRow, int> results = {
-            {kAdd, a + b}, {kSubtract, a - b}, {kMultiply, a * b}, {kDivide, a / b}};
-        ASSERT_EQ(e.solutionText, QString::number(results.at(std::get<0>(problem))));
         subtractions += std::get<0>(problem) == kSubtract ? 1 : 0;
         drawn.insert(problem);
         if (rules.noRepeats)
@@ -236,6 +177,9 @@ TEST_P(ComposingWithRules, KeepsEveryRuleAndFillsEveryCell) {
                              std::to_string(seed));
                 const ProblemSettings settings{row, lowest, highest, negative};
                 const std::set<Problem> space = ProblemsByHand(settings, rules);
+                ASSERT_EQ(CountDistinctProblems(settings, rules),
+                          static_cast<std::int64_t>(space.size()));
+                ASSERT_EQ(Listed(settings, rules), space);
                 WorksheetState state = MakeState(row, {lowest, highest, 100});
                 ScriptedRandomSource source(seed++);
                 RecordingHost host;
@@ -243,16 +187,15 @@ TEST_P(ComposingWithRules, KeepsEveryRuleAndFillsEveryCell) {
                 const ProblemSet set = ComposeProblems(state, source, host, rules);
                 ASSERT_EQ(set.problems.size(), space.empty() ? 0U : 100U);
                 ASSERT_EQ(host.ranges.size(), space.empty() ? 0U : 1U);
-                ExpectSheetKeepsTheRules(set, space, rules, host, row);
+                ExpectSheetKeepsTheRules(set, space, rules, host);
             }
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, ComposingWithRules, ::testing::Values(
     ComposeCase{"RulesOff", ProblemRules{}},
-    ComposeCase{"NoTrivialFixed1", Rules(true, 1, Regrouping::Any, false)},
-    ComposeCase{"NeverRegroup", Rules(false, 0, kNever, false)},
-    ComposeCase{"NoRepeatsFixed9", Rules(false, 9, Regrouping::Any, true)},
+    ComposeCase{"NoTrivial", Rules(true, 0, Regrouping::Any, false)},
+    ComposeCase{"NoRepeatsFixed1", Rules(false, 1, Regrouping::Any, true)},
     ComposeCase{"EveryRuleAlways", Rules(true, 7, kAlways, true)},
     ComposeCase{"EveryRuleNever", Rules(true, 3, kNever, true)}),
     kCaseName);
@@ -273,61 +216,6 @@ TEST(ComposingWithRules, InCellNumberingComposeAsWithoutRules) {
             Captions(expected));
     }
 }
-
-// The plain redraw loop under the rules: only the number not fixed is drawn.
-Problem PlainLoop(RandomSource& source, const ProblemSettings& settings, OperationRow operation,
-                  const ProblemRules& rules, int previousFirst, int previousSecond) {
-    const auto low = static_cast<std::int16_t>(settings.lowest);
-    const auto high = static_cast<std::int16_t>(settings.highest);
-    for (;;) {
-        int a = RandomInRange(source, low, high);
-        int b = rules.fixedNumber != 0 ? rules.fixedNumber : RandomInRange(source, low, high);
-        if (operation == kSubtract && !settings.allowNegative && a < b) {
-            if (rules.fixedNumber != 0)
-                continue;
-            std::swap(a, b);
-        }
-        const Problem problem{operation, a, b};
-        if (AllowedByHand(problem, rules) && Clashes(problem, previousFirst, previousSecond) == 0)
-            return problem;
-    }
-}
-
-struct OddsCase {
-    const char* name;
-    ProblemSettings settings;
-    ProblemRules rules;
-    int previousFirst, previousSecond;
-};
-
-class RuledOdds : public ::testing::TestWithParam<OddsCase> {};
-
-// Drawn directly or after a few plain draws, a problem comes up as often as the plain loop
-// restricted to the allowed problems would give it.
-TEST_P(RuledOdds, MatchThePlainLoopRestrictedToTheAllowedProblems) {
-    const OddsCase& c = GetParam();
-    const OperationRow operation = OperationsOfRow(c.settings.operationRow).front();
-    RuledDrawer drawer(c.settings, c.rules);
-    ScriptedRandomSource drawerSource(99), loopSource(100);
-    std::map<Problem, double> drawn, looped;
-    for (int sample = 0; sample < 20000; ++sample) {
-        const DrawnPair pair =
-            drawer.Draw(operation, drawerSource, c.previousFirst, c.previousSecond);
-        ASSERT_EQ(pair.repeatRuleKept, RepeatRule::BothHalves);
-        ++drawn[{operation, pair.first, pair.second}];
-        ++looped[PlainLoop(loopSource, c.settings, operation, c.rules, c.previousFirst,
-                           c.previousSecond)];
-    }
-    EXPECT_TRUE(SameDistribution(drawn, looped));
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Cases, RuledOdds, ::testing::Values(
-    OddsCase{"MinusAlwaysBorrow", {kSubtract, 5, 30, false}, Rules(false, 0, kAlways, false), 25, 7},
-    OddsCase{"DivideNoTrivial", {kDivide, 1, 40, false}, kNoTrivial, 12, 4},
-    OddsCase{"DivideFixed", {kDivide, 1, 99, false}, Rules(true, 7, Regrouping::Any, false), -1, -1}),
-    kCaseName);
-// clang-format on
 
 }  // namespace
 }  // namespace tallyworth

@@ -82,10 +82,5 @@ TEST(ComposeSheet, ComposesNothingForSettingsOrAVersionItCannotCompose) {
             .problems.empty());
 }
 
-TEST(ComposeSheet, SeedsOfASetGiveDifferentSheets) {
-    const SheetCode first{{OperationRow::Multiply, 1, 12, 30, false, false}, 77};
-    EXPECT_NE(Captions(ComposeSheet(first)), Captions(ComposeSheet(SheetOfSet(first, 1))));
-}
-
 }  // namespace
 }  // namespace tallyworth
