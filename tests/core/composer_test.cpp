@@ -82,12 +82,6 @@ TEST(RandomMixOperator, StopsRedrawingAfter64Draws) {
     EXPECT_EQ(RandomMixOperator(source, MakeState(Mix)), QStringLiteral("*"));
 }
 
-bool KeepsRepeatRule(int a, int b, int previousFirst, int previousSecond, RepeatRule rule) {
-    const bool newFirst = a != previousFirst, newSecond = b != previousSecond;
-    return rule == RepeatRule::Waived || (newFirst && newSecond) ||
-           (rule == RepeatRule::EitherHalf && (newFirst || newSecond));
-}
-
 // Division shows real quotients; a subtraction would still put the larger number first.
 TEST(CellNumbering, ShowsLabelNumbersAndAcceptsEveryDraw) {
     WorksheetState state = MakeState(Divide, {61, 62, 3});
@@ -112,7 +106,9 @@ std::pair<int, int> PlainLoop(RandomSource& source, std::int16_t lowest, std::in
             std::swap(a, b);
         if (rules.needWholeQuotient && a % b != 0)
             continue;
-        if (KeepsRepeatRule(a, b, rules.previousFirst, rules.previousSecond, rules.repeatRule))
+        const bool newFirst = a != rules.previousFirst, newSecond = b != rules.previousSecond;
+        if (rules.repeatRule == RepeatRule::Waived || (newFirst && newSecond) ||
+            (rules.repeatRule == RepeatRule::EitherHalf && (newFirst || newSecond)))
             return {a, b};
     }
 }

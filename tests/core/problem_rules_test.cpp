@@ -13,7 +13,6 @@
 #include <string>
 #include <tuple>
 #include <utility>
-#include <vector>
 
 namespace tallyworth {
 namespace {

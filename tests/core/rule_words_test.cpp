@@ -29,7 +29,6 @@ struct SummaryCase {
 
 const std::array kSummaries{
     SummaryCase{"AllOff", {}, ""},
-    SummaryCase{"Never", {false, 0, kNever, false}, "no carrying or borrowing"},
     SummaryCase{"Every",
                 {true, 99, kNever, true},
                 "no trivial facts, fixed number 99, no carrying or borrowing, no repeats"},

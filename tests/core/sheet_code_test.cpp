@@ -217,8 +217,6 @@ TEST(SheetSeed, FirstSheetKeepsItsSeedAndNoTwoSheetsOfASetShareOne) {
             EXPECT_LE(*seeds.rbegin(), widest);
         }
     }
-    const SheetCode first{{OperationRow::Multiply, 2, 12, 100, false, false}, 0x5EED};
-    EXPECT_EQ(SheetOfSet(first, 3), (SheetCode{first.settings, SheetSeed(first.seed, 3)}));
 }
 
 }  // namespace
