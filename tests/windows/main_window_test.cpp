@@ -194,12 +194,12 @@ SheetCode Parsed(const QString& typed) {
     return std::get<SheetCode>(ParseSheetCode(typed));
 }
 
-class SheetCodeTest : public MainWindowTest, public ::testing::WithParamInterface<SheetSettings> {};
-
 // The code View shows brings back its settings and problems; typed in any form, it takes
 // the fields and shows that worksheet again, solutions hidden even when they were shown.
-TEST_P(SheetCodeTest, ViewShowsACodeThatOpenSheetCodeBringsBackWhole) {
-    EnterSettings(*window, state, GetParam());
+TEST_F(MainWindowTest, ViewShowsACodeThatOpenSheetCodeBringsBackWhole) {
+    const SheetSettings settings{
+        OperationRow::Divide, 2, 12, 60, false, true, {false, 7, Regrouping::Any, true}};
+    EnterSettings(*window, state, settings);
     QTest::mouseClick(Control("cmdView"), Qt::LeftButton);
     const QString code = CodeShown();
     EXPECT_EQ(Parsed(code).seed, source.LastSeed());
@@ -214,13 +214,8 @@ TEST_P(SheetCodeTest, ViewShowsACodeThatOpenSheetCodeBringsBackWhole) {
     EXPECT_EQ(CodeShown(), code);
     EXPECT_EQ(DumpVisibleControls(Cells()), viewed);
     EXPECT_EQ(FieldsOf(*window), fields);
-    EXPECT_EQ(state.problemRules, GetParam().rules);
+    EXPECT_EQ(state.problemRules, settings.rules);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Sheets, SheetCodeTest,
-    ::testing::Values(SheetSettings{
-        OperationRow::Divide, 2, 12, 60, false, true, {false, 7, Regrouping::Any, true}}));
 
 // A cancelled dialog says nothing; a code of settings that make no worksheet says why.
 TEST_F(MainWindowTest, ARefusedCodeSaysWhatIsWrongAndChangesNothing) {
