@@ -26,51 +26,49 @@
 namespace tallyworth {
 namespace {
 
-QStringList AccessKeyClashes(const QList<QAction*>& items, const QString& where) {
-    QStringList found;
+// Captions lacking the access key they need, or sharing one with another of their group.
+struct AccessKeys {
+    QStringList clashes;
     std::set<QString> keys;
-    for (const QAction* item : items) {
-        if (item->isSeparator()) {
-            continue;
-        }
-        const QString key = QKeySequence::mnemonic(item->text()).toString();
-        if (key.isEmpty() || !keys.insert(key.toLower()).second) {
-            found << QStringLiteral("%1: '%2' (%3)").arg(where, item->text(), key);
-        }
-    }
-    return found;
-}
-
-// Items without an access key, or sharing one with another item of their menu; the lines
-// between groups of items are no items.
-QStringList AccessKeyClashes(QMainWindow& window) {
-    QStringList found = AccessKeyClashes(window.menuBar()->actions(), QStringLiteral("menu bar"));
-    for (const QAction* menu : window.menuBar()->actions()) {
-        found << AccessKeyClashes(menu->menu()->actions(), menu->objectName());
-    }
-    return found;
-}
-
-// Prompts that lead nowhere or share their access key with another control of the dialog.
-QStringList DialogAccessKeyClashes(const QDialog& dialog) {
-    QStringList found;
-    std::set<QString> keys;
-    const auto check = [&](const QString& caption, bool needsKey) {
+    void Check(const QString& caption, bool needsKey) {
         const QString key = QKeySequence::mnemonic(caption).toString().toLower();
         if ((key.isEmpty() && needsKey) || (!key.isEmpty() && !keys.insert(key).second)) {
-            found << QStringLiteral("'%1' (%2)").arg(caption, key);
+            clashes << QStringLiteral("'%1' (%2)").arg(caption, key);
         }
-    };
+    }
+};
+
+// The menu bar and each menu are a group; the lines between groups of items are no items.
+QStringList AccessKeyClashes(QMainWindow& window) {
+    QList<QList<QAction*>> groups{window.menuBar()->actions()};
+    for (const QAction* menu : window.menuBar()->actions()) {
+        groups << menu->menu()->actions();
+    }
+    QStringList found;
+    for (const QList<QAction*>& group : groups) {
+        AccessKeys keys;
+        for (const QAction* item : group) {
+            if (!item->isSeparator()) {
+                keys.Check(item->text(), true);
+            }
+        }
+        found << keys.clashes;
+    }
+    return found;
+}
+
+// A dialog's prompts lead somewhere, and its choices and buttons are one group.
+QStringList DialogAccessKeyClashes(const QDialog& dialog) {
+    AccessKeys keys;
     for (const QLabel* label : dialog.findChildren<QLabel*>()) {
         if (label->buddy() != nullptr) {
-            check(label->text(), true);
+            keys.Check(label->text(), true);
         }
     }
     for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
-        const bool choice = qobject_cast<const QPushButton*>(button) == nullptr;
-        check(button->text(), choice);
+        keys.Check(button->text(), qobject_cast<const QPushButton*>(button) == nullptr);
     }
-    return found;
+    return keys.clashes;
 }
 
 // Shown controls that take the focus but have no name, found through the accessibility

@@ -8,11 +8,7 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTest>
-
-#include <array>
-#include <string>
 
 namespace tallyworth {
 namespace {
@@ -76,18 +72,6 @@ TEST_F(ClassSetDialogTest, EveryChoiceIsMadeByKeyboardAlone) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.Choice(), (ClassSetChoice{30, AnswerKeys::AtEnd, false,
                                                ClassSetDestination::Printer, SystemPaper().id()}));
-}
-
-TEST_F(ClassSetDialogTest, TakesBackAChoiceItWasGivenWithinItsLimits) {
-    const ClassSetChoice given{500, AnswerKeys::AfterEach, false, ClassSetDestination::PdfFile,
-                               QPageSize::A4};
-    dialog.SetChoice(given);
-    EXPECT_EQ(dialog.Choice(), given);
-    dialog.SetChoice(
-        {501, AnswerKeys::None, true, ClassSetDestination::Printer, QPageSize::Letter});
-    EXPECT_EQ(dialog.Choice().sheets, kMostSheets);
-    Type(Qt::Key_Escape);
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
 }  // namespace
