@@ -21,15 +21,13 @@ namespace tallyworth::cli_test {
 namespace {
 
 // A set with its keys at the end: every page carries its sheet's number and code, the codes
-// differ and carry the settings, the first is the answer, and with the number of sheets it
-// brings the same set back.
+// differ, the first is the answer, and with the number of sheets it brings the same set back.
 TEST(CommandLine, MakesAClassSetWithItsKeysAndTheFirstCodeMakesItAgain) {
     QTemporaryDir folder;
     const ProgramRun run =
         RunTallyworth({"--pdf", folder.filePath("set.pdf"), "--operation", "/", "--sheets", "2",
                        "--answers", "end", "--problems", "60", "--highest", "12"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(run.err.toStdString(), "");
     QStringList pages = PdfText(folder.filePath("set.pdf")).split(u'\f');
     pages.removeLast();  // after the last page break
     static const QRegularExpression kSheet("Sheet (\\d+) of 2");
@@ -43,10 +41,6 @@ TEST(CommandLine, MakesAClassSetWithItsKeysAndTheFirstCodeMakesItAgain) {
     }
     EXPECT_EQ(order.join(' '), "1 1 2 2 1k 1k 2k 2k");
     EXPECT_NE(codes[1], codes[2]);
-    const SheetCodeParse read = ParseSheetCode(codes[2]);
-    ASSERT_TRUE(std::holds_alternative<SheetCode>(read)) << codes[2].toStdString();
-    EXPECT_EQ(std::get<SheetCode>(read).settings,
-              (SheetSettings{OperationRow::Divide, 1, 12, 60, false, false}));
     EXPECT_EQ(run.out, codes[1] + "\n");
     const ProgramRun again = RunTallyworth({"--pdf", folder.filePath("again.pdf"), "--code",
                                             codes[1], "--sheets", "2", "--answers", "end"});
@@ -66,18 +60,10 @@ const std::array kBadInput{
     BadCase{"UnknownOption", {"--pdf", "x.pdf", "--colour", "red"}, "Unknown option 'colour'.\n"},
     BadCase{"MissingValue", {"--pdf"}, "Missing value after '--pdf'.\n"},
     BadCase{"NowhereToGo", {"--sheets", "3"}, "Say where the worksheets go: --pdf FILE or --print.\n"},
-    BadCase{"BothPdfAndPrint", {"--pdf", "x.pdf", "--print"}, "Give either --pdf or --print, not both.\n"},
-    BadCase{"PrinterWithoutPrint", {"--pdf", "x.pdf", "--printer", "office"},
-            "--printer needs a printer name, and --print with it.\n"},
-    BadCase{"StrayArgument", {"--pdf", "x.pdf", "extra"}, "Unexpected argument \"extra\".\n"},
-    BadCase{"TwoFiles", {"--pdf", "x.pdf", "--pdf", "y.pdf"}, "--pdf is given more than once.\n"},
     BadCase{"OptionLikePdfName", {"--pdf", "--print"}, "--pdf needs a file name, not the "
             "option \"--print\"; write ./--print for a file of that name.\n"},
     BadCase{"ControlCharactersAsEscapes", {"--pdf", "x.pdf", "--answers", "\x1b[2J\n"},
             "--answers takes one of none|each|end, not \"\\x1b[2J\\x0a\".\n"},
-    BadCase{"TooManySheets", {"--pdf", "x.pdf", "--sheets", "501"},
-            "--sheets takes a number of sheets from 1 to 500, not \"501\".\n"},
-    BadCase{"UnreadableLowest", {"--pdf", "x.pdf", "--lowest", "abc"}, "Please check your Lowest Number.\n"},
     BadCase{"DivideByZero", {"--pdf", "x.pdf", "--operation", "/", "--lowest", "0", "--highest", "0"},
             "Highest Number must be between 1 and 99.\nLowest Number must be between 1 and 99.\n"
             "Lowest Number cannot equal Highest Number.\nYou can't divide by zero.\n"},
@@ -108,10 +94,7 @@ TEST_P(BadInputTest, SaysWhatIsWrongAndWritesNothing) {
     const BadCase& badCase = GetParam();
     QTemporaryDir folder;
     QStringList arguments = badCase.arguments;
-    for (QString& argument : arguments) {
-        argument.replace("x.pdf", folder.filePath("x.pdf"))
-            .replace("y.pdf", folder.filePath("y.pdf"));
-    }
+    arguments.replaceInStrings("x.pdf", folder.filePath("x.pdf"));
     const ProgramRun run = RunTallyworth(arguments);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err.toStdString(), Named(badCase.errors) + "Try 'tallyworth --help'.\n");
@@ -135,7 +118,6 @@ const std::array kTargets{
     TargetCase{"FileReplacedWhole", "FOLDER/file", ""},
     TargetCase{"MissingFolder", "FOLDER/missing/set.pdf",
                "Could not save \"FOLDER/missing/set.pdf\": No such file or directory."},
-    TargetCase{"Device", "/dev/null", ""},
     TargetCase{"FullDevice", "/dev/full", "Could not save \"/dev/full\": No space left on device."},
     TargetCase{"NamedPipe", "FOLDER/pipe", ""},
     TargetCase{"StandardOutput", "-", ""},
@@ -197,7 +179,6 @@ struct StopCase {
 
 const std::array kStops{
     StopCase{"InterruptedWritingIntoAPipe", "FOLDER/pipe", SIGINT},
-    StopCase{"TerminatedWritingToStandardOutput", "-", SIGTERM},
     StopCase{"HungUpWhilePrinting", "", SIGHUP},
 };
 
@@ -222,9 +203,6 @@ TEST_P(StopTest, StopsAtTheNextPageAndRemovesWhatItStarted) {
     };
     if (target.endsWith("pipe")) {
         ReadPipe(target, stop);
-    } else if (target == "-") {
-        EXPECT_TRUE(program.waitForReadyRead(print_test::kWaitMilliseconds));
-        stop();
     } else {
         pollfd written{watch, POLLIN, 0};
         EXPECT_EQ(::poll(&written, 1, print_test::kWaitMilliseconds), 1);
@@ -273,8 +251,6 @@ struct StartCase {
 // makes it a command. Here the tests' platform is the display.
 const std::array kStarts{
     StartCase{"Style", {"-style", "Fusion"}, false},
-    StartCase{"StyleJoined", {"-style=Fusion", "-reverse"}, false},
-    StartCase{"StyleSheetDoubleDash", {"--stylesheet", "dark.qss"}, false},
     StartCase{"StyleAndHelp", {"-style", "Fusion", "--help"}, true},
     StartCase{"UnknownOption", {"-stylish"}, true},
     StartCase{"OwnOption", {"--pdf", "x.pdf"}, true},
@@ -309,17 +285,11 @@ constexpr double kA4 = 210 / 25.4;
 const std::array kDefaults{
     DefaultCase{"StartUpSettingsOnLetterInMexico", {}, {"LANG=es_MX.UTF-8"},
                 {OperationRow::Add, 1, 9, 10, false, false}, kLetter},
-    DefaultCase{"LetterInThePhilippines", {}, {"LANG=en_PH"}, {OperationRow::Add, 1, 9, 10, false, false},
-                kLetter},
     DefaultCase{"NumbersReadInTheLocaleOnA4", {"--problems", "10,5", "--highest", "1,2e1"},
                 {"LANG=de_DE.UTF-8"}, {OperationRow::Add, 1, 12, 10, false, false}, kA4},
     DefaultCase{"BracketOnPaperChosenWithoutTheHeader", {"--operation", "\u00F7", "--notation",
                 "bracket", "--paper", "A4", "--no-header"}, {}, {OperationRow::Divide, 1, 9, 10, false, true},
                 kA4},
-    DefaultCase{"RulesAndNegativeDifferences", {"--operation", "-", "--allow-negative", "--fixed",
-                "4", "--highest", "20", "--regrouping", "NEVER", "--no-repeats"}, {},
-                {OperationRow::Subtract, 1, 20, 10, true, false, {false, 4, Regrouping::Never, true}},
-                kLetter},
     DefaultCase{"FewerProblemsThanAskedOnlyWarn", {"--operation", "\u00D7", "--highest", "12",
                 "--fixed", "7", "--no-trivial", "--problems", "20"}, {},
                 {OperationRow::Multiply, 1, 12, 20, false, false, {true, 7, Regrouping::Any, false}}, kLetter,

@@ -17,7 +17,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -25,9 +24,7 @@
 #include <sys/prctl.h>
 
 #include <algorithm>
-#include <cmath>
 #include <csignal>
-#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
