@@ -31,6 +31,7 @@ struct FillCase {
     bool solutions;
     const char* shown;  // as VisibleRuns gives it
     const char* failure = "";
+    bool onlySolutions = false;  // switched on a page that showed every solution before
 };
 
 // clang-format off
@@ -41,18 +42,26 @@ const std::array kFillCases{
     FillCase{"LargestPageNumber", Add, kDots, 30, {32767}, true, ""},
     FillCase{"SumsPageTwoBeyondTheStock", Add, kDots, 150, {2}, true, "", kOutOfRange},
     FillCase{"PageZero", Divide, kDots, 60, {0}, true, "", kOutOfRange},
+    FillCase{"SolutionsBeyondTheSetKeepTheirState", Divide, kDots, 60, {1}, true, "lblSolution 0-49 60-99", "", true},
+    FillCase{"SolutionsOfANegativeCount", Add, kDots, -5, {1}, true, "lblSolution 0-99", "", true},
+    FillCase{"SolutionsOfPageThreeOfTwo", Divide, kDots, 100, {3}, true, "", "", true},
 };
 // clang-format on
 
 class FillingTest : public ::testing::TestWithParam<FillCase> {};
 
-// A page that fails shows nothing, not even the solutions asked for.
+// A page that fails shows nothing, not even the solutions asked for. Switching solutions
+// alone touches only the set's solutions on the page.
 TEST_P(FillingTest, ShowsExactlyTheCellsOfThePage) {
     const FillCase& c = GetParam();
     Sheet sheet(c.row, c.notation);
     sheet.state.numberOfProblems = static_cast<std::int16_t>(c.problems);
     sheet.state.showSolutions = c.solutions;
-    for (const int pageNo : c.pages) {
+    if (c.onlySolutions) {
+        sheet.page.solutionLabels = ShownAll(sheet.page).solutionLabels;
+        SetSolutionsVisible(sheet.page, sheet.state, static_cast<std::int16_t>(c.pages[0]), true);
+    }
+    for (const int pageNo : c.onlySolutions ? std::vector<int>() : c.pages) {
         sheet.state.currentPage = static_cast<std::int16_t>(pageNo);
         DisplayProblems(sheet.page, sheet.state, sheet.state.currentPage, sheet);
     }
@@ -61,37 +70,6 @@ TEST_P(FillingTest, ShowsExactlyTheCellsOfThePage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, FillingTest, ::testing::ValuesIn(kFillCases), kCaseName);
-
-struct SolutionsCase {
-    const char* name;
-    OperationRow row;
-    int problems;
-    std::int16_t pageNo;
-    bool visible;
-    const char* shown;  // of a page that showed every solution before
-};
-
-const std::array kSolutionsCases{
-    SolutionsCase{"DivisionPageTwoShown", Divide, 60, 2, true, "lblSolution 50-99"},
-    SolutionsCase{"DivisionPageOneShown", Divide, 60, 1, true, "lblSolution 0-49 60-99"},
-    SolutionsCase{"NegativeCount", Add, -5, 1, true, "lblSolution 0-99"},
-    SolutionsCase{"DivisionPageThreeOfTwo", Divide, 100, 3, true, ""},
-};
-
-class SolutionsVisibleTest : public ::testing::TestWithParam<SolutionsCase> {};
-
-// Solutions beyond the set keep their state; the set's others are hidden.
-TEST_P(SolutionsVisibleTest, SwitchesOnlyTheSolutionsOfThePage) {
-    const SolutionsCase& c = GetParam();
-    Sheet sheet(c.row);
-    sheet.page.solutionLabels = ShownAll(sheet.page).solutionLabels;
-    sheet.state.numberOfProblems = static_cast<std::int16_t>(c.problems);
-    SetSolutionsVisible(sheet.page, sheet.state, c.pageNo, c.visible);
-    EXPECT_EQ(VisibleRuns(sheet.page), c.shown);
-}
-
-INSTANTIATE_TEST_SUITE_P(Pages, SolutionsVisibleTest, ::testing::ValuesIn(kSolutionsCases),
-                         kCaseName);
 
 // Colouring reaches the hidden elements too and shows none; hiding reaches every array.
 TEST(ColorAndHideEverything, ReachEveryElement) {
