@@ -1,3 +1,6 @@
+#include "core/random_source.h"
+#include "page_model/prepare_worksheet.h"
+#include "page_model/sheet_page.h"
 #include "support/named_cases.h"
 #include "support/page_test_support.h"
 
@@ -5,9 +8,8 @@
 
 #include <QFile>
 
-#include "page_model/prepare_worksheet.h"
-
 #include <array>
+#include <string>
 
 namespace tallyworth {
 namespace {
@@ -44,10 +46,9 @@ TEST(BuildTest, StoresTheSettingsAndComposesUnderTheStatesRules) {
     sheet.state.problemRules.fixedNumber = 7;
     sheet.state.currentPage = 2;
     sheet.Build(2, 12, 30);
-    EXPECT_EQ(QString::asprintf("%d-%d, %d on page %d", sheet.state.lowestNumber,
-                                sheet.state.highestNumber, sheet.state.numberOfProblems,
-                                sheet.state.currentPage),
-              "2-12, 30 on page 1");
+    EXPECT_EQ(std::tuple(sheet.state.lowestNumber, sheet.state.highestNumber,
+                         sheet.state.numberOfProblems, sheet.state.currentPage),
+              std::tuple(2, 12, 30, 1));
     for (std::size_t cell = 0; cell < 30; ++cell) {
         ASSERT_EQ(sheet.page.valueLabels[2 * cell + 1].caption, QStringLiteral("7")) << cell;
     }
@@ -133,6 +134,76 @@ TEST_P(CheckProblemRulesTest, ComposesAsksOrRefuses) {
 
 INSTANTIATE_TEST_SUITE_P(Settings, CheckProblemRulesTest, ::testing::ValuesIn(kRulesChecks),
                          kCaseName);
+
+// The main window as the preparation step sees it, with its negative-results switch.
+struct WindowHost final : PreparationHost, FailureReporter {
+    explicit WindowHost(bool negative) : allowNegative(negative) {}
+    void SetProgressVisible(bool /*visible*/) override {}
+    void SetProgressRange(int /*minimum*/, int /*maximum*/) override {}
+    void SetProgressValue(int /*value*/) override {}
+    [[nodiscard]] bool AllowsNegativeResults() const override { return allowNegative; }
+    void ReportFailure(const QString& text) override { ADD_FAILURE() << text.toStdString(); }
+    bool allowNegative;
+};
+
+// The page as the windows make it: the settings typed into the main window, View drawing
+// from the code's seed, then the page and the solutions chosen in the page window.
+PageControls WindowPage(const SheetCode& code, int pageNo, bool solutions) {
+    const SheetSettings& settings = code.settings;
+    WorksheetState state =
+        MakeState(settings.operation, {},
+                  settings.upsideDownSeven ? Notation::UpsideDownSeven : Notation::LineAndDots);
+    state.showSolutions = solutions;
+    PageControls page = MakeDesignPageControls();
+    SeededRandomSource source(code.seed);
+    WindowHost host(settings.allowNegative);
+    const SettingsTexts texts{QString::number(settings.lowest), QString::number(settings.highest),
+                              QString::number(settings.count)};
+    PrepareTest(state, page, texts, source, host, host);
+    state.currentPage = static_cast<std::int16_t>(pageNo);
+    DisplayProblems(page, state, state.currentPage, host);
+    return page;
+}
+
+struct SheetPageCase {
+    const char* name;
+    SheetCode code;
+    int pageNo;
+    bool answerKey;
+};
+
+// clang-format off
+const std::array kSheetPages{
+    SheetPageCase{"NegativeSubtractionKey", {{OperationRow::Subtract, 3, 40, 100, true, false}, 0x5EED}, 1, true},
+    SheetPageCase{"DivisionSecondPageKey", {{OperationRow::Divide, 2, 12, 80, false, true}, 7}, 2, true},
+};
+// clang-format on
+
+class MakeSheetPageTest : public ::testing::TestWithParam<SheetPageCase> {};
+
+TEST_P(MakeSheetPageTest, FillsThePageAsTheWindowsWouldFromTheSameSeed) {
+    const SheetPageCase& sheetCase = GetParam();
+    const SheetPage made = MakeSheetPage(sheetCase.code, sheetCase.pageNo, sheetCase.answerKey);
+    ASSERT_TRUE(made.ok) << made.failure.toStdString();
+    EXPECT_EQ(
+        DumpVisibleControls(made.page),
+        DumpVisibleControls(WindowPage(sheetCase.code, sheetCase.pageNo, sheetCase.answerKey)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sheets, MakeSheetPageTest, ::testing::ValuesIn(kSheetPages), kCaseName);
+
+// A code of a version this program cannot compose makes no page, rather than a page of
+// the cells' design captions; nor does a page the sheet does not have.
+TEST(MakeSheetPage, SaysSoWhenTheSheetCannotBeComposedOrHasNoSuchPage) {
+    const SheetPage made =
+        MakeSheetPage({{OperationRow::Add, 1, 9, 10, false, false}, 0, 9}, 1, false);
+    EXPECT_FALSE(made.ok);
+    EXPECT_TRUE(made.failure.contains("could not be composed")) << made.failure.toStdString();
+    const SheetPage pageZero =
+        MakeSheetPage({{OperationRow::Add, 1, 9, 10, false, false}, 0}, 0, false);
+    EXPECT_FALSE(pageZero.ok);
+    EXPECT_EQ(pageZero.failure.toStdString(), "DisplayProblems(): Subscript out of range");
+}
 
 }  // namespace
 }  // namespace tallyworth

@@ -1,9 +1,14 @@
+#include "page_model/spoken_page.h"
 #include "support/named_cases.h"
 #include "support/page_test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include <array>
+#include <climits>
+#include <tuple>
 #include <vector>
 
 namespace tallyworth {
@@ -26,29 +31,37 @@ struct FillCase {
     bool solutions;
     const char* shown;  // as VisibleRuns gives it
     const char* failure = "";
+    bool onlySolutions = false;  // switched on a page that showed every solution before
 };
 
 // clang-format off
 const std::array kFillCases{
-    FillCase{"SumsPageOne", Add, kDots, 30, {1}, false, "lblValue 0-59 lblPlus 0-29 Line1 0-29"},
     FillCase{"UpsideDownSevenPageTwo", Divide, kSeven, 60, {2}, false, "lblValue 100-119 Line1 50-59 DivisionLine 50-59 EqualSignTop 50-59 EqualSignBottom 50-59"},
     FillCase{"DivisionBackToPageOne", Divide, kDots, 60, {2, 1}, true, "lblValue 0-99 lblSolution 0-49 Line1 0-49 Line2 0-49 DivisionLine 0-49 EqualSignTop 0-49 EqualSignBottom 0-49"},
     FillCase{"MoreSumsThanCells", Add, kDots, 150, {1}, true, "lblValue 0-199 lblPlus 0-99 lblSolution 0-99 Line1 0-99"},
     FillCase{"LargestPageNumber", Add, kDots, 30, {32767}, true, ""},
     FillCase{"SumsPageTwoBeyondTheStock", Add, kDots, 150, {2}, true, "", kOutOfRange},
     FillCase{"PageZero", Divide, kDots, 60, {0}, true, "", kOutOfRange},
+    FillCase{"SolutionsBeyondTheSetKeepTheirState", Divide, kDots, 60, {1}, true, "lblSolution 0-49 60-99", "", true},
+    FillCase{"SolutionsOfANegativeCount", Add, kDots, -5, {1}, true, "lblSolution 0-99", "", true},
+    FillCase{"SolutionsOfPageThreeOfTwo", Divide, kDots, 100, {3}, true, "", "", true},
 };
 // clang-format on
 
 class FillingTest : public ::testing::TestWithParam<FillCase> {};
 
-// A page that fails shows nothing, not even the solutions asked for.
+// A page that fails shows nothing, not even the solutions asked for. Switching solutions
+// alone touches only the set's solutions on the page.
 TEST_P(FillingTest, ShowsExactlyTheCellsOfThePage) {
     const FillCase& c = GetParam();
     Sheet sheet(c.row, c.notation);
     sheet.state.numberOfProblems = static_cast<std::int16_t>(c.problems);
     sheet.state.showSolutions = c.solutions;
-    for (const int pageNo : c.pages) {
+    if (c.onlySolutions) {
+        sheet.page.solutionLabels = ShownAll(sheet.page).solutionLabels;
+        SetSolutionsVisible(sheet.page, sheet.state, static_cast<std::int16_t>(c.pages[0]), true);
+    }
+    for (const int pageNo : c.onlySolutions ? std::vector<int>() : c.pages) {
         sheet.state.currentPage = static_cast<std::int16_t>(pageNo);
         DisplayProblems(sheet.page, sheet.state, sheet.state.currentPage, sheet);
     }
@@ -57,37 +70,6 @@ TEST_P(FillingTest, ShowsExactlyTheCellsOfThePage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, FillingTest, ::testing::ValuesIn(kFillCases), kCaseName);
-
-struct SolutionsCase {
-    const char* name;
-    OperationRow row;
-    int problems;
-    std::int16_t pageNo;
-    bool visible;
-    const char* shown;  // of a page that showed every solution before
-};
-
-const std::array kSolutionsCases{
-    SolutionsCase{"DivisionPageTwoShown", Divide, 60, 2, true, "lblSolution 50-99"},
-    SolutionsCase{"DivisionPageOneShown", Divide, 60, 1, true, "lblSolution 0-49 60-99"},
-    SolutionsCase{"NegativeCount", Add, -5, 1, true, "lblSolution 0-99"},
-    SolutionsCase{"DivisionPageThreeOfTwo", Divide, 100, 3, true, ""},
-};
-
-class SolutionsVisibleTest : public ::testing::TestWithParam<SolutionsCase> {};
-
-// Solutions beyond the set keep their state; the set's others are hidden.
-TEST_P(SolutionsVisibleTest, SwitchesOnlyTheSolutionsOfThePage) {
-    const SolutionsCase& c = GetParam();
-    Sheet sheet(c.row);
-    sheet.page.solutionLabels = ShownAll(sheet.page).solutionLabels;
-    sheet.state.numberOfProblems = static_cast<std::int16_t>(c.problems);
-    SetSolutionsVisible(sheet.page, sheet.state, c.pageNo, c.visible);
-    EXPECT_EQ(VisibleRuns(sheet.page), c.shown);
-}
-
-INSTANTIATE_TEST_SUITE_P(Pages, SolutionsVisibleTest, ::testing::ValuesIn(kSolutionsCases),
-                         kCaseName);
 
 // Colouring reaches the hidden elements too and shows none; hiding reaches every array.
 TEST(ColorAndHideEverything, ReachEveryElement) {
@@ -100,6 +82,137 @@ TEST(ColorAndHideEverything, ReachEveryElement) {
     page = ShownAll(page);
     HideEverything(page);
     EXPECT_EQ(VisibleRuns(page), "");
+}
+
+struct SpokenCase {
+    const char* name;
+    OperationRow operation;
+    Notation notation;
+    int problemsOnPage;  // of 60 asked for
+    bool solutions;
+};
+
+const std::array kSpokenCases{
+    SpokenCase{"SumsHidden", OperationRow::Add, Notation::LineAndDots, 60, false},
+    SpokenCase{"DivisionSignShown", OperationRow::Divide, Notation::LineAndDots, 50, true},
+    SpokenCase{"DivisionBracketShown", OperationRow::Divide, Notation::UpsideDownSeven, 50, true},
+    SpokenCase{"MixShown", OperationRow::Mix, Notation::LineAndDots, 60, true},
+};
+
+int Worked(int first, const QString& operation, int second) {
+    return operation == u"plus"    ? first + second
+           : operation == u"minus" ? first - second
+           : operation == u"times" ? first * second
+                                   : (first % second == 0 ? first / second : -1);
+}
+
+class SpokenPageTest : public ::testing::TestWithParam<SpokenCase> {};
+
+// Every problem of the page, read as "7 times 8 equals 56": the dividend first in either
+// division notation, and the solution right where it shows.
+TEST_P(SpokenPageTest, ReadsEveryProblemOfThePageAsItIsSaid) {
+    const SpokenCase& spoken = GetParam();
+    Sheet sheet(spoken.operation, spoken.notation);
+    sheet.Build(2, 12, 60);
+    SetSolutionsVisible(sheet.page, sheet.state, 1, spoken.solutions);
+    const QStringList lines = SpokenProblems(sheet.page);
+    ASSERT_EQ(lines.size(), spoken.problemsOnPage);
+    static const QRegularExpression said(
+        QStringLiteral("^(\\d+) (plus|minus|times|divided by) (\\d+) equals(?: (-?\\d+))?$"));
+    for (const QString& line : lines) {
+        const QRegularExpressionMatch match = said.match(line);
+        ASSERT_TRUE(match.hasMatch()) << line.toStdString();
+        ASSERT_EQ(match.hasCaptured(4), spoken.solutions) << line.toStdString();
+        if (spoken.solutions) {
+            EXPECT_EQ(
+                Worked(match.captured(1).toInt(), match.captured(2), match.captured(3).toInt()),
+                match.captured(4).toInt())
+                << line.toStdString();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, SpokenPageTest, ::testing::ValuesIn(kSpokenCases), kCaseName);
+
+struct LayoutCase {
+    const char* name;
+    OperationRow row;
+    Notation notation;
+};
+
+const std::array kLayouts{
+    LayoutCase{"Addition", OperationRow::Add, Notation::LineAndDots},
+    LayoutCase{"DivisionLineAndDots", OperationRow::Divide, Notation::LineAndDots},
+    LayoutCase{"DivisionUpsideDownSeven", OperationRow::Divide, Notation::UpsideDownSeven},
+};
+
+class ArrangingTest : public ::testing::TestWithParam<LayoutCase> {
+  protected:
+    Sheet sheet{GetParam().row, GetParam().notation};
+};
+
+// Arranging again gives the same page, and so does arranging for page one; any page number
+// puts the solutions in the stock's cells. A division's second page stands where its first does.
+TEST_P(ArrangingTest, IsTheSameOnEveryCallForEveryPage) {
+    const QStringList once = Lines(sheet.page, "");
+    ArrangeFields(sheet.page, sheet.state);
+    PageControls pageOne = MakeDesignPageControls();
+    ArrangeFields(pageOne, sheet.state, 1);
+    EXPECT_TRUE(Lines(sheet.page, "") == once && Lines(pageOne, "") == once);
+    for (const int pageNo : {0, 3, INT_MAX, INT_MIN}) {
+        PageControls other = sheet.page;
+        ArrangeFields(other, sheet.state, pageNo);
+        EXPECT_EQ(other.solutionLabels, sheet.page.solutionLabels) << pageNo;
+    }
+    const auto cell = [this](std::size_t k) {
+        const auto placed = [](const PageLabel& label) {
+            return std::array{label.left, label.top, label.width, label.height};
+        };
+        const PageControls& page = sheet.page;
+        return std::tuple{placed(page.valueLabels[2 * k]),
+                          placed(page.valueLabels[2 * k + 1]),
+                          placed(page.solutionLabels[k]),
+                          page.line1[k],
+                          page.line2[k],
+                          page.divisionLine[k],
+                          page.equalSignTop[k],
+                          page.equalSignBottom[k]};
+    };
+    for (std::size_t k = 0; GetParam().row == OperationRow::Divide && k < 50; ++k) {
+        EXPECT_EQ(cell(k + 50), cell(k)) << k;
+    }
+}
+
+TEST_P(ArrangingTest, SolutionWidthFollowsTheFirstNumberLabel) {
+    sheet.page.valueLabels[0].width = 0.5F;
+    ArrangeFields(sheet.page, sheet.state);
+    for (const PageLabel& solution : sheet.page.solutionLabels) {
+        ASSERT_EQ(solution.width, static_cast<float>(0.5 + 0.1));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, ArrangingTest, ::testing::ValuesIn(kLayouts), kCaseName);
+
+TEST(Layout, NotationSwitchMovesTheSignButNotTheLowerDot) {
+    Sheet sheet(OperationRow::Divide, Notation::LineAndDots);
+    const PageControls dots = sheet.page;
+    const PageControls seven = Sheet(OperationRow::Divide, Notation::UpsideDownSeven).page;
+    sheet.state.divisionSymbol = sheet.state.divideSign;
+    ArrangeFields(sheet.page, sheet.state);
+    EXPECT_EQ(std::tie(sheet.page.divisionLine, sheet.page.line1, sheet.page.line2),
+              std::tie(seven.divisionLine, seven.line1, dots.line2));
+    EXPECT_NE(sheet.page.divisionLine, dots.divisionLine);
+    EXPECT_NE(sheet.page.line1, dots.line1);
+}
+
+// The grid is set anew on every arranging; a row outside the operation table has no cells.
+TEST(Grid, IsSetAnewForTheOperation) {
+    Sheet sheet(OperationRow::Divide);
+    sheet.state.operation = 9;
+    ArrangeFields(sheet.page, sheet.state);
+    EXPECT_EQ(
+        std::tuple(sheet.state.gridColumns, sheet.state.gridRows, sheet.state.problemsPerPage),
+        std::tuple(10, 10, 0));
 }
 
 }  // namespace
