@@ -24,62 +24,30 @@ using testing_support::RecordingHost;
 using testing_support::SameDistribution;
 using testing_support::ScriptedRandomSource;
 
-struct InRangeCase {
-    const char* name;
-    float u;
-    std::int16_t lowest, highest;
-    int expected;
-};
-
-// Named after u times highest, which is rounded half to even and raised to lowest.
-const std::array kInRangeCases{
-    InRangeCase{"ZeroIsRaisedToLowest", 0.0F, 5, 9, 5},
-    InRangeCase{"TwoAndAHalfGoesToTwo", 0.5F, 1, 5, 2},
-    InRangeCase{"LargestFractionGivesHighest", 0.999999940F, 98, 99, 99},
-};
-
-class RandomInRangeTest : public ::testing::TestWithParam<InRangeCase> {};
-
-TEST_P(RandomInRangeTest, RoundsHalfToEvenAndRaisesToLowest) {
-    const InRangeCase& c = GetParam();
-    ScriptedRandomSource source(1, {c.u});
-    EXPECT_EQ(RandomInRange(source, c.lowest, c.highest), c.expected);
+// u times highest, rounded half to even and raised to lowest.
+TEST(RandomInRange, RoundsHalfToEvenAndRaisesToLowest) {
+    const auto draw = [](float u, std::int16_t lowest, std::int16_t highest) {
+        ScriptedRandomSource source(1, {u});
+        return RandomInRange(source, lowest, highest);
+    };
+    EXPECT_EQ(draw(0.0F, 5, 9), 5);
+    EXPECT_EQ(draw(0.5F, 1, 5), 2);
+    EXPECT_EQ(draw(0.999999940F, 98, 99), 99);
 }
 
-INSTANTIATE_TEST_SUITE_P(Fractions, RandomInRangeTest, ::testing::ValuesIn(kInRangeCases),
-                         kCaseName);
-
-struct MixCase {
-    const char* name;
-    float u;  // followed by 0.5, which gives "-" if u is redrawn
-    const char* sign;
-    std::size_t draws;
-};
-
-const std::array kMixCases{
-    MixCase{"QuarterGivesPlus", 0.25F, "+", 1},
-    MixCase{"NineTenthsGivesTheDivideSign", 0.9F, "\u00F7", 1},
-    MixCase{"ZeroIsRedrawn", 0.0F, "-", 2},
-};
-
-class RandomMixOperatorTest : public ::testing::TestWithParam<MixCase> {};
-
-TEST_P(RandomMixOperatorTest, RedrawsBelowOneFifthAndNeverGivesMix) {
-    const MixCase& c = GetParam();
-    ScriptedRandomSource source(1, {c.u, 0.5F});
-    EXPECT_EQ(RandomMixOperator(source, MakeState(Mix)), QString::fromUtf8(c.sign));
-    EXPECT_EQ(source.used, c.draws);
-}
-
-INSTANTIATE_TEST_SUITE_P(Fractions, RandomMixOperatorTest, ::testing::ValuesIn(kMixCases),
-                         kCaseName);
-
-// A source stuck below 0.2 cannot hold it up: after 64 redraws 1 + floor(0.6 * 4).
-TEST(RandomMixOperator, StopsRedrawingAfter64Draws) {
+// Redraws below one fifth, never gives Mix, and a source stuck below 0.2 cannot hold it
+// up: after 64 redraws 1 + floor(0.6 * 4).
+TEST(RandomMixOperator, RedrawsBelowOneFifthAtMost64Times) {
+    const auto sign = [](std::vector<float> script) {
+        ScriptedRandomSource source(1, std::move(script));
+        return RandomMixOperator(source, MakeState(Mix)).toStdString();
+    };
+    EXPECT_EQ(sign({0.25F}), "+");
+    EXPECT_EQ(sign({0.9F}), "\u00F7");
+    EXPECT_EQ(sign({0.0F, 0.5F}), "-");
     std::vector<float> stuck(64, 0.1F);
     stuck.push_back(0.6F);
-    ScriptedRandomSource source(1, stuck);
-    EXPECT_EQ(RandomMixOperator(source, MakeState(Mix)), QStringLiteral("*"));
+    EXPECT_EQ(sign(stuck), "*");
 }
 
 // Division shows real quotients; a subtraction would still put the larger number first.

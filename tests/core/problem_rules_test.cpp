@@ -17,11 +17,7 @@
 namespace tallyworth {
 namespace {
 
-constexpr OperationRow kAdd = OperationRow::Add;
-constexpr OperationRow kSubtract = OperationRow::Subtract;
-constexpr OperationRow kMultiply = OperationRow::Multiply;
-constexpr OperationRow kDivide = OperationRow::Divide;
-constexpr OperationRow kMix = OperationRow::Mix;
+using enum OperationRow;
 constexpr Regrouping kNever = Regrouping::Never;
 constexpr Regrouping kAlways = Regrouping::Always;
 
@@ -32,11 +28,6 @@ using testing_support::Captions;
 using testing_support::MakeState;
 using testing_support::RecordingHost;
 using testing_support::ScriptedRandomSource;
-
-constexpr ProblemRules Rules(bool noTrivial, int fixedNumber, Regrouping regrouping,
-                             bool noRepeats) {
-    return {noTrivial, fixedNumber, regrouping, noRepeats};
-}
 
 // Column by column, as written on paper, with the carry taken into the next column.
 bool ColumnCarries(int first, int second) {
@@ -60,9 +51,9 @@ bool ColumnBorrows(int first, int second) {
 }
 
 bool GivenAway(OperationRow operation, int first, int second) {
-    const bool timesOne = operation == kMultiply && (first == 1 || second == 1);
-    const bool byOneOrItself = operation == kDivide && (second == 1 || first == second);
-    const bool takeItself = operation == kSubtract && first == second;
+    const bool timesOne = operation == Multiply && (first == 1 || second == 1);
+    const bool byOneOrItself = operation == Divide && (second == 1 || first == second);
+    const bool takeItself = operation == Subtract && first == second;
     return first == 0 || second == 0 || timesOne || byOneOrItself || takeItself;
 }
 
@@ -71,16 +62,15 @@ using Problem = std::tuple<OperationRow, int, int>;
 // Whether the rules allow a problem, told afresh from their own words.
 bool AllowedByHand(const Problem& problem, const ProblemRules& rules) {
     const auto& [operation, first, second] = problem;
-    if (operation == kDivide && first % second != 0)
+    if (operation == Divide && first % second != 0)
         return false;
     if (rules.noTrivial && GivenAway(operation, first, second))
         return false;
     if (rules.fixedNumber != 0 && second != rules.fixedNumber)
         return false;
-    const bool regroups = operation == kAdd
-                              ? ColumnCarries(first, second)
-                              : operation == kSubtract && ColumnBorrows(first, second);
-    const bool mayRegroup = operation == kAdd || operation == kSubtract;
+    const bool regroups = operation == Add ? ColumnCarries(first, second)
+                                           : operation == Subtract && ColumnBorrows(first, second);
+    const bool mayRegroup = operation == Add || operation == Subtract;
     return rules.regrouping == Regrouping::Any || !mayRegroup ||
            regroups == (rules.regrouping == kAlways);
 }
@@ -95,8 +85,7 @@ std::set<Problem> ProblemsByHand(const ProblemSettings& settings, const ProblemR
         for (int a = settings.lowest; a <= settings.highest; ++a)
             for (int b = fixed != 0 ? fixed : settings.lowest;
                  b <= (fixed != 0 ? fixed : settings.highest); ++b) {
-                const bool smallerFirst =
-                    operation == kSubtract && !settings.allowNegative && a < b;
+                const bool smallerFirst = operation == Subtract && !settings.allowNegative && a < b;
                 if (smallerFirst && fixed != 0)
                     continue;
                 const Problem problem =
@@ -123,10 +112,10 @@ TEST(PossibleProblems, SaysHowManyAndWhetherSomeWillRepeat) {
 }
 
 OperationRow ArithmeticOf(const QString& sign) {
-    const std::map<QString, OperationRow> signs = {{QStringLiteral("+"), kAdd},
-                                                   {QStringLiteral("-"), kSubtract},
-                                                   {QStringLiteral("*"), kMultiply},
-                                                   {DivideSignText(), kDivide}};
+    const std::map<QString, OperationRow> signs = {{QStringLiteral("+"), Add},
+                                                   {QStringLiteral("-"), Subtract},
+                                                   {QStringLiteral("*"), Multiply},
+                                                   {DivideSignText(), Divide}};
     return signs.at(sign);
 }
 
@@ -142,7 +131,7 @@ void ExpectSheetKeepsTheRules(const ProblemSet& set, const std::set<Problem>& sp
         ASSERT_TRUE(space.count(problem) > 0)
             << e.first << " " << e.operatorSign.toStdString() << " " << e.second;
         ASSERT_TRUE(open.count(problem) > 0) << "a repeat before every problem was used";
-        subtractions += std::get<0>(problem) == kSubtract ? 1 : 0;
+        subtractions += std::get<0>(problem) == Subtract ? 1 : 0;
         drawn.insert(problem);
         if (rules.noRepeats)
             open.erase(problem);
@@ -168,7 +157,7 @@ TEST_P(ComposingWithRules, KeepsEveryRuleAndFillsEveryCell) {
     const std::array<std::pair<int, int>, 4> ranges = {{{1, 2}, {98, 99}, {7, 9}, {1, 99}}};
     // clang-format on
     std::uint32_t seed = 7;
-    for (const OperationRow row : {kAdd, kSubtract, kMultiply, kDivide, kMix})
+    for (const OperationRow row : {Add, Subtract, Multiply, Divide, Mix})
         for (const bool negative : {false, true})
             for (const auto& [lowest, highest] : ranges) {
                 SCOPED_TRACE("row " + std::to_string(RowNumber(row)) + ", " +
@@ -193,16 +182,16 @@ TEST_P(ComposingWithRules, KeepsEveryRuleAndFillsEveryCell) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, ComposingWithRules, ::testing::Values(
     ComposeCase{"RulesOff", ProblemRules{}},
-    ComposeCase{"NoTrivial", Rules(true, 0, Regrouping::Any, false)},
-    ComposeCase{"NoRepeatsFixed1", Rules(false, 1, Regrouping::Any, true)},
-    ComposeCase{"EveryRuleAlways", Rules(true, 7, kAlways, true)},
-    ComposeCase{"EveryRuleNever", Rules(true, 3, kNever, true)}),
+    ComposeCase{"NoTrivial", ProblemRules{true, 0, Regrouping::Any, false}},
+    ComposeCase{"NoRepeatsFixed1", ProblemRules{false, 1, Regrouping::Any, true}},
+    ComposeCase{"EveryRuleAlways", ProblemRules{true, 7, kAlways, true}},
+    ComposeCase{"EveryRuleNever", ProblemRules{true, 3, kNever, true}}),
     kCaseName);
 // clang-format on
 
 // Rules in the cell-numbering mode draw exactly what the composer without rules does.
 TEST(ComposingWithRules, InCellNumberingComposeAsWithoutRules) {
-    for (const OperationRow row : {kAdd, kSubtract, kMultiply, kDivide, kMix}) {
+    for (const OperationRow row : {Add, Subtract, Multiply, Divide, Mix}) {
         WorksheetState plain = MakeState(row, {3, 40, 100});
         plain.showCellNumbers = true;
         WorksheetState ruled = plain;
@@ -210,9 +199,9 @@ TEST(ComposingWithRules, InCellNumberingComposeAsWithoutRules) {
             ruledSource(plainSource);
         RecordingHost host;
         const ProblemSet expected = ComposeProblems(plain, plainSource, host);
-        EXPECT_EQ(
-            Captions(ComposeProblems(ruled, ruledSource, host, Rules(true, 7, kAlways, true))),
-            Captions(expected));
+        EXPECT_EQ(Captions(ComposeProblems(ruled, ruledSource, host,
+                                           ProblemRules{true, 7, kAlways, true})),
+                  Captions(expected));
     }
 }
 

@@ -21,26 +21,11 @@ constexpr Regrouping kAlways = Regrouping::Always;
 
 using testing_support::kCaseName;
 
-struct SummaryCase {
-    const char* name;
-    ProblemRules rules;
-    const char* summary;
-};
-
-const std::array kSummaries{
-    SummaryCase{"AllOff", {}, ""},
-    SummaryCase{"Every",
-                {true, 99, kNever, true},
-                "no trivial facts, fixed number 99, no carrying or borrowing, no repeats"},
-};
-
-class RulesSummaryTest : public ::testing::TestWithParam<SummaryCase> {};
-
-TEST_P(RulesSummaryTest, NamesTheRulesThatAreOnInOrder) {
-    EXPECT_EQ(RulesSummary(GetParam().rules), QString::fromUtf8(GetParam().summary));
+TEST(RulesSummary, NamesTheRulesThatAreOnInOrder) {
+    EXPECT_EQ(RulesSummary({}), "");
+    EXPECT_EQ(RulesSummary({true, 99, kNever, true}),
+              "no trivial facts, fixed number 99, no carrying or borrowing, no repeats");
 }
-
-INSTANTIATE_TEST_SUITE_P(Rules, RulesSummaryTest, ::testing::ValuesIn(kSummaries), kCaseName);
 
 struct OptionsCase {
     const char* name;
