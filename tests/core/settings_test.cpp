@@ -46,19 +46,15 @@ const std::array kReadings{
     ReadingCase{"Overflow", "1e400", false, kFails, kNone},
 };
 
-class NumberReadingTest : public ::testing::TestWithParam<ReadingCase> {
-  protected:
-    [[nodiscard]] QString Text() const { return QString::fromUtf8(GetParam().text); }
-    [[nodiscard]] QLocale Locale() const { return GetParam().german ? kGerman : QLocale::c(); }
-};
+class NumberReadingTest : public ::testing::TestWithParam<ReadingCase> {};
 
-TEST_P(NumberReadingTest, ReadsTheRealNumberInTheLocaleNotation) {
-    const std::optional<double> real = ToRealNumber(Text(), Locale());
+// The whole number is rounded half to even and must fit 16 bits.
+TEST_P(NumberReadingTest, ReadsRealAndWholeNumbersInTheLocaleNotation) {
+    const QString text = QString::fromUtf8(GetParam().text);
+    const QLocale locale = GetParam().german ? kGerman : QLocale::c();
+    const std::optional<double> real = ToRealNumber(text, locale);
     EXPECT_TRUE(real ? *real == GetParam().real : std::isnan(GetParam().real));
-}
-
-TEST_P(NumberReadingTest, ReadsTheWholeNumberRoundedHalfToEvenWithin16Bits) {
-    const std::optional<std::int16_t> whole = ToWholeNumber(Text(), Locale());
+    const std::optional<std::int16_t> whole = ToWholeNumber(text, locale);
     EXPECT_EQ(whole ? *whole : kNone, GetParam().whole);
 }
 

@@ -44,6 +44,7 @@ class ComposeSheetTest : public ::testing::TestWithParam<SettingsCase> {};
 TEST_P(ComposeSheetTest, BringsBackTheSheetTheClockSeededSourceComposed) {
     const SheetSettings& settings = GetParam().settings;
     WorksheetState state = StateFor(settings);
+    EXPECT_EQ(SheetSettingsOf(state, settings.allowNegative), settings);
     ClockSeededRandomSource clock;
     RecordingHost host;
     host.allowNegative = settings.allowNegative;
@@ -52,11 +53,6 @@ TEST_P(ComposeSheetTest, BringsBackTheSheetTheClockSeededSourceComposed) {
     ASSERT_FALSE(FormatSheetCode(code).isEmpty());
     EXPECT_EQ(Captions(ComposeSheet(code)), Captions(shown));
     EXPECT_EQ(shown.problems.size(), static_cast<std::size_t>(settings.count));
-}
-
-TEST_P(ComposeSheetTest, SettingsReadBackFromTheState) {
-    const SheetSettings& settings = GetParam().settings;
-    EXPECT_EQ(SheetSettingsOf(StateFor(settings), settings.allowNegative), settings);
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, ComposeSheetTest, ::testing::ValuesIn(kSettings),
