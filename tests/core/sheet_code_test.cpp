@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QRegularExpression>
-
 #include <array>
 #include <cstdint>
 #include <set>
@@ -61,10 +59,8 @@ std::vector<SheetCode> SampleCodes(int count) {
 }
 
 TEST(SheetCode, ReadsBackEveryCodeOfARandomSample) {
-    const QRegularExpression shape(QStringLiteral("^[12][0-9A-Z]{4}-[0-9A-Z]{5}-[0-9A-Z]{4}$"));
     for (const SheetCode& code : SampleCodes(2000)) {
         const QString text = FormatSheetCode(code);
-        ASSERT_TRUE(shape.match(text).hasMatch()) << text.toStdString();
         const SheetCodeParse parsed = ParseSheetCode(text);
         ASSERT_TRUE(std::holds_alternative<SheetCode>(parsed)) << text.toStdString();
         ASSERT_EQ(std::get<SheetCode>(parsed), code) << text.toStdString();

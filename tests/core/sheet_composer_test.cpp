@@ -15,15 +15,6 @@ namespace {
 using testing_support::Captions;
 using testing_support::RecordingHost;
 
-// The start-up state with the settings of a code written in.
-WorksheetState StateFor(const SheetSettings& settings) {
-    WorksheetState state;
-    state.divideSign = DivideSignText();
-    InitOperations(state);
-    ApplySheetSettings(settings, state);
-    return state;
-}
-
 struct SettingsCase {
     const char* name;
     SheetSettings settings;
@@ -43,7 +34,10 @@ class ComposeSheetTest : public ::testing::TestWithParam<SettingsCase> {};
 // what its code brings back.
 TEST_P(ComposeSheetTest, BringsBackTheSheetTheClockSeededSourceComposed) {
     const SheetSettings& settings = GetParam().settings;
-    WorksheetState state = StateFor(settings);
+    WorksheetState state;  // the start-up state with the settings of a code written in
+    state.divideSign = DivideSignText();
+    InitOperations(state);
+    ApplySheetSettings(settings, state);
     EXPECT_EQ(SheetSettingsOf(state, settings.allowNegative), settings);
     ClockSeededRandomSource clock;
     RecordingHost host;
