@@ -61,9 +61,8 @@ const std::array kPapers{
 class SetPageTest : public ::testing::TestWithParam<PaperCase> {
   protected:
     const PaperCase& paperCase = GetParam();
-    const QSizeF paper = QPageSize(paperCase.paper).size(QPageSize::Inch);
-    const QRectF printable =
-        QRectF(QPointF(), paper).marginsRemoved(QMarginsF(1, 1, 1, 1) * paperCase.margin);
+    const QRectF printable = QRectF(QPointF(), QPageSize(paperCase.paper).size(QPageSize::Inch))
+                                 .marginsRemoved(QMarginsF(1, 1, 1, 1) * paperCase.margin);
 };
 
 // The band runs across the top; the worksheet fills the rest as far as one side allows,
