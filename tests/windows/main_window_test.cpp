@@ -373,10 +373,6 @@ struct Settings {
 
 class ProblemRulesWindowTest : public MainWindowTest {
   protected:
-    using MainWindowTest::Enter;
-    void Enter(const Settings& settings) const {
-        MainWindowTest::Enter(settings.lowest, settings.highest, settings.count, settings.row);
-    }
     template <typename Widget = QWidget>
     static Widget* In(const ProblemRulesDialog& dialog, const char* name) {
         return dialog.findChild<Widget*>(name);
@@ -468,7 +464,8 @@ TEST_P(VerdictTest, ComposesAsksOrRefusesAsTheRulesAllow) {
     Click("cmdView");
     const QString before = DumpVisibleControls(Cells());
     messages.shown.clear();
-    Enter(check.settings);
+    const auto& [lowest, highest, count, row] = check.settings;
+    Enter(lowest, highest, count, row);
     ProblemRulesDialog& dialog = OpenDialog();
     Show(dialog, check.rules);  // the count follows each change of a rule
     EXPECT_EQ(CountShown(dialog), QString::fromUtf8(check.counted));
