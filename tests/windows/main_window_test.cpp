@@ -2,6 +2,7 @@
 #include "core/rule_words.h"
 #include "core/sheet_composer.h"
 #include "page_model/page_dump.h"
+#include "support/caption_checks.h"
 #include "support/fake_user_interfaces.h"
 #include "support/named_cases.h"
 #include "support/test_doubles.h"
@@ -93,6 +94,13 @@ class MainWindowTest : public ::testing::Test, protected testing_support::FakeUs
     ClockSeededRandomSource source;
     std::unique_ptr<MainWindow> window;
 };
+
+// The fonts the desktop offers can differ; each caption must still show whole.
+TEST_F(MainWindowTest, ShowsEveryWholeCaptionInsideItsControl) {
+    for (const QWidget* control : testing_support::CaptionedControls(*window)) {
+        testing_support::ExpectCaptionFits(*control);
+    }
+}
 
 // The extra choices show for their operation only; a tick is kept while its box is hidden.
 TEST_F(MainWindowTest, ShowsExtraChoicesOnlyForTheirOperation) {
