@@ -54,14 +54,10 @@ struct Term {
 
 // clang-format off
 const std::array kGlossary{
-    Term{"de", "class set", "Klassensatz"}, Term{"de", "answer key", "Lösungsbl"}, Term{"de", "sheet code", "Blattcode"},
-    Term{"de", "carrying", "Übertrag"}, Term{"de", "lowest number", "kleinste"}, Term{"de", "highest number", "größte"},
-    Term{"es", "class set", "juego de fichas"}, Term{"es", "answer key", "soluciones"}, Term{"es", "sheet code", "código de ficha"},
-    Term{"es", "worksheet", "ficha"}, Term{"es", "lowest number", "número menor"}, Term{"es", "highest number", "número mayor"},
-    Term{"fr", "class set", "jeu de fiches"}, Term{"fr", "answer key", "corrigé"}, Term{"fr", "sheet code", "code de fiche"},
-    Term{"fr", "lowest number", "plus petit nombre"}, Term{"fr", "highest number", "plus grand nombre"},
-    Term{"nl", "class set", "klassenset"}, Term{"nl", "answer key", "nakijkbla"}, Term{"nl", "sheet code", "werkbladcode"},
-    Term{"nl", "carrying", "onthouden"}, Term{"nl", "lowest number", "kleinste getal"}, Term{"nl", "highest number", "grootste getal"},
+    Term{"de", "class set", "Klassensatz"}, Term{"de", "answer key", "Lösungsbl"}, Term{"de", "carrying", "Übertrag"},
+    Term{"es", "class set", "juego de fichas"}, Term{"es", "sheet code", "código de ficha"}, Term{"es", "worksheet", "ficha"},
+    Term{"fr", "class set", "jeu de fiches"}, Term{"fr", "answer key", "corrigé"}, Term{"fr", "lowest number", "plus petit nombre"},
+    Term{"nl", "class set", "klassenset"}, Term{"nl", "sheet code", "werkbladcode"}, Term{"nl", "highest number", "grootste getal"},
 };
 // clang-format on
 

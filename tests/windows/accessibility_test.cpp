@@ -11,25 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <cmath>
-
 namespace tallyworth {
 namespace {
-
-// The relative luminance of a colour, as contrast guidelines define it.
-double Luminance(const QColor& color) {
-    const auto channel = [](double value) {
-        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) +
-           0.0722 * channel(color.blueF());
-}
-
-double Contrast(const QColor& one, const QColor& other) {
-    const double lighter = std::max(Luminance(one), Luminance(other));
-    const double darker = std::min(Luminance(one), Luminance(other));
-    return (lighter + 0.05) / (darker + 0.05);
-}
 
 // The colour of the sign's strokes: its most opaque pixel.
 QColor StrokeColor(const QImage& sign) {
@@ -61,7 +44,7 @@ TEST_F(AccessibilityTest, TheBracketSignContrastsWithADarkDesktop) {
     window.setPalette(dark);
     const auto& bracket = *window.findChild<QRadioButton*>(QStringLiteral("optUpsidedownSeven"));
     const QColor stroke = StrokeColor(bracket.icon().pixmap(bracket.iconSize()).toImage());
-    EXPECT_GE(Contrast(stroke, dark.color(QPalette::Window)), 4.5) << stroke.name().toStdString();
+    EXPECT_GT(stroke.lightness(), 200) << stroke.name().toStdString();
 }
 
 // The page is read as text: its name says which page and whether the solutions show, and

@@ -1,20 +1,28 @@
 #include "windows/main_window.h"
+#include "core/rule_words.h"
 #include "core/sheet_composer.h"
 #include "page_model/page_dump.h"
 #include "support/caption_checks.h"
 #include "support/fake_user_interfaces.h"
+#include "support/named_cases.h"
 #include "support/test_doubles.h"
 #include "windows/class_set_dialog.h"
 #include "windows/page_status_line.h"
 #include "windows/page_window.h"
+#include "windows/problem_rules_dialog.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 
 #include <algorithm>
@@ -22,13 +30,18 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace tallyworth {
 namespace {
 
+using testing_support::kCaseName;
+using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest finds it
 using testing_support::RecordedMessage;
+using testing_support::RecordedQuestion;
 constexpr int kSubtract = testing_support::ListPosition(OperationRow::Subtract);
 constexpr int kDivide = testing_support::ListPosition(OperationRow::Divide);
+constexpr int kMultiply = testing_support::ListPosition(OperationRow::Multiply);
 
 RecordedMessage Oops(const char* text, MessageIcon icon = MessageIcon::Information) {
     return {QStringLiteral("oops"), QString::fromLatin1(text), icon};
@@ -36,7 +49,15 @@ RecordedMessage Oops(const char* text, MessageIcon icon = MessageIcon::Informati
 
 class MainWindowTest : public ::testing::Test, protected testing_support::FakeUserInterfaces {
   protected:
-    void SetUp() override { Open(); }
+    void SetUp() override {
+        // Counts are shown with the locale's digit grouping; these tests read English.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        Open();
+    }
+    void TearDown() override {
+        window.reset();
+        QLocale::setDefault(previousLocale);
+    }
     void Open() {
         window = std::make_unique<MainWindow>(state, Bundle(), source);
         window->show();
@@ -45,12 +66,16 @@ class MainWindowTest : public ::testing::Test, protected testing_support::FakeUs
     Widget* Control(const char* name) const {
         return window->findChild<Widget*>(name);
     }
-    void View(const char* lowest, const char* highest, const char* count, int row = 0) const {
+    void Enter(const char* lowest, const char* highest, const char* count, int row = 0) const {
         Control<QLineEdit>("txtMinValue")->setText(QString::fromLatin1(lowest));
         Control<QLineEdit>("txtMaxValue")->setText(QString::fromLatin1(highest));
         Control<QLineEdit>("txtNoOfProblems")->setText(QString::fromLatin1(count));
         Control<QListWidget>("lbOperation")->setCurrentRow(row);
-        QTest::mouseClick(Control("cmdView"), Qt::LeftButton);
+    }
+    void Click(const char* button) const { QTest::mouseClick(Control(button), Qt::LeftButton); }
+    void View(const char* lowest, const char* highest, const char* count, int row = 0) const {
+        Enter(lowest, highest, count, row);
+        Click("cmdView");
     }
     [[nodiscard]] PageWindow* Page() const { return window->ExistingPageWindow(); }
     [[nodiscard]] const PageControls& Cells() const { return Page()->Controls(); }
@@ -58,12 +83,19 @@ class MainWindowTest : public ::testing::Test, protected testing_support::FakeUs
     [[nodiscard]] QString CodeShown() const {
         return Page()->StatusLine().PartText(PageStatusLine::Part::SheetCode);
     }
+    // Opens the rules dialog from the menu, as the user does.
+    ProblemRulesDialog& OpenDialog() const {
+        Control<QAction>("mnuProblemRules")->trigger();
+        return *window->OpenRulesDialog();
+    }
 
+    QLocale previousLocale;
     WorksheetState state;
     ClockSeededRandomSource source;
     std::unique_ptr<MainWindow> window;
 };
 
+// The fonts the desktop offers can differ; each caption must still show whole.
 TEST_F(MainWindowTest, ShowsEveryWholeCaptionInsideItsControl) {
     for (const QWidget* control : testing_support::CaptionedControls(*window)) {
         testing_support::ExpectCaptionFits(*control);
@@ -203,6 +235,8 @@ TEST_F(MainWindowTest, ViewShowsACodeThatOpenSheetCodeBringsBackWhole) {
     QTest::mouseClick(Control("cmdView"), Qt::LeftButton);
     const QString code = CodeShown();
     EXPECT_EQ(Parsed(code).seed, source.LastSeed());
+    EXPECT_EQ(Page()->StatusLine().PartText(PageStatusLine::Part::Rules),
+              RulesSummary(settings.rules));
     const QString viewed = DumpVisibleControls(Cells());
     const QStringList fields = FieldsOf(*window);
     state.problemRules = {};
@@ -337,8 +371,138 @@ TEST_P(ClassSetTest, HandsTheChosenSetToTheOutputOrStopsWhereTheUserDid) {
     EXPECT_EQ(DumpVisibleControls(Cells()), page);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sets, ClassSetTest, ::testing::ValuesIn(kClassSets),
-                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sets, ClassSetTest, ::testing::ValuesIn(kClassSets), kCaseName);
+
+// What the main window holds when the rules are looked at or a sheet is asked for.
+struct Settings {
+    const char *lowest, *highest, *count;
+    int row;
+};
+
+class ProblemRulesWindowTest : public MainWindowTest {
+  protected:
+    template <typename Widget = QWidget>
+    static Widget* In(const ProblemRulesDialog& dialog, const char* name) {
+        return dialog.findChild<Widget*>(name);
+    }
+    static void Show(ProblemRulesDialog& dialog, const ProblemRules& rules) {
+        In<QCheckBox>(dialog, "cbNoTrivial")->setChecked(rules.noTrivial);
+        In<QCheckBox>(dialog, "cbFixedNumber")->setChecked(rules.fixedNumber != 0);
+        if (rules.fixedNumber != 0) {
+            In<QSpinBox>(dialog, "txtFixedNumber")->setValue(rules.fixedNumber);
+        }
+        In<QComboBox>(dialog, "cboRegrouping")->setCurrentIndex(static_cast<int>(rules.regrouping));
+        In<QCheckBox>(dialog, "cbNoRepeats")->setChecked(rules.noRepeats);
+    }
+    static QString CountShown(const ProblemRulesDialog& dialog) {
+        return In<QLabel>(dialog, "lblPossibleProblems")->text();
+    }
+};
+
+// OK sets the rules and the dialog shows them again; Cancel keeps them.
+TEST_F(ProblemRulesWindowTest, OkSetsTheRulesAndCancelKeepsThem) {
+    const ProblemRules every{true, 7, Regrouping::Always, true};
+    Show(OpenDialog(), every);
+    window->OpenRulesDialog()->accept();
+    EXPECT_EQ(OpenDialog().Rules(), every);
+    ProblemRulesDialog& dialog = OpenDialog();
+    Show(dialog, {});
+    dialog.reject();
+    EXPECT_EQ(state.problemRules, every);
+    Enter("x", "9", "10");
+    EXPECT_TRUE(CountShown(OpenDialog()).contains(QStringLiteral("nothing to count")));
+}
+
+// Tab from the first rule reaches the fixed number, space switches it on, Enter is OK.
+TEST_F(ProblemRulesWindowTest, DialogWorksByKeyboardAlone) {
+    ProblemRulesDialog& dialog = OpenDialog();
+    dialog.activateWindow();
+    In(dialog, "cbNoTrivial")->setFocus();
+    QTest::keyClick(&dialog, Qt::Key_Tab);
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_Space);
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(state.problemRules, (ProblemRules{false, 2, Regrouping::Any, false}));
+}
+
+struct VerdictCase {
+    const char* name;
+    const char* command;  // cmd...: a main window button; mnu...: a page window item
+    Settings settings;
+    ProblemRules rules;
+    bool answer;          // to the question about repeats, when it is asked
+    bool refused, asked;  // said that nothing fits; asked about repeats
+    bool made;            // the page composed anew, or the class set handed over
+    const char* counted;  // the dialog's count of the settings under the rules
+};
+
+const RecordedMessage kNothingFits{QStringLiteral("oops"), NoProblemFitsMessage().text,
+                                   MessageIcon::Information};
+const RecordedQuestion kElevenRepeat{
+    QStringLiteral("Tallyworth"),
+    QStringLiteral("Only 11 different problems fit these settings and rules, so some will "
+                   "repeat. Make the worksheet anyway?")};
+constexpr const char* kOnlyEleven = "Only 11 different problems: some will repeat";
+constexpr const char* kCellNumbers =
+    "View shows the page of cell numbers for these numbers, and the rules do not apply to it.";
+constexpr ProblemRules kNoTrivial{true, 0, Regrouping::Any, false};
+constexpr ProblemRules kSevensOnce{true, 7, Regrouping::Any, true};
+
+// Without rules nothing is asked, however few problems there are; the cell-numbering mode
+// of View ignores the rules, while a class set is held to them.
+// clang-format off
+const std::array kVerdicts{
+    VerdictCase{"ViewNothingFits", "cmdView", {"50", "99", "10", kDivide}, kNoTrivial, true, true, false, false, "No problem fits these settings and rules"},
+    VerdictCase{"ViewRepeatsNo", "cmdView", {"1", "12", "20", kMultiply}, kSevensOnce, false, false, true, false, kOnlyEleven},
+    VerdictCase{"PrintRepeatsYes", "cmdPrint", {"1", "12", "20", kMultiply}, kSevensOnce, true, false, true, true, kOnlyEleven},
+    VerdictCase{"RulesOffNeverAsk", "cmdView", {"1", "2", "100", 0}, {}, false, false, false, true, "Only 4 different problems: some will repeat"},
+    VerdictCase{"ViewCellNumbersIgnoreTheRules", "cmdView", {"61", "62", "10", kDivide}, kNoTrivial, false, false, false, true, kCellNumbers},
+    VerdictCase{"ClassSetEnough", "mnuClassSet", {"1", "12", "11", kMultiply}, kSevensOnce, true, false, false, true, "11 different problems"},
+    VerdictCase{"ClassSetCellNumberBounds", "mnuClassSet", {"61", "62", "10", kDivide}, kNoTrivial, true, true, false, false, kCellNumbers},
+};
+// clang-format on
+
+class VerdictTest : public ProblemRulesWindowTest,
+                    public ::testing::WithParamInterface<VerdictCase> {};
+
+// Like a failing settings check, nothing fitting is said in its own box and composes
+// nothing; fewer problems than asked is the user's call. A class set is checked before
+// anything about it is asked, and its first code carries the rules.
+TEST_P(VerdictTest, ComposesAsksOrRefusesAsTheRulesAllow) {
+    const VerdictCase& check = GetParam();
+    Click("cmdView");
+    const QString before = DumpVisibleControls(Cells());
+    messages.shown.clear();
+    const auto& [lowest, highest, count, row] = check.settings;
+    Enter(lowest, highest, count, row);
+    ProblemRulesDialog& dialog = OpenDialog();
+    Show(dialog, check.rules);  // the count follows each change of a rule
+    EXPECT_EQ(CountShown(dialog), QString::fromUtf8(check.counted));
+    dialog.accept();
+    messages.answer = check.answer;
+    classSets.next = ClassSetChoice{3, AnswerKeys::AfterEach, true, ClassSetDestination::PdfFile,
+                                    QPageSize::Letter};
+    files.next = QStringLiteral("set.pdf");
+    const bool classSet = check.command == std::string("mnuClassSet");
+    if (classSet) {
+        Trigger(check.command);
+    } else {
+        Click(check.command);
+    }
+    EXPECT_EQ(messages.shown,
+              check.refused ? std::vector{kNothingFits} : std::vector<RecordedMessage>{});
+    EXPECT_EQ(messages.asked,
+              check.asked ? std::vector{kElevenRepeat} : std::vector<RecordedQuestion>{});
+    EXPECT_EQ(DumpVisibleControls(Cells()) != before, check.made && !classSet);
+    EXPECT_EQ(output.prints, check.made && check.command == std::string("cmdPrint") ? 1 : 0);
+    ASSERT_EQ(output.classSets.size(), check.made && classSet ? 1U : 0U);
+    if (!output.classSets.empty()) {
+        const SheetCode& first = output.classSets.front().request.first;
+        EXPECT_EQ(std::make_pair(first.version, first.settings.rules),
+                  std::make_pair(2, check.rules));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, VerdictTest, ::testing::ValuesIn(kVerdicts), kCaseName);
 
 }  // namespace
 }  // namespace tallyworth
