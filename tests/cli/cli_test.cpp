@@ -13,7 +13,6 @@
 #include <array>
 #include <csignal>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -251,7 +250,6 @@ struct StartCase {
 // makes it a command. Here the tests' platform is the display.
 const std::array kStarts{
     StartCase{"Style", {"-style", "Fusion"}, false},
-    StartCase{"StyleAndHelp", {"-style", "Fusion", "--help"}, true},
     StartCase{"UnknownOption", {"-stylish"}, true},
     StartCase{"OwnOption", {"--pdf", "x.pdf"}, true},
 };
@@ -322,18 +320,6 @@ TEST_P(DefaultsTest, MakesOneSheetOfTheSettingsAsked) {
 INSTANTIATE_TEST_SUITE_P(Defaults, DefaultsTest, ::testing::ValuesIn(kDefaults),
                          [](const auto& param) { return std::string(param.param.name); });
 
-// The commands in a text: each "tallyworth --" line with its continuation lines, split into
-// arguments.
-QList<QStringList> Commands(const QString& text) {
-    static const QRegularExpression kCommand("^ *tallyworth (--(?:[^\\n\\\\]|\\\\\\n)*)",
-                                             QRegularExpression::MultilineOption);
-    QList<QStringList> commands;
-    for (const auto& match : kCommand.globalMatch(text)) {
-        commands << match.captured(1).remove("\\\n").split(' ', Qt::SkipEmptyParts);
-    }
-    return commands;
-}
-
 TEST(CommandLine, SpeaksTheUsersLanguage) {
     const ProgramRun run = RunTallyworth({"--pdf", "x.pdf", "--lowest", "0"}, {"LANGUAGE=de"});
     EXPECT_EQ(run.status, 2);
@@ -344,37 +330,11 @@ TEST(CommandLine, SpeaksTheUsersLanguage) {
 
 struct CommandPrintTest : print_test::SchedulerTest {};
 
-// The README's examples are real runs, printing included: the code that makes "the same
-// sheets again" is one the example before it makes, and the help's examples are among them.
-TEST_F(CommandPrintTest, TheReadmesExamplesAreRealRuns) {
-    static const QRegularExpression kShell("```sh\\n(.*?)```",
-                                           QRegularExpression::DotMatchesEverythingOption);
-    QList<QStringList> examples;
-    QFile readme(TALLYWORTH_TEST_DATA_DIR "/../README.md");
-    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
-    for (const auto& block : kShell.globalMatch(QString::fromUtf8(readme.readAll()))) {
-        examples += Commands(block.captured(1));
-    }
-    for (const QStringList& shown : Commands(RunTallyworth({"--help"}).out.section("Example", 1))) {
-        EXPECT_TRUE(examples.contains(shown)) << shown.join(' ').toStdString();
-    }
-    ASSERT_GE(examples.size(), 3);
-    QTemporaryDir folder;
-    std::optional<SheetSettings> before;
-    for (QStringList example : examples) {
-        for (QString& argument : example) {
-            argument = argument.endsWith(".pdf") ? folder.filePath(argument) : argument;
-        }
-        const ProgramRun run = RunTallyworth(example);
-        ASSERT_EQ(run.status, 0) << example.join(' ').toStdString() << run.err.toStdString();
-        const SheetCodeParse parsed = ParseSheetCode(run.out.trimmed());
-        ASSERT_TRUE(std::holds_alternative<SheetCode>(parsed)) << run.out.toStdString();
-        const SheetSettings& made = std::get<SheetCode>(parsed).settings;
-        EXPECT_TRUE(!example.contains("--code") || made == before)
-            << example.join(' ').toStdString();
-        before = made;
-    }
-    EXPECT_EQ(PrintedFiles().size(), 1);  // the one example that prints
+// --print hands the whole set to the default printer as one job.
+TEST_F(CommandPrintTest, PrintsTheSetAsOneJob) {
+    const ProgramRun run = RunTallyworth({"--print", "--sheets", "2", "--answers", "end"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(PrintedSheets().size(), 4U);
 }
 
 }  // namespace
