@@ -63,9 +63,6 @@ const std::array kBadInput{
             "option \"--print\"; write ./--print for a file of that name.\n"},
     BadCase{"ControlCharactersAsEscapes", {"--pdf", "x.pdf", "--answers", "\x1b[2J\n"},
             "--answers takes one of none|each|end, not \"\\x1b[2J\\x0a\".\n"},
-    BadCase{"DivideByZero", {"--pdf", "x.pdf", "--operation", "/", "--lowest", "0", "--highest", "0"},
-            "Highest Number must be between 1 and 99.\nLowest Number must be between 1 and 99.\n"
-            "Lowest Number cannot equal Highest Number.\nYou can't divide by zero.\n"},
     BadCase{"CodeWithASettingAndARule", {"--pdf", "x.pdf", "--code", "10035-41YD5-SX9S", "--lowest",
             "3", "--no-trivial"}, "--code holds the worksheet's settings: leave out --lowest.\n"
             "--code holds the worksheet's settings: leave out --no-trivial.\n"},
