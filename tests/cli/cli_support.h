@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <functional>
 #include <string>
 
 #include <fcntl.h>
@@ -69,9 +68,9 @@ inline ProgramRun RunTallyworth(const QStringList& arguments, const QStringList&
     return FinishTallyworth(program);
 }
 
-// Reads a named pipe until its writer closes it, calling firstBytes once the first bytes
-// have come; without a writer for kWaitMilliseconds it gives what it has.
-inline QByteArray ReadPipe(const QString& pipe, const std::function<void()>& firstBytes = {}) {
+// Reads a named pipe until its writer closes it; without a writer for kWaitMilliseconds it
+// gives what it has.
+inline QByteArray ReadPipe(const QString& pipe) {
     const int reader = ::open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
     EXPECT_GE(reader, 0) << pipe.toStdString();
     QByteArray read;
@@ -81,9 +80,6 @@ inline QByteArray ReadPipe(const QString& pipe, const std::function<void()>& fir
         const ssize_t got = ::read(reader, chunk.data(), chunk.size());
         if (got == 0 || (got < 0 && errno != EAGAIN)) {
             break;
-        }
-        if (got > 0 && read.isEmpty() && firstBytes) {
-            firstBytes();
         }
         read.append(chunk.data(), std::max<ssize_t>(got, 0));
     }
