@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <functional>
 #include <string>
 
 #include <fcntl.h>
@@ -68,9 +69,9 @@ inline ProgramRun RunTallyworth(const QStringList& arguments, const QStringList&
     return FinishTallyworth(program);
 }
 
-// Reads a named pipe until its writer closes it; without a writer for kWaitMilliseconds it
-// gives what it has.
-inline QByteArray ReadPipe(const QString& pipe) {
+// Reads a named pipe until its writer closes it, calling firstBytes once the first bytes
+// have come; without a writer for kWaitMilliseconds it gives what it has.
+inline QByteArray ReadPipe(const QString& pipe, const std::function<void()>& firstBytes = {}) {
     const int reader = ::open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
     EXPECT_GE(reader, 0) << pipe.toStdString();
     QByteArray read;
@@ -80,6 +81,9 @@ inline QByteArray ReadPipe(const QString& pipe) {
         const ssize_t got = ::read(reader, chunk.data(), chunk.size());
         if (got == 0 || (got < 0 && errno != EAGAIN)) {
             break;
+        }
+        if (got > 0 && read.isEmpty() && firstBytes) {
+            firstBytes();
         }
         read.append(chunk.data(), std::max<ssize_t>(got, 0));
     }

@@ -13,6 +13,7 @@
 #include <array>
 #include <csignal>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -164,30 +165,56 @@ INSTANTIATE_TEST_SUITE_P(Targets, TargetTest, ::testing::ValuesIn(kTargets),
                          [](const auto& param) { return std::string(param.param.name); });
 
 // A signal stops a set at the next page; what it started is removed and the status tells
-// the signal. The print is signalled at its spool file's first write, a thousand pages
+// the signal. A long set the test reads slowly through a pipe is provably unfinished when
+// the signal comes; a print is signalled at its spool file's first write, a thousand pages
 // before its end.
-struct StopTest : print_test::SchedulerTest {};
+struct StopCase {
+    const char* name;
+    const char* target;  // for --pdf, FOLDER/pipe the test's named pipe; "" to print
+    int signal;
+};
 
-TEST_F(StopTest, HungUpWhilePrintingStopsAndRemovesWhatItStarted) {
+const std::array kStops{
+    StopCase{"InterruptedWritingIntoAPipe", "FOLDER/pipe", SIGINT},
+    StopCase{"HungUpWhilePrinting", "", SIGHUP},
+};
+
+struct StopTest : print_test::SchedulerTest, ::testing::WithParamInterface<StopCase> {};
+
+TEST_P(StopTest, StopsAtTheNextPageAndRemovesWhatItStarted) {
     QTemporaryDir folder;
     const QString spool = folder.filePath("spool");
     ASSERT_TRUE(QDir().mkpath(spool));
+    const QString target = QString::fromUtf8(GetParam().target).replace("FOLDER", folder.path());
+    ASSERT_TRUE(!target.endsWith("pipe") ||
+                ::mkfifo(QFile::encodeName(target).constData(), 0600) == 0);
     const int watch = ::inotify_init1(IN_CLOEXEC);
     ::inotify_add_watch(watch, QFile::encodeName(spool).constData(), IN_MODIFY);
     QProcess program;
     StartTallyworth(program,
-                    {"--sheets", "500", "--answers", "each", "--problems", "100", "--print"},
+                    QStringList{"--sheets", "500", "--answers", "each", "--problems", "100"} +
+                        (target.isEmpty() ? QStringList{"--print"} : QStringList{"--pdf", target}),
                     {"TMPDIR=" + spool});
-    pollfd written{watch, POLLIN, 0};
-    EXPECT_EQ(::poll(&written, 1, print_test::kWaitMilliseconds), 1);
-    ::kill(static_cast<pid_t>(program.processId()), SIGHUP);
+    const auto stop = [&program] {
+        ::kill(static_cast<pid_t>(program.processId()), GetParam().signal);
+    };
+    if (target.endsWith("pipe")) {
+        ReadPipe(target, stop);
+    } else {
+        pollfd written{watch, POLLIN, 0};
+        EXPECT_EQ(::poll(&written, 1, print_test::kWaitMilliseconds), 1);
+        stop();
+    }
     ::close(watch);
     const ProgramRun run = FinishTallyworth(program);
-    EXPECT_EQ(run.status, 128 + SIGHUP) << run.err.toStdString();
+    EXPECT_EQ(run.status, 128 + GetParam().signal) << run.err.toStdString();
     EXPECT_EQ(run.err.toStdString(), "");
     EXPECT_EQ(QDir(spool).entryList({"tallyworth-*"}, QDir::Files | QDir::Hidden).join(' '), "");
     EXPECT_TRUE(PrintedFiles().isEmpty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Signals, StopTest, ::testing::ValuesIn(kStops),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 // The code is the command's answer: when standard output cannot take it, that is a failure.
 TEST(CommandLine, AClosedStandardOutputFailsWithOne) {
@@ -291,6 +318,18 @@ TEST_P(DefaultsTest, MakesOneSheetOfTheSettingsAsked) {
 INSTANTIATE_TEST_SUITE_P(Defaults, DefaultsTest, ::testing::ValuesIn(kDefaults),
                          [](const auto& param) { return std::string(param.param.name); });
 
+// The commands in a text: each "tallyworth --" line with its continuation lines, split into
+// arguments.
+QList<QStringList> Commands(const QString& text) {
+    static const QRegularExpression kCommand("^ *tallyworth (--(?:[^\\n\\\\]|\\\\\\n)*)",
+                                             QRegularExpression::MultilineOption);
+    QList<QStringList> commands;
+    for (const auto& match : kCommand.globalMatch(text)) {
+        commands << match.captured(1).remove("\\\n").split(' ', Qt::SkipEmptyParts);
+    }
+    return commands;
+}
+
 TEST(CommandLine, SpeaksTheUsersLanguage) {
     const ProgramRun run = RunTallyworth({"--pdf", "x.pdf", "--lowest", "0"}, {"LANGUAGE=de"});
     EXPECT_EQ(run.status, 2);
@@ -301,11 +340,37 @@ TEST(CommandLine, SpeaksTheUsersLanguage) {
 
 struct CommandPrintTest : print_test::SchedulerTest {};
 
-// --print hands the whole set to the default printer as one job.
-TEST_F(CommandPrintTest, PrintsTheSetAsOneJob) {
-    const ProgramRun run = RunTallyworth({"--print", "--sheets", "2", "--answers", "end"});
-    ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(PrintedSheets().size(), 4U);
+// The README's examples are real runs, printing included: the code that makes "the same
+// sheets again" is one the example before it makes, and the help's examples are among them.
+TEST_F(CommandPrintTest, TheReadmesExamplesAreRealRuns) {
+    static const QRegularExpression kShell("```sh\\n(.*?)```",
+                                           QRegularExpression::DotMatchesEverythingOption);
+    QList<QStringList> examples;
+    QFile readme(TALLYWORTH_TEST_DATA_DIR "/../README.md");
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    for (const auto& block : kShell.globalMatch(QString::fromUtf8(readme.readAll()))) {
+        examples += Commands(block.captured(1));
+    }
+    for (const QStringList& shown : Commands(RunTallyworth({"--help"}).out.section("Example", 1))) {
+        EXPECT_TRUE(examples.contains(shown)) << shown.join(' ').toStdString();
+    }
+    ASSERT_GE(examples.size(), 3);
+    QTemporaryDir folder;
+    std::optional<SheetSettings> before;
+    for (QStringList example : examples) {
+        for (QString& argument : example) {
+            argument = argument.endsWith(".pdf") ? folder.filePath(argument) : argument;
+        }
+        const ProgramRun run = RunTallyworth(example);
+        ASSERT_EQ(run.status, 0) << example.join(' ').toStdString() << run.err.toStdString();
+        const SheetCodeParse parsed = ParseSheetCode(run.out.trimmed());
+        ASSERT_TRUE(std::holds_alternative<SheetCode>(parsed)) << run.out.toStdString();
+        const SheetSettings& made = std::get<SheetCode>(parsed).settings;
+        EXPECT_TRUE(!example.contains("--code") || made == before)
+            << example.join(' ').toStdString();
+        before = made;
+    }
+    EXPECT_EQ(PrintedFiles().size(), 1);  // the one example that prints
 }
 
 }  // namespace
