@@ -27,8 +27,9 @@ double Contrast(const QColor& one, const QColor& other) {
         return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) +
                0.0722 * channel(color.blueF());
     };
-    const auto [darker, lighter] = std::minmax(luminance(one), luminance(other));
-    return (lighter + 0.05) / (darker + 0.05);
+    const double first = luminance(one);
+    const double second = luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 // The colour of the sign's strokes: its most opaque pixel.
