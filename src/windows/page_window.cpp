@@ -25,6 +25,11 @@ namespace {
 
 constexpr const char* kProgramTitle = "Tallyworth";
 constexpr int kLastSinglePageDivision = 50;
+
+// Only a division sheet of more than 50 problems has a second page.
+bool HasSecondPage(const WorksheetState& state) {
+    return state.IsDivisionWorksheet() && state.numberOfProblems > kLastSinglePageDivision;
+}
 constexpr int kTwipsPerPixel = 15;
 // Picture1's design place and width in the window; its height reaches below the
 // window, to the lowest row of a full grid.
@@ -190,8 +195,7 @@ void PageWindow::ReportFailure(const QString& text) {
 }
 
 void PageWindow::RefreshPage() {
-    const int pages =
-        state_.IsDivisionWorksheet() && state_.numberOfProblems > kLastSinglePageDivision ? 2 : 1;
+    const int pages = HasSecondPage(state_) ? 2 : 1;
     const QString name = state_.showSolutions ? tr("Worksheet, page %1 of %2, solutions shown")
                                               : tr("Worksheet, page %1 of %2, solutions hidden");
     view_->SetSpokenPage(name.arg(state_.currentPage).arg(pages), SpokenProblems(page_));
@@ -222,7 +226,7 @@ void PageWindow::ShowPage1() {
 }
 
 void PageWindow::ShowPage2() {
-    if (!state_.IsDivisionWorksheet() || state_.numberOfProblems <= kLastSinglePageDivision) {
+    if (!HasSecondPage(state_)) {
         interfaces_.messages.ShowMessage(
             SettingsMessageTitle(),
             tr("Only the division test with more than 50 problems has two pages"),
