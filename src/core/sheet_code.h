@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/page_options.h"
 #include "core/settings_limits.h"
 #include "core/worksheet_state.h"
 
@@ -20,6 +21,7 @@ struct SheetSettings {
     bool allowNegative = false;    // subtraction may give negative results
     bool upsideDownSeven = false;  // division notation; line-and-dots otherwise
     ProblemRules rules{};          // all off in a code of version 1
+    PageOptions page{};            // all defaults in a code of version 1 or 2
     friend bool operator==(const SheetSettings&, const SheetSettings&) = default;
 };
 

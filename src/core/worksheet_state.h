@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/page_options.h"
+
 #include <QString>
 
 #include <array>
@@ -80,6 +82,8 @@ struct WorksheetState {
     OperationTable operations{};
     // Set in the problem rules dialog; every composition of the run draws under them.
     ProblemRules problemRules{};
+    // Set in the page dialog: signs, layout and print size of the printed page.
+    PageOptions pageOptions{};
 
     // Written only by the page layout.
     std::int16_t gridColumns = 0;

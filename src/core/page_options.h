@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <cstdint>
+
+namespace tallyworth {
+
+// The sign a multiplication is written with. Default is the one the schools of the
+// sheet's language teach (LanguageSigns); Asterisk is the program's original sign.
+enum class TimesSign : std::uint8_t { Default, Cross, Dot, Asterisk };
+// The sign of a division written on a line. Default as above; Obelus is the original.
+enum class DivideSign : std::uint8_t { Default, Obelus, Colon };
+// How a problem stands on the page: its numbers stacked in a column (the original page),
+// or on one line, "7 × 8 = ___".
+enum class ProblemLayout : std::uint8_t { Stacked, Line };
+// How big the figures are printed: the original page, or at least 18 pt and 24 pt.
+enum class PrintSize : std::uint8_t { Normal, Large, ExtraLarge };
+
+// What shapes the printed page besides the problems. All defaults give the original page
+// with the signs of the sheet's language; a sheet code of the first version stands for
+// them.
+struct PageOptions {
+    TimesSign timesSign = TimesSign::Default;
+    DivideSign divideSign = DivideSign::Default;
+    ProblemLayout layout = ProblemLayout::Stacked;
+    PrintSize size = PrintSize::Normal;
+    // A small sheet is printed as large as fills its page.
+    bool fillPage = false;
+
+    [[nodiscard]] bool AllDefault() const { return *this == PageOptions{}; }
+    friend bool operator==(const PageOptions&, const PageOptions&) = default;
+};
+
+// The options that give the program's original page: asterisk, obelus, stacked, normal.
+[[nodiscard]] constexpr PageOptions OriginalPageOptions() {
+    return PageOptions{TimesSign::Asterisk, DivideSign::Obelus, ProblemLayout::Stacked,
+                       PrintSize::Normal, false};
+}
+
+// The signs a page is drawn with, as text.
+struct PageSigns {
+    QString times;
+    QString divide;
+    friend bool operator==(const PageSigns&, const PageSigns&) = default;
+};
+
+// The signs schools teach in a language: never Default.
+struct LanguageSignChoice {
+    TimesSign times = TimesSign::Cross;
+    DivideSign divide = DivideSign::Obelus;
+};
+[[nodiscard]] LanguageSignChoice LanguageSigns(QLocale::Language language);
+
+// The signs of a page with these options for a sheet shown in this language.
+[[nodiscard]] PageSigns SignsOf(const PageOptions& options, QLocale::Language language);
+
+// The text of one sign: "×", "·" (U+22C5), "*"; "÷", ":".
+[[nodiscard]] QString TimesSignText(TimesSign sign);
+[[nodiscard]] QString DivideSignTextOf(DivideSign sign);
+
+}  // namespace tallyworth
