@@ -89,12 +89,12 @@ PageControls FullGridPage() {
 
 void BM_SavePageAsPdf_FullGrid(benchmark::State& bench) {
     EnsureGuiApplication();
-    const PageControls page = FullGridPage();
+    const std::vector<PrintedPage> pages{PrintedPageOf(FullGridPage(), PageSigns{})};
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("sheet.pdf"));
     // NOLINTNEXTLINE(clang-analyzer-deadcode.DeadStores)
     for (auto _ : bench) {
-        const PrintOutcome outcome = SavePageAsPdf(page, file);
+        const PrintOutcome outcome = SavePagesAsPdf(pages, file);
         if (!outcome.Succeeded()) {
             bench.SkipWithError(outcome.message.toStdString().c_str());
             return;
@@ -107,7 +107,7 @@ BENCHMARK(BM_SavePageAsPdf_FullGrid)->Unit(benchmark::kMillisecond);
 // The drawing alone, into memory: what remains once the disk is out of the picture.
 void BM_PdfDrawIntoMemory_FullGrid(benchmark::State& bench) {
     EnsureGuiApplication();
-    const PageControls page = FullGridPage();
+    const PrintedPage page = PrintedPageOf(FullGridPage(), PageSigns{});
     qint64 bytes = 0;
     // NOLINTNEXTLINE(clang-analyzer-deadcode.DeadStores)
     for (auto _ : bench) {
@@ -119,7 +119,7 @@ void BM_PdfDrawIntoMemory_FullGrid(benchmark::State& bench) {
             writer.setPageMargins(QMarginsF());
             writer.setResolution(kPdfDotsPerInch);
             QPainter painter(&writer);
-            PaintPage(painter, page, kPdfDotsPerInch);
+            PaintPage(painter, page, kPdfDotsPerInch, PageText::ReadingOrder);
         }
         bytes = buffer.size();
         benchmark::DoNotOptimize(bytes);

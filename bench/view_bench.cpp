@@ -76,8 +76,10 @@ class NoFile final : public FileChooser {
 
 class NoOutput final : public PageOutput {
   public:
-    PrintOutcome Print(const PageControls& /*page*/) override { return PrintOutcome::Done(); }
-    PrintOutcome SaveAsPdf(const PageControls& /*page*/, const QString& /*name*/,
+    PrintOutcome Print(const std::vector<PrintedPage>& /*pages*/) override {
+        return PrintOutcome::Done();
+    }
+    PrintOutcome SaveAsPdf(const std::vector<PrintedPage>& /*pages*/, const QString& /*name*/,
                            const QString& /*sheetCode*/) override {
         return PrintOutcome::Done();
     }
@@ -131,7 +133,8 @@ void BM_ViewHundredProblems(benchmark::State& benchState, int operationRow) {
         state.showSolutions = false;
         PrepareTest(state, page, texts, source, host, reporter);
         QPainter painter(&image);
-        PaintPage(painter, page, PageView::kDotsPerInch);
+        PaintPage(painter, PrintedPageOf(page, SignsOf(state.pageOptions, QLocale::English)),
+                  PageView::kDotsPerInch);
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }

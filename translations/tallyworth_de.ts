@@ -500,6 +500,21 @@
         <source>Worksheet, page %1 of %2, solutions hidden</source>
         <translation>Arbeitsblatt, Seite %1 von %2, Lösungen verborgen</translation>
     </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>&amp;Nächste Seite</translation>
+    </message>
+    <message>
+        <source>P&amp;revious Page</source>
+        <translation>&amp;Vorherige Seite</translation>
+    </message>
+    <message numerus="yes">
+        <source>The worksheet has %n page(s).</source>
+        <translation>
+            <numerusform>Das Arbeitsblatt hat %n Seite.</numerusform>
+            <numerusform>Das Arbeitsblatt hat %n Seiten.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Printing</name>

@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en">
 <context>
+    <name>tallyworth::PageWindow</name>
+    <message numerus="yes">
+        <source>The worksheet has %n page(s).</source>
+        <translation>
+            <numerusform>The worksheet has %n page.</numerusform>
+            <numerusform>The worksheet has %n pages.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::ProblemRules</name>
     <message numerus="yes">
         <source>%Ln different problems</source>

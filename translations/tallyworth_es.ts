@@ -500,6 +500,21 @@
         <source>Worksheet, page %1 of %2, solutions hidden</source>
         <translation>Ficha, página %1 de %2, soluciones ocultas</translation>
     </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>Página &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>P&amp;revious Page</source>
+        <translation>Página &amp;anterior</translation>
+    </message>
+    <message numerus="yes">
+        <source>The worksheet has %n page(s).</source>
+        <translation>
+            <numerusform>La ficha tiene %n página.</numerusform>
+            <numerusform>La ficha tiene %n páginas.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Printing</name>

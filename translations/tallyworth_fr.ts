@@ -500,6 +500,21 @@
         <source>Worksheet, page %1 of %2, solutions hidden</source>
         <translation>Fiche, page %1 sur %2, solutions masquées</translation>
     </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>Page &amp;suivante</translation>
+    </message>
+    <message>
+        <source>P&amp;revious Page</source>
+        <translation>Page &amp;précédente</translation>
+    </message>
+    <message numerus="yes">
+        <source>The worksheet has %n page(s).</source>
+        <translation>
+            <numerusform>La fiche a %n page.</numerusform>
+            <numerusform>La fiche a %n pages.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Printing</name>

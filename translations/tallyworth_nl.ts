@@ -500,6 +500,21 @@
         <source>Worksheet, page %1 of %2, solutions hidden</source>
         <translation>Werkblad, pagina %1 van %2, oplossingen verborgen</translation>
     </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>&amp;Volgende pagina</translation>
+    </message>
+    <message>
+        <source>P&amp;revious Page</source>
+        <translation>V&amp;orige pagina</translation>
+    </message>
+    <message numerus="yes">
+        <source>The worksheet has %n page(s).</source>
+        <translation>
+            <numerusform>Het werkblad heeft %n pagina.</numerusform>
+            <numerusform>Het werkblad heeft %n pagina&apos;s.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Printing</name>

@@ -11,9 +11,15 @@ namespace tallyworth {
 
 namespace {
 
-// A sheet takes as many pages as its layout needs for its problems: a division sheet of
-// more than one page's worth takes two.
-int PagesPerSheet(const SheetSettings& settings) {
+void AppendSheet(std::vector<SetPage>& pages, int sheetIndex, int pagesPerSheet, bool answerKey) {
+    for (int pageNo = 1; pageNo <= pagesPerSheet; ++pageNo) {
+        pages.push_back({sheetIndex, pageNo, answerKey});
+    }
+}
+
+}  // namespace
+
+int OriginalPagesPerSheet(const SheetSettings& settings) {
     WorksheetState state;
     state.divideSign = DivideSignText();
     InitOperations(state);
@@ -25,16 +31,11 @@ int PagesPerSheet(const SheetSettings& settings) {
     return perPage > 0 ? (settings.count + perPage - 1) / perPage : 0;
 }
 
-void AppendSheet(std::vector<SetPage>& pages, int sheetIndex, int pagesPerSheet, bool answerKey) {
-    for (int pageNo = 1; pageNo <= pagesPerSheet; ++pageNo) {
-        pages.push_back({sheetIndex, pageNo, answerKey});
-    }
+std::vector<SetPage> ClassSetPages(const ClassSetRequest& request) {
+    return ClassSetPages(request, OriginalPagesPerSheet(request.first.settings));
 }
 
-}  // namespace
-
-std::vector<SetPage> ClassSetPages(const ClassSetRequest& request) {
-    const int pagesPerSheet = PagesPerSheet(request.first.settings);
+std::vector<SetPage> ClassSetPages(const ClassSetRequest& request, int pagesPerSheet) {
     std::vector<SetPage> pages;
     if (request.sheets < kLeastSheets || request.sheets > kMostSheets || pagesPerSheet < 1) {
         return pages;

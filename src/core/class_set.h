@@ -36,6 +36,12 @@ struct SetPage {
 // it or all keys after the last sheet. Empty when the number of sheets is outside 1 to
 // kMostSheets or the settings are not those of an operation.
 [[nodiscard]] std::vector<SetPage> ClassSetPages(const ClassSetRequest& request);
+// The same for sheets of pagesPerSheet pages each, as their print size and layout make
+// them; empty as well when that is under 1.
+[[nodiscard]] std::vector<SetPage> ClassSetPages(const ClassSetRequest& request, int pagesPerSheet);
+// How many pages a sheet of these settings takes on the original page: a division sheet of
+// more than one page's worth takes two. 0 for settings of no operation.
+[[nodiscard]] int OriginalPagesPerSheet(const SheetSettings& settings);
 
 // Whether the offices of the locale's country print on US Letter rather than A4: the one
 // rule of the paper a set is offered or written on.

@@ -40,7 +40,8 @@ PageSigns SignsOf(const PageOptions& options, QLocale::Language language) {
         options.timesSign == TimesSign::Default ? usual.times : options.timesSign;
     const DivideSign divide =
         options.divideSign == DivideSign::Default ? usual.divide : options.divideSign;
-    return {TimesSignText(times), DivideSignTextOf(divide)};
+    return {TimesSignText(times), DivideSignTextOf(divide),
+            times == TimesSign::Asterisk && divide == DivideSign::Obelus};
 }
 
 QString TimesSignText(TimesSign sign) {

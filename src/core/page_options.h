@@ -43,6 +43,9 @@ struct PageOptions {
 struct PageSigns {
     QString times;
     QString divide;
+    // The program's original signs, asterisk and obelus, chosen as such: the page then
+    // draws its division and equals signs as the original strokes.
+    bool original = false;
     friend bool operator==(const PageSigns&, const PageSigns&) = default;
 };
 

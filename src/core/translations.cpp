@@ -10,6 +10,11 @@ namespace tallyworth {
 
 namespace {
 
+QLocale::Language& InstalledLanguage() {
+    static QLocale::Language language = QLocale::English;
+    return language;
+}
+
 constexpr const char* kCatalogueName = "tallyworth";
 
 QString CataloguePath(const QString& catalogueDir, QLocale::Language language) {
@@ -53,6 +58,7 @@ bool InstallTranslations(const QLocale& language, const QString& catalogueDir) {
     if (!InstallCatalogue(language, QString::fromLatin1(kCatalogueName), catalogueDir)) {
         return false;
     }
+    InstalledLanguage() = language.language();
     // English's catalogue holds only the plural forms of its counted texts, and Qt's
     // dialogs speak English without one.
     if (language.language() == QLocale::English) {
@@ -71,6 +77,10 @@ void SpeakTheUsersLanguage() {
                              catalogues)) {
         qWarning("Tallyworth: the catalogue of the user's language could not be loaded");
     }
+}
+
+QLocale::Language SpokenLanguage() {
+    return InstalledLanguage();
 }
 
 }  // namespace tallyworth

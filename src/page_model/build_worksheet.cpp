@@ -40,6 +40,20 @@ void WriteProblems(PageControls& page, const ProblemSet& set) {
     }
 }
 
+ProblemSet ReadProblems(const PageControls& page, int count) {
+    ProblemSet set;
+    const auto cells = static_cast<std::size_t>(std::clamp(count, 0, kCells));
+    for (std::size_t cell = 0; cell < cells; ++cell) {
+        ProblemEntry problem;
+        problem.operatorSign = page.plusLabels[cell].caption;
+        problem.firstNumberText = page.valueLabels[2 * cell].caption;
+        problem.secondNumberText = page.valueLabels[2 * cell + 1].caption;
+        problem.solutionText = page.solutionLabels[cell].caption;
+        set.problems.push_back(problem);
+    }
+    return set;
+}
+
 void BuildTest(WorksheetState& state, PageControls& page, RandomSource& source, ComposerHost& host,
                FailureReporter& reporter, std::int16_t lowest, std::int16_t highest,
                std::int16_t count) {

@@ -14,6 +14,10 @@ namespace tallyworth {
 // right-aligned solution.
 void WriteProblems(PageControls& page, const ProblemSet& set);
 
+// The problems written into the page's first count cells, read back from their captions:
+// what a page laid out anew shows of the worksheet the page holds.
+[[nodiscard]] ProblemSet ReadProblems(const PageControls& page, int count);
+
 // Stores the three numbers, composes the set, writes it into the page, makes page 1
 // current and fills it.
 void BuildTest(WorksheetState& state, PageControls& page, RandomSource& source, ComposerHost& host,

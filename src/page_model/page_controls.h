@@ -19,7 +19,7 @@ inline constexpr double kTwipsPerInch = 1440.0;
 inline constexpr double kPageWidthInches = 8.5;
 inline constexpr double kPageHeightInches = 11.0;
 
-enum class LabelAlignment { Left, Right };
+enum class LabelAlignment { Left, Right, Center };
 
 // A caption on the page. Positions and sizes are inches from the page's top-left
 // corner, held in single precision like the toolkit's coordinates.

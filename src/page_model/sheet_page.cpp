@@ -1,8 +1,10 @@
 #include "page_model/sheet_page.h"
 
+#include "core/class_set.h"
 #include "core/operations.h"
 #include "core/sheet_composer.h"
 #include "page_model/build_worksheet.h"
+#include "page_model/flowing_layout.h"
 #include "page_model/page_fill.h"
 #include "page_model/page_layout.h"
 
@@ -40,10 +42,29 @@ WorksheetState StateFor(const SheetCode& code, bool answerKey) {
     return state;
 }
 
+// The original page's pages, filled from its controls one after the other.
+void AddOriginalPages(SheetPrint& made, const SheetCode& code, const ProblemSet& set,
+                      bool answerKey, const PageSigns& signs) {
+    WorksheetState state = StateFor(code, answerKey);
+    PageControls page = MakeDesignPageControls();
+    HideEverything(page);
+    ArrangeFields(page, state);
+    WriteProblems(page, set);
+    KeptFailure reporter;
+    const int pages = OriginalPagesPerSheet(code.settings);
+    for (int pageNo = 1; pageNo <= pages && reporter.Failure().isEmpty(); ++pageNo) {
+        state.currentPage = static_cast<std::int16_t>(pageNo);
+        DisplayProblems(page, state, state.currentPage, reporter);
+        made.pages.push_back(PrintedPageOf(page, signs));
+    }
+    made.failure = reporter.Failure();
+}
+
 }  // namespace
 
-SheetPage MakeSheetPage(const SheetCode& code, int pageNo, bool answerKey) {
-    SheetPage made{false, MakeDesignPageControls(), {}};
+SheetPrint MakeSheetPrint(const SheetCode& code, bool answerKey, QLocale::Language language,
+                          const QRectF& area) {
+    SheetPrint made;
     const ProblemSet set = ComposeSheet(code);
     // A short set would leave the design captions of the cells it did not write.
     if (set.problems.size() != static_cast<std::size_t>(code.settings.count)) {
@@ -53,16 +74,21 @@ SheetPage MakeSheetPage(const SheetCode& code, int pageNo, bool answerKey) {
                 .arg(FormatSheetCode(code));
         return made;
     }
-    WorksheetState state = StateFor(code, answerKey);
-    HideEverything(made.page);
-    ArrangeFields(made.page, state);
-    WriteProblems(made.page, set);
-    state.currentPage = static_cast<std::int16_t>(pageNo);
-    KeptFailure reporter;
-    DisplayProblems(made.page, state, state.currentPage, reporter);
-    made.failure = reporter.Failure();
+    const PageSigns signs = SignsOf(code.settings.page, language);
+    if (IsOriginalPage(code.settings.page)) {
+        AddOriginalPages(made, code, set, answerKey, signs);
+    } else {
+        made.pages = LayOutFlowingPages(set, FlowRequest{code.settings, signs, answerKey, area});
+    }
     made.ok = made.failure.isEmpty();
     return made;
+}
+
+int SheetPageCount(const SheetSettings& settings, const QRectF& area) {
+    if (IsOriginalPage(settings.page)) {
+        return OriginalPagesPerSheet(settings);
+    }
+    return PlanFlow(FlowRequest{settings, {}, false, area}).pages;
 }
 
 }  // namespace tallyworth

@@ -1,21 +1,30 @@
 #pragma once
 
 #include "core/sheet_code.h"
-#include "page_model/page_controls.h"
+#include "page_model/printed_page.h"
 
+#include <QLocale>
+#include <QRectF>
 #include <QString>
+
+#include <vector>
 
 namespace tallyworth {
 
-// One page of a worksheet brought back by its code, filled as the page window fills it.
-struct [[nodiscard]] SheetPage {
+// A worksheet brought back by its code, as its pages are printed.
+struct [[nodiscard]] SheetPrint {
     bool ok = false;
-    PageControls page;
-    QString failure;  // why the page could not be made, when not ok
+    std::vector<PrintedPage> pages;
+    QString failure;  // why the sheet could not be made, when not ok
 };
 
-// Lays the sheet of code out, composes and writes its problems, and fills page pageNo
-// (1 or 2), with the solutions shown for an answer key.
-SheetPage MakeSheetPage(const SheetCode& code, int pageNo, bool answerKey);
+// Composes the sheet of code and makes its pages, with the solutions shown for an answer
+// key and the signs of its page options in language. The original page is filled as the
+// page window fills it; larger print and problems on a line flow over area.
+SheetPrint MakeSheetPrint(const SheetCode& code, bool answerKey, QLocale::Language language,
+                          const QRectF& area);
+
+// How many pages each sheet of these settings takes on area.
+[[nodiscard]] int SheetPageCount(const SheetSettings& settings, const QRectF& area);
 
 }  // namespace tallyworth

@@ -1,14 +1,13 @@
 #include "printing/page_printing.h"
 
 #include "printing/print_job.h"
-#include "render/page_painter.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>
 
 namespace tallyworth {
 
-PrintOutcome PrintPageOnDefaultPrinter(const PageControls& page) {
+PrintOutcome PrintPagesOnDefaultPrinter(const std::vector<PrintedPage>& pages) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
         return NoPrinterFound({});
@@ -16,10 +15,10 @@ PrintOutcome PrintPageOnDefaultPrinter(const PageControls& page) {
     QPrinter printer(info, QPrinter::HighResolution);
     UseDefaultPaper(printer, info);
     const PrintJob job{printer.pageLayout(), printer.resolution(), JobTitle(), 1};
-    return PrintOn(info, job, [&page](QPainter& painter, QPagedPaintDevice&, int dotsPerInch) {
-        PaintPage(painter, page, dotsPerInch);
-        return PrintOutcome::Done();
-    });
+    return PrintOn(info, job,
+                   [&pages](QPainter& painter, QPagedPaintDevice& device, int dotsPerInch) {
+                       return PaintPages(painter, device, pages, dotsPerInch);
+                   });
 }
 
 }  // namespace tallyworth

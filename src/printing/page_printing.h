@@ -1,12 +1,14 @@
 #pragma once
 
-#include "page_model/page_controls.h"
+#include "page_model/printed_page.h"
+
+#include <vector>
 #include "render/pdf_output.h"
 
 namespace tallyworth {
 
-// Puts the page on one sheet of the system's default printer, with the printer's own
-// paper set-up: the page's top-left corner at the printable origin, at its own size.
-PrintOutcome PrintPageOnDefaultPrinter(const PageControls& page);
+// Puts the pages on the system's default printer, a sheet of paper each, with the printer's
+// own paper set-up: the page's top-left corner at the printable origin, at its own size.
+PrintOutcome PrintPagesOnDefaultPrinter(const std::vector<PrintedPage>& pages);
 
 }  // namespace tallyworth

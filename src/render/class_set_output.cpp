@@ -1,5 +1,6 @@
 #include "render/class_set_output.h"
 
+#include "core/translations.h"
 #include "page_model/sheet_page.h"
 #include "render/page_painter.h"
 #include "render/page_style.h"
@@ -148,30 +149,77 @@ void PaintHeader(QPainter& painter, const QRectF& band, double dotsPerInch,
     painter.restore();
 }
 
-void PaintScaledPage(QPainter& painter, const PageControls& page, const SetPagePlace& place,
+// Where the worksheet's pages go on every page of the set: below the band, across the
+// printable area.
+struct SetRoom {
+    SetPagePlace place;
+    QRectF room;  // in inches from the printable area's top-left corner
+};
+
+SetRoom RoomOf(const QSizeF& printableInches, bool header) {
+    const SetPagePlace place = PlaceSetPage(printableInches, header);
+    const QPointF topLeft = place.page.topLeft();
+    return {place, QRectF(topLeft,
+                          QSizeF(printableInches.width(), printableInches.height() - topLeft.y()))};
+}
+
+// Pages laid out anew fill the room exactly, from its top-left corner.
+QRectF AreaOf(const SetRoom& room) {
+    return {QPointF(0, 0), room.room.size()};
+}
+
+// The page's cells in the room, scaled down uniformly where they are larger, never up.
+void PaintScaledPage(QPainter& painter, const PrintedPage& page, const QRectF& room,
                      double dotsPerInch) {
+    const QRectF area = page.area;
+    const double scale =
+        std::min({1.0, room.width() / area.width(), room.height() / area.height()});
     painter.save();
-    painter.translate(place.page.left() * dotsPerInch, place.page.top() * dotsPerInch);
-    painter.scale(place.pageScale, place.pageScale);
-    painter.translate(-kWorksheetArea.left() * dotsPerInch, -kWorksheetArea.top() * dotsPerInch);
+    painter.translate(room.left() * dotsPerInch, room.top() * dotsPerInch);
+    painter.scale(scale, scale);
+    painter.translate(-area.left() * dotsPerInch, -area.top() * dotsPerInch);
     // The page's white ground would reach past the printable area and over the band.
-    painter.setClipRect(
-        QRectF(kWorksheetArea.topLeft() * dotsPerInch, kWorksheetArea.size() * dotsPerInch));
-    PaintPage(painter, page, dotsPerInch);
+    painter.setClipRect(QRectF(area.topLeft() * dotsPerInch, area.size() * dotsPerInch));
+    PaintPage(painter, page, dotsPerInch, PageText::ReadingOrder);
     painter.restore();
 }
 
-PrintOutcome PaintSetPage(QPainter& painter, const ClassSetRequest& request,
-                          const SetPagePlace& place, double dotsPerInch, const SetPage& setPage) {
-    const SheetCode code = SheetOfSet(request.first, setPage.sheetIndex);
-    const SheetPage made = MakeSheetPage(code, setPage.pageNo, setPage.answerKey);
-    if (!made.ok) {
+// The sheet whose pages are being painted: made once for all its pages.
+class SheetMaker {
+  public:
+    SheetMaker(const ClassSetRequest& request, const QRectF& area)
+        : request_(request), area_(area) {}
+
+    const SheetPrint& Sheet(const SetPage& setPage) {
+        if (setPage.sheetIndex != sheetIndex_ || setPage.answerKey != answerKey_) {
+            sheetIndex_ = setPage.sheetIndex;
+            answerKey_ = setPage.answerKey;
+            made_ = MakeSheetPrint(SheetOfSet(request_.first, sheetIndex_), answerKey_,
+                                   SpokenLanguage(), area_);
+        }
+        return made_;
+    }
+
+  private:
+    const ClassSetRequest& request_;
+    QRectF area_;
+    int sheetIndex_ = -1;
+    bool answerKey_ = false;
+    SheetPrint made_;
+};
+
+PrintOutcome PaintSetPage(QPainter& painter, const ClassSetRequest& request, const SetRoom& room,
+                          double dotsPerInch, const SetPage& setPage, SheetMaker& maker) {
+    const SheetPrint& made = maker.Sheet(setPage);
+    const auto index = static_cast<std::size_t>(setPage.pageNo - 1);
+    if (!made.ok || index >= made.pages.size()) {
         return PrintOutcome::Failed(made.failure);
     }
     if (request.header) {
-        PaintHeader(painter, place.band, dotsPerInch, HeaderOf(setPage, request.sheets, code));
+        const SheetCode code = SheetOfSet(request.first, setPage.sheetIndex);
+        PaintHeader(painter, room.place.band, dotsPerInch, HeaderOf(setPage, request.sheets, code));
     }
-    PaintScaledPage(painter, made.page, place, dotsPerInch);
+    PaintScaledPage(painter, made.pages[index], room.room, dotsPerInch);
     return PrintOutcome::Done();
 }
 
@@ -242,24 +290,30 @@ SetPagePlace PlaceSetPage(const QSizeF& printableInches, bool header) {
 
 PrintOutcome PaintClassSet(QPainter& painter, QPagedPaintDevice& device,
                            const ClassSetRequest& request, SetProgress& progress) {
-    const std::vector<SetPage> pages = ClassSetPages(request);
-    if (pages.empty()) {
+    if (ClassSetPages(request).empty()) {
         return NoSuchSet();
     }
     const double dotsPerInch = device.logicalDpiY();
-    const SetPagePlace place = PlaceSetPage(
-        QSizeF(device.width() / dotsPerInch, device.height() / dotsPerInch), request.header);
-    if (place.pageScale <= 0) {
+    const SetRoom room =
+        RoomOf(QSizeF(device.width() / dotsPerInch, device.height() / dotsPerInch), request.header);
+    if (room.place.pageScale <= 0) {
         return PrintOutcome::Failed(QCoreApplication::translate(
             "tallyworth::ClassSet", "The paper is too small for a worksheet."));
     }
+    const std::vector<SetPage> pages =
+        ClassSetPages(request, SheetPageCount(request.first.settings, AreaOf(room)));
+    if (pages.empty()) {
+        return NoSuchSet();
+    }
+    SheetMaker maker(request, AreaOf(room));
     progress.Start(static_cast<int>(pages.size()));
     for (std::size_t index = 0; index < pages.size(); ++index) {
         if (index > 0 && !device.newPage()) {
             return PrintOutcome::Failed(QCoreApplication::translate(
                 "tallyworth::ClassSet", "A new page could not be started."));
         }
-        if (PrintOutcome painted = PaintSetPage(painter, request, place, dotsPerInch, pages[index]);
+        if (PrintOutcome painted =
+                PaintSetPage(painter, request, room, dotsPerInch, pages[index], maker);
             !painted.Succeeded()) {
             return painted;
         }

@@ -15,11 +15,6 @@ class QPainter;
 
 namespace tallyworth {
 
-// The part of a worksheet's page that a worksheet can draw on, in page inches: every
-// layout's cells with their widest captions (a four-digit dividend in the first column
-// would reach past the page's left edge), without the page's own empty margins.
-inline constexpr QRectF kWorksheetArea(-0.25, 0.0, 7.75, 10.5);
-
 // Where a page of a class set goes inside the printable area, in inches from its top-left
 // corner: the header band across the top (empty without the header), and the worksheet's
 // page, scaled by pageScale (never above 1) to fit below the band. Only kWorksheetArea of

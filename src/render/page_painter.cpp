@@ -2,8 +2,10 @@
 
 #include "render/page_style.h"
 
+#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 
 #include <cmath>
@@ -52,20 +54,148 @@ class LabelFonts {
     float size_ = 0;
 };
 
-void PaintLabel(QPainter& painter, LabelFonts& fonts, const PageLabel& label, double dotsPerInch) {
+Qt::Alignment HorizontalAlignment(LabelAlignment alignment) {
+    switch (alignment) {
+        case LabelAlignment::Right:
+            return Qt::AlignRight;
+        case LabelAlignment::Center:
+            return Qt::AlignHCenter;
+        case LabelAlignment::Left:
+            break;
+    }
+    return Qt::AlignLeft;
+}
+
+QRectF BoxOf(const PageLabel& label, double dotsPerInch) {
+    return {label.left * dotsPerInch, label.top * dotsPerInch, label.width * dotsPerInch,
+            label.height * dotsPerInch};
+}
+
+// Where drawText would put the caption's baseline start in its box: aligned across, at
+// the top.
+QPointF BaselineStart(const QRectF& box, const QString& caption, const QFontMetricsF& metrics,
+                      LabelAlignment alignment) {
+    const double width = metrics.horizontalAdvance(caption);
+    double left = box.left();
+    if (alignment == LabelAlignment::Right) {
+        left = box.right() - width;
+    } else if (alignment == LabelAlignment::Center) {
+        left = box.center().x() - width / 2;
+    }
+    return {left, box.top() + metrics.ascent()};
+}
+
+// The signs a page writes, as strokes for a font without the character: a cross, a dot,
+// the obelus, the colon and the equals sign, each the size of the font's digits.
+bool PaintSignStrokes(QPainter& painter, QChar sign, const QRectF& box,
+                      const QFontMetricsF& metrics) {
+    const double size = metrics.xHeight();
+    const QPointF centre(box.center().x(), box.top() + metrics.ascent() - size / 2);
+    const double half = size / 2;
+    QPen pen = painter.pen();
+    pen.setWidthF(size / 6);
+    pen.setCapStyle(Qt::RoundCap);
+    painter.setPen(pen);
+    const auto dot = [&](double dy) { painter.drawPoint(centre + QPointF(0, dy)); };
+    const auto bar = [&](double dy) {
+        painter.drawLine(centre + QPointF(-half, dy), centre + QPointF(half, dy));
+    };
+    switch (sign.unicode()) {
+        case 0x00D7:
+            painter.drawLine(centre + QPointF(-half, -half), centre + QPointF(half, half));
+            painter.drawLine(centre + QPointF(-half, half), centre + QPointF(half, -half));
+            return true;
+        case 0x22C5:
+            pen.setWidthF(size / 4);
+            painter.setPen(pen);
+            dot(0);
+            return true;
+        case 0x00F7:
+            bar(0);
+            [[fallthrough]];
+        case u':':
+            pen.setWidthF(size / 4);
+            painter.setPen(pen);
+            dot(-half);
+            dot(half);
+            return true;
+        case u'=':
+            bar(-half / 2);
+            bar(half / 2);
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool LacksCharacter(const QString& caption, const QFontMetricsF& metrics) {
+    return caption.size() == 1 && !metrics.inFontUcs4(caption.front().unicode());
+}
+
+void PaintLabel(QPainter& painter, LabelFonts& fonts, const PageLabel& label, double dotsPerInch,
+                PageText text) {
     if (!label.visible || label.caption.isEmpty()) {
         return;
     }
-    const QRectF box(label.left * dotsPerInch, label.top * dotsPerInch, label.width * dotsPerInch,
-                     label.height * dotsPerInch);
-    const Qt::Alignment horizontal =
-        label.alignment == LabelAlignment::Right ? Qt::AlignRight : Qt::AlignLeft;
+    const QRectF box = BoxOf(label, dotsPerInch);
     fonts.Use(painter, label);
     painter.setPen(ToQColor(label.foreColor));
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    if (LacksCharacter(label.caption, metrics) &&
+        PaintSignStrokes(painter, label.caption.front(), box, metrics)) {
+        return;
+    }
+    if (text == PageText::ReadingOrder) {
+        QPainterPath outline;
+        outline.addText(BaselineStart(box, label.caption, metrics, label.alignment), painter.font(),
+                        label.caption);
+        painter.fillPath(outline, ToQColor(label.foreColor));
+        return;
+    }
     // A caption wider than its box (a four-digit solution) must still show whole.
-    painter.drawText(
-        box, static_cast<int>(horizontal | Qt::AlignTop) | Qt::TextDontClip | Qt::TextSingleLine,
-        label.caption);
+    painter.drawText(box,
+                     static_cast<int>(HorizontalAlignment(label.alignment) | Qt::AlignTop) |
+                         Qt::TextDontClip | Qt::TextSingleLine,
+                     label.caption);
+}
+
+// How wide the problem's text may run, in inches: up to the next problem on its row, or
+// to the end of the page's area.
+double RoomAfter(const PrintedPage& page, std::size_t index) {
+    constexpr double kGap = 0.05;
+    constexpr float kSameRow = 0.01F;
+    const PrintedProblem& problem = page.problems[index];
+    if (index + 1 < page.problems.size() &&
+        std::abs(page.problems[index + 1].top - problem.top) < kSameRow) {
+        return page.problems[index + 1].left - problem.left - kGap;
+    }
+    return page.area.right() - problem.left;
+}
+
+// The problems as text nobody sees, each where its first number stands, for whatever
+// reads the document: a screen reader, a search, a copy. A text wider than its cell is
+// narrowed, so that no two problems run into one line.
+void PaintReadingText(QPainter& painter, LabelFonts& fonts, const PrintedPage& page,
+                      double dotsPerInch) {
+    if (page.labels.empty()) {
+        return;
+    }
+    fonts.Use(painter, page.labels.front());
+    painter.setPen(Qt::transparent);
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    for (std::size_t index = 0; index < page.problems.size(); ++index) {
+        const PrintedProblem& problem = page.problems[index];
+        const QString text = WrittenProblem(problem, page.signs);
+        const double width = metrics.horizontalAdvance(text);
+        const double room = RoomAfter(page, index) * dotsPerInch;
+        painter.save();
+        painter.translate(problem.left * dotsPerInch, problem.top * dotsPerInch + metrics.ascent());
+        if (width > room && room > 0) {
+            painter.scale(room / width, 1.0);
+        }
+        painter.drawText(QPointF(0, 0), text);
+        painter.restore();
+    }
 }
 
 // A stroke a whole number of pixels wide, lying across or along the pixel grid, is
@@ -103,39 +233,28 @@ void PaintLine(QPainter& painter, const PageLine& line, double dotsPerInch) {
     painter.drawLine(from, to);
 }
 
-template <typename Array>
-void PaintLabels(QPainter& painter, LabelFonts& fonts, const Array& labels, double dotsPerInch) {
-    for (const PageLabel& label : labels) {
-        PaintLabel(painter, fonts, label, dotsPerInch);
-    }
-}
-
-template <typename Array>
-void PaintLines(QPainter& painter, const Array& lines, double dotsPerInch) {
-    for (const PageLine& line : lines) {
-        PaintLine(painter, line, dotsPerInch);
-    }
-}
-
 }  // namespace
 
-void PaintPage(QPainter& painter, const PageControls& page, double dotsPerInch) {
+void PaintPage(QPainter& painter, const PrintedPage& page, double dotsPerInch, PageText text) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setBackgroundMode(Qt::TransparentMode);
-    painter.fillRect(QRectF(0, 0, kPageWidthInches * dotsPerInch, kPageHeightInches * dotsPerInch),
-                     Qt::white);
+    const QRectF sheet = QRectF(0, 0, kPageWidthInches, kPageHeightInches).united(page.area);
+    painter.fillRect(QRectF(sheet.topLeft() * dotsPerInch, sheet.size() * dotsPerInch), Qt::white);
     // Lines first, so that no stroke hides a digit it runs along.
-    PaintLines(painter, page.line1, dotsPerInch);
-    PaintLines(painter, page.line2, dotsPerInch);
-    PaintLines(painter, page.divisionLine, dotsPerInch);
-    PaintLines(painter, page.equalSignTop, dotsPerInch);
-    PaintLines(painter, page.equalSignBottom, dotsPerInch);
+    for (const PageLine& line : page.lines) {
+        PaintLine(painter, line, dotsPerInch);
+    }
+    const bool readingText = text == PageText::ReadingOrder && !page.captionsRead;
     LabelFonts fonts(dotsPerInch);
-    PaintLabels(painter, fonts, page.valueLabels, dotsPerInch);
-    PaintLabels(painter, fonts, page.plusLabels, dotsPerInch);
-    PaintLabels(painter, fonts, page.solutionLabels, dotsPerInch);
+    for (const PageLabel& label : page.labels) {
+        PaintLabel(painter, fonts, label, dotsPerInch,
+                   readingText ? PageText::ReadingOrder : PageText::AsShown);
+    }
+    if (readingText) {
+        PaintReadingText(painter, fonts, page, dotsPerInch);
+    }
     painter.restore();
 }
 

@@ -1,14 +1,21 @@
 #pragma once
 
-#include "page_model/page_controls.h"
+#include "page_model/printed_page.h"
 
 class QPainter;
 
 namespace tallyworth {
 
-// Draws the page (white, with its visible labels and lines) on any paint device.
-// The painter's coordinates must map one inch to dotsPerInch device units, with the
-// page's top-left corner at the origin.
-void PaintPage(QPainter& painter, const PageControls& page, double dotsPerInch);
+// How a page's text is written. On screen as it shows. In a document the problems are the
+// text, one run each in reading order and as they are printed ("7 × 8 ="), unless the
+// captions already read so: stacked numbers would otherwise read as rows of digits. The
+// captions are then drawn as outlines, looking the same.
+enum class PageText { AsShown, ReadingOrder };
+
+// Draws the page (white, with its captions and strokes) on any paint device. The
+// painter's coordinates must map one inch to dotsPerInch device units, with the page's
+// top-left corner at the origin. A sign the font has no character for is drawn in strokes.
+void PaintPage(QPainter& painter, const PrintedPage& page, double dotsPerInch,
+               PageText text = PageText::AsShown);
 
 }  // namespace tallyworth

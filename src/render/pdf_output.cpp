@@ -108,13 +108,24 @@ PrintOutcome WritePdfStream(QFileDevice& stream, const QString& name,
     return written.kind == OutcomeKind::Failed ? CouldNotSave(name, written.message) : written;
 }
 
-PrintOutcome SavePageAsPdf(const PageControls& page, const QString& fileName,
-                           const QString& sheetCode) {
-    return SavePdfFile(fileName, [&page, &sheetCode](QIODevice& file) {
+PrintOutcome PaintPages(QPainter& painter, QPagedPaintDevice& device,
+                        const std::vector<PrintedPage>& pages, double dotsPerInch) {
+    for (std::size_t index = 0; index < pages.size(); ++index) {
+        if (index > 0 && !device.newPage()) {
+            return PrintOutcome::Failed(QCoreApplication::translate(
+                "tallyworth::ClassSet", "A new page could not be started."));
+        }
+        PaintPage(painter, pages[index], dotsPerInch, PageText::ReadingOrder);
+    }
+    return PrintOutcome::Done();
+}
+
+PrintOutcome SavePagesAsPdf(const std::vector<PrintedPage>& pages, const QString& fileName,
+                            const QString& sheetCode) {
+    return SavePdfFile(fileName, [&pages, &sheetCode](QIODevice& file) {
         return PaintPdf(file, LetterWithoutMargins(), PageMetadata(sheetCode),
-                        [&page](QPainter& painter, QPdfWriter& /*writer*/) {
-                            PaintPage(painter, page, kPdfDotsPerInch);
-                            return PrintOutcome::Done();
+                        [&pages](QPainter& painter, QPdfWriter& writer) {
+                            return PaintPages(painter, writer, pages, kPdfDotsPerInch);
                         });
     });
 }

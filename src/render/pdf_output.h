@@ -1,15 +1,17 @@
 #pragma once
 
-#include "page_model/page_controls.h"
+#include "page_model/printed_page.h"
 #include "render/pdf_metadata.h"
 
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QFileDevice;
 class QIODevice;
 class QPageLayout;
+class QPagedPaintDevice;
 class QPainter;
 class QPdfWriter;
 
@@ -63,10 +65,15 @@ PrintOutcome SavePdfFile(const QString& fileName,
 PrintOutcome WritePdfStream(QFileDevice& stream, const QString& name,
                             const std::function<PrintOutcome(QIODevice&)>& write);
 
-// Writes the page as a one-page US Letter PDF. Nothing half-written is left under
+// Paints the pages on an open paged device, starting a new page between them, each with
+// its problems as the document's text.
+PrintOutcome PaintPages(QPainter& painter, QPagedPaintDevice& device,
+                        const std::vector<PrintedPage>& pages, double dotsPerInch);
+
+// Writes the pages as a US Letter PDF, a page each. Nothing half-written is left under
 // fileName when it fails. A sheet code, when given, goes into the file's metadata: into
 // its title, which viewers show, and into its subject and keywords, which searches find.
-PrintOutcome SavePageAsPdf(const PageControls& page, const QString& fileName,
-                           const QString& sheetCode = {});
+PrintOutcome SavePagesAsPdf(const std::vector<PrintedPage>& pages, const QString& fileName,
+                            const QString& sheetCode = {});
 
 }  // namespace tallyworth

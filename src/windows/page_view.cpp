@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include <utility>
+
 namespace tallyworth {
 
 namespace {
@@ -14,7 +16,7 @@ constexpr int kFocusFrameWidth = 3;
 
 }  // namespace
 
-PageView::PageView(const PageControls& page, QWidget* parent) : QWidget(parent), page_(page) {
+PageView::PageView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Picture1"));
     // The sheet is white whatever the desktop theme says.
     QPalette sheet = palette();
@@ -26,9 +28,11 @@ PageView::PageView(const PageControls& page, QWidget* parent) : QWidget(parent),
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void PageView::SetSpokenPage(const QString& name, const QStringList& problems) {
+void PageView::ShowPage(PrintedPage page, const QString& name) {
+    page_ = std::move(page);
     setAccessibleName(name);
-    setAccessibleDescription(problems.join(u'\n'));
+    setAccessibleDescription(SpokenProblems(page_).join(u'\n'));
+    update();
 }
 
 void PageView::paintEvent(QPaintEvent* event) {

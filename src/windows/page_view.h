@@ -1,6 +1,6 @@
 #pragma once
 
-#include "page_model/page_controls.h"
+#include "page_model/printed_page.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -15,11 +15,11 @@ class PageView final : public QWidget {
   public:
     static constexpr double kDotsPerInch = 96.0;
 
-    explicit PageView(const PageControls& page, QWidget* parent = nullptr);
+    explicit PageView(QWidget* parent = nullptr);
 
-    // What assistive technology reads of the page: its name (which page, whether the
-    // solutions show) and the problems in reading order. A change is announced.
-    void SetSpokenPage(const QString& name, const QStringList& problems);
+    // The page to show, with what assistive technology reads of it: its name (which page,
+    // whether the solutions show) and the problems in reading order. A change is announced.
+    void ShowPage(PrintedPage page, const QString& name);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,7 +27,7 @@ class PageView final : public QWidget {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
-    const PageControls& page_;
+    PrintedPage page_;
 };
 
 }  // namespace tallyworth

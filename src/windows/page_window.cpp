@@ -1,7 +1,10 @@
 #include "windows/page_window.h"
 
+#include "core/sheet_composer.h"
+#include "core/translations.h"
+#include "page_model/build_worksheet.h"
+#include "page_model/flowing_layout.h"
 #include "page_model/page_layout.h"
-#include "page_model/spoken_page.h"
 #include "windows/class_set_dialog.h"
 #include "windows/named_menus.h"
 #include "windows/page_status_line.h"
@@ -56,7 +59,7 @@ PageWindow::PageWindow(WorksheetState& state, UserInterfaces interfaces, QWidget
     setWindowTitle(QString::fromLatin1(kProgramTitle));
     sheet_ = new QWidget;
     sheet_->setObjectName(QStringLiteral("pageSheet"));
-    view_ = new PageView(page_, sheet_);
+    view_ = new PageView(sheet_);
     scrollArea_ = new QScrollArea(this);
     scrollArea_->setFrameShape(QFrame::NoFrame);
     // The page itself takes the focus, with its name and problems; keys it leaves scroll.
@@ -119,6 +122,13 @@ void PageWindow::BuildMenus() {
             &PageWindow::ShowPage1);
     connect(AddItem(pages, "mnuPage2", tr("Page &2")), &QAction::triggered, this,
             &PageWindow::ShowPage2);
+    // Large print flows onto as many pages as it needs.
+    QAction* next = AddItem(pages, "mnuNextPage", tr("&Next Page"));
+    next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    connect(next, &QAction::triggered, this, [this] { ShowPage(state_.currentPage + 1); });
+    QAction* previous = AddItem(pages, "mnuPreviousPage", tr("P&revious Page"));
+    previous->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    connect(previous, &QAction::triggered, this, [this] { ShowPage(state_.currentPage - 1); });
 
     QMenu* config = AddMenu(menuBar(), "mnuConfig", tr("&Config"));
     connect(AddItem(config, "mnuColorPicker", tr("C&olor Picker...")), &QAction::triggered, this,
@@ -151,7 +161,7 @@ void PageWindow::PrintTest() {
     view_->update();
     // No event processing here: a command the user queued meanwhile must not change
     // the page while it is being printed.
-    ReportOutcome(interfaces_.output.Print(page_));
+    ReportOutcome(interfaces_.output.Print(PagesToPrint()));
 }
 
 void PageWindow::ResizeToPage() {
@@ -185,6 +195,7 @@ void PageWindow::HideEverything() {
 
 void PageWindow::ColorEverything(ColorValue color) {
     tallyworth::ColorEverything(page_, color);
+    pageColor_ = color;
     RefreshPage();
 }
 
@@ -194,12 +205,48 @@ void PageWindow::ReportFailure(const QString& text) {
     show();
 }
 
+bool PageWindow::Flows() const {
+    return !IsOriginalPage(state_.pageOptions);
+}
+
+std::vector<PrintedPage> PageWindow::FlowingPages() const {
+    FlowRequest request;
+    request.settings = SheetSettingsOf(state_, false);
+    request.signs = SignsOf(state_.pageOptions, SpokenLanguage());
+    request.answerKey = state_.showSolutions;
+    std::vector<PrintedPage> pages =
+        LayOutFlowingPages(ReadProblems(page_, state_.numberOfProblems), request);
+    for (PrintedPage& page : pages) {
+        ColorPrintedPage(page, pageColor_);
+    }
+    return pages;
+}
+
+int PageWindow::PageCount() const {
+    if (Flows()) {
+        return static_cast<int>(FlowingPages().size());
+    }
+    return HasSecondPage(state_) ? 2 : 1;
+}
+
+PrintedPage PageWindow::ShownPage() const {
+    if (!Flows()) {
+        return PrintedPageOf(page_, SignsOf(state_.pageOptions, SpokenLanguage()));
+    }
+    std::vector<PrintedPage> pages = FlowingPages();
+    const auto index = static_cast<std::size_t>(std::max(state_.currentPage - 1, 0));
+    return index < pages.size() ? std::move(pages[index]) : PrintedPage{};
+}
+
+// The original page prints the page shown; a sheet laid out anew prints whole.
+std::vector<PrintedPage> PageWindow::PagesToPrint() const {
+    return Flows() ? FlowingPages() : std::vector<PrintedPage>{ShownPage()};
+}
+
 void PageWindow::RefreshPage() {
-    const int pages = HasSecondPage(state_) ? 2 : 1;
     const QString name = state_.showSolutions ? tr("Worksheet, page %1 of %2, solutions shown")
                                               : tr("Worksheet, page %1 of %2, solutions hidden");
-    view_->SetSpokenPage(name.arg(state_.currentPage).arg(pages), SpokenProblems(page_));
-    view_->update();
+    view_->ShowPage(ShownPage(), name.arg(state_.currentPage).arg(PageCount()));
 }
 
 void PageWindow::CloseWindow() {
@@ -225,7 +272,31 @@ void PageWindow::ShowPage1() {
     RefreshPage();
 }
 
+void PageWindow::ShowPage(int pageNo) {
+    if (!Flows()) {
+        if (pageNo == 1) {
+            ShowPage1();
+        } else if (pageNo == 2) {
+            ShowPage2();
+        }
+        return;
+    }
+    const int pages = PageCount();
+    if (pageNo < 1 || pageNo > pages) {
+        interfaces_.messages.ShowMessage(SettingsMessageTitle(),
+                                         tr("The worksheet has %n page(s).", nullptr, pages),
+                                         MessageIcon::Information);
+        return;
+    }
+    state_.currentPage = static_cast<std::int16_t>(pageNo);
+    RefreshPage();
+}
+
 void PageWindow::ShowPage2() {
+    if (Flows()) {
+        ShowPage(2);
+        return;
+    }
     if (!HasSecondPage(state_)) {
         interfaces_.messages.ShowMessage(
             SettingsMessageTitle(),
@@ -249,7 +320,7 @@ void PageWindow::SaveAsPdf() {
     if (!fileName) {
         return;
     }
-    ReportOutcome(interfaces_.output.SaveAsPdf(page_, *fileName, sheetCode_));
+    ReportOutcome(interfaces_.output.SaveAsPdf(PagesToPrint(), *fileName, sheetCode_));
 }
 
 void PageWindow::ShowSheetCode(const QString& code) {

@@ -4,11 +4,13 @@
 #include "core/worksheet_state.h"
 #include "page_model/page_controls.h"
 #include "page_model/page_fill.h"
+#include "page_model/printed_page.h"
 #include "windows/user_interfaces.h"
 
 #include <QMainWindow>
 
 #include <functional>
+#include <vector>
 
 class QAction;
 class QScrollArea;
@@ -60,6 +62,8 @@ class PageWindow final : public QMainWindow, public FailureReporter {
     void ToggleSolutions();
     void ShowPage1();
     void ShowPage2();
+    // Page pageNo of the worksheet; a page it does not have is told.
+    void ShowPage(int pageNo);
     void PickColor();
     void SaveAsPdf();
 
@@ -77,11 +81,19 @@ class PageWindow final : public QMainWindow, public FailureReporter {
     void ReportOutcome(const PrintOutcome& outcome);
     [[nodiscard]] int MenuAndStatusHeight() const;
     void RunClassSet(const std::function<PrintOutcome(SetProgress&)>& job);
+    // Whether the page is laid out anew (larger print, problems on a line) rather than
+    // drawn from its cells.
+    [[nodiscard]] bool Flows() const;
+    [[nodiscard]] std::vector<PrintedPage> FlowingPages() const;
+    [[nodiscard]] int PageCount() const;
+    [[nodiscard]] PrintedPage ShownPage() const;
+    [[nodiscard]] std::vector<PrintedPage> PagesToPrint() const;
 
     WorksheetState& state_;
     UserInterfaces interfaces_;
     PageControls page_;
     ColorValue pickerColor_ = kBlack;
+    ColorValue pageColor_ = kBlack;  // of every caption and stroke, pages laid out anew too
     QScrollArea* scrollArea_ = nullptr;
     QWidget* sheet_ = nullptr;  // the scrolled surface the page stands on
     PageView* view_ = nullptr;

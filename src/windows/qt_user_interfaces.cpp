@@ -88,13 +88,13 @@ std::optional<ClassSetChoice> DialogClassSetAsker::AskClassSet() {
     return lastChoice_;
 }
 
-PrintOutcome SystemPageOutput::Print(const PageControls& page) {
-    return PrintPageOnDefaultPrinter(page);
+PrintOutcome SystemPageOutput::Print(const std::vector<PrintedPage>& pages) {
+    return PrintPagesOnDefaultPrinter(pages);
 }
 
-PrintOutcome SystemPageOutput::SaveAsPdf(const PageControls& page, const QString& fileName,
-                                         const QString& sheetCode) {
-    return SavePageAsPdf(page, fileName, sheetCode);
+PrintOutcome SystemPageOutput::SaveAsPdf(const std::vector<PrintedPage>& pages,
+                                         const QString& fileName, const QString& sheetCode) {
+    return SavePagesAsPdf(pages, fileName, sheetCode);
 }
 
 PrintOutcome SystemPageOutput::WriteClassSetPdf(const ClassSetRequest& request,

@@ -2,7 +2,7 @@
 
 #include "core/class_set.h"
 #include "core/validation.h"
-#include "page_model/page_controls.h"
+#include "page_model/printed_page.h"
 #include "printing/page_printing.h"
 
 #include <QPageSize>
@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QPrinter;
 
@@ -79,9 +80,9 @@ class ClassSetAsker {
 class PageOutput {
   public:
     virtual ~PageOutput() = default;
-    virtual PrintOutcome Print(const PageControls& page) = 0;
+    virtual PrintOutcome Print(const std::vector<PrintedPage>& pages) = 0;
     // The sheet code, when the page has one, goes into the file's metadata.
-    virtual PrintOutcome SaveAsPdf(const PageControls& page, const QString& fileName,
+    virtual PrintOutcome SaveAsPdf(const std::vector<PrintedPage>& pages, const QString& fileName,
                                    const QString& sheetCode) = 0;
     // Both stop with a failure once progress reports that the user cancelled; then no
     // file is left and no job is sent.

@@ -1,4 +1,6 @@
+#include "core/class_set.h"
 #include "core/random_source.h"
+#include "page_model/flowing_layout.h"
 #include "page_model/prepare_worksheet.h"
 #include "page_model/sheet_page.h"
 #include "support/named_cases.h"
@@ -164,27 +166,26 @@ PageControls WindowKey(const SheetCode& code, int pageNo) {
 }
 
 // A negative subtraction's key, and the second page of a division in the other notation.
-TEST(MakeSheetPage, FillsThePageAsTheWindowsWouldFromTheSameSeed) {
+TEST(MakeSheetPrint, FillsThePagesAsTheWindowsWouldFromTheSameSeed) {
     for (const auto& [code, pageNo] :
          {std::pair<SheetCode, int>{{{OperationRow::Subtract, 3, 40, 100, true, false}, 0x5EED}, 1},
           {{{OperationRow::Divide, 2, 12, 80, false, true}, 7}, 2}}) {
-        const SheetPage made = MakeSheetPage(code, pageNo, true);
+        const SheetPrint made = MakeSheetPrint(code, true, QLocale::English, kFlowingArea);
         ASSERT_TRUE(made.ok) << made.failure.toStdString();
-        EXPECT_EQ(DumpVisibleControls(made.page), DumpVisibleControls(WindowKey(code, pageNo)));
+        ASSERT_EQ(made.pages.size(),
+                  static_cast<std::size_t>(OriginalPagesPerSheet(code.settings)));
+        EXPECT_TRUE(made.pages[static_cast<std::size_t>(pageNo) - 1] ==
+                    PrintedPageOf(WindowKey(code, pageNo), SignsOf({}, QLocale::English)));
     }
 }
 
 // A code of a version this program cannot compose makes no page, rather than a page of
-// the cells' design captions; nor does a page the sheet does not have.
-TEST(MakeSheetPage, SaysSoWhenTheSheetCannotBeComposedOrHasNoSuchPage) {
-    const SheetPage made =
-        MakeSheetPage({{OperationRow::Add, 1, 9, 10, false, false}, 0, 9}, 1, false);
+// the cells' design captions.
+TEST(MakeSheetPrint, SaysSoWhenTheSheetCannotBeComposed) {
+    const SheetPrint made = MakeSheetPrint({{OperationRow::Add, 1, 9, 10, false, false}, 0, 9},
+                                           false, QLocale::English, kFlowingArea);
     EXPECT_FALSE(made.ok);
     EXPECT_TRUE(made.failure.contains("could not be composed")) << made.failure.toStdString();
-    const SheetPage pageZero =
-        MakeSheetPage({{OperationRow::Add, 1, 9, 10, false, false}, 0}, 0, false);
-    EXPECT_FALSE(pageZero.ok);
-    EXPECT_EQ(pageZero.failure.toStdString(), "DisplayProblems(): Subscript out of range");
 }
 
 }  // namespace

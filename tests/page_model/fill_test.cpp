@@ -1,4 +1,4 @@
-#include "page_model/spoken_page.h"
+#include "page_model/printed_page.h"
 #include "support/named_cases.h"
 #include "support/page_test_support.h"
 
@@ -108,7 +108,7 @@ TEST_P(SpokenPageTest, ReadsEveryProblemOfThePageAsItIsSaid) {
     Sheet sheet(spoken.operation, spoken.notation);
     sheet.Build(2, 12, 60);
     SetSolutionsVisible(sheet.page, sheet.state, 1, spoken.solutions);
-    const QStringList lines = SpokenProblems(sheet.page);
+    const QStringList lines = SpokenProblems(PrintedPageOf(sheet.page, PageSigns{}));
     ASSERT_EQ(lines.size(), spoken.problemsOnPage);
     static const QRegularExpression said(
         QStringLiteral("^\\d+ (plus|minus|times|divided by) \\d+ equals( -?\\d+)?$"));

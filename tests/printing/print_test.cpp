@@ -52,13 +52,14 @@ TEST_P(PaperTest, PrintsThePageShownWhereTheLayoutPutsIt) {
     const PaperCase& paper = GetParam();
     Worksheet sheet(4, 60);
     const QString before = DumpVisibleControls(sheet.page);
-    const PrintOutcome printed = PrintPageOnDefaultPrinter(sheet.page);
+    const PrintedPage page = PrintedPageOf(sheet.page, SignsOf({}, QLocale::English));
+    const PrintOutcome printed = PrintPagesOnDefaultPrinter({page});
     EXPECT_EQ(printed.kind, OutcomeKind::Done) << printed.message.toStdString();
     const std::vector<PdfPage> pdf = PrintedSheets();
     ASSERT_EQ(pdf.size(), 1U);
     EXPECT_NEAR(pdf[0].width, paper.width, 0.01);
     EXPECT_NEAR(pdf[0].height, paper.height, 0.01);
-    ExpectCaptionsAt(sheet.page, pdf[0], kMarginInches);
+    ExpectProblemsAt(page, pdf[0], kMarginInches);
     EXPECT_EQ(DumpVisibleControls(sheet.page), before);
 }
 
@@ -84,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Papers, PaperTest, ::testing::ValuesIn(kPapers),
                          [](const auto& param) { return std::string(param.param.setup); });
 
 PrintOutcome PrintPage() {
-    return PrintPageOnDefaultPrinter(Worksheet(1, 20).page);
+    return PrintPagesOnDefaultPrinter({PrintedPageOf(Worksheet(1, 20).page, {})});
 }
 PrintOutcome PrintSetOn(const char* printer, int cancelAt = -1) {
     SilentProgress progress(cancelAt);
@@ -148,7 +149,9 @@ struct LateRefusalTest : SchedulerTest {
 
 TEST_F(LateRefusalTest, SubmissionReportsTheSchedulersRefusal) {
     QTemporaryDir folder;
-    ASSERT_TRUE(SavePageAsPdf(Worksheet(1, 20).page, folder.filePath("sheet.pdf")).Succeeded());
+    ASSERT_TRUE(
+        SavePagesAsPdf({PrintedPageOf(Worksheet(1, 20).page, {})}, folder.filePath("sheet.pdf"))
+            .Succeeded());
     const JobSubmission job = SubmitPdfJob("worksheets", folder.filePath("sheet.pdf"), "sheet");
     EXPECT_FALSE(job.taken);
     EXPECT_FALSE(job.refusal.isEmpty());

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -121,7 +122,8 @@ TEST_P(SetPageTest, KeepsEveryWordInsideThePrintableAreaAndApart) {
         // "Sheet 1 of 1", the code, "Answer key" on the key, "Name" and "Date".
         const std::size_t bandWords = paperCase.header ? (pageIndex == 1 ? 9U : 7U) : 0U;
         EXPECT_TRUE(!paperCase.header || band.find(code) != std::string::npos) << band;
-        EXPECT_EQ(pages[pageIndex].words.size(), bandWords + (pageIndex == 1 ? 400U : 300U));
+        // Each problem "12 × 3 =", and its solution on the key.
+        EXPECT_EQ(pages[pageIndex].words.size(), bandWords + (pageIndex == 1 ? 500U : 400U));
     }
 }
 
@@ -222,11 +224,10 @@ TEST_P(SystemPaperTest, FollowsTheCountryOfTheFirstLocaleVariableSet) {
 INSTANTIATE_TEST_SUITE_P(Locales, SystemPaperTest, ::testing::ValuesIn(kPaperLocales), kCaseName);
 
 // Translated titles hold letters beyond ASCII and may hold the characters XML reserves.
-TEST(SavePageAsPdf, TitlesThePageWithItsCodeIntactInBothMetadata) {
+TEST(SavePagesAsPdf, TitlesThePageWithItsCodeIntactInBothMetadata) {
     const QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("sheet.pdf"));
-    ASSERT_TRUE(
-        SavePageAsPdf(MakeDesignPageControls(), file, QStringLiteral("Ü<A & B>")).Succeeded());
+    ASSERT_TRUE(SavePagesAsPdf({PrintedPage{}}, file, QStringLiteral("Ü<A & B>")).Succeeded());
     EXPECT_TRUE(ReadPdfInfo(file, PdfInfoPart::Document)
                     .contains(QStringLiteral("Title:           Tallyworth worksheet Ü<A & B>\n")));
     const QString xmp = ReadPdfInfo(file, PdfInfoPart::Xmp);
@@ -238,7 +239,7 @@ int Pixels(double inches, double dpi) {
     return static_cast<int>(inches * dpi);
 }
 
-QImage PaintedPage(const PageControls& page, double dpi) {
+QImage PaintedPage(const PrintedPage& page, double dpi) {
     QImage image(Pixels(kPageWidthInches, dpi), Pixels(kPageHeightInches, dpi),
                  QImage::Format_RGB32);
     image.fill(Qt::red);  // counts as ink, so whatever the painter leaves unwhitened shows
@@ -274,23 +275,24 @@ const std::array kResolutions{ResolutionCase{"Screen", 96}, ResolutionCase{"Prin
 class StrokePaintingTest : public ::testing::TestWithParam<ResolutionCase> {
   protected:
     StrokePaintingTest() {
-        page.line1[0] = {1.0F, 1.0F, 2.0F, 1.0F, 2, kBlack, true};
-        page.line2[0] = {1.0F, 2.0F, 1.03F, 2.0F, 3, kBlack, true};
-        page.equalSignTop[0] = {1.0F, 3.0F, 2.0F, 3.0F, 1, kBlack, true};
-        page.equalSignBottom[0] = {1.0F, 4.0F, 2.0F, 4.0F, 2, 0xFF0000, true};
-        page.divisionLine[0] = {3.0F, 1.48F, 3.15F, 1.25F, 1, kBlack, true};
+        PrintedPage page;
+        page.lines = lines;
         image = PaintedPage(page, dpi);
     }
     const double dpi = GetParam().dpi;
-    PageControls page;
+    // An answer line, a dot, the equals sign's bars (the lower one red) and a slant.
+    const std::vector<PageLine> lines{{1.0F, 1.0F, 2.0F, 1.0F, 2, kBlack, true},
+                                      {1.0F, 2.0F, 1.03F, 2.0F, 3, kBlack, true},
+                                      {1.0F, 3.0F, 2.0F, 3.0F, 1, kBlack, true},
+                                      {1.0F, 4.0F, 2.0F, 4.0F, 2, 0xFF0000, true},
+                                      {3.0F, 1.48F, 3.15F, 1.25F, 1, kBlack, true}};
     QImage image;
 };
 
 // Widths are pixels of 1/96 inch at any resolution; colours hold red in the lowest byte; the
 // slant runs from corner to corner; the page is white where nothing is drawn.
 TEST_P(StrokePaintingTest, StrokesStandOnTheirInchesAtAPhysicalWidthInTheirColour) {
-    for (const PageLine& line :
-         {page.line1[0], page.line2[0], page.equalSignTop[0], page.equalSignBottom[0]}) {
+    for (const PageLine& line : std::span(lines).first(4)) {
         const int x = Pixels((line.x1 + line.x2) / 2.0, dpi);
         const QRect ink = Bounds(
             image,
@@ -329,8 +331,8 @@ const std::array kLabels{
 class LabelPaintingTest : public ::testing::TestWithParam<LabelCase> {};
 
 TEST_P(LabelPaintingTest, InksInsideItsBoxOnItsSideInItsColour) {
-    PageControls page;
-    page.solutionLabels[0] = GetParam().label;
+    PrintedPage page;
+    page.labels = {GetParam().label};
     const QImage image = PaintedPage(page, 96);
     const QRect ink = Bounds(image, image.rect(), IsInk);
     EXPECT_TRUE(GetParam().box.contains(ink)) << ink.x() << "," << ink.y() << " " << ink.width();

@@ -9,6 +9,7 @@
 #include "page_model/build_worksheet.h"
 #include "page_model/page_fill.h"
 #include "page_model/page_layout.h"
+#include "page_model/printed_page.h"
 #include "support/pdf_reading.h"
 
 #include <gmock/gmock.h>
@@ -33,29 +34,23 @@ namespace tallyworth::print_test {
 
 inline constexpr double kMarginInches = 0.25;  // the test queue's unprintable margin
 
-// Every shown caption of the page stands on a word of its text, offset inches right of and
-// below where the page puts it (right-aligned captions by their right edge), and the sheet
-// carries no other word.
-inline void ExpectCaptionsAt(const PageControls& page, const PdfPage& sheet, double offset) {
+// Each problem of the page is a line of the sheet's text as it is printed ("3 × 4 ="), its
+// first number offset inches right of and below where the page puts the problem, and the
+// sheet carries no other word.
+inline void ExpectProblemsAt(const PrintedPage& page, const PdfPage& sheet, double offset) {
     using ::testing::DoubleNear;
     using ::testing::Field;
-    std::vector<::testing::Matcher<PdfWord>> captions;
-    const auto add = [&](const PageLabel& label) {
-        if (!label.visible || label.caption.trimmed().isEmpty()) {
-            return;
-        }
-        const bool right = label.alignment == LabelAlignment::Right;
-        const double x = double{label.left} + (right ? double{label.width} : 0.0) + offset;
-        captions.push_back(::testing::AllOf(
-            Field("text", &PdfWord::text, label.caption.trimmed().toStdString()),
-            Field(right ? "right" : "left", right ? &PdfWord::right : &PdfWord::left,
-                  DoubleNear(x, 0.02)),
-            Field("top", &PdfWord::top, DoubleNear(double{label.top} + offset, 0.02))));
-    };
-    std::for_each(page.valueLabels.begin(), page.valueLabels.end(), add);
-    std::for_each(page.plusLabels.begin(), page.plusLabels.end(), add);
-    std::for_each(page.solutionLabels.begin(), page.solutionLabels.end(), add);
-    EXPECT_THAT(sheet.words, ::testing::UnorderedElementsAreArray(captions));
+    std::size_t words = 0;
+    for (const PrintedProblem& problem : page.problems) {
+        words += static_cast<std::size_t>(
+            WrittenProblem(problem, page.signs).split(u' ', Qt::SkipEmptyParts).size());
+        EXPECT_THAT(sheet.words,
+                    ::testing::Contains(::testing::AllOf(
+                        Field("text", &PdfWord::text, problem.first.toStdString()),
+                        Field("left", &PdfWord::left, DoubleNear(problem.left + offset, 0.02)),
+                        Field("top", &PdfWord::top, DoubleNear(problem.top + offset, 0.05)))));
+    }
+    EXPECT_EQ(sheet.words.size(), words);
 }
 
 // The same fractions on every run, so printed worksheets repeat.

@@ -117,11 +117,11 @@ inline void PrintTo(const RecordedClassSet& set, std::ostream* out) {
 // against a real scheduler and real files.
 class RecordingOutput final : public PageOutput {
   public:
-    PrintOutcome Print(const PageControls&) override {
+    PrintOutcome Print(const std::vector<PrintedPage>&) override {
         ++prints;
         return printNotice.isEmpty() ? PrintOutcome::Done() : PrintOutcome::Notice(printNotice);
     }
-    PrintOutcome SaveAsPdf(const PageControls&, const QString& fileName,
+    PrintOutcome SaveAsPdf(const std::vector<PrintedPage>&, const QString& fileName,
                            const QString& sheetCode) override {
         saved.push_back({fileName, sheetCode});
         return PrintOutcome::Done();

@@ -33,7 +33,7 @@ class WindowPrintTest : public SchedulerTest {
 };
 
 // The second page of a division of 60 is viewed and printed from the page window's menu;
-// each of its problems prints two numbers.
+// each of its problems prints as it reads.
 TEST_F(WindowPrintTest, PrintsThePageTheWindowsShow) {
     window.show();
     window.findChild<QLineEdit*>("txtMinValue")->setText("1");
@@ -49,8 +49,9 @@ TEST_F(WindowPrintTest, PrintsThePageTheWindowsShow) {
     EXPECT_TRUE(messages.shown.empty());
     const std::vector<PdfPage> sheets = PrintedSheets();
     ASSERT_EQ(sheets.size(), 1U);
-    EXPECT_EQ(sheets[0].words.size(), 20U);
-    ExpectCaptionsAt(page->Controls(), sheets[0], kMarginInches);
+    const PrintedPage shown = PrintedPageOf(page->Controls(), SignsOf({}, QLocale::English));
+    EXPECT_EQ(shown.problems.size(), 10U);
+    ExpectProblemsAt(shown, sheets[0], kMarginInches);
 }
 
 }  // namespace

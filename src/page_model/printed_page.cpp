@@ -1,0 +1,216 @@
+#include "page_model/printed_page.h"
+
+#include "core/operations.h"
+#include "core/worksheet_state.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cstddef>
+#include <utility>
+
+namespace tallyworth {
+
+namespace {
+
+// How far a written sign's box reaches on either side of the strokes it replaces.
+constexpr float kSignBoxMargin = 0.08F;
+// How much further left a mixed page's division starts than its number column.
+constexpr float kDivisionReach = 0.45F;
+
+struct CellLabels {
+    const PageLabel& first;
+    const PageLabel& second;
+};
+
+bool IsDivisionCell(const PageControls& page, std::size_t cell) {
+    return page.divisionLine[cell].visible;
+}
+
+bool IsLineAndDotsCell(const PageControls& page, std::size_t cell) {
+    return IsDivisionCell(page, cell) && page.line2[cell].visible;
+}
+
+// The line-and-dots notation writes the dividend first, in the cell's second label; the
+// bracket and every other problem keep the first number in the first label.
+CellLabels NumbersOf(const PageControls& page, std::size_t cell) {
+    const PageLabel& low = page.valueLabels[2 * cell];
+    const PageLabel& high = page.valueLabels[2 * cell + 1];
+    if (IsLineAndDotsCell(page, cell)) {
+        return {high, low};
+    }
+    return {low, high};
+}
+
+PrintedProblem ProblemOf(const PageControls& page, std::size_t cell) {
+    const CellLabels numbers = NumbersOf(page, cell);
+    const PageLabel& solution = page.solutionLabels[cell];
+    return {numbers.first.left,
+            numbers.first.top,
+            numbers.first.caption,
+            IsDivisionCell(page, cell) ? DivideSignText() : page.plusLabels[cell].caption,
+            numbers.second.caption,
+            solution.visible ? solution.caption : QString()};
+}
+
+// A sign written where strokes stood: centred on them, on the line of the cell's numbers.
+PageLabel SignLabel(const QString& sign, float left, float right, const PageLabel& number) {
+    PageLabel label = number;
+    label.left = left - kSignBoxMargin;
+    label.width = right - left + 2 * kSignBoxMargin;
+    label.caption = sign;
+    label.alignment = LabelAlignment::Center;
+    label.visible = true;
+    return label;
+}
+
+class PageConverter {
+  public:
+    PageConverter(const PageControls& page, const PageSigns& signs) : page_(page), signs_(signs) {}
+
+    PrintedPage Convert() {
+        printed_.signs = signs_;
+        for (std::size_t cell = 0; cell < kCells; ++cell) {
+            if (page_.valueLabels[2 * cell].visible) {
+                AddCell(cell);
+            }
+        }
+        // Row by row, left to right, as the eye reads the page.
+        std::ranges::stable_sort(printed_.problems, {}, [](const PrintedProblem& problem) {
+            return std::pair(problem.top, problem.left);
+        });
+        return std::move(printed_);
+    }
+
+  private:
+    void AddCell(std::size_t cell) {
+        printed_.problems.push_back(ProblemOf(page_, cell));
+        if (IsDivisionCell(page_, cell)) {
+            AddDivisionCell(cell);
+        } else if (page_.plusLabels[cell].caption == DivideSignText()) {
+            AddMixedDivisionCell(cell);
+        } else {
+            AddGridCell(cell);
+        }
+        AddLabel(page_.solutionLabels[cell]);
+    }
+
+    void AddGridCell(std::size_t cell) {
+        AddLabel(page_.valueLabels[2 * cell]);
+        AddLabel(page_.valueLabels[2 * cell + 1]);
+        AddLine(page_.line1[cell]);
+        PageLabel sign = page_.plusLabels[cell];
+        if (sign.caption == u"*") {
+            sign.caption = signs_.times;
+        }
+        AddLabel(sign);
+    }
+
+    // The division on the top line, right-aligned with the numbers, and its equals sign
+    // where the operator stood.
+    void AddMixedDivisionCell(std::size_t cell) {
+        const PageLabel& first = page_.valueLabels[2 * cell];
+        PageLabel division = first;
+        division.left = first.left - kDivisionReach;
+        division.width = first.width + kDivisionReach;
+        division.caption =
+            QStringLiteral("%1 %2 %3")
+                .arg(first.caption, signs_.divide, page_.valueLabels[2 * cell + 1].caption);
+        AddLabel(division);
+        PageLabel equals = page_.plusLabels[cell];
+        equals.caption = QStringLiteral("=");
+        AddLabel(equals);
+        AddLine(page_.line1[cell]);
+    }
+
+    void AddDivisionCell(std::size_t cell) {
+        const CellLabels numbers = NumbersOf(page_, cell);
+        AddLabel(numbers.first);
+        AddLabel(numbers.second);
+        const bool lineAndDots = IsLineAndDotsCell(page_, cell);
+        if (signs_.original || !lineAndDots) {
+            // The bracket has no character in the page's font; it stays drawn.
+            AddLine(page_.line1[cell]);
+            AddLine(page_.divisionLine[cell]);
+            AddLine(page_.line2[cell]);
+        } else {
+            const PageLine& bar = page_.line1[cell];
+            AddLabel(SignLabel(signs_.divide, bar.x1, bar.x2, numbers.first));
+        }
+        if (signs_.original) {
+            AddLine(page_.equalSignTop[cell]);
+            AddLine(page_.equalSignBottom[cell]);
+        } else {
+            const PageLine& top = page_.equalSignTop[cell];
+            AddLabel(SignLabel(QStringLiteral("="), top.x1, top.x2, numbers.first));
+        }
+    }
+
+    void AddLabel(const PageLabel& label) {
+        if (label.visible && !label.caption.isEmpty()) {
+            printed_.labels.push_back(label);
+        }
+    }
+
+    void AddLine(const PageLine& line) {
+        if (line.visible) {
+            printed_.lines.push_back(line);
+        }
+    }
+
+    const PageControls& page_;
+    const PageSigns& signs_;
+    PrintedPage printed_;
+};
+
+QString DisplayedSign(const QString& operatorSign, const PageSigns& signs) {
+    if (operatorSign == u"*") {
+        return signs.times;
+    }
+    return operatorSign == DivideSignText() ? signs.divide : operatorSign;
+}
+
+}  // namespace
+
+QString WrittenProblem(const PrintedProblem& problem, const PageSigns& signs) {
+    QString written =
+        QStringLiteral("%1 %2 %3 =")
+            .arg(problem.first, DisplayedSign(problem.operatorSign, signs), problem.second);
+    if (!problem.solution.isEmpty()) {
+        written += u' ' + problem.solution;
+    }
+    return written;
+}
+
+QString SpokenProblem(const PrintedProblem& problem) {
+    const QString operation = SpokenOperation(problem.operatorSign);
+    if (!problem.solution.isEmpty()) {
+        return QCoreApplication::translate("tallyworth::SpokenPage", "%1 %2 %3 equals %4")
+            .arg(problem.first, operation, problem.second, problem.solution);
+    }
+    return QCoreApplication::translate("tallyworth::SpokenPage", "%1 %2 %3 equals")
+        .arg(problem.first, operation, problem.second);
+}
+
+QStringList SpokenProblems(const PrintedPage& page) {
+    QStringList spoken;
+    for (const PrintedProblem& problem : page.problems) {
+        spoken << SpokenProblem(problem);
+    }
+    return spoken;
+}
+
+void ColorPrintedPage(PrintedPage& page, ColorValue color) {
+    for (PageLabel& label : page.labels) {
+        label.foreColor = color;
+    }
+    for (PageLine& line : page.lines) {
+        line.borderColor = color;
+    }
+}
+
+PrintedPage PrintedPageOf(const PageControls& page, const PageSigns& signs) {
+    return PageConverter(page, signs).Convert();
+}
+
+}  // namespace tallyworth

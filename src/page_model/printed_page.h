@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/page_options.h"
+#include "page_model/page_controls.h"
+
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace tallyworth {
+
+// The part of the original page that its cells can draw on, in page inches: every
+// layout's cells with their widest captions (a four-digit dividend in the first column
+// would reach past the page's left edge), without the page's own empty margins.
+inline constexpr QRectF kWorksheetArea(-0.25, 0.0, 7.75, 10.5);
+
+// One problem of a printed page as it is read: where it stands (inches from the page's
+// top-left corner), its numbers and operation, and its solution where the page shows it.
+struct PrintedProblem {
+    float left = 0;
+    float top = 0;
+    QString first;
+    QString operatorSign;  // the operation table's sign: "+", "-", "*" or the divide sign
+    QString second;
+    QString solution;  // empty unless the page shows the solution
+    friend bool operator==(const PrintedProblem&, const PrintedProblem&) = default;
+};
+
+// A page as it is drawn: captions and strokes in inches, and its problems in reading order.
+// Pages at the original size come from the page's controls; larger print and problems
+// on a line are laid out here directly.
+struct PrintedPage {
+    std::vector<PageLabel> labels;
+    std::vector<PageLine> lines;
+    std::vector<PrintedProblem> problems;
+    // The signs the captions are written with, and the problems read with.
+    PageSigns signs;
+    // True when the captions themselves read as the problems do, one line each: a
+    // document's text then needs nothing besides them.
+    bool captionsRead = false;
+    // Where the page's cells lie, in inches: the original page's worksheet area, or the
+    // area the page was laid out on.
+    QRectF area = kWorksheetArea;
+    friend bool operator==(const PrintedPage&, const PrintedPage&) = default;
+};
+
+// The problem written with the page's signs as it is printed: "7 × 8 =", "56 : 7 = 8".
+[[nodiscard]] QString WrittenProblem(const PrintedProblem& problem, const PageSigns& signs);
+// The problem as it is read aloud in the user's language: "7 times 8 equals".
+[[nodiscard]] QString SpokenProblem(const PrintedProblem& problem);
+// Every problem of the page read aloud, in reading order.
+[[nodiscard]] QStringList SpokenProblems(const PrintedPage& page);
+
+// Gives every caption and stroke of the page the colour.
+void ColorPrintedPage(PrintedPage& page, ColorValue color);
+
+// The visible controls of a filled page as drawn with these signs. The original signs
+// keep the original strokes; other signs, and the equals signs with them, are written as
+// text where the strokes stood. A division on a page of mixed operations is written on
+// its cell's top line, "56 ÷ 7", over its answer line.
+[[nodiscard]] PrintedPage PrintedPageOf(const PageControls& page, const PageSigns& signs);
+
+}  // namespace tallyworth
