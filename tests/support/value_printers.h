@@ -3,12 +3,9 @@
 // Failed comparisons of the core's values show their fields, not their bytes. GoogleTest
 // finds these by argument-dependent lookup.
 
-#include "core/class_set.h"
 #include "core/operations.h"
 #include "core/problem_rules.h"
-#include "core/rule_words.h"
 #include "core/sheet_code.h"
-#include "core/validation.h"
 
 #include <QString>
 
