@@ -54,10 +54,5 @@ TEST_P(ClassSetPagesTest, ListsEverySheetsPagesAndKeysInPrintOrder) {
 INSTANTIATE_TEST_SUITE_P(Requests, ClassSetPagesTest, ::testing::ValuesIn(kPagesCases),
                          [](const auto& param) { return std::string(param.param.name); });
 
-TEST(Paper, IsLetterWhereTheCountryPrintsOnIt) {
-    EXPECT_TRUE(PrintsOnLetter(QLocale(QStringLiteral("es_MX"))));
-    EXPECT_FALSE(PrintsOnLetter(QLocale(QStringLiteral("de_DE"))));
-}
-
 }  // namespace
 }  // namespace tallyworth

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <map>
 #include <string>
 #include <utility>
@@ -24,26 +23,13 @@ using testing_support::RecordingHost;
 using testing_support::SameDistribution;
 using testing_support::ScriptedRandomSource;
 
-// u times highest, rounded half to even and raised to lowest.
-TEST(RandomInRange, RoundsHalfToEvenAndRaisesToLowest) {
-    const auto draw = [](float u, std::int16_t lowest, std::int16_t highest) {
-        ScriptedRandomSource source(1, {u});
-        return RandomInRange(source, lowest, highest);
-    };
-    EXPECT_EQ(draw(0.0F, 5, 9), 5);
-    EXPECT_EQ(draw(0.5F, 1, 5), 2);
-    EXPECT_EQ(draw(0.999999940F, 98, 99), 99);
-}
-
 // Redraws below one fifth, never gives Mix, and a source stuck below 0.2 cannot hold it
-// up: after 64 redraws 1 + floor(0.6 * 4).
+// up: after 64 redraws 1 + floor(0.6 * 4). The other draws are pinned by the golden sheets.
 TEST(RandomMixOperator, RedrawsBelowOneFifthAtMost64Times) {
     const auto sign = [](std::vector<float> script) {
         ScriptedRandomSource source(1, std::move(script));
         return RandomMixOperator(source, MakeState(Mix)).toStdString();
     };
-    EXPECT_EQ(sign({0.25F}), "+");
-    EXPECT_EQ(sign({0.9F}), "\u00F7");
     EXPECT_EQ(sign({0.0F, 0.5F}), "-");
     std::vector<float> stuck(64, 0.1F);
     stuck.push_back(0.6F);

@@ -16,14 +16,11 @@
 namespace tallyworth {
 namespace {
 
-constexpr Regrouping kNever = Regrouping::Never;
-constexpr Regrouping kAlways = Regrouping::Always;
-
 using testing_support::kCaseName;
 
 TEST(RulesSummary, NamesTheRulesThatAreOnInOrder) {
     EXPECT_EQ(RulesSummary({}), "");
-    EXPECT_EQ(RulesSummary({true, 99, kNever, true}),
+    EXPECT_EQ(RulesSummary({true, 99, Regrouping::Never, true}),
               "no trivial facts, fixed number 99, no carrying or borrowing, no repeats");
 }
 
@@ -44,8 +41,8 @@ ProblemRuleOptions Options(bool noTrivial, const char* fixed, const char* regrou
 // clang-format off
 const std::array kOptions{
     OptionsCase{"None", Options(false, nullptr, nullptr, false), ProblemRules{}},
-    OptionsCase{"Every", Options(true, "7", "never", true), ProblemRules{true, 7, kNever, true}},
-    OptionsCase{"RegroupingAnyCase", Options(false, nullptr, "Always", false), ProblemRules{false, 0, kAlways, false}},
+    OptionsCase{"Every", Options(true, "7", "never", true), ProblemRules{true, 7, Regrouping::Never, true}},
+    OptionsCase{"RegroupingAnyCase", Options(false, nullptr, "Always", false), ProblemRules{false, 0, Regrouping::Always, false}},
     OptionsCase{"FixedHundred", Options(false, "100", nullptr, false), "--fixed takes a whole number from 1 to 99, not \"100\"."},
     OptionsCase{"RegroupingUnknown", Options(false, nullptr, "sometimes", false), "--regrouping takes any, never or always, not \"sometimes\"."},
     OptionsCase{"FixedReportedFirst", Options(false, "x", "sometimes", false), "--fixed takes a whole number from 1 to 99, not \"x\"."},

@@ -33,9 +33,8 @@ inline std::string LanguageName(const testing::TestParamInfo<QString>& info) {
 struct CatalogueEntry {
     QString context;
     QString source;
-    QString translation;  // of a counted text, its plural forms one after the other
-    QString state;        // "unfinished", "vanished", "obsolete"; empty when finished
-    QStringList forms;    // the plural forms of a counted text; empty for any other
+    QString state;      // "unfinished", "vanished", "obsolete"; empty when finished
+    QStringList forms;  // the translation, or the plural forms of a counted text
 };
 
 inline QString SourceCatalogue(const QString& language) {
@@ -44,21 +43,22 @@ inline QString SourceCatalogue(const QString& language) {
 
 inline void ReadMessage(QXmlStreamReader& xml, const QString& context,
                         std::vector<CatalogueEntry>& entries) {
-    CatalogueEntry entry{context, {}, {}, {}, {}};
+    CatalogueEntry entry{context, {}, {}, {}};
     while (xml.readNextStartElement()) {
         if (xml.name() == u"source") {
             entry.source = xml.readElementText();
         } else if (xml.name() == u"translation") {
             entry.state = xml.attributes().value(QStringLiteral("type")).toString();
+            QString text;
             while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() != u"translation") {
-                if (xml.isCharacters() && entry.forms.isEmpty()) {
-                    entry.translation += xml.text();
+                if (xml.isCharacters()) {
+                    text += xml.text();
                 } else if (xml.isStartElement() && xml.name() == u"numerusform") {
                     entry.forms << xml.readElementText();
                 }
             }
-            if (!entry.forms.isEmpty()) {
-                entry.translation = entry.forms.join(QString());
+            if (entry.forms.isEmpty()) {
+                entry.forms << text;
             }
         } else {
             xml.skipCurrentElement();

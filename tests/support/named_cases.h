@@ -3,7 +3,6 @@
 #include <concepts>
 #include <ostream>
 #include <string>
-#include <tuple>
 
 namespace tallyworth::testing_support {
 
@@ -16,16 +15,6 @@ concept NamedCase = requires(const Case& testCase) {
 template <NamedCase Case>
 std::string CaseName(const Case& testCase) {
     return testCase.name;
-}
-
-// Cases combined with ::testing::Combine, named "FirstCell_UpsideDownSeven".
-template <NamedCase... Cases>
-std::string CaseName(const std::tuple<Cases...>& cases) {
-    return std::apply(
-        [](const auto& first, const auto&... others) {
-            return (CaseName(first) + ... + ("_" + CaseName(others)));
-        },
-        cases);
 }
 
 // The name generator of every INSTANTIATE_TEST_SUITE_P over named cases.

@@ -42,7 +42,6 @@ struct ScriptedRandomSource final : RandomSource {
         return static_cast<float>(engine() >> 8U) * 0x1p-24F;
     }
     void Reseed(const ProblemRules& /*rules*/) override {
-        ++reseeds;
         used = 0;
         engine.seed(seed);
     }
@@ -51,18 +50,16 @@ struct ScriptedRandomSource final : RandomSource {
     std::vector<float> script;
     std::mt19937 engine;
     std::size_t used = 0;  // scripted fractions handed out since the last reseed
-    int reseeds = 0;
 };
 
-// The main window as the composer and start-up see it. Records the progress bar, every
-// question about negative results and the operations listed; a progress value can be made
-// to fail, as an overflow in the program would.
+// The main window as the composer and start-up see it. Records the progress ranges and
+// counts the questions about negative results; a progress value can be made to fail, as
+// an overflow in the program would.
 struct RecordingHost final : ComposerHost, OperationList {
     void SetProgressRange(int minimum, int maximum) override {
         ranges.emplace_back(minimum, maximum);
     }
     void SetProgressValue(int value) override {
-        values.push_back(value);
         if (value == failAtProgress) {
             throw std::runtime_error("Overflow");
         }
@@ -71,13 +68,11 @@ struct RecordingHost final : ComposerHost, OperationList {
         ++questions;
         return allowNegative;
     }
-    void AppendOperation(const QString& symbol) override { operations << symbol; }
+    void AppendOperation(const QString& /*symbol*/) override {}
 
     bool allowNegative = false;
     int failAtProgress = -1;
     std::vector<std::pair<int, int>> ranges;
-    std::vector<int> values;
-    QStringList operations;
     mutable int questions = 0;
 };
 

@@ -76,14 +76,12 @@ TEST_F(AccessibilityTest, ThePageIsReadAsProblemsAndItsNameFollowsTheSolutions) 
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->text(QAccessible::Name),
               QStringLiteral("Worksheet, page 1 of 1, solutions hidden"));
-    const QStringList problems = picture->text(QAccessible::Description).split(u'\n');
-    ASSERT_EQ(problems.size(), 10);
-    EXPECT_TRUE(problems.front().endsWith(QStringLiteral(" equals")))
-        << problems.front().toStdString();
+    const QString hidden = picture->text(QAccessible::Description);
+    EXPECT_EQ(hidden.split(u'\n').size(), 10);  // the words are the page model's
     page.ToggleSolutions();
     EXPECT_EQ(picture->text(QAccessible::Name),
               QStringLiteral("Worksheet, page 1 of 1, solutions shown"));
-    EXPECT_FALSE(picture->text(QAccessible::Description).split(u'\n').front().endsWith(u"equals"));
+    EXPECT_NE(picture->text(QAccessible::Description), hidden);
 }
 
 // The focus shows on a default button, which the desktop's style draws alike with and

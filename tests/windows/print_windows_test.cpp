@@ -14,22 +14,14 @@ namespace tallyworth::print_test {
 namespace {
 
 // The program's windows with the real printer and PDF output, recording their messages.
-class WindowPrintTest : public SchedulerTest {
+class WindowPrintTest : public SchedulerTest, protected testing_support::FakeUserInterfaces {
   protected:
     WindowPrintTest() : SchedulerTest("letter") {}
 
     WorksheetState state;
-    testing_support::RecordingMessages messages;
-    testing_support::ScriptedColors colors;
-    testing_support::ScriptedFiles files;
-    testing_support::ScriptedSheetCodes sheetCodes;
-    testing_support::ScriptedClassSets classSets;
-    testing_support::ScriptedPrinters printers;
-    SystemPageOutput output;
-    FixedFractions fractions;
-    MainWindow window{
-        state, UserInterfaces{messages, colors, files, output, sheetCodes, classSets, printers},
-        fractions};
+    SystemPageOutput realOutput;
+    testing_support::ScriptedRandomSource source{8511U};
+    MainWindow window{state, Bundle(realOutput), source};
 };
 
 // The second page of a division of 60 is viewed and printed from the page window's menu;
