@@ -218,12 +218,19 @@ class StopOnWriteFailure final : public SetProgress {
     const QFileDevice* file_;
 };
 
-QPageLayout PdfLayout(const QPageSize& paper) {
+}  // namespace
+
+QPageLayout WorksheetPdfLayout(const QPageSize& paper) {
     return {paper, QPageLayout::Portrait, QMarginsF(kPdfMargin, kPdfMargin, kPdfMargin, kPdfMargin),
             QPageLayout::Inch};
 }
 
-}  // namespace
+void PaintLonePage(QPainter& painter, const QPagedPaintDevice& device, const PageControls& page) {
+    const double dotsPerInch = device.logicalDpiY();
+    const SetPagePlace place =
+        PlaceSetPage(QSizeF(device.width() / dotsPerInch, device.height() / dotsPerInch), false);
+    PaintScaledPage(painter, page, place, dotsPerInch);
+}
 
 QString ClassSetTitle() {
     return QCoreApplication::translate("tallyworth::ClassSet", "Tallyworth class set");
@@ -274,7 +281,7 @@ PrintOutcome WriteClassSetPdfTo(QIODevice& device, const ClassSetRequest& reques
                                 const QPageSize& paper, SetProgress& progress) {
     StopOnWriteFailure stopping(progress, device);
     const PrintOutcome written =
-        PaintPdf(device, PdfLayout(paper), ClassSetMetadata(request),
+        PaintPdf(device, WorksheetPdfLayout(paper), ClassSetMetadata(request),
                  [&](QPainter& painter, QPdfWriter& writer) {
                      return PaintClassSet(painter, writer, request, stopping);
                  });

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/class_set.h"
+#include "page_model/page_controls.h"
 #include "render/pdf_output.h"
 
 #include <QLocale>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QRectF>
 #include <QSizeF>
@@ -51,11 +53,20 @@ struct SetPagePlace {
 [[nodiscard]] PrintOutcome WriteClassSetPdf(const ClassSetRequest& request, const QPageSize& paper,
                                             const QString& fileName, SetProgress& progress);
 
+// The layout of every PDF of worksheets on the given paper: portrait, inside a margin every
+// printer can print, so that it prints at the size it was laid out for.
+[[nodiscard]] QPageLayout WorksheetPdfLayout(const QPageSize& paper);
+
+// Paints one worksheet page alone on an open paged device, placed as a class set places its
+// pages without the band: the same margin and proportions on every paper.
+void PaintLonePage(QPainter& painter, const QPagedPaintDevice& device, const PageControls& page);
+
 // The title every class set carries, as a PDF and as a print job, in the user's language.
 [[nodiscard]] QString ClassSetTitle();
 
 // The system's paper: US Letter where the country of PaperLocale prints on it, A4
-// elsewhere. The class set dialog offers it and a command line writes on it.
+// elsewhere. The class set dialog offers it; Save as PDF and the command line write on it,
+// and a printer that names no paper of its own prints on it.
 [[nodiscard]] QPageSize SystemPaper();
 
 }  // namespace tallyworth

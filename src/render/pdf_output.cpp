@@ -1,15 +1,13 @@
 #include "render/pdf_output.h"
 
-#include "render/page_painter.h"
+#include "render/class_set_output.h"
 #include "render/pdf_metadata.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMarginsF>
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -24,10 +22,6 @@ PrintOutcome CouldNotSave(const QString& fileName, const QString& reason) {
     return PrintOutcome::Failed(
         QCoreApplication::translate("tallyworth::Printing", "Could not save \"%1\": %2.")
             .arg(QDir::toNativeSeparators(fileName), clause));
-}
-
-QPageLayout LetterWithoutMargins() {
-    return {QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(), QPageLayout::Inch};
 }
 
 // The code goes into the title too: viewers show the title, few show the keywords.
@@ -111,9 +105,9 @@ PrintOutcome WritePdfStream(QFileDevice& stream, const QString& name,
 PrintOutcome SavePageAsPdf(const PageControls& page, const QString& fileName,
                            const QString& sheetCode) {
     return SavePdfFile(fileName, [&page, &sheetCode](QIODevice& file) {
-        return PaintPdf(file, LetterWithoutMargins(), PageMetadata(sheetCode),
-                        [&page](QPainter& painter, QPdfWriter& /*writer*/) {
-                            PaintPage(painter, page, kPdfDotsPerInch);
+        return PaintPdf(file, WorksheetPdfLayout(SystemPaper()), PageMetadata(sheetCode),
+                        [&page](QPainter& painter, QPdfWriter& writer) {
+                            PaintLonePage(painter, writer, page);
                             return PrintOutcome::Done();
                         });
     });

@@ -63,7 +63,8 @@ PrintOutcome SavePdfFile(const QString& fileName,
 PrintOutcome WritePdfStream(QFileDevice& stream, const QString& name,
                             const std::function<PrintOutcome(QIODevice&)>& write);
 
-// Writes the page as a one-page US Letter PDF. Nothing half-written is left under
+// Writes the page as a one-page PDF on the system's paper (SystemPaper), placed as
+// PaintLonePage places it. Nothing half-written is left under
 // fileName when it fails. A sheet code, when given, goes into the file's metadata: into
 // its title, which viewers show, and into its subject and keywords, which searches find.
 PrintOutcome SavePageAsPdf(const PageControls& page, const QString& fileName,
