@@ -94,7 +94,8 @@ void BM_SavePageAsPdf_FullGrid(benchmark::State& bench) {
     const QString file = folder.filePath(QStringLiteral("sheet.pdf"));
     // NOLINTNEXTLINE(clang-analyzer-deadcode.DeadStores)
     for (auto _ : bench) {
-        const PrintOutcome outcome = SavePagesAsPdf(pages, file);
+        const PrintOutcome outcome =
+            SavePagesAsPdf([&pages](const QRectF& /*area*/) { return pages; }, file);
         if (!outcome.Succeeded()) {
             bench.SkipWithError(outcome.message.toStdString().c_str());
             return;

@@ -76,10 +76,8 @@ class NoFile final : public FileChooser {
 
 class NoOutput final : public PageOutput {
   public:
-    PrintOutcome Print(const std::vector<PrintedPage>& /*pages*/) override {
-        return PrintOutcome::Done();
-    }
-    PrintOutcome SaveAsPdf(const std::vector<PrintedPage>& /*pages*/, const QString& /*name*/,
+    PrintOutcome Print(const PageMaker& /*pages*/) override { return PrintOutcome::Done(); }
+    PrintOutcome SaveAsPdf(const PageMaker& /*pages*/, const QString& /*name*/,
                            const QString& /*sheetCode*/) override {
         return PrintOutcome::Done();
     }

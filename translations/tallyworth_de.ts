@@ -164,10 +164,6 @@
         <translation>Das Papier: standardmäßig das des Systems für ein PDF, das des Druckers beim Drucken.</translation>
     </message>
     <message>
-        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it.</source>
-        <translation>Das Blatt dieses Codes mit seinen Einstellungen neu erstellen; mit --sheets N den Satz, der mit ihm beginnt.</translation>
-    </message>
-    <message>
         <source>Show this help.</source>
         <translation>Diese Hilfe zeigen.</translation>
     </message>
@@ -290,6 +286,30 @@
     <message>
         <source>How many different sheets, %1 to %2 (default %3).</source>
         <translation>Wie viele verschiedene Blätter, %1 bis %2 (Vorgabe %3).</translation>
+    </message>
+    <message>
+        <source>The multiplication sign: ×, ⋅ or *; by default the one taught in the user&apos;s language.</source>
+        <translation>Das Malzeichen: ×, ⋅ oder *; als Vorgabe das, das in der Sprache des Benutzers gelehrt wird.</translation>
+    </message>
+    <message>
+        <source>The division sign written on a line: ÷ or :; by default the one taught in the user&apos;s language.</source>
+        <translation>Das Geteiltzeichen in einer Zeile: ÷ oder :; als Vorgabe das, das in der Sprache des Benutzers gelehrt wird.</translation>
+    </message>
+    <message>
+        <source>Each problem&apos;s numbers stacked in a column (default) or on one line.</source>
+        <translation>Die Zahlen jeder Aufgabe untereinander (Vorgabe) oder in einer Zeile.</translation>
+    </message>
+    <message>
+        <source>How big the figures are printed: normal (default), large or extra large.</source>
+        <translation>Wie groß die Ziffern gedruckt werden: normal (Vorgabe), groß oder sehr groß.</translation>
+    </message>
+    <message>
+        <source>Print a sheet of few problems as large as fills its page.</source>
+        <translation>Ein Blatt mit wenigen Aufgaben so groß drucken, dass es seine Seite füllt.</translation>
+    </message>
+    <message>
+        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size and fill-page options, when given, override the code&apos;s.</source>
+        <translation>Das Blatt dieses Codes mit seinen Einstellungen neu erstellen; mit --sheets N den Satz, der mit ihm beginnt. Angegebene Optionen für Zeichen, Anordnung, Größe und --fill-page gehen denen des Codes vor.</translation>
     </message>
 </context>
 <context>

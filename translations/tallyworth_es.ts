@@ -164,10 +164,6 @@
         <translation>El papel: por defecto el del sistema para un PDF, el de la impresora al imprimir.</translation>
     </message>
     <message>
-        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it.</source>
-        <translation>Volver a hacer la ficha de este código, con sus ajustes; con --sheets N, el juego de fichas que empieza por ella.</translation>
-    </message>
-    <message>
         <source>Show this help.</source>
         <translation>Mostrar esta ayuda.</translation>
     </message>
@@ -290,6 +286,30 @@
     <message>
         <source>How many different sheets, %1 to %2 (default %3).</source>
         <translation>Cuántas fichas distintas, de %1 a %2 (por defecto %3).</translation>
+    </message>
+    <message>
+        <source>The multiplication sign: ×, ⋅ or *; by default the one taught in the user&apos;s language.</source>
+        <translation>El signo de multiplicación: ×, ⋅ o *; por defecto el que se enseña en el idioma del usuario.</translation>
+    </message>
+    <message>
+        <source>The division sign written on a line: ÷ or :; by default the one taught in the user&apos;s language.</source>
+        <translation>El signo de división escrito en línea: ÷ o :; por defecto el que se enseña en el idioma del usuario.</translation>
+    </message>
+    <message>
+        <source>Each problem&apos;s numbers stacked in a column (default) or on one line.</source>
+        <translation>Los números de cada problema en columna (por defecto) o en una línea.</translation>
+    </message>
+    <message>
+        <source>How big the figures are printed: normal (default), large or extra large.</source>
+        <translation>El tamaño con que se imprimen las cifras: normal (por defecto), grande o muy grande.</translation>
+    </message>
+    <message>
+        <source>Print a sheet of few problems as large as fills its page.</source>
+        <translation>Imprimir una ficha de pocos problemas tan grande que llene su página.</translation>
+    </message>
+    <message>
+        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size and fill-page options, when given, override the code&apos;s.</source>
+        <translation>Volver a hacer la ficha de este código, con sus ajustes; con --sheets N, el juego de fichas que empieza por ella. Las opciones de signo, disposición, tamaño y --fill-page que se den prevalecen sobre las del código.</translation>
     </message>
 </context>
 <context>

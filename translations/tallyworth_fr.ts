@@ -164,10 +164,6 @@
         <translation>Le papier&#xa0;: par défaut celui du système pour un PDF, celui de l&apos;imprimante pour une impression.</translation>
     </message>
     <message>
-        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it.</source>
-        <translation>Refaire la fiche de ce code, avec ses réglages&#xa0;; avec --sheets N, le jeu de fiches qui commence par elle.</translation>
-    </message>
-    <message>
         <source>Show this help.</source>
         <translation>Afficher cette aide.</translation>
     </message>
@@ -290,6 +286,30 @@
     <message>
         <source>How many different sheets, %1 to %2 (default %3).</source>
         <translation>Nombre de fiches différentes, de %1 à %2 (par défaut %3).</translation>
+    </message>
+    <message>
+        <source>The multiplication sign: ×, ⋅ or *; by default the one taught in the user&apos;s language.</source>
+        <translation>Le signe de multiplication&#xa0;: ×, ⋅ ou *&#xa0;; par défaut celui qu&apos;on enseigne dans la langue de l&apos;utilisateur.</translation>
+    </message>
+    <message>
+        <source>The division sign written on a line: ÷ or :; by default the one taught in the user&apos;s language.</source>
+        <translation>Le signe de division écrit sur une ligne&#xa0;: ÷ ou :&#xa0;; par défaut celui qu&apos;on enseigne dans la langue de l&apos;utilisateur.</translation>
+    </message>
+    <message>
+        <source>Each problem&apos;s numbers stacked in a column (default) or on one line.</source>
+        <translation>Les nombres de chaque calcul en colonne (par défaut) ou sur une ligne.</translation>
+    </message>
+    <message>
+        <source>How big the figures are printed: normal (default), large or extra large.</source>
+        <translation>La taille des chiffres imprimés&#xa0;: normale (par défaut), grande ou très grande.</translation>
+    </message>
+    <message>
+        <source>Print a sheet of few problems as large as fills its page.</source>
+        <translation>Imprimer une fiche de peu de calculs assez grande pour remplir sa page.</translation>
+    </message>
+    <message>
+        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size and fill-page options, when given, override the code&apos;s.</source>
+        <translation>Refaire la fiche de ce code, avec ses réglages&#xa0;; avec --sheets N, le jeu de fiches qui commence par elle. Les options de signe, de disposition, de taille et --fill-page données l&apos;emportent sur celles du code.</translation>
     </message>
 </context>
 <context>

@@ -164,10 +164,6 @@
         <translation>Het papier: standaard dat van het systeem voor een PDF, dat van de printer bij afdrukken.</translation>
     </message>
     <message>
-        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it.</source>
-        <translation>Het blad van deze code opnieuw maken, met zijn instellingen; met --sheets N de set die ermee begint.</translation>
-    </message>
-    <message>
         <source>Show this help.</source>
         <translation>Deze hulp tonen.</translation>
     </message>
@@ -290,6 +286,30 @@
     <message>
         <source>How many different sheets, %1 to %2 (default %3).</source>
         <translation>Hoeveel verschillende bladen, %1 tot en met %2 (standaard %3).</translation>
+    </message>
+    <message>
+        <source>The multiplication sign: ×, ⋅ or *; by default the one taught in the user&apos;s language.</source>
+        <translation>Het maalteken: ×, ⋅ of *; standaard het teken dat in de taal van de gebruiker wordt onderwezen.</translation>
+    </message>
+    <message>
+        <source>The division sign written on a line: ÷ or :; by default the one taught in the user&apos;s language.</source>
+        <translation>Het deelteken op een regel: ÷ of :; standaard het teken dat in de taal van de gebruiker wordt onderwezen.</translation>
+    </message>
+    <message>
+        <source>Each problem&apos;s numbers stacked in a column (default) or on one line.</source>
+        <translation>De getallen van elke som onder elkaar (standaard) of op één regel.</translation>
+    </message>
+    <message>
+        <source>How big the figures are printed: normal (default), large or extra large.</source>
+        <translation>Hoe groot de cijfers worden afgedrukt: normaal (standaard), groot of extra groot.</translation>
+    </message>
+    <message>
+        <source>Print a sheet of few problems as large as fills its page.</source>
+        <translation>Een blad met weinig sommen zo groot afdrukken dat het zijn pagina vult.</translation>
+    </message>
+    <message>
+        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size and fill-page options, when given, override the code&apos;s.</source>
+        <translation>Het blad van deze code opnieuw maken, met zijn instellingen; met --sheets N de set die ermee begint. Opgegeven opties voor teken, opmaak, grootte en --fill-page gaan voor die van de code.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "core/number_conversion.h"
 #include "core/operations.h"
+#include "core/page_options.h"
 #include "core/problem_rules.h"
 #include "core/rule_words.h"
 #include "core/settings_limits.h"
@@ -72,8 +73,19 @@ constexpr std::array kOptions{
         "Leave out the band with the Name and Date lines, the sheet number and the code."), false},
     OptionEntry{"paper", nullptr, "letter|a4", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "The paper: by default the system's for a PDF, the printer's own for a print."), false},
+    // The page's options are the code's too, but only shape the page: given, they win.
+    OptionEntry{"times-sign", nullptr, "cross|dot|asterisk", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "The multiplication sign: ×, ⋅ or *; by default the one taught in the user's language."), false},
+    OptionEntry{"divide-sign", nullptr, "obelus|colon", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "The division sign written on a line: ÷ or :; by default the one taught in the user's language."), false},
+    OptionEntry{"layout", nullptr, "stacked|line", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Each problem's numbers stacked in a column (default) or on one line."), false},
+    OptionEntry{"size", nullptr, "normal|large|xlarge", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "How big the figures are printed: normal (default), large or extra large."), false},
+    OptionEntry{"fill-page", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Print a sheet of few problems as large as fills its page."), false},
     OptionEntry{"code", nullptr, "CODE", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it."), false},
+        "Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size and fill-page options, when given, override the code's."), false},
     OptionEntry{"help", "h", nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Show this help."), false},
     OptionEntry{"version", "v", nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
@@ -100,21 +112,25 @@ constexpr std::array kFigures{
 // The synopsis names the options, which stay the same in every language.
 constexpr const char* kSynopsis =
     "  tallyworth\n"
-    "  tallyworth (--pdf FILE | --print [--printer NAME]) [--operation +|-|*|/|mix] [--lowest N]\n"
-    "             [--highest N] [--problems N] [--allow-negative] [--notation sign|bracket]\n"
-    "             [--no-trivial] [--fixed F] [--regrouping any|never|always] [--no-repeats]\n"
-    "             [--sheets N] [--answers none|each|end] [--no-header] [--paper letter|a4] "
-    "[--code CODE]\n"
+    "  tallyworth (--pdf FILE | --print [--printer NAME]) [--operation +|-|*|/|mix]\n"
+    "             [--lowest N] [--highest N] [--problems N] [--allow-negative]\n"
+    "             [--notation sign|bracket] [--no-trivial] [--fixed F]\n"
+    "             [--regrouping any|never|always] [--no-repeats] [--sheets N]\n"
+    "             [--answers none|each|end] [--no-header] [--paper letter|a4]\n"
+    "             [--times-sign cross|dot|asterisk] [--divide-sign obelus|colon]\n"
+    "             [--layout stacked|line] [--size normal|large|xlarge] [--fill-page]\n"
+    "             [--code CODE]\n"
     "  tallyworth --help | --version\n";
 
 // The commands of an example stay the same in every language, as the synopsis does.
 constexpr const char* kRulesExample =
-    "  tallyworth --pdf sevens.pdf --operation x --highest 12 --fixed 7 --no-trivial \\\n"
-    "             --sheets 30 --answers each\n";
+    "  tallyworth --pdf sevens.pdf --operation x --highest 12 --fixed 7 \\\n"
+    "             --no-trivial --sheets 30 --answers each\n";
 constexpr const char* kDivisionExample =
     "  tallyworth --pdf by7.pdf --operation / --lowest 7 --highest 84 --fixed 7\n";
 
-constexpr qsizetype kHelpWidth = 80;
+// Under the 80 columns of a terminal, which wraps a line that fills them.
+constexpr qsizetype kHelpWidth = 79;
 
 QString Translated(const char* text) {
     return QCoreApplication::translate(kContext, text);
@@ -156,9 +172,12 @@ class CommandReader {
     void Refuse(const QString& message) { command_.errors << message; }
 
     void NotOneOf(const char* name, const char* choices) {
+        NotOneOf(name, QString::fromUtf8(choices));
+    }
+    void NotOneOf(const char* name, const QString& choices) {
         Refuse(QCoreApplication::translate("tallyworth::CommandLine",
                                            "--%1 takes one of %2, not \"%3\".")
-                   .arg(Name(name), QString::fromUtf8(choices), Value(name)));
+                   .arg(Name(name), choices, Value(name)));
     }
 
     [[nodiscard]] Command& Target() { return command_; }
@@ -247,6 +266,31 @@ void ReadAnswers(CommandReader& reader) {
     }
 }
 
+// Sets value to the option's word, when the option is given; a word not among names is
+// reported with them.
+template <typename Value>
+void ReadWord(CommandReader& reader, const char* name, std::optional<Value> (*named)(QStringView),
+              const QStringList& names, Value& value) {
+    if (!reader.IsSet(name)) {
+        return;
+    }
+    if (const std::optional<Value> read = named(reader.Value(name))) {
+        value = *read;
+    } else {
+        reader.NotOneOf(name, names.join(u'|'));
+    }
+}
+
+// The page options given replace those of page: the defaults without --code, the code's
+// with it.
+void ReadPage(CommandReader& reader, PageOptions& page) {
+    ReadWord(reader, "times-sign", TimesSignNamed, TimesSignNames(), page.timesSign);
+    ReadWord(reader, "divide-sign", DivideSignNamed, DivideSignNames(), page.divideSign);
+    ReadWord(reader, "layout", LayoutNamed, LayoutNames(), page.layout);
+    ReadWord(reader, "size", PrintSizeNamed, PrintSizeNames(), page.size);
+    page.fillPage = page.fillPage || reader.IsSet("fill-page");
+}
+
 // The operation list's entry for a typed operation; empty when there is none.
 QString OperationEntry(const QString& typed) {
     QString operation = typed.trimmed().toLower();
@@ -306,6 +350,8 @@ void ReadSettings(CommandReader& reader, std::uint64_t seed, const QLocale& loca
         reader.NotOneOf("notation", "sign|bracket");
     }
     const std::optional<ProblemRules> rules = ReadRules(reader);
+    PageOptions page;
+    ReadPage(reader, page);
     if (!reader.Target().errors.isEmpty()) {
         return;
     }
@@ -330,7 +376,8 @@ void ReadSettings(CommandReader& reader, std::uint64_t seed, const QLocale& loca
                                  *ToWholeNumber(count, locale),
                                  reader.IsSet("allow-negative"),
                                  notation == u"bracket",
-                                 *rules};
+                                 *rules,
+                                 page};
     reader.Target().request.first = FirstSheet(settings, seed);
 }
 
@@ -344,11 +391,15 @@ void ReadCode(CommandReader& reader) {
         }
     }
     const SheetCodeParse parsed = ParseSheetCode(reader.Value("code"));
+    const auto* code = std::get_if<SheetCode>(&parsed);
+    SheetCode first = code != nullptr ? *code : SheetCode{};
+    // The seed and version stay the code's, so the sheet keeps its problems.
+    ReadPage(reader, first.settings.page);
     if (const auto* error = std::get_if<SheetCodeError>(&parsed)) {
         reader.Refuse(error->message);
         return;
     }
-    reader.Target().request.first = std::get<SheetCode>(parsed);
+    reader.Target().request.first = first;
 }
 
 // As in the windows: rules that no problem fits are a failure of the settings, fewer

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 
 namespace tallyworth {
 
@@ -25,7 +26,75 @@ constexpr std::array kLanguageSigns{
     LanguageRow{QLocale::NorwegianNynorsk, {TimesSign::Cross, DivideSign::Colon}},
 };
 
+template <typename Value>
+struct OptionWord {
+    const char* word;
+    Value value;
+};
+
+constexpr std::array kTimesSignWords{OptionWord<TimesSign>{"cross", TimesSign::Cross},
+                                     OptionWord<TimesSign>{"dot", TimesSign::Dot},
+                                     OptionWord<TimesSign>{"asterisk", TimesSign::Asterisk}};
+constexpr std::array kDivideSignWords{OptionWord<DivideSign>{"obelus", DivideSign::Obelus},
+                                      OptionWord<DivideSign>{"colon", DivideSign::Colon}};
+constexpr std::array kLayoutWords{OptionWord<ProblemLayout>{"stacked", ProblemLayout::Stacked},
+                                  OptionWord<ProblemLayout>{"line", ProblemLayout::Line}};
+constexpr std::array kSizeWords{OptionWord<PrintSize>{"normal", PrintSize::Normal},
+                                OptionWord<PrintSize>{"large", PrintSize::Large},
+                                OptionWord<PrintSize>{"xlarge", PrintSize::ExtraLarge}};
+
+template <typename Value, std::size_t Count>
+std::optional<Value> Named(const std::array<OptionWord<Value>, Count>& words, QStringView word) {
+    for (const OptionWord<Value>& entry : words) {
+        if (word.compare(QLatin1String(entry.word), Qt::CaseInsensitive) == 0) {
+            return entry.value;
+        }
+    }
+    return std::nullopt;
+}
+
+template <typename Value, std::size_t Count>
+QStringList Names(const std::array<OptionWord<Value>, Count>& words) {
+    QStringList names;
+    for (const OptionWord<Value>& entry : words) {
+        names << QString::fromLatin1(entry.word);
+    }
+    return names;
+}
+
 }  // namespace
+
+std::optional<TimesSign> TimesSignNamed(QStringView word) {
+    return Named(kTimesSignWords, word);
+}
+
+std::optional<DivideSign> DivideSignNamed(QStringView word) {
+    return Named(kDivideSignWords, word);
+}
+
+std::optional<ProblemLayout> LayoutNamed(QStringView word) {
+    return Named(kLayoutWords, word);
+}
+
+std::optional<PrintSize> PrintSizeNamed(QStringView word) {
+    return Named(kSizeWords, word);
+}
+
+QStringList TimesSignNames() {
+    return Names(kTimesSignWords);
+}
+
+QStringList DivideSignNames() {
+    return Names(kDivideSignWords);
+}
+
+QStringList LayoutNames() {
+    return Names(kLayoutWords);
+}
+
+QStringList PrintSizeNames() {
+    return Names(kSizeWords);
+}
 
 LanguageSignChoice LanguageSigns(QLocale::Language language) {
     const auto* row =

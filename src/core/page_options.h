@@ -2,8 +2,11 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
+#include <QStringView>
 
 #include <cstdint>
+#include <optional>
 
 namespace tallyworth {
 
@@ -62,5 +65,17 @@ struct LanguageSignChoice {
 // The text of one sign: "×", "·" (U+22C5), "*"; "÷", ":".
 [[nodiscard]] QString TimesSignText(TimesSign sign);
 [[nodiscard]] QString DivideSignTextOf(DivideSign sign);
+
+// The words the options are named with wherever a user types them (the command line), in
+// every language the same; case does not matter. Default has no word: leaving the option
+// out gives it. Each list holds a kind's words in the order of its values.
+[[nodiscard]] std::optional<TimesSign> TimesSignNamed(QStringView word);
+[[nodiscard]] std::optional<DivideSign> DivideSignNamed(QStringView word);
+[[nodiscard]] std::optional<ProblemLayout> LayoutNamed(QStringView word);
+[[nodiscard]] std::optional<PrintSize> PrintSizeNamed(QStringView word);
+[[nodiscard]] QStringList TimesSignNames();
+[[nodiscard]] QStringList DivideSignNames();
+[[nodiscard]] QStringList LayoutNames();
+[[nodiscard]] QStringList PrintSizeNames();
 
 }  // namespace tallyworth

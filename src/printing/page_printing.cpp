@@ -7,7 +7,7 @@
 
 namespace tallyworth {
 
-PrintOutcome PrintPagesOnDefaultPrinter(const std::vector<PrintedPage>& pages) {
+PrintOutcome PrintPagesOnDefaultPrinter(const PageMaker& pages) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
         return NoPrinterFound({});
@@ -15,9 +15,12 @@ PrintOutcome PrintPagesOnDefaultPrinter(const std::vector<PrintedPage>& pages) {
     QPrinter printer(info, QPrinter::HighResolution);
     UseDefaultPaper(printer, info);
     const PrintJob job{printer.pageLayout(), printer.resolution(), JobTitle(), 1};
+    // Pages laid out anew fill the printable area, which starts at the origin.
+    const QSizeF printable = job.sheet.paintRect(QPageLayout::Inch).size();
+    const std::vector<PrintedPage> made = pages(QRectF(QPointF(0, 0), printable));
     return PrintOn(info, job,
-                   [&pages](QPainter& painter, QPagedPaintDevice& device, int dotsPerInch) {
-                       return PaintPages(painter, device, pages, dotsPerInch);
+                   [&made](QPainter& painter, QPagedPaintDevice& device, int dotsPerInch) {
+                       return PaintPages(painter, device, made, dotsPerInch);
                    });
 }
 

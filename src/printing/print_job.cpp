@@ -1,6 +1,7 @@
 #include "printing/print_job.h"
 
 #include "printing/print_cups.h"
+#include "render/class_set_output.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -146,9 +147,7 @@ PrintOutcome NoPrinterFound(const QString& printerName) {
 
 void UseDefaultPaper(QPrinter& printer, const QPrinterInfo& info) {
     const QPageSize paper = info.defaultPageSize();
-    if (paper.isValid()) {
-        printer.setPageSize(paper);
-    }
+    printer.setPageSize(paper.isValid() ? paper : SystemPaper());
 }
 
 PrintOutcome PrintOn(const QPrinterInfo& printer, const PrintJob& job, const JobPainter& paint) {

@@ -32,8 +32,9 @@ struct PrintJob {
 // no default printer is set up (an empty printerName), or no printer has that name.
 PrintOutcome NoPrinterFound(const QString& printerName);
 
-// Gives printer the paper its queue names as its default; the toolkit may keep a previous
-// or locale-chosen size. The margins follow that size.
+// Gives printer the paper its queue names as its default, the system's (SystemPaper) when
+// the queue names none; the toolkit may keep a previous or locale-chosen size. The margins
+// follow that size.
 void UseDefaultPaper(QPrinter& printer, const QPrinterInfo& info);
 
 // Prints a job as one: checks that the printer's queue takes jobs before anything is

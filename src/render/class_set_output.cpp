@@ -309,8 +309,7 @@ PrintOutcome PaintClassSet(QPainter& painter, QPagedPaintDevice& device,
     progress.Start(static_cast<int>(pages.size()));
     for (std::size_t index = 0; index < pages.size(); ++index) {
         if (index > 0 && !device.newPage()) {
-            return PrintOutcome::Failed(QCoreApplication::translate(
-                "tallyworth::ClassSet", "A new page could not be started."));
+            return NoNewPage();
         }
         if (PrintOutcome painted =
                 PaintSetPage(painter, request, room, dotsPerInch, pages[index], maker);
@@ -344,10 +343,6 @@ PrintOutcome WriteClassSetPdf(const ClassSetRequest& request, const QPageSize& p
     return SavePdfFile(fileName, [&](QIODevice& file) {
         return WriteClassSetPdfTo(file, request, paper, progress);
     });
-}
-
-QPageSize SystemPaper() {
-    return QPageSize(PrintsOnLetter(PaperLocale()) ? QPageSize::Letter : QPageSize::A4);
 }
 
 }  // namespace tallyworth

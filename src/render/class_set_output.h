@@ -49,8 +49,4 @@ struct SetPagePlace {
 // The title every class set carries, as a PDF and as a print job, in the user's language.
 [[nodiscard]] QString ClassSetTitle();
 
-// The system's paper: US Letter where the country of PaperLocale prints on it, A4
-// elsewhere. The class set dialog offers it and a command line writes on it.
-[[nodiscard]] QPageSize SystemPaper();
-
 }  // namespace tallyworth

@@ -1,5 +1,6 @@
 #include "render/pdf_output.h"
 
+#include "core/class_set.h"
 #include "render/page_painter.h"
 #include "render/pdf_metadata.h"
 
@@ -14,6 +15,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace tallyworth {
 
 namespace {
@@ -26,8 +29,32 @@ PrintOutcome CouldNotSave(const QString& fileName, const QString& reason) {
             .arg(QDir::toNativeSeparators(fileName), clause));
 }
 
-QPageLayout LetterWithoutMargins() {
-    return {QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(), QPageLayout::Inch};
+constexpr double kPaperMargin = 0.5;
+
+QPageLayout PaperWithoutMargins(const QPageSize& paper) {
+    return {paper, QPageLayout::Portrait, QMarginsF(), QPageLayout::Inch};
+}
+
+// The frame a page was made for: US Letter for the original page, its area with the same
+// margins around it for a page laid out anew.
+QSizeF FrameOf(const PrintedPage& page) {
+    if (page.area == kWorksheetArea) {
+        return {kPageWidthInches, kPageHeightInches};
+    }
+    return {page.area.right() + page.area.left(), page.area.bottom() + page.area.top()};
+}
+
+// Paints the page on paper of the given inches: its frame scaled down to fit, never up,
+// and centred across.
+void PaintOnPaper(QPainter& painter, const PrintedPage& page, const QSizeF& paper) {
+    const QSizeF frame = FrameOf(page);
+    const double scale =
+        std::min({1.0, paper.width() / frame.width(), paper.height() / frame.height()});
+    painter.save();
+    painter.translate((paper.width() - frame.width() * scale) / 2 * kPdfDotsPerInch, 0);
+    painter.scale(scale, scale);
+    PaintPage(painter, page, kPdfDotsPerInch, PageText::ReadingOrder);
+    painter.restore();
 }
 
 // The code goes into the title too: viewers show the title, few show the keywords.
@@ -42,6 +69,11 @@ PdfMetadata PageMetadata(const QString& sheetCode) {
 }
 
 }  // namespace
+
+PrintOutcome NoNewPage() {
+    return PrintOutcome::Failed(
+        QCoreApplication::translate("tallyworth::ClassSet", "A new page could not be started."));
+}
 
 PrintOutcome PaintPdf(QIODevice& device, const QPageLayout& layout, const PdfMetadata& metadata,
                       const std::function<PrintOutcome(QPainter&, QPdfWriter&)>& paint) {
@@ -112,22 +144,39 @@ PrintOutcome PaintPages(QPainter& painter, QPagedPaintDevice& device,
                         const std::vector<PrintedPage>& pages, double dotsPerInch) {
     for (std::size_t index = 0; index < pages.size(); ++index) {
         if (index > 0 && !device.newPage()) {
-            return PrintOutcome::Failed(QCoreApplication::translate(
-                "tallyworth::ClassSet", "A new page could not be started."));
+            return NoNewPage();
         }
         PaintPage(painter, pages[index], dotsPerInch, PageText::ReadingOrder);
     }
     return PrintOutcome::Done();
 }
 
-PrintOutcome SavePagesAsPdf(const std::vector<PrintedPage>& pages, const QString& fileName,
+QRectF PaperArea(const QPageSize& paper) {
+    const QSizeF size = paper.size(QPageSize::Inch);
+    return {kPaperMargin, kPaperMargin, size.width() - 2 * kPaperMargin,
+            size.height() - 2 * kPaperMargin};
+}
+
+PrintOutcome SavePagesAsPdf(const PageMaker& pages, const QString& fileName,
                             const QString& sheetCode) {
-    return SavePdfFile(fileName, [&pages, &sheetCode](QIODevice& file) {
-        return PaintPdf(file, LetterWithoutMargins(), PageMetadata(sheetCode),
-                        [&pages](QPainter& painter, QPdfWriter& writer) {
-                            return PaintPages(painter, writer, pages, kPdfDotsPerInch);
+    const QPageSize paper = SystemPaper();
+    const std::vector<PrintedPage> made = pages(PaperArea(paper));
+    return SavePdfFile(fileName, [&](QIODevice& file) {
+        return PaintPdf(file, PaperWithoutMargins(paper), PageMetadata(sheetCode),
+                        [&](QPainter& painter, QPdfWriter& writer) {
+                            for (std::size_t index = 0; index < made.size(); ++index) {
+                                if (index > 0 && !writer.newPage()) {
+                                    return NoNewPage();
+                                }
+                                PaintOnPaper(painter, made[index], paper.size(QPageSize::Inch));
+                            }
+                            return PrintOutcome::Done();
                         });
     });
+}
+
+QPageSize SystemPaper() {
+    return QPageSize(PrintsOnLetter(PaperLocale()) ? QPageSize::Letter : QPageSize::A4);
 }
 
 }  // namespace tallyworth

@@ -3,6 +3,8 @@
 #include "page_model/printed_page.h"
 #include "render/pdf_metadata.h"
 
+#include <QPageSize>
+#include <QRectF>
 #include <QString>
 
 #include <functional>
@@ -65,15 +67,33 @@ PrintOutcome SavePdfFile(const QString& fileName,
 PrintOutcome WritePdfStream(QFileDevice& stream, const QString& name,
                             const std::function<PrintOutcome(QIODevice&)>& write);
 
+// The failure of a paged device that cannot start another page.
+[[nodiscard]] PrintOutcome NoNewPage();
+
 // Paints the pages on an open paged device, starting a new page between them, each with
 // its problems as the document's text.
 PrintOutcome PaintPages(QPainter& painter, QPagedPaintDevice& device,
                         const std::vector<PrintedPage>& pages, double dotsPerInch);
 
-// Writes the pages as a US Letter PDF, a page each. Nothing half-written is left under
+// Lays a sheet's pages out on the given area of the paper, in page inches. The original
+// page has its own place and ignores the area; larger print and problems on a line flow
+// over it.
+using PageMaker = std::function<std::vector<PrintedPage>(const QRectF& area)>;
+
+// The area a page laid out for paper stands on: inside a half-inch margin.
+[[nodiscard]] QRectF PaperArea(const QPageSize& paper);
+
+// Writes the pages as a PDF on the system's paper (SystemPaper), a page each, as they
+// read. The original page keeps its place on US Letter and is scaled down uniformly to fit
+// smaller paper; other pages are laid out for the paper. Nothing half-written is left under
 // fileName when it fails. A sheet code, when given, goes into the file's metadata: into
 // its title, which viewers show, and into its subject and keywords, which searches find.
-PrintOutcome SavePagesAsPdf(const std::vector<PrintedPage>& pages, const QString& fileName,
+PrintOutcome SavePagesAsPdf(const PageMaker& pages, const QString& fileName,
                             const QString& sheetCode = {});
+
+// The system's paper: US Letter where the country of PaperLocale prints on it, A4
+// elsewhere. The class set dialog offers it; Save as PDF and the command line write on it,
+// and a printer that names no paper of its own prints on it.
+[[nodiscard]] QPageSize SystemPaper();
 
 }  // namespace tallyworth

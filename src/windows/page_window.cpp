@@ -209,8 +209,9 @@ bool PageWindow::Flows() const {
     return !IsOriginalPage(state_.pageOptions);
 }
 
-std::vector<PrintedPage> PageWindow::FlowingPages() const {
+std::vector<PrintedPage> PageWindow::FlowingPages(const QRectF& area) const {
     FlowRequest request;
+    request.area = area;
     request.settings = SheetSettingsOf(state_, false);
     request.signs = SignsOf(state_.pageOptions, SpokenLanguage());
     request.answerKey = state_.showSolutions;
@@ -238,9 +239,12 @@ PrintedPage PageWindow::ShownPage() const {
     return index < pages.size() ? std::move(pages[index]) : PrintedPage{};
 }
 
-// The original page prints the page shown; a sheet laid out anew prints whole.
-std::vector<PrintedPage> PageWindow::PagesToPrint() const {
-    return Flows() ? FlowingPages() : std::vector<PrintedPage>{ShownPage()};
+// The original page prints the page shown; a sheet laid out anew prints whole, laid out
+// for the paper.
+PageMaker PageWindow::PagesToPrint() const {
+    return [this](const QRectF& area) {
+        return Flows() ? FlowingPages(area) : std::vector<PrintedPage>{ShownPage()};
+    };
 }
 
 void PageWindow::RefreshPage() {

@@ -2,6 +2,7 @@
 
 #include "core/sheet_code.h"
 #include "core/worksheet_state.h"
+#include "page_model/flowing_layout.h"
 #include "page_model/page_controls.h"
 #include "page_model/page_fill.h"
 #include "page_model/printed_page.h"
@@ -84,10 +85,10 @@ class PageWindow final : public QMainWindow, public FailureReporter {
     // Whether the page is laid out anew (larger print, problems on a line) rather than
     // drawn from its cells.
     [[nodiscard]] bool Flows() const;
-    [[nodiscard]] std::vector<PrintedPage> FlowingPages() const;
+    [[nodiscard]] std::vector<PrintedPage> FlowingPages(const QRectF& area = kFlowingArea) const;
     [[nodiscard]] int PageCount() const;
     [[nodiscard]] PrintedPage ShownPage() const;
-    [[nodiscard]] std::vector<PrintedPage> PagesToPrint() const;
+    [[nodiscard]] PageMaker PagesToPrint() const;
 
     WorksheetState& state_;
     UserInterfaces interfaces_;

@@ -88,12 +88,12 @@ std::optional<ClassSetChoice> DialogClassSetAsker::AskClassSet() {
     return lastChoice_;
 }
 
-PrintOutcome SystemPageOutput::Print(const std::vector<PrintedPage>& pages) {
+PrintOutcome SystemPageOutput::Print(const PageMaker& pages) {
     return PrintPagesOnDefaultPrinter(pages);
 }
 
-PrintOutcome SystemPageOutput::SaveAsPdf(const std::vector<PrintedPage>& pages,
-                                         const QString& fileName, const QString& sheetCode) {
+PrintOutcome SystemPageOutput::SaveAsPdf(const PageMaker& pages, const QString& fileName,
+                                         const QString& sheetCode) {
     return SavePagesAsPdf(pages, fileName, sheetCode);
 }
 

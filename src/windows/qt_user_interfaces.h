@@ -47,8 +47,8 @@ class DialogClassSetAsker final : public ClassSetAsker {
 
 class SystemPageOutput final : public PageOutput {
   public:
-    PrintOutcome Print(const std::vector<PrintedPage>& pages) override;
-    PrintOutcome SaveAsPdf(const std::vector<PrintedPage>& pages, const QString& fileName,
+    PrintOutcome Print(const PageMaker& pages) override;
+    PrintOutcome SaveAsPdf(const PageMaker& pages, const QString& fileName,
                            const QString& sheetCode) override;
     PrintOutcome WriteClassSetPdf(const ClassSetRequest& request, QPageSize::PageSizeId paper,
                                   const QString& fileName, SetProgress& progress) override;

@@ -80,9 +80,9 @@ class ClassSetAsker {
 class PageOutput {
   public:
     virtual ~PageOutput() = default;
-    virtual PrintOutcome Print(const std::vector<PrintedPage>& pages) = 0;
+    virtual PrintOutcome Print(const PageMaker& pages) = 0;
     // The sheet code, when the page has one, goes into the file's metadata.
-    virtual PrintOutcome SaveAsPdf(const std::vector<PrintedPage>& pages, const QString& fileName,
+    virtual PrintOutcome SaveAsPdf(const PageMaker& pages, const QString& fileName,
                                    const QString& sheetCode) = 0;
     // Both stop with a failure once progress reports that the user cancelled; then no
     // file is left and no job is sent.

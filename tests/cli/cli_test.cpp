@@ -1,6 +1,8 @@
 #include "cli/cli_support.h"
 #include "cli/command_line.h"
+#include "cli/command_options.h"
 #include "core/class_set.h"
+#include "core/page_options.h"
 #include "core/sheet_code.h"
 
 #include <QFile>
@@ -264,6 +266,56 @@ TEST_P(StartTest, OnlyTheProgramsOwnArgumentsMakeItACommand) {
 
 INSTANTIATE_TEST_SUITE_P(Starts, StartTest, ::testing::ValuesIn(kStarts),
                          [](const auto& param) { return std::string(param.param.name); });
+
+struct PageCase {
+    const char* name;
+    QStringList options;
+    PageOptions page;
+    const char* errors = "";  // one message a line
+};
+
+// clang-format off
+const std::array kPageCases{
+    PageCase{"LeftOutTheLanguageDecides", {}, {}},
+    PageCase{"EveryOptionInAnyCase", {"--times-sign", "DOT", "--divide-sign", "colon", "--layout", "line",
+             "--size", "xlarge", "--fill-page"}, {TimesSign::Dot, DivideSign::Colon, ProblemLayout::Line,
+             PrintSize::ExtraLarge, true}},
+    PageCase{"TheOtherWords", {"--times-sign", "asterisk", "--divide-sign", "obelus", "--size", "large"},
+             {TimesSign::Asterisk, DivideSign::Obelus, ProblemLayout::Stacked, PrintSize::Large}},
+    PageCase{"GivenOverACodes", {"--code", "10035-41YD5-SX9S", "--times-sign", "cross", "--layout",
+             "stacked", "--size", "normal"}, {TimesSign::Cross}},
+    PageCase{"BadWordsWithTheRightOnes", {"--times-sign", "x", "--divide-sign", "/", "--layout", "row",
+             "--size", "huge", "--code", "10035-41YD5-SX9S"}, {},
+             "--times-sign takes one of cross|dot|asterisk, not \"x\".\n--divide-sign takes one of "
+             "obelus|colon, not \"/\".\n--layout takes one of stacked|line, not \"row\".\n--size takes "
+             "one of normal|large|xlarge, not \"huge\"."},
+};
+// clang-format on
+
+class PageOptionsTest : public ::testing::TestWithParam<PageCase> {};
+
+// The first sheet carries the page options given, so its code does.
+TEST_P(PageOptionsTest, GoIntoTheFirstSheetsSettings) {
+    const Command command = ParseCommand(QStringList{"--pdf", "x.pdf"} + GetParam().options, 1);
+    EXPECT_EQ(command.errors.join('\n').toStdString(), GetParam().errors);
+    EXPECT_EQ(command.request.first.settings.page, GetParam().page);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, PageOptionsTest, ::testing::ValuesIn(kPageCases),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+// The help names each page option with the very words it takes, in lines under 80 columns.
+TEST(CommandLine, HelpNamesThePageOptionsWordsUnderEightyColumns) {
+    const QString help = CommandHelp();
+    for (const QStringList& words :
+         {TimesSignNames(), DivideSignNames(), LayoutNames(), PrintSizeNames()}) {
+        EXPECT_TRUE(help.contains(' ' + words.join('|') + "  ")) << words.join('|').toStdString();
+    }
+    EXPECT_TRUE(help.contains("--fill-page"));
+    for (const QString& line : help.split('\n')) {
+        EXPECT_LT(line.size(), 80) << line.toStdString();
+    }
+}
 
 struct DefaultCase {
     const char* name;

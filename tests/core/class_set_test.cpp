@@ -54,5 +54,24 @@ TEST_P(ClassSetPagesTest, ListsEverySheetsPagesAndKeysInPrintOrder) {
 INSTANTIATE_TEST_SUITE_P(Requests, ClassSetPagesTest, ::testing::ValuesIn(kPagesCases),
                          [](const auto& param) { return std::string(param.param.name); });
 
+struct PaperCase {
+    const char* name;  // the locale
+    bool letter;
+};
+
+const std::array kPaperCases{PaperCase{"en_US", true},  PaperCase{"es_MX", true},
+                             PaperCase{"en_PH", true},  PaperCase{"de_DE", false},
+                             PaperCase{"fr_FR", false}, PaperCase{"en_GB", false}};
+
+class PaperTest : public ::testing::TestWithParam<PaperCase> {};
+
+// The one rule of the paper every PDF, print and class set is offered or written on.
+TEST_P(PaperTest, IsLetterWhereTheCountryPrintsOnIt) {
+    EXPECT_EQ(PrintsOnLetter(QLocale(QString::fromLatin1(GetParam().name))), GetParam().letter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, PaperTest, ::testing::ValuesIn(kPaperCases),
+                         [](const auto& param) { return std::string(param.param.name); });
+
 }  // namespace
 }  // namespace tallyworth

@@ -32,6 +32,11 @@ PageControls SheetPage(OperationRow row, std::int16_t count) {
     return sheet.page;
 }
 
+// A maker of this one page, wherever it is printed.
+PageMaker Just(const PrintedPage& page) {
+    return [page](const QRectF& /*area*/) { return std::vector<PrintedPage>{page}; };
+}
+
 // Two sheets of 60 divisions, two pages each, with their keys after them.
 ClassSetRequest TwoPageSheets() {
     return {
@@ -58,7 +63,7 @@ TEST_P(PaperTest, PrintsThePageShownWhereTheLayoutPutsIt) {
     const PaperCase& paper = GetParam();
     const PrintedPage page =
         PrintedPageOf(SheetPage(OperationRow::Divide, 60), SignsOf({}, QLocale::English));
-    const PrintOutcome printed = PrintPagesOnDefaultPrinter({page});
+    const PrintOutcome printed = PrintPagesOnDefaultPrinter(Just(page));
     EXPECT_EQ(printed.kind, OutcomeKind::Done) << printed.message.toStdString();
     const std::vector<PdfPage> pdf = PrintedSheets();
     ASSERT_EQ(pdf.size(), 1U);
@@ -89,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(Papers, PaperTest, ::testing::ValuesIn(kPapers),
                          [](const auto& param) { return std::string(param.param.setup); });
 
 PrintOutcome PrintPage() {
-    return PrintPagesOnDefaultPrinter({PrintedPageOf(SheetPage(OperationRow::Add, 20), {})});
+    return PrintPagesOnDefaultPrinter(Just(PrintedPageOf(SheetPage(OperationRow::Add, 20), {})));
 }
 PrintOutcome PrintSetOn(const char* printer, int cancelAt = -1) {
     SilentProgress progress(cancelAt);
@@ -153,7 +158,7 @@ struct LateRefusalTest : SchedulerTest {
 
 TEST_F(LateRefusalTest, SubmissionReportsTheSchedulersRefusal) {
     QTemporaryDir folder;
-    ASSERT_TRUE(SavePagesAsPdf({PrintedPageOf(SheetPage(OperationRow::Add, 20), {})},
+    ASSERT_TRUE(SavePagesAsPdf(Just(PrintedPageOf(SheetPage(OperationRow::Add, 20), {})),
                                folder.filePath("sheet.pdf"))
                     .Succeeded());
     const JobSubmission job = SubmitPdfJob("worksheets", folder.filePath("sheet.pdf"), "sheet");

@@ -214,11 +214,18 @@ class SystemPaperTest : public ::testing::TestWithParam<PaperLocaleCase> {
     std::array<QByteArray, 3> saved{qgetenv("LC_ALL"), qgetenv("LC_PAPER"), qgetenv("LANG")};
 };
 
+// Save as PDF writes on that paper too.
 TEST_P(SystemPaperTest, FollowsTheCountryOfTheFirstLocaleVariableSet) {
     for (std::size_t i = 0; i < saved.size(); ++i) {
         Put(i, GetParam().values[i]);
     }
     EXPECT_EQ(SystemPaper().id(), GetParam().paper);
+    const QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("sheet.pdf"));
+    ASSERT_TRUE(SavePagesAsPdf([](const QRectF&) { return std::vector<PrintedPage>(1); }, file)
+                    .Succeeded());
+    const QString size = u'(' + QPageSize(GetParam().paper).key() + u')';  // "(A4)", "(letter)"
+    EXPECT_TRUE(ReadPdfInfo(file, PdfInfoPart::Document).contains(size, Qt::CaseInsensitive));
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, SystemPaperTest, ::testing::ValuesIn(kPaperLocales), kCaseName);
@@ -227,7 +234,9 @@ INSTANTIATE_TEST_SUITE_P(Locales, SystemPaperTest, ::testing::ValuesIn(kPaperLoc
 TEST(SavePagesAsPdf, TitlesThePageWithItsCodeIntactInBothMetadata) {
     const QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("sheet.pdf"));
-    ASSERT_TRUE(SavePagesAsPdf({PrintedPage{}}, file, QStringLiteral("Ü<A & B>")).Succeeded());
+    ASSERT_TRUE(SavePagesAsPdf([](const QRectF&) { return std::vector<PrintedPage>(1); }, file,
+                               QStringLiteral("Ü<A & B>"))
+                    .Succeeded());
     EXPECT_TRUE(ReadPdfInfo(file, PdfInfoPart::Document)
                     .contains(QStringLiteral("Title:           Tallyworth worksheet Ü<A & B>\n")));
     const QString xmp = ReadPdfInfo(file, PdfInfoPart::Xmp);

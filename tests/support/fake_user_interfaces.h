@@ -101,11 +101,11 @@ struct RecordedClassSet {
 // against a real scheduler and real files.
 class RecordingOutput final : public PageOutput {
   public:
-    PrintOutcome Print(const std::vector<PrintedPage>&) override {
+    PrintOutcome Print(const PageMaker&) override {
         ++prints;
         return printNotice.isEmpty() ? PrintOutcome::Done() : PrintOutcome::Notice(printNotice);
     }
-    PrintOutcome SaveAsPdf(const std::vector<PrintedPage>&, const QString& fileName,
+    PrintOutcome SaveAsPdf(const PageMaker&, const QString& fileName,
                            const QString& sheetCode) override {
         saved.push_back({fileName, sheetCode});
         return PrintOutcome::Done();
