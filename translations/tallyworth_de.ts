@@ -404,6 +404,10 @@
         <source>Division sign</source>
         <translation>Geteiltzeichen</translation>
     </message>
+    <message>
+        <source>&amp;Page...</source>
+        <translation>&amp;Seite...</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
@@ -441,6 +445,81 @@
     <message>
         <source>An Error has been detected.</source>
         <translation>Es ist ein Fehler aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::PageOptionsDialog</name>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>As usually taught (%1)</source>
+        <translation>Wie üblich (%1)</translation>
+    </message>
+    <message>
+        <source>Cross %1</source>
+        <translation>Kreuz %1</translation>
+    </message>
+    <message>
+        <source>Dot %1</source>
+        <translation>Punkt %1</translation>
+    </message>
+    <message>
+        <source>Asterisk %1</source>
+        <translation>Sternchen %1</translation>
+    </message>
+    <message>
+        <source>Obelus %1</source>
+        <translation>Obelus %1</translation>
+    </message>
+    <message>
+        <source>Colon %1</source>
+        <translation>Doppelpunkt %1</translation>
+    </message>
+    <message>
+        <source>Stacked in columns</source>
+        <translation>Untereinander</translation>
+    </message>
+    <message>
+        <source>On a line</source>
+        <translation>In einer Zeile</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Large (18 pt)</source>
+        <translation>Groß (18 pt)</translation>
+    </message>
+    <message>
+        <source>Extra large (24 pt)</source>
+        <translation>Sehr groß (24 pt)</translation>
+    </message>
+    <message>
+        <source>&amp;Fill the page</source>
+        <translation>Seite &amp;füllen</translation>
+    </message>
+    <message>
+        <source>Prints a short worksheet as large as its page allows.</source>
+        <translation>Druckt ein kurzes Arbeitsblatt so groß, wie die Seite es erlaubt.</translation>
+    </message>
+    <message>
+        <source>&amp;Times sign:</source>
+        <translation>&amp;Malzeichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Division sign:</source>
+        <translation>&amp;Geteiltzeichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Anordnung:</translation>
+    </message>
+    <message>
+        <source>Print &amp;size:</source>
+        <translation>&amp;Schriftgröße:</translation>
     </message>
 </context>
 <context>

@@ -404,6 +404,10 @@
         <source>Division sign</source>
         <translation>Signo de división</translation>
     </message>
+    <message>
+        <source>&amp;Page...</source>
+        <translation>&amp;Página...</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
@@ -441,6 +445,81 @@
     <message>
         <source>An Error has been detected.</source>
         <translation>Se ha detectado un error.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::PageOptionsDialog</name>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+    <message>
+        <source>As usually taught (%1)</source>
+        <translation>Como se suele enseñar (%1)</translation>
+    </message>
+    <message>
+        <source>Cross %1</source>
+        <translation>Aspa %1</translation>
+    </message>
+    <message>
+        <source>Dot %1</source>
+        <translation>Punto %1</translation>
+    </message>
+    <message>
+        <source>Asterisk %1</source>
+        <translation>Asterisco %1</translation>
+    </message>
+    <message>
+        <source>Obelus %1</source>
+        <translation>Óbelo %1</translation>
+    </message>
+    <message>
+        <source>Colon %1</source>
+        <translation>Dos puntos %1</translation>
+    </message>
+    <message>
+        <source>Stacked in columns</source>
+        <translation>En columnas</translation>
+    </message>
+    <message>
+        <source>On a line</source>
+        <translation>En una línea</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Large (18 pt)</source>
+        <translation>Grande (18 pt)</translation>
+    </message>
+    <message>
+        <source>Extra large (24 pt)</source>
+        <translation>Muy grande (24 pt)</translation>
+    </message>
+    <message>
+        <source>&amp;Fill the page</source>
+        <translation>&amp;Llenar la página</translation>
+    </message>
+    <message>
+        <source>Prints a short worksheet as large as its page allows.</source>
+        <translation>Imprime una ficha corta tan grande como lo permite la página.</translation>
+    </message>
+    <message>
+        <source>&amp;Times sign:</source>
+        <translation>Signo de &amp;multiplicar:</translation>
+    </message>
+    <message>
+        <source>&amp;Division sign:</source>
+        <translation>Signo de &amp;dividir:</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Colocación:</translation>
+    </message>
+    <message>
+        <source>Print &amp;size:</source>
+        <translation>&amp;Tamaño de letra:</translation>
     </message>
 </context>
 <context>

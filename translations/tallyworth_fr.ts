@@ -404,6 +404,10 @@
         <source>Division sign</source>
         <translation>Signe de division</translation>
     </message>
+    <message>
+        <source>&amp;Page...</source>
+        <translation>&amp;Page...</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
@@ -441,6 +445,81 @@
     <message>
         <source>An Error has been detected.</source>
         <translation>Une erreur a été détectée.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::PageOptionsDialog</name>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>As usually taught (%1)</source>
+        <translation>Comme on l’enseigne (%1)</translation>
+    </message>
+    <message>
+        <source>Cross %1</source>
+        <translation>Croix %1</translation>
+    </message>
+    <message>
+        <source>Dot %1</source>
+        <translation>Point %1</translation>
+    </message>
+    <message>
+        <source>Asterisk %1</source>
+        <translation>Astérisque %1</translation>
+    </message>
+    <message>
+        <source>Obelus %1</source>
+        <translation>Obèle %1</translation>
+    </message>
+    <message>
+        <source>Colon %1</source>
+        <translation>Deux-points %1</translation>
+    </message>
+    <message>
+        <source>Stacked in columns</source>
+        <translation>En colonnes</translation>
+    </message>
+    <message>
+        <source>On a line</source>
+        <translation>Sur une ligne</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Large (18 pt)</source>
+        <translation>Grande (18&#xa0;pt)</translation>
+    </message>
+    <message>
+        <source>Extra large (24 pt)</source>
+        <translation>Très grande (24&#xa0;pt)</translation>
+    </message>
+    <message>
+        <source>&amp;Fill the page</source>
+        <translation>&amp;Remplir la page</translation>
+    </message>
+    <message>
+        <source>Prints a short worksheet as large as its page allows.</source>
+        <translation>Imprime une fiche courte aussi grande que la page le permet.</translation>
+    </message>
+    <message>
+        <source>&amp;Times sign:</source>
+        <translation>Signe de &amp;multiplication&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Division sign:</source>
+        <translation>Signe de &amp;division&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Présentation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Print &amp;size:</source>
+        <translation>&amp;Taille des caractères&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -404,6 +404,10 @@
         <source>Division sign</source>
         <translation>Deelteken</translation>
     </message>
+    <message>
+        <source>&amp;Page...</source>
+        <translation>&amp;Pagina...</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
@@ -441,6 +445,81 @@
     <message>
         <source>An Error has been detected.</source>
         <translation>Er is een fout opgetreden.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::PageOptionsDialog</name>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>As usually taught (%1)</source>
+        <translation>Zoals gewoonlijk (%1)</translation>
+    </message>
+    <message>
+        <source>Cross %1</source>
+        <translation>Kruis %1</translation>
+    </message>
+    <message>
+        <source>Dot %1</source>
+        <translation>Punt %1</translation>
+    </message>
+    <message>
+        <source>Asterisk %1</source>
+        <translation>Sterretje %1</translation>
+    </message>
+    <message>
+        <source>Obelus %1</source>
+        <translation>Obelus %1</translation>
+    </message>
+    <message>
+        <source>Colon %1</source>
+        <translation>Dubbele punt %1</translation>
+    </message>
+    <message>
+        <source>Stacked in columns</source>
+        <translation>Onder elkaar</translation>
+    </message>
+    <message>
+        <source>On a line</source>
+        <translation>Op één regel</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normaal</translation>
+    </message>
+    <message>
+        <source>Large (18 pt)</source>
+        <translation>Groot (18 pt)</translation>
+    </message>
+    <message>
+        <source>Extra large (24 pt)</source>
+        <translation>Extra groot (24 pt)</translation>
+    </message>
+    <message>
+        <source>&amp;Fill the page</source>
+        <translation>&amp;Vul de pagina</translation>
+    </message>
+    <message>
+        <source>Prints a short worksheet as large as its page allows.</source>
+        <translation>Drukt een kort werkblad zo groot af als de pagina toelaat.</translation>
+    </message>
+    <message>
+        <source>&amp;Times sign:</source>
+        <translation>&amp;Maalteken:</translation>
+    </message>
+    <message>
+        <source>&amp;Division sign:</source>
+        <translation>&amp;Deelteken:</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Opmaak:</translation>
+    </message>
+    <message>
+        <source>Print &amp;size:</source>
+        <translation>&amp;Lettergrootte:</translation>
     </message>
 </context>
 <context>

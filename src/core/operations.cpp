@@ -41,6 +41,13 @@ QString SpokenOperation(const QString& symbol) {
                            : OperationDisplayName(symbol);
 }
 
+QString WrittenOperation(const QString& symbol, const PageSigns& signs) {
+    if (symbol == u"*") {
+        return signs.times;
+    }
+    return symbol == DivideSignText() ? signs.divide : OperationDisplayName(symbol);
+}
+
 void InitGlobals(WorksheetState& state, OperationList& list) {
     state.divisionSymbol = QString(QChar(kLineAndDotsMarker));
     state.divideSign = DivideSignText();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/page_options.h"
 #include "core/worksheet_state.h"
 
 #include <QString>
@@ -24,6 +25,10 @@ void InitOperations(WorksheetState& state);
 // How a screen reader says an operation's sign in the user's language: "plus", "minus",
 // "times", "divided by"; the mixed operation by its name. Any other text is said as it is.
 [[nodiscard]] QString SpokenOperation(const QString& symbol);
+
+// The operation's sign as a page with these signs writes it: the multiplication and
+// division signs as chosen, any other as OperationDisplayName shows it.
+[[nodiscard]] QString WrittenOperation(const QString& symbol, const PageSigns& signs);
 
 // Start-up: division markers, operation table, first values, then the operation list.
 void InitGlobals(WorksheetState& state, OperationList& list);

@@ -1,5 +1,6 @@
 #include "page_model/flowing_layout.h"
 
+#include "core/operations.h"
 #include "core/worksheet_state.h"
 
 #include <algorithm>
@@ -226,10 +227,7 @@ class PagePlacer {
 
   private:
     [[nodiscard]] QString Sign(const QString& operatorSign) const {
-        if (operatorSign == u"*") {
-            return request_.signs.times;
-        }
-        return operatorSign == DivideSignText() ? request_.signs.divide : operatorSign;
+        return WrittenOperation(operatorSign, request_.signs);
     }
 
     void Label(PrintedPage& page, const QString& caption, float left, float top, float widthEm,

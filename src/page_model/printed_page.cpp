@@ -163,19 +163,12 @@ class PageConverter {
     PrintedPage printed_;
 };
 
-QString DisplayedSign(const QString& operatorSign, const PageSigns& signs) {
-    if (operatorSign == u"*") {
-        return signs.times;
-    }
-    return operatorSign == DivideSignText() ? signs.divide : operatorSign;
-}
-
 }  // namespace
 
 QString WrittenProblem(const PrintedProblem& problem, const PageSigns& signs) {
     QString written =
         QStringLiteral("%1 %2 %3 =")
-            .arg(problem.first, DisplayedSign(problem.operatorSign, signs), problem.second);
+            .arg(problem.first, WrittenOperation(problem.operatorSign, signs), problem.second);
     if (!problem.solution.isEmpty()) {
         written += u' ' + problem.solution;
     }

@@ -5,6 +5,7 @@
 #include "core/rule_words.h"
 #include "core/settings_limits.h"
 #include "core/sheet_composer.h"
+#include "core/translations.h"
 #include "render/page_style.h"
 #include "windows/about_box.h"
 #include "windows/caption_fit.h"
@@ -202,6 +203,8 @@ void MainWindow::BuildMenus() {
     QMenu* options = AddMenu(menuBar(), "mnuOptions", tr("&Options"));
     connect(AddItem(options, "mnuProblemRules", tr("Problem &Rules...")), &QAction::triggered, this,
             &MainWindow::OpenProblemRules);
+    connect(AddItem(options, "mnuPageOptions", tr("&Page...")), &QAction::triggered, this,
+            &MainWindow::OpenPageOptions);
     QMenu* help = AddMenu(menuBar(), "mnuHelp", tr("&Help"));
     connect(AddItem(help, "mnuAbout", tr("&About")), &QAction::triggered, this,
             &MainWindow::OpenAbout);
@@ -229,6 +232,7 @@ void MainWindow::StartUp() {
         operationList_->setCurrentItem(plus.constFirst());
     }
     progressBar_->hide();
+    ShowSigns();
     SelectRow(RowOfNumber(state_.operation));
     SetFittedCaption(*lineAndDotsOption_, state_.divideSign);
     lineAndDotsOption_->setAccessibleName(tr("Division sign"));
@@ -244,6 +248,14 @@ void MainWindow::AppendOperation(const QString& symbol) {
     item->setData(Qt::AccessibleTextRole, SpokenOperation(symbol));
     // All five entries show without scrolling, as in the design.
     item->setSizeHint(QSize(0, kOperationRowHeight));
+}
+
+void MainWindow::ShowSigns() {
+    const PageSigns signs = SignsOf(state_.pageOptions, SpokenLanguage());
+    for (int row = 0; row < operationList_->count(); ++row) {
+        QListWidgetItem* item = operationList_->item(row);
+        item->setText(WrittenOperation(item->data(Qt::UserRole).toString(), signs));
+    }
 }
 
 void MainWindow::SetProgressRange(int minimum, int maximum) {
@@ -474,6 +486,20 @@ void MainWindow::OpenProblemRules() {
     dialog->open();
 }
 
+void MainWindow::OpenPageOptions() {
+    auto* dialog = new PageOptionsDialog(state_.pageOptions, SpokenLanguage(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        state_.pageOptions = dialog->Options();
+        ShowSigns();
+        if (pageWindow_) {
+            pageWindow_->RefreshPage();
+        }
+    });
+    pageDialog_ = dialog;
+    dialog->open();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the whole program, without asking.
     if (about_ != nullptr) {
@@ -481,6 +507,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     if (rulesDialog_ != nullptr) {
         rulesDialog_->reject();
+    }
+    if (pageDialog_ != nullptr) {
+        pageDialog_->reject();
     }
     if (pageWindow_) {
         pageWindow_->close();

@@ -7,6 +7,7 @@
 #include "core/worksheet_state.h"
 #include "page_model/prepare_worksheet.h"
 #include "windows/about_box.h"
+#include "windows/page_options_dialog.h"
 #include "windows/problem_rules_dialog.h"
 #include "windows/user_interfaces.h"
 
@@ -55,11 +56,14 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     void MakeClassSet();
     // Opens the problem rules dialog over the window; its OK sets the state's rules.
     void OpenProblemRules();
+    // Opens the page dialog over the window; its OK sets how the worksheet is printed.
+    void OpenPageOptions();
 
     // The page window once it has been used, else nothing.
     [[nodiscard]] PageWindow* ExistingPageWindow() const { return pageWindow_.get(); }
     [[nodiscard]] AboutBox* OpenAboutBox() const { return about_.data(); }
     [[nodiscard]] ProblemRulesDialog* OpenRulesDialog() const { return rulesDialog_.data(); }
+    [[nodiscard]] PageOptionsDialog* OpenPageDialog() const { return pageDialog_.data(); }
 
   Q_SIGNALS:
     // The program is ending: every window has been closed.
@@ -77,6 +81,8 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     void BuildMenus();
     void SetTabOrder();
     void StartUp();
+    // The operation list writes multiplication and division with the page's signs.
+    void ShowSigns();
     void OnOperationSelected();
     [[nodiscard]] OperationRow ChosenRow() const;
     void SelectRow(OperationRow row);
@@ -100,6 +106,7 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     std::unique_ptr<PageWindow> pageWindow_;
     QPointer<AboutBox> about_;
     QPointer<ProblemRulesDialog> rulesDialog_;
+    QPointer<PageOptionsDialog> pageDialog_;
     QLineEdit* lowestField_ = nullptr;
     QLineEdit* highestField_ = nullptr;
     QLineEdit* countField_ = nullptr;
