@@ -383,7 +383,6 @@ std::vector<PrintedPage> LayOutFlowingPages(const ProblemSet& set, const FlowReq
         PrintedPage& page = pages[index / static_cast<std::size_t>(perPage)];
         page.area = request.area;
         page.signs = request.signs;
-        page.captionsRead = !widths.stacked && !widths.bracket;
         placer.Place(page, set.problems[index],
                      left + pitchX * static_cast<float>(onPage % plan.columns),
                      top + pitchY * static_cast<float>(onPage / plan.columns));

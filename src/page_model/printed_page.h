@@ -37,9 +37,6 @@ struct PrintedPage {
     std::vector<PrintedProblem> problems;
     // The signs the captions are written with, and the problems read with.
     PageSigns signs;
-    // True when the captions themselves read as the problems do, one line each: a
-    // document's text then needs nothing besides them.
-    bool captionsRead = false;
     // Where the page's cells lie, in inches: the original page's worksheet area, or the
     // area the page was laid out on.
     QRectF area = kWorksheetArea;

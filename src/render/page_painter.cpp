@@ -246,13 +246,11 @@ void PaintPage(QPainter& painter, const PrintedPage& page, double dotsPerInch, P
     for (const PageLine& line : page.lines) {
         PaintLine(painter, line, dotsPerInch);
     }
-    const bool readingText = text == PageText::ReadingOrder && !page.captionsRead;
     LabelFonts fonts(dotsPerInch);
     for (const PageLabel& label : page.labels) {
-        PaintLabel(painter, fonts, label, dotsPerInch,
-                   readingText ? PageText::ReadingOrder : PageText::AsShown);
+        PaintLabel(painter, fonts, label, dotsPerInch, text);
     }
-    if (readingText) {
+    if (text == PageText::ReadingOrder) {
         PaintReadingText(painter, fonts, page, dotsPerInch);
     }
     painter.restore();

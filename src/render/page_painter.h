@@ -7,8 +7,8 @@ class QPainter;
 namespace tallyworth {
 
 // How a page's text is written. On screen as it shows. In a document the problems are the
-// text, one run each in reading order and as they are printed ("7 × 8 ="), unless the
-// captions already read so: stacked numbers would otherwise read as rows of digits. The
+// text, one run each in reading order and as they are printed ("7 × 8 ="): stacked numbers
+// would read as rows of digits, and a problem on a line as columns of its parts. The
 // captions are then drawn as outlines, looking the same.
 enum class PageText { AsShown, ReadingOrder };
 

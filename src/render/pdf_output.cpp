@@ -1,7 +1,9 @@
 #include "render/pdf_output.h"
 
 #include "core/class_set.h"
+#include "core/translations.h"
 #include "render/page_painter.h"
+#include "render/pdf_language.h"
 #include "render/pdf_metadata.h"
 
 #include <QCoreApplication>
@@ -77,7 +79,8 @@ PrintOutcome NoNewPage() {
 
 PrintOutcome PaintPdf(QIODevice& device, const QPageLayout& layout, const PdfMetadata& metadata,
                       const std::function<PrintOutcome(QPainter&, QPdfWriter&)>& paint) {
-    QPdfWriter writer(&device);
+    LanguageTaggedPdf tagged(device, QLocale(SpokenLanguage()).bcp47Name());
+    QPdfWriter writer(&tagged);
     writer.setPageLayout(layout);
     writer.setResolution(kPdfDotsPerInch);
     SetPdfMetadata(writer, metadata);
@@ -87,7 +90,8 @@ PrintOutcome PaintPdf(QIODevice& device, const QPageLayout& layout, const PdfMet
             QCoreApplication::translate("tallyworth::Printing", "the PDF could not be started"));
     }
     PrintOutcome painted = paint(painter, writer);
-    if (!painter.end() && painted.Succeeded()) {
+    const bool ended = painter.end();
+    if (painted.Succeeded() && !(ended && tagged.Finish())) {
         return PrintOutcome::Failed(
             QCoreApplication::translate("tallyworth::Printing", "the PDF could not be finished"));
     }

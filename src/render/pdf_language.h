@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QString>
+
+namespace tallyworth {
+
+// Passes a PDF through to its target as the writer makes it and, once the writer is done,
+// gives the document its language (the catalogue's /Lang, which screen readers and
+// searches use) by an incremental update appended to it: the pages already written,
+// perhaps into a pipe, stay as they are.
+class LanguageTaggedPdf final : public QIODevice {
+    Q_OBJECT
+  public:
+    // language: a BCP 47 tag, "en" or "de-DE".
+    LanguageTaggedPdf(QIODevice& target, QString language);
+
+    // Appends the update. False when the target failed or the PDF was not one to update.
+    [[nodiscard]] bool Finish();
+
+  protected:
+    qint64 readData(char* data, qint64 maxSize) override;
+    qint64 writeData(const char* data, qint64 size) override;
+
+  private:
+    QIODevice& target_;
+    QString language_;
+    QByteArray head_;  // the first bytes, which hold the catalogue
+    QByteArray tail_;  // the last bytes, which hold the trailer
+    qint64 written_ = 0;
+};
+
+}  // namespace tallyworth
