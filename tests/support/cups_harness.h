@@ -62,7 +62,9 @@ inline void ExpectCaptionsAt(const PageControls& page, const PdfPage& sheet, dou
 struct FixedFractions final : RandomSource {
     std::mt19937 engine{8511U};
     float NextFraction() override { return static_cast<float>(engine() >> 8U) * 0x1p-24F; }
-    void Reseed(const ProblemRules& /*rules*/) override { engine.seed(8511U); }
+    void Reseed(const ProblemRules& /*rules*/, const PageOptions& /*page*/) override {
+        engine.seed(8511U);
+    }
 };
 
 // A worksheet of problems from 1 to 12 composed the way the program composes one (operation
