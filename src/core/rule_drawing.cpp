@@ -42,14 +42,18 @@ RuledDrawer::RuledDrawer(const ProblemSettings& settings, const ProblemRules& ru
     for (const OperationRow operation : OperationsOfRow(settings.operationRow)) {
         Space& space = SpaceOf(operation);
         space.pairs = AllowedPairs(operation, settings, rules);
-        std::uint32_t total = 0;
-        space.totals.reserve(space.pairs.size());
-        for (WeightedPair& pair : space.pairs) {
-            if (draw == RuledDraw::Uniform) {
+        if (draw == RuledDraw::Uniform) {
+            // Every pair weighs 1, so a unit of weight is its pair's index: no totals.
+            for (WeightedPair& pair : space.pairs) {
                 pair.weight = 1;
             }
-            total += pair.weight;
-            space.totals.push_back(total);
+        } else {
+            std::uint32_t total = 0;
+            space.totals.reserve(space.pairs.size());
+            for (const WeightedPair& pair : space.pairs) {
+                total += pair.weight;
+                space.totals.push_back(total);
+            }
         }
         space.used.assign(space.pairs.size(), 0);
         space.open = space.pairs.size();
@@ -104,7 +108,9 @@ DrawnPair RuledDrawer::Draw(OperationRow operation, RandomSource& source, int pr
     DrawnPair drawn{};
     bool found = false;
     for (int attempt = 0; attempt < space.drawBudget && !found; ++attempt) {
-        const auto unit = static_cast<std::uint32_t>(UnitBelow(source, space.totals.back()));
+        const std::uint64_t total =
+            space.totals.empty() ? space.pairs.size() : std::uint64_t{space.totals.back()};
+        const auto unit = static_cast<std::uint32_t>(UnitBelow(source, total));
         const std::size_t index = IndexOfUnit(space, unit);
         found = space.used[index] == 0 && Clashes(operation, space.pairs[index], previousFirst,
                                                   previousSecond) == unavoidable;
@@ -131,6 +137,9 @@ void RuledDrawer::StartOver() {
 }
 
 std::size_t RuledDrawer::IndexOfUnit(const Space& space, std::uint32_t unit) {
+    if (space.totals.empty()) {
+        return unit;  // a uniform draw's
+    }
     const auto found = std::upper_bound(space.totals.begin(), space.totals.end(), unit);
     return static_cast<std::size_t>(found - space.totals.begin());
 }

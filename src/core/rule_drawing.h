@@ -41,7 +41,8 @@ class RuledDrawer {
   private:
     struct Space {
         std::vector<WeightedPair> pairs;
-        std::vector<std::uint32_t> totals;  // totals[i]: the weights of pairs 0 to i
+        // totals[i]: the weights of pairs 0 to i; none for a uniform draw
+        std::vector<std::uint32_t> totals;
         std::vector<std::uint8_t> used;
         std::size_t open = 0;
         int drawBudget = 0;
