@@ -117,8 +117,12 @@ void ForEachFixedPair(OperationRow operation, const ProblemSettings& settings,
 
 // Divisions walk the multiples of each divisor; the others every pair of the range.
 template <typename Visit>
-void ForEachAllowedPair(OperationRow operation, const ProblemSettings& settings,
-                        const ProblemRules& rules, Visit&& visit) {
+void ForEachAllowedPair(OperationRow operation, const ProblemSettings& givenSettings,
+                        const ProblemRules& givenRules, Visit&& visit) {
+    // Copies the loop can keep in registers: a visit that writes to memory could, for all
+    // the compiler knows, change what references point to.
+    const ProblemSettings settings = givenSettings;
+    const ProblemRules rules = givenRules;
     if (!UsableSettings(settings)) {
         return;
     }
