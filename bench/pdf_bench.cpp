@@ -35,7 +35,9 @@ class FixedFractions final : public RandomSource {
     float NextFraction() override {
         return static_cast<float>(engine_() >> 8U) * (1.0F / 16777216.0F);
     }
-    void Reseed(const ProblemRules& /*rules*/) override { engine_.seed(7U); }
+    void Reseed(const ProblemRules& /*rules*/, const PageOptions& /*page*/) override {
+        engine_.seed(7U);
+    }
 
   private:
     std::mt19937 engine_{7U};

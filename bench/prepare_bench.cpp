@@ -25,7 +25,9 @@ class SeededFractions final : public RandomSource {
     float NextFraction() override {
         return static_cast<float>(engine_() >> 8U) * (1.0F / 16777216.0F);
     }
-    void Reseed(const ProblemRules& /*rules*/) override { engine_.seed(++seed_); }
+    void Reseed(const ProblemRules& /*rules*/, const PageOptions& /*page*/) override {
+        engine_.seed(++seed_);
+    }
 
   private:
     std::uint32_t seed_ = 1;

@@ -31,7 +31,7 @@ class RunningFractions final : public RandomSource {
     float NextFraction() override {
         return static_cast<float>(engine_() >> 8U) * (1.0F / 16777216.0F);
     }
-    void Reseed(const ProblemRules& /*rules*/) override {}
+    void Reseed(const ProblemRules& /*rules*/, const PageOptions& /*page*/) override {}
 
   private:
     std::mt19937 engine_{3U};

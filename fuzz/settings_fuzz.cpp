@@ -29,7 +29,7 @@ void Require(bool condition, const char* what) {
 struct InputDriven final : RandomSource, ComposerHost, OperationList {
     explicit InputDriven(std::uint64_t seed) : engine(seed) {}
     float NextFraction() override { return static_cast<float>(engine() >> 40U) / 16777216.0F; }
-    void Reseed(const ProblemRules& /*rules*/) override {}
+    void Reseed(const ProblemRules& /*rules*/, const PageOptions& /*page*/) override {}
     void SetProgressRange(int /*minimum*/, int /*maximum*/) override {}
     void SetProgressValue(int /*value*/) override {}
     [[nodiscard]] bool AllowsNegativeResults() const override { return (engine() & 8U) != 0U; }

@@ -128,7 +128,7 @@ std::uint64_t ClockSeed() {
     // Without rules a seed is as wide as any code carries; ParseCommand cuts it to the
     // sheet's own.
     ClockSeededRandomSource clock;
-    clock.Reseed(ProblemRules{});
+    clock.Reseed(ProblemRules{}, PageOptions{});
     return clock.LastSeed();
 }
 

@@ -336,7 +336,7 @@ std::optional<ProblemRules> ReadRules(CommandReader& reader) {
 }
 
 SheetCode FirstSheet(const SheetSettings& settings, std::uint64_t seed) {
-    return SheetCodeOf(settings, CutSeedForCode(seed, settings.rules));
+    return SheetCodeOf(settings, CutSeedForCode(seed, settings));
 }
 
 void ReadSettings(CommandReader& reader, std::uint64_t seed, const QLocale& locale) {

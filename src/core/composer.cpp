@@ -4,6 +4,7 @@
 #include "core/rounding.h"
 #include "core/rule_drawing.h"
 #include "core/settings_limits.h"
+#include "core/sheet_code.h"
 
 #include <QStringView>
 
@@ -169,19 +170,23 @@ bool RulesApply(const WorksheetState& state, const ProblemRules& problemRules) {
 }
 
 // The allowed problems depend on the negative-results switch, so it is read once, before
-// any is drawn. Operations are told by their rows 1 to 4, as RandomMixRow gives them.
+// any is drawn. Operations are told by their rows 1 to 4, as RandomMixRow gives them: a
+// "Mix" problem's operation is drawn as without rules, each a quarter of the problems,
+// whichever way the problems are drawn, and a uniform draw makes every allowed problem of
+// that operation equally likely. Weighing the operations by their counts of allowed
+// problems instead would let one with many (as + has over /) crowd the others out.
 ProblemSet ComposeWithRules(WorksheetState& state, RandomSource& source, ComposerHost& host,
-                            const ProblemRules& problemRules) {
+                            const ProblemRules& problemRules, RuledDraw draw) {
     ProblemSet set;
     const ProblemSettings settings{RowOfNumber(state.operation), state.lowestNumber,
                                    state.highestNumber, host.AllowsNegativeResults()};
-    RuledDrawer drawer(settings, problemRules);
+    RuledDrawer drawer(settings, problemRules, draw);
     if (!drawer.HasProblems()) {
         return set;
     }
     const int count = state.numberOfProblems;
     host.SetProgressRange(1, count);
-    source.Reseed(problemRules);
+    source.Reseed(problemRules, state.pageOptions);
     const bool mix = state.ChosenOperation().isMix;
     const Composition composition = CompositionOf(state);
     DrawnPair previous{-1, -1};
@@ -217,18 +222,18 @@ QString RandomMixOperator(RandomSource& source, const WorksheetState& state) {
 }
 
 ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, ComposerHost& host,
-                           const ProblemRules& problemRules) {
+                           const ProblemRules& problemRules, RuledDraw draw) {
     ProblemSet set;
     set.cellNumbering = state.showCellNumbers;
     if (!ComposableSettings(state)) {
         return set;
     }
     if (RulesApply(state, problemRules)) {
-        return ComposeWithRules(state, source, host, problemRules);
+        return ComposeWithRules(state, source, host, problemRules, draw);
     }
     const int count = state.numberOfProblems;
     host.SetProgressRange(1, count);
-    source.Reseed(problemRules);
+    source.Reseed(problemRules, state.pageOptions);
     const OperationEntry& chosen = state.ChosenOperation();
     const Composition composition = CompositionOf(state);
     const PairDrawer drawer(state.lowestNumber, state.highestNumber, MayDivide(state));
@@ -249,6 +254,12 @@ ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, Composer
                   pair, composition, number - 1);
     }
     return set;
+}
+
+ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, ComposerHost& host,
+                           const ProblemRules& problemRules) {
+    const int version = SheetCodeVersionFor(problemRules, state.pageOptions);
+    return ComposeProblems(state, source, host, problemRules, RuledDrawOf(version));
 }
 
 ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, ComposerHost& host) {

@@ -44,7 +44,11 @@ QString RandomMixOperator(RandomSource& source, const WorksheetState& state);
 // where they do not apply) every problem is one the rules allow, and a "Mix" problem
 // whose drawn operation has no problem left takes one of the operations that have; when
 // the rules allow no problem at all nothing is composed (check CountDistinctProblems
-// first). Rules off compose exactly as without them.
+// first). Rules off compose exactly as without them. Under rules the problems are drawn
+// the given way.
+ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, ComposerHost& host,
+                           const ProblemRules& problemRules, RuledDraw draw);
+// The same for a fresh sheet, drawn the way the code it is written in draws (RuledDrawOf).
 ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, ComposerHost& host,
                            const ProblemRules& problemRules);
 // The same under the rules the state keeps for the run.

@@ -54,6 +54,26 @@ bool RegroupingAllowed(Regrouping regrouping, OperationRow operation, int first,
     return regroups == (regrouping == Regrouping::Always);
 }
 
+// IsTrivialFact, kept where the listing of pairs can inline it.
+bool GivesAnswerAway(OperationRow operation, int first, int second) {
+    if (first == 0 || second == 0) {
+        return true;
+    }
+    switch (operation) {
+        case OperationRow::Add:
+            break;
+        case OperationRow::Subtract:
+            return first == second;
+        case OperationRow::Multiply:
+            return first == 1 || second == 1;
+        case OperationRow::Divide:
+            return second == 1 || first == second;
+        case OperationRow::Mix:
+            break;
+    }
+    return false;
+}
+
 // The operation's own rules (after the subtraction exchange), then the problem rules.
 bool Allowed(OperationRow operation, int first, int second, const ProblemSettings& settings,
              const ProblemRules& rules) {
@@ -63,7 +83,7 @@ bool Allowed(OperationRow operation, int first, int second, const ProblemSetting
     if (operation == OperationRow::Divide && (second == 0 || first % second != 0)) {
         return false;
     }
-    if (rules.noTrivial && IsTrivialFact(operation, first, second)) {
+    if (rules.noTrivial && GivesAnswerAway(operation, first, second)) {
         return false;
     }
     return RegroupingAllowed(rules.regrouping, operation, first, second);
@@ -97,8 +117,12 @@ void ForEachFixedPair(OperationRow operation, const ProblemSettings& settings,
 
 // Divisions walk the multiples of each divisor; the others every pair of the range.
 template <typename Visit>
-void ForEachAllowedPair(OperationRow operation, const ProblemSettings& settings,
-                        const ProblemRules& rules, Visit&& visit) {
+void ForEachAllowedPair(OperationRow operation, const ProblemSettings& givenSettings,
+                        const ProblemRules& givenRules, Visit&& visit) {
+    // Copies the loop can keep in registers: a visit that writes to memory could, for all
+    // the compiler knows, change what references point to.
+    const ProblemSettings settings = givenSettings;
+    const ProblemRules rules = givenRules;
     if (!UsableSettings(settings)) {
         return;
     }
@@ -153,22 +177,7 @@ bool CarriesOrBorrows(OperationRow operation, int first, int second) {
 }
 
 bool IsTrivialFact(OperationRow operation, int first, int second) {
-    if (first == 0 || second == 0) {
-        return true;
-    }
-    switch (operation) {
-        case OperationRow::Add:
-            break;
-        case OperationRow::Subtract:
-            return first == second;
-        case OperationRow::Multiply:
-            return first == 1 || second == 1;
-        case OperationRow::Divide:
-            return second == 1 || first == second;
-        case OperationRow::Mix:
-            break;
-    }
-    return false;
+    return GivesAnswerAway(operation, first, second);
 }
 
 std::vector<WeightedPair> AllowedPairs(OperationRow operation, const ProblemSettings& settings,

@@ -23,6 +23,11 @@ struct ProblemSettings {
     bool allowNegative = false;  // subtraction only
 };
 
+// How problems are drawn under rules: with the odds the plain redraw loop gives each
+// allowed problem, which favour the lowest numbers as RandomInRange does, or each
+// allowed problem equally likely. RuledDrawOf (sheet_code.h) says which a sheet uses.
+enum class RuledDraw : std::uint8_t { RedrawOdds, Uniform };
+
 // One allowed problem: its numbers after the subtraction exchange (dividend first), and
 // how likely the plain redraw loop is to end on it, relative to the others.
 struct WeightedPair {

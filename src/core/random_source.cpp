@@ -27,7 +27,7 @@ float SeededRandomSource::NextFraction() {
     return static_cast<float>(bits) * kFractionScale;
 }
 
-void SeededRandomSource::Reseed(const ProblemRules& /*rules*/) {
+void SeededRandomSource::Reseed(const ProblemRules& /*rules*/, const PageOptions& /*page*/) {
     generator_ = Xoshiro128(seed_);
 }
 
@@ -39,7 +39,7 @@ std::optional<std::uint64_t> ClockSeededRandomSource::StreamSeed() const {
     return reseeds_ == 0 ? std::nullopt : std::optional(LastSeed());
 }
 
-void ClockSeededRandomSource::Reseed(const ProblemRules& rules) {
+void ClockSeededRandomSource::Reseed(const ProblemRules& rules, const PageOptions& page) {
     const auto ticks = static_cast<std::uint64_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count());
     // The count of reseeds and the previous seed join the clock, so that two reseeds
@@ -48,9 +48,9 @@ void ClockSeededRandomSource::Reseed(const ProblemRules& rules) {
     const std::uint64_t previous = stream_.Seed();
     ++reseeds_;
     std::uint64_t seed =
-        CutSeedForCode(MixBits(ticks ^ (reseeds_ << 40U) ^ MixBits(previous)), rules);
+        CutSeedForCode(MixBits(ticks ^ (reseeds_ << 40U) ^ MixBits(previous)), rules, page);
     if (seed == previous) {
-        seed = CutSeedForCode(seed + 1U, rules);
+        seed = CutSeedForCode(seed + 1U, rules, page);
     }
     stream_ = SeededRandomSource(seed);
 }

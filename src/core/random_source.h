@@ -13,9 +13,10 @@ class RandomSource {
   public:
     virtual ~RandomSource() = default;
     virtual float NextFraction() = 0;
-    // Called at the start of every composition, with the rules it draws under: a source
-    // that takes fresh seeds takes one the sheet's code can carry (CutSeedForCode).
-    virtual void Reseed(const ProblemRules& rules) = 0;
+    // Called at the start of every composition, with the rules it draws under and the
+    // sheet's page options: a source that takes fresh seeds takes one the sheet's code can
+    // carry (CutSeedForCode).
+    virtual void Reseed(const ProblemRules& rules, const PageOptions& page) = 0;
     // The seed the fractions since the last reseed are drawn from, so that a sheet code
     // can bring the composition back; nothing for a source that draws from no such seed.
     [[nodiscard]] virtual std::optional<std::uint64_t> StreamSeed() const { return std::nullopt; }
@@ -28,7 +29,7 @@ class SeededRandomSource final : public RandomSource {
   public:
     explicit SeededRandomSource(std::uint64_t seed);
     float NextFraction() override;
-    void Reseed(const ProblemRules& rules) override;
+    void Reseed(const ProblemRules& rules, const PageOptions& page) override;
     [[nodiscard]] std::optional<std::uint64_t> StreamSeed() const override { return seed_; }
     [[nodiscard]] std::uint64_t Seed() const { return seed_; }
 
@@ -38,12 +39,12 @@ class SeededRandomSource final : public RandomSource {
 };
 
 // The program's source: every reseed takes a new seed from the clock, as wide as the code
-// of a sheet under the reseed's rules carries, and then draws exactly as
+// of a sheet under the reseed's rules and page options carries, and then draws exactly as
 // SeededRandomSource does from that seed.
 class ClockSeededRandomSource final : public RandomSource {
   public:
     float NextFraction() override;
-    void Reseed(const ProblemRules& rules) override;
+    void Reseed(const ProblemRules& rules, const PageOptions& page) override;
     // The seed of the last reseed, so of the last composition; 0 before the first.
     [[nodiscard]] std::uint64_t LastSeed() const { return stream_.Seed(); }
     // LastSeed once the source has been reseeded, nothing before.

@@ -37,16 +37,23 @@ int NeighbourClashes(const WeightedPair& pair, int previousFirst, int previousSe
 
 }  // namespace
 
-RuledDrawer::RuledDrawer(const ProblemSettings& settings, const ProblemRules& rules)
-    : noRepeats_(rules.noRepeats) {
+RuledDrawer::RuledDrawer(const ProblemSettings& settings, const ProblemRules& rules, RuledDraw draw)
+    : noRepeats_(rules.noRepeats), draw_(draw) {
     for (const OperationRow operation : OperationsOfRow(settings.operationRow)) {
         Space& space = SpaceOf(operation);
         space.pairs = AllowedPairs(operation, settings, rules);
-        std::uint32_t total = 0;
-        space.totals.reserve(space.pairs.size());
-        for (const WeightedPair& pair : space.pairs) {
-            total += pair.weight;
-            space.totals.push_back(total);
+        if (draw == RuledDraw::Uniform) {
+            // Every pair weighs 1, so a unit of weight is its pair's index: no totals.
+            for (WeightedPair& pair : space.pairs) {
+                pair.weight = 1;
+            }
+        } else {
+            std::uint32_t total = 0;
+            space.totals.reserve(space.pairs.size());
+            for (const WeightedPair& pair : space.pairs) {
+                total += pair.weight;
+                space.totals.push_back(total);
+            }
         }
         space.used.assign(space.pairs.size(), 0);
         space.open = space.pairs.size();
@@ -93,18 +100,29 @@ DrawnPair RuledDrawer::Draw(OperationRow operation, RandomSource& source, int pr
         StartOver();  // only when ChooseOperation was passed by
     }
     // A fixed number is every problem's second, so it always meets the neighbour's.
-    const int unavoidable = space.fixedSecond != 0 && space.fixedSecond == previousSecond ? 1 : 0;
+    const bool fixedMeets = draw_ == RuledDraw::RedrawOdds && space.fixedSecond != 0 &&
+                            space.fixedSecond == previousSecond;
+    const int unavoidable = fixedMeets ? 1 : 0;
     // Independent redraws end on each acceptable pair with odds in proportion to its
     // weight, as the plain loop does; DrawFromOdds gives the same odds directly.
-    for (int attempt = 0; attempt < space.drawBudget; ++attempt) {
-        const auto unit = static_cast<std::uint32_t>(UnitBelow(source, space.totals.back()));
+    DrawnPair drawn{};
+    bool found = false;
+    for (int attempt = 0; attempt < space.drawBudget && !found; ++attempt) {
+        const std::uint64_t total =
+            space.totals.empty() ? space.pairs.size() : std::uint64_t{space.totals.back()};
+        const auto unit = static_cast<std::uint32_t>(UnitBelow(source, total));
         const std::size_t index = IndexOfUnit(space, unit);
-        if (space.used[index] == 0 &&
-            NeighbourClashes(space.pairs[index], previousFirst, previousSecond) == unavoidable) {
-            return Take(space, index, unavoidable);
+        found = space.used[index] == 0 && Clashes(operation, space.pairs[index], previousFirst,
+                                                  previousSecond) == unavoidable;
+        if (found) {
+            drawn = Take(space, index, unavoidable);
         }
     }
-    return DrawFromOdds(space, source, previousFirst, previousSecond);
+    if (!found) {
+        drawn = DrawFromOdds(operation, source, previousFirst, previousSecond);
+    }
+    lastOperation_ = operation;
+    return drawn;
 }
 
 RuledDrawer::Space& RuledDrawer::SpaceOf(OperationRow operation) {
@@ -119,6 +137,9 @@ void RuledDrawer::StartOver() {
 }
 
 std::size_t RuledDrawer::IndexOfUnit(const Space& space, std::uint32_t unit) {
+    if (space.totals.empty()) {
+        return unit;  // a uniform draw's
+    }
     const auto found = std::upper_bound(space.totals.begin(), space.totals.end(), unit);
     return static_cast<std::size_t>(found - space.totals.begin());
 }
@@ -134,15 +155,26 @@ DrawnPair RuledDrawer::Take(Space& space, std::size_t index, int clashes) const 
     return {pair.first, pair.second, kKept[static_cast<std::size_t>(clashes)]};
 }
 
+int RuledDrawer::Clashes(OperationRow operation, const WeightedPair& pair, int previousFirst,
+                         int previousSecond) const {
+    if (draw_ == RuledDraw::RedrawOdds) {
+        return NeighbourClashes(pair, previousFirst, previousSecond);
+    }
+    const bool twin =
+        operation == lastOperation_ && pair.first == previousFirst && pair.second == previousSecond;
+    return twin ? 2 : 0;
+}
+
 // Among the open pairs, those with the fewest clashes with the neighbour, by their odds.
-DrawnPair RuledDrawer::DrawFromOdds(Space& space, RandomSource& source, int previousFirst,
-                                    int previousSecond) const {
+DrawnPair RuledDrawer::DrawFromOdds(OperationRow operation, RandomSource& source, int previousFirst,
+                                    int previousSecond) {
+    Space& space = SpaceOf(operation);
     std::array<std::uint64_t, 3> byClashes{};
     for (std::size_t index = 0; index < space.pairs.size(); ++index) {
         if (space.used[index] == 0) {
             const WeightedPair& pair = space.pairs[index];
             byClashes[static_cast<std::size_t>(
-                NeighbourClashes(pair, previousFirst, previousSecond))] += pair.weight;
+                Clashes(operation, pair, previousFirst, previousSecond))] += pair.weight;
         }
     }
     const int fewest = byClashes[0] > 0 ? 0 : (byClashes[1] > 0 ? 1 : 2);
@@ -151,7 +183,7 @@ DrawnPair RuledDrawer::DrawFromOdds(Space& space, RandomSource& source, int prev
     for (std::size_t index = 0; index < space.pairs.size(); ++index) {
         const WeightedPair& pair = space.pairs[index];
         if (space.used[index] != 0 ||
-            NeighbourClashes(pair, previousFirst, previousSecond) != fewest) {
+            Clashes(operation, pair, previousFirst, previousSecond) != fewest) {
             continue;
         }
         chosen = index;

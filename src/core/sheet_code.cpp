@@ -111,12 +111,66 @@ SheetSettings UnpackSettingsV2(std::uint64_t number) {
     return settings;
 }
 
+// Version 3 adds the page options below version 2's settings number, as the digits times
+// sign, divide sign, layout, print size, fill the page of radix 4, 3, 2, 3, 2 (each the
+// count of its choices, Default first): 23,522,400,000 * 144 = 3,387,225,600,000 values,
+// under 2^42, which leaves 18 bits for the seed. Codes already handed out depend on these
+// digits, so they are fixed like version 1's; new options come with a new version.
+constexpr std::uint64_t kTimesRadix = 4;
+constexpr std::uint64_t kDivideRadix = 3;
+constexpr std::uint64_t kLayoutRadix = 2;
+constexpr std::uint64_t kSizeRadix = 3;
+static_assert(static_cast<std::uint64_t>(TimesSign::Asterisk) + 1 == kTimesRadix &&
+                  static_cast<std::uint64_t>(DivideSign::Colon) + 1 == kDivideRadix &&
+                  static_cast<std::uint64_t>(ProblemLayout::Line) + 1 == kLayoutRadix &&
+                  static_cast<std::uint64_t>(PrintSize::ExtraLarge) + 1 == kSizeRadix,
+              "the digits of version 3's page options are fixed by the codes handed out");
+constexpr std::uint64_t kPageValues = kTimesRadix * kDivideRadix * kLayoutRadix * kSizeRadix * 2U;
+constexpr int kSettingsBitsV3 = 42;
+static_assert(kSettingsValuesV1 * kRulesValues * kPageValues <= std::uint64_t{1}
+                                                                    << kSettingsBitsV3);
+
+std::uint64_t PackPage(const PageOptions& page) {
+    auto number = static_cast<std::uint64_t>(page.timesSign);
+    number = number * kDivideRadix + static_cast<std::uint64_t>(page.divideSign);
+    number = number * kLayoutRadix + static_cast<std::uint64_t>(page.layout);
+    number = number * kSizeRadix + static_cast<std::uint64_t>(page.size);
+    return number * 2U + (page.fillPage ? 1U : 0U);
+}
+
+// Every number below kPageValues unpacks to options within each choice's range.
+PageOptions UnpackPage(std::uint64_t number) {
+    const auto digit = [&number](std::uint64_t radix) {
+        const std::uint64_t value = number % radix;
+        number /= radix;
+        return static_cast<std::uint8_t>(value);
+    };
+    PageOptions page;
+    page.fillPage = digit(2) == 1;
+    page.size = static_cast<PrintSize>(digit(kSizeRadix));
+    page.layout = static_cast<ProblemLayout>(digit(kLayoutRadix));
+    page.divideSign = static_cast<DivideSign>(digit(kDivideRadix));
+    page.timesSign = static_cast<TimesSign>(digit(kTimesRadix));
+    return page;
+}
+
+std::uint64_t PackSettingsV3(const SheetSettings& settings) {
+    return PackSettingsV2(settings) * kPageValues + PackPage(settings.page);
+}
+
+SheetSettings UnpackSettingsV3(std::uint64_t number) {
+    SheetSettings settings = UnpackSettingsV2(number / kPageValues);
+    settings.page = UnpackPage(number % kPageValues);
+    return settings;
+}
+
 // Each version's split of the body and its settings number. A version that adds
 // settings widens settingsBits; the seed gets the bits that are left.
 struct CodeLayout {
     int version;
     int settingsBits;
     bool carriesRules;
+    bool carriesPage;
     std::uint64_t (*pack)(const SheetSettings&);
     SheetSettings (*unpack)(std::uint64_t);
 
@@ -124,8 +178,9 @@ struct CodeLayout {
 };
 
 constexpr std::array kLayouts{
-    CodeLayout{1, kSettingsBitsV1, false, PackSettingsV1, UnpackSettingsV1},
-    CodeLayout{2, kSettingsBitsV2, true, PackSettingsV2, UnpackSettingsV2}};
+    CodeLayout{1, kSettingsBitsV1, false, false, PackSettingsV1, UnpackSettingsV1},
+    CodeLayout{2, kSettingsBitsV2, true, false, PackSettingsV2, UnpackSettingsV2},
+    CodeLayout{3, kSettingsBitsV3, true, true, PackSettingsV3, UnpackSettingsV3}};
 
 const CodeLayout* LayoutOf(int version) {
     const auto* found =
@@ -275,11 +330,15 @@ SheetCodeParse DecodeSymbols(const Symbols& symbols) {
 }  // namespace
 
 int SheetCodeVersionFor(const SheetSettings& settings) {
-    return SheetCodeVersionFor(settings.rules);
+    return SheetCodeVersionFor(settings.rules, settings.page);
 }
 
-int SheetCodeVersionFor(const ProblemRules& rules) {
-    return rules.AnyOn() ? kRulesSheetCodeVersion : kSheetCodeVersion;
+int SheetCodeVersionFor(const ProblemRules& rules, const PageOptions& page) {
+    return rules.AnyOn() || !page.AllDefault() ? kPageSheetCodeVersion : kSheetCodeVersion;
+}
+
+RuledDraw RuledDrawOf(int version) {
+    return version == kRulesSheetCodeVersion ? RuledDraw::RedrawOdds : RuledDraw::Uniform;
 }
 
 SheetCode SheetCodeOf(const SheetSettings& settings, std::uint64_t seed) {
@@ -291,8 +350,13 @@ int SheetSeedBits(int version) {
     return layout == nullptr ? 0 : layout->SeedBits();
 }
 
-std::uint64_t CutSeedForCode(std::uint64_t seed, const ProblemRules& rules) {
-    return seed & LowBitsMask(SheetSeedBits(SheetCodeVersionFor(rules)));
+std::uint64_t CutSeedForCode(std::uint64_t seed, const ProblemRules& rules,
+                             const PageOptions& page) {
+    return seed & LowBitsMask(SheetSeedBits(SheetCodeVersionFor(rules, page)));
+}
+
+std::uint64_t CutSeedForCode(std::uint64_t seed, const SheetSettings& settings) {
+    return CutSeedForCode(seed, settings.rules, settings.page);
 }
 
 std::optional<QString> SheetSettingsFault(const SheetSettings& settings) {
@@ -330,6 +394,7 @@ QString FormatSheetCode(const SheetCode& code) {
     const CodeLayout* layout = LayoutOf(code.version);
     if (layout == nullptr || SheetSettingsFault(code.settings) ||
         (!layout->carriesRules && code.settings.rules.AnyOn()) ||
+        (!layout->carriesPage && !code.settings.page.AllDefault()) ||
         (code.seed & ~LowBitsMask(layout->SeedBits())) != 0U) {
         return {};
     }

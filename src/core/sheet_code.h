@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/page_options.h"
+#include "core/problem_rules.h"
 #include "core/settings_limits.h"
 #include "core/worksheet_state.h"
 
@@ -27,15 +28,24 @@ struct SheetSettings {
 
 // The format versions of the codes this program writes. Each version fixes both the
 // layout of its codes and how its sheets are composed; older versions stay readable.
-// A sheet without problem rules keeps version 1, so its code reads as it always has; a
-// sheet with any rule on needs version 2, which carries the rules in place of ten bits
-// of the seed.
+// A sheet without problem rules and with the default page keeps version 1, so its code
+// reads as it always has. Any other sheet is written in version 3, which carries the
+// rules and the page options in place of seventeen bits of the seed. Version 2 carried
+// the rules alone and drew ruled problems with the odds of the plain redraw loop; it is
+// no longer written, but its codes still bring back their sheets.
 inline constexpr int kSheetCodeVersion = 1;
 inline constexpr int kRulesSheetCodeVersion = 2;
+inline constexpr int kPageSheetCodeVersion = 3;
 
-// The version a sheet with these settings, or under these rules, is written in.
+// The version a sheet with these settings, or under these rules and page options, is
+// written in.
 [[nodiscard]] int SheetCodeVersionFor(const SheetSettings& settings);
-[[nodiscard]] int SheetCodeVersionFor(const ProblemRules& rules);
+[[nodiscard]] int SheetCodeVersionFor(const ProblemRules& rules, const PageOptions& page);
+
+// How a code's version draws problems under rules: by the odds of the plain redraw loop
+// (version 2), or each allowed problem equally likely (every later version). Fresh
+// sheets and the sheets of codes both draw as this says, so a code brings its sheet back.
+[[nodiscard]] RuledDraw RuledDrawOf(int version);
 
 // A worksheet brought back by its code: its settings, the seed its problems are drawn
 // from, and the version it was made with.
@@ -51,10 +61,12 @@ struct SheetCode {
 
 // How many low bits of a seed a code of this version carries; 0 for an unknown version.
 [[nodiscard]] int SheetSeedBits(int version);
-// A fresh seed cut to the bits the code of a sheet under these rules carries: all of
-// version 1's without rules, version 2's fewer with them. Every fresh sheet's seed goes
-// through it, so that its code brings the sheet back.
-[[nodiscard]] std::uint64_t CutSeedForCode(std::uint64_t seed, const ProblemRules& rules);
+// A fresh seed cut to the bits the code of a sheet under these rules and page options
+// carries: all of version 1's for a plain sheet, version 3's fewer for any other. Every
+// fresh sheet's seed goes through it, so that its code brings the sheet back.
+[[nodiscard]] std::uint64_t CutSeedForCode(std::uint64_t seed, const ProblemRules& rules,
+                                           const PageOptions& page);
+[[nodiscard]] std::uint64_t CutSeedForCode(std::uint64_t seed, const SheetSettings& settings);
 
 // Why the settings cannot make a worksheet, in the words of the settings checks
 // (1 <= lowest < highest <= 99, 1 <= count <= 100, operation 1 to 5, a fixed number of 0
@@ -64,7 +76,8 @@ struct SheetCode {
 // The code as shown, "1ABCD-EFGHJ-KMNP": 14 symbols of Crockford's base 32 in groups of
 // 5, 5 and 4, the last one the check symbol. Empty when the version is unknown, the
 // settings fail SheetSettingsFault, the version cannot carry the settings' rules (version
-// 1 carries none) or the seed needs more bits than the version carries.
+// 1 carries none) or page options (versions 1 and 2 carry only the defaults) or the seed
+// needs more bits than the version carries.
 [[nodiscard]] QString FormatSheetCode(const SheetCode& code);
 
 enum class SheetCodeFault {

@@ -20,9 +20,10 @@ class CodeHost final : public ComposerHost {
 };
 
 // Sheets come from the program's own composer, held by the golden sheets to what it drew
-// when their version came out: version 1 without rules, version 2 under the code's rules.
-// A change to the drawing that alters them needs a new version, and a copy of the old
-// drawing stays here for the versions before it.
+// when their version came out: version 1 without rules, version 2 under the code's rules
+// with the redraw loop's odds, version 3 under them uniformly (RuledDrawOf). A change to
+// the drawing that alters them needs a new version, and the old drawing stays for the
+// versions before it.
 ProblemSet ComposeFromCode(const SheetCode& code) {
     WorksheetState state;
     state.divideSign = DivideSignText();
@@ -32,7 +33,7 @@ ProblemSet ComposeFromCode(const SheetCode& code) {
     ApplySheetSettings(code.settings, state);
     SeededRandomSource source(code.seed);
     CodeHost host(code.settings.allowNegative);
-    return ComposeProblems(state, source, host);
+    return ComposeProblems(state, source, host, code.settings.rules, RuledDrawOf(code.version));
 }
 
 }  // namespace
@@ -45,16 +46,13 @@ void ApplySheetSettings(const SheetSettings& settings, WorksheetState& state) {
     state.divisionSymbol =
         settings.upsideDownSeven ? state.divideSign : QString(QChar(kLineAndDotsMarker));
     state.problemRules = settings.rules;
+    state.pageOptions = settings.page;
 }
 
 SheetSettings SheetSettingsOf(const WorksheetState& state, bool allowNegative) {
-    return {RowOfNumber(state.operation),
-            state.lowestNumber,
-            state.highestNumber,
-            state.numberOfProblems,
-            allowNegative,
-            state.UsesUpsideDownSeven(),
-            state.problemRules};
+    return {RowOfNumber(state.operation), state.lowestNumber, state.highestNumber,
+            state.numberOfProblems,       allowNegative,      state.UsesUpsideDownSeven(),
+            state.problemRules,           state.pageOptions};
 }
 
 ProblemSettings ProblemSettingsOf(const SheetSettings& settings) {
@@ -67,9 +65,14 @@ ProblemSet ComposeSheet(const SheetCode& code) {
     }
     switch (code.version) {
         case kSheetCodeVersion:
-            // A code of version 1 cannot hold rules; settings with rules are no such sheet.
-            return code.settings.rules.AnyOn() ? ProblemSet{} : ComposeFromCode(code);
+            // A code of version 1 holds neither rules nor page options.
+            return code.settings.rules.AnyOn() || !code.settings.page.AllDefault()
+                       ? ProblemSet{}
+                       : ComposeFromCode(code);
         case kRulesSheetCodeVersion:
+            // Version 2 carries no page options; settings with them are no such sheet.
+            return code.settings.page.AllDefault() ? ComposeFromCode(code) : ProblemSet{};
+        case kPageSheetCodeVersion:
             return ComposeFromCode(code);
         default:
             return {};

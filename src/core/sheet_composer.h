@@ -8,11 +8,12 @@ namespace tallyworth {
 
 // Writes settings that pass SheetSettingsFault into a worksheet state whose divide sign
 // and operation table are set: operation, numbers, count, division notation and problem
-// rules. The negative-results switch belongs to the main window, not to the state.
+// rules and page options. The negative-results switch belongs to the main window, not to
+// the state.
 void ApplySheetSettings(const SheetSettings& settings, WorksheetState& state);
 
-// The settings of the worksheet a state describes, its problem rules with them, and the
-// window's negative-results switch. SheetCodeOf gives their code with a seed.
+// The settings of the worksheet a state describes, its problem rules and page options with
+// them, and the window's negative-results switch. SheetCodeOf gives their code with a seed.
 [[nodiscard]] SheetSettings SheetSettingsOf(const WorksheetState& state, bool allowNegative);
 
 // What the settings decide about the problems a sheet can hold.
@@ -20,8 +21,8 @@ void ApplySheetSettings(const SheetSettings& settings, WorksheetState& state);
 
 // The worksheet a code brings back: the problems of its settings drawn from its seed
 // under its rules, outside the cell-numbering mode. Empty when the version is unknown, the
-// settings fail SheetSettingsFault, a version-1 code holds rules, or no problem fits
-// the rules.
+// settings fail SheetSettingsFault, the version cannot hold the settings' rules or page
+// options, or no problem fits the rules.
 [[nodiscard]] ProblemSet ComposeSheet(const SheetCode& code);
 
 }  // namespace tallyworth

@@ -452,16 +452,17 @@ SheetSettings MainWindow::FieldSettings() const {
             ToWholeNumber(countField_->text()).value_or(0),
             AllowsNegativeResults(),
             state_.UsesUpsideDownSeven(),
-            state_.problemRules};
+            state_.problemRules,
+            state_.pageOptions};
 }
 
 std::uint64_t MainWindow::FreshSeed() {
-    source_.Reseed(state_.problemRules);
+    source_.Reseed(state_.problemRules, state_.pageOptions);
     if (const std::optional<std::uint64_t> seed = source_.StreamSeed()) {
-        return CutSeedForCode(*seed, state_.problemRules);
+        return CutSeedForCode(*seed, state_.problemRules, state_.pageOptions);
     }
     ClockSeededRandomSource clock;
-    clock.Reseed(state_.problemRules);
+    clock.Reseed(state_.problemRules, state_.pageOptions);
     return clock.LastSeed();
 }
 

@@ -20,17 +20,25 @@ using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest 
 const QString kAlphabet = QStringLiteral("0123456789ABCDEFGHJKMNPQRSTVWXYZ");
 constexpr std::uint64_t kWidestSeed = (std::uint64_t{1} << 35U) - 1U;
 constexpr std::uint64_t kWidestSeedV2 = (std::uint64_t{1} << 25U) - 1U;
+constexpr std::uint64_t kWidestSeedV3 = (std::uint64_t{1} << 18U) - 1U;
 constexpr Regrouping kAny = Regrouping::Any;
 
 // Settings, rules and seeds drawn at random, the same ones every run, after the extremes;
-// about half the codes have rules and so are of version 2.
+// about half the codes have rules and so are of version 3.
 std::vector<SheetCode> SampleCodes(int count) {
     // clang-format off
     std::vector<SheetCode> codes{
         {{OperationRow::Add, 1, 2, 1, false, false}, 0},
         {{OperationRow::Mix, 98, 99, 100, true, true}, kWidestSeed},
         {{OperationRow::Add, 1, 2, 1, false, false, {true, 1, Regrouping::Never, true}}, 0, 2},
-        {{OperationRow::Mix, 98, 99, 100, true, true, {true, 99, Regrouping::Always, true}}, kWidestSeedV2, 2}};
+        {{OperationRow::Mix, 98, 99, 100, true, true, {true, 99, Regrouping::Always, true}}, kWidestSeedV2, 2},
+        {{OperationRow::Mix, 98, 99, 100, true, true, {true, 99, Regrouping::Always, true}, {TimesSign::Asterisk, DivideSign::Colon, ProblemLayout::Line, PrintSize::ExtraLarge, true}}, kWidestSeedV3, 3},
+        // Every other page option alone.
+        {{OperationRow::Multiply, 2, 12, 30, false, false, {}, {.timesSign = TimesSign::Cross}}, 1, 3},
+        {{OperationRow::Multiply, 2, 12, 30, false, false, {}, {.timesSign = TimesSign::Dot}}, 2, 3},
+        {{OperationRow::Multiply, 2, 12, 30, false, false, {}, {.divideSign = DivideSign::Obelus}}, 3, 3},
+        {{OperationRow::Multiply, 2, 12, 30, false, false, {}, {.size = PrintSize::Large}}, 4, 3},
+        {{OperationRow::Multiply, 2, 12, 30, false, false, {}, {.fillPage = true}}, 5, 3}};
     // clang-format on
     Xoshiro128 random(2024);
     const auto below = [&random](std::uint32_t limit) {
@@ -49,7 +57,7 @@ std::vector<SheetCode> SampleCodes(int count) {
                                    below(2) == 1};
         }
         code.version = SheetCodeVersionFor(code.settings);
-        const std::uint64_t widest = code.version == 1 ? kWidestSeed : kWidestSeedV2;
+        const std::uint64_t widest = code.version == 1 ? kWidestSeed : kWidestSeedV3;
         code.seed = ((std::uint64_t{random.Next()} << 32U) | random.Next()) & widest;
         if (code.settings.lowest < code.settings.highest) {
             codes.push_back(code);
@@ -125,7 +133,7 @@ const std::array kRefused{
     RefusedCase{"NotAscii", QStringLiteral("10035-40000-QQ\u00D63"), SheetCodeFault::BadCharacter, "The sheet code contains \"\u00D6\", which no sheet code uses"},
     RefusedCase{"OneShort", "10035-40000-QQD", SheetCodeFault::WrongLength, "A sheet code has 14 letters and digits, but this one has 13"},
     RefusedCase{"WrongCheck", "10035-40000-QQD4", SheetCodeFault::WrongCheck, "check character does not match: please check what you typed."},
-    RefusedCase{"VersionThree", "30034-00000-000G", SheetCodeFault::UnknownVersion, "version 3, which this program does not know"},
+    RefusedCase{"VersionFour", "40034-00000-000E", SheetCodeFault::UnknownVersion, "version 4, which this program does not know"},
     // Operation 6 and the largest body of version 2, which reads
     // as an operation past "Mix"; each with the right check character.
     RefusedCase{"OperationSix", "1JP9P-G0000-000Z", SheetCodeFault::BadSettings, "cannot make a worksheet: Operation must be one of +, -, *, \u00F7 and Mix."},
@@ -175,22 +183,29 @@ TEST_P(SettingsFaultTest, NamesTheFirstRuleBrokenAndNoCodeIsFormatted) {
 INSTANTIATE_TEST_SUITE_P(Settings, SettingsFaultTest, ::testing::ValuesIn(kSettingsFaults),
                          kCaseName);
 
-// Version 1 has no room for rules: a code of it with rules would lose them.
-TEST(SheetCode, FormatsNothingForASeedTooWideAnUnknownVersionOrRulesInVersionOne) {
+// Version 1 has no room for rules, nor versions 1 and 2 for page options: their codes
+// would lose them.
+TEST(SheetCode, FormatsNothingForASeedTooWideAnUnknownVersionOrWhatTheVersionCannotHold) {
     SheetSettings settings{OperationRow::Add, 1, 9, 10, false, false};
     EXPECT_TRUE(FormatSheetCode({settings, kWidestSeed + 1}).isEmpty());
     EXPECT_TRUE(FormatSheetCode({settings, kWidestSeedV2 + 1, 2}).isEmpty());
-    EXPECT_TRUE(FormatSheetCode({settings, 0, 3}).isEmpty());
-    EXPECT_EQ(SheetSeedBits(3), 0);
+    EXPECT_TRUE(FormatSheetCode({settings, kWidestSeedV3 + 1, 3}).isEmpty());
+    EXPECT_TRUE(FormatSheetCode({settings, 0, 4}).isEmpty());
+    EXPECT_EQ(SheetSeedBits(4), 0);
     // A fresh seed keeps every bit its code carries.
-    EXPECT_EQ(CutSeedForCode(~std::uint64_t{0}, {}), kWidestSeed);
-    EXPECT_EQ(CutSeedForCode(~std::uint64_t{0}, {.noTrivial = true}), kWidestSeedV2);
+    EXPECT_EQ(CutSeedForCode(~std::uint64_t{0}, settings), kWidestSeed);
+    EXPECT_EQ(CutSeedForCode(~std::uint64_t{0}, {.noTrivial = true}, {}), kWidestSeedV3);
+    settings.page.timesSign = TimesSign::Dot;
+    EXPECT_TRUE(FormatSheetCode({settings, 0, 1}).isEmpty());
+    EXPECT_TRUE(FormatSheetCode({settings, 0, 2}).isEmpty());
+    settings.page = {};
     settings.rules.noRepeats = true;
     EXPECT_TRUE(FormatSheetCode({settings, 0, 1}).isEmpty());
 }
 
 TEST(SheetSeed, FirstSheetKeepsItsSeedAndNoTwoSheetsOfASetShareOne) {
-    for (const auto& [version, widest] : {std::pair{1, kWidestSeed}, std::pair{2, kWidestSeedV2}}) {
+    for (const auto& [version, widest] :
+         {std::pair{1, kWidestSeed}, std::pair{2, kWidestSeedV2}, std::pair{3, kWidestSeedV3}}) {
         for (const std::uint64_t first : {std::uint64_t{0}, widest}) {
             std::set<std::uint64_t> seeds;
             for (int sheet = 0; sheet < 500; ++sheet) {

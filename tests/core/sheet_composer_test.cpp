@@ -26,6 +26,8 @@ const std::array kSettings{
     SettingsCase{"DivisionUpsideDownSeven", {OperationRow::Divide, 1, 99, 100, false, true}},
     SettingsCase{"MixEveryRule",
                  {OperationRow::Mix, 2, 30, 60, false, false, {true, 7, Regrouping::Always, true}}},
+    SettingsCase{"LargePrintWithoutRules",
+                 {OperationRow::Add, 1, 9, 20, false, false, {}, {.size = PrintSize::Large}}},
 };
 
 class ComposeSheetTest : public ::testing::TestWithParam<SettingsCase> {};
@@ -61,7 +63,10 @@ TEST(ComposeSheet, ComposesTheCellNumberingRangeWithItsRealNumbers) {
 
 TEST(ComposeSheet, ComposesNothingForSettingsOrAVersionItCannotCompose) {
     EXPECT_TRUE(ComposeSheet({{OperationRow::Add, 9, 9, 10, false, false}, 1}).problems.empty());
-    EXPECT_TRUE(ComposeSheet({{OperationRow::Add, 1, 9, 10, false, false}, 1, 3}).problems.empty());
+    EXPECT_TRUE(ComposeSheet({{OperationRow::Add, 1, 9, 10, false, false}, 1, 4}).problems.empty());
+    EXPECT_TRUE(
+        ComposeSheet({{OperationRow::Add, 1, 9, 10, false, false, {}, {.fillPage = true}}, 1, 2})
+            .problems.empty());
     EXPECT_TRUE(
         ComposeSheet({{OperationRow::Add, 1, 9, 10, false, false, {true, 0, kAny, false}}, 1, 1})
             .problems.empty());

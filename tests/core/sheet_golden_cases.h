@@ -34,6 +34,11 @@ inline const std::array kGoldenSheets{
     GoldenSheet{"ruled_subtraction_borrowing", {{OperationRow::Subtract, 10, 99, 40, false, false, {false, 0, Regrouping::Always, false}}, 0xABCDEF, 2}},
     GoldenSheet{"ruled_division_upside_down_seven", {{OperationRow::Divide, 2, 60, 50, false, true, {true, 0, Regrouping::Any, true}}, 42, 2}},
     GoldenSheet{"ruled_mix", {{OperationRow::Mix, 1, 20, 60, true, false, {true, 0, Regrouping::Any, true}}, 0x1FFFFFF, 2}},
+    // Version 3: page options without rules draw as version 1 (the problems of "addition"),
+    // rules draw every allowed problem equally likely.
+    GoldenSheet{"addition_page_options", {{OperationRow::Add, 1, 9, 20, false, false, {}, {TimesSign::Dot, DivideSign::Colon, ProblemLayout::Line, PrintSize::Large, true}}, 0x5EED, 3}},
+    GoldenSheet{"uniform_times_table_seven", {{OperationRow::Multiply, 1, 12, 24, false, false, {true, 7, Regrouping::Any, true}}, 0x12345, 3}},
+    GoldenSheet{"uniform_mix", {{OperationRow::Mix, 1, 20, 60, true, false, {true, 0, Regrouping::Any, true}}, 0x3FFFF, 3}},
 };
 // clang-format on
 

@@ -41,7 +41,7 @@ struct ScriptedRandomSource final : RandomSource {
         }
         return static_cast<float>(engine() >> 8U) * 0x1p-24F;
     }
-    void Reseed(const ProblemRules& /*rules*/) override {
+    void Reseed(const ProblemRules& /*rules*/, const PageOptions& /*page*/) override {
         used = 0;
         engine.seed(seed);
     }

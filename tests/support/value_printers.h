@@ -21,12 +21,19 @@ inline void PrintTo(const ProblemRules& rules, std::ostream* out) {
     *out << "{noTrivial " << rules.noTrivial << ", fixed " << rules.fixedNumber << ", regrouping "
          << static_cast<int>(rules.regrouping) << ", noRepeats " << rules.noRepeats << "}";
 }
+inline void PrintTo(const PageOptions& page, std::ostream* out) {
+    *out << "{times " << static_cast<int>(page.timesSign) << ", divide "
+         << static_cast<int>(page.divideSign) << ", layout " << static_cast<int>(page.layout)
+         << ", size " << static_cast<int>(page.size) << ", fill " << page.fillPage << "}";
+}
 inline void PrintTo(const SheetSettings& settings, std::ostream* out) {
     *out << "{operation " << RowNumber(settings.operation) << ", " << settings.lowest << ".."
          << settings.highest << ", count " << settings.count << ", negative "
          << settings.allowNegative << ", upsideDownSeven " << settings.upsideDownSeven
          << ", rules ";
     PrintTo(settings.rules, out);
+    *out << ", page ";
+    PrintTo(settings.page, out);
     *out << "}";
 }
 inline void PrintTo(const SheetCode& code, std::ostream* out) {

@@ -461,7 +461,7 @@ TEST_P(VerdictTest, ComposesAsksOrRefusesAsTheRulesAllow) {
     if (!output.classSets.empty()) {
         const SheetCode& first = output.classSets.front().request.first;
         EXPECT_EQ(std::make_pair(first.version, first.settings.rules),
-                  std::make_pair(2, check.rules));
+                  std::make_pair(kPageSheetCodeVersion, check.rules));
     }
 }
 
