@@ -38,7 +38,9 @@ constexpr float kMostFillPoints = 60.0F;
 constexpr int kNormalStrokePixels = 2;
 constexpr const char* kPageFont = "MS Sans Serif";
 
-enum class CellKind { Stacked, Line, Bracket };
+// A division among stacked problems stands on its cell's top line, "56 ÷ 7", over "="
+// and the answer bar.
+enum class CellKind { Stacked, StackedDivision, Line, Bracket };
 
 bool IsDivision(const ProblemEntry& problem) {
     return problem.operatorSign == DivideSignText();
@@ -53,10 +55,15 @@ bool InBracket(const FlowRequest& request) {
 }
 
 CellKind KindOf(bool division, const FlowRequest& request) {
-    if (division) {
-        return InBracket(request) ? CellKind::Bracket : CellKind::Line;
+    const bool stacked = request.settings.page.layout == ProblemLayout::Stacked;
+    if (!division) {
+        return stacked ? CellKind::Stacked : CellKind::Line;
     }
-    return request.settings.page.layout == ProblemLayout::Line ? CellKind::Line : CellKind::Stacked;
+    if (InBracket(request)) {
+        return CellKind::Bracket;
+    }
+    // A sheet of divisions alone writes them on a line, as the original page does.
+    return stacked && !IsDivisionSheet(request) ? CellKind::StackedDivision : CellKind::Line;
 }
 
 // The numbers as read.
@@ -84,6 +91,7 @@ struct Widths {
     int second = 1;
     int solution = 1;
     bool stacked = false;
+    bool stackedDivision = false;
     bool line = false;
     bool bracket = false;
 };
@@ -94,6 +102,7 @@ int DigitsOf(int number) {
 
 void AddKind(Widths& widths, CellKind kind) {
     widths.stacked |= kind == CellKind::Stacked;
+    widths.stackedDivision |= kind == CellKind::StackedDivision;
     widths.line |= kind == CellKind::Line;
     widths.bracket |= kind == CellKind::Bracket;
 }
@@ -149,6 +158,10 @@ float StackedWidthEm(const Widths& widths) {
     return kSignEm + kGapEm + Digits(std::max(widths.first, widths.second));
 }
 
+float DivisionLineEm(const Widths& widths) {
+    return Digits(widths.first) + 2 * kGapEm + kSignEm + Digits(widths.second);
+}
+
 float LineWidthEm(const Widths& widths) {
     return Digits(widths.first) + 4 * kGapEm + 2 * kSignEm + Digits(widths.second) +
            BlankEm(widths);
@@ -170,6 +183,10 @@ CellEm CellOf(const Widths& widths) {
     if (widths.stacked) {
         cell.width = StackedWidthEm(widths);
         cell.height = kAnswerBarEm + kWritingRoomEm;
+    }
+    if (widths.stackedDivision) {
+        cell.width = std::max(cell.width, DivisionLineEm(widths));
+        cell.height = std::max(cell.height, kAnswerBarEm + kWritingRoomEm);
     }
     if (widths.line) {
         cell.width = std::max(cell.width, LineWidthEm(widths));
@@ -216,6 +233,9 @@ class PagePlacer {
             case CellKind::Stacked:
                 PlaceStacked(page, numbers, problem.operatorSign, solution, left, top);
                 break;
+            case CellKind::StackedDivision:
+                PlaceStackedDivision(page, numbers, solution, left, top);
+                break;
             case CellKind::Line:
                 PlaceLine(page, numbers, problem.operatorSign, solution, left, top);
                 break;
@@ -257,10 +277,33 @@ class PagePlacer {
         page.lines.push_back(line);
     }
 
+    // The cell's right edge, where stacked numbers end.
+    [[nodiscard]] float StackedRight(float left) const {
+        const float cellEm = std::max(StackedWidthEm(widths_),
+                                      widths_.stackedDivision ? DivisionLineEm(widths_) : 0.0F);
+        return left + cellEm * em_;
+    }
+
+    void PlaceStackedDivision(PrintedPage& page, const ReadNumbers& numbers,
+                              const QString& solution, float left, float top) const {
+        const float right = StackedRight(left);
+        const float widthEm = (right - left) / em_;
+        Label(page,
+              QStringLiteral("%1 %2 %3").arg(numbers.first, request_.signs.divide, numbers.second),
+              left, top, widthEm, LabelAlignment::Right);
+        Label(page, QStringLiteral("="), left, top + kSecondNumberEm * em_, kSignEm,
+              LabelAlignment::Center);
+        const float bar = top + kAnswerBarEm * em_;
+        Stroke(page, left, bar, right, bar);
+        if (!solution.isEmpty()) {
+            Label(page, solution, left, top + kSolutionEm * em_, widthEm, LabelAlignment::Right);
+        }
+    }
+
     void PlaceStacked(PrintedPage& page, const ReadNumbers& numbers, const QString& operatorSign,
                       const QString& solution, float left, float top) const {
         const float numbersEm = Digits(std::max(widths_.first, widths_.second));
-        const float numbersLeft = left + (kSignEm + kGapEm) * em_;
+        const float numbersLeft = StackedRight(left) - numbersEm * em_;
         Label(page, numbers.first, numbersLeft, top, numbersEm, LabelAlignment::Right);
         Label(page, Sign(operatorSign), left, top + kSecondNumberEm * em_, kSignEm,
               LabelAlignment::Center);

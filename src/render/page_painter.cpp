@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
+#include <QStringList>
 
 #include <cmath>
 
@@ -173,8 +174,9 @@ double RoomAfter(const PrintedPage& page, std::size_t index) {
 }
 
 // The problems as text nobody sees, each where its first number stands, for whatever
-// reads the document: a screen reader, a search, a copy. A text wider than its cell is
-// narrowed, so that no two problems run into one line.
+// reads the document: a screen reader, a search, a copy. Where a text is wider than its
+// cell every text of the page is narrowed alike, so that rows still read as rows and no
+// two problems run into one.
 void PaintReadingText(QPainter& painter, LabelFonts& fonts, const PrintedPage& page,
                       double dotsPerInch) {
     if (page.labels.empty()) {
@@ -183,17 +185,22 @@ void PaintReadingText(QPainter& painter, LabelFonts& fonts, const PrintedPage& p
     fonts.Use(painter, page.labels.front());
     painter.setPen(Qt::transparent);
     const QFontMetricsF metrics(painter.font(), painter.device());
+    QStringList texts;
+    double narrowing = 1.0;
+    for (std::size_t index = 0; index < page.problems.size(); ++index) {
+        texts << WrittenProblem(page.problems[index], page.signs);
+        const double width = metrics.horizontalAdvance(texts.back());
+        const double room = RoomAfter(page, index) * dotsPerInch;
+        if (width > room && room > 0) {
+            narrowing = std::min(narrowing, room / width);
+        }
+    }
     for (std::size_t index = 0; index < page.problems.size(); ++index) {
         const PrintedProblem& problem = page.problems[index];
-        const QString text = WrittenProblem(problem, page.signs);
-        const double width = metrics.horizontalAdvance(text);
-        const double room = RoomAfter(page, index) * dotsPerInch;
         painter.save();
         painter.translate(problem.left * dotsPerInch, problem.top * dotsPerInch + metrics.ascent());
-        if (width > room && room > 0) {
-            painter.scale(room / width, 1.0);
-        }
-        painter.drawText(QPointF(0, 0), text);
+        painter.scale(narrowing, 1.0);
+        painter.drawText(QPointF(0, 0), texts[static_cast<qsizetype>(index)]);
         painter.restore();
     }
 }

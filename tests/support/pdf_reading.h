@@ -48,6 +48,15 @@ inline std::vector<PdfPage> ReadPdf(const QString& file) {
     return pages;
 }
 
+// The text of a PDF in the order it was written, as pdftotext -raw reads it: the order in
+// which a screen reader or a copy takes it.
+inline QString ReadPdfText(const QString& file) {
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), file, QStringLiteral("-")});
+    EXPECT_TRUE(reader.waitForFinished(kWaitMilliseconds) && reader.exitCode() == 0);
+    return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
 // What pdfinfo (poppler-utils) reads from a PDF: its document information, or its XMP
 // metadata. A PDF that does not read cleanly fails the test.
 enum class PdfInfoPart { Document, Xmp };

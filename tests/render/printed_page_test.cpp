@@ -1,0 +1,133 @@
+#include "core/sheet_composer.h"
+#include "render/class_set_output.h"
+#include "support/named_cases.h"
+#include "support/pdf_reading.h"
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace tallyworth {
+namespace {
+
+using print_test::PdfPage;
+using print_test::PdfWord;
+using print_test::ReadPdf;
+using print_test::ReadPdfText;
+using testing_support::kCaseName;
+
+struct PrintCase {
+    const char* name;
+    SheetSettings settings;
+    QPageSize::PageSizeId paper;
+    int pages;          // of the sheet, and as many of its key
+    double points;      // the least size of its figures
+    const char* times;  // the signs its text must show
+    const char* divide;
+};
+
+SheetSettings Settings(OperationRow row, int count, PageOptions page, bool bracket = false) {
+    SheetSettings settings{row, 2, 12, count, false, bracket};
+    settings.page = page;
+    return settings;
+}
+
+constexpr PageOptions kLine{TimesSign::Default, DivideSign::Default, ProblemLayout::Line};
+constexpr PageOptions kLarge{TimesSign::Dot, DivideSign::Colon, ProblemLayout::Stacked,
+                             PrintSize::Large};
+constexpr PageOptions kExtraLarge{TimesSign::Default, DivideSign::Default, ProblemLayout::Stacked,
+                                  PrintSize::ExtraLarge};
+constexpr PageOptions kFilled{TimesSign::Cross, DivideSign::Colon, ProblemLayout::Line,
+                              PrintSize::Normal, true};
+
+// The signs follow the options; larger print flows onto more pages, never smaller than
+// promised; divisions stand on a line or in their bracket whatever the layout.
+const std::array kPrintCases{
+    PrintCase{"OriginalSigns", Settings(OperationRow::Multiply, 100, OriginalPageOptions()),
+              QPageSize::Letter, 1, 10, "*", "÷"},
+    PrintCase{"LanguageSignsMix", Settings(OperationRow::Mix, 100, {}), QPageSize::A4, 1, 10, "×",
+              "÷"},
+    PrintCase{"LineDivisions", Settings(OperationRow::Divide, 100, kLine), QPageSize::Letter, 2,
+              13.5, "×", "÷"},
+    PrintCase{"LargeDotsAndColons", Settings(OperationRow::Mix, 100, kLarge), QPageSize::A4, 3, 18,
+              "⋅", ":"},
+    PrintCase{"ExtraLargeBracket", Settings(OperationRow::Divide, 40, kExtraLarge, true),
+              QPageSize::Letter, 2, 24, "×", "÷"},
+    PrintCase{"FilledLine", Settings(OperationRow::Multiply, 12, kFilled), QPageSize::Letter, 1, 30,
+              "×", ":"},
+};
+
+QString Sign(const ProblemEntry& problem, const PrintCase& print) {
+    if (problem.operatorSign == u"*") {
+        return QString::fromUtf8(print.times);
+    }
+    return problem.operatorSign == DivideSignText() ? QString::fromUtf8(print.divide)
+                                                    : problem.operatorSign;
+}
+
+// The answer worked out here, not taken from the composer.
+int Answer(const ProblemEntry& problem) {
+    if (problem.operatorSign == u"+") {
+        return problem.first + problem.second;
+    }
+    if (problem.operatorSign == u"-") {
+        return problem.first - problem.second;
+    }
+    if (problem.operatorSign == u"*") {
+        return problem.first * problem.second;
+    }
+    return problem.first / problem.second;
+}
+
+// The sheet's problems as its text reads, the spaces left out: "7×8=", "7×8=56" on a key.
+std::string Expected(const ProblemSet& set, const PrintCase& print, bool key) {
+    QString text;
+    for (const ProblemEntry& problem : set.problems) {
+        text += QString::number(problem.first) + Sign(problem, print) +
+                QString::number(problem.second) + u'=';
+        text += key ? QString::number(Answer(problem)) : QString();
+    }
+    return text.toStdString();
+}
+
+class PrintedPageTest : public ::testing::TestWithParam<PrintCase> {};
+
+TEST_P(PrintedPageTest, ReadsEveryProblemInOrderAtItsSizeInsideThePaper) {
+    const PrintCase& print = GetParam();
+    const ClassSetRequest request{SheetCodeOf(print.settings, 0x2A), 1, AnswerKeys::AtEnd, true};
+    const QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("sheet.pdf"));
+    class : public SetProgress {
+        void Start(int /*pages*/) override {}
+        bool Advance(int /*pagesDone*/) override { return true; }
+    } progress;
+    ASSERT_TRUE(WriteClassSetPdf(request, QPageSize(print.paper), file, progress).Succeeded());
+    const std::vector<PdfPage> pages = ReadPdf(file);
+    ASSERT_EQ(pages.size(), static_cast<std::size_t>(2 * print.pages));
+    for (const PdfPage& page : pages) {
+        for (const PdfWord& word : page.words) {
+            EXPECT_TRUE(word.left >= 0.25 && word.right <= page.width - 0.25 &&
+                        word.bottom <= page.height - 0.25)
+                << word.text << " outside the printable area";
+            if (word.top > 0.5 + 0.66) {  // below the band's rule
+                EXPECT_GE((word.bottom - word.top) * 72, print.points) << word.text;
+            }
+        }
+    }
+    // Sheet and key as they read, the band's words and the spaces left out.
+    QString text = ReadPdfText(file);
+    static const QRegularExpression band(QStringLiteral("Sheet 1 of 1\\n.*\\nName\\nDate\\n"));
+    text.remove(QStringLiteral("Answer key\n")).remove(band).remove(QRegularExpression("\\s"));
+    const ProblemSet set = ComposeSheet(request.first);
+    EXPECT_EQ(text.toStdString(), Expected(set, print, false) + Expected(set, print, true));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sheets, PrintedPageTest, ::testing::ValuesIn(kPrintCases), kCaseName);
+
+}  // namespace
+}  // namespace tallyworth
