@@ -18,9 +18,10 @@ class QuietProgress final : public SetProgress {
     [[nodiscard]] bool Advance(int /*pagesDone*/) override { return true; }
 };
 
-void BM_ClassSet_30SheetsWithKeys(benchmark::State& bench) {
-    const ClassSetRequest request{
-        {{OperationRow::Add, 10, 99, 100, false, false}, 0x5EED}, 30, AnswerKeys::AfterEach, true};
+void BM_ClassSet_30SheetsWithKeys(benchmark::State& bench, PageOptions page) {
+    SheetSettings settings{OperationRow::Add, 10, 99, 100, false, false};
+    settings.page = page;
+    const ClassSetRequest request{SheetCodeOf(settings, 0x5EED), 30, AnswerKeys::AfterEach, true};
     QuietProgress progress;
     qint64 bytes = 0;
     // NOLINTNEXTLINE(clang-analyzer-deadcode.DeadStores)
@@ -38,6 +39,11 @@ void BM_ClassSet_30SheetsWithKeys(benchmark::State& bench) {
     }
     bench.counters["pdf_bytes"] = static_cast<double>(bytes);
 }
-BENCHMARK(BM_ClassSet_30SheetsWithKeys)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ClassSet_30SheetsWithKeys, Original, OriginalPageOptions())
+    ->Unit(benchmark::kMillisecond);
+// Seven pages a sheet, and as many for its key: 420 pages.
+BENCHMARK_CAPTURE(BM_ClassSet_30SheetsWithKeys, ExtraLarge,
+                  PageOptions{.size = PrintSize::ExtraLarge})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

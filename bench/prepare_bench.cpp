@@ -4,8 +4,10 @@
 #include "core/composer.h"
 #include "core/operations.h"
 #include "core/random_source.h"
+#include "core/sheet_composer.h"
 #include "core/worksheet_state.h"
 #include "page_model/build_worksheet.h"
+#include "page_model/flowing_layout.h"
 #include "page_model/page_controls.h"
 #include "page_model/page_fill.h"
 #include "page_model/page_layout.h"
@@ -142,3 +144,22 @@ BENCHMARK(BM_PrepareDivisionLineAndDots)->Apply(Ranges);
 BENCHMARK(BM_PrepareDivisionUpsideDownSeven)->Apply(Ranges);
 BENCHMARK(BM_PreparePageOnlyGrid)->Apply(Ranges);
 BENCHMARK(BM_PreparePageOnlyDivision)->Apply(Ranges);
+
+// Composes a Mix sheet of 100 problems from its code and lays its pages out anew: the work
+// of one sheet of a class set at that size and layout, drawing aside.
+void BM_ComposeAndLayOut(benchmark::State& bench, ProblemLayout layout, PrintSize size) {
+    SheetSettings settings{OperationRow::Mix, 1, 99, 100, false, false};
+    settings.page = {TimesSign::Default, DivideSign::Default, layout, size};
+    const SheetCode code = SheetCodeOf(settings, 0x5EED);
+    const FlowRequest request{settings, SignsOf(settings.page, QLocale::English), true};
+    // NOLINTNEXTLINE(clang-analyzer-deadcode.DeadStores)
+    for (auto _ : bench) {
+        std::vector<PrintedPage> pages = LayOutFlowingPages(ComposeSheet(code), request);
+        benchmark::DoNotOptimize(pages);
+    }
+}
+BENCHMARK_CAPTURE(BM_ComposeAndLayOut, StackedLarge, ProblemLayout::Stacked, PrintSize::Large);
+BENCHMARK_CAPTURE(BM_ComposeAndLayOut, StackedExtraLarge, ProblemLayout::Stacked,
+                  PrintSize::ExtraLarge);
+BENCHMARK_CAPTURE(BM_ComposeAndLayOut, LineNormal, ProblemLayout::Line, PrintSize::Normal);
+BENCHMARK_CAPTURE(BM_ComposeAndLayOut, LineExtraLarge, ProblemLayout::Line, PrintSize::ExtraLarge);

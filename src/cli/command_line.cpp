@@ -184,7 +184,7 @@ int Run(const Command& command) {
         return kNotMade;
     }
     // With the PDF on standard output, the code goes beside the messages.
-    const QString code = FormatSheetCode(command.request.first) + u'\n';
+    const QString code = FormatProblemsCode(command.request.first) + u'\n';
     if (command.output.pdfFile == kStandardStream) {
         Say(stderr, code);
         return kDone;

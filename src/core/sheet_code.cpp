@@ -410,6 +410,16 @@ QString FormatSheetCode(const SheetCode& code) {
     return SymbolsText(symbols);
 }
 
+QString FormatProblemsCode(const SheetCode& code) {
+    const CodeLayout* layout = LayoutOf(code.version);
+    if (layout == nullptr || layout->carriesPage) {
+        return FormatSheetCode(code);
+    }
+    SheetCode problems = code;
+    problems.settings.page = {};
+    return FormatSheetCode(problems);
+}
+
 SheetCodeParse ParseSheetCode(const QString& typed) {
     const std::variant<Symbols, SheetCodeError> read = ReadSymbols(typed);
     if (const auto* error = std::get_if<SheetCodeError>(&read)) {

@@ -80,6 +80,11 @@ struct SheetCode {
 // needs more bits than the version carries.
 [[nodiscard]] QString FormatSheetCode(const SheetCode& code);
 
+// The code that brings back the code's problems: FormatSheetCode, or for a code of a
+// version that carries no page options but was given some, the code without them (its
+// page then follows the defaults).
+[[nodiscard]] QString FormatProblemsCode(const SheetCode& code);
+
 enum class SheetCodeFault {
     BadCharacter,    // a character no sheet code uses
     WrongLength,     // not 14 letters and digits

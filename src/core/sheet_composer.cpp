@@ -65,13 +65,10 @@ ProblemSet ComposeSheet(const SheetCode& code) {
     }
     switch (code.version) {
         case kSheetCodeVersion:
-            // A code of version 1 holds neither rules nor page options.
-            return code.settings.rules.AnyOn() || !code.settings.page.AllDefault()
-                       ? ProblemSet{}
-                       : ComposeFromCode(code);
+            // A code of version 1 holds no rules. Page options given with an older code
+            // shape only the page: the problems stay the code's.
+            return code.settings.rules.AnyOn() ? ProblemSet{} : ComposeFromCode(code);
         case kRulesSheetCodeVersion:
-            // Version 2 carries no page options; settings with them are no such sheet.
-            return code.settings.page.AllDefault() ? ComposeFromCode(code) : ProblemSet{};
         case kPageSheetCodeVersion:
             return ComposeFromCode(code);
         default:

@@ -71,7 +71,7 @@ SheetPrint MakeSheetPrint(const SheetCode& code, bool answerKey, QLocale::Langua
         made.failure =
             QCoreApplication::translate("tallyworth::Printing",
                                         "The worksheet of the sheet code %1 could not be composed.")
-                .arg(FormatSheetCode(code));
+                .arg(FormatProblemsCode(code));
         return made;
     }
     const PageSigns signs = SignsOf(code.settings.page, language);

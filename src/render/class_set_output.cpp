@@ -57,7 +57,7 @@ HeaderTexts HeaderOf(const SetPage& page, int sheets, const SheetCode& code) {
     return {QCoreApplication::translate("tallyworth::ClassSet", "Sheet %1 of %2")
                 .arg(page.sheetIndex + 1)
                 .arg(sheets),
-            FormatSheetCode(code), page.answerKey};
+            FormatProblemsCode(code), page.answerKey};
 }
 
 // Paints in device units, dots per inch apart: fonts are sized for that scale whatever
@@ -236,7 +236,7 @@ PrintOutcome NoSuchSet() {
 PdfMetadata ClassSetMetadata(const ClassSetRequest& request) {
     QStringList codes;
     for (int sheet = 0; sheet < request.sheets; ++sheet) {
-        codes << FormatSheetCode(SheetOfSet(request.first, sheet));
+        codes << FormatProblemsCode(SheetOfSet(request.first, sheet));
     }
     const QString subject =
         QCoreApplication::translate("tallyworth::ClassSet",

@@ -3,6 +3,8 @@
 #include "render/page_style.h"
 
 #include <QFontMetricsF>
+#include <QHash>
+#include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
@@ -129,6 +131,73 @@ bool PaintSignStrokes(QPainter& painter, QChar sign, const QRectF& box,
     }
 }
 
+// A character as a one-bit stencil at the device's own resolution, made once for every
+// font: a document references one image each time the character recurs, where an outline
+// would repeat all its curves. Set bits take the painter's colour.
+class CaptionStencils {
+  public:
+    // The font is sized for a device of dotsPerInch; the stencil has devicePerUnit pixels to
+    // each of its units.
+    const QImage& Stencil(const QFont& font, int dotsPerInch, const QString& caption,
+                          double devicePerUnit) {
+        const QString key = font.key() + u'|' + QString::number(dotsPerInch) + u'|' +
+                            QString::number(devicePerUnit) + u'|' + caption;
+        auto found = stencils_.find(key);
+        if (found == stencils_.end()) {
+            found = stencils_.insert(key, Made(font, dotsPerInch, caption, devicePerUnit));
+        }
+        return *found;
+    }
+
+  private:
+    static QImage Made(const QFont& font, int dotsPerInch, const QString& caption,
+                       double devicePerUnit) {
+        constexpr double kInchesPerMetre = 1 / 0.0254;
+        QImage image(1, 1, QImage::Format_Mono);
+        const auto dotsPerMetre = static_cast<int>(std::lround(dotsPerInch * kInchesPerMetre));
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+        const QFontMetricsF metrics(font, &image);
+        const QSizeF size(metrics.horizontalAdvance(caption), metrics.height());
+        image =
+            QImage((size * devicePerUnit).toSize().expandedTo(QSize(1, 1)), QImage::Format_Mono);
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+        image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+        image.fill(0);
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(Qt::color1);
+        painter.scale(devicePerUnit, devicePerUnit);
+        painter.drawText(QPointF(0, metrics.ascent()), caption);
+        return image;
+    }
+
+    QHash<QString, QImage> stencils_;
+};
+
+// The caption character by character, each a stencil, so that a document holds one image
+// for every character of a font rather than one for every caption.
+void PaintCaptionStencil(QPainter& painter, const PageLabel& label, const QRectF& box,
+                         const QFontMetricsF& metrics) {
+    static CaptionStencils stencils;
+    const double devicePerUnit = std::max(1.0, painter.deviceTransform().m11());
+    const QPointF baseline = BaselineStart(box, label.caption, metrics, label.alignment);
+    painter.setPen(ToQColor(label.foreColor));
+    double left = baseline.x();
+    for (const QChar character : label.caption) {
+        const QString glyph(character);
+        if (!character.isSpace()) {
+            const QImage& stencil = stencils.Stencil(
+                painter.font(), painter.device()->logicalDpiY(), glyph, devicePerUnit);
+            painter.drawImage(QRectF(QPointF(left, baseline.y() - metrics.ascent()),
+                                     QSizeF(stencil.size()) / devicePerUnit),
+                              stencil);
+        }
+        left += metrics.horizontalAdvance(glyph);
+    }
+}
+
 bool LacksCharacter(const QString& caption, const QFontMetricsF& metrics) {
     return caption.size() == 1 && !metrics.inFontUcs4(caption.front().unicode());
 }
@@ -147,10 +216,7 @@ void PaintLabel(QPainter& painter, LabelFonts& fonts, const PageLabel& label, do
         return;
     }
     if (text == PageText::ReadingOrder) {
-        QPainterPath outline;
-        outline.addText(BaselineStart(box, label.caption, metrics, label.alignment), painter.font(),
-                        label.caption);
-        painter.fillPath(outline, ToQColor(label.foreColor));
+        PaintCaptionStencil(painter, label, box, metrics);
         return;
     }
     // A caption wider than its box (a four-digit solution) must still show whole.

@@ -61,12 +61,21 @@ TEST(ComposeSheet, ComposesTheCellNumberingRangeWithItsRealNumbers) {
     EXPECT_EQ(set.problems[1].firstNumberText.toInt(), set.problems[1].first);
 }
 
+// Page options given with an older code shape the page, not its problems.
+TEST(ComposeSheet, KeepsAnOlderCodesProblemsUnderPageOptions) {
+    SheetCode code{{OperationRow::Add, 1, 9, 10, false, false}, 0x5EED};
+    const ProblemSet plain = ComposeSheet(code);
+    code.settings.page.layout = ProblemLayout::Line;
+    EXPECT_EQ(ComposeSheet(code).problems.size(), plain.problems.size());
+    EXPECT_EQ(ComposeSheet(code).problems.front().firstNumberText,
+              plain.problems.front().firstNumberText);
+    EXPECT_EQ(FormatProblemsCode(code),
+              FormatSheetCode({{OperationRow::Add, 1, 9, 10, false, false}, 0x5EED}));
+}
+
 TEST(ComposeSheet, ComposesNothingForSettingsOrAVersionItCannotCompose) {
     EXPECT_TRUE(ComposeSheet({{OperationRow::Add, 9, 9, 10, false, false}, 1}).problems.empty());
     EXPECT_TRUE(ComposeSheet({{OperationRow::Add, 1, 9, 10, false, false}, 1, 4}).problems.empty());
-    EXPECT_TRUE(
-        ComposeSheet({{OperationRow::Add, 1, 9, 10, false, false, {}, {.fillPage = true}}, 1, 2})
-            .problems.empty());
     EXPECT_TRUE(
         ComposeSheet({{OperationRow::Add, 1, 9, 10, false, false, {true, 0, kAny, false}}, 1, 1})
             .problems.empty());
