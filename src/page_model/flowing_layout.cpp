@@ -3,6 +3,8 @@
 #include "core/operations.h"
 #include "core/worksheet_state.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -246,8 +248,13 @@ class PagePlacer {
     }
 
   private:
-    [[nodiscard]] QString Sign(const QString& operatorSign) const {
-        return WrittenOperation(operatorSign, request_.signs);
+    // The signs are looked up once a page: a translated name costs more than a caption.
+    [[nodiscard]] QString Sign(const QString& operatorSign) {
+        auto found = signs_.find(operatorSign);
+        if (found == signs_.end()) {
+            found = signs_.insert(operatorSign, WrittenOperation(operatorSign, request_.signs));
+        }
+        return *found;
     }
 
     void Label(PrintedPage& page, const QString& caption, float left, float top, float widthEm,
@@ -259,7 +266,7 @@ class PagePlacer {
         label.height = kLabelEm * em_;
         label.caption = caption;
         label.alignment = alignment;
-        label.fontName = QString::fromLatin1(kPageFont);
+        label.fontName = fontName_;
         label.fontSize = points_;
         label.visible = true;
         page.labels.push_back(label);
@@ -301,7 +308,7 @@ class PagePlacer {
     }
 
     void PlaceStacked(PrintedPage& page, const ReadNumbers& numbers, const QString& operatorSign,
-                      const QString& solution, float left, float top) const {
+                      const QString& solution, float left, float top) {
         const float numbersEm = Digits(std::max(widths_.first, widths_.second));
         const float numbersLeft = StackedRight(left) - numbersEm * em_;
         Label(page, numbers.first, numbersLeft, top, numbersEm, LabelAlignment::Right);
@@ -331,7 +338,7 @@ class PagePlacer {
     }
 
     void PlaceLine(PrintedPage& page, const ReadNumbers& numbers, const QString& operatorSign,
-                   const QString& solution, float left, float top) const {
+                   const QString& solution, float left, float top) {
         float x = left;
         Label(page, numbers.first, x, top, Digits(widths_.first), LabelAlignment::Right);
         x += (Digits(widths_.first) + kGapEm) * em_;
@@ -362,6 +369,8 @@ class PagePlacer {
     float points_;
     float em_;
     bool exchanged_;
+    QString fontName_ = QString::fromLatin1(kPageFont);
+    QHash<QString, QString> signs_;
 };
 
 }  // namespace
