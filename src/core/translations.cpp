@@ -10,11 +10,6 @@ namespace tallyworth {
 
 namespace {
 
-QLocale::Language& InstalledLanguage() {
-    static QLocale::Language language = QLocale::English;
-    return language;
-}
-
 constexpr const char* kCatalogueName = "tallyworth";
 
 QString CataloguePath(const QString& catalogueDir, QLocale::Language language) {
@@ -26,6 +21,7 @@ QString CataloguePath(const QString& catalogueDir, QLocale::Language language) {
 // A translator owned by the application, so that it lives as long as the windows.
 bool InstallCatalogue(const QLocale& language, const QString& name, const QString& dir) {
     auto* translator = new QTranslator(QCoreApplication::instance());
+    translator->setObjectName(name);
     if (!translator->load(language, name, QStringLiteral("_"), dir) ||
         !QCoreApplication::installTranslator(translator)) {
         delete translator;
@@ -58,7 +54,6 @@ bool InstallTranslations(const QLocale& language, const QString& catalogueDir) {
     if (!InstallCatalogue(language, QString::fromLatin1(kCatalogueName), catalogueDir)) {
         return false;
     }
-    InstalledLanguage() = language.language();
     // English's catalogue holds only the plural forms of its counted texts, and Qt's
     // dialogs speak English without one.
     if (language.language() == QLocale::English) {
@@ -80,7 +75,11 @@ void SpeakTheUsersLanguage() {
 }
 
 QLocale::Language SpokenLanguage() {
-    return InstalledLanguage();
+    // The program's catalogue installed last is the one the texts come from.
+    const QList<QTranslator*> catalogues = QCoreApplication::instance()->findChildren<QTranslator*>(
+        QString::fromLatin1(kCatalogueName), Qt::FindDirectChildrenOnly);
+    return catalogues.isEmpty() ? QLocale::English
+                                : QLocale(catalogues.constLast()->language()).language();
 }
 
 }  // namespace tallyworth

@@ -30,8 +30,8 @@ inline constexpr const char* kCatalogueFolder = "../share/tallyworth/translation
 // English.
 void SpeakTheUsersLanguage();
 
-// The language the program speaks: that of the catalogue installed last, English before
-// any. A sheet's signs follow it where the user chose none (LanguageSigns).
+// The language the program speaks: that of its catalogue installed last, English without
+// one. A sheet's signs follow it where the user chose none (LanguageSigns).
 [[nodiscard]] QLocale::Language SpokenLanguage();
 
 }  // namespace tallyworth

@@ -4,6 +4,7 @@
 #include "windows/about_box.h"
 #include "windows/class_set_dialog.h"
 #include "windows/main_window.h"
+#include "windows/page_options_dialog.h"
 #include "windows/page_window.h"
 #include "windows/problem_rules_dialog.h"
 #include "windows/sheet_code_dialog.h"
@@ -15,11 +16,13 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
 #include <initializer_list>
+#include <map>
 #include <memory>
 #include <set>
 
@@ -104,6 +107,7 @@ class WindowsTest : public ::testing::TestWithParam<QString>,
         setDialog->show();
         window->OpenProblemRules();
         rules = window->OpenRulesDialog();
+        window->OpenPageOptions();
     }
     void TearDown() override {
         window.reset();
@@ -111,8 +115,8 @@ class WindowsTest : public ::testing::TestWithParam<QString>,
     }
     [[nodiscard]] PageWindow* Page() const { return window->ExistingPageWindow(); }
     std::vector<QWidget*> Windows() {
-        return {window.get(),     Page(),          window->OpenAboutBox(),
-                codeDialog.get(), setDialog.get(), rules};
+        return {window.get(),    Page(), window->OpenAboutBox(),  codeDialog.get(),
+                setDialog.get(), rules,  window->OpenPageDialog()};
     }
 
     WorksheetState state;
@@ -151,6 +155,15 @@ TEST_P(WindowsTest, AccessKeysAreUniqueInEachDialogAndMenu) {
     EXPECT_EQ(AccessKeyClashes(*Page()), QStringList());
     Page()->ToggleSolutions();  // the solutions item now offers to hide them
     EXPECT_EQ(AccessKeyClashes(*Page()), QStringList());
+}
+
+// The signs the schools of each language teach, in the operation list the windows open with.
+TEST_P(WindowsTest, TheOperationListWritesTheSignsTheLanguageTeaches) {
+    static const std::map<QString, QString> kTaught{
+        {"en", "×÷"}, {"de", "⋅:"}, {"fr", "×:"}, {"es", "×:"}, {"nl", "×:"}};
+    const auto* list = window->findChild<QListWidget*>(QStringLiteral("lbOperation"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->item(2)->text() + list->item(3)->text(), kTaught.at(GetParam()));
 }
 
 // English, the design's own captions, is held to the same rules.
