@@ -97,6 +97,20 @@ std::set<Problem> ProblemsByHand(const ProblemSettings& settings, const ProblemR
     return problems;
 }
 
+// Every pair of numbers the settings allow, the boundaries 5 + 5 and 50 + 50 among them,
+// regroups exactly when the columns on paper do.
+TEST(CarriesOrBorrows, AgreesWithTheColumnsOnPaperForEveryPair) {
+    for (int first = 1; first <= 99; ++first) {
+        for (int second = 1; second <= 99; ++second) {
+            ASSERT_EQ(CarriesOrBorrows(Add, first, second), ColumnCarries(first, second))
+                << first << " + " << second;
+            ASSERT_EQ(CarriesOrBorrows(Subtract, first, second), ColumnBorrows(first, second))
+                << first << " - " << second;
+        }
+    }
+    EXPECT_FALSE(CarriesOrBorrows(Multiply, 5, 5));
+}
+
 TEST(PossibleProblems, SaysHowManyAndWhetherSomeWillRepeat) {
     EXPECT_EQ(PossibleProblemsText(1234, 100), "1,234 different problems");
     EXPECT_EQ(PossibleProblemsText(12, 20), "only 12 different problems: some will repeat");
