@@ -41,7 +41,7 @@ void BM_ClassSet_30SheetsWithKeys(benchmark::State& bench, PageOptions page) {
 }
 BENCHMARK_CAPTURE(BM_ClassSet_30SheetsWithKeys, Original, OriginalPageOptions())
     ->Unit(benchmark::kMillisecond);
-// Seven pages a sheet, and as many for its key: 420 pages.
+// Four pages a sheet on Letter, and as many for its key: 240 pages.
 BENCHMARK_CAPTURE(BM_ClassSet_30SheetsWithKeys, ExtraLarge,
                   PageOptions{.size = PrintSize::ExtraLarge})
     ->Unit(benchmark::kMillisecond);
