@@ -1,10 +1,13 @@
 #include "windows/page_window.h"
+#include "core/sheet_composer.h"
+#include "page_model/build_worksheet.h"
 #include "support/fake_user_interfaces.h"
 #include "support/test_doubles.h"
 #include "windows/page_status_line.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,6 +65,27 @@ TEST_F(PageWindowTest, ShowsTheSheetCodeWholeAndCopyableOnlyWhenThereIsOne) {
     EXPECT_EQ(field.text(), QStringLiteral("1ABCD-EFGHJ-KMNP"));
     EXPECT_GT(field.width(), field.fontMetrics().horizontalAdvance(field.text()));
     EXPECT_EQ(window.centralWidget()->size(), page);
+}
+
+// Extra large print flows onto more pages, which the Pages menu walks through; a page past
+// the last is told, not shown.
+TEST_F(PageWindowTest, WalksThroughThePagesOfLargePrint) {
+    const ProblemSet set = ComposeSheet({{OperationRow::Add, 1, 9, 100, false, false}, 7});
+    WriteProblems(window.Controls(), set);
+    state.numberOfProblems = 100;
+    state.pageOptions.size = PrintSize::ExtraLarge;
+    window.RefreshPage();
+    const QString first = Picture().accessibleName();
+    EXPECT_TRUE(first.contains(QStringLiteral("page 1 of ")) && !first.endsWith(u'1'))
+        << first.toStdString();
+    window.findChild<QAction*>("mnuNextPage")->trigger();
+    EXPECT_TRUE(Picture().accessibleName().contains(QStringLiteral("page 2 of ")));
+    window.findChild<QAction*>("mnuPage1")->trigger();
+    window.findChild<QAction*>("mnuPreviousPage")->trigger();
+    ASSERT_EQ(messages.shown.size(), 1U);
+    EXPECT_TRUE(Picture().accessibleName().contains(QStringLiteral("page 1 of ")));
+    EXPECT_EQ(Picture().accessibleDescription().count(u'\n') + 1, 42)  // six rows of seven
+        << Picture().accessibleDescription().toStdString();
 }
 
 }  // namespace
