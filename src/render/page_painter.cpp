@@ -180,7 +180,8 @@ class CaptionStencils {
 // for every character of a font rather than one for every caption.
 void PaintCaptionStencil(QPainter& painter, const PageLabel& label, const QRectF& box,
                          const QFontMetricsF& metrics) {
-    static CaptionStencils stencils;
+    // One cache a thread: sets may be drawn in several threads at once.
+    thread_local CaptionStencils stencils;
     const double devicePerUnit = std::max(1.0, painter.deviceTransform().m11());
     const QPointF baseline = BaselineStart(box, label.caption, metrics, label.alignment);
     painter.setPen(ToQColor(label.foreColor));
