@@ -311,6 +311,22 @@
         <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size and fill-page options, when given, override the code&apos;s.</source>
         <translation>Das Blatt dieses Codes mit seinen Einstellungen neu erstellen; mit --sheets N den Satz, der mit ihm beginnt. Angegebene Optionen für Zeichen, Anordnung, Größe und --fill-page gehen denen des Codes vor.</translation>
     </message>
+    <message>
+        <source>Serve the worksheets&apos; page to the browsers of the network, until stopped.</source>
+        <translation>Die Seite der Arbeitsblätter den Browsern im Netzwerk anbieten, bis zum Beenden.</translation>
+    </message>
+    <message>
+        <source>Where --serve listens (default 127.0.0.1:8470); 0.0.0.0:8470 opens it to the network, port 0 takes a free one.</source>
+        <translation>Wo --serve lauscht (Vorgabe 127.0.0.1:8470); 0.0.0.0:8470 öffnet es für das Netzwerk, Port 0 nimmt einen freien.</translation>
+    </message>
+    <message>
+        <source>Serve under PATH, such as /worksheets, behind a reverse proxy.</source>
+        <translation>Unter PATH anbieten, etwa /worksheets, hinter einem Reverse Proxy.</translation>
+    </message>
+    <message>
+        <source>--serve takes only --listen and --base-path, not --%1.</source>
+        <translation>--serve nimmt nur --listen und --base-path, nicht --%1.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -825,6 +841,37 @@
     <message>
         <source>--regrouping takes any, never or always, not &quot;%1&quot;.</source>
         <translation>--regrouping erwartet any, never oder always, nicht „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::Serve</name>
+    <message>
+        <source>Could not listen on &quot;%1&quot;: give ADDRESS:PORT, such as 127.0.0.1:8470, of this machine and a free port.</source>
+        <translation>Konnte nicht auf „%1“ lauschen: Geben Sie ADRESSE:PORT dieses Rechners und einen freien Port an, etwa 127.0.0.1:8470.</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>As usually taught</source>
+        <translation>Wie üblich gelehrt</translation>
+    </message>
+    <message>
+        <source>Different problems under these rules: %1</source>
+        <translation>Verschiedene Aufgaben nach diesen Regeln: %1</translation>
+    </message>
+    <message>
+        <source>Make the worksheets</source>
+        <translation>Arbeitsblätter erstellen</translation>
+    </message>
+    <message>
+        <source>Bring back a sheet</source>
+        <translation>Ein Blatt wiederholen</translation>
+    </message>
+    <message>
+        <source>Make its sheets again</source>
+        <translation>Seine Blätter neu erstellen</translation>
     </message>
 </context>
 <context>

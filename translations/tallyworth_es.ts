@@ -311,6 +311,22 @@
         <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size and fill-page options, when given, override the code&apos;s.</source>
         <translation>Volver a hacer la ficha de este código, con sus ajustes; con --sheets N, el juego de fichas que empieza por ella. Las opciones de signo, disposición, tamaño y --fill-page que se den prevalecen sobre las del código.</translation>
     </message>
+    <message>
+        <source>Serve the worksheets&apos; page to the browsers of the network, until stopped.</source>
+        <translation>Servir la página de las fichas a los navegadores de la red, hasta que se detenga.</translation>
+    </message>
+    <message>
+        <source>Where --serve listens (default 127.0.0.1:8470); 0.0.0.0:8470 opens it to the network, port 0 takes a free one.</source>
+        <translation>Dónde escucha --serve (por defecto 127.0.0.1:8470); 0.0.0.0:8470 lo abre a la red, el puerto 0 toma uno libre.</translation>
+    </message>
+    <message>
+        <source>Serve under PATH, such as /worksheets, behind a reverse proxy.</source>
+        <translation>Servir bajo PATH, como /worksheets, detrás de un proxy inverso.</translation>
+    </message>
+    <message>
+        <source>--serve takes only --listen and --base-path, not --%1.</source>
+        <translation>--serve solo admite --listen y --base-path, no --%1.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -825,6 +841,37 @@
     <message>
         <source>--regrouping takes any, never or always, not &quot;%1&quot;.</source>
         <translation>--regrouping admite any, never o always, no «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::Serve</name>
+    <message>
+        <source>Could not listen on &quot;%1&quot;: give ADDRESS:PORT, such as 127.0.0.1:8470, of this machine and a free port.</source>
+        <translation>No se pudo escuchar en «%1»: indique DIRECCIÓN:PUERTO de este equipo y un puerto libre, como 127.0.0.1:8470.</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Ficha</translation>
+    </message>
+    <message>
+        <source>As usually taught</source>
+        <translation>Como se enseña habitualmente</translation>
+    </message>
+    <message>
+        <source>Different problems under these rules: %1</source>
+        <translation>Problemas distintos con estas reglas: %1</translation>
+    </message>
+    <message>
+        <source>Make the worksheets</source>
+        <translation>Crear las fichas</translation>
+    </message>
+    <message>
+        <source>Bring back a sheet</source>
+        <translation>Recuperar una ficha</translation>
+    </message>
+    <message>
+        <source>Make its sheets again</source>
+        <translation>Volver a crear sus fichas</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,7 @@ constexpr const char* kSynopsis =
     "             [--times-sign cross|dot|asterisk] [--divide-sign obelus|colon]\n"
     "             [--layout stacked|line] [--size normal|large|xlarge] [--fill-page]\n"
     "             [--code CODE]\n"
+    "  tallyworth --serve [--listen ADDRESS:PORT] [--base-path PATH]\n"
     "  tallyworth --help | --version\n";
 
 // The commands of an example stay the same in every language, as the synopsis does.
@@ -115,6 +116,32 @@ void ReadOutput(const QCommandLineParser& parser, Command& command) {
     }
 }
 
+// The server takes its settings from each request: only where it listens is its own.
+void ReadServe(const QCommandLineParser& parser, Command& command) {
+    const QStringList own{QStringLiteral("serve"), QStringLiteral("listen"),
+                          QStringLiteral("base-path")};
+    for (const QString& name : parser.optionNames()) {
+        if (!own.contains(name)) {
+            command.errors << QCoreApplication::translate(
+                                  "tallyworth::CommandLine",
+                                  "--serve takes only --listen and --base-path, not --%1.")
+                                  .arg(name);
+        }
+    }
+    if (parser.isSet(QStringLiteral("listen"))) {
+        command.serve.listen = parser.value(QStringLiteral("listen"));
+    }
+    QString base = parser.value(QStringLiteral("base-path"));
+    while (base.endsWith(u'/')) {
+        base.chop(1);
+    }
+    if (!base.isEmpty() && !base.startsWith(u'/')) {
+        base.prepend(u'/');
+    }
+    command.serve.basePath = base;
+    command.action = command.errors.isEmpty() ? CommandAction::Serve : CommandAction::Refuse;
+}
+
 void ReadCommand(const QCommandLineParser& parser, std::uint64_t seed, const QLocale& locale,
                  Command& command) {
     const ParsedOptions values(parser);
@@ -185,6 +212,10 @@ Command ParseCommand(const QStringList& arguments, std::uint64_t clockSeed, cons
     }
     if (parser.isSet(QStringLiteral("version"))) {
         command.action = CommandAction::Version;
+        return command;
+    }
+    if (parser.isSet(QStringLiteral("serve"))) {
+        ReadServe(parser, command);
         return command;
     }
     ReadCommand(parser, clockSeed, locale, command);

@@ -1,0 +1,215 @@
+#include "serve/worksheet_service.h"
+
+#include "core/problem_rules.h"
+#include "core/random_source.h"
+#include "core/sheet_code.h"
+#include "core/sheet_composer.h"
+#include "core/translations.h"
+#include "serve/message_language.h"
+#include "serve/serve_page.h"
+#include "set_options/set_options.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <utility>
+
+namespace tallyworth {
+
+namespace {
+
+constexpr const char* kContext = "tallyworth::Serve";
+constexpr int kBadRequest = 400;
+constexpr int kNotFound = 404;
+constexpr int kBusy = 503;
+
+// The parameters of a web address as the set's reading takes them. A value left empty
+// counts as not given, as a form's empty field means; a switch is on unless it is 0.
+class QueryOptions final : public OptionValues {
+  public:
+    explicit QueryOptions(const QList<QPair<QString, QString>>& query) : query_(query) {}
+    [[nodiscard]] bool IsSet(const QString& name) const override {
+        const bool isSwitch = std::ranges::any_of(Options(), [&name](const OptionEntry& entry) {
+            return entry.valueName == nullptr && name == QLatin1String(entry.name);
+        });
+        return std::ranges::any_of(query_, [&name, isSwitch](const auto& pair) {
+            return pair.first == name && !pair.second.isEmpty() &&
+                   !(isSwitch && pair.second == u"0");
+        });
+    }
+    [[nodiscard]] QString Value(const QString& name) const override {
+        QString value;
+        for (const auto& [key, given] : query_) {
+            if (key == name && !given.isEmpty()) {
+                value = given;
+            }
+        }
+        return value;
+    }
+    [[nodiscard]] qsizetype Count(const QString& name) const override {
+        return std::ranges::count_if(query_, [&name](const auto& pair) {
+            return pair.first == name && !pair.second.isEmpty();
+        });
+    }
+
+  private:
+    const QList<QPair<QString, QString>>& query_;
+};
+
+bool IsSetOption(const QString& name) {
+    return std::ranges::any_of(Options(), [&name](const OptionEntry& entry) {
+        return entry.ofTheSet && name == QLatin1String(entry.name);
+    });
+}
+
+std::uint64_t ClockSeed() {
+    ClockSeededRandomSource clock;
+    clock.Reseed(ProblemRules{}, PageOptions{});
+    return clock.LastSeed();
+}
+
+// Reads a request's settings in the browser's language: messages for every bad one.
+SetReading ReadQuery(const HttpRequest& request) {
+    SetReading reading;
+    const QLocale language = BrowserLanguage(request.acceptLanguage);
+    MessageLanguage::Speak(language, [&] {
+        for (const auto& [name, value] : request.query) {
+            if (!IsSetOption(name)) {
+                reading.errors << QCoreApplication::translate(kContext,
+                                                              "There is no setting \"%1\".")
+                                      .arg(name);
+            }
+        }
+        const QueryOptions values(request.query);
+        RefuseRepeatedOptions(values, reading.errors);
+        if (reading.errors.isEmpty()) {
+            ReadSetOptions(values, ClockSeed(), language, reading);
+        }
+    });
+    return reading;
+}
+
+HttpResponse Text(int status, const QString& text) {
+    return {status, "text/plain; charset=utf-8", {}, text.toUtf8() + '\n', nullptr};
+}
+
+HttpResponse Refused(const SetReading& reading) {
+    return Text(kBadRequest, reading.errors.join(u'\n'));
+}
+
+QString Decoded(const QByteArray& header) {
+    return QString::fromLatin1(header);
+}
+
+// The browser's languages, most wanted first.
+QStringList AcceptedLanguages(const QByteArray& acceptLanguage) {
+    QList<QPair<double, QString>> weighed;
+    for (const QString& part : Decoded(acceptLanguage).split(u',', Qt::SkipEmptyParts)) {
+        const QStringList fields = part.split(u';');
+        double weight = 1;
+        for (const QString& field : fields.mid(1)) {
+            if (field.trimmed().startsWith(u"q=")) {
+                weight = field.trimmed().mid(2).toDouble();
+            }
+        }
+        const QString tag = fields.first().trimmed();
+        if (!tag.isEmpty() && tag != u"*" && weight > 0) {
+            weighed.append({-weight, tag});
+        }
+    }
+    std::ranges::stable_sort(weighed, {}, &QPair<double, QString>::first);
+    QStringList tags;
+    for (const auto& [weight, tag] : weighed) {
+        tags << tag;
+    }
+    return tags;
+}
+
+}  // namespace
+
+QLocale BrowserLanguage(const QByteArray& acceptLanguage) {
+    return ChooseLanguage(AcceptedLanguages(acceptLanguage), CatalogueDirectory());
+}
+
+QLocale BrowserPaperLocale(const QByteArray& acceptLanguage) {
+    const QStringList tags = AcceptedLanguages(acceptLanguage);
+    return tags.isEmpty() ? QLocale::c() : QLocale(tags.first());
+}
+
+WorksheetService::WorksheetService(QString basePath, int drawing, int waiting)
+    : basePath_(std::move(basePath)), gate_(std::make_shared<DrawingGate>(drawing, waiting)) {}
+
+HttpResponse WorksheetService::Answer(const HttpRequest& request) {
+    if (!request.path.startsWith(basePath_)) {
+        return Text(kNotFound, QStringLiteral("Not Found"));
+    }
+    const QString path = request.path.mid(basePath_.size());
+    if (path.isEmpty()) {
+        HttpResponse moved{308, {}, {{"Location", (basePath_ + u'/').toUtf8()}}, {}, nullptr};
+        return moved;
+    }
+    if (path == u"/") {
+        return Page(request);
+    }
+    if (path == u"/worksheets.pdf") {
+        return Worksheets(request);
+    }
+    if (path == u"/count") {
+        return Count(request);
+    }
+    if (path == u"/health") {
+        return Text(200, QStringLiteral("ok"));
+    }
+    if (const std::optional<HttpResponse> file = PageFile(path)) {
+        return *file;
+    }
+    return Text(kNotFound, QStringLiteral("Not Found"));
+}
+
+HttpResponse WorksheetService::Page(const HttpRequest& request) const {
+    QByteArray html;
+    MessageLanguage::Speak(BrowserLanguage(request.acceptLanguage), [&] {
+        html = PageHtml(BrowserLanguage(request.acceptLanguage),
+                        PrintsOnLetter(BrowserPaperLocale(request.acceptLanguage)));
+    });
+    return {200, "text/html; charset=utf-8", {}, html, nullptr};
+}
+
+HttpResponse WorksheetService::Worksheets(const HttpRequest& request) {
+    SetReading reading = ReadQuery(request);
+    if (!reading.errors.isEmpty()) {
+        return Refused(reading);
+    }
+    if (!gate_->Enter()) {
+        QString busy;
+        MessageLanguage::Speak(BrowserLanguage(request.acceptLanguage), [&busy] {
+            busy = QCoreApplication::translate(
+                kContext, "Many class sets are being made just now: try again in a moment.");
+        });
+        HttpResponse refused = Text(kBusy, busy);
+        refused.headers.append(qMakePair(QByteArray("Retry-After"), QByteArray("5")));
+        return refused;
+    }
+    const QPageSize paper = reading.paper.value_or(
+        QPageSize(PrintsOnLetter(BrowserPaperLocale(request.acceptLanguage)) ? QPageSize::Letter
+                                                                             : QPageSize::A4));
+    const QByteArray code = FormatSheetCode(reading.request.first).toLatin1();
+    return {200,
+            "application/pdf",
+            {{"X-Tallyworth-Code", code},
+             {"Content-Disposition", "inline; filename=\"worksheets-" + code + ".pdf\""}},
+            {},
+            StreamClassSetPdf(reading.request, paper, gate_)};
+}
+
+HttpResponse WorksheetService::Count(const HttpRequest& request) const {
+    const SetReading reading = ReadQuery(request);
+    if (!reading.errors.isEmpty()) {
+        return Refused(reading);
+    }
+    const SheetSettings& settings = reading.request.first.settings;
+    return Text(
+        200, QString::number(CountDistinctProblems(ProblemSettingsOf(settings), settings.rules)));
+}
+
+}  // namespace tallyworth
