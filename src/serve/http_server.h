@@ -46,7 +46,7 @@ struct HttpLimits {
     int headers = 64;
     std::size_t bodyBytes = 0;  // the pages take no body
     unsigned readSeconds = 10;  // to read a request, and of silence on a connection
-    unsigned connections = 64;
+    unsigned connections = 256;
 };
 
 // An HTTP server on one address, answering every request through its handler on a thread

@@ -45,8 +45,8 @@ void WaitForStop() {
     }
 }
 
-// Sets wait their turn beyond those drawn at once, a few for each.
-constexpr int kWaitingPerDrawing = 4;
+// Sets that wait their turn beyond those drawn at once: a class of 30 asking at once waits.
+constexpr int kWaiting = 64;
 
 QString ShownAddress(const QString& listen, quint16 port, const QString& basePath) {
     QString host = listen.left(listen.lastIndexOf(u':'));
@@ -62,7 +62,7 @@ int RunServer(const ServeOptions& options) {
     StopOnSignals();
 
     const int drawing = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-    WorksheetService service(options.basePath, drawing, drawing * kWaitingPerDrawing);
+    WorksheetService service(options.basePath, drawing, kWaiting);
     QString error;
     std::unique_ptr<HttpServer> server = StartHttpServer(
         options.listen, HttpLimits{},
