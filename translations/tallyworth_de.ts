@@ -327,6 +327,10 @@
         <source>--serve takes only --listen and --base-path, not --%1.</source>
         <translation>--serve nimmt nur --listen und --base-path, nicht --%1.</translation>
     </message>
+    <message>
+        <source>The sheet code %1 is of an older kind that keeps the usual page: leave out the sign, layout, size and fill-page options.</source>
+        <translation>Der Blattcode %1 ist von einer älteren Art, die die übliche Seite behält: Lassen Sie die Optionen für Zeichen, Anordnung, Größe und --fill-page weg.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -872,6 +876,14 @@
     <message>
         <source>Make its sheets again</source>
         <translation>Seine Blätter neu erstellen</translation>
+    </message>
+    <message>
+        <source>There is no setting &quot;%1&quot;.</source>
+        <translation>Es gibt keine Einstellung „%1“.</translation>
+    </message>
+    <message>
+        <source>Many class sets are being made just now: try again in a moment.</source>
+        <translation>Gerade werden viele Klassensätze erstellt: Versuchen Sie es gleich noch einmal.</translation>
     </message>
 </context>
 <context>

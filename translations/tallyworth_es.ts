@@ -327,6 +327,10 @@
         <source>--serve takes only --listen and --base-path, not --%1.</source>
         <translation>--serve solo admite --listen y --base-path, no --%1.</translation>
     </message>
+    <message>
+        <source>The sheet code %1 is of an older kind that keeps the usual page: leave out the sign, layout, size and fill-page options.</source>
+        <translation>El código de ficha %1 es de un tipo antiguo que conserva la página habitual: omita las opciones de signo, disposición, tamaño y --fill-page.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -872,6 +876,14 @@
     <message>
         <source>Make its sheets again</source>
         <translation>Volver a crear sus fichas</translation>
+    </message>
+    <message>
+        <source>There is no setting &quot;%1&quot;.</source>
+        <translation>No existe el ajuste «%1».</translation>
+    </message>
+    <message>
+        <source>Many class sets are being made just now: try again in a moment.</source>
+        <translation>Ahora mismo se están creando muchos juegos de fichas: inténtelo de nuevo en un momento.</translation>
     </message>
 </context>
 <context>

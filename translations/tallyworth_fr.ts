@@ -327,6 +327,10 @@
         <source>--serve takes only --listen and --base-path, not --%1.</source>
         <translation>--serve ne prend que --listen et --base-path, pas --%1.</translation>
     </message>
+    <message>
+        <source>The sheet code %1 is of an older kind that keeps the usual page: leave out the sign, layout, size and fill-page options.</source>
+        <translation>Le code de fiche %1 est d’un type ancien qui garde la page habituelle : omettez les options de signe, de disposition, de taille et --fill-page.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -872,6 +876,14 @@
     <message>
         <source>Make its sheets again</source>
         <translation>Refaire ses fiches</translation>
+    </message>
+    <message>
+        <source>There is no setting &quot;%1&quot;.</source>
+        <translation>Il n’y a pas de réglage « %1 ».</translation>
+    </message>
+    <message>
+        <source>Many class sets are being made just now: try again in a moment.</source>
+        <translation>Beaucoup de jeux de fiches sont en cours de création : réessayez dans un instant.</translation>
     </message>
 </context>
 <context>

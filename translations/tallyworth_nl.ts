@@ -327,6 +327,10 @@
         <source>--serve takes only --listen and --base-path, not --%1.</source>
         <translation>--serve neemt alleen --listen en --base-path, niet --%1.</translation>
     </message>
+    <message>
+        <source>The sheet code %1 is of an older kind that keeps the usual page: leave out the sign, layout, size and fill-page options.</source>
+        <translation>De bladcode %1 is van een ouder soort die de gewone pagina houdt: laat de opties voor teken, indeling, grootte en --fill-page weg.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -872,6 +876,14 @@
     <message>
         <source>Make its sheets again</source>
         <translation>Zijn bladen opnieuw maken</translation>
+    </message>
+    <message>
+        <source>There is no setting &quot;%1&quot;.</source>
+        <translation>Er is geen instelling ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Many class sets are being made just now: try again in a moment.</source>
+        <translation>Er worden nu veel klassensets gemaakt: probeer het zo meteen opnieuw.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "core/sheet_composer.h"
 #include "core/translations.h"
 #include "serve/message_language.h"
+#include "serve/query_options.h"
 #include "serve/serve_page.h"
 #include "set_options/set_options.h"
 
@@ -18,49 +19,9 @@ namespace tallyworth {
 
 namespace {
 
-constexpr const char* kContext = "tallyworth::Serve";
 constexpr int kBadRequest = 400;
 constexpr int kNotFound = 404;
 constexpr int kBusy = 503;
-
-// The parameters of a web address as the set's reading takes them. A value left empty
-// counts as not given, as a form's empty field means; a switch is on unless it is 0.
-class QueryOptions final : public OptionValues {
-  public:
-    explicit QueryOptions(const QList<QPair<QString, QString>>& query) : query_(query) {}
-    [[nodiscard]] bool IsSet(const QString& name) const override {
-        const bool isSwitch = std::ranges::any_of(Options(), [&name](const OptionEntry& entry) {
-            return entry.valueName == nullptr && name == QLatin1String(entry.name);
-        });
-        return std::ranges::any_of(query_, [&name, isSwitch](const auto& pair) {
-            return pair.first == name && !pair.second.isEmpty() &&
-                   !(isSwitch && pair.second == u"0");
-        });
-    }
-    [[nodiscard]] QString Value(const QString& name) const override {
-        QString value;
-        for (const auto& [key, given] : query_) {
-            if (key == name && !given.isEmpty()) {
-                value = given;
-            }
-        }
-        return value;
-    }
-    [[nodiscard]] qsizetype Count(const QString& name) const override {
-        return std::ranges::count_if(query_, [&name](const auto& pair) {
-            return pair.first == name && !pair.second.isEmpty();
-        });
-    }
-
-  private:
-    const QList<QPair<QString, QString>>& query_;
-};
-
-bool IsSetOption(const QString& name) {
-    return std::ranges::any_of(Options(), [&name](const OptionEntry& entry) {
-        return entry.ofTheSet && name == QLatin1String(entry.name);
-    });
-}
 
 std::uint64_t ClockSeed() {
     ClockSeededRandomSource clock;
@@ -72,20 +33,8 @@ std::uint64_t ClockSeed() {
 SetReading ReadQuery(const HttpRequest& request) {
     SetReading reading;
     const QLocale language = BrowserLanguage(request.acceptLanguage);
-    MessageLanguage::Speak(language, [&] {
-        for (const auto& [name, value] : request.query) {
-            if (!IsSetOption(name)) {
-                reading.errors << QCoreApplication::translate(kContext,
-                                                              "There is no setting \"%1\".")
-                                      .arg(name);
-            }
-        }
-        const QueryOptions values(request.query);
-        RefuseRepeatedOptions(values, reading.errors);
-        if (reading.errors.isEmpty()) {
-            ReadSetOptions(values, ClockSeed(), language, reading);
-        }
-    });
+    MessageLanguage::Speak(
+        language, [&] { reading = ReadQueryOptions(request.query, ClockSeed(), language); });
     return reading;
 }
 
@@ -184,7 +133,8 @@ HttpResponse WorksheetService::Worksheets(const HttpRequest& request) {
         QString busy;
         MessageLanguage::Speak(BrowserLanguage(request.acceptLanguage), [&busy] {
             busy = QCoreApplication::translate(
-                kContext, "Many class sets are being made just now: try again in a moment.");
+                "tallyworth::Serve",
+                "Many class sets are being made just now: try again in a moment.");
         });
         HttpResponse refused = Text(kBusy, busy);
         refused.headers.append(qMakePair(QByteArray("Retry-After"), QByteArray("5")));
