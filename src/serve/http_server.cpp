@@ -63,7 +63,7 @@ MHD_Result Queue(MHD_Connection* connection, RequestLog& log, const HttpResponse
     MHD_Response* response = nullptr;
     if (answer.stream) {
         response =
-            MHD_create_response_from_callback(MHD_SIZE_UNKNOWN, 64 * 1024, ReadStream,
+            MHD_create_response_from_callback(MHD_SIZE_UNKNOWN, std::size_t{64} * 1024, ReadStream,
                                               new StreamContext{answer.stream, &log}, FreeStream);
     } else {
         response = MHD_create_response_from_buffer(static_cast<std::size_t>(answer.body.size()),

@@ -42,7 +42,7 @@ using HttpHandler = std::function<HttpResponse(const HttpRequest&)>;
 
 // What one request may take of the server.
 struct HttpLimits {
-    std::size_t requestBytes = 16 * 1024;  // request line and headers together
+    std::size_t requestBytes = std::size_t{16} * 1024;  // request line and headers together
     int headers = 64;
     std::size_t bodyBytes = 0;  // the pages take no body
     unsigned readSeconds = 10;  // to read a request, and of silence on a connection

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <thread>
+#include <utility>
 
 namespace tallyworth {
 
@@ -15,7 +16,7 @@ namespace {
 
 // So much of a PDF waits for its client before the drawing waits in turn: a set never
 // sits whole in memory.
-constexpr qint64 kWaitingBytes = 256 * 1024;
+constexpr qint64 kWaitingBytes = qint64{256} * 1024;
 
 // The bytes between the drawing thread and the connection's.
 class SetPipe final : public QIODevice, public BodySource, public SetProgress {
@@ -115,7 +116,7 @@ std::shared_ptr<BodySource> StreamClassSetPdf(const ClassSetRequest& request,
                                               const QPageSize& paper,
                                               std::shared_ptr<DrawingGate> gate) {
     auto pipe = std::make_shared<SetPipe>();
-    std::thread([pipe, request, paper, gate] {
+    std::thread([pipe, request, paper, gate = std::move(gate)] {
         const bool drew = gate->StartDrawing([&pipe] { return pipe->Closed(); });
         bool made = false;
         if (drew) {
