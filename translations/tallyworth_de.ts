@@ -885,6 +885,10 @@
         <source>Many class sets are being made just now: try again in a moment.</source>
         <translation>Gerade werden viele Klassensätze erstellt: Versuchen Sie es gleich noch einmal.</translation>
     </message>
+    <message>
+        <source>Show the sheets as text</source>
+        <translation>Die Blätter als Text zeigen</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SettingsValidation</name>

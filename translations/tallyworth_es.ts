@@ -885,6 +885,10 @@
         <source>Many class sets are being made just now: try again in a moment.</source>
         <translation>Ahora mismo se están creando muchos juegos de fichas: inténtelo de nuevo en un momento.</translation>
     </message>
+    <message>
+        <source>Show the sheets as text</source>
+        <translation>Mostrar las fichas como texto</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SettingsValidation</name>

@@ -885,6 +885,10 @@
         <source>Many class sets are being made just now: try again in a moment.</source>
         <translation>Beaucoup de jeux de fiches sont en cours de création : réessayez dans un instant.</translation>
     </message>
+    <message>
+        <source>Show the sheets as text</source>
+        <translation>Afficher les fiches en texte</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SettingsValidation</name>

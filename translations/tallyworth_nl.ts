@@ -885,6 +885,10 @@
         <source>Many class sets are being made just now: try again in a moment.</source>
         <translation>Er worden nu veel klassensets gemaakt: probeer het zo meteen opnieuw.</translation>
     </message>
+    <message>
+        <source>Show the sheets as text</source>
+        <translation>De bladen als tekst tonen</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SettingsValidation</name>

@@ -61,6 +61,7 @@ constexpr std::array kTexts{
     PageText{"count", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Different problems under these rules: %1")},
     PageText{"make", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Make the worksheets")},
     PageText{"bringback", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Bring back a sheet")},
+    PageText{"astext", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Show the sheets as text")},
     PageText{"again", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Make its sheets again")},
 };
 // clang-format on

@@ -5,6 +5,7 @@
 #include "core/sheet_code.h"
 #include "core/sheet_composer.h"
 #include "core/translations.h"
+#include "page_model/sheet_page.h"
 #include "serve/message_language.h"
 #include "serve/query_options.h"
 #include "serve/serve_page.h"
@@ -74,6 +75,18 @@ QStringList AcceptedLanguages(const QByteArray& acceptLanguage) {
     return tags;
 }
 
+// Every place to draw or wait is taken: the browser may ask again in a moment.
+HttpResponse Busy(const HttpRequest& request) {
+    QString busy;
+    MessageLanguage::Speak(BrowserLanguage(request.acceptLanguage), [&busy] {
+        busy = QCoreApplication::translate(
+            "tallyworth::Serve", "Many class sets are being made just now: try again in a moment.");
+    });
+    HttpResponse refused = Text(kBusy, busy);
+    refused.headers.append(qMakePair(QByteArray("Retry-After"), QByteArray("5")));
+    return refused;
+}
+
 }  // namespace
 
 QLocale BrowserLanguage(const QByteArray& acceptLanguage) {
@@ -103,6 +116,9 @@ HttpResponse WorksheetService::Answer(const HttpRequest& request) {
     if (path == u"/worksheets.pdf") {
         return Worksheets(request);
     }
+    if (path == u"/worksheets.html") {
+        return SheetsAsText(request);
+    }
     if (path == u"/count") {
         return Count(request);
     }
@@ -130,15 +146,7 @@ HttpResponse WorksheetService::Worksheets(const HttpRequest& request) {
         return Refused(reading);
     }
     if (!gate_->Enter()) {
-        QString busy;
-        MessageLanguage::Speak(BrowserLanguage(request.acceptLanguage), [&busy] {
-            busy = QCoreApplication::translate(
-                "tallyworth::Serve",
-                "Many class sets are being made just now: try again in a moment.");
-        });
-        HttpResponse refused = Text(kBusy, busy);
-        refused.headers.append(qMakePair(QByteArray("Retry-After"), QByteArray("5")));
-        return refused;
+        return Busy(request);
     }
     const QPageSize paper = reading.paper.value_or(
         QPageSize(PrintsOnLetter(BrowserPaperLocale(request.acceptLanguage)) ? QPageSize::Letter
@@ -160,6 +168,50 @@ HttpResponse WorksheetService::Count(const HttpRequest& request) const {
     const SheetSettings& settings = reading.request.first.settings;
     return Text(
         200, QString::number(CountDistinctProblems(ProblemSettingsOf(settings), settings.rules)));
+}
+
+HttpResponse WorksheetService::SheetsAsText(const HttpRequest& request) {
+    const SetReading reading = ReadQuery(request);
+    if (!reading.errors.isEmpty()) {
+        return Refused(reading);
+    }
+    const QLocale language = BrowserLanguage(request.acceptLanguage);
+    QString heading;
+    MessageLanguage::Speak(language, [&heading] {
+        heading = QCoreApplication::translate("tallyworth::ClassSet", "Sheet %1 of %2");
+    });
+    if (!gate_->Enter()) {
+        return Busy(request);
+    }
+    const bool drew = gate_->StartDrawing([] { return false; });
+    QString html = QStringLiteral(
+                       "<!DOCTYPE html>\n<html lang=\"%1\"><head><meta charset=\"utf-8\">"
+                       "<title>Tallyworth</title></head><body><main>\n")
+                       .arg(language.bcp47Name());
+    {
+        // The sheets' signs are the server's, as in its PDFs.
+        const auto steady = MessageLanguage::Steady();
+        for (int sheet = 0; sheet < reading.request.sheets; ++sheet) {
+            const SheetCode code = SheetOfSet(reading.request.first, sheet);
+            const SheetPrint print = MakeSheetPrint(code, false, SpokenLanguage(), kWorksheetArea);
+            html +=
+                QStringLiteral("<h2>%1 (%2)</h2>\n<ol>\n")
+                    .arg(heading.arg(sheet + 1).arg(reading.request.sheets), FormatSheetCode(code));
+            for (const PrintedPage& page : print.pages) {
+                for (const PrintedProblem& problem : page.problems) {
+                    html += QStringLiteral("<li>%1</li>\n")
+                                .arg(WrittenProblem(problem, page.signs).toHtmlEscaped());
+                }
+            }
+            html += QStringLiteral("</ol>\n");
+        }
+    }
+    gate_->Leave(drew);
+    return {200,
+            "text/html; charset=utf-8",
+            {},
+            (html + QStringLiteral("</main></body></html>\n")).toUtf8(),
+            nullptr};
 }
 
 }  // namespace tallyworth

@@ -14,6 +14,7 @@ namespace tallyworth {
 //   /                  the page
 //   /page.js /page.css its script and style
 //   /worksheets.pdf?…  a class set, the command line's long options as parameters
+//   /worksheets.html?… the same sheets as text, each problem as printed ("7 × 8 =")
 //   /count?…           how many different problems the settings' rules allow, as a number
 //   /health            "ok"
 // Bad settings get 400 with the program's messages, one a line, in the browser's language.
@@ -26,6 +27,7 @@ class WorksheetService {
     [[nodiscard]] HttpResponse Page(const HttpRequest& request) const;
     [[nodiscard]] HttpResponse Worksheets(const HttpRequest& request);
     [[nodiscard]] HttpResponse Count(const HttpRequest& request) const;
+    [[nodiscard]] HttpResponse SheetsAsText(const HttpRequest& request);
 
     QString basePath_;
     std::shared_ptr<DrawingGate> gate_;

@@ -167,6 +167,7 @@ const std::array kRequests{
     RequestCase{"Health", "health", {}, 200},
     RequestCase{"UnknownPath", "nothing", {}, 404},
     RequestCase{"OutsideTheBase", "../etc/passwd", {}, 404},
+    RequestCase{"SheetsAsText", "worksheets.html?operation=x&sheets=2", {}, 200},
     RequestCase{"UnknownSetting", "worksheets.pdf?colour=red", {}, 400},
     RequestCase{"Post", "worksheets.pdf", {"-X", "POST"}, 405},
     RequestCase{"Body", "health", {"--data-binary", "x", "-X", "GET"}, 413},

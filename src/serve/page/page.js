@@ -45,6 +45,12 @@ document.addEventListener("DOMContentLoaded", () => {
     fetchSet(parameters);
   });
   settings.addEventListener("change", updateCount);
+  // The same sheets as text, each problem as it is printed: what a screen reader reads.
+  document.getElementById("as-text").addEventListener("click", () => {
+    const parameters = query(settings);
+    parameters.delete("paper");
+    window.location.href = "worksheets.html?" + parameters;
+  });
   const bringBack = document.getElementById("bring-back");
   bringBack.addEventListener("submit", (event) => {
     event.preventDefault();
