@@ -324,12 +324,24 @@
         <translation>Unter PATH anbieten, etwa /worksheets, hinter einem Reverse Proxy.</translation>
     </message>
     <message>
-        <source>--serve takes only --listen and --base-path, not --%1.</source>
-        <translation>--serve nimmt nur --listen und --base-path, nicht --%1.</translation>
-    </message>
-    <message>
         <source>The sheet code %1 is of an older kind that keeps the usual page: leave out the sign, layout, size and fill-page options.</source>
         <translation>Der Blattcode %1 ist von einer älteren Art, die die übliche Seite behält: Lassen Sie die Optionen für Zeichen, Anordnung, Größe und --fill-page weg.</translation>
+    </message>
+    <message>
+        <source>How many class sets --serve draws at once (default: one a processor core).</source>
+        <translation>Wie viele Klassensätze --serve gleichzeitig erstellt (Vorgabe: einer je Prozessorkern).</translation>
+    </message>
+    <message>
+        <source>How many more class sets wait for their turn (default 64); the rest are asked to try again.</source>
+        <translation>Wie viele weitere Klassensätze auf ihre Reihe warten (Vorgabe 64); die übrigen werden gebeten, es erneut zu versuchen.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number from 1 to %2, not &quot;%3&quot;.</source>
+        <translation>--%1 nimmt eine ganze Zahl von 1 bis %2, nicht „%3“.</translation>
+    </message>
+    <message>
+        <source>--serve takes only --listen, --base-path, --sets and --queue, not --%1.</source>
+        <translation>--serve nimmt nur --listen, --base-path, --sets und --queue, nicht --%1.</translation>
     </message>
 </context>
 <context>

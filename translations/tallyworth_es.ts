@@ -324,12 +324,24 @@
         <translation>Servir bajo PATH, como /worksheets, detrás de un proxy inverso.</translation>
     </message>
     <message>
-        <source>--serve takes only --listen and --base-path, not --%1.</source>
-        <translation>--serve solo admite --listen y --base-path, no --%1.</translation>
-    </message>
-    <message>
         <source>The sheet code %1 is of an older kind that keeps the usual page: leave out the sign, layout, size and fill-page options.</source>
         <translation>El código de ficha %1 es de un tipo antiguo que conserva la página habitual: omita las opciones de signo, disposición, tamaño y --fill-page.</translation>
+    </message>
+    <message>
+        <source>How many class sets --serve draws at once (default: one a processor core).</source>
+        <translation>Cuántos juegos de fichas crea --serve a la vez (por defecto: uno por núcleo del procesador).</translation>
+    </message>
+    <message>
+        <source>How many more class sets wait for their turn (default 64); the rest are asked to try again.</source>
+        <translation>Cuántos juegos de fichas más esperan su turno (por defecto 64); a los demás se les pide que lo intenten de nuevo.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number from 1 to %2, not &quot;%3&quot;.</source>
+        <translation>--%1 admite un número entero de 1 a %2, no «%3».</translation>
+    </message>
+    <message>
+        <source>--serve takes only --listen, --base-path, --sets and --queue, not --%1.</source>
+        <translation>--serve solo admite --listen, --base-path, --sets y --queue, no --%1.</translation>
     </message>
 </context>
 <context>

@@ -324,12 +324,24 @@
         <translation>Servir sous PATH, par exemple /worksheets, derrière un proxy inverse.</translation>
     </message>
     <message>
-        <source>--serve takes only --listen and --base-path, not --%1.</source>
-        <translation>--serve ne prend que --listen et --base-path, pas --%1.</translation>
-    </message>
-    <message>
         <source>The sheet code %1 is of an older kind that keeps the usual page: leave out the sign, layout, size and fill-page options.</source>
         <translation>Le code de fiche %1 est d’un type ancien qui garde la page habituelle : omettez les options de signe, de disposition, de taille et --fill-page.</translation>
+    </message>
+    <message>
+        <source>How many class sets --serve draws at once (default: one a processor core).</source>
+        <translation>Combien de jeux de fiches --serve crée à la fois (par défaut : un par cœur de processeur).</translation>
+    </message>
+    <message>
+        <source>How many more class sets wait for their turn (default 64); the rest are asked to try again.</source>
+        <translation>Combien de jeux de fiches de plus attendent leur tour (par défaut 64) ; les autres sont priés de réessayer.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number from 1 to %2, not &quot;%3&quot;.</source>
+        <translation>--%1 prend un nombre entier de 1 à %2, pas « %3 ».</translation>
+    </message>
+    <message>
+        <source>--serve takes only --listen, --base-path, --sets and --queue, not --%1.</source>
+        <translation>--serve ne prend que --listen, --base-path, --sets et --queue, pas --%1.</translation>
     </message>
 </context>
 <context>

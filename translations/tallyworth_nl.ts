@@ -324,12 +324,24 @@
         <translation>Aanbieden onder PATH, zoals /worksheets, achter een reverse proxy.</translation>
     </message>
     <message>
-        <source>--serve takes only --listen and --base-path, not --%1.</source>
-        <translation>--serve neemt alleen --listen en --base-path, niet --%1.</translation>
-    </message>
-    <message>
         <source>The sheet code %1 is of an older kind that keeps the usual page: leave out the sign, layout, size and fill-page options.</source>
         <translation>De bladcode %1 is van een ouder soort die de gewone pagina houdt: laat de opties voor teken, indeling, grootte en --fill-page weg.</translation>
+    </message>
+    <message>
+        <source>How many class sets --serve draws at once (default: one a processor core).</source>
+        <translation>Hoeveel klassensets --serve tegelijk maakt (standaard: één per processorkern).</translation>
+    </message>
+    <message>
+        <source>How many more class sets wait for their turn (default 64); the rest are asked to try again.</source>
+        <translation>Hoeveel klassensets nog op hun beurt wachten (standaard 64); de rest wordt gevraagd het opnieuw te proberen.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number from 1 to %2, not &quot;%3&quot;.</source>
+        <translation>--%1 neemt een geheel getal van 1 tot %2, niet ‘%3’.</translation>
+    </message>
+    <message>
+        <source>--serve takes only --listen, --base-path, --sets and --queue, not --%1.</source>
+        <translation>--serve neemt alleen --listen, --base-path, --sets en --queue, niet --%1.</translation>
     </message>
 </context>
 <context>

@@ -27,7 +27,8 @@ constexpr const char* kSynopsis =
     "             [--times-sign cross|dot|asterisk] [--divide-sign obelus|colon]\n"
     "             [--layout stacked|line] [--size normal|large|xlarge] [--fill-page]\n"
     "             [--code CODE]\n"
-    "  tallyworth --serve [--listen ADDRESS:PORT] [--base-path PATH]\n"
+    "  tallyworth --serve [--listen ADDRESS:PORT] [--base-path PATH] [--sets N]\n"
+    "             [--queue N]\n"
     "  tallyworth --help | --version\n";
 
 // The commands of an example stay the same in every language, as the synopsis does.
@@ -116,18 +117,42 @@ void ReadOutput(const QCommandLineParser& parser, Command& command) {
     }
 }
 
+// How many sets the server draws or lets wait, when the option is given.
+void ReadServeCount(const QCommandLineParser& parser, const char* name, int& count,
+                    QStringList& errors) {
+    constexpr int kMostSets = 1000;
+    if (!parser.isSet(Name(name))) {
+        return;
+    }
+    bool number = false;
+    const int read = parser.value(Name(name)).trimmed().toInt(&number);
+    if (!number || read < 1 || read > kMostSets) {
+        errors << QCoreApplication::translate("tallyworth::CommandLine",
+                                              "--%1 takes a whole number from 1 to %2, not \"%3\".")
+                      .arg(Name(name))
+                      .arg(kMostSets)
+                      .arg(parser.value(Name(name)));
+        return;
+    }
+    count = read;
+}
+
 // The server takes its settings from each request: only where it listens is its own.
 void ReadServe(const QCommandLineParser& parser, Command& command) {
     const QStringList own{QStringLiteral("serve"), QStringLiteral("listen"),
-                          QStringLiteral("base-path")};
+                          QStringLiteral("base-path"), QStringLiteral("sets"),
+                          QStringLiteral("queue")};
     for (const QString& name : parser.optionNames()) {
         if (!own.contains(name)) {
             command.errors << QCoreApplication::translate(
                                   "tallyworth::CommandLine",
-                                  "--serve takes only --listen and --base-path, not --%1.")
+                                  "--serve takes only --listen, --base-path, --sets and --queue, "
+                                  "not --%1.")
                                   .arg(name);
         }
     }
+    ReadServeCount(parser, "sets", command.serve.sets, command.errors);
+    ReadServeCount(parser, "queue", command.serve.queue, command.errors);
     if (parser.isSet(QStringLiteral("listen"))) {
         command.serve.listen = parser.value(QStringLiteral("listen"));
     }

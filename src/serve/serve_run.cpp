@@ -45,9 +45,6 @@ void WaitForStop() {
     }
 }
 
-// Sets that wait their turn beyond those drawn at once: a class of 30 asking at once waits.
-constexpr int kWaiting = 64;
-
 QString ShownAddress(const QString& listen, quint16 port, const QString& basePath) {
     QString host = listen.left(listen.lastIndexOf(u':'));
     if (host.isEmpty()) {
@@ -61,8 +58,10 @@ QString ShownAddress(const QString& listen, quint16 port, const QString& basePat
 int RunServer(const ServeOptions& options) {
     StopOnSignals();
 
-    const int drawing = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-    WorksheetService service(options.basePath, drawing, kWaiting);
+    const int drawing = options.sets > 0
+                            ? options.sets
+                            : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    WorksheetService service(options.basePath, drawing, options.queue);
     QString error;
     std::unique_ptr<HttpServer> server = StartHttpServer(
         options.listen, HttpLimits{},
