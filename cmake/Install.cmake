@@ -16,6 +16,12 @@ install(FILES ${TALLYWORTH_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/m
 install(FILES ${TALLYWORTH_GENERATED_DATA_DIR}/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${TALLYWORTH_EXECUTABLE})
 
+# The classroom page as a service, installed disabled, and the options it starts with.
+install(FILES ${TALLYWORTH_DATA_DIR}/tallyworth-serve.service
+        DESTINATION lib/systemd/system)
+install(FILES ${TALLYWORTH_DATA_DIR}/tallyworth-serve.default DESTINATION /etc/default
+        RENAME tallyworth-serve)
+
 set(_tallyworth_icon_root ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${TALLYWORTH_DATA_DIR}/icons/tallyworth.svg
         DESTINATION ${_tallyworth_icon_root}/scalable/apps RENAME ${TALLYWORTH_APP_ID}.svg)

@@ -44,3 +44,5 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2 | fonts-urw
 # Qt's own dialogs and buttons (message boxes, colour, file and print dialogs) speak the
 # user's language with Qt's catalogues; without them they stay English.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# The server's options are the administrator's: an upgrade keeps their edits.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/../data/conffiles)

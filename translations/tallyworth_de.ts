@@ -311,6 +311,38 @@
         <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size and fill-page options, when given, override the code&apos;s.</source>
         <translation>Das Blatt dieses Codes mit seinen Einstellungen neu erstellen; mit --sheets N den Satz, der mit ihm beginnt. Angegebene Optionen für Zeichen, Anordnung, Größe und --fill-page gehen denen des Codes vor.</translation>
     </message>
+    <message>
+        <source>Serve the worksheets&apos; page to the browsers of the network, until stopped.</source>
+        <translation>Die Seite der Arbeitsblätter den Browsern im Netzwerk anbieten, bis zum Beenden.</translation>
+    </message>
+    <message>
+        <source>Where --serve listens (default 127.0.0.1:8470); 0.0.0.0:8470 opens it to the network, port 0 takes a free one.</source>
+        <translation>Wo --serve lauscht (Vorgabe 127.0.0.1:8470); 0.0.0.0:8470 öffnet es für das Netzwerk, Port 0 nimmt einen freien.</translation>
+    </message>
+    <message>
+        <source>Serve under PATH, such as /worksheets, behind a reverse proxy.</source>
+        <translation>Unter PATH anbieten, etwa /worksheets, hinter einem Reverse Proxy.</translation>
+    </message>
+    <message>
+        <source>The sheet code %1 is of an older kind that keeps the usual page: leave out the sign, layout, size and fill-page options.</source>
+        <translation>Der Blattcode %1 ist von einer älteren Art, die die übliche Seite behält: Lassen Sie die Optionen für Zeichen, Anordnung, Größe und --fill-page weg.</translation>
+    </message>
+    <message>
+        <source>How many class sets --serve draws at once (default: one a processor core).</source>
+        <translation>Wie viele Klassensätze --serve gleichzeitig erstellt (Vorgabe: einer je Prozessorkern).</translation>
+    </message>
+    <message>
+        <source>How many more class sets wait for their turn (default 64); the rest are asked to try again.</source>
+        <translation>Wie viele weitere Klassensätze auf ihre Reihe warten (Vorgabe 64); die übrigen werden gebeten, es erneut zu versuchen.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number from 1 to %2, not &quot;%3&quot;.</source>
+        <translation>--%1 nimmt eine ganze Zahl von 1 bis %2, nicht „%3“.</translation>
+    </message>
+    <message>
+        <source>--serve takes only --listen, --base-path, --sets and --queue, not --%1.</source>
+        <translation>--serve nimmt nur --listen, --base-path, --sets und --queue, nicht --%1.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -825,6 +857,49 @@
     <message>
         <source>--regrouping takes any, never or always, not &quot;%1&quot;.</source>
         <translation>--regrouping erwartet any, never oder always, nicht „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::Serve</name>
+    <message>
+        <source>Could not listen on &quot;%1&quot;: give ADDRESS:PORT, such as 127.0.0.1:8470, of this machine and a free port.</source>
+        <translation>Konnte nicht auf „%1“ lauschen: Geben Sie ADRESSE:PORT dieses Rechners und einen freien Port an, etwa 127.0.0.1:8470.</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>As usually taught</source>
+        <translation>Wie üblich gelehrt</translation>
+    </message>
+    <message>
+        <source>Different problems under these rules: %1</source>
+        <translation>Verschiedene Aufgaben nach diesen Regeln: %1</translation>
+    </message>
+    <message>
+        <source>Make the worksheets</source>
+        <translation>Arbeitsblätter erstellen</translation>
+    </message>
+    <message>
+        <source>Bring back a sheet</source>
+        <translation>Ein Blatt wiederholen</translation>
+    </message>
+    <message>
+        <source>Make its sheets again</source>
+        <translation>Seine Blätter neu erstellen</translation>
+    </message>
+    <message>
+        <source>There is no setting &quot;%1&quot;.</source>
+        <translation>Es gibt keine Einstellung „%1“.</translation>
+    </message>
+    <message>
+        <source>Many class sets are being made just now: try again in a moment.</source>
+        <translation>Gerade werden viele Klassensätze erstellt: Versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>Show the sheets as text</source>
+        <translation>Die Blätter als Text zeigen</translation>
     </message>
 </context>
 <context>

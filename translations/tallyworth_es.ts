@@ -311,6 +311,38 @@
         <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size and fill-page options, when given, override the code&apos;s.</source>
         <translation>Volver a hacer la ficha de este código, con sus ajustes; con --sheets N, el juego de fichas que empieza por ella. Las opciones de signo, disposición, tamaño y --fill-page que se den prevalecen sobre las del código.</translation>
     </message>
+    <message>
+        <source>Serve the worksheets&apos; page to the browsers of the network, until stopped.</source>
+        <translation>Servir la página de las fichas a los navegadores de la red, hasta que se detenga.</translation>
+    </message>
+    <message>
+        <source>Where --serve listens (default 127.0.0.1:8470); 0.0.0.0:8470 opens it to the network, port 0 takes a free one.</source>
+        <translation>Dónde escucha --serve (por defecto 127.0.0.1:8470); 0.0.0.0:8470 lo abre a la red, el puerto 0 toma uno libre.</translation>
+    </message>
+    <message>
+        <source>Serve under PATH, such as /worksheets, behind a reverse proxy.</source>
+        <translation>Servir bajo PATH, como /worksheets, detrás de un proxy inverso.</translation>
+    </message>
+    <message>
+        <source>The sheet code %1 is of an older kind that keeps the usual page: leave out the sign, layout, size and fill-page options.</source>
+        <translation>El código de ficha %1 es de un tipo antiguo que conserva la página habitual: omita las opciones de signo, disposición, tamaño y --fill-page.</translation>
+    </message>
+    <message>
+        <source>How many class sets --serve draws at once (default: one a processor core).</source>
+        <translation>Cuántos juegos de fichas crea --serve a la vez (por defecto: uno por núcleo del procesador).</translation>
+    </message>
+    <message>
+        <source>How many more class sets wait for their turn (default 64); the rest are asked to try again.</source>
+        <translation>Cuántos juegos de fichas más esperan su turno (por defecto 64); a los demás se les pide que lo intenten de nuevo.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number from 1 to %2, not &quot;%3&quot;.</source>
+        <translation>--%1 admite un número entero de 1 a %2, no «%3».</translation>
+    </message>
+    <message>
+        <source>--serve takes only --listen, --base-path, --sets and --queue, not --%1.</source>
+        <translation>--serve solo admite --listen, --base-path, --sets y --queue, no --%1.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -825,6 +857,49 @@
     <message>
         <source>--regrouping takes any, never or always, not &quot;%1&quot;.</source>
         <translation>--regrouping admite any, never o always, no «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::Serve</name>
+    <message>
+        <source>Could not listen on &quot;%1&quot;: give ADDRESS:PORT, such as 127.0.0.1:8470, of this machine and a free port.</source>
+        <translation>No se pudo escuchar en «%1»: indique DIRECCIÓN:PUERTO de este equipo y un puerto libre, como 127.0.0.1:8470.</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Ficha</translation>
+    </message>
+    <message>
+        <source>As usually taught</source>
+        <translation>Como se enseña habitualmente</translation>
+    </message>
+    <message>
+        <source>Different problems under these rules: %1</source>
+        <translation>Problemas distintos con estas reglas: %1</translation>
+    </message>
+    <message>
+        <source>Make the worksheets</source>
+        <translation>Crear las fichas</translation>
+    </message>
+    <message>
+        <source>Bring back a sheet</source>
+        <translation>Recuperar una ficha</translation>
+    </message>
+    <message>
+        <source>Make its sheets again</source>
+        <translation>Volver a crear sus fichas</translation>
+    </message>
+    <message>
+        <source>There is no setting &quot;%1&quot;.</source>
+        <translation>No existe el ajuste «%1».</translation>
+    </message>
+    <message>
+        <source>Many class sets are being made just now: try again in a moment.</source>
+        <translation>Ahora mismo se están creando muchos juegos de fichas: inténtelo de nuevo en un momento.</translation>
+    </message>
+    <message>
+        <source>Show the sheets as text</source>
+        <translation>Mostrar las fichas como texto</translation>
     </message>
 </context>
 <context>

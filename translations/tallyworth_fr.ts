@@ -311,6 +311,38 @@
         <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size and fill-page options, when given, override the code&apos;s.</source>
         <translation>Refaire la fiche de ce code, avec ses réglages&#xa0;; avec --sheets N, le jeu de fiches qui commence par elle. Les options de signe, de disposition, de taille et --fill-page données l&apos;emportent sur celles du code.</translation>
     </message>
+    <message>
+        <source>Serve the worksheets&apos; page to the browsers of the network, until stopped.</source>
+        <translation>Servir la page des fiches aux navigateurs du réseau, jusqu’à l’arrêt.</translation>
+    </message>
+    <message>
+        <source>Where --serve listens (default 127.0.0.1:8470); 0.0.0.0:8470 opens it to the network, port 0 takes a free one.</source>
+        <translation>Où --serve écoute (par défaut 127.0.0.1:8470) ; 0.0.0.0:8470 l’ouvre au réseau, le port 0 en prend un libre.</translation>
+    </message>
+    <message>
+        <source>Serve under PATH, such as /worksheets, behind a reverse proxy.</source>
+        <translation>Servir sous PATH, par exemple /worksheets, derrière un proxy inverse.</translation>
+    </message>
+    <message>
+        <source>The sheet code %1 is of an older kind that keeps the usual page: leave out the sign, layout, size and fill-page options.</source>
+        <translation>Le code de fiche %1 est d’un type ancien qui garde la page habituelle : omettez les options de signe, de disposition, de taille et --fill-page.</translation>
+    </message>
+    <message>
+        <source>How many class sets --serve draws at once (default: one a processor core).</source>
+        <translation>Combien de jeux de fiches --serve crée à la fois (par défaut : un par cœur de processeur).</translation>
+    </message>
+    <message>
+        <source>How many more class sets wait for their turn (default 64); the rest are asked to try again.</source>
+        <translation>Combien de jeux de fiches de plus attendent leur tour (par défaut 64) ; les autres sont priés de réessayer.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number from 1 to %2, not &quot;%3&quot;.</source>
+        <translation>--%1 prend un nombre entier de 1 à %2, pas « %3 ».</translation>
+    </message>
+    <message>
+        <source>--serve takes only --listen, --base-path, --sets and --queue, not --%1.</source>
+        <translation>--serve ne prend que --listen, --base-path, --sets et --queue, pas --%1.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -825,6 +857,49 @@
     <message>
         <source>--regrouping takes any, never or always, not &quot;%1&quot;.</source>
         <translation>--regrouping attend any, never ou always, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::Serve</name>
+    <message>
+        <source>Could not listen on &quot;%1&quot;: give ADDRESS:PORT, such as 127.0.0.1:8470, of this machine and a free port.</source>
+        <translation>Impossible d’écouter sur « %1 » : indiquez ADRESSE:PORT de cette machine et un port libre, par exemple 127.0.0.1:8470.</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Fiche</translation>
+    </message>
+    <message>
+        <source>As usually taught</source>
+        <translation>Comme on l’enseigne d’habitude</translation>
+    </message>
+    <message>
+        <source>Different problems under these rules: %1</source>
+        <translation>Problèmes différents selon ces règles : %1</translation>
+    </message>
+    <message>
+        <source>Make the worksheets</source>
+        <translation>Créer les fiches</translation>
+    </message>
+    <message>
+        <source>Bring back a sheet</source>
+        <translation>Retrouver une fiche</translation>
+    </message>
+    <message>
+        <source>Make its sheets again</source>
+        <translation>Refaire ses fiches</translation>
+    </message>
+    <message>
+        <source>There is no setting &quot;%1&quot;.</source>
+        <translation>Il n’y a pas de réglage « %1 ».</translation>
+    </message>
+    <message>
+        <source>Many class sets are being made just now: try again in a moment.</source>
+        <translation>Beaucoup de jeux de fiches sont en cours de création : réessayez dans un instant.</translation>
+    </message>
+    <message>
+        <source>Show the sheets as text</source>
+        <translation>Afficher les fiches en texte</translation>
     </message>
 </context>
 <context>

@@ -311,6 +311,38 @@
         <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size and fill-page options, when given, override the code&apos;s.</source>
         <translation>Het blad van deze code opnieuw maken, met zijn instellingen; met --sheets N de set die ermee begint. Opgegeven opties voor teken, opmaak, grootte en --fill-page gaan voor die van de code.</translation>
     </message>
+    <message>
+        <source>Serve the worksheets&apos; page to the browsers of the network, until stopped.</source>
+        <translation>De pagina van de werkbladen aan de browsers in het netwerk aanbieden, tot hij wordt gestopt.</translation>
+    </message>
+    <message>
+        <source>Where --serve listens (default 127.0.0.1:8470); 0.0.0.0:8470 opens it to the network, port 0 takes a free one.</source>
+        <translation>Waar --serve luistert (standaard 127.0.0.1:8470); 0.0.0.0:8470 opent het voor het netwerk, poort 0 neemt een vrije.</translation>
+    </message>
+    <message>
+        <source>Serve under PATH, such as /worksheets, behind a reverse proxy.</source>
+        <translation>Aanbieden onder PATH, zoals /worksheets, achter een reverse proxy.</translation>
+    </message>
+    <message>
+        <source>The sheet code %1 is of an older kind that keeps the usual page: leave out the sign, layout, size and fill-page options.</source>
+        <translation>De bladcode %1 is van een ouder soort die de gewone pagina houdt: laat de opties voor teken, indeling, grootte en --fill-page weg.</translation>
+    </message>
+    <message>
+        <source>How many class sets --serve draws at once (default: one a processor core).</source>
+        <translation>Hoeveel klassensets --serve tegelijk maakt (standaard: één per processorkern).</translation>
+    </message>
+    <message>
+        <source>How many more class sets wait for their turn (default 64); the rest are asked to try again.</source>
+        <translation>Hoeveel klassensets nog op hun beurt wachten (standaard 64); de rest wordt gevraagd het opnieuw te proberen.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number from 1 to %2, not &quot;%3&quot;.</source>
+        <translation>--%1 neemt een geheel getal van 1 tot %2, niet ‘%3’.</translation>
+    </message>
+    <message>
+        <source>--serve takes only --listen, --base-path, --sets and --queue, not --%1.</source>
+        <translation>--serve neemt alleen --listen, --base-path, --sets en --queue, niet --%1.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -825,6 +857,49 @@
     <message>
         <source>--regrouping takes any, never or always, not &quot;%1&quot;.</source>
         <translation>--regrouping verwacht any, never of always, niet ‘%1’.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::Serve</name>
+    <message>
+        <source>Could not listen on &quot;%1&quot;: give ADDRESS:PORT, such as 127.0.0.1:8470, of this machine and a free port.</source>
+        <translation>Kon niet luisteren op ‘%1’: geef ADRES:POORT van deze computer en een vrije poort, zoals 127.0.0.1:8470.</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Werkblad</translation>
+    </message>
+    <message>
+        <source>As usually taught</source>
+        <translation>Zoals gewoonlijk onderwezen</translation>
+    </message>
+    <message>
+        <source>Different problems under these rules: %1</source>
+        <translation>Verschillende sommen volgens deze regels: %1</translation>
+    </message>
+    <message>
+        <source>Make the worksheets</source>
+        <translation>Werkbladen maken</translation>
+    </message>
+    <message>
+        <source>Bring back a sheet</source>
+        <translation>Een blad terughalen</translation>
+    </message>
+    <message>
+        <source>Make its sheets again</source>
+        <translation>Zijn bladen opnieuw maken</translation>
+    </message>
+    <message>
+        <source>There is no setting &quot;%1&quot;.</source>
+        <translation>Er is geen instelling ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Many class sets are being made just now: try again in a moment.</source>
+        <translation>Er worden nu veel klassensets gemaakt: probeer het zo meteen opnieuw.</translation>
+    </message>
+    <message>
+        <source>Show the sheets as text</source>
+        <translation>De bladen als tekst tonen</translation>
     </message>
 </context>
 <context>

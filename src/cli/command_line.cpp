@@ -169,6 +169,8 @@ int Run(const Command& command) {
                 QCoreApplication::translate("tallyworth::CommandLine", "Try 'tallyworth --help'.") +
                     u'\n');
             return kBadUsage;
+        case CommandAction::Serve:
+            return RunServer(command.serve);
         case CommandAction::Make:
             break;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/class_set.h"
+#include "serve/serve_run.h"
 
 #include <QLocale>
 #include <QPageSize>
@@ -13,7 +14,7 @@
 namespace tallyworth {
 
 // What the command line asks for.
-enum class CommandAction { Make, Help, Version, Refuse };
+enum class CommandAction { Make, Serve, Help, Version, Refuse };
 
 // Where the worksheets go: a PDF file, or a printer (the default one when printerName is
 // empty). Without a paper of its own a PDF takes the system's paper and a printer its own.
@@ -27,6 +28,7 @@ struct CommandOutput {
 struct Command {
     CommandAction action = CommandAction::Refuse;
     CommandOutput output;
+    ServeOptions serve;
     ClassSetRequest request;
     // Why the command cannot run, one message a line: bad usage, or the settings checks'
     // own messages in their order.

@@ -89,6 +89,8 @@ expected_files() {
   done
   echo "./usr/share/icons/hicolor/scalable/apps/$PKG_APP_ID.svg"
   echo "./usr/share/metainfo/$PKG_APP_ID.metainfo.xml"
+  echo "./usr/lib/systemd/system/$PKG_NAME-serve.service"
+  echo "./etc/default/$PKG_NAME-serve"
   local language
   for language in "${kLanguages[@]}"; do
     echo "./usr/share/$PKG_NAME/translations/${PKG_NAME}_$language.qm"

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace tallyworth {
+
+// One request as the server library read it: no parsing of ours.
+struct HttpRequest {
+    QByteArray method;
+    QString path;                          // decoded, without the query
+    QList<QPair<QString, QString>> query;  // decoded, in the order given
+    QByteArray acceptLanguage;
+};
+
+// A body made while it is sent, such as a PDF written page by page.
+class BodySource {
+  public:
+    virtual ~BodySource() = default;
+    // Copies up to size bytes into buffer, waiting until there are some: 0 at the end of
+    // the body, -1 when it could not be made whole.
+    [[nodiscard]] virtual std::int64_t Read(char* buffer, std::int64_t size) = 0;
+    // The body was sent, or the client went away: whatever still makes it stops.
+    virtual void Close() = 0;
+};
+
+struct HttpResponse {
+    int status = 200;
+    QByteArray contentType;
+    QList<QPair<QByteArray, QByteArray>> headers;
+    QByteArray body;
+    std::shared_ptr<BodySource> stream;  // when set, sent instead of body
+};
+
+using HttpHandler = std::function<HttpResponse(const HttpRequest&)>;
+
+// What one request may take of the server.
+struct HttpLimits {
+    std::size_t requestBytes = std::size_t{16} * 1024;  // request line and headers together
+    int headers = 64;
+    std::size_t bodyBytes = 0;  // the pages take no body
+    unsigned readSeconds = 10;  // to read a request, and of silence on a connection
+    unsigned connections = 256;
+};
+
+// An HTTP server on one address, answering every request through its handler on a thread
+// of its own; it stops when destroyed. Requests other than GET and HEAD, and requests over
+// a limit, are answered before the handler sees them. One line a request goes to standard
+// error: method, path, status, bytes and milliseconds, never the query.
+class HttpServer {
+  public:
+    virtual ~HttpServer() = default;
+    [[nodiscard]] virtual quint16 Port() const = 0;
+};
+
+// Starts a server on address ("HOST:PORT", "[V6]:PORT", ":PORT" for the loopback; port 0
+// for any free one). Nothing, with the reason in error, when it cannot listen there.
+[[nodiscard]] std::unique_ptr<HttpServer> StartHttpServer(const QString& address,
+                                                          const HttpLimits& limits,
+                                                          HttpHandler handler, QString& error);
+
+// The headers that every answer carries: no script or style from elsewhere, no guessed
+// types, no referrer.
+[[nodiscard]] QList<QPair<QByteArray, QByteArray>> SafetyHeaders();
+
+}  // namespace tallyworth

@@ -1,0 +1,119 @@
+#include "serve/serve_page.h"
+
+#include "core/settings_limits.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <array>
+
+namespace tallyworth {
+
+namespace {
+
+struct PageText {
+    const char* key;
+    const char* context;
+    const char* text;
+};
+
+// The windows' own words where the page offers what they offer.
+// clang-format off
+constexpr std::array kTexts{
+    PageText{"operation", "tallyworth::MainWindow", QT_TRANSLATE_NOOP("tallyworth::MainWindow", "Operation")},
+    PageText{"lowest", "tallyworth::MainWindow", QT_TRANSLATE_NOOP("tallyworth::MainWindow", "Lowest Number")},
+    PageText{"highest", "tallyworth::MainWindow", QT_TRANSLATE_NOOP("tallyworth::MainWindow", "Highest Number")},
+    PageText{"problems", "tallyworth::MainWindow", QT_TRANSLATE_NOOP("tallyworth::MainWindow", "How Many Problems")},
+    PageText{"negative", "tallyworth::MainWindow", QT_TRANSLATE_NOOP("tallyworth::MainWindow", "Allow Negative Results")},
+    PageText{"notation", "tallyworth::MainWindow", QT_TRANSLATE_NOOP("tallyworth::MainWindow", "Symbol")},
+    PageText{"sign", "tallyworth::MainWindow", QT_TRANSLATE_NOOP("tallyworth::MainWindow", "Division sign")},
+    PageText{"bracket", "tallyworth::MainWindow", QT_TRANSLATE_NOOP("tallyworth::MainWindow", "Upside-down seven (long division)")},
+    PageText{"rules", "tallyworth::ProblemRulesDialog", QT_TRANSLATE_NOOP("tallyworth::ProblemRulesDialog", "Problem Rules")},
+    PageText{"trivial", "tallyworth::ProblemRulesDialog", QT_TRANSLATE_NOOP("tallyworth::ProblemRulesDialog", "No &trivial facts")},
+    PageText{"fixed", "tallyworth::ProblemRulesDialog", QT_TRANSLATE_NOOP("tallyworth::ProblemRulesDialog", "&Fixed number:")},
+    PageText{"regrouping", "tallyworth::ProblemRulesDialog", QT_TRANSLATE_NOOP("tallyworth::ProblemRulesDialog", "&Carrying and borrowing:")},
+    PageText{"allowed", "tallyworth::ProblemRulesDialog", QT_TRANSLATE_NOOP("tallyworth::ProblemRulesDialog", "Allowed")},
+    PageText{"never", "tallyworth::ProblemRulesDialog", QT_TRANSLATE_NOOP("tallyworth::ProblemRulesDialog", "Never")},
+    PageText{"always", "tallyworth::ProblemRulesDialog", QT_TRANSLATE_NOOP("tallyworth::ProblemRulesDialog", "Always")},
+    PageText{"repeats", "tallyworth::ProblemRulesDialog", QT_TRANSLATE_NOOP("tallyworth::ProblemRulesDialog", "No &repeats on a sheet")},
+    PageText{"page", "tallyworth::PageOptionsDialog", QT_TRANSLATE_NOOP("tallyworth::PageOptionsDialog", "Page")},
+    PageText{"times", "tallyworth::PageOptionsDialog", QT_TRANSLATE_NOOP("tallyworth::PageOptionsDialog", "&Times sign:")},
+    PageText{"divide", "tallyworth::PageOptionsDialog", QT_TRANSLATE_NOOP("tallyworth::PageOptionsDialog", "&Division sign:")},
+    PageText{"layout", "tallyworth::PageOptionsDialog", QT_TRANSLATE_NOOP("tallyworth::PageOptionsDialog", "&Layout:")},
+    PageText{"stacked", "tallyworth::PageOptionsDialog", QT_TRANSLATE_NOOP("tallyworth::PageOptionsDialog", "Stacked in columns")},
+    PageText{"line", "tallyworth::PageOptionsDialog", QT_TRANSLATE_NOOP("tallyworth::PageOptionsDialog", "On a line")},
+    PageText{"size", "tallyworth::PageOptionsDialog", QT_TRANSLATE_NOOP("tallyworth::PageOptionsDialog", "Print &size:")},
+    PageText{"normal", "tallyworth::PageOptionsDialog", QT_TRANSLATE_NOOP("tallyworth::PageOptionsDialog", "Normal")},
+    PageText{"large", "tallyworth::PageOptionsDialog", QT_TRANSLATE_NOOP("tallyworth::PageOptionsDialog", "Large (18 pt)")},
+    PageText{"xlarge", "tallyworth::PageOptionsDialog", QT_TRANSLATE_NOOP("tallyworth::PageOptionsDialog", "Extra large (24 pt)")},
+    PageText{"fill", "tallyworth::PageOptionsDialog", QT_TRANSLATE_NOOP("tallyworth::PageOptionsDialog", "&Fill the page")},
+    PageText{"classset", "tallyworth::ClassSetDialog", QT_TRANSLATE_NOOP("tallyworth::ClassSetDialog", "Class Set")},
+    PageText{"sheets", "tallyworth::ClassSetDialog", QT_TRANSLATE_NOOP("tallyworth::ClassSetDialog", "Number of &sheets:")},
+    PageText{"answers", "tallyworth::ClassSetDialog", QT_TRANSLATE_NOOP("tallyworth::ClassSetDialog", "&Answer keys:")},
+    PageText{"none", "tallyworth::ClassSetDialog", QT_TRANSLATE_NOOP("tallyworth::ClassSetDialog", "None")},
+    PageText{"each", "tallyworth::ClassSetDialog", QT_TRANSLATE_NOOP("tallyworth::ClassSetDialog", "After each sheet")},
+    PageText{"end", "tallyworth::ClassSetDialog", QT_TRANSLATE_NOOP("tallyworth::ClassSetDialog", "All at the end")},
+    PageText{"header", "tallyworth::ClassSetDialog", QT_TRANSLATE_NOOP("tallyworth::ClassSetDialog", "&Header with Name and Date lines")},
+    PageText{"paper", "tallyworth::ClassSetDialog", QT_TRANSLATE_NOOP("tallyworth::ClassSetDialog", "&Paper:")},
+    PageText{"code", "tallyworth::SheetCodeDialog", QT_TRANSLATE_NOOP("tallyworth::SheetCodeDialog", "&Sheet code:")},
+    PageText{"settings", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Worksheet")},
+    PageText{"taught", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "As usually taught")},
+    PageText{"count", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Different problems under these rules: %1")},
+    PageText{"make", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Make the worksheets")},
+    PageText{"bringback", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Bring back a sheet")},
+    PageText{"astext", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Show the sheets as text")},
+    PageText{"again", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Make its sheets again")},
+};
+// clang-format on
+
+// A dialog's label without its access key and colon, as a web page shows it.
+QString PageWords(const PageText& text) {
+    QString words = QCoreApplication::translate(text.context, text.text);
+    words.remove(u'&');
+    if (words.endsWith(u':')) {
+        words.chop(1);
+    }
+    return words.trimmed();
+}
+
+QByteArray Resource(const QString& name) {
+    QFile file(QStringLiteral(":/serve/page/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+QByteArray PageHtml(const QLocale& language, bool letter) {
+    QString html = QString::fromUtf8(Resource(QStringLiteral("index.html")));
+    for (const PageText& text : kTexts) {
+        html.replace(QStringLiteral("{{%1}}").arg(QLatin1String(text.key)),
+                     PageWords(text).toHtmlEscaped());
+    }
+    const std::array<std::pair<const char*, QString>, 6> values{{
+        {"lang", language.bcp47Name()},
+        {"lowestValue", QString::number(kStartLowest)},
+        {"highestValue", QString::number(kStartHighest)},
+        {"problemsValue", QString::number(kStartProblems)},
+        {"a4", letter ? QString() : QStringLiteral(" selected")},
+        {"letter", letter ? QStringLiteral(" selected") : QString()},
+    }};
+    for (const auto& [key, value] : values) {
+        html.replace(QStringLiteral("{{%1}}").arg(QLatin1String(key)), value);
+    }
+    return html.toUtf8();
+}
+
+std::optional<HttpResponse> PageFile(const QString& path) {
+    const std::array<std::pair<const char16_t*, const char*>, 2> files{{
+        {u"/page.js", "text/javascript; charset=utf-8"},
+        {u"/page.css", "text/css; charset=utf-8"},
+    }};
+    for (const auto& [name, type] : files) {
+        if (path == name) {
+            return HttpResponse{200, type, {}, Resource(path.mid(1)), nullptr};
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace tallyworth

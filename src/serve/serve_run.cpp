@@ -1,0 +1,85 @@
+#include "serve/serve_run.h"
+
+#include "serve/http_server.h"
+#include "serve/worksheet_service.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#include <unistd.h>
+
+namespace tallyworth {
+
+namespace {
+
+int stopPipe[2] = {-1, -1};
+
+// Any thread may take the signal: it only wakes the main thread.
+extern "C" void NoteStop(int /*signal*/) {
+    const char stop = 's';
+    [[maybe_unused]] const ssize_t written = write(stopPipe[1], &stop, 1);
+}
+
+void StopOnSignals() {
+    if (pipe(stopPipe) != 0) {
+        return;
+    }
+    for (const int signal : {SIGINT, SIGTERM}) {
+        struct sigaction action {};
+        action.sa_handler = NoteStop;
+        sigemptyset(&action.sa_mask);
+        sigaction(signal, &action, nullptr);
+    }
+    std::signal(SIGPIPE, SIG_IGN);
+}
+
+void WaitForStop() {
+    char stop = 0;
+    while (read(stopPipe[0], &stop, 1) < 0 && errno == EINTR) {
+    }
+}
+
+QString ShownAddress(const QString& listen, quint16 port, const QString& basePath) {
+    QString host = listen.left(listen.lastIndexOf(u':'));
+    if (host.isEmpty()) {
+        host = QStringLiteral("127.0.0.1");
+    }
+    return QStringLiteral("http://%1:%2%3/").arg(host).arg(port).arg(basePath);
+}
+
+}  // namespace
+
+int RunServer(const ServeOptions& options) {
+    StopOnSignals();
+
+    const int drawing = options.sets > 0
+                            ? options.sets
+                            : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    WorksheetService service(options.basePath, drawing, options.queue);
+    QString error;
+    std::unique_ptr<HttpServer> server = StartHttpServer(
+        options.listen, HttpLimits{},
+        [&service](const HttpRequest& request) { return service.Answer(request); }, error);
+    if (!server) {
+        std::fprintf(stderr, "tallyworth: %s\n", error.toLocal8Bit().constData());
+        return 1;
+    }
+    std::printf(
+        "%s\n",
+        ShownAddress(options.listen, server->Port(), options.basePath).toUtf8().constData());
+    std::fflush(stdout);
+    WaitForStop();
+    server.reset();
+    // Sets still drawing stop at their next page now that their clients are gone; they are
+    // not waited for, nor is anything torn down under them.
+    std::fflush(stderr);
+    std::_Exit(0);
+}
+
+}  // namespace tallyworth

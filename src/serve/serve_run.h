@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace tallyworth {
+
+struct ServeOptions {
+    QString listen = QStringLiteral("127.0.0.1:8470");
+    QString basePath;  // "" or "/worksheets", for a reverse proxy
+    int sets = 0;      // drawn at once; 0 for one a processor core
+    int queue = 64;    // waiting for their turn beyond those
+};
+
+// Serves the page and the worksheets until SIGINT or SIGTERM; the address goes to standard
+// output as http://HOST:PORT/. Exit status 0 after a signal, 1 when it cannot listen.
+[[nodiscard]] int RunServer(const ServeOptions& options);
+
+}  // namespace tallyworth

@@ -1,0 +1,217 @@
+#include "serve/worksheet_service.h"
+
+#include "core/problem_rules.h"
+#include "core/random_source.h"
+#include "core/sheet_code.h"
+#include "core/sheet_composer.h"
+#include "core/translations.h"
+#include "page_model/sheet_page.h"
+#include "serve/message_language.h"
+#include "serve/query_options.h"
+#include "serve/serve_page.h"
+#include "set_options/set_options.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <utility>
+
+namespace tallyworth {
+
+namespace {
+
+constexpr int kBadRequest = 400;
+constexpr int kNotFound = 404;
+constexpr int kBusy = 503;
+
+std::uint64_t ClockSeed() {
+    ClockSeededRandomSource clock;
+    clock.Reseed(ProblemRules{}, PageOptions{});
+    return clock.LastSeed();
+}
+
+// Reads a request's settings in the browser's language: messages for every bad one.
+SetReading ReadQuery(const HttpRequest& request) {
+    SetReading reading;
+    const QLocale language = BrowserLanguage(request.acceptLanguage);
+    MessageLanguage::Speak(
+        language, [&] { reading = ReadQueryOptions(request.query, ClockSeed(), language); });
+    return reading;
+}
+
+HttpResponse Text(int status, const QString& text) {
+    return {status, "text/plain; charset=utf-8", {}, text.toUtf8() + '\n', nullptr};
+}
+
+HttpResponse Refused(const SetReading& reading) {
+    return Text(kBadRequest, reading.errors.join(u'\n'));
+}
+
+QString Decoded(const QByteArray& header) {
+    return QString::fromLatin1(header);
+}
+
+// The browser's languages, most wanted first.
+QStringList AcceptedLanguages(const QByteArray& acceptLanguage) {
+    QList<QPair<double, QString>> weighed;
+    for (const QString& part : Decoded(acceptLanguage).split(u',', Qt::SkipEmptyParts)) {
+        const QStringList fields = part.split(u';');
+        double weight = 1;
+        for (const QString& field : fields.mid(1)) {
+            if (field.trimmed().startsWith(u"q=")) {
+                weight = field.trimmed().mid(2).toDouble();
+            }
+        }
+        const QString tag = fields.first().trimmed();
+        if (!tag.isEmpty() && tag != u"*" && weight > 0) {
+            weighed.append({-weight, tag});
+        }
+    }
+    std::ranges::stable_sort(weighed, {}, &QPair<double, QString>::first);
+    QStringList tags;
+    for (const auto& [weight, tag] : weighed) {
+        tags << tag;
+    }
+    return tags;
+}
+
+// Every place to draw or wait is taken: the browser may ask again in a moment.
+HttpResponse Busy(const HttpRequest& request) {
+    QString busy;
+    MessageLanguage::Speak(BrowserLanguage(request.acceptLanguage), [&busy] {
+        busy = QCoreApplication::translate(
+            "tallyworth::Serve", "Many class sets are being made just now: try again in a moment.");
+    });
+    HttpResponse refused = Text(kBusy, busy);
+    refused.headers.append(qMakePair(QByteArray("Retry-After"), QByteArray("5")));
+    return refused;
+}
+
+}  // namespace
+
+QLocale BrowserLanguage(const QByteArray& acceptLanguage) {
+    return ChooseLanguage(AcceptedLanguages(acceptLanguage), CatalogueDirectory());
+}
+
+QLocale BrowserPaperLocale(const QByteArray& acceptLanguage) {
+    const QStringList tags = AcceptedLanguages(acceptLanguage);
+    return tags.isEmpty() ? QLocale::c() : QLocale(tags.first());
+}
+
+WorksheetService::WorksheetService(QString basePath, int drawing, int waiting)
+    : basePath_(std::move(basePath)), gate_(std::make_shared<DrawingGate>(drawing, waiting)) {}
+
+HttpResponse WorksheetService::Answer(const HttpRequest& request) {
+    if (!request.path.startsWith(basePath_)) {
+        return Text(kNotFound, QStringLiteral("Not Found"));
+    }
+    const QString path = request.path.mid(basePath_.size());
+    if (path.isEmpty()) {
+        HttpResponse moved{308, {}, {{"Location", (basePath_ + u'/').toUtf8()}}, {}, nullptr};
+        return moved;
+    }
+    if (path == u"/") {
+        return Page(request);
+    }
+    if (path == u"/worksheets.pdf") {
+        return Worksheets(request);
+    }
+    if (path == u"/worksheets.html") {
+        return SheetsAsText(request);
+    }
+    if (path == u"/count") {
+        return Count(request);
+    }
+    if (path == u"/health") {
+        return Text(200, QStringLiteral("ok"));
+    }
+    if (const std::optional<HttpResponse> file = PageFile(path)) {
+        return *file;
+    }
+    return Text(kNotFound, QStringLiteral("Not Found"));
+}
+
+HttpResponse WorksheetService::Page(const HttpRequest& request) const {
+    QByteArray html;
+    MessageLanguage::Speak(BrowserLanguage(request.acceptLanguage), [&] {
+        html = PageHtml(BrowserLanguage(request.acceptLanguage),
+                        PrintsOnLetter(BrowserPaperLocale(request.acceptLanguage)));
+    });
+    return {200, "text/html; charset=utf-8", {}, html, nullptr};
+}
+
+HttpResponse WorksheetService::Worksheets(const HttpRequest& request) {
+    SetReading reading = ReadQuery(request);
+    if (!reading.errors.isEmpty()) {
+        return Refused(reading);
+    }
+    if (!gate_->Enter()) {
+        return Busy(request);
+    }
+    const QPageSize paper = reading.paper.value_or(
+        QPageSize(PrintsOnLetter(BrowserPaperLocale(request.acceptLanguage)) ? QPageSize::Letter
+                                                                             : QPageSize::A4));
+    const QByteArray code = FormatSheetCode(reading.request.first).toLatin1();
+    return {200,
+            "application/pdf",
+            {{"X-Tallyworth-Code", code},
+             {"Content-Disposition", "inline; filename=\"worksheets-" + code + ".pdf\""}},
+            {},
+            StreamClassSetPdf(reading.request, paper, gate_)};
+}
+
+HttpResponse WorksheetService::Count(const HttpRequest& request) const {
+    const SetReading reading = ReadQuery(request);
+    if (!reading.errors.isEmpty()) {
+        return Refused(reading);
+    }
+    const SheetSettings& settings = reading.request.first.settings;
+    return Text(
+        200, QString::number(CountDistinctProblems(ProblemSettingsOf(settings), settings.rules)));
+}
+
+HttpResponse WorksheetService::SheetsAsText(const HttpRequest& request) {
+    const SetReading reading = ReadQuery(request);
+    if (!reading.errors.isEmpty()) {
+        return Refused(reading);
+    }
+    const QLocale language = BrowserLanguage(request.acceptLanguage);
+    QString heading;
+    MessageLanguage::Speak(language, [&heading] {
+        heading = QCoreApplication::translate("tallyworth::ClassSet", "Sheet %1 of %2");
+    });
+    if (!gate_->Enter()) {
+        return Busy(request);
+    }
+    const bool drew = gate_->StartDrawing([] { return false; });
+    QString html = QStringLiteral(
+                       "<!DOCTYPE html>\n<html lang=\"%1\"><head><meta charset=\"utf-8\">"
+                       "<title>Tallyworth</title></head><body><main>\n")
+                       .arg(language.bcp47Name());
+    {
+        // The sheets' signs are the server's, as in its PDFs.
+        const auto steady = MessageLanguage::Steady();
+        for (int sheet = 0; sheet < reading.request.sheets; ++sheet) {
+            const SheetCode code = SheetOfSet(reading.request.first, sheet);
+            const SheetPrint print = MakeSheetPrint(code, false, SpokenLanguage(), kWorksheetArea);
+            html +=
+                QStringLiteral("<h2>%1 (%2)</h2>\n<ol>\n")
+                    .arg(heading.arg(sheet + 1).arg(reading.request.sheets), FormatSheetCode(code));
+            for (const PrintedPage& page : print.pages) {
+                for (const PrintedProblem& problem : page.problems) {
+                    html += QStringLiteral("<li>%1</li>\n")
+                                .arg(WrittenProblem(problem, page.signs).toHtmlEscaped());
+                }
+            }
+            html += QStringLiteral("</ol>\n");
+        }
+    }
+    gate_->Leave(drew);
+    return {200,
+            "text/html; charset=utf-8",
+            {},
+            (html + QStringLiteral("</main></body></html>\n")).toUtf8(),
+            nullptr};
+}
+
+}  // namespace tallyworth

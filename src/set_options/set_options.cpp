@@ -1,0 +1,398 @@
+#include "set_options/set_options.h"
+
+#include "core/number_conversion.h"
+#include "core/operations.h"
+#include "core/page_options.h"
+#include "core/problem_rules.h"
+#include "core/rule_words.h"
+#include "core/settings_limits.h"
+#include "core/sheet_code.h"
+#include "core/sheet_composer.h"
+#include "core/validation.h"
+#include "core/worksheet_state.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <variant>
+
+namespace tallyworth {
+
+namespace {
+
+// clang-format off
+constexpr std::array kOptions{
+    OptionEntry{"pdf", nullptr, "FILE", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Write the worksheets to the PDF file FILE; - writes them to standard output."), false, false},
+    OptionEntry{"print", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Print them as one job on the default printer."), false, false},
+    OptionEntry{"printer", nullptr, "NAME", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Print on the printer NAME instead."), false, false},
+    OptionEntry{"operation", nullptr, "+|-|*|/|mix", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "The operation (default +); ÷ is read as /, x as *."), true, true},
+    OptionEntry{"lowest", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "The Lowest Number, %1 to %2 (default %3)."), true, true},
+    OptionEntry{"highest", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "The Highest Number, %1 to %2 (default %3)."), true, true},
+    OptionEntry{"problems", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "How many problems a sheet has, %1 to %2 (default %3)."), true, true},
+    OptionEntry{"allow-negative", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Subtractions may have negative results."), true, true},
+    OptionEntry{"notation", nullptr, "sign|bracket", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Divisions with the division sign (default) or the long-division bracket."), true, true},
+    OptionEntry{"no-trivial", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Leave out problems that give their answer away: times 1, divided by 1 or by itself, minus itself."), true, true},
+    OptionEntry{"fixed", nullptr, "F", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Practise the number F, %1 to %2: the second number of + and *, the number taken away in -, the divisor in /."), true, true},
+    OptionEntry{"regrouping", nullptr, "any|never|always", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Carrying and borrowing in + and -: allowed (default), never, or in every problem."), true, true},
+    OptionEntry{"no-repeats", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "No problem comes twice on a sheet until every allowed problem has been used."), true, true},
+    OptionEntry{"sheets", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "How many different sheets, %1 to %2 (default %3)."), false, true},
+    OptionEntry{"answers", nullptr, "none|each|end", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Answer keys: none (default), each after its sheet, or all at the end."), false, true},
+    OptionEntry{"no-header", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Leave out the band with the Name and Date lines, the sheet number and the code."), false, true},
+    OptionEntry{"paper", nullptr, "letter|a4", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "The paper: by default the system's for a PDF, the printer's own for a print."), false, true},
+    // The page's options are the code's too, but only shape the page: given, they win.
+    OptionEntry{"times-sign", nullptr, "cross|dot|asterisk", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "The multiplication sign: ×, ⋅ or *; by default the one taught in the user's language."), false, true},
+    OptionEntry{"divide-sign", nullptr, "obelus|colon", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "The division sign written on a line: ÷ or :; by default the one taught in the user's language."), false, true},
+    OptionEntry{"layout", nullptr, "stacked|line", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Each problem's numbers stacked in a column (default) or on one line."), false, true},
+    OptionEntry{"size", nullptr, "normal|large|xlarge", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "How big the figures are printed: normal (default), large or extra large."), false, true},
+    OptionEntry{"fill-page", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Print a sheet of few problems as large as fills its page."), false, true},
+    OptionEntry{"code", nullptr, "CODE", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size and fill-page options, when given, override the code's."), false, true},
+    OptionEntry{"serve", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Serve the worksheets' page to the browsers of the network, until stopped."), false, false},
+    OptionEntry{"listen", nullptr, "ADDRESS:PORT", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Where --serve listens (default 127.0.0.1:8470); 0.0.0.0:8470 opens it to the network, port 0 takes a free one."), false, false},
+    OptionEntry{"base-path", nullptr, "PATH", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Serve under PATH, such as /worksheets, behind a reverse proxy."), false, false},
+    OptionEntry{"sets", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "How many class sets --serve draws at once (default: one a processor core)."), false, false},
+    OptionEntry{"queue", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "How many more class sets wait for their turn (default 64); the rest are asked to try again."), false, false},
+    OptionEntry{"help", "h", nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Show this help."), false, false},
+    OptionEntry{"version", "v", nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Show the version."), false, false},
+};
+// clang-format on
+
+// The figures of the options whose descriptions give their range and default.
+struct OptionFigures {
+    const char* name;
+    int least;
+    int most;
+    int byDefault;
+};
+
+constexpr std::array kFigures{
+    OptionFigures{"lowest", kLeastNumber, kMostNumber, kStartLowest},
+    OptionFigures{"highest", kLeastNumber, kMostNumber, kStartHighest},
+    OptionFigures{"problems", kLeastProblems, kMostProblems, kStartProblems},
+    OptionFigures{"fixed", kLeastFixed, kMostFixed, 0},
+    OptionFigures{"sheets", kLeastSheets, kMostSheets, ClassSetRequest{}.sheets},
+};
+
+QString Name(const char* name) {
+    return QString::fromLatin1(name);
+}
+
+// Reads the options into a set, keeping a message for each thing it cannot use.
+class CommandReader {
+  public:
+    CommandReader(const OptionValues& values, SetReading& reading)
+        : values_(values), reading_(reading) {}
+
+    [[nodiscard]] bool IsSet(const char* name) const { return values_.IsSet(Name(name)); }
+    [[nodiscard]] QString Value(const char* name) const { return values_.Value(Name(name)); }
+
+    void Refuse(const QString& message) { reading_.errors << message; }
+
+    void NotOneOf(const char* name, const char* choices) {
+        NotOneOf(name, QString::fromUtf8(choices));
+    }
+    void NotOneOf(const char* name, const QString& choices) {
+        Refuse(QCoreApplication::translate("tallyworth::CommandLine",
+                                           "--%1 takes one of %2, not \"%3\".")
+                   .arg(Name(name), choices, Value(name)));
+    }
+
+    [[nodiscard]] SetReading& Target() { return reading_; }
+
+  private:
+    const OptionValues& values_;
+    SetReading& reading_;
+};
+
+void ReadPaper(CommandReader& reader) {
+    if (!reader.IsSet("paper")) {
+        return;
+    }
+    const QString paper = reader.Value("paper").toLower();
+    if (paper == u"letter") {
+        reader.Target().paper = QPageSize(QPageSize::Letter);
+    } else if (paper == u"a4") {
+        reader.Target().paper = QPageSize(QPageSize::A4);
+    } else {
+        reader.NotOneOf("paper", "letter|a4");
+    }
+}
+
+void ReadSheets(CommandReader& reader) {
+    if (!reader.IsSet("sheets")) {
+        return;
+    }
+    bool number = false;
+    const int sheets = reader.Value("sheets").trimmed().toInt(&number);
+    if (!number || sheets < kLeastSheets || sheets > kMostSheets) {
+        reader.Refuse(QCoreApplication::translate(
+                          "tallyworth::CommandLine",
+                          "--sheets takes a number of sheets from 1 to %1, not \"%2\".")
+                          .arg(kMostSheets)
+                          .arg(reader.Value("sheets")));
+        return;
+    }
+    reader.Target().request.sheets = sheets;
+}
+
+void ReadAnswers(CommandReader& reader) {
+    if (!reader.IsSet("answers")) {
+        return;
+    }
+    const QString answers = reader.Value("answers").toLower();
+    AnswerKeys& keys = reader.Target().request.answerKeys;
+    if (answers == u"none") {
+        keys = AnswerKeys::None;
+    } else if (answers == u"each") {
+        keys = AnswerKeys::AfterEach;
+    } else if (answers == u"end") {
+        keys = AnswerKeys::AtEnd;
+    } else {
+        reader.NotOneOf("answers", "none|each|end");
+    }
+}
+
+// Sets value to the option's word, when the option is given; a word not among names is
+// reported with them.
+template <typename Value>
+void ReadWord(CommandReader& reader, const char* name, std::optional<Value> (*named)(QStringView),
+              const QStringList& names, Value& value) {
+    if (!reader.IsSet(name)) {
+        return;
+    }
+    if (const std::optional<Value> read = named(reader.Value(name))) {
+        value = *read;
+    } else {
+        reader.NotOneOf(name, names.join(u'|'));
+    }
+}
+
+// The page options given replace those of page: the defaults without --code, the code's
+// with it.
+void ReadPage(CommandReader& reader, PageOptions& page) {
+    ReadWord(reader, "times-sign", TimesSignNamed, TimesSignNames(), page.timesSign);
+    ReadWord(reader, "divide-sign", DivideSignNamed, DivideSignNames(), page.divideSign);
+    ReadWord(reader, "layout", LayoutNamed, LayoutNames(), page.layout);
+    ReadWord(reader, "size", PrintSizeNamed, PrintSizeNames(), page.size);
+    page.fillPage = page.fillPage || reader.IsSet("fill-page");
+}
+
+// The operation list's entry for a typed operation; empty when there is none.
+QString OperationEntry(const QString& typed) {
+    QString operation = typed.trimmed().toLower();
+    if (operation == u"+" || operation == u"-") {
+        return operation;
+    }
+    if (operation == u"*" || operation == u"x" || operation == u"\u00D7") {
+        return QStringLiteral("*");
+    }
+    if (operation == u"/" || operation == DivideSignText()) {
+        return DivideSignText();
+    }
+    return operation == u"mix" ? QStringLiteral("Mix") : QString();
+}
+
+OperationRow OperationRowOf(const QString& entry) {
+    WorksheetState state;
+    state.divideSign = DivideSignText();
+    InitOperations(state);
+    const auto* row =
+        std::find_if(state.operations.begin() + 1, state.operations.end(),
+                     [&entry](const auto& operation) { return operation.symbol == entry; });
+    return RowOfNumber(static_cast<int>(row - state.operations.begin()));
+}
+
+// The rules the options ask for; nothing when one of their values is bad, which is reported.
+std::optional<ProblemRules> ReadRules(CommandReader& reader) {
+    ProblemRuleOptions options;
+    options.noTrivial = reader.IsSet("no-trivial");
+    options.noRepeats = reader.IsSet("no-repeats");
+    if (reader.IsSet("fixed")) {
+        options.fixed = reader.Value("fixed");
+    }
+    if (reader.IsSet("regrouping")) {
+        options.regrouping = reader.Value("regrouping");
+    }
+    const RuleOptionsParse parsed = ProblemRulesFromOptions(options);
+    if (const auto* error = std::get_if<RuleOptionError>(&parsed)) {
+        reader.Refuse(error->message);
+        return std::nullopt;
+    }
+    return std::get<ProblemRules>(parsed);
+}
+
+SheetCode FirstSheet(const SheetSettings& settings, std::uint64_t seed) {
+    return SheetCodeOf(settings, CutSeedForCode(seed, settings));
+}
+
+void ReadSettings(CommandReader& reader, std::uint64_t seed, const QLocale& locale) {
+    const QString entry =
+        OperationEntry(reader.IsSet("operation") ? reader.Value("operation") : QStringLiteral("+"));
+    const QString notation = reader.Value("notation").toLower();
+    if (entry.isEmpty()) {
+        reader.NotOneOf("operation", "+|-|*|/|mix");
+    }
+    if (reader.IsSet("notation") && notation != u"sign" && notation != u"bracket") {
+        reader.NotOneOf("notation", "sign|bracket");
+    }
+    const std::optional<ProblemRules> rules = ReadRules(reader);
+    PageOptions page;
+    ReadPage(reader, page);
+    if (!reader.Target().errors.isEmpty()) {
+        return;
+    }
+    const auto text = [&reader](const char* name, int fallback) {
+        return reader.IsSet(name) ? reader.Value(name) : QString::number(fallback);
+    };
+    const QString lowest = text("lowest", kStartLowest);
+    const QString highest = text("highest", kStartHighest);
+    const QString count = text("problems", kStartProblems);
+    const ValidationResult checked = ValidateSettings(highest, lowest, count, entry, locale);
+    for (const SettingsEffect& effect : checked.effects) {
+        if (const auto* message = std::get_if<SettingsMessage>(&effect)) {
+            reader.Refuse(message->text);
+        }
+    }
+    if (!checked.verdict) {
+        return;
+    }
+    const SheetSettings settings{OperationRowOf(entry),
+                                 *ToWholeNumber(lowest, locale),
+                                 *ToWholeNumber(highest, locale),
+                                 *ToWholeNumber(count, locale),
+                                 reader.IsSet("allow-negative"),
+                                 notation == u"bracket",
+                                 *rules,
+                                 page};
+    reader.Target().request.first = FirstSheet(settings, seed);
+}
+
+void ReadCode(CommandReader& reader) {
+    for (const OptionEntry& entry : kOptions) {
+        if (entry.setting && reader.IsSet(entry.name)) {
+            reader.Refuse(QCoreApplication::translate(
+                              "tallyworth::CommandLine",
+                              "--code holds the worksheet's settings: leave out --%1.")
+                              .arg(Name(entry.name)));
+        }
+    }
+    const SheetCodeParse parsed = ParseSheetCode(reader.Value("code"));
+    const auto* code = std::get_if<SheetCode>(&parsed);
+    SheetCode first = code != nullptr ? *code : SheetCode{};
+    // The seed and version stay the code's, so the sheet keeps its problems.
+    ReadPage(reader, first.settings.page);
+    if (const auto* error = std::get_if<SheetCodeError>(&parsed)) {
+        reader.Refuse(error->message);
+        return;
+    }
+    // A code written before codes carried the page cannot name its sheets on another page.
+    if (FormatSheetCode(first).isEmpty()) {
+        reader.Refuse(QCoreApplication::translate(
+                          "tallyworth::CommandLine",
+                          "The sheet code %1 is of an older kind that keeps the usual page: "
+                          "leave out the sign, layout, size and fill-page options.")
+                          .arg(FormatSheetCode(*code)));
+        return;
+    }
+    reader.Target().request.first = first;
+}
+
+// As in the windows: rules that no problem fits are a failure of the settings, fewer
+// problems than a sheet asks for only mean repeats. A code's rules are checked too.
+void CheckRules(CommandReader& reader) {
+    const SheetSettings& settings = reader.Target().request.first.settings;
+    if (!reader.Target().errors.isEmpty()) {
+        return;
+    }
+    const RulesCheck check =
+        CheckRulesFit(ProblemSettingsOf(settings), settings.count, settings.rules);
+    switch (check.verdict) {
+        case RulesVerdict::Fits:
+            break;
+        case RulesVerdict::NoneFits:
+            reader.Refuse(NoProblemFitsMessage().text);
+            break;
+        case RulesVerdict::SomeRepeat:
+            reader.Target().warnings << SomeWillRepeatNotice(check.possible);
+            break;
+    }
+}
+
+}  // namespace
+
+std::span<const OptionEntry> Options() {
+    return kOptions;
+}
+
+QString OptionDescription(const OptionEntry& entry) {
+    QString text = QCoreApplication::translate("tallyworth::CommandLine", entry.description);
+    const auto* figures = std::ranges::find_if(kFigures, [&entry](const OptionFigures& option) {
+        return std::string_view(option.name) == entry.name;
+    });
+    if (figures == kFigures.end()) {
+        return text;
+    }
+    // A description without a default has no %3 to fill.
+    const QString ranged = text.arg(figures->least).arg(figures->most);
+    return figures->byDefault == 0 ? ranged : ranged.arg(figures->byDefault);
+}
+
+void RefuseRepeatedOptions(const OptionValues& values, QStringList& errors) {
+    for (const OptionEntry& entry : kOptions) {
+        if (entry.valueName != nullptr && values.Count(Name(entry.name)) > 1) {
+            errors << QCoreApplication::translate("tallyworth::CommandLine",
+                                                  "--%1 is given more than once.")
+                          .arg(Name(entry.name));
+        }
+    }
+}
+
+void ReadSetOptions(const OptionValues& values, std::uint64_t clockSeed, const QLocale& locale,
+                    SetReading& reading) {
+    CommandReader reader(values, reading);
+    ReadPaper(reader);
+    ReadSheets(reader);
+    ReadAnswers(reader);
+    reading.request.header = !reader.IsSet("no-header");
+    if (reader.IsSet("code")) {
+        ReadCode(reader);
+    } else {
+        ReadSettings(reader, clockSeed, locale);
+    }
+    CheckRules(reader);
+}
+
+}  // namespace tallyworth

@@ -1,0 +1,123 @@
+// The classroom page in Debian's chromium, headless, against the built program on a free
+// loopback port: filled by keyboard alone, the PDF it brings read back, a bad value's
+// message, German for a German browser, touch-sized controls, and no request that leaves
+// 127.0.0.1. Run: node page_test.mjs PROGRAM [SCREENSHOT_FOLDER]
+import assert from "node:assert/strict";
+import { execFileSync, spawn } from "node:child_process";
+import { mkdtempSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+import { chromium } from "playwright-core";
+
+const [program, screenshots] = process.argv.slice(2);
+
+function startServer() {
+  const environment = { ...process.env, LANG: "en_US.UTF-8" };
+  delete environment.DISPLAY;
+  delete environment.WAYLAND_DISPLAY;
+  const server = spawn(program, ["--serve", "--listen", "127.0.0.1:0"],
+                       { env: environment, stdio: ["ignore", "pipe", "inherit"] });
+  return new Promise((resolve) => {
+    server.stdout.once("data", (line) => resolve({ server, url: line.toString().trim() }));
+  });
+}
+
+async function openPage(browser, url, locale, viewport = { width: 1280, height: 900 }) {
+  const context = await browser.newContext({ locale, viewport, acceptDownloads: true });
+  const requested = [];
+  context.on("request", (request) => requested.push(new URL(request.url())));
+  const page = await context.newPage();
+  await page.goto(url);
+  await page.locator("#count").filter({ hasText: /\d/ }).waitFor();
+  return { page, requested };
+}
+
+// Types into the focused field as a keyboard user does: select all, then the value.
+async function typeInto(page, selector, text) {
+  await page.focus(selector);
+  await page.keyboard.press("Control+A");
+  await page.keyboard.type(text);
+}
+
+const checks = {
+  async madeByKeyboard(page) {
+    await page.focus("#operation");
+    await page.keyboard.press("ArrowDown");
+    await page.keyboard.press("ArrowDown");  // ×
+    await typeInto(page, "#lowest", "2");
+    await typeInto(page, "#highest", "12");
+    await typeInto(page, "#sheets", "2");
+    await page.focus("#answers");
+    await page.keyboard.press("ArrowDown");  // after each sheet
+    const download = page.waitForEvent("download");
+    await page.focus("#settings button[type=submit]");
+    await page.keyboard.press("Enter");
+    const file = join(mkdtempSync(join(tmpdir(), "tallyworth-page-")), "set.pdf");
+    await (await download).saveAs(file);
+    const text = execFileSync("pdftotext", [file, "-"]).toString();
+    assert.match(text, /Sheet 2 of 2/);
+    assert.match(text, /Answer key/);
+    assert.match(text, /×/);
+    const code = (await page.locator("#message").textContent()).trim();
+    assert.ok(text.includes(code), `the code ${code} is on the sheets`);
+  },
+  async badValueSaid(page) {
+    await typeInto(page, "#lowest", "12");
+    await typeInto(page, "#highest", "3");
+    await page.focus("#settings button[type=submit]");
+    await page.keyboard.press("Enter");
+    await page.locator("#message").filter({ hasText: "Lowest Number must be less than Highest Number!" })
+      .waitFor();
+    assert.equal(await page.locator("#message").getAttribute("aria-live"), "polite");
+  },
+  async controlsAreLabelledAndTouchSized(page) {
+    for (const control of await page.locator("select, input, button").all()) {
+      const id = await control.getAttribute("id");
+      const labelled = id !== null && await page.locator(`label[for="${id}"]`).count() === 1;
+      const wrapped = await control.evaluate((element) => element.closest("label") !== null);
+      assert.ok(labelled || wrapped || (await control.textContent()).trim() !== "",
+                `${await control.evaluate((element) => element.outerHTML)} has a label`);
+      const target = wrapped ? control.locator("xpath=ancestor::label") : control;
+      const box = await target.boundingBox();
+      assert.ok(box.width >= 44 && box.height >= 44, `${id ?? "a control"} is ${box.width}×${box.height}`);
+    }
+  },
+};
+
+const { server, url } = await startServer();
+const browser = await chromium.launch({ executablePath: "/usr/bin/chromium", headless: true,
+                                        args: ["--no-sandbox"] });
+let failed = 0;
+try {
+  for (const [name, check] of Object.entries(checks)) {
+    const { page, requested } = await openPage(browser, url, "en-US");
+    try {
+      await check(page);
+      assert.deepEqual(requested.filter((address) => address.hostname !== "127.0.0.1"), []);
+      console.log(`ok ${name}`);
+    } catch (error) {
+      failed += 1;
+      console.log(`FAILED ${name}: ${error.message}`);
+    }
+    await page.context().close();
+  }
+  const { page } = await openPage(browser, url, "de-DE");
+  const label = (await page.locator('label[for="lowest"]').textContent()).trim();
+  if (label === "Kleinste Zahl" && await page.locator("html").getAttribute("lang") === "de") {
+    console.log("ok germanForAGermanBrowser");
+  } else {
+    failed += 1;
+    console.log(`FAILED germanForAGermanBrowser: "${label}"`);
+  }
+  if (screenshots) {
+    await page.screenshot({ path: join(screenshots, "serve-page-desktop.png"), fullPage: true });
+    const phone = await openPage(browser, url, "en-US", { width: 390, height: 844 });
+    await phone.page.screenshot({ path: join(screenshots, "serve-page-phone.png"), fullPage: true });
+  }
+} finally {
+  await browser.close();
+  server.kill("SIGTERM");
+}
+const status = await new Promise((resolve) => server.on("exit", (code) => resolve(code)));
+assert.equal(status, 0, "the server stops cleanly on SIGTERM");
+process.exit(failed === 0 ? 0 : 1);
