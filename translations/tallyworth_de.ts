@@ -324,10 +324,6 @@
         <translation>Unter PATH anbieten, etwa /worksheets, hinter einem Reverse Proxy.</translation>
     </message>
     <message>
-        <source>The sheet code %1 is of an older kind that keeps the usual page: leave out the sign, layout, size and fill-page options.</source>
-        <translation>Der Blattcode %1 ist von einer älteren Art, die die übliche Seite behält: Lassen Sie die Optionen für Zeichen, Anordnung, Größe und --fill-page weg.</translation>
-    </message>
-    <message>
         <source>How many class sets --serve draws at once (default: one a processor core).</source>
         <translation>Wie viele Klassensätze --serve gleichzeitig erstellt (Vorgabe: einer je Prozessorkern).</translation>
     </message>

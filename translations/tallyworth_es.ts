@@ -324,10 +324,6 @@
         <translation>Servir bajo PATH, como /worksheets, detrás de un proxy inverso.</translation>
     </message>
     <message>
-        <source>The sheet code %1 is of an older kind that keeps the usual page: leave out the sign, layout, size and fill-page options.</source>
-        <translation>El código de ficha %1 es de un tipo antiguo que conserva la página habitual: omita las opciones de signo, disposición, tamaño y --fill-page.</translation>
-    </message>
-    <message>
         <source>How many class sets --serve draws at once (default: one a processor core).</source>
         <translation>Cuántos juegos de fichas crea --serve a la vez (por defecto: uno por núcleo del procesador).</translation>
     </message>

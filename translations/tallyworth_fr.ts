@@ -324,10 +324,6 @@
         <translation>Servir sous PATH, par exemple /worksheets, derrière un proxy inverse.</translation>
     </message>
     <message>
-        <source>The sheet code %1 is of an older kind that keeps the usual page: leave out the sign, layout, size and fill-page options.</source>
-        <translation>Le code de fiche %1 est d’un type ancien qui garde la page habituelle : omettez les options de signe, de disposition, de taille et --fill-page.</translation>
-    </message>
-    <message>
         <source>How many class sets --serve draws at once (default: one a processor core).</source>
         <translation>Combien de jeux de fiches --serve crée à la fois (par défaut : un par cœur de processeur).</translation>
     </message>

@@ -324,10 +324,6 @@
         <translation>Aanbieden onder PATH, zoals /worksheets, achter een reverse proxy.</translation>
     </message>
     <message>
-        <source>The sheet code %1 is of an older kind that keeps the usual page: leave out the sign, layout, size and fill-page options.</source>
-        <translation>De bladcode %1 is van een ouder soort die de gewone pagina houdt: laat de opties voor teken, indeling, grootte en --fill-page weg.</translation>
-    </message>
-    <message>
         <source>How many class sets --serve draws at once (default: one a processor core).</source>
         <translation>Hoeveel klassensets --serve tegelijk maakt (standaard: één per processorkern).</translation>
     </message>

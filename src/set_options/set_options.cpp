@@ -318,15 +318,8 @@ void ReadCode(CommandReader& reader) {
         reader.Refuse(error->message);
         return;
     }
-    // A code written before codes carried the page cannot name its sheets on another page.
-    if (FormatSheetCode(first).isEmpty()) {
-        reader.Refuse(QCoreApplication::translate(
-                          "tallyworth::CommandLine",
-                          "The sheet code %1 is of an older kind that keeps the usual page: "
-                          "leave out the sign, layout, size and fill-page options.")
-                          .arg(FormatSheetCode(*code)));
-        return;
-    }
+    // A code written before codes carried the page keeps its problems on the page asked
+    // for; the code printed then stands for its problems (FormatProblemsCode).
     reader.Target().request.first = first;
 }
 

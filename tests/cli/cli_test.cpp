@@ -285,9 +285,8 @@ const std::array kPageCases{
              {TimesSign::Asterisk, DivideSign::Obelus, ProblemLayout::Stacked, PrintSize::Large}},
     PageCase{"GivenOverACodes", {"--code", "39VMD-RDR1J-Y5XB", "--times-sign", "cross", "--layout",
              "stacked", "--size", "normal"}, {TimesSign::Cross}},
-    PageCase{"NotOverACodeOfTheUsualPage", {"--code", "10035-41YD5-SX9S", "--layout", "line"}, {},
-             "The sheet code 10035-41YD5-SX9S is of an older kind that keeps the usual page: leave "
-             "out the sign, layout, size and fill-page options."},
+    PageCase{"OverAnOlderCode", {"--code", "10035-41YD5-SX9S", "--layout", "line"},
+             {.layout = ProblemLayout::Line}},
     PageCase{"BadWordsWithTheRightOnes", {"--times-sign", "x", "--divide-sign", "/", "--layout", "row",
              "--size", "huge", "--code", "10035-41YD5-SX9S"}, {},
              "--times-sign takes one of cross|dot|asterisk, not \"x\".\n--divide-sign takes one of "

@@ -116,8 +116,6 @@ const std::array kBadValues{
     BadValueCase{"SheetsOutOfRange", "sheets=501", {"--sheets", "501"}},
     BadValueCase{"LowestAboveHighest", "lowest=12&highest=3", {"--lowest", "12", "--highest", "3"}},
     BadValueCase{"NotAnAnswerKey", "answers=some", {"--answers", "some"}},
-    BadValueCase{"PageForAnOldCode", "code=10035-41YD5-SX9S&layout=line",
-                 {"--code", "10035-41YD5-SX9S", "--layout", "line"}},
     BadValueCase{"MistypedCode", "code=10035-41YD5-SX9T", {"--code", "10035-41YD5-SX9T"}},
     BadValueCase{"NoProblemFits", "operation=/&lowest=50&highest=99&no-trivial=1",
                  {"--operation", "/", "--lowest", "50", "--highest", "99", "--no-trivial"}},
