@@ -45,7 +45,9 @@ struct HttpLimits {
     std::size_t requestBytes = std::size_t{16} * 1024;  // request line and headers together
     int headers = 64;
     std::size_t bodyBytes = 0;  // the pages take no body
-    unsigned readSeconds = 10;  // to read a request, and of silence on a connection
+    // To read a request, and of silence on a connection: a set waiting its turn to be drawn
+    // sends nothing, and a crowded classroom's sets may wait a while.
+    unsigned readSeconds = 60;
     unsigned connections = 256;
 };
 
