@@ -59,6 +59,18 @@ void PaintOnPaper(QPainter& painter, const PrintedPage& page, const QSizeF& pape
     painter.restore();
 }
 
+// Paints each page with paint, starting a new page of the device between them.
+PrintOutcome PaintEachPage(QPagedPaintDevice& device, const std::vector<PrintedPage>& pages,
+                           const std::function<void(const PrintedPage&)>& paint) {
+    for (std::size_t index = 0; index < pages.size(); ++index) {
+        if (index > 0 && !device.newPage()) {
+            return NoNewPage();
+        }
+        paint(pages[index]);
+    }
+    return PrintOutcome::Done();
+}
+
 // The code goes into the title too: viewers show the title, few show the keywords.
 PdfMetadata PageMetadata(const QString& sheetCode) {
     if (sheetCode.isEmpty()) {
@@ -146,13 +158,9 @@ PrintOutcome WritePdfStream(QFileDevice& stream, const QString& name,
 
 PrintOutcome PaintPages(QPainter& painter, QPagedPaintDevice& device,
                         const std::vector<PrintedPage>& pages, double dotsPerInch) {
-    for (std::size_t index = 0; index < pages.size(); ++index) {
-        if (index > 0 && !device.newPage()) {
-            return NoNewPage();
-        }
-        PaintPage(painter, pages[index], dotsPerInch, PageText::ReadingOrder);
-    }
-    return PrintOutcome::Done();
+    return PaintEachPage(device, pages, [&](const PrintedPage& page) {
+        PaintPage(painter, page, dotsPerInch, PageText::ReadingOrder);
+    });
 }
 
 QRectF PaperArea(const QPageSize& paper) {
@@ -168,13 +176,9 @@ PrintOutcome SavePagesAsPdf(const PageMaker& pages, const QString& fileName,
     return SavePdfFile(fileName, [&](QIODevice& file) {
         return PaintPdf(file, PaperWithoutMargins(paper), PageMetadata(sheetCode),
                         [&](QPainter& painter, QPdfWriter& writer) {
-                            for (std::size_t index = 0; index < made.size(); ++index) {
-                                if (index > 0 && !writer.newPage()) {
-                                    return NoNewPage();
-                                }
-                                PaintOnPaper(painter, made[index], paper.size(QPageSize::Inch));
-                            }
-                            return PrintOutcome::Done();
+                            return PaintEachPage(writer, made, [&](const PrintedPage& page) {
+                                PaintOnPaper(painter, page, paper.size(QPageSize::Inch));
+                            });
                         });
     });
 }
