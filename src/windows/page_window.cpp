@@ -230,27 +230,30 @@ int PageWindow::PageCount() const {
     return HasSecondPage(state_) ? 2 : 1;
 }
 
-PrintedPage PageWindow::ShownPage() const {
-    if (!Flows()) {
-        return PrintedPageOf(page_, SignsOf(state_.pageOptions, SpokenLanguage()));
-    }
-    std::vector<PrintedPage> pages = FlowingPages();
-    const auto index = static_cast<std::size_t>(std::max(state_.currentPage - 1, 0));
-    return index < pages.size() ? std::move(pages[index]) : PrintedPage{};
+PrintedPage PageWindow::OriginalPage() const {
+    return PrintedPageOf(page_, SignsOf(state_.pageOptions, SpokenLanguage()));
 }
 
 // The original page prints the page shown; a sheet laid out anew prints whole, laid out
 // for the paper.
 PageMaker PageWindow::PagesToPrint() const {
     return [this](const QRectF& area) {
-        return Flows() ? FlowingPages(area) : std::vector<PrintedPage>{ShownPage()};
+        return Flows() ? FlowingPages(area) : std::vector<PrintedPage>{OriginalPage()};
     };
 }
 
 void PageWindow::RefreshPage() {
     const QString name = state_.showSolutions ? tr("Worksheet, page %1 of %2, solutions shown")
                                               : tr("Worksheet, page %1 of %2, solutions hidden");
-    view_->ShowPage(ShownPage(), name.arg(state_.currentPage).arg(PageCount()));
+    if (!Flows()) {
+        view_->ShowPage(OriginalPage(), name.arg(state_.currentPage).arg(PageCount()));
+        return;
+    }
+    // The pages are laid out once for both the page shown and their count.
+    std::vector<PrintedPage> pages = FlowingPages();
+    const auto index = static_cast<std::size_t>(std::max(state_.currentPage - 1, 0));
+    view_->ShowPage(index < pages.size() ? std::move(pages[index]) : PrintedPage{},
+                    name.arg(state_.currentPage).arg(pages.size()));
 }
 
 void PageWindow::CloseWindow() {

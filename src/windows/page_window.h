@@ -87,7 +87,8 @@ class PageWindow final : public QMainWindow, public FailureReporter {
     [[nodiscard]] bool Flows() const;
     [[nodiscard]] std::vector<PrintedPage> FlowingPages(const QRectF& area = kFlowingArea) const;
     [[nodiscard]] int PageCount() const;
-    [[nodiscard]] PrintedPage ShownPage() const;
+    // The original page's page shown, as drawn.
+    [[nodiscard]] PrintedPage OriginalPage() const;
     [[nodiscard]] PageMaker PagesToPrint() const;
 
     WorksheetState& state_;
