@@ -178,7 +178,7 @@ void MainWindow::BuildChoiceControls() {
                                Twips(120, 300, 1275, 390), 13.5);
     upsideDownSevenOption_ = Place(new QRadioButton(divisionSymbolFrame_), "optUpsidedownSeven",
                                    Twips(120, 720, 1215, 450), 14.25);
-    upsideDownSevenOption_->setAccessibleName(tr("Upside-down seven (long division)"));
+    upsideDownSevenOption_->setAccessibleName(tr("Long-division bracket"));
     upsideDownSevenOption_->setIconSize(QSize(30, 20));
     DrawBracketIcon();
     connect(lineAndDotsOption_, &QRadioButton::toggled, this, [this](bool selected) {
