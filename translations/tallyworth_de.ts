@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>The division sign written on a line: obelus for the division sign ÷, colon for :; by default the one taught in the user&apos;s language.</source>
-        <translation>Das Geteiltzeichen in einer Zeile: obelus für das Zeichen ÷, colon für den Doppelpunkt :; als Vorgabe das, das in der Sprache des Benutzers gelehrt wird.</translation>
+        <translation>Das Geteiltzeichen in einer Zeile: obelus für ÷, colon für den Doppelpunkt :; als Vorgabe das, das in der Sprache des Benutzers gelehrt wird.</translation>
     </message>
     <message>
         <source>Each problem&apos;s numbers stacked in a column (default) or on one line.</source>
