@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Divisions with the division sign (default) or the long-division bracket.</source>
-        <translation>Divisionen mit dem Geteiltzeichen (Vorgabe) oder mit der Divisionsklammer.</translation>
+        <translation>Divisionen mit dem Geteiltzeichen (Vorgabe) oder als schriftliche Division.</translation>
     </message>
     <message>
         <source>Answer keys: none (default), each after its sheet, or all at the end.</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>Carrying and borrowing in + and -: allowed (default), never, or in every problem.</source>
-        <translation>Übertrag bei + und -: erlaubt (Vorgabe), nie oder in jeder Aufgabe.</translation>
+        <translation>Zehnerübergang bei + und -: erlaubt (Vorgabe), nie oder in jeder Aufgabe.</translation>
     </message>
     <message>
         <source>No problem comes twice on a sheet until every allowed problem has been used.</source>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
-        <translation>Beispiel: 30 verschiedene Blätter zur Siebenerreihe ohne triviale Aufgaben, jedes gefolgt von seinem Lösungsblatt:</translation>
+        <translation>Beispiel: 30 verschiedene Blätter zur Siebenerreihe ohne zu leichte Aufgaben, jedes gefolgt von seinem Lösungsblatt:</translation>
     </message>
     <message>
         <source>standard output could not be written: %1.</source>
@@ -292,8 +292,8 @@
         <translation>Das Malzeichen: ×, ⋅ oder *; als Vorgabe das, das in der Sprache des Benutzers gelehrt wird.</translation>
     </message>
     <message>
-        <source>The division sign written on a line: ÷ or :; by default the one taught in the user&apos;s language.</source>
-        <translation>Das Geteiltzeichen in einer Zeile: ÷ oder :; als Vorgabe das, das in der Sprache des Benutzers gelehrt wird.</translation>
+        <source>The division sign written on a line: obelus for the division sign ÷, colon for :; by default the one taught in the user&apos;s language.</source>
+        <translation>Das Geteiltzeichen in einer Zeile: obelus für ÷, colon für den Doppelpunkt :; als Vorgabe das, das in der Sprache des Benutzers gelehrt wird.</translation>
     </message>
     <message>
         <source>Each problem&apos;s numbers stacked in a column (default) or on one line.</source>
@@ -397,8 +397,8 @@
         <translation>Schreibweise</translation>
     </message>
     <message>
-        <source>Upside-down seven (long division)</source>
-        <translation>Umgedrehte Sieben (schriftliche Division)</translation>
+        <source>Long-division bracket</source>
+        <translation>Schriftliche Division</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -441,7 +441,7 @@
     <name>tallyworth::Operations</name>
     <message>
         <source>Mix</source>
-        <translation>Mix</translation>
+        <translation>Gemischt</translation>
     </message>
     <message>
         <source>plus</source>
@@ -498,8 +498,8 @@
         <translation>Sternchen %1</translation>
     </message>
     <message>
-        <source>Obelus %1</source>
-        <translation>Obelus %1</translation>
+        <source>Division sign %1</source>
+        <translation>Geteiltzeichen %1</translation>
     </message>
     <message>
         <source>Colon %1</source>
@@ -613,7 +613,7 @@
     </message>
     <message>
         <source>Only the division test with more than 50 problems has two pages</source>
-        <translation>Nur ein Arbeitsblatt zum Teilen mit mehr als 50 Aufgaben hat zwei Seiten</translation>
+        <translation>Nur ein Arbeitsblatt mit mehr als 50 Geteiltaufgaben hat zwei Seiten</translation>
     </message>
     <message>
         <source>Class &amp;Set...</source>
@@ -773,7 +773,7 @@
     </message>
     <message>
         <source>No &amp;trivial facts</source>
-        <translation>Keine &amp;trivialen Aufgaben</translation>
+        <translation>Keine zu &amp;leichten Aufgaben</translation>
     </message>
     <message>
         <source>Leaves out problems that give their answer away: times 1, divided by 1 or by itself, minus itself.</source>
@@ -805,7 +805,7 @@
     </message>
     <message>
         <source>&amp;Carrying and borrowing:</source>
-        <translation>Ü&amp;bertrag:</translation>
+        <translation>&amp;Zehnerübergang:</translation>
     </message>
     <message>
         <source>No &amp;repeats on a sheet</source>
@@ -828,15 +828,15 @@
     <name>tallyworth::RuleWords</name>
     <message>
         <source>no carrying or borrowing</source>
-        <translation>ohne Übertrag</translation>
+        <translation>ohne Zehnerübergang</translation>
     </message>
     <message>
         <source>carrying or borrowing in every problem</source>
-        <translation>Übertrag in jeder Aufgabe</translation>
+        <translation>Zehnerübergang in jeder Aufgabe</translation>
     </message>
     <message>
         <source>no trivial facts</source>
-        <translation>keine trivialen Aufgaben</translation>
+        <translation>keine zu leichten Aufgaben</translation>
     </message>
     <message>
         <source>fixed number %1</source>
@@ -969,7 +969,7 @@
     </message>
     <message>
         <source>Operation must be one of +, -, *, %1 and Mix.</source>
-        <translation>Die Rechenart muss +, -, *, %1 oder Mix sein.</translation>
+        <translation>Die Rechenart muss +, -, *, %1 oder „Gemischt“ sein.</translation>
     </message>
     <message>
         <source>The fixed number must be between 1 and 99.</source>

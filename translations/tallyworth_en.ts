@@ -23,7 +23,7 @@
     <message numerus="yes">
         <source>only %Ln different problems: some will repeat</source>
         <translation>
-            <numerusform>only %Ln different problem: some will repeat</numerusform>
+            <numerusform>only %Ln different problem: it will repeat</numerusform>
             <numerusform>only %Ln different problems: some will repeat</numerusform>
         </translation>
     </message>

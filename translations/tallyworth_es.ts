@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Answer key</source>
-        <translation>Soluciones</translation>
+        <translation>Hoja de respuestas</translation>
     </message>
     <message>
         <source>Name</source>
@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>&amp;Answer keys:</source>
-        <translation>&amp;Soluciones:</translation>
+        <translation>&amp;Hojas de respuestas:</translation>
     </message>
     <message>
         <source>Destination</source>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>Answer keys: none (default), each after its sheet, or all at the end.</source>
-        <translation>Soluciones: ninguna (por defecto), cada una tras su ficha o todas al final.</translation>
+        <translation>Hojas de respuestas: ninguna (por defecto), cada una tras su ficha o todas al final.</translation>
     </message>
     <message>
         <source>Leave out the band with the Name and Date lines, the sheet number and the code.</source>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
-        <translation>Ejemplo: 30 fichas distintas de la tabla del 7 sin ejercicios triviales, cada una seguida de sus soluciones:</translation>
+        <translation>Ejemplo: 30 fichas distintas de la tabla del 7 sin ejercicios triviales, cada una seguida de su hoja de respuestas:</translation>
     </message>
     <message>
         <source>standard output could not be written: %1.</source>
@@ -292,8 +292,8 @@
         <translation>El signo de multiplicación: ×, ⋅ o *; por defecto el que se enseña en el idioma del usuario.</translation>
     </message>
     <message>
-        <source>The division sign written on a line: ÷ or :; by default the one taught in the user&apos;s language.</source>
-        <translation>El signo de división escrito en línea: ÷ o :; por defecto el que se enseña en el idioma del usuario.</translation>
+        <source>The division sign written on a line: obelus for the division sign ÷, colon for :; by default the one taught in the user&apos;s language.</source>
+        <translation>El signo de división escrito en línea: obelus para el signo ÷, colon para los dos puntos :; por defecto el que se enseña en el idioma del usuario.</translation>
     </message>
     <message>
         <source>Each problem&apos;s numbers stacked in a column (default) or on one line.</source>
@@ -397,8 +397,8 @@
         <translation>Símbolo</translation>
     </message>
     <message>
-        <source>Upside-down seven (long division)</source>
-        <translation>Siete invertido (división larga)</translation>
+        <source>Long-division bracket</source>
+        <translation>Caja de división</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -441,7 +441,7 @@
     <name>tallyworth::Operations</name>
     <message>
         <source>Mix</source>
-        <translation>Mixto</translation>
+        <translation>Mezcladas</translation>
     </message>
     <message>
         <source>plus</source>
@@ -498,8 +498,8 @@
         <translation>Asterisco %1</translation>
     </message>
     <message>
-        <source>Obelus %1</source>
-        <translation>Óbelo %1</translation>
+        <source>Division sign %1</source>
+        <translation>Signo de división %1</translation>
     </message>
     <message>
         <source>Colon %1</source>
@@ -969,7 +969,7 @@
     </message>
     <message>
         <source>Operation must be one of +, -, *, %1 and Mix.</source>
-        <translation>La operación debe ser +, -, *, %1 o Mixto.</translation>
+        <translation>La operación debe ser +, -, *, %1 o «Mezcladas».</translation>
     </message>
     <message>
         <source>The fixed number must be between 1 and 99.</source>

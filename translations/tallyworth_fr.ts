@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Divisions with the division sign (default) or the long-division bracket.</source>
-        <translation>Divisions avec le signe de division (par défaut) ou avec le crochet de la division longue.</translation>
+        <translation>Divisions avec le signe de division (par défaut) ou en division posée.</translation>
     </message>
     <message>
         <source>Answer keys: none (default), each after its sheet, or all at the end.</source>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Example: 30 different sheets of the 7 times table without trivial facts, each followed by its answer key:</source>
-        <translation>Exemple&#xa0;: 30 fiches différentes de la table de 7 sans calculs triviaux, chacune suivie de son corrigé&#xa0;:</translation>
+        <translation>Exemple&#xa0;: 30 fiches différentes de la table de 7 sans calculs trop faciles, chacune suivie de son corrigé&#xa0;:</translation>
     </message>
     <message>
         <source>standard output could not be written: %1.</source>
@@ -292,8 +292,8 @@
         <translation>Le signe de multiplication&#xa0;: ×, ⋅ ou *&#xa0;; par défaut celui qu&apos;on enseigne dans la langue de l&apos;utilisateur.</translation>
     </message>
     <message>
-        <source>The division sign written on a line: ÷ or :; by default the one taught in the user&apos;s language.</source>
-        <translation>Le signe de division écrit sur une ligne&#xa0;: ÷ ou :&#xa0;; par défaut celui qu&apos;on enseigne dans la langue de l&apos;utilisateur.</translation>
+        <source>The division sign written on a line: obelus for the division sign ÷, colon for :; by default the one taught in the user&apos;s language.</source>
+        <translation>Le signe de division écrit sur une ligne&#xa0;: obelus pour le signe ÷, colon pour les deux-points&#xa0;:&#xa0;; par défaut celui qu&apos;on enseigne dans la langue de l&apos;utilisateur.</translation>
     </message>
     <message>
         <source>Each problem&apos;s numbers stacked in a column (default) or on one line.</source>
@@ -397,8 +397,8 @@
         <translation>Notation</translation>
     </message>
     <message>
-        <source>Upside-down seven (long division)</source>
-        <translation>Sept à l&apos;envers (division posée)</translation>
+        <source>Long-division bracket</source>
+        <translation>Division posée</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -441,7 +441,7 @@
     <name>tallyworth::Operations</name>
     <message>
         <source>Mix</source>
-        <translation>Mixte</translation>
+        <translation>Mélange</translation>
     </message>
     <message>
         <source>plus</source>
@@ -498,8 +498,8 @@
         <translation>Astérisque %1</translation>
     </message>
     <message>
-        <source>Obelus %1</source>
-        <translation>Obèle %1</translation>
+        <source>Division sign %1</source>
+        <translation>Signe de division %1</translation>
     </message>
     <message>
         <source>Colon %1</source>
@@ -773,7 +773,7 @@
     </message>
     <message>
         <source>No &amp;trivial facts</source>
-        <translation>Pas de calculs &amp;triviaux</translation>
+        <translation>Pas de calculs &amp;trop faciles</translation>
     </message>
     <message>
         <source>Leaves out problems that give their answer away: times 1, divided by 1 or by itself, minus itself.</source>
@@ -836,7 +836,7 @@
     </message>
     <message>
         <source>no trivial facts</source>
-        <translation>pas de calculs triviaux</translation>
+        <translation>pas de calculs trop faciles</translation>
     </message>
     <message>
         <source>fixed number %1</source>
@@ -969,7 +969,7 @@
     </message>
     <message>
         <source>Operation must be one of +, -, *, %1 and Mix.</source>
-        <translation>L’opération doit être +, -, *, %1 ou Mixte.</translation>
+        <translation>L’opération doit être +, -, *, %1 ou «&#xa0;Mélange&#xa0;».</translation>
     </message>
     <message>
         <source>The fixed number must be between 1 and 99.</source>

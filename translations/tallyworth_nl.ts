@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Divisions with the division sign (default) or the long-division bracket.</source>
-        <translation>Deelsommen met het deelteken (standaard) of met de staartdelingshaak.</translation>
+        <translation>Deelsommen met het deelteken (standaard) of als staartdeling.</translation>
     </message>
     <message>
         <source>Answer keys: none (default), each after its sheet, or all at the end.</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>Carrying and borrowing in + and -: allowed (default), never, or in every problem.</source>
-        <translation>Onthouden en lenen bij + en -: toegestaan (standaard), nooit of in elke som.</translation>
+        <translation>Tiendoorgang bij + en -: toegestaan (standaard), nooit of in elke som.</translation>
     </message>
     <message>
         <source>No problem comes twice on a sheet until every allowed problem has been used.</source>
@@ -292,8 +292,8 @@
         <translation>Het maalteken: ×, ⋅ of *; standaard het teken dat in de taal van de gebruiker wordt onderwezen.</translation>
     </message>
     <message>
-        <source>The division sign written on a line: ÷ or :; by default the one taught in the user&apos;s language.</source>
-        <translation>Het deelteken op een regel: ÷ of :; standaard het teken dat in de taal van de gebruiker wordt onderwezen.</translation>
+        <source>The division sign written on a line: obelus for the division sign ÷, colon for :; by default the one taught in the user&apos;s language.</source>
+        <translation>Het deelteken op een regel: obelus voor het teken ÷, colon voor de dubbele punt :; standaard het teken dat in de taal van de gebruiker wordt onderwezen.</translation>
     </message>
     <message>
         <source>Each problem&apos;s numbers stacked in a column (default) or on one line.</source>
@@ -386,7 +386,7 @@
     </message>
     <message>
         <source>Allow Negative Results</source>
-        <translation>Negatief toestaan</translation>
+        <translation>Negatieve uitkomsten toestaan</translation>
     </message>
     <message>
         <source>Fractions</source>
@@ -397,8 +397,8 @@
         <translation>Notatie</translation>
     </message>
     <message>
-        <source>Upside-down seven (long division)</source>
-        <translation>Omgekeerde zeven (staartdeling)</translation>
+        <source>Long-division bracket</source>
+        <translation>Staartdeling</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -441,7 +441,7 @@
     <name>tallyworth::Operations</name>
     <message>
         <source>Mix</source>
-        <translation>Mix</translation>
+        <translation>Door elkaar</translation>
     </message>
     <message>
         <source>plus</source>
@@ -498,8 +498,8 @@
         <translation>Sterretje %1</translation>
     </message>
     <message>
-        <source>Obelus %1</source>
-        <translation>Obelus %1</translation>
+        <source>Division sign %1</source>
+        <translation>Deelteken %1</translation>
     </message>
     <message>
         <source>Colon %1</source>
@@ -805,7 +805,7 @@
     </message>
     <message>
         <source>&amp;Carrying and borrowing:</source>
-        <translation>&amp;Onthouden en lenen:</translation>
+        <translation>Tien&amp;doorgang:</translation>
     </message>
     <message>
         <source>No &amp;repeats on a sheet</source>
@@ -828,11 +828,11 @@
     <name>tallyworth::RuleWords</name>
     <message>
         <source>no carrying or borrowing</source>
-        <translation>zonder onthouden of lenen</translation>
+        <translation>zonder tiendoorgang</translation>
     </message>
     <message>
         <source>carrying or borrowing in every problem</source>
-        <translation>onthouden of lenen in elke som</translation>
+        <translation>tiendoorgang in elke som</translation>
     </message>
     <message>
         <source>no trivial facts</source>
@@ -969,7 +969,7 @@
     </message>
     <message>
         <source>Operation must be one of +, -, *, %1 and Mix.</source>
-        <translation>De bewerking moet +, -, *, %1 of Mix zijn.</translation>
+        <translation>De bewerking moet +, -, *, %1 of ‘Door elkaar’ zijn.</translation>
     </message>
     <message>
         <source>The fixed number must be between 1 and 99.</source>

@@ -27,7 +27,7 @@ constexpr std::array kTexts{
     PageText{"negative", "tallyworth::MainWindow", QT_TRANSLATE_NOOP("tallyworth::MainWindow", "Allow Negative Results")},
     PageText{"notation", "tallyworth::MainWindow", QT_TRANSLATE_NOOP("tallyworth::MainWindow", "Symbol")},
     PageText{"sign", "tallyworth::MainWindow", QT_TRANSLATE_NOOP("tallyworth::MainWindow", "Division sign")},
-    PageText{"bracket", "tallyworth::MainWindow", QT_TRANSLATE_NOOP("tallyworth::MainWindow", "Upside-down seven (long division)")},
+    PageText{"bracket", "tallyworth::MainWindow", QT_TRANSLATE_NOOP("tallyworth::MainWindow", "Long-division bracket")},
     PageText{"rules", "tallyworth::ProblemRulesDialog", QT_TRANSLATE_NOOP("tallyworth::ProblemRulesDialog", "Problem Rules")},
     PageText{"trivial", "tallyworth::ProblemRulesDialog", QT_TRANSLATE_NOOP("tallyworth::ProblemRulesDialog", "No &trivial facts")},
     PageText{"fixed", "tallyworth::ProblemRulesDialog", QT_TRANSLATE_NOOP("tallyworth::ProblemRulesDialog", "&Fixed number:")},

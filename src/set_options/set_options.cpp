@@ -64,7 +64,7 @@ constexpr std::array kOptions{
     OptionEntry{"times-sign", nullptr, "cross|dot|asterisk", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "The multiplication sign: ×, ⋅ or *; by default the one taught in the user's language."), false, true},
     OptionEntry{"divide-sign", nullptr, "obelus|colon", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "The division sign written on a line: ÷ or :; by default the one taught in the user's language."), false, true},
+        "The division sign written on a line: obelus for the division sign ÷, colon for :; by default the one taught in the user's language."), false, true},
     OptionEntry{"layout", nullptr, "stacked|line", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Each problem's numbers stacked in a column (default) or on one line."), false, true},
     OptionEntry{"size", nullptr, "normal|large|xlarge", QT_TRANSLATE_NOOP("tallyworth::CommandLine",

@@ -166,6 +166,16 @@ bool CaptionFits(const QFont& font, const QRect& room, int flags, const QString&
     return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
+QFont FontToFit(const QFont& design, int width, const QString& text) {
+    const QRect room(0, 0, width, QFontMetrics(design).height());
+    if (std::optional<QFont> font = FittingFont(design, room, Qt::TextSingleLine, text)) {
+        return *font;
+    }
+    QFont smallest = design;
+    smallest.setPointSizeF(kSmallestCaptionPointSize);
+    return smallest;
+}
+
 void SetFittedCaption(QLabel& label, const QString& caption) {
     const QFont design = DesignFont(label);
     const int flags =

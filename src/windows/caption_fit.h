@@ -32,4 +32,9 @@ inline constexpr double kSmallestCaptionPointSize = 8.0;
 void SetFittedCaption(QLabel& label, const QString& caption);
 void SetFittedCaption(QAbstractButton& button, const QString& caption);
 
+// The font a one-line entry of a list is shown in, so that it is no wider than the width:
+// the design font, else the largest smaller size that fits, down to the smallest caption
+// size.
+[[nodiscard]] QFont FontToFit(const QFont& design, int width, const QString& text);
+
 }  // namespace tallyworth

@@ -28,6 +28,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 #include <optional>
 #include <variant>
@@ -142,7 +143,7 @@ void MainWindow::BuildControls() {
     QLabel* operation =
         AddPrompt(client, "lblOperationPrompt", tr("Operation"), Twips(480, 1620, 2955, 375));
     operationList_ =
-        Place(new QListWidget(client), "lbOperation", Twips(3540, 1560, 735, 1260), 9.75);
+        Place(new QListWidget(client), "lbOperation", Twips(3540, 1560, 1035, 1260), 9.75);
     NameAfter(*lowest, *lowestField_);
     NameAfter(*highest, *highestField_);
     NameAfter(*count, *countField_);
@@ -167,18 +168,18 @@ void MainWindow::BuildControls() {
 void MainWindow::BuildChoiceControls() {
     QWidget* client = centralWidget();
     allowNegativeBox_ = AddCheckBox(client, "cbAllowNegResults", tr("Allow Negative Results"),
-                                    Twips(960, 2100, 2535, 315));
+                                    Twips(480, 2100, 3015, 315));
     // Part of the design but never offered.
     fractionsBox_ =
         AddCheckBox(client, "cbFractions", tr("Fractions"), Twips(2280, 2400, 1215, 315));
     fractionsBox_->hide();
     divisionSymbolFrame_ = Place(new QGroupBox(tr("Symbol"), client), "frameDivisionSymbol",
-                                 Twips(4320, 1560, 1455, 1275), 9.75);
+                                 Twips(4620, 1560, 1230, 1275), 9.75);
     lineAndDotsOption_ = Place(new QRadioButton(divisionSymbolFrame_), "optLineAndDots",
-                               Twips(120, 300, 1275, 390), 13.5);
+                               Twips(120, 300, 1035, 390), 13.5);
     upsideDownSevenOption_ = Place(new QRadioButton(divisionSymbolFrame_), "optUpsidedownSeven",
-                                   Twips(120, 720, 1215, 450), 14.25);
-    upsideDownSevenOption_->setAccessibleName(tr("Upside-down seven (long division)"));
+                                   Twips(120, 720, 1035, 450), 14.25);
+    upsideDownSevenOption_->setAccessibleName(tr("Long-division bracket"));
     upsideDownSevenOption_->setIconSize(QSize(30, 20));
     DrawBracketIcon();
     connect(lineAndDotsOption_, &QRadioButton::toggled, this, [this](bool selected) {
@@ -243,18 +244,29 @@ void MainWindow::StartUp() {
 void MainWindow::AppendOperation(const QString& symbol) {
     // The entry shows the operation's name in the user's language; its sign stays the
     // operation's identity.
-    auto* item = new QListWidgetItem(OperationDisplayName(symbol), operationList_);
+    auto* item = new QListWidgetItem(operationList_);
     item->setData(Qt::UserRole, symbol);
     item->setData(Qt::AccessibleTextRole, SpokenOperation(symbol));
     // All five entries show without scrolling, as in the design.
     item->setSizeHint(QSize(0, kOperationRowHeight));
+    ShowOperation(*item, OperationDisplayName(symbol));
+}
+
+// A name longer than the list is wide ("Door elkaar") is set a little smaller, not cut.
+void MainWindow::ShowOperation(QListWidgetItem& item, const QString& text) {
+    const int textMargin = operationList_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin,
+                                                                nullptr, operationList_) +
+                           1;
+    item.setText(text);
+    item.setFont(FontToFit(operationList_->font(),
+                           operationList_->contentsRect().width() - 2 * textMargin, text));
 }
 
 void MainWindow::ShowSigns() {
     const PageSigns signs = SignsOf(state_.pageOptions, SpokenLanguage());
     for (int row = 0; row < operationList_->count(); ++row) {
         QListWidgetItem* item = operationList_->item(row);
-        item->setText(WrittenOperation(item->data(Qt::UserRole).toString(), signs));
+        ShowOperation(*item, WrittenOperation(item->data(Qt::UserRole).toString(), signs));
     }
 }
 

@@ -20,6 +20,7 @@ class QCheckBox;
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -83,6 +84,7 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     void StartUp();
     // The operation list writes multiplication and division with the page's signs.
     void ShowSigns();
+    void ShowOperation(QListWidgetItem& item, const QString& text);
     void OnOperationSelected();
     [[nodiscard]] OperationRow ChosenRow() const;
     void SelectRow(OperationRow row);

@@ -65,7 +65,7 @@ void PageOptionsDialog::BuildControls(QLocale::Language language) {
     divideSignList_ = NamedList("cboDivideSign", this);
     AddChoice(*divideSignList_, tr("As usually taught (%1)").arg(DivideSignTextOf(usual.divide)),
               DivideSign::Default);
-    AddChoice(*divideSignList_, tr("Obelus %1").arg(DivideSignTextOf(DivideSign::Obelus)),
+    AddChoice(*divideSignList_, tr("Division sign %1").arg(DivideSignTextOf(DivideSign::Obelus)),
               DivideSign::Obelus);
     AddChoice(*divideSignList_, tr("Colon %1").arg(DivideSignTextOf(DivideSign::Colon)),
               DivideSign::Colon);

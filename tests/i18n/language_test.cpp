@@ -58,6 +58,33 @@ TEST_F(InstallTranslationsTest, EnglishCountsInTheSingularAndThePlural) {
     EXPECT_EQ(PossibleProblemsText(2, 2), QStringLiteral("2 different problems"));
 }
 
+// Fewer problems than asked: one repeats as "it", more as "some", in each language.
+struct RepeatCase {
+    const char* name;
+    QLocale::Language language;
+    const char* one;
+    const char* two;
+};
+
+class RepeatCountTest : public InstallTranslationsTest,
+                        public ::testing::WithParamInterface<RepeatCase> {};
+
+TEST_P(RepeatCountTest, SaysWhatRepeatsInTheSingularAndThePlural) {
+    ASSERT_TRUE(InstallTranslations(QLocale(GetParam().language), CatalogueDirectory()));
+    EXPECT_EQ(PossibleProblemsText(1, 2), QString::fromUtf8(GetParam().one));
+    EXPECT_EQ(PossibleProblemsText(2, 3), QString::fromUtf8(GetParam().two));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Languages, RepeatCountTest, ::testing::Values(
+    RepeatCase{"en", QLocale::English, "only 1 different problem: it will repeat", "only 2 different problems: some will repeat"},
+    RepeatCase{"de", QLocale::German, "nur 1 mögliche Aufgabe: sie wird sich wiederholen", "nur 2 verschiedene Aufgaben: manche werden sich wiederholen"},
+    RepeatCase{"es", QLocale::Spanish, "solo 1 ejercicio distinto: se repetirá", "solo 2 ejercicios distintos: algunos se repetirán"},
+    RepeatCase{"fr", QLocale::French, "seulement 1 calcul différent\u00A0: il se répétera", "seulement 2 calculs différents\u00A0: certains se répéteront"},
+    RepeatCase{"nl", QLocale::Dutch, "maar 1 verschillende som: die komt vaker voor", "maar 2 verschillende sommen: sommige komen vaker voor"}),
+    testing_support::kCaseName);
+// clang-format on
+
 // Where no catalogue lies the program chooses English and stays in it.
 TEST_F(InstallTranslationsTest, MissingCatalogueLeavesTheProgramInEnglish) {
     const QTemporaryDir empty;

@@ -132,6 +132,9 @@ TEST_P(WindowsTest, EveryCaptionFitsItsControl) {
         for (const QWidget* control : testing_support::CaptionedControls(*shown)) {
             testing_support::ExpectCaptionFits(*control);
         }
+        for (const QListWidget* list : shown->findChildren<QListWidget*>()) {
+            testing_support::ExpectEntriesFit(*list);
+        }
     }
 }
 

@@ -8,6 +8,8 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QListWidget>
+#include <QStyle>
 
 #include <vector>
 
@@ -48,6 +50,22 @@ inline void ExpectCaptionFits(const QWidget& control) {
     EXPECT_GE(control.font().pointSizeF(), kSmallestCaptionPointSize) << name;
     EXPECT_FALSE(shown.endsWith(QChar(0x2026))) << name << " is shortened";
     ExpectTheSetUpsFonts(control);
+}
+
+// Each entry of the list shows whole in its row, between the margins the style draws text
+// inside, no smaller than the smallest caption size.
+inline void ExpectEntriesFit(const QListWidget& list) {
+    const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    for (int row = 0; row < list.count(); ++row) {
+        const QListWidgetItem& entry = *list.item(row);
+        const std::string name = list.objectName().toStdString() + " \"" +
+                                 entry.text().toStdString() + "\" at " +
+                                 std::to_string(entry.font().pointSizeF()) + " pt";
+        EXPECT_LE(QFontMetrics(entry.font()).horizontalAdvance(entry.text()) + 2 * margin,
+                  list.visualItemRect(&entry).width())
+            << name;
+        EXPECT_GE(entry.font().pointSizeF(), kSmallestCaptionPointSize) << name;
+    }
 }
 
 // Every label and button of the window that shows a caption, found by walking it.
