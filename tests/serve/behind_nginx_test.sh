@@ -51,11 +51,11 @@ read -r -t "$kWaitSeconds" -u "${SERVER[0]}" shown || fail "the server did not s
 port=$(sed -nE 's|^http://127\.0\.0\.1:([0-9]+)/.*|\1|p' <<<"$shown")
 [ -n "$port" ] || fail "the server printed '$shown', not its address"
 
-# nginx's own port: one the kernel has just handed out and taken back.
-nginx_port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 mkdir "$SCRATCH/html"
 sed "s|http://$listen|http://127.0.0.1:$port|" "$kSnippet" >"$SCRATCH/tallyworth-serve.conf"
-cat >"$SCRATCH/nginx.conf" <<EOF
+# A server block of the school's: the snippet, and nothing of its own under /.
+write_nginx_conf() {
+  cat >"$SCRATCH/nginx.conf" <<EOF
 pid $SCRATCH/nginx.pid;
 error_log $SCRATCH/error.log;
 worker_processes 1;
@@ -68,21 +68,28 @@ http {
     uwsgi_temp_path $SCRATCH/uwsgi;
     scgi_temp_path $SCRATCH/scgi;
     server {
-        listen 127.0.0.1:$nginx_port;
+        listen 127.0.0.1:$1;
         root $SCRATCH/html;
         include $SCRATCH/tallyworth-serve.conf;
     }
 }
 EOF
+}
 # nginx needs no privilege here: as root it runs as nobody.
 as_user=()
 if [ "$(id -u)" -eq 0 ]; then
   chown -R nobody "$SCRATCH"
   as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 fi
-# Listening before it returns: the master binds its port and then goes to the background.
-"${as_user[@]}" "$NGINX" -p "$SCRATCH" -c "$SCRATCH/nginx.conf" -e "$SCRATCH/error.log" ||
-  fail "nginx did not start: $(cat "$SCRATCH/error.log" 2>/dev/null)"
+# A port the kernel has just handed out and taken back; another program may take it first,
+# so up to three. nginx listens before it returns: the master binds, then goes to the
+# background.
+for attempt in 1 2 3; do
+  nginx_port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+  write_nginx_conf "$nginx_port"
+  "${as_user[@]}" "$NGINX" -p "$SCRATCH" -c "$SCRATCH/nginx.conf" -e "$SCRATCH/error.log" && break
+  [ "$attempt" -lt 3 ] || fail "nginx did not start: $(cat "$SCRATCH/error.log" 2>/dev/null)"
+done
 readonly kSite="http://127.0.0.1:$nginx_port"
 
 # Prints the status and the named header's value of GET PATH; the body goes to FILE.
