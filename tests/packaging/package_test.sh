@@ -84,6 +84,7 @@ expected_files() {
   echo "./usr/bin/$PKG_NAME"
   echo "./usr/share/applications/$PKG_APP_ID.desktop"
   echo "./usr/share/doc/$PKG_NAME/copyright"
+  echo "./usr/share/doc/$PKG_NAME/examples/nginx-$PKG_NAME-serve.conf"
   for size in "${kIconSizes[@]}"; do
     echo "./usr/share/icons/hicolor/${size}x${size}/apps/$PKG_APP_ID.png"
   done
