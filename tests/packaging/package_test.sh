@@ -356,6 +356,31 @@ if ctypes.CDLL(None).prctl(65, 1, 0, 0, 0) != 0:
     print("this kernel cannot deny writable code; the server runs without", file=sys.stderr)
 os.execv(sys.argv[1], sys.argv[1:])'
 
+# The server strace runs: its one child.
+served_server() {
+  cat "/proc/$1/task/$1/children" 2>/dev/null || true
+}
+
+# Whether PID runs (a child that ended stays a zombie until it is waited for).
+still_running() {
+  local state
+  state=$(sed -E 's/.*\) (.).*/\1/' "/proc/$1/stat" 2>/dev/null) && [ "$state" != Z ]
+}
+
+# Stops the server as a service is stopped (SIGTERM) and waits for it a while; kills it and
+# strace when it does not end.
+stop_served() {
+  local strace_pid=$1 server deadline=$((SECONDS + kStartTimeoutSeconds))
+  server=$(served_server "$strace_pid")
+  # shellcheck disable=SC2086 # no pid, or one
+  kill -TERM $server 2>/dev/null || true
+  while still_running "$strace_pid" && [ "$SECONDS" -lt "$deadline" ]; do
+    sleep 0.1 # waiting for the server to stop, bounded by the deadline above
+  done
+  # shellcheck disable=SC2086 # no pid, or one
+  kill -KILL "$strace_pid" $server 2>/dev/null || true
+}
+
 # Runs the packaged server as the unit runs it: the unit's environment, an unprivileged user
 # with no writable place but a private /tmp, HOME the dynamic user's, no writable code.
 # Asks for each of its kinds of answer through strace and stops it; writes the names of the
@@ -378,6 +403,8 @@ record_served_calls() {
       -f -qq -c -U name -o "$scratch/calls" "$UNPACKED/usr/bin/$PKG_NAME" --serve --listen 127.0.0.1:0
   }
   strace_pid=$SERVED_PID
+  # A failed check must not leave the server running.
+  trap 'kill -KILL '"$strace_pid"' $(served_server '"$strace_pid"') 2>/dev/null; rm -rf "$UNPACKED"' EXIT
   read -r -t "$kStartTimeoutSeconds" -u "${SERVED[0]}" address ||
     fail "the packaged server did not start under the unit's sandbox settings"
   for path in '' 'count?operation=x&no-trivial=1' 'worksheets.html?sheets=2' \
@@ -385,9 +412,8 @@ record_served_calls() {
     curl -sSf --max-time "$kStartTimeoutSeconds" -o /dev/null "$address$path" ||
       fail "the packaged server did not answer /$path under the unit's sandbox settings"
   done
-  # strace's one child is the server.
-  pid=$(cat "/proc/$strace_pid/task/$strace_pid/children")
-  kill -TERM "${pid% }"
+  stop_served "$strace_pid"
+  trap 'rm -rf "$UNPACKED"' EXIT
   local status=0
   wait "$strace_pid" || status=$?
   [ "$status" -eq 0 ] || fail "the packaged server ended with status $status on SIGTERM"
