@@ -21,6 +21,9 @@ install(FILES ${TALLYWORTH_DATA_DIR}/tallyworth-serve.service
         DESTINATION lib/systemd/system)
 install(FILES ${TALLYWORTH_DATA_DIR}/tallyworth-serve.default DESTINATION /etc/default
         RENAME tallyworth-serve)
+# The lines that put it behind nginx, as the README gives them.
+install(FILES ${TALLYWORTH_DATA_DIR}/nginx-tallyworth-serve.conf
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${TALLYWORTH_EXECUTABLE}/examples)
 
 set(_tallyworth_icon_root ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${TALLYWORTH_DATA_DIR}/icons/tallyworth.svg

@@ -9,6 +9,7 @@ tallyworth_packages=(
   cups cups-client cups-bsd libcups2-dev poppler-utils libmicrohttpd-dev curl
   chromium nodejs
   desktop-file-utils appstream dpkg-dev file xdotool python3 time
+  nginx-light systemd strace
 )
 
 tallyworth_install_missing() {

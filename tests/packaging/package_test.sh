@@ -84,6 +84,7 @@ expected_files() {
   echo "./usr/bin/$PKG_NAME"
   echo "./usr/share/applications/$PKG_APP_ID.desktop"
   echo "./usr/share/doc/$PKG_NAME/copyright"
+  echo "./usr/share/doc/$PKG_NAME/examples/nginx-$PKG_NAME-serve.conf"
   for size in "${kIconSizes[@]}"; do
     echo "./usr/share/icons/hicolor/${size}x${size}/apps/$PKG_APP_ID.png"
   done
@@ -323,6 +324,125 @@ check_start_german() {
     "$0" start-in-display
 }
 
+# The system calls a systemd filter names: its groups (@name) opened, recursively.
+filter_calls() {
+  local entry
+  for entry in "$@"; do
+    if [[ "$entry" == @* ]]; then
+      # shellcheck disable=SC2046 # one word a line
+      filter_calls $(systemd-analyze syscall-filter "$entry" | sed -E '/^@|^ *#|^ *$/d; s/^ +//')
+    else
+      echo "$entry"
+    fi
+  done
+}
+
+# The calls the unit's SystemCallFilter= lines allow: the first lists what it allows, the
+# ones after it (~) what it takes away again.
+allowed_calls() {
+  local unit=$1 allowed refused
+  # shellcheck disable=SC2046 # a filter line's entries, one a word
+  allowed=$(filter_calls $(sed -n 's/^SystemCallFilter=\([^~]\)/\1/p' "$unit") | sort -u)
+  # shellcheck disable=SC2046 # a filter line's entries, one a word
+  refused=$(filter_calls $(sed -n 's/^SystemCallFilter=~//p' "$unit") | sort -u)
+  comm -23 <(echo "$allowed") <(echo "$refused")
+}
+
+# Execs its arguments unable to make memory both writable and executable, as the unit's
+# MemoryDenyWriteExecute= has it (prctl PR_SET_MDWE, Linux 6.3 or later). Debian's python3,
+# which the unprivileged user can run.
+readonly kDenyWriteExecute='import ctypes, os, sys
+if ctypes.CDLL(None).prctl(65, 1, 0, 0, 0) != 0:
+    print("this kernel cannot deny writable code; the server runs without", file=sys.stderr)
+os.execv(sys.argv[1], sys.argv[1:])'
+
+# The server strace runs: its one child.
+served_server() {
+  cat "/proc/$1/task/$1/children" 2>/dev/null || true
+}
+
+# Whether PID runs (a child that ended stays a zombie until it is waited for).
+still_running() {
+  local state
+  state=$(sed -E 's/.*\) (.).*/\1/' "/proc/$1/stat" 2>/dev/null) && [ "$state" != Z ]
+}
+
+# Stops the server as a service is stopped (SIGTERM) and waits for it a while; kills it and
+# strace when it does not end.
+stop_served() {
+  local strace_pid=$1 server deadline=$((SECONDS + kStartTimeoutSeconds))
+  server=$(served_server "$strace_pid")
+  # shellcheck disable=SC2086 # no pid, or one
+  kill -TERM $server 2>/dev/null || true
+  while still_running "$strace_pid" && [ "$SECONDS" -lt "$deadline" ]; do
+    sleep 0.1 # waiting for the server to stop, bounded by the deadline above
+  done
+  # shellcheck disable=SC2086 # no pid, or one
+  kill -KILL "$strace_pid" $server 2>/dev/null || true
+}
+
+# Runs the packaged server as the unit runs it: the unit's environment, an unprivileged user
+# with no writable place but a private /tmp, HOME the dynamic user's, no writable code.
+# Asks for each of its kinds of answer through strace and stops it; writes the names of the
+# system calls it made to SCRATCH/made.
+record_served_calls() {
+  local unit=$1 scratch=$2 environment strace_pid pid address path
+  environment=$(sed -n 's/^Environment=//p' "$unit")
+  grep -qx 'MemoryDenyWriteExecute=yes' "$unit" || fail "the unit lets the server write code"
+  mkdir -p "$scratch/tmp"
+  local as_user=()
+  if [ "$(id -u)" -eq 0 ]; then
+    chmod 755 "$UNPACKED"
+    chown -R nobody "$scratch"
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+  fi
+  coproc SERVED {
+    # shellcheck disable=SC2086 # the unit's assignments, one a word
+    exec "${as_user[@]}" env -i $environment HOME=/ TMPDIR="$scratch/tmp" LANG=C.UTF-8 \
+      /usr/bin/python3 -c "$kDenyWriteExecute" "$(command -v strace)" \
+      -f -qq -c -U name -o "$scratch/calls" "$UNPACKED/usr/bin/$PKG_NAME" --serve --listen 127.0.0.1:0
+  }
+  strace_pid=$SERVED_PID
+  # A failed check must not leave the server running.
+  trap 'kill -KILL '"$strace_pid"' $(served_server '"$strace_pid"') 2>/dev/null; rm -rf "$UNPACKED"' EXIT
+  read -r -t "$kStartTimeoutSeconds" -u "${SERVED[0]}" address ||
+    fail "the packaged server did not start under the unit's sandbox settings"
+  for path in '' 'count?operation=x&no-trivial=1' 'worksheets.html?sheets=2' \
+    'worksheets.pdf?sheets=2&answers=each'; do
+    curl -sSf --max-time "$kStartTimeoutSeconds" -o /dev/null "$address$path" ||
+      fail "the packaged server did not answer /$path under the unit's sandbox settings"
+  done
+  stop_served "$strace_pid"
+  trap 'rm -rf "$UNPACKED"' EXIT
+  local status=0
+  wait "$strace_pid" || status=$?
+  [ "$status" -eq 0 ] || fail "the packaged server ended with status $status on SIGTERM"
+  sed -E '1,2d; /^-|total/d; s/^ +//' "$scratch/calls" | sort -u >"$scratch/made"
+  [ -s "$scratch/made" ] || fail "strace recorded no system calls"
+}
+
+# The service's sandbox: systemd rates it OK (an exposure of 2.0 at most), its unit reads
+# without a complaint, and the server it starts makes no system call its filter refuses.
+check_service() {
+  need_tools dpkg-deb systemd-analyze strace curl setpriv comm
+  unpack_package
+  local unit="$UNPACKED/usr/lib/systemd/system/$PKG_NAME-serve.service"
+  systemd-analyze security --offline=yes --threshold=20 "$unit" >"$UNPACKED/security" ||
+    fail "systemd rates the service's sandbox $(tail -1 "$UNPACKED/security")"
+  tail -1 "$UNPACKED/security"
+  # The unit as it would start the unpacked program; verify only warns, so every word fails.
+  sed "s|/usr/bin/$PKG_NAME|$UNPACKED/usr/bin/$PKG_NAME|" "$unit" >"$UNPACKED/checked.service"
+  local complaints
+  complaints=$(systemd-analyze verify "$UNPACKED/checked.service" 2>&1) ||
+    fail "systemd refuses the unit: $complaints"
+  [ -z "$complaints" ] || fail "systemd complains about the unit: $complaints"
+  record_served_calls "$unit" "$UNPACKED/served"
+  local refused
+  refused=$(comm -23 "$UNPACKED/served/made" <(allowed_calls "$unit"))
+  [ -z "$refused" ] || fail "the server makes system calls the unit refuses: $refused"
+  echo "the server's system calls all pass the unit's filter"
+}
+
 check_clean() {
   rm -rf "$PKG_SCRATCH"
 }
@@ -335,7 +455,8 @@ case "${1:-}" in
   metadata) check_metadata ;;
   start) check_start ;;
   start_german) check_start_german ;;
+  service) check_service ;;
   start-in-display) start_in_display ;;
   clean) check_clean ;;
-  *) fail "usage: $0 build|contents|control|depends|metadata|start|start_german|clean" ;;
+  *) fail "usage: $0 build|contents|control|depends|metadata|start|start_german|service|clean" ;;
 esac

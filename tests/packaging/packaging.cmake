@@ -27,7 +27,7 @@ add_test(NAME packaging.remove_package COMMAND ${_packaging_script} clean)
 set_tests_properties(packaging.build_package PROPERTIES FIXTURES_SETUP tallyworth_package)
 set_tests_properties(packaging.remove_package PROPERTIES FIXTURES_CLEANUP tallyworth_package)
 
-foreach(check contents control depends metadata start start_german)
+foreach(check contents control depends metadata start start_german service)
   add_test(NAME packaging.package_${check} COMMAND ${_packaging_script} ${check})
   set_tests_properties(packaging.package_${check} PROPERTIES FIXTURES_REQUIRED tallyworth_package)
 endforeach()
@@ -35,7 +35,7 @@ endforeach()
 set(_package_tests
     packaging.build_package packaging.remove_package packaging.package_contents
     packaging.package_control packaging.package_depends packaging.package_metadata
-    packaging.package_start packaging.package_start_german)
+    packaging.package_start packaging.package_start_german packaging.package_service)
 set_tests_properties(${_package_tests} PROPERTIES ENVIRONMENT "${_packaging_environment}"
                                                   TIMEOUT 180)
 set_tests_properties(packaging.desktop_entry_is_valid packaging.metainfo_is_valid
