@@ -14,6 +14,7 @@ namespace tallyworth::cli_test {
 namespace {
 
 using namespace Qt::StringLiterals;
+using testing_support::PrintTo;
 
 struct Answer {
     int status = 0;
@@ -144,7 +145,7 @@ struct LanguageCase {
     const char* name;
     bool germanServer;         // started in German rather than English
     const char* browser;       // its Accept-Language
-    const char* page;          // the page's lang=, or nothing
+    const char* page;          // the page's lang=, or "" for none
     const char* operation;     // whose sign the language decides
     const char* madeIn;        // the LANG the command line makes the same set in
 };
@@ -165,8 +166,9 @@ TEST_P(SheetLanguageTest, AreThoseOfTheCommandLineInTheRequestsLanguage) {
     QTemporaryDir folder;
     const Answer served =
         (language.germanServer ? SharedGerman() : Shared())
-            .Get(QStringLiteral("worksheets.pdf?operation=%1&answers=each&paper=a4&lang=%2")
-                     .arg(language.operation, language.page),
+            .Get(QStringLiteral("worksheets.pdf?operation=%1&answers=each&paper=a4%2")
+                     .arg(language.operation,
+                          *language.page != 0 ? u"&lang="_s + language.page : QString()),
                  {"-H", QStringLiteral("Accept-Language: %1").arg(language.browser)});
     ASSERT_EQ(served.status, 200);
     const ProgramRun made =
