@@ -35,7 +35,7 @@ bool InstallCatalogue(const QLocale& language, const QString& name, const QStrin
 // The catalogue of the running thread's SpeakingIn; none outside one.
 thread_local const Catalogue* speaking = nullptr;
 
-// Installed in front of the application's catalogues, once: it answers from the running
+// Installed in front of the application's catalogues: it answers from the running
 // thread's catalogue, and leaves a thread outside a SpeakingIn to the application's.
 class ThreadCatalogue final : public QTranslator {
   public:
@@ -55,10 +55,11 @@ class ThreadCatalogue final : public QTranslator {
     [[nodiscard]] bool isEmpty() const override { return false; }
 };
 
-void InstallThreadCatalogue() {
-    static const bool installed =
-        QCoreApplication::installTranslator(new ThreadCatalogue);  // kept for the program's life
-    (void)installed;
+// In front of the catalogues installed so far: one installed later would answer first.
+void PutThreadCatalogueInFront() {
+    static ThreadCatalogue threadCatalogue;
+    QCoreApplication::removeTranslator(&threadCatalogue);
+    QCoreApplication::installTranslator(&threadCatalogue);
 }
 
 std::shared_ptr<const Catalogue> LoadCatalogue(QLocale::Language language, const QString& dir) {
@@ -128,7 +129,7 @@ QLocale::Language SpokenLanguage() {
 }
 
 Catalogues::Catalogues(const QString& catalogueDir) : catalogueDir_(catalogueDir) {
-    InstallThreadCatalogue();
+    PutThreadCatalogueInFront();
     const QStringList files =
         QDir(catalogueDir)
             .entryList({QStringLiteral("%1_*.qm").arg(QString::fromLatin1(kCatalogueName))},

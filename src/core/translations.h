@@ -47,8 +47,9 @@ struct Catalogue {
 };
 
 // Every language's catalogue from a folder, loaded at once, for a program that speaks to
-// many people in their own languages at the same time (the server). Installing it makes
-// SpeakingIn possible: the application's catalogues stay as they are.
+// many people in their own languages at the same time (the server). Made on the main
+// thread after the application's catalogues are installed and before any thread speaks,
+// it makes SpeakingIn possible; the application's catalogues stay as they are.
 class Catalogues {
   public:
     explicit Catalogues(const QString& catalogueDir);
