@@ -197,8 +197,9 @@ HttpResponse WorksheetService::SheetsAsText(const HttpRequest& request) {
     for (int sheet = 0; sheet < reading.request.sheets; ++sheet) {
         const SheetCode code = SheetOfSet(reading.request.first, sheet);
         const SheetPrint print = MakeSheetPrint(code, false, SpokenLanguage(), kWorksheetArea);
-        html += QStringLiteral("<h2>%1 (%2)</h2>\n<ol>\n")
-                    .arg(heading.arg(sheet + 1).arg(reading.request.sheets), FormatSheetCode(code));
+        html +=
+            QStringLiteral("<h2>%1 (%2)</h2>\n<ol>\n")
+                .arg(heading.arg(sheet + 1).arg(reading.request.sheets), FormatProblemsCode(code));
         for (const PrintedPage& page : print.pages) {
             for (const PrintedProblem& problem : page.problems) {
                 html += QStringLiteral("<li>%1</li>\n")

@@ -119,7 +119,8 @@ const std::array kSets{
 
 class SameSetTest : public ::testing::TestWithParam<SetCase> {};
 
-// The code the server sends back brings back, on the command line, the very same sheets.
+// The code the server sends back, and names the sheets as text by, brings back on the
+// command line the very same sheets.
 TEST_P(SameSetTest, AsTheCommandLineMakesThem) {
     QTemporaryDir folder;
     const Answer served = Shared().Get(QStringLiteral("worksheets.pdf?") + GetParam().query);
@@ -133,6 +134,11 @@ TEST_P(SameSetTest, AsTheCommandLineMakesThem) {
     ASSERT_EQ(made.status, 0) << made.err.toStdString();
     EXPECT_EQ(made.out.trimmed(), code);
     EXPECT_TRUE(served.body.contains(code.toLatin1()));  // in the XMP keywords
+    // A set without a code is drawn afresh at each request.
+    if (QByteArray(GetParam().query).startsWith("code=")) {
+        const Answer asText = Shared().Get(QStringLiteral("worksheets.html?") + GetParam().query);
+        EXPECT_TRUE(asText.body.contains(" (" + code.toLatin1() + ")</h2>"));
+    }
     EXPECT_EQ(PdfText(folder.filePath("served.pdf")).toStdString(),
               PdfText(folder.filePath("made.pdf")).toStdString());
 }
