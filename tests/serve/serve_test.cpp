@@ -14,7 +14,7 @@ namespace tallyworth::cli_test {
 namespace {
 
 using namespace Qt::StringLiterals;
-using testing_support::PrintTo;
+using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest finds it
 
 struct Answer {
     int status = 0;
