@@ -4,6 +4,7 @@
 #include "core/class_set.h"
 #include "core/sheet_code.h"
 #include "serve/query_options.h"
+#include "set_options/set_options.h"
 
 #include <QByteArrayView>
 #include <QUrlQuery>
@@ -31,9 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!reading.errors.isEmpty())
         return 0;
     Require(!ClassSetPages(reading.request).empty(), "a set read is a set that can be made");
-    // Page options given over an older code are not in its code: the code printed is the
+    // Page options given over an older code are not in its code: the code reported is the
     // code of the problems.
-    const QString printed = FormatProblemsCode(reading.request.first);
+    const QString printed = SetCode(reading.request);
     const SheetCodeParse again = ParseSheetCode(printed);
     Require(std::holds_alternative<SheetCode>(again) &&
                 FormatProblemsCode(std::get<SheetCode>(again)) == printed,

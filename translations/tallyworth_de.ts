@@ -858,10 +858,6 @@
 <context>
     <name>tallyworth::Serve</name>
     <message>
-        <source>Could not listen on &quot;%1&quot;: give ADDRESS:PORT, such as 127.0.0.1:8470, of this machine and a free port.</source>
-        <translation>Konnte nicht auf „%1“ lauschen: Geben Sie ADRESSE:PORT dieses Rechners und einen freien Port an, etwa 127.0.0.1:8470.</translation>
-    </message>
-    <message>
         <source>Worksheet</source>
         <translation>Arbeitsblatt</translation>
     </message>
@@ -896,6 +892,30 @@
     <message>
         <source>Show the sheets as text</source>
         <translation>Die Blätter als Text zeigen</translation>
+    </message>
+    <message>
+        <source>--listen takes ADDRESS:PORT, such as 127.0.0.1:8470 or [::1]:8470, not &quot;%1&quot;.</source>
+        <translation>--listen erwartet ADRESSE:PORT, etwa 127.0.0.1:8470 oder [::1]:8470, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--listen: the port of &quot;%1&quot; is not a number from 0 to 65535.</source>
+        <translation>--listen: Der Port von „%1“ ist keine Zahl von 0 bis 65535.</translation>
+    </message>
+    <message>
+        <source>--listen: the host of &quot;%1&quot; is not an IP address nor localhost.</source>
+        <translation>--listen: Der Rechner von „%1“ ist weder eine IP-Adresse noch localhost.</translation>
+    </message>
+    <message>
+        <source>Could not listen on &quot;%1&quot;: another program uses that port.</source>
+        <translation>Konnte nicht auf „%1“ lauschen: Ein anderes Programm belegt diesen Port.</translation>
+    </message>
+    <message>
+        <source>Could not listen on &quot;%1&quot;: that address is not one of this machine&apos;s.</source>
+        <translation>Konnte nicht auf „%1“ lauschen: Diese Adresse gehört nicht zu diesem Rechner.</translation>
+    </message>
+    <message>
+        <source>Could not listen on &quot;%1&quot;: %2.</source>
+        <translation>Konnte nicht auf „%1“ lauschen: %2.</translation>
     </message>
 </context>
 <context>

@@ -858,10 +858,6 @@
 <context>
     <name>tallyworth::Serve</name>
     <message>
-        <source>Could not listen on &quot;%1&quot;: give ADDRESS:PORT, such as 127.0.0.1:8470, of this machine and a free port.</source>
-        <translation>No se pudo escuchar en «%1»: indique DIRECCIÓN:PUERTO de este equipo y un puerto libre, como 127.0.0.1:8470.</translation>
-    </message>
-    <message>
         <source>Worksheet</source>
         <translation>Ficha</translation>
     </message>
@@ -896,6 +892,30 @@
     <message>
         <source>Show the sheets as text</source>
         <translation>Mostrar las fichas como texto</translation>
+    </message>
+    <message>
+        <source>--listen takes ADDRESS:PORT, such as 127.0.0.1:8470 or [::1]:8470, not &quot;%1&quot;.</source>
+        <translation>--listen admite DIRECCIÓN:PUERTO, como 127.0.0.1:8470 o [::1]:8470, no «%1».</translation>
+    </message>
+    <message>
+        <source>--listen: the port of &quot;%1&quot; is not a number from 0 to 65535.</source>
+        <translation>--listen: el puerto de «%1» no es un número de 0 a 65535.</translation>
+    </message>
+    <message>
+        <source>--listen: the host of &quot;%1&quot; is not an IP address nor localhost.</source>
+        <translation>--listen: el equipo de «%1» no es una dirección IP ni localhost.</translation>
+    </message>
+    <message>
+        <source>Could not listen on &quot;%1&quot;: another program uses that port.</source>
+        <translation>No se pudo escuchar en «%1»: otro programa usa ese puerto.</translation>
+    </message>
+    <message>
+        <source>Could not listen on &quot;%1&quot;: that address is not one of this machine&apos;s.</source>
+        <translation>No se pudo escuchar en «%1»: esa dirección no es de este equipo.</translation>
+    </message>
+    <message>
+        <source>Could not listen on &quot;%1&quot;: %2.</source>
+        <translation>No se pudo escuchar en «%1»: %2.</translation>
     </message>
 </context>
 <context>

@@ -858,10 +858,6 @@
 <context>
     <name>tallyworth::Serve</name>
     <message>
-        <source>Could not listen on &quot;%1&quot;: give ADDRESS:PORT, such as 127.0.0.1:8470, of this machine and a free port.</source>
-        <translation>Impossible d’écouter sur « %1 » : indiquez ADRESSE:PORT de cette machine et un port libre, par exemple 127.0.0.1:8470.</translation>
-    </message>
-    <message>
         <source>Worksheet</source>
         <translation>Fiche</translation>
     </message>
@@ -896,6 +892,30 @@
     <message>
         <source>Show the sheets as text</source>
         <translation>Afficher les fiches en texte</translation>
+    </message>
+    <message>
+        <source>--listen takes ADDRESS:PORT, such as 127.0.0.1:8470 or [::1]:8470, not &quot;%1&quot;.</source>
+        <translation>--listen attend ADRESSE:PORT, par exemple 127.0.0.1:8470 ou [::1]:8470, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--listen: the port of &quot;%1&quot; is not a number from 0 to 65535.</source>
+        <translation>--listen&#xa0;: le port de «&#xa0;%1&#xa0;» n’est pas un nombre de 0 à 65535.</translation>
+    </message>
+    <message>
+        <source>--listen: the host of &quot;%1&quot; is not an IP address nor localhost.</source>
+        <translation>--listen&#xa0;: l’hôte de «&#xa0;%1&#xa0;» n’est ni une adresse IP ni localhost.</translation>
+    </message>
+    <message>
+        <source>Could not listen on &quot;%1&quot;: another program uses that port.</source>
+        <translation>Impossible d’écouter sur «&#xa0;%1&#xa0;»&#xa0;: un autre programme utilise ce port.</translation>
+    </message>
+    <message>
+        <source>Could not listen on &quot;%1&quot;: that address is not one of this machine&apos;s.</source>
+        <translation>Impossible d’écouter sur «&#xa0;%1&#xa0;»&#xa0;: cette adresse n’est pas celle de cette machine.</translation>
+    </message>
+    <message>
+        <source>Could not listen on &quot;%1&quot;: %2.</source>
+        <translation>Impossible d’écouter sur «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
 </context>
 <context>

@@ -858,10 +858,6 @@
 <context>
     <name>tallyworth::Serve</name>
     <message>
-        <source>Could not listen on &quot;%1&quot;: give ADDRESS:PORT, such as 127.0.0.1:8470, of this machine and a free port.</source>
-        <translation>Kon niet luisteren op ‘%1’: geef ADRES:POORT van deze computer en een vrije poort, zoals 127.0.0.1:8470.</translation>
-    </message>
-    <message>
         <source>Worksheet</source>
         <translation>Werkblad</translation>
     </message>
@@ -896,6 +892,30 @@
     <message>
         <source>Show the sheets as text</source>
         <translation>De bladen als tekst tonen</translation>
+    </message>
+    <message>
+        <source>--listen takes ADDRESS:PORT, such as 127.0.0.1:8470 or [::1]:8470, not &quot;%1&quot;.</source>
+        <translation>--listen verwacht ADRES:POORT, zoals 127.0.0.1:8470 of [::1]:8470, niet ‘%1’.</translation>
+    </message>
+    <message>
+        <source>--listen: the port of &quot;%1&quot; is not a number from 0 to 65535.</source>
+        <translation>--listen: de poort van ‘%1’ is geen getal van 0 tot en met 65535.</translation>
+    </message>
+    <message>
+        <source>--listen: the host of &quot;%1&quot; is not an IP address nor localhost.</source>
+        <translation>--listen: de host van ‘%1’ is geen IP-adres en ook geen localhost.</translation>
+    </message>
+    <message>
+        <source>Could not listen on &quot;%1&quot;: another program uses that port.</source>
+        <translation>Kon niet luisteren op ‘%1’: een ander programma gebruikt die poort.</translation>
+    </message>
+    <message>
+        <source>Could not listen on &quot;%1&quot;: that address is not one of this machine&apos;s.</source>
+        <translation>Kon niet luisteren op ‘%1’: dat adres is niet van deze computer.</translation>
+    </message>
+    <message>
+        <source>Could not listen on &quot;%1&quot;: %2.</source>
+        <translation>Kon niet luisteren op ‘%1’: %2.</translation>
     </message>
 </context>
 <context>

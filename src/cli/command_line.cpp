@@ -5,6 +5,7 @@
 #include "core/translations.h"
 #include "printing/class_set_printing.h"
 #include "render/class_set_output.h"
+#include "set_options/set_options.h"
 #include "tallyworth/version.h"
 
 #include <QFile>
@@ -186,7 +187,7 @@ int Run(const Command& command) {
         return kNotMade;
     }
     // With the PDF on standard output, the code goes beside the messages.
-    const QString code = FormatProblemsCode(command.request.first) + u'\n';
+    const QString code = SetCode(command.request) + u'\n';
     if (command.output.pdfFile == kStandardStream) {
         Say(stderr, code);
         return kDone;

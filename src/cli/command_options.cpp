@@ -1,5 +1,6 @@
 #include "cli/command_options.h"
 
+#include "serve/listen_address.h"
 #include "set_options/set_options.h"
 
 #include <QCommandLineOption>
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <variant>
 
 namespace tallyworth {
 
@@ -155,6 +157,10 @@ void ReadServe(const QCommandLineParser& parser, Command& command) {
     ReadServeCount(parser, "queue", command.serve.queue, command.errors);
     if (parser.isSet(QStringLiteral("listen"))) {
         command.serve.listen = parser.value(QStringLiteral("listen"));
+        const auto read = ReadListenAddress(command.serve.listen);
+        if (const auto* fault = std::get_if<QString>(&read)) {
+            command.errors << *fault;
+        }
     }
     QString base = parser.value(QStringLiteral("base-path"));
     while (base.endsWith(u'/')) {

@@ -6,6 +6,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <utility>
+
 namespace tallyworth {
 
 namespace {
@@ -28,6 +30,47 @@ bool InstallCatalogue(const QLocale& language, const QString& name, const QStrin
         return false;
     }
     return true;
+}
+
+// The catalogue of the running thread's SpeakingIn; none outside one.
+thread_local const Catalogue* speaking = nullptr;
+
+// Installed in front of the application's catalogues: it answers from the running
+// thread's catalogue, and leaves a thread outside a SpeakingIn to the application's.
+class ThreadCatalogue final : public QTranslator {
+  public:
+    [[nodiscard]] QString translate(const char* context, const char* sourceText,
+                                    const char* disambiguation, int n) const override {
+        if (speaking == nullptr) {
+            return {};
+        }
+        QString text;
+        if (speaking->translator) {
+            text = speaking->translator->translate(context, sourceText, disambiguation, n);
+        }
+        // A text the catalogue lacks stays English rather than fall through to the
+        // application's language.
+        return text.isNull() ? QString::fromUtf8(sourceText) : text;
+    }
+    [[nodiscard]] bool isEmpty() const override { return false; }
+};
+
+// In front of the catalogues installed so far: one installed later would answer first.
+void PutThreadCatalogueInFront() {
+    static ThreadCatalogue threadCatalogue;
+    QCoreApplication::removeTranslator(&threadCatalogue);
+    QCoreApplication::installTranslator(&threadCatalogue);
+}
+
+std::shared_ptr<const Catalogue> LoadCatalogue(QLocale::Language language, const QString& dir) {
+    auto catalogue = std::make_shared<Catalogue>();
+    catalogue->language = language;
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QLocale(language), QString::fromLatin1(kCatalogueName),
+                         QStringLiteral("_"), dir)) {
+        catalogue->translator = std::move(translator);
+    }
+    return catalogue;
 }
 
 }  // namespace
@@ -75,11 +118,46 @@ void SpeakTheUsersLanguage() {
 }
 
 QLocale::Language SpokenLanguage() {
+    if (speaking != nullptr) {
+        return speaking->language;
+    }
     // The program's catalogue installed last is the one the texts come from.
     const QList<QTranslator*> catalogues = QCoreApplication::instance()->findChildren<QTranslator*>(
         QString::fromLatin1(kCatalogueName), Qt::FindDirectChildrenOnly);
     return catalogues.isEmpty() ? QLocale::English
                                 : QLocale(catalogues.constLast()->language()).language();
+}
+
+Catalogues::Catalogues(const QString& catalogueDir) : catalogueDir_(catalogueDir) {
+    PutThreadCatalogueInFront();
+    const QStringList files =
+        QDir(catalogueDir)
+            .entryList({QStringLiteral("%1_*.qm").arg(QString::fromLatin1(kCatalogueName))},
+                       QDir::Files);
+    for (const QString& file : files) {
+        const QString code = file.section(u'_', 1).section(u'.', 0, 0);
+        const QLocale::Language language = QLocale::codeToLanguage(code);
+        if (language != QLocale::AnyLanguage) {
+            loaded_[language] = LoadCatalogue(language, catalogueDir);
+        }
+    }
+    if (!loaded_.contains(QLocale::English)) {
+        loaded_[QLocale::English] = std::make_shared<const Catalogue>();
+    }
+}
+
+std::shared_ptr<const Catalogue> Catalogues::For(const QStringList& languages) const {
+    const auto found = loaded_.find(ChooseLanguage(languages, catalogueDir_).language());
+    return found != loaded_.end() ? found->second : loaded_.at(QLocale::English);
+}
+
+SpeakingIn::SpeakingIn(std::shared_ptr<const Catalogue> catalogue)
+    : catalogue_(std::move(catalogue)), outer_(speaking) {
+    speaking = catalogue_.get();
+}
+
+SpeakingIn::~SpeakingIn() {
+    speaking = outer_;
 }
 
 }  // namespace tallyworth

@@ -4,6 +4,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
+#include <memory>
+
+class QTranslator;
+
 namespace tallyworth {
 
 // Where the program's catalogues lie relative to the program: the same in the build
@@ -30,8 +35,46 @@ inline constexpr const char* kCatalogueFolder = "../share/tallyworth/translation
 // English.
 void SpeakTheUsersLanguage();
 
-// The language the program speaks: that of its catalogue installed last, English without
-// one. A sheet's signs follow it where the user chose none (LanguageSigns).
+// The language the program speaks: that of the thread's SpeakingIn, or else of its
+// catalogue installed last, English without one. A sheet's signs follow it where the user
+// chose none (LanguageSigns).
 [[nodiscard]] QLocale::Language SpokenLanguage();
+
+// One language's catalogue, loaded once and only read after, so that threads may share it.
+struct Catalogue {
+    QLocale::Language language = QLocale::English;
+    std::unique_ptr<const QTranslator> translator;  // none when it could not be loaded
+};
+
+// Every language's catalogue from a folder, loaded at once, for a program that speaks to
+// many people in their own languages at the same time (the server). Made on the main
+// thread after the application's catalogues are installed and before any thread speaks,
+// it makes SpeakingIn possible; the application's catalogues stay as they are.
+class Catalogues {
+  public:
+    explicit Catalogues(const QString& catalogueDir);
+    // The catalogue of the language ChooseLanguage picks from languages.
+    [[nodiscard]] std::shared_ptr<const Catalogue> For(const QStringList& languages) const;
+
+  private:
+    QString catalogueDir_;
+    std::map<QLocale::Language, std::shared_ptr<const Catalogue>> loaded_;
+};
+
+// While it lives, every text the running thread makes through the catalogues
+// (QCoreApplication::translate and tr) comes from catalogue, or stays English where it has
+// none, and SpokenLanguage is its language; other threads go on in theirs. The catalogue
+// comes from a Catalogues, which must have been made first.
+class SpeakingIn {
+  public:
+    explicit SpeakingIn(std::shared_ptr<const Catalogue> catalogue);
+    ~SpeakingIn();
+    SpeakingIn(const SpeakingIn&) = delete;
+    SpeakingIn& operator=(const SpeakingIn&) = delete;
+
+  private:
+    std::shared_ptr<const Catalogue> catalogue_;
+    const Catalogue* outer_;
+};
 
 }  // namespace tallyworth

@@ -1,17 +1,18 @@
 #include "serve/http_server.h"
 
-#include <QCoreApplication>
+#include "serve/listen_address.h"
+
 #include <QElapsedTimer>
 
-#include <arpa/inet.h>
 #include <microhttpd.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
+#include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <utility>
+#include <variant>
 
 namespace tallyworth {
 
@@ -104,12 +105,13 @@ class MicroHttpServer final : public HttpServer {
     MicroHttpServer(const MicroHttpServer&) = delete;
     MicroHttpServer& operator=(const MicroHttpServer&) = delete;
 
-    bool Listen(const sockaddr* address, bool ipv6) {
+    // Serves on a listening socket, which it closes when it stops.
+    bool Listen(int socket, bool ipv6) {
         const unsigned flags = MHD_USE_THREAD_PER_CONNECTION | MHD_USE_INTERNAL_POLLING_THREAD |
                                (ipv6 ? static_cast<unsigned>(MHD_USE_IPv6) : 0U);
         daemon_ = MHD_start_daemon(
-            flags, 0, nullptr, nullptr, &MicroHttpServer::Answer, this, MHD_OPTION_SOCK_ADDR,
-            address, MHD_OPTION_CONNECTION_MEMORY_LIMIT, limits_.requestBytes,
+            flags, 0, nullptr, nullptr, &MicroHttpServer::Answer, this, MHD_OPTION_LISTEN_SOCKET,
+            socket, MHD_OPTION_CONNECTION_MEMORY_LIMIT, limits_.requestBytes,
             MHD_OPTION_CONNECTION_TIMEOUT, limits_.readSeconds, MHD_OPTION_CONNECTION_LIMIT,
             limits_.connections, MHD_OPTION_NOTIFY_COMPLETED, &MicroHttpServer::Completed, this,
             MHD_OPTION_END);
@@ -196,13 +198,6 @@ class MicroHttpServer final : public HttpServer {
     MHD_Daemon* daemon_ = nullptr;
 };
 
-QString ListenFailure(const QString& address) {
-    return QCoreApplication::translate("tallyworth::Serve",
-                                       "Could not listen on \"%1\": give ADDRESS:PORT, such as "
-                                       "127.0.0.1:8470, of this machine and a free port.")
-        .arg(address);
-}
-
 }  // namespace
 
 QList<QPair<QByteArray, QByteArray>> SafetyHeaders() {
@@ -216,32 +211,21 @@ QList<QPair<QByteArray, QByteArray>> SafetyHeaders() {
 
 std::unique_ptr<HttpServer> StartHttpServer(const QString& address, const HttpLimits& limits,
                                             HttpHandler handler, QString& error) {
-    const qsizetype colon = address.lastIndexOf(u':');
-    bool portRead = false;
-    const uint port = address.mid(colon + 1).toUInt(&portRead);
-    QString host = colon < 0 ? QString() : address.left(colon);
-    if (host.isEmpty()) {
-        host = QStringLiteral("127.0.0.1");
+    const std::variant<ListenAddress, QString> read = ReadListenAddress(address);
+    if (const auto* fault = std::get_if<QString>(&read)) {
+        error = *fault;
+        return nullptr;
     }
-    const bool ipv6 = host.startsWith(u'[') && host.endsWith(u']');
-    if (ipv6) {
-        host = host.mid(1, host.size() - 2);
+    const ListenAddress& listen = std::get<ListenAddress>(read);
+    const int socket = OpenListeningSocket(listen);
+    if (socket < 0) {
+        error = ListenFailure(address, errno);
+        return nullptr;
     }
-    sockaddr_in v4{};
-    sockaddr_in6 v6{};
-    v4.sin_family = AF_INET;
-    v4.sin_port = htons(static_cast<std::uint16_t>(port));
-    v6.sin6_family = AF_INET6;
-    v6.sin6_port = v4.sin_port;
-    const QByteArray hostBytes = host.toLatin1();
-    const bool hostRead = ipv6 ? inet_pton(AF_INET6, hostBytes.constData(), &v6.sin6_addr) == 1
-                               : inet_pton(AF_INET, hostBytes.constData(), &v4.sin_addr) == 1;
     auto server = std::make_unique<MicroHttpServer>(limits, std::move(handler));
-    const auto* socketAddress =
-        ipv6 ? reinterpret_cast<const sockaddr*>(&v6) : reinterpret_cast<const sockaddr*>(&v4);
-    if (colon < 0 || !portRead || port > 65535 || !hostRead ||
-        !server->Listen(socketAddress, ipv6)) {
-        error = ListenFailure(address);
+    if (!server->Listen(socket, listen.ipv6)) {
+        error = ListenFailure(address, errno);
+        ::close(socket);
         return nullptr;
     }
     return server;

@@ -61,8 +61,8 @@ class HttpServer {
     [[nodiscard]] virtual quint16 Port() const = 0;
 };
 
-// Starts a server on address ("HOST:PORT", "[V6]:PORT", ":PORT" for the loopback; port 0
-// for any free one). Nothing, with the reason in error, when it cannot listen there.
+// Starts a server on address, as ReadListenAddress reads it (port 0 for any free one).
+// Nothing, with the reason in error (ListenFailure), when it cannot listen there.
 [[nodiscard]] std::unique_ptr<HttpServer> StartHttpServer(const QString& address,
                                                           const HttpLimits& limits,
                                                           HttpHandler handler, QString& error);

@@ -1,6 +1,7 @@
 #include "serve/serve_run.h"
 
 #include "serve/http_server.h"
+#include "serve/listen_address.h"
 #include "serve/worksheet_service.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
+#include <variant>
 
 #include <unistd.h>
 
@@ -45,14 +47,6 @@ void WaitForStop() {
     }
 }
 
-QString ShownAddress(const QString& listen, quint16 port, const QString& basePath) {
-    QString host = listen.left(listen.lastIndexOf(u':'));
-    if (host.isEmpty()) {
-        host = QStringLiteral("127.0.0.1");
-    }
-    return QStringLiteral("http://%1:%2%3/").arg(host).arg(port).arg(basePath);
-}
-
 }  // namespace
 
 int RunServer(const ServeOptions& options) {
@@ -70,9 +64,10 @@ int RunServer(const ServeOptions& options) {
         std::fprintf(stderr, "tallyworth: %s\n", error.toLocal8Bit().constData());
         return 1;
     }
-    std::printf(
-        "%s\n",
-        ShownAddress(options.listen, server->Port(), options.basePath).toUtf8().constData());
+    const QStringList shown =
+        OpenableAddresses(std::get<ListenAddress>(ReadListenAddress(options.listen)),
+                          server->Port(), options.basePath);
+    std::printf("%s\n", shown.join(u'\n').toUtf8().constData());
     std::fflush(stdout);
     WaitForStop();
     server.reset();

@@ -11,8 +11,9 @@ struct ServeOptions {
     int queue = 64;    // waiting for their turn beyond those
 };
 
-// Serves the page and the worksheets until SIGINT or SIGTERM; the address goes to standard
-// output as http://HOST:PORT/. Exit status 0 after a signal, 1 when it cannot listen.
+// Serves the page and the worksheets until SIGINT or SIGTERM; the addresses a browser opens
+// go to standard output, one a line, as http://HOST:PORT/ (OpenableAddresses). Exit status
+// 0 after a signal, 1 when it cannot listen.
 [[nodiscard]] int RunServer(const ServeOptions& options);
 
 }  // namespace tallyworth

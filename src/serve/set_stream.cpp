@@ -1,7 +1,6 @@
 #include "serve/set_stream.h"
 
 #include "render/class_set_output.h"
-#include "serve/message_language.h"
 
 #include <QIODevice>
 
@@ -114,13 +113,14 @@ void DrawingGate::Leave(bool drew) {
 
 std::shared_ptr<BodySource> StreamClassSetPdf(const ClassSetRequest& request,
                                               const QPageSize& paper,
+                                              std::shared_ptr<const Catalogue> language,
                                               std::shared_ptr<DrawingGate> gate) {
     auto pipe = std::make_shared<SetPipe>();
-    std::thread([pipe, request, paper, gate = std::move(gate)] {
+    std::thread([pipe, request, paper, language = std::move(language), gate = std::move(gate)] {
         const bool drew = gate->StartDrawing([&pipe] { return pipe->Closed(); });
         bool made = false;
         if (drew) {
-            const auto steady = MessageLanguage::Steady();
+            const SpeakingIn speaking(language);
             made = WriteClassSetPdfTo(*pipe, request, paper, *pipe).Succeeded();
         }
         gate->Leave(drew);

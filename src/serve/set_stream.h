@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/class_set.h"
+#include "core/translations.h"
 #include "serve/http_server.h"
 
 #include <QPageSize>
@@ -32,10 +33,10 @@ class DrawingGate {
 };
 
 // Starts drawing the set as a PDF on its own thread, once the gate lets it, and gives the
-// bytes as they are written; a client that goes away stops it at its next page. The caller
-// has entered the gate, which the drawing leaves.
-[[nodiscard]] std::shared_ptr<BodySource> StreamClassSetPdf(const ClassSetRequest& request,
-                                                            const QPageSize& paper,
-                                                            std::shared_ptr<DrawingGate> gate);
+// bytes as they are written, its words and signs in language; a client that goes away
+// stops it at its next page. The caller has entered the gate, which the drawing leaves.
+[[nodiscard]] std::shared_ptr<BodySource> StreamClassSetPdf(
+    const ClassSetRequest& request, const QPageSize& paper,
+    std::shared_ptr<const Catalogue> language, std::shared_ptr<DrawingGate> gate);
 
 }  // namespace tallyworth

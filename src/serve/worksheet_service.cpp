@@ -6,7 +6,6 @@
 #include "core/sheet_composer.h"
 #include "core/translations.h"
 #include "page_model/sheet_page.h"
-#include "serve/message_language.h"
 #include "serve/query_options.h"
 #include "serve/serve_page.h"
 #include "set_options/set_options.h"
@@ -30,13 +29,14 @@ std::uint64_t ClockSeed() {
     return clock.LastSeed();
 }
 
-// Reads a request's settings in the browser's language: messages for every bad one.
+// The parameter the page sends its own language in: not a setting of the set.
+constexpr QStringView kLanguageParameter = u"lang";
+
+// Reads a request's settings in its language: messages for every bad one.
 SetReading ReadQuery(const HttpRequest& request) {
-    SetReading reading;
-    const QLocale language = BrowserLanguage(request.acceptLanguage);
-    MessageLanguage::Speak(
-        language, [&] { reading = ReadQueryOptions(request.query, ClockSeed(), language); });
-    return reading;
+    QList<QPair<QString, QString>> settings = request.query;
+    settings.removeIf([](const auto& pair) { return pair.first == kLanguageParameter; });
+    return ReadQueryOptions(settings, ClockSeed(), RequestLanguage(request));
 }
 
 HttpResponse Text(int status, const QString& text) {
@@ -76,21 +76,29 @@ QStringList AcceptedLanguages(const QByteArray& acceptLanguage) {
 }
 
 // Every place to draw or wait is taken: the browser may ask again in a moment.
-HttpResponse Busy(const HttpRequest& request) {
-    QString busy;
-    MessageLanguage::Speak(BrowserLanguage(request.acceptLanguage), [&busy] {
-        busy = QCoreApplication::translate(
-            "tallyworth::Serve", "Many class sets are being made just now: try again in a moment.");
-    });
-    HttpResponse refused = Text(kBusy, busy);
+HttpResponse Busy() {
+    HttpResponse refused =
+        Text(kBusy, QCoreApplication::translate(
+                        "tallyworth::Serve",
+                        "Many class sets are being made just now: try again in a moment."));
     refused.headers.append(qMakePair(QByteArray("Retry-After"), QByteArray("5")));
     return refused;
 }
 
 }  // namespace
 
-QLocale BrowserLanguage(const QByteArray& acceptLanguage) {
-    return ChooseLanguage(AcceptedLanguages(acceptLanguage), CatalogueDirectory());
+QStringList RequestLanguages(const HttpRequest& request) {
+    QStringList languages = AcceptedLanguages(request.acceptLanguage);
+    for (const auto& [name, value] : request.query) {
+        if (name == kLanguageParameter && !value.isEmpty()) {
+            languages.prepend(value);
+        }
+    }
+    return languages;
+}
+
+QLocale RequestLanguage(const HttpRequest& request) {
+    return ChooseLanguage(RequestLanguages(request), CatalogueDirectory());
 }
 
 QLocale BrowserPaperLocale(const QByteArray& acceptLanguage) {
@@ -99,9 +107,13 @@ QLocale BrowserPaperLocale(const QByteArray& acceptLanguage) {
 }
 
 WorksheetService::WorksheetService(QString basePath, int drawing, int waiting)
-    : basePath_(std::move(basePath)), gate_(std::make_shared<DrawingGate>(drawing, waiting)) {}
+    : basePath_(std::move(basePath)),
+      gate_(std::make_shared<DrawingGate>(drawing, waiting)),
+      catalogues_(CatalogueDirectory()) {}
 
 HttpResponse WorksheetService::Answer(const HttpRequest& request) {
+    // Everything the answer says, and the sheets it draws, in the request's language.
+    const SpeakingIn speaking(catalogues_.For(RequestLanguages(request)));
     if (!request.path.startsWith(basePath_)) {
         return Text(kNotFound, QStringLiteral("Not Found"));
     }
@@ -132,11 +144,8 @@ HttpResponse WorksheetService::Answer(const HttpRequest& request) {
 }
 
 HttpResponse WorksheetService::Page(const HttpRequest& request) const {
-    QByteArray html;
-    MessageLanguage::Speak(BrowserLanguage(request.acceptLanguage), [&] {
-        html = PageHtml(BrowserLanguage(request.acceptLanguage),
-                        PrintsOnLetter(BrowserPaperLocale(request.acceptLanguage)));
-    });
+    const QByteArray html = PageHtml(RequestLanguage(request),
+                                     PrintsOnLetter(BrowserPaperLocale(request.acceptLanguage)));
     return {200, "text/html; charset=utf-8", {}, html, nullptr};
 }
 
@@ -146,18 +155,19 @@ HttpResponse WorksheetService::Worksheets(const HttpRequest& request) {
         return Refused(reading);
     }
     if (!gate_->Enter()) {
-        return Busy(request);
+        return Busy();
     }
     const QPageSize paper = reading.paper.value_or(
         QPageSize(PrintsOnLetter(BrowserPaperLocale(request.acceptLanguage)) ? QPageSize::Letter
                                                                              : QPageSize::A4));
-    const QByteArray code = FormatSheetCode(reading.request.first).toLatin1();
+    const QByteArray code = SetCode(reading.request).toLatin1();
     return {200,
             "application/pdf",
             {{"X-Tallyworth-Code", code},
              {"Content-Disposition", "inline; filename=\"worksheets-" + code + ".pdf\""}},
             {},
-            StreamClassSetPdf(reading.request, paper, gate_)};
+            StreamClassSetPdf(reading.request, paper, catalogues_.For(RequestLanguages(request)),
+                              gate_)};
 }
 
 HttpResponse WorksheetService::Count(const HttpRequest& request) const {
@@ -175,36 +185,28 @@ HttpResponse WorksheetService::SheetsAsText(const HttpRequest& request) {
     if (!reading.errors.isEmpty()) {
         return Refused(reading);
     }
-    const QLocale language = BrowserLanguage(request.acceptLanguage);
-    QString heading;
-    MessageLanguage::Speak(language, [&heading] {
-        heading = QCoreApplication::translate("tallyworth::ClassSet", "Sheet %1 of %2");
-    });
+    const QString heading = QCoreApplication::translate("tallyworth::ClassSet", "Sheet %1 of %2");
     if (!gate_->Enter()) {
-        return Busy(request);
+        return Busy();
     }
     const bool drew = gate_->StartDrawing([] { return false; });
     QString html = QStringLiteral(
                        "<!DOCTYPE html>\n<html lang=\"%1\"><head><meta charset=\"utf-8\">"
                        "<title>Tallyworth</title></head><body><main>\n")
-                       .arg(language.bcp47Name());
-    {
-        // The sheets' signs are the server's, as in its PDFs.
-        const auto steady = MessageLanguage::Steady();
-        for (int sheet = 0; sheet < reading.request.sheets; ++sheet) {
-            const SheetCode code = SheetOfSet(reading.request.first, sheet);
-            const SheetPrint print = MakeSheetPrint(code, false, SpokenLanguage(), kWorksheetArea);
-            html +=
-                QStringLiteral("<h2>%1 (%2)</h2>\n<ol>\n")
-                    .arg(heading.arg(sheet + 1).arg(reading.request.sheets), FormatSheetCode(code));
-            for (const PrintedPage& page : print.pages) {
-                for (const PrintedProblem& problem : page.problems) {
-                    html += QStringLiteral("<li>%1</li>\n")
-                                .arg(WrittenProblem(problem, page.signs).toHtmlEscaped());
-                }
+                       .arg(RequestLanguage(request).bcp47Name());
+    for (int sheet = 0; sheet < reading.request.sheets; ++sheet) {
+        const SheetCode code = SheetOfSet(reading.request.first, sheet);
+        const SheetPrint print = MakeSheetPrint(code, false, SpokenLanguage(), kWorksheetArea);
+        html +=
+            QStringLiteral("<h2>%1 (%2)</h2>\n<ol>\n")
+                .arg(heading.arg(sheet + 1).arg(reading.request.sheets), FormatProblemsCode(code));
+        for (const PrintedPage& page : print.pages) {
+            for (const PrintedProblem& problem : page.problems) {
+                html += QStringLiteral("<li>%1</li>\n")
+                            .arg(WrittenProblem(problem, page.signs).toHtmlEscaped());
             }
-            html += QStringLiteral("</ol>\n");
         }
+        html += QStringLiteral("</ol>\n");
     }
     gate_->Leave(drew);
     return {200,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/translations.h"
 #include "serve/http_server.h"
 #include "serve/set_stream.h"
 
@@ -17,7 +18,9 @@ namespace tallyworth {
 //   /worksheets.html?… the same sheets as text, each problem as printed ("7 × 8 =")
 //   /count?…           how many different problems the settings' rules allow, as a number
 //   /health            "ok"
-// Bad settings get 400 with the program's messages, one a line, in the browser's language.
+// Everything is answered in the request's language (RequestLanguages): the page, the
+// messages, and the sheets' words and signs. Bad settings get 400 with the program's
+// messages, one a line.
 class WorksheetService {
   public:
     WorksheetService(QString basePath, int drawing, int waiting);
@@ -31,11 +34,14 @@ class WorksheetService {
 
     QString basePath_;
     std::shared_ptr<DrawingGate> gate_;
+    Catalogues catalogues_;
 };
 
-// The language a browser asks for among the program's, and the locale whose country
-// decides its paper, from an Accept-Language header.
-[[nodiscard]] QLocale BrowserLanguage(const QByteArray& acceptLanguage);
+// The languages a request asks for, most wanted first: that of the page it was sent from
+// (lang=), then the browser's (Accept-Language); and the one of the program's it gets.
+[[nodiscard]] QStringList RequestLanguages(const HttpRequest& request);
+[[nodiscard]] QLocale RequestLanguage(const HttpRequest& request);
+// The locale whose country decides a browser's paper, from an Accept-Language header.
 [[nodiscard]] QLocale BrowserPaperLocale(const QByteArray& acceptLanguage);
 
 }  // namespace tallyworth

@@ -388,4 +388,8 @@ void ReadSetOptions(const OptionValues& values, std::uint64_t clockSeed, const Q
     CheckRules(reader);
 }
 
+QString SetCode(const ClassSetRequest& request) {
+    return FormatProblemsCode(request.first);
+}
+
 }  // namespace tallyworth

@@ -8,7 +8,9 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
+#include <latch>
 #include <string>
+#include <thread>
 
 namespace tallyworth {
 namespace {
@@ -93,6 +95,46 @@ TEST_F(InstallTranslationsTest, MissingCatalogueLeavesTheProgramInEnglish) {
     EXPECT_EQ(QCoreApplication::translate("tallyworth::MainWindow", "View"),
               QStringLiteral("View"));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+}
+
+// Two threads speak two languages at the same time, each in its own while the other is in
+// the middle of its texts, and the application's own language stays for everyone else.
+TEST(SpeakingInTest, EachThreadSpeaksItsOwnLanguageAtOnce) {
+    const Catalogues catalogues(CatalogueDirectory());
+    std::latch bothSpeaking(2);
+    std::latch bothAsked(2);
+    const auto speak = [&](const QString& language, QString& said, QLocale::Language& spoken) {
+        const SpeakingIn speaking(catalogues.For({language}));
+        bothSpeaking.arrive_and_wait();
+        said = QCoreApplication::translate("tallyworth::MainWindow", "Lowest Number");
+        spoken = SpokenLanguage();
+        bothAsked.arrive_and_wait();
+    };
+    QString german;
+    QString french;
+    QLocale::Language germanSpoken = QLocale::AnyLanguage;
+    QLocale::Language frenchSpoken = QLocale::AnyLanguage;
+    std::thread first([&] { speak(u"de-AT"_s, german, germanSpoken); });
+    std::thread second([&] { speak(u"fr"_s, french, frenchSpoken); });
+    first.join();
+    second.join();
+    EXPECT_EQ(german, u"Kleinste Zahl"_s);
+    EXPECT_EQ(french, u"Plus petit nombre"_s);
+    EXPECT_EQ(germanSpoken, QLocale::German);
+    EXPECT_EQ(frenchSpoken, QLocale::French);
+    EXPECT_EQ(QCoreApplication::translate("tallyworth::MainWindow", "Lowest Number"),
+              u"Lowest Number"_s);
+    EXPECT_EQ(SpokenLanguage(), QLocale::English);
+}
+
+// English speaks English in a program that speaks German: its catalogue holds only plurals.
+TEST_F(InstallTranslationsTest, EnglishSpokenInAGermanProgramStaysEnglish) {
+    ASSERT_TRUE(InstallTranslations(QLocale(QLocale::German), CatalogueDirectory()));
+    const Catalogues catalogues(CatalogueDirectory());
+    const SpeakingIn speaking(catalogues.For({u"en-GB"_s}));
+    EXPECT_EQ(QCoreApplication::translate("tallyworth::MainWindow", "Lowest Number"),
+              u"Lowest Number"_s);
+    EXPECT_EQ(PossibleProblemsText(1, 1), QStringLiteral("1 different problem"));
 }
 
 }  // namespace

@@ -2,13 +2,19 @@
 // asked by curl as a browser or a script asks, its answers held against the command line's.
 
 #include "cli/cli_support.h"
+#include "serve/listen_address.h"
+#include "support/named_cases.h"
 
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <csignal>
 
 namespace tallyworth::cli_test {
 namespace {
+
+using namespace Qt::StringLiterals;
+using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest finds it
 
 struct Answer {
     int status = 0;
@@ -22,8 +28,9 @@ struct Answer {
 
 class Server {
   public:
-    Server() {
-        StartTallyworth(program_, {"--serve", "--listen", "127.0.0.1:0"});
+    // Started in an English US locale; extra as StartTallyworth takes it.
+    explicit Server(const QStringList& extra = {}) {
+        StartTallyworth(program_, {"--serve", "--listen", "127.0.0.1:0"}, extra);
         EXPECT_TRUE(program_.waitForReadyRead(print_test::kWaitMilliseconds));
         url_ = QString::fromUtf8(program_.readLine()).trimmed();
     }
@@ -42,11 +49,16 @@ class Server {
 
     [[nodiscard]] const QString& Url() const { return url_; }
 
-    // Asks with curl; arguments go before the address.
-    Answer Get(const QString& path, const QStringList& arguments = {}) const {
-        QProcess curl;
+    // Starts curl on path; arguments go before the address.
+    void Ask(QProcess& curl, const QString& path, const QStringList& arguments = {}) const {
         curl.start(QStringLiteral("curl"), QStringList{"-sS", "-D", "-", "--path-as-is"} +
                                                arguments + QStringList{url_ + path});
+    }
+
+    // Asks with curl and waits for the whole answer.
+    Answer Get(const QString& path, const QStringList& arguments = {}) const {
+        QProcess curl;
+        Ask(curl, path, arguments);
         EXPECT_TRUE(curl.waitForFinished(print_test::kWaitMilliseconds));
         const QByteArray out = curl.readAllStandardOutput();
         const qsizetype split = out.indexOf("\r\n\r\n");
@@ -68,6 +80,27 @@ Server& Shared() {
     return server;
 }
 
+// One more, started in German, for the answers in a language other than the server's own.
+Server& SharedGerman() {
+    static Server server({QStringLiteral("LANG=de_DE.UTF-8")});
+    return server;
+}
+
+// Writes bytes into a file of folder and gives its path.
+QString Saved(const QTemporaryDir& folder, const QString& name, const QByteArray& bytes) {
+    QFile file(folder.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    return file.fileName();
+}
+
+// The language a PDF is tagged with, "/Lang (de)".
+QByteArray PdfLanguage(const QByteArray& pdf) {
+    return QRegularExpression(QStringLiteral("/Lang \\([^)]*\\)"))
+        .match(QString::fromLatin1(pdf))
+        .captured()
+        .toLatin1();
+}
+
 // clang-format off
 struct SetCase {
     const char* name;
@@ -79,32 +112,103 @@ const std::array kSets{
             {"--sheets", "3", "--answers", "each", "--paper", "a4"}},
     SetCase{"PageOptionsOnLetter", "operation=/&highest=20&times-sign=dot&layout=line&size=large&paper=letter&no-header=1",
             {"--layout", "line", "--size", "large", "--paper", "letter", "--no-header"}},
+    SetCase{"PageOptionsOverAFirstVersionCode", "code=17FC6-4RQDB-F3C4&times-sign=dot&layout=line&paper=a4",
+            {"--times-sign", "dot", "--layout", "line", "--paper", "a4"}},
 };
 // clang-format on
 
 class SameSetTest : public ::testing::TestWithParam<SetCase> {};
 
-// The code the server sends back brings back, on the command line, the very same sheets.
+// The code the server sends back, and names the sheets as text by, brings back on the
+// command line the very same sheets.
 TEST_P(SameSetTest, AsTheCommandLineMakesThem) {
     QTemporaryDir folder;
     const Answer served = Shared().Get(QStringLiteral("worksheets.pdf?") + GetParam().query);
     ASSERT_EQ(served.status, 200);
     EXPECT_EQ(served.Header("Content-Type"), "application/pdf");
     const QString code = served.Header("X-Tallyworth-Code");
-    QFile file(folder.filePath("served.pdf"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(served.body) == served.body.size());
-    file.close();
+    ASSERT_FALSE(code.isEmpty());
+    Saved(folder, QStringLiteral("served.pdf"), served.body);
     const ProgramRun made = RunTallyworth(
         QStringList{"--pdf", folder.filePath("made.pdf"), "--code", code} + GetParam().options);
     ASSERT_EQ(made.status, 0) << made.err.toStdString();
     EXPECT_EQ(made.out.trimmed(), code);
     EXPECT_TRUE(served.body.contains(code.toLatin1()));  // in the XMP keywords
+    // A set without a code is drawn afresh at each request.
+    if (QByteArray(GetParam().query).startsWith("code=")) {
+        const Answer asText = Shared().Get(QStringLiteral("worksheets.html?") + GetParam().query);
+        EXPECT_TRUE(asText.body.contains(" (" + code.toLatin1() + ")</h2>"));
+    }
     EXPECT_EQ(PdfText(folder.filePath("served.pdf")).toStdString(),
               PdfText(folder.filePath("made.pdf")).toStdString());
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, SameSetTest, ::testing::ValuesIn(kSets),
                          [](const auto& param) { return std::string(param.param.name); });
+
+// clang-format off
+struct LanguageCase {
+    const char* name;
+    bool germanServer;         // started in German rather than English
+    const char* browser;       // its Accept-Language
+    const char* page;          // the page's lang=, or "" for none
+    const char* operation;     // whose sign the language decides
+    const char* madeIn;        // the LANG the command line makes the same set in
+};
+const std::array kSheetLanguages{
+    LanguageCase{"GermanBrowser", false, "de-DE,en;q=0.5", "", "x", "de_DE.UTF-8"},
+    LanguageCase{"SpanishBrowser", false, "es-MX", "", "/", "es_ES.UTF-8"},
+    LanguageCase{"EnglishBrowserOfAGermanServer", true, "en-GB", "", "/", "en_GB.UTF-8"},
+    LanguageCase{"DutchPageInAFrenchBrowser", true, "fr", "nl", "/", "nl_NL.UTF-8"},
+};
+// clang-format on
+
+class SheetLanguageTest : public ::testing::TestWithParam<LanguageCase> {};
+
+// A set's words, signs and language tag are the request's, whatever the server's own: the
+// same as the command line writes in that language.
+TEST_P(SheetLanguageTest, AreThoseOfTheCommandLineInTheRequestsLanguage) {
+    const LanguageCase& language = GetParam();
+    QTemporaryDir folder;
+    const Answer served =
+        (language.germanServer ? SharedGerman() : Shared())
+            .Get(QStringLiteral("worksheets.pdf?operation=%1&answers=each&paper=a4%2")
+                     .arg(language.operation,
+                          *language.page != 0 ? u"&lang="_s + language.page : QString()),
+                 {"-H", QStringLiteral("Accept-Language: %1").arg(language.browser)});
+    ASSERT_EQ(served.status, 200);
+    const ProgramRun made =
+        RunTallyworth({"--pdf", folder.filePath("made.pdf"), "--code",
+                       served.Header("X-Tallyworth-Code"), "--answers", "each", "--paper", "a4"},
+                      {QStringLiteral("LANG=") + language.madeIn});
+    ASSERT_EQ(made.status, 0) << made.err.toStdString();
+    QFile madeFile(folder.filePath("made.pdf"));
+    ASSERT_TRUE(madeFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(PdfLanguage(served.body), PdfLanguage(madeFile.readAll()));
+    EXPECT_EQ(PdfText(Saved(folder, QStringLiteral("served.pdf"), served.body)).toStdString(),
+              PdfText(folder.filePath("made.pdf")).toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Browsers, SheetLanguageTest, ::testing::ValuesIn(kSheetLanguages),
+                         testing_support::kCaseName);
+
+// While a set is drawn in one language, for a client that takes it slowly, a request in
+// another language is answered at once in its own: its sheets and its messages.
+TEST(ServeTest, SpeaksTwoLanguagesAtOnce) {
+    QProcess slow;
+    Shared().Ask(slow, QStringLiteral("worksheets.pdf?sheets=500&answers=each"),
+                 {"--limit-rate", "4K", "-o", "/dev/null", "-H", "Accept-Language: en"});
+    ASSERT_TRUE(slow.waitForReadyRead(print_test::kWaitMilliseconds));  // its headers
+    const QStringList german{"-H", "Accept-Language: de"};
+    const Answer sheets = Shared().Get(QStringLiteral("worksheets.html?operation=x"), german);
+    const Answer refused = Shared().Get(QStringLiteral("count?lowest=9&highest=3"), german);
+    EXPECT_EQ(slow.state(), QProcess::Running);
+    slow.kill();
+    slow.waitForFinished();
+    EXPECT_TRUE(sheets.body.contains("<h2>Blatt 1 von 1")) << sheets.body.toStdString();
+    EXPECT_TRUE(sheets.body.contains("\u22C5")) << sheets.body.toStdString();
+    EXPECT_TRUE(refused.body.contains("Die kleinste Zahl")) << refused.body.toStdString();
+}
 
 // clang-format off
 struct BadValueCase {
@@ -191,6 +295,68 @@ TEST_P(RequestTest, AnswersWithItsStatusAndSafetyHeaders) {
 
 INSTANTIATE_TEST_SUITE_P(Requests, RequestTest, ::testing::ValuesIn(kRequests),
                          [](const auto& param) { return std::string(param.param.name); });
+
+// clang-format off
+struct ListenCase {
+    const char* name;
+    QString listen;  // %1 stands for a port another server holds
+    int status;
+    const char* said;  // in the message on standard error
+};
+const std::array kListens{
+    ListenCase{"PortOutOfRange", "127.0.0.1:99999", 2, "the port of \"127.0.0.1:99999\""},
+    ListenCase{"NoPort", "127.0.0.1", 2, "--listen takes ADDRESS:PORT"},
+    ListenCase{"HostName", "printer.local:8470", 2, "the host of \"printer.local:8470\""},
+    ListenCase{"NotThisMachine", "192.0.2.1:8470", 1, "not one of this machine's"},
+    ListenCase{"PortInUse", "127.0.0.1:%1", 1, "another program uses that port"},
+};
+// clang-format on
+
+class ListenTest : public ::testing::TestWithParam<ListenCase> {};
+
+// Each wrong place to listen is named for what is wrong with it: a bad value as a usage
+// error, an address or port the machine cannot give as a failure.
+TEST_P(ListenTest, SaysWhatIsWrong) {
+    const QString port =
+        QUrl(Shared().Url()).port() > 0 ? QString::number(QUrl(Shared().Url()).port()) : QString();
+    const QString listen =
+        GetParam().listen.contains(u"%1") ? GetParam().listen.arg(port) : GetParam().listen;
+    const ProgramRun refused = RunTallyworth({"--serve", "--listen", listen});
+    EXPECT_EQ(refused.status, GetParam().status);
+    EXPECT_TRUE(refused.err.contains(QString::fromUtf8(GetParam().said)))
+        << refused.err.toStdString();
+    EXPECT_EQ(refused.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Addresses, ListenTest, ::testing::ValuesIn(kListens),
+                         testing_support::kCaseName);
+
+// localhost is the loopback, and is shown as the address a browser opens.
+TEST(ServeTest, ListensOnLocalhost) {
+    QProcess program;
+    StartTallyworth(program, {"--serve", "--listen", "localhost:0"});
+    ASSERT_TRUE(program.waitForReadyRead(print_test::kWaitMilliseconds))
+        << program.readAllStandardError().toStdString();
+    EXPECT_TRUE(program.readLine().startsWith("http://127.0.0.1:"));
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    EXPECT_EQ(FinishTallyworth(program).status, 0);
+}
+
+// A server open to the network shows the addresses a device opens, never the wildcard.
+TEST(ServeTest, ShowsTheMachinesAddressesForEveryAddress) {
+    for (const QString& everywhere : {u"0.0.0.0:8470"_s, u"[::]:8470"_s}) {
+        const QStringList shown = OpenableAddresses(
+            std::get<ListenAddress>(ReadListenAddress(everywhere)), 8470, u"/sheets"_s);
+        ASSERT_FALSE(shown.isEmpty());
+        for (const QString& address : shown) {
+            const QUrl url(address);
+            EXPECT_TRUE(url.isValid() && url.port() == 8470 && url.path() == u"/sheets/")
+                << address.toStdString();
+            EXPECT_NE(url.host(), u"0.0.0.0"_s);
+            EXPECT_NE(url.host(), u"::"_s);
+        }
+    }
+}
 
 // A client that goes away mid-set is logged with what it got, and the server carries on
 // and stops cleanly on SIGTERM.

@@ -1,6 +1,7 @@
 "use strict";
 // The forms ask for worksheets.pdf with the command line's option names; a bad value comes
-// back as the program's message, shown in the live region.
+// back as the program's message, shown in the live region. Every request names the page's
+// language, so that its sheets and messages speak it whatever the browser prefers.
 const settingNames = ["operation", "lowest", "highest", "problems", "allow-negative",
   "notation", "no-trivial", "fixed", "regrouping", "no-repeats"];
 
@@ -9,6 +10,7 @@ function query(form, names) {
   for (const [name, value] of new FormData(form)) {
     if (value !== "" && (!names || names.includes(name))) parameters.append(name, value);
   }
+  parameters.append("lang", document.documentElement.lang);
   return parameters;
 }
 

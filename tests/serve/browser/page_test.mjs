@@ -1,6 +1,6 @@
 // The classroom page in Debian's chromium, headless, against the built program on a free
 // loopback port: filled by keyboard alone, the PDF it brings read back, a bad value's
-// message, German for a German browser, touch-sized controls, and no request that leaves
+// message, German for a German browser (its page and its sheets), touch-sized controls, and no request that leaves
 // 127.0.0.1. Run: node page_test.mjs PROGRAM [SCREENSHOT_FOLDER]
 import assert from "node:assert/strict";
 import { execFileSync, spawn } from "node:child_process";
@@ -37,6 +37,15 @@ async function typeInto(page, selector, text) {
   await page.focus(selector);
   await page.keyboard.press("Control+A");
   await page.keyboard.type(text);
+}
+
+// The text of the set the page's first form makes as it stands.
+async function madeSheets(page) {
+  const download = page.waitForEvent("download");
+  await page.locator("#settings button[type=submit]").click();
+  const file = join(mkdtempSync(join(tmpdir(), "tallyworth-page-")), "set.pdf");
+  await (await download).saveAs(file);
+  return execFileSync("pdftotext", [file, "-"]).toString();
 }
 
 const checks = {
@@ -103,11 +112,13 @@ try {
   }
   const { page } = await openPage(browser, url, "de-DE");
   const label = (await page.locator('label[for="lowest"]').textContent()).trim();
-  if (label === "Kleinste Zahl" && await page.locator("html").getAttribute("lang") === "de") {
+  const sheets = await madeSheets(page);
+  if (label === "Kleinste Zahl" && await page.locator("html").getAttribute("lang") === "de" &&
+      sheets.includes("Blatt 1 von 1") && sheets.includes("Datum")) {
     console.log("ok germanForAGermanBrowser");
   } else {
     failed += 1;
-    console.log(`FAILED germanForAGermanBrowser: "${label}"`);
+    console.log(`FAILED germanForAGermanBrowser: "${label}", ${sheets.slice(0, 200)}`);
   }
   if (screenshots) {
     await page.screenshot({ path: join(screenshots, "serve-page-desktop.png"), fullPage: true });
