@@ -18,11 +18,7 @@ constexpr int kFocusFrameWidth = 3;
 
 PageView::PageView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Picture1"));
-    // The sheet is white whatever the desktop theme says.
-    QPalette sheet = palette();
-    sheet.setColor(QPalette::Window, Qt::white);
-    setPalette(sheet);
-    setAutoFillBackground(true);
+    // Every pixel is painted: the sheet, and white below it.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Tab reaches the page, so a screen reader can read it and the keys can scroll it.
     setFocusPolicy(Qt::StrongFocus);
@@ -38,6 +34,11 @@ void PageView::ShowPage(PrintedPage page, const QString& name) {
 void PageView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRect(event->rect());
+    // The picture reaches below the sheet; unpainted, that strip would show rows scrolled
+    // past. The sheet is white whatever the desktop theme says.
+    painter.fillRect(event->rect(), Qt::white);
+    // Figures keep their order and place value in a right-to-left program, as on paper.
+    painter.setLayoutDirection(Qt::LeftToRight);
     PaintPage(painter, page_, kDotsPerInch);
     if (hasFocus()) {
         // The sheet stays white on any desktop; the frame takes the desktop's highlight.
