@@ -1,6 +1,7 @@
 #include "windows/page_view.h"
 
 #include "render/page_painter.h"
+#include "windows/focus_ring.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -22,6 +23,7 @@ PageView::PageView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Tab reaches the page, so a screen reader can read it and the keys can scroll it.
     setFocusPolicy(Qt::StrongFocus);
+    setProperty(FocusRing::kDrawsOwnFocus, true);
 }
 
 void PageView::ShowPage(PrintedPage page, const QString& name) {
@@ -41,8 +43,8 @@ void PageView::paintEvent(QPaintEvent* event) {
     painter.setLayoutDirection(Qt::LeftToRight);
     PaintPage(painter, page_, kDotsPerInch);
     if (hasFocus()) {
-        // The sheet stays white on any desktop; the frame takes the desktop's highlight.
-        painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusFrameWidth));
+        // Inside the page, where a ring outside it would be scrolled away.
+        painter.setPen(QPen(FocusRingColor(palette(), Qt::white), kFocusFrameWidth));
         const int inset = kFocusFrameWidth / 2;
         painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
     }
