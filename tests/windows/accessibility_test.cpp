@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -155,14 +156,16 @@ class FocusRingTest : public ::testing::TestWithParam<FocusCase> {
     }
     ~FocusRingTest() override {
         qApp->setStyleSheet({});
-        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setStyle(previousStyle);
     }
 
+    const QString previousStyle = QApplication::style()->name();
     FocusRing ring;
 };
 
-// The least contrast, on one side of the control, between the focused and the plain
-// picture among the pixels from 1 to 6 outside the control's edge and 3 inside it.
+// The least contrast, along one side of the control, between the focused and the plain
+// picture, each point along it taking the best of the pixels from 3 inside the control's
+// edge to 6 outside it.
 double SideContrast(const QImage& focused, const QImage& plain, const QRect& control,
                     const QPoint& outward) {
     const bool across = outward.x() == 0;  // a top or bottom side runs across
