@@ -11,11 +11,28 @@
 #include <QRadioButton>
 #include <QRegion>
 #include <QStyle>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
 
 namespace tallyworth {
+
+// The ring itself: a child of the surface the ringed control stands on (its window, or the
+// scrolled page it sits in), shaped as the ring, above everything else there.
+class FocusRingWidget final : public QWidget {
+  public:
+    explicit FocusRingWidget(QWidget* surface);
+    // Stands round `place` (in the surface's coordinates), in a colour that stands out from
+    // the background of the control's parent.
+    void Surround(const QRect& place, const QWidget& controlParent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QColor color_;
+};
 
 namespace {
 

@@ -3,29 +3,15 @@
 #include <QColor>
 #include <QObject>
 #include <QPointer>
-#include <QWidget>
 
 #include <vector>
 
 class QPalette;
+class QWidget;
 
 namespace tallyworth {
 
-// The ring itself: a child of the surface the ringed control stands on (its window, or the
-// scrolled page it sits in), shaped as the ring, above everything else there.
-class FocusRingWidget final : public QWidget {
-  public:
-    explicit FocusRingWidget(QWidget* surface);
-    // Stands round `place` (in the surface's coordinates), in a colour that stands out from
-    // the background of the control's parent.
-    void Surround(const QRect& place, const QWidget& controlParent);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    QColor color_;
-};
+class FocusRingWidget;
 
 // The keyboard focus drawn plainly in every window, whatever the style or style sheet: a
 // ring just outside the control with the focus, from the moment its window opens. Styles
