@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -107,7 +108,7 @@ struct FocusCase {
     const char* name;
     const char* style;
     const char* styleSheet;
-    std::function<QWidget*()> make;
+    std::function<QWidget*(QBoxLayout&)> make;  // lays out the control to focus
 };
 
 // A dark desktop's sheet, as a user would pass it with -stylesheet.
@@ -116,24 +117,45 @@ constexpr const char* kDarkSheet =
     "QPushButton, QComboBox, QSpinBox, QLineEdit, QListWidget {"
     " background-color: #2d2d2d; border: 1px solid #5a5a5a; padding: 3px; }";
 
+// Not stretched across the dialog, so its ring runs along its edges.
+QWidget* LaidOut(QBoxLayout& layout, QWidget* control) {
+    layout.addWidget(control, 0, Qt::AlignLeft);
+    return control;
+}
+
 std::vector<FocusCase> FocusCases() {
-    const std::vector<std::pair<const char*, std::function<QWidget*()>>> controls = {
-        {"CheckBox", [] { return new QCheckBox(QStringLiteral("No trivial facts")); }},
-        {"RadioButton", [] { return new QRadioButton(QStringLiteral("Printer")); }},
+    using Maker = std::function<QWidget*(QBoxLayout&)>;
+    const std::vector<std::pair<const char*, Maker>> controls = {
+        {"CheckBox",
+         [](QBoxLayout& layout) {
+             return LaidOut(layout, new QCheckBox(QStringLiteral("No trivial facts")));
+         }},
+        {"RadioButton",
+         [](QBoxLayout& layout) {
+             return LaidOut(layout, new QRadioButton(QStringLiteral("Printer")));
+         }},
         {"DefaultButton",
-         [] {
+         [](QBoxLayout& layout) {
              auto* button = new QPushButton(QStringLiteral("View"));
              button->setDefault(true);
-             return button;
+             return LaidOut(layout, button);
+         }},
+        // A dialog's OK: ringed whole although it fills its button box's height, and the
+        // box passes its own focus on to it.
+        {"ButtonInItsBox",
+         [](QBoxLayout& layout) {
+             auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+             layout.addWidget(box);
+             return box->button(QDialogButtonBox::Ok);
          }},
         {"ComboBox",
-         [] {
+         [](QBoxLayout& layout) {
              auto* list = new QComboBox;
              list->addItems({QStringLiteral("Allowed"), QStringLiteral("Never")});
-             return list;
+             return LaidOut(layout, list);
          }},
-        {"SpinBox", [] { return new QSpinBox; }},
-        {"List", [] { return new QListWidget; }},
+        {"SpinBox", [](QBoxLayout& layout) { return LaidOut(layout, new QSpinBox); }},
+        {"List", [](QBoxLayout& layout) { return LaidOut(layout, new QListWidget); }},
     };
     const std::vector<std::tuple<const char*, const char*, const char*>> styles = {
         {"Fusion", "Fusion", ""}, {"Windows", "Windows", ""}, {"DarkSheet", "Fusion", kDarkSheet}};
@@ -189,10 +211,9 @@ double SideContrast(const QImage& focused, const QImage& plain, const QRect& con
 
 TEST_P(FocusRingTest, AFocusedControlIsRingedFromTheMomentItsWindowOpens) {
     QDialog dialog;
-    QWidget* control = GetParam().make();
     auto* layout = new QVBoxLayout(&dialog);
     layout->setContentsMargins(20, 20, 20, 20);
-    layout->addWidget(control, 0, Qt::AlignLeft);  // not stretched: ringed at its edges
+    QWidget* control = GetParam().make(*layout);
     control->setFocus();  // as a dialog gives its first control the focus, no key pressed
     dialog.show();
     QApplication::setActiveWindow(&dialog);
@@ -202,7 +223,7 @@ TEST_P(FocusRingTest, AFocusedControlIsRingedFromTheMomentItsWindowOpens) {
     control->clearFocus();
     QCoreApplication::processEvents();
     const QImage plain = dialog.grab().toImage();
-    const QRect place = control->geometry();
+    const QRect place(control->mapTo(&dialog, QPoint(0, 0)), control->size());
     for (const QPoint& outward : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) {
         EXPECT_GE(SideContrast(focused, plain, place, outward), 3.0)
             << "on the side towards " << outward.x() << ", " << outward.y();
