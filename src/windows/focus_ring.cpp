@@ -23,9 +23,9 @@ namespace tallyworth {
 class FocusRingWidget final : public QWidget {
   public:
     explicit FocusRingWidget(QWidget* surface);
-    // Stands round `place` (in the surface's coordinates), in a colour that stands out from
-    // the background of the control's parent.
-    void Surround(const QRect& place, const QWidget& controlParent);
+    // Stands round `place`, where the control shows (in the surface's coordinates), in a
+    // colour that stands out from what it lies on.
+    void Surround(const QRect& place, const QWidget& control);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -113,14 +113,20 @@ FocusRingWidget::FocusRingWidget(QWidget* surface) : QWidget(surface) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-void FocusRingWidget::Surround(const QRect& place, const QWidget& controlParent) {
+void FocusRingWidget::Surround(const QRect& place, const QWidget& control) {
     constexpr int kReach = kRingGap + kRingWidth;
-    setGeometry(place.adjusted(-kReach, -kReach, kReach, kReach));
+    const QRect wanted = place.adjusted(-kReach, -kReach, kReach, kReach);
+    // A control at its window's edge has the ring's side along its own edge there.
+    setGeometry(wanted.intersected(parentWidget()->rect()));
     // Only the ring is this widget's: the control and its neighbours show through inside.
     setMask(QRegion(rect()).subtracted(
         QRegion(rect().adjusted(kRingWidth, kRingWidth, -kRingWidth, -kRingWidth))));
-    color_ = FocusRingColor(controlParent.palette(),
-                            controlParent.palette().color(controlParent.backgroundRole()));
+    // Over the control's own face the ring takes the colour of its text, which every style
+    // keeps legible there; elsewhere it stands out from the background around the control.
+    const QWidget& below = *control.parentWidget();
+    color_ = geometry() != wanted
+                 ? control.palette().color(control.foregroundRole())
+                 : FocusRingColor(below.palette(), below.palette().color(below.backgroundRole()));
     raise();
     show();
     update();
@@ -196,7 +202,7 @@ void FocusRing::Place() {
         return;
     }
     if (control_->isVisible()) {
-        ring_->Surround(ShownPlace(*control_, *ring_->parentWidget()), *control_->parentWidget());
+        ring_->Surround(ShownPlace(*control_, *ring_->parentWidget()), *control_);
     } else {
         ring_->hide();
     }

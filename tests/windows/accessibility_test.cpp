@@ -148,6 +148,11 @@ std::vector<FocusCase> FocusCases() {
              layout.addWidget(box);
              return box->button(QDialogButtonBox::Ok);
          }},
+        {"ButtonAtTheWindowsEdge",
+         [](QBoxLayout& layout) {
+             layout.setContentsMargins(0, 0, 0, 0);
+             return LaidOut(layout, new QPushButton(QStringLiteral("Print")));
+         }},
         {"ComboBox",
          [](QBoxLayout& layout) {
              auto* list = new QComboBox;
@@ -202,6 +207,9 @@ double SideContrast(const QImage& focused, const QImage& plain, const QRect& con
         double best = 1.0;
         for (int step = -3; step <= 6; ++step) {
             const QPoint pixel = start + outward * step;
+            if (!focused.valid(pixel)) {
+                continue;  // past the window's edge
+            }
             best = std::max(best, Contrast(focused.pixelColor(pixel), plain.pixelColor(pixel)));
         }
         least = std::min(least, best);
