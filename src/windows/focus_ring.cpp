@@ -19,7 +19,7 @@
 namespace tallyworth {
 
 // The ring itself: a child of the surface the ringed control stands on (its window, or the
-// scrolled page it sits in), shaped as the ring, above everything else there.
+// viewport it is scrolled in), shaped as the ring, above everything else there.
 class FocusRingWidget final : public QWidget {
   public:
     explicit FocusRingWidget(QWidget* surface);
@@ -55,7 +55,8 @@ double Contrast(const QColor& one, const QColor& other) {
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
-// The control a focus belongs to: a spin box's or a list's, not its inner text field's.
+// The control a focus belongs to: a spin box or an editable drop-down list, not the text
+// field inside it.
 QWidget* ControlOf(QWidget* focused) {
     QWidget* parent = focused->parentWidget();
     const bool inner = parent != nullptr && parent->focusProxy() == focused &&
@@ -69,8 +70,8 @@ bool Ringable(const QWidget& control) {
            control.window()->windowType() != Qt::Popup;
 }
 
-// What the ring stands on: the control's window, or the page a scroll area scrolls, so
-// the ring is cut where the control is.
+// What the ring stands on: the control's window, or the viewport of the scroll area it
+// sits in, so the ring is cut off where the control is.
 QWidget* SurfaceOf(const QWidget& control) {
     QWidget* surface = control.parentWidget();
     while (!surface->isWindow()) {
