@@ -4,13 +4,12 @@
 #include "core/translations.h"
 #include "core/worksheet_state.h"
 #include "tallyworth/version.h"
-#include "windows/focus_ring_style.h"
+#include "windows/focus_ring.h"
 #include "windows/main_window.h"
 #include "windows/qt_user_interfaces.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QStyle>
 
 namespace tallyworth {
 
@@ -21,9 +20,8 @@ int RunApplication(int argc, char** argv) {
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(version::kAppId));
     QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(version::kAppId)));
-    // The style the desktop or the user chose, with the focus drawn where a keyboard user
-    // can see it.
-    QApplication::setStyle(new FocusRingStyle(QApplication::style()->name()));
+    // Whatever style or style sheet the desktop or the user chose, the focus is seen.
+    const FocusRing focusRing;
     // Before any window is built, so that every caption is made in the user's language.
     SpeakTheUsersLanguage();
     // The one worksheet of the run and everything the windows borrow live here.

@@ -1,6 +1,7 @@
 #include "windows/page_view.h"
 
 #include "render/page_painter.h"
+#include "windows/focus_ring.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -18,14 +19,11 @@ constexpr int kFocusFrameWidth = 3;
 
 PageView::PageView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Picture1"));
-    // The sheet is white whatever the desktop theme says.
-    QPalette sheet = palette();
-    sheet.setColor(QPalette::Window, Qt::white);
-    setPalette(sheet);
-    setAutoFillBackground(true);
+    // Every pixel is painted: the sheet, and white below it.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Tab reaches the page, so a screen reader can read it and the keys can scroll it.
     setFocusPolicy(Qt::StrongFocus);
+    setProperty(FocusRing::kDrawsOwnFocus, true);
 }
 
 void PageView::ShowPage(PrintedPage page, const QString& name) {
@@ -38,10 +36,15 @@ void PageView::ShowPage(PrintedPage page, const QString& name) {
 void PageView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRect(event->rect());
+    // The picture reaches below the sheet; unpainted, that strip would show rows scrolled
+    // past. The sheet is white whatever the desktop theme says.
+    painter.fillRect(event->rect(), Qt::white);
+    // Figures keep their order and place value in a right-to-left program, as on paper.
+    painter.setLayoutDirection(Qt::LeftToRight);
     PaintPage(painter, page_, kDotsPerInch);
     if (hasFocus()) {
-        // The sheet stays white on any desktop; the frame takes the desktop's highlight.
-        painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusFrameWidth));
+        // Inside the page, where a ring outside it would be scrolled away.
+        painter.setPen(QPen(FocusRingColor(palette(), Qt::white), kFocusFrameWidth));
         const int inset = kFocusFrameWidth / 2;
         painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
     }

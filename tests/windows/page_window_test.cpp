@@ -1,14 +1,18 @@
 #include "windows/page_window.h"
 #include "core/sheet_composer.h"
 #include "page_model/build_worksheet.h"
+#include "page_model/page_controls.h"
 #include "support/fake_user_interfaces.h"
 #include "support/test_doubles.h"
 #include "windows/page_status_line.h"
+#include "windows/page_view.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -30,6 +34,14 @@ class PageWindowTest : public ::testing::Test, protected testing_support::FakeUs
 
     [[nodiscard]] QScrollArea& Scrolling() const { return *window.findChild<QScrollArea*>(); }
     [[nodiscard]] QWidget& Picture() const { return *window.findChild<QWidget*>("Picture1"); }
+    // A full page of additions, 100 problems, shown.
+    void ShowFullPage() {
+        WriteProblems(window.Controls(),
+                      ComposeSheet({{OperationRow::Add, 1, 99, 100, false, false}, 7}));
+        state.numberOfProblems = 100;
+        window.ArrangeFields();
+        window.ShowPage1();
+    }
 
     WorksheetState state = testing_support::MakeState(OperationRow::Add);
     PageWindow window{state, Bundle()};
@@ -86,6 +98,31 @@ TEST_F(PageWindowTest, WalksThroughThePagesOfLargePrint) {
     EXPECT_TRUE(Picture().accessibleName().contains(QStringLiteral("page 1 of ")));
     EXPECT_EQ(Picture().accessibleDescription().count(u'\n') + 1, 42)  // six rows of seven
         << Picture().accessibleDescription().toStdString();
+}
+
+// The picture reaches below the sheet; the strip under the sheet is painted too, or the
+// rows scrolled past show through it.
+TEST_F(PageWindowTest, PaintsThePictureBelowTheSheet) {
+    ShowFullPage();
+    const QImage picture = Picture().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto sheetBottom = static_cast<int>(kPageHeightInches * PageView::kDotsPerInch);
+    ASSERT_GT(picture.height(), sheetBottom);
+    const QImage strip =
+        picture.copy(0, sheetBottom, picture.width(), picture.height() - sheetBottom);
+    QImage white(strip.size(), strip.format());
+    white.fill(Qt::white);
+    EXPECT_TRUE(strip == white);
+}
+
+// Right to left, the figures keep their order and place value: the page is drawn as it
+// prints.
+TEST_F(PageWindowTest, DrawsThePageAlikeRightToLeft) {
+    ShowFullPage();
+    const QImage leftToRight = Picture().grab().toImage();
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    const QImage rightToLeft = Picture().grab().toImage();
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+    EXPECT_TRUE(rightToLeft == leftToRight);
 }
 
 }  // namespace
