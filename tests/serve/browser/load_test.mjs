@@ -17,8 +17,9 @@ delete environment.DISPLAY;
 async function startServer(options) {
   const server = spawn(program, ["--serve", "--listen", "127.0.0.1:0", ...options],
                        { env: environment, stdio: ["ignore", "pipe", "ignore"] });
-  const url = await new Promise((resolve) => {
+  const url = await new Promise((resolve, reject) => {
     server.stdout.once("data", (line) => resolve(line.toString().trim()));
+    server.once("exit", (code) => reject(new Error(`the server ended with ${code}`)));
   });
   return { server, url, port: Number(new URL(url).port) };
 }
