@@ -11,11 +11,13 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
 #include <optional>
 #include <set>
+#include <string_view>
 #include <thread>
 #include <utility>
 
@@ -67,7 +69,6 @@ struct ConnectionState {
     QByteArray client;
     std::optional<Clock::time_point> headDue;
     bool cutOff = false;
-    bool logged = false;  // the last answer on it has its log line
 };
 
 // What the server keeps of a request from its first line until it is answered, for its
@@ -157,6 +158,19 @@ HttpResponse Plain(int status, const char* text) {
     return {status, "text/plain; charset=utf-8", {}, QByteArray(text), nullptr};
 }
 
+// Each connection has a thread of its own: whether the request it reads has its line read,
+// and so a log line to come.
+thread_local bool requestLineRead = false;
+
+// The library tells why it answered a request itself. One it answered before its line was
+// read, such as one of an HTTP version it does not speak, is logged from here.
+void LibraryMessage(void* /*self*/, const char* format, va_list arguments) {
+    constexpr std::string_view kAnswered = "Error processing request (HTTP response code is %u";
+    if (!requestLineRead && std::string_view(format).starts_with(kAnswered)) {
+        std::fprintf(stderr, "- - %u 0 0ms\n", va_arg(arguments, unsigned));
+    }
+}
+
 // The status the library answered with itself, 0 when it answered nothing.
 int LibraryStatus(MHD_Connection* connection) {
     const MHD_ConnectionInfo* info =
@@ -192,6 +206,7 @@ class MicroHttpServer final : public HttpServer {
 
     bool Listen(const sockaddr* address, bool ipv6) {
         const unsigned flags = MHD_USE_THREAD_PER_CONNECTION | MHD_USE_INTERNAL_POLLING_THREAD |
+                               MHD_USE_ERROR_LOG |
                                (ipv6 ? static_cast<unsigned>(MHD_USE_IPv6) : 0U);
         // The library's own bound on a head is well above ours, so that a head over ours
         // gets our answer, with our headers and a log line.
@@ -203,7 +218,8 @@ class MicroHttpServer final : public HttpServer {
             limits_.connections, MHD_OPTION_PER_IP_CONNECTION_LIMIT, limits_.perClient,
             MHD_OPTION_NOTIFY_CONNECTION, &MicroHttpServer::Connected, this,
             MHD_OPTION_URI_LOG_CALLBACK, &MicroHttpServer::RequestLine, this,
-            MHD_OPTION_NOTIFY_COMPLETED, &MicroHttpServer::Completed, this, MHD_OPTION_END);
+            MHD_OPTION_NOTIFY_COMPLETED, &MicroHttpServer::Completed, this,
+            MHD_OPTION_EXTERNAL_LOGGER, &LibraryMessage, this, MHD_OPTION_END);
         if (daemon_ == nullptr) {
             return false;
         }
@@ -249,10 +265,6 @@ class MicroHttpServer final : public HttpServer {
         if (state == nullptr) {
             return;
         }
-        // The library's answers to what is not a request line, such as an unknown version.
-        if (const int status = LibraryStatus(connection); status != 0 && !state->logged) {
-            std::fprintf(stderr, "- - %d 0 0ms\n", status);
-        }
         {
             // Removed before the library closes the socket, so the watch never cuts off
             // another connection that gets its number.
@@ -263,16 +275,14 @@ class MicroHttpServer final : public HttpServer {
         *socketContext = nullptr;
     }
 
-    static void* RequestLine(void* /*self*/, const char* uri, MHD_Connection* connection) {
+    static void* RequestLine(void* /*self*/, const char* uri, MHD_Connection* /*connection*/) {
         auto* log = new RequestLog;
         log->clock.start();
         const QByteArray target(uri);
         log->targetBytes = static_cast<std::size_t>(target.size());
         const qsizetype query = target.indexOf('?');
         log->path = query < 0 ? target : target.left(query);
-        if (ConnectionState* state = StateOf(connection)) {
-            state->logged = false;
-        }
+        requestLineRead = true;
         return log;
     }
 
@@ -363,7 +373,6 @@ class MicroHttpServer final : public HttpServer {
             const std::lock_guard lock(server.mutex_);
             if (state != nullptr) {
                 status = state->cutOff ? kRequestTimeout : status;
-                state->logged = true;
                 state->headDue = Clock::now() + server.limits_.headTime;
             }
             if (!log->method.isEmpty()) {
@@ -377,6 +386,7 @@ class MicroHttpServer final : public HttpServer {
                      static_cast<long long>(log->clock.elapsed()));
         delete log;
         *context = nullptr;
+        requestLineRead = false;
     }
 
     // Cuts off every connection whose request head is late; the library bounds only

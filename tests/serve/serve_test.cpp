@@ -273,6 +273,8 @@ const std::array kHostile{
     HostileCase{"TwoHosts", "GET /health HTTP/1.1\r\nHost: a\r\nHost: b\r\n", 400, "GET /health 400 12"},
     HostileCase{"NoHostInHttp10", "GET /health HTTP/1.0\r\n", 200, "GET /health 200 3"},
     HostileCase{"HeadSendsNoBody", "HEAD / HTTP/1.1\r\nHost: a\r\n", 200, "HEAD / 200 0"},
+    HostileCase{"UnknownVersion", "GET /health HTTP/2.0\r\nHost: a\r\n", 505, "- - 505 0"},
+    HostileCase{"NoColon", "GET /health HTTP/1.1\r\nHost: a\r\nNo colon\r\n", 400, "- /health 400 0"},
     HostileCase{"LengthNotANumber", "GET /health HTTP/1.1\r\nHost: a\r\nContent-Length: abc\r\n",
                 400, "- /health 400 0"},
 };
