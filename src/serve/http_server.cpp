@@ -66,7 +66,6 @@ QByteArray ClientAddress(MHD_Connection* connection) {
 // none while a request is answered.
 struct ConnectionState {
     int socket = -1;
-    QByteArray client;
     std::optional<Clock::time_point> headDue;
     bool cutOff = false;
 };
@@ -206,14 +205,14 @@ class MicroHttpServer final : public HttpServer {
 
     bool Listen(const sockaddr* address, bool ipv6) {
         const unsigned flags = MHD_USE_THREAD_PER_CONNECTION | MHD_USE_INTERNAL_POLLING_THREAD |
-                               MHD_USE_ERROR_LOG |
+                               MHD_USE_ERROR_LOG | MHD_USE_ITC |
                                (ipv6 ? static_cast<unsigned>(MHD_USE_IPv6) : 0U);
         // The library's own bound on a head is well above ours, so that a head over ours
         // gets our answer, with our headers and a log line.
         const std::size_t libraryBytes = 4 * limits_.requestBytes;
         daemon_ = MHD_start_daemon(
-            flags, 0, &MicroHttpServer::Accept, this, &MicroHttpServer::Answer, this,
-            MHD_OPTION_SOCK_ADDR, address, MHD_OPTION_CONNECTION_MEMORY_LIMIT, libraryBytes,
+            flags, 0, nullptr, nullptr, &MicroHttpServer::Answer, this, MHD_OPTION_SOCK_ADDR,
+            address, MHD_OPTION_CONNECTION_MEMORY_LIMIT, libraryBytes,
             MHD_OPTION_CONNECTION_TIMEOUT, limits_.silentSeconds, MHD_OPTION_CONNECTION_LIMIT,
             limits_.connections, MHD_OPTION_PER_IP_CONNECTION_LIMIT, limits_.perClient,
             MHD_OPTION_NOTIFY_CONNECTION, &MicroHttpServer::Connected, this,
@@ -233,20 +232,15 @@ class MicroHttpServer final : public HttpServer {
     }
 
     void Drain(std::chrono::milliseconds limit) override {
+        const MHD_socket listening = MHD_quiesce_daemon(daemon_);
+        if (listening != MHD_INVALID_SOCKET) {
+            ::close(listening);
+        }
         std::unique_lock lock(mutex_);
-        draining_ = true;
         changed_.wait_for(lock, limit, [this] { return answering_ == 0; });
     }
 
   private:
-    // Once draining, a connection is closed as soon as it is taken. Closing the listening
-    // socket instead would end the responses under way with it.
-    static MHD_Result Accept(void* self, const sockaddr* /*address*/, socklen_t /*length*/) {
-        auto& server = *static_cast<MicroHttpServer*>(self);
-        const std::lock_guard lock(server.mutex_);
-        return server.draining_ ? MHD_NO : MHD_YES;
-    }
-
     static void Connected(void* self, MHD_Connection* connection, void** socketContext,
                           MHD_ConnectionNotificationCode code) {
         auto& server = *static_cast<MicroHttpServer*>(self);
@@ -254,7 +248,6 @@ class MicroHttpServer final : public HttpServer {
             const MHD_ConnectionInfo* socket =
                 MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD);
             auto* state = new ConnectionState{socket != nullptr ? socket->connect_fd : -1,
-                                              ClientAddress(connection),
                                               Clock::now() + server.limits_.headTime};
             *socketContext = state;
             const std::lock_guard lock(server.mutex_);
@@ -413,7 +406,6 @@ class MicroHttpServer final : public HttpServer {
     std::condition_variable changed_;
     std::set<ConnectionState*> connections_;
     int answering_ = 0;
-    bool draining_ = false;
     bool stopping_ = false;
     std::thread watch_;
 };
