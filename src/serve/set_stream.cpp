@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstring>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 namespace tallyworth {
@@ -58,7 +59,7 @@ class SetPipe final : public QIODevice, public BodySource, public SetProgress {
         if (turn_) {
             gate_->GiveTurn(ticket_);
         }
-        gate_->Leave();
+        gate_->Leave(ticket_);
         const std::lock_guard lock(mutex_);
         finished_ = true;
         succeeded_ = succeeded;
@@ -132,6 +133,7 @@ std::optional<DrawingTicket> DrawingGate::Enter(const QByteArray& client) {
         return std::nullopt;
     }
     ++inside_;
+    ++clients_[client].inside;
     return DrawingTicket{client, ++asked_};
 }
 
@@ -149,7 +151,9 @@ bool DrawingGate::TakeTurn(const DrawingTicket& ticket, const std::function<bool
     }
     std::erase(queue_, &ticket);
     ++busy_;
-    ++drawingFor_[ticket.client];
+    Client& client = clients_[ticket.client];
+    ++client.drawing;
+    client.servedAt = ++turns_;
     turn_.notify_all();
     return true;
 }
@@ -157,34 +161,35 @@ bool DrawingGate::TakeTurn(const DrawingTicket& ticket, const std::function<bool
 void DrawingGate::GiveTurn(const DrawingTicket& ticket) {
     const std::lock_guard lock(mutex_);
     --busy_;
-    if (--drawingFor_[ticket.client] == 0) {
-        drawingFor_.erase(ticket.client);
-    }
+    --clients_[ticket.client].drawing;
     turn_.notify_all();
 }
 
 bool DrawingGate::Owed(const DrawingTicket& ticket) {
     const std::lock_guard lock(mutex_);
-    const int mine = DrawingFor(ticket.client);
+    const int mine = Of(ticket.client).drawing;
     return std::ranges::any_of(queue_, [this, &ticket, mine](const DrawingTicket* waiting) {
-        return waiting->client != ticket.client && DrawingFor(waiting->client) < mine;
+        return waiting->client != ticket.client && Of(waiting->client).drawing < mine;
     });
 }
 
-void DrawingGate::Leave() {
+void DrawingGate::Leave(const DrawingTicket& ticket) {
     const std::lock_guard lock(mutex_);
     --inside_;
+    if (--clients_[ticket.client].inside == 0) {
+        clients_.erase(ticket.client);
+    }
     turn_.notify_all();
 }
 
-int DrawingGate::DrawingFor(const QByteArray& client) const {
-    const auto found = drawingFor_.find(client);
-    return found != drawingFor_.end() ? found->second : 0;
+const DrawingGate::Client& DrawingGate::Of(const QByteArray& client) const {
+    return clients_.at(client);
 }
 
 const DrawingTicket* DrawingGate::Next() const {
     return *std::ranges::min_element(queue_, {}, [this](const DrawingTicket* waiting) {
-        return std::pair{DrawingFor(waiting->client), waiting->order};
+        const Client& client = Of(waiting->client);
+        return std::tuple{client.drawing, client.servedAt, waiting->order};
     });
 }
 

@@ -24,8 +24,9 @@ struct DrawingTicket {
 };
 
 // How many sets are drawn at once, and how many more may wait for their turn. A free turn
-// goes to the waiting set of the client with the fewest sets drawing, the first asked among
-// those, so that one client's many sets never starve another's one.
+// goes to the waiting set of the client with the fewest sets drawing, then of the client
+// served longest ago, then the first asked, so that one client's many sets never starve
+// another's one.
 class DrawingGate {
   public:
     DrawingGate(int drawing, int waiting) : drawing_(drawing), waiting_(waiting) {}
@@ -36,10 +37,16 @@ class DrawingGate {
     void GiveTurn(const DrawingTicket& ticket);
     // Whether a set of a client with fewer sets drawing waits: the turn is owed to it.
     [[nodiscard]] bool Owed(const DrawingTicket& ticket);
-    void Leave();
+    void Leave(const DrawingTicket& ticket);
 
   private:
-    [[nodiscard]] int DrawingFor(const QByteArray& client) const;
+    struct Client {
+        int inside = 0;
+        int drawing = 0;
+        std::uint64_t servedAt = 0;  // the turn it last took
+    };
+
+    [[nodiscard]] const Client& Of(const QByteArray& client) const;
     [[nodiscard]] const DrawingTicket* Next() const;
 
     std::mutex mutex_;
@@ -49,7 +56,8 @@ class DrawingGate {
     int inside_ = 0;
     int busy_ = 0;
     std::uint64_t asked_ = 0;
-    std::map<QByteArray, int> drawingFor_;
+    std::uint64_t turns_ = 0;
+    std::map<QByteArray, Client> clients_;
     std::vector<const DrawingTicket*> queue_;
 };
 

@@ -225,7 +225,7 @@ HttpResponse WorksheetService::SheetsAsText(const HttpRequest& request) {
     if (drew) {
         gate_->GiveTurn(*ticket);
     }
-    gate_->Leave();
+    gate_->Leave(*ticket);
     return {200,
             "text/html; charset=utf-8",
             {},
