@@ -336,8 +336,12 @@
         <translation>--%1 nimmt eine ganze Zahl von 1 bis %2, nicht „%3“.</translation>
     </message>
     <message>
-        <source>--serve takes only --listen, --base-path, --sets and --queue, not --%1.</source>
-        <translation>--serve nimmt nur --listen, --base-path, --sets und --queue, nicht --%1.</translation>
+        <source>How many connections --serve takes from one address at once (default 16); behind a reverse proxy, every client has the proxy&apos;s address.</source>
+        <translation>Wie viele Verbindungen --serve von einer Adresse zugleich annimmt (Vorgabe 16); hinter einem Reverse-Proxy hat jeder Client die Adresse des Proxys.</translation>
+    </message>
+    <message>
+        <source>--serve takes only --listen, --base-path, --sets, --queue and --per-client, not --%1.</source>
+        <translation>--serve nimmt nur --listen, --base-path, --sets, --queue und --per-client, nicht --%1.</translation>
     </message>
 </context>
 <context>

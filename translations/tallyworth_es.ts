@@ -336,8 +336,12 @@
         <translation>--%1 admite un número entero de 1 a %2, no «%3».</translation>
     </message>
     <message>
-        <source>--serve takes only --listen, --base-path, --sets and --queue, not --%1.</source>
-        <translation>--serve solo admite --listen, --base-path, --sets y --queue, no --%1.</translation>
+        <source>How many connections --serve takes from one address at once (default 16); behind a reverse proxy, every client has the proxy&apos;s address.</source>
+        <translation>Cuántas conexiones acepta --serve de una misma dirección a la vez (por defecto 16); detrás de un proxy inverso, todos los clientes tienen la dirección del proxy.</translation>
+    </message>
+    <message>
+        <source>--serve takes only --listen, --base-path, --sets, --queue and --per-client, not --%1.</source>
+        <translation>--serve solo admite --listen, --base-path, --sets, --queue y --per-client, no --%1.</translation>
     </message>
 </context>
 <context>

@@ -336,8 +336,12 @@
         <translation>--%1 prend un nombre entier de 1 à %2, pas « %3 ».</translation>
     </message>
     <message>
-        <source>--serve takes only --listen, --base-path, --sets and --queue, not --%1.</source>
-        <translation>--serve ne prend que --listen, --base-path, --sets et --queue, pas --%1.</translation>
+        <source>How many connections --serve takes from one address at once (default 16); behind a reverse proxy, every client has the proxy&apos;s address.</source>
+        <translation>Combien de connexions --serve accepte d’une même adresse à la fois (par défaut 16) ; derrière un proxy inverse, tous les clients ont l’adresse du proxy.</translation>
+    </message>
+    <message>
+        <source>--serve takes only --listen, --base-path, --sets, --queue and --per-client, not --%1.</source>
+        <translation>--serve ne prend que --listen, --base-path, --sets, --queue et --per-client, pas --%1.</translation>
     </message>
 </context>
 <context>

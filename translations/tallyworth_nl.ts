@@ -336,8 +336,12 @@
         <translation>--%1 neemt een geheel getal van 1 tot %2, niet ‘%3’.</translation>
     </message>
     <message>
-        <source>--serve takes only --listen, --base-path, --sets and --queue, not --%1.</source>
-        <translation>--serve neemt alleen --listen, --base-path, --sets en --queue, niet --%1.</translation>
+        <source>How many connections --serve takes from one address at once (default 16); behind a reverse proxy, every client has the proxy&apos;s address.</source>
+        <translation>Hoeveel verbindingen --serve tegelijk van één adres aanneemt (standaard 16); achter een reverse proxy heeft elke client het adres van de proxy.</translation>
+    </message>
+    <message>
+        <source>--serve takes only --listen, --base-path, --sets, --queue and --per-client, not --%1.</source>
+        <translation>--serve neemt alleen --listen, --base-path, --sets, --queue en --per-client, niet --%1.</translation>
     </message>
 </context>
 <context>

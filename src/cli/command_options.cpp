@@ -30,7 +30,7 @@ constexpr const char* kSynopsis =
     "             [--layout stacked|line] [--size normal|large|xlarge] [--fill-page]\n"
     "             [--code CODE]\n"
     "  tallyworth --serve [--listen ADDRESS:PORT] [--base-path PATH] [--sets N]\n"
-    "             [--queue N]\n"
+    "             [--queue N] [--per-client N]\n"
     "  tallyworth --help | --version\n";
 
 // The commands of an example stay the same in every language, as the synopsis does.
@@ -141,20 +141,21 @@ void ReadServeCount(const QCommandLineParser& parser, const char* name, int& cou
 
 // The server takes its settings from each request: only where it listens is its own.
 void ReadServe(const QCommandLineParser& parser, Command& command) {
-    const QStringList own{QStringLiteral("serve"), QStringLiteral("listen"),
+    const QStringList own{QStringLiteral("serve"),     QStringLiteral("listen"),
                           QStringLiteral("base-path"), QStringLiteral("sets"),
-                          QStringLiteral("queue")};
+                          QStringLiteral("queue"),     QStringLiteral("per-client")};
     for (const QString& name : parser.optionNames()) {
         if (!own.contains(name)) {
             command.errors << QCoreApplication::translate(
                                   "tallyworth::CommandLine",
-                                  "--serve takes only --listen, --base-path, --sets and --queue, "
-                                  "not --%1.")
+                                  "--serve takes only --listen, --base-path, --sets, --queue "
+                                  "and --per-client, not --%1.")
                                   .arg(name);
         }
     }
     ReadServeCount(parser, "sets", command.serve.sets, command.errors);
     ReadServeCount(parser, "queue", command.serve.queue, command.errors);
+    ReadServeCount(parser, "per-client", command.serve.perClient, command.errors);
     if (parser.isSet(QStringLiteral("listen"))) {
         command.serve.listen = parser.value(QStringLiteral("listen"));
         const auto read = ReadListenAddress(command.serve.listen);

@@ -5,6 +5,7 @@
 #include <QPair>
 #include <QString>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -17,6 +18,7 @@ struct HttpRequest {
     QString path;                          // decoded, without the query
     QList<QPair<QString, QString>> query;  // decoded, in the order given
     QByteArray acceptLanguage;
+    QByteArray client;  // the address it came from, such as "127.0.0.1"
 };
 
 // A body made while it is sent, such as a PDF written page by page.
@@ -40,25 +42,36 @@ struct HttpResponse {
 
 using HttpHandler = std::function<HttpResponse(const HttpRequest&)>;
 
-// What one request may take of the server.
+// What one request, and one client, may take of the server.
 struct HttpLimits {
-    std::size_t requestBytes = std::size_t{16} * 1024;  // request line and headers together
+    std::size_t targetBytes = std::size_t{8} * 1024;    // the path and query (414 over it)
+    std::size_t requestBytes = std::size_t{16} * 1024;  // request line and headers (431)
     int headers = 64;
     std::size_t bodyBytes = 0;  // the pages take no body
-    // To read a request, and of silence on a connection: a set waiting its turn to be drawn
-    // sends nothing, and a crowded classroom's sets may wait a while.
-    unsigned readSeconds = 60;
+    // To read a request's line and headers, from the connection or the answer before: a
+    // client that sends them a line at a time is cut off then, as is an idle connection.
+    std::chrono::seconds headTime{12};
+    // Of silence on a connection: a set waiting its turn to be drawn sends nothing, and a
+    // crowded classroom's sets may wait a while.
+    unsigned silentSeconds = 60;
     unsigned connections = 256;
+    unsigned perClient = 16;  // connections from one address at once; 0 for no limit
 };
 
 // An HTTP server on one address, answering every request through its handler on a thread
-// of its own; it stops when destroyed. Requests other than GET and HEAD, and requests over
-// a limit, are answered before the handler sees them. One line a request goes to standard
-// error: method, path, status, bytes and milliseconds, never the query.
+// of its own; it stops when destroyed. Requests other than GET and HEAD, requests over a
+// limit and HTTP/1.1 requests without exactly one Host are answered before the handler
+// sees them. One line a request goes to standard error: method, path as sent, status, bytes
+// of body and milliseconds, never the query; a byte that is not printable ASCII, a space or
+// a backslash is written \xHH, so no request can write a line of its own or reach the
+// terminal. A request whose head did not come in time is logged 408, with nothing sent.
 class HttpServer {
   public:
     virtual ~HttpServer() = default;
     [[nodiscard]] virtual quint16 Port() const = 0;
+    // Takes no more connections and waits, at most for limit, until the requests under way
+    // are answered.
+    virtual void Drain(std::chrono::milliseconds limit) = 0;
 };
 
 // Starts a server on address, as ReadListenAddress reads it (port 0 for any free one).

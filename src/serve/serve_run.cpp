@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,9 @@ namespace {
 
 int stopPipe[2] = {-1, -1};
 
+// As long as a service manager waits for a stopping service before it kills it.
+constexpr std::chrono::seconds kFinishing{10};
+
 // Any thread may take the signal: it only wakes the main thread.
 extern "C" void NoteStop(int /*signal*/) {
     const char stop = 's';
@@ -32,7 +36,8 @@ void StopOnSignals() {
     if (pipe(stopPipe) != 0) {
         return;
     }
-    for (const int signal : {SIGINT, SIGTERM}) {
+    // A closed terminal's hangup stops the server as a service manager's stop does.
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
         struct sigaction action {};
         action.sa_handler = NoteStop;
         sigemptyset(&action.sa_mask);
@@ -56,9 +61,11 @@ int RunServer(const ServeOptions& options) {
                             ? options.sets
                             : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
     WorksheetService service(options.basePath, drawing, options.queue);
+    HttpLimits limits;
+    limits.perClient = static_cast<unsigned>(options.perClient);
     QString error;
     std::unique_ptr<HttpServer> server = StartHttpServer(
-        options.listen, HttpLimits{},
+        options.listen, limits,
         [&service](const HttpRequest& request) { return service.Answer(request); }, error);
     if (!server) {
         std::fprintf(stderr, "tallyworth: %s\n", error.toLocal8Bit().constData());
@@ -70,9 +77,8 @@ int RunServer(const ServeOptions& options) {
     std::printf("%s\n", shown.join(u'\n').toUtf8().constData());
     std::fflush(stdout);
     WaitForStop();
-    server.reset();
-    // Sets still drawing stop at their next page now that their clients are gone; they are
-    // not waited for, nor is anything torn down under them.
+    server->Drain(kFinishing);
+    // Sets still unfinished are cut off with the process; nothing is torn down under them.
     std::fflush(stderr);
     std::_Exit(0);
 }

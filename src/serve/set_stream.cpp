@@ -5,22 +5,28 @@
 #include <QIODevice>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 namespace tallyworth {
 
 namespace {
 
-// So much of a PDF waits for its client before the drawing waits in turn: a set never
-// sits whole in memory.
+// So much of a PDF waits for its client before the drawing gives its turn back, until the
+// client has taken half of it: a set never sits whole in memory, and a slow client holds no
+// turn.
 constexpr qint64 kWaitingBytes = qint64{256} * 1024;
 
 // The bytes between the drawing thread and the connection's.
 class SetPipe final : public QIODevice, public BodySource, public SetProgress {
   public:
-    SetPipe() { open(QIODevice::WriteOnly); }
+    SetPipe(std::shared_ptr<DrawingGate> gate, DrawingTicket ticket)
+        : gate_(std::move(gate)), ticket_(std::move(ticket)) {
+        open(QIODevice::WriteOnly);
+    }
 
     std::int64_t Read(char* buffer, std::int64_t size) override {
         std::unique_lock lock(mutex_);
@@ -41,26 +47,40 @@ class SetPipe final : public QIODevice, public BodySource, public SetProgress {
         changed_.notify_all();
     }
 
+    // On the drawing thread: the set's first turn.
+    [[nodiscard]] bool FirstTurn() {
+        turn_ = gate_->TakeTurn(ticket_, [this] { return Closed(); });
+        return turn_;
+    }
+
+    // On the drawing thread: the set is made, or given up.
     void Finish(bool succeeded) {
+        if (turn_) {
+            gate_->GiveTurn(ticket_);
+        }
+        gate_->Leave(ticket_);
         const std::lock_guard lock(mutex_);
         finished_ = true;
         succeeded_ = succeeded;
         changed_.notify_all();
     }
 
-    [[nodiscard]] bool Closed() {
-        const std::lock_guard lock(mutex_);
-        return closed_;
-    }
-
     void Start(int /*pages*/) override {}
-    [[nodiscard]] bool Advance(int /*pagesDone*/) override { return !Closed(); }
+    [[nodiscard]] bool Advance(int /*pagesDone*/) override {
+        if (turn_ && gate_->Owed(ticket_)) {
+            gate_->GiveTurn(ticket_);
+            turn_ = gate_->TakeTurn(ticket_, [this] { return Closed(); });
+        }
+        return turn_ && !Closed();
+    }
 
   protected:
     qint64 readData(char* /*data*/, qint64 /*size*/) override { return -1; }
     qint64 writeData(const char* data, qint64 size) override {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return bytes_.size() < kWaitingBytes || closed_; });
+        if (!turn_ || !WaitForRoom()) {
+            return -1;
+        }
+        const std::lock_guard lock(mutex_);
         if (closed_) {
             return -1;
         }
@@ -70,6 +90,32 @@ class SetPipe final : public QIODevice, public BodySource, public SetProgress {
     }
 
   private:
+    [[nodiscard]] bool Closed() {
+        const std::lock_guard lock(mutex_);
+        return closed_;
+    }
+
+    // Waits, without a turn, while the client has yet to take what was drawn.
+    [[nodiscard]] bool WaitForRoom() {
+        {
+            const std::lock_guard lock(mutex_);
+            if (bytes_.size() < kWaitingBytes) {
+                return true;
+            }
+        }
+        gate_->GiveTurn(ticket_);
+        turn_ = false;
+        {
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [this] { return bytes_.size() < kWaitingBytes / 2 || closed_; });
+        }
+        turn_ = gate_->TakeTurn(ticket_, [this] { return Closed(); });
+        return turn_;
+    }
+
+    std::shared_ptr<DrawingGate> gate_;
+    const DrawingTicket ticket_;
+    bool turn_ = false;  // the drawing thread's alone
     std::mutex mutex_;
     std::condition_variable changed_;
     QByteArray bytes_;
@@ -80,50 +126,84 @@ class SetPipe final : public QIODevice, public BodySource, public SetProgress {
 
 }  // namespace
 
-bool DrawingGate::Enter() {
+std::optional<DrawingTicket> DrawingGate::Enter(const QByteArray& client) {
     const std::lock_guard lock(mutex_);
     if (inside_ >= drawing_ + waiting_) {
-        return false;
+        return std::nullopt;
     }
     ++inside_;
-    return true;
+    ++clients_[client].inside;
+    return DrawingTicket{client, ++asked_};
 }
 
-bool DrawingGate::StartDrawing(const std::function<bool()>& stop) {
+bool DrawingGate::TakeTurn(const DrawingTicket& ticket, const std::function<bool()>& stop) {
     std::unique_lock lock(mutex_);
+    queue_.push_back(&ticket);
     // A waiting set looks now and then whether its client is still there.
-    while (busy_ >= drawing_) {
+    while (busy_ >= drawing_ || Next() != &ticket) {
         if (stop()) {
+            std::erase(queue_, &ticket);
+            turn_.notify_all();
             return false;
         }
         turn_.wait_for(lock, std::chrono::milliseconds(200));
     }
+    std::erase(queue_, &ticket);
     ++busy_;
+    Client& client = clients_[ticket.client];
+    ++client.drawing;
+    client.servedAt = ++turns_;
+    turn_.notify_all();
     return true;
 }
 
-void DrawingGate::Leave(bool drew) {
+void DrawingGate::GiveTurn(const DrawingTicket& ticket) {
+    const std::lock_guard lock(mutex_);
+    --busy_;
+    --clients_[ticket.client].drawing;
+    turn_.notify_all();
+}
+
+bool DrawingGate::Owed(const DrawingTicket& ticket) {
+    const std::lock_guard lock(mutex_);
+    const int mine = Of(ticket.client).drawing;
+    return std::ranges::any_of(queue_, [this, &ticket, mine](const DrawingTicket* waiting) {
+        return waiting->client != ticket.client && Of(waiting->client).drawing < mine;
+    });
+}
+
+void DrawingGate::Leave(const DrawingTicket& ticket) {
     const std::lock_guard lock(mutex_);
     --inside_;
-    if (drew) {
-        --busy_;
+    if (--clients_[ticket.client].inside == 0) {
+        clients_.erase(ticket.client);
     }
     turn_.notify_all();
+}
+
+const DrawingGate::Client& DrawingGate::Of(const QByteArray& client) const {
+    return clients_.at(client);
+}
+
+const DrawingTicket* DrawingGate::Next() const {
+    return *std::ranges::min_element(queue_, {}, [this](const DrawingTicket* waiting) {
+        const Client& client = Of(waiting->client);
+        return std::tuple{client.drawing, client.servedAt, waiting->order};
+    });
 }
 
 std::shared_ptr<BodySource> StreamClassSetPdf(const ClassSetRequest& request,
                                               const QPageSize& paper,
                                               std::shared_ptr<const Catalogue> language,
-                                              std::shared_ptr<DrawingGate> gate) {
-    auto pipe = std::make_shared<SetPipe>();
-    std::thread([pipe, request, paper, language = std::move(language), gate = std::move(gate)] {
-        const bool drew = gate->StartDrawing([&pipe] { return pipe->Closed(); });
+                                              std::shared_ptr<DrawingGate> gate,
+                                              DrawingTicket ticket) {
+    auto pipe = std::make_shared<SetPipe>(std::move(gate), std::move(ticket));
+    std::thread([pipe, request, paper, language = std::move(language)] {
         bool made = false;
-        if (drew) {
+        if (pipe->FirstTurn()) {
             const SpeakingIn speaking(language);
             made = WriteClassSetPdfTo(*pipe, request, paper, *pipe).Succeeded();
         }
-        gate->Leave(drew);
         pipe->Finish(made);
     }).detach();
     return pipe;

@@ -11,6 +11,7 @@
 #include "set_options/set_options.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include <algorithm>
 #include <utility>
@@ -75,6 +76,16 @@ QStringList AcceptedLanguages(const QByteArray& acceptLanguage) {
     return tags;
 }
 
+// The program's icon, which every browser asks for.
+HttpResponse Icon() {
+    QFile icon(QStringLiteral(":/serve/icon.png"));
+    return {200,
+            "image/png",
+            {},
+            icon.open(QIODevice::ReadOnly) ? icon.readAll() : QByteArray(),
+            nullptr};
+}
+
 // Every place to draw or wait is taken: the browser may ask again in a moment.
 HttpResponse Busy() {
     HttpResponse refused =
@@ -137,6 +148,9 @@ HttpResponse WorksheetService::Answer(const HttpRequest& request) {
     if (path == u"/health") {
         return Text(200, QStringLiteral("ok"));
     }
+    if (path == u"/favicon.ico") {
+        return Icon();
+    }
     if (const std::optional<HttpResponse> file = PageFile(path)) {
         return *file;
     }
@@ -154,7 +168,8 @@ HttpResponse WorksheetService::Worksheets(const HttpRequest& request) {
     if (!reading.errors.isEmpty()) {
         return Refused(reading);
     }
-    if (!gate_->Enter()) {
+    std::optional<DrawingTicket> ticket = gate_->Enter(request.client);
+    if (!ticket) {
         return Busy();
     }
     const QPageSize paper = reading.paper.value_or(
@@ -167,7 +182,7 @@ HttpResponse WorksheetService::Worksheets(const HttpRequest& request) {
              {"Content-Disposition", "inline; filename=\"worksheets-" + code + ".pdf\""}},
             {},
             StreamClassSetPdf(reading.request, paper, catalogues_.For(RequestLanguages(request)),
-                              gate_)};
+                              gate_, std::move(*ticket))};
 }
 
 HttpResponse WorksheetService::Count(const HttpRequest& request) const {
@@ -186,10 +201,11 @@ HttpResponse WorksheetService::SheetsAsText(const HttpRequest& request) {
         return Refused(reading);
     }
     const QString heading = QCoreApplication::translate("tallyworth::ClassSet", "Sheet %1 of %2");
-    if (!gate_->Enter()) {
+    const std::optional<DrawingTicket> ticket = gate_->Enter(request.client);
+    if (!ticket) {
         return Busy();
     }
-    const bool drew = gate_->StartDrawing([] { return false; });
+    const bool drew = gate_->TakeTurn(*ticket, [] { return false; });
     QString html = QStringLiteral(
                        "<!DOCTYPE html>\n<html lang=\"%1\"><head><meta charset=\"utf-8\">"
                        "<title>Tallyworth</title></head><body><main>\n")
@@ -208,7 +224,10 @@ HttpResponse WorksheetService::SheetsAsText(const HttpRequest& request) {
         }
         html += QStringLiteral("</ol>\n");
     }
-    gate_->Leave(drew);
+    if (drew) {
+        gate_->GiveTurn(*ticket);
+    }
+    gate_->Leave(*ticket);
     return {200,
             "text/html; charset=utf-8",
             {},

@@ -18,6 +18,7 @@ namespace tallyworth {
 //   /worksheets.html?… the same sheets as text, each problem as printed ("7 × 8 =")
 //   /count?…           how many different problems the settings' rules allow, as a number
 //   /health            "ok"
+//   /favicon.ico       the program's icon, as PNG
 // Everything is answered in the request's language (RequestLanguages): the page, the
 // messages, and the sheets' words and signs. Bad settings get 400 with the program's
 // messages, one a line.

@@ -83,6 +83,8 @@ constexpr std::array kOptions{
         "How many class sets --serve draws at once (default: one a processor core)."), false, false},
     OptionEntry{"queue", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "How many more class sets wait for their turn (default 64); the rest are asked to try again."), false, false},
+    OptionEntry{"per-client", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "How many connections --serve takes from one address at once (default 16); behind a reverse proxy, every client has the proxy's address."), false, false},
     OptionEntry{"help", "h", nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Show this help."), false, false},
     OptionEntry{"version", "v", nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",

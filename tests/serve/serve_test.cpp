@@ -5,6 +5,8 @@
 #include "serve/listen_address.h"
 #include "support/named_cases.h"
 
+#include <QHostAddress>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -26,17 +28,22 @@ struct Answer {
     }
 };
 
+using testing_support::kCaseName;
+using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest finds it
+
 class Server {
   public:
-    // Started in an English US locale; extra as StartTallyworth takes it.
-    explicit Server(const QStringList& extra = {}) {
-        StartTallyworth(program_, {"--serve", "--listen", "127.0.0.1:0"}, extra);
+    // Started in an English US locale with the options given; extra as StartTallyworth
+    // takes it.
+    explicit Server(const QStringList& options = {}, const QStringList& extra = {}) {
+        StartTallyworth(program_, QStringList{"--serve", "--listen", "127.0.0.1:0"} + options,
+                        extra);
         EXPECT_TRUE(program_.waitForReadyRead(print_test::kWaitMilliseconds));
         url_ = QString::fromUtf8(program_.readLine()).trimmed();
     }
     // Stops as a service is stopped; the exit status, -1 when it did not end by itself.
-    int Stop() {
-        ::kill(static_cast<pid_t>(program_.processId()), SIGTERM);
+    int Stop(int signal = SIGTERM) {
+        ::kill(static_cast<pid_t>(program_.processId()), signal);
         return FinishTallyworth(program_).status;
     }
     ~Server() {
@@ -69,6 +76,46 @@ class Server {
 
     QProcess& Program() { return program_; }
 
+    // The next line of its log.
+    QString LogLine() {
+        program_.setReadChannel(QProcess::StandardError);
+        while (!program_.canReadLine()) {
+            if (!program_.waitForReadyRead(print_test::kWaitMilliseconds)) {
+                ADD_FAILURE() << "no log line";
+                return {};
+            }
+        }
+        return QString::fromUtf8(program_.readLine());
+    }
+
+    // A connection from a loopback address of the test's choosing, with the receiving
+    // buffer given, or the system's.
+    std::unique_ptr<QTcpSocket> Connect(const char* from = "127.0.0.1",
+                                        int receiveBuffer = 0) const {
+        auto socket = std::make_unique<QTcpSocket>();
+        EXPECT_TRUE(socket->bind(QHostAddress(QString::fromLatin1(from))));
+        if (receiveBuffer > 0) {
+            socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, receiveBuffer);
+        }
+        socket->connectToHost(QHostAddress::LocalHost, static_cast<quint16>(QUrl(url_).port()));
+        socket->waitForConnected(print_test::kWaitMilliseconds);  // or is refused
+        return socket;
+    }
+
+    // Sends a request byte for byte as given and reads until the server closes.
+    QByteArray SendRaw(const QByteArray& request, const char* from = "127.0.0.1") const {
+        const std::unique_ptr<QTcpSocket> socket = Connect(from);
+        socket->write(request);
+        return ReadToClose(*socket);
+    }
+
+    static QByteArray ReadToClose(QTcpSocket& socket) {
+        while (socket.state() == QAbstractSocket::ConnectedState &&
+               socket.waitForReadyRead(print_test::kWaitMilliseconds)) {
+        }
+        return socket.readAll();
+    }
+
   private:
     QProcess program_;
     QString url_;
@@ -82,7 +129,7 @@ Server& Shared() {
 
 // One more, started in German, for the answers in a language other than the server's own.
 Server& SharedGerman() {
-    static Server server({QStringLiteral("LANG=de_DE.UTF-8")});
+    static Server server({}, {QStringLiteral("LANG=de_DE.UTF-8")});
     return server;
 }
 
@@ -267,6 +314,7 @@ struct RequestCase {
 const QString kLongValue(20000, u'7');
 const std::array kRequests{
     RequestCase{"Health", "health", {}, 200},
+    RequestCase{"Icon", "favicon.ico", {}, 200},
     RequestCase{"UnknownPath", "nothing", {}, 404},
     RequestCase{"OutsideTheBase", "../etc/passwd", {}, 404},
     RequestCase{"SheetsAsText", "worksheets.html?operation=x&sheets=2", {}, 200},
@@ -281,15 +329,14 @@ const std::array kRequests{
 
 class RequestTest : public ::testing::TestWithParam<RequestCase> {};
 
-// Every answer, good or bad, carries the safety headers and no cookie.
+// Every answer, good or bad, carries its type, the safety headers and no cookie.
 TEST_P(RequestTest, AnswersWithItsStatusAndSafetyHeaders) {
     const Answer served = Shared().Get(GetParam().path, GetParam().arguments);
     EXPECT_EQ(served.status, GetParam().status) << served.headers.toStdString();
-    if (served.status != 414 && served.status != 431) {
-        EXPECT_EQ(served.Header("X-Content-Type-Options"), "nosniff");
-        EXPECT_EQ(served.Header("Referrer-Policy"), "no-referrer");
-        EXPECT_TRUE(served.Header("Content-Security-Policy").contains("script-src 'self'"));
-    }
+    EXPECT_NE(served.Header("Content-Type"), "");
+    EXPECT_EQ(served.Header("X-Content-Type-Options"), "nosniff");
+    EXPECT_EQ(served.Header("Referrer-Policy"), "no-referrer");
+    EXPECT_TRUE(served.Header("Content-Security-Policy").contains("script-src 'self'"));
     EXPECT_EQ(served.Header("Set-Cookie"), "");
 }
 
@@ -358,9 +405,8 @@ TEST(ServeTest, ShowsTheMachinesAddressesForEveryAddress) {
     }
 }
 
-// A client that goes away mid-set is logged with what it got, and the server carries on
-// and stops cleanly on SIGTERM.
-TEST(ServeTest, OutlivesADisconnectAndStopsOnSigterm) {
+// A client that goes away mid-set is logged with what it got, and the server carries on.
+TEST(ServeTest, OutlivesADisconnect) {
     Server server;
     QProcess curl;
     curl.start(QStringLiteral("curl"),
@@ -368,17 +414,99 @@ TEST(ServeTest, OutlivesADisconnectAndStopsOnSigterm) {
     ASSERT_TRUE(curl.waitForReadyRead(print_test::kWaitMilliseconds));
     curl.kill();
     curl.waitForFinished();
-    server.Program().setReadChannel(QProcess::StandardError);
-    while (!server.Program().canReadLine()) {
-        ASSERT_TRUE(server.Program().waitForReadyRead(print_test::kWaitMilliseconds));
-    }
-    const QStringList logged = QString::fromUtf8(server.Program().readLine()).split(u' ');
+    const QStringList logged = server.LogLine().split(u' ');
     ASSERT_EQ(logged.size(), 5);
     EXPECT_EQ(logged.mid(0, 3), QStringList({"GET", "/worksheets.pdf", "200"}));
     EXPECT_GT(logged[3].toLongLong(), 0);
     EXPECT_EQ(server.Get("health").body, "ok\n");
-    EXPECT_EQ(server.Stop(), 0);
 }
+
+// clang-format off
+struct HostileCase {
+    const char* name;
+    QByteArray head;  // without the blank line that ends it
+    int status;
+    const char* logged;  // the log line, without its milliseconds
+};
+const std::array kHostile{
+    HostileCase{"NewlineInThePath", "GET /x%0aGET%20/admin%20200%2099999%200ms HTTP/1.1\r\nHost: a\r\n",
+                404, "GET /x%0aGET%20/admin%20200%2099999%200ms 404 10"},
+    HostileCase{"EscapeInThePath", "GET /x\x1b[2J\\ HTTP/1.1\r\nHost: a\r\n",
+                404, "GET /x\\x1b[2J\\x5c 404 10"},
+    HostileCase{"EscapeInTheMethod", "G\x1b[2JT /health HTTP/1.1\r\nHost: a\r\n",
+                405, "G\\x1b[2JT /health 405 19"},
+    HostileCase{"NoHost", "GET /health HTTP/1.1\r\n", 400, "GET /health 400 12"},
+    HostileCase{"TwoHosts", "GET /health HTTP/1.1\r\nHost: a\r\nHost: b\r\n", 400, "GET /health 400 12"},
+    HostileCase{"NoHostInHttp10", "GET /health HTTP/1.0\r\n", 200, "GET /health 200 3"},
+    HostileCase{"HeadSendsNoBody", "HEAD / HTTP/1.1\r\nHost: a\r\n", 200, "HEAD / 200 0"},
+    HostileCase{"UnknownVersion", "GET /health HTTP/2.0\r\nHost: a\r\n", 505, "- - 505 0"},
+    HostileCase{"NoColon", "GET /health HTTP/1.1\r\nHost: a\r\nNo colon\r\n", 400, "- /health 400 0"},
+    HostileCase{"LengthNotANumber", "GET /health HTTP/1.1\r\nHost: a\r\nContent-Length: abc\r\n",
+                400, "- /health 400 0"},
+};
+// clang-format on
+
+class HostileTest : public ::testing::TestWithParam<HostileCase> {};
+
+// A request made to forge the log, steer the terminal or slip past the protocol's rules is
+// answered with its status, and logged in one line of five fields as printable ASCII.
+TEST_P(HostileTest, IsAnsweredAndLoggedInOneLine) {
+    Server server;
+    const QByteArray answer = server.SendRaw(GetParam().head + "Connection: close\r\n\r\n");
+    EXPECT_TRUE(answer.startsWith("HTTP/1.1 " + QByteArray::number(GetParam().status)))
+        << answer.left(200).toStdString();
+    QString logged = server.LogLine();
+    logged.remove(QRegularExpression(QStringLiteral(" [0-9]+ms\\n$")));
+    EXPECT_EQ(logged.toStdString(), GetParam().logged);
+    EXPECT_EQ(server.Get("health").status, 200);
+    EXPECT_TRUE(server.LogLine().startsWith(QStringLiteral("GET /health 200 3 ")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Requests, HostileTest, ::testing::ValuesIn(kHostile), kCaseName);
+
+// A client holding its share of connections is refused another; a client from another
+// address is answered.
+TEST(ServeTest, TakesNoMoreConnectionsFromOneAddressThanItsShare) {
+    Server server({"--per-client", "2"});
+    const std::array held{server.Connect(), server.Connect()};
+    EXPECT_EQ(server.SendRaw("GET /health HTTP/1.1\r\nHost: a\r\n\r\n"), "");
+    EXPECT_TRUE(
+        server.SendRaw("GET /health HTTP/1.1\r\nHost: a\r\nConnection: close\r\n\r\n", "127.0.0.2")
+            .endsWith("\r\n\r\nok\n"));
+}
+
+// clang-format off
+struct StopCase {
+    const char* name;
+    int signal;
+};
+const std::array kStops{StopCase{"Terminate", SIGTERM}, StopCase{"HangUp", SIGHUP},
+                        StopCase{"Interrupt", SIGINT}};
+// clang-format on
+
+class StopTest : public ::testing::TestWithParam<StopCase> {};
+
+// Stopped as a service manager or a closed terminal stops it, the server takes no more
+// connections, lets a set under way finish whole, then ends cleanly.
+TEST_P(StopTest, LetsASetUnderWayFinish) {
+    Server server;
+    // A small window keeps most of the set in the server until the client reads.
+    const std::unique_ptr<QTcpSocket> reader = server.Connect("127.0.0.1", 4096);
+    reader->write(
+        "GET /worksheets.pdf?operation=x&highest=12&sheets=30&answers=each HTTP/1.0\r\n"
+        "Host: a\r\nConnection: close\r\n\r\n");
+    ASSERT_TRUE(reader->waitForReadyRead(print_test::kWaitMilliseconds));
+    ::kill(static_cast<pid_t>(server.Program().processId()), GetParam().signal);
+    // Once a connection is refused, the server has taken the signal.
+    for (int tries = 0; tries < 100 && !server.SendRaw("GET /health HTTP/1.0\r\n\r\n").isEmpty();
+         ++tries) {
+    }
+    const QByteArray answer = reader->readAll() + Server::ReadToClose(*reader);
+    EXPECT_TRUE(answer.trimmed().endsWith("%%EOF")) << answer.right(100).toStdString();
+    EXPECT_EQ(FinishTallyworth(server.Program()).status, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, StopTest, ::testing::ValuesIn(kStops), kCaseName);
 
 }  // namespace
 }  // namespace tallyworth::cli_test
