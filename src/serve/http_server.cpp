@@ -216,13 +216,13 @@ class MicroHttpServer final : public HttpServer {
         const std::size_t libraryBytes = 4 * limits_.requestBytes;
         daemon_ = MHD_start_daemon(
             flags, 0, nullptr, nullptr, &MicroHttpServer::Answer, this, MHD_OPTION_LISTEN_SOCKET,
-            socket, MHD_OPTION_CONNECTION_MEMORY_LIMIT, libraryBytes,
-            MHD_OPTION_CONNECTION_TIMEOUT, limits_.silentSeconds, MHD_OPTION_CONNECTION_LIMIT,
-            limits_.connections, MHD_OPTION_PER_IP_CONNECTION_LIMIT, limits_.perClient,
-            MHD_OPTION_NOTIFY_CONNECTION, &MicroHttpServer::Connected, this,
-            MHD_OPTION_URI_LOG_CALLBACK, &MicroHttpServer::RequestLine, this,
-            MHD_OPTION_NOTIFY_COMPLETED, &MicroHttpServer::Completed, this,
-            MHD_OPTION_EXTERNAL_LOGGER, &LibraryMessage, this, MHD_OPTION_END);
+            socket, MHD_OPTION_CONNECTION_MEMORY_LIMIT, libraryBytes, MHD_OPTION_CONNECTION_TIMEOUT,
+            limits_.silentSeconds, MHD_OPTION_CONNECTION_LIMIT, limits_.connections,
+            MHD_OPTION_PER_IP_CONNECTION_LIMIT, limits_.perClient, MHD_OPTION_NOTIFY_CONNECTION,
+            &MicroHttpServer::Connected, this, MHD_OPTION_URI_LOG_CALLBACK,
+            &MicroHttpServer::RequestLine, this, MHD_OPTION_NOTIFY_COMPLETED,
+            &MicroHttpServer::Completed, this, MHD_OPTION_EXTERNAL_LOGGER, &LibraryMessage, this,
+            MHD_OPTION_END);
         if (daemon_ == nullptr) {
             return false;
         }
