@@ -133,7 +133,8 @@ bool PaintSignStrokes(QPainter& painter, QChar sign, const QRectF& box,
 
 // A character as a one-bit stencil at the device's own resolution, made once for every
 // font: a document references one image each time the character recurs, where an outline
-// would repeat all its curves. Set bits take the painter's colour.
+// would repeat all its curves. Its ink takes the painter's brush, and what lies around the
+// ink stays clear (see TextLayerPdf).
 class CaptionStencils {
   public:
     // The font is sized for a device of dotsPerInch; the stencil has devicePerUnit pixels to
@@ -170,23 +171,27 @@ class CaptionStencils {
         painter.setPen(Qt::color1);
         painter.scale(devicePerUnit, devicePerUnit);
         painter.drawText(QPointF(0, metrics.ascent()), caption);
+        painter.end();
+        // The document writer makes an image mask only of black ink (0) on white (1).
+        image.invertPixels();
+        image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
         return image;
     }
 
     QHash<QString, QImage> stencils_;
 };
 
-// The caption character by character, each a stencil, so that a document holds one image
-// for every character of a font rather than one for every caption.
-void PaintCaptionStencil(QPainter& painter, const PageLabel& label, const QRectF& box,
-                         const QFontMetricsF& metrics) {
+// The text character by character from its baseline start, each a stencil in the pen's
+// colour, so that a document holds one image for every character of a font rather than
+// one for every caption.
+void PaintStencils(QPainter& painter, const QString& text, const QPointF& baseline) {
     // One cache a thread: sets may be drawn in several threads at once.
     thread_local CaptionStencils stencils;
+    const QFontMetricsF metrics(painter.font(), painter.device());
     const double devicePerUnit = std::max(1.0, painter.deviceTransform().m11());
-    const QPointF baseline = BaselineStart(box, label.caption, metrics, label.alignment);
-    painter.setPen(ToQColor(label.foreColor));
+    painter.setBrush(painter.pen().color());
     double left = baseline.x();
-    for (const QChar character : label.caption) {
+    for (const QChar character : text) {
         const QString glyph(character);
         if (!character.isSpace()) {
             const QImage& stencil = stencils.Stencil(
@@ -197,6 +202,7 @@ void PaintCaptionStencil(QPainter& painter, const PageLabel& label, const QRectF
         }
         left += metrics.horizontalAdvance(glyph);
     }
+    painter.setBrush(Qt::NoBrush);
 }
 
 bool LacksCharacter(const QString& caption, const QFontMetricsF& metrics) {
@@ -217,7 +223,8 @@ void PaintLabel(QPainter& painter, LabelFonts& fonts, const PageLabel& label, do
         return;
     }
     if (text == PageText::ReadingOrder) {
-        PaintCaptionStencil(painter, label, box, metrics);
+        PaintStencils(painter, label.caption,
+                      BaselineStart(box, label.caption, metrics, label.alignment));
         return;
     }
     // A caption wider than its box (a four-digit solution) must still show whole.
@@ -240,33 +247,41 @@ double RoomAfter(const PrintedPage& page, std::size_t index) {
     return page.area.right() - problem.left;
 }
 
+// A problem as the text layer reads it: the minus is the minus sign, which is read as
+// "minus", not the hyphen the page may print.
+QString ReadingText(const PrintedProblem& problem, const PageSigns& signs) {
+    return WrittenProblem(problem, signs).replace(u'-', QChar(0x2212));
+}
+
 // The problems as text nobody sees, each where its first number stands, for whatever
 // reads the document: a screen reader, a search, a copy. Where a text is wider than its
-// cell every text of the page is narrowed alike, so that rows still read as rows and no
-// two problems run into one.
+// cell every text of the page is set smaller alike, in both directions, so that rows still
+// read as rows, the spaces inside a problem stay spaces and the gap to the next problem
+// parts it from this one.
 void PaintReadingText(QPainter& painter, LabelFonts& fonts, const PrintedPage& page,
                       double dotsPerInch) {
     if (page.labels.empty()) {
         return;
     }
     fonts.Use(painter, page.labels.front());
-    painter.setPen(Qt::transparent);
+    // Opaque: the document's text mode hides it (see TextLayerPdf).
+    painter.setPen(Qt::black);
     const QFontMetricsF metrics(painter.font(), painter.device());
     QStringList texts;
-    double narrowing = 1.0;
+    double scale = 1.0;
     for (std::size_t index = 0; index < page.problems.size(); ++index) {
-        texts << WrittenProblem(page.problems[index], page.signs);
+        texts << ReadingText(page.problems[index], page.signs);
         const double width = metrics.horizontalAdvance(texts.back());
         const double room = RoomAfter(page, index) * dotsPerInch;
         if (width > room && room > 0) {
-            narrowing = std::min(narrowing, room / width);
+            scale = std::min(scale, room / width);
         }
     }
     for (std::size_t index = 0; index < page.problems.size(); ++index) {
         const PrintedProblem& problem = page.problems[index];
         painter.save();
         painter.translate(problem.left * dotsPerInch, problem.top * dotsPerInch + metrics.ascent());
-        painter.scale(narrowing, 1.0);
+        painter.scale(scale, scale);
         painter.drawText(QPointF(0, 0), texts[static_cast<qsizetype>(index)]);
         painter.restore();
     }
@@ -308,6 +323,11 @@ void PaintLine(QPainter& painter, const PageLine& line, double dotsPerInch) {
 }
 
 }  // namespace
+
+void PaintDocumentText(QPainter& painter, const QString& text, const QPointF& baseline) {
+    PaintStencils(painter, text, baseline);
+    painter.drawText(baseline, text);
+}
 
 void PaintPage(QPainter& painter, const PrintedPage& page, double dotsPerInch, PageText text) {
     painter.save();
