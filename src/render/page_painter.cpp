@@ -253,11 +253,21 @@ QString ReadingText(const PrintedProblem& problem, const PageSigns& signs) {
     return WrittenProblem(problem, signs).replace(u'-', QChar(0x2212));
 }
 
+// How much a text must be narrowed to fit its room, its glyphs only: the spaces keep their
+// width, so that whatever reads the text still finds them.
+double GlyphNarrowing(const QString& text, double room, const QFontMetricsF& metrics) {
+    const double width = metrics.horizontalAdvance(text);
+    if (width <= room || room <= 0) {
+        return 1.0;
+    }
+    const double spaces = static_cast<double>(text.count(u' ')) * metrics.horizontalAdvance(u' ');
+    return room > spaces ? (room - spaces) / (width - spaces) : room / width;
+}
+
 // The problems as text nobody sees, each where its first number stands, for whatever
 // reads the document: a screen reader, a search, a copy. Where a text is wider than its
-// cell every text of the page is set smaller alike, in both directions, so that rows still
-// read as rows, the spaces inside a problem stay spaces and the gap to the next problem
-// parts it from this one.
+// cell the glyphs of every text of the page are narrowed alike, so that rows still read
+// as rows and no two problems run into one; the spaces widen back to their own width.
 void PaintReadingText(QPainter& painter, LabelFonts& fonts, const PrintedPage& page,
                       double dotsPerInch) {
     if (page.labels.empty()) {
@@ -268,20 +278,20 @@ void PaintReadingText(QPainter& painter, LabelFonts& fonts, const PrintedPage& p
     painter.setPen(Qt::black);
     const QFontMetricsF metrics(painter.font(), painter.device());
     QStringList texts;
-    double scale = 1.0;
+    double narrowing = 1.0;
     for (std::size_t index = 0; index < page.problems.size(); ++index) {
         texts << ReadingText(page.problems[index], page.signs);
-        const double width = metrics.horizontalAdvance(texts.back());
-        const double room = RoomAfter(page, index) * dotsPerInch;
-        if (width > room && room > 0) {
-            scale = std::min(scale, room / width);
-        }
+        narrowing = std::min(
+            narrowing, GlyphNarrowing(texts.back(), RoomAfter(page, index) * dotsPerInch, metrics));
     }
+    QFont font = painter.font();
+    font.setWordSpacing(metrics.horizontalAdvance(u' ') * (1 / narrowing - 1));
+    painter.setFont(font);
     for (std::size_t index = 0; index < page.problems.size(); ++index) {
         const PrintedProblem& problem = page.problems[index];
         painter.save();
         painter.translate(problem.left * dotsPerInch, problem.top * dotsPerInch + metrics.ascent());
-        painter.scale(scale, scale);
+        painter.scale(narrowing, 1.0);
         painter.drawText(QPointF(0, 0), texts[static_cast<qsizetype>(index)]);
         painter.restore();
     }
