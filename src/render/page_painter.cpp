@@ -12,6 +12,8 @@
 #include <QStringList>
 
 #include <cmath>
+#include <map>
+#include <memory>
 
 namespace tallyworth {
 
@@ -74,20 +76,6 @@ QRectF BoxOf(const PageLabel& label, double dotsPerInch) {
             label.height * dotsPerInch};
 }
 
-// Where drawText would put the caption's baseline start in its box: aligned across, at
-// the top.
-QPointF BaselineStart(const QRectF& box, const QString& caption, const QFontMetricsF& metrics,
-                      LabelAlignment alignment) {
-    const double width = metrics.horizontalAdvance(caption);
-    double left = box.left();
-    if (alignment == LabelAlignment::Right) {
-        left = box.right() - width;
-    } else if (alignment == LabelAlignment::Center) {
-        left = box.center().x() - width / 2;
-    }
-    return {left, box.top() + metrics.ascent()};
-}
-
 // The signs a page writes, as strokes for a font without the character: a cross, a dot,
 // the obelus, the colon and the equals sign, each the size of the font's digits.
 bool PaintSignStrokes(QPainter& painter, QChar sign, const QRectF& box,
@@ -131,78 +119,152 @@ bool PaintSignStrokes(QPainter& painter, QChar sign, const QRectF& box,
     }
 }
 
-// A character as a one-bit stencil at the device's own resolution, made once for every
-// font: a document references one image each time the character recurs, where an outline
-// would repeat all its curves. Its ink takes the painter's brush, and what lies around the
-// ink stays clear (see TextLayerPdf).
-class CaptionStencils {
+// A font's characters as one-bit stencils at the device's own resolution, each made once:
+// a document references one image each time the character recurs, where an outline would
+// repeat all its curves. A stencil's ink takes the painter's brush, and what lies around
+// the ink stays clear (see TextLayerPdf). The font's metrics are kept too: measuring a
+// text anew shapes it anew, which costs more than drawing it.
+class FontStencils {
   public:
-    // The font is sized for a device of dotsPerInch; the stencil has devicePerUnit pixels to
+    // The font is sized for a device of dotsPerInch; a stencil has devicePerUnit pixels to
     // each of its units.
-    const QImage& Stencil(const QFont& font, int dotsPerInch, const QString& caption,
-                          double devicePerUnit) {
-        const QString key = font.key() + u'|' + QString::number(dotsPerInch) + u'|' +
-                            QString::number(devicePerUnit) + u'|' + caption;
-        auto found = stencils_.find(key);
-        if (found == stencils_.end()) {
-            found = stencils_.insert(key, Made(font, dotsPerInch, caption, devicePerUnit));
+    FontStencils(const QFont& font, int dotsPerInch, double devicePerUnit)
+        : font_(font),
+          dotsPerMetre_(static_cast<int>(std::lround(dotsPerInch / kMetresPerInch))),
+          devicePerUnit_(devicePerUnit),
+          device_(Sized(QImage(1, 1, QImage::Format_Mono))),
+          metrics_(font, &device_) {}
+
+    struct Glyph {
+        QImage stencil;  // null for a space
+        double advance = 0;
+    };
+
+    const Glyph& Of(QChar character) {
+        auto found = glyphs_.find(character);
+        if (found == glyphs_.end()) {
+            found = glyphs_.insert(character, Made(character));
         }
         return *found;
     }
+    [[nodiscard]] double Width(const QString& text) {
+        double width = 0;
+        for (const QChar character : text) {
+            width += Of(character).advance;
+        }
+        return width;
+    }
+    [[nodiscard]] bool Has(QChar character) const {
+        return metrics_.inFontUcs4(character.unicode());
+    }
+    [[nodiscard]] double Ascent() const { return metrics_.ascent(); }
+    [[nodiscard]] double DevicePerUnit() const { return devicePerUnit_; }
 
   private:
-    static QImage Made(const QFont& font, int dotsPerInch, const QString& caption,
-                       double devicePerUnit) {
-        constexpr double kInchesPerMetre = 1 / 0.0254;
-        QImage image(1, 1, QImage::Format_Mono);
-        const auto dotsPerMetre = static_cast<int>(std::lround(dotsPerInch * kInchesPerMetre));
-        image.setDotsPerMeterX(dotsPerMetre);
-        image.setDotsPerMeterY(dotsPerMetre);
-        const QFontMetricsF metrics(font, &image);
-        const QSizeF size(metrics.horizontalAdvance(caption), metrics.height());
-        image =
-            QImage((size * devicePerUnit).toSize().expandedTo(QSize(1, 1)), QImage::Format_Mono);
-        image.setDotsPerMeterX(dotsPerMetre);
-        image.setDotsPerMeterY(dotsPerMetre);
+    static constexpr double kMetresPerInch = 0.0254;
+
+    [[nodiscard]] QImage Sized(QImage image) const {
+        image.setDotsPerMeterX(dotsPerMetre_);
+        image.setDotsPerMeterY(dotsPerMetre_);
+        return image;
+    }
+
+    [[nodiscard]] Glyph Made(QChar character) const {
+        const QString text(character);
+        const double advance = metrics_.horizontalAdvance(text);
+        if (character.isSpace()) {
+            return {QImage(), advance};
+        }
+        const QSizeF size(advance, metrics_.height());
+        QImage image = Sized(
+            QImage((size * devicePerUnit_).toSize().expandedTo(QSize(1, 1)), QImage::Format_Mono));
         image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
         image.fill(0);
         QPainter painter(&image);
-        painter.setFont(font);
+        painter.setFont(font_);
         painter.setPen(Qt::color1);
-        painter.scale(devicePerUnit, devicePerUnit);
-        painter.drawText(QPointF(0, metrics.ascent()), caption);
+        painter.scale(devicePerUnit_, devicePerUnit_);
+        painter.drawText(QPointF(0, metrics_.ascent()), text);
         painter.end();
         // The document writer makes an image mask only of black ink (0) on white (1).
         image.invertPixels();
         image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-        return image;
+        return {image, advance};
     }
 
-    QHash<QString, QImage> stencils_;
+    QFont font_;
+    int dotsPerMetre_;
+    double devicePerUnit_;
+    QImage device_;  // measures at dotsPerInch
+    QFontMetricsF metrics_;
+    QHash<QChar, Glyph> glyphs_;
 };
+
+// The stencils of the painter's font at its scale. One cache a thread: sets may be drawn
+// in several threads at once. The font last asked for is found without making its key,
+// which costs about as much as drawing a caption.
+FontStencils& StencilsOf(const QPainter& painter) {
+    struct Last {
+        QFont font;
+        int dotsPerInch = 0;
+        double devicePerUnit = 0;
+        FontStencils* stencils = nullptr;
+    };
+    thread_local std::map<QString, std::unique_ptr<FontStencils>> fonts;
+    thread_local Last last;
+    const int dotsPerInch = painter.device()->logicalDpiY();
+    const double devicePerUnit = std::max(1.0, painter.deviceTransform().m11());
+    if (last.stencils != nullptr && last.dotsPerInch == dotsPerInch &&
+        last.devicePerUnit == devicePerUnit && last.font == painter.font()) {
+        return *last.stencils;
+    }
+    const QString key = painter.font().key() + u'|' + QString::number(dotsPerInch) + u'|' +
+                        QString::number(devicePerUnit);
+    std::unique_ptr<FontStencils>& stencils = fonts[key];
+    if (!stencils) {
+        stencils = std::make_unique<FontStencils>(painter.font(), dotsPerInch, devicePerUnit);
+    }
+    last = {painter.font(), dotsPerInch, devicePerUnit, stencils.get()};
+    return *stencils;
+}
 
 // The text character by character from its baseline start, each a stencil in the pen's
 // colour, so that a document holds one image for every character of a font rather than
 // one for every caption.
-void PaintStencils(QPainter& painter, const QString& text, const QPointF& baseline) {
-    // One cache a thread: sets may be drawn in several threads at once.
-    thread_local CaptionStencils stencils;
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    const double devicePerUnit = std::max(1.0, painter.deviceTransform().m11());
+void PaintStencils(QPainter& painter, FontStencils& stencils, const QString& text,
+                   const QPointF& baseline) {
     painter.setBrush(painter.pen().color());
     double left = baseline.x();
     for (const QChar character : text) {
-        const QString glyph(character);
-        if (!character.isSpace()) {
-            const QImage& stencil = stencils.Stencil(
-                painter.font(), painter.device()->logicalDpiY(), glyph, devicePerUnit);
-            painter.drawImage(QRectF(QPointF(left, baseline.y() - metrics.ascent()),
-                                     QSizeF(stencil.size()) / devicePerUnit),
-                              stencil);
+        const FontStencils::Glyph& glyph = stencils.Of(character);
+        if (!glyph.stencil.isNull()) {
+            painter.drawImage(QRectF(QPointF(left, baseline.y() - stencils.Ascent()),
+                                     QSizeF(glyph.stencil.size()) / stencils.DevicePerUnit()),
+                              glyph.stencil);
         }
-        left += metrics.horizontalAdvance(glyph);
+        left += glyph.advance;
     }
     painter.setBrush(Qt::NoBrush);
+}
+
+// A caption as stencils, aligned across its box at the top; a sign the font lacks in
+// strokes.
+void PaintStencilCaption(QPainter& painter, const PageLabel& label, const QRectF& box) {
+    FontStencils& stencils = StencilsOf(painter);
+    const QString& caption = label.caption;
+    if (caption.size() == 1 && !stencils.Has(caption.front()) &&
+        PaintSignStrokes(painter, caption.front(), box,
+                         QFontMetricsF(painter.font(), painter.device()))) {
+        return;
+    }
+    const double width = stencils.Width(caption);
+    double left = box.left();
+    if (label.alignment == LabelAlignment::Right) {
+        left = box.right() - width;
+    } else if (label.alignment == LabelAlignment::Center) {
+        left = box.center().x() - width / 2;
+    }
+    PaintStencils(painter, stencils, caption, QPointF(left, box.top() + stencils.Ascent()));
 }
 
 bool LacksCharacter(const QString& caption, const QFontMetricsF& metrics) {
@@ -217,14 +279,13 @@ void PaintLabel(QPainter& painter, LabelFonts& fonts, const PageLabel& label, do
     const QRectF box = BoxOf(label, dotsPerInch);
     fonts.Use(painter, label);
     painter.setPen(ToQColor(label.foreColor));
+    if (text == PageText::ReadingOrder) {
+        PaintStencilCaption(painter, label, box);
+        return;
+    }
     const QFontMetricsF metrics(painter.font(), painter.device());
     if (LacksCharacter(label.caption, metrics) &&
         PaintSignStrokes(painter, label.caption.front(), box, metrics)) {
-        return;
-    }
-    if (text == PageText::ReadingOrder) {
-        PaintStencils(painter, label.caption,
-                      BaselineStart(box, label.caption, metrics, label.alignment));
         return;
     }
     // A caption wider than its box (a four-digit solution) must still show whole.
@@ -335,7 +396,7 @@ void PaintLine(QPainter& painter, const PageLine& line, double dotsPerInch) {
 }  // namespace
 
 void PaintDocumentText(QPainter& painter, const QString& text, const QPointF& baseline) {
-    PaintStencils(painter, text, baseline);
+    PaintStencils(painter, StencilsOf(painter), text, baseline);
     painter.drawText(baseline, text);
 }
 

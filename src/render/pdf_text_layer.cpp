@@ -120,10 +120,10 @@ bool TextLayerPdf::Step() {
     if (end < 0) {
         return false;
     }
-    static const QRegularExpression page(QStringLiteral(
+    static const QRegularExpression kPage(QStringLiteral(
         "^(<<\\n/Type /Page\\n/Parent \\d+ 0 R\\n)/Contents (\\d+) 0 R\\n(/Resources \\d+ 0 R\\n)"
         "/Annots (\\d+) 0 R\\n"));
-    const QRegularExpressionMatch match = page.match(QString::fromLatin1(pending_.left(end)));
+    const QRegularExpressionMatch match = kPage.match(QString::fromLatin1(pending_.left(end)));
     if (!match.hasMatch()) {
         failed_ = true;
         return false;
@@ -144,10 +144,10 @@ qint64 TextLayerPdf::Moved(qint64 offset) const {
 }
 
 bool TextLayerPdf::Finish() {
-    static const QRegularExpression table(QStringLiteral("^xref\\n0 (\\d+)\\n"));
-    static const QRegularExpression start(QStringLiteral("startxref\\n(\\d+)"));
+    static const QRegularExpression kTable(QStringLiteral("^xref\\n0 (\\d+)\\n"));
+    static const QRegularExpression kStartXref(QStringLiteral("startxref\\n(\\d+)"));
     const QString tail = QString::fromLatin1(pending_);
-    const QRegularExpressionMatch head = table.match(tail);
+    const QRegularExpressionMatch head = kTable.match(tail);
     if (failed_ || !inTail_ || !textModeObjects_.isEmpty() || pagesMarked_ != pagesHidden_ ||
         !head.hasMatch()) {
         return false;
@@ -166,7 +166,8 @@ bool TextLayerPdf::Finish() {
                           QByteArray::number(Moved(offset)).rightJustified(kOffsetDigits, '0'));
         }
     }
-    const QRegularExpressionMatch startMatch = start.match(tail, first + entries * kEntryBytes);
+    const QRegularExpressionMatch startMatch =
+        kStartXref.match(tail, first + entries * kEntryBytes);
     if (!startMatch.hasMatch()) {
         return false;
     }
