@@ -228,16 +228,38 @@ FontStencils& StencilsOf(const QPainter& painter) {
     return *stencils;
 }
 
+// The writer states the brush's colour again around every image it draws; a stencil drawn
+// without a brush takes the colour the page is already filling with, a fifth fewer bytes
+// for every figure. The page has a colour once a stencil has been drawn with it as the
+// brush, and keeps it while the painter's transformation and clip stay as they are, as
+// they do while PaintPage draws its captions.
+class StencilInk {
+  public:
+    // Before each stencil, in the pen's colour.
+    void Prepare(QPainter& painter) {
+        const QColor colour = painter.pen().color();
+        if (colour == filling_) {
+            painter.setBrush(Qt::NoBrush);
+            return;
+        }
+        painter.setBrush(colour);
+        filling_ = colour;
+    }
+
+  private:
+    QColor filling_;  // invalid until a stencil is drawn
+};
+
 // The text character by character from its baseline start, each a stencil in the pen's
 // colour, so that a document holds one image for every character of a font rather than
 // one for every caption.
-void PaintStencils(QPainter& painter, FontStencils& stencils, const QString& text,
+void PaintStencils(QPainter& painter, FontStencils& stencils, StencilInk& ink, const QString& text,
                    const QPointF& baseline) {
-    painter.setBrush(painter.pen().color());
     double left = baseline.x();
     for (const QChar character : text) {
         const FontStencils::Glyph& glyph = stencils.Of(character);
         if (!glyph.stencil.isNull()) {
+            ink.Prepare(painter);
             painter.drawImage(QRectF(QPointF(left, baseline.y() - stencils.Ascent()),
                                      QSizeF(glyph.stencil.size()) / stencils.DevicePerUnit()),
                               glyph.stencil);
@@ -249,7 +271,8 @@ void PaintStencils(QPainter& painter, FontStencils& stencils, const QString& tex
 
 // A caption as stencils, aligned across its box at the top; a sign the font lacks in
 // strokes.
-void PaintStencilCaption(QPainter& painter, const PageLabel& label, const QRectF& box) {
+void PaintStencilCaption(QPainter& painter, StencilInk& ink, const PageLabel& label,
+                         const QRectF& box) {
     FontStencils& stencils = StencilsOf(painter);
     const QString& caption = label.caption;
     if (caption.size() == 1 && !stencils.Has(caption.front()) &&
@@ -264,15 +287,15 @@ void PaintStencilCaption(QPainter& painter, const PageLabel& label, const QRectF
     } else if (label.alignment == LabelAlignment::Center) {
         left = box.center().x() - width / 2;
     }
-    PaintStencils(painter, stencils, caption, QPointF(left, box.top() + stencils.Ascent()));
+    PaintStencils(painter, stencils, ink, caption, QPointF(left, box.top() + stencils.Ascent()));
 }
 
 bool LacksCharacter(const QString& caption, const QFontMetricsF& metrics) {
     return caption.size() == 1 && !metrics.inFontUcs4(caption.front().unicode());
 }
 
-void PaintLabel(QPainter& painter, LabelFonts& fonts, const PageLabel& label, double dotsPerInch,
-                PageText text) {
+void PaintLabel(QPainter& painter, LabelFonts& fonts, StencilInk& ink, const PageLabel& label,
+                double dotsPerInch, PageText text) {
     if (!label.visible || label.caption.isEmpty()) {
         return;
     }
@@ -280,7 +303,7 @@ void PaintLabel(QPainter& painter, LabelFonts& fonts, const PageLabel& label, do
     fonts.Use(painter, label);
     painter.setPen(ToQColor(label.foreColor));
     if (text == PageText::ReadingOrder) {
-        PaintStencilCaption(painter, label, box);
+        PaintStencilCaption(painter, ink, label, box);
         return;
     }
     const QFontMetricsF metrics(painter.font(), painter.device());
@@ -348,14 +371,16 @@ void PaintReadingText(QPainter& painter, LabelFonts& fonts, const PrintedPage& p
     QFont font = painter.font();
     font.setWordSpacing(metrics.horizontalAdvance(u' ') * (1 / narrowing - 1));
     painter.setFont(font);
+    // One transformation for all: each change of it has the writer state the pen anew.
+    painter.save();
+    painter.scale(narrowing, 1.0);
     for (std::size_t index = 0; index < page.problems.size(); ++index) {
         const PrintedProblem& problem = page.problems[index];
-        painter.save();
-        painter.translate(problem.left * dotsPerInch, problem.top * dotsPerInch + metrics.ascent());
-        painter.scale(narrowing, 1.0);
-        painter.drawText(QPointF(0, 0), texts[static_cast<qsizetype>(index)]);
-        painter.restore();
+        painter.drawText(QPointF(problem.left * dotsPerInch / narrowing,
+                                 problem.top * dotsPerInch + metrics.ascent()),
+                         texts[static_cast<qsizetype>(index)]);
     }
+    painter.restore();
 }
 
 // A stroke a whole number of pixels wide, lying across or along the pixel grid, is
@@ -396,7 +421,8 @@ void PaintLine(QPainter& painter, const PageLine& line, double dotsPerInch) {
 }  // namespace
 
 void PaintDocumentText(QPainter& painter, const QString& text, const QPointF& baseline) {
-    PaintStencils(painter, StencilsOf(painter), text, baseline);
+    StencilInk ink;
+    PaintStencils(painter, StencilsOf(painter), ink, text, baseline);
     painter.drawText(baseline, text);
 }
 
@@ -412,8 +438,9 @@ void PaintPage(QPainter& painter, const PrintedPage& page, double dotsPerInch, P
         PaintLine(painter, line, dotsPerInch);
     }
     LabelFonts fonts(dotsPerInch);
+    StencilInk ink;
     for (const PageLabel& label : page.labels) {
-        PaintLabel(painter, fonts, label, dotsPerInch, text);
+        PaintLabel(painter, fonts, ink, label, dotsPerInch, text);
     }
     if (text == PageText::ReadingOrder) {
         PaintReadingText(painter, fonts, page, dotsPerInch);
