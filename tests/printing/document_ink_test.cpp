@@ -23,6 +23,7 @@ namespace {
 
 using testing_support::kCaseName;
 constexpr int kDotsPerInch = 150;
+constexpr ColorValue kGreen = 0x00A000;  // the same read as RGB or as BGR
 
 // The standard output of a tool the tests need; one that fails fails the test.
 QByteArray Run(const QString& program, const QStringList& arguments) {
@@ -97,7 +98,23 @@ bool ShowsWhole(const QImage& image, const PageLine& line) {
     return true;
 }
 
-// A division page with the bracket, then a Mix grid, as documents write them.
+// Whether some of the label's ink shows in green.
+bool HasGreenInk(const QImage& image, const PageLabel& label) {
+    const QRect box(qRound(label.left * kDotsPerInch), qRound(label.top * kDotsPerInch),
+                    qRound(label.width * kDotsPerInch), qRound(label.height * kDotsPerInch));
+    constexpr int kMargin = 60;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qGreen(pixel) - std::max(qRed(pixel), qBlue(pixel)) > kMargin) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// A division page with the bracket, then a Mix grid in green, as documents write them.
 struct Documents {
     PrintedPage bracket;
     PrintedPage grid;
@@ -116,6 +133,7 @@ void Write(Documents& documents) {
     documents.bracket =
         PageOf(OperationRow::Divide, testing_support::Notation::UpsideDownSeven, 2, 30);
     documents.grid = PageOf(OperationRow::Mix, testing_support::Notation::LineAndDots, 10, 99);
+    ColorPrintedPage(documents.grid, kGreen);
     QFile file(documents.pdf);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
@@ -143,13 +161,22 @@ class DocumentInkTest : public SchedulerTest, public ::testing::WithParamInterfa
 };
 
 const std::array kInkCases{
-    // Figures are one-bit stencils in the painting colour, clear around their ink.
-    InkCase{"FiguresAreStencils",
+    // Figures are one-bit stencils, clear around their ink, each in its own colour.
+    InkCase{"FiguresAreStencilsInTheirColour",
             [](Documents& documents, const FiledJobs& /*filedJobs*/) {
                 const QStringList types = ImageTypes(documents.pdf);
                 ASSERT_FALSE(types.isEmpty());
                 EXPECT_EQ(types.filter(QStringLiteral("stencil")).size(), types.size())
                     << types.join(u' ').left(200).toStdString();
+                const QString png = documents.folder.filePath(QStringLiteral("grid.png"));
+                Run(QStringLiteral("pdftoppm"),
+                    {QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-singlefile"),
+                     QStringLiteral("-png"), QStringLiteral("-r"), QString::number(kDotsPerInch),
+                     documents.pdf, png.chopped(4)});
+                const QImage page(png);
+                for (const PageLabel& label : documents.grid.labels) {
+                    EXPECT_TRUE(HasGreenInk(page, label)) << label.caption.toStdString();
+                }
             }},
     // The text layer is hidden by its rendering mode, not by transparency: a renderer that
     // ignores transparency shows the ink alone, as one that leaves the text out does.
