@@ -11,6 +11,7 @@
 #include <QPen>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -143,7 +144,15 @@ class FontStencils {
     const Glyph& Of(QChar character) {
         auto found = glyphs_.find(character);
         if (found == glyphs_.end()) {
-            found = glyphs_.insert(character, Made(character));
+            found = glyphs_.insert(character, Made(QString(character)));
+        }
+        return *found;
+    }
+    // A word as one stencil.
+    const Glyph& OfWord(const QString& word) {
+        auto found = words_.find(word);
+        if (found == words_.end()) {
+            found = words_.insert(word, Made(word));
         }
         return *found;
     }
@@ -169,10 +178,9 @@ class FontStencils {
         return image;
     }
 
-    [[nodiscard]] Glyph Made(QChar character) const {
-        const QString text(character);
+    [[nodiscard]] Glyph Made(const QString& text) const {
         const double advance = metrics_.horizontalAdvance(text);
-        if (character.isSpace()) {
+        if (text.trimmed().isEmpty()) {
             return {QImage(), advance};
         }
         const QSizeF size(advance, metrics_.height());
@@ -198,6 +206,7 @@ class FontStencils {
     QImage device_;  // measures at dotsPerInch
     QFontMetricsF metrics_;
     QHash<QChar, Glyph> glyphs_;
+    QHash<QString, Glyph> words_;
 };
 
 // The stencils of the painter's font at its scale. One cache a thread: sets may be drawn
@@ -250,21 +259,45 @@ class StencilInk {
     QColor filling_;  // invalid until a stencil is drawn
 };
 
-// The text character by character from its baseline start, each a stencil in the pen's
-// colour, so that a document holds one image for every character of a font rather than
-// one for every caption.
+void PaintStencil(QPainter& painter, FontStencils& stencils, StencilInk& ink,
+                  const FontStencils::Glyph& glyph, double left, double baseline) {
+    if (!glyph.stencil.isNull()) {
+        ink.Prepare(painter);
+        painter.drawImage(QRectF(QPointF(left, baseline - stencils.Ascent()),
+                                 QSizeF(glyph.stencil.size()) / stencils.DevicePerUnit()),
+                          glyph.stencil);
+    }
+}
+
+bool HasDigit(QStringView word) {
+    return std::any_of(word.begin(), word.end(),
+                       [](QChar character) { return character.isDigit(); });
+}
+
+// The text from its baseline start as stencils in the pen's colour, so that a document
+// holds one image for every character of a font rather than one for every caption. A word
+// without a digit (Name, Date, Sheet) recurs whole and is one stencil; numbers and codes
+// seldom do, their characters do.
 void PaintStencils(QPainter& painter, FontStencils& stencils, StencilInk& ink, const QString& text,
                    const QPointF& baseline) {
     double left = baseline.x();
-    for (const QChar character : text) {
-        const FontStencils::Glyph& glyph = stencils.Of(character);
-        if (!glyph.stencil.isNull()) {
-            ink.Prepare(painter);
-            painter.drawImage(QRectF(QPointF(left, baseline.y() - stencils.Ascent()),
-                                     QSizeF(glyph.stencil.size()) / stencils.DevicePerUnit()),
-                              glyph.stencil);
+    for (qsizetype at = 0; at < text.size();) {
+        qsizetype end = at;
+        while (end < text.size() && !text.at(end).isSpace()) {
+            ++end;
         }
+        const QStringView word = QStringView(text).mid(at, end - at);
+        if (word.size() > 1 && !HasDigit(word)) {
+            const FontStencils::Glyph& glyph = stencils.OfWord(word.toString());
+            PaintStencil(painter, stencils, ink, glyph, left, baseline.y());
+            left += glyph.advance;
+            at = end;
+            continue;
+        }
+        const FontStencils::Glyph& glyph = stencils.Of(text.at(at));
+        PaintStencil(painter, stencils, ink, glyph, left, baseline.y());
         left += glyph.advance;
+        ++at;
     }
     painter.setBrush(Qt::NoBrush);
 }
