@@ -85,10 +85,8 @@ QString HeldJobNotice(const QString& printerName) {
 PrintOutcome RenderSheets(const PrintJob& job, const JobPainter& paint, const QString& pdfPath) {
     QFile sheets(pdfPath);
     if (!sheets.open(QIODevice::WriteOnly)) {
-        return PrintOutcome::Failed(
-            QCoreApplication::translate("tallyworth::Printing",
-                                        "The print job could not be started: %1.")
-                .arg(sheets.errorString()));
+        return PrintOutcome::Failed(QCoreApplication::translate(
+            "tallyworth::Printing", "The print job could not be started."));
     }
     PrintOutcome painted = PaintPdf(
         sheets, job.sheet, {job.title, {}, {}},

@@ -129,8 +129,8 @@ TEST_P(PrintedPageTest, ReadsEveryProblemInOrderAtItsSizeInsideThePaper) {
     }
     // Sheet and key as they read, the band's words left out, the rows one after another.
     QString text = ReadPdfText(file);
-    static const QRegularExpression band(QStringLiteral("Sheet 1 of 1\\n.*\\nName\\nDate\\n"));
-    text.remove(QStringLiteral("Answer key\n")).remove(band);
+    static const QRegularExpression kBand(QStringLiteral("Sheet 1 of 1\\n.*\\nName\\nDate\\n"));
+    text.remove(QStringLiteral("Answer key\n")).remove(kBand);
     const ProblemSet set = ComposeSheet(request.first);
     EXPECT_EQ(text.simplified().toStdString(),
               (Expected(set, print, false) + u' ' + Expected(set, print, true)).toStdString());
