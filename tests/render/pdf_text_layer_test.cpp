@@ -18,7 +18,7 @@ using testing_support::kCaseName;
 
 // What the toolkit's writer makes of a grid page, before the text layer is made of it.
 const QByteArray& WrittenPage() {
-    static const QByteArray written = [] {
+    static const QByteArray kWritten = [] {
         testing_support::Sheet sheet(OperationRow::Mix);
         sheet.Build(10, 99, 100);
         const PrintedPage page = PrintedPageOf(sheet.page, SignsOf({}, QLocale::English));
@@ -34,7 +34,7 @@ const QByteArray& WrittenPage() {
         painter.end();
         return bytes;
     }();
-    return written;
+    return kWritten;
 }
 
 struct CutCase {
