@@ -5,8 +5,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
@@ -78,24 +80,21 @@ QString HeldJobNotice(const QString& printerName) {
         .arg(printerName);
 }
 
-// Renders the pages into a PDF laid out like the printer's sheet.
+// Renders the pages into a PDF laid out like the printer's sheet: the document the other
+// outputs write, ink and a hidden text layer, so a printer gets strokes and stencils.
 PrintOutcome RenderSheets(const PrintJob& job, const JobPainter& paint, const QString& pdfPath) {
-    QPrinter sheet(QPrinter::HighResolution);
-    sheet.setOutputFormat(QPrinter::PdfFormat);
-    sheet.setOutputFileName(pdfPath);
-    sheet.setResolution(job.dotsPerInch);
-    sheet.setPageLayout(job.sheet);
-    sheet.setFullPage(false);
-    sheet.setDocName(job.title);
-    sheet.setCreator(QStringLiteral("Tallyworth"));
-
-    QPainter painter;
-    if (!painter.begin(&sheet)) {
+    QFile sheets(pdfPath);
+    if (!sheets.open(QIODevice::WriteOnly)) {
         return PrintOutcome::Failed(QCoreApplication::translate(
             "tallyworth::Printing", "The print job could not be started."));
     }
-    PrintOutcome painted = paint(painter, sheet, job.dotsPerInch);
-    if (!painter.end() && painted.Succeeded()) {
+    PrintOutcome painted = PaintPdf(
+        sheets, job.sheet, {job.title, {}, {}},
+        [&](QPainter& painter, QPdfWriter& writer) {
+            return paint(painter, writer, job.dotsPerInch);
+        },
+        job.dotsPerInch);
+    if (painted.Succeeded() && !sheets.flush()) {
         return PrintOutcome::Failed(QCoreApplication::translate(
             "tallyworth::Printing", "The print job could not be finished."));
     }

@@ -77,7 +77,7 @@ class BandPainter {
     }
     void Text(const QString& text, const QFont& font, double left, double baseline) {
         painter_.setFont(font);
-        painter_.drawText(Point(left, baseline), text);
+        PaintDocumentText(painter_, text, Point(left, baseline));
     }
     void Line(double from, double to, double y, double points) {
         QPen pen(Qt::black);

@@ -5,6 +5,7 @@
 #include "render/page_painter.h"
 #include "render/pdf_language.h"
 #include "render/pdf_metadata.h"
+#include "render/pdf_text_layer.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -90,11 +91,13 @@ PrintOutcome NoNewPage() {
 }
 
 PrintOutcome PaintPdf(QIODevice& device, const QPageLayout& layout, const PdfMetadata& metadata,
-                      const std::function<PrintOutcome(QPainter&, QPdfWriter&)>& paint) {
+                      const std::function<PrintOutcome(QPainter&, QPdfWriter&)>& paint,
+                      int dotsPerInch) {
     LanguageTaggedPdf tagged(device, QLocale(SpokenLanguage()).bcp47Name());
-    QPdfWriter writer(&tagged);
+    TextLayerPdf layered(tagged);
+    QPdfWriter writer(&layered);
     writer.setPageLayout(layout);
-    writer.setResolution(kPdfDotsPerInch);
+    writer.setResolution(dotsPerInch);
     SetPdfMetadata(writer, metadata);
     QPainter painter;
     if (!painter.begin(&writer)) {
@@ -103,7 +106,7 @@ PrintOutcome PaintPdf(QIODevice& device, const QPageLayout& layout, const PdfMet
     }
     PrintOutcome painted = paint(painter, writer);
     const bool ended = painter.end();
-    if (painted.Succeeded() && !(ended && tagged.Finish())) {
+    if (painted.Succeeded() && !(ended && layered.Finish() && tagged.Finish())) {
         return PrintOutcome::Failed(
             QCoreApplication::translate("tallyworth::Printing", "the PDF could not be finished"));
     }

@@ -47,11 +47,14 @@ QString JobTitle();
 // Fine enough that a PDF viewer's zoom never shows steps in the lines.
 inline constexpr int kPdfDotsPerInch = 1200;
 
-// Writes a PDF on an open device: a writer with the layout, kPdfDotsPerInch and the
-// metadata, and a painter on it for paint. A writer that cannot start or finish is
-// reported; otherwise paint's outcome is passed on.
+// Writes a PDF on an open device: a writer with the layout, the resolution and the
+// metadata, and a painter on it for paint. Its pages are ink and a hidden text layer
+// (TextLayerPdf), so paint draws what shows as strokes and stencils (PaintPage,
+// PaintDocumentText). A writer that cannot start or finish is reported; otherwise paint's
+// outcome is passed on.
 PrintOutcome PaintPdf(QIODevice& device, const QPageLayout& layout, const PdfMetadata& metadata,
-                      const std::function<PrintOutcome(QPainter&, QPdfWriter&)>& paint);
+                      const std::function<PrintOutcome(QPainter&, QPdfWriter&)>& paint,
+                      int dotsPerInch = kPdfDotsPerInch);
 
 // Writes a PDF into fileName whole or not at all: write gets the open file and draws into
 // it. A failure of write or of the file is reported naming the file; a cancel is passed

@@ -3,6 +3,8 @@
 # logs, and the only socket it listens on, $1/cups.sock. Its one queue, "worksheets",
 # files every job as $1/out/job-NNNNN.pdf and starts out as $2 says:
 #   letter | a4       the default queue, on that paper
+#   postscript        the default queue on Letter, a PostScript printer: jobs are filed
+#                     as the print service's PostScript driver turns them out
 #   rejecting | stopped   the default queue, refusing jobs or stopped
 #   none              no queue at all
 # Says "ready" once the scheduler answers, then runs until terminated. On failure it
@@ -81,7 +83,10 @@ Accepting $accepting
 Shared No
 </DefaultPrinter>
 CONF
-  sed "s/^\(\*Default[A-Za-z]*\): Letter$/\1: $paper/" "$here/worksheets.ppd" >etc/ppd/worksheets.ppd
+  filter='^$'
+  [ "$setup" = postscript ] && filter='^\*cupsFilter2'
+  sed "s/^\(\*Default[A-Za-z]*\): Letter$/\1: $paper/" "$here/worksheets.ppd" |
+    grep -v "$filter" >etc/ppd/worksheets.ppd
 fi
 
 cupsd -f -c "$root/etc/cupsd.conf" -s "$root/etc/cups-files.conf" &
