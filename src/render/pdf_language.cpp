@@ -2,15 +2,19 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <utility>
 
 namespace tallyworth {
 
 namespace {
 
-// The writer puts its catalogue near the start and its trailer at the very end.
-constexpr qsizetype kHeadBytes = 4096;
-constexpr qsizetype kTailBytes = 1024;
+// The trailer and startxref after the cross-reference table: a few hundred bytes.
+constexpr qsizetype kTailBytes = 4096;
+// Enough for a header split across two writes ("123456 0 obj" and the line break before it).
+constexpr qsizetype kHeaderBytes = 32;
+// No catalogue this writer makes comes near it; a larger object is not looked into further.
+constexpr qsizetype kLongestCatalogue = qsizetype{64} * 1024;
 
 // A PDF string of printable ASCII, as a language tag is.
 QByteArray PdfString(const QString& text) {
@@ -19,42 +23,47 @@ QByteArray PdfString(const QString& text) {
     return '(' + bytes + ')';
 }
 
-struct Catalogue {
-    QByteArray number;
-    QByteArray entries;
-};
+// Where the first object header ("12 0 obj" at the start of a line) begins, -1 if none
+// has come whole.
+qsizetype ObjectHeaderAt(const QByteArray& bytes) {
+    static const QRegularExpression header(QStringLiteral("(?<=[\\r\\n])\\d+ \\d+ obj[\\s<]"));
+    return header.match(QString::fromLatin1(bytes)).capturedStart();
+}
 
-// The catalogue object's number and the entries of its dictionary.
-bool FindCatalogue(const QByteArray& head, Catalogue& catalogue) {
-    static const QRegularExpression object(
-        QStringLiteral("\\n(\\d+) 0 obj\\s*<<((?:(?!>>)[\\s\\S])*/Type\\s*/Catalog[\\s\\S]*?)>>"
-                       "\\s*endobj"));
-    const QRegularExpressionMatch match = object.match(QString::fromLatin1(head));
-    if (!match.hasMatch()) {
-        return false;
-    }
-    catalogue = {match.captured(1).toLatin1(), match.captured(2).toLatin1()};
-    return true;
+// An object of a dictionary of /Type /Catalog: its number and generation, and its entries.
+bool ReadCatalogue(const QByteArray& object, QByteArray& reference, QByteArray& entries) {
+    static const QRegularExpression catalogue(
+        QStringLiteral("^(\\d+ \\d+) obj\\s*<<([\\s\\S]*/Type\\s*/Catalog\\b[\\s\\S]*)>>\\s*$"));
+    const QRegularExpressionMatch match = catalogue.match(QString::fromLatin1(object));
+    reference = match.captured(1).toLatin1();
+    entries = match.captured(2).toLatin1();
+    return match.hasMatch();
 }
 
 struct Trailer {
+    QByteArray root;  // "number generation" of the catalogue
     QByteArray size;
     QByteArray info;
+    QByteArray id;
     QByteArray startXref;
 };
 
+// The last trailer's entries this update carries on, and where its cross-reference
+// table starts.
 bool FindTrailer(const QByteArray& tail, Trailer& trailer) {
-    static const QRegularExpression size(QStringLiteral("/Size\\s+(\\d+)"));
-    static const QRegularExpression info(QStringLiteral("/Info\\s+(\\d+ \\d+ R)"));
-    static const QRegularExpression start(QStringLiteral("startxref\\s+(\\d+)\\s+%%EOF\\s*$"));
-    const QString text = QString::fromLatin1(tail);
-    const QRegularExpressionMatch sizeMatch = size.match(text);
-    const QRegularExpressionMatch startMatch = start.match(text);
-    if (!sizeMatch.hasMatch() || !startMatch.hasMatch()) {
+    const qsizetype at = tail.lastIndexOf("trailer");
+    static const QRegularExpression entries(QStringLiteral(
+        "^trailer\\s*<<(?=[\\s\\S]*/Root\\s+(\\d+ \\d+) R)(?=[\\s\\S]*/Size\\s+(\\d+))"
+        "(?:(?=[\\s\\S]*/Info\\s+(\\d+ \\d+ R)))?(?:(?=[\\s\\S]*(/ID\\s*\\[[^\\]]*\\])))?"
+        "[\\s\\S]*>>\\s*startxref\\s+(\\d+)\\s+%%EOF\\s*$"));
+    const QRegularExpressionMatch match =
+        entries.match(QString::fromLatin1(tail.mid(std::max<qsizetype>(at, 0))));
+    if (at < 0 || !match.hasMatch()) {
         return false;
     }
-    trailer = {sizeMatch.captured(1).toLatin1(), info.match(text).captured(1).toLatin1(),
-               startMatch.captured(1).toLatin1()};
+    trailer = {match.captured(1).toLatin1(), match.captured(2).toLatin1(),
+               match.captured(3).toLatin1(), match.captured(4).toLatin1(),
+               match.captured(5).toLatin1()};
     return true;
 }
 
@@ -75,29 +84,73 @@ qint64 LanguageTaggedPdf::writeData(const char* data, qint64 size) {
         return -1;
     }
     const QByteArray bytes(data, static_cast<qsizetype>(size));
-    if (head_.size() < kHeadBytes) {
-        head_ += bytes.left(kHeadBytes - head_.size());
-    }
+    Watch(bytes);
     tail_ = (tail_ + bytes).right(kTailBytes);
     written_ += size;
     return size;
 }
 
-bool LanguageTaggedPdf::Finish() {
-    Catalogue catalogue;
-    Trailer trailer;
-    if (!FindCatalogue(head_, catalogue) || !FindTrailer(tail_, trailer)) {
+// Reads the objects as they pass and keeps each catalogue among them.
+void LanguageTaggedPdf::Watch(const QByteArray& bytes) {
+    pending_ += bytes;
+    while (true) {
+        if (!inObject_) {
+            const qsizetype header = ObjectHeaderAt(pending_);
+            if (header < 0) {
+                pending_ = pending_.right(kHeaderBytes);
+                return;
+            }
+            pending_.remove(0, header);
+            inObject_ = true;
+        }
+        if (!ReadObject()) {
+            return;
+        }
+    }
+}
+
+// Reads the object pending_ starts with: false while it has not come whole.
+bool LanguageTaggedPdf::ReadObject() {
+    const qsizetype end = pending_.indexOf("endobj");
+    const qsizetype stream = pending_.indexOf("stream");
+    // A stream (a page's drawing, a font) is no catalogue; its bytes are passed over.
+    if (stream >= 0 && (end < 0 || stream < end)) {
+        pending_.remove(0, stream);
+    } else if (end >= 0) {
+        QByteArray reference;
+        QByteArray entries;
+        if (ReadCatalogue(pending_.left(end), reference, entries)) {
+            catalogues_.insert(reference, entries);
+        }
+        pending_.remove(0, end);
+    } else {
+        if (pending_.size() > kLongestCatalogue) {
+            pending_ = pending_.right(kHeaderBytes);
+            inObject_ = false;
+        }
         return false;
     }
+    inObject_ = false;
+    return true;
+}
+
+bool LanguageTaggedPdf::Finish() {
+    Trailer trailer;
+    if (!FindTrailer(tail_, trailer) || !catalogues_.contains(trailer.root)) {
+        return false;
+    }
+    const QList<QByteArray> numbers = trailer.root.split(' ');
     const qint64 objectAt = written_;
-    QByteArray update = catalogue.number + " 0 obj\n<<" + catalogue.entries + "/Lang " +
+    QByteArray update = trailer.root + " obj\n<<" + catalogues_.value(trailer.root) + "/Lang " +
                         PdfString(language_) + "\n>>\nendobj\n";
     const qint64 xrefAt = objectAt + update.size();
-    update += "xref\n0 1\n0000000000 65535 f \n" + catalogue.number + " 1\n" +
-              QByteArray::number(objectAt).rightJustified(10, '0') + " 00000 n \n";
-    update += "trailer\n<<\n/Size " + trailer.size + "\n/Root " + catalogue.number + " 0 R\n";
-    if (!trailer.info.isEmpty()) {
-        update += "/Info " + trailer.info + "\n";
+    update += "xref\n0 1\n0000000000 65535 f \n" + numbers[0] + " 1\n" +
+              QByteArray::number(objectAt).rightJustified(10, '0') + ' ' +
+              numbers[1].rightJustified(5, '0') + " n \n";
+    update += "trailer\n<<\n/Size " + trailer.size + "\n/Root " + trailer.root + " R\n";
+    for (const QByteArray& entry :
+         {trailer.info.isEmpty() ? QByteArray() : "/Info " + trailer.info, trailer.id}) {
+        update += entry.isEmpty() ? QByteArray() : entry + '\n';
     }
     update += "/Prev " + trailer.startXref + "\n>>\nstartxref\n" + QByteArray::number(xrefAt) +
               "\n%%EOF\n";
