@@ -2,16 +2,21 @@
 // asked by curl as a browser or a script asks, its answers held against the command line's.
 
 #include "cli/cli_support.h"
+#include "cli/set_limits.h"
 
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <csignal>
+#include <iterator>
+#include <vector>
 
 namespace tallyworth::cli_test {
 namespace {
 
 struct Answer {
     int status = 0;
+    int curlStatus = 0;  // 18 when the body was cut short
     QString headers;
     QByteArray body;
     [[nodiscard]] QString Header(const char* name) const {
@@ -22,8 +27,9 @@ struct Answer {
 
 class Server {
   public:
-    Server() {
-        StartTallyworth(program_, {"--serve", "--listen", "127.0.0.1:0"});
+    // environment: NAME=VALUE settings for the server, as StartTallyworth takes them.
+    explicit Server(const QStringList& environment = {}) {
+        StartTallyworth(program_, {"--serve", "--listen", "127.0.0.1:0"}, environment);
         EXPECT_TRUE(program_.waitForReadyRead(print_test::kWaitMilliseconds));
         url_ = QString::fromUtf8(program_.readLine()).trimmed();
     }
@@ -50,7 +56,7 @@ class Server {
         EXPECT_TRUE(curl.waitForFinished(print_test::kWaitMilliseconds));
         const QByteArray out = curl.readAllStandardOutput();
         const qsizetype split = out.indexOf("\r\n\r\n");
-        Answer answer{0, QString::fromLatin1(out.left(split)), out.mid(split + 4)};
+        Answer answer{0, curl.exitCode(), QString::fromLatin1(out.left(split)), out.mid(split + 4)};
         answer.status = answer.headers.section(u' ', 1, 1).toInt();
         return answer;
     }
@@ -105,6 +111,39 @@ TEST_P(SameSetTest, AsTheCommandLineMakesThem) {
 
 INSTANTIATE_TEST_SUITE_P(Settings, SameSetTest, ::testing::ValuesIn(kSets),
                          [](const auto& param) { return std::string(param.param.name); });
+
+std::vector<LimitCase> ServedLimits() {
+    std::vector<LimitCase> served;
+    std::ranges::copy_if(kSetLimits, std::back_inserter(served), &LimitCase::served);
+    return served;
+}
+
+class ServedLimitTest : public ::testing::TestWithParam<LimitCase> {};
+
+// The set streams whole, in the server's language, and ends as a whole answer ends.
+TEST_P(ServedLimitTest, StreamsTheWholeSetInItsLanguage) {
+    const LimitCase& limit = GetParam();
+    if (TooSlowHere(limit)) {
+        GTEST_SKIP() << "made whole by the debug build";
+    }
+    const QString language = QString::fromLatin1(limit.language);
+    Server server({QStringLiteral("LANG=") + limit.locale});
+    const Answer served = server.Get(
+        QStringLiteral("worksheets.pdf?operation=x&highest=12&sheets=%1&problems=%2&answers=each")
+            .arg(limit.sheets)
+            .arg(limit.problems),
+        {"-H", "Accept-Language: " + language});
+    ASSERT_EQ(served.status, 200);
+    EXPECT_EQ(served.curlStatus, 0);
+    QTemporaryDir folder;
+    QFile file(folder.filePath("served.pdf"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(served.body) == served.body.size());
+    file.close();
+    ExpectWholeSet(file.fileName(), limit, served.Header("X-Tallyworth-Code"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, ServedLimitTest, ::testing::ValuesIn(ServedLimits()),
+                         testing_support::kCaseName);
 
 // clang-format off
 struct BadValueCase {
