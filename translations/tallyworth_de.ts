@@ -897,6 +897,10 @@
         <source>Show the sheets as text</source>
         <translation>Die Blätter als Text zeigen</translation>
     </message>
+    <message>
+        <source>The worksheets could not be made whole. Please try again.</source>
+        <translation>Die Arbeitsblätter konnten nicht vollständig erstellt werden. Bitte versuchen Sie es noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SettingsValidation</name>

@@ -897,6 +897,10 @@
         <source>Show the sheets as text</source>
         <translation>Mostrar las fichas como texto</translation>
     </message>
+    <message>
+        <source>The worksheets could not be made whole. Please try again.</source>
+        <translation>Las fichas no se pudieron crear completas. Inténtelo de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SettingsValidation</name>

@@ -897,6 +897,10 @@
         <source>Show the sheets as text</source>
         <translation>Afficher les fiches en texte</translation>
     </message>
+    <message>
+        <source>The worksheets could not be made whole. Please try again.</source>
+        <translation>Les fiches n’ont pas pu être créées en entier. Veuillez réessayer.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SettingsValidation</name>

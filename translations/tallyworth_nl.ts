@@ -897,6 +897,10 @@
         <source>Show the sheets as text</source>
         <translation>De bladen als tekst tonen</translation>
     </message>
+    <message>
+        <source>The worksheets could not be made whole. Please try again.</source>
+        <translation>De werkbladen konden niet volledig worden gemaakt. Probeer het opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SettingsValidation</name>
