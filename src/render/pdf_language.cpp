@@ -2,7 +2,6 @@
 
 #include <QRegularExpression>
 
-#include <algorithm>
 #include <utility>
 
 namespace tallyworth {
@@ -26,15 +25,15 @@ QByteArray PdfString(const QString& text) {
 // Where the first object header ("12 0 obj" at the start of a line) begins, -1 if none
 // has come whole.
 qsizetype ObjectHeaderAt(const QByteArray& bytes) {
-    static const QRegularExpression header(QStringLiteral("(?<=[\\r\\n])\\d+ \\d+ obj[\\s<]"));
-    return header.match(QString::fromLatin1(bytes)).capturedStart();
+    static const QRegularExpression kHeader(QStringLiteral("(?<=[\\r\\n])\\d+ \\d+ obj[\\s<]"));
+    return kHeader.match(QString::fromLatin1(bytes)).capturedStart();
 }
 
 // An object of a dictionary of /Type /Catalog: its number and generation, and its entries.
 bool ReadCatalogue(const QByteArray& object, QByteArray& reference, QByteArray& entries) {
-    static const QRegularExpression catalogue(
+    static const QRegularExpression kCatalogue(
         QStringLiteral("^(\\d+ \\d+) obj\\s*<<([\\s\\S]*/Type\\s*/Catalog\\b[\\s\\S]*)>>\\s*$"));
-    const QRegularExpressionMatch match = catalogue.match(QString::fromLatin1(object));
+    const QRegularExpressionMatch match = kCatalogue.match(QString::fromLatin1(object));
     reference = match.captured(1).toLatin1();
     entries = match.captured(2).toLatin1();
     return match.hasMatch();
@@ -52,19 +51,39 @@ struct Trailer {
 // table starts.
 bool FindTrailer(const QByteArray& tail, Trailer& trailer) {
     const qsizetype at = tail.lastIndexOf("trailer");
-    static const QRegularExpression entries(QStringLiteral(
-        "^trailer\\s*<<(?=[\\s\\S]*/Root\\s+(\\d+ \\d+) R)(?=[\\s\\S]*/Size\\s+(\\d+))"
-        "(?:(?=[\\s\\S]*/Info\\s+(\\d+ \\d+ R)))?(?:(?=[\\s\\S]*(/ID\\s*\\[[^\\]]*\\])))?"
-        "[\\s\\S]*>>\\s*startxref\\s+(\\d+)\\s+%%EOF\\s*$"));
-    const QRegularExpressionMatch match =
-        entries.match(QString::fromLatin1(tail.mid(std::max<qsizetype>(at, 0))));
-    if (at < 0 || !match.hasMatch()) {
+    if (at < 0) {
         return false;
     }
-    trailer = {match.captured(1).toLatin1(), match.captured(2).toLatin1(),
-               match.captured(3).toLatin1(), match.captured(4).toLatin1(),
-               match.captured(5).toLatin1()};
-    return true;
+    const QString text = QString::fromLatin1(tail.mid(at));
+    const auto entry = [&text](const char* pattern) {
+        return QRegularExpression(QString::fromLatin1(pattern)).match(text).captured(1).toLatin1();
+    };
+    trailer = {entry("/Root\\s+(\\d+ \\d+) R"), entry("/Size\\s+(\\d+)"),
+               entry("/Info\\s+(\\d+ \\d+ R)"), entry("(/ID\\s*\\[[^\\]]*\\])"),
+               entry("startxref\\s+(\\d+)\\s+%%EOF\\s*$")};
+    return !trailer.root.isEmpty() && !trailer.size.isEmpty() && !trailer.startXref.isEmpty();
+}
+
+// The catalogue again with the language, a cross-reference section of its own for it, and a
+// trailer that leads back to the writer's. at: where the update starts in the file.
+QByteArray LanguageUpdate(const Trailer& trailer, const QByteArray& entries,
+                          const QString& language, qint64 at) {
+    const QList<QByteArray> numbers = trailer.root.split(' ');
+    QByteArray update =
+        trailer.root + " obj\n<<" + entries + "/Lang " + PdfString(language) + "\n>>\nendobj\n";
+    const qint64 xrefAt = at + update.size();
+    update += "xref\n0 1\n0000000000 65535 f \n" + numbers[0] + " 1\n" +
+              QByteArray::number(at).rightJustified(10, '0') + ' ' +
+              numbers[1].rightJustified(5, '0') + " n \n";
+    update += "trailer\n<<\n/Size " + trailer.size + "\n/Root " + trailer.root + " R\n";
+    if (!trailer.info.isEmpty()) {
+        update += "/Info " + trailer.info + '\n';
+    }
+    if (!trailer.id.isEmpty()) {
+        update += trailer.id + '\n';
+    }
+    return update + "/Prev " + trailer.startXref + "\n>>\nstartxref\n" +
+           QByteArray::number(xrefAt) + "\n%%EOF\n";
 }
 
 }  // namespace
@@ -139,21 +158,8 @@ bool LanguageTaggedPdf::Finish() {
     if (!FindTrailer(tail_, trailer) || !catalogues_.contains(trailer.root)) {
         return false;
     }
-    const QList<QByteArray> numbers = trailer.root.split(' ');
-    const qint64 objectAt = written_;
-    QByteArray update = trailer.root + " obj\n<<" + catalogues_.value(trailer.root) + "/Lang " +
-                        PdfString(language_) + "\n>>\nendobj\n";
-    const qint64 xrefAt = objectAt + update.size();
-    update += "xref\n0 1\n0000000000 65535 f \n" + numbers[0] + " 1\n" +
-              QByteArray::number(objectAt).rightJustified(10, '0') + ' ' +
-              numbers[1].rightJustified(5, '0') + " n \n";
-    update += "trailer\n<<\n/Size " + trailer.size + "\n/Root " + trailer.root + " R\n";
-    for (const QByteArray& entry :
-         {trailer.info.isEmpty() ? QByteArray() : "/Info " + trailer.info, trailer.id}) {
-        update += entry.isEmpty() ? QByteArray() : entry + '\n';
-    }
-    update += "/Prev " + trailer.startXref + "\n>>\nstartxref\n" + QByteArray::number(xrefAt) +
-              "\n%%EOF\n";
+    const QByteArray update =
+        LanguageUpdate(trailer, catalogues_.value(trailer.root), language_, written_);
     return target_.write(update) == update.size();
 }
 

@@ -19,8 +19,8 @@ class LanguageTaggedPdf final : public QIODevice {
     // language: a BCP 47 tag, "en" or "de-DE".
     LanguageTaggedPdf(QIODevice& target, QString language);
 
-    // Appends the update. False when the target failed or the PDF was not one to update:
-    // then the PDF written has no end a reader takes as complete.
+    // Appends the update. False when the target failed or the PDF was not one to update (no
+    // trailer at its end, or no catalogue where the trailer's root points).
     [[nodiscard]] bool Finish();
 
   protected:
