@@ -25,6 +25,10 @@ QByteArray PdfString(const QString& text) {
 // Where the first object header ("12 0 obj" at the start of a line) begins, -1 if none
 // has come whole.
 qsizetype ObjectHeaderAt(const QByteArray& bytes) {
+    // Most of a PDF is its pages' drawings: they are passed over without a regular expression.
+    if (!bytes.contains(" obj")) {
+        return -1;
+    }
     static const QRegularExpression kHeader(QStringLiteral("(?<=[\\r\\n])\\d+ \\d+ obj[\\s<]"));
     return kHeader.match(QString::fromLatin1(bytes)).capturedStart();
 }
