@@ -54,6 +54,7 @@ TEST(CommandLine, MakesAClassSetWithItsKeysAndTheFirstCodeMakesItAgain) {
 
 class SetLimitTest : public ::testing::TestWithParam<LimitCase> {};
 
+// Every limit a class set promises comes out whole, in each language.
 TEST_P(SetLimitTest, MakesTheWholeSetInItsLanguage) {
     if (TooSlowHere(GetParam())) {
         GTEST_SKIP() << "made whole by the debug build";

@@ -112,6 +112,16 @@ TEST_P(SameSetTest, AsTheCommandLineMakesThem) {
 INSTANTIATE_TEST_SUITE_P(Settings, SameSetTest, ::testing::ValuesIn(kSets),
                          [](const auto& param) { return std::string(param.param.name); });
 
+// The command line's options of the set as a query: its long names without dashes.
+QString LimitQuery(const LimitCase& limit) {
+    const QStringList options = LimitOptions(limit);
+    QStringList pairs;
+    for (qsizetype at = 0; at + 1 < options.size(); at += 2) {
+        pairs << options[at].mid(2) + '=' + options[at + 1];
+    }
+    return pairs.join('&');
+}
+
 std::vector<LimitCase> ServedLimits() {
     std::vector<LimitCase> served;
     std::ranges::copy_if(kSetLimits, std::back_inserter(served), &LimitCase::served);
@@ -128,11 +138,8 @@ TEST_P(ServedLimitTest, StreamsTheWholeSetInItsLanguage) {
     }
     const QString language = QString::fromLatin1(limit.language);
     Server server({QStringLiteral("LANG=") + limit.locale});
-    const Answer served = server.Get(
-        QStringLiteral("worksheets.pdf?operation=x&highest=12&sheets=%1&problems=%2&answers=each")
-            .arg(limit.sheets)
-            .arg(limit.problems),
-        {"-H", "Accept-Language: " + language});
+    const Answer served =
+        server.Get("worksheets.pdf?" + LimitQuery(limit), {"-H", "Accept-Language: " + language});
     ASSERT_EQ(served.status, 200);
     EXPECT_EQ(served.curlStatus, 0);
     QTemporaryDir folder;
