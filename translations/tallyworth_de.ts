@@ -921,6 +921,10 @@
         <source>Could not listen on &quot;%1&quot;: %2.</source>
         <translation>Konnte nicht auf „%1“ lauschen: %2.</translation>
     </message>
+    <message>
+        <source>The worksheets could not be made whole. Please try again.</source>
+        <translation>Die Arbeitsblätter konnten nicht vollständig erstellt werden. Bitte versuchen Sie es noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SettingsValidation</name>

@@ -921,6 +921,10 @@
         <source>Could not listen on &quot;%1&quot;: %2.</source>
         <translation>No se pudo escuchar en «%1»: %2.</translation>
     </message>
+    <message>
+        <source>The worksheets could not be made whole. Please try again.</source>
+        <translation>Las fichas no se pudieron crear completas. Inténtelo de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SettingsValidation</name>

@@ -921,6 +921,10 @@
         <source>Could not listen on &quot;%1&quot;: %2.</source>
         <translation>Impossible d’écouter sur «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>The worksheets could not be made whole. Please try again.</source>
+        <translation>Les fiches n’ont pas pu être créées en entier. Veuillez réessayer.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SettingsValidation</name>

@@ -921,6 +921,10 @@
         <source>Could not listen on &quot;%1&quot;: %2.</source>
         <translation>Kon niet luisteren op ‘%1’: %2.</translation>
     </message>
+    <message>
+        <source>The worksheets could not be made whole. Please try again.</source>
+        <translation>De werkbladen konden niet volledig worden gemaakt. Probeer het opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SettingsValidation</name>

@@ -8,9 +8,12 @@ namespace tallyworth {
 
 namespace {
 
-// The writer puts its catalogue near the start and its trailer at the very end.
-constexpr qsizetype kHeadBytes = 4096;
-constexpr qsizetype kTailBytes = 1024;
+// The trailer and startxref after the cross-reference table: a few hundred bytes.
+constexpr qsizetype kTailBytes = 4096;
+// Enough for a header split across two writes ("123456 0 obj" and the line break before it).
+constexpr qsizetype kHeaderBytes = 32;
+// No catalogue this writer makes comes near it; a larger object is not looked into further.
+constexpr qsizetype kLongestCatalogue = qsizetype{64} * 1024;
 
 // A PDF string of printable ASCII, as a language tag is.
 QByteArray PdfString(const QString& text) {
@@ -19,43 +22,72 @@ QByteArray PdfString(const QString& text) {
     return '(' + bytes + ')';
 }
 
-struct Catalogue {
-    QByteArray number;
-    QByteArray entries;
-};
-
-// The catalogue object's number and the entries of its dictionary.
-bool FindCatalogue(const QByteArray& head, Catalogue& catalogue) {
-    static const QRegularExpression object(
-        QStringLiteral("\\n(\\d+) 0 obj\\s*<<((?:(?!>>)[\\s\\S])*/Type\\s*/Catalog[\\s\\S]*?)>>"
-                       "\\s*endobj"));
-    const QRegularExpressionMatch match = object.match(QString::fromLatin1(head));
-    if (!match.hasMatch()) {
-        return false;
+// Where the first object header ("12 0 obj" at the start of a line) begins, -1 if none
+// has come whole.
+qsizetype ObjectHeaderAt(const QByteArray& bytes) {
+    // Most of a PDF is its pages' drawings: they are passed over without a regular expression.
+    if (!bytes.contains(" obj")) {
+        return -1;
     }
-    catalogue = {match.captured(1).toLatin1(), match.captured(2).toLatin1()};
-    return true;
+    static const QRegularExpression kHeader(QStringLiteral("(?<=[\\r\\n])\\d+ \\d+ obj[\\s<]"));
+    return kHeader.match(QString::fromLatin1(bytes)).capturedStart();
+}
+
+// An object of a dictionary of /Type /Catalog: its number and generation, and its entries.
+bool ReadCatalogue(const QByteArray& object, QByteArray& reference, QByteArray& entries) {
+    static const QRegularExpression kCatalogue(
+        QStringLiteral("^(\\d+ \\d+) obj\\s*<<([\\s\\S]*/Type\\s*/Catalog\\b[\\s\\S]*)>>\\s*$"));
+    const QRegularExpressionMatch match = kCatalogue.match(QString::fromLatin1(object));
+    reference = match.captured(1).toLatin1();
+    entries = match.captured(2).toLatin1();
+    return match.hasMatch();
 }
 
 struct Trailer {
+    QByteArray root;  // "number generation" of the catalogue
     QByteArray size;
     QByteArray info;
+    QByteArray id;
     QByteArray startXref;
 };
 
+// The last trailer's entries this update carries on, and where its cross-reference
+// table starts.
 bool FindTrailer(const QByteArray& tail, Trailer& trailer) {
-    static const QRegularExpression size(QStringLiteral("/Size\\s+(\\d+)"));
-    static const QRegularExpression info(QStringLiteral("/Info\\s+(\\d+ \\d+ R)"));
-    static const QRegularExpression start(QStringLiteral("startxref\\s+(\\d+)\\s+%%EOF\\s*$"));
-    const QString text = QString::fromLatin1(tail);
-    const QRegularExpressionMatch sizeMatch = size.match(text);
-    const QRegularExpressionMatch startMatch = start.match(text);
-    if (!sizeMatch.hasMatch() || !startMatch.hasMatch()) {
+    const qsizetype at = tail.lastIndexOf("trailer");
+    if (at < 0) {
         return false;
     }
-    trailer = {sizeMatch.captured(1).toLatin1(), info.match(text).captured(1).toLatin1(),
-               startMatch.captured(1).toLatin1()};
-    return true;
+    const QString text = QString::fromLatin1(tail.mid(at));
+    const auto entry = [&text](const char* pattern) {
+        return QRegularExpression(QString::fromLatin1(pattern)).match(text).captured(1).toLatin1();
+    };
+    trailer = {entry("/Root\\s+(\\d+ \\d+) R"), entry("/Size\\s+(\\d+)"),
+               entry("/Info\\s+(\\d+ \\d+ R)"), entry("(/ID\\s*\\[[^\\]]*\\])"),
+               entry("startxref\\s+(\\d+)\\s+%%EOF\\s*$")};
+    return !trailer.root.isEmpty() && !trailer.size.isEmpty() && !trailer.startXref.isEmpty();
+}
+
+// The catalogue again with the language, a cross-reference section of its own for it, and a
+// trailer that leads back to the writer's. at: where the update starts in the file.
+QByteArray LanguageUpdate(const Trailer& trailer, const QByteArray& entries,
+                          const QString& language, qint64 at) {
+    const QList<QByteArray> numbers = trailer.root.split(' ');
+    QByteArray update =
+        trailer.root + " obj\n<<" + entries + "/Lang " + PdfString(language) + "\n>>\nendobj\n";
+    const qint64 xrefAt = at + update.size();
+    update += "xref\n0 1\n0000000000 65535 f \n" + numbers[0] + " 1\n" +
+              QByteArray::number(at).rightJustified(10, '0') + ' ' +
+              numbers[1].rightJustified(5, '0') + " n \n";
+    update += "trailer\n<<\n/Size " + trailer.size + "\n/Root " + trailer.root + " R\n";
+    if (!trailer.info.isEmpty()) {
+        update += "/Info " + trailer.info + '\n';
+    }
+    if (!trailer.id.isEmpty()) {
+        update += trailer.id + '\n';
+    }
+    return update + "/Prev " + trailer.startXref + "\n>>\nstartxref\n" +
+           QByteArray::number(xrefAt) + "\n%%EOF\n";
 }
 
 }  // namespace
@@ -75,32 +107,63 @@ qint64 LanguageTaggedPdf::writeData(const char* data, qint64 size) {
         return -1;
     }
     const QByteArray bytes(data, static_cast<qsizetype>(size));
-    if (head_.size() < kHeadBytes) {
-        head_ += bytes.left(kHeadBytes - head_.size());
-    }
+    Watch(bytes);
     tail_ = (tail_ + bytes).right(kTailBytes);
     written_ += size;
     return size;
 }
 
-bool LanguageTaggedPdf::Finish() {
-    Catalogue catalogue;
-    Trailer trailer;
-    if (!FindCatalogue(head_, catalogue) || !FindTrailer(tail_, trailer)) {
+// Reads the objects as they pass and keeps each catalogue among them.
+void LanguageTaggedPdf::Watch(const QByteArray& bytes) {
+    pending_ += bytes;
+    while (true) {
+        if (!inObject_) {
+            const qsizetype header = ObjectHeaderAt(pending_);
+            if (header < 0) {
+                pending_ = pending_.right(kHeaderBytes);
+                return;
+            }
+            pending_.remove(0, header);
+            inObject_ = true;
+        }
+        if (!ReadObject()) {
+            return;
+        }
+    }
+}
+
+// Reads the object pending_ starts with: false while it has not come whole.
+bool LanguageTaggedPdf::ReadObject() {
+    const qsizetype end = pending_.indexOf("endobj");
+    const qsizetype stream = pending_.indexOf("stream");
+    // A stream (a page's drawing, a font) is no catalogue; its bytes are passed over.
+    if (stream >= 0 && (end < 0 || stream < end)) {
+        pending_.remove(0, stream);
+    } else if (end >= 0) {
+        QByteArray reference;
+        QByteArray entries;
+        if (ReadCatalogue(pending_.left(end), reference, entries)) {
+            catalogues_.insert(reference, entries);
+        }
+        pending_.remove(0, end);
+    } else {
+        if (pending_.size() > kLongestCatalogue) {
+            pending_ = pending_.right(kHeaderBytes);
+            inObject_ = false;
+        }
         return false;
     }
-    const qint64 objectAt = written_;
-    QByteArray update = catalogue.number + " 0 obj\n<<" + catalogue.entries + "/Lang " +
-                        PdfString(language_) + "\n>>\nendobj\n";
-    const qint64 xrefAt = objectAt + update.size();
-    update += "xref\n0 1\n0000000000 65535 f \n" + catalogue.number + " 1\n" +
-              QByteArray::number(objectAt).rightJustified(10, '0') + " 00000 n \n";
-    update += "trailer\n<<\n/Size " + trailer.size + "\n/Root " + catalogue.number + " 0 R\n";
-    if (!trailer.info.isEmpty()) {
-        update += "/Info " + trailer.info + "\n";
+    inObject_ = false;
+    return true;
+}
+
+bool LanguageTaggedPdf::Finish() {
+    Trailer trailer;
+    if (!FindTrailer(tail_, trailer) || !catalogues_.contains(trailer.root)) {
+        return false;
     }
-    update += "/Prev " + trailer.startXref + "\n>>\nstartxref\n" + QByteArray::number(xrefAt) +
-              "\n%%EOF\n";
+    const QByteArray update =
+        LanguageUpdate(trailer, catalogues_.value(trailer.root), language_, written_);
     return target_.write(update) == update.size();
 }
 

@@ -63,6 +63,7 @@ constexpr std::array kTexts{
     PageText{"bringback", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Bring back a sheet")},
     PageText{"astext", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Show the sheets as text")},
     PageText{"again", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Make its sheets again")},
+    PageText{"failed", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "The worksheets could not be made whole. Please try again.")},
 };
 // clang-format on
 

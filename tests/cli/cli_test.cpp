@@ -1,6 +1,7 @@
 #include "cli/cli_support.h"
 #include "cli/command_line.h"
 #include "cli/command_options.h"
+#include "cli/set_limits.h"
 #include "core/class_set.h"
 #include "core/page_options.h"
 #include "core/sheet_code.h"
@@ -50,6 +51,24 @@ TEST(CommandLine, MakesAClassSetWithItsKeysAndTheFirstCodeMakesItAgain) {
     EXPECT_EQ(PdfText(folder.filePath("again.pdf")).toStdString(),
               PdfText(folder.filePath("set.pdf")).toStdString());
 }
+
+class SetLimitTest : public ::testing::TestWithParam<LimitCase> {};
+
+// Every limit a class set promises comes out whole, in each language.
+TEST_P(SetLimitTest, MakesTheWholeSetInItsLanguage) {
+    if (TooSlowHere(GetParam())) {
+        GTEST_SKIP() << "made whole by the debug build";
+    }
+    QTemporaryDir folder;
+    const QString file = folder.filePath("set.pdf");
+    const ProgramRun run = RunTallyworth(QStringList{"--pdf", file} + LimitOptions(GetParam()),
+                                         {QStringLiteral("LANG=") + GetParam().locale});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    ExpectWholeSet(file, GetParam(), run.out.trimmed());
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, SetLimitTest, ::testing::ValuesIn(kSetLimits),
+                         testing_support::kCaseName);
 
 struct BadCase {
     const char* name;

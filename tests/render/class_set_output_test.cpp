@@ -1,13 +1,16 @@
 #include "render/class_set_output.h"
 #include "page_model/page_controls.h"
 #include "render/page_painter.h"
+#include "render/pdf_language.h"
 #include "render/pdf_output.h"
 #include "support/named_cases.h"
 #include "support/pdf_reading.h"
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QMarginsF>
@@ -243,6 +246,46 @@ TEST(SavePagesAsPdf, TitlesThePageWithItsCodeIntactInBothMetadata) {
     EXPECT_TRUE(xmp.contains(QStringLiteral("<pdf:Keywords>Ü&lt;A &amp; B&gt;</pdf:Keywords>")))
         << xmp.toStdString();
 }
+
+struct TaggingCase {
+    const char* name;
+    qsizetype leftOut;  // bytes of the writer's PDF left out at its end
+    bool tagged;
+};
+
+const std::array kTaggings{
+    TaggingCase{"CatalogueFarPastLongMetadata", 0, true},
+    TaggingCase{"WithoutItsTrailer", 40, false},
+};
+
+class LanguageTaggingTest : public ::testing::TestWithParam<TaggingCase> {};
+
+// The writer puts its catalogue after the metadata, which a large set's codes make long: the
+// language goes into the catalogue the trailer names, however far it is, the PDF coming in
+// pieces; a PDF without its end gets no update and says so.
+TEST_P(LanguageTaggingTest, TagsTheCatalogueTheTrailerNames) {
+    QBuffer written;
+    written.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&written);
+        writer.setDocumentXmpMetadata("<x>" + QByteArray(100000, ' ') + "</x>");
+        QPainter painter(&writer);
+    }
+    const QByteArray pdf = written.data().chopped(GetParam().leftOut);
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("tagged.pdf")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    LanguageTaggedPdf tagged(file, QStringLiteral("de"));
+    constexpr qsizetype kPiece = 1000;
+    for (qsizetype at = 0; at < pdf.size(); at += kPiece) {
+        ASSERT_EQ(tagged.write(pdf.mid(at, kPiece)), std::min(kPiece, pdf.size() - at));
+    }
+    EXPECT_EQ(tagged.Finish(), GetParam().tagged);
+    file.close();
+    EXPECT_EQ(ReadPdfLanguage(file.fileName()), GetParam().tagged ? "(de)" : "null");
+}
+
+INSTANTIATE_TEST_SUITE_P(Pdfs, LanguageTaggingTest, ::testing::ValuesIn(kTaggings), kCaseName);
 
 int Pixels(double inches, double dpi) {
     return static_cast<int>(inches * dpi);

@@ -2,6 +2,7 @@
 // asked by curl as a browser or a script asks, its answers held against the command line's.
 
 #include "cli/cli_support.h"
+#include "cli/set_limits.h"
 #include "serve/listen_address.h"
 #include "support/named_cases.h"
 
@@ -10,7 +11,10 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <algorithm>
 #include <csignal>
+#include <iterator>
+#include <vector>
 
 namespace tallyworth::cli_test {
 namespace {
@@ -20,6 +24,7 @@ using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest 
 
 struct Answer {
     int status = 0;
+    int curlStatus = 0;  // 18 when the body was cut short
     QString headers;
     QByteArray body;
     [[nodiscard]] QString Header(const char* name) const {
@@ -29,7 +34,6 @@ struct Answer {
 };
 
 using testing_support::kCaseName;
-using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest finds it
 
 class Server {
   public:
@@ -69,7 +73,7 @@ class Server {
         EXPECT_TRUE(curl.waitForFinished(print_test::kWaitMilliseconds));
         const QByteArray out = curl.readAllStandardOutput();
         const qsizetype split = out.indexOf("\r\n\r\n");
-        Answer answer{0, QString::fromLatin1(out.left(split)), out.mid(split + 4)};
+        Answer answer{0, curl.exitCode(), QString::fromLatin1(out.left(split)), out.mid(split + 4)};
         answer.status = answer.headers.section(u' ', 1, 1).toInt();
         return answer;
     }
@@ -192,6 +196,46 @@ TEST_P(SameSetTest, AsTheCommandLineMakesThem) {
 
 INSTANTIATE_TEST_SUITE_P(Settings, SameSetTest, ::testing::ValuesIn(kSets),
                          [](const auto& param) { return std::string(param.param.name); });
+
+// The command line's options of the set as a query: its long names without dashes.
+QString LimitQuery(const LimitCase& limit) {
+    const QStringList options = LimitOptions(limit);
+    QStringList pairs;
+    for (qsizetype at = 0; at + 1 < options.size(); at += 2) {
+        pairs << options[at].mid(2) + '=' + options[at + 1];
+    }
+    return pairs.join('&');
+}
+
+std::vector<LimitCase> ServedLimits() {
+    std::vector<LimitCase> served;
+    std::ranges::copy_if(kSetLimits, std::back_inserter(served), &LimitCase::served);
+    return served;
+}
+
+class ServedLimitTest : public ::testing::TestWithParam<LimitCase> {};
+
+// The set streams whole, in the server's language, and ends as a whole answer ends.
+TEST_P(ServedLimitTest, StreamsTheWholeSetInItsLanguage) {
+    const LimitCase& limit = GetParam();
+    if (TooSlowHere(limit)) {
+        GTEST_SKIP() << "made whole by the debug build";
+    }
+    const QString language = QString::fromLatin1(limit.language);
+    Server server({}, {QStringLiteral("LANG=") + limit.locale});
+    const Answer served =
+        server.Get("worksheets.pdf?" + LimitQuery(limit), {"-H", "Accept-Language: " + language});
+    ASSERT_EQ(served.status, 200);
+    EXPECT_EQ(served.curlStatus, 0);
+    QTemporaryDir folder;
+    QFile file(folder.filePath("served.pdf"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(served.body) == served.body.size());
+    file.close();
+    ExpectWholeSet(file.fileName(), limit, served.Header("X-Tallyworth-Code"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, ServedLimitTest, ::testing::ValuesIn(ServedLimits()),
+                         testing_support::kCaseName);
 
 // clang-format off
 struct LanguageCase {

@@ -1,6 +1,7 @@
 #pragma once
 
-// PDFs are read back with pdftotext -bbox and pdfinfo from poppler-utils.
+// PDFs are read back with pdftotext -bbox and pdfinfo from poppler-utils, and their
+// language with mutool from mupdf-tools.
 
 #include <gtest/gtest.h>
 
@@ -70,6 +71,17 @@ inline QString ReadPdfInfo(const QString& file, PdfInfoPart part) {
         << reader.errorString().toStdString();
     EXPECT_EQ(reader.readAllStandardError().toStdString(), "") << "the PDF does not read cleanly";
     return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
+// The document's language as mutool (mupdf-tools) reads it from the catalogue the trailer
+// names, incremental updates followed: "(de)", or "null" when it has none.
+inline std::string ReadPdfLanguage(const QString& file) {
+    QProcess reader;
+    reader.start(QStringLiteral("mutool"),
+                 {QStringLiteral("show"), file, QStringLiteral("trailer/Root/Lang")});
+    EXPECT_TRUE(reader.waitForFinished(kWaitMilliseconds) && reader.exitCode() == 0)
+        << "mutool (mupdf-tools) could not read " << file.toStdString();
+    return reader.readAllStandardOutput().trimmed().toStdString();
 }
 
 inline void PrintTo(const PdfWord& word, std::ostream* out) {

@@ -16,18 +16,24 @@ function query(form, names) {
 
 function say(text) { document.getElementById("message").textContent = text; }
 
+// A set that fails while it is drawn is cut off before its end, so the browser never takes
+// part of one for the whole: the page says so instead of saving it.
 async function fetchSet(parameters) {
   say("");
-  const answer = await fetch("worksheets.pdf?" + parameters);
-  if (!answer.ok) { say(await answer.text()); return; }
-  const code = answer.headers.get("X-Tallyworth-Code") || "";
-  const link = document.createElement("a");
-  link.href = URL.createObjectURL(await answer.blob());
-  link.download = "worksheets-" + code + ".pdf";
-  document.body.append(link);
-  link.click();
-  link.remove();
-  say(code);
+  try {
+    const answer = await fetch("worksheets.pdf?" + parameters);
+    if (!answer.ok) { say(await answer.text()); return; }
+    const code = answer.headers.get("X-Tallyworth-Code") || "";
+    const link = document.createElement("a");
+    link.href = URL.createObjectURL(await answer.blob());
+    link.download = "worksheets-" + code + ".pdf";
+    document.body.append(link);
+    link.click();
+    link.remove();
+    say(code);
+  } catch {
+    say(document.getElementById("message").dataset.failed);
+  }
 }
 
 async function updateCount() {

@@ -1,10 +1,12 @@
 // The classroom page in Debian's chromium, headless, against the built program on a free
 // loopback port: filled by keyboard alone, the PDF it brings read back, a bad value's
-// message, German for a German browser (its page and its sheets), touch-sized controls, and no request that leaves
-// 127.0.0.1. Run: node page_test.mjs PROGRAM [SCREENSHOT_FOLDER]
+// message, a set cut off mid-stream said, German for a German browser (its page and its
+// sheets), touch-sized controls, and no request that leaves 127.0.0.1.
+// Run: node page_test.mjs PROGRAM [SCREENSHOT_FOLDER]
 import assert from "node:assert/strict";
 import { execFileSync, spawn } from "node:child_process";
 import { mkdtempSync } from "node:fs";
+import { createServer } from "node:http";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { chromium } from "playwright-core";
@@ -78,6 +80,26 @@ const checks = {
     await page.locator("#message").filter({ hasText: "Lowest Number must be less than Highest Number!" })
       .waitFor();
     assert.equal(await page.locator("#message").getAttribute("aria-live"), "polite");
+  },
+  // A set that fails while it streams is cut off before its end, as the program's server
+  // cuts it: here a loopback server of the test's sends the headers and a first chunk only.
+  async cutSetSaid(page) {
+    const cutter = createServer((request, response) => {
+      response.writeHead(200, { "Content-Type": "application/pdf",
+                                "Access-Control-Allow-Origin": "*" });
+      response.write("%PDF-1.4\n", () => response.socket.destroy());
+    });
+    await new Promise((resolve) => cutter.listen(0, "127.0.0.1", resolve));
+    const cut = `http://127.0.0.1:${cutter.address().port}/worksheets.pdf`;
+    await page.route("**/worksheets.pdf?*", (route) => route.continue({ url: cut }));
+    let downloaded = false;
+    page.on("download", () => { downloaded = true; });
+    await page.focus("#settings button[type=submit]");
+    await page.keyboard.press("Enter");
+    await page.locator("#message")
+      .filter({ hasText: "The worksheets could not be made whole. Please try again." }).waitFor();
+    cutter.close();
+    assert.equal(downloaded, false, "no part of a set is saved");
   },
   async controlsAreLabelledAndTouchSized(page) {
     for (const control of await page.locator("select, input, button").all()) {
