@@ -166,13 +166,15 @@ class PageConverter {
 }  // namespace
 
 QString WrittenProblem(const PrintedProblem& problem, const PageSigns& signs) {
+    // The minus is the minus sign, which a screen reader reads as "minus", not the hyphen
+    // the page may draw.
     QString written =
         QStringLiteral("%1 %2 %3 =")
             .arg(problem.first, WrittenOperation(problem.operatorSign, signs), problem.second);
     if (!problem.solution.isEmpty()) {
         written += u' ' + problem.solution;
     }
-    return written;
+    return written.replace(u'-', QChar(0x2212));
 }
 
 QString SpokenProblem(const PrintedProblem& problem) {

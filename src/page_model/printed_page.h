@@ -43,7 +43,8 @@ struct PrintedPage {
     friend bool operator==(const PrintedPage&, const PrintedPage&) = default;
 };
 
-// The problem written with the page's signs as it is printed: "7 × 8 =", "56 : 7 = 8".
+// The problem written with the page's signs as it is printed: "7 × 8 =", "56 : 7 = 8",
+// "12 − 5 =" with the minus sign.
 [[nodiscard]] QString WrittenProblem(const PrintedProblem& problem, const PageSigns& signs);
 // The problem as it is read aloud in the user's language: "7 times 8 equals".
 [[nodiscard]] QString SpokenProblem(const PrintedProblem& problem);

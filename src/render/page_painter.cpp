@@ -364,12 +364,6 @@ double RoomAfter(const PrintedPage& page, std::size_t index) {
     return page.area.right() - problem.left;
 }
 
-// A problem as the text layer reads it: the minus is the minus sign, which is read as
-// "minus", not the hyphen the page may print.
-QString ReadingText(const PrintedProblem& problem, const PageSigns& signs) {
-    return WrittenProblem(problem, signs).replace(u'-', QChar(0x2212));
-}
-
 // How much a text must be narrowed to fit its room, its glyphs only: the spaces keep their
 // width, so that whatever reads the text still finds them.
 double GlyphNarrowing(const QString& text, double room, const QFontMetricsF& metrics) {
@@ -397,7 +391,7 @@ void PaintReadingText(QPainter& painter, LabelFonts& fonts, const PrintedPage& p
     QStringList texts;
     double narrowing = 1.0;
     for (std::size_t index = 0; index < page.problems.size(); ++index) {
-        texts << ReadingText(page.problems[index], page.signs);
+        texts << WrittenProblem(page.problems[index], page.signs);
         narrowing = std::min(
             narrowing, GlyphNarrowing(texts.back(), RoomAfter(page, index) * dotsPerInch, metrics));
     }
