@@ -32,11 +32,11 @@ QAccessibleInterface* DecorationFactory(const QString& /*className*/, QObject* o
 }  // namespace
 
 void MarkAsDecoration(QWidget& widget) {
-    static const bool installed = [] {
+    static const bool kFactoryInstalled = [] {
         QAccessible::installFactory(&DecorationFactory);
         return true;
     }();
-    (void)installed;
+    (void)kFactoryInstalled;
     widget.setProperty(kDecoration, true);
 }
 
