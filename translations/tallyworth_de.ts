@@ -440,6 +440,10 @@
         <source>&amp;Page...</source>
         <translation>&amp;Seite...</translation>
     </message>
+    <message>
+        <source>Drawing the problems</source>
+        <translation>Aufgaben werden erstellt</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
@@ -645,6 +649,10 @@
             <numerusform>Das Arbeitsblatt hat %n Seite.</numerusform>
             <numerusform>Das Arbeitsblatt hat %n Seiten.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Arbeitsblatt</translation>
     </message>
 </context>
 <context>

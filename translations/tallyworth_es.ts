@@ -440,6 +440,10 @@
         <source>&amp;Page...</source>
         <translation>&amp;Página...</translation>
     </message>
+    <message>
+        <source>Drawing the problems</source>
+        <translation>Creando los ejercicios</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
@@ -645,6 +649,10 @@
             <numerusform>La ficha tiene %n página.</numerusform>
             <numerusform>La ficha tiene %n páginas.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Ficha</translation>
     </message>
 </context>
 <context>

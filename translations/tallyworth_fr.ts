@@ -440,6 +440,10 @@
         <source>&amp;Page...</source>
         <translation>&amp;Page...</translation>
     </message>
+    <message>
+        <source>Drawing the problems</source>
+        <translation>Tirage des calculs</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
@@ -645,6 +649,10 @@
             <numerusform>La fiche a %n page.</numerusform>
             <numerusform>La fiche a %n pages.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Fiche</translation>
     </message>
 </context>
 <context>

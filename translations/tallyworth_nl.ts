@@ -440,6 +440,10 @@
         <source>&amp;Page...</source>
         <translation>&amp;Pagina...</translation>
     </message>
+    <message>
+        <source>Drawing the problems</source>
+        <translation>Sommen worden gemaakt</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::Operations</name>
@@ -645,6 +649,10 @@
             <numerusform>Het werkblad heeft %n pagina.</numerusform>
             <numerusform>Het werkblad heeft %n pagina&apos;s.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Werkblad</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "tallyworth/version.h"
 #include "windows/caption_fit.h"
+#include "windows/decoration.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -54,6 +55,7 @@ QWidget* AddLine(QWidget* parent, int index, const QRect& place, const QColor& c
     palette.setColor(QPalette::Window, color);
     line->setPalette(palette);
     line->setAutoFillBackground(true);
+    MarkAsDecoration(*line);
     return line;
 }
 
@@ -163,7 +165,10 @@ void AboutBox::BuildControls() {
     // An etched separator: the grey stroke with the white one just under it.
     AddLine(this, 1, QRect(6, 192, 372, 1), QColor(128, 128, 128));
     AddLine(this, 0, QRect(4, 193, 371, 2), Qt::white);
-    AddLabel(this, "lblDisclaimer", Twips(255, 2985, 3870, 465))->setWordWrap(true);
+    // Part of the design but left empty: hidden, so that screen readers find no blank text.
+    QLabel* disclaimer = AddLabel(this, "lblDisclaimer", Twips(255, 2985, 3870, 465));
+    disclaimer->setWordWrap(true);
+    disclaimer->hide();
     auto* ok = new QPushButton(this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(Twips(4440, 3120, 1260, 345));

@@ -1,5 +1,7 @@
 #include "windows/focus_ring.h"
 
+#include "windows/decoration.h"
+
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -112,6 +114,7 @@ QColor FocusRingColor(const QPalette& palette, const QColor& background) {
 FocusRingWidget::FocusRingWidget(QWidget* surface) : QWidget(surface) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
+    MarkAsDecoration(*this);  // the control it rings is what a screen reader reads
 }
 
 void FocusRingWidget::Surround(const QRect& place, const QWidget& control) {

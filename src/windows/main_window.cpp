@@ -159,6 +159,7 @@ void MainWindow::BuildControls() {
     printButton_->setAutoDefault(true);
     progressBar_ = Place(new QProgressBar(client), "pbTest", Twips(0, 3705, 5910, 375), 9.75);
     progressBar_->setTextVisible(false);
+    progressBar_->setAccessibleName(tr("Drawing the problems"));
     connect(viewButton_, &QPushButton::clicked, this, &MainWindow::View);
     connect(printButton_, &QPushButton::clicked, this, &MainWindow::Print);
     connect(operationList_, &QListWidget::currentRowChanged, this,

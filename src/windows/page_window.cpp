@@ -72,6 +72,10 @@ PageWindow::PageWindow(WorksheetState& state, UserInterfaces interfaces, QWidget
     // The whole page scrolls into view: every row of a full grid can be reached.
     scrollArea_->setWidgetResizable(true);
     scrollArea_->setWidget(sheet_);
+    // A screen reader names a scroll bar by what it scrolls.
+    for (QScrollBar* bar : {scrollArea_->horizontalScrollBar(), scrollArea_->verticalScrollBar()}) {
+        bar->setAccessibleName(tr("Worksheet"));
+    }
     setCentralWidget(scrollArea_);
     statusLine_ = new PageStatusLine(this);
     setStatusBar(statusLine_);

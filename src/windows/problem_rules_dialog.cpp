@@ -2,6 +2,7 @@
 
 #include "core/problem_rules.h"
 #include "core/settings_limits.h"
+#include "windows/decoration.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -48,6 +49,7 @@ void ProblemRulesDialog::BuildControls() {
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
+    MarkAsDecoration(*line);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildRuleControls());

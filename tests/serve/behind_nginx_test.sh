@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The classroom page behind Debian's nginx, set up as the README tells IT to: the README's
 # nginx lines (data/nginx-tallyworth-serve.conf, quoted there) in a server block of a
-# private nginx on a free loopback port, before tallyworth --serve with the options those
-# lines name. Asked by curl through nginx as a browser asks. Leaves nothing running.
+# private nginx on a free loopback port, with the line they give its http block, before
+# tallyworth --serve with the options those lines name. Asked by curl through nginx as a browser asks. Leaves nothing running.
 # Usage: behind_nginx_test.sh PROGRAM SNIPPET README
 set -euo pipefail
 
@@ -51,6 +51,10 @@ read -r -t "$kWaitSeconds" -u "${SERVER[0]}" shown || fail "the server did not s
 port=$(sed -nE 's|^http://127\.0\.0\.1:([0-9]+)/.*|\1|p' <<<"$shown")
 [ -n "$port" ] || fail "the server printed '$shown', not its address"
 
+# The line the snippet gives the http block.
+http_lines=$(sed -nE 's/^# +(limit_conn_zone .*)$/\1/p' "$kSnippet")
+[ -n "$http_lines" ] || fail "$kSnippet names no limit_conn_zone for the http block"
+
 mkdir "$SCRATCH/html"
 sed "s|http://$listen|http://127.0.0.1:$port|" "$kSnippet" >"$SCRATCH/tallyworth-serve.conf"
 # A server block of the school's: the snippet, and nothing of its own under /.
@@ -67,6 +71,7 @@ http {
     fastcgi_temp_path $SCRATCH/fastcgi;
     uwsgi_temp_path $SCRATCH/uwsgi;
     scgi_temp_path $SCRATCH/scgi;
+    $http_lines
     server {
         listen 127.0.0.1:$1;
         root $SCRATCH/html;
