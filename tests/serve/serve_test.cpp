@@ -2,6 +2,7 @@
 // asked by curl as a browser or a script asks, its answers held against the command line's.
 
 #include "cli/cli_support.h"
+#include "serve/http_server.h"
 #include "serve/listen_address.h"
 #include "support/named_cases.h"
 
@@ -439,22 +440,32 @@ const std::array kHostile{
     HostileCase{"TwoHosts", "GET /health HTTP/1.1\r\nHost: a\r\nHost: b\r\n", 400, "GET /health 400 12"},
     HostileCase{"NoHostInHttp10", "GET /health HTTP/1.0\r\n", 200, "GET /health 200 3"},
     HostileCase{"HeadSendsNoBody", "HEAD / HTTP/1.1\r\nHost: a\r\n", 200, "HEAD / 200 0"},
-    HostileCase{"UnknownVersion", "GET /health HTTP/2.0\r\nHost: a\r\n", 505, "- - 505 0"},
-    HostileCase{"NoColon", "GET /health HTTP/1.1\r\nHost: a\r\nNo colon\r\n", 400, "- /health 400 0"},
+    HostileCase{"UnknownVersion", "GET /health HTTP/2.0\r\nHost: a\r\n", 505, "GET /health 505 27"},
+    HostileCase{"BadRequestLine", "GET /health HTTP/1.1x\r\nHost: a\r\n", 400, "GET /health 400 12"},
+    HostileCase{"NoColon", "GET /health HTTP/1.1\r\nHost: a\r\nNo colon\r\n", 400, "GET /health 400 12"},
     HostileCase{"LengthNotANumber", "GET /health HTTP/1.1\r\nHost: a\r\nContent-Length: abc\r\n",
-                400, "- /health 400 0"},
+                400, "GET /health 400 12"},
+    HostileCase{"HeadOf70KiB", "GET /health HTTP/1.1\r\nHost: a\r\nX: " + QByteArray(70 * 1024, 'a') + "\r\n",
+                431, "GET /health 431 32"},
 };
 // clang-format on
 
 class HostileTest : public ::testing::TestWithParam<HostileCase> {};
 
 // A request made to forge the log, steer the terminal or slip past the protocol's rules is
-// answered with its status, and logged in one line of five fields as printable ASCII.
+// answered with its status, once, with the headers of every answer, and logged in one line
+// of five fields as printable ASCII.
 TEST_P(HostileTest, IsAnsweredAndLoggedInOneLine) {
     Server server;
     const QByteArray answer = server.SendRaw(GetParam().head + "Connection: close\r\n\r\n");
     EXPECT_TRUE(answer.startsWith("HTTP/1.1 " + QByteArray::number(GetParam().status)))
         << answer.left(200).toStdString();
+    const QByteArray head = answer.left(answer.indexOf("\r\n\r\n") + 2);
+    EXPECT_EQ(answer.count("HTTP/1.1 "), 1) << answer.toStdString();
+    EXPECT_TRUE(head.contains("\r\nContent-Type: "));
+    for (const auto& [name, value] : SafetyHeaders()) {
+        EXPECT_TRUE(head.contains("\r\n" + name + ": " + value + "\r\n")) << name.toStdString();
+    }
     QString logged = server.LogLine();
     logged.remove(QRegularExpression(QStringLiteral(" [0-9]+ms\\n$")));
     EXPECT_EQ(logged.toStdString(), GetParam().logged);
