@@ -190,45 +190,6 @@ int LibraryStatus(MHD_Connection* connection) {
     return info != nullptr ? static_cast<int>(info->http_status) : 0;
 }
 
-// The whole of an answer the server gives without the library.
-QByteArray AnswerText(int status, const QByteArray& body, bool bodySent) {
-    QByteArray text = "HTTP/1.1 " + QByteArray::number(status) + ' ' +
-                      MHD_get_reason_phrase_for(static_cast<unsigned>(status)) +
-                      "\r\nContent-Type: text/plain; charset=utf-8\r\nContent-Length: " +
-                      QByteArray::number(body.size()) + "\r\nConnection: close\r\n";
-    for (const auto& [name, value] : SafetyHeaders()) {
-        text += name + ": " + value + "\r\n";
-    }
-    return text + "\r\n" + (bodySent ? body : QByteArray());
-}
-
-// Milliseconds left until due, none below zero.
-int MillisecondsUntil(Clock::time_point due) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(due - Clock::now());
-    return static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
-}
-
-// Sends a short answer and closes once the client has read it: what it still sends is
-// read and dropped, within bounds, so that closing does not reset the answer away.
-void AnswerAndClose(int socket, const QByteArray& answer) {
-    (void)::send(socket, answer.constData(), static_cast<std::size_t>(answer.size()),
-                 MSG_NOSIGNAL | MSG_DONTWAIT);
-    ::shutdown(socket, SHUT_WR);
-    constexpr std::size_t kDropBytes = std::size_t{1024} * 1024;
-    const Clock::time_point due = Clock::now() + std::chrono::seconds(2);
-    std::array<char, 16384> dropped{};
-    std::size_t total = 0;
-    pollfd wait{socket, POLLIN, 0};
-    while (total<kDropBytes&& ::poll(&wait, 1, MillisecondsUntil(due))> 0) {
-        const ssize_t read = ::recv(socket, dropped.data(), dropped.size(), MSG_DONTWAIT);
-        if (read <= 0) {
-            break;
-        }
-        total += static_cast<std::size_t>(read);
-    }
-    ::close(socket);
-}
-
 // A connection taken, not yet given to the library.
 struct Pending {
     int socket = -1;
@@ -361,44 +322,32 @@ class MicroHttpServer final : public HttpServer {
 
     void Release(const QByteArray& client) {
         const std::lock_guard lock(mutex_);
+        ReleaseLocked(client);
+    }
+
+    void ReleaseLocked(const QByteArray& client) {
+        const auto counted = perClient_.find(client);
+        if (counted == perClient_.end()) {
+            return;
+        }
         --open_;
-        if (--perClient_[client] == 0) {
-            perClient_.erase(client);
+        if (--counted->second == 0) {
+            perClient_.erase(counted);
         }
     }
 
-    // Waits, bounded in bytes and time, for the first request's head, looking at it
-    // without taking it from the connection; then answers it or gives it to the library.
+    // Waits, bounded in bytes and time, for the first request's head; then answers it or
+    // gives the connection to the library.
     void LookAtHead(Pending& pending) {
-        const std::size_t bound = 2 * limits_.requestBytes;
-        const Clock::time_point due = Clock::now() + limits_.headTime;
-        QByteArray bytes(static_cast<qsizetype>(bound), Qt::Uninitialized);
-        RequestHead head;
-        bool ended = false;
-        for (;;) {
-            const ssize_t seen =
-                ::recv(pending.socket, bytes.data(), bound, MSG_PEEK | MSG_DONTWAIT);
-            if (seen == 0 || (seen < 0 && errno != EAGAIN && errno != EINTR)) {
-                break;
-            }
-            head = CheckRequestHead(bytes.left(std::max<ssize_t>(seen, 0)), bound);
-            if (head.verdict != RequestHead::Verdict::Incomplete || ended) {
-                break;
-            }
-            // Woken when more than what was looked at has come, or the time is up.
-            const int more = static_cast<int>(std::max<ssize_t>(seen, 0)) + 1;
-            ::setsockopt(pending.socket, SOL_SOCKET, SO_RCVLOWAT, &more, sizeof more);
-            pollfd wait{pending.socket, POLLIN | POLLRDHUP, 0};
-            ended = ::poll(&wait, 1, MillisecondsUntil(due)) <= 0 ||
-                    (wait.revents & (POLLRDHUP | POLLHUP | POLLERR)) != 0;
-        }
-        Settle(pending, head, Clock::now() >= due);
+        const RequestHead head = AwaitRequestHead(pending.socket, 2 * limits_.requestBytes,
+                                                  Clock::now() + limits_.headTime);
+        Settle(pending, head);
         const std::lock_guard lock(mutex_);
         --looking_;
         changed_.notify_all();
     }
 
-    void Settle(Pending& pending, const RequestHead& head, bool late) {
+    void Settle(Pending& pending, const RequestHead& head) {
         {
             const std::lock_guard lock(mutex_);
             pendingSockets_.erase(pending.socket);
@@ -410,30 +359,40 @@ class MicroHttpServer final : public HttpServer {
         if (pending.socket < 0) {
             Release(pending.client);
         } else if (head.verdict == RequestHead::Verdict::Readable) {
-            const int one = 1;
-            ::setsockopt(pending.socket, SOL_SOCKET, SO_RCVLOWAT, &one, sizeof one);
-            // Counted until the library tells it closed; it closes the socket if it fails.
-            if (MHD_add_connection(daemon_, pending.socket,
-                                   reinterpret_cast<sockaddr*>(&pending.address),
-                                   pending.addressSize) != MHD_YES) {
-                Release(pending.client);
-            }
+            HandOver(pending);
         } else if (head.verdict == RequestHead::Verdict::Refused) {
-            const QByteArray body =
-                MHD_get_reason_phrase_for(static_cast<unsigned>(head.status)) + QByteArray("\n");
-            const bool bodySent = head.method != MHD_HTTP_METHOD_HEAD;
-            AnswerAndClose(pending.socket, AnswerText(head.status, body, bodySent));
-            Log(head.method, head.path, head.status, bodySent ? body.size() : 0,
-                pending.clock.elapsed());
+            const std::int64_t bytes = RefuseRequestHead(pending.socket, head);
+            Log(head.method, head.path, head.status, bytes, pending.clock.elapsed());
             Release(pending.client);
         } else {
             // Late, or ended before its head was whole: closed with nothing sent. A late
             // head is logged once its request line has begun.
             ::close(pending.socket);
-            if (late && !head.method.isEmpty()) {
+            if (head.late && !head.method.isEmpty()) {
                 Log(head.method, head.path, kRequestTimeout, 0, pending.clock.elapsed());
             }
             Release(pending.client);
+        }
+    }
+
+    // Gives the connection to the library, which counts it until it tells it closed.
+    void HandOver(Pending& pending) {
+        const int one = 1;
+        ::setsockopt(pending.socket, SOL_SOCKET, SO_RCVLOWAT, &one, sizeof one);
+        {
+            const std::lock_guard lock(mutex_);
+            handing_[pending.socket] = pending.client;
+        }
+        if (MHD_add_connection(daemon_, pending.socket,
+                               reinterpret_cast<sockaddr*>(&pending.address),
+                               pending.addressSize) == MHD_YES) {
+            return;
+        }
+        // The library closed the socket; unless it had begun to keep the connection, which
+        // it then tells closed, the connection is no longer counted.
+        const std::lock_guard lock(mutex_);
+        if (handing_.erase(pending.socket) != 0) {
+            ReleaseLocked(pending.client);
         }
     }
 
@@ -441,7 +400,14 @@ class MicroHttpServer final : public HttpServer {
                           MHD_ConnectionNotificationCode code) {
         auto& server = *static_cast<MicroHttpServer*>(self);
         if (code == MHD_CONNECTION_NOTIFY_STARTED) {
-            *socketContext = new QByteArray(ClientAddress(connection));
+            const MHD_ConnectionInfo* socket =
+                MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD);
+            const std::lock_guard lock(server.mutex_);
+            const auto handed = server.handing_.find(socket != nullptr ? socket->connect_fd : -1);
+            if (handed != server.handing_.end()) {
+                *socketContext = new QByteArray(handed->second);
+                server.handing_.erase(handed);
+            }
             return;
         }
         auto* client = static_cast<QByteArray*>(*socketContext);
@@ -560,7 +526,8 @@ class MicroHttpServer final : public HttpServer {
     std::condition_variable changed_;
     std::map<QByteArray, unsigned> perClient_;  // connections open from each address
     unsigned open_ = 0;
-    std::set<int> pendingSockets_;  // those whose heads are still looked at
+    std::set<int> pendingSockets_;       // those whose heads are still looked at
+    std::map<int, QByteArray> handing_;  // given to the library, not yet kept by it
     int looking_ = 0;
     int answering_ = 0;
     bool stopping_ = false;
