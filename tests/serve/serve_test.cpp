@@ -475,11 +475,13 @@ TEST_P(HostileTest, IsAnsweredAndLoggedInOneLine) {
 
 INSTANTIATE_TEST_SUITE_P(Requests, HostileTest, ::testing::ValuesIn(kHostile), kCaseName);
 
-// A client holding its share of connections is refused another; a client from another
-// address is answered.
+// A client holding its share of connections, one still to send its request and one
+// reading a set slowly, is refused another; a client from another address is answered.
 TEST(ServeTest, TakesNoMoreConnectionsFromOneAddressThanItsShare) {
     Server server({"--per-client", "2"});
-    const std::array held{server.Connect(), server.Connect()};
+    const std::array held{server.Connect(), server.Connect("127.0.0.1", 4096)};
+    held[1]->write("GET /worksheets.pdf?sheets=500&answers=each HTTP/1.1\r\nHost: a\r\n\r\n");
+    ASSERT_TRUE(held[1]->waitForReadyRead(print_test::kWaitMilliseconds));
     EXPECT_EQ(server.SendRaw("GET /health HTTP/1.1\r\nHost: a\r\n\r\n"), "");
     EXPECT_TRUE(
         server.SendRaw("GET /health HTTP/1.1\r\nHost: a\r\nConnection: close\r\n\r\n", "127.0.0.2")
