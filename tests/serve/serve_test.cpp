@@ -445,7 +445,7 @@ const std::array kHostile{
     HostileCase{"NoColon", "GET /health HTTP/1.1\r\nHost: a\r\nNo colon\r\n", 400, "GET /health 400 12"},
     HostileCase{"LengthNotANumber", "GET /health HTTP/1.1\r\nHost: a\r\nContent-Length: abc\r\n",
                 400, "GET /health 400 12"},
-    HostileCase{"HeadOf70KiB", "GET /health HTTP/1.1\r\nHost: a\r\nX: " + QByteArray(70 * 1024, 'a') + "\r\n",
+    HostileCase{"HeadOf70KiB", "GET /health HTTP/1.1\r\nHost: a\r\nX: " + QByteArray(qsizetype{70} * 1024, 'a') + "\r\n",
                 431, "GET /health 431 32"},
 };
 // clang-format on
