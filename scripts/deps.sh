@@ -6,7 +6,7 @@ tallyworth_packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2 xvfb xauth
-  cups cups-client cups-bsd libcups2-dev poppler-utils libmicrohttpd-dev curl
+  cups cups-client cups-bsd libcups2-dev poppler-utils libmicrohttpd-dev libhttp-parser-dev curl
   cups-filters ghostscript mupdf-tools
   chromium nodejs
   desktop-file-utils appstream dpkg-dev file xdotool python3 time

@@ -1,21 +1,27 @@
 #include "serve/http_server.h"
 
 #include "serve/listen_address.h"
+#include "serve/request_head.h"
 
 #include <QElapsedTimer>
 
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <microhttpd.h>
 #include <netinet/in.h>
+#include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <condition_variable>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <set>
@@ -49,14 +55,8 @@ QByteArray LogField(const QByteArray& field) {
     return escaped;
 }
 
-QByteArray ClientAddress(MHD_Connection* connection) {
-    const MHD_ConnectionInfo* info =
-        MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
-    if (info == nullptr || info->client_addr == nullptr) {
-        return {};
-    }
+QByteArray AddressText(const sockaddr* address) {
     char text[INET6_ADDRSTRLEN] = {};
-    const sockaddr* address = info->client_addr;
     const void* bytes =
         address->sa_family == AF_INET6
             ? static_cast<const void*>(&reinterpret_cast<const sockaddr_in6*>(address)->sin6_addr)
@@ -65,13 +65,20 @@ QByteArray ClientAddress(MHD_Connection* connection) {
                                                                               : QByteArray();
 }
 
-// What the server keeps of a connection: by when the head of its next request must be in,
-// none while a request is answered.
-struct ConnectionState {
-    int socket = -1;
-    std::optional<Clock::time_point> headDue;
-    bool cutOff = false;
-};
+QByteArray ClientAddress(MHD_Connection* connection) {
+    const MHD_ConnectionInfo* info =
+        MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
+    return info != nullptr && info->client_addr != nullptr ? AddressText(info->client_addr)
+                                                           : QByteArray();
+}
+
+// The path alone: a query is the teacher's business.
+void Log(const QByteArray& method, const QByteArray& path, int status, std::int64_t bytes,
+         std::int64_t milliseconds) {
+    std::fprintf(stderr, "%s %s %d %lld %lldms\n", LogField(method).constData(),
+                 LogField(path).constData(), status, static_cast<long long>(bytes),
+                 static_cast<long long>(milliseconds));
+}
 
 // What the server keeps of a request from its first line until it is answered, for its
 // log line.
@@ -142,6 +149,8 @@ MHD_Result Queue(MHD_Connection* connection, RequestLog& log, const HttpResponse
     if (response == nullptr) {
         return MHD_NO;
     }
+    // One request a connection: the next one's head is read by us first, on a new one.
+    MHD_add_response_header(response, MHD_HTTP_HEADER_CONNECTION, "close");
     for (const auto& [name, value] : SafetyHeaders() + answer.headers) {
         MHD_add_response_header(response, name.constData(), value.constData());
     }
@@ -180,96 +189,232 @@ int LibraryStatus(MHD_Connection* connection) {
     return info != nullptr ? static_cast<int>(info->http_status) : 0;
 }
 
-ConnectionState* StateOf(MHD_Connection* connection) {
-    const MHD_ConnectionInfo* info =
-        MHD_get_connection_info(connection, MHD_CONNECTION_INFO_SOCKET_CONTEXT);
-    return info != nullptr ? static_cast<ConnectionState*>(info->socket_context) : nullptr;
-}
+// A connection taken, not yet given to the library.
+struct Pending {
+    int socket = -1;
+    sockaddr_storage address{};
+    socklen_t addressSize = sizeof address;
+    QByteArray client;
+    QElapsedTimer clock;
+};
 
 class MicroHttpServer final : public HttpServer {
   public:
     MicroHttpServer(const HttpLimits& limits, HttpHandler handler)
         : limits_(limits), handler_(std::move(handler)) {}
     ~MicroHttpServer() override {
+        StopAccepting();
         {
-            const std::lock_guard lock(mutex_);
+            // Connections still sending their heads are cut off.
+            std::unique_lock lock(mutex_);
             stopping_ = true;
-        }
-        changed_.notify_all();
-        if (watch_.joinable()) {
-            watch_.join();
+            for (const int socket : pendingSockets_) {
+                ::shutdown(socket, SHUT_RDWR);
+            }
+            changed_.wait(lock, [this] { return pendingSockets_.empty() && looking_ == 0; });
         }
         if (daemon_ != nullptr) {
             MHD_stop_daemon(daemon_);
+        }
+        if (wake_ >= 0) {
+            ::close(wake_);
         }
     }
     MicroHttpServer(const MicroHttpServer&) = delete;
     MicroHttpServer& operator=(const MicroHttpServer&) = delete;
 
-    // Serves on a listening socket, which it closes when it stops.
-    bool Listen(int socket, bool ipv6) {
+    // Serves on a listening socket, which it closes when it stops. The library takes no
+    // connection itself: each is given to it once its first request's head is in and reads
+    // as it should, for the library answers a head it cannot read without our headers.
+    bool Listen(int socket) {
         const unsigned flags = MHD_USE_THREAD_PER_CONNECTION | MHD_USE_INTERNAL_POLLING_THREAD |
-                               MHD_USE_ERROR_LOG | MHD_USE_ITC |
-                               (ipv6 ? static_cast<unsigned>(MHD_USE_IPv6) : 0U);
+                               MHD_USE_ERROR_LOG | MHD_USE_ITC | MHD_USE_NO_LISTEN_SOCKET;
         // The library's own bound on a head is well above ours, so that a head over ours
         // gets our answer, with our headers and a log line.
         const std::size_t libraryBytes = 4 * limits_.requestBytes;
         daemon_ = MHD_start_daemon(
-            flags, 0, nullptr, nullptr, &MicroHttpServer::Answer, this, MHD_OPTION_LISTEN_SOCKET,
-            socket, MHD_OPTION_CONNECTION_MEMORY_LIMIT, libraryBytes, MHD_OPTION_CONNECTION_TIMEOUT,
+            flags, 0, nullptr, nullptr, &MicroHttpServer::Answer, this,
+            MHD_OPTION_CONNECTION_MEMORY_LIMIT, libraryBytes, MHD_OPTION_CONNECTION_TIMEOUT,
             limits_.silentSeconds, MHD_OPTION_CONNECTION_LIMIT, limits_.connections,
-            MHD_OPTION_PER_IP_CONNECTION_LIMIT, limits_.perClient, MHD_OPTION_NOTIFY_CONNECTION,
-            &MicroHttpServer::Connected, this, MHD_OPTION_URI_LOG_CALLBACK,
-            &MicroHttpServer::RequestLine, this, MHD_OPTION_NOTIFY_COMPLETED,
-            &MicroHttpServer::Completed, this, MHD_OPTION_EXTERNAL_LOGGER, &LibraryMessage, this,
-            MHD_OPTION_END);
-        if (daemon_ == nullptr) {
+            MHD_OPTION_NOTIFY_CONNECTION, &MicroHttpServer::Connected, this,
+            MHD_OPTION_URI_LOG_CALLBACK, &MicroHttpServer::RequestLine, this,
+            MHD_OPTION_NOTIFY_COMPLETED, &MicroHttpServer::Completed, this,
+            MHD_OPTION_EXTERNAL_LOGGER, &LibraryMessage, this, MHD_OPTION_END);
+        wake_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+        sockaddr_storage bound{};
+        socklen_t size = sizeof bound;
+        if (daemon_ == nullptr || wake_ < 0 ||
+            ::getsockname(socket, reinterpret_cast<sockaddr*>(&bound), &size) != 0 ||
+            ::fcntl(socket, F_SETFL, O_NONBLOCK) != 0) {
             return false;
         }
-        watch_ = std::thread([this] { WatchHeads(); });
+        port_ = ntohs(bound.ss_family == AF_INET6
+                          ? reinterpret_cast<const sockaddr_in6*>(&bound)->sin6_port
+                          : reinterpret_cast<const sockaddr_in*>(&bound)->sin_port);
+        listening_ = socket;
+        accepting_ = std::thread([this] { Accept(); });
         return true;
     }
 
-    [[nodiscard]] quint16 Port() const override {
-        const MHD_DaemonInfo* info = MHD_get_daemon_info(daemon_, MHD_DAEMON_INFO_BIND_PORT);
-        return info != nullptr ? info->port : 0;
-    }
+    [[nodiscard]] quint16 Port() const override { return port_; }
 
     void Drain(std::chrono::milliseconds limit) override {
-        const MHD_socket listening = MHD_quiesce_daemon(daemon_);
-        if (listening != MHD_INVALID_SOCKET) {
-            ::close(listening);
-        }
+        StopAccepting();
         std::unique_lock lock(mutex_);
         changed_.wait_for(lock, limit, [this] { return answering_ == 0; });
     }
 
   private:
+    void StopAccepting() {
+        if (!accepting_.joinable()) {
+            return;
+        }
+        const std::uint64_t one = 1;
+        (void)::write(wake_, &one, sizeof one);
+        accepting_.join();
+        ::close(listening_);
+    }
+
+    void Accept() {
+        std::array<pollfd, 2> waits{pollfd{listening_, POLLIN, 0}, pollfd{wake_, POLLIN, 0}};
+        while (::poll(waits.data(), waits.size(), -1) >= 0 || errno == EINTR) {
+            if ((waits[1].revents & POLLIN) != 0) {
+                return;
+            }
+            if ((waits[0].revents & POLLIN) == 0) {
+                continue;
+            }
+            auto pending = std::make_unique<Pending>();
+            pending->socket = ::accept4(listening_, reinterpret_cast<sockaddr*>(&pending->address),
+                                        &pending->addressSize, SOCK_CLOEXEC);
+            if (pending->socket < 0) {
+                continue;
+            }
+            pending->clock.start();
+            pending->client = AddressText(reinterpret_cast<sockaddr*>(&pending->address));
+            if (!Admit(*pending)) {
+                ::close(pending->socket);
+                continue;
+            }
+            std::thread([this, taken = std::move(pending)] { LookAtHead(*taken); }).detach();
+        }
+    }
+
+    // Counts a connection against its address's share and all connections, unless it
+    // would go over either; more are closed unanswered.
+    bool Admit(const Pending& pending) {
+        const std::lock_guard lock(mutex_);
+        unsigned& fromClient = perClient_[pending.client];
+        if (open_ >= limits_.connections ||
+            (limits_.perClient != 0 && fromClient >= limits_.perClient)) {
+            if (fromClient == 0) {
+                perClient_.erase(pending.client);
+            }
+            return false;
+        }
+        ++fromClient;
+        ++open_;
+        ++looking_;
+        pendingSockets_.insert(pending.socket);
+        return true;
+    }
+
+    void Release(const QByteArray& client) {
+        const std::lock_guard lock(mutex_);
+        ReleaseLocked(client);
+    }
+
+    void ReleaseLocked(const QByteArray& client) {
+        const auto counted = perClient_.find(client);
+        if (counted == perClient_.end()) {
+            return;
+        }
+        --open_;
+        if (--counted->second == 0) {
+            perClient_.erase(counted);
+        }
+    }
+
+    // Waits, bounded in bytes and time, for the first request's head; then answers it or
+    // gives the connection to the library.
+    void LookAtHead(Pending& pending) {
+        const RequestHead head = AwaitRequestHead(pending.socket, 2 * limits_.requestBytes,
+                                                  Clock::now() + limits_.headTime);
+        Settle(pending, head);
+        const std::lock_guard lock(mutex_);
+        --looking_;
+        changed_.notify_all();
+    }
+
+    void Settle(Pending& pending, const RequestHead& head) {
+        {
+            const std::lock_guard lock(mutex_);
+            pendingSockets_.erase(pending.socket);
+            if (stopping_) {
+                ::close(pending.socket);
+                pending.socket = -1;
+            }
+        }
+        if (pending.socket < 0) {
+            Release(pending.client);
+        } else if (head.verdict == RequestHead::Verdict::Readable) {
+            HandOver(pending);
+        } else if (head.verdict == RequestHead::Verdict::Refused) {
+            const std::int64_t bytes = RefuseRequestHead(pending.socket, head);
+            Log(head.method, head.path, head.status, bytes, pending.clock.elapsed());
+            Release(pending.client);
+        } else {
+            // Late, or ended before its head was whole: closed with nothing sent. A late
+            // head is logged once its request line has begun.
+            ::close(pending.socket);
+            if (head.late && !head.method.isEmpty()) {
+                Log(head.method, head.path, kRequestTimeout, 0, pending.clock.elapsed());
+            }
+            Release(pending.client);
+        }
+    }
+
+    // Gives the connection to the library, which counts it until it tells it closed.
+    void HandOver(Pending& pending) {
+        const int one = 1;
+        ::setsockopt(pending.socket, SOL_SOCKET, SO_RCVLOWAT, &one, sizeof one);
+        {
+            const std::lock_guard lock(mutex_);
+            handing_[pending.socket] = pending.client;
+        }
+        if (MHD_add_connection(daemon_, pending.socket,
+                               reinterpret_cast<sockaddr*>(&pending.address),
+                               pending.addressSize) == MHD_YES) {
+            return;
+        }
+        // The library closed the socket; unless it had begun to keep the connection, which
+        // it then tells closed, the connection is no longer counted.
+        const std::lock_guard lock(mutex_);
+        if (handing_.erase(pending.socket) != 0) {
+            ReleaseLocked(pending.client);
+        }
+    }
+
     static void Connected(void* self, MHD_Connection* connection, void** socketContext,
                           MHD_ConnectionNotificationCode code) {
         auto& server = *static_cast<MicroHttpServer*>(self);
         if (code == MHD_CONNECTION_NOTIFY_STARTED) {
             const MHD_ConnectionInfo* socket =
                 MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD);
-            auto* state = new ConnectionState{socket != nullptr ? socket->connect_fd : -1,
-                                              Clock::now() + server.limits_.headTime};
-            *socketContext = state;
             const std::lock_guard lock(server.mutex_);
-            server.connections_.insert(state);
+            const auto handed = server.handing_.find(socket != nullptr ? socket->connect_fd : -1);
+            if (handed != server.handing_.end()) {
+                *socketContext = new QByteArray(handed->second);
+                server.handing_.erase(handed);
+            }
             return;
         }
-        auto* state = static_cast<ConnectionState*>(*socketContext);
-        if (state == nullptr) {
-            return;
+        auto* client = static_cast<QByteArray*>(*socketContext);
+        if (client != nullptr) {
+            server.Release(*client);
+            delete client;
+            *socketContext = nullptr;
         }
-        {
-            // Removed before the library closes the socket, so the watch never cuts off
-            // another connection that gets its number.
-            const std::lock_guard lock(server.mutex_);
-            server.connections_.erase(state);
-        }
-        delete state;
-        *socketContext = nullptr;
     }
 
     static void* RequestLine(void* /*self*/, const char* uri, MHD_Connection* /*connection*/) {
@@ -290,7 +435,10 @@ class MicroHttpServer final : public HttpServer {
         auto& log = *static_cast<RequestLog*>(*context);
         if (log.method.isEmpty()) {
             log.method = method;
-            server.HeadRead(connection);
+            {
+                const std::lock_guard lock(server.mutex_);
+                ++server.answering_;
+            }
             if (const auto refused = server.Refusal(connection, log, method, version)) {
                 return Queue(connection, log, *refused);
             }
@@ -308,16 +456,6 @@ class MicroHttpServer final : public HttpServer {
             request.acceptLanguage = languages;
         }
         return Queue(connection, log, server.handler_(request));
-    }
-
-    // The head is in: the request is answered, however long that takes.
-    void HeadRead(MHD_Connection* connection) {
-        ConnectionState* state = StateOf(connection);
-        const std::lock_guard lock(mutex_);
-        if (state != nullptr) {
-            state->headDue.reset();
-        }
-        ++answering_;
     }
 
     // The answer to a request that the handler does not see.
@@ -364,54 +502,34 @@ class MicroHttpServer final : public HttpServer {
         if (log == nullptr) {
             return;
         }
-        ConnectionState* state = StateOf(connection);
-        int status = log->status != 0 ? log->status : LibraryStatus(connection);
-        {
+        if (!log->method.isEmpty()) {
             const std::lock_guard lock(server.mutex_);
-            if (state != nullptr) {
-                status = state->cutOff ? kRequestTimeout : status;
-                state->headDue = Clock::now() + server.limits_.headTime;
-            }
-            if (!log->method.isEmpty()) {
-                --server.answering_;
-            }
+            --server.answering_;
         }
         server.changed_.notify_all();
-        // The path alone: a query is the teacher's business.
-        std::fprintf(stderr, "%s %s %d %lld %lldms\n", LogField(log->method).constData(),
-                     LogField(log->path).constData(), status, static_cast<long long>(log->bytes),
-                     static_cast<long long>(log->clock.elapsed()));
+        Log(log->method, log->path, log->status != 0 ? log->status : LibraryStatus(connection),
+            log->bytes, log->clock.elapsed());
         delete log;
         *context = nullptr;
         requestLineRead = false;
     }
 
-    // Cuts off every connection whose request head is late; the library bounds only
-    // silence, which a client sending a line now and then never keeps.
-    void WatchHeads() {
-        std::unique_lock lock(mutex_);
-        while (!stopping_) {
-            changed_.wait_for(lock, std::chrono::milliseconds(500));
-            const Clock::time_point now = Clock::now();
-            for (ConnectionState* state : connections_) {
-                if (state->headDue && *state->headDue < now) {
-                    state->headDue.reset();
-                    state->cutOff = true;
-                    ::shutdown(state->socket, SHUT_RDWR);
-                }
-            }
-        }
-    }
-
     HttpLimits limits_;
     HttpHandler handler_;
     MHD_Daemon* daemon_ = nullptr;
+    int listening_ = -1;
+    int wake_ = -1;
+    quint16 port_ = 0;
+    std::thread accepting_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::set<ConnectionState*> connections_;
+    std::map<QByteArray, unsigned> perClient_;  // connections open from each address
+    unsigned open_ = 0;
+    std::set<int> pendingSockets_;       // those whose heads are still looked at
+    std::map<int, QByteArray> handing_;  // given to the library, not yet kept by it
+    int looking_ = 0;
     int answering_ = 0;
     bool stopping_ = false;
-    std::thread watch_;
 };
 
 }  // namespace
@@ -439,7 +557,7 @@ std::unique_ptr<HttpServer> StartHttpServer(const QString& address, const HttpLi
         return nullptr;
     }
     auto server = std::make_unique<MicroHttpServer>(limits, std::move(handler));
-    if (!server->Listen(socket, listen.ipv6)) {
+    if (!server->Listen(socket)) {
         error = ListenFailure(address, errno);
         ::close(socket);
         return nullptr;

@@ -48,8 +48,8 @@ struct HttpLimits {
     std::size_t requestBytes = std::size_t{16} * 1024;  // request line and headers (431)
     int headers = 64;
     std::size_t bodyBytes = 0;  // the pages take no body
-    // To read a request's line and headers, from the connection or the answer before: a
-    // client that sends them a line at a time is cut off then, as is an idle connection.
+    // To read a request's line and headers, from the connection: a client that sends them
+    // a line at a time is cut off then, as is an idle connection.
     std::chrono::seconds headTime{12};
     // Of silence on a connection: a set waiting its turn to be drawn sends nothing, and a
     // crowded classroom's sets may wait a while.
@@ -58,13 +58,15 @@ struct HttpLimits {
     unsigned perClient = 16;  // connections from one address at once; 0 for no limit
 };
 
-// An HTTP server on one address, answering every request through its handler on a thread
-// of its own; it stops when destroyed. Requests other than GET and HEAD, requests over a
-// limit and HTTP/1.1 requests without exactly one Host are answered before the handler
-// sees them. One line a request goes to standard error: method, path as sent, status, bytes
-// of body and milliseconds, never the query; a byte that is not printable ASCII, a space or
-// a backslash is written \xHH, so no request can write a line of its own or reach the
-// terminal. A request whose head did not come in time is logged 408, with nothing sent.
+// An HTTP server on one address, answering every request through its handler on a thread of
+// its own; it stops when destroyed. Requests other than GET and HEAD, requests over a
+// limit, malformed ones, those of an HTTP version other than 1.0 and 1.1 and HTTP/1.1
+// requests without exactly one Host are answered before the handler sees them, with the
+// same headers as its answers. A connection carries one request. One line a request goes to
+// standard error: method, path as sent, status, bytes of body and milliseconds, never the
+// query; a byte that is not printable ASCII, a space or a backslash is written \xHH, so no
+// request can write a line of its own or reach the terminal. A request whose head did not
+// come in time is logged 408, with nothing sent.
 class HttpServer {
   public:
     virtual ~HttpServer() = default;

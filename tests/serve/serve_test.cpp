@@ -3,6 +3,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/set_limits.h"
+#include "serve/http_server.h"
 #include "serve/listen_address.h"
 #include "support/named_cases.h"
 
@@ -475,30 +476,40 @@ struct HostileCase {
 const std::array kHostile{
     HostileCase{"NewlineInThePath", "GET /x%0aGET%20/admin%20200%2099999%200ms HTTP/1.1\r\nHost: a\r\n",
                 404, "GET /x%0aGET%20/admin%20200%2099999%200ms 404 10"},
-    HostileCase{"EscapeInThePath", "GET /x\x1b[2J\\ HTTP/1.1\r\nHost: a\r\n",
-                404, "GET /x\\x1b[2J\\x5c 404 10"},
-    HostileCase{"EscapeInTheMethod", "G\x1b[2JT /health HTTP/1.1\r\nHost: a\r\n",
-                405, "G\\x1b[2JT /health 405 19"},
+    HostileCase{"EscapeInThePath", "GET /x\x1b[2J HTTP/1.1\r\nHost: a\r\n", 400, "- - 400 12"},
+    HostileCase{"NotAsciiInThePath", "GET /\xc3\xa9\\ HTTP/1.1\r\nHost: a\r\n",
+                404, "GET /\\xc3\\xa9\\x5c 404 10"},
+    HostileCase{"EscapeInTheMethod", "G\x1b[2JT /health HTTP/1.1\r\nHost: a\r\n", 400, "- - 400 12"},
     HostileCase{"NoHost", "GET /health HTTP/1.1\r\n", 400, "GET /health 400 12"},
     HostileCase{"TwoHosts", "GET /health HTTP/1.1\r\nHost: a\r\nHost: b\r\n", 400, "GET /health 400 12"},
     HostileCase{"NoHostInHttp10", "GET /health HTTP/1.0\r\n", 200, "GET /health 200 3"},
     HostileCase{"HeadSendsNoBody", "HEAD / HTTP/1.1\r\nHost: a\r\n", 200, "HEAD / 200 0"},
-    HostileCase{"UnknownVersion", "GET /health HTTP/2.0\r\nHost: a\r\n", 505, "- - 505 0"},
-    HostileCase{"NoColon", "GET /health HTTP/1.1\r\nHost: a\r\nNo colon\r\n", 400, "- /health 400 0"},
+    HostileCase{"UnknownVersion", "GET /health HTTP/2.0\r\nHost: a\r\n", 505, "GET /health 505 27"},
+    HostileCase{"BadRequestLine", "GET /health HTTP/1.1x\r\nHost: a\r\n", 400, "GET /health 400 12"},
+    HostileCase{"NoColon", "GET /health HTTP/1.1\r\nHost: a\r\nNo colon\r\n", 400, "GET /health 400 12"},
     HostileCase{"LengthNotANumber", "GET /health HTTP/1.1\r\nHost: a\r\nContent-Length: abc\r\n",
-                400, "- /health 400 0"},
+                400, "GET /health 400 12"},
+    HostileCase{"HeadOf70KiB", "GET /health HTTP/1.1\r\nHost: a\r\nX: " + QByteArray(qsizetype{70} * 1024, 'a') + "\r\n",
+                431, "GET /health 431 32"},
 };
 // clang-format on
 
 class HostileTest : public ::testing::TestWithParam<HostileCase> {};
 
 // A request made to forge the log, steer the terminal or slip past the protocol's rules is
-// answered with its status, and logged in one line of five fields as printable ASCII.
+// answered with its status, once, with the headers of every answer, and logged in one line
+// of five fields as printable ASCII.
 TEST_P(HostileTest, IsAnsweredAndLoggedInOneLine) {
     Server server;
     const QByteArray answer = server.SendRaw(GetParam().head + "Connection: close\r\n\r\n");
     EXPECT_TRUE(answer.startsWith("HTTP/1.1 " + QByteArray::number(GetParam().status)))
         << answer.left(200).toStdString();
+    const QByteArray head = answer.left(answer.indexOf("\r\n\r\n") + 2);
+    EXPECT_EQ(answer.count("HTTP/1.1 "), 1) << answer.toStdString();
+    EXPECT_TRUE(head.contains("\r\nContent-Type: "));
+    for (const auto& [name, value] : SafetyHeaders()) {
+        EXPECT_TRUE(head.contains("\r\n" + name + ": " + value + "\r\n")) << name.toStdString();
+    }
     QString logged = server.LogLine();
     logged.remove(QRegularExpression(QStringLiteral(" [0-9]+ms\\n$")));
     EXPECT_EQ(logged.toStdString(), GetParam().logged);
@@ -508,11 +519,13 @@ TEST_P(HostileTest, IsAnsweredAndLoggedInOneLine) {
 
 INSTANTIATE_TEST_SUITE_P(Requests, HostileTest, ::testing::ValuesIn(kHostile), kCaseName);
 
-// A client holding its share of connections is refused another; a client from another
-// address is answered.
+// A client holding its share of connections, one still to send its request and one
+// reading a set slowly, is refused another; a client from another address is answered.
 TEST(ServeTest, TakesNoMoreConnectionsFromOneAddressThanItsShare) {
     Server server({"--per-client", "2"});
-    const std::array held{server.Connect(), server.Connect()};
+    const std::array held{server.Connect(), server.Connect("127.0.0.1", 4096)};
+    held[1]->write("GET /worksheets.pdf?sheets=500&answers=each HTTP/1.1\r\nHost: a\r\n\r\n");
+    ASSERT_TRUE(held[1]->waitForReadyRead(print_test::kWaitMilliseconds));
     EXPECT_EQ(server.SendRaw("GET /health HTTP/1.1\r\nHost: a\r\n\r\n"), "");
     EXPECT_TRUE(
         server.SendRaw("GET /health HTTP/1.1\r\nHost: a\r\nConnection: close\r\n\r\n", "127.0.0.2")
