@@ -143,7 +143,7 @@ void MainWindow::BuildControls() {
     QLabel* operation =
         AddPrompt(client, "lblOperationPrompt", tr("Operation"), Twips(480, 1620, 2955, 375));
     operationList_ =
-        Place(new QListWidget(client), "lbOperation", Twips(3540, 1560, 1035, 1260), 9.75);
+        Place(new QListWidget(client), "lbOperation", Twips(3540, 1560, 735, 1260), 9.75);
     NameAfter(*lowest, *lowestField_);
     NameAfter(*highest, *highestField_);
     NameAfter(*count, *countField_);
@@ -169,17 +169,17 @@ void MainWindow::BuildControls() {
 void MainWindow::BuildChoiceControls() {
     QWidget* client = centralWidget();
     allowNegativeBox_ = AddCheckBox(client, "cbAllowNegResults", tr("Allow Negative Results"),
-                                    Twips(480, 2100, 3015, 315));
+                                    Twips(960, 2100, 2535, 315));
     // Part of the design but never offered.
     fractionsBox_ =
         AddCheckBox(client, "cbFractions", tr("Fractions"), Twips(2280, 2400, 1215, 315));
     fractionsBox_->hide();
     divisionSymbolFrame_ = Place(new QGroupBox(tr("Symbol"), client), "frameDivisionSymbol",
-                                 Twips(4620, 1560, 1230, 1275), 9.75);
+                                 Twips(4320, 1560, 1455, 1275), 9.75);
     lineAndDotsOption_ = Place(new QRadioButton(divisionSymbolFrame_), "optLineAndDots",
-                               Twips(120, 300, 1035, 390), 13.5);
+                               Twips(120, 300, 1275, 390), 13.5);
     upsideDownSevenOption_ = Place(new QRadioButton(divisionSymbolFrame_), "optUpsidedownSeven",
-                                   Twips(120, 720, 1035, 450), 14.25);
+                                   Twips(120, 720, 1215, 450), 14.25);
     upsideDownSevenOption_->setAccessibleName(tr("Long-division bracket"));
     upsideDownSevenOption_->setIconSize(QSize(30, 20));
     DrawBracketIcon();
@@ -235,11 +235,47 @@ void MainWindow::StartUp() {
     }
     progressBar_->hide();
     ShowSigns();
+    MakeRoomForLongWords();
     SelectRow(RowOfNumber(state_.operation));
     SetFittedCaption(*lineAndDotsOption_, state_.divideSign);
     lineAndDotsOption_->setAccessibleName(tr("Division sign"));
     lineAndDotsOption_->setChecked(true);
     countField_->setFocus();
+}
+
+// The design's operation list holds the signs and "Mix", and its check box "Allow Negative
+// Results"; a language whose words are wider even at the smallest caption size ("Door
+// elkaar", "Negatieve uitkomsten toestaan") gets a wider list, with the Symbol frame
+// moved right beside it, and the check box's caption the room left of it.
+void MainWindow::MakeRoomForLongWords() {
+    QFont smallest = operationList_->font();
+    smallest.setPointSizeF(kSmallestCaptionPointSize);
+    const QFontMetrics metrics(smallest);
+    bool listFits = true;
+    for (int row = 0; row < operationList_->count(); ++row) {
+        listFits = listFits && metrics.horizontalAdvance(operationList_->item(row)->text()) <=
+                                   OperationTextWidth();
+    }
+    if (!listFits) {
+        operationList_->setGeometry(Twips(3540, 1560, 1035, 1260));
+        divisionSymbolFrame_->setGeometry(Twips(4620, 1560, 1230, 1275));
+        lineAndDotsOption_->setGeometry(Twips(120, 300, 1035, 390));
+        upsideDownSevenOption_->setGeometry(Twips(120, 720, 1035, 450));
+        ShowSigns();
+    }
+    const QString negative = allowNegativeBox_->accessibleName();
+    if (!CaptionFits(smallest, CaptionRoom(*allowNegativeBox_), Qt::TextShowMnemonic, negative)) {
+        allowNegativeBox_->setGeometry(Twips(480, 2100, 3015, 315));
+        SetFittedCaption(*allowNegativeBox_, negative);
+    }
+}
+
+// The room an entry of the operation list has for its text.
+int MainWindow::OperationTextWidth() const {
+    const int textMargin = operationList_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin,
+                                                                nullptr, operationList_) +
+                           1;
+    return operationList_->contentsRect().width() - 2 * textMargin;
 }
 
 void MainWindow::AppendOperation(const QString& symbol) {
@@ -255,12 +291,8 @@ void MainWindow::AppendOperation(const QString& symbol) {
 
 // A name longer than the list is wide ("Door elkaar") is set a little smaller, not cut.
 void MainWindow::ShowOperation(QListWidgetItem& item, const QString& text) {
-    const int textMargin = operationList_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin,
-                                                                nullptr, operationList_) +
-                           1;
     item.setText(text);
-    item.setFont(FontToFit(operationList_->font(),
-                           operationList_->contentsRect().width() - 2 * textMargin, text));
+    item.setFont(FontToFit(operationList_->font(), OperationTextWidth(), text));
 }
 
 void MainWindow::ShowSigns() {

@@ -85,6 +85,8 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     // The operation list writes multiplication and division with the page's signs.
     void ShowSigns();
     void ShowOperation(QListWidgetItem& item, const QString& text);
+    void MakeRoomForLongWords();
+    [[nodiscard]] int OperationTextWidth() const;
     void OnOperationSelected();
     [[nodiscard]] OperationRow ChosenRow() const;
     void SelectRow(OperationRow row);

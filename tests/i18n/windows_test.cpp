@@ -167,13 +167,15 @@ TEST_P(WindowsTest, AccessKeysAreUniqueInEachDialogAndMenu) {
     EXPECT_EQ(AccessKeyClashes(*Page()), QStringList());
 }
 
-// The signs the schools of each language teach, in the operation list the windows open with.
+// The signs the schools of each language teach, in the operation list the windows open with;
+// the list keeps the design's width where its words fit it, as English's do.
 TEST_P(WindowsTest, TheOperationListWritesTheSignsTheLanguageTeaches) {
     static const std::map<QString, QString> kTaught{
         {"en", "×÷"}, {"de", "⋅:"}, {"fr", "×:"}, {"es", "×:"}, {"nl", "×:"}};
     const auto* list = window->findChild<QListWidget*>(QStringLiteral("lbOperation"));
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->item(2)->text() + list->item(3)->text(), kTaught.at(GetParam()));
+    EXPECT_EQ(list->geometry() == QRect(236, 104, 49, 84), GetParam() == u"en");
 }
 
 // English, the design's own captions, is held to the same rules.
