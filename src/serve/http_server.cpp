@@ -55,16 +55,6 @@ QByteArray LogField(const QByteArray& field) {
     return escaped;
 }
 
-QByteArray AddressText(const sockaddr* address) {
-    char text[INET6_ADDRSTRLEN] = {};
-    const void* bytes =
-        address->sa_family == AF_INET6
-            ? static_cast<const void*>(&reinterpret_cast<const sockaddr_in6*>(address)->sin6_addr)
-            : static_cast<const void*>(&reinterpret_cast<const sockaddr_in*>(address)->sin_addr);
-    return inet_ntop(address->sa_family, bytes, text, sizeof text) != nullptr ? QByteArray(text)
-                                                                              : QByteArray();
-}
-
 QByteArray ClientAddress(MHD_Connection* connection) {
     const MHD_ConnectionInfo* info =
         MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
@@ -178,7 +168,7 @@ thread_local bool requestLineRead = false;
 void LibraryMessage(void* /*self*/, const char* format, va_list arguments) {
     constexpr std::string_view kAnswered = "Error processing request (HTTP response code is %u";
     if (!requestLineRead && std::string_view(format).starts_with(kAnswered)) {
-        std::fprintf(stderr, "- - %u 0 0ms\n", va_arg(arguments, unsigned));
+        Log({}, {}, static_cast<int>(va_arg(arguments, unsigned)), 0, 0);
     }
 }
 

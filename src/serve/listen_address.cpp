@@ -62,19 +62,13 @@ QStringList InterfaceAddresses(int family) {
             (entry->ifa_flags & IFF_UP) == 0 || (entry->ifa_flags & IFF_LOOPBACK) != 0) {
             continue;
         }
-        std::array<char, INET6_ADDRSTRLEN> text{};
-        const void* bytes = nullptr;
-        if (family == AF_INET6) {
-            const auto* v6 = reinterpret_cast<const sockaddr_in6*>(entry->ifa_addr);
-            if (IN6_IS_ADDR_LINKLOCAL(&v6->sin6_addr)) {
-                continue;
-            }
-            bytes = &v6->sin6_addr;
-        } else {
-            bytes = &reinterpret_cast<const sockaddr_in*>(entry->ifa_addr)->sin_addr;
+        if (family == AF_INET6 &&
+            IN6_IS_ADDR_LINKLOCAL(
+                &reinterpret_cast<const sockaddr_in6*>(entry->ifa_addr)->sin6_addr)) {
+            continue;
         }
-        if (inet_ntop(family, bytes, text.data(), text.size()) != nullptr) {
-            const QString address = QString::fromLatin1(text.data());
+        const QString address = QString::fromLatin1(AddressText(entry->ifa_addr));
+        if (!address.isEmpty()) {
             found << (family == AF_INET6 ? u'[' + address + u']' : address);
         }
     }
@@ -84,6 +78,17 @@ QStringList InterfaceAddresses(int family) {
 }
 
 }  // namespace
+
+QByteArray AddressText(const sockaddr* address) {
+    std::array<char, INET6_ADDRSTRLEN> text{};
+    const void* bytes =
+        address->sa_family == AF_INET6
+            ? static_cast<const void*>(&reinterpret_cast<const sockaddr_in6*>(address)->sin6_addr)
+            : static_cast<const void*>(&reinterpret_cast<const sockaddr_in*>(address)->sin_addr);
+    return inet_ntop(address->sa_family, bytes, text.data(), text.size()) != nullptr
+               ? QByteArray(text.data())
+               : QByteArray();
+}
 
 bool ListenAddress::Everywhere() const {
     return host == u"0.0.0.0" || host == u"[::]";

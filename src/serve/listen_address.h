@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +28,9 @@ struct ListenAddress {
 // The address, or why the value is none, naming what is wrong (the port, the host) in the
 // user's language.
 [[nodiscard]] std::variant<ListenAddress, QString> ReadListenAddress(const QString& value);
+
+// The IP address of a socket address as text: 127.0.0.1, ::1; empty when it is none.
+[[nodiscard]] QByteArray AddressText(const sockaddr* address);
 
 // A socket listening on address, or -1 with errno saying why not.
 [[nodiscard]] int OpenListeningSocket(const ListenAddress& address);
