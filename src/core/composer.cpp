@@ -6,12 +6,8 @@
 #include "core/settings_limits.h"
 #include "core/sheet_code.h"
 
-#include <QStringView>
-
 #include <algorithm>
-#include <array>
 #include <cstddef>
-#include <utility>
 
 namespace tallyworth {
 
@@ -22,43 +18,22 @@ constexpr int kMixRows = 5;  // "Mix" draws among rows 1 to 4: floor(u * 5), nev
 // fraction; they are equally likely either way, and a source stuck below 0.2 cannot
 // hold the composition up.
 constexpr int kMixRedraws = 64;
-constexpr int kQuotientDigits = 15;
 
-enum class Sign { Plus, Minus, Times, Divide, Other };
-
-// The operator is told once per problem, then every step works with the result.
-Sign SignOf(const QString& text, const QString& divideSign) {
+// The operator is told once per problem, then every step works with its row.
+OperationRow RowOfSymbol(const QString& text, const QString& divideSign) {
     if (text.size() == 1) {
         switch (text.front().unicode()) {
             case u'+':
-                return Sign::Plus;
+                return OperationRow::Add;
             case u'-':
-                return Sign::Minus;
+                return OperationRow::Subtract;
             case u'*':
-                return Sign::Times;
+                return OperationRow::Multiply;
             default:
                 break;
         }
     }
-    return text == divideSign ? Sign::Divide : Sign::Other;
-}
-
-// Plain decimal digits with a leading minus sign, built in place so that the caption
-// is the only allocation.
-QString IntegerText(int value) {
-    constexpr int kMostChars = 11;  // "-2147483648"
-    std::array<char16_t, kMostChars> chars{};
-    auto magnitude = static_cast<unsigned>(value < 0 ? -static_cast<long long>(value) : value);
-    std::size_t start = chars.size();
-    do {
-        chars[--start] = static_cast<char16_t>(u'0' + magnitude % 10U);
-        magnitude /= 10U;
-    } while (magnitude != 0U);
-    if (value < 0) {
-        chars[--start] = u'-';
-    }
-    return QStringView(chars.data() + start, static_cast<qsizetype>(chars.size() - start))
-        .toString();
+    return text == divideSign ? OperationRow::Divide : OperationRow::Mix;
 }
 
 // The settings the composer relies on having been validated; anything else composes
@@ -72,75 +47,26 @@ bool ComposableSettings(const WorksheetState& state) {
            !state.ChosenOperation().symbol.isEmpty();
 }
 
-// A whole quotient is written without a decimal point. Only the cell-numbering mode
-// accepts pairs that do not divide; their quotient gets up to 15 significant digits,
-// the precision a double reliably carries, in the program's fixed "." notation.
-QString QuotientText(int dividend, int divisor) {
-    if (divisor != 0 && dividend % divisor == 0) {
-        return IntegerText(dividend / divisor);
-    }
-    const double quotient = static_cast<double>(dividend) / static_cast<double>(divisor);
-    return QString::number(quotient, 'g', kQuotientDigits);
-}
-
-QString SolutionText(Sign sign, int first, int second) {
-    switch (sign) {
-        case Sign::Plus:
-            return IntegerText(first + second);
-        case Sign::Minus:
-            return IntegerText(first - second);
-        case Sign::Times:
-            return IntegerText(first * second);
-        case Sign::Divide:
-            return QuotientText(first, second);
-        case Sign::Other:
-            break;
-    }
-    return {};
-}
-
-PairRules RulesFor(Sign sign, const WorksheetState& state, const ComposerHost& host) {
+PairRules RulesFor(OperationRow operation, const WorksheetState& state, const ComposerHost& host) {
     PairRules rules;
-    rules.putLargerFirst = sign == Sign::Minus && !host.AllowsNegativeResults();
-    rules.needWholeQuotient = sign == Sign::Divide;
+    rules.putLargerFirst = operation == OperationRow::Subtract && !host.AllowsNegativeResults();
+    rules.needWholeQuotient = operation == OperationRow::Divide;
     rules.acceptEveryDraw = state.showCellNumbers;
     return rules;
 }
 
-// What stays the same for every problem of one composition.
-struct Composition {
-    bool cellNumbering = false;
-    // The line-and-dots layout places the second label first, so the dividend goes there.
-    bool exchangeTexts = false;
-};
-
-Composition CompositionOf(const WorksheetState& state) {
+// The line-and-dots layout places the second label first, so the dividend goes there.
+ProblemSet EmptySetFor(const WorksheetState& state) {
+    ProblemSet set;
+    set.cellNumbering = state.showCellNumbers;
     const bool lineAndDots =
         state.divisionSymbol.size() == 1 && state.divisionSymbol.front() == kLineAndDotsMarker;
-    return {state.showCellNumbers, state.IsDivisionWorksheet() && lineAndDots};
+    set.numbersExchanged = state.IsDivisionWorksheet() && lineAndDots;
+    return set;
 }
 
-void SetNumberTexts(ProblemEntry& entry, const Composition& composition, int cell) {
-    if (composition.cellNumbering) {
-        // The labels show their own numbers, counted from 1.
-        entry.firstNumberText = IntegerText(2 * cell + 1);
-        entry.secondNumberText = IntegerText(2 * cell + 2);
-        return;
-    }
-    entry.firstNumberText = IntegerText(entry.first);
-    entry.secondNumberText = IntegerText(entry.second);
-    if (composition.exchangeTexts) {
-        std::swap(entry.firstNumberText, entry.secondNumberText);
-    }
-}
-
-void FillEntry(ProblemEntry& entry, const QString& sign, Sign kind, const DrawnPair& pair,
-               const Composition& composition, int cell) {
-    entry.operatorSign = sign;
-    entry.first = pair.first;
-    entry.second = pair.second;
-    SetNumberTexts(entry, composition, cell);
-    entry.solutionText = SolutionText(kind, entry.first, entry.second);
+Problem ProblemOf(OperationRow operation, const DrawnPair& pair) {
+    return {operation, pair.first, pair.second};
 }
 
 // Divisions are drawn from a prepared list of dividing pairs; worth preparing only when
@@ -177,7 +103,7 @@ bool RulesApply(const WorksheetState& state, const ProblemRules& problemRules) {
 // problems instead would let one with many (as + has over /) crowd the others out.
 ProblemSet ComposeWithRules(WorksheetState& state, RandomSource& source, ComposerHost& host,
                             const ProblemRules& problemRules, RuledDraw draw) {
-    ProblemSet set;
+    ProblemSet set = EmptySetFor(state);
     const ProblemSettings settings{RowOfNumber(state.operation), state.lowestNumber,
                                    state.highestNumber, host.AllowsNegativeResults()};
     RuledDrawer drawer(settings, problemRules, draw);
@@ -188,7 +114,6 @@ ProblemSet ComposeWithRules(WorksheetState& state, RandomSource& source, Compose
     host.SetProgressRange(1, count);
     source.Reseed(problemRules, state.pageOptions);
     const bool mix = state.ChosenOperation().isMix;
-    const Composition composition = CompositionOf(state);
     DrawnPair previous{-1, -1};
     set.problems.resize(static_cast<std::size_t>(count));
     for (int number = 1; number <= count; ++number) {
@@ -197,9 +122,7 @@ ProblemSet ComposeWithRules(WorksheetState& state, RandomSource& source, Compose
         state.currentOperator = state.operations[static_cast<std::size_t>(operation)].symbol;
         host.SetProgressValue(number);
         previous = drawer.Draw(operation, source, previous.first, previous.second);
-        FillEntry(set.problems[static_cast<std::size_t>(number - 1)], state.currentOperator,
-                  SignOf(state.currentOperator, state.divideSign), previous, composition,
-                  number - 1);
+        set.problems[static_cast<std::size_t>(number - 1)] = ProblemOf(operation, previous);
     }
     return set;
 }
@@ -223,8 +146,7 @@ QString RandomMixOperator(RandomSource& source, const WorksheetState& state) {
 
 ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, ComposerHost& host,
                            const ProblemRules& problemRules, RuledDraw draw) {
-    ProblemSet set;
-    set.cellNumbering = state.showCellNumbers;
+    ProblemSet set = EmptySetFor(state);
     if (!ComposableSettings(state)) {
         return set;
     }
@@ -235,7 +157,6 @@ ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, Composer
     host.SetProgressRange(1, count);
     source.Reseed(problemRules, state.pageOptions);
     const OperationEntry& chosen = state.ChosenOperation();
-    const Composition composition = CompositionOf(state);
     const PairDrawer drawer(state.lowestNumber, state.highestNumber, MayDivide(state));
     int previousFirst = -1;
     int previousSecond = -1;
@@ -243,15 +164,14 @@ ProblemSet ComposeProblems(WorksheetState& state, RandomSource& source, Composer
     for (int number = 1; number <= count; ++number) {
         state.currentOperator = chosen.isMix ? RandomMixOperator(source, state) : chosen.symbol;
         host.SetProgressValue(number);
-        const Sign sign = SignOf(state.currentOperator, state.divideSign);
-        PairRules rules = RulesFor(sign, state, host);
+        const OperationRow operation = RowOfSymbol(state.currentOperator, state.divideSign);
+        PairRules rules = RulesFor(operation, state, host);
         rules.previousFirst = previousFirst;
         rules.previousSecond = previousSecond;
         const DrawnPair pair = drawer.Draw(source, rules);
         previousFirst = pair.first;
         previousSecond = pair.second;
-        FillEntry(set.problems[static_cast<std::size_t>(number - 1)], state.currentOperator, sign,
-                  pair, composition, number - 1);
+        set.problems[static_cast<std::size_t>(number - 1)] = ProblemOf(operation, pair);
     }
     return set;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/problem.h"
 #include "core/problem_rules.h"
 #include "core/random_source.h"
 #include "core/worksheet_state.h"
@@ -7,23 +8,8 @@
 #include <QString>
 
 #include <cstdint>
-#include <vector>
 
 namespace tallyworth {
-
-struct ProblemEntry {
-    QString operatorSign;
-    std::int16_t first = 0;    // after the subtraction exchange; the dividend of a division
-    std::int16_t second = 0;   // the divisor of a division
-    QString firstNumberText;   // caption of lblValue(2k)
-    QString secondNumberText;  // caption of lblValue(2k + 1)
-    QString solutionText;      // caption of lblSolution(k)
-};
-
-struct ProblemSet {
-    std::vector<ProblemEntry> problems;  // problem 1 first
-    bool cellNumbering = false;          // composed in the cell-numbering mode
-};
 
 // The composer's view of the main window: its progress bar and its check box.
 class ComposerHost {

@@ -9,13 +9,13 @@ namespace tallyworth {
 
 namespace {
 
-void WriteCell(PageControls& page, std::size_t cell, const ProblemEntry& problem) {
-    page.valueLabels[2 * cell].caption = problem.firstNumberText;
-    page.valueLabels[2 * cell + 1].caption = problem.secondNumberText;
-    page.plusLabels[cell].caption = problem.operatorSign;
+void WriteCell(PageControls& page, std::size_t cell, const CellCaptions& captions) {
+    page.valueLabels[2 * cell].caption = captions.first;
+    page.valueLabels[2 * cell + 1].caption = captions.second;
+    page.plusLabels[cell].caption = captions.operatorSign;
     PageLabel& solution = page.solutionLabels[cell];
     solution.alignment = LabelAlignment::Right;
-    solution.caption = problem.solutionText;
+    solution.caption = captions.solution;
 }
 
 // Composes the set; a failure is reported and leaves an empty set, so the page keeps
@@ -36,21 +36,18 @@ ProblemSet ComposeReportingFailure(WorksheetState& state, RandomSource& source, 
 void WriteProblems(PageControls& page, const ProblemSet& set) {
     const std::size_t cells = std::min(set.problems.size(), static_cast<std::size_t>(kCells));
     for (std::size_t cell = 0; cell < cells; ++cell) {
-        WriteCell(page, cell, set.problems[cell]);
+        WriteCell(page, cell, OriginalCaptions(set, static_cast<int>(cell)));
+    }
+    // A failed composition leaves the page as it was.
+    if (!set.problems.empty()) {
+        page.written = set;
     }
 }
 
 ProblemSet ReadProblems(const PageControls& page, int count) {
-    ProblemSet set;
-    const auto cells = static_cast<std::size_t>(std::clamp(count, 0, kCells));
-    for (std::size_t cell = 0; cell < cells; ++cell) {
-        ProblemEntry problem;
-        problem.operatorSign = page.plusLabels[cell].caption;
-        problem.firstNumberText = page.valueLabels[2 * cell].caption;
-        problem.secondNumberText = page.valueLabels[2 * cell + 1].caption;
-        problem.solutionText = page.solutionLabels[cell].caption;
-        set.problems.push_back(problem);
-    }
+    ProblemSet set = page.written;
+    set.problems.resize(
+        std::min(set.problems.size(), static_cast<std::size_t>(std::max(count, 0))));
     return set;
 }
 

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 
 namespace tallyworth {
 
@@ -44,8 +45,8 @@ constexpr const char* kPageFont = "MS Sans Serif";
 // and the answer bar.
 enum class CellKind { Stacked, StackedDivision, Line, Bracket };
 
-bool IsDivision(const ProblemEntry& problem) {
-    return problem.operatorSign == DivideSignText();
+bool IsDivision(const Problem& problem) {
+    return problem.operation == OperationRow::Divide;
 }
 
 bool IsDivisionSheet(const FlowRequest& request) {
@@ -68,23 +69,20 @@ CellKind KindOf(bool division, const FlowRequest& request) {
     return stacked && !IsDivisionSheet(request) ? CellKind::StackedDivision : CellKind::Line;
 }
 
-// The numbers as read.
+// The numbers and answer as read: the dividend first, whatever label the original page
+// writes it in; the cells' own numbers in the cell-numbering mode.
 struct ReadNumbers {
     QString first;
     QString second;
+    QString solution;
 };
 
-// A division sheet in the line-and-dots notation keeps its dividend in the second caption,
-// unless the captions are cell numbers.
-bool ExchangedTexts(const ProblemSet& set, const FlowRequest& request) {
-    return IsDivisionSheet(request) && !request.settings.upsideDownSeven && !set.cellNumbering;
-}
-
-ReadNumbers NumbersOf(const ProblemEntry& problem, bool exchanged) {
-    if (exchanged) {
-        return {problem.secondNumberText, problem.firstNumberText};
+ReadNumbers NumbersOf(const ProblemSet& set, std::size_t index) {
+    CellCaptions captions = OriginalCaptions(set, static_cast<int>(index));
+    if (set.numbersExchanged) {
+        std::swap(captions.first, captions.second);
     }
-    return {problem.firstNumberText, problem.secondNumberText};
+    return {captions.first, captions.second, captions.solution};
 }
 
 // The widest captions of the sheet, in characters.
@@ -138,12 +136,11 @@ Widths WidthsOf(const ProblemSet& set, const FlowRequest& request) {
     if (mix) {
         AddKind(widths, KindOf(true, request));
     }
-    const bool exchanged = ExchangedTexts(set, request);
-    for (const ProblemEntry& problem : set.problems) {
-        const ReadNumbers numbers = NumbersOf(problem, exchanged);
+    for (std::size_t index = 0; index < set.problems.size(); ++index) {
+        const ReadNumbers numbers = NumbersOf(set, index);
         widths.first = std::max(widths.first, static_cast<int>(numbers.first.size()));
         widths.second = std::max(widths.second, static_cast<int>(numbers.second.size()));
-        widths.solution = std::max(widths.solution, static_cast<int>(problem.solutionText.size()));
+        widths.solution = std::max(widths.solution, static_cast<int>(numbers.solution.size()));
     }
     return widths;
 }
@@ -219,27 +216,24 @@ FlowPlan PlanAt(float points, const CellEm& cell, int count, const FlowRequest& 
 // Places the captions and strokes of one page, an em being the numbers' point size.
 class PagePlacer {
   public:
-    PagePlacer(const FlowRequest& request, const Widths& widths, float points, bool exchanged)
-        : request_(request),
-          widths_(widths),
-          points_(points),
-          em_(points / kPointsPerInch),
-          exchanged_(exchanged) {}
+    PagePlacer(const FlowRequest& request, const Widths& widths, float points)
+        : request_(request), widths_(widths), points_(points), em_(points / kPointsPerInch) {}
 
-    void Place(PrintedPage& page, const ProblemEntry& problem, float left, float top) {
-        const ReadNumbers numbers = NumbersOf(problem, exchanged_);
-        const QString solution = request_.answerKey ? problem.solutionText : QString();
-        page.problems.push_back(
-            {left, top, numbers.first, problem.operatorSign, numbers.second, solution});
+    void Place(PrintedPage& page, const ProblemSet& set, std::size_t index, float left, float top) {
+        const Problem& problem = set.problems[index];
+        const ReadNumbers numbers = NumbersOf(set, index);
+        const QString solution = request_.answerKey ? numbers.solution : QString();
+        const QString operatorSign = OperationSymbol(problem.operation);
+        page.problems.push_back({left, top, numbers.first, operatorSign, numbers.second, solution});
         switch (KindOf(IsDivision(problem), request_)) {
             case CellKind::Stacked:
-                PlaceStacked(page, numbers, problem.operatorSign, solution, left, top);
+                PlaceStacked(page, numbers, operatorSign, solution, left, top);
                 break;
             case CellKind::StackedDivision:
                 PlaceStackedDivision(page, numbers, solution, left, top);
                 break;
             case CellKind::Line:
-                PlaceLine(page, numbers, problem.operatorSign, solution, left, top);
+                PlaceLine(page, numbers, operatorSign, solution, left, top);
                 break;
             case CellKind::Bracket:
                 PlaceBracket(page, numbers, solution, left, top);
@@ -368,7 +362,6 @@ class PagePlacer {
     const Widths& widths_;
     float points_;
     float em_;
-    bool exchanged_;
     QString fontName_ = QString::fromLatin1(kPageFont);
     QHash<QString, QString> signs_;
 };
@@ -429,14 +422,13 @@ std::vector<PrintedPage> LayOutFlowingPages(const ProblemSet& set, const FlowReq
     const float pitchY = CellOf(widths).height * em;
     const int perPage = plan.columns * plan.rows;
     std::vector<PrintedPage> pages(static_cast<std::size_t>(plan.pages));
-    PagePlacer placer(request, widths, plan.points, ExchangedTexts(set, request));
+    PagePlacer placer(request, widths, plan.points);
     for (std::size_t index = 0; index < set.problems.size(); ++index) {
         const int onPage = static_cast<int>(index) % perPage;
         PrintedPage& page = pages[index / static_cast<std::size_t>(perPage)];
         page.area = request.area;
         page.signs = request.signs;
-        placer.Place(page, set.problems[index],
-                     left + pitchX * static_cast<float>(onPage % plan.columns),
+        placer.Place(page, set, index, left + pitchX * static_cast<float>(onPage % plan.columns),
                      top + pitchY * static_cast<float>(onPage / plan.columns));
     }
     return pages;

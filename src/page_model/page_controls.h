@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/problem.h"
+
 #include "core/settings_limits.h"
 
 #include <QString>
@@ -71,6 +73,8 @@ struct PageControls {
     std::array<PageLine, kCells> divisionLine;
     std::array<PageLine, kCells> equalSignTop;
     std::array<PageLine, kCells> equalSignBottom;
+    // The problems last written into the cells, as numbers: what a page laid out anew shows.
+    ProblemSet written;
 };
 
 // The stock with its design values: sizes, fonts, captions, alignments, border widths.

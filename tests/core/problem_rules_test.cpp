@@ -58,10 +58,10 @@ bool GivenAway(OperationRow operation, int first, int second) {
     return first == 0 || second == 0 || timesOne || byOneOrItself || takeItself;
 }
 
-using Problem = std::tuple<OperationRow, int, int>;
+using Fact = std::tuple<OperationRow, int, int>;
 
 // Whether the rules allow a problem, told afresh from their own words.
-bool AllowedByHand(const Problem& problem, const ProblemRules& rules) {
+bool AllowedByHand(const Fact& problem, const ProblemRules& rules) {
     const auto& [operation, first, second] = problem;
     if (operation == Divide && first % second != 0)
         return false;
@@ -79,8 +79,8 @@ bool AllowedByHand(const Problem& problem, const ProblemRules& rules) {
 // Every problem the plain redraw loop can end on under the rules, pair by pair: a
 // subtraction without negative results exchanges a smaller first number, except that a
 // fixed number to take away stays where it is.
-std::set<Problem> ProblemsByHand(const ProblemSettings& settings, const ProblemRules& rules) {
-    std::set<Problem> problems;
+std::set<Fact> ProblemsByHand(const ProblemSettings& settings, const ProblemRules& rules) {
+    std::set<Fact> problems;
     const int fixed = rules.fixedNumber;
     for (const OperationRow operation : OperationsOfRow(settings.operationRow))
         for (int a = settings.lowest; a <= settings.highest; ++a)
@@ -89,8 +89,7 @@ std::set<Problem> ProblemsByHand(const ProblemSettings& settings, const ProblemR
                 const bool smallerFirst = operation == Subtract && !settings.allowNegative && a < b;
                 if (smallerFirst && fixed != 0)
                     continue;
-                const Problem problem =
-                    smallerFirst ? Problem{operation, b, a} : Problem{operation, a, b};
+                const Fact problem = smallerFirst ? Fact{operation, b, a} : Fact{operation, a, b};
                 if (AllowedByHand(problem, rules))
                     problems.insert(problem);
             }
@@ -117,25 +116,17 @@ TEST(PossibleProblems, SaysHowManyAndWhetherSomeWillRepeat) {
     EXPECT_EQ(PossibleProblemsText(0, 10), "no problem fits these settings and rules");
 }
 
-OperationRow ArithmeticOf(const QString& sign) {
-    const std::map<QString, OperationRow> signs = {{QStringLiteral("+"), Add},
-                                                   {QStringLiteral("-"), Subtract},
-                                                   {QStringLiteral("*"), Multiply},
-                                                   {DivideSignText(), Divide}};
-    return signs.at(sign);
-}
-
 // Checks one composed sheet against the rules and the questions asked; open holds the
 // problems not yet used in this round (all of them without the no-repeats rule). The plain
 // composer asks anew for every subtraction.
-void ExpectSheetKeepsTheRules(const ProblemSet& set, const std::set<Problem>& space,
+void ExpectSheetKeepsTheRules(const ProblemSet& set, const std::set<Fact>& space,
                               const ProblemRules& rules, const RecordingHost& host) {
-    std::set<Problem> open = space, drawn;
+    std::set<Fact> open = space, drawn;
     int subtractions = 0;
-    for (const ProblemEntry& e : set.problems) {
-        const Problem problem{ArithmeticOf(e.operatorSign), e.first, e.second};
+    for (const Problem& e : set.problems) {
+        const Fact problem{e.operation, e.first, e.second};
         ASSERT_TRUE(space.count(problem) > 0)
-            << e.first << " " << e.operatorSign.toStdString() << " " << e.second;
+            << e.first << " " << OperationSymbol(e.operation).toStdString() << " " << e.second;
         ASSERT_TRUE(open.count(problem) > 0) << "a repeat before every problem was used";
         subtractions += std::get<0>(problem) == Subtract ? 1 : 0;
         drawn.insert(problem);
@@ -170,7 +161,7 @@ TEST_P(ComposingWithRules, KeepsEveryRuleAndFillsEveryCell) {
                              std::to_string(lowest) + ".." + std::to_string(highest) + ", seed " +
                              std::to_string(seed));
                 const ProblemSettings settings{row, lowest, highest, negative};
-                const std::set<Problem> space = ProblemsByHand(settings, rules);
+                const std::set<Fact> space = ProblemsByHand(settings, rules);
                 ASSERT_EQ(CountDistinctProblems(settings, rules),
                           static_cast<std::int64_t>(space.size()));
                 WorksheetState state = MakeState(row, {lowest, highest, 100});
@@ -210,11 +201,11 @@ TEST_P(UniformRuledDrawTest, DrawsEveryAllowedProblemEquallyOften) {
     const UniformCase& c = GetParam();
     WorksheetState state = MakeState(c.row, c.numbers);
     state.problemRules = c.rules;
-    std::map<Problem, int> counts;
+    std::map<Fact, int> counts;
     for (std::uint32_t seed = 1; seed <= 200; ++seed) {
         ScriptedRandomSource source(seed);
         RecordingHost host;
-        for (const ProblemEntry& problem : ComposeProblems(state, source, host).problems)
+        for (const Problem& problem : ComposeProblems(state, source, host).problems)
             ++counts[{c.row, problem.first, problem.second}];
     }
     const auto allowed = static_cast<double>(

@@ -56,12 +56,14 @@ inline QString ClassSetDump() {
 // number labels, which show the division notation.
 inline QString SheetDump(const SheetCode& code) {
     QString dump = QStringLiteral("code %1\n").arg(FormatSheetCode(code));
-    int number = 0;
-    for (const ProblemEntry& problem : ComposeSheet(code).problems) {
-        dump += QStringLiteral("%1. %2 %3 %4 = %5 | %6 %7\n")
-                    .arg(QString::number(++number), QString::number(problem.first),
-                         problem.operatorSign, QString::number(problem.second),
-                         problem.solutionText, problem.firstNumberText, problem.secondNumberText);
+    const ProblemSet set = ComposeSheet(code);
+    for (std::size_t index = 0; index < set.problems.size(); ++index) {
+        const Problem& problem = set.problems[index];
+        const CellCaptions cell = OriginalCaptions(set, static_cast<int>(index));
+        dump +=
+            QStringLiteral("%1. %2 %3 %4 = %5 | %6 %7\n")
+                .arg(QString::number(index + 1), QString::number(problem.first), cell.operatorSign,
+                     QString::number(problem.second), cell.solution, cell.first, cell.second);
     }
     return dump;
 }

@@ -23,8 +23,9 @@ using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest 
 TEST(WriteProblems, WritesEachProblemIntoItsCell) {
     PageControls page = MakeDesignPageControls();
     ProblemSet set;
-    set.problems = {{"\u00f7", 0, 0, "4", "12", "3"}};
-    set.problems.resize(kCells + 20, {"*", 0, 0, "2", "3", "6"});
+    set.numbersExchanged = true;
+    set.problems = {{OperationRow::Divide, 12, 4}};
+    set.problems.resize(kCells + 20, {OperationRow::Multiply, 2, 3});
     WriteProblems(page, set);
     EXPECT_EQ(page.valueLabels[1].caption + page.plusLabels[0].caption +
                   page.solutionLabels[kCells - 1].caption,

@@ -63,36 +63,38 @@ const std::array kPrintCases{
               "×", ":"},
 };
 
-QString Sign(const ProblemEntry& problem, const PrintCase& print) {
-    if (problem.operatorSign == u"*") {
-        return QString::fromUtf8(print.times);
+QString Sign(const Problem& problem, const PrintCase& print) {
+    switch (problem.operation) {
+        case OperationRow::Multiply:
+            return QString::fromUtf8(print.times);
+        case OperationRow::Subtract:
+            return QStringLiteral("\u2212");  // read as "minus", not as a hyphen
+        case OperationRow::Divide:
+            return QString::fromUtf8(print.divide);
+        default:
+            return QStringLiteral("+");
     }
-    if (problem.operatorSign == u"-") {
-        return QStringLiteral("\u2212");  // read as "minus", not as a hyphen
-    }
-    return problem.operatorSign == DivideSignText() ? QString::fromUtf8(print.divide)
-                                                    : problem.operatorSign;
 }
 
 // The answer worked out here, not taken from the composer.
-int Answer(const ProblemEntry& problem) {
-    if (problem.operatorSign == u"+") {
-        return problem.first + problem.second;
+int Answer(const Problem& problem) {
+    switch (problem.operation) {
+        case OperationRow::Add:
+            return problem.first + problem.second;
+        case OperationRow::Subtract:
+            return problem.first - problem.second;
+        case OperationRow::Multiply:
+            return problem.first * problem.second;
+        default:
+            return problem.first / problem.second;
     }
-    if (problem.operatorSign == u"-") {
-        return problem.first - problem.second;
-    }
-    if (problem.operatorSign == u"*") {
-        return problem.first * problem.second;
-    }
-    return problem.first / problem.second;
 }
 
 // The sheet's problems as its text reads, each apart from the next: "7 × 8 =", and
 // "7 × 8 = 56" on a key.
 QString Expected(const ProblemSet& set, const PrintCase& print, bool key) {
     QStringList problems;
-    for (const ProblemEntry& problem : set.problems) {
+    for (const Problem& problem : set.problems) {
         problems << QStringLiteral("%1 %2 %3 =")
                         .arg(QString::number(problem.first), Sign(problem, print),
                              QString::number(problem.second));

@@ -79,11 +79,13 @@ struct RecordingHost final : ComposerHost, OperationList {
 // Each problem of a set, its numbers and the captions of its labels, one string apiece.
 inline std::vector<std::string> Captions(const ProblemSet& set) {
     std::vector<std::string> captions;
-    for (const ProblemEntry& e : set.problems) {
+    for (std::size_t index = 0; index < set.problems.size(); ++index) {
+        const Problem& problem = set.problems[index];
+        const CellCaptions cell = OriginalCaptions(set, static_cast<int>(index));
         captions.push_back(QStringLiteral("%1 %2 %3 %4 %5=%6")
-                               .arg(QString::number(e.first), e.operatorSign,
-                                    QString::number(e.second), e.firstNumberText,
-                                    e.secondNumberText, e.solutionText)
+                               .arg(QString::number(problem.first), cell.operatorSign,
+                                    QString::number(problem.second), cell.first, cell.second,
+                                    cell.solution)
                                .toStdString());
     }
     return captions;
