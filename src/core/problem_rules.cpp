@@ -180,6 +180,13 @@ bool IsTrivialFact(OperationRow operation, int first, int second) {
     return GivesAnswerAway(operation, first, second);
 }
 
+bool IsAllowedFact(OperationRow operation, int first, int second, bool allowNegative,
+                   const ProblemRules& rules) {
+    ProblemSettings settings;
+    settings.allowNegative = allowNegative;
+    return Allowed(operation, first, second, settings, rules);
+}
+
 std::vector<WeightedPair> AllowedPairs(OperationRow operation, const ProblemSettings& settings,
                                        const ProblemRules& rules) {
     std::vector<WeightedPair> pairs;

@@ -52,6 +52,12 @@ struct WeightedPair {
 // True for a problem whose answer is given away.
 [[nodiscard]] bool IsTrivialFact(OperationRow operation, int first, int second);
 
+// Whether a problem with these numbers (the dividend first) keeps its operation's own rules
+// (a whole quotient; no negative difference unless allowed) and the problem rules, a fixed
+// number aside: the one test of every allowed problem, whichever way it is listed.
+[[nodiscard]] bool IsAllowedFact(OperationRow operation, int first, int second, bool allowNegative,
+                                 const ProblemRules& rules);
+
 // Every distinct problem of one operation that the settings and rules allow, each once,
 // in a fixed order. A number the rules fix has weight 1; only the other is drawn.
 // Empty for settings outside 1 <= lowest <= highest <= 99.

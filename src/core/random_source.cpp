@@ -2,6 +2,7 @@
 
 #include "core/sheet_code.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace tallyworth {
@@ -53,6 +54,15 @@ void ClockSeededRandomSource::Reseed(const ProblemRules& rules, const PageOption
         seed = CutSeedForCode(seed + 1U, rules, page);
     }
     stream_ = SeededRandomSource(seed);
+}
+
+std::uint64_t RandomBelow(RandomSource& source, std::uint64_t total) {
+    constexpr double kLowPartScale = 1.0 / 16777216.0;  // 2^-24
+    const double high = source.NextFraction();
+    const double low = source.NextFraction();
+    const auto unit =
+        static_cast<std::uint64_t>((high + low * kLowPartScale) * static_cast<double>(total));
+    return std::min(unit, total - 1);
 }
 
 }  // namespace tallyworth

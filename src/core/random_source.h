@@ -22,6 +22,10 @@ class RandomSource {
     [[nodiscard]] virtual std::optional<std::uint64_t> StreamSeed() const { return std::nullopt; }
 };
 
+// A whole number in 0..total - 1 (total >= 1), each equally likely to within 2^-48: two
+// 24-bit fractions joined, as one alone would favour some numbers of a large total.
+[[nodiscard]] std::uint64_t RandomBelow(RandomSource& source, std::uint64_t total);
+
 // The fractions of one seed: the top 24 bits of each Xoshiro128 output times 2^-24,
 // exact in a float and never 1. Every reseed starts the same stream again, so each
 // composition from this source gives the same sheet.

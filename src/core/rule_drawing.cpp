@@ -19,17 +19,6 @@ int BudgetFor(std::size_t pairs) {
         std::clamp<std::size_t>(pairs / kPairsPerDraw, kFewestDraws, kMostDraws));
 }
 
-// A unit of weight in 0..total - 1, each equally likely to within 2^-48: two 24-bit
-// fractions joined, as one alone would favour some units of a large total.
-std::uint64_t UnitBelow(RandomSource& source, std::uint64_t total) {
-    constexpr double kLowPartScale = 1.0 / 16777216.0;  // 2^-24
-    const double high = source.NextFraction();
-    const double low = source.NextFraction();
-    const auto unit =
-        static_cast<std::uint64_t>((high + low * kLowPartScale) * static_cast<double>(total));
-    return std::min(unit, total - 1);
-}
-
 // 0: both numbers differ from the neighbour's; 1: one of them does; 2: neither.
 int NeighbourClashes(const WeightedPair& pair, int previousFirst, int previousSecond) {
     return (pair.first == previousFirst ? 1 : 0) + (pair.second == previousSecond ? 1 : 0);
@@ -110,7 +99,7 @@ DrawnPair RuledDrawer::Draw(OperationRow operation, RandomSource& source, int pr
     for (int attempt = 0; attempt < space.drawBudget && !found; ++attempt) {
         const std::uint64_t total =
             space.totals.empty() ? space.pairs.size() : std::uint64_t{space.totals.back()};
-        const auto unit = static_cast<std::uint32_t>(UnitBelow(source, total));
+        const auto unit = static_cast<std::uint32_t>(RandomBelow(source, total));
         const std::size_t index = IndexOfUnit(space, unit);
         found = space.used[index] == 0 && Clashes(operation, space.pairs[index], previousFirst,
                                                   previousSecond) == unavoidable;
@@ -178,7 +167,7 @@ DrawnPair RuledDrawer::DrawFromOdds(OperationRow operation, RandomSource& source
         }
     }
     const int fewest = byClashes[0] > 0 ? 0 : (byClashes[1] > 0 ? 1 : 2);
-    std::uint64_t unit = UnitBelow(source, byClashes[static_cast<std::size_t>(fewest)]);
+    std::uint64_t unit = RandomBelow(source, byClashes[static_cast<std::size_t>(fewest)]);
     std::size_t chosen = 0;
     for (std::size_t index = 0; index < space.pairs.size(); ++index) {
         const WeightedPair& pair = space.pairs[index];

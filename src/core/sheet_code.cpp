@@ -1,6 +1,7 @@
 #include "core/sheet_code.h"
 
 #include "core/damm32.h"
+#include "core/sections_code.h"
 #include "core/settings_limits.h"
 #include "core/validation.h"
 #include "core/worksheet_state.h"
@@ -11,6 +12,7 @@
 #include <array>
 #include <cstddef>
 #include <span>
+#include <vector>
 
 namespace tallyworth {
 
@@ -31,9 +33,7 @@ constexpr int kSymbolBits = 5;
 constexpr int kSymbolCount = 14;
 constexpr int kBodySymbols = 12;
 constexpr int kBodyBits = kBodySymbols * kSymbolBits;  // settings above the seed
-constexpr std::array<int, 2> kGroupEnds{5, 10};        // dashes go before these symbols
-
-using Symbols = std::array<int, kSymbolCount>;
+constexpr std::size_t kGroupSymbols = 5;               // a dash after every five symbols
 
 // The settings of version 1 as one mixed-radix number, the operation its top digit:
 // 5 * 99 * 99 * 100 * 2 * 2 = 19,602,000 values, under 2^25. Codes already handed out
@@ -180,7 +180,8 @@ struct CodeLayout {
 constexpr std::array kLayouts{
     CodeLayout{1, kSettingsBitsV1, false, false, PackSettingsV1, UnpackSettingsV1},
     CodeLayout{2, kSettingsBitsV2, true, false, PackSettingsV2, UnpackSettingsV2},
-    CodeLayout{3, kSettingsBitsV3, true, true, PackSettingsV3, UnpackSettingsV3}};
+    CodeLayout{3, kSettingsBitsV3, true, true, PackSettingsV3, UnpackSettingsV3},
+    CodeLayout{4, kSettingsBitsV3, true, true, PackSettingsV3, UnpackSettingsV3}};
 
 const CodeLayout* LayoutOf(int version) {
     const auto* found =
@@ -248,10 +249,10 @@ SheetCodeError WrongLength(qsizetype symbols) {
             .arg(symbols)};
 }
 
-// Reads the symbols of a typed code, or says why they are not a code's symbols.
-std::variant<Symbols, SheetCodeError> ReadSymbols(const QString& typed) {
-    Symbols symbols{};
-    qsizetype read = 0;
+// Reads the symbols of a typed code, or says why they are not a code's symbols: a code
+// of sections has as many as its sections need, any other kSymbolCount.
+std::variant<std::vector<int>, SheetCodeError> ReadSymbols(const QString& typed) {
+    std::vector<int> symbols;
     for (const QChar character : typed) {
         if (IsSeparator(character)) {
             continue;
@@ -260,21 +261,19 @@ std::variant<Symbols, SheetCodeError> ReadSymbols(const QString& typed) {
         if (value < 0) {
             return BadCharacter(character);
         }
-        if (read < kSymbolCount) {
-            symbols[static_cast<std::size_t>(read)] = value;
-        }
-        ++read;
+        symbols.push_back(value);
     }
-    if (read != kSymbolCount) {
-        return WrongLength(read);
+    const bool sections = !symbols.empty() && symbols.front() == kSectionsSheetCodeVersion;
+    if (sections ? symbols.size() < kSymbolCount : symbols.size() != kSymbolCount) {
+        return WrongLength(static_cast<qsizetype>(symbols.size()));
     }
     return symbols;
 }
 
-QString SymbolsText(const Symbols& symbols) {
+QString SymbolsText(std::span<const int> symbols) {
     QString text;
     for (std::size_t index = 0; index < symbols.size(); ++index) {
-        if (std::find(kGroupEnds.begin(), kGroupEnds.end(), index) != kGroupEnds.end()) {
+        if (index > 0 && index % kGroupSymbols == 0) {
             text += u'-';
         }
         text += QChar(kAlphabet[static_cast<std::size_t>(symbols[index])]);
@@ -282,7 +281,7 @@ QString SymbolsText(const Symbols& symbols) {
     return text;
 }
 
-std::uint64_t BodyOf(const Symbols& symbols) {
+std::uint64_t BodyOf(std::span<const int> symbols) {
     std::uint64_t body = 0;
     for (int index = 1; index <= kBodySymbols; ++index) {
         body = (body << kSymbolBits) |
@@ -291,11 +290,22 @@ std::uint64_t BodyOf(const Symbols& symbols) {
     return body;
 }
 
-std::span<const int> DataSymbols(const Symbols& symbols) {
-    return std::span<const int>(symbols).first(kSymbolCount - 1);
+SheetCodeError BadSettings(const QString& fault) {
+    return SheetCodeError{SheetCodeFault::BadSettings,
+                          QCoreApplication::translate("tallyworth::SheetCode",
+                                                      "The sheet code holds settings that cannot "
+                                                      "make a worksheet: %1")
+                              .arg(fault)};
 }
 
-SheetCodeParse DecodeSymbols(const Symbols& symbols) {
+// The sheet of a code of fixed length, its settings unchecked.
+SheetCode DecodeBody(std::span<const int> symbols, const CodeLayout& layout) {
+    const std::uint64_t body = BodyOf(symbols);
+    return {layout.unpack(body >> static_cast<unsigned>(layout.SeedBits())),
+            body & LowBitsMask(layout.SeedBits()), layout.version};
+}
+
+SheetCodeParse DecodeSymbols(std::span<const int> symbols) {
     if (Damm32Interim(symbols) != 0) {
         return SheetCodeError{
             SheetCodeFault::WrongCheck,
@@ -305,7 +315,7 @@ SheetCodeParse DecodeSymbols(const Symbols& symbols) {
     }
     const int version = symbols.front();
     const CodeLayout* layout = LayoutOf(version);
-    if (layout == nullptr) {
+    if (layout == nullptr && version != kSectionsSheetCodeVersion) {
         return SheetCodeError{SheetCodeFault::UnknownVersion,
                               QCoreApplication::translate(
                                   "tallyworth::SheetCode",
@@ -313,18 +323,20 @@ SheetCodeParse DecodeSymbols(const Symbols& symbols) {
                                   "not know: it may come from a newer version of the program.")
                                   .arg(version)};
     }
-    const std::uint64_t body = BodyOf(symbols);
-    const SheetCode code{layout->unpack(body >> static_cast<unsigned>(layout->SeedBits())),
-                         body & LowBitsMask(layout->SeedBits()), version};
-    if (const std::optional<QString> fault = SheetSettingsFault(code.settings)) {
-        return SheetCodeError{
-            SheetCodeFault::BadSettings,
-            QCoreApplication::translate("tallyworth::SheetCode",
-                                        "The sheet code holds settings that cannot make a "
-                                        "worksheet: %1")
-                .arg(*fault)};
+    std::optional<SheetCode> code;
+    if (layout != nullptr) {
+        code = DecodeBody(symbols, *layout);
+    } else {
+        code = SectionsCodeOfBody(symbols.subspan(1, symbols.size() - 2));
     }
-    return code;
+    if (!code) {
+        return BadSettings(
+            QCoreApplication::translate("tallyworth::SheetCode", "its sections cannot be read."));
+    }
+    if (const std::optional<QString> fault = SheetSettingsFault(code->settings)) {
+        return BadSettings(*fault);
+    }
+    return *code;
 }
 
 }  // namespace
@@ -345,7 +357,16 @@ SheetCode SheetCodeOf(const SheetSettings& settings, std::uint64_t seed) {
     return {settings, seed, SheetCodeVersionFor(settings)};
 }
 
+SheetCode FairSheetCode(const SheetSettings& settings, std::uint64_t seed) {
+    const int version =
+        settings.sections.empty() ? kFairSheetCodeVersion : kSectionsSheetCodeVersion;
+    return {settings, seed & LowBitsMask(SheetSeedBits(version)), version};
+}
+
 int SheetSeedBits(int version) {
+    if (version == kSectionsSheetCodeVersion) {
+        return kSectionsSeedBits;
+    }
     const CodeLayout* layout = LayoutOf(version);
     return layout == nullptr ? 0 : layout->SeedBits();
 }
@@ -360,6 +381,9 @@ std::uint64_t CutSeedForCode(std::uint64_t seed, const SheetSettings& settings) 
 }
 
 std::optional<QString> SheetSettingsFault(const SheetSettings& settings) {
+    if (!settings.sections.empty()) {
+        return SectionsFault(settings.sections);
+    }
     const auto outside = [](int value, int lowest, int highest) {
         return value < lowest || value > highest;
     };
@@ -390,23 +414,50 @@ std::optional<QString> SheetSettingsFault(const SheetSettings& settings) {
     return std::nullopt;
 }
 
-QString FormatSheetCode(const SheetCode& code) {
-    const CodeLayout* layout = LayoutOf(code.version);
-    if (layout == nullptr || SheetSettingsFault(code.settings) ||
-        (!layout->carriesRules && code.settings.rules.AnyOn()) ||
-        (!layout->carriesPage && !code.settings.page.AllDefault()) ||
-        (code.seed & ~LowBitsMask(layout->SeedBits())) != 0U) {
+namespace {
+
+// The symbols of a code of fixed length; none when the layout cannot carry the code.
+std::vector<int> FixedSymbols(const SheetCode& code, const CodeLayout& layout) {
+    if (!code.settings.sections.empty() || (!layout.carriesRules && code.settings.rules.AnyOn()) ||
+        (!layout.carriesPage && !code.settings.page.AllDefault()) ||
+        (code.seed & ~LowBitsMask(layout.SeedBits())) != 0U) {
         return {};
     }
     const std::uint64_t body =
-        (layout->pack(code.settings) << static_cast<unsigned>(layout->SeedBits())) | code.seed;
-    Symbols symbols{};
+        (layout.pack(code.settings) << static_cast<unsigned>(layout.SeedBits())) | code.seed;
+    std::vector<int> symbols(kSymbolCount - 1);
     symbols.front() = code.version;
     for (int index = kBodySymbols; index >= 1; --index) {
         const auto shift = static_cast<unsigned>((kBodySymbols - index) * kSymbolBits);
         symbols[static_cast<std::size_t>(index)] = static_cast<int>((body >> shift) & 31U);
     }
-    symbols.back() = Damm32CheckSymbol(DataSymbols(symbols));
+    return symbols;
+}
+
+std::vector<int> SectionsSymbols(const SheetCode& code) {
+    if (code.settings.sections.empty() || (code.seed & ~LowBitsMask(kSectionsSeedBits)) != 0U) {
+        return {};
+    }
+    std::vector<int> symbols{kSectionsSheetCodeVersion};
+    const std::vector<int> body = SectionsCodeBody(code);
+    symbols.insert(symbols.end(), body.begin(), body.end());
+    return symbols;
+}
+
+}  // namespace
+
+QString FormatSheetCode(const SheetCode& code) {
+    const CodeLayout* layout = LayoutOf(code.version);
+    if ((layout == nullptr && code.version != kSectionsSheetCodeVersion) ||
+        SheetSettingsFault(code.settings)) {
+        return {};
+    }
+    std::vector<int> symbols =
+        layout != nullptr ? FixedSymbols(code, *layout) : SectionsSymbols(code);
+    if (symbols.empty()) {
+        return {};
+    }
+    symbols.push_back(Damm32CheckSymbol(symbols));
     return SymbolsText(symbols);
 }
 
@@ -421,11 +472,11 @@ QString FormatProblemsCode(const SheetCode& code) {
 }
 
 SheetCodeParse ParseSheetCode(const QString& typed) {
-    const std::variant<Symbols, SheetCodeError> read = ReadSymbols(typed);
+    const std::variant<std::vector<int>, SheetCodeError> read = ReadSymbols(typed);
     if (const auto* error = std::get_if<SheetCodeError>(&read)) {
         return *error;
     }
-    return DecodeSymbols(std::get<Symbols>(read));
+    return DecodeSymbols(std::get<std::vector<int>>(read));
 }
 
 std::uint64_t SheetSeed(std::uint64_t firstSeed, int sheetIndex, int version) {

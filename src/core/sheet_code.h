@@ -3,6 +3,7 @@
 #include "core/page_options.h"
 #include "core/problem_rules.h"
 #include "core/settings_limits.h"
+#include "core/sheet_section.h"
 #include "core/worksheet_state.h"
 
 #include <QString>
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <variant>
+#include <vector>
 
 namespace tallyworth {
 
@@ -23,8 +25,19 @@ struct SheetSettings {
     bool upsideDownSeven = false;  // division notation; line-and-dots otherwise
     ProblemRules rules{};          // all off in a code of version 1
     PageOptions page{};            // all defaults in a code of version 1 or 2
+    // A sheet of sections other than the one the settings above make (SectionsOf): then
+    // count is their problems in all and the settings above it are not read.
+    std::vector<SheetSection> sections{};
     friend bool operator==(const SheetSettings&, const SheetSettings&) = default;
 };
+
+// The sections of the sheet: its own, or the one section of facts its settings make.
+[[nodiscard]] std::vector<SheetSection> SectionsOf(const SheetSettings& settings);
+// The settings of a sheet of these sections. One section that the plain settings can say
+// (facts of one operation or of all four from one range, untitled) is said by them, so
+// that its code is as short as a plain sheet's.
+[[nodiscard]] SheetSettings SettingsOfSections(std::vector<SheetSection> sections,
+                                               bool upsideDownSeven, const PageOptions& page);
 
 // The format versions of the codes this program writes. Each version fixes both the
 // layout of its codes and how its sheets are composed; older versions stay readable.
@@ -36,6 +49,11 @@ struct SheetSettings {
 inline constexpr int kSheetCodeVersion = 1;
 inline constexpr int kRulesSheetCodeVersion = 2;
 inline constexpr int kPageSheetCodeVersion = 3;
+// Version 4 is version 3's layout for sheets drawn fairly with or without rules: every
+// allowed problem equally likely. Version 5 carries a sheet of sections, as long a code as
+// its sections need. Fresh sheets outside the main window's plain composition take them.
+inline constexpr int kFairSheetCodeVersion = 4;
+inline constexpr int kSectionsSheetCodeVersion = 5;
 
 // The version a sheet with these settings, or under these rules and page options, is
 // written in.
@@ -58,6 +76,9 @@ struct SheetCode {
 
 // The code of the sheet with these settings and seed, in the version it is written in.
 [[nodiscard]] SheetCode SheetCodeOf(const SheetSettings& settings, std::uint64_t seed);
+// The code of a fresh sheet drawn fairly, in version 4 or, for sections, 5, with the seed
+// cut to the bits that version carries.
+[[nodiscard]] SheetCode FairSheetCode(const SheetSettings& settings, std::uint64_t seed);
 
 // How many low bits of a seed a code of this version carries; 0 for an unknown version.
 [[nodiscard]] int SheetSeedBits(int version);

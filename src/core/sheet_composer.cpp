@@ -2,6 +2,7 @@
 
 #include "core/operations.h"
 #include "core/random_source.h"
+#include "core/section_drawing.h"
 
 namespace tallyworth {
 
@@ -50,9 +51,16 @@ void ApplySheetSettings(const SheetSettings& settings, WorksheetState& state) {
 }
 
 SheetSettings SheetSettingsOf(const WorksheetState& state, bool allowNegative) {
-    return {RowOfNumber(state.operation), state.lowestNumber, state.highestNumber,
-            state.numberOfProblems,       allowNegative,      state.UsesUpsideDownSeven(),
-            state.problemRules,           state.pageOptions};
+    SheetSettings settings;
+    settings.operation = RowOfNumber(state.operation);
+    settings.lowest = state.lowestNumber;
+    settings.highest = state.highestNumber;
+    settings.count = state.numberOfProblems;
+    settings.allowNegative = allowNegative;
+    settings.upsideDownSeven = state.UsesUpsideDownSeven();
+    settings.rules = state.problemRules;
+    settings.page = state.pageOptions;
+    return settings;
 }
 
 ProblemSettings ProblemSettingsOf(const SheetSettings& settings) {
@@ -71,6 +79,11 @@ ProblemSet ComposeSheet(const SheetCode& code) {
         case kRulesSheetCodeVersion:
         case kPageSheetCodeVersion:
             return ComposeFromCode(code);
+        case kFairSheetCodeVersion:
+        case kSectionsSheetCodeVersion: {
+            SeededRandomSource source(code.seed);
+            return ComposeSections(SectionsOf(code.settings), source);
+        }
         default:
             return {};
     }

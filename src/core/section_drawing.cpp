@@ -1,0 +1,165 @@
+#include "core/section_drawing.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <numeric>
+#include <optional>
+#include <utility>
+
+namespace tallyworth {
+
+namespace {
+
+constexpr int kHundredPercent = 100;
+
+// The allowed problems of one operation of a section, and which of them are used.
+struct Pool {
+    std::vector<Problem> problems;
+    std::vector<std::uint8_t> used;
+    std::size_t open = 0;
+};
+
+// What a draw may take: open problems only, and one leaving a remainder where asked.
+struct Wanted {
+    bool remainder = false;
+    bool openOnly = true;
+    const Problem* previous = nullptr;
+};
+
+bool Takes(const Pool& pool, std::size_t index, const Wanted& wanted) {
+    const Problem& problem = pool.problems[index];
+    return (!wanted.openOnly || pool.used[index] == 0U) &&
+           (!wanted.remainder || RemainderOf(problem) != 0) &&
+           (wanted.previous == nullptr || !(problem == *wanted.previous));
+}
+
+std::size_t CountTaken(const Pool& pool, const Wanted& wanted) {
+    std::size_t count = 0;
+    for (std::size_t index = 0; index < pool.problems.size(); ++index) {
+        count += Takes(pool, index, wanted) ? 1U : 0U;
+    }
+    return count;
+}
+
+class SectionDrawer {
+  public:
+    explicit SectionDrawer(const SheetSection& section) : noRepeats_(section.rules.noRepeats) {
+        for (const OperationRow operation : SectionOperations(section)) {
+            Pool pool;
+            pool.problems = AllowedSectionProblems(section, operation);
+            pool.used.assign(pool.problems.size(), 0U);
+            pool.open = pool.problems.size();
+            if (!pool.problems.empty()) {
+                pools_.push_back(std::move(pool));
+            }
+        }
+    }
+
+    [[nodiscard]] bool HasProblems() const { return !pools_.empty(); }
+
+    Problem Draw(RandomSource& source, bool remainder) {
+        Pool& pool = ChoosePool(source);
+        // Each wish is given up in turn, the neighbour's first, while no problem keeps it;
+        // with all given up every problem of the pool is taken.
+        Wanted wanted{remainder, true, previous_ ? &*previous_ : nullptr};
+        std::size_t count = CountTaken(pool, wanted);
+        for (int step = 0; count == 0; ++step) {
+            GiveUp(wanted, step);
+            count = CountTaken(pool, wanted);
+        }
+        return Take(pool, wanted, RandomBelow(source, count));
+    }
+
+  private:
+    static void GiveUp(Wanted& wanted, int step) {
+        switch (step) {
+            case 0:
+                wanted.previous = nullptr;
+                break;
+            case 1:
+                wanted.openOnly = false;
+                break;
+            default:
+                wanted.remainder = false;
+                break;
+        }
+    }
+
+    // Among the operations with open problems, each equally likely; all are open again
+    // once none is.
+    Pool& ChoosePool(RandomSource& source) {
+        if (std::none_of(pools_.begin(), pools_.end(),
+                         [](const Pool& pool) { return pool.open > 0; })) {
+            for (Pool& pool : pools_) {
+                std::fill(pool.used.begin(), pool.used.end(), 0U);
+                pool.open = pool.problems.size();
+            }
+        }
+        std::vector<Pool*> open;
+        for (Pool& pool : pools_) {
+            if (pool.open > 0) {
+                open.push_back(&pool);
+            }
+        }
+        return open.size() == 1 ? *open.front() : *open[RandomBelow(source, open.size())];
+    }
+
+    Problem Take(Pool& pool, const Wanted& wanted, std::uint64_t nth) {
+        std::size_t index = 0;
+        for (; index < pool.problems.size(); ++index) {
+            if (Takes(pool, index, wanted) && nth-- == 0) {
+                break;
+            }
+        }
+        if (noRepeats_ && pool.used[index] == 0U) {
+            pool.used[index] = 1U;
+            --pool.open;
+        }
+        previous_ = pool.problems[index];
+        return pool.problems[index];
+    }
+
+    std::vector<Pool> pools_;
+    bool noRepeats_ = false;
+    std::optional<Problem> previous_;
+};
+
+// Which of the section's places must leave a remainder: the share asked for, rounded up,
+// at places drawn at random.
+std::vector<bool> RemainderPlaces(const SheetSection& section, RandomSource& source) {
+    const auto count = static_cast<std::size_t>(section.count);
+    std::vector<bool> places(count, false);
+    if (section.kind != SectionKind::Remainder || section.remainderPercent <= 0) {
+        return places;
+    }
+    const auto needed = static_cast<std::size_t>(
+        (section.remainderPercent * section.count + kHundredPercent - 1) / kHundredPercent);
+    std::vector<std::size_t> order(count);
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    for (std::size_t taken = 0; taken < needed; ++taken) {
+        const auto pick = taken + RandomBelow(source, count - taken);
+        std::swap(order[taken], order[pick]);
+        places[order[taken]] = true;
+    }
+    return places;
+}
+
+}  // namespace
+
+ProblemSet ComposeSections(const std::vector<SheetSection>& sections, RandomSource& source) {
+    ProblemSet set;
+    for (const SheetSection& section : sections) {
+        SectionDrawer drawer(section);
+        if (!drawer.HasProblems()) {
+            return {};
+        }
+        const std::vector<bool> remainders = RemainderPlaces(section, source);
+        for (const bool remainder : remainders) {
+            set.problems.push_back(drawer.Draw(source, remainder));
+        }
+    }
+    return set;
+}
+
+}  // namespace tallyworth

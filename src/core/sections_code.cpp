@@ -1,0 +1,251 @@
+#include "core/sections_code.h"
+
+#include <QByteArray>
+
+#include <cstdint>
+
+namespace tallyworth {
+
+namespace {
+
+constexpr int kSymbolBits = 5;
+constexpr int kNumberBits = 7;  // 1 to 99, less one
+constexpr int kCountBits = 7;   // 1 to 100, less one
+constexpr int kFixedBits = 7;   // 0 to 99
+constexpr int kPercentBits = 7;
+constexpr int kSectionCountBits = 3;
+constexpr int kTitleLengthBits = 8;  // bytes of UTF-8
+constexpr int kByteBits = 8;
+
+// Fields written high bit first into a row of 5-bit symbols, the last one padded with 0s.
+class BitWriter {
+  public:
+    void Put(std::uint32_t value, int bits) {
+        for (int bit = bits - 1; bit >= 0; --bit) {
+            bits_.push_back(((value >> static_cast<unsigned>(bit)) & 1U) != 0U);
+        }
+    }
+    void Put(bool value) { bits_.push_back(value); }
+
+    [[nodiscard]] std::vector<int> Symbols() const {
+        std::vector<int> symbols;
+        for (std::size_t start = 0; start < bits_.size(); start += kSymbolBits) {
+            int symbol = 0;
+            for (std::size_t bit = start; bit < start + kSymbolBits; ++bit) {
+                symbol = symbol * 2 + (bit < bits_.size() && bits_[bit] ? 1 : 0);
+            }
+            symbols.push_back(symbol);
+        }
+        return symbols;
+    }
+
+  private:
+    std::vector<bool> bits_;
+};
+
+// Reads what BitWriter wrote; a read past the end sets the reader failed.
+class BitReader {
+  public:
+    explicit BitReader(std::span<const int> symbols) : symbols_(symbols) {}
+
+    std::uint32_t Get(int bits) {
+        std::uint32_t value = 0;
+        for (int bit = 0; bit < bits; ++bit) {
+            value = value * 2U + (NextBit() ? 1U : 0U);
+        }
+        return value;
+    }
+    bool GetFlag() { return Get(1) == 1U; }
+
+    // Whether every field was there and only padding, all 0s, is left.
+    [[nodiscard]] bool EndsWell() {
+        const std::size_t left = symbols_.size() * kSymbolBits - position_;
+        if (failed_ || left >= kSymbolBits) {
+            return false;
+        }
+        return Get(static_cast<int>(left)) == 0U && !failed_;
+    }
+    [[nodiscard]] bool Failed() const { return failed_; }
+
+  private:
+    bool NextBit() {
+        const std::size_t symbol = position_ / kSymbolBits;
+        if (symbol >= symbols_.size()) {
+            failed_ = true;
+            return false;
+        }
+        const auto shift = static_cast<unsigned>(kSymbolBits - 1 - position_ % kSymbolBits);
+        ++position_;
+        return ((static_cast<unsigned>(symbols_[symbol]) >> shift) & 1U) != 0U;
+    }
+
+    std::span<const int> symbols_;
+    std::size_t position_ = 0;
+    bool failed_ = false;
+};
+
+bool IsDivisionKind(SectionKind kind) {
+    return kind == SectionKind::TableDivision || kind == SectionKind::Remainder;
+}
+
+void PutRange(BitWriter& writer, const NumberRange& range) {
+    writer.Put(static_cast<std::uint32_t>(range.lowest - kLeastNumber), kNumberBits);
+    writer.Put(static_cast<std::uint32_t>(range.highest - kLeastNumber), kNumberBits);
+}
+
+NumberRange GetRange(BitReader& reader) {
+    NumberRange range;
+    range.lowest = static_cast<int>(reader.Get(kNumberBits)) + kLeastNumber;
+    range.highest = static_cast<int>(reader.Get(kNumberBits)) + kLeastNumber;
+    return range;
+}
+
+void PutRules(BitWriter& writer, const ProblemRules& rules) {
+    writer.Put(rules.AnyOn());
+    if (rules.AnyOn()) {
+        writer.Put(rules.noTrivial);
+        writer.Put(static_cast<std::uint32_t>(rules.fixedNumber), kFixedBits);
+        writer.Put(static_cast<std::uint32_t>(rules.regrouping), 2);
+        writer.Put(rules.noRepeats);
+    }
+}
+
+ProblemRules GetRules(BitReader& reader) {
+    ProblemRules rules;
+    if (reader.GetFlag()) {
+        rules.noTrivial = reader.GetFlag();
+        rules.fixedNumber = static_cast<int>(reader.Get(kFixedBits));
+        rules.regrouping = static_cast<Regrouping>(reader.Get(2));
+        rules.noRepeats = reader.GetFlag();
+    }
+    return rules;
+}
+
+void PutTitle(BitWriter& writer, const QString& title) {
+    const QByteArray bytes = title.toUtf8();
+    writer.Put(static_cast<std::uint32_t>(bytes.size()), kTitleLengthBits);
+    for (const char byte : bytes) {
+        writer.Put(static_cast<std::uint8_t>(byte), kByteBits);
+    }
+}
+
+QString GetTitle(BitReader& reader) {
+    QByteArray bytes;
+    const std::uint32_t length = reader.Get(kTitleLengthBits);
+    for (std::uint32_t index = 0; index < length && !reader.Failed(); ++index) {
+        bytes.append(static_cast<char>(reader.Get(kByteBits)));
+    }
+    return QString::fromUtf8(bytes);
+}
+
+void PutSection(BitWriter& writer, const SheetSection& section) {
+    writer.Put(static_cast<std::uint32_t>(section.kind), 2);
+    if (!IsDivisionKind(section.kind)) {
+        writer.Put(section.operations, 4);
+    }
+    PutRange(writer, section.first);
+    writer.Put(section.second == section.first);
+    if (!(section.second == section.first)) {
+        PutRange(writer, section.second);
+    }
+    writer.Put(static_cast<std::uint32_t>(section.count - kLeastProblems), kCountBits);
+    writer.Put(section.allowNegative);
+    PutRules(writer, section.rules);
+    if (section.kind == SectionKind::Missing) {
+        writer.Put(static_cast<std::uint32_t>(section.missing), 2);
+    }
+    if (section.kind == SectionKind::Remainder) {
+        writer.Put(static_cast<std::uint32_t>(section.remainderPercent), kPercentBits);
+    }
+    PutTitle(writer, section.title);
+}
+
+// A field read with more values than its type has marks the code unreadable.
+SheetSection GetSection(BitReader& reader, bool& fits) {
+    SheetSection section;
+    section.kind = static_cast<SectionKind>(reader.Get(2));
+    section.operations = IsDivisionKind(section.kind) ? OperationBit(OperationRow::Divide)
+                                                      : static_cast<OperationSet>(reader.Get(4));
+    section.first = GetRange(reader);
+    section.second = reader.GetFlag() ? section.first : GetRange(reader);
+    section.count = static_cast<int>(reader.Get(kCountBits)) + kLeastProblems;
+    section.allowNegative = reader.GetFlag();
+    section.rules = GetRules(reader);
+    fits =
+        fits && static_cast<int>(section.rules.regrouping) <= static_cast<int>(Regrouping::Always);
+    if (section.kind == SectionKind::Missing) {
+        const std::uint32_t place = reader.Get(2);
+        fits = fits && place < kMissingPlaces;
+        section.missing = static_cast<MissingPlace>(place);
+    }
+    if (section.kind == SectionKind::Remainder) {
+        section.remainderPercent = static_cast<int>(reader.Get(kPercentBits));
+    }
+    section.title = GetTitle(reader);
+    return section;
+}
+
+void PutPage(BitWriter& writer, const PageOptions& page) {
+    writer.Put(static_cast<std::uint32_t>(page.timesSign), 2);
+    writer.Put(static_cast<std::uint32_t>(page.divideSign), 2);
+    writer.Put(static_cast<std::uint32_t>(page.layout), 1);
+    writer.Put(static_cast<std::uint32_t>(page.size), 2);
+    writer.Put(page.fillPage);
+}
+
+PageOptions GetPage(BitReader& reader, bool& fits) {
+    PageOptions page;
+    page.timesSign = static_cast<TimesSign>(reader.Get(2));
+    const std::uint32_t divide = reader.Get(2);
+    page.divideSign = static_cast<DivideSign>(divide);
+    page.layout = static_cast<ProblemLayout>(reader.Get(1));
+    const std::uint32_t size = reader.Get(2);
+    page.size = static_cast<PrintSize>(size);
+    page.fillPage = reader.GetFlag();
+    fits = fits && divide <= static_cast<std::uint32_t>(DivideSign::Colon) &&
+           size <= static_cast<std::uint32_t>(PrintSize::ExtraLarge);
+    return page;
+}
+
+}  // namespace
+
+std::vector<int> SectionsCodeBody(const SheetCode& code) {
+    BitWriter writer;
+    writer.Put(static_cast<std::uint32_t>(code.seed), kSectionsSeedBits);
+    writer.Put(code.settings.upsideDownSeven);
+    PutPage(writer, code.settings.page);
+    const std::vector<SheetSection>& sections = code.settings.sections;
+    writer.Put(static_cast<std::uint32_t>(sections.size() - 1), kSectionCountBits);
+    for (const SheetSection& section : sections) {
+        PutSection(writer, section);
+    }
+    return writer.Symbols();
+}
+
+std::optional<SheetCode> SectionsCodeOfBody(std::span<const int> body) {
+    BitReader reader(body);
+    SheetCode code;
+    code.version = kSectionsSheetCodeVersion;
+    code.seed = reader.Get(kSectionsSeedBits);
+    bool fits = true;
+    const bool upsideDownSeven = reader.GetFlag();
+    const PageOptions page = GetPage(reader, fits);
+    const auto count = static_cast<int>(reader.Get(kSectionCountBits)) + 1;
+    std::vector<SheetSection> sections;
+    for (int index = 0; index < count && fits && !reader.Failed(); ++index) {
+        sections.push_back(GetSection(reader, fits));
+    }
+    if (!fits || !reader.EndsWell()) {
+        return std::nullopt;
+    }
+    code.settings.upsideDownSeven = upsideDownSeven;
+    code.settings.page = page;
+    code.settings.count = 0;
+    for (const SheetSection& section : sections) {
+        code.settings.count += section.count;
+    }
+    code.settings.sections = std::move(sections);
+    return code;
+}
+
+}  // namespace tallyworth

@@ -1,0 +1,307 @@
+#include "core/sheet_section.h"
+
+#include "core/sheet_code.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace tallyworth {
+
+namespace {
+
+constexpr const char* kSectionsContext = "tallyworth::Sections";
+constexpr int kHundredPercent = 100;
+
+QString SectionsText(const char* text) {
+    return QCoreApplication::translate(kSectionsContext, text);
+}
+
+// The range the second number comes from: the fixed number alone when the rules fix one.
+NumberRange SecondRange(const SheetSection& section) {
+    const int fixed = section.rules.fixedNumber;
+    return fixed != 0 ? NumberRange{fixed, fixed} : section.second;
+}
+
+bool IsDivisionKind(SectionKind kind) {
+    return kind == SectionKind::TableDivision || kind == SectionKind::Remainder;
+}
+
+void AddWithBlanks(std::vector<Problem>& problems, Problem problem, const SheetSection& section) {
+    if (section.kind != SectionKind::Missing) {
+        problems.push_back(problem);
+        return;
+    }
+    if (section.missing != MissingPlace::Second) {
+        problem.blank = BlankPlace::First;
+        problems.push_back(problem);
+    }
+    if (section.missing != MissingPlace::First) {
+        problem.blank = BlankPlace::Second;
+        problems.push_back(problem);
+    }
+}
+
+// Facts and missing numbers: both numbers from their ranges, as the operation allows.
+void ListFacts(std::vector<Problem>& problems, const SheetSection& section,
+               OperationRow operation) {
+    const NumberRange second = SecondRange(section);
+    for (int divisor = second.lowest; divisor <= second.highest; ++divisor) {
+        for (int first = section.first.lowest; first <= section.first.highest; ++first) {
+            if (IsAllowedFact(operation, first, divisor, section.allowNegative, section.rules)) {
+                AddWithBlanks(problems,
+                              {operation, static_cast<std::int16_t>(first),
+                               static_cast<std::int16_t>(divisor)},
+                              section);
+            }
+        }
+    }
+}
+
+// Division from the tables: the dividend is the product of a quotient and a divisor.
+void ListTableDivisions(std::vector<Problem>& problems, const SheetSection& section) {
+    const NumberRange divisors = SecondRange(section);
+    for (int divisor = divisors.lowest; divisor <= divisors.highest; ++divisor) {
+        for (int quotient = section.first.lowest; quotient <= section.first.highest; ++quotient) {
+            const int dividend = quotient * divisor;
+            if (IsAllowedFact(OperationRow::Divide, dividend, divisor, false, section.rules)) {
+                problems.push_back({OperationRow::Divide, static_cast<std::int16_t>(dividend),
+                                    static_cast<std::int16_t>(divisor)});
+            }
+        }
+    }
+}
+
+// A remainder problem gives its answer away with a divisor of 1 or a quotient under 2.
+bool AllowedRemainder(int dividend, int divisor, const SheetSection& section) {
+    if (section.remainderPercent >= kHundredPercent && dividend % divisor == 0) {
+        return false;
+    }
+    return !section.rules.noTrivial || (divisor > 1 && dividend >= 2 * divisor);
+}
+
+void ListRemainders(std::vector<Problem>& problems, const SheetSection& section) {
+    const NumberRange divisors = SecondRange(section);
+    for (int divisor = divisors.lowest; divisor <= divisors.highest; ++divisor) {
+        for (int dividend = section.first.lowest; dividend <= section.first.highest; ++dividend) {
+            if (AllowedRemainder(dividend, divisor, section)) {
+                Problem problem{OperationRow::Divide, static_cast<std::int16_t>(dividend),
+                                static_cast<std::int16_t>(divisor)};
+                problem.withRemainder = true;
+                problems.push_back(problem);
+            }
+        }
+    }
+}
+
+// A range's fault in the settings checks' words.
+std::optional<QString> RangeFault(const NumberRange& range) {
+    SheetSettings settings;
+    settings.lowest = range.lowest;
+    settings.highest = range.highest;
+    return SheetSettingsFault(settings);
+}
+
+std::optional<QString> CountFault(int count) {
+    SheetSettings settings;
+    settings.count = count;
+    return SheetSettingsFault(settings);
+}
+
+bool HasControlCharacter(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar character) {
+        return character.category() == QChar::Other_Control;
+    });
+}
+
+std::optional<QString> FieldFault(const SheetSection& section) {
+    if (section.operations == 0 || (section.operations & ~kAllOperations) != 0) {
+        return SectionsText(QT_TRANSLATE_NOOP("tallyworth::Sections",
+                                              "operation: choose at least one of +, -, * and /."));
+    }
+    if (const auto fault = RangeFault(section.first)) {
+        return SectionsText(QT_TRANSLATE_NOOP("tallyworth::Sections", "first: %1")).arg(*fault);
+    }
+    if (const auto fault = RangeFault(section.second)) {
+        return SectionsText(QT_TRANSLATE_NOOP("tallyworth::Sections", "second: %1")).arg(*fault);
+    }
+    if (const auto fault = CountFault(section.count)) {
+        return SectionsText(QT_TRANSLATE_NOOP("tallyworth::Sections", "problems: %1")).arg(*fault);
+    }
+    if (section.rules.fixedNumber < 0 || section.rules.fixedNumber > kMostFixed) {
+        return SectionsText(QT_TRANSLATE_NOOP("tallyworth::Sections",
+                                              "fixed: the fixed number must be between 1 and 99."));
+    }
+    if (section.remainderPercent < 0 || section.remainderPercent > kHundredPercent) {
+        return SectionsText(QT_TRANSLATE_NOOP(
+            "tallyworth::Sections", "remainders: the share must be between 0 and 100 %."));
+    }
+    if (section.title.size() > kMostTitleCharacters || HasControlCharacter(section.title)) {
+        return SectionsText(QT_TRANSLATE_NOOP("tallyworth::Sections",
+                                              "title: at most %1 characters on one line, please."))
+            .arg(kMostTitleCharacters);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<OperationRow> OperationsOf(OperationSet operations) {
+    std::vector<OperationRow> rows;
+    for (const OperationRow row : {OperationRow::Add, OperationRow::Subtract,
+                                   OperationRow::Multiply, OperationRow::Divide}) {
+        if ((operations & OperationBit(row)) != 0) {
+            rows.push_back(row);
+        }
+    }
+    return rows;
+}
+
+OperationSet OperationSetOfRow(OperationRow row) {
+    if (row == OperationRow::Mix) {
+        return kAllOperations;
+    }
+    return IsOperationRow(row) ? OperationBit(row) : OperationSet{0};
+}
+
+std::vector<OperationRow> SectionOperations(const SheetSection& section) {
+    if (IsDivisionKind(section.kind)) {
+        return {OperationRow::Divide};
+    }
+    return OperationsOf(section.operations);
+}
+
+std::vector<Problem> AllowedSectionProblems(const SheetSection& section, OperationRow operation) {
+    std::vector<Problem> problems;
+    switch (section.kind) {
+        case SectionKind::Facts:
+        case SectionKind::Missing:
+            ListFacts(problems, section, operation);
+            break;
+        case SectionKind::TableDivision:
+            ListTableDivisions(problems, section);
+            break;
+        case SectionKind::Remainder:
+            ListRemainders(problems, section);
+            break;
+    }
+    return problems;
+}
+
+std::int64_t CountSectionProblems(const SheetSection& section) {
+    std::int64_t count = 0;
+    for (const OperationRow operation : SectionOperations(section)) {
+        count += static_cast<std::int64_t>(AllowedSectionProblems(section, operation).size());
+    }
+    return count;
+}
+
+RulesCheck CheckSectionFit(const SheetSection& section) {
+    const std::int64_t possible = CountSectionProblems(section);
+    if (possible == 0) {
+        return {RulesVerdict::NoneFits, possible};
+    }
+    return {possible < section.count ? RulesVerdict::SomeRepeat : RulesVerdict::Fits, possible};
+}
+
+std::optional<QString> SectionFault(const SheetSection& section, int number) {
+    if (const auto fault = FieldFault(section)) {
+        return SectionsText(QT_TRANSLATE_NOOP("tallyworth::Sections", "Section %1, %2"))
+            .arg(number)
+            .arg(*fault);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> SectionsFault(const std::vector<SheetSection>& sections) {
+    if (sections.empty() || sections.size() > static_cast<std::size_t>(kMostSections)) {
+        return SectionsText(
+                   QT_TRANSLATE_NOOP("tallyworth::Sections", "A sheet holds 1 to %1 sections."))
+            .arg(kMostSections);
+    }
+    int problems = 0;
+    for (std::size_t index = 0; index < sections.size(); ++index) {
+        if (auto fault = SectionFault(sections[index], static_cast<int>(index) + 1)) {
+            return fault;
+        }
+        problems += sections[index].count;
+    }
+    if (problems > kMostProblems) {
+        return SectionsText(QT_TRANSLATE_NOOP("tallyworth::Sections",
+                                              "The sections hold %1 problems in all, but a sheet "
+                                              "holds at most %2."))
+            .arg(problems)
+            .arg(kMostProblems);
+    }
+    return std::nullopt;
+}
+
+QString SectionKindName(SectionKind kind) {
+    static constexpr std::array<const char*, kSectionKinds> kNames{
+        QT_TRANSLATE_NOOP("tallyworth::Sections", "Facts"),
+        QT_TRANSLATE_NOOP("tallyworth::Sections", "Missing numbers"),
+        QT_TRANSLATE_NOOP("tallyworth::Sections", "Division from the times tables"),
+        QT_TRANSLATE_NOOP("tallyworth::Sections", "Division with remainders")};
+    return SectionsText(kNames[static_cast<std::size_t>(kind)]);
+}
+
+QString RemainderWord() {
+    //: Written between a quotient and its remainder, as teachers write it: 23 ÷ 5 = 4 r 3.
+    return QCoreApplication::translate(kSectionsContext, "r");
+}
+
+std::vector<SheetSection> SectionsOf(const SheetSettings& settings) {
+    if (!settings.sections.empty()) {
+        return settings.sections;
+    }
+    SheetSection section;
+    section.operations = OperationSetOfRow(settings.operation);
+    section.first = section.second = {settings.lowest, settings.highest};
+    section.count = settings.count;
+    section.allowNegative = settings.allowNegative;
+    section.rules = settings.rules;
+    return {section};
+}
+
+namespace {
+
+// The row of the operation table a plain sheet of the operations is, if any.
+std::optional<OperationRow> PlainRow(OperationSet operations) {
+    if (operations == kAllOperations) {
+        return OperationRow::Mix;
+    }
+    const std::vector<OperationRow> rows = OperationsOf(operations);
+    return rows.size() == 1 ? std::optional(rows.front()) : std::nullopt;
+}
+
+}  // namespace
+
+SheetSettings SettingsOfSections(std::vector<SheetSection> sections, bool upsideDownSeven,
+                                 const PageOptions& page) {
+    SheetSettings settings;
+    settings.upsideDownSeven = upsideDownSeven;
+    settings.page = page;
+    const SheetSection* only = sections.size() == 1 ? &sections.front() : nullptr;
+    const std::optional<OperationRow> row =
+        only != nullptr ? PlainRow(only->operations) : std::nullopt;
+    if (only != nullptr && only->kind == SectionKind::Facts && only->first == only->second &&
+        only->title.isEmpty() && row) {
+        settings.operation = *row;
+        settings.lowest = only->first.lowest;
+        settings.highest = only->first.highest;
+        settings.count = only->count;
+        settings.allowNegative = only->allowNegative;
+        settings.rules = only->rules;
+        return settings;
+    }
+    settings.count = 0;
+    for (const SheetSection& section : sections) {
+        settings.count += section.count;
+    }
+    settings.sections = std::move(sections);
+    return settings;
+}
+
+}  // namespace tallyworth
