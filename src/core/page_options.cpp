@@ -26,6 +26,29 @@ constexpr std::array kLanguageSigns{
     LanguageRow{QLocale::NorwegianNynorsk, {TimesSign::Cross, DivideSign::Colon}},
 };
 
+// The word written between a quotient and its remainder, "23 ÷ 5 = 4 r 3", as the
+// primary schools of each language write it; "r" where no row says otherwise.
+struct RemainderRow {
+    QLocale::Language language;
+    const char16_t* word;
+};
+constexpr std::array kRemainderWords{
+    RemainderRow{QLocale::German, u"Rest"},
+    RemainderRow{QLocale::French, u"reste"},
+    RemainderRow{QLocale::Spanish, u"resto"},
+    RemainderRow{QLocale::Dutch, u"rest"},
+    RemainderRow{QLocale::Danish, u"rest"},
+    RemainderRow{QLocale::NorwegianBokmal, u"rest"},
+    RemainderRow{QLocale::NorwegianNynorsk, u"rest"},
+};
+
+QString RemainderWordOf(QLocale::Language language) {
+    const auto* row =
+        std::find_if(kRemainderWords.begin(), kRemainderWords.end(),
+                     [language](const RemainderRow& entry) { return entry.language == language; });
+    return QString::fromUtf16(row == kRemainderWords.end() ? u"r" : row->word);
+}
+
 template <typename Value>
 struct OptionWord {
     const char* word;
@@ -110,7 +133,8 @@ PageSigns SignsOf(const PageOptions& options, QLocale::Language language) {
     const DivideSign divide =
         options.divideSign == DivideSign::Default ? usual.divide : options.divideSign;
     return {TimesSignText(times), DivideSignTextOf(divide),
-            times == TimesSign::Asterisk && divide == DivideSign::Obelus};
+            times == TimesSign::Asterisk && divide == DivideSign::Obelus,
+            RemainderWordOf(language)};
 }
 
 QString TimesSignText(TimesSign sign) {

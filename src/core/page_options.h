@@ -49,6 +49,8 @@ struct PageSigns {
     // The program's original signs, asterisk and obelus, chosen as such: the page then
     // draws its division and equals signs as the original strokes.
     bool original = false;
+    // Between a quotient and its remainder: "r", "Rest", "reste".
+    QString remainder = QStringLiteral("r");
     friend bool operator==(const PageSigns&, const PageSigns&) = default;
 };
 

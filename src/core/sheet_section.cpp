@@ -247,11 +247,6 @@ QString SectionKindName(SectionKind kind) {
     return SectionsText(kNames[static_cast<std::size_t>(kind)]);
 }
 
-QString RemainderWord() {
-    //: Written between a quotient and its remainder, as teachers write it: 23 ÷ 5 = 4 r 3.
-    return QCoreApplication::translate(kSectionsContext, "r");
-}
-
 std::vector<SheetSection> SectionsOf(const SheetSettings& settings) {
     if (!settings.sections.empty()) {
         return settings.sections;

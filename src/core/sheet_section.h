@@ -93,7 +93,5 @@ struct SheetSection {
 // The kind's name in the user's language, as lists and messages show it: "Facts",
 // "Missing numbers", "Division from the times tables", "Division with remainders".
 [[nodiscard]] QString SectionKindName(SectionKind kind);
-// The word a page writes between a quotient and its remainder: "r" in English.
-[[nodiscard]] QString RemainderWord();
 
 }  // namespace tallyworth

@@ -1,6 +1,7 @@
 #include "page_model/flowing_layout.h"
 
 #include "core/operations.h"
+#include "core/sheet_section.h"
 #include "core/worksheet_state.h"
 
 #include <QHash>
@@ -41,32 +42,49 @@ constexpr float kMostFillPoints = 60.0F;
 constexpr int kNormalStrokePixels = 2;
 constexpr const char* kPageFont = "MS Sans Serif";
 
+constexpr int kLeastBlankDigits = 2;  // a left-out number's blank has room for two digits
+
 // A division among stacked problems stands on its cell's top line, "56 ÷ 7", over "="
 // and the answer bar.
 enum class CellKind { Stacked, StackedDivision, Line, Bracket };
 
-bool IsDivision(const Problem& problem) {
-    return problem.operation == OperationRow::Divide;
+// Whether every problem the sheet can hold is a division.
+bool DividesOnly(const std::vector<SheetSection>& sections) {
+    return std::all_of(sections.begin(), sections.end(), [](const SheetSection& section) {
+        const std::vector<OperationRow> operations = SectionOperations(section);
+        return operations.size() == 1 && operations.front() == OperationRow::Divide;
+    });
 }
 
-bool IsDivisionSheet(const FlowRequest& request) {
-    return request.settings.operation == OperationRow::Divide;
+// What a sheet's layout needs to know of its settings, worked out once.
+struct SheetShape {
+    std::vector<SheetSection> sections;
+    bool stacked = false;
+    bool divisionSheet = false;
+    bool inBracket = false;
+};
+
+SheetShape ShapeOf(const FlowRequest& request) {
+    SheetShape shape;
+    shape.sections = SectionsOf(request.settings);
+    shape.stacked = request.settings.page.layout == ProblemLayout::Stacked;
+    shape.divisionSheet = DividesOnly(shape.sections);
+    shape.inBracket = shape.divisionSheet && request.settings.upsideDownSeven;
+    return shape;
 }
 
-bool InBracket(const FlowRequest& request) {
-    return IsDivisionSheet(request) && request.settings.upsideDownSeven;
-}
-
-CellKind KindOf(bool division, const FlowRequest& request) {
-    const bool stacked = request.settings.page.layout == ProblemLayout::Stacked;
-    if (!division) {
-        return stacked ? CellKind::Stacked : CellKind::Line;
+CellKind KindOf(const Problem& problem, const SheetShape& shape) {
+    if (problem.operation != OperationRow::Divide) {
+        return shape.stacked ? CellKind::Stacked : CellKind::Line;
     }
-    if (InBracket(request)) {
+    if (shape.inBracket && problem.blank == BlankPlace::Answer) {
         return CellKind::Bracket;
     }
-    // A sheet of divisions alone writes them on a line, as the original page does.
-    return stacked && !IsDivisionSheet(request) ? CellKind::StackedDivision : CellKind::Line;
+    // A sheet of divisions alone writes them on a line, as the original page does; so do
+    // divisions with a number left out or a remainder.
+    const bool onTopLine = shape.stacked && !shape.divisionSheet &&
+                           problem.blank == BlankPlace::Answer && !problem.withRemainder;
+    return onTopLine ? CellKind::StackedDivision : CellKind::Line;
 }
 
 // The numbers and answer as read: the dividend first, whatever label the original page
@@ -75,6 +93,7 @@ struct ReadNumbers {
     QString first;
     QString second;
     QString solution;
+    QString remainder;
 };
 
 ReadNumbers NumbersOf(const ProblemSet& set, std::size_t index) {
@@ -82,7 +101,9 @@ ReadNumbers NumbersOf(const ProblemSet& set, std::size_t index) {
     if (set.numbersExchanged) {
         std::swap(captions.first, captions.second);
     }
-    return {captions.first, captions.second, captions.solution};
+    const Problem& problem = set.problems[index];
+    return {captions.first, captions.second, captions.solution,
+            problem.withRemainder ? QString::number(RemainderOf(problem)) : QString()};
 }
 
 // The widest captions of the sheet, in characters.
@@ -90,6 +111,8 @@ struct Widths {
     int first = 1;
     int second = 1;
     int solution = 1;
+    int remainder = 0;  // 0 without remainder problems
+    int remainderWord = 0;
     bool stacked = false;
     bool stackedDivision = false;
     bool line = false;
@@ -107,34 +130,57 @@ void AddKind(Widths& widths, CellKind kind) {
     widths.bracket |= kind == CellKind::Bracket;
 }
 
-// The widest answer an operation can have with numbers up to highest.
-int SolutionDigits(OperationRow operation, int highest, bool allowNegative) {
+// The widest answer an operation can have with these highest numbers.
+int SolutionDigits(OperationRow operation, int first, int second, bool allowNegative) {
     switch (operation) {
         case OperationRow::Add:
-            return DigitsOf(2 * highest);
+            return DigitsOf(first + second);
         case OperationRow::Subtract:
-            return DigitsOf(highest) + (allowNegative ? 1 : 0);
+            return DigitsOf(std::max(first, second)) + (allowNegative ? 1 : 0);
         case OperationRow::Multiply:
-            return DigitsOf(highest * highest);
+            return DigitsOf(first * second);
         case OperationRow::Divide:
-            return DigitsOf(highest);
         case OperationRow::Mix:
             break;
     }
-    return std::max(DigitsOf(highest * highest), DigitsOf(highest) + (allowNegative ? 1 : 0));
+    return DigitsOf(first);
 }
 
-// The widths the settings allow, so that every sheet of the settings has the same pages;
-// captions wider than that (cell numbers) widen them.
-Widths WidthsOf(const ProblemSet& set, const FlowRequest& request) {
-    const SheetSettings& settings = request.settings;
+// Room for every problem the section can hold, so that every sheet of the settings has
+// the same pages.
+void AddSection(Widths& widths, const SheetSection& section, const SheetShape& shape) {
+    const int first = section.first.highest;
+    const int second =
+        section.rules.fixedNumber != 0 ? section.rules.fixedNumber : section.second.highest;
+    const bool table = section.kind == SectionKind::TableDivision;
+    widths.first = std::max(widths.first, DigitsOf(table ? first * second : first));
+    widths.second = std::max(widths.second, DigitsOf(second));
+    for (const OperationRow operation : SectionOperations(section)) {
+        widths.solution = std::max(widths.solution,
+                                   SolutionDigits(operation, first, second, section.allowNegative));
+        Problem sample{operation};
+        sample.blank =
+            section.kind == SectionKind::Missing ? BlankPlace::First : BlankPlace::Answer;
+        sample.withRemainder = section.kind == SectionKind::Remainder;
+        AddKind(widths, KindOf(sample, shape));
+    }
+    if (section.kind == SectionKind::Missing) {
+        widths.first = std::max(widths.first, kLeastBlankDigits);
+        widths.second = std::max(widths.second, kLeastBlankDigits);
+    }
+    if (section.kind == SectionKind::Remainder) {
+        widths.remainder = std::max(widths.remainder, DigitsOf(second));
+    }
+}
+
+// The widths the settings allow; captions wider than that (cell numbers) widen them.
+Widths WidthsOf(const ProblemSet& set, const FlowRequest& request, const SheetShape& shape) {
     Widths widths;
-    widths.first = widths.second = DigitsOf(settings.highest);
-    widths.solution = SolutionDigits(settings.operation, settings.highest, settings.allowNegative);
-    const bool mix = settings.operation == OperationRow::Mix;
-    AddKind(widths, KindOf(IsDivisionSheet(request), request));
-    if (mix) {
-        AddKind(widths, KindOf(true, request));
+    for (const SheetSection& section : shape.sections) {
+        AddSection(widths, section, shape);
+    }
+    if (widths.remainder > 0) {
+        widths.remainderWord = static_cast<int>(request.signs.remainder.size());
     }
     for (std::size_t index = 0; index < set.problems.size(); ++index) {
         const ReadNumbers numbers = NumbersOf(set, index);
@@ -149,8 +195,16 @@ float Digits(int count) {
     return static_cast<float>(count) * kDigitEm;
 }
 
-float BlankEm(const Widths& widths) {
-    return Digits(widths.solution) + kBlankExtraEm;
+float BlankEm(int digits) {
+    return Digits(digits) + kBlankExtraEm;
+}
+
+// " r __" after a remainder problem's answer blank; nothing without remainder problems.
+float RemainderTailEm(const Widths& widths) {
+    if (widths.remainder == 0) {
+        return 0;
+    }
+    return kGapEm + Digits(widths.remainderWord) + kGapEm + BlankEm(widths.remainder);
 }
 
 float StackedWidthEm(const Widths& widths) {
@@ -163,12 +217,12 @@ float DivisionLineEm(const Widths& widths) {
 
 float LineWidthEm(const Widths& widths) {
     return Digits(widths.first) + 4 * kGapEm + 2 * kSignEm + Digits(widths.second) +
-           BlankEm(widths);
+           BlankEm(widths.solution) + RemainderTailEm(widths);
 }
 
 float BracketWidthEm(const Widths& widths) {
     return Digits(widths.second) + kBracketSlantEm + kGapEm + Digits(widths.first) + 2 * kGapEm +
-           kSignEm + BlankEm(widths);
+           kSignEm + BlankEm(widths.solution) + RemainderTailEm(widths);
 }
 
 // One cell's extent in ems: room for the widest of the sheet's kinds of cell.
@@ -198,7 +252,47 @@ CellEm CellOf(const Widths& widths) {
     return cell;
 }
 
-FlowPlan PlanAt(float points, const CellEm& cell, int count, const FlowRequest& request) {
+// One row of a sheet: a section's title, or up to a row's worth of its problems.
+struct FlowRow {
+    const SheetSection* section = nullptr;
+    bool title = false;
+    std::size_t start = 0;  // the index of the row's first problem
+    int count = 0;
+    int page = 0;
+    int slot = 0;  // the row's place on its page, from the top
+};
+
+// The rows of the sections, each section starting on a row of its own under its title, and
+// where each row stands: a page holds rowsPerPage rows, and a title never ends a page.
+std::vector<FlowRow> RowsOf(const std::vector<SheetSection>& sections, int columns,
+                            int rowsPerPage) {
+    std::vector<FlowRow> rows;
+    std::size_t start = 0;
+    for (const SheetSection& section : sections) {
+        if (!section.title.isEmpty()) {
+            rows.push_back({&section, true, start, 0});
+        }
+        for (int done = 0; done < section.count; done += columns) {
+            rows.push_back({&section, false, start + static_cast<std::size_t>(done),
+                            std::min(columns, section.count - done)});
+        }
+        start += static_cast<std::size_t>(section.count);
+    }
+    int page = 0;
+    int slot = 0;
+    for (FlowRow& row : rows) {
+        if (slot > 0 && (slot == rowsPerPage || (row.title && slot == rowsPerPage - 1))) {
+            ++page;
+            slot = 0;
+        }
+        row.page = page;
+        row.slot = slot++;
+    }
+    return rows;
+}
+
+FlowPlan PlanAt(float points, const CellEm& cell, const FlowRequest& request,
+                const SheetShape& shape) {
     const float em = points / kPointsPerInch;
     const float pitchX = (cell.width + kColumnGapEm) * em;
     const float pitchY = cell.height * em;
@@ -208,37 +302,61 @@ FlowPlan PlanAt(float points, const CellEm& cell, int count, const FlowRequest& 
         1,
         static_cast<int>((static_cast<float>(request.area.width()) + kColumnGapEm * em) / pitchX));
     plan.rows = std::max(1, static_cast<int>(static_cast<float>(request.area.height()) / pitchY));
-    const int perPage = plan.columns * plan.rows;
-    plan.pages = std::max(1, (count + perPage - 1) / perPage);
+    const std::vector<FlowRow> rows = RowsOf(shape.sections, plan.columns, plan.rows);
+    plan.pages = rows.empty() ? 1 : rows.back().page + 1;
     return plan;
 }
 
 // Places the captions and strokes of one page, an em being the numbers' point size.
 class PagePlacer {
   public:
-    PagePlacer(const FlowRequest& request, const Widths& widths, float points)
-        : request_(request), widths_(widths), points_(points), em_(points / kPointsPerInch) {}
+    PagePlacer(const FlowRequest& request, const SheetShape& shape, const Widths& widths,
+               float points)
+        : request_(request),
+          shape_(shape),
+          widths_(widths),
+          points_(points),
+          em_(points / kPointsPerInch) {}
 
     void Place(PrintedPage& page, const ProblemSet& set, std::size_t index, float left, float top) {
         const Problem& problem = set.problems[index];
         const ReadNumbers numbers = NumbersOf(set, index);
-        const QString solution = request_.answerKey ? numbers.solution : QString();
-        const QString operatorSign = OperationSymbol(problem.operation);
-        page.problems.push_back({left, top, numbers.first, operatorSign, numbers.second, solution});
-        switch (KindOf(IsDivision(problem), request_)) {
+        PrintedProblem printed{left, top, numbers.first, OperationSymbol(problem.operation),
+                               numbers.second};
+        printed.blank = problem.blank;
+        printed.withRemainder = problem.withRemainder;
+        if (problem.blank != BlankPlace::Answer) {
+            printed.answer = numbers.solution;
+        }
+        if (request_.answerKey) {
+            printed.solution = problem.blank == BlankPlace::First    ? numbers.first
+                               : problem.blank == BlankPlace::Second ? numbers.second
+                                                                     : numbers.solution;
+            printed.remainder = numbers.remainder;
+        }
+        page.problems.push_back(printed);
+        switch (KindOf(problem, shape_)) {
             case CellKind::Stacked:
-                PlaceStacked(page, numbers, operatorSign, solution, left, top);
+                PlaceStacked(page, printed);
                 break;
             case CellKind::StackedDivision:
-                PlaceStackedDivision(page, numbers, solution, left, top);
+                PlaceStackedDivision(page, printed);
                 break;
             case CellKind::Line:
-                PlaceLine(page, numbers, operatorSign, solution, left, top);
+                PlaceLine(page, printed);
                 break;
             case CellKind::Bracket:
-                PlaceBracket(page, numbers, solution, left, top);
+                PlaceBracket(page, printed);
                 break;
         }
+    }
+
+    // A section's title, at the foot of its row so that it stands over its problems.
+    void PlaceTitle(PrintedPage& page, const QString& title, float top, float pitchY) const {
+        const auto area = request_.area;
+        Label(page, title, static_cast<float>(area.left()),
+              top + pitchY - (kLabelEm + kGapEm) * em_, static_cast<float>(area.width()) / em_,
+              LabelAlignment::Left);
     }
 
   private:
@@ -278,6 +396,31 @@ class PagePlacer {
         page.lines.push_back(line);
     }
 
+    // A box to write a left-out number in, where the number would stand.
+    void Box(PrintedPage& page, float left, float top, float widthEm) const {
+        const float right = left + widthEm * em_;
+        const float bottom = top + kLabelEm * em_;
+        Stroke(page, left, top, right, top);
+        Stroke(page, right, top, right, bottom);
+        Stroke(page, right, bottom, left, bottom);
+        Stroke(page, left, bottom, left, top);
+    }
+
+    // A number's place: the number, or a blank with the key's number in it.
+    void NumberPlace(PrintedPage& page, const PrintedProblem& printed, BlankPlace place, float left,
+                     float top, int digits, LabelAlignment alignment) const {
+        const QString& number = place == BlankPlace::First ? printed.first : printed.second;
+        if (printed.blank != place) {
+            Label(page, number, left, top, Digits(digits), alignment);
+            return;
+        }
+        Stroke(page, left, top + kUnderlineEm * em_, left + Digits(digits) * em_,
+               top + kUnderlineEm * em_);
+        if (!printed.solution.isEmpty()) {
+            Label(page, number, left, top, Digits(digits), LabelAlignment::Right);
+        }
+    }
+
     // The cell's right edge, where stacked numbers end.
     [[nodiscard]] float StackedRight(float left) const {
         const float cellEm = std::max(StackedWidthEm(widths_),
@@ -285,80 +428,111 @@ class PagePlacer {
         return left + cellEm * em_;
     }
 
-    void PlaceStackedDivision(PrintedPage& page, const ReadNumbers& numbers,
-                              const QString& solution, float left, float top) const {
-        const float right = StackedRight(left);
-        const float widthEm = (right - left) / em_;
+    void PlaceStackedDivision(PrintedPage& page, const PrintedProblem& printed) const {
+        const float right = StackedRight(printed.left);
+        const float widthEm = (right - printed.left) / em_;
         Label(page,
-              QStringLiteral("%1 %2 %3").arg(numbers.first, request_.signs.divide, numbers.second),
-              left, top, widthEm, LabelAlignment::Right);
-        Label(page, QStringLiteral("="), left, top + kSecondNumberEm * em_, kSignEm,
+              QStringLiteral("%1 %2 %3").arg(printed.first, request_.signs.divide, printed.second),
+              printed.left, printed.top, widthEm, LabelAlignment::Right);
+        Label(page, QStringLiteral("="), printed.left, printed.top + kSecondNumberEm * em_, kSignEm,
               LabelAlignment::Center);
-        const float bar = top + kAnswerBarEm * em_;
-        Stroke(page, left, bar, right, bar);
-        if (!solution.isEmpty()) {
-            Label(page, solution, left, top + kSolutionEm * em_, widthEm, LabelAlignment::Right);
+        const float bar = printed.top + kAnswerBarEm * em_;
+        Stroke(page, printed.left, bar, right, bar);
+        if (!printed.solution.isEmpty()) {
+            Label(page, printed.solution, printed.left, printed.top + kSolutionEm * em_, widthEm,
+                  LabelAlignment::Right);
         }
     }
 
-    void PlaceStacked(PrintedPage& page, const ReadNumbers& numbers, const QString& operatorSign,
-                      const QString& solution, float left, float top) {
+    void PlaceStackedNumber(PrintedPage& page, const PrintedProblem& printed, BlankPlace place,
+                            float left, float top, float widthEm) const {
+        const QString& number = place == BlankPlace::First ? printed.first : printed.second;
+        if (printed.blank == place) {
+            Box(page, left, top, widthEm);
+        }
+        if (printed.blank != place || !printed.solution.isEmpty()) {
+            Label(page, number, left, top, widthEm, LabelAlignment::Right);
+        }
+    }
+
+    void PlaceStacked(PrintedPage& page, const PrintedProblem& printed) {
         const float numbersEm = Digits(std::max(widths_.first, widths_.second));
-        const float numbersLeft = StackedRight(left) - numbersEm * em_;
-        Label(page, numbers.first, numbersLeft, top, numbersEm, LabelAlignment::Right);
-        Label(page, Sign(operatorSign), left, top + kSecondNumberEm * em_, kSignEm,
+        const float numbersLeft = StackedRight(printed.left) - numbersEm * em_;
+        const float secondTop = printed.top + kSecondNumberEm * em_;
+        PlaceStackedNumber(page, printed, BlankPlace::First, numbersLeft, printed.top, numbersEm);
+        Label(page, Sign(printed.operatorSign), printed.left, secondTop, kSignEm,
               LabelAlignment::Center);
-        Label(page, numbers.second, numbersLeft, top + kSecondNumberEm * em_, numbersEm,
-              LabelAlignment::Right);
-        const float bar = top + kAnswerBarEm * em_;
-        Stroke(page, left, bar, numbersLeft + numbersEm * em_, bar);
-        if (!solution.isEmpty()) {
-            Label(page, solution, numbersLeft, top + kSolutionEm * em_, numbersEm,
+        PlaceStackedNumber(page, printed, BlankPlace::Second, numbersLeft, secondTop, numbersEm);
+        const float bar = printed.top + kAnswerBarEm * em_;
+        Stroke(page, printed.left, bar, numbersLeft + numbersEm * em_, bar);
+        const QString& below =
+            printed.blank == BlankPlace::Answer ? printed.solution : printed.answer;
+        if (!below.isEmpty()) {
+            Label(page, below, numbersLeft, printed.top + kSolutionEm * em_, numbersEm,
                   LabelAlignment::Right);
         }
     }
 
-    // "= ___" from x on, with the solution in the blank.
-    void PlaceEqualsAndBlank(PrintedPage& page, const QString& solution, float x, float top) const {
+    // A blank of the given digits from x on, with the key's text in it; returns its end.
+    float Blank(PrintedPage& page, const QString& text, float x, float top, int digits) const {
+        const float blankEm = BlankEm(digits);
+        Stroke(page, x, top + kUnderlineEm * em_, x + blankEm * em_, top + kUnderlineEm * em_);
+        if (!text.isEmpty()) {
+            Label(page, text, x, top, blankEm - kBlankExtraEm / 2, LabelAlignment::Right);
+        }
+        return x + blankEm * em_;
+    }
+
+    // "= ___" from x on, with the solution in the blank; "= 12" when a number is left
+    // out; "= ___ r ___" for a remainder.
+    void PlaceEqualsAndResult(PrintedPage& page, const PrintedProblem& printed, float x) const {
+        const float top = printed.top;
         Label(page, QStringLiteral("="), x, top, kSignEm, LabelAlignment::Center);
-        const float blankLeft = x + (kSignEm + kGapEm) * em_;
-        const float blankEm = BlankEm(widths_);
-        Stroke(page, blankLeft, top + kUnderlineEm * em_, blankLeft + blankEm * em_,
-               top + kUnderlineEm * em_);
-        if (!solution.isEmpty()) {
-            Label(page, solution, blankLeft, top, blankEm - kBlankExtraEm / 2,
-                  LabelAlignment::Right);
+        const float resultLeft = x + (kSignEm + kGapEm) * em_;
+        if (printed.blank != BlankPlace::Answer) {
+            Label(page, printed.answer, resultLeft, top, BlankEm(widths_.solution),
+                  LabelAlignment::Left);
+            return;
+        }
+        float end = Blank(page, printed.solution, resultLeft, top, widths_.solution);
+        if (printed.withRemainder) {
+            end += kGapEm * em_;
+            const float wordEm = Digits(widths_.remainderWord);
+            Label(page, request_.signs.remainder, end, top, wordEm, LabelAlignment::Center);
+            Blank(page, printed.remainder, end + (wordEm + kGapEm) * em_, top, widths_.remainder);
         }
     }
 
-    void PlaceLine(PrintedPage& page, const ReadNumbers& numbers, const QString& operatorSign,
-                   const QString& solution, float left, float top) {
-        float x = left;
-        Label(page, numbers.first, x, top, Digits(widths_.first), LabelAlignment::Right);
+    void PlaceLine(PrintedPage& page, const PrintedProblem& printed) {
+        float x = printed.left;
+        NumberPlace(page, printed, BlankPlace::First, x, printed.top, widths_.first,
+                    LabelAlignment::Right);
         x += (Digits(widths_.first) + kGapEm) * em_;
-        Label(page, Sign(operatorSign), x, top, kSignEm, LabelAlignment::Center);
+        Label(page, Sign(printed.operatorSign), x, printed.top, kSignEm, LabelAlignment::Center);
         x += (kSignEm + kGapEm) * em_;
-        Label(page, numbers.second, x, top, Digits(widths_.second), LabelAlignment::Left);
+        NumberPlace(page, printed, BlankPlace::Second, x, printed.top, widths_.second,
+                    LabelAlignment::Left);
         x += (Digits(widths_.second) + kGapEm) * em_;
-        PlaceEqualsAndBlank(page, solution, x, top);
+        PlaceEqualsAndResult(page, printed, x);
     }
 
     // The divisor, then the dividend under the bracket's bar, then "= ___".
-    void PlaceBracket(PrintedPage& page, const ReadNumbers& numbers, const QString& solution,
-                      float left, float top) const {
-        float x = left;
-        Label(page, numbers.second, x, top, Digits(widths_.second), LabelAlignment::Right);
+    void PlaceBracket(PrintedPage& page, const PrintedProblem& printed) const {
+        const float top = printed.top;
+        float x = printed.left;
+        Label(page, printed.second, x, top, Digits(widths_.second), LabelAlignment::Right);
         x += Digits(widths_.second) * em_;
         const float slantTop = x + kBracketSlantEm * em_;
         Stroke(page, x, top + kUnderlineEm * em_, slantTop, top);
         const float dividendLeft = slantTop + kGapEm * em_ / 2;
-        Label(page, numbers.first, dividendLeft, top, Digits(widths_.first), LabelAlignment::Left);
+        Label(page, printed.first, dividendLeft, top, Digits(widths_.first), LabelAlignment::Left);
         x = dividendLeft + (Digits(widths_.first) + kGapEm / 2) * em_;
         Stroke(page, slantTop, top, x, top);
-        PlaceEqualsAndBlank(page, solution, x + kGapEm * em_, top);
+        PlaceEqualsAndResult(page, printed, x + kGapEm * em_);
     }
 
     const FlowRequest& request_;
+    const SheetShape& shape_;
     const Widths& widths_;
     float points_;
     float em_;
@@ -387,15 +561,14 @@ float NumberPoints(PrintSize size) {
 
 namespace {
 
-FlowPlan PlanFor(const Widths& widths, const FlowRequest& request) {
+FlowPlan PlanFor(const Widths& widths, const FlowRequest& request, const SheetShape& shape) {
     const CellEm cell = CellOf(widths);
-    const int count = request.settings.count;
-    FlowPlan plan = PlanAt(NumberPoints(request.settings.page.size), cell, count, request);
+    FlowPlan plan = PlanAt(NumberPoints(request.settings.page.size), cell, request, shape);
     if (!request.settings.page.fillPage || plan.pages > 1) {
         return plan;
     }
     for (float points = plan.points + kFillStep; points <= kMostFillPoints; points += kFillStep) {
-        const FlowPlan larger = PlanAt(points, cell, count, request);
+        const FlowPlan larger = PlanAt(points, cell, request, shape);
         if (larger.pages > 1) {
             break;
         }
@@ -407,12 +580,14 @@ FlowPlan PlanFor(const Widths& widths, const FlowRequest& request) {
 }  // namespace
 
 FlowPlan PlanFlow(const FlowRequest& request) {
-    return PlanFor(WidthsOf(ProblemSet{}, request), request);
+    const SheetShape shape = ShapeOf(request);
+    return PlanFor(WidthsOf(ProblemSet{}, request, shape), request, shape);
 }
 
 std::vector<PrintedPage> LayOutFlowingPages(const ProblemSet& set, const FlowRequest& request) {
-    const Widths widths = WidthsOf(set, request);
-    const FlowPlan plan = PlanFor(widths, request);
+    const SheetShape shape = ShapeOf(request);
+    const Widths widths = WidthsOf(set, request, shape);
+    const FlowPlan plan = PlanFor(widths, request, shape);
     const float em = plan.points / kPointsPerInch;
     // The columns share the width evenly; the rows keep their pitch from the top.
     const auto left = static_cast<float>(request.area.left());
@@ -420,16 +595,24 @@ std::vector<PrintedPage> LayOutFlowingPages(const ProblemSet& set, const FlowReq
     const float pitchX =
         static_cast<float>(request.area.width()) / static_cast<float>(plan.columns);
     const float pitchY = CellOf(widths).height * em;
-    const int perPage = plan.columns * plan.rows;
     std::vector<PrintedPage> pages(static_cast<std::size_t>(plan.pages));
-    PagePlacer placer(request, widths, plan.points);
-    for (std::size_t index = 0; index < set.problems.size(); ++index) {
-        const int onPage = static_cast<int>(index) % perPage;
-        PrintedPage& page = pages[index / static_cast<std::size_t>(perPage)];
+    for (PrintedPage& page : pages) {
         page.area = request.area;
         page.signs = request.signs;
-        placer.Place(page, set, index, left + pitchX * static_cast<float>(onPage % plan.columns),
-                     top + pitchY * static_cast<float>(onPage / plan.columns));
+    }
+    PagePlacer placer(request, shape, widths, plan.points);
+    for (const FlowRow& row : RowsOf(shape.sections, plan.columns, plan.rows)) {
+        PrintedPage& page = pages[static_cast<std::size_t>(row.page)];
+        const float rowTop = top + pitchY * static_cast<float>(row.slot);
+        if (row.title) {
+            placer.PlaceTitle(page, row.section->title, rowTop, pitchY);
+        }
+        for (int column = 0; column < row.count; ++column) {
+            const std::size_t index = row.start + static_cast<std::size_t>(column);
+            if (index < set.problems.size()) {
+                placer.Place(page, set, index, left + pitchX * static_cast<float>(column), rowTop);
+            }
+        }
     }
     return pages;
 }

@@ -165,26 +165,59 @@ class PageConverter {
 
 }  // namespace
 
+namespace {
+
+// The problem's two numbers as written, the one left out as a blank unless the key fills it.
+std::pair<QString, QString> WrittenNumbers(const PrintedProblem& problem, const QString& blank) {
+    const bool filled = !problem.solution.isEmpty();
+    return {!filled && problem.blank == BlankPlace::First ? blank : problem.first,
+            !filled && problem.blank == BlankPlace::Second ? blank : problem.second};
+}
+
+// What stands after "=": the answer given with a number left out; a remainder problem's
+// blanks or, on a key, its answer and remainder; a key's solution.
+QString WrittenResult(const PrintedProblem& problem, const QString& remainderWord,
+                      const QString& blank) {
+    if (problem.blank != BlankPlace::Answer) {
+        return problem.answer;
+    }
+    if (problem.withRemainder) {
+        const bool filled = !problem.solution.isEmpty();
+        return QStringLiteral("%1 %2 %3")
+            .arg(filled ? problem.solution : blank, remainderWord,
+                 filled ? problem.remainder : blank);
+    }
+    return problem.solution;
+}
+
+}  // namespace
+
 QString WrittenProblem(const PrintedProblem& problem, const PageSigns& signs) {
+    const QString blank = QStringLiteral("__");
+    const auto [first, second] = WrittenNumbers(problem, blank);
+    QString written = QStringLiteral("%1 %2 %3 =")
+                          .arg(first, WrittenOperation(problem.operatorSign, signs), second);
+    const QString result = WrittenResult(problem, signs.remainder, blank);
+    if (!result.isEmpty()) {
+        written += u' ' + result;
+    }
     // The minus is the minus sign, which a screen reader reads as "minus", not the hyphen
     // the page may draw.
-    QString written =
-        QStringLiteral("%1 %2 %3 =")
-            .arg(problem.first, WrittenOperation(problem.operatorSign, signs), problem.second);
-    if (!problem.solution.isEmpty()) {
-        written += u' ' + problem.solution;
-    }
     return written.replace(u'-', QChar(0x2212));
 }
 
 QString SpokenProblem(const PrintedProblem& problem) {
     const QString operation = SpokenOperation(problem.operatorSign);
-    if (!problem.solution.isEmpty()) {
+    const QString blank = QCoreApplication::translate("tallyworth::SpokenPage", "blank");
+    const auto [first, second] = WrittenNumbers(problem, blank);
+    const QString result = WrittenResult(
+        problem, QCoreApplication::translate("tallyworth::SpokenPage", "remainder"), blank);
+    if (!result.isEmpty()) {
         return QCoreApplication::translate("tallyworth::SpokenPage", "%1 %2 %3 equals %4")
-            .arg(problem.first, operation, problem.second, problem.solution);
+            .arg(first, operation, second, result);
     }
     return QCoreApplication::translate("tallyworth::SpokenPage", "%1 %2 %3 equals")
-        .arg(problem.first, operation, problem.second);
+        .arg(first, operation, second);
 }
 
 QStringList SpokenProblems(const PrintedPage& page) {

@@ -21,10 +21,17 @@ inline constexpr QRectF kWorksheetArea(-0.25, 0.0, 7.75, 10.5);
 struct PrintedProblem {
     float left = 0;
     float top = 0;
-    QString first;
-    QString operatorSign;  // the operation table's sign: "+", "-", "*" or the divide sign
-    QString second;
-    QString solution;  // empty unless the page shows the solution
+    QString first{};
+    QString operatorSign{};  // the operation table's sign: "+", "-", "*" or the divide sign
+    QString second{};
+    QString solution{};  // empty unless the page shows the solution
+    // The place the pupil fills in. Where it is one of the numbers, the answer is printed
+    // and the solution is that number.
+    BlankPlace blank = BlankPlace::Answer;
+    QString answer{};
+    // A division answered with what remains, which a key shows after the solution.
+    bool withRemainder = false;
+    QString remainder{};
     friend bool operator==(const PrintedProblem&, const PrintedProblem&) = default;
 };
 
@@ -44,7 +51,7 @@ struct PrintedPage {
 };
 
 // The problem written with the page's signs as it is printed: "7 × 8 =", "56 : 7 = 8",
-// "12 − 5 =" with the minus sign.
+// "12 − 5 =" with the minus sign, "__ + 5 = 12", "23 ÷ 5 = __ r __".
 [[nodiscard]] QString WrittenProblem(const PrintedProblem& problem, const PageSigns& signs);
 // The problem as it is read aloud in the user's language: "7 times 8 equals".
 [[nodiscard]] QString SpokenProblem(const PrintedProblem& problem);
