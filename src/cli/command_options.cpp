@@ -77,8 +77,8 @@ class ParsedOptions final : public OptionValues {
     explicit ParsedOptions(const QCommandLineParser& parser) : parser_(parser) {}
     [[nodiscard]] bool IsSet(const QString& name) const override { return parser_.isSet(name); }
     [[nodiscard]] QString Value(const QString& name) const override { return parser_.value(name); }
-    [[nodiscard]] qsizetype Count(const QString& name) const override {
-        return parser_.values(name).size();
+    [[nodiscard]] QStringList Values(const QString& name) const override {
+        return parser_.values(name);
     }
 
   private:

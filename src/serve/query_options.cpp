@@ -30,10 +30,14 @@ class QueryOptions final : public OptionValues {
         }
         return value;
     }
-    [[nodiscard]] qsizetype Count(const QString& name) const override {
-        return std::ranges::count_if(query_, [&name](const auto& pair) {
-            return pair.first == name && !pair.second.isEmpty();
-        });
+    [[nodiscard]] QStringList Values(const QString& name) const override {
+        QStringList values;
+        for (const auto& [key, given] : query_) {
+            if (key == name && !given.isEmpty()) {
+                values << given;
+            }
+        }
+        return values;
     }
 
   private:

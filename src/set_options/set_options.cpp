@@ -10,6 +10,7 @@
 #include "core/sheet_composer.h"
 #include "core/validation.h"
 #include "core/worksheet_state.h"
+#include "set_options/section_option.h"
 
 #include <QCoreApplication>
 
@@ -18,7 +19,9 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <variant>
+#include <vector>
 
 namespace tallyworth {
 
@@ -52,6 +55,12 @@ constexpr std::array kOptions{
         "Carrying and borrowing in + and -: allowed (default), never, or in every problem."), true, true},
     OptionEntry{"no-repeats", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "No problem comes twice on a sheet until every allowed problem has been used."), true, true},
+    OptionEntry{"first", nullptr, "LOW-HIGH", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "The range of the first number (the dividend of a division), in place of --lowest and --highest."), true, true},
+    OptionEntry{"second", nullptr, "LOW-HIGH", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "The range of the second number (the divisor of a division); the first's unless given."), true, true},
+    OptionEntry{"section", nullptr, "FIELDS", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "One section of a sheet of several, given once for each, such as 'kind=missing operation=x first=2-12 problems=20 missing=either title=\"Times tables\"'. Kinds: facts, missing (missing=first|second|either), table-division, remainder (remainders=N for at least N %, or always). Other fields: operation (+, -, *, / or a list such as +,- or mix), first and second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In place of the options above."), true, true},
     OptionEntry{"sheets", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "How many different sheets, %1 to %2 (default %3)."), false, true},
     OptionEntry{"answers", nullptr, "none|each|end", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
@@ -120,6 +129,7 @@ class CommandReader {
 
     [[nodiscard]] bool IsSet(const char* name) const { return values_.IsSet(Name(name)); }
     [[nodiscard]] QString Value(const char* name) const { return values_.Value(Name(name)); }
+    [[nodiscard]] QStringList Values(const char* name) const { return values_.Values(Name(name)); }
 
     void Refuse(const QString& message) { reading_.errors << message; }
 
@@ -256,20 +266,88 @@ std::optional<ProblemRules> ReadRules(CommandReader& reader) {
     return std::get<ProblemRules>(parsed);
 }
 
+// A fresh sheet draws every allowed problem equally likely.
 SheetCode FirstSheet(const SheetSettings& settings, std::uint64_t seed) {
-    return SheetCodeOf(settings, CutSeedForCode(seed, settings));
+    return FairSheetCode(settings, seed);
+}
+
+// The notation the options ask for; a section may ask for the bracket too.
+bool BracketAsked(CommandReader& reader) {
+    const QString notation = reader.Value("notation").toLower();
+    if (reader.IsSet("notation") && notation != u"sign" && notation != u"bracket") {
+        reader.NotOneOf("notation", "sign|bracket");
+    }
+    return notation == u"bracket";
+}
+
+// Each --section in turn; the first fault of one is reported, naming it.
+void ReadSections(CommandReader& reader, std::uint64_t seed) {
+    std::vector<SheetSection> sections;
+    bool bracket = BracketAsked(reader);
+    const QStringList texts = reader.Values("section");
+    for (qsizetype index = 0; index < texts.size(); ++index) {
+        const SectionParse parsed = ParseSectionText(texts[index], static_cast<int>(index) + 1);
+        if (const auto* error = std::get_if<QString>(&parsed)) {
+            reader.Refuse(*error);
+            continue;
+        }
+        const auto& read = std::get<SectionText>(parsed);
+        sections.push_back(read.section);
+        bracket = bracket || read.bracket;
+    }
+    PageOptions page;
+    ReadPage(reader, page);
+    if (!reader.Target().errors.isEmpty()) {
+        return;
+    }
+    if (const auto fault = SectionsFault(sections)) {
+        reader.Refuse(*fault);
+        return;
+    }
+    reader.Target().request.first =
+        FirstSheet(SettingsOfSections(std::move(sections), bracket, page), seed);
+}
+
+// --first and --second make the plain settings one section of facts with ranges apart.
+std::optional<NumberRange> ReadRangeOption(CommandReader& reader, const char* name) {
+    if (!reader.IsSet(name)) {
+        return std::nullopt;
+    }
+    const SectionParse parsed =
+        ParseSectionText(QStringLiteral("first=%1").arg(reader.Value(name)), 1);
+    if (std::holds_alternative<QString>(parsed)) {
+        reader.Refuse(QCoreApplication::translate("tallyworth::CommandLine",
+                                                  "--%1 takes a range LOW-HIGH, not \"%2\".")
+                          .arg(Name(name), reader.Value(name)));
+        return std::nullopt;
+    }
+    return std::get<SectionText>(parsed).section.first;
+}
+
+void ApplyRanges(CommandReader& reader, SheetSettings& settings) {
+    const std::optional<NumberRange> first = ReadRangeOption(reader, "first");
+    const std::optional<NumberRange> second = ReadRangeOption(reader, "second");
+    if (!first && !second) {
+        return;
+    }
+    std::vector<SheetSection> sections = SectionsOf(settings);
+    SheetSection& section = sections.front();
+    section.first = first.value_or(section.first);
+    section.second = second.value_or(section.first);
+    if (const auto fault = SectionFault(section, 1)) {
+        reader.Refuse(*fault);
+        return;
+    }
+    settings = SettingsOfSections(std::move(sections), settings.upsideDownSeven, settings.page);
 }
 
 void ReadSettings(CommandReader& reader, std::uint64_t seed, const QLocale& locale) {
     const QString entry =
         OperationEntry(reader.IsSet("operation") ? reader.Value("operation") : QStringLiteral("+"));
-    const QString notation = reader.Value("notation").toLower();
     if (entry.isEmpty()) {
         reader.NotOneOf("operation", "+|-|*|/|mix");
     }
-    if (reader.IsSet("notation") && notation != u"sign" && notation != u"bracket") {
-        reader.NotOneOf("notation", "sign|bracket");
-    }
+    const bool bracket = BracketAsked(reader);
     const std::optional<ProblemRules> rules = ReadRules(reader);
     PageOptions page;
     ReadPage(reader, page);
@@ -291,15 +369,32 @@ void ReadSettings(CommandReader& reader, std::uint64_t seed, const QLocale& loca
     if (!checked.verdict) {
         return;
     }
-    const SheetSettings settings{OperationRowOf(entry),
-                                 *ToWholeNumber(lowest, locale),
-                                 *ToWholeNumber(highest, locale),
-                                 *ToWholeNumber(count, locale),
-                                 reader.IsSet("allow-negative"),
-                                 notation == u"bracket",
-                                 *rules,
-                                 page};
-    reader.Target().request.first = FirstSheet(settings, seed);
+    SheetSettings settings{OperationRowOf(entry),
+                           *ToWholeNumber(lowest, locale),
+                           *ToWholeNumber(highest, locale),
+                           *ToWholeNumber(count, locale),
+                           reader.IsSet("allow-negative"),
+                           bracket,
+                           *rules,
+                           page};
+    ApplyRanges(reader, settings);
+    if (reader.Target().errors.isEmpty()) {
+        reader.Target().request.first = FirstSheet(settings, seed);
+    }
+}
+
+// A sheet of sections takes its settings from them alone; the page's and the notation
+// still hold for the whole sheet.
+void RefuseBesideSections(CommandReader& reader) {
+    for (const OptionEntry& entry : kOptions) {
+        const std::string_view name(entry.name);
+        if (entry.setting && name != "section" && name != "notation" && reader.IsSet(entry.name)) {
+            reader.Refuse(QCoreApplication::translate(
+                              "tallyworth::CommandLine",
+                              "--section holds the worksheet's settings: leave out --%1.")
+                              .arg(Name(entry.name)));
+        }
+    }
 }
 
 void ReadCode(CommandReader& reader) {
@@ -325,6 +420,19 @@ void ReadCode(CommandReader& reader) {
     reader.Target().request.first = first;
 }
 
+void Report(CommandReader& reader, const RulesCheck& check, const QString& section) {
+    switch (check.verdict) {
+        case RulesVerdict::Fits:
+            break;
+        case RulesVerdict::NoneFits:
+            reader.Refuse(section + NoProblemFitsMessage().text);
+            break;
+        case RulesVerdict::SomeRepeat:
+            reader.Target().warnings << section + SomeWillRepeatNotice(check.possible);
+            break;
+    }
+}
+
 // As in the windows: rules that no problem fits are a failure of the settings, fewer
 // problems than a sheet asks for only mean repeats. A code's rules are checked too.
 void CheckRules(CommandReader& reader) {
@@ -332,17 +440,19 @@ void CheckRules(CommandReader& reader) {
     if (!reader.Target().errors.isEmpty()) {
         return;
     }
-    const RulesCheck check =
-        CheckRulesFit(ProblemSettingsOf(settings), settings.count, settings.rules);
-    switch (check.verdict) {
-        case RulesVerdict::Fits:
-            break;
-        case RulesVerdict::NoneFits:
-            reader.Refuse(NoProblemFitsMessage().text);
-            break;
-        case RulesVerdict::SomeRepeat:
-            reader.Target().warnings << SomeWillRepeatNotice(check.possible);
-            break;
+    if (settings.sections.empty()) {
+        Report(reader, CheckRulesFit(ProblemSettingsOf(settings), settings.count, settings.rules),
+               QString());
+        return;
+    }
+    for (std::size_t index = 0; index < settings.sections.size(); ++index) {
+        const SheetSection& section = settings.sections[index];
+        const QString title =
+            section.title.isEmpty() ? SectionKindName(section.kind) : section.title;
+        Report(reader, CheckSectionFit(section),
+               QCoreApplication::translate("tallyworth::CommandLine", "Section %1 (%2): ")
+                   .arg(index + 1)
+                   .arg(title));
     }
 }
 
@@ -367,7 +477,8 @@ QString OptionDescription(const OptionEntry& entry) {
 
 void RefuseRepeatedOptions(const OptionValues& values, QStringList& errors) {
     for (const OptionEntry& entry : kOptions) {
-        if (entry.valueName != nullptr && values.Count(Name(entry.name)) > 1) {
+        const bool repeats = std::string_view(entry.name) == "section";
+        if (entry.valueName != nullptr && !repeats && values.Count(Name(entry.name)) > 1) {
             errors << QCoreApplication::translate("tallyworth::CommandLine",
                                                   "--%1 is given more than once.")
                           .arg(Name(entry.name));
@@ -384,6 +495,9 @@ void ReadSetOptions(const OptionValues& values, std::uint64_t clockSeed, const Q
     reading.request.header = !reader.IsSet("no-header");
     if (reader.IsSet("code")) {
         ReadCode(reader);
+    } else if (reader.IsSet("section")) {
+        RefuseBesideSections(reader);
+        ReadSections(reader, clockSeed);
     } else {
         ReadSettings(reader, clockSeed, locale);
     }

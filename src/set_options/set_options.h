@@ -37,7 +37,9 @@ class OptionValues {
     [[nodiscard]] virtual bool IsSet(const QString& name) const = 0;
     // The last value given; empty for a switch or an option not given.
     [[nodiscard]] virtual QString Value(const QString& name) const = 0;
-    [[nodiscard]] virtual qsizetype Count(const QString& name) const = 0;
+    // Every value given, in order.
+    [[nodiscard]] virtual QStringList Values(const QString& name) const = 0;
+    [[nodiscard]] qsizetype Count(const QString& name) const { return Values(name).size(); }
 };
 
 // A class set as its options ask for it; errors holds why it cannot be made, one message

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/sheet_section.h"
+
+#include <QString>
+
+#include <variant>
+
+namespace tallyworth {
+
+// A section as typed: "kind=missing operation=x first=2-12 second=2-12 problems=20
+// missing=either title=\"Times tables\"", its fields the command line's own option names
+// without dashes, each "name=value" or a switch's bare name, a value with blanks in quotes.
+// Kinds: facts, missing, table-division, remainder. "operation" takes one of + - * / or a
+// list of them such as "+,-", or mix for all four; "first" and "second" a range LOW-HIGH
+// ("second" is the first's unless given); "remainders" a share of 0 to 100 or always.
+struct SectionText {
+    SheetSection section;
+    bool bracket = false;  // notation=bracket, which holds for the whole sheet
+};
+using SectionParse = std::variant<SectionText, QString>;
+
+// Reads section number (1 for the first) of a sheet, or says what is wrong with it,
+// naming the section and the field. The settings checks are SectionFault's.
+[[nodiscard]] SectionParse ParseSectionText(const QString& typed, int number);
+
+// The text that reads back as the section.
+[[nodiscard]] QString SectionTextOf(const SheetSection& section, bool bracket);
+
+}  // namespace tallyworth
