@@ -117,7 +117,8 @@ bool HasControlCharacter(const QString& text) {
 }
 
 std::optional<QString> FieldFault(const SheetSection& section) {
-    if (section.operations == 0 || (section.operations & ~kAllOperations) != 0) {
+    const bool divides = IsDivisionKind(section.kind);
+    if (!divides && (section.operations == 0 || (section.operations & ~kAllOperations) != 0)) {
         return SectionsText(QT_TRANSLATE_NOOP("tallyworth::Sections",
                                               "operation: choose at least one of +, -, * and /."));
     }
@@ -292,8 +293,12 @@ SheetSettings SettingsOfSections(std::vector<SheetSection> sections, bool upside
         return settings;
     }
     settings.count = 0;
-    for (const SheetSection& section : sections) {
+    for (SheetSection& section : sections) {
         settings.count += section.count;
+        // The division kinds divide whatever was chosen, and their codes say no more.
+        if (IsDivisionKind(section.kind)) {
+            section.operations = OperationBit(OperationRow::Divide);
+        }
     }
     settings.sections = std::move(sections);
     return settings;
