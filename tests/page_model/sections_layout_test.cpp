@@ -104,7 +104,8 @@ const std::vector<RecipeCase> kRecipes{
 class SectionsLayoutTest : public ::testing::TestWithParam<RecipeCase> {
   protected:
     [[nodiscard]] FlowRequest Request(bool key) const {
-        const SheetSettings settings = SettingsOfSections(GetParam().sections, false, GetParam().page);
+        const SheetSettings settings =
+            SettingsOfSections(GetParam().sections, false, GetParam().page);
         return {settings, SignsOf(settings.page, QLocale::English), key, kFlowingArea};
     }
 };
@@ -127,16 +128,17 @@ TEST_P(SectionsLayoutTest, StartsEachSectionOnItsOwnRowUnderItsTitle) {
         std::size_t problem = 0;
         for (const PrintedPage& page : pages) {
             ASSERT_FALSE(page.problems.empty());
-            const auto last = std::max_element(page.labels.begin(), page.labels.end(),
-                                               [](const auto& a, const auto& b) { return a.top < b.top; });
+            const auto last =
+                std::max_element(page.labels.begin(), page.labels.end(),
+                                 [](const auto& a, const auto& b) { return a.top < b.top; });
             EXPECT_FALSE(IsTitle(*last, GetParam().sections));
             problem += page.problems.size();
         }
         EXPECT_EQ(static_cast<int>(problem), request.settings.count);
     }
     std::vector<PrintedProblem> all;
-    for (const PrintedPage& page : LayOutFlowingPages(
-             ComposeSheet(FairSheetCode(request.settings, 1)), request)) {
+    for (const PrintedPage& page :
+         LayOutFlowingPages(ComposeSheet(FairSheetCode(request.settings, 1)), request)) {
         all.insert(all.end(), page.problems.begin(), page.problems.end());
     }
     std::size_t start = 0;
@@ -157,11 +159,12 @@ TEST_P(SectionsLayoutTest, AKeyReadsAsTheWholeFact) {
     for (const PrintedPage& page : LayOutFlowingPages(set, request)) {
         for (const PrintedProblem& printed : page.problems) {
             const Problem& problem = set.problems[index++];
-            QString expected = QStringLiteral("%1 %2 %3 = %4")
-                                   .arg(problem.first)
-                                   .arg(WrittenOperation(OperationSymbol(problem.operation), page.signs))
-                                   .arg(problem.second)
-                                   .arg(AnswerOf(problem));
+            QString expected =
+                QStringLiteral("%1 %2 %3 = %4")
+                    .arg(problem.first)
+                    .arg(WrittenOperation(OperationSymbol(problem.operation), page.signs))
+                    .arg(problem.second)
+                    .arg(AnswerOf(problem));
             if (problem.withRemainder) {
                 expected += QStringLiteral(" r %1").arg(RemainderOf(problem));
             }
@@ -180,8 +183,8 @@ TEST(SectionsLayout, BoxesTheLeftOutNumberOfAStackedProblem) {
     section.missing = MissingPlace::Second;
     const SheetSettings settings = SettingsOfSections({section}, false, {});
     const ProblemSet set = ComposeSheet(FairSheetCode(settings, 5));
-    const std::vector<PrintedPage> pages = LayOutFlowingPages(
-        set, {settings, SignsOf({}, QLocale::English), false, kFlowingArea});
+    const std::vector<PrintedPage> pages =
+        LayOutFlowingPages(set, {settings, SignsOf({}, QLocale::English), false, kFlowingArea});
     ASSERT_EQ(pages.size(), 1U);
     EXPECT_EQ(pages[0].lines.size(), 5U);  // the box's four sides and the bar
     QStringList captions;
