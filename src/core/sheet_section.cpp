@@ -110,9 +110,12 @@ std::optional<QString> CountFault(int count) {
     return SheetSettingsFault(settings);
 }
 
+// Control characters, and the line and paragraph separators that break a line as "\n" does.
 bool HasControlCharacter(const QString& text) {
     return std::any_of(text.begin(), text.end(), [](QChar character) {
-        return character.category() == QChar::Other_Control;
+        const QChar::Category category = character.category();
+        return category == QChar::Other_Control || category == QChar::Separator_Line ||
+               category == QChar::Separator_Paragraph;
     });
 }
 

@@ -438,6 +438,7 @@ const std::array kFaults{
     FaultCase{"RemainderPercent101", SecondChanged([](auto& s) { s.kind = Kind::Remainder; s.remainderPercent = 101; }), "Section 2, remainders: the share must be between 0 and 100 %."},
     FaultCase{"Title41", SecondChanged([](auto& s) { s.title = QString(41, u'é'); }), "Section 2, title: at most 40 characters on one line, please."},
     FaultCase{"TitleTwoLines", SecondChanged([](auto& s) { s.title = QStringLiteral("Part\nTwo"); }), "Section 2, title: at most 40 characters on one line, please."},
+    FaultCase{"TitleLineSeparator", SecondChanged([](auto& s) { s.title = QStringLiteral("Part\u2028Two"); }), "Section 2, title: at most 40 characters on one line, please."},
     FaultCase{"NoOperation", SecondChanged([](auto& s) { s.kind = Kind::Facts; s.operations = 0; }), "Section 2, operation: choose at least one of +, -, * and /."},
 };
 // clang-format on
