@@ -1,3 +1,4 @@
+#include "core/damm32.h"
 #include "core/problem.h"
 #include "core/sheet_code.h"
 #include "core/sheet_composer.h"
@@ -391,6 +392,33 @@ TEST_P(SectionCodeTest, RefusesEveryChangedSymbolSwapAndLength) {
     for (const QChar extra : kAlphabet) {
         ASSERT_TRUE(Refused(symbols + extra)) << extra.toLatin1();
         ASSERT_TRUE(Refused(symbols + extra + extra)) << extra.toLatin1();
+    }
+}
+
+// A code with another last symbol of its sections, or one more or one fewer, each given a
+// fitting check symbol, is never read as the same sheet: the padding of the last symbol is 0.
+TEST_P(SectionCodeTest, NoOtherBodyReadsAsTheSameSheet) {
+    const SheetCode code = RecipeCode(GetParam());
+    std::vector<int> symbols;
+    for (const QChar symbol : FormatSheetCode(code).remove(u'-').chopped(1)) {
+        symbols.push_back(static_cast<int>(kAlphabet.indexOf(symbol)));
+    }
+    const auto readsAsCode = [&code](std::vector<int> body) {
+        body.push_back(Damm32CheckSymbol(body));
+        QString text;
+        for (const int symbol : body) {
+            text += kAlphabet[symbol];
+        }
+        return ParseSheetCode(text) == SheetCodeParse(code);
+    };
+    EXPECT_FALSE(readsAsCode({symbols.begin(), symbols.end() - 1}));
+    for (int other = 0; other < 32; ++other) {
+        std::vector<int> changed = symbols;
+        changed.back() = other;
+        EXPECT_EQ(readsAsCode(changed), other == symbols.back()) << other;
+        changed = symbols;
+        changed.push_back(other);
+        EXPECT_FALSE(readsAsCode(changed)) << other;
     }
 }
 
