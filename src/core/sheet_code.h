@@ -35,7 +35,9 @@ struct SheetSettings {
 [[nodiscard]] std::vector<SheetSection> SectionsOf(const SheetSettings& settings);
 // The settings of a sheet of these sections. One section that the plain settings can say
 // (facts of one operation or of all four from one range, untitled) is said by them, so
-// that its code is as short as a plain sheet's.
+// that its code is as short as a plain sheet's. The fields a section's kind does not read
+// are left at their defaults (a division kind's operations: the division), as the code
+// brings them back.
 [[nodiscard]] SheetSettings SettingsOfSections(std::vector<SheetSection> sections,
                                                bool upsideDownSeven, const PageOptions& page);
 

@@ -279,10 +279,26 @@ std::optional<OperationRow> PlainRow(OperationSet operations) {
     return rows.size() == 1 ? std::optional(rows.front()) : std::nullopt;
 }
 
+// The section with the fields its kind does not read as its code brings them back, so that
+// the code of a sheet reads back as the same settings.
+SheetSection WithUnreadFieldsCleared(SheetSection section) {
+    if (IsDivisionKind(section.kind)) {
+        section.operations = OperationBit(OperationRow::Divide);
+    }
+    if (section.kind != SectionKind::Missing) {
+        section.missing = MissingPlace::Either;
+    }
+    if (section.kind != SectionKind::Remainder) {
+        section.remainderPercent = 0;
+    }
+    return section;
+}
+
 }  // namespace
 
 SheetSettings SettingsOfSections(std::vector<SheetSection> sections, bool upsideDownSeven,
                                  const PageOptions& page) {
+    std::transform(sections.begin(), sections.end(), sections.begin(), WithUnreadFieldsCleared);
     SheetSettings settings;
     settings.upsideDownSeven = upsideDownSeven;
     settings.page = page;

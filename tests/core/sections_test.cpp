@@ -307,6 +307,9 @@ const std::array kRecipes{
     RecipeCase{"Dot", {Named("MissingEitherNoTrivial")}, false, {.timesSign = TimesSign::Dot}},
     RecipeCase{"Obelus", {Named("MissingFirst")}, true, {.divideSign = DivideSign::Obelus}},
     RecipeCase{"Large", {Named("TableDivision")}, false, {.size = PrintSize::Large}},
+    // A division's operations, or another kind's share of remainders, are not read.
+    RecipeCase{"UnreadFieldsSet", {With({}, [](auto& s) { s.kind = Kind::TableDivision; s.missing = MissingPlace::First; }),
+                                   With(Named("MissingSecond"), [](auto& s) { s.remainderPercent = 30; s.operations = kAllOperations; })}},
 };
 // clang-format on
 
