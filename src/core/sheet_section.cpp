@@ -141,7 +141,9 @@ std::optional<QString> FieldFault(const SheetSection& section) {
         return SectionsText(QT_TRANSLATE_NOOP(
             "tallyworth::Sections", "remainders: the share must be between 0 and 100 %."));
     }
-    if (section.title.size() > kMostTitleCharacters || HasControlCharacter(section.title)) {
+    // Characters, not UTF-16 units: a letter or an emoji beyond the first 65,536 is one.
+    const auto characters = section.title.toUcs4().size();
+    if (characters > kMostTitleCharacters || HasControlCharacter(section.title)) {
         return SectionsText(QT_TRANSLATE_NOOP("tallyworth::Sections",
                                               "title: at most %1 characters on one line, please."))
             .arg(kMostTitleCharacters);

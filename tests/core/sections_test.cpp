@@ -301,7 +301,7 @@ const std::array kRecipes{
     RecipeCase{"SixTitled", {With(Named("AddOneToNine"), [](auto& s) { s.title = QString::fromUtf8("Übung 1: Addition"); }), With(Named("MissingFirst"), [](auto& s) { s.title = QString::fromUtf8("Ça, c'est dûr – ½ ÷ ×"); }),
                              Named("RegroupNever"), With(Named("TableDivision"), [](auto& s) { s.title = QString::fromUtf8("Деление"); }),
                              With(Named("RemainderAlwaysNoTrivial"), [](auto& s) { s.title = QString::fromUtf8("余りのある割り算"); }),
-                             With(Named("MixNoTrivial"), [](auto& s) { s.title = QString(40, u'ç'); })},
+                             With(Named("MixNoTrivial"), [](auto& s) { s.title = QString(20, u'ç') + QString::fromUtf8("🍎").repeated(20); })},
                true, {TimesSign::Asterisk, DivideSign::Colon, ProblemLayout::Line, PrintSize::ExtraLarge, true}},
     RecipeCase{"Cross", {Named("RemainderNone")}, false, {.timesSign = TimesSign::Cross}},
     RecipeCase{"Dot", {Named("MissingEitherNoTrivial")}, false, {.timesSign = TimesSign::Dot}},
@@ -337,6 +337,7 @@ TEST_P(SectionCodeTest, ReadsBackWhatItWrites) {
 
 TEST_P(SectionCodeTest, CheckCatchesEveryChangedSymbolAndEverySwapOfNeighbours) {
     const QString symbols = FormatSheetCode(RecipeCode(GetParam(), 0x2468A)).remove(u'-');
+    ASSERT_FALSE(symbols.isEmpty());
     const auto refused = [](qsizetype at, const QString& typed) {
         // A changed version symbol makes a code of another length.
         return FaultOf(typed) == SheetCodeFault::WrongCheck || (at == 0 && FaultOf(typed));
@@ -360,6 +361,7 @@ TEST_P(SectionCodeTest, CheckCatchesEveryChangedSymbolAndEverySwapOfNeighbours) 
 TEST_P(SectionCodeTest, RefusesSymbolsLeftOverOrMissing) {
     const SheetCode code = RecipeCode(GetParam());
     const QString text = FormatSheetCode(code).remove(u'-');
+    ASSERT_FALSE(text.isEmpty());
     std::vector<int> body;  // the symbols before the check symbol
     for (const QChar symbol : text.chopped(1)) {
         body.push_back(static_cast<int>(kAlphabet.indexOf(symbol)));
