@@ -330,6 +330,7 @@ class SectionCodeTest : public ::testing::TestWithParam<RecipeCase> {};
 TEST_P(SectionCodeTest, ReadsBackWhatItWrites) {
     const SheetCode code = RecipeCode(GetParam());
     ASSERT_EQ(code.version, kSectionsSheetCodeVersion);
+    EXPECT_EQ(SheetCodeOf(code.settings, CutSeedForCode(~std::uint64_t{0}, code.settings)), code);
     const QString text = FormatSheetCode(code);
     ASSERT_FALSE(text.isEmpty());
     EXPECT_EQ(ParseSheetCode(text), SheetCodeParse(code)) << text.toStdString();
