@@ -109,16 +109,12 @@ std::set<Key> Enumerate(const SheetSection& section) {
     return keys;
 }
 
-// A section of the kind; a change sets what else it needs.
-SheetSection Make(
-    Kind kind, OperationSet operations, NumberRange first, NumberRange second,
-    void (*change)(SheetSection&) = [](SheetSection&) {}) {
+SheetSection Make(Kind kind, OperationSet operations, NumberRange first, NumberRange second) {
     SheetSection section;
     section.kind = kind;
     section.operations = kind == Kind::Facts || kind == Kind::Missing ? operations : kDivide;
     section.first = first;
     section.second = second;
-    change(section);
     return section;
 }
 
@@ -138,21 +134,21 @@ const std::array kSections{
     SectionCase{"MixOneToTwelve", Make(Kind::Facts, kAllOperations, {1, 12}, {1, 12})},
     SectionCase{"SubtractAndMultiplyApart", Make(Kind::Facts, kSubtract | kMultiply, {10, 30}, {2, 9})},
     SectionCase{"AddAndDivideApart", Make(Kind::Facts, kAdd | kDivide, {1, 99}, {2, 12})},
-    SectionCase{"SubtractNegative", Make(Kind::Facts, kSubtract, {1, 9}, {5, 15}, [](auto& s) { s.allowNegative = true; })},
-    SectionCase{"FixedSeven", Make(Kind::Facts, kMultiply | kSubtract, {1, 20}, {30, 40}, [](auto& s) { s.rules.fixedNumber = 7; })},
-    SectionCase{"MixNoTrivial", Make(Kind::Facts, kAllOperations, {1, 12}, {1, 12}, [](auto& s) { s.rules.noTrivial = true; })},
-    SectionCase{"RegroupNever", Make(Kind::Facts, kAdd | kSubtract, {10, 99}, {1, 60}, [](auto& s) { s.rules.regrouping = Regrouping::Never; })},
-    SectionCase{"RegroupAlwaysMix", Make(Kind::Facts, kAllOperations, {1, 99}, {1, 30}, [](auto& s) { s.rules.regrouping = Regrouping::Always; })},
-    SectionCase{"MissingFirst", Make(Kind::Missing, kAdd, {1, 20}, {1, 10}, [](auto& s) { s.missing = MissingPlace::First; })},
-    SectionCase{"MissingSecond", Make(Kind::Missing, kSubtract | kDivide, {1, 50}, {2, 9}, [](auto& s) { s.missing = MissingPlace::Second; })},
-    SectionCase{"MissingEitherNoTrivial", Make(Kind::Missing, kAllOperations, {1, 12}, {1, 12}, [](auto& s) { s.rules.noTrivial = true; })},
+    SectionCase{"SubtractNegative", With(Make(Kind::Facts, kSubtract, {1, 9}, {5, 15}), [](auto& s) { s.allowNegative = true; })},
+    SectionCase{"FixedSeven", With(Make(Kind::Facts, kMultiply | kSubtract, {1, 20}, {30, 40}), [](auto& s) { s.rules.fixedNumber = 7; })},
+    SectionCase{"MixNoTrivial", With(Make(Kind::Facts, kAllOperations, {1, 12}, {1, 12}), [](auto& s) { s.rules.noTrivial = true; })},
+    SectionCase{"RegroupNever", With(Make(Kind::Facts, kAdd | kSubtract, {10, 99}, {1, 60}), [](auto& s) { s.rules.regrouping = Regrouping::Never; })},
+    SectionCase{"RegroupAlwaysMix", With(Make(Kind::Facts, kAllOperations, {1, 99}, {1, 30}), [](auto& s) { s.rules.regrouping = Regrouping::Always; })},
+    SectionCase{"MissingFirst", With(Make(Kind::Missing, kAdd, {1, 20}, {1, 10}), [](auto& s) { s.missing = MissingPlace::First; })},
+    SectionCase{"MissingSecond", With(Make(Kind::Missing, kSubtract | kDivide, {1, 50}, {2, 9}), [](auto& s) { s.missing = MissingPlace::Second; })},
+    SectionCase{"MissingEitherNoTrivial", With(Make(Kind::Missing, kAllOperations, {1, 12}, {1, 12}), [](auto& s) { s.rules.noTrivial = true; })},
     SectionCase{"TableDivision", Make(Kind::TableDivision, 0, {1, 12}, {1, 12})},
-    SectionCase{"TableDivisionNoTrivial", Make(Kind::TableDivision, 0, {1, 10}, {1, 5}, [](auto& s) { s.rules.noTrivial = true; })},
-    SectionCase{"TableDivisionFixedSix", Make(Kind::TableDivision, 0, {2, 15}, {1, 2}, [](auto& s) { s.rules.fixedNumber = 6; })},
+    SectionCase{"TableDivisionNoTrivial", With(Make(Kind::TableDivision, 0, {1, 10}, {1, 5}), [](auto& s) { s.rules.noTrivial = true; })},
+    SectionCase{"TableDivisionFixedSix", With(Make(Kind::TableDivision, 0, {2, 15}, {1, 2}), [](auto& s) { s.rules.fixedNumber = 6; })},
     SectionCase{"RemainderNone", Make(Kind::Remainder, 0, {10, 50}, {2, 9})},
-    SectionCase{"RemainderHalf", Make(Kind::Remainder, 0, {1, 30}, {1, 6}, [](auto& s) { s.remainderPercent = 50; })},
-    SectionCase{"RemainderAlwaysNoTrivial", Make(Kind::Remainder, 0, {1, 40}, {1, 8}, [](auto& s) { s.remainderPercent = 100; s.rules.noTrivial = true; })},
-    SectionCase{"RemainderFixedFour", Make(Kind::Remainder, 0, {1, 30}, {1, 2}, [](auto& s) { s.rules.fixedNumber = 4; s.remainderPercent = 100; })},
+    SectionCase{"RemainderHalf", With(Make(Kind::Remainder, 0, {1, 30}, {1, 6}), [](auto& s) { s.remainderPercent = 50; })},
+    SectionCase{"RemainderAlwaysNoTrivial", With(Make(Kind::Remainder, 0, {1, 40}, {1, 8}), [](auto& s) { s.remainderPercent = 100; s.rules.noTrivial = true; })},
+    SectionCase{"RemainderFixedFour", With(Make(Kind::Remainder, 0, {1, 30}, {1, 2}), [](auto& s) { s.rules.fixedNumber = 4; s.remainderPercent = 100; })},
 };
 // clang-format on
 
@@ -174,9 +170,12 @@ TEST_P(SectionListTest, ListsExactlyTheProblemsItsKindAllows) {
 
 INSTANTIATE_TEST_SUITE_P(Sections, SectionListTest, ::testing::ValuesIn(kSections), kCaseName);
 
-struct SheetCase {
+// A sheet of sections, its division notation and page options.
+struct RecipeCase {
     const char* name;
     std::vector<SheetSection> sections;
+    bool upsideDownSeven = false;
+    PageOptions page{};
 };
 
 SheetSection Counted(SheetSection section, int count, bool noRepeats) {
@@ -194,22 +193,22 @@ const SheetSection& Named(const char* name) {
 // Sheets of the sections above; the small pools ask for more than they allow and start over.
 // clang-format off
 const std::array kSheets{
-    SheetCase{"EachKindWithoutRepeats", {Counted(Named("SubtractAndMultiplyApart"), 40, true), Counted(Named("MissingFirst"), 10, true),
+    RecipeCase{"EachKindWithoutRepeats", {Counted(Named("SubtractAndMultiplyApart"), 40, true), Counted(Named("MissingFirst"), 10, true),
                                          Counted(Named("TableDivisionNoTrivial"), 30, true), Counted(Named("RemainderAlwaysNoTrivial"), 20, true)}},
-    SheetCase{"SmallPoolsStartOver", {Counted(Named("TableDivisionFixedSix"), 30, true), Counted(Named("RemainderFixedFour"), 30, true),
+    RecipeCase{"SmallPoolsStartOver", {Counted(Named("TableDivisionFixedSix"), 30, true), Counted(Named("RemainderFixedFour"), 30, true),
                                       Counted(Named("MixNoTrivial"), 40, true)}},
-    SheetCase{"SharesOfRemainders", {Counted(Named("RemainderHalf"), 33, false), Counted(Named("RemainderNone"), 7, true),
+    RecipeCase{"SharesOfRemainders", {Counted(Named("RemainderHalf"), 33, false), Counted(Named("RemainderNone"), 7, true),
                                      With(Counted(Named("RemainderNone"), 50, false), [](auto& s) { s.remainderPercent = 99; }),
                                      With(Counted(Named("RemainderNone"), 10, true), [](auto& s) { s.remainderPercent = 1; })}},
     // Eight of the sixteen problems leave a remainder: the share outlasts the open ones.
-    SheetCase{"RemaindersOutlastTheirProblems", {Counted(Make(Kind::Remainder, 0, {2, 9}, {2, 3}, [](auto& s) { s.remainderPercent = 99; }), 30, true),
-                                                 Counted(Make(Kind::Remainder, 0, {2, 9}, {2, 3}, [](auto& s) { s.remainderPercent = 60; }), 30, true)}},
-    SheetCase{"SixSections", {Named("MixOneToTwelve"), Named("MissingEitherNoTrivial"), Named("RegroupNever"),
+    RecipeCase{"RemaindersOutlastTheirProblems", {Counted(With(Make(Kind::Remainder, 0, {2, 9}, {2, 3}), [](auto& s) { s.remainderPercent = 99; }), 30, true),
+                                                 Counted(With(Make(Kind::Remainder, 0, {2, 9}, {2, 3}), [](auto& s) { s.remainderPercent = 60; }), 30, true)}},
+    RecipeCase{"SixSections", {Named("MixOneToTwelve"), Named("MissingEitherNoTrivial"), Named("RegroupNever"),
                               Named("SubtractNegative"), Named("TableDivision"), Named("RemainderHalf")}},
 };
 // clang-format on
 
-class SectionSheetTest : public ::testing::TestWithParam<SheetCase> {};
+class SectionSheetTest : public ::testing::TestWithParam<RecipeCase> {};
 
 // Each section's problems follow its rules: allowed, no repeat before every allowed problem
 // is used, never right after itself, and the share of remainders it asks for.
@@ -283,13 +282,6 @@ TEST(SectionDraw, PlainTimesTablesOfVersionFourAreEvenAndVersionOnesAreNot) {
     EXPECT_LT(TimesTablesStatistic(kFairSheetCodeVersion), kBound);  // 105.0
     EXPECT_GT(TimesTablesStatistic(kSheetCodeVersion), kBound);      // 5,586.5
 }
-
-struct RecipeCase {
-    const char* name;
-    std::vector<SheetSection> sections;
-    bool upsideDownSeven = false;
-    PageOptions page{};
-};
 
 // clang-format off
 const std::array kRecipes{
