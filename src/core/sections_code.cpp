@@ -202,7 +202,8 @@ QString GetTitle(BitReader& reader, bool& fits) {
     for (std::uint32_t value = reader.Get(kSymbolBits); value != kEnd && fits && !reader.Failed();
          value = reader.Get(kSymbolBits)) {
         const std::optional<QChar> character = GetCharacter(reader, value);
-        fits = character.has_value() && title.size() < kMostTitleCharacters;
+        // A title is checked whole later; this only bounds the reading (two units a character).
+        fits = character.has_value() && title.size() < 2 * kMostTitleCharacters;
         if (fits) {
             title += *character;
         }
