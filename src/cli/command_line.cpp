@@ -125,14 +125,6 @@ void QuietRuntimeFolderNote(QtMsgType type, const QMessageLogContext& context,
     qt_message_output(type, context, message);
 }
 
-std::uint64_t ClockSeed() {
-    // Without rules a seed is as wide as any code carries; ParseCommand cuts it to the
-    // sheet's own.
-    ClockSeededRandomSource clock;
-    clock.Reseed(ProblemRules{}, PageOptions{});
-    return clock.LastSeed();
-}
-
 PrintOutcome Make(const Command& command) {
     QuietProgress progress;
     StopAtTheNextPageOnSignals();
@@ -295,6 +287,8 @@ int RunCommandLine(int argc, char** argv) {
                                               "worksheets without one (see tallyworth --help).")});
         return kNotMade;
     }
+    // Without rules a seed is as wide as any code carries; ParseCommand cuts it to the sheet's
+    // own.
     return Run(ParseCommand(arguments, ClockSeed()));
 }
 

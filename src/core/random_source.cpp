@@ -55,4 +55,10 @@ void ClockSeededRandomSource::Reseed(const ProblemRules& rules, const PageOption
     stream_ = SeededRandomSource(seed);
 }
 
+std::uint64_t ClockSeed(const ProblemRules& rules, const PageOptions& page) {
+    ClockSeededRandomSource clock;
+    clock.Reseed(rules, page);
+    return clock.LastSeed();
+}
+
 }  // namespace tallyworth

@@ -24,12 +24,6 @@ constexpr int kBadRequest = 400;
 constexpr int kNotFound = 404;
 constexpr int kBusy = 503;
 
-std::uint64_t ClockSeed() {
-    ClockSeededRandomSource clock;
-    clock.Reseed(ProblemRules{}, PageOptions{});
-    return clock.LastSeed();
-}
-
 // The parameter the page sends its own language in: not a setting of the set.
 constexpr QStringView kLanguageParameter = u"lang";
 

@@ -506,9 +506,7 @@ std::uint64_t MainWindow::FreshSeed() {
     if (const std::optional<std::uint64_t> seed = source_.StreamSeed()) {
         return CutSeedForCode(*seed, state_.problemRules, state_.pageOptions);
     }
-    ClockSeededRandomSource clock;
-    clock.Reseed(state_.problemRules, state_.pageOptions);
-    return clock.LastSeed();
+    return ClockSeed(state_.problemRules, state_.pageOptions);
 }
 
 void MainWindow::OpenAbout() {
