@@ -20,9 +20,7 @@ void AppendSheet(std::vector<SetPage>& pages, int sheetIndex, int pagesPerSheet,
 }  // namespace
 
 int OriginalPagesPerSheet(const SheetSettings& settings) {
-    WorksheetState state;
-    state.divideSign = DivideSignText();
-    InitOperations(state);
+    const WorksheetState state = StateWithOperations();
     if (!IsOperationRow(settings.operation)) {
         return 0;
     }

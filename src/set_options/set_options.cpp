@@ -228,9 +228,7 @@ QString OperationEntry(const QString& typed) {
 }
 
 OperationRow OperationRowOf(const QString& entry) {
-    WorksheetState state;
-    state.divideSign = DivideSignText();
-    InitOperations(state);
+    const WorksheetState state = StateWithOperations();
     const auto* row =
         std::find_if(state.operations.begin() + 1, state.operations.end(),
                      [&entry](const auto& operation) { return operation.symbol == entry; });
