@@ -16,12 +16,6 @@ namespace tallyworth {
 
 namespace {
 
-// The settings checks' own message, in their words and their translation; the texts are
-// marked for translation where the checks make them.
-QString SettingsText(const char* text) {
-    return QCoreApplication::translate(kValidationContext, text);
-}
-
 // Crockford's base 32: digits and capitals without I, L, O and U.
 constexpr std::array<char16_t, 32> kAlphabet{
     u'0', u'1', u'2', u'3', u'4', u'5', u'6', u'7', u'8', u'9', u'A', u'B', u'C', u'D', u'E', u'F',
@@ -360,30 +354,23 @@ std::uint64_t CutSeedForCode(std::uint64_t seed, const SheetSettings& settings) 
 }
 
 std::optional<QString> SheetSettingsFault(const SheetSettings& settings) {
-    const auto outside = [](int value, int lowest, int highest) {
-        return value < lowest || value > highest;
-    };
     if (!IsOperationRow(settings.operation)) {
         return QCoreApplication::translate("tallyworth::SheetCode",
                                            "Operation must be one of +, -, *, %1 and Mix.")
             .arg(DivideSignText());
     }
-    if (outside(settings.count, kLeastProblems, kMostProblems)) {
-        return SettingsText("Number of Problems must be between 1 and 100.");
+    // The first fault, in the order a code's faults have always been named: unlike the
+    // window's, the ranges come before the order of the numbers.
+    const CheckedNumbers numbers{settings.highest, settings.lowest,
+                                 static_cast<double>(settings.count)};
+    for (const RangeCheck check :
+         {RangeCheck::Count, RangeCheck::HighestRange, RangeCheck::LowestRange,
+          RangeCheck::LowestAboveHighest, RangeCheck::LowestEqualsHighest}) {
+        if (FailsRangeCheck(check, numbers)) {
+            return RangeCheckMessage(check);
+        }
     }
-    if (outside(settings.highest, kLeastNumber, kMostNumber)) {
-        return SettingsText("Highest Number must be between 1 and 99.");
-    }
-    if (outside(settings.lowest, kLeastNumber, kMostNumber)) {
-        return SettingsText("Lowest Number must be between 1 and 99.");
-    }
-    if (settings.lowest > settings.highest) {
-        return SettingsText("Lowest Number must be less than Highest Number!");
-    }
-    if (settings.lowest == settings.highest) {
-        return SettingsText("Lowest Number cannot equal Highest Number.");
-    }
-    if (outside(settings.rules.fixedNumber, 0, kMostFixed)) {
+    if (settings.rules.fixedNumber < 0 || settings.rules.fixedNumber > kMostFixed) {
         return QCoreApplication::translate("tallyworth::SheetCode",
                                            "The fixed number must be between 1 and 99.");
     }

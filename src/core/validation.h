@@ -45,6 +45,23 @@ inline constexpr const char* kCheckYourInput =
 [[nodiscard]] QString SettingsMessageTitle();
 [[nodiscard]] QString CheckYourInputText();
 
+// The numbers the range checks judge, the count as typed: 100.4 is too many although it
+// would round to 100.
+struct CheckedNumbers {
+    int highest = 0;
+    int lowest = 0;
+    double count = 0.0;
+};
+
+// The range checks of the settings, wherever they come from (main window, command line,
+// server or sheet code), each with its one message.
+enum class RangeCheck { Count, LowestAboveHighest, HighestRange, LowestRange, LowestEqualsHighest };
+
+// Whether the numbers fail the check.
+[[nodiscard]] bool FailsRangeCheck(RangeCheck check, const CheckedNumbers& numbers);
+// The check's message in the user's language.
+[[nodiscard]] QString RangeCheckMessage(RangeCheck check);
+
 // Checks the user's settings; changes nothing. The operation text is the text of the
 // selected operation list entry.
 ValidationResult ValidateSettings(const QString& highestText, const QString& lowestText,
