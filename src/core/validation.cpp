@@ -26,10 +26,11 @@ class EffectRecorder {
         Fail(text, icon);
         result_.effects.emplace_back(FocusMove{focus});
     }
+    void Read(const SettingsNumbers& numbers) { result_.numbers = numbers; }
     ValidationResult Take() { return std::move(result_); }
 
   private:
-    ValidationResult result_{true, {}};
+    ValidationResult result_{true, {}, std::nullopt};
 };
 
 bool Outside(double value, int least, int most) {
@@ -143,12 +144,14 @@ ValidationResult ValidateSettings(const QString& highestText, const QString& low
     // The count must be a whole number in range, but its limits are checked on the
     // value as typed: 100.4 is too many although it would round to 100.
     const std::optional<double> count = ToRealNumber(countText, locale);
-    if (!ToWholeNumber(countText, locale) || !count) {
+    const std::optional<std::int16_t> wholeCount = ToWholeNumber(countText, locale);
+    if (!wholeCount || !count) {
         recorder.Fail(QT_TRANSLATE_NOOP("tallyworth::SettingsValidation",
                                         "Please check your Number of Problems."),
                       MessageIcon::Stop, SettingsField::NoOfProblems);
         return recorder.Take();
     }
+    recorder.Read({*highest, *lowest, *wholeCount});
     CheckRules(recorder, {*highest, *lowest, *count}, operationText);
     return recorder.Take();
 }

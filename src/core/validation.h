@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QString>
 
+#include <cstdint>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -27,9 +29,20 @@ struct FocusMove {
 
 using SettingsEffect = std::variant<SettingsMessage, FocusMove>;
 
+// The three numbers the settings texts read as (ToWholeNumber).
+struct SettingsNumbers {
+    std::int16_t highest = 0;
+    std::int16_t lowest = 0;
+    std::int16_t count = 0;
+    friend bool operator==(const SettingsNumbers&, const SettingsNumbers&) = default;
+};
+
 struct ValidationResult {
     bool verdict = false;
     std::vector<SettingsEffect> effects;  // in the order the window plays them back
+    // What the texts read as when all three read, whether the range checks passed or not;
+    // with a true verdict, the settings to use, so that nobody reads the texts again.
+    std::optional<SettingsNumbers> numbers;
 };
 
 // The translation context of the settings messages.

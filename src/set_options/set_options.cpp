@@ -1,6 +1,5 @@
 #include "set_options/set_options.h"
 
-#include "core/number_conversion.h"
 #include "core/operations.h"
 #include "core/page_options.h"
 #include "core/problem_rules.h"
@@ -286,13 +285,13 @@ void ReadSettings(CommandReader& reader, std::uint64_t seed, const QLocale& loca
             reader.Refuse(message->text);
         }
     }
-    if (!checked.verdict) {
+    if (!checked.verdict || !checked.numbers) {
         return;
     }
     const SheetSettings settings{OperationRowOf(entry),
-                                 *ToWholeNumber(lowest, locale),
-                                 *ToWholeNumber(highest, locale),
-                                 *ToWholeNumber(count, locale),
+                                 checked.numbers->lowest,
+                                 checked.numbers->highest,
+                                 checked.numbers->count,
                                  reader.IsSet("allow-negative"),
                                  notation == u"bracket",
                                  *rules,

@@ -1,6 +1,5 @@
 #include "windows/main_window.h"
 
-#include "core/number_conversion.h"
 #include "core/problem_rules.h"
 #include "core/rule_words.h"
 #include "core/settings_limits.h"
@@ -339,9 +338,10 @@ void MainWindow::OnOperationSelected() {
     divisionSymbolFrame_->setVisible(operation == state_.divideSign);
 }
 
-bool MainWindow::CheckSettings() {
-    return PlayBack(ValidateSettings(highestField_->text(), lowestField_->text(),
-                                     countField_->text(), SelectedOperationText()));
+std::optional<SettingsNumbers> MainWindow::CheckSettings() {
+    const ValidationResult checked = ValidateSettings(highestField_->text(), lowestField_->text(),
+                                                      countField_->text(), SelectedOperationText());
+    return PlayBack(checked) ? checked.numbers : std::nullopt;
 }
 
 bool MainWindow::PlayBack(const ValidationResult& result) {
@@ -482,23 +482,18 @@ void MainWindow::ShowSettings(const SheetSettings& settings) {
 
 void MainWindow::MakeClassSet() {
     // A class set's sheets come from their codes, which never show cell numbers.
-    if (!CheckSettings() || !CheckRules(CellNumbering::Never)) {
+    const std::optional<SettingsNumbers> numbers = CheckSettings();
+    if (!numbers || !CheckRules(CellNumbering::Never)) {
         return;
     }
     // The code's version follows the rules: a set under rules needs codes that carry them.
-    PageWindowForUse().MakeClassSet(SheetCodeOf(FieldSettings(), FreshSeed()));
+    PageWindowForUse().MakeClassSet(SheetCodeOf(FieldSettings(*numbers), FreshSeed()));
 }
 
-SheetSettings MainWindow::FieldSettings() const {
-    // The settings have passed the checks, so every text reads as a whole number.
-    return {ChosenRow(),
-            ToWholeNumber(lowestField_->text()).value_or(0),
-            ToWholeNumber(highestField_->text()).value_or(0),
-            ToWholeNumber(countField_->text()).value_or(0),
-            AllowsNegativeResults(),
-            state_.UsesUpsideDownSeven(),
-            state_.problemRules,
-            state_.pageOptions};
+SheetSettings MainWindow::FieldSettings(const SettingsNumbers& numbers) const {
+    return {ChosenRow(),         numbers.lowest,          numbers.highest,
+            numbers.count,       AllowsNegativeResults(), state_.UsesUpsideDownSeven(),
+            state_.problemRules, state_.pageOptions};
 }
 
 std::uint64_t MainWindow::FreshSeed() {
