@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "cli/command_options.h"
+#include "core/class_set.h"
 #include "core/random_source.h"
 #include "core/translations.h"
 #include "printing/class_set_printing.h"
@@ -179,7 +180,7 @@ int Run(const Command& command) {
         return kNotMade;
     }
     // With the PDF on standard output, the code goes beside the messages.
-    const QString code = SetCode(command.request) + u'\n';
+    const QString code = ReportedCode(command.request) + u'\n';
     if (command.output.pdfFile == kStandardStream) {
         Say(stderr, code);
         return kDone;

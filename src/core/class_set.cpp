@@ -19,6 +19,10 @@ void AppendSheet(std::vector<SetPage>& pages, int sheetIndex, int pagesPerSheet,
 
 }  // namespace
 
+QString ReportedCode(const ClassSetRequest& request, int sheetIndex) {
+    return FormatProblemsCode(SheetOfSet(request.first, sheetIndex));
+}
+
 int OriginalPagesPerSheet(const SheetSettings& settings) {
     const WorksheetState state = StateWithOperations();
     if (!IsOperationRow(settings.operation)) {

@@ -23,6 +23,12 @@ struct ClassSetRequest {
     friend bool operator==(const ClassSetRequest&, const ClassSetRequest&) = default;
 };
 
+// The code sheet sheetIndex of a set is reported by wherever the set is made: printed by
+// the command line, sent by the server, listed beside its sheets. It is the code of the
+// sheet's problems (FormatProblemsCode), which brings the sheet back even when page options
+// were given over an older code. Sheet 0's is the set's own code.
+[[nodiscard]] QString ReportedCode(const ClassSetRequest& request, int sheetIndex = 0);
+
 // One printed page of a set: which sheet, which of its pages (1 or 2), and whether it
 // is the answer key (the same page with the solutions shown).
 struct SetPage {

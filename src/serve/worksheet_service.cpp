@@ -1,5 +1,6 @@
 #include "serve/worksheet_service.h"
 
+#include "core/class_set.h"
 #include "core/problem_rules.h"
 #include "core/random_source.h"
 #include "core/sheet_code.h"
@@ -169,7 +170,7 @@ HttpResponse WorksheetService::Worksheets(const HttpRequest& request) {
     const QPageSize paper = reading.paper.value_or(
         QPageSize(PrintsOnLetter(BrowserPaperLocale(request.acceptLanguage)) ? QPageSize::Letter
                                                                              : QPageSize::A4));
-    const QByteArray code = SetCode(reading.request).toLatin1();
+    const QByteArray code = ReportedCode(reading.request).toLatin1();
     return {200,
             "application/pdf",
             {{"X-Tallyworth-Code", code},
@@ -207,9 +208,9 @@ HttpResponse WorksheetService::SheetsAsText(const HttpRequest& request) {
     for (int sheet = 0; sheet < reading.request.sheets; ++sheet) {
         const SheetCode code = SheetOfSet(reading.request.first, sheet);
         const SheetPrint print = MakeSheetPrint(code, false, SpokenLanguage(), kWorksheetArea);
-        html +=
-            QStringLiteral("<h2>%1 (%2)</h2>\n<ol>\n")
-                .arg(heading.arg(sheet + 1).arg(reading.request.sheets), FormatProblemsCode(code));
+        html += QStringLiteral("<h2>%1 (%2)</h2>\n<ol>\n")
+                    .arg(heading.arg(sheet + 1).arg(reading.request.sheets),
+                         ReportedCode(reading.request, sheet));
         for (const PrintedPage& page : print.pages) {
             for (const PrintedProblem& problem : page.problems) {
                 html += QStringLiteral("<li>%1</li>\n")

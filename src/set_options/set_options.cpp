@@ -318,7 +318,7 @@ void ReadCode(CommandReader& reader) {
         return;
     }
     // A code written before codes carried the page keeps its problems on the page asked
-    // for; the code printed then stands for its problems (FormatProblemsCode).
+    // for; the code reported then stands for its problems (ReportedCode).
     reader.Target().request.first = first;
 }
 
@@ -385,10 +385,6 @@ void ReadSetOptions(const OptionValues& values, std::uint64_t clockSeed, const Q
         ReadSettings(reader, clockSeed, locale);
     }
     CheckRules(reader);
-}
-
-QString SetCode(const ClassSetRequest& request) {
-    return FormatProblemsCode(request.first);
 }
 
 }  // namespace tallyworth

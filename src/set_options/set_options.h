@@ -62,9 +62,4 @@ void RefuseRepeatedOptions(const OptionValues& values, QStringList& errors);
 void ReadSetOptions(const OptionValues& values, std::uint64_t clockSeed, const QLocale& locale,
                     SetReading& reading);
 
-// The code a set is known by wherever it is made, printed by the command line and sent by
-// the server alike: that of its first sheet's problems (FormatProblemsCode), which brings
-// the set back even when page options were given over an older code.
-[[nodiscard]] QString SetCode(const ClassSetRequest& request);
-
 }  // namespace tallyworth

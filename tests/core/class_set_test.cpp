@@ -73,5 +73,17 @@ TEST_P(PaperTest, IsLetterWhereTheCountryPrintsOnIt) {
 INSTANTIATE_TEST_SUITE_P(Locales, PaperTest, ::testing::ValuesIn(kPaperCases),
                          [](const auto& param) { return std::string(param.param.name); });
 
+// A set made from a code written before codes carried the page, given page options, is
+// reported by its problems' code, which that version can write; each sheet by its own.
+TEST(ReportedCode, IsTheCodeOfEachSheetsProblems) {
+    const SheetSettings settings{OperationRow::Add, 1, 9, 10, false, false, {}, {.fillPage = true}};
+    const ClassSetRequest request{{settings, 12345U, kSheetCodeVersion}, 3};
+    SheetCode problems = request.first;
+    problems.settings.page = {};
+    EXPECT_EQ(ReportedCode(request), FormatSheetCode(problems));
+    EXPECT_FALSE(ReportedCode(request, 2).isEmpty());
+    EXPECT_NE(ReportedCode(request, 2), ReportedCode(request));
+}
+
 }  // namespace
 }  // namespace tallyworth
