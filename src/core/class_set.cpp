@@ -68,6 +68,10 @@ bool PrintsOnLetter(const QLocale& locale) {
     return std::ranges::find(kLetterTerritories, locale.territory()) != kLetterTerritories.end();
 }
 
+Paper PaperOf(const QLocale& locale) {
+    return PrintsOnLetter(locale) ? Paper::Letter : Paper::A4;
+}
+
 QLocale PaperLocale() {
     for (const char* variable : {"LC_ALL", "LC_PAPER", "LANG"}) {
         const QString name = qEnvironmentVariable(variable);

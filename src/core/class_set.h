@@ -53,6 +53,12 @@ struct SetPage {
 // rule of the paper a set is offered or written on.
 [[nodiscard]] bool PrintsOnLetter(const QLocale& locale);
 
+// The two papers a set is offered on or written on.
+enum class Paper { Letter, A4 };
+
+// The paper of the locale's country: US Letter where it prints on it, A4 elsewhere.
+[[nodiscard]] Paper PaperOf(const QLocale& locale);
+
 // The locale whose country decides the paper: that of LC_ALL, LC_PAPER or LANG, the first
 // one set, as the C library reads them; the system's without any.
 [[nodiscard]] QLocale PaperLocale();

@@ -9,6 +9,7 @@
 #include "page_model/sheet_page.h"
 #include "serve/query_options.h"
 #include "serve/serve_page.h"
+#include "set_options/page_size.h"
 #include "set_options/set_options.h"
 
 #include <QCoreApplication>
@@ -167,9 +168,8 @@ HttpResponse WorksheetService::Worksheets(const HttpRequest& request) {
     if (!ticket) {
         return Busy();
     }
-    const QPageSize paper = reading.paper.value_or(
-        QPageSize(PrintsOnLetter(BrowserPaperLocale(request.acceptLanguage)) ? QPageSize::Letter
-                                                                             : QPageSize::A4));
+    const QPageSize paper =
+        PageSizeOf(reading.paper.value_or(PaperOf(BrowserPaperLocale(request.acceptLanguage))));
     const QByteArray code = ReportedCode(reading.request).toLatin1();
     return {200,
             "application/pdf",

@@ -144,9 +144,9 @@ void ReadPaper(CommandReader& reader) {
     }
     const QString paper = reader.Value("paper").toLower();
     if (paper == u"letter") {
-        reader.Target().paper = QPageSize(QPageSize::Letter);
+        reader.Target().paper = Paper::Letter;
     } else if (paper == u"a4") {
-        reader.Target().paper = QPageSize(QPageSize::A4);
+        reader.Target().paper = Paper::A4;
     } else {
         reader.NotOneOf("paper", "letter|a4");
     }

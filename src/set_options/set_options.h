@@ -3,7 +3,6 @@
 #include "core/class_set.h"
 
 #include <QLocale>
-#include <QPageSize>
 #include <QString>
 #include <QStringList>
 
@@ -44,7 +43,7 @@ class OptionValues {
 // each, in the order of the options.
 struct SetReading {
     ClassSetRequest request;
-    std::optional<QPageSize> paper;
+    std::optional<Paper> paper;
     // Why the set cannot be made: bad values, or the settings checks' own messages.
     QStringList errors;
     // What the user should know about a set that is made all the same, such as problem

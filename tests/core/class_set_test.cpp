@@ -67,7 +67,9 @@ class PaperTest : public ::testing::TestWithParam<PaperCase> {};
 
 // The one rule of the paper every PDF, print and class set is offered or written on.
 TEST_P(PaperTest, IsLetterWhereTheCountryPrintsOnIt) {
-    EXPECT_EQ(PrintsOnLetter(QLocale(QString::fromLatin1(GetParam().name))), GetParam().letter);
+    const QLocale locale(QString::fromLatin1(GetParam().name));
+    EXPECT_EQ(PrintsOnLetter(locale), GetParam().letter);
+    EXPECT_EQ(PaperOf(locale), GetParam().letter ? Paper::Letter : Paper::A4);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, PaperTest, ::testing::ValuesIn(kPaperCases),
