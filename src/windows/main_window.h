@@ -96,7 +96,6 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     [[nodiscard]] std::optional<SettingsNumbers> CheckSettings();
     [[nodiscard]] bool CheckRules(CellNumbering cellNumbering = CellNumbering::ByBounds);
     [[nodiscard]] SettingsTexts Texts() const;
-    [[nodiscard]] bool PlayBack(const ValidationResult& result);
     [[nodiscard]] bool MoveFocus(SettingsField field);
     void ViewSheet(RandomSource& source, CellNumbering cellNumbering);
     void PrepareTest(RandomSource& source, CellNumbering cellNumbering);
@@ -127,9 +126,5 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     QPushButton* printButton_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
 };
-
-// The upside-down-seven sign for the option button: the long-division bracket, a
-// slanted stroke joined to a bar, drawn because no font on the system carries it.
-QPixmap DrawBracketSign(const QSize& size, const QColor& color);
 
 }  // namespace tallyworth
