@@ -72,10 +72,8 @@ void EnsureGuiApplication() {
 
 // The densest page there is: 100 additions of two-digit numbers with their solutions.
 PageControls FullGridPage() {
-    WorksheetState state;
-    state.divideSign = DivideSignText();
+    WorksheetState state = StateWithOperations();
     state.divisionSymbol = QString(QChar(kLineAndDotsMarker));
-    InitOperations(state);
     state.operation = 1;
     state.showSolutions = true;
     PageControls page = MakeDesignPageControls();

@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "cli/command_options.h"
+#include "core/class_set.h"
 #include "core/random_source.h"
 #include "core/translations.h"
 #include "printing/class_set_printing.h"
@@ -125,14 +126,6 @@ void QuietRuntimeFolderNote(QtMsgType type, const QMessageLogContext& context,
     qt_message_output(type, context, message);
 }
 
-std::uint64_t ClockSeed() {
-    // Without rules a seed is as wide as any code carries; ParseCommand cuts it to the
-    // sheet's own.
-    ClockSeededRandomSource clock;
-    clock.Reseed(ProblemRules{}, PageOptions{});
-    return clock.LastSeed();
-}
-
 PrintOutcome Make(const Command& command) {
     QuietProgress progress;
     StopAtTheNextPageOnSignals();
@@ -187,7 +180,7 @@ int Run(const Command& command) {
         return kNotMade;
     }
     // With the PDF on standard output, the code goes beside the messages.
-    const QString code = SetCode(command.request) + u'\n';
+    const QString code = ReportedCode(command.request) + u'\n';
     if (command.output.pdfFile == kStandardStream) {
         Say(stderr, code);
         return kDone;
@@ -295,6 +288,8 @@ int RunCommandLine(int argc, char** argv) {
                                               "worksheets without one (see tallyworth --help).")});
         return kNotMade;
     }
+    // Without rules a seed is as wide as any code carries; ParseCommand cuts it to the sheet's
+    // own.
     return Run(ParseCommand(arguments, ClockSeed()));
 }
 

@@ -1,6 +1,7 @@
 #include "cli/command_options.h"
 
 #include "serve/listen_address.h"
+#include "set_options/page_size.h"
 #include "set_options/set_options.h"
 
 #include <QCommandLineOption>
@@ -187,7 +188,9 @@ void ReadCommand(const QCommandLineParser& parser, std::uint64_t seed, const QLo
     SetReading reading;
     ReadSetOptions(values, seed, locale, reading);
     command.request = reading.request;
-    command.output.paper = reading.paper;
+    if (reading.paper) {
+        command.output.paper = PageSizeOf(*reading.paper);
+    }
     command.errors << reading.errors;
     command.warnings << reading.warnings;
 }

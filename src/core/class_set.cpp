@@ -19,10 +19,12 @@ void AppendSheet(std::vector<SetPage>& pages, int sheetIndex, int pagesPerSheet,
 
 }  // namespace
 
+QString ReportedCode(const ClassSetRequest& request, int sheetIndex) {
+    return FormatProblemsCode(SheetOfSet(request.first, sheetIndex));
+}
+
 int OriginalPagesPerSheet(const SheetSettings& settings) {
-    WorksheetState state;
-    state.divideSign = DivideSignText();
-    InitOperations(state);
+    const WorksheetState state = StateWithOperations();
     if (!IsOperationRow(settings.operation)) {
         return 0;
     }
@@ -64,6 +66,10 @@ bool PrintsOnLetter(const QLocale& locale) {
         QLocale::Belize,       QLocale::CostaRica, QLocale::Guatemala, QLocale::Nicaragua,
         QLocale::Panama,       QLocale::ElSalvador};
     return std::ranges::find(kLetterTerritories, locale.territory()) != kLetterTerritories.end();
+}
+
+Paper PaperOf(const QLocale& locale) {
+    return PrintsOnLetter(locale) ? Paper::Letter : Paper::A4;
 }
 
 QLocale PaperLocale() {

@@ -23,6 +23,12 @@ struct ClassSetRequest {
     friend bool operator==(const ClassSetRequest&, const ClassSetRequest&) = default;
 };
 
+// The code sheet sheetIndex of a set is reported by wherever the set is made: printed by
+// the command line, sent by the server, listed beside its sheets. It is the code of the
+// sheet's problems (FormatProblemsCode), which brings the sheet back even when page options
+// were given over an older code. Sheet 0's is the set's own code.
+[[nodiscard]] QString ReportedCode(const ClassSetRequest& request, int sheetIndex = 0);
+
 // One printed page of a set: which sheet, which of its pages (1 or 2), and whether it
 // is the answer key (the same page with the solutions shown).
 struct SetPage {
@@ -46,6 +52,12 @@ struct SetPage {
 // Whether the offices of the locale's country print on US Letter rather than A4: the one
 // rule of the paper a set is offered or written on.
 [[nodiscard]] bool PrintsOnLetter(const QLocale& locale);
+
+// The two papers a set is offered on or written on.
+enum class Paper { Letter, A4 };
+
+// The paper of the locale's country: US Letter where it prints on it, A4 elsewhere.
+[[nodiscard]] Paper PaperOf(const QLocale& locale);
 
 // The locale whose country decides the paper: that of LC_ALL, LC_PAPER or LANG, the first
 // one set, as the C library reads them; the system's without any.

@@ -11,6 +11,7 @@ constexpr const char* kOperationsContext = "tallyworth::Operations";
 }  // namespace
 
 void InitOperations(WorksheetState& state) {
+    state.divideSign = DivideSignText();
     const auto row = [&state](OperationRow name) -> OperationEntry& {
         return state.operations[static_cast<std::size_t>(RowNumber(name))];
     };
@@ -20,6 +21,12 @@ void InitOperations(WorksheetState& state) {
     row(OperationRow::Divide) = {state.divideSign, 50, false};
     row(OperationRow::Mix) = {QStringLiteral(QT_TRANSLATE_NOOP("tallyworth::Operations", "Mix")),
                               100, true};
+}
+
+WorksheetState StateWithOperations() {
+    WorksheetState state;
+    InitOperations(state);
+    return state;
 }
 
 QString OperationDisplayName(const QString& symbol) {
@@ -50,7 +57,6 @@ QString WrittenOperation(const QString& symbol, const PageSigns& signs) {
 
 void InitGlobals(WorksheetState& state, OperationList& list) {
     state.divisionSymbol = QString(QChar(kLineAndDotsMarker));
-    state.divideSign = DivideSignText();
     InitOperations(state);
     state.currentPage = 1;
     state.showCellNumbers = false;

@@ -15,8 +15,14 @@ class OperationList {
     virtual void AppendOperation(const QString& symbol) = 0;
 };
 
-// Fills rows 1 to 5 of the operation table. Row 4 copies state.divideSign.
+// Sets the divide sign (DivideSignText) and fills rows 1 to 5 of the operation table; row 4
+// is the divide sign's.
 void InitOperations(WorksheetState& state);
+
+// A fresh worksheet state with its divide sign and operation table set up by InitOperations,
+// everything else as a WorksheetState starts: where every sheet made outside the main
+// window's own state begins.
+[[nodiscard]] WorksheetState StateWithOperations();
 
 // The name the user sees for an operation: its sign, or for the mixed operation its
 // name in the user's language. The table keeps the untranslated sign.

@@ -65,4 +65,10 @@ std::uint64_t RandomBelow(RandomSource& source, std::uint64_t total) {
     return std::min(unit, total - 1);
 }
 
+std::uint64_t ClockSeed(const ProblemRules& rules, const PageOptions& page) {
+    ClockSeededRandomSource clock;
+    clock.Reseed(rules, page);
+    return clock.LastSeed();
+}
+
 }  // namespace tallyworth

@@ -59,4 +59,9 @@ class ClockSeededRandomSource final : public RandomSource {
     SeededRandomSource stream_{0};
 };
 
+// A fresh seed from the clock, as ClockSeededRandomSource takes one, cut to the bits the code
+// of a sheet under these rules and page options carries; without them, as wide as any code
+// carries. Every front end that starts a sheet from the clock takes its seed here.
+[[nodiscard]] std::uint64_t ClockSeed(const ProblemRules& rules = {}, const PageOptions& page = {});
+
 }  // namespace tallyworth

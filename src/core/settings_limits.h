@@ -4,7 +4,7 @@ namespace tallyworth {
 
 // The bounds every check of the settings holds to, wherever the settings come from: the
 // main window, a command line or a sheet code. A sheet code's layout is sized for them
-// (sheet_code.cpp asserts it), so widening one needs a new code version.
+// (sheet_code_packing.cpp asserts it), so widening one needs a new code version.
 inline constexpr int kLeastNumber = 1;
 inline constexpr int kMostNumber = 99;
 inline constexpr int kLeastProblems = 1;

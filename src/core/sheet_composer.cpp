@@ -26,12 +26,7 @@ class CodeHost final : public ComposerHost {
 // the drawing that alters them needs a new version, and the old drawing stays for the
 // versions before it.
 ProblemSet ComposeFromCode(const SheetCode& code) {
-    WorksheetState state;
-    state.divideSign = DivideSignText();
-    InitOperations(state);
-    state.currentPage = 1;
-    state.showCellNumbers = false;
-    ApplySheetSettings(code.settings, state);
+    WorksheetState state = StateOfSheet(code.settings);
     SeededRandomSource source(code.seed);
     CodeHost host(code.settings.allowNegative);
     return ComposeProblems(state, source, host, code.settings.rules, RuledDrawOf(code.version));
@@ -48,6 +43,14 @@ void ApplySheetSettings(const SheetSettings& settings, WorksheetState& state) {
         settings.upsideDownSeven ? state.divideSign : QString(QChar(kLineAndDotsMarker));
     state.problemRules = settings.rules;
     state.pageOptions = settings.page;
+}
+
+WorksheetState StateOfSheet(const SheetSettings& settings) {
+    WorksheetState state = StateWithOperations();
+    state.currentPage = 1;
+    state.showCellNumbers = false;
+    ApplySheetSettings(settings, state);
+    return state;
 }
 
 SheetSettings SheetSettingsOf(const WorksheetState& state, bool allowNegative) {

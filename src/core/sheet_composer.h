@@ -12,6 +12,10 @@ namespace tallyworth {
 // the state.
 void ApplySheetSettings(const SheetSettings& settings, WorksheetState& state);
 
+// The state the main window would hold for settings that pass SheetSettingsFault: a fresh
+// state with its operation table (StateWithOperations), on page 1, the settings applied.
+[[nodiscard]] WorksheetState StateOfSheet(const SheetSettings& settings);
+
 // The settings of the worksheet a state describes, its problem rules and page options with
 // them, and the window's negative-results switch. SheetCodeOf gives their code with a seed.
 [[nodiscard]] SheetSettings SheetSettingsOf(const WorksheetState& state, bool allowNegative);

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -24,46 +26,67 @@ class EffectRecorder {
         Fail(text, icon);
         result_.effects.emplace_back(FocusMove{focus});
     }
+    void Read(const SettingsNumbers& numbers) { result_.numbers = numbers; }
     ValidationResult Take() { return std::move(result_); }
 
   private:
-    ValidationResult result_{true, {}};
+    ValidationResult result_{true, {}, std::nullopt};
 };
 
-bool OutsideAllowedRange(int value) {
-    return value < kLeastNumber || value > kMostNumber;
+bool Outside(double value, int least, int most) {
+    return value < least || value > most;
+}
+
+// The message of each range check and the field it sends the focus to, if any.
+struct RangeRule {
+    RangeCheck check;
+    const char* text;
+    std::optional<SettingsField> focus;
+};
+
+// In the order the window reports them.
+constexpr std::array kRangeRules{
+    RangeRule{RangeCheck::Count,
+              QT_TRANSLATE_NOOP("tallyworth::SettingsValidation",
+                                "Number of Problems must be between 1 and 100."),
+              std::nullopt},
+    RangeRule{RangeCheck::LowestAboveHighest,
+              QT_TRANSLATE_NOOP("tallyworth::SettingsValidation",
+                                "Lowest Number must be less than Highest Number!"),
+              SettingsField::MinValue},
+    RangeRule{RangeCheck::HighestRange,
+              QT_TRANSLATE_NOOP("tallyworth::SettingsValidation",
+                                "Highest Number must be between 1 and 99."),
+              SettingsField::MaxValue},
+    RangeRule{RangeCheck::LowestRange,
+              QT_TRANSLATE_NOOP("tallyworth::SettingsValidation",
+                                "Lowest Number must be between 1 and 99."),
+              SettingsField::MinValue},
+    RangeRule{RangeCheck::LowestEqualsHighest,
+              QT_TRANSLATE_NOOP("tallyworth::SettingsValidation",
+                                "Lowest Number cannot equal Highest Number."),
+              SettingsField::MinValue},
+};
+
+const RangeRule& RuleOf(RangeCheck check) {
+    return *std::ranges::find(kRangeRules, check, &RangeRule::check);
 }
 
 // The rule checks after all three texts have been read; each failing check is reported
 // and the next one still runs.
-void CheckRules(EffectRecorder& recorder, int highest, int lowest, double count,
+void CheckRules(EffectRecorder& recorder, const CheckedNumbers& numbers,
                 const QString& operationText) {
-    if (count > kMostProblems || count < kLeastProblems) {
-        recorder.Fail(QT_TRANSLATE_NOOP("tallyworth::SettingsValidation",
-                                        "Number of Problems must be between 1 and 100."),
-                      MessageIcon::Information);
+    for (const RangeRule& rule : kRangeRules) {
+        if (!FailsRangeCheck(rule.check, numbers)) {
+            continue;
+        }
+        if (rule.focus) {
+            recorder.Fail(rule.text, MessageIcon::Information, *rule.focus);
+        } else {
+            recorder.Fail(rule.text, MessageIcon::Information);
+        }
     }
-    if (lowest > highest) {
-        recorder.Fail(QT_TRANSLATE_NOOP("tallyworth::SettingsValidation",
-                                        "Lowest Number must be less than Highest Number!"),
-                      MessageIcon::Information, SettingsField::MinValue);
-    }
-    if (OutsideAllowedRange(highest)) {
-        recorder.Fail(QT_TRANSLATE_NOOP("tallyworth::SettingsValidation",
-                                        "Highest Number must be between 1 and 99."),
-                      MessageIcon::Information, SettingsField::MaxValue);
-    }
-    if (OutsideAllowedRange(lowest)) {
-        recorder.Fail(QT_TRANSLATE_NOOP("tallyworth::SettingsValidation",
-                                        "Lowest Number must be between 1 and 99."),
-                      MessageIcon::Information, SettingsField::MinValue);
-    }
-    if (lowest == highest) {
-        recorder.Fail(QT_TRANSLATE_NOOP("tallyworth::SettingsValidation",
-                                        "Lowest Number cannot equal Highest Number."),
-                      MessageIcon::Information, SettingsField::MinValue);
-    }
-    if (operationText == DivideSignText() && lowest == 0) {
+    if (operationText == DivideSignText() && numbers.lowest == 0) {
         recorder.Fail(
             QT_TRANSLATE_NOOP("tallyworth::SettingsValidation", "You can't divide by zero."),
             MessageIcon::Information);
@@ -71,6 +94,26 @@ void CheckRules(EffectRecorder& recorder, int highest, int lowest, double count,
 }
 
 }  // namespace
+
+bool FailsRangeCheck(RangeCheck check, const CheckedNumbers& numbers) {
+    switch (check) {
+        case RangeCheck::Count:
+            return Outside(numbers.count, kLeastProblems, kMostProblems);
+        case RangeCheck::LowestAboveHighest:
+            return numbers.lowest > numbers.highest;
+        case RangeCheck::HighestRange:
+            return Outside(numbers.highest, kLeastNumber, kMostNumber);
+        case RangeCheck::LowestRange:
+            return Outside(numbers.lowest, kLeastNumber, kMostNumber);
+        case RangeCheck::LowestEqualsHighest:
+            return numbers.lowest == numbers.highest;
+    }
+    return false;
+}
+
+QString RangeCheckMessage(RangeCheck check) {
+    return QCoreApplication::translate(kValidationContext, RuleOf(check).text);
+}
 
 QString SettingsMessageTitle() {
     return QCoreApplication::translate(kValidationContext, kSettingsMessageTitle);
@@ -101,13 +144,15 @@ ValidationResult ValidateSettings(const QString& highestText, const QString& low
     // The count must be a whole number in range, but its limits are checked on the
     // value as typed: 100.4 is too many although it would round to 100.
     const std::optional<double> count = ToRealNumber(countText, locale);
-    if (!ToWholeNumber(countText, locale) || !count) {
+    const std::optional<std::int16_t> wholeCount = ToWholeNumber(countText, locale);
+    if (!wholeCount || !count) {
         recorder.Fail(QT_TRANSLATE_NOOP("tallyworth::SettingsValidation",
                                         "Please check your Number of Problems."),
                       MessageIcon::Stop, SettingsField::NoOfProblems);
         return recorder.Take();
     }
-    CheckRules(recorder, *highest, *lowest, *count, operationText);
+    recorder.Read({*highest, *lowest, *wholeCount});
+    CheckRules(recorder, {*highest, *lowest, *count}, operationText);
     return recorder.Take();
 }
 

@@ -26,6 +26,12 @@ class ProgressShown {
     PreparationHost& host_;
 };
 
+// The operation text only matters to the checks for a lowest of 0, which they refuse for
+// every operation.
+ValidationResult ValidateTexts(const SettingsTexts& texts) {
+    return ValidateSettings(texts.highest, texts.lowest, texts.count, QString());
+}
+
 }  // namespace
 
 bool AsksForCellNumbers(const SettingsTexts& texts) {
@@ -37,19 +43,14 @@ bool AsksForCellNumbers(const SettingsTexts& texts) {
 std::optional<RequestedProblems> ReadRequestedProblems(const SettingsTexts& texts,
                                                        OperationRow operationRow,
                                                        bool allowNegative) {
-    // The operation text only matters to the checks for a lowest of 0, which they refuse
-    // for every operation.
-    if (!ValidateSettings(texts.highest, texts.lowest, texts.count, QString()).verdict) {
+    const ValidationResult checked = ValidateTexts(texts);
+    if (!checked.verdict || !checked.numbers) {
         return std::nullopt;
     }
-    const std::optional<std::int16_t> lowest = ToWholeNumber(texts.lowest);
-    const std::optional<std::int16_t> highest = ToWholeNumber(texts.highest);
-    const std::optional<std::int16_t> count = ToWholeNumber(texts.count);
-    if (!lowest || !highest || !count) {
-        return std::nullopt;
-    }
-    return RequestedProblems{
-        {operationRow, *lowest, *highest, allowNegative}, *count, AsksForCellNumbers(texts)};
+    const SettingsNumbers& numbers = *checked.numbers;
+    return RequestedProblems{{operationRow, numbers.lowest, numbers.highest, allowNegative},
+                             numbers.count,
+                             AsksForCellNumbers(texts)};
 }
 
 RulesCheck CheckProblemRules(const SettingsTexts& texts, OperationRow operationRow,
@@ -70,13 +71,11 @@ void PrepareTest(WorksheetState& state, PageControls& page, const SettingsTexts&
     state.showCellNumbers = cellNumbering == CellNumbering::ByBounds && AsksForCellNumbers(texts);
     HideEverything(page);
     ArrangeFields(page, state);
-    const std::optional<std::int16_t> lowest = ToWholeNumber(texts.lowest);
-    const std::optional<std::int16_t> highest = ToWholeNumber(texts.highest);
-    const std::optional<std::int16_t> count = ToWholeNumber(texts.count);
     // The settings were checked before; texts that still do not read as numbers leave
     // the page empty rather than composing from made-up bounds.
-    if (lowest && highest && count) {
-        BuildTest(state, page, source, host, reporter, *lowest, *highest, *count);
+    if (const std::optional<SettingsNumbers> numbers = ValidateTexts(texts).numbers) {
+        BuildTest(state, page, source, host, reporter, numbers->lowest, numbers->highest,
+                  numbers->count);
     }
     SetSolutionsVisible(page, state, state.currentPage, state.showSolutions);
 }

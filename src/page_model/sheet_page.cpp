@@ -32,13 +32,8 @@ class KeptFailure final : public FailureReporter {
 
 // The state the main window would hold for the code's settings.
 WorksheetState StateFor(const SheetCode& code, bool answerKey) {
-    WorksheetState state;
-    state.divideSign = DivideSignText();
-    InitOperations(state);
-    state.currentPage = 1;
-    state.showCellNumbers = false;
+    WorksheetState state = StateOfSheet(code.settings);
     state.showSolutions = answerKey;
-    ApplySheetSettings(code.settings, state);
     return state;
 }
 

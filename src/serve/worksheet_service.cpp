@@ -1,5 +1,6 @@
 #include "serve/worksheet_service.h"
 
+#include "core/class_set.h"
 #include "core/problem_rules.h"
 #include "core/random_source.h"
 #include "core/sheet_code.h"
@@ -8,6 +9,7 @@
 #include "page_model/sheet_page.h"
 #include "serve/query_options.h"
 #include "serve/serve_page.h"
+#include "set_options/page_size.h"
 #include "set_options/set_options.h"
 
 #include <QCoreApplication>
@@ -23,12 +25,6 @@ namespace {
 constexpr int kBadRequest = 400;
 constexpr int kNotFound = 404;
 constexpr int kBusy = 503;
-
-std::uint64_t ClockSeed() {
-    ClockSeededRandomSource clock;
-    clock.Reseed(ProblemRules{}, PageOptions{});
-    return clock.LastSeed();
-}
 
 // The parameter the page sends its own language in: not a setting of the set.
 constexpr QStringView kLanguageParameter = u"lang";
@@ -172,10 +168,9 @@ HttpResponse WorksheetService::Worksheets(const HttpRequest& request) {
     if (!ticket) {
         return Busy();
     }
-    const QPageSize paper = reading.paper.value_or(
-        QPageSize(PrintsOnLetter(BrowserPaperLocale(request.acceptLanguage)) ? QPageSize::Letter
-                                                                             : QPageSize::A4));
-    const QByteArray code = SetCode(reading.request).toLatin1();
+    const QPageSize paper =
+        PageSizeOf(reading.paper.value_or(PaperOf(BrowserPaperLocale(request.acceptLanguage))));
+    const QByteArray code = ReportedCode(reading.request).toLatin1();
     return {200,
             "application/pdf",
             {{"X-Tallyworth-Code", code},
@@ -213,9 +208,9 @@ HttpResponse WorksheetService::SheetsAsText(const HttpRequest& request) {
     for (int sheet = 0; sheet < reading.request.sheets; ++sheet) {
         const SheetCode code = SheetOfSet(reading.request.first, sheet);
         const SheetPrint print = MakeSheetPrint(code, false, SpokenLanguage(), kWorksheetArea);
-        html +=
-            QStringLiteral("<h2>%1 (%2)</h2>\n<ol>\n")
-                .arg(heading.arg(sheet + 1).arg(reading.request.sheets), FormatProblemsCode(code));
+        html += QStringLiteral("<h2>%1 (%2)</h2>\n<ol>\n")
+                    .arg(heading.arg(sheet + 1).arg(reading.request.sheets),
+                         ReportedCode(reading.request, sheet));
         for (const PrintedPage& page : print.pages) {
             for (const PrintedProblem& problem : page.problems) {
                 html += QStringLiteral("<li>%1</li>\n")

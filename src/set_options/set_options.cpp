@@ -1,6 +1,5 @@
 #include "set_options/set_options.h"
 
-#include "core/number_conversion.h"
 #include "core/operations.h"
 #include "core/page_options.h"
 #include "core/problem_rules.h"
@@ -27,14 +26,9 @@ namespace tallyworth {
 
 namespace {
 
+// The options of the set, in the order the help lists them.
 // clang-format off
-constexpr std::array kOptions{
-    OptionEntry{"pdf", nullptr, "FILE", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "Write the worksheets to the PDF file FILE; - writes them to standard output."), false, false},
-    OptionEntry{"print", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "Print them as one job on the default printer."), false, false},
-    OptionEntry{"printer", nullptr, "NAME", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "Print on the printer NAME instead."), false, false},
+constexpr std::array kSetOptions{
     OptionEntry{"operation", nullptr, "+|-|*|/|mix", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "The operation (default +); ÷ is read as /, x as *."), true, true},
     OptionEntry{"lowest", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
@@ -82,40 +76,8 @@ constexpr std::array kOptions{
         "Print a sheet of few problems as large as fills its page."), false, true},
     OptionEntry{"code", nullptr, "CODE", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size and fill-page options, when given, override the code's."), false, true},
-    OptionEntry{"serve", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "Serve the worksheets' page to the browsers of the network, until stopped."), false, false},
-    OptionEntry{"listen", nullptr, "ADDRESS:PORT", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "Where --serve listens (default 127.0.0.1:8470); 0.0.0.0:8470 opens it to the network, port 0 takes a free one."), false, false},
-    OptionEntry{"base-path", nullptr, "PATH", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "Serve under PATH, such as /worksheets, behind a reverse proxy."), false, false},
-    OptionEntry{"sets", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "How many class sets --serve draws at once (default: one a processor core)."), false, false},
-    OptionEntry{"queue", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "How many more class sets wait for their turn (default 64); the rest are asked to try again."), false, false},
-    OptionEntry{"per-client", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "How many connections --serve takes from one address at once (default 16); behind a reverse proxy, every client has the proxy's address."), false, false},
-    OptionEntry{"help", "h", nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "Show this help."), false, false},
-    OptionEntry{"version", "v", nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "Show the version."), false, false},
 };
 // clang-format on
-
-// The figures of the options whose descriptions give their range and default.
-struct OptionFigures {
-    const char* name;
-    int least;
-    int most;
-    int byDefault;
-};
-
-constexpr std::array kFigures{
-    OptionFigures{"lowest", kLeastNumber, kMostNumber, kStartLowest},
-    OptionFigures{"highest", kLeastNumber, kMostNumber, kStartHighest},
-    OptionFigures{"problems", kLeastProblems, kMostProblems, kStartProblems},
-    OptionFigures{"fixed", kLeastFixed, kMostFixed, 0},
-    OptionFigures{"sheets", kLeastSheets, kMostSheets, ClassSetRequest{}.sheets},
-};
 
 QString Name(const char* name) {
     return QString::fromLatin1(name);
@@ -155,9 +117,9 @@ void ReadPaper(CommandReader& reader) {
     }
     const QString paper = reader.Value("paper").toLower();
     if (paper == u"letter") {
-        reader.Target().paper = QPageSize(QPageSize::Letter);
+        reader.Target().paper = Paper::Letter;
     } else if (paper == u"a4") {
-        reader.Target().paper = QPageSize(QPageSize::A4);
+        reader.Target().paper = Paper::A4;
     } else {
         reader.NotOneOf("paper", "letter|a4");
     }
@@ -238,9 +200,7 @@ QString OperationEntry(const QString& typed) {
 }
 
 OperationRow OperationRowOf(const QString& entry) {
-    WorksheetState state;
-    state.divideSign = DivideSignText();
-    InitOperations(state);
+    const WorksheetState state = StateWithOperations();
     const auto* row =
         std::find_if(state.operations.begin() + 1, state.operations.end(),
                      [&entry](const auto& operation) { return operation.symbol == entry; });
@@ -366,13 +326,13 @@ void ReadSettings(CommandReader& reader, std::uint64_t seed, const QLocale& loca
             reader.Refuse(message->text);
         }
     }
-    if (!checked.verdict) {
+    if (!checked.verdict || !checked.numbers) {
         return;
     }
     SheetSettings settings{OperationRowOf(entry),
-                           *ToWholeNumber(lowest, locale),
-                           *ToWholeNumber(highest, locale),
-                           *ToWholeNumber(count, locale),
+                           checked.numbers->lowest,
+                           checked.numbers->highest,
+                           checked.numbers->count,
                            reader.IsSet("allow-negative"),
                            bracket,
                            *rules,
@@ -386,7 +346,7 @@ void ReadSettings(CommandReader& reader, std::uint64_t seed, const QLocale& loca
 // A sheet of sections takes its settings from them alone; the page's and the notation
 // still hold for the whole sheet.
 void RefuseBesideSections(CommandReader& reader) {
-    for (const OptionEntry& entry : kOptions) {
+    for (const OptionEntry& entry : kSetOptions) {
         const std::string_view name(entry.name);
         if (entry.setting && name != "section" && name != "notation" && reader.IsSet(entry.name)) {
             reader.Refuse(QCoreApplication::translate(
@@ -398,7 +358,7 @@ void RefuseBesideSections(CommandReader& reader) {
 }
 
 void ReadCode(CommandReader& reader) {
-    for (const OptionEntry& entry : kOptions) {
+    for (const OptionEntry& entry : kSetOptions) {
         if (entry.setting && reader.IsSet(entry.name)) {
             reader.Refuse(QCoreApplication::translate(
                               "tallyworth::CommandLine",
@@ -416,7 +376,7 @@ void ReadCode(CommandReader& reader) {
         return;
     }
     // A code written before codes carried the page keeps its problems on the page asked
-    // for; the code printed then stands for its problems (FormatProblemsCode).
+    // for; the code reported then stands for its problems (ReportedCode).
     reader.Target().request.first = first;
 }
 
@@ -458,32 +418,8 @@ void CheckRules(CommandReader& reader) {
 
 }  // namespace
 
-std::span<const OptionEntry> Options() {
-    return kOptions;
-}
-
-QString OptionDescription(const OptionEntry& entry) {
-    QString text = QCoreApplication::translate("tallyworth::CommandLine", entry.description);
-    const auto* figures = std::ranges::find_if(kFigures, [&entry](const OptionFigures& option) {
-        return std::string_view(option.name) == entry.name;
-    });
-    if (figures == kFigures.end()) {
-        return text;
-    }
-    // A description without a default has no %3 to fill.
-    const QString ranged = text.arg(figures->least).arg(figures->most);
-    return figures->byDefault == 0 ? ranged : ranged.arg(figures->byDefault);
-}
-
-void RefuseRepeatedOptions(const OptionValues& values, QStringList& errors) {
-    for (const OptionEntry& entry : kOptions) {
-        const bool repeats = std::string_view(entry.name) == "section";
-        if (entry.valueName != nullptr && !repeats && values.Count(Name(entry.name)) > 1) {
-            errors << QCoreApplication::translate("tallyworth::CommandLine",
-                                                  "--%1 is given more than once.")
-                          .arg(Name(entry.name));
-        }
-    }
+std::span<const OptionEntry> SetOptions() {
+    return kSetOptions;
 }
 
 void ReadSetOptions(const OptionValues& values, std::uint64_t clockSeed, const QLocale& locale,
@@ -502,10 +438,6 @@ void ReadSetOptions(const OptionValues& values, std::uint64_t clockSeed, const Q
         ReadSettings(reader, clockSeed, locale);
     }
     CheckRules(reader);
-}
-
-QString SetCode(const ClassSetRequest& request) {
-    return FormatProblemsCode(request.first);
 }
 
 }  // namespace tallyworth

@@ -3,6 +3,7 @@
 #include "tallyworth/version.h"
 #include "windows/caption_fit.h"
 #include "windows/decoration.h"
+#include "windows/design_geometry.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -15,16 +16,10 @@ namespace tallyworth {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr const char* kContactAddress = "tallyworth.author@example.org";
 constexpr const char* kDedication = QT_TRANSLATE_NOOP(
     "tallyworth::AboutBox",
     "Dedicated to the pupils and teachers of Hazelbrook Primary School in Millbridge.");
-
-QRect Twips(int left, int top, int width, int height) {
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-            height / kTwipsPerPixel};
-}
 
 // The box's design font, or the system's sans-serif face where it is not installed.
 QFont DesignFont() {

@@ -1,6 +1,5 @@
 #include "windows/main_window.h"
 
-#include "core/number_conversion.h"
 #include "core/problem_rules.h"
 #include "core/rule_words.h"
 #include "core/settings_limits.h"
@@ -8,10 +7,13 @@
 #include "core/translations.h"
 #include "render/page_style.h"
 #include "windows/about_box.h"
+#include "windows/bracket_icon.h"
 #include "windows/caption_fit.h"
+#include "windows/design_geometry.h"
 #include "windows/named_menus.h"
 #include "windows/page_status_line.h"
 #include "windows/page_window.h"
+#include "windows/settings_playback.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,7 +26,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,16 +38,10 @@ namespace tallyworth {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidth = 5910 / kTwipsPerPixel;
 constexpr int kClientHeight = 4080 / kTwipsPerPixel;
 constexpr const char* kDesignFont = "MS Sans Serif";
 constexpr int kOperationRowHeight = 15;
-
-QRect Twips(int left, int top, int width, int height) {
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-            height / kTwipsPerPixel};
-}
 
 template <typename Widget>
 Widget* Place(Widget* widget, const char* name, const QRect& place, double pointSize) {
@@ -91,25 +86,6 @@ QCheckBox* AddCheckBox(QWidget* parent, const char* name, const QString& caption
 }
 
 }  // namespace
-
-QPixmap DrawBracketSign(const QSize& size, const QColor& color) {
-    QPixmap sign(size);
-    sign.fill(Qt::transparent);
-    QPainter painter(&sign);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPen pen(color, size.height() / 10.0);
-    pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
-    // The page's bracket: a stroke rising to the right, then the bar over the dividend.
-    const double w = size.width();
-    const double h = size.height();
-    const QPointF strokeFoot(0.15 * w, 0.9 * h);
-    const QPointF corner(0.4 * w, 0.12 * h);
-    const QPointF barEnd(0.95 * w, 0.12 * h);
-    painter.drawPolyline(QPolygonF({strokeFoot, corner, barEnd}));
-    return sign;
-}
 
 MainWindow::MainWindow(WorksheetState& state, UserInterfaces interfaces, RandomSource& source,
                        QWidget* parent)
@@ -339,28 +315,12 @@ void MainWindow::OnOperationSelected() {
     divisionSymbolFrame_->setVisible(operation == state_.divideSign);
 }
 
-bool MainWindow::CheckSettings() {
-    return PlayBack(ValidateSettings(highestField_->text(), lowestField_->text(),
-                                     countField_->text(), SelectedOperationText()));
-}
-
-bool MainWindow::PlayBack(const ValidationResult& result) {
-    const QString title = SettingsMessageTitle();
-    MessageIcon lastIcon = MessageIcon::Information;
-    for (const SettingsEffect& effect : result.effects) {
-        if (const auto* message = std::get_if<SettingsMessage>(&effect)) {
-            interfaces_.messages.ShowMessage(title, message->text, message->icon);
-            lastIcon = message->icon;
-            continue;
-        }
-        // A field that cannot take the focus is harmless after an unreadable number
-        // (the check has already failed) but stops the checks of the rules.
-        if (!MoveFocus(std::get<FocusMove>(effect).field) && lastIcon != MessageIcon::Stop) {
-            interfaces_.messages.ShowMessage(title, CheckYourInputText(), MessageIcon::Stop);
-            return false;
-        }
-    }
-    return result.verdict;
+std::optional<SettingsNumbers> MainWindow::CheckSettings() {
+    const ValidationResult checked = ValidateSettings(highestField_->text(), lowestField_->text(),
+                                                      countField_->text(), SelectedOperationText());
+    const auto moveFocus = [this](SettingsField field) { return MoveFocus(field); };
+    return PlayBackSettings(checked, interfaces_.messages, moveFocus) ? checked.numbers
+                                                                      : std::nullopt;
 }
 
 bool MainWindow::MoveFocus(SettingsField field) {
@@ -482,23 +442,18 @@ void MainWindow::ShowSettings(const SheetSettings& settings) {
 
 void MainWindow::MakeClassSet() {
     // A class set's sheets come from their codes, which never show cell numbers.
-    if (!CheckSettings() || !CheckRules(CellNumbering::Never)) {
+    const std::optional<SettingsNumbers> numbers = CheckSettings();
+    if (!numbers || !CheckRules(CellNumbering::Never)) {
         return;
     }
     // The code's version follows the rules: a set under rules needs codes that carry them.
-    PageWindowForUse().MakeClassSet(SheetCodeOf(FieldSettings(), FreshSeed()));
+    PageWindowForUse().MakeClassSet(SheetCodeOf(FieldSettings(*numbers), FreshSeed()));
 }
 
-SheetSettings MainWindow::FieldSettings() const {
-    // The settings have passed the checks, so every text reads as a whole number.
-    return {ChosenRow(),
-            ToWholeNumber(lowestField_->text()).value_or(0),
-            ToWholeNumber(highestField_->text()).value_or(0),
-            ToWholeNumber(countField_->text()).value_or(0),
-            AllowsNegativeResults(),
-            state_.UsesUpsideDownSeven(),
-            state_.problemRules,
-            state_.pageOptions};
+SheetSettings MainWindow::FieldSettings(const SettingsNumbers& numbers) const {
+    return {ChosenRow(),         numbers.lowest,          numbers.highest,
+            numbers.count,       AllowsNegativeResults(), state_.UsesUpsideDownSeven(),
+            state_.problemRules, state_.pageOptions};
 }
 
 std::uint64_t MainWindow::FreshSeed() {
@@ -506,9 +461,7 @@ std::uint64_t MainWindow::FreshSeed() {
     if (const std::optional<std::uint64_t> seed = source_.StreamSeed()) {
         return CutSeedForCode(*seed, state_.problemRules, state_.pageOptions);
     }
-    ClockSeededRandomSource clock;
-    clock.Reseed(state_.problemRules, state_.pageOptions);
-    return clock.LastSeed();
+    return ClockSeed(state_.problemRules, state_.pageOptions);
 }
 
 void MainWindow::OpenAbout() {

@@ -15,6 +15,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -91,16 +92,17 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     [[nodiscard]] OperationRow ChosenRow() const;
     void SelectRow(OperationRow row);
     [[nodiscard]] QString SelectedOperationText() const;
-    [[nodiscard]] bool CheckSettings();
+    // The numbers the fields read as when the settings pass the checks; nothing otherwise.
+    [[nodiscard]] std::optional<SettingsNumbers> CheckSettings();
     [[nodiscard]] bool CheckRules(CellNumbering cellNumbering = CellNumbering::ByBounds);
     [[nodiscard]] SettingsTexts Texts() const;
-    [[nodiscard]] bool PlayBack(const ValidationResult& result);
     [[nodiscard]] bool MoveFocus(SettingsField field);
     void ViewSheet(RandomSource& source, CellNumbering cellNumbering);
     void PrepareTest(RandomSource& source, CellNumbering cellNumbering);
     [[nodiscard]] QString CodeOfPreparedSheet(const RandomSource& source) const;
     void ShowSettings(const SheetSettings& settings);
-    [[nodiscard]] SheetSettings FieldSettings() const;
+    // The settings the window shows, with the numbers the checks read from its fields.
+    [[nodiscard]] SheetSettings FieldSettings(const SettingsNumbers& numbers) const;
     [[nodiscard]] std::uint64_t FreshSeed();
     PageWindow& PageWindowForUse();
 
@@ -124,9 +126,5 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     QPushButton* printButton_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
 };
-
-// The upside-down-seven sign for the option button: the long-division bracket, a
-// slanted stroke joined to a bar, drawn because no font on the system carries it.
-QPixmap DrawBracketSign(const QSize& size, const QColor& color);
 
 }  // namespace tallyworth

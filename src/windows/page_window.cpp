@@ -6,6 +6,7 @@
 #include "page_model/flowing_layout.h"
 #include "page_model/page_layout.h"
 #include "windows/class_set_dialog.h"
+#include "windows/design_geometry.h"
 #include "windows/named_menus.h"
 #include "windows/page_status_line.h"
 #include "windows/page_view.h"
@@ -33,11 +34,9 @@ constexpr int kLastSinglePageDivision = 50;
 bool HasSecondPage(const WorksheetState& state) {
     return state.IsDivisionWorksheet() && state.numberOfProblems > kLastSinglePageDivision;
 }
-constexpr int kTwipsPerPixel = 15;
 // Picture1's design place and width in the window; its height reaches below the
 // window, to the lowest row of a full grid.
-constexpr QRect kPictureDesign(120 / kTwipsPerPixel, 60 / kTwipsPerPixel, 11401 / kTwipsPerPixel,
-                               16695 / kTwipsPerPixel);
+constexpr QRect kPictureDesign = Twips(120, 60, 11401, 16695);
 
 QRect PageAtOrigin() {
     return {0, 0, static_cast<int>(std::lround(kPageWidthInches * PageView::kDotsPerInch)),

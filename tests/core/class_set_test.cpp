@@ -67,11 +67,25 @@ class PaperTest : public ::testing::TestWithParam<PaperCase> {};
 
 // The one rule of the paper every PDF, print and class set is offered or written on.
 TEST_P(PaperTest, IsLetterWhereTheCountryPrintsOnIt) {
-    EXPECT_EQ(PrintsOnLetter(QLocale(QString::fromLatin1(GetParam().name))), GetParam().letter);
+    const QLocale locale(QString::fromLatin1(GetParam().name));
+    EXPECT_EQ(PrintsOnLetter(locale), GetParam().letter);
+    EXPECT_EQ(PaperOf(locale), GetParam().letter ? Paper::Letter : Paper::A4);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, PaperTest, ::testing::ValuesIn(kPaperCases),
                          [](const auto& param) { return std::string(param.param.name); });
+
+// A set made from a code written before codes carried the page, given page options, is
+// reported by its problems' code, which that version can write; each sheet by its own.
+TEST(ReportedCode, IsTheCodeOfEachSheetsProblems) {
+    const SheetSettings settings{OperationRow::Add, 1, 9, 10, false, false, {}, {.fillPage = true}};
+    const ClassSetRequest request{{settings, 12345U, kSheetCodeVersion}, 3};
+    SheetCode problems = request.first;
+    problems.settings.page = {};
+    EXPECT_EQ(ReportedCode(request), FormatSheetCode(problems));
+    EXPECT_FALSE(ReportedCode(request, 2).isEmpty());
+    EXPECT_NE(ReportedCode(request, 2), ReportedCode(request));
+}
 
 }  // namespace
 }  // namespace tallyworth

@@ -51,6 +51,7 @@ TEST_P(FreshSeedWidthTest, FillsTheCodesSeedBitsAndNeverRepeatsTheLastSeed) {
     }
     EXPECT_TRUE(topHalf);
     EXPECT_GT(seeds.size(), 990U);
+    EXPECT_LT(ClockSeed(GetParam().rules, {}), limit);  // the front ends' seeds fit too
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, FreshSeedWidthTest,

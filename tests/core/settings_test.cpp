@@ -12,6 +12,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace tallyworth {
 namespace {
@@ -124,10 +125,21 @@ TEST_P(ValidateSettingsTest, ReportsEveryFailingRuleInOrderButStopsAtTheFirstUnr
         QString::fromUtf8(c.operation), c.german ? kGerman : QLocale::c());
     EXPECT_EQ(Codes(result), c.effects);
     EXPECT_EQ(result.verdict, *c.effects == '\0');
+    EXPECT_EQ(result.numbers.has_value(),
+              std::string_view(c.effects).find('!') == std::string_view::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fields, ValidateSettingsTest, ::testing::ValuesIn(kValidations),
                          kCaseName);
+
+// Whoever makes the sheet takes the numbers the checks read, rounded half to even, even
+// where the range checks fail.
+TEST(ValidateSettings, HandsBackTheNumbersItRead) {
+    const ValidationResult result =
+        ValidateSettings(QStringLiteral("4.5"), QStringLiteral("3.5"), QStringLiteral("10.5"),
+                         QStringLiteral("+"), QLocale::c());
+    EXPECT_EQ(result.numbers, (SettingsNumbers{4, 4, 10}));
+}
 
 }  // namespace
 }  // namespace tallyworth

@@ -36,9 +36,7 @@ class ComposeSheetTest : public ::testing::TestWithParam<SettingsCase> {};
 // what its code brings back.
 TEST_P(ComposeSheetTest, BringsBackTheSheetTheClockSeededSourceComposed) {
     const SheetSettings& settings = GetParam().settings;
-    WorksheetState state;  // the start-up state with the settings of a code written in
-    state.divideSign = DivideSignText();
-    InitOperations(state);
+    WorksheetState state = StateWithOperations();  // with the settings of a code written in
     ApplySheetSettings(settings, state);
     EXPECT_EQ(SheetSettingsOf(state, settings.allowNegative), settings);
     ClockSeededRandomSource clock;
