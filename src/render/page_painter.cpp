@@ -288,24 +288,29 @@ class FontWords {
 
     // Adds the text's glyphs from its baseline start to glyphs, with wordSpacing added to
     // each run of spaces, and returns how far it advances; -1, adding nothing, when one of
-    // its characters needs another font than the glyphs have.
-    double Add(const QString& text, const QPointF& baseline, double wordSpacing, Glyphs& glyphs) {
-        const qsizetype before = glyphs.indexes.size();
+    // its characters needs another font than the glyphs have. Without glyphs it only
+    // measures.
+    double Add(const QString& text, const QPointF& baseline, double wordSpacing, Glyphs* glyphs) {
+        const qsizetype before = glyphs != nullptr ? glyphs->indexes.size() : 0;
         double advance = 0;
         for (qsizetype at = 0; at < text.size();) {
             qsizetype end = at;
             while (end < text.size() && text.at(end) != u' ') {
                 ++end;
             }
-            const Word& word = end > at ? Of(text.mid(at, end - at)) : Space();
-            if (!word.usable || !Takes(glyphs)) {
-                glyphs.indexes.resize(before);
-                glyphs.positions.resize(before);
+            const Word& word = end > at ? Of(QStringView(text).mid(at, end - at)) : Space();
+            if (!word.usable || (glyphs != nullptr && !Takes(*glyphs))) {
+                if (glyphs != nullptr) {
+                    glyphs->indexes.resize(before);
+                    glyphs->positions.resize(before);
+                }
                 return -1;
             }
-            glyphs.indexes.append(word.indexes);
-            for (const QPointF& position : word.positions) {
-                glyphs.positions.append(baseline + position + QPointF(advance, 0));
+            if (glyphs != nullptr) {
+                glyphs->indexes.append(word.indexes);
+                for (const QPointF& position : word.positions) {
+                    glyphs->positions.append(baseline + position + QPointF(advance, 0));
+                }
             }
             advance += word.advance;
             if (end == at && (at + 1 == text.size() || text.at(at + 1) != u' ')) {
@@ -318,10 +323,7 @@ class FontWords {
 
     // How far the text advances without word spacing; -1 when a character needs another
     // font.
-    double Advance(const QString& text) {
-        Glyphs glyphs;
-        return Add(text, QPointF(), 0, glyphs);
-    }
+    double Advance(const QString& text) { return Add(text, QPointF(), 0, nullptr); }
 
   private:
     static constexpr double kMetresPerInch = 0.0254;
@@ -340,10 +342,14 @@ class FontWords {
         }
         return glyphs.font == face_;
     }
-    const Word& Of(const QString& text) {
-        auto found = words_.find(text);
+    // Looked up by a key made in place: a string made for each word costs more than the
+    // rest of the lookup.
+    const Word& Of(QStringView text) {
+        key_.resize(0);
+        key_.append(text);
+        auto found = words_.find(key_);
         if (found == words_.end()) {
-            found = words_.insert(text, Laid(text));
+            found = words_.insert(key_, Laid(key_));
         }
         return *found;
     }
@@ -384,6 +390,7 @@ class FontWords {
     QImage device_;  // lays out at dotsPerInch
     QRawFont face_;  // the face the font's words are set in
     QHash<QString, Word> words_;
+    QString key_;
     Word space_;
     bool spaceMade_ = false;
 };
@@ -397,7 +404,7 @@ FontWords& WordsOf(const QPainter& painter) {
 // Adds text in the painter's font from its baseline start to glyphs, or, where it needs
 // another font than theirs, writes the glyphs gathered and then the text.
 void GatherText(QPainter& painter, const QString& text, const QPointF& baseline, Glyphs& glyphs) {
-    if (WordsOf(painter).Add(text, baseline, painter.font().wordSpacing(), glyphs) < 0) {
+    if (WordsOf(painter).Add(text, baseline, painter.font().wordSpacing(), &glyphs) < 0) {
         PaintGlyphs(painter, glyphs);
         painter.drawText(baseline, text);
     }
