@@ -444,7 +444,7 @@ void PaintStencil(QPainter& painter, FontStencils& stencils, StencilInk& ink,
     if (!glyph.stencil.isNull()) {
         ink.Prepare(painter);
         // On whole device pixels: the writer then states a place in a few digits, not in
-        // ten, and its compressing of the page has a fifth less to do.
+        // ten, a sixth fewer bytes a stencil to compress.
         const double perUnit = stencils.DevicePerUnit();
         const QPointF topLeft(std::round(left * perUnit) / perUnit,
                               std::round((baseline - stencils.Ascent()) * perUnit) / perUnit);
