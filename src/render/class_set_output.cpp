@@ -8,7 +8,6 @@
 
 #include <QCoreApplication>
 #include <QFileDevice>
-#include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -72,8 +71,9 @@ class BandPainter {
         const double scale = deviceDpi > 0 ? dotsPerInch_ / deviceDpi : 1.0;
         return FontWithFallback(QString::fromLatin1(kHeaderFont), kHeaderPoints * scale, bold);
     }
-    [[nodiscard]] double Width(const QString& text, const QFont& font) const {
-        return QFontMetricsF(font, painter_.device()).horizontalAdvance(text) / dotsPerInch_;
+    [[nodiscard]] double Width(const QString& text, const QFont& font) {
+        painter_.setFont(font);
+        return DocumentTextAdvance(painter_, text) / dotsPerInch_;
     }
     void Text(const QString& text, const QFont& font, double left, double baseline) {
         painter_.setFont(font);

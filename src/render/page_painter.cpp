@@ -3,15 +3,19 @@
 #include "render/page_style.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
+#include <QRawFont>
 #include <QStringList>
+#include <QTextLayout>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -209,32 +213,208 @@ class FontStencils {
     QHash<QString, Glyph> words_;
 };
 
-// The stencils of the painter's font at its scale. One cache a thread: sets may be drawn
-// in several threads at once. The font last asked for is found without making its key,
-// which costs about as much as drawing a caption.
-FontStencils& StencilsOf(const QPainter& painter) {
-    struct Last {
+// What is made of a font at the painter's scale (its stencils, its words' glyphs), made
+// once. One cache a thread: sets may be drawn in several threads at once. A page goes from
+// one font to another caption by caption (the numbers', the signs'), so the last few fonts
+// asked for are found without making their key, which costs more than drawing a caption.
+template <typename Made>
+Made& MadeOfFont(const QPainter& painter, const QFont& font) {
+    struct Recent {
         QFont font;
         int dotsPerInch = 0;
         double devicePerUnit = 0;
-        FontStencils* stencils = nullptr;
+        Made* made = nullptr;
     };
-    thread_local std::map<QString, std::unique_ptr<FontStencils>> fonts;
-    thread_local Last last;
+    constexpr std::size_t kRecent = 4;
+    thread_local std::map<QString, std::unique_ptr<Made>> fonts;
+    thread_local std::array<Recent, kRecent> recent;
+    thread_local std::size_t oldest = 0;
     const int dotsPerInch = painter.device()->logicalDpiY();
     const double devicePerUnit = std::max(1.0, painter.deviceTransform().m11());
-    if (last.stencils != nullptr && last.dotsPerInch == dotsPerInch &&
-        last.devicePerUnit == devicePerUnit && last.font == painter.font()) {
-        return *last.stencils;
+    for (const Recent& entry : recent) {
+        if (entry.made != nullptr && entry.dotsPerInch == dotsPerInch &&
+            entry.devicePerUnit == devicePerUnit && entry.font == font) {
+            return *entry.made;
+        }
     }
-    const QString key = painter.font().key() + u'|' + QString::number(dotsPerInch) + u'|' +
-                        QString::number(devicePerUnit);
-    std::unique_ptr<FontStencils>& stencils = fonts[key];
-    if (!stencils) {
-        stencils = std::make_unique<FontStencils>(painter.font(), dotsPerInch, devicePerUnit);
+    const QString key =
+        font.key() + u'|' + QString::number(dotsPerInch) + u'|' + QString::number(devicePerUnit);
+    std::unique_ptr<Made>& made = fonts[key];
+    if (!made) {
+        made = std::make_unique<Made>(font, dotsPerInch, devicePerUnit);
     }
-    last = {painter.font(), dotsPerInch, devicePerUnit, stencils.get()};
-    return *stencils;
+    recent[oldest] = {font, dotsPerInch, devicePerUnit, made.get()};
+    oldest = (oldest + 1) % kRecent;
+    return *made;
+}
+
+FontStencils& StencilsOf(const QPainter& painter) {
+    return MadeOfFont<FontStencils>(painter, painter.font());
+}
+
+// Glyphs of one font, each at its place from the painter's origin: texts gathered to be
+// written at once.
+struct Glyphs {
+    QRawFont font;
+    QList<quint32> indexes;
+    QList<QPointF> positions;
+};
+
+// Writes the glyphs gathered, as one text, and clears them.
+void PaintGlyphs(QPainter& painter, Glyphs& glyphs) {
+    if (glyphs.indexes.isEmpty()) {
+        return;
+    }
+    QGlyphRun run;
+    run.setRawFont(glyphs.font);
+    run.setGlyphIndexes(glyphs.indexes);
+    run.setPositions(glyphs.positions);
+    painter.drawGlyphRun(QPointF(), run);
+    glyphs = {};
+}
+
+// A font's words laid out once each, so that a text of them is set as drawText sets it
+// without being shaped anew: a page's problems are a few numbers and signs over and over,
+// and shaping a text costs more than writing it. The font is one without word spacing: the
+// spacing widens only the spaces, so one font's words serve every spacing.
+class FontWords {
+  public:
+    FontWords(const QFont& font, int dotsPerInch, double /*devicePerUnit*/)
+        : font_(font), device_(1, 1, QImage::Format_Mono) {
+        const int dotsPerMetre = static_cast<int>(std::lround(dotsPerInch / kMetresPerInch));
+        device_.setDotsPerMeterX(dotsPerMetre);
+        device_.setDotsPerMeterY(dotsPerMetre);
+    }
+
+    // Adds the text's glyphs from its baseline start to glyphs, with wordSpacing added to
+    // each run of spaces, and returns how far it advances; -1, adding nothing, when one of
+    // its characters needs another font than the glyphs have. Without glyphs it only
+    // measures.
+    double Add(const QString& text, const QPointF& baseline, double wordSpacing, Glyphs* glyphs) {
+        const qsizetype before = glyphs != nullptr ? glyphs->indexes.size() : 0;
+        double advance = 0;
+        for (qsizetype at = 0; at < text.size();) {
+            qsizetype end = at;
+            while (end < text.size() && text.at(end) != u' ') {
+                ++end;
+            }
+            const Word& word = end > at ? Of(QStringView(text).mid(at, end - at)) : Space();
+            if (!word.usable || (glyphs != nullptr && !Takes(*glyphs))) {
+                if (glyphs != nullptr) {
+                    glyphs->indexes.resize(before);
+                    glyphs->positions.resize(before);
+                }
+                return -1;
+            }
+            if (glyphs != nullptr) {
+                glyphs->indexes.append(word.indexes);
+                for (const QPointF& position : word.positions) {
+                    glyphs->positions.append(baseline + position + QPointF(advance, 0));
+                }
+            }
+            advance += word.advance;
+            if (end == at && (at + 1 == text.size() || text.at(at + 1) != u' ')) {
+                advance += wordSpacing;
+            }
+            at = std::max(end, at + 1);
+        }
+        return advance;
+    }
+
+    // How far the text advances without word spacing; -1 when a character needs another
+    // font.
+    double Advance(const QString& text) { return Add(text, QPointF(), 0, nullptr); }
+
+  private:
+    static constexpr double kMetresPerInch = 0.0254;
+
+    struct Word {
+        QList<quint32> indexes;
+        QList<QPointF> positions;  // from the baseline start
+        double advance = 0;
+        bool usable = false;  // set in the font's own face
+    };
+
+    // Glyphs in no font yet take the words' own; glyphs in another are not added to.
+    bool Takes(Glyphs& glyphs) const {
+        if (!glyphs.font.isValid()) {
+            glyphs.font = face_;
+        }
+        return glyphs.font == face_;
+    }
+    // Looked up by a key made in place: a string made for each word costs more than the
+    // rest of the lookup.
+    const Word& Of(QStringView text) {
+        key_.resize(0);
+        key_.append(text);
+        auto found = words_.find(key_);
+        if (found == words_.end()) {
+            found = words_.insert(key_, Laid(key_));
+        }
+        return *found;
+    }
+    // A space as the font sets it; space_ once made.
+    const Word& Space() {
+        if (!spaceMade_ && face_.isValid()) {
+            const QList<quint32> glyph = face_.glyphIndexesForString(QStringLiteral(" "));
+            const QList<QPointF> advances = face_.advancesForGlyphIndexes(glyph);
+            space_.usable = glyph.size() == 1 && glyph.front() != 0 && advances.size() == 1;
+            space_.indexes = glyph;
+            space_.positions = {QPointF()};
+            space_.advance = space_.usable ? advances.front().x() : 0;
+            spaceMade_ = true;
+        }
+        return space_;
+    }
+    Word Laid(const QString& text) {
+        QTextLayout layout(text, font_, &device_);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        const QList<QGlyphRun> runs = layout.glyphRuns();
+        if (runs.size() != 1) {
+            return {};
+        }
+        if (!face_.isValid()) {
+            face_ = runs.front().rawFont();
+        }
+        Word word{runs.front().glyphIndexes(), runs.front().positions(), line.horizontalAdvance(),
+                  runs.front().rawFont() == face_};
+        for (QPointF& position : word.positions) {
+            position.ry() -= line.ascent();
+        }
+        return word;
+    }
+
+    QFont font_;
+    QImage device_;  // lays out at dotsPerInch
+    QRawFont face_;  // the face the font's words are set in
+    QHash<QString, Word> words_;
+    QString key_;
+    Word space_;
+    bool spaceMade_ = false;
+};
+
+FontWords& WordsOf(const QPainter& painter) {
+    QFont font = painter.font();
+    font.setWordSpacing(0);
+    return MadeOfFont<FontWords>(painter, font);
+}
+
+// Adds text in the painter's font from its baseline start to glyphs, or, where it needs
+// another font than theirs, writes the glyphs gathered and then the text.
+void GatherText(QPainter& painter, const QString& text, const QPointF& baseline, Glyphs& glyphs) {
+    if (WordsOf(painter).Add(text, baseline, painter.font().wordSpacing(), &glyphs) < 0) {
+        PaintGlyphs(painter, glyphs);
+        painter.drawText(baseline, text);
+    }
+}
+
+// How far text in the painter's font, without word spacing, advances as drawText sets it.
+double TextAdvance(QPainter& painter, const QString& text) {
+    const double advance = WordsOf(painter).Advance(text);
+    return advance >= 0 ? advance
+                        : QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(text);
 }
 
 // The writer states the brush's colour again around every image it draws; a stencil drawn
@@ -263,9 +443,12 @@ void PaintStencil(QPainter& painter, FontStencils& stencils, StencilInk& ink,
                   const FontStencils::Glyph& glyph, double left, double baseline) {
     if (!glyph.stencil.isNull()) {
         ink.Prepare(painter);
-        painter.drawImage(QRectF(QPointF(left, baseline - stencils.Ascent()),
-                                 QSizeF(glyph.stencil.size()) / stencils.DevicePerUnit()),
-                          glyph.stencil);
+        // On whole device pixels: the writer then states a place in a few digits, not in
+        // ten, a sixth fewer bytes a stencil to compress.
+        const double perUnit = stencils.DevicePerUnit();
+        const QPointF topLeft(std::round(left * perUnit) / perUnit,
+                              std::round((baseline - stencils.Ascent()) * perUnit) / perUnit);
+        painter.drawImage(QRectF(topLeft, QSizeF(glyph.stencil.size()) / perUnit), glyph.stencil);
     }
 }
 
@@ -366,12 +549,11 @@ double RoomAfter(const PrintedPage& page, std::size_t index) {
 
 // How much a text must be narrowed to fit its room, its glyphs only: the spaces keep their
 // width, so that whatever reads the text still finds them.
-double GlyphNarrowing(const QString& text, double room, const QFontMetricsF& metrics) {
-    const double width = metrics.horizontalAdvance(text);
+double GlyphNarrowing(const QString& text, double width, double room, double spaceAdvance) {
     if (width <= room || room <= 0) {
         return 1.0;
     }
-    const double spaces = static_cast<double>(text.count(u' ')) * metrics.horizontalAdvance(u' ');
+    const double spaces = static_cast<double>(text.count(u' ')) * spaceAdvance;
     return room > spaces ? (room - spaces) / (width - spaces) : room / width;
 }
 
@@ -388,25 +570,31 @@ void PaintReadingText(QPainter& painter, LabelFonts& fonts, const PrintedPage& p
     // Opaque: the document's text mode hides it (see TextLayerPdf).
     painter.setPen(Qt::black);
     const QFontMetricsF metrics(painter.font(), painter.device());
+    const double spaceAdvance = metrics.horizontalAdvance(u' ');
     QStringList texts;
     double narrowing = 1.0;
     for (std::size_t index = 0; index < page.problems.size(); ++index) {
         texts << WrittenProblem(page.problems[index], page.signs);
-        narrowing = std::min(
-            narrowing, GlyphNarrowing(texts.back(), RoomAfter(page, index) * dotsPerInch, metrics));
+        narrowing =
+            std::min(narrowing, GlyphNarrowing(texts.back(), TextAdvance(painter, texts.back()),
+                                               RoomAfter(page, index) * dotsPerInch, spaceAdvance));
     }
     QFont font = painter.font();
-    font.setWordSpacing(metrics.horizontalAdvance(u' ') * (1 / narrowing - 1));
+    font.setWordSpacing(spaceAdvance * (1 / narrowing - 1));
     painter.setFont(font);
     // One transformation for all: each change of it has the writer state the pen anew.
     painter.save();
     painter.scale(narrowing, 1.0);
+    // One text for all: the writer states the font and the colour anew for each.
+    Glyphs glyphs;
     for (std::size_t index = 0; index < page.problems.size(); ++index) {
         const PrintedProblem& problem = page.problems[index];
-        painter.drawText(QPointF(problem.left * dotsPerInch / narrowing,
-                                 problem.top * dotsPerInch + metrics.ascent()),
-                         texts[static_cast<qsizetype>(index)]);
+        GatherText(painter, texts[static_cast<qsizetype>(index)],
+                   QPointF(problem.left * dotsPerInch / narrowing,
+                           problem.top * dotsPerInch + metrics.ascent()),
+                   glyphs);
     }
+    PaintGlyphs(painter, glyphs);
     painter.restore();
 }
 
@@ -450,7 +638,13 @@ void PaintLine(QPainter& painter, const PageLine& line, double dotsPerInch) {
 void PaintDocumentText(QPainter& painter, const QString& text, const QPointF& baseline) {
     StencilInk ink;
     PaintStencils(painter, StencilsOf(painter), ink, text, baseline);
-    painter.drawText(baseline, text);
+    Glyphs glyphs;
+    GatherText(painter, text, baseline, glyphs);
+    PaintGlyphs(painter, glyphs);
+}
+
+double DocumentTextAdvance(QPainter& painter, const QString& text) {
+    return TextAdvance(painter, text);
 }
 
 void PaintPage(QPainter& painter, const PrintedPage& page, double dotsPerInch, PageText text) {

@@ -25,4 +25,8 @@ void PaintPage(QPainter& painter, const PrintedPage& page, double dotsPerInch,
 // drawn as stencils, and as text in the same place for the document to hide.
 void PaintDocumentText(QPainter& painter, const QString& text, const QPointF& baseline);
 
+// How far text in the painter's font advances as PaintDocumentText writes it, in the
+// painter's units.
+[[nodiscard]] double DocumentTextAdvance(QPainter& painter, const QString& text);
+
 }  // namespace tallyworth

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <utility>
 
 namespace tallyworth {
@@ -12,6 +13,8 @@ namespace {
 constexpr qsizetype kTailBytes = 4096;
 // Enough for a header split across two writes ("123456 0 obj" and the line break before it).
 constexpr qsizetype kHeaderBytes = 32;
+// "endobj" and "stream", the words an object is read up to.
+constexpr qsizetype kLongestWord = 6;
 // No catalogue this writer makes comes near it; a larger object is not looked into further.
 constexpr qsizetype kLongestCatalogue = qsizetype{64} * 1024;
 
@@ -134,8 +137,11 @@ void LanguageTaggedPdf::Watch(const QByteArray& bytes) {
 
 // Reads the object pending_ starts with: false while it has not come whole.
 bool LanguageTaggedPdf::ReadObject() {
-    const qsizetype end = pending_.indexOf("endobj");
-    const qsizetype stream = pending_.indexOf("stream");
+    // An object comes in many writes: what was looked through already is not looked through
+    // again, but for a word that may have come in part.
+    const qsizetype from = std::max<qsizetype>(0, searched_ - kLongestWord);
+    const qsizetype end = pending_.indexOf("endobj", from);
+    const qsizetype stream = pending_.indexOf("stream", from);
     // A stream (a page's drawing, a font) is no catalogue; its bytes are passed over.
     if (stream >= 0 && (end < 0 || stream < end)) {
         pending_.remove(0, stream);
@@ -151,9 +157,11 @@ bool LanguageTaggedPdf::ReadObject() {
             pending_ = pending_.right(kHeaderBytes);
             inObject_ = false;
         }
+        searched_ = inObject_ ? pending_.size() : 0;
         return false;
     }
     inObject_ = false;
+    searched_ = 0;
     return true;
 }
 

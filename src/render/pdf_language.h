@@ -35,6 +35,7 @@ class LanguageTaggedPdf final : public QIODevice {
     QString language_;
     QByteArray pending_;  // unread bytes: an object from its header on, or the last few
     bool inObject_ = false;
+    qsizetype searched_ = 0;  // how much of the object pending_ holds was looked through
     QHash<QByteArray, QByteArray> catalogues_;  // "number generation": dictionary entries
     QByteArray tail_;                           // the last bytes, which hold the trailer
     qint64 written_ = 0;

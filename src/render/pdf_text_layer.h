@@ -4,6 +4,7 @@
 #include <QIODevice>
 #include <QSet>
 
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -34,15 +35,29 @@ class TextLayerPdf final : public QIODevice {
     qint64 writeData(const char* data, qint64 size) override;
 
   private:
-    // Handles what pending_ holds; false when more must come first.
+    // What the writer's output is looked through for, in the order of kPatterns.
+    enum class Place { Page, GreyBits, Table, Annotations };
+    static constexpr std::size_t kPlaces = 4;
+
+    // Handles what pending_ holds from read_ on; false when more must come first.
     bool Step();
+    // Where the next place of the kind starts in pending_, -1 when none has come whole.
+    qsizetype Next(Place place);
+    // Where the next list of annotations to become a page's text mode starts, -1 if none.
+    qsizetype NextTextMode(QByteArray& number);
     bool Pass(qsizetype bytes);
     bool Replace(qsizetype bytes, const QByteArray& with);
+    bool MarkPage();
     [[nodiscard]] qint64 Moved(qint64 offset) const;
 
     QIODevice& target_;
     QByteArray pending_;
-    qint64 pendingAt_ = 0;                           // where pending_ starts in the writer's output
+    qsizetype read_ = 0;    // bytes of pending_ handled already
+    qint64 pendingAt_ = 0;  // where pending_'s unhandled bytes start in the writer's output
+    // Each place: where it was found in pending_ (-1 for not yet), and from where on it has
+    // not been looked for; each byte is looked through once for each.
+    std::array<qsizetype, kPlaces> found_{-1, -1, -1, -1};
+    std::array<qsizetype, kPlaces> searched_{};
     qint64 shift_ = 0;                               // bytes added so far
     std::vector<std::pair<qint64, qint64>> shifts_;  // from this offset on, this shift
     QSet<QByteArray> textModeObjects_;               // annotation lists still to become one
