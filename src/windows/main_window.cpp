@@ -164,6 +164,7 @@ void MainWindow::BuildControls() {
     connect(printButton_, &QPushButton::clicked, this, &MainWindow::Print);
     connect(operationList_, &QListWidget::currentRowChanged, this,
             &MainWindow::OnOperationSelected);
+    BuildSectionsLine();
 }
 
 void MainWindow::BuildChoiceControls() {
@@ -207,6 +208,8 @@ void MainWindow::BuildMenus() {
             &MainWindow::OpenProblemRules);
     connect(AddItem(options, "mnuPageOptions", tr("&Page...")), &QAction::triggered, this,
             &MainWindow::OpenPageOptions);
+    connect(AddItem(options, "mnuSections", tr("&Sections...")), &QAction::triggered, this,
+            &MainWindow::OpenSections);
     QMenu* help = AddMenu(menuBar(), "mnuHelp", tr("&Help"));
     connect(AddItem(help, "mnuAbout", tr("&About")), &QAction::triggered, this,
             &MainWindow::OpenAbout);
@@ -425,6 +428,10 @@ QString MainWindow::CodeOfPreparedSheet(const RandomSource& source) const {
 }
 
 void MainWindow::View() {
+    if (!sections_.empty()) {
+        ViewSections();
+        return;
+    }
     if (!CheckSettings() || !CheckRules()) {
         return;
     }
@@ -439,6 +446,10 @@ void MainWindow::ViewSheet(RandomSource& source, CellNumbering cellNumbering) {
 }
 
 void MainWindow::Print() {
+    if (!sections_.empty()) {
+        PrintSections();
+        return;
+    }
     if (!CheckSettings() || !CheckRules()) {
         return;
     }
@@ -463,6 +474,9 @@ void MainWindow::OpenSheetCode() {
         return;
     }
     const SheetCode& code = std::get<SheetCode>(parsed);
+    if (ViewSectionsCode(code)) {
+        return;
+    }
     ShowSettings(code.settings);
     SeededRandomSource seeded(code.seed);
     ViewSheet(seeded, CellNumbering::Never);
@@ -481,6 +495,12 @@ void MainWindow::ShowSettings(const SheetSettings& settings) {
 }
 
 void MainWindow::MakeClassSet() {
+    if (!sections_.empty()) {
+        if (const std::optional<SheetCode> code = FreshSectionsCode()) {
+            PageWindowForUse().MakeClassSet(*code);
+        }
+        return;
+    }
     // A class set's sheets come from their codes, which never show cell numbers.
     if (!CheckSettings() || !CheckRules(CellNumbering::Never)) {
         return;
@@ -556,6 +576,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     if (pageDialog_ != nullptr) {
         pageDialog_->reject();
+    }
+    if (sectionsDialog_ != nullptr) {
+        sectionsDialog_->reject();
     }
     if (pageWindow_) {
         pageWindow_->close();
