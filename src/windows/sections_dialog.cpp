@@ -26,7 +26,7 @@ namespace {
 constexpr int kHundredPercent = 100;
 constexpr int kFirstFixed = 2;  // the first times table worth practising
 constexpr int kFitWidth = 360;  // the longest count text, so the dialog does not jump
-constexpr int kListWidth = 280;
+constexpr int kListWidth = 300;
 constexpr std::array<OperationRow, 4> kOperations{OperationRow::Add, OperationRow::Subtract,
                                                   OperationRow::Multiply, OperationRow::Divide};
 
@@ -107,7 +107,11 @@ QWidget* SectionsDialog::BuildListColumn() {
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     list_ = Named(new QListWidget(column), "lbSections");
-    list_->setMinimumWidth(kListWidth);
+    list_->setFixedWidth(kListWidth);
+    // An entry longer than the list is wide wraps rather than hiding its verdict.
+    list_->setWordWrap(true);
+    list_->setResizeMode(QListView::Adjust);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(Prompt(tr("&Sections:"), list_));
     layout->addWidget(list_);
     const auto addButton = [&](const char* name, const QString& caption, const QString& key,
@@ -149,6 +153,7 @@ void SectionsDialog::AddListKey(const QKeySequence& key, void (SectionsDialog::*
 
 QFormLayout* SectionsDialog::BuildSectionForm() {
     auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     kindList_ = Named(new QComboBox(this), "cboSectionKind");
     for (int kind = 0; kind < kSectionKinds; ++kind) {
         kindList_->addItem(SectionKindName(static_cast<SectionKind>(kind)), kind);
@@ -170,6 +175,9 @@ QFormLayout* SectionsDialog::BuildSectionForm() {
     BuildRuleRows(*form);
     titleField_ = Named(new QLineEdit(this), "txtSectionTitle");
     titleField_->setMaxLength(kMostTitleCharacters);
+    // Room for a whole title of the longest length in an average hand.
+    titleField_->setMinimumWidth(titleField_->fontMetrics().averageCharWidth() *
+                                 kMostTitleCharacters);
     titleField_->setToolTip(tr("Printed above the section's problems; none when empty."));
     form->addRow(Prompt(tr("T&itle:"), titleField_), titleField_);
     return form;
@@ -236,6 +244,7 @@ void SectionsDialog::BuildRuleRows(QFormLayout& form) {
 void SectionsDialog::ConnectEdits() {
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!showing_ && row >= 0) {
+            HideFault();
             ShowSection(row);
         }
     });
