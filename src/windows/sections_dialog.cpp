@@ -397,17 +397,19 @@ void SectionsDialog::ShowFault(const SectionsFaultPlace& fault) {
         ShowList(fault.section);
     }
     HideFault();
-    QWidget* field = FieldWidget(fault.field);
+    QWidget& field = *FieldWidget(fault.field);
+    // The field's row: its own, or that of the row of fields it stands in.
     int row = -1;
     QFormLayout::ItemRole role{};
-    for (QWidget* held = field; held != nullptr && row < 0; held = held->parentWidget()) {
-        form_->getWidgetPosition(held, &row, &role);
+    form_->getWidgetPosition(&field, &row, &role);
+    if (row < 0) {
+        form_->getWidgetPosition(field.parentWidget(), &row, &role);
     }
     faultLabel_->setText(fault.message);
     form_->insertRow(row + 1, faultLabel_);
     faultLabel_->show();
-    field->setAccessibleDescription(fault.message);
-    field->setFocus(Qt::OtherFocusReason);
+    field.setAccessibleDescription(fault.message);
+    field.setFocus(Qt::OtherFocusReason);
     QAccessibleEvent shown(faultLabel_, QAccessible::Alert);
     QAccessible::updateAccessibility(&shown);
 }

@@ -24,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -45,10 +46,9 @@ std::vector<SheetSection> Counted(std::initializer_list<int> counts) {
 }
 
 std::vector<int> CountsOf(const std::vector<SheetSection>& sections) {
-    std::vector<int> counts;
-    for (const SheetSection& section : sections) {
-        counts.push_back(section.count);
-    }
+    std::vector<int> counts(sections.size());
+    std::transform(sections.begin(), sections.end(), counts.begin(),
+                   [](const SheetSection& section) { return section.count; });
     return counts;
 }
 
@@ -132,6 +132,21 @@ TEST_P(SectionFaultTest, OkIsRefusedWithTheMessageAtTheField) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SectionFaultTest, ::testing::ValuesIn(kFaultCases), kCaseName);
+
+// The count and verdict follow each field at once, in the problem rules dialog's words, under
+// the fields and in the section's entry.
+TEST(SectionFitTest, FollowsTheFieldsAsTheyChange) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    SectionsDialog dialog(Counted({10}));
+    const auto* fit = dialog.findChild<QLabel*>("lblSectionFit");
+    EXPECT_EQ(fit->text(), QStringLiteral("81 different problems"));
+    dialog.findChild<QSpinBox*>("txtSectionCount")->setValue(100);
+    EXPECT_EQ(fit->text(), QStringLiteral("Only 81 different problems: some will repeat"));
+    dialog.findChild<QComboBox*>("cboSectionKind")->setCurrentIndex(1);  // missing numbers
+    EXPECT_EQ(fit->text(), QStringLiteral("162 different problems"));
+    EXPECT_EQ(dialog.findChild<QListWidget*>("lbSections")->item(0)->text(),
+              QStringLiteral("1. Missing numbers: 162 different problems"));
+}
 
 // The main window with the real PDF output.
 class SectionsWindowTest : public ::testing::Test, protected testing_support::FakeUserInterfaces {
