@@ -1017,14 +1017,6 @@
         <translation>bis</translation>
     </message>
     <message>
-        <source>%1 lowest</source>
-        <translation>%1 kleinste</translation>
-    </message>
-    <message>
-        <source>%1 highest</source>
-        <translation>%1 größte</translation>
-    </message>
-    <message>
         <source>&amp;First number:</source>
         <translation>Erste &amp;Zahl:</translation>
     </message>
@@ -1115,6 +1107,14 @@
             <numerusform>Blatt aus %n Abschnitt (Optionen &gt; Abschnitte)</numerusform>
             <numerusform>Blatt aus %n Abschnitten (Optionen &gt; Abschnitte)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, lowest</source>
+        <translation>%1, kleinste</translation>
+    </message>
+    <message>
+        <source>%1, highest</source>
+        <translation>%1, größte</translation>
     </message>
 </context>
 <context>

@@ -1017,14 +1017,6 @@
         <translation>a</translation>
     </message>
     <message>
-        <source>%1 lowest</source>
-        <translation>%1 mínimo</translation>
-    </message>
-    <message>
-        <source>%1 highest</source>
-        <translation>%1 máximo</translation>
-    </message>
-    <message>
         <source>&amp;First number:</source>
         <translation>&amp;Primer número:</translation>
     </message>
@@ -1115,6 +1107,14 @@
             <numerusform>Ficha de %n sección (Opciones &gt; Secciones)</numerusform>
             <numerusform>Ficha de %n secciones (Opciones &gt; Secciones)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, lowest</source>
+        <translation>%1, mínimo</translation>
+    </message>
+    <message>
+        <source>%1, highest</source>
+        <translation>%1, máximo</translation>
     </message>
 </context>
 <context>

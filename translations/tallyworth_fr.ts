@@ -1017,14 +1017,6 @@
         <translation>à</translation>
     </message>
     <message>
-        <source>%1 lowest</source>
-        <translation>%1 minimum</translation>
-    </message>
-    <message>
-        <source>%1 highest</source>
-        <translation>%1 maximum</translation>
-    </message>
-    <message>
         <source>&amp;First number:</source>
         <translation>&amp;Premier nombre&#xa0;:</translation>
     </message>
@@ -1115,6 +1107,14 @@
             <numerusform>Fiche de %n section (Options &gt; Sections)</numerusform>
             <numerusform>Fiche de %n sections (Options &gt; Sections)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, lowest</source>
+        <translation>%1, minimum</translation>
+    </message>
+    <message>
+        <source>%1, highest</source>
+        <translation>%1, maximum</translation>
     </message>
 </context>
 <context>

@@ -1017,14 +1017,6 @@
         <translation>tot en met</translation>
     </message>
     <message>
-        <source>%1 lowest</source>
-        <translation>%1 laagste</translation>
-    </message>
-    <message>
-        <source>%1 highest</source>
-        <translation>%1 hoogste</translation>
-    </message>
-    <message>
         <source>&amp;First number:</source>
         <translation>Eerste &amp;getal:</translation>
     </message>
@@ -1115,6 +1107,14 @@
             <numerusform>Blad met %n onderdeel (Opties &gt; Onderdelen)</numerusform>
             <numerusform>Blad met %n onderdelen (Opties &gt; Onderdelen)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, lowest</source>
+        <translation>%1, laagste</translation>
+    </message>
+    <message>
+        <source>%1, highest</source>
+        <translation>%1, hoogste</translation>
     </message>
 </context>
 <context>

@@ -196,9 +196,9 @@ void SectionsDialog::BuildNumberRows(QFormLayout& form) {
         row->addWidget(highest);
         row->addStretch();
         form.addRow(Prompt(caption, lowest), range);
-        const QString name2 = lowest->accessibleName();
-        lowest->setAccessibleName(tr("%1 lowest").arg(name2));
-        highest->setAccessibleName(tr("%1 highest").arg(name2));
+        const QString prompt = lowest->accessibleName();
+        lowest->setAccessibleName(tr("%1, lowest").arg(prompt));
+        highest->setAccessibleName(tr("%1, highest").arg(prompt));
     };
     rangeRow(tr("&First number:"), "firstRange", firstLowest_, firstHighest_, "txtFirstLowest",
              "txtFirstHighest");
