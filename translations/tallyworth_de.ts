@@ -343,6 +343,30 @@
         <source>--serve takes only --listen, --base-path, --sets, --queue and --per-client, not --%1.</source>
         <translation>--serve nimmt nur --listen, --base-path, --sets, --queue und --per-client, nicht --%1.</translation>
     </message>
+    <message>
+        <source>The range of the first number (the dividend of a division), in place of --lowest and --highest.</source>
+        <translation>Der Bereich der ersten Zahl (bei einer Division der geteilten Zahl), anstelle von --lowest und --highest.</translation>
+    </message>
+    <message>
+        <source>The range of the second number (the divisor of a division); the first&apos;s unless given.</source>
+        <translation>Der Bereich der zweiten Zahl (bei einer Division des Teilers); ohne Angabe der der ersten.</translation>
+    </message>
+    <message>
+        <source>One section of a sheet of several, given once for each, such as &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Times tables&quot;&apos;. Kinds: facts, missing (missing=first|second|either), table-division, remainder (remainders=N for at least N %, or always). Other fields: operation (+, -, *, / or a list such as +,- or mix), first and second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In place of the options above.</source>
+        <translation>Ein Abschnitt eines Blatts aus mehreren, für jeden einmal angegeben, etwa &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Einmaleins&quot;&apos;. Arten: facts (Grundaufgaben), missing (Ergänzungsaufgaben; missing=first|second|either), table-division (Division im Einmaleins), remainder (Division mit Rest; remainders=N für mindestens N %, oder always). Weitere Felder: operation (+, -, *, / oder eine Liste wie +,- oder mix), first und second (VON-BIS), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. Anstelle der Optionen oben.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a range LOW-HIGH, not &quot;%2&quot;.</source>
+        <translation>--%1 nimmt einen Bereich VON-BIS, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>--section holds the worksheet&apos;s settings: leave out --%1.</source>
+        <translation>--section enthält die Einstellungen des Arbeitsblatts: Bitte --%1 weglassen.</translation>
+    </message>
+    <message>
+        <source>Section %1 (%2): </source>
+        <translation>Abschnitt %1 (%2): </translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -443,6 +467,10 @@
     <message>
         <source>Drawing the problems</source>
         <translation>Aufgaben werden erstellt</translation>
+    </message>
+    <message>
+        <source>&amp;Sections...</source>
+        <translation>A&amp;bschnitte...</translation>
     </message>
 </context>
 <context>
@@ -868,6 +896,228 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::Sections</name>
+    <message>
+        <source>operation: choose at least one of +, -, * and /.</source>
+        <translation>Rechenart: Bitte mindestens eine von +, -, * und / wählen.</translation>
+    </message>
+    <message>
+        <source>first: %1</source>
+        <translation>erste Zahl: %1</translation>
+    </message>
+    <message>
+        <source>second: %1</source>
+        <translation>zweite Zahl: %1</translation>
+    </message>
+    <message>
+        <source>problems: %1</source>
+        <translation>Aufgabenzahl: %1</translation>
+    </message>
+    <message>
+        <source>fixed: the fixed number must be between 1 and 99.</source>
+        <translation>feste Zahl: Die feste Zahl muss zwischen 1 und 99 liegen.</translation>
+    </message>
+    <message>
+        <source>remainders: the share must be between 0 and 100 %.</source>
+        <translation>Rest: Der Anteil muss zwischen 0 und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>title: at most %1 characters on one line, please.</source>
+        <translation>Überschrift: Bitte höchstens %1 Zeichen in einer Zeile.</translation>
+    </message>
+    <message>
+        <source>Section %1, %2</source>
+        <translation>Abschnitt %1, %2</translation>
+    </message>
+    <message>
+        <source>A sheet holds 1 to %1 sections.</source>
+        <translation>Ein Blatt hat 1 bis %1 Abschnitte.</translation>
+    </message>
+    <message>
+        <source>The sections hold %1 problems in all, but a sheet holds at most %2.</source>
+        <translation>Die Abschnitte haben zusammen %1 Aufgaben, ein Blatt aber höchstens %2.</translation>
+    </message>
+    <message>
+        <source>Facts</source>
+        <translation>Grundaufgaben</translation>
+    </message>
+    <message>
+        <source>Missing numbers</source>
+        <translation>Ergänzungsaufgaben</translation>
+    </message>
+    <message>
+        <source>Division from the times tables</source>
+        <translation>Division im Einmaleins</translation>
+    </message>
+    <message>
+        <source>Division with remainders</source>
+        <translation>Division mit Rest</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SectionsDialog</name>
+    <message>
+        <source>Sections</source>
+        <translation>Abschnitte</translation>
+    </message>
+    <message>
+        <source>&amp;Sections:</source>
+        <translation>A&amp;bschnitte:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>R&amp;emove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>&amp;Nach oben</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Art:</translation>
+    </message>
+    <message>
+        <source>A&amp;ddition</source>
+        <translation>A&amp;ddition</translation>
+    </message>
+    <message>
+        <source>Su&amp;btraction</source>
+        <translation>Subtra&amp;ktion</translation>
+    </message>
+    <message>
+        <source>Mu&amp;ltiplication</source>
+        <translation>Mu&amp;ltiplikation</translation>
+    </message>
+    <message>
+        <source>Di&amp;vision</source>
+        <translation>D&amp;ivision</translation>
+    </message>
+    <message>
+        <source>Operations:</source>
+        <translation>Rechenarten:</translation>
+    </message>
+    <message>
+        <source>Printed above the section&apos;s problems; none when empty.</source>
+        <translation>Steht über den Aufgaben des Abschnitts; keine, wenn leer.</translation>
+    </message>
+    <message>
+        <source>T&amp;itle:</source>
+        <translation>Überschrif&amp;t:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>&amp;First number:</source>
+        <translation>Erste &amp;Zahl:</translation>
+    </message>
+    <message>
+        <source>Facts and missing numbers: the first number. Division from the tables: the quotient. Division with remainders: the number divided.</source>
+        <translation>Grundaufgaben und Ergänzungsaufgaben: die erste Zahl. Division im Einmaleins: das Ergebnis. Division mit Rest: die geteilte Zahl.</translation>
+    </message>
+    <message>
+        <source>Seco&amp;nd number:</source>
+        <translation>Z&amp;weite Zahl:</translation>
+    </message>
+    <message>
+        <source>Facts and missing numbers: the second number. Both kinds of division: the divisor.</source>
+        <translation>Grundaufgaben und Ergänzungsaufgaben: die zweite Zahl. Beide Arten der Division: der Teiler.</translation>
+    </message>
+    <message>
+        <source>&amp;Problems:</source>
+        <translation>Auf&amp;gabenzahl:</translation>
+    </message>
+    <message>
+        <source>Allow ne&amp;gative results</source>
+        <translation>Negati&amp;ve Ergebnisse erlauben</translation>
+    </message>
+    <message>
+        <source>The first number</source>
+        <translation>Die erste Zahl</translation>
+    </message>
+    <message>
+        <source>The second number</source>
+        <translation>Die zweite Zahl</translation>
+    </message>
+    <message>
+        <source>Either number</source>
+        <translation>Eine der beiden Zahlen</translation>
+    </message>
+    <message>
+        <source>&amp;Missing number:</source>
+        <translation>&amp;Fehlende Zahl:</translation>
+    </message>
+    <message>
+        <source>At least this share of the section&apos;s problems leaves a remainder.</source>
+        <translation>Mindestens dieser Anteil der Aufgaben des Abschnitts geht nicht auf.</translation>
+    </message>
+    <message>
+        <source>Remainder s&amp;hare:</source>
+        <translation>Anteil &amp;mit Rest:</translation>
+    </message>
+    <message>
+        <source>No &amp;trivial facts</source>
+        <translation>Keine zu lei&amp;chten Aufgaben</translation>
+    </message>
+    <message>
+        <source>Fi&amp;xed number:</source>
+        <translation>Fe&amp;ste Zahl:</translation>
+    </message>
+    <message>
+        <source>Fixed number</source>
+        <translation>Feste Zahl</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Erlaubt</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Immer</translation>
+    </message>
+    <message>
+        <source>Carr&amp;ying and borrowing:</source>
+        <translation>Zehne&amp;rübergang:</translation>
+    </message>
+    <message>
+        <source>No &amp;repeats</source>
+        <translation>Keine Wiederh&amp;olungen</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3</source>
+        <extracomment>The dialog&apos;s list of sections: its number, kind or title, and what its count allows.</extracomment>
+        <translation>%1. %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sheet of %n section(s) (Options &gt; Sections)</source>
+        <translation>
+            <numerusform>Blatt aus %n Abschnitt (Optionen &gt; Abschnitte)</numerusform>
+            <numerusform>Blatt aus %n Abschnitten (Optionen &gt; Abschnitte)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, lowest</source>
+        <translation>%1, kleinste</translation>
+    </message>
+    <message>
+        <source>%1, highest</source>
+        <translation>%1, größte</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::Serve</name>
     <message>
         <source>Worksheet</source>
@@ -1011,6 +1261,10 @@
         <source>The fixed number must be between 1 and 99.</source>
         <translation>Die feste Zahl muss zwischen 1 und 99 liegen.</translation>
     </message>
+    <message>
+        <source>its sections cannot be read.</source>
+        <translation>seine Abschnitte lassen sich nicht lesen.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SheetCodeDialog</name>
@@ -1036,6 +1290,14 @@
     <message>
         <source>%1 %2 %3 equals</source>
         <translation>%1 %2 %3 gleich</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>Lücke</translation>
+    </message>
+    <message>
+        <source>remainder</source>
+        <translation>Rest</translation>
     </message>
 </context>
 </TS>

@@ -42,4 +42,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>tallyworth::SectionsDialog</name>
+    <message numerus="yes">
+        <source>Sheet of %n section(s) (Options &gt; Sections)</source>
+        <translation>
+            <numerusform>Sheet of %n section (Options &gt; Sections)</numerusform>
+            <numerusform>Sheet of %n sections (Options &gt; Sections)</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

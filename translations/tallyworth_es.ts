@@ -343,6 +343,30 @@
         <source>--serve takes only --listen, --base-path, --sets, --queue and --per-client, not --%1.</source>
         <translation>--serve solo admite --listen, --base-path, --sets, --queue y --per-client, no --%1.</translation>
     </message>
+    <message>
+        <source>The range of the first number (the dividend of a division), in place of --lowest and --highest.</source>
+        <translation>El intervalo del primer número (el dividendo de una división), en lugar de --lowest y --highest.</translation>
+    </message>
+    <message>
+        <source>The range of the second number (the divisor of a division); the first&apos;s unless given.</source>
+        <translation>El intervalo del segundo número (el divisor de una división); el del primero si no se indica.</translation>
+    </message>
+    <message>
+        <source>One section of a sheet of several, given once for each, such as &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Times tables&quot;&apos;. Kinds: facts, missing (missing=first|second|either), table-division, remainder (remainders=N for at least N %, or always). Other fields: operation (+, -, *, / or a list such as +,- or mix), first and second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In place of the options above.</source>
+        <translation>Una sección de una ficha de varias, indicada una vez para cada una, por ejemplo &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Tablas&quot;&apos;. Tipos: facts (operaciones), missing (número que falta; missing=first|second|either), table-division (división de las tablas), remainder (división con resto; remainders=N para al menos un N %, o always). Otros campos: operation (+, -, *, / o una lista como +,- o mix), first y second (MIN-MAX), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. En lugar de las opciones anteriores.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a range LOW-HIGH, not &quot;%2&quot;.</source>
+        <translation>--%1 admite un intervalo MIN-MAX, no «%2».</translation>
+    </message>
+    <message>
+        <source>--section holds the worksheet&apos;s settings: leave out --%1.</source>
+        <translation>--section contiene los ajustes de la ficha: quite --%1.</translation>
+    </message>
+    <message>
+        <source>Section %1 (%2): </source>
+        <translation>Sección %1 (%2): </translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -443,6 +467,10 @@
     <message>
         <source>Drawing the problems</source>
         <translation>Creando los ejercicios</translation>
+    </message>
+    <message>
+        <source>&amp;Sections...</source>
+        <translation>&amp;Secciones...</translation>
     </message>
 </context>
 <context>
@@ -868,6 +896,228 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::Sections</name>
+    <message>
+        <source>operation: choose at least one of +, -, * and /.</source>
+        <translation>operación: elija al menos una de +, -, * y /.</translation>
+    </message>
+    <message>
+        <source>first: %1</source>
+        <translation>primer número: %1</translation>
+    </message>
+    <message>
+        <source>second: %1</source>
+        <translation>segundo número: %1</translation>
+    </message>
+    <message>
+        <source>problems: %1</source>
+        <translation>ejercicios: %1</translation>
+    </message>
+    <message>
+        <source>fixed: the fixed number must be between 1 and 99.</source>
+        <translation>número fijo: el número fijo debe estar entre 1 y 99.</translation>
+    </message>
+    <message>
+        <source>remainders: the share must be between 0 and 100 %.</source>
+        <translation>restos: la parte debe estar entre 0 y 100 %.</translation>
+    </message>
+    <message>
+        <source>title: at most %1 characters on one line, please.</source>
+        <translation>encabezado: %1 caracteres como máximo, en una sola línea.</translation>
+    </message>
+    <message>
+        <source>Section %1, %2</source>
+        <translation>Sección %1, %2</translation>
+    </message>
+    <message>
+        <source>A sheet holds 1 to %1 sections.</source>
+        <translation>Una ficha tiene de 1 a %1 secciones.</translation>
+    </message>
+    <message>
+        <source>The sections hold %1 problems in all, but a sheet holds at most %2.</source>
+        <translation>Las secciones tienen %1 ejercicios en total, pero una ficha tiene como máximo %2.</translation>
+    </message>
+    <message>
+        <source>Facts</source>
+        <translation>Operaciones</translation>
+    </message>
+    <message>
+        <source>Missing numbers</source>
+        <translation>Número que falta</translation>
+    </message>
+    <message>
+        <source>Division from the times tables</source>
+        <translation>División de las tablas</translation>
+    </message>
+    <message>
+        <source>Division with remainders</source>
+        <translation>División con resto</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SectionsDialog</name>
+    <message>
+        <source>Sections</source>
+        <translation>Secciones</translation>
+    </message>
+    <message>
+        <source>&amp;Sections:</source>
+        <translation>S&amp;ecciones:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>R&amp;emove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>S&amp;ubir</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>A&amp;ddition</source>
+        <translation>&amp;Suma</translation>
+    </message>
+    <message>
+        <source>Su&amp;btraction</source>
+        <translation>&amp;Resta</translation>
+    </message>
+    <message>
+        <source>Mu&amp;ltiplication</source>
+        <translation>&amp;Multiplicación</translation>
+    </message>
+    <message>
+        <source>Di&amp;vision</source>
+        <translation>&amp;División</translation>
+    </message>
+    <message>
+        <source>Operations:</source>
+        <translation>Operaciones:</translation>
+    </message>
+    <message>
+        <source>Printed above the section&apos;s problems; none when empty.</source>
+        <translation>Se imprime encima de los ejercicios de la sección; ninguno si está vacío.</translation>
+    </message>
+    <message>
+        <source>T&amp;itle:</source>
+        <translation>Encabe&amp;zado:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>&amp;First number:</source>
+        <translation>&amp;Primer número:</translation>
+    </message>
+    <message>
+        <source>Facts and missing numbers: the first number. Division from the tables: the quotient. Division with remainders: the number divided.</source>
+        <translation>Operaciones y número que falta: el primer número. División de las tablas: el cociente. División con resto: el dividendo.</translation>
+    </message>
+    <message>
+        <source>Seco&amp;nd number:</source>
+        <translation>Se&amp;gundo número:</translation>
+    </message>
+    <message>
+        <source>Facts and missing numbers: the second number. Both kinds of division: the divisor.</source>
+        <translation>Operaciones y número que falta: el segundo número. Ambas divisiones: el divisor.</translation>
+    </message>
+    <message>
+        <source>&amp;Problems:</source>
+        <translation>Número de e&amp;jercicios:</translation>
+    </message>
+    <message>
+        <source>Allow ne&amp;gative results</source>
+        <translation>Permitir resultad&amp;os negativos</translation>
+    </message>
+    <message>
+        <source>The first number</source>
+        <translation>El primer número</translation>
+    </message>
+    <message>
+        <source>The second number</source>
+        <translation>El segundo número</translation>
+    </message>
+    <message>
+        <source>Either number</source>
+        <translation>Cualquiera de los dos</translation>
+    </message>
+    <message>
+        <source>&amp;Missing number:</source>
+        <translation>Número que &amp;falta:</translation>
+    </message>
+    <message>
+        <source>At least this share of the section&apos;s problems leaves a remainder.</source>
+        <translation>Al menos esta parte de los ejercicios de la sección deja resto.</translation>
+    </message>
+    <message>
+        <source>Remainder s&amp;hare:</source>
+        <translation>Porcentaje &amp;con resto:</translation>
+    </message>
+    <message>
+        <source>No &amp;trivial facts</source>
+        <translation>Sin ejercicios tri&amp;viales</translation>
+    </message>
+    <message>
+        <source>Fi&amp;xed number:</source>
+        <translation>&amp;Número fijo:</translation>
+    </message>
+    <message>
+        <source>Fixed number</source>
+        <translation>Número fijo</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Permitidas</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nunca</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Siempre</translation>
+    </message>
+    <message>
+        <source>Carr&amp;ying and borrowing:</source>
+        <translation>&amp;Llevadas:</translation>
+    </message>
+    <message>
+        <source>No &amp;repeats</source>
+        <translation>S&amp;in repeticiones</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3</source>
+        <extracomment>The dialog&apos;s list of sections: its number, kind or title, and what its count allows.</extracomment>
+        <translation>%1. %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sheet of %n section(s) (Options &gt; Sections)</source>
+        <translation>
+            <numerusform>Ficha de %n sección (Opciones &gt; Secciones)</numerusform>
+            <numerusform>Ficha de %n secciones (Opciones &gt; Secciones)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, lowest</source>
+        <translation>%1, mínimo</translation>
+    </message>
+    <message>
+        <source>%1, highest</source>
+        <translation>%1, máximo</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::Serve</name>
     <message>
         <source>Worksheet</source>
@@ -1011,6 +1261,10 @@
         <source>The fixed number must be between 1 and 99.</source>
         <translation>El número fijo debe estar entre 1 y 99.</translation>
     </message>
+    <message>
+        <source>its sections cannot be read.</source>
+        <translation>sus secciones no se pueden leer.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SheetCodeDialog</name>
@@ -1036,6 +1290,14 @@
     <message>
         <source>%1 %2 %3 equals</source>
         <translation>%1 %2 %3 es igual a</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>hueco</translation>
+    </message>
+    <message>
+        <source>remainder</source>
+        <translation>resto</translation>
     </message>
 </context>
 </TS>

@@ -343,6 +343,30 @@
         <source>--serve takes only --listen, --base-path, --sets, --queue and --per-client, not --%1.</source>
         <translation>--serve ne prend que --listen, --base-path, --sets, --queue et --per-client, pas --%1.</translation>
     </message>
+    <message>
+        <source>The range of the first number (the dividend of a division), in place of --lowest and --highest.</source>
+        <translation>L’intervalle du premier nombre (le dividende d’une division), à la place de --lowest et --highest.</translation>
+    </message>
+    <message>
+        <source>The range of the second number (the divisor of a division); the first&apos;s unless given.</source>
+        <translation>L’intervalle du second nombre (le diviseur d’une division)&#xa0;; celui du premier s’il n’est pas donné.</translation>
+    </message>
+    <message>
+        <source>One section of a sheet of several, given once for each, such as &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Times tables&quot;&apos;. Kinds: facts, missing (missing=first|second|either), table-division, remainder (remainders=N for at least N %, or always). Other fields: operation (+, -, *, / or a list such as +,- or mix), first and second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In place of the options above.</source>
+        <translation>Une section d’une fiche qui en compte plusieurs, donnée une fois pour chacune, par exemple &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Tables&quot;&apos;. Genres&#xa0;: facts (calculs), missing (nombre manquant&#xa0;; missing=first|second|either), table-division (division des tables), remainder (division avec reste&#xa0;; remainders=N pour au moins N&#xa0;%, ou always). Autres champs&#xa0;: operation (+, -, *, / ou une liste comme +,- ou mix), first et second (MIN-MAX), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. À la place des options ci-dessus.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a range LOW-HIGH, not &quot;%2&quot;.</source>
+        <translation>--%1 prend un intervalle MIN-MAX, pas «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--section holds the worksheet&apos;s settings: leave out --%1.</source>
+        <translation>--section contient les réglages de la fiche&#xa0;: retirez --%1.</translation>
+    </message>
+    <message>
+        <source>Section %1 (%2): </source>
+        <translation>Section %1 (%2)&#xa0;: </translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -443,6 +467,10 @@
     <message>
         <source>Drawing the problems</source>
         <translation>Tirage des calculs</translation>
+    </message>
+    <message>
+        <source>&amp;Sections...</source>
+        <translation>&amp;Sections...</translation>
     </message>
 </context>
 <context>
@@ -868,6 +896,228 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::Sections</name>
+    <message>
+        <source>operation: choose at least one of +, -, * and /.</source>
+        <translation>opération&#xa0;: choisissez au moins un des signes +, -, * et /.</translation>
+    </message>
+    <message>
+        <source>first: %1</source>
+        <translation>premier nombre&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>second: %1</source>
+        <translation>second nombre&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>problems: %1</source>
+        <translation>nombre de calculs&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>fixed: the fixed number must be between 1 and 99.</source>
+        <translation>nombre fixe&#xa0;: le nombre fixe doit être compris entre 1 et 99.</translation>
+    </message>
+    <message>
+        <source>remainders: the share must be between 0 and 100 %.</source>
+        <translation>restes&#xa0;: la part doit être comprise entre 0 et 100&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>title: at most %1 characters on one line, please.</source>
+        <translation>titre&#xa0;: %1 caractères au plus, sur une seule ligne.</translation>
+    </message>
+    <message>
+        <source>Section %1, %2</source>
+        <translation>Section %1, %2</translation>
+    </message>
+    <message>
+        <source>A sheet holds 1 to %1 sections.</source>
+        <translation>Une fiche compte de 1 à %1 sections.</translation>
+    </message>
+    <message>
+        <source>The sections hold %1 problems in all, but a sheet holds at most %2.</source>
+        <translation>Les sections comptent %1 calculs en tout, mais une fiche en compte au plus %2.</translation>
+    </message>
+    <message>
+        <source>Facts</source>
+        <translation>Calculs</translation>
+    </message>
+    <message>
+        <source>Missing numbers</source>
+        <translation>Nombre manquant</translation>
+    </message>
+    <message>
+        <source>Division from the times tables</source>
+        <translation>Division des tables de multiplication</translation>
+    </message>
+    <message>
+        <source>Division with remainders</source>
+        <translation>Division avec reste</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SectionsDialog</name>
+    <message>
+        <source>Sections</source>
+        <translation>Sections</translation>
+    </message>
+    <message>
+        <source>&amp;Sections:</source>
+        <translation>&amp;Sections&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>R&amp;emove</source>
+        <translation>S&amp;upprimer</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Type&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A&amp;ddition</source>
+        <translation>&amp;Addition</translation>
+    </message>
+    <message>
+        <source>Su&amp;btraction</source>
+        <translation>Soustractio&amp;n</translation>
+    </message>
+    <message>
+        <source>Mu&amp;ltiplication</source>
+        <translation>Mu&amp;ltiplication</translation>
+    </message>
+    <message>
+        <source>Di&amp;vision</source>
+        <translation>Di&amp;vision</translation>
+    </message>
+    <message>
+        <source>Operations:</source>
+        <translation>Opérations&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Printed above the section&apos;s problems; none when empty.</source>
+        <translation>Imprimé au-dessus des calculs de la section ; aucun s’il est vide.</translation>
+    </message>
+    <message>
+        <source>T&amp;itle:</source>
+        <translation>T&amp;itre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>&amp;First number:</source>
+        <translation>&amp;Premier nombre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Facts and missing numbers: the first number. Division from the tables: the quotient. Division with remainders: the number divided.</source>
+        <translation>Calculs et nombres manquants : le premier nombre. Division des tables : le quotient. Division avec reste : le nombre divisé.</translation>
+    </message>
+    <message>
+        <source>Seco&amp;nd number:</source>
+        <translation>Second nom&amp;bre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Facts and missing numbers: the second number. Both kinds of division: the divisor.</source>
+        <translation>Calculs et nombres manquants : le second nombre. Les deux divisions : le diviseur.</translation>
+    </message>
+    <message>
+        <source>&amp;Problems:</source>
+        <translation>Nombre de &amp;calculs&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Allow ne&amp;gative results</source>
+        <translation>Résultats né&amp;gatifs permis</translation>
+    </message>
+    <message>
+        <source>The first number</source>
+        <translation>Le premier nombre</translation>
+    </message>
+    <message>
+        <source>The second number</source>
+        <translation>Le second nombre</translation>
+    </message>
+    <message>
+        <source>Either number</source>
+        <translation>L’un ou l’autre</translation>
+    </message>
+    <message>
+        <source>&amp;Missing number:</source>
+        <translation>Nombre man&amp;quant&#xa0;:</translation>
+    </message>
+    <message>
+        <source>At least this share of the section&apos;s problems leaves a remainder.</source>
+        <translation>Au moins cette part des calculs de la section laisse un reste.</translation>
+    </message>
+    <message>
+        <source>Remainder s&amp;hare:</source>
+        <translation>Part av&amp;ec reste&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No &amp;trivial facts</source>
+        <translation>Pas de calculs tr&amp;op faciles</translation>
+    </message>
+    <message>
+        <source>Fi&amp;xed number:</source>
+        <translation>Nombre &amp;fixe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Fixed number</source>
+        <translation>Nombre fixe</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Permises</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Jamais</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Toujours</translation>
+    </message>
+    <message>
+        <source>Carr&amp;ying and borrowing:</source>
+        <translation>&amp;Retenues&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No &amp;repeats</source>
+        <translation>C&amp;haque calcul une seule fois</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3</source>
+        <extracomment>The dialog&apos;s list of sections: its number, kind or title, and what its count allows.</extracomment>
+        <translation>%1. %2&#xa0;: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sheet of %n section(s) (Options &gt; Sections)</source>
+        <translation>
+            <numerusform>Fiche de %n section (Options &gt; Sections)</numerusform>
+            <numerusform>Fiche de %n sections (Options &gt; Sections)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, lowest</source>
+        <translation>%1, minimum</translation>
+    </message>
+    <message>
+        <source>%1, highest</source>
+        <translation>%1, maximum</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::Serve</name>
     <message>
         <source>Worksheet</source>
@@ -1011,6 +1261,10 @@
         <source>The fixed number must be between 1 and 99.</source>
         <translation>Le nombre fixe doit être compris entre 1 et 99.</translation>
     </message>
+    <message>
+        <source>its sections cannot be read.</source>
+        <translation>ses sections sont illisibles.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SheetCodeDialog</name>
@@ -1036,6 +1290,14 @@
     <message>
         <source>%1 %2 %3 equals</source>
         <translation>%1 %2 %3 égale</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>remainder</source>
+        <translation>reste</translation>
     </message>
 </context>
 </TS>

@@ -343,6 +343,30 @@
         <source>--serve takes only --listen, --base-path, --sets, --queue and --per-client, not --%1.</source>
         <translation>--serve neemt alleen --listen, --base-path, --sets, --queue en --per-client, niet --%1.</translation>
     </message>
+    <message>
+        <source>The range of the first number (the dividend of a division), in place of --lowest and --highest.</source>
+        <translation>Het bereik van het eerste getal (het deeltal bij delen), in plaats van --lowest en --highest.</translation>
+    </message>
+    <message>
+        <source>The range of the second number (the divisor of a division); the first&apos;s unless given.</source>
+        <translation>Het bereik van het tweede getal (de deler bij delen); zonder opgave dat van het eerste.</translation>
+    </message>
+    <message>
+        <source>One section of a sheet of several, given once for each, such as &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Times tables&quot;&apos;. Kinds: facts, missing (missing=first|second|either), table-division, remainder (remainders=N for at least N %, or always). Other fields: operation (+, -, *, / or a list such as +,- or mix), first and second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In place of the options above.</source>
+        <translation>Eén onderdeel van een blad met meerdere, voor elk één keer opgegeven, zoals &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Tafels&quot;&apos;. Soorten: facts (sommen), missing (ontbrekend getal; missing=first|second|either), table-division (delen uit de tafels), remainder (delen met rest; remainders=N voor minstens N %, of always). Andere velden: operation (+, -, *, / of een lijst zoals +,- of mix), first en second (VAN-TOT), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In plaats van de opties hierboven.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a range LOW-HIGH, not &quot;%2&quot;.</source>
+        <translation>--%1 neemt een bereik VAN-TOT, niet &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>--section holds the worksheet&apos;s settings: leave out --%1.</source>
+        <translation>--section bevat de instellingen van het werkblad: laat --%1 weg.</translation>
+    </message>
+    <message>
+        <source>Section %1 (%2): </source>
+        <translation>Onderdeel %1 (%2): </translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -443,6 +467,10 @@
     <message>
         <source>Drawing the problems</source>
         <translation>Sommen worden gemaakt</translation>
+    </message>
+    <message>
+        <source>&amp;Sections...</source>
+        <translation>&amp;Onderdelen...</translation>
     </message>
 </context>
 <context>
@@ -868,6 +896,228 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::Sections</name>
+    <message>
+        <source>operation: choose at least one of +, -, * and /.</source>
+        <translation>bewerking: kies minstens een van +, -, * en /.</translation>
+    </message>
+    <message>
+        <source>first: %1</source>
+        <translation>eerste getal: %1</translation>
+    </message>
+    <message>
+        <source>second: %1</source>
+        <translation>tweede getal: %1</translation>
+    </message>
+    <message>
+        <source>problems: %1</source>
+        <translation>aantal sommen: %1</translation>
+    </message>
+    <message>
+        <source>fixed: the fixed number must be between 1 and 99.</source>
+        <translation>vast getal: het vaste getal moet tussen 1 en 99 liggen.</translation>
+    </message>
+    <message>
+        <source>remainders: the share must be between 0 and 100 %.</source>
+        <translation>rest: het deel moet tussen 0 en 100 % liggen.</translation>
+    </message>
+    <message>
+        <source>title: at most %1 characters on one line, please.</source>
+        <translation>titel: hoogstens %1 tekens op één regel.</translation>
+    </message>
+    <message>
+        <source>Section %1, %2</source>
+        <translation>Onderdeel %1, %2</translation>
+    </message>
+    <message>
+        <source>A sheet holds 1 to %1 sections.</source>
+        <translation>Een blad heeft 1 tot %1 onderdelen.</translation>
+    </message>
+    <message>
+        <source>The sections hold %1 problems in all, but a sheet holds at most %2.</source>
+        <translation>De onderdelen hebben samen %1 sommen, maar een blad heeft er hoogstens %2.</translation>
+    </message>
+    <message>
+        <source>Facts</source>
+        <translation>Sommen</translation>
+    </message>
+    <message>
+        <source>Missing numbers</source>
+        <translation>Ontbrekend getal</translation>
+    </message>
+    <message>
+        <source>Division from the times tables</source>
+        <translation>Delen uit de tafels</translation>
+    </message>
+    <message>
+        <source>Division with remainders</source>
+        <translation>Delen met rest</translation>
+    </message>
+</context>
+<context>
+    <name>tallyworth::SectionsDialog</name>
+    <message>
+        <source>Sections</source>
+        <translation>Onderdelen</translation>
+    </message>
+    <message>
+        <source>&amp;Sections:</source>
+        <translation>O&amp;nderdelen:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>To&amp;evoegen</translation>
+    </message>
+    <message>
+        <source>R&amp;emove</source>
+        <translation>Verwi&amp;jderen</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>O&amp;mhoog</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>Om&amp;laag</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Soort:</translation>
+    </message>
+    <message>
+        <source>A&amp;ddition</source>
+        <translation>O&amp;ptellen</translation>
+    </message>
+    <message>
+        <source>Su&amp;btraction</source>
+        <translation>A&amp;ftrekken</translation>
+    </message>
+    <message>
+        <source>Mu&amp;ltiplication</source>
+        <translation>Vermenigv&amp;uldigen</translation>
+    </message>
+    <message>
+        <source>Di&amp;vision</source>
+        <translation>&amp;Delen</translation>
+    </message>
+    <message>
+        <source>Operations:</source>
+        <translation>Bewerkingen:</translation>
+    </message>
+    <message>
+        <source>Printed above the section&apos;s problems; none when empty.</source>
+        <translation>Staat boven de sommen van het onderdeel; geen als het leeg is.</translation>
+    </message>
+    <message>
+        <source>T&amp;itle:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>tot en met</translation>
+    </message>
+    <message>
+        <source>&amp;First number:</source>
+        <translation>Eerste &amp;getal:</translation>
+    </message>
+    <message>
+        <source>Facts and missing numbers: the first number. Division from the tables: the quotient. Division with remainders: the number divided.</source>
+        <translation>Sommen en ontbrekend getal: het eerste getal. Delen uit de tafels: de uitkomst. Delen met rest: het getal dat wordt gedeeld.</translation>
+    </message>
+    <message>
+        <source>Seco&amp;nd number:</source>
+        <translation>T&amp;weede getal:</translation>
+    </message>
+    <message>
+        <source>Facts and missing numbers: the second number. Both kinds of division: the divisor.</source>
+        <translation>Sommen en ontbrekend getal: het tweede getal. Beide soorten delen: de deler.</translation>
+    </message>
+    <message>
+        <source>&amp;Problems:</source>
+        <translation>&amp;Aantal sommen:</translation>
+    </message>
+    <message>
+        <source>Allow ne&amp;gative results</source>
+        <translation>Negatieve uit&amp;komsten toestaan</translation>
+    </message>
+    <message>
+        <source>The first number</source>
+        <translation>Het eerste getal</translation>
+    </message>
+    <message>
+        <source>The second number</source>
+        <translation>Het tweede getal</translation>
+    </message>
+    <message>
+        <source>Either number</source>
+        <translation>Een van beide</translation>
+    </message>
+    <message>
+        <source>&amp;Missing number:</source>
+        <translation>Ont&amp;brekend getal:</translation>
+    </message>
+    <message>
+        <source>At least this share of the section&apos;s problems leaves a remainder.</source>
+        <translation>Minstens dit deel van de sommen van het onderdeel laat een rest over.</translation>
+    </message>
+    <message>
+        <source>Remainder s&amp;hare:</source>
+        <translation>Aandeel met &amp;rest:</translation>
+    </message>
+    <message>
+        <source>No &amp;trivial facts</source>
+        <translation>Geen triviale s&amp;ommen</translation>
+    </message>
+    <message>
+        <source>Fi&amp;xed number:</source>
+        <translation>&amp;Vast getal:</translation>
+    </message>
+    <message>
+        <source>Fixed number</source>
+        <translation>Vast getal</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Toegestaan</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nooit</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Altijd</translation>
+    </message>
+    <message>
+        <source>Carr&amp;ying and borrowing:</source>
+        <translation>T&amp;iendoorgang:</translation>
+    </message>
+    <message>
+        <source>No &amp;repeats</source>
+        <translation>Geen &amp;herhalingen</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3</source>
+        <extracomment>The dialog&apos;s list of sections: its number, kind or title, and what its count allows.</extracomment>
+        <translation>%1. %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sheet of %n section(s) (Options &gt; Sections)</source>
+        <translation>
+            <numerusform>Blad met %n onderdeel (Opties &gt; Onderdelen)</numerusform>
+            <numerusform>Blad met %n onderdelen (Opties &gt; Onderdelen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, lowest</source>
+        <translation>%1, laagste</translation>
+    </message>
+    <message>
+        <source>%1, highest</source>
+        <translation>%1, hoogste</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::Serve</name>
     <message>
         <source>Worksheet</source>
@@ -1011,6 +1261,10 @@
         <source>The fixed number must be between 1 and 99.</source>
         <translation>Het vaste getal moet tussen 1 en 99 liggen.</translation>
     </message>
+    <message>
+        <source>its sections cannot be read.</source>
+        <translation>de onderdelen ervan zijn onleesbaar.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SheetCodeDialog</name>
@@ -1036,6 +1290,14 @@
     <message>
         <source>%1 %2 %3 equals</source>
         <translation>%1 %2 %3 is</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>remainder</source>
+        <translation>rest</translation>
     </message>
 </context>
 </TS>

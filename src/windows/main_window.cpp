@@ -140,6 +140,7 @@ void MainWindow::BuildControls() {
     connect(printButton_, &QPushButton::clicked, this, &MainWindow::Print);
     connect(operationList_, &QListWidget::currentRowChanged, this,
             &MainWindow::OnOperationSelected);
+    BuildSectionsLine();
 }
 
 void MainWindow::BuildChoiceControls() {
@@ -183,6 +184,8 @@ void MainWindow::BuildMenus() {
             &MainWindow::OpenProblemRules);
     connect(AddItem(options, "mnuPageOptions", tr("&Page...")), &QAction::triggered, this,
             &MainWindow::OpenPageOptions);
+    connect(AddItem(options, "mnuSections", tr("&Sections...")), &QAction::triggered, this,
+            &MainWindow::OpenSections);
     QMenu* help = AddMenu(menuBar(), "mnuHelp", tr("&Help"));
     connect(AddItem(help, "mnuAbout", tr("&About")), &QAction::triggered, this,
             &MainWindow::OpenAbout);
@@ -385,6 +388,10 @@ QString MainWindow::CodeOfPreparedSheet(const RandomSource& source) const {
 }
 
 void MainWindow::View() {
+    if (!sections_.empty()) {
+        ViewSections();
+        return;
+    }
     if (!CheckSettings() || !CheckRules()) {
         return;
     }
@@ -399,6 +406,10 @@ void MainWindow::ViewSheet(RandomSource& source, CellNumbering cellNumbering) {
 }
 
 void MainWindow::Print() {
+    if (!sections_.empty()) {
+        PrintSections();
+        return;
+    }
     if (!CheckSettings() || !CheckRules()) {
         return;
     }
@@ -423,6 +434,9 @@ void MainWindow::OpenSheetCode() {
         return;
     }
     const SheetCode& code = std::get<SheetCode>(parsed);
+    if (ViewSectionsCode(code)) {
+        return;
+    }
     ShowSettings(code.settings);
     SeededRandomSource seeded(code.seed);
     ViewSheet(seeded, CellNumbering::Never);
@@ -441,6 +455,12 @@ void MainWindow::ShowSettings(const SheetSettings& settings) {
 }
 
 void MainWindow::MakeClassSet() {
+    if (!sections_.empty()) {
+        if (const std::optional<SheetCode> code = FreshSectionsCode()) {
+            PageWindowForUse().MakeClassSet(*code);
+        }
+        return;
+    }
     // A class set's sheets come from their codes, which never show cell numbers.
     const std::optional<SettingsNumbers> numbers = CheckSettings();
     if (!numbers || !CheckRules(CellNumbering::Never)) {
@@ -509,6 +529,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     if (pageDialog_ != nullptr) {
         pageDialog_->reject();
+    }
+    if (sectionsDialog_ != nullptr) {
+        sectionsDialog_->reject();
     }
     if (pageWindow_) {
         pageWindow_->close();

@@ -9,6 +9,7 @@
 #include "windows/about_box.h"
 #include "windows/page_options_dialog.h"
 #include "windows/problem_rules_dialog.h"
+#include "windows/sections_dialog.h"
 #include "windows/user_interfaces.h"
 
 #include <QMainWindow>
@@ -16,8 +17,10 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QCheckBox;
+class QLabel;
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
@@ -60,12 +63,18 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     void OpenProblemRules();
     // Opens the page dialog over the window; its OK sets how the worksheet is printed.
     void OpenPageOptions();
+    // Opens the sections dialog over the window. Its OK sets the sheet of sections that
+    // View, Print and class sets make, or, for one section the fields can say, the fields.
+    void OpenSections();
 
     // The page window once it has been used, else nothing.
     [[nodiscard]] PageWindow* ExistingPageWindow() const { return pageWindow_.get(); }
     [[nodiscard]] AboutBox* OpenAboutBox() const { return about_.data(); }
     [[nodiscard]] ProblemRulesDialog* OpenRulesDialog() const { return rulesDialog_.data(); }
     [[nodiscard]] PageOptionsDialog* OpenPageDialog() const { return pageDialog_.data(); }
+    [[nodiscard]] SectionsDialog* OpenSectionsDialog() const { return sectionsDialog_.data(); }
+    // The sheet of sections in use in place of the fields; empty while the fields are used.
+    [[nodiscard]] const std::vector<SheetSection>& Sections() const { return sections_; }
 
   Q_SIGNALS:
     // The program is ending: every window has been closed.
@@ -105,6 +114,15 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     [[nodiscard]] SheetSettings FieldSettings(const SettingsNumbers& numbers) const;
     [[nodiscard]] std::uint64_t FreshSeed();
     PageWindow& PageWindowForUse();
+    // The sheet of sections: the line that tells it is in use, and its commands.
+    void BuildSectionsLine();
+    void UseSections(std::vector<SheetSection> sections);
+    [[nodiscard]] std::vector<SheetSection> SectionsToEdit() const;
+    [[nodiscard]] std::optional<SheetCode> FreshSectionsCode();
+    void ViewSections();
+    void PrintSections();
+    // A code of sections is viewed as their sheet; any other code leaves the sections.
+    [[nodiscard]] bool ViewSectionsCode(const SheetCode& code);
 
     WorksheetState& state_;
     UserInterfaces interfaces_;
@@ -113,6 +131,9 @@ class MainWindow final : public QMainWindow, public OperationList, public Prepar
     QPointer<AboutBox> about_;
     QPointer<ProblemRulesDialog> rulesDialog_;
     QPointer<PageOptionsDialog> pageDialog_;
+    QPointer<SectionsDialog> sectionsDialog_;
+    std::vector<SheetSection> sections_;
+    QLabel* sectionsLine_ = nullptr;
     QLineEdit* lowestField_ = nullptr;
     QLineEdit* highestField_ = nullptr;
     QLineEdit* countField_ = nullptr;

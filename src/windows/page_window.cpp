@@ -5,6 +5,7 @@
 #include "page_model/build_worksheet.h"
 #include "page_model/flowing_layout.h"
 #include "page_model/page_layout.h"
+#include "page_model/sheet_page.h"
 #include "windows/class_set_dialog.h"
 #include "windows/design_geometry.h"
 #include "windows/named_menus.h"
@@ -209,10 +210,14 @@ void PageWindow::ReportFailure(const QString& text) {
 }
 
 bool PageWindow::Flows() const {
-    return !IsOriginalPage(state_.pageOptions);
+    // A coded sheet's pages are laid out from its code, the original page's too.
+    return codedSheet_ || !IsOriginalPage(state_.pageOptions);
 }
 
 std::vector<PrintedPage> PageWindow::FlowingPages(const QRectF& area) const {
+    if (codedSheet_) {
+        return CodedPages(area);
+    }
     FlowRequest request;
     request.area = area;
     request.settings = SheetSettingsOf(state_, false);
@@ -220,6 +225,15 @@ std::vector<PrintedPage> PageWindow::FlowingPages(const QRectF& area) const {
     request.answerKey = state_.showSolutions;
     std::vector<PrintedPage> pages =
         LayOutFlowingPages(ReadProblems(page_, state_.numberOfProblems), request);
+    for (PrintedPage& page : pages) {
+        ColorPrintedPage(page, pageColor_);
+    }
+    return pages;
+}
+
+std::vector<PrintedPage> PageWindow::CodedPages(const QRectF& area) const {
+    std::vector<PrintedPage> pages =
+        MakeSheetPrint(*codedSheet_, state_.showSolutions, SpokenLanguage(), area).pages;
     for (PrintedPage& page : pages) {
         ColorPrintedPage(page, pageColor_);
     }
@@ -272,11 +286,17 @@ void PageWindow::ToggleSolutions() {
         showSolutions_->setText(tr("&Show"));
         state_.showSolutions = false;
     }
-    SetSolutionsVisible(page_, state_, state_.currentPage, state_.showSolutions);
+    if (!codedSheet_) {
+        SetSolutionsVisible(page_, state_, state_.currentPage, state_.showSolutions);
+    }
     RefreshPage();
 }
 
 void PageWindow::ShowPage1() {
+    if (codedSheet_) {
+        ShowPage(1);
+        return;
+    }
     state_.currentPage = 1;
     DisplayProblems(page_, state_, 1, *this);
     RefreshPage();
@@ -334,8 +354,24 @@ void PageWindow::SaveAsPdf() {
 }
 
 void PageWindow::ShowSheetCode(const QString& code) {
+    codedSheet_.reset();
     sheetCode_ = code;
     statusLine_->SetPart(PageStatusLine::Part::SheetCode, code);
+}
+
+bool PageWindow::ShowCodedSheet(const SheetCode& code) {
+    const SheetPrint made = MakeSheetPrint(code, false, SpokenLanguage(), kFlowingArea);
+    if (!made.ok) {
+        interfaces_.messages.ShowMessage(FailureTitle(), made.failure, MessageIcon::Stop);
+        return false;
+    }
+    ShowSheetCode(FormatSheetCode(code));
+    codedSheet_ = code;
+    state_.currentPage = 1;
+    state_.showSolutions = false;
+    // Each section has rules of its own: the line names no one set of them.
+    statusLine_->SetPart(PageStatusLine::Part::Rules, {});
+    return true;
 }
 
 void PageWindow::MakeClassSet(const SheetCode& first) {

@@ -11,6 +11,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -52,6 +53,10 @@ class PageWindow final : public QMainWindow, public FailureReporter {
     // when the page shows something no code brings back.
     void ShowSheetCode(const QString& code);
     [[nodiscard]] const QString& ShownSheetCode() const { return sheetCode_; }
+    // Shows the sheet of the code, composed and laid out from the code alone, as the
+    // command line makes it, until the main window's own sheet is shown again; tells why
+    // and shows nothing new when the sheet cannot be made.
+    [[nodiscard]] bool ShowCodedSheet(const SheetCode& code);
     [[nodiscard]] PageStatusLine& StatusLine() { return *statusLine_; }
 
     // Asks how to make a class set of the worksheets first stands for, makes it, and says
@@ -90,6 +95,7 @@ class PageWindow final : public QMainWindow, public FailureReporter {
     // The original page's page shown, as drawn.
     [[nodiscard]] PrintedPage OriginalPage() const;
     [[nodiscard]] PageMaker PagesToPrint() const;
+    [[nodiscard]] std::vector<PrintedPage> CodedPages(const QRectF& area) const;
 
     WorksheetState& state_;
     UserInterfaces interfaces_;
@@ -102,6 +108,7 @@ class PageWindow final : public QMainWindow, public FailureReporter {
     QAction* showSolutions_ = nullptr;
     PageStatusLine* statusLine_ = nullptr;
     QString sheetCode_;
+    std::optional<SheetCode> codedSheet_;  // the sheet shown, when it is no window's own
 };
 
 // Where a window that wants the place `wanted` stands on a screen whose free area is

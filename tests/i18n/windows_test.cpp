@@ -112,6 +112,7 @@ class WindowsTest : public ::testing::TestWithParam<QString>,
         window->OpenProblemRules();
         rules = window->OpenRulesDialog();
         window->OpenPageOptions();
+        window->OpenSections();
     }
     void TearDown() override {
         window.reset();
@@ -119,8 +120,8 @@ class WindowsTest : public ::testing::TestWithParam<QString>,
     }
     [[nodiscard]] PageWindow* Page() const { return window->ExistingPageWindow(); }
     std::vector<QWidget*> Windows() {
-        return {window.get(),    Page(), window->OpenAboutBox(),  codeDialog.get(),
-                setDialog.get(), rules,  window->OpenPageDialog()};
+        return {window.get(),    Page(), window->OpenAboutBox(),   codeDialog.get(),
+                setDialog.get(), rules,  window->OpenPageDialog(), window->OpenSectionsDialog()};
     }
 
     WorksheetState state;
@@ -156,8 +157,8 @@ TEST_P(WindowsTest, EveryControlThatTakesTheFocusHasAName) {
 // Every prompt, check box and option of a dialog has its own access key, different from
 // those of the dialog's buttons, whatever the desktop calls them; so has every menu item.
 TEST_P(WindowsTest, AccessKeysAreUniqueInEachDialogAndMenu) {
-    for (const QDialog* dialog :
-         std::initializer_list<const QDialog*>{codeDialog.get(), setDialog.get(), rules}) {
+    for (const QDialog* dialog : std::initializer_list<const QDialog*>{
+             codeDialog.get(), setDialog.get(), rules, window->OpenSectionsDialog()}) {
         EXPECT_EQ(DialogAccessKeyClashes(*dialog), QStringList())
             << dialog->objectName().toStdString();
     }
