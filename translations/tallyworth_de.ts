@@ -343,6 +343,42 @@
         <source>--serve takes only --listen, --base-path, --sets, --queue and --per-client, not --%1.</source>
         <translation>--serve nimmt nur --listen, --base-path, --sets, --queue und --per-client, nicht --%1.</translation>
     </message>
+    <message>
+        <source>The range of the first number (the dividend of a division), in place of --lowest and --highest.</source>
+        <translation>Der Bereich der ersten Zahl (bei einer Division der Dividend), anstelle von --lowest und --highest.</translation>
+    </message>
+    <message>
+        <source>The range of the second number (the divisor of a division); the first&apos;s unless given.</source>
+        <translation>Der Bereich der zweiten Zahl (bei einer Division der Divisor); ohne Angabe der der ersten.</translation>
+    </message>
+    <message>
+        <source>One section of a sheet of several, given once for each, such as &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Times tables&quot;&apos;. Kinds: facts, missing (missing=first|second|either), table-division, remainder (remainders=N for at least N %, or always). Other fields: operation (+, -, *, / or a list such as +,- or mix), first and second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In place of the options above.</source>
+        <translation>Ein Abschnitt eines Blatts aus mehreren, für jeden einmal angegeben, etwa &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Einmaleins&quot;&apos;. Arten: facts (Grundaufgaben), missing (Ergänzungsaufgaben; missing=first|second|either), table-division (Geteiltaufgaben aus dem Einmaleins), remainder (Division mit Rest; remainders=N für mindestens N %, oder always). Weitere Felder: operation (+, -, *, / oder eine Liste wie +,- oder mix), first und second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. Anstelle der Optionen oben.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a range LOW-HIGH, not &quot;%2&quot;.</source>
+        <translation>--%1 nimmt einen Bereich LOW-HIGH, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>--section holds the worksheet&apos;s settings: leave out --%1.</source>
+        <translation>--section enthält die Einstellungen des Arbeitsblatts: Lassen Sie --%1 weg.</translation>
+    </message>
+    <message>
+        <source>Section %1 (%2): </source>
+        <translation>Abschnitt %1 (%2): </translation>
+    </message>
+    <message>
+        <source>Section %1: %2 takes %3, not &quot;%4&quot;.</source>
+        <translation>Abschnitt %1: %2 nimmt %3, nicht „%4“.</translation>
+    </message>
+    <message>
+        <source>Section %1: &quot;%2&quot; is not a field. Write each field as name=value, a value with blanks in double quotes: title=&quot;Times tables&quot;.</source>
+        <translation>Abschnitt %1: „%2“ ist kein Feld. Schreiben Sie jedes Feld als Name=Wert, einen Wert mit Leerzeichen in doppelten Anführungszeichen: title=&quot;Einmaleins&quot;.</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>eine ganze Zahl</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -868,6 +904,65 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::Sections</name>
+    <message>
+        <source>operation: choose at least one of +, -, * and /.</source>
+        <translation>operation: Wählen Sie mindestens eines von +, -, * und /.</translation>
+    </message>
+    <message>
+        <source>first: %1</source>
+        <translation>first: %1</translation>
+    </message>
+    <message>
+        <source>second: %1</source>
+        <translation>second: %1</translation>
+    </message>
+    <message>
+        <source>problems: %1</source>
+        <translation>problems: %1</translation>
+    </message>
+    <message>
+        <source>fixed: the fixed number must be between 1 and 99.</source>
+        <translation>fixed: Die feste Zahl muss zwischen 1 und 99 liegen.</translation>
+    </message>
+    <message>
+        <source>remainders: the share must be between 0 and 100 %.</source>
+        <translation>remainders: Der Anteil muss zwischen 0 und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>title: at most %1 characters on one line, please.</source>
+        <translation>title: Bitte höchstens %1 Zeichen in einer Zeile.</translation>
+    </message>
+    <message>
+        <source>Section %1, %2</source>
+        <translation>Abschnitt %1, %2</translation>
+    </message>
+    <message>
+        <source>A sheet holds 1 to %1 sections.</source>
+        <translation>Ein Blatt hat 1 bis %1 Abschnitte.</translation>
+    </message>
+    <message>
+        <source>The sections hold %1 problems in all, but a sheet holds at most %2.</source>
+        <translation>Die Abschnitte haben zusammen %1 Aufgaben, ein Blatt hat aber höchstens %2.</translation>
+    </message>
+    <message>
+        <source>Facts</source>
+        <translation>Grundaufgaben</translation>
+    </message>
+    <message>
+        <source>Missing numbers</source>
+        <translation>Ergänzungsaufgaben</translation>
+    </message>
+    <message>
+        <source>Division from the times tables</source>
+        <translation>Geteiltaufgaben aus dem Einmaleins</translation>
+    </message>
+    <message>
+        <source>Division with remainders</source>
+        <translation>Division mit Rest</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::Serve</name>
     <message>
         <source>Worksheet</source>
@@ -932,6 +1027,78 @@
     <message>
         <source>The worksheets could not be made whole. Please try again.</source>
         <translation>Die Arbeitsblätter konnten nicht vollständig erstellt werden. Bitte versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Abschnitte</translation>
+    </message>
+    <message>
+        <source>Each section starts on a row of its own, with its own operations and numbers; the problem rules hold for every section.</source>
+        <translation>Jeder Abschnitt beginnt in einer eigenen Zeile, mit eigenen Rechenarten und Zahlen; die Aufgabenregeln gelten für alle Abschnitte.</translation>
+    </message>
+    <message>
+        <source>Add a section</source>
+        <translation>Abschnitt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Section %1</source>
+        <translation>Abschnitt %1</translation>
+    </message>
+    <message>
+        <source>Remove section %1</source>
+        <translation>Abschnitt %1 entfernen</translation>
+    </message>
+    <message>
+        <source>Move section %1 up</source>
+        <translation>Abschnitt %1 nach oben</translation>
+    </message>
+    <message>
+        <source>Move section %1 down</source>
+        <translation>Abschnitt %1 nach unten</translation>
+    </message>
+    <message>
+        <source>Kind of problems</source>
+        <translation>Aufgabenart</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Rechenarten</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Erste Zahl</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Zweite Zahl</translation>
+    </message>
+    <message>
+        <source>Quotient</source>
+        <translation>Quotient</translation>
+    </message>
+    <message>
+        <source>Divisor</source>
+        <translation>Divisor</translation>
+    </message>
+    <message>
+        <source>Dividend</source>
+        <translation>Dividend</translation>
+    </message>
+    <message>
+        <source>Missing number</source>
+        <translation>Fehlende Zahl</translation>
+    </message>
+    <message>
+        <source>Either number</source>
+        <translation>Eine der beiden</translation>
+    </message>
+    <message>
+        <source>At least how many in 100 leave a remainder</source>
+        <translation>Aufgaben mit Rest: mindestens wie viele von 100</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Überschrift</translation>
     </message>
 </context>
 <context>
@@ -1011,6 +1178,10 @@
         <source>The fixed number must be between 1 and 99.</source>
         <translation>Die feste Zahl muss zwischen 1 und 99 liegen.</translation>
     </message>
+    <message>
+        <source>its sections cannot be read.</source>
+        <translation>Seine Abschnitte lassen sich nicht lesen.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SheetCodeDialog</name>
@@ -1036,6 +1207,14 @@
     <message>
         <source>%1 %2 %3 equals</source>
         <translation>%1 %2 %3 gleich</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>Lücke</translation>
+    </message>
+    <message>
+        <source>remainder</source>
+        <translation>Rest</translation>
     </message>
 </context>
 </TS>

@@ -343,6 +343,42 @@
         <source>--serve takes only --listen, --base-path, --sets, --queue and --per-client, not --%1.</source>
         <translation>--serve solo admite --listen, --base-path, --sets, --queue y --per-client, no --%1.</translation>
     </message>
+    <message>
+        <source>The range of the first number (the dividend of a division), in place of --lowest and --highest.</source>
+        <translation>El intervalo del primer número (el dividendo de una división), en lugar de --lowest y --highest.</translation>
+    </message>
+    <message>
+        <source>The range of the second number (the divisor of a division); the first&apos;s unless given.</source>
+        <translation>El intervalo del segundo número (el divisor de una división); si no se indica, el del primero.</translation>
+    </message>
+    <message>
+        <source>One section of a sheet of several, given once for each, such as &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Times tables&quot;&apos;. Kinds: facts, missing (missing=first|second|either), table-division, remainder (remainders=N for at least N %, or always). Other fields: operation (+, -, *, / or a list such as +,- or mix), first and second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In place of the options above.</source>
+        <translation>Una sección de una ficha con varias, indicada una vez para cada una, como &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Tablas de multiplicar&quot;&apos;. Tipos: facts (operaciones básicas), missing (número que falta; missing=first|second|either), table-division (divisiones de las tablas), remainder (división con resto; remainders=N para al menos un N %, o always). Otros campos: operation (+, -, *, / o una lista como +,- o mix), first y second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. En lugar de las opciones anteriores.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a range LOW-HIGH, not &quot;%2&quot;.</source>
+        <translation>--%1 admite un intervalo LOW-HIGH, no «%2».</translation>
+    </message>
+    <message>
+        <source>--section holds the worksheet&apos;s settings: leave out --%1.</source>
+        <translation>--section contiene los ajustes de la ficha: omita --%1.</translation>
+    </message>
+    <message>
+        <source>Section %1 (%2): </source>
+        <translation>Sección %1 (%2): </translation>
+    </message>
+    <message>
+        <source>Section %1: %2 takes %3, not &quot;%4&quot;.</source>
+        <translation>Sección %1: %2 admite %3, no «%4».</translation>
+    </message>
+    <message>
+        <source>Section %1: &quot;%2&quot; is not a field. Write each field as name=value, a value with blanks in double quotes: title=&quot;Times tables&quot;.</source>
+        <translation>Sección %1: «%2» no es un campo. Escriba cada campo como nombre=valor, un valor con espacios entre comillas dobles: title=&quot;Tablas de multiplicar&quot;.</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>un número entero</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -868,6 +904,65 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::Sections</name>
+    <message>
+        <source>operation: choose at least one of +, -, * and /.</source>
+        <translation>operation: elija al menos uno de +, -, * y /.</translation>
+    </message>
+    <message>
+        <source>first: %1</source>
+        <translation>first: %1</translation>
+    </message>
+    <message>
+        <source>second: %1</source>
+        <translation>second: %1</translation>
+    </message>
+    <message>
+        <source>problems: %1</source>
+        <translation>problems: %1</translation>
+    </message>
+    <message>
+        <source>fixed: the fixed number must be between 1 and 99.</source>
+        <translation>fixed: el número fijo debe estar entre 1 y 99.</translation>
+    </message>
+    <message>
+        <source>remainders: the share must be between 0 and 100 %.</source>
+        <translation>remainders: la proporción debe estar entre 0 y 100 %.</translation>
+    </message>
+    <message>
+        <source>title: at most %1 characters on one line, please.</source>
+        <translation>title: como máximo %1 caracteres en una sola línea, por favor.</translation>
+    </message>
+    <message>
+        <source>Section %1, %2</source>
+        <translation>Sección %1, %2</translation>
+    </message>
+    <message>
+        <source>A sheet holds 1 to %1 sections.</source>
+        <translation>Una ficha tiene de 1 a %1 secciones.</translation>
+    </message>
+    <message>
+        <source>The sections hold %1 problems in all, but a sheet holds at most %2.</source>
+        <translation>Las secciones tienen %1 ejercicios en total, pero una ficha tiene como máximo %2.</translation>
+    </message>
+    <message>
+        <source>Facts</source>
+        <translation>Operaciones básicas</translation>
+    </message>
+    <message>
+        <source>Missing numbers</source>
+        <translation>Números que faltan</translation>
+    </message>
+    <message>
+        <source>Division from the times tables</source>
+        <translation>Divisiones de las tablas</translation>
+    </message>
+    <message>
+        <source>Division with remainders</source>
+        <translation>División con resto</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::Serve</name>
     <message>
         <source>Worksheet</source>
@@ -932,6 +1027,78 @@
     <message>
         <source>The worksheets could not be made whole. Please try again.</source>
         <translation>Las fichas no se pudieron crear completas. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Secciones</translation>
+    </message>
+    <message>
+        <source>Each section starts on a row of its own, with its own operations and numbers; the problem rules hold for every section.</source>
+        <translation>Cada sección empieza en una fila propia, con sus propias operaciones y números; las reglas de los ejercicios valen para todas las secciones.</translation>
+    </message>
+    <message>
+        <source>Add a section</source>
+        <translation>Añadir una sección</translation>
+    </message>
+    <message>
+        <source>Section %1</source>
+        <translation>Sección %1</translation>
+    </message>
+    <message>
+        <source>Remove section %1</source>
+        <translation>Quitar la sección %1</translation>
+    </message>
+    <message>
+        <source>Move section %1 up</source>
+        <translation>Subir la sección %1</translation>
+    </message>
+    <message>
+        <source>Move section %1 down</source>
+        <translation>Bajar la sección %1</translation>
+    </message>
+    <message>
+        <source>Kind of problems</source>
+        <translation>Tipo de ejercicios</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Operaciones</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Primer número</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Segundo número</translation>
+    </message>
+    <message>
+        <source>Quotient</source>
+        <translation>Cociente</translation>
+    </message>
+    <message>
+        <source>Divisor</source>
+        <translation>Divisor</translation>
+    </message>
+    <message>
+        <source>Dividend</source>
+        <translation>Dividendo</translation>
+    </message>
+    <message>
+        <source>Missing number</source>
+        <translation>Número que falta</translation>
+    </message>
+    <message>
+        <source>Either number</source>
+        <translation>Cualquiera de los dos</translation>
+    </message>
+    <message>
+        <source>At least how many in 100 leave a remainder</source>
+        <translation>Ejercicios con resto: al menos cuántos de cada 100</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
     </message>
 </context>
 <context>
@@ -1011,6 +1178,10 @@
         <source>The fixed number must be between 1 and 99.</source>
         <translation>El número fijo debe estar entre 1 y 99.</translation>
     </message>
+    <message>
+        <source>its sections cannot be read.</source>
+        <translation>sus secciones no se pueden leer.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SheetCodeDialog</name>
@@ -1036,6 +1207,14 @@
     <message>
         <source>%1 %2 %3 equals</source>
         <translation>%1 %2 %3 es igual a</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>hueco</translation>
+    </message>
+    <message>
+        <source>remainder</source>
+        <translation>resto</translation>
     </message>
 </context>
 </TS>

@@ -343,6 +343,42 @@
         <source>--serve takes only --listen, --base-path, --sets, --queue and --per-client, not --%1.</source>
         <translation>--serve ne prend que --listen, --base-path, --sets, --queue et --per-client, pas --%1.</translation>
     </message>
+    <message>
+        <source>The range of the first number (the dividend of a division), in place of --lowest and --highest.</source>
+        <translation>L’intervalle du premier nombre (le dividende d’une division), à la place de --lowest et --highest.</translation>
+    </message>
+    <message>
+        <source>The range of the second number (the divisor of a division); the first&apos;s unless given.</source>
+        <translation>L’intervalle du deuxième nombre (le diviseur d’une division)&#xa0;; celui du premier s’il n’est pas donné.</translation>
+    </message>
+    <message>
+        <source>One section of a sheet of several, given once for each, such as &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Times tables&quot;&apos;. Kinds: facts, missing (missing=first|second|either), table-division, remainder (remainders=N for at least N %, or always). Other fields: operation (+, -, *, / or a list such as +,- or mix), first and second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In place of the options above.</source>
+        <translation>Une partie d’une fiche qui en a plusieurs, donnée une fois pour chacune, par exemple &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Tables de multiplication&quot;&apos;. Types&#xa0;: facts (faits numériques), missing (nombre manquant&#xa0;; missing=first|second|either), table-division (divisions tirées des tables), remainder (division avec reste&#xa0;; remainders=N pour au moins N&#xa0;%, ou always). Autres champs&#xa0;: operation (+, -, *, / ou une liste comme +,- ou mix), first et second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. À la place des options ci-dessus.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a range LOW-HIGH, not &quot;%2&quot;.</source>
+        <translation>--%1 prend un intervalle LOW-HIGH, pas «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--section holds the worksheet&apos;s settings: leave out --%1.</source>
+        <translation>--section contient les réglages de la fiche&#xa0;: omettez --%1.</translation>
+    </message>
+    <message>
+        <source>Section %1 (%2): </source>
+        <translation>Partie %1 (%2)&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Section %1: %2 takes %3, not &quot;%4&quot;.</source>
+        <translation>Partie %1&#xa0;: %2 prend %3, pas «&#xa0;%4&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Section %1: &quot;%2&quot; is not a field. Write each field as name=value, a value with blanks in double quotes: title=&quot;Times tables&quot;.</source>
+        <translation>Partie %1&#xa0;: «&#xa0;%2&#xa0;» n’est pas un champ. Écrivez chaque champ sous la forme nom=valeur, une valeur avec des espaces entre guillemets droits&#xa0;: title=&quot;Tables de multiplication&quot;.</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>un nombre entier</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -868,6 +904,65 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::Sections</name>
+    <message>
+        <source>operation: choose at least one of +, -, * and /.</source>
+        <translation>operation&#xa0;: choisissez au moins l’un de +, -, * et /.</translation>
+    </message>
+    <message>
+        <source>first: %1</source>
+        <translation>first&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>second: %1</source>
+        <translation>second&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>problems: %1</source>
+        <translation>problems&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>fixed: the fixed number must be between 1 and 99.</source>
+        <translation>fixed&#xa0;: le nombre fixe doit être compris entre 1 et 99.</translation>
+    </message>
+    <message>
+        <source>remainders: the share must be between 0 and 100 %.</source>
+        <translation>remainders&#xa0;: la part doit être comprise entre 0 et 100&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>title: at most %1 characters on one line, please.</source>
+        <translation>title&#xa0;: %1 caractères au plus, sur une seule ligne, s’il vous plaît.</translation>
+    </message>
+    <message>
+        <source>Section %1, %2</source>
+        <translation>Partie %1, %2</translation>
+    </message>
+    <message>
+        <source>A sheet holds 1 to %1 sections.</source>
+        <translation>Une fiche compte de 1 à %1 parties.</translation>
+    </message>
+    <message>
+        <source>The sections hold %1 problems in all, but a sheet holds at most %2.</source>
+        <translation>Les parties comptent %1 calculs en tout, mais une fiche en compte au plus %2.</translation>
+    </message>
+    <message>
+        <source>Facts</source>
+        <translation>Faits numériques</translation>
+    </message>
+    <message>
+        <source>Missing numbers</source>
+        <translation>Nombres manquants</translation>
+    </message>
+    <message>
+        <source>Division from the times tables</source>
+        <translation>Divisions tirées des tables</translation>
+    </message>
+    <message>
+        <source>Division with remainders</source>
+        <translation>Division avec reste</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::Serve</name>
     <message>
         <source>Worksheet</source>
@@ -932,6 +1027,78 @@
     <message>
         <source>The worksheets could not be made whole. Please try again.</source>
         <translation>Les fiches n’ont pas pu être créées en entier. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Each section starts on a row of its own, with its own operations and numbers; the problem rules hold for every section.</source>
+        <translation>Chaque partie commence sur une ligne à elle, avec ses propres opérations et nombres&#xa0;; les règles des calculs valent pour toutes les parties.</translation>
+    </message>
+    <message>
+        <source>Add a section</source>
+        <translation>Ajouter une partie</translation>
+    </message>
+    <message>
+        <source>Section %1</source>
+        <translation>Partie %1</translation>
+    </message>
+    <message>
+        <source>Remove section %1</source>
+        <translation>Supprimer la partie %1</translation>
+    </message>
+    <message>
+        <source>Move section %1 up</source>
+        <translation>Monter la partie %1</translation>
+    </message>
+    <message>
+        <source>Move section %1 down</source>
+        <translation>Descendre la partie %1</translation>
+    </message>
+    <message>
+        <source>Kind of problems</source>
+        <translation>Type de calculs</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Premier nombre</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Deuxième nombre</translation>
+    </message>
+    <message>
+        <source>Quotient</source>
+        <translation>Quotient</translation>
+    </message>
+    <message>
+        <source>Divisor</source>
+        <translation>Diviseur</translation>
+    </message>
+    <message>
+        <source>Dividend</source>
+        <translation>Dividende</translation>
+    </message>
+    <message>
+        <source>Missing number</source>
+        <translation>Nombre manquant</translation>
+    </message>
+    <message>
+        <source>Either number</source>
+        <translation>L’un ou l’autre</translation>
+    </message>
+    <message>
+        <source>At least how many in 100 leave a remainder</source>
+        <translation>Calculs avec reste&#xa0;: au moins combien sur 100</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
     </message>
 </context>
 <context>
@@ -1011,6 +1178,10 @@
         <source>The fixed number must be between 1 and 99.</source>
         <translation>Le nombre fixe doit être compris entre 1 et 99.</translation>
     </message>
+    <message>
+        <source>its sections cannot be read.</source>
+        <translation>ses parties sont illisibles.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SheetCodeDialog</name>
@@ -1036,6 +1207,14 @@
     <message>
         <source>%1 %2 %3 equals</source>
         <translation>%1 %2 %3 égale</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>case vide</translation>
+    </message>
+    <message>
+        <source>remainder</source>
+        <translation>reste</translation>
     </message>
 </context>
 </TS>

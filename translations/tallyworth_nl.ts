@@ -343,6 +343,42 @@
         <source>--serve takes only --listen, --base-path, --sets, --queue and --per-client, not --%1.</source>
         <translation>--serve neemt alleen --listen, --base-path, --sets, --queue en --per-client, niet --%1.</translation>
     </message>
+    <message>
+        <source>The range of the first number (the dividend of a division), in place of --lowest and --highest.</source>
+        <translation>Het bereik van het eerste getal (het deeltal van een deling), in plaats van --lowest en --highest.</translation>
+    </message>
+    <message>
+        <source>The range of the second number (the divisor of a division); the first&apos;s unless given.</source>
+        <translation>Het bereik van het tweede getal (de deler van een deling); zonder opgave dat van het eerste.</translation>
+    </message>
+    <message>
+        <source>One section of a sheet of several, given once for each, such as &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Times tables&quot;&apos;. Kinds: facts, missing (missing=first|second|either), table-division, remainder (remainders=N for at least N %, or always). Other fields: operation (+, -, *, / or a list such as +,- or mix), first and second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In place of the options above.</source>
+        <translation>Een onderdeel van een werkblad met meerdere, voor elk één keer gegeven, zoals &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Tafels&quot;&apos;. Soorten: facts (basissommen), missing (ontbrekend getal; missing=first|second|either), table-division (deelsommen uit de tafels), remainder (delen met rest; remainders=N voor minstens N %, of always). Andere velden: operation (+, -, *, / of een lijst zoals +,- of mix), first en second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In plaats van de opties hierboven.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a range LOW-HIGH, not &quot;%2&quot;.</source>
+        <translation>--%1 neemt een bereik LOW-HIGH, niet &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>--section holds the worksheet&apos;s settings: leave out --%1.</source>
+        <translation>--section bevat de instellingen van het werkblad: laat --%1 weg.</translation>
+    </message>
+    <message>
+        <source>Section %1 (%2): </source>
+        <translation>Onderdeel %1 (%2): </translation>
+    </message>
+    <message>
+        <source>Section %1: %2 takes %3, not &quot;%4&quot;.</source>
+        <translation>Onderdeel %1: %2 neemt %3, niet &quot;%4&quot;.</translation>
+    </message>
+    <message>
+        <source>Section %1: &quot;%2&quot; is not a field. Write each field as name=value, a value with blanks in double quotes: title=&quot;Times tables&quot;.</source>
+        <translation>Onderdeel %1: &quot;%2&quot; is geen veld. Schrijf elk veld als naam=waarde, een waarde met spaties tussen dubbele aanhalingstekens: title=&quot;Tafels&quot;.</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>een geheel getal</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -868,6 +904,65 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::Sections</name>
+    <message>
+        <source>operation: choose at least one of +, -, * and /.</source>
+        <translation>operation: kies minstens een van +, -, * en /.</translation>
+    </message>
+    <message>
+        <source>first: %1</source>
+        <translation>first: %1</translation>
+    </message>
+    <message>
+        <source>second: %1</source>
+        <translation>second: %1</translation>
+    </message>
+    <message>
+        <source>problems: %1</source>
+        <translation>problems: %1</translation>
+    </message>
+    <message>
+        <source>fixed: the fixed number must be between 1 and 99.</source>
+        <translation>fixed: het vaste getal moet tussen 1 en 99 liggen.</translation>
+    </message>
+    <message>
+        <source>remainders: the share must be between 0 and 100 %.</source>
+        <translation>remainders: het aandeel moet tussen 0 en 100 % liggen.</translation>
+    </message>
+    <message>
+        <source>title: at most %1 characters on one line, please.</source>
+        <translation>title: hoogstens %1 tekens op één regel, alstublieft.</translation>
+    </message>
+    <message>
+        <source>Section %1, %2</source>
+        <translation>Onderdeel %1, %2</translation>
+    </message>
+    <message>
+        <source>A sheet holds 1 to %1 sections.</source>
+        <translation>Een werkblad heeft 1 tot en met %1 onderdelen.</translation>
+    </message>
+    <message>
+        <source>The sections hold %1 problems in all, but a sheet holds at most %2.</source>
+        <translation>De onderdelen hebben samen %1 sommen, maar een werkblad heeft er hoogstens %2.</translation>
+    </message>
+    <message>
+        <source>Facts</source>
+        <translation>Basissommen</translation>
+    </message>
+    <message>
+        <source>Missing numbers</source>
+        <translation>Ontbrekende getallen</translation>
+    </message>
+    <message>
+        <source>Division from the times tables</source>
+        <translation>Deelsommen uit de tafels</translation>
+    </message>
+    <message>
+        <source>Division with remainders</source>
+        <translation>Delen met rest</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::Serve</name>
     <message>
         <source>Worksheet</source>
@@ -932,6 +1027,78 @@
     <message>
         <source>The worksheets could not be made whole. Please try again.</source>
         <translation>De werkbladen konden niet volledig worden gemaakt. Probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Onderdelen</translation>
+    </message>
+    <message>
+        <source>Each section starts on a row of its own, with its own operations and numbers; the problem rules hold for every section.</source>
+        <translation>Elk onderdeel begint op een eigen rij, met eigen bewerkingen en getallen; de regels voor de sommen gelden voor alle onderdelen.</translation>
+    </message>
+    <message>
+        <source>Add a section</source>
+        <translation>Onderdeel toevoegen</translation>
+    </message>
+    <message>
+        <source>Section %1</source>
+        <translation>Onderdeel %1</translation>
+    </message>
+    <message>
+        <source>Remove section %1</source>
+        <translation>Onderdeel %1 verwijderen</translation>
+    </message>
+    <message>
+        <source>Move section %1 up</source>
+        <translation>Onderdeel %1 omhoog</translation>
+    </message>
+    <message>
+        <source>Move section %1 down</source>
+        <translation>Onderdeel %1 omlaag</translation>
+    </message>
+    <message>
+        <source>Kind of problems</source>
+        <translation>Soort sommen</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Bewerkingen</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Eerste getal</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Tweede getal</translation>
+    </message>
+    <message>
+        <source>Quotient</source>
+        <translation>Quotiënt</translation>
+    </message>
+    <message>
+        <source>Divisor</source>
+        <translation>Deler</translation>
+    </message>
+    <message>
+        <source>Dividend</source>
+        <translation>Deeltal</translation>
+    </message>
+    <message>
+        <source>Missing number</source>
+        <translation>Ontbrekend getal</translation>
+    </message>
+    <message>
+        <source>Either number</source>
+        <translation>Een van beide</translation>
+    </message>
+    <message>
+        <source>At least how many in 100 leave a remainder</source>
+        <translation>Sommen met rest: minstens hoeveel van de 100</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
     </message>
 </context>
 <context>
@@ -1011,6 +1178,10 @@
         <source>The fixed number must be between 1 and 99.</source>
         <translation>Het vaste getal moet tussen 1 en 99 liggen.</translation>
     </message>
+    <message>
+        <source>its sections cannot be read.</source>
+        <translation>de onderdelen ervan zijn onleesbaar.</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SheetCodeDialog</name>
@@ -1036,6 +1207,14 @@
     <message>
         <source>%1 %2 %3 equals</source>
         <translation>%1 %2 %3 is</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>leeg vakje</translation>
+    </message>
+    <message>
+        <source>remainder</source>
+        <translation>rest</translation>
     </message>
 </context>
 </TS>
