@@ -60,7 +60,8 @@ class SectionDrawer {
 
     Problem Draw(RandomSource& source, bool remainder) {
         Pool& pool = ChoosePool(source);
-        // Each wish is given up in turn, the neighbour's first, while no problem keeps it;
+        // Each wish is given up in turn while no problem keeps it: an open problem first, so
+        // that a share of remainders outlasting the open ones still avoids the neighbour;
         // with all given up every problem of the pool is taken.
         Wanted wanted{remainder, true, previous_ ? &*previous_ : nullptr};
         std::size_t count = CountTaken(pool, wanted);
@@ -75,10 +76,10 @@ class SectionDrawer {
     static void GiveUp(Wanted& wanted, int step) {
         switch (step) {
             case 0:
-                wanted.previous = nullptr;
+                wanted.openOnly = false;
                 break;
             case 1:
-                wanted.openOnly = false;
+                wanted.previous = nullptr;
                 break;
             default:
                 wanted.remainder = false;

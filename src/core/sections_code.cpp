@@ -1,8 +1,9 @@
 #include "core/sections_code.h"
 
-#include <QByteArray>
-
+#include <algorithm>
+#include <array>
 #include <cstdint>
+#include <optional>
 
 namespace tallyworth {
 
@@ -14,8 +15,6 @@ constexpr int kCountBits = 7;   // 1 to 100, less one
 constexpr int kFixedBits = 7;   // 0 to 99
 constexpr int kPercentBits = 7;
 constexpr int kSectionCountBits = 3;
-constexpr int kTitleLengthBits = 8;  // bytes of UTF-8
-constexpr int kByteBits = 8;
 
 // Fields written high bit first into a row of 5-bit symbols, the last one padded with 0s.
 class BitWriter {
@@ -121,21 +120,94 @@ ProblemRules GetRules(BitReader& reader) {
     return rules;
 }
 
-void PutTitle(BitWriter& writer, const QString& title) {
-    const QByteArray bytes = title.toUtf8();
-    writer.Put(static_cast<std::uint32_t>(bytes.size()), kTitleLengthBits);
-    for (const char byte : bytes) {
-        writer.Put(static_cast<std::uint8_t>(byte), kByteBits);
+// A title's characters in five bits each where they can be: the small letters, the blank
+// and the end, with escapes for a capital, a digit, a common mark and any other character.
+constexpr std::uint32_t kLetters = 26;
+constexpr std::uint32_t kBlank = 26;
+constexpr std::uint32_t kCapital = 27;
+constexpr std::uint32_t kDigit = 28;
+constexpr std::uint32_t kMark = 29;
+constexpr std::uint32_t kOther = 30;
+constexpr std::uint32_t kEnd = 31;
+constexpr int kDigitBits = 4;
+constexpr int kMarkBits = 3;
+constexpr int kCodeUnitBits = 16;
+constexpr std::array<char16_t, 8> kMarks{u'.', u',', u'-', u'\'', u':', u'(', u')', u'!'};
+
+void PutCharacter(BitWriter& writer, char16_t unit) {
+    if (unit >= u'a' && unit <= u'z') {
+        writer.Put(static_cast<std::uint32_t>(unit - u'a'), kSymbolBits);
+    } else if (unit >= u'A' && unit <= u'Z') {
+        writer.Put(kCapital, kSymbolBits);
+        writer.Put(static_cast<std::uint32_t>(unit - u'A'), kSymbolBits);
+    } else if (unit >= u'0' && unit <= u'9') {
+        writer.Put(kDigit, kSymbolBits);
+        writer.Put(static_cast<std::uint32_t>(unit - u'0'), kDigitBits);
+    } else if (unit == u' ') {
+        writer.Put(kBlank, kSymbolBits);
+    } else if (const auto* mark = std::find(kMarks.begin(), kMarks.end(), unit);
+               mark != kMarks.end()) {
+        writer.Put(kMark, kSymbolBits);
+        writer.Put(static_cast<std::uint32_t>(mark - kMarks.begin()), kMarkBits);
+    } else {
+        writer.Put(kOther, kSymbolBits);
+        writer.Put(unit, kCodeUnitBits);
     }
 }
 
-QString GetTitle(BitReader& reader) {
-    QByteArray bytes;
-    const std::uint32_t length = reader.Get(kTitleLengthBits);
-    for (std::uint32_t index = 0; index < length && !reader.Failed(); ++index) {
-        bytes.append(static_cast<char>(reader.Get(kByteBits)));
+void PutTitle(BitWriter& writer, const QString& title) {
+    for (const QChar character : title) {
+        PutCharacter(writer, character.unicode());
     }
-    return QString::fromUtf8(bytes);
+    writer.Put(kEnd, kSymbolBits);
+}
+
+bool HasShortForm(char16_t unit) {
+    return (unit >= u'a' && unit <= u'z') || (unit >= u'A' && unit <= u'Z') ||
+           (unit >= u'0' && unit <= u'9') || unit == u' ' ||
+           std::find(kMarks.begin(), kMarks.end(), unit) != kMarks.end();
+}
+
+// One character of a title; nothing for a value PutCharacter never writes.
+std::optional<QChar> GetCharacter(BitReader& reader, std::uint32_t value) {
+    if (value < kLetters) {
+        return QChar(static_cast<char16_t>(u'a' + value));
+    }
+    switch (value) {
+        case kBlank:
+            return QChar(u' ');
+        case kCapital: {
+            const std::uint32_t letter = reader.Get(kSymbolBits);
+            return letter < kLetters ? std::optional(QChar(static_cast<char16_t>(u'A' + letter)))
+                                     : std::nullopt;
+        }
+        case kDigit: {
+            const std::uint32_t digit = reader.Get(kDigitBits);
+            return digit < 10U ? std::optional(QChar(static_cast<char16_t>(u'0' + digit)))
+                               : std::nullopt;
+        }
+        case kMark:
+            return QChar(kMarks[reader.Get(kMarkBits)]);
+        default:
+            break;
+    }
+    const auto unit = static_cast<char16_t>(reader.Get(kCodeUnitBits));
+    return HasShortForm(unit) ? std::nullopt : std::optional(QChar(unit));
+}
+
+// Reads up to the end mark; a title longer than any allowed one, or written in a way
+// PutTitle never writes, marks the code unreadable.
+QString GetTitle(BitReader& reader, bool& fits) {
+    QString title;
+    for (std::uint32_t value = reader.Get(kSymbolBits); value != kEnd && fits && !reader.Failed();
+         value = reader.Get(kSymbolBits)) {
+        const std::optional<QChar> character = GetCharacter(reader, value);
+        fits = character.has_value() && title.size() < kMostTitleCharacters;
+        if (fits) {
+            title += *character;
+        }
+    }
+    return title;
 }
 
 void PutSection(BitWriter& writer, const SheetSection& section) {
@@ -181,7 +253,7 @@ SheetSection GetSection(BitReader& reader, bool& fits) {
     if (section.kind == SectionKind::Remainder) {
         section.remainderPercent = static_cast<int>(reader.Get(kPercentBits));
     }
-    section.title = GetTitle(reader);
+    section.title = GetTitle(reader, fits);
     return section;
 }
 

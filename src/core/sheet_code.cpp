@@ -342,7 +342,8 @@ SheetCodeParse DecodeSymbols(std::span<const int> symbols) {
 }  // namespace
 
 int SheetCodeVersionFor(const SheetSettings& settings) {
-    return SheetCodeVersionFor(settings.rules, settings.page);
+    return settings.sections.empty() ? SheetCodeVersionFor(settings.rules, settings.page)
+                                     : kSectionsSheetCodeVersion;
 }
 
 int SheetCodeVersionFor(const ProblemRules& rules, const PageOptions& page) {
@@ -377,7 +378,7 @@ std::uint64_t CutSeedForCode(std::uint64_t seed, const ProblemRules& rules,
 }
 
 std::uint64_t CutSeedForCode(std::uint64_t seed, const SheetSettings& settings) {
-    return CutSeedForCode(seed, settings.rules, settings.page);
+    return seed & LowBitsMask(SheetSeedBits(SheetCodeVersionFor(settings)));
 }
 
 std::optional<QString> SheetSettingsFault(const SheetSettings& settings) {

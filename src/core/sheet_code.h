@@ -35,7 +35,9 @@ struct SheetSettings {
 [[nodiscard]] std::vector<SheetSection> SectionsOf(const SheetSettings& settings);
 // The settings of a sheet of these sections. One section that the plain settings can say
 // (facts of one operation or of all four from one range, untitled) is said by them, so
-// that its code is as short as a plain sheet's.
+// that its code is as short as a plain sheet's. The fields a section's kind does not read
+// are left at their defaults (a division kind's operations: the division), as the code
+// brings them back.
 [[nodiscard]] SheetSettings SettingsOfSections(std::vector<SheetSection> sections,
                                                bool upsideDownSeven, const PageOptions& page);
 
@@ -56,7 +58,7 @@ inline constexpr int kFairSheetCodeVersion = 4;
 inline constexpr int kSectionsSheetCodeVersion = 5;
 
 // The version a sheet with these settings, or under these rules and page options, is
-// written in.
+// written in: a sheet of sections always in version 5.
 [[nodiscard]] int SheetCodeVersionFor(const SheetSettings& settings);
 [[nodiscard]] int SheetCodeVersionFor(const ProblemRules& rules, const PageOptions& page);
 
@@ -83,8 +85,9 @@ struct SheetCode {
 // How many low bits of a seed a code of this version carries; 0 for an unknown version.
 [[nodiscard]] int SheetSeedBits(int version);
 // A fresh seed cut to the bits the code of a sheet under these rules and page options
-// carries: all of version 1's for a plain sheet, version 3's fewer for any other. Every
-// fresh sheet's seed goes through it, so that its code brings the sheet back.
+// carries: all of version 1's for a plain sheet, version 3's fewer for any other, version
+// 5's for sections. Every fresh sheet's seed goes through it, so that its code brings the
+// sheet back.
 [[nodiscard]] std::uint64_t CutSeedForCode(std::uint64_t seed, const ProblemRules& rules,
                                            const PageOptions& page);
 [[nodiscard]] std::uint64_t CutSeedForCode(std::uint64_t seed, const SheetSettings& settings);

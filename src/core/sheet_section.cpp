@@ -110,14 +110,18 @@ std::optional<QString> CountFault(int count) {
     return SheetSettingsFault(settings);
 }
 
+// Control characters, and the line and paragraph separators that break a line as "\n" does.
 bool HasControlCharacter(const QString& text) {
     return std::any_of(text.begin(), text.end(), [](QChar character) {
-        return character.category() == QChar::Other_Control;
+        const QChar::Category category = character.category();
+        return category == QChar::Other_Control || category == QChar::Separator_Line ||
+               category == QChar::Separator_Paragraph;
     });
 }
 
 std::optional<QString> FieldFault(const SheetSection& section) {
-    if (section.operations == 0 || (section.operations & ~kAllOperations) != 0) {
+    const bool divides = IsDivisionKind(section.kind);
+    if (!divides && (section.operations == 0 || (section.operations & ~kAllOperations) != 0)) {
         return SectionsText(QT_TRANSLATE_NOOP("tallyworth::Sections",
                                               "operation: choose at least one of +, -, * and /."));
     }
@@ -138,7 +142,9 @@ std::optional<QString> FieldFault(const SheetSection& section) {
         return SectionsText(QT_TRANSLATE_NOOP(
             "tallyworth::Sections", "remainders: the share must be between 0 and 100 %."));
     }
-    if (section.title.size() > kMostTitleCharacters || HasControlCharacter(section.title)) {
+    // Characters, not UTF-16 units: a letter or an emoji beyond the first 65,536 is one.
+    const auto characters = section.title.toUcs4().size();
+    if (characters > kMostTitleCharacters || HasControlCharacter(section.title)) {
         return SectionsText(QT_TRANSLATE_NOOP("tallyworth::Sections",
                                               "title: at most %1 characters on one line, please."))
             .arg(kMostTitleCharacters);
@@ -271,10 +277,26 @@ std::optional<OperationRow> PlainRow(OperationSet operations) {
     return rows.size() == 1 ? std::optional(rows.front()) : std::nullopt;
 }
 
+// The section with the fields its kind does not read as its code brings them back, so that
+// the code of a sheet reads back as the same settings.
+SheetSection WithUnreadFieldsCleared(SheetSection section) {
+    if (IsDivisionKind(section.kind)) {
+        section.operations = OperationBit(OperationRow::Divide);
+    }
+    if (section.kind != SectionKind::Missing) {
+        section.missing = MissingPlace::Either;
+    }
+    if (section.kind != SectionKind::Remainder) {
+        section.remainderPercent = 0;
+    }
+    return section;
+}
+
 }  // namespace
 
 SheetSettings SettingsOfSections(std::vector<SheetSection> sections, bool upsideDownSeven,
                                  const PageOptions& page) {
+    std::transform(sections.begin(), sections.end(), sections.begin(), WithUnreadFieldsCleared);
     SheetSettings settings;
     settings.upsideDownSeven = upsideDownSeven;
     settings.page = page;
@@ -292,8 +314,12 @@ SheetSettings SettingsOfSections(std::vector<SheetSection> sections, bool upside
         return settings;
     }
     settings.count = 0;
-    for (const SheetSection& section : sections) {
+    for (SheetSection& section : sections) {
         settings.count += section.count;
+        // The division kinds divide whatever was chosen, and their codes say no more.
+        if (IsDivisionKind(section.kind)) {
+            section.operations = OperationBit(OperationRow::Divide);
+        }
     }
     settings.sections = std::move(sections);
     return settings;

@@ -42,6 +42,11 @@ WorksheetState StateFor(const SheetCode& code, bool answerKey) {
     return state;
 }
 
+// Only a plain sheet fits the original page's cells; sections always flow.
+bool OnOriginalPage(const SheetSettings& settings) {
+    return settings.sections.empty() && IsOriginalPage(settings.page);
+}
+
 // The original page's pages, filled from its controls one after the other.
 void AddOriginalPages(SheetPrint& made, const SheetCode& code, const ProblemSet& set,
                       bool answerKey, const PageSigns& signs) {
@@ -75,7 +80,7 @@ SheetPrint MakeSheetPrint(const SheetCode& code, bool answerKey, QLocale::Langua
         return made;
     }
     const PageSigns signs = SignsOf(code.settings.page, language);
-    if (IsOriginalPage(code.settings.page)) {
+    if (OnOriginalPage(code.settings)) {
         AddOriginalPages(made, code, set, answerKey, signs);
     } else {
         made.pages = LayOutFlowingPages(set, FlowRequest{code.settings, signs, answerKey, area});
@@ -85,7 +90,7 @@ SheetPrint MakeSheetPrint(const SheetCode& code, bool answerKey, QLocale::Langua
 }
 
 int SheetPageCount(const SheetSettings& settings, const QRectF& area) {
-    if (IsOriginalPage(settings.page)) {
+    if (OnOriginalPage(settings)) {
         return OriginalPagesPerSheet(settings);
     }
     return PlanFlow(FlowRequest{settings, {}, false, area}).pages;

@@ -93,6 +93,22 @@ const std::array kBadInput{
     BadCase{"NoProblemFits", {"--pdf", "x.pdf", "--operation", "/", "--lowest", "50", "--highest",
             "99", "--no-trivial"}, "No problem fits these settings and rules. Please widen the "
             "range or change the rules.\n"},
+    BadCase{"SectionsFieldsNamed", {"--pdf", "x.pdf", "--section", "kind=missing problems=abc",
+            "--section", "first=0-5", "--section", "kind=sums", "--section", "title=\"Times tables"},
+            "Section 1: problems takes a whole number, not \"abc\".\n"
+            "Section 3: kind takes facts|missing|table-division|remainder, not \"sums\".\n"},
+    BadCase{"SectionsRangeChecked", {"--pdf", "x.pdf", "--section", "kind=facts", "--section",
+            "first=0-5"}, "Section 2, first: Lowest Number must be between 1 and 99.\n"},
+    BadCase{"SectionsBesideSettings", {"--pdf", "x.pdf", "--section", "kind=facts", "--lowest", "3"},
+            "--section holds the worksheet's settings: leave out --lowest.\n"},
+    BadCase{"SectionWithoutAProblem", {"--pdf", "x.pdf", "--section", "kind=facts", "--section",
+            "kind=table-division first=2-3 fixed=1 no-trivial"}, "Section 2 (Division from the "
+            "times tables): No problem fits these settings and rules. Please widen the range or "
+            "change the rules.\n"},
+    BadCase{"TooManyProblemsInSections", {"--pdf", "x.pdf", "--section", "problems=60", "--section",
+            "problems=41"}, "The sections hold 101 problems in all, but a sheet holds at most 100.\n"},
+    BadCase{"RangesApartChecked", {"--pdf", "x.pdf", "--first", "10-99", "--second", "9-2"},
+            "Section 1, second: Lowest Number must be less than Highest Number!\n"},
 };
 // clang-format on
 

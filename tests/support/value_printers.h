@@ -26,6 +26,17 @@ inline void PrintTo(const PageOptions& page, std::ostream* out) {
          << static_cast<int>(page.divideSign) << ", layout " << static_cast<int>(page.layout)
          << ", size " << static_cast<int>(page.size) << ", fill " << page.fillPage << "}";
 }
+inline void PrintTo(const SheetSection& section, std::ostream* out) {
+    *out << "{kind " << static_cast<int>(section.kind) << ", operations "
+         << static_cast<int>(section.operations) << ", " << section.first.lowest << ".."
+         << section.first.highest << " by " << section.second.lowest << ".."
+         << section.second.highest << ", count " << section.count << ", negative "
+         << section.allowNegative << ", missing " << static_cast<int>(section.missing)
+         << ", remainders " << section.remainderPercent << " %, title \""
+         << section.title.toStdString() << "\", rules ";
+    PrintTo(section.rules, out);
+    *out << "}";
+}
 inline void PrintTo(const SheetSettings& settings, std::ostream* out) {
     *out << "{operation " << RowNumber(settings.operation) << ", " << settings.lowest << ".."
          << settings.highest << ", count " << settings.count << ", negative "
@@ -34,6 +45,10 @@ inline void PrintTo(const SheetSettings& settings, std::ostream* out) {
     PrintTo(settings.rules, out);
     *out << ", page ";
     PrintTo(settings.page, out);
+    for (const SheetSection& section : settings.sections) {
+        *out << ", section ";
+        PrintTo(section, out);
+    }
     *out << "}";
 }
 inline void PrintTo(const SheetCode& code, std::ostream* out) {

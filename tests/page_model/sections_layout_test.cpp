@@ -1,0 +1,199 @@
+#include "core/operations.h"
+#include "core/sheet_code.h"
+#include "core/sheet_composer.h"
+#include "page_model/flowing_layout.h"
+#include "page_model/printed_page.h"
+#include "page_model/sheet_page.h"
+#include "support/named_cases.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace tallyworth {
+namespace {
+
+using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest finds it
+
+// How each kind reads, blank and filled in: a left-out number's answer is always given.
+struct WrittenCase {
+    const char* name;
+    PrintedProblem problem;
+    QLocale::Language language;
+    const char* written;
+};
+
+PrintedProblem Printed(const char* first, const char* sign, const char* second, BlankPlace blank,
+                       const char* answer = "", const char* solution = "") {
+    PrintedProblem problem{0, 0, first, sign, second, solution};
+    problem.blank = blank;
+    problem.answer = answer;
+    return problem;
+}
+
+PrintedProblem Remainder(const char* solution, const char* remainder) {
+    PrintedProblem problem = Printed("23", "\u00F7", "5", BlankPlace::Answer, "", solution);
+    problem.withRemainder = true;
+    problem.remainder = remainder;
+    return problem;
+}
+
+// clang-format off
+const std::vector<WrittenCase> kWritten{
+    {"FirstLeftOut", Printed("7", "+", "5", BlankPlace::First, "12"), QLocale::English, "__ + 5 = 12"},
+    {"SecondLeftOut", Printed("7", "*", "8", BlankPlace::Second, "56"), QLocale::English, "7 × __ = 56"},
+    {"LeftOutOnAKey", Printed("7", "-", "5", BlankPlace::First, "2", "7"), QLocale::English, "7 − 5 = 2"},
+    {"Remainder", Remainder("", ""), QLocale::English, "23 ÷ 5 = __ r __"},
+    {"RemainderOnAKey", Remainder("4", "3"), QLocale::English, "23 ÷ 5 = 4 r 3"},
+    {"RemainderInGerman", Remainder("4", "3"), QLocale::German, "23 : 5 = 4 Rest 3"},
+    {"RemainderInSpanish", Remainder("", ""), QLocale::Spanish, "23 : 5 = __ resto __"},
+};
+// clang-format on
+
+class WrittenKindTest : public ::testing::TestWithParam<WrittenCase> {};
+
+TEST_P(WrittenKindTest, ReadsAsTeachersWriteIt) {
+    const WrittenCase& written = GetParam();
+    EXPECT_EQ(WrittenProblem(written.problem, SignsOf({}, written.language)).toStdString(),
+              written.written);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, WrittenKindTest, ::testing::ValuesIn(kWritten),
+                         testing_support::kCaseName);
+
+SheetSection Section(SectionKind kind, OperationSet operations, NumberRange first, int count,
+                     const char* title = "") {
+    SheetSection section;
+    section.kind = kind;
+    section.operations = operations;
+    section.first = section.second = first;
+    section.count = count;
+    section.title = QString::fromUtf8(title);
+    return section;
+}
+
+constexpr OperationSet kTimes = OperationBit(OperationRow::Multiply);
+constexpr OperationSet kPlus = OperationBit(OperationRow::Add);
+
+struct RecipeCase {
+    const char* name;
+    std::vector<SheetSection> sections;
+    PageOptions page;
+};
+
+// clang-format off
+const std::vector<RecipeCase> kRecipes{
+    {"TitledKindsOnLines", {Section(SectionKind::Facts, kPlus, {1, 20}, 23, "Sums"),
+                            Section(SectionKind::Missing, kTimes, {2, 12}, 17, "Missing"),
+                            Section(SectionKind::TableDivision, 0, {2, 12}, 21, "Tables"),
+                            Section(SectionKind::Remainder, 0, {10, 99}, 19, "Remainders")},
+     {TimesSign::Default, DivideSign::Default, ProblemLayout::Line, PrintSize::Normal, false}},
+    {"StackedMissingLarge", {Section(SectionKind::Missing, kPlus | kTimes, {1, 99}, 40, "A"),
+                             Section(SectionKind::Facts, kAllOperations, {1, 99}, 60, "B")},
+     {TimesSign::Default, DivideSign::Default, ProblemLayout::Stacked, PrintSize::Large, false}},
+    {"ExtraLargeSixSections", std::vector<SheetSection>(6, Section(SectionKind::Facts, kPlus, {1, 9}, 16, "Six")),
+     {TimesSign::Default, DivideSign::Default, ProblemLayout::Stacked, PrintSize::ExtraLarge, false}},
+    {"FilledUntitled", {Section(SectionKind::Missing, kPlus, {1, 9}, 3),
+                        Section(SectionKind::Remainder, 0, {10, 50}, 2)},
+     {TimesSign::Default, DivideSign::Default, ProblemLayout::Line, PrintSize::Normal, true}},
+};
+// clang-format on
+
+class SectionsLayoutTest : public ::testing::TestWithParam<RecipeCase> {
+  protected:
+    [[nodiscard]] FlowRequest Request(bool key) const {
+        const SheetSettings settings =
+            SettingsOfSections(GetParam().sections, false, GetParam().page);
+        return {settings, SignsOf(settings.page, QLocale::English), key, kFlowingArea};
+    }
+};
+
+bool IsTitle(const PageLabel& label, const std::vector<SheetSection>& sections) {
+    return std::any_of(sections.begin(), sections.end(), [&label](const SheetSection& section) {
+        return !section.title.isEmpty() && label.caption == section.title;
+    });
+}
+
+// Every sheet of a recipe has the pages the plan promises a class set; each section starts
+// on a row of its own, under its title, and no title ends a page.
+TEST_P(SectionsLayoutTest, StartsEachSectionOnItsOwnRowUnderItsTitle) {
+    const FlowRequest request = Request(true);
+    const int planned = PlanFlow(request).pages;
+    for (std::uint64_t seed = 1; seed <= 8; ++seed) {
+        const SheetCode code = FairSheetCode(request.settings, seed * 7919);
+        const std::vector<PrintedPage> pages = LayOutFlowingPages(ComposeSheet(code), request);
+        ASSERT_EQ(static_cast<int>(pages.size()), planned);
+        std::size_t problem = 0;
+        for (const PrintedPage& page : pages) {
+            ASSERT_FALSE(page.problems.empty());
+            const auto last =
+                std::max_element(page.labels.begin(), page.labels.end(),
+                                 [](const auto& a, const auto& b) { return a.top < b.top; });
+            EXPECT_FALSE(IsTitle(*last, GetParam().sections));
+            problem += page.problems.size();
+        }
+        EXPECT_EQ(static_cast<int>(problem), request.settings.count);
+    }
+    std::vector<PrintedProblem> all;
+    for (const PrintedPage& page :
+         LayOutFlowingPages(ComposeSheet(FairSheetCode(request.settings, 1)), request)) {
+        all.insert(all.end(), page.problems.begin(), page.problems.end());
+    }
+    std::size_t start = 0;
+    for (const SheetSection& section : GetParam().sections) {
+        EXPECT_FLOAT_EQ(all[start].left, static_cast<float>(kFlowingArea.left())) << start;
+        if (start > 0) {
+            EXPECT_TRUE(all[start].top > all[start - 1].top || all[start].top < all[0].top + 0.01F);
+        }
+        start += static_cast<std::size_t>(section.count);
+    }
+}
+
+// A key fills every blank with the number it stands for.
+TEST_P(SectionsLayoutTest, AKeyReadsAsTheWholeFact) {
+    const FlowRequest request = Request(true);
+    const ProblemSet set = ComposeSheet(FairSheetCode(request.settings, 99));
+    std::size_t index = 0;
+    for (const PrintedPage& page : LayOutFlowingPages(set, request)) {
+        for (const PrintedProblem& printed : page.problems) {
+            const Problem& problem = set.problems[index++];
+            QString expected =
+                QStringLiteral("%1 %2 %3 = %4")
+                    .arg(problem.first)
+                    .arg(WrittenOperation(OperationSymbol(problem.operation), page.signs))
+                    .arg(problem.second)
+                    .arg(AnswerOf(problem));
+            if (problem.withRemainder) {
+                expected += QStringLiteral(" r %1").arg(RemainderOf(problem));
+            }
+            EXPECT_EQ(WrittenProblem(printed, page.signs), expected.replace(u'-', QChar(0x2212)));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Recipes, SectionsLayoutTest, ::testing::ValuesIn(kRecipes),
+                         testing_support::kCaseName);
+
+// A stacked problem with a number left out has a box where the number stands, and the given
+// answer under its bar.
+TEST(SectionsLayout, BoxesTheLeftOutNumberOfAStackedProblem) {
+    SheetSection section = Section(SectionKind::Missing, kPlus, {1, 9}, 1);
+    section.missing = MissingPlace::Second;
+    const SheetSettings settings = SettingsOfSections({section}, false, {});
+    const ProblemSet set = ComposeSheet(FairSheetCode(settings, 5));
+    const std::vector<PrintedPage> pages =
+        LayOutFlowingPages(set, {settings, SignsOf({}, QLocale::English), false, kFlowingArea});
+    ASSERT_EQ(pages.size(), 1U);
+    EXPECT_EQ(pages[0].lines.size(), 5U);  // the box's four sides and the bar
+    QStringList captions;
+    for (const PageLabel& label : pages[0].labels) {
+        captions << label.caption;
+    }
+    EXPECT_EQ(captions, (QStringList{QString::number(set.problems[0].first), "+",
+                                     QString::number(AnswerOf(set.problems[0]))}));
+}
+
+}  // namespace
+}  // namespace tallyworth
