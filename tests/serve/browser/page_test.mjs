@@ -109,7 +109,8 @@ const checks = {
     assert.equal(downloaded, false, "no part of a set is saved");
   },
   // Two sections made by keyboard, each counted in its own live region and both on the
-  // sheets; one removed, the other is sent as a section, and with none the plain settings.
+  // sheets, a fault said at its section; one removed, the other is sent as a section, and
+  // with none the plain settings as ever.
   async sectionsByKeyboard(page) {
     await page.focus("#add-section");
     await page.keyboard.press("Enter");
@@ -140,6 +141,9 @@ const checks = {
     const sheets = await madeSheets(page);
     assert.match(sheets, /[67]\s*×\s*[78]/);
     assert.match(sheets, /\d+\s*÷\s*[34]/);
+    await typeInto(page, "#section2-second-highest", "2");
+    await page.locator("#section2-count.fault").filter({ hasText: "Section 2, second:" }).waitFor();
+    assert.match(await page.locator("#section1-count").textContent(), /rules: 4$/);
     const sent = page.waitForRequest((request) => countOf(request, 1));
     await page.getByRole("button", { name: "Remove section 1", exact: true }).focus();
     await page.keyboard.press("Enter");
@@ -147,7 +151,7 @@ const checks = {
     assert.equal(await page.locator(".section > legend").textContent(), "Section 1");
     const parameters = new URL((await sent).url()).searchParams;
     assert.deepEqual(parameters.getAll("section"),
-                     ['kind=table-division first=2-5 second=3-4 problems=10 title="Sharing out"']);
+                     ['kind=table-division first=2-5 second=3-2 problems=10 title="Sharing out"']);
     assert.equal(parameters.has("operation"), false);
     const plain = page.waitForRequest((request) => countOf(request, 0));
     await page.getByRole("button", { name: "Remove section 1", exact: true }).press("Enter");
