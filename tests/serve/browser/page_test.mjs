@@ -202,8 +202,10 @@ try {
     console.log(`FAILED germanForAGermanBrowser: "${label}", ${sheets.slice(0, 200)}`);
   }
   if (screenshots) {
-    await page.screenshot({ path: join(screenshots, "serve-page-desktop.png"), fullPage: true });
+    await page.screenshot({ path: join(screenshots, "serve-page-desktop-de.png"), fullPage: true });
     const phone = await openPage(browser, url, "en-US", { width: 390, height: 844 });
+    await phone.page.locator("#add-section").click();
+    await phone.page.locator("#section1-count").filter({ hasText: /\d/ }).waitFor();
     await phone.page.screenshot({ path: join(screenshots, "serve-page-phone.png"), fullPage: true });
   }
 } finally {
