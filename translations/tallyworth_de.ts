@@ -367,6 +367,18 @@
         <source>Section %1 (%2): </source>
         <translation>Abschnitt %1 (%2): </translation>
     </message>
+    <message>
+        <source>Section %1: %2 takes %3, not &quot;%4&quot;.</source>
+        <translation>Abschnitt %1: %2 nimmt %3, nicht „%4“.</translation>
+    </message>
+    <message>
+        <source>Section %1: &quot;%2&quot; is not a field. Write each field as name=value, a value with blanks in double quotes: title=&quot;Times tables&quot;.</source>
+        <translation>Abschnitt %1: „%2“ ist kein Feld. Schreiben Sie jedes Feld als Name=Wert, einen Wert mit Leerzeichen in doppelten Anführungszeichen: title=&quot;Einmaleins&quot;.</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>eine ganze Zahl</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -1182,6 +1194,78 @@
     <message>
         <source>The worksheets could not be made whole. Please try again.</source>
         <translation>Die Arbeitsblätter konnten nicht vollständig erstellt werden. Bitte versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Abschnitte</translation>
+    </message>
+    <message>
+        <source>Each section starts on a row of its own, with its own operations and numbers; the problem rules hold for every section.</source>
+        <translation>Jeder Abschnitt beginnt in einer eigenen Zeile, mit eigenen Rechenarten und Zahlen; die Aufgabenregeln gelten für alle Abschnitte.</translation>
+    </message>
+    <message>
+        <source>Add a section</source>
+        <translation>Abschnitt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Section %1</source>
+        <translation>Abschnitt %1</translation>
+    </message>
+    <message>
+        <source>Remove section %1</source>
+        <translation>Abschnitt %1 entfernen</translation>
+    </message>
+    <message>
+        <source>Move section %1 up</source>
+        <translation>Abschnitt %1 nach oben</translation>
+    </message>
+    <message>
+        <source>Move section %1 down</source>
+        <translation>Abschnitt %1 nach unten</translation>
+    </message>
+    <message>
+        <source>Kind of problems</source>
+        <translation>Aufgabenart</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Rechenarten</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Erste Zahl</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Zweite Zahl</translation>
+    </message>
+    <message>
+        <source>Quotient</source>
+        <translation>Quotient</translation>
+    </message>
+    <message>
+        <source>Divisor</source>
+        <translation>Divisor</translation>
+    </message>
+    <message>
+        <source>Dividend</source>
+        <translation>Dividend</translation>
+    </message>
+    <message>
+        <source>Missing number</source>
+        <translation>Fehlende Zahl</translation>
+    </message>
+    <message>
+        <source>Either number</source>
+        <translation>Eine der beiden</translation>
+    </message>
+    <message>
+        <source>At least how many in 100 leave a remainder</source>
+        <translation>Aufgaben mit Rest: mindestens wie viele von 100</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Überschrift</translation>
     </message>
 </context>
 <context>

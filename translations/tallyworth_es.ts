@@ -367,6 +367,18 @@
         <source>Section %1 (%2): </source>
         <translation>Sección %1 (%2): </translation>
     </message>
+    <message>
+        <source>Section %1: %2 takes %3, not &quot;%4&quot;.</source>
+        <translation>Sección %1: %2 admite %3, no «%4».</translation>
+    </message>
+    <message>
+        <source>Section %1: &quot;%2&quot; is not a field. Write each field as name=value, a value with blanks in double quotes: title=&quot;Times tables&quot;.</source>
+        <translation>Sección %1: «%2» no es un campo. Escriba cada campo como nombre=valor, un valor con espacios entre comillas dobles: title=&quot;Tablas de multiplicar&quot;.</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>un número entero</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -1182,6 +1194,78 @@
     <message>
         <source>The worksheets could not be made whole. Please try again.</source>
         <translation>Las fichas no se pudieron crear completas. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Secciones</translation>
+    </message>
+    <message>
+        <source>Each section starts on a row of its own, with its own operations and numbers; the problem rules hold for every section.</source>
+        <translation>Cada sección empieza en una fila propia, con sus propias operaciones y números; las reglas de los ejercicios valen para todas las secciones.</translation>
+    </message>
+    <message>
+        <source>Add a section</source>
+        <translation>Añadir una sección</translation>
+    </message>
+    <message>
+        <source>Section %1</source>
+        <translation>Sección %1</translation>
+    </message>
+    <message>
+        <source>Remove section %1</source>
+        <translation>Quitar la sección %1</translation>
+    </message>
+    <message>
+        <source>Move section %1 up</source>
+        <translation>Subir la sección %1</translation>
+    </message>
+    <message>
+        <source>Move section %1 down</source>
+        <translation>Bajar la sección %1</translation>
+    </message>
+    <message>
+        <source>Kind of problems</source>
+        <translation>Tipo de ejercicios</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Operaciones</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Primer número</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Segundo número</translation>
+    </message>
+    <message>
+        <source>Quotient</source>
+        <translation>Cociente</translation>
+    </message>
+    <message>
+        <source>Divisor</source>
+        <translation>Divisor</translation>
+    </message>
+    <message>
+        <source>Dividend</source>
+        <translation>Dividendo</translation>
+    </message>
+    <message>
+        <source>Missing number</source>
+        <translation>Número que falta</translation>
+    </message>
+    <message>
+        <source>Either number</source>
+        <translation>Cualquiera de los dos</translation>
+    </message>
+    <message>
+        <source>At least how many in 100 leave a remainder</source>
+        <translation>Ejercicios con resto: al menos cuántos de cada 100</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
     </message>
 </context>
 <context>

@@ -366,6 +366,14 @@
     <message>
         <source>Section %1 (%2): </source>
         <translation>Section %1 (%2)&#xa0;: </translation>
+    <message>
+        <source>Section %1: %2 takes %3, not &quot;%4&quot;.</source>
+        <translation>Partie %1&#xa0;: %2 prend %3, pas «&#xa0;%4&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Section %1: &quot;%2&quot; is not a field. Write each field as name=value, a value with blanks in double quotes: title=&quot;Times tables&quot;.</source>
+        <translation>Partie %1&#xa0;: «&#xa0;%2&#xa0;» n’est pas un champ. Écrivez chaque champ sous la forme nom=valeur, une valeur avec des espaces entre guillemets droits&#xa0;: title=&quot;Tables de multiplication&quot;.</translation>
+    </message>
     </message>
 </context>
 <context>
@@ -1182,6 +1190,78 @@
     <message>
         <source>The worksheets could not be made whole. Please try again.</source>
         <translation>Les fiches n’ont pas pu être créées en entier. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Each section starts on a row of its own, with its own operations and numbers; the problem rules hold for every section.</source>
+        <translation>Chaque partie commence sur une ligne à elle, avec ses propres opérations et nombres&#xa0;; les règles des calculs valent pour toutes les parties.</translation>
+    </message>
+    <message>
+        <source>Add a section</source>
+        <translation>Ajouter une partie</translation>
+    </message>
+    <message>
+        <source>Section %1</source>
+        <translation>Partie %1</translation>
+    </message>
+    <message>
+        <source>Remove section %1</source>
+        <translation>Supprimer la partie %1</translation>
+    </message>
+    <message>
+        <source>Move section %1 up</source>
+        <translation>Monter la partie %1</translation>
+    </message>
+    <message>
+        <source>Move section %1 down</source>
+        <translation>Descendre la partie %1</translation>
+    </message>
+    <message>
+        <source>Kind of problems</source>
+        <translation>Type de calculs</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Premier nombre</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Deuxième nombre</translation>
+    </message>
+    <message>
+        <source>Quotient</source>
+        <translation>Quotient</translation>
+    </message>
+    <message>
+        <source>Divisor</source>
+        <translation>Diviseur</translation>
+    </message>
+    <message>
+        <source>Dividend</source>
+        <translation>Dividende</translation>
+    </message>
+    <message>
+        <source>Missing number</source>
+        <translation>Nombre manquant</translation>
+    </message>
+    <message>
+        <source>Either number</source>
+        <translation>L’un ou l’autre</translation>
+    </message>
+    <message>
+        <source>At least how many in 100 leave a remainder</source>
+        <translation>Calculs avec reste&#xa0;: au moins combien sur 100</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
     </message>
 </context>
 <context>

@@ -367,6 +367,18 @@
         <source>Section %1 (%2): </source>
         <translation>Onderdeel %1 (%2): </translation>
     </message>
+    <message>
+        <source>Section %1: %2 takes %3, not &quot;%4&quot;.</source>
+        <translation>Onderdeel %1: %2 neemt %3, niet &quot;%4&quot;.</translation>
+    </message>
+    <message>
+        <source>Section %1: &quot;%2&quot; is not a field. Write each field as name=value, a value with blanks in double quotes: title=&quot;Times tables&quot;.</source>
+        <translation>Onderdeel %1: &quot;%2&quot; is geen veld. Schrijf elk veld als naam=waarde, een waarde met spaties tussen dubbele aanhalingstekens: title=&quot;Tafels&quot;.</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>een geheel getal</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::DialogColorChooser</name>
@@ -1182,6 +1194,78 @@
     <message>
         <source>The worksheets could not be made whole. Please try again.</source>
         <translation>De werkbladen konden niet volledig worden gemaakt. Probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Onderdelen</translation>
+    </message>
+    <message>
+        <source>Each section starts on a row of its own, with its own operations and numbers; the problem rules hold for every section.</source>
+        <translation>Elk onderdeel begint op een eigen rij, met eigen bewerkingen en getallen; de regels voor de sommen gelden voor alle onderdelen.</translation>
+    </message>
+    <message>
+        <source>Add a section</source>
+        <translation>Onderdeel toevoegen</translation>
+    </message>
+    <message>
+        <source>Section %1</source>
+        <translation>Onderdeel %1</translation>
+    </message>
+    <message>
+        <source>Remove section %1</source>
+        <translation>Onderdeel %1 verwijderen</translation>
+    </message>
+    <message>
+        <source>Move section %1 up</source>
+        <translation>Onderdeel %1 omhoog</translation>
+    </message>
+    <message>
+        <source>Move section %1 down</source>
+        <translation>Onderdeel %1 omlaag</translation>
+    </message>
+    <message>
+        <source>Kind of problems</source>
+        <translation>Soort sommen</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Bewerkingen</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Eerste getal</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Tweede getal</translation>
+    </message>
+    <message>
+        <source>Quotient</source>
+        <translation>Quotiënt</translation>
+    </message>
+    <message>
+        <source>Divisor</source>
+        <translation>Deler</translation>
+    </message>
+    <message>
+        <source>Dividend</source>
+        <translation>Deeltal</translation>
+    </message>
+    <message>
+        <source>Missing number</source>
+        <translation>Ontbrekend getal</translation>
+    </message>
+    <message>
+        <source>Either number</source>
+        <translation>Een van beide</translation>
+    </message>
+    <message>
+        <source>At least how many in 100 leave a remainder</source>
+        <translation>Sommen met rest: minstens hoeveel van de 100</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
     </message>
 </context>
 <context>

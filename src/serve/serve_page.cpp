@@ -1,6 +1,7 @@
 #include "serve/serve_page.h"
 
 #include "core/settings_limits.h"
+#include "core/sheet_section.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -17,7 +18,8 @@ struct PageText {
     const char* text;
 };
 
-// The windows' own words where the page offers what they offer.
+// The windows' own words where the page offers what they offer; the kinds of section are
+// named as the sheets' sections are.
 // clang-format off
 constexpr std::array kTexts{
     PageText{"operation", "tallyworth::MainWindow", QT_TRANSLATE_NOOP("tallyworth::MainWindow", "Operation")},
@@ -64,6 +66,28 @@ constexpr std::array kTexts{
     PageText{"astext", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Show the sheets as text")},
     PageText{"again", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Make its sheets again")},
     PageText{"failed", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "The worksheets could not be made whole. Please try again.")},
+    PageText{"sections", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Sections")},
+    PageText{"sectionsnote", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Each section starts on a row of its own, with its own operations and numbers; the problem rules hold for every section.")},
+    PageText{"add", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Add a section")},
+    PageText{"section", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Section %1")},
+    PageText{"remove", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Remove section %1")},
+    PageText{"up", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Move section %1 up")},
+    PageText{"down", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Move section %1 down")},
+    PageText{"kind", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Kind of problems")},
+    PageText{"operations", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Operations")},
+    PageText{"first", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "First number")},
+    PageText{"second", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Second number")},
+    PageText{"quotient", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Quotient")},
+    PageText{"divisor", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Divisor")},
+    PageText{"dividend", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Dividend")},
+    PageText{"missing", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Missing number")},
+    PageText{"either", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Either number")},
+    PageText{"remainders", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "At least how many in 100 leave a remainder")},
+    PageText{"title", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Title")},
+    PageText{"facts", "tallyworth::Sections", QT_TRANSLATE_NOOP("tallyworth::Sections", "Facts")},
+    PageText{"missingkind", "tallyworth::Sections", QT_TRANSLATE_NOOP("tallyworth::Sections", "Missing numbers")},
+    PageText{"tabledivision", "tallyworth::Sections", QT_TRANSLATE_NOOP("tallyworth::Sections", "Division from the times tables")},
+    PageText{"remainderkind", "tallyworth::Sections", QT_TRANSLATE_NOOP("tallyworth::Sections", "Division with remainders")},
 };
 // clang-format on
 
@@ -90,8 +114,10 @@ QByteArray PageHtml(const QLocale& language, bool letter) {
         html.replace(QStringLiteral("{{%1}}").arg(QLatin1String(text.key)),
                      PageWords(text).toHtmlEscaped());
     }
-    const std::array<std::pair<const char*, QString>, 6> values{{
+    const std::array<std::pair<const char*, QString>, 8> values{{
         {"lang", language.bcp47Name()},
+        {"mostSections", QString::number(kMostSections)},
+        {"mostTitle", QString::number(kMostTitleCharacters)},
         {"lowestValue", QString::number(kStartLowest)},
         {"highestValue", QString::number(kStartHighest)},
         {"problemsValue", QString::number(kStartProblems)},

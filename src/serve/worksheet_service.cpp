@@ -5,6 +5,7 @@
 #include "core/random_source.h"
 #include "core/sheet_code.h"
 #include "core/sheet_composer.h"
+#include "core/sheet_section.h"
 #include "core/translations.h"
 #include "page_model/sheet_page.h"
 #include "serve/query_options.h"
@@ -185,9 +186,11 @@ HttpResponse WorksheetService::Count(const HttpRequest& request) const {
     if (!reading.errors.isEmpty()) {
         return Refused(reading);
     }
-    const SheetSettings& settings = reading.request.first.settings;
-    return Text(
-        200, QString::number(CountDistinctProblems(ProblemSettingsOf(settings), settings.rules)));
+    QStringList counts;
+    for (const SheetSection& section : SectionsOf(reading.request.first.settings)) {
+        counts << QString::number(CountSectionProblems(section));
+    }
+    return Text(200, counts.join(u'\n'));
 }
 
 HttpResponse WorksheetService::SheetsAsText(const HttpRequest& request) {

@@ -16,7 +16,8 @@ namespace tallyworth {
 //   /page.js /page.css its script and style
 //   /worksheets.pdf?…  a class set, the command line's long options as parameters
 //   /worksheets.html?… the same sheets as text, each problem as printed ("7 × 8 =")
-//   /count?…           how many different problems the settings' rules allow, as a number
+//   /count?…           how many different problems the settings' rules allow, as a number;
+//                      for a sheet of sections, one a line for each section in turn
 //   /health            "ok"
 //   /favicon.ico       the program's icon, as PNG
 // Everything is answered in the request's language (RequestLanguages): the page, the

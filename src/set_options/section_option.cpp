@@ -14,7 +14,6 @@ namespace tallyworth {
 
 namespace {
 
-constexpr const char* kContext = "tallyworth::CommandLine";
 constexpr int kAlways = 100;
 
 struct KindWord {
@@ -34,7 +33,8 @@ class FieldReader {
 
     void Refuse(const QString& field, const QString& takes, const QString& value) {
         if (error_.isEmpty()) {
-            error_ = QCoreApplication::translate(kContext, "Section %1: %2 takes %3, not \"%4\".")
+            error_ = QCoreApplication::translate("tallyworth::CommandLine",
+                                                 "Section %1: %2 takes %3, not \"%4\".")
                          .arg(number_)
                          .arg(field, takes, value);
         }
@@ -42,7 +42,7 @@ class FieldReader {
     void NotAField(const QString& word) {
         if (error_.isEmpty()) {
             error_ = QCoreApplication::translate(
-                         kContext,
+                         "tallyworth::CommandLine",
                          "Section %1: \"%2\" is not a field. Write each field as name=value, "
                          "a value with blanks in double quotes: title=\"Times tables\".")
                          .arg(number_)
@@ -198,7 +198,9 @@ class SectionReader {
         if (const auto number = WholeNumber(value)) {
             target = *number;
         } else {
-            fields_.Refuse(name, QCoreApplication::translate(kContext, "a whole number"), value);
+            fields_.Refuse(name,
+                           QCoreApplication::translate("tallyworth::CommandLine", "a whole number"),
+                           value);
         }
     }
 

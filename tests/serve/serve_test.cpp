@@ -198,6 +198,45 @@ TEST_P(SameSetTest, AsTheCommandLineMakesThem) {
 INSTANTIATE_TEST_SUITE_P(Settings, SameSetTest, ::testing::ValuesIn(kSets),
                          [](const auto& param) { return std::string(param.param.name); });
 
+// clang-format off
+struct CountCase {
+    const char* name;
+    QStringList query;  // curl's -G arguments
+    const char* language;
+    int status;
+    const char* answer;
+};
+const std::array kCounts{
+    // 11 × 11 products of 2 to 12.
+    CountCase{"PlainSheet", {"-d", "operation=x&lowest=2&highest=12"}, "en", 200, "121\n"},
+    CountCase{"EachSectionInTurn", {
+        "--data-urlencode", "section=kind=facts operation=* first=2-12",
+        // 9 × 9 sums, each with either number left out.
+        "--data-urlencode", "section=kind=missing operation=+ first=1-9 missing=either",
+        // 10 quotients by 4 divisors.
+        "--data-urlencode", "section=kind=table-division first=1-10 second=2-5",
+        // 21 dividends by 3 divisors, less the 7 + 5 + 5 that leave none.
+        "--data-urlencode", "section=kind=remainder first=10-30 second=3-5 remainders=always"},
+        "en", 200, "121\n162\n40\n46\n"},
+    // The page shows a message at the section it names, in the page's language.
+    CountCase{"SectionFaultInGerman", {"--data-urlencode", "section=kind=facts",
+                                       "--data-urlencode", "section=kind=facts problems=many"},
+        "de", 400, "Abschnitt 2: problems nimmt eine ganze Zahl, nicht \u201Emany\u201C.\n"},
+};
+// clang-format on
+
+class CountTest : public ::testing::TestWithParam<CountCase> {};
+
+// The page's live count: one line for a plain sheet, one for each section of a sheet of them.
+TEST_P(CountTest, SaysEachSectionsDifferentProblems) {
+    const Answer served = Shared().Get(QStringLiteral("count?lang=") + GetParam().language,
+                                       QStringList{"-G"} + GetParam().query);
+    EXPECT_EQ(served.status, GetParam().status);
+    EXPECT_EQ(served.body.toStdString(), GetParam().answer);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sheets, CountTest, ::testing::ValuesIn(kCounts), kCaseName);
+
 // The command line's options of the set as a query: its long names without dashes.
 QString LimitQuery(const LimitCase& limit) {
     const QStringList options = LimitOptions(limit);

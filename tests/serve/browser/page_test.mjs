@@ -1,7 +1,8 @@
 // The classroom page in Debian's chromium, headless, against the built program on a free
-// loopback port: filled by keyboard alone, the PDF it brings read back, a bad value's
-// message, a set cut off mid-stream said, German for a German browser (its page and its
-// sheets), touch-sized controls, and no request that leaves 127.0.0.1.
+// loopback port: filled by keyboard alone, sections added, counted and removed, the PDF it
+// brings read back, a bad value's message, a set cut off mid-stream said, German for a
+// German browser (its page and its sheets), touch-sized controls, and no request that
+// leaves 127.0.0.1.
 // Run: node page_test.mjs PROGRAM [SCREENSHOT_FOLDER]
 import assert from "node:assert/strict";
 import { execFileSync, spawn } from "node:child_process";
@@ -48,6 +49,12 @@ async function madeSheets(page) {
   const file = join(mkdtempSync(join(tmpdir(), "tallyworth-page-")), "set.pdf");
   await (await download).saveAs(file);
   return execFileSync("pdftotext", [file, "-"]).toString();
+}
+
+// Whether the request is a count of a sheet of that many sections.
+function countOf(request, sections) {
+  const address = new URL(request.url());
+  return address.pathname.endsWith("/count") && address.searchParams.getAll("section").length === sections;
 }
 
 const checks = {
@@ -101,8 +108,60 @@ const checks = {
     cutter.close();
     assert.equal(downloaded, false, "no part of a set is saved");
   },
+  // Two sections made by keyboard, each counted in its own live region and both on the
+  // sheets, a fault said at its section; one removed, the other is sent as a section, and
+  // with none the plain settings as ever.
+  async sectionsByKeyboard(page) {
+    await page.focus("#add-section");
+    await page.keyboard.press("Enter");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "section1-kind");
+    for (const sign of ["+", "*"]) {  // × in place of +
+      await page.focus(`[id="section1-${sign}"]`);
+      await page.keyboard.press("Space");
+    }
+    await typeInto(page, "#section1-first-lowest", "6");
+    await typeInto(page, "#section1-first-highest", "7");
+    await typeInto(page, "#section1-second-lowest", "7");
+    await typeInto(page, "#section1-second-highest", "8");
+    await page.focus("#add-section");
+    await page.keyboard.press("Enter");
+    await page.keyboard.press("ArrowDown");
+    await page.keyboard.press("ArrowDown");  // division from the times tables
+    await typeInto(page, "#section2-first-lowest", "2");
+    await typeInto(page, "#section2-first-highest", "5");
+    await typeInto(page, "#section2-second-lowest", "3");
+    await typeInto(page, "#section2-second-highest", "4");
+    await typeInto(page, "#section2-title", "Sharing out");
+    for (const [count, problems] of [["#section1-count", 4], ["#section2-count", 8]]) {
+      await page.locator(count).filter({ hasText: `Different problems under these rules: ${problems}` })
+        .waitFor();
+      assert.equal(await page.locator(count).getAttribute("aria-live"), "polite");
+    }
+    await checks.controlsAreLabelledAndTouchSized(page);
+    const sheets = await madeSheets(page);
+    assert.match(sheets, /[67]\s*×\s*[78]/);
+    assert.match(sheets, /\d+\s*÷\s*[34]/);
+    await typeInto(page, "#section2-second-highest", "2");
+    await page.locator("#section2-count.fault").filter({ hasText: "Section 2, second:" }).waitFor();
+    assert.match(await page.locator("#section1-count").textContent(), /rules: 4$/);
+    const sent = page.waitForRequest((request) => countOf(request, 1));
+    await page.getByRole("button", { name: "Remove section 1", exact: true }).focus();
+    await page.keyboard.press("Enter");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "section2-kind");
+    assert.equal(await page.locator(".section > legend").textContent(), "Section 1");
+    const parameters = new URL((await sent).url()).searchParams;
+    assert.deepEqual(parameters.getAll("section"),
+                     ['kind=table-division first=2-5 second=3-2 problems=10 title="Sharing out"']);
+    assert.equal(parameters.has("operation"), false);
+    const plain = page.waitForRequest((request) => countOf(request, 0));
+    await page.getByRole("button", { name: "Remove section 1", exact: true }).press("Enter");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "add-section");
+    assert.equal(new URL((await plain).url()).search,
+                 "?operation=%2B&lowest=1&highest=9&problems=10&notation=sign&regrouping=any&lang=en");
+  },
   async controlsAreLabelledAndTouchSized(page) {
     for (const control of await page.locator("select, input, button").all()) {
+      if (!await control.isVisible()) continue;
       const id = await control.getAttribute("id");
       const labelled = id !== null && await page.locator(`label[for="${id}"]`).count() === 1;
       const wrapped = await control.evaluate((element) => element.closest("label") !== null);
@@ -143,8 +202,10 @@ try {
     console.log(`FAILED germanForAGermanBrowser: "${label}", ${sheets.slice(0, 200)}`);
   }
   if (screenshots) {
-    await page.screenshot({ path: join(screenshots, "serve-page-desktop.png"), fullPage: true });
+    await page.screenshot({ path: join(screenshots, "serve-page-desktop-de.png"), fullPage: true });
     const phone = await openPage(browser, url, "en-US", { width: 390, height: 844 });
+    await phone.page.locator("#add-section").click();
+    await phone.page.locator("#section1-count").filter({ hasText: /\d/ }).waitFor();
     await phone.page.screenshot({ path: join(screenshots, "serve-page-phone.png"), fullPage: true });
   }
 } finally {
