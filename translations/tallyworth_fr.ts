@@ -366,14 +366,18 @@
     <message>
         <source>Section %1 (%2): </source>
         <translation>Section %1 (%2)&#xa0;: </translation>
+    </message>
     <message>
         <source>Section %1: %2 takes %3, not &quot;%4&quot;.</source>
-        <translation>Partie %1&#xa0;: %2 prend %3, pas «&#xa0;%4&#xa0;».</translation>
+        <translation>Section %1&#xa0;: %2 prend %3, pas «&#xa0;%4&#xa0;».</translation>
     </message>
     <message>
         <source>Section %1: &quot;%2&quot; is not a field. Write each field as name=value, a value with blanks in double quotes: title=&quot;Times tables&quot;.</source>
-        <translation>Partie %1&#xa0;: «&#xa0;%2&#xa0;» n’est pas un champ. Écrivez chaque champ sous la forme nom=valeur, une valeur avec des espaces entre guillemets droits&#xa0;: title=&quot;Tables de multiplication&quot;.</translation>
+        <translation>Section %1&#xa0;: «&#xa0;%2&#xa0;» n’est pas un champ. Écrivez chaque champ sous la forme nom=valeur, une valeur avec des espaces entre guillemets droits&#xa0;: title=&quot;Tables de multiplication&quot;.</translation>
     </message>
+    <message>
+        <source>a whole number</source>
+        <translation>un nombre entier</translation>
     </message>
 </context>
 <context>
@@ -1193,31 +1197,31 @@
     </message>
     <message>
         <source>Sections</source>
-        <translation>Parties</translation>
+        <translation>Sections</translation>
     </message>
     <message>
         <source>Each section starts on a row of its own, with its own operations and numbers; the problem rules hold for every section.</source>
-        <translation>Chaque partie commence sur une ligne à elle, avec ses propres opérations et nombres&#xa0;; les règles des calculs valent pour toutes les parties.</translation>
+        <translation>Chaque section commence sur une ligne à elle, avec ses propres opérations et nombres&#xa0;; les règles des calculs valent pour toutes les sections.</translation>
     </message>
     <message>
         <source>Add a section</source>
-        <translation>Ajouter une partie</translation>
+        <translation>Ajouter une section</translation>
     </message>
     <message>
         <source>Section %1</source>
-        <translation>Partie %1</translation>
+        <translation>Section %1</translation>
     </message>
     <message>
         <source>Remove section %1</source>
-        <translation>Supprimer la partie %1</translation>
+        <translation>Supprimer la section %1</translation>
     </message>
     <message>
         <source>Move section %1 up</source>
-        <translation>Monter la partie %1</translation>
+        <translation>Monter la section %1</translation>
     </message>
     <message>
         <source>Move section %1 down</source>
-        <translation>Descendre la partie %1</translation>
+        <translation>Descendre la section %1</translation>
     </message>
     <message>
         <source>Kind of problems</source>
