@@ -2,6 +2,7 @@
 // in use, and View, Print and class sets made of it.
 
 #include "core/problem_rules.h"
+#include "core/validation.h"
 #include "render/page_style.h"
 #include "windows/caption_fit.h"
 #include "windows/main_window.h"
@@ -44,7 +45,13 @@ std::vector<SheetSection> MainWindow::SectionsToEdit() const {
     if (!sections_.empty()) {
         return sections_;
     }
-    const SheetSettings fields = FieldSettings();
+    // The fields are read as the checks read them, without their messages.
+    const ValidationResult checked = ValidateSettings(highestField_->text(), lowestField_->text(),
+                                                      countField_->text(), SelectedOperationText());
+    if (!checked.verdict || !checked.numbers) {
+        return std::vector<SheetSection>(1);
+    }
+    const SheetSettings fields = FieldSettings(*checked.numbers);
     return SheetSettingsFault(fields) ? std::vector<SheetSection>(1) : SectionsOf(fields);
 }
 
