@@ -353,10 +353,11 @@ class PagePlacer {
 
     // A section's title, at the foot of its row so that it stands over its problems.
     void PlaceTitle(PrintedPage& page, const QString& title, float top, float pitchY) const {
-        const auto area = request_.area;
-        Label(page, title, static_cast<float>(area.left()),
-              top + pitchY - (kLabelEm + kGapEm) * em_, static_cast<float>(area.width()) / em_,
+        const auto left = static_cast<float>(request_.area.left());
+        const float titleTop = top + pitchY - (kLabelEm + kGapEm) * em_;
+        Label(page, title, left, titleTop, static_cast<float>(request_.area.width()) / em_,
               LabelAlignment::Left);
+        page.titles.push_back({left, titleTop, title});
     }
 
   private:

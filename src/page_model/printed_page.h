@@ -35,6 +35,14 @@ struct PrintedProblem {
     friend bool operator==(const PrintedProblem&, const PrintedProblem&) = default;
 };
 
+// A section's title where it stands on its page, in inches, for whatever reads the page.
+struct PrintedTitle {
+    float left = 0;
+    float top = 0;
+    QString text{};
+    friend bool operator==(const PrintedTitle&, const PrintedTitle&) = default;
+};
+
 // A page as it is drawn: captions and strokes in inches, and its problems in reading order.
 // Pages at the original size come from the page's controls; larger print and problems
 // on a line are laid out here directly.
@@ -42,6 +50,7 @@ struct PrintedPage {
     std::vector<PageLabel> labels;
     std::vector<PageLine> lines;
     std::vector<PrintedProblem> problems;
+    std::vector<PrintedTitle> titles;  // the titles of its sections, in reading order
     // The signs the captions are written with, and the problems read with.
     PageSigns signs;
     // Where the page's cells lie, in inches: the original page's worksheet area, or the

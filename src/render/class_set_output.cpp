@@ -99,23 +99,74 @@ class BandPainter {
     double dotsPerInch_;
 };
 
+// The code in lines of whole groups of five, none wider than width; one line when it fits.
+QStringList CodeLines(BandPainter& band, const QString& code, const QFont& font, double width) {
+    QStringList lines;
+    for (const QString& group : code.split(u'-')) {
+        const QString longer = lines.isEmpty() ? group : lines.back() + u'-' + group;
+        if (!lines.isEmpty() && band.Width(longer, font) <= width) {
+            lines.back() = longer;
+        } else {
+            lines << group;
+        }
+    }
+    return lines;
+}
+
+// How a code is written in the band: a sheet code on its own line; the longer code of a
+// sheet of sections in lines of smaller print between the sheet's number and "Answer key",
+// as small and as wide as it takes to fit there.
+struct CodeBlock {
+    QStringList lines;
+    QFont font;
+    double lineHeight = 0;
+};
+
+CodeBlock CodeBlockOf(BandPainter& band, const QString& code) {
+    constexpr double kCodeColumn = 3.0;
+    constexpr std::array kWiderColumns{3.0, 3.6, 4.2};
+    constexpr std::array kSmallerPoints{7.0, 6.0, 5.0};
+    constexpr double kCodeRoom = 0.3;  // from under the sheet's number to above "Answer key"
+    constexpr double kLeading = 1.25;
+    const QFont font = band.Font(false);
+    if (band.Width(code, font) <= kCodeColumn) {
+        return {{code}, font, 0};
+    }
+    CodeBlock block;
+    for (const double points : kSmallerPoints) {
+        block.font = band.Font(false);
+        block.font.setPointSizeF(font.pointSizeF() * points / kHeaderPoints);
+        block.lineHeight = points * kLeading / kPointsPerInch;
+        for (const double width : kWiderColumns) {
+            block.lines = CodeLines(band, code, block.font, width);
+            if (static_cast<double>(block.lines.size()) * block.lineHeight <= kCodeRoom) {
+                return block;
+            }
+        }
+    }
+    return block;
+}
+
 // Sheet number, code and, on a key, "Answer key", right-aligned; returns the width taken.
 double PaintRightColumn(BandPainter& band, const HeaderTexts& texts) {
-    struct Entry {
-        QString text;
-        bool bold;
+    const auto right = [&band](const QString& text, const QFont& font, double baseline) {
+        const double width = band.Width(text, font);
+        band.Text(text, font, band.Band().width() - width, baseline);
+        return width;
     };
-    std::array<Entry, 3> entries{Entry{texts.sheet, false}, Entry{texts.code, false},
-                                 Entry{QString(), true}};
-    if (texts.answerKey) {
-        entries[2].text = QCoreApplication::translate("tallyworth::ClassSet", "Answer key");
+    double widest = right(texts.sheet, band.Font(false), kRightBaselines[0]);
+    const CodeBlock code = CodeBlockOf(band, texts.code);
+    // One line stands on the code's baseline; more stand under the sheet's number.
+    double baseline =
+        code.lines.size() == 1 ? kRightBaselines[1] : kRightBaselines[0] + code.lineHeight * 1.1;
+    for (const QString& line : code.lines) {
+        widest = std::max(widest, right(line, code.font, baseline));
+        baseline += code.lineHeight;
     }
-    double widest = 0;
-    for (std::size_t line = 0; line < entries.size(); ++line) {
-        const QFont font = band.Font(entries[line].bold);
-        const double width = band.Width(entries[line].text, font);
-        band.Text(entries[line].text, font, band.Band().width() - width, kRightBaselines[line]);
-        widest = std::max(widest, width);
+    if (texts.answerKey) {
+        widest = std::max(widest,
+                          right(QCoreApplication::translate("tallyworth::ClassSet", "Answer key"),
+                                band.Font(true), kRightBaselines[2]));
     }
     return widest;
 }

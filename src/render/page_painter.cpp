@@ -585,14 +585,24 @@ void PaintReadingText(QPainter& painter, LabelFonts& fonts, const PrintedPage& p
     // One transformation for all: each change of it has the writer state the pen anew.
     painter.save();
     painter.scale(narrowing, 1.0);
-    // One text for all: the writer states the font and the colour anew for each.
+    // One text for all: the writer states the font and the colour anew for each. A
+    // section's title is read before the problems under it.
     Glyphs glyphs;
+    const auto gather = [&](const QString& text, float left, float top) {
+        GatherText(painter, text,
+                   QPointF(left * dotsPerInch / narrowing, top * dotsPerInch + metrics.ascent()),
+                   glyphs);
+    };
+    auto title = page.titles.begin();
     for (std::size_t index = 0; index < page.problems.size(); ++index) {
         const PrintedProblem& problem = page.problems[index];
-        GatherText(painter, texts[static_cast<qsizetype>(index)],
-                   QPointF(problem.left * dotsPerInch / narrowing,
-                           problem.top * dotsPerInch + metrics.ascent()),
-                   glyphs);
+        for (; title != page.titles.end() && title->top < problem.top; ++title) {
+            gather(title->text, title->left, title->top);
+        }
+        gather(texts[static_cast<qsizetype>(index)], problem.left, problem.top);
+    }
+    for (; title != page.titles.end(); ++title) {
+        gather(title->text, title->left, title->top);
     }
     PaintGlyphs(painter, glyphs);
     painter.restore();

@@ -126,7 +126,9 @@ TEST_P(SectionsLayoutTest, StartsEachSectionOnItsOwnRowUnderItsTitle) {
         const std::vector<PrintedPage> pages = LayOutFlowingPages(ComposeSheet(code), request);
         ASSERT_EQ(static_cast<int>(pages.size()), planned);
         std::size_t problem = 0;
+        std::size_t titles = 0;
         for (const PrintedPage& page : pages) {
+            titles += page.titles.size();
             ASSERT_FALSE(page.problems.empty());
             const auto last =
                 std::max_element(page.labels.begin(), page.labels.end(),
@@ -135,6 +137,10 @@ TEST_P(SectionsLayoutTest, StartsEachSectionOnItsOwnRowUnderItsTitle) {
             problem += page.problems.size();
         }
         EXPECT_EQ(static_cast<int>(problem), request.settings.count);
+        EXPECT_EQ(titles,
+                  static_cast<std::size_t>(std::count_if(
+                      GetParam().sections.begin(), GetParam().sections.end(),
+                      [](const SheetSection& section) { return !section.title.isEmpty(); })));
     }
     std::vector<PrintedProblem> all;
     for (const PrintedPage& page :
