@@ -5,6 +5,7 @@
 #include "core/operations.h"
 #include "core/random_source.h"
 #include "core/sheet_composer.h"
+#include "core/sheet_section.h"
 #include "core/worksheet_state.h"
 #include "page_model/build_worksheet.h"
 #include "page_model/flowing_layout.h"
@@ -163,3 +164,39 @@ BENCHMARK_CAPTURE(BM_ComposeAndLayOut, StackedExtraLarge, ProblemLayout::Stacked
                   PrintSize::ExtraLarge);
 BENCHMARK_CAPTURE(BM_ComposeAndLayOut, LineNormal, ProblemLayout::Line, PrintSize::Normal);
 BENCHMARK_CAPTURE(BM_ComposeAndLayOut, LineExtraLarge, ProblemLayout::Line, PrintSize::ExtraLarge);
+
+SheetSection Section(SectionKind kind, OperationSet operations, NumberRange first,
+                     NumberRange second, int count, const char* title) {
+    SheetSection section;
+    section.kind = kind;
+    section.operations = operations;
+    section.first = first;
+    section.second = second;
+    section.count = count;
+    section.remainderPercent = kind == SectionKind::Remainder ? 50 : 0;
+    section.title = QString::fromLatin1(title);
+    return section;
+}
+
+// A sheet of all six sections it can hold, 100 problems of every kind, titled, on a line.
+void BM_ComposeAndLayOutSections(benchmark::State& bench) {
+    constexpr OperationSet kPlusMinus =
+        OperationBit(OperationRow::Add) | OperationBit(OperationRow::Subtract);
+    const SheetSettings settings = SettingsOfSections(
+        {Section(SectionKind::Facts, kPlusMinus, {1, 20}, {1, 20}, 20, "Sums and differences"),
+         Section(SectionKind::Missing, OperationBit(OperationRow::Multiply), {2, 12}, {2, 12}, 20,
+                 "Missing numbers"),
+         Section(SectionKind::TableDivision, 0, {2, 12}, {2, 12}, 15, "Division facts"),
+         Section(SectionKind::Remainder, 0, {10, 99}, {2, 9}, 15, "Remainders"),
+         Section(SectionKind::Facts, kAllOperations, {1, 99}, {1, 99}, 15, "Mixed"),
+         Section(SectionKind::Missing, kPlusMinus, {1, 20}, {1, 20}, 15, "More missing numbers")},
+        false, {TimesSign::Default, DivideSign::Default, ProblemLayout::Line, PrintSize::Normal});
+    const SheetCode code = FairSheetCode(settings, 0x5EED);
+    const FlowRequest request{settings, SignsOf(settings.page, QLocale::English), true};
+    // NOLINTNEXTLINE(clang-analyzer-deadcode.DeadStores)
+    for (auto _ : bench) {
+        std::vector<PrintedPage> pages = LayOutFlowingPages(ComposeSheet(code), request);
+        benchmark::DoNotOptimize(pages);
+    }
+}
+BENCHMARK(BM_ComposeAndLayOutSections);
