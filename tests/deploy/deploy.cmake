@@ -1,0 +1,7 @@
+# The server as a district runs it: the Kubernetes manifests read against the API's
+# schemas (kubernetes-models and yaml, installed here by `npm ci`, which scripts/test runs).
+add_test(NAME deploy.manifests_are_valid_and_hardened
+         COMMAND node ${CMAKE_CURRENT_LIST_DIR}/manifests_test.mjs
+                 ${PROJECT_SOURCE_DIR}/deploy/kubernetes ${TALLYWORTH_DISPLAY_VERSION}
+         WORKING_DIRECTORY ${CMAKE_CURRENT_LIST_DIR})
+set_tests_properties(deploy.manifests_are_valid_and_hardened PROPERTIES TIMEOUT 60 LABELS deploy)
