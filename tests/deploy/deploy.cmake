@@ -5,3 +5,7 @@ add_test(NAME deploy.manifests_are_valid_and_hardened
                  ${PROJECT_SOURCE_DIR}/deploy/kubernetes ${TALLYWORTH_DISPLAY_VERSION}
          WORKING_DIRECTORY ${CMAKE_CURRENT_LIST_DIR})
 set_tests_properties(deploy.manifests_are_valid_and_hardened PROPERTIES TIMEOUT 60 LABELS deploy)
+# Two servers behind Debian's nginx on loopback, one killed under a load of 30 sets.
+add_test(NAME deploy.behind_a_load_balancer
+         COMMAND ${CMAKE_CURRENT_LIST_DIR}/load_balancer_test.sh $<TARGET_FILE:tallyworth>)
+set_tests_properties(deploy.behind_a_load_balancer PROPERTIES TIMEOUT 300 LABELS deploy)
