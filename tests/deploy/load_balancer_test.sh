@@ -51,8 +51,9 @@ start_server() {
   servers+=($!)
   local deadline=$((SECONDS + kWaitSeconds))
   until shown=$(sed -n 1p "$SCRATCH/$name.out") && [ -n "$shown" ]; do
-    [ "$SECONDS" -lt "$deadline" ] && kill -0 "${servers[-1]}" 2>/dev/null ||
+    if [ "$SECONDS" -ge "$deadline" ] || ! kill -0 "${servers[-1]}" 2>/dev/null; then
       fail "server $name did not start: $(cat "$SCRATCH/$name.log")"
+    fi
     sleep 0.1 # waiting for the address, bounded by the deadline
   done
   ADDRESS=$(sed -nE 's|^http://(127\.0\.0\.1:[0-9]+)/.*|\1|p' <<<"$shown")
