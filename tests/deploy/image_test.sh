@@ -86,8 +86,11 @@ label() {
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 readonly kSite="http://127.0.0.1:$port/worksheets"
 name=tallyworth-image-test-$$
+# The archive is what is kept for the next run: the loaded copy goes.
 cleanup() {
   podman rm --force --time 0 "$name" >/dev/null 2>&1 || true
+  podman rmi --force "$image" >/dev/null 2>&1 || true
+  podman image prune --force >/dev/null 2>&1 || true
 }
 trap cleanup EXIT
 started=$(date +%s%N)
