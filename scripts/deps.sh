@@ -11,6 +11,7 @@ tallyworth_packages=(
   chromium nodejs
   desktop-file-utils appstream dpkg-dev file xdotool python3 time
   nginx-light systemd strace
+  mmdebstrap podman runc python3-prometheus-client
 )
 
 tallyworth_install_missing() {

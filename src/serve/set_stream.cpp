@@ -23,8 +23,9 @@ constexpr qint64 kWaitingBytes = qint64{256} * 1024;
 // The bytes between the drawing thread and the connection's.
 class SetPipe final : public QIODevice, public BodySource, public SetProgress {
   public:
-    SetPipe(std::shared_ptr<DrawingGate> gate, DrawingTicket ticket)
-        : gate_(std::move(gate)), ticket_(std::move(ticket)) {
+    SetPipe(std::shared_ptr<DrawingGate> gate, DrawingTicket ticket,
+            std::shared_ptr<ServiceMetrics> metrics)
+        : gate_(std::move(gate)), ticket_(std::move(ticket)), metrics_(std::move(metrics)) {
         open(QIODevice::WriteOnly);
     }
 
@@ -50,11 +51,15 @@ class SetPipe final : public QIODevice, public BodySource, public SetProgress {
     // On the drawing thread: the set's first turn.
     [[nodiscard]] bool FirstTurn() {
         turn_ = gate_->TakeTurn(ticket_, [this] { return Closed(); });
+        started_ = std::chrono::steady_clock::now();
         return turn_;
     }
 
     // On the drawing thread: the set is made, or given up.
     void Finish(bool succeeded) {
+        if (succeeded) {
+            metrics_->CountSet(pages_, std::chrono::steady_clock::now() - started_);
+        }
         if (turn_) {
             gate_->GiveTurn(ticket_);
         }
@@ -65,7 +70,7 @@ class SetPipe final : public QIODevice, public BodySource, public SetProgress {
         changed_.notify_all();
     }
 
-    void Start(int /*pages*/) override {}
+    void Start(int pages) override { pages_ = pages; }
     [[nodiscard]] bool Advance(int /*pagesDone*/) override {
         if (turn_ && gate_->Owed(ticket_)) {
             gate_->GiveTurn(ticket_);
@@ -115,7 +120,11 @@ class SetPipe final : public QIODevice, public BodySource, public SetProgress {
 
     std::shared_ptr<DrawingGate> gate_;
     const DrawingTicket ticket_;
-    bool turn_ = false;  // the drawing thread's alone
+    std::shared_ptr<ServiceMetrics> metrics_;
+    // The drawing thread's alone.
+    bool turn_ = false;
+    int pages_ = 0;
+    std::chrono::steady_clock::time_point started_;
     std::mutex mutex_;
     std::condition_variable changed_;
     QByteArray bytes_;
@@ -181,6 +190,16 @@ void DrawingGate::Leave(const DrawingTicket& ticket) {
     turn_.notify_all();
 }
 
+SetOccupancy DrawingGate::Occupied() {
+    const std::lock_guard lock(mutex_);
+    return {busy_, inside_ - busy_};
+}
+
+bool DrawingGate::HasRoom() {
+    const std::lock_guard lock(mutex_);
+    return inside_ < drawing_ + waiting_;
+}
+
 const DrawingGate::Client& DrawingGate::Of(const QByteArray& client) const {
     return clients_.at(client);
 }
@@ -196,8 +215,9 @@ std::shared_ptr<BodySource> StreamClassSetPdf(const ClassSetRequest& request,
                                               const QPageSize& paper,
                                               std::shared_ptr<const Catalogue> language,
                                               std::shared_ptr<DrawingGate> gate,
-                                              DrawingTicket ticket) {
-    auto pipe = std::make_shared<SetPipe>(std::move(gate), std::move(ticket));
+                                              DrawingTicket ticket,
+                                              std::shared_ptr<ServiceMetrics> metrics) {
+    auto pipe = std::make_shared<SetPipe>(std::move(gate), std::move(ticket), std::move(metrics));
     std::thread([pipe, request, paper, language = std::move(language)] {
         bool made = false;
         if (pipe->FirstTurn()) {

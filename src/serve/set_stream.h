@@ -3,6 +3,7 @@
 #include "core/class_set.h"
 #include "core/translations.h"
 #include "serve/http_server.h"
+#include "serve/service_metrics.h"
 
 #include <QByteArray>
 #include <QPageSize>
@@ -39,6 +40,9 @@ class DrawingGate {
     // Whether a set of a client with fewer sets drawing waits: the turn is owed to it.
     [[nodiscard]] bool Owed(const DrawingTicket& ticket);
     void Leave(const DrawingTicket& ticket);
+    [[nodiscard]] SetOccupancy Occupied();
+    // Whether a set asked for now would be taken (a place to draw or to wait is free).
+    [[nodiscard]] bool HasRoom();
 
   private:
     struct Client {
@@ -66,10 +70,10 @@ class DrawingGate {
 // gives the bytes as they are written, its words and signs in language. The set gives its
 // turn back while its client has yet to take a buffer's worth, and at a page's end when the
 // turn is owed elsewhere; a client that goes away stops it at its next page. The ticket is
-// the gate's, which the drawing leaves.
+// the gate's, which the drawing leaves. A set drawn whole is counted in metrics.
 [[nodiscard]] std::shared_ptr<BodySource> StreamClassSetPdf(
     const ClassSetRequest& request, const QPageSize& paper,
     std::shared_ptr<const Catalogue> language, std::shared_ptr<DrawingGate> gate,
-    DrawingTicket ticket);
+    DrawingTicket ticket, std::shared_ptr<ServiceMetrics> metrics);
 
 }  // namespace tallyworth

@@ -126,6 +126,10 @@ HttpResponse WorksheetService::Answer(const HttpRequest& request) {
         return Text(kNotFound, QStringLiteral("Not Found"));
     }
     const QString path = request.path.mid(basePath_.size());
+    return metrics_->Counted(RouteName(path), request.method, Routed(request, path));
+}
+
+HttpResponse WorksheetService::Routed(const HttpRequest& request, const QString& path) {
     if (path.isEmpty()) {
         HttpResponse moved{308, {}, {{"Location", (basePath_ + u'/').toUtf8()}}, {}, nullptr};
         return moved;
@@ -144,6 +148,16 @@ HttpResponse WorksheetService::Answer(const HttpRequest& request) {
     }
     if (path == u"/health") {
         return Text(200, QStringLiteral("ok"));
+    }
+    if (path == u"/ready") {
+        return gate_->HasRoom() ? Text(200, QStringLiteral("ok")) : Busy();
+    }
+    if (path == u"/metrics") {
+        return {200,
+                "text/plain; version=0.0.4; charset=utf-8",
+                {},
+                metrics_->Exposition(gate_->Occupied()),
+                nullptr};
     }
     if (path == u"/favicon.ico") {
         return Icon();
@@ -178,7 +192,7 @@ HttpResponse WorksheetService::Worksheets(const HttpRequest& request) {
              {"Content-Disposition", "inline; filename=\"worksheets-" + code + ".pdf\""}},
             {},
             StreamClassSetPdf(reading.request, paper, catalogues_.For(RequestLanguages(request)),
-                              gate_, std::move(*ticket))};
+                              gate_, std::move(*ticket), metrics_)};
 }
 
 HttpResponse WorksheetService::Count(const HttpRequest& request) const {

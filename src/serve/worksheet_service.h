@@ -2,6 +2,7 @@
 
 #include "core/translations.h"
 #include "serve/http_server.h"
+#include "serve/service_metrics.h"
 #include "serve/set_stream.h"
 
 #include <QLocale>
@@ -19,6 +20,8 @@ namespace tallyworth {
 //   /count?…           how many different problems the settings' rules allow, as a number;
 //                      for a sheet of sections, one a line for each section in turn
 //   /health            "ok"
+//   /ready             "ok" while a set would be taken, else 503 as when every place is taken
+//   /metrics           what it has done, in Prometheus text (ServiceMetrics)
 //   /favicon.ico       the program's icon, as PNG
 // Everything is answered in the request's language (RequestLanguages): the page, the
 // messages, and the sheets' words and signs. Bad settings get 400 with the program's
@@ -29,6 +32,7 @@ class WorksheetService {
     [[nodiscard]] HttpResponse Answer(const HttpRequest& request);
 
   private:
+    [[nodiscard]] HttpResponse Routed(const HttpRequest& request, const QString& path);
     [[nodiscard]] HttpResponse Page(const HttpRequest& request) const;
     [[nodiscard]] HttpResponse Worksheets(const HttpRequest& request);
     [[nodiscard]] HttpResponse Count(const HttpRequest& request) const;
@@ -37,6 +41,7 @@ class WorksheetService {
     QString basePath_;
     std::shared_ptr<DrawingGate> gate_;
     Catalogues catalogues_;
+    std::shared_ptr<ServiceMetrics> metrics_ = std::make_shared<ServiceMetrics>();
 };
 
 // The languages a request asks for, most wanted first: that of the page it was sent from

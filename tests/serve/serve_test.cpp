@@ -571,6 +571,48 @@ TEST(ServeTest, TakesNoMoreConnectionsFromOneAddressThanItsShare) {
             .endsWith("\r\n\r\nok\n"));
 }
 
+// Ready while a set would be taken; busy, as a set asked for then is told, once every place
+// to draw or wait is held.
+TEST(ServeTest, IsReadyWhileASetWouldBeTaken) {
+    Server server({"--sets", "1", "--queue", "0"});
+    EXPECT_EQ(server.Get("ready").status, 200);
+    const std::unique_ptr<QTcpSocket> reader = server.Connect("127.0.0.1", 4096);
+    reader->write("GET /worksheets.pdf?sheets=500&answers=each HTTP/1.1\r\nHost: a\r\n\r\n");
+    ASSERT_TRUE(reader->waitForReadyRead(print_test::kWaitMilliseconds));
+    const Answer busy = server.Get("ready");
+    EXPECT_EQ(busy.status, 503);
+    EXPECT_EQ(busy.Header("Retry-After"), "5");
+}
+
+// The metrics count each answer under its route, the bytes sent and the set with its
+// pages, and never carry a query or a path a client made up.
+TEST(ServeTest, CountsWhatItDidWithoutWhatWasAsked) {
+    Server server;
+    QTemporaryDir folder;
+    const Answer set = server.Get("worksheets.pdf?operation=x&highest=9&sheets=2&answers=each");
+    ASSERT_EQ(set.status, 200);
+    const Answer unknown = server.Get("secret-path?name=Ada");
+    const QString pages = ReadPdfInfo(Saved(folder, u"set.pdf"_s, set.body), PdfInfoPart::Document)
+                              .section(QRegularExpression(u"Pages: +"_s), 1)
+                              .section(u'\n', 0, 0);
+    const Answer metrics = server.Get("metrics");
+    EXPECT_EQ(metrics.Header("Content-Type"), "text/plain; version=0.0.4; charset=utf-8");
+    for (const QByteArray& line : QList<QByteArray>{
+             R"(tallyworth_http_requests_total{route="/worksheets.pdf",status="200"} 1)",
+             R"(tallyworth_http_requests_total{route="other",status="404"} 1)",
+             "tallyworth_http_response_bytes_total " +
+                 QByteArray::number(set.body.size() + unknown.body.size()),
+             "tallyworth_sets_drawn_total 1", "tallyworth_pages_drawn_total " + pages.toLatin1(),
+             "tallyworth_sets_drawing 0", "tallyworth_sets_queued 0",
+             R"(tallyworth_set_drawing_seconds_bucket{le="+Inf"} 1)",
+             "tallyworth_set_drawing_seconds_count 1"}) {
+        EXPECT_TRUE(metrics.body.contains("\n" + line + "\n")) << line.toStdString();
+    }
+    for (const char* asked : {"secret", "Ada", "highest"}) {
+        EXPECT_FALSE(metrics.body.contains(asked)) << asked;
+    }
+}
+
 // clang-format off
 struct StopCase {
     const char* name;

@@ -1,0 +1,17 @@
+#!/bin/sh
+# Starts the classroom page in its container. Its settings come from the environment, as a
+# container's usually do, and arguments given to the container come after them (and win).
+#   TALLYWORTH_LISTEN       ADDRESS:PORT (0.0.0.0:8470)
+#   TALLYWORTH_BASE_PATH    a prefix such as /worksheets, behind a reverse proxy or ingress
+#   TALLYWORTH_SETS         sets drawn at once (one a processor core)
+#   TALLYWORTH_QUEUE        sets waiting for their turn beyond those (64)
+#   TALLYWORTH_PER_CLIENT   connections from one address at once (16)
+set -eu
+set -- --serve --listen "${TALLYWORTH_LISTEN:-0.0.0.0:8470}" \
+  ${TALLYWORTH_BASE_PATH:+--base-path "$TALLYWORTH_BASE_PATH"} \
+  ${TALLYWORTH_SETS:+--sets "$TALLYWORTH_SETS"} \
+  ${TALLYWORTH_QUEUE:+--queue "$TALLYWORTH_QUEUE"} \
+  ${TALLYWORTH_PER_CLIENT:+--per-client "$TALLYWORTH_PER_CLIENT"} \
+  "$@"
+# The server itself is the container's first process: SIGTERM reaches it, and it stops.
+exec /usr/bin/tallyworth "$@"
