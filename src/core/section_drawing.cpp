@@ -13,8 +13,13 @@ namespace {
 
 constexpr int kHundredPercent = 100;
 
-// The allowed problems of one operation of a section, and which of them are used.
+// The allowed problems of one operation of a section, and which of them are used. A pool
+// is listed only when it must be: without the no-repeats rule problems are drawn from the
+// section's grid, each allowed one equally likely, and the list waits for a grid so sparse
+// that a few draws find nothing.
 struct Pool {
+    OperationRow operation = OperationRow::Add;
+    bool listed = false;
     std::vector<Problem> problems;
     std::vector<std::uint8_t> used;
     std::size_t open = 0;
@@ -27,11 +32,13 @@ struct Wanted {
     const Problem* previous = nullptr;
 };
 
-bool Takes(const Pool& pool, std::size_t index, const Wanted& wanted) {
-    const Problem& problem = pool.problems[index];
-    return (!wanted.openOnly || pool.used[index] == 0U) &&
-           (!wanted.remainder || RemainderOf(problem) != 0) &&
+bool Wants(const Wanted& wanted, const Problem& problem) {
+    return (!wanted.remainder || RemainderOf(problem) != 0) &&
            (wanted.previous == nullptr || !(problem == *wanted.previous));
+}
+
+bool Takes(const Pool& pool, std::size_t index, const Wanted& wanted) {
+    return (!wanted.openOnly || pool.used[index] == 0U) && Wants(wanted, pool.problems[index]);
 }
 
 std::size_t CountTaken(const Pool& pool, const Wanted& wanted) {
@@ -42,15 +49,23 @@ std::size_t CountTaken(const Pool& pool, const Wanted& wanted) {
     return count;
 }
 
+// Draws from the grid before listing: a grid of few allowed problems is listed soon.
+constexpr int kGridDraws = 48;
+
 class SectionDrawer {
   public:
-    explicit SectionDrawer(const SheetSection& section) : noRepeats_(section.rules.noRepeats) {
+    explicit SectionDrawer(const SheetSection& section)
+        : section_(section),
+          second_(SecondRangeOf(section)),
+          places_(BlankPlacesOf(section)),
+          noRepeats_(section.rules.noRepeats) {
         for (const OperationRow operation : SectionOperations(section)) {
             Pool pool;
-            pool.problems = AllowedSectionProblems(section, operation);
-            pool.used.assign(pool.problems.size(), 0U);
-            pool.open = pool.problems.size();
-            if (!pool.problems.empty()) {
+            pool.operation = operation;
+            if (noRepeats_) {
+                List(pool);
+            }
+            if (pool.listed ? !pool.problems.empty() : GridHasProblem(operation)) {
                 pools_.push_back(std::move(pool));
             }
         }
@@ -60,10 +75,17 @@ class SectionDrawer {
 
     Problem Draw(RandomSource& source, bool remainder) {
         Pool& pool = ChoosePool(source);
+        Wanted wanted{remainder, true, previous_ ? &*previous_ : nullptr};
+        if (!pool.listed) {
+            if (const std::optional<Problem> drawn = DrawFromGrid(pool.operation, wanted, source)) {
+                previous_ = *drawn;
+                return *drawn;
+            }
+            List(pool);
+        }
         // Each wish is given up in turn while no problem keeps it: an open problem first, so
         // that a share of remainders outlasting the open ones still avoids the neighbour;
         // with all given up every problem of the pool is taken.
-        Wanted wanted{remainder, true, previous_ ? &*previous_ : nullptr};
         std::size_t count = CountTaken(pool, wanted);
         for (int step = 0; count == 0; ++step) {
             GiveUp(wanted, step);
@@ -87,11 +109,55 @@ class SectionDrawer {
         }
     }
 
+    void List(Pool& pool) const {
+        pool.problems = AllowedSectionProblems(section_, pool.operation);
+        pool.used.assign(pool.problems.size(), 0U);
+        pool.open = pool.problems.size();
+        pool.listed = true;
+    }
+
+    [[nodiscard]] bool GridHasProblem(OperationRow operation) const {
+        for (int second = second_.lowest; second <= second_.highest; ++second) {
+            for (int first = section_.first.lowest; first <= section_.first.highest; ++first) {
+                for (const BlankPlace place : places_) {
+                    if (SectionAllows(section_, SectionProblemAt(section_, operation, first, second,
+                                                                 place))) {
+                        return true;
+                    }
+                }
+            }
+        }
+        return false;
+    }
+
+    // A draw from the grid, each place equally likely, kept when allowed and wanted: so each
+    // allowed and wanted problem is equally likely. Nothing after kGridDraws misses.
+    std::optional<Problem> DrawFromGrid(OperationRow operation, const Wanted& wanted,
+                                        RandomSource& source) const {
+        const auto span = [](const NumberRange& range) {
+            return static_cast<std::uint64_t>(range.highest - range.lowest + 1);
+        };
+        for (int draw = 0; draw < kGridDraws; ++draw) {
+            const auto first =
+                section_.first.lowest + static_cast<int>(RandomBelow(source, span(section_.first)));
+            const auto second =
+                second_.lowest + static_cast<int>(RandomBelow(source, span(second_)));
+            const BlankPlace place = places_.size() == 1
+                                         ? places_.front()
+                                         : places_[RandomBelow(source, places_.size())];
+            const Problem problem = SectionProblemAt(section_, operation, first, second, place);
+            if (SectionAllows(section_, problem) && Wants(wanted, problem)) {
+                return problem;
+            }
+        }
+        return std::nullopt;
+    }
+
     // Among the operations with open problems, each equally likely; all are open again
-    // once none is.
+    // once none is. A pool not listed never runs out.
     Pool& ChoosePool(RandomSource& source) {
-        if (std::none_of(pools_.begin(), pools_.end(),
-                         [](const Pool& pool) { return pool.open > 0; })) {
+        const auto isOpen = [](const Pool& pool) { return !pool.listed || pool.open > 0; };
+        if (std::none_of(pools_.begin(), pools_.end(), isOpen)) {
             for (Pool& pool : pools_) {
                 std::fill(pool.used.begin(), pool.used.end(), 0U);
                 pool.open = pool.problems.size();
@@ -99,7 +165,7 @@ class SectionDrawer {
         }
         std::vector<Pool*> open;
         for (Pool& pool : pools_) {
-            if (pool.open > 0) {
+            if (isOpen(pool)) {
                 open.push_back(&pool);
             }
         }
@@ -121,6 +187,9 @@ class SectionDrawer {
         return pool.problems[index];
     }
 
+    const SheetSection& section_;
+    NumberRange second_;
+    std::vector<BlankPlace> places_;
     std::vector<Pool> pools_;
     bool noRepeats_ = false;
     std::optional<Problem> previous_;

@@ -19,59 +19,8 @@ QString SectionsText(const char* text) {
     return QCoreApplication::translate(kSectionsContext, text);
 }
 
-// The range the second number comes from: the fixed number alone when the rules fix one.
-NumberRange SecondRange(const SheetSection& section) {
-    const int fixed = section.rules.fixedNumber;
-    return fixed != 0 ? NumberRange{fixed, fixed} : section.second;
-}
-
 bool IsDivisionKind(SectionKind kind) {
     return kind == SectionKind::TableDivision || kind == SectionKind::Remainder;
-}
-
-void AddWithBlanks(std::vector<Problem>& problems, Problem problem, const SheetSection& section) {
-    if (section.kind != SectionKind::Missing) {
-        problems.push_back(problem);
-        return;
-    }
-    if (section.missing != MissingPlace::Second) {
-        problem.blank = BlankPlace::First;
-        problems.push_back(problem);
-    }
-    if (section.missing != MissingPlace::First) {
-        problem.blank = BlankPlace::Second;
-        problems.push_back(problem);
-    }
-}
-
-// Facts and missing numbers: both numbers from their ranges, as the operation allows.
-void ListFacts(std::vector<Problem>& problems, const SheetSection& section,
-               OperationRow operation) {
-    const NumberRange second = SecondRange(section);
-    for (int divisor = second.lowest; divisor <= second.highest; ++divisor) {
-        for (int first = section.first.lowest; first <= section.first.highest; ++first) {
-            if (IsAllowedFact(operation, first, divisor, section.allowNegative, section.rules)) {
-                AddWithBlanks(problems,
-                              {operation, static_cast<std::int16_t>(first),
-                               static_cast<std::int16_t>(divisor)},
-                              section);
-            }
-        }
-    }
-}
-
-// Division from the tables: the dividend is the product of a quotient and a divisor.
-void ListTableDivisions(std::vector<Problem>& problems, const SheetSection& section) {
-    const NumberRange divisors = SecondRange(section);
-    for (int divisor = divisors.lowest; divisor <= divisors.highest; ++divisor) {
-        for (int quotient = section.first.lowest; quotient <= section.first.highest; ++quotient) {
-            const int dividend = quotient * divisor;
-            if (IsAllowedFact(OperationRow::Divide, dividend, divisor, false, section.rules)) {
-                problems.push_back({OperationRow::Divide, static_cast<std::int16_t>(dividend),
-                                    static_cast<std::int16_t>(divisor)});
-            }
-        }
-    }
 }
 
 // A remainder problem gives its answer away with a divisor of 1 or a quotient under 2.
@@ -80,20 +29,6 @@ bool AllowedRemainder(int dividend, int divisor, const SheetSection& section) {
         return false;
     }
     return !section.rules.noTrivial || (divisor > 1 && dividend >= 2 * divisor);
-}
-
-void ListRemainders(std::vector<Problem>& problems, const SheetSection& section) {
-    const NumberRange divisors = SecondRange(section);
-    for (int divisor = divisors.lowest; divisor <= divisors.highest; ++divisor) {
-        for (int dividend = section.first.lowest; dividend <= section.first.highest; ++dividend) {
-            if (AllowedRemainder(dividend, divisor, section)) {
-                Problem problem{OperationRow::Divide, static_cast<std::int16_t>(dividend),
-                                static_cast<std::int16_t>(divisor)};
-                problem.withRemainder = true;
-                problems.push_back(problem);
-            }
-        }
-    }
 }
 
 // A range's fault in the settings checks' words.
@@ -172,6 +107,50 @@ OperationSet OperationSetOfRow(OperationRow row) {
     return IsOperationRow(row) ? OperationBit(row) : OperationSet{0};
 }
 
+NumberRange SecondRangeOf(const SheetSection& section) {
+    const int fixed = section.rules.fixedNumber;
+    return fixed != 0 ? NumberRange{fixed, fixed} : section.second;
+}
+
+std::vector<BlankPlace> BlankPlacesOf(const SheetSection& section) {
+    if (section.kind != SectionKind::Missing) {
+        return {BlankPlace::Answer};
+    }
+    switch (section.missing) {
+        case MissingPlace::First:
+            return {BlankPlace::First};
+        case MissingPlace::Second:
+            return {BlankPlace::Second};
+        case MissingPlace::Either:
+            break;
+    }
+    return {BlankPlace::First, BlankPlace::Second};
+}
+
+Problem SectionProblemAt(const SheetSection& section, OperationRow operation, int first, int second,
+                         BlankPlace blank) {
+    const bool table = section.kind == SectionKind::TableDivision;
+    Problem problem{operation, static_cast<std::int16_t>(table ? first * second : first),
+                    static_cast<std::int16_t>(second), blank};
+    problem.withRemainder = section.kind == SectionKind::Remainder;
+    return problem;
+}
+
+bool SectionAllows(const SheetSection& section, const Problem& problem) {
+    switch (section.kind) {
+        case SectionKind::Remainder:
+            return AllowedRemainder(problem.first, problem.second, section);
+        case SectionKind::TableDivision:
+            return IsAllowedFact(OperationRow::Divide, problem.first, problem.second, false,
+                                 section.rules);
+        case SectionKind::Facts:
+        case SectionKind::Missing:
+            break;
+    }
+    return IsAllowedFact(problem.operation, problem.first, problem.second, section.allowNegative,
+                         section.rules);
+}
+
 std::vector<OperationRow> SectionOperations(const SheetSection& section) {
     if (IsDivisionKind(section.kind)) {
         return {OperationRow::Divide};
@@ -181,17 +160,17 @@ std::vector<OperationRow> SectionOperations(const SheetSection& section) {
 
 std::vector<Problem> AllowedSectionProblems(const SheetSection& section, OperationRow operation) {
     std::vector<Problem> problems;
-    switch (section.kind) {
-        case SectionKind::Facts:
-        case SectionKind::Missing:
-            ListFacts(problems, section, operation);
-            break;
-        case SectionKind::TableDivision:
-            ListTableDivisions(problems, section);
-            break;
-        case SectionKind::Remainder:
-            ListRemainders(problems, section);
-            break;
+    const NumberRange second = SecondRangeOf(section);
+    const std::vector<BlankPlace> places = BlankPlacesOf(section);
+    for (int divisor = second.lowest; divisor <= second.highest; ++divisor) {
+        for (int first = section.first.lowest; first <= section.first.highest; ++first) {
+            for (const BlankPlace place : places) {
+                const Problem problem = SectionProblemAt(section, operation, first, divisor, place);
+                if (SectionAllows(section, problem)) {
+                    problems.push_back(problem);
+                }
+            }
+        }
     }
     return problems;
 }

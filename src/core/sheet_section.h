@@ -73,9 +73,20 @@ struct SheetSection {
 // The operations the section's kind draws from.
 [[nodiscard]] std::vector<OperationRow> SectionOperations(const SheetSection& section);
 
+// A section's problems of an operation come from a grid: a first number from its range, a
+// second from its range or the fixed number of the rules, and a blank's place, each
+// problem on the grid allowed or not.
+[[nodiscard]] NumberRange SecondRangeOf(const SheetSection& section);
+[[nodiscard]] std::vector<BlankPlace> BlankPlacesOf(const SheetSection& section);
+// The problem at a place of the grid: for division from the tables the first number is the
+// quotient, and the problem's dividend the product.
+[[nodiscard]] Problem SectionProblemAt(const SheetSection& section, OperationRow operation,
+                                       int first, int second, BlankPlace blank);
+// Whether the section allows the problem: its kind's rules and the problem rules.
+[[nodiscard]] bool SectionAllows(const SheetSection& section, const Problem& problem);
+
 // Every different problem of the operation that the section allows, each once, in a fixed
-// order: by second number, then first, then the blank's place. A fixed number of the rules
-// stands in for the second range (for the division kinds, the divisor).
+// order: by second number, then first, then the blank's place.
 [[nodiscard]] std::vector<Problem> AllowedSectionProblems(const SheetSection& section,
                                                           OperationRow operation);
 // How many different problems the section allows: the sizes of its operations' lists.
