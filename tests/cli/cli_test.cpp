@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <sys/inotify.h>
@@ -415,7 +416,7 @@ QList<QStringList> Commands(const QString& text) {
                                              QRegularExpression::MultilineOption);
     QList<QStringList> commands;
     for (const auto& match : kCommand.globalMatch(text)) {
-        commands << match.captured(1).remove("\\\n").split(' ', Qt::SkipEmptyParts);
+        commands << QProcess::splitCommand(match.captured(1).remove("\\\n"));
     }
     return commands;
 }

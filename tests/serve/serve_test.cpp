@@ -592,7 +592,8 @@ TEST(ServeTest, CountsWhatItDidWithoutWhatWasAsked) {
     const Answer set = server.Get("worksheets.pdf?operation=x&highest=9&sheets=2&answers=each");
     ASSERT_EQ(set.status, 200);
     const Answer unknown = server.Get("secret-path?name=Ada");
-    const QString pages = ReadPdfInfo(Saved(folder, u"set.pdf"_s, set.body), PdfInfoPart::Document)
+    const QString pages = print_test::ReadPdfInfo(Saved(folder, u"set.pdf"_s, set.body),
+                                                  print_test::PdfInfoPart::Document)
                               .section(QRegularExpression(u"Pages: +"_s), 1)
                               .section(u'\n', 0, 0);
     const Answer metrics = server.Get("metrics");
