@@ -1,7 +1,7 @@
 #include "cli/command_options.h"
 
+#include "render/pdf_output.h"
 #include "serve/listen_address.h"
-#include "set_options/page_size.h"
 #include "set_options/set_options.h"
 
 #include <QCommandLineOption>

@@ -52,11 +52,11 @@ struct HeaderTexts {
     bool answerKey = false;
 };
 
-HeaderTexts HeaderOf(const SetPage& page, int sheets, const SheetCode& code) {
+HeaderTexts HeaderOf(const SetPage& page, const ClassSetRequest& request) {
     return {QCoreApplication::translate("tallyworth::ClassSet", "Sheet %1 of %2")
                 .arg(page.sheetIndex + 1)
-                .arg(sheets),
-            FormatProblemsCode(code), page.answerKey};
+                .arg(request.sheets),
+            ReportedCode(request, page.sheetIndex), page.answerKey};
 }
 
 // Paints in device units, dots per inch apart: fonts are sized for that scale whatever
@@ -267,8 +267,7 @@ PrintOutcome PaintSetPage(QPainter& painter, const ClassSetRequest& request, con
         return PrintOutcome::Failed(made.failure);
     }
     if (request.header) {
-        const SheetCode code = SheetOfSet(request.first, setPage.sheetIndex);
-        PaintHeader(painter, room.place.band, dotsPerInch, HeaderOf(setPage, request.sheets, code));
+        PaintHeader(painter, room.place.band, dotsPerInch, HeaderOf(setPage, request));
     }
     PaintScaledPage(painter, made.pages[index], room.room, dotsPerInch);
     return PrintOutcome::Done();
@@ -287,7 +286,7 @@ PrintOutcome NoSuchSet() {
 PdfMetadata ClassSetMetadata(const ClassSetRequest& request) {
     QStringList codes;
     for (int sheet = 0; sheet < request.sheets; ++sheet) {
-        codes << FormatProblemsCode(SheetOfSet(request.first, sheet));
+        codes << ReportedCode(request, sheet);
     }
     const QString subject =
         QCoreApplication::translate("tallyworth::ClassSet",

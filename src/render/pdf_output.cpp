@@ -186,8 +186,12 @@ PrintOutcome SavePagesAsPdf(const PageMaker& pages, const QString& fileName,
     });
 }
 
+QPageSize PageSizeOf(Paper paper) {
+    return QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4);
+}
+
 QPageSize SystemPaper() {
-    return QPageSize(PrintsOnLetter(PaperLocale()) ? QPageSize::Letter : QPageSize::A4);
+    return PageSizeOf(PaperOf(PaperLocale()));
 }
 
 }  // namespace tallyworth

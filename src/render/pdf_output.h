@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/class_set.h"
 #include "page_model/printed_page.h"
 #include "render/pdf_metadata.h"
 
@@ -98,5 +99,7 @@ PrintOutcome SavePagesAsPdf(const PageMaker& pages, const QString& fileName,
 // elsewhere. The class set dialog offers it; Save as PDF and the command line write on it,
 // and a printer that names no paper of its own prints on it.
 [[nodiscard]] QPageSize SystemPaper();
+// The page size of a paper.
+[[nodiscard]] QPageSize PageSizeOf(Paper paper);
 
 }  // namespace tallyworth

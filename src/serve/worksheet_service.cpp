@@ -8,9 +8,9 @@
 #include "core/sheet_section.h"
 #include "core/translations.h"
 #include "page_model/sheet_page.h"
+#include "render/pdf_output.h"
 #include "serve/query_options.h"
 #include "serve/serve_page.h"
-#include "set_options/page_size.h"
 #include "set_options/set_options.h"
 
 #include <QCoreApplication>

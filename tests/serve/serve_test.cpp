@@ -166,6 +166,9 @@ const std::array kSets{
             {"--layout", "line", "--size", "large", "--paper", "letter", "--no-header"}},
     SetCase{"PageOptionsOverAFirstVersionCode", "code=17FC6-4RQDB-F3C4&times-sign=dot&layout=line&paper=a4",
             {"--times-sign", "dot", "--layout", "line", "--paper", "a4"}},
+    SetCase{"SectionsWithKeys", "section=kind%3Dmissing%20operation%3Dx%20first%3D2-12%20problems%3D12%20title%3D%22Times%20tables%22"
+            "&section=kind%3Dremainder%20first%3D10-60%20second%3D2-9%20problems%3D8%20remainders%3Dalways&sheets=2&answers=end&paper=a4",
+            {"--sheets", "2", "--answers", "end", "--paper", "a4"}},
 };
 // clang-format on
 
@@ -574,11 +577,16 @@ TEST(ServeTest, TakesNoMoreConnectionsFromOneAddressThanItsShare) {
 // Ready while a set would be taken; busy, as a set asked for then is told, once every place
 // to draw or wait is held.
 TEST(ServeTest, IsReadyWhileASetWouldBeTaken) {
-    Server server({"--sets", "1", "--queue", "0"});
+    Server server({"--sets", "1", "--queue", "1"});
     EXPECT_EQ(server.Get("ready").status, 200);
-    const std::unique_ptr<QTcpSocket> reader = server.Connect("127.0.0.1", 4096);
-    reader->write("GET /worksheets.pdf?sheets=500&answers=each HTTP/1.1\r\nHost: a\r\n\r\n");
-    ASSERT_TRUE(reader->waitForReadyRead(print_test::kWaitMilliseconds));
+    // One slow reader draws, the other waits for its turn: no room is left.
+    std::vector<std::unique_ptr<QTcpSocket>> readers;
+    for (const char* address : {"127.0.0.1", "127.0.0.2"}) {
+        readers.push_back(server.Connect(address, 4096));
+        readers.back()->write(
+            "GET /worksheets.pdf?sheets=500&answers=each HTTP/1.1\r\nHost: a\r\n\r\n");
+        ASSERT_TRUE(readers.back()->waitForReadyRead(print_test::kWaitMilliseconds));
+    }
     const Answer busy = server.Get("ready");
     EXPECT_EQ(busy.status, 503);
     EXPECT_EQ(busy.Header("Retry-After"), "5");
