@@ -197,7 +197,7 @@ TEST(SectionsLayout, BoxesTheLeftOutNumberOfAStackedProblem) {
                                      QString::number(AnswerOf(set.problems[0]))}));
 }
 
-// Every caption and stroke of the pages, to a thousandth of an inch.
+// Every caption and stroke of the pages, to a thousandth of an inch; none is hidden.
 QString DumpOf(const std::vector<PrintedPage>& pages) {
     const auto number = [](float value) { return QString::number(value, 'f', 3); };
     QString dump;
@@ -205,13 +205,15 @@ QString DumpOf(const std::vector<PrintedPage>& pages) {
         dump += QStringLiteral("page\n");
         for (const PageLabel& label : page.labels) {
             dump +=
+                QLatin1String(label.visible ? "" : "hidden ") +
                 QStringLiteral("%1 %2 %3 %4 %5 %6 %7\n")
                     .arg(number(label.left), number(label.top), number(label.width),
                          number(label.height), QString::number(static_cast<int>(label.alignment)),
                          number(label.fontSize), label.caption);
         }
         for (const PageLine& line : page.lines) {
-            dump += QStringLiteral("(%1,%2)-(%3,%4) %5\n")
+            dump += QLatin1String(line.visible ? "" : "hidden ") +
+                    QStringLiteral("(%1,%2)-(%3,%4) %5\n")
                         .arg(number(line.x1), number(line.y1), number(line.x2), number(line.y2),
                              QString::number(line.borderWidth));
         }
