@@ -70,6 +70,13 @@ TEST_P(PaperTest, IsLetterWhereTheCountryPrintsOnIt) {
     const QLocale locale(QString::fromLatin1(GetParam().name));
     EXPECT_EQ(PrintsOnLetter(locale), GetParam().letter);
     EXPECT_EQ(PaperOf(locale), GetParam().letter ? Paper::Letter : Paper::A4);
+    // The environment names the locale as the C library does: "es_MX.UTF-8", "de_DE@euro".
+    const QByteArray kept = qgetenv("LC_ALL");
+    for (const char* suffix : {".UTF-8", "@euro"}) {
+        qputenv("LC_ALL", QByteArray(GetParam().name) + suffix);
+        EXPECT_EQ(PaperOf(PaperLocale()), PaperOf(locale)) << suffix;
+    }
+    kept.isNull() ? qunsetenv("LC_ALL") : qputenv("LC_ALL", kept);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, PaperTest, ::testing::ValuesIn(kPaperCases),

@@ -2,6 +2,7 @@
 
 #include "core/sheet_code.h"
 #include "core/sheet_composer.h"
+#include "core/sheet_section.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,32 @@ struct GoldenSheet {
     const char* name;
     SheetCode code;
 };
+
+// A sheet of each kind of section: Mix facts without repeats, missing numbers of two
+// operations, divisions from the tables and remainders, 70 in a hundred of them leaving one.
+inline SheetSettings GoldenSections() {
+    const auto section = [](SectionKind kind, OperationSet operations, NumberRange first,
+                            NumberRange second) {
+        SheetSection made;
+        made.kind = kind;
+        made.operations = operations;
+        made.first = first;
+        made.second = second;
+        made.count = 8;
+        return made;
+    };
+    SheetSection facts = section(SectionKind::Facts, kAllOperations, {1, 12}, {1, 12});
+    facts.rules.noRepeats = true;
+    SheetSection remainders = section(SectionKind::Remainder, 0, {10, 60}, {2, 9});
+    remainders.remainderPercent = 70;
+    return SettingsOfSections(
+        {facts,
+         section(SectionKind::Missing,
+                 OperationBit(OperationRow::Add) | OperationBit(OperationRow::Multiply), {2, 9},
+                 {2, 9}),
+         section(SectionKind::TableDivision, 0, {2, 10}, {2, 10}), remainders},
+        false, {});
+}
 
 // clang-format off
 inline const std::array kGoldenSheets{
@@ -39,6 +66,8 @@ inline const std::array kGoldenSheets{
     GoldenSheet{"addition_page_options", {{OperationRow::Add, 1, 9, 20, false, false, {}, {TimesSign::Dot, DivideSign::Colon, ProblemLayout::Line, PrintSize::Large, true}}, 0x5EED, 3}},
     GoldenSheet{"uniform_times_table_seven", {{OperationRow::Multiply, 1, 12, 24, false, false, {true, 7, Regrouping::Any, true}}, 0x12345, 3}},
     GoldenSheet{"uniform_mix", {{OperationRow::Mix, 1, 20, 60, true, false, {true, 0, Regrouping::Any, true}}, 0x3FFFF, 3}},
+    // Version 5: sections, each drawn by its kind.
+    GoldenSheet{"sections", {GoldenSections(), 0xBEEF5, kSectionsSheetCodeVersion}},
 };
 // clang-format on
 
@@ -53,7 +82,8 @@ inline QString ClassSetDump() {
 }
 
 // The code, then each problem: its numbers and solution, then the captions of its two
-// number labels, which show the division notation.
+// number labels, which show the division notation; a number left out and a remainder
+// asked for are marked after them.
 inline QString SheetDump(const SheetCode& code) {
     QString dump = QStringLiteral("code %1\n").arg(FormatSheetCode(code));
     const ProblemSet set = ComposeSheet(code);
@@ -64,6 +94,13 @@ inline QString SheetDump(const SheetCode& code) {
             QStringLiteral("%1. %2 %3 %4 = %5 | %6 %7\n")
                 .arg(QString::number(index + 1), QString::number(problem.first), cell.operatorSign,
                      QString::number(problem.second), cell.solution, cell.first, cell.second);
+        if (problem.blank != BlankPlace::Answer) {
+            dump.insert(dump.size() - 1,
+                        QStringLiteral(" | blank %1").arg(static_cast<int>(problem.blank)));
+        }
+        if (problem.withRemainder) {
+            dump.insert(dump.size() - 1, QStringLiteral(" | r %1").arg(RemainderOf(problem)));
+        }
     }
     return dump;
 }

@@ -6,6 +6,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <tuple>
@@ -90,13 +91,16 @@ struct SpokenCase {
     Notation notation;
     int problemsOnPage;  // of 60 asked for
     bool solutions;
+    std::size_t labels = 0;  // of the printed page, and its strokes
+    std::size_t lines = 0;
 };
 
 const std::array kSpokenCases{
-    SpokenCase{"SumsHidden", OperationRow::Add, Notation::LineAndDots, 60, false},
-    SpokenCase{"DivisionSignShown", OperationRow::Divide, Notation::LineAndDots, 50, true},
-    SpokenCase{"DivisionBracketShown", OperationRow::Divide, Notation::UpsideDownSeven, 50, true},
-    SpokenCase{"MixShown", OperationRow::Mix, Notation::LineAndDots, 60, true},
+    SpokenCase{"SumsHidden", OperationRow::Add, Notation::LineAndDots, 60, false, 180, 60},
+    SpokenCase{"DivisionSignShown", OperationRow::Divide, Notation::LineAndDots, 50, true, 200, 0},
+    SpokenCase{"DivisionBracketShown", OperationRow::Divide, Notation::UpsideDownSeven, 50, true,
+               200, 100},
+    SpokenCase{"MixShown", OperationRow::Mix, Notation::LineAndDots, 60, true, 210, 60},
 };
 
 class SpokenPageTest : public ::testing::TestWithParam<SpokenCase> {};
@@ -108,7 +112,12 @@ TEST_P(SpokenPageTest, ReadsEveryProblemOfThePageAsItIsSaid) {
     Sheet sheet(spoken.operation, spoken.notation);
     sheet.Build(2, 12, 60);
     SetSolutionsVisible(sheet.page, sheet.state, 1, spoken.solutions);
-    const QStringList lines = SpokenProblems(PrintedPageOf(sheet.page, PageSigns{}));
+    const PrintedPage printed = PrintedPageOf(sheet.page, PageSigns{});
+    // Only the strokes the page shows are drawn.
+    EXPECT_TRUE(std::ranges::all_of(printed.lines, &PageLine::visible));
+    EXPECT_EQ(std::pair(printed.labels.size(), printed.lines.size()),
+              std::pair(spoken.labels, spoken.lines));
+    const QStringList lines = SpokenProblems(printed);
     ASSERT_EQ(lines.size(), spoken.problemsOnPage);
     static const QRegularExpression said(
         QStringLiteral("^\\d+ (plus|minus|times|divided by) \\d+ equals( -?\\d+)?$"));

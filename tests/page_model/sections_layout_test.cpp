@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -200,6 +202,87 @@ TEST(SectionsLayout, BoxesTheLeftOutNumberOfAStackedProblem) {
     EXPECT_EQ(captions, (QStringList{QString::number(set.problems[0].first), "+",
                                      QString::number(AnswerOf(set.problems[0]))}));
 }
+
+// Every caption and stroke of the pages, to a thousandth of an inch; none is hidden.
+QString DumpOf(const std::vector<PrintedPage>& pages) {
+    const auto number = [](float value) { return QString::number(value, 'f', 3); };
+    QString dump;
+    for (const PrintedPage& page : pages) {
+        dump += QStringLiteral("page\n");
+        for (const PageLabel& label : page.labels) {
+            dump +=
+                QLatin1String(label.visible ? "" : "hidden ") +
+                QStringLiteral("%1 %2 %3 %4 %5 %6 %7\n")
+                    .arg(number(label.left), number(label.top), number(label.width),
+                         number(label.height), QString::number(static_cast<int>(label.alignment)),
+                         number(label.fontSize), label.caption);
+        }
+        for (const PageLine& line : page.lines) {
+            dump += QLatin1String(line.visible ? "" : "hidden ") +
+                    QStringLiteral("(%1,%2)-(%3,%4) %5\n")
+                        .arg(number(line.x1), number(line.y1), number(line.x2), number(line.y2),
+                             QString::number(line.borderWidth));
+        }
+    }
+    return dump;
+}
+
+struct GoldenCase {
+    const char* name;  // of its file in tests/page_model/golden
+    std::vector<SheetSection> sections;
+    PageOptions page;
+    bool bracket = false;
+    bool key = false;
+    QLocale::Language language = QLocale::English;
+};
+
+SheetSection Titled(SheetSection section, MissingPlace missing, int percent) {
+    section.missing = missing;
+    section.remainderPercent = percent;
+    section.second = {2, 9};
+    return section;
+}
+
+// clang-format off
+const std::vector<GoldenCase> kGolden{
+    {"flowing_stacked_mix", {Section(SectionKind::Missing, kPlus | kTimes, {2, 12}, 5, "Boxes"), Section(SectionKind::Facts, kAllOperations, {2, 12}, 7)},
+     {TimesSign::Default, DivideSign::Default, ProblemLayout::Stacked, PrintSize::Normal, false}, false, true},
+    {"flowing_line_remainders", {Section(SectionKind::Facts, OperationBit(OperationRow::Subtract), {1, 20}, 4, "Minus"),
+                                 Titled(Section(SectionKind::Remainder, 0, {10, 99}, 5, "Rest"), MissingPlace::Either, 60),
+                                 Titled(Section(SectionKind::Missing, kTimes, {2, 9}, 3), MissingPlace::Second, 0)},
+     {TimesSign::Dot, DivideSign::Colon, ProblemLayout::Line, PrintSize::Large, false}, false, true, QLocale::German},
+    {"flowing_bracket_pages", {Section(SectionKind::TableDivision, 0, {2, 10}, 20, "Tables"), Titled(Section(SectionKind::Remainder, 0, {10, 60}, 20, "Left over"), MissingPlace::Either, 50)},
+     {TimesSign::Default, DivideSign::Default, ProblemLayout::Stacked, PrintSize::ExtraLarge, false}, true},
+    {"flowing_filled_missing", {Titled(Section(SectionKind::Missing, kPlus, {1, 9}, 4), MissingPlace::First, 0)},
+     {TimesSign::Default, DivideSign::Default, ProblemLayout::Stacked, PrintSize::Normal, true}},
+};
+// clang-format on
+
+class FlowingGoldenTest : public ::testing::TestWithParam<GoldenCase> {};
+
+// Where every caption and stroke of a sheet's pages stands, so that a change of the layout
+// shows in review. After an intended change, regenerate the files and review their diff;
+// from build/dev/tests:
+//   TALLYWORTH_UPDATE_GOLDEN=1 ./tallyworth_page_model_tests --gtest_filter='*FlowingGolden*'
+TEST_P(FlowingGoldenTest, PagesMatchTheRecordedOnes) {
+    const GoldenCase& golden = GetParam();
+    const SheetSettings settings = SettingsOfSections(golden.sections, golden.bracket, golden.page);
+    const FlowRequest request{settings, SignsOf(settings.page, golden.language), golden.key,
+                              kFlowingArea};
+    const QByteArray dump =
+        DumpOf(LayOutFlowingPages(ComposeSheet(FairSheetCode(settings, 0x5EED)), request)).toUtf8();
+    QFile file(QStringLiteral(TALLYWORTH_TEST_DATA_DIR "/page_model/golden/") +
+               QLatin1String(golden.name) + QStringLiteral(".txt"));
+    if (qEnvironmentVariableIntValue("TALLYWORTH_UPDATE_GOLDEN") == 1) {
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(dump) == dump.size());
+        GTEST_SKIP() << "rewrote " << golden.name;
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "missing golden " << golden.name;
+    EXPECT_EQ(dump.toStdString(), file.readAll().toStdString()) << golden.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sheets, FlowingGoldenTest, ::testing::ValuesIn(kGolden),
+                         testing_support::kCaseName);
 
 }  // namespace
 }  // namespace tallyworth
