@@ -135,7 +135,8 @@ class SectionDrawer {
     std::optional<Problem> DrawFromGrid(OperationRow operation, const Wanted& wanted,
                                         RandomSource& source) const {
         const auto span = [](const NumberRange& range) {
-            return static_cast<std::uint64_t>(range.highest - range.lowest + 1);
+            return static_cast<std::uint64_t>(range.highest) + 1U -
+                   static_cast<std::uint64_t>(range.lowest);
         };
         for (int draw = 0; draw < kGridDraws; ++draw) {
             const auto first =

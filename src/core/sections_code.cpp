@@ -203,7 +203,7 @@ QString GetTitle(BitReader& reader, bool& fits) {
          value = reader.Get(kSymbolBits)) {
         const std::optional<QChar> character = GetCharacter(reader, value);
         // A title is checked whole later; this only bounds the reading (two units a character).
-        fits = character.has_value() && title.size() < 2 * kMostTitleCharacters;
+        fits = character.has_value() && title.size() < qsizetype{2} * kMostTitleCharacters;
         if (fits) {
             title += *character;
         }
