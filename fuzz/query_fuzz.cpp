@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(!ClassSetPages(reading.request).empty(), "a set read is a set that can be made");
     // Page options given over an older code are not in its code: the code reported is the
     // code of the problems.
-    const QString printed = SetCode(reading.request);
+    const QString printed = ReportedCode(reading.request);
     const SheetCodeParse again = ParseSheetCode(printed);
     Require(std::holds_alternative<SheetCode>(again) &&
                 FormatProblemsCode(std::get<SheetCode>(again)) == printed,

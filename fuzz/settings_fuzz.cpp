@@ -64,8 +64,8 @@ void ComposeAccepted(const QStringList& texts, const QLocale& locale, std::uint6
         std::tie(lowest, highest, count);
     const ProblemSet set = ComposeProblems(state, driver, driver);
     Require(set.problems.size() == static_cast<std::size_t>(count), "one entry per problem");
-    for (const ProblemEntry& entry : set.problems) {
-        const bool whole = entry.operatorSign != DivideSignText() || state.showCellNumbers ||
+    for (const Problem& entry : set.problems) {
+        const bool whole = entry.operation != OperationRow::Divide || state.showCellNumbers ||
                            entry.first % entry.second == 0;
         const auto [smaller, larger] = std::minmax(entry.first, entry.second);
         Require(whole && smaller >= lowest && larger <= highest,
