@@ -54,8 +54,8 @@ SheetCodeParse DecodeSymbols(const Symbols& symbols) {
     }
     const std::optional<SheetCode> code = DecodeBody(symbols, layout);
     if (!code) {
-        return BadSettings(QCoreApplication::translate("tallyworth::SheetCode",
-                                                       "its sections cannot be read."));
+        return BadSettings(
+            QCoreApplication::translate("tallyworth::SheetCode", "its sections cannot be read."));
     }
     if (const std::optional<QString> fault = SheetSettingsFault(code->settings)) {
         return BadSettings(*fault);
@@ -65,8 +65,7 @@ SheetCodeParse DecodeSymbols(const Symbols& symbols) {
 
 // The symbols of a code of fixed length; none when the layout cannot carry the code.
 Symbols FixedSymbols(const SheetCode& code, const CodeLayout& layout) {
-    if (!code.settings.sections.empty() ||
-        (!layout.carriesRules && code.settings.rules.AnyOn()) ||
+    if (!code.settings.sections.empty() || (!layout.carriesRules && code.settings.rules.AnyOn()) ||
         (!layout.carriesPage && !code.settings.page.AllDefault()) ||
         (code.seed & ~LowBitsMask(layout.SeedBits())) != 0U) {
         return {};

@@ -4,8 +4,8 @@
 
 #include <QString>
 
-#include <span>
 #include <cstdint>
+#include <span>
 #include <variant>
 #include <vector>
 
