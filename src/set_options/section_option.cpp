@@ -75,28 +75,6 @@ std::optional<NumberRange> RangeOf(const QString& text) {
     return NumberRange{*lowest, *highest};
 }
 
-std::optional<OperationSet> OperationsNamed(const QString& text) {
-    const QString lower = text.trimmed().toLower();
-    if (lower == u"mix") {
-        return kAllOperations;
-    }
-    OperationSet operations = 0;
-    for (const QString& part : lower.split(u',')) {
-        if (part == u"+") {
-            operations |= OperationBit(OperationRow::Add);
-        } else if (part == u"-") {
-            operations |= OperationBit(OperationRow::Subtract);
-        } else if (part == u"*" || part == u"x" || part == u"\u00D7") {
-            operations |= OperationBit(OperationRow::Multiply);
-        } else if (part == u"/" || part == DivideSignText()) {
-            operations |= OperationBit(OperationRow::Divide);
-        } else {
-            return std::nullopt;
-        }
-    }
-    return operations;
-}
-
 class SectionReader {
   public:
     explicit SectionReader(int number) : fields_(number) {}
@@ -267,6 +245,28 @@ QString RangeText(const NumberRange& range) {
 }
 
 }  // namespace
+
+std::optional<OperationSet> OperationsNamed(const QString& text) {
+    const QString lower = text.trimmed().toLower();
+    if (lower == u"mix") {
+        return kAllOperations;
+    }
+    OperationSet operations = 0;
+    for (const QString& part : lower.split(u',')) {
+        if (part == u"+") {
+            operations |= OperationBit(OperationRow::Add);
+        } else if (part == u"-") {
+            operations |= OperationBit(OperationRow::Subtract);
+        } else if (part == u"*" || part == u"x" || part == u"\u00D7") {
+            operations |= OperationBit(OperationRow::Multiply);
+        } else if (part == u"/" || part == DivideSignText()) {
+            operations |= OperationBit(OperationRow::Divide);
+        } else {
+            return std::nullopt;
+        }
+    }
+    return operations;
+}
 
 SectionParse ParseSectionText(const QString& typed, int number) {
     SectionReader reader(number);

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <variant>
 
 namespace tallyworth {
@@ -19,6 +20,10 @@ struct SectionText {
     bool bracket = false;  // notation=bracket, which holds for the whole sheet
 };
 using SectionParse = std::variant<SectionText, QString>;
+
+// The operations a typed operation names: one of + - * / (x and × for *, ÷ for /), a
+// list of them such as "+,-", or mix for all four; nothing for any other text.
+[[nodiscard]] std::optional<OperationSet> OperationsNamed(const QString& typed);
 
 // Reads section number (1 for the first) of a sheet, or says what is wrong with it,
 // naming the section and the field. The settings checks are SectionFault's.

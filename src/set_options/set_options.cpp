@@ -184,19 +184,18 @@ void ReadPage(CommandReader& reader, PageOptions& page) {
     page.fillPage = page.fillPage || reader.IsSet("fill-page");
 }
 
-// The operation list's entry for a typed operation; empty when there is none.
+// The operation list's entry for a typed operation; empty when there is none. --operation
+// names one operation or mix, never a list.
 QString OperationEntry(const QString& typed) {
-    QString operation = typed.trimmed().toLower();
-    if (operation == u"+" || operation == u"-") {
-        return operation;
+    const std::optional<OperationSet> operations = OperationsNamed(typed);
+    if (!operations || typed.contains(u',')) {
+        return {};
     }
-    if (operation == u"*" || operation == u"x" || operation == u"\u00D7") {
-        return QStringLiteral("*");
+    if (*operations == kAllOperations) {
+        return QStringLiteral("Mix");
     }
-    if (operation == u"/" || operation == DivideSignText()) {
-        return DivideSignText();
-    }
-    return operation == u"mix" ? QStringLiteral("Mix") : QString();
+    const std::vector<OperationRow> rows = OperationsOf(*operations);
+    return rows.size() == 1 ? OperationSymbol(rows.front()) : QString();
 }
 
 OperationRow OperationRowOf(const QString& entry) {
