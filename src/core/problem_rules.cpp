@@ -1,6 +1,7 @@
 #include "core/problem_rules.h"
 
 #include "core/settings_limits.h"
+#include "core/sheet_section.h"
 
 #include <QCoreApplication>
 
@@ -152,14 +153,7 @@ int CountOf(std::int64_t possible) {
 }  // namespace
 
 std::vector<OperationRow> OperationsOfRow(OperationRow operationRow) {
-    if (operationRow == OperationRow::Mix) {
-        return {OperationRow::Add, OperationRow::Subtract, OperationRow::Multiply,
-                OperationRow::Divide};
-    }
-    if (IsOperationRow(operationRow)) {
-        return {operationRow};
-    }
-    return {};
+    return OperationsOf(OperationSetOfRow(operationRow));
 }
 
 bool CarriesOrBorrows(OperationRow operation, int first, int second) {
