@@ -5,25 +5,15 @@
 // leaves 127.0.0.1.
 // Run: node page_test.mjs PROGRAM [SCREENSHOT_FOLDER]
 import assert from "node:assert/strict";
-import { execFileSync, spawn } from "node:child_process";
+import { execFileSync } from "node:child_process";
 import { mkdtempSync } from "node:fs";
 import { createServer } from "node:http";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { chromium } from "playwright-core";
+import { assertAccessible, startServer } from "./support.mjs";
 
 const [program, screenshots] = process.argv.slice(2);
-
-function startServer() {
-  const environment = { ...process.env, LANG: "en_US.UTF-8" };
-  delete environment.DISPLAY;
-  delete environment.WAYLAND_DISPLAY;
-  const server = spawn(program, ["--serve", "--listen", "127.0.0.1:0"],
-                       { env: environment, stdio: ["ignore", "pipe", "inherit"] });
-  return new Promise((resolve) => {
-    server.stdout.once("data", (line) => resolve({ server, url: line.toString().trim() }));
-  });
-}
 
 async function openPage(browser, url, locale, viewport = { width: 1280, height: 900 }) {
   const context = await browser.newContext({ locale, viewport, acceptDownloads: true });
@@ -58,6 +48,9 @@ function countOf(request, sections) {
 }
 
 const checks = {
+  async passesTheAccessibilityAudit(page) {
+    await assertAccessible(page, "the page");
+  },
   async madeByKeyboard(page) {
     await page.focus("#operation");
     await page.keyboard.press("ArrowDown");
@@ -174,7 +167,7 @@ const checks = {
   },
 };
 
-const { server, url } = await startServer();
+const { server, url } = await startServer(program);
 const browser = await chromium.launch({ executablePath: "/usr/bin/chromium", headless: true,
                                         args: ["--no-sandbox"] });
 let failed = 0;
