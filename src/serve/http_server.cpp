@@ -123,9 +123,22 @@ MHD_Result CountHeader(void* count, MHD_ValueKind /*kind*/, const char* key,
     return MHD_YES;
 }
 
+// Whether the client has closed its side or reset the connection.
+bool ClientGone(MHD_Connection* connection) {
+    const MHD_ConnectionInfo* socket =
+        MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD);
+    pollfd watched{socket != nullptr ? socket->connect_fd : -1, POLLRDHUP, 0};
+    return ::poll(&watched, 1, 0) > 0 && (watched.revents & (POLLRDHUP | POLLHUP | POLLERR)) != 0;
+}
+
 MHD_Result Queue(MHD_Connection* connection, RequestLog& log, const HttpResponse& answer) {
     const bool bodySent = log.method != MHD_HTTP_METHOD_HEAD;
     MHD_Response* response = nullptr;
+    if (answer.stream &&
+        !answer.stream->AwaitStart([connection] { return ClientGone(connection); })) {
+        answer.stream->Close();
+        return MHD_NO;
+    }
     if (answer.stream) {
         response =
             MHD_create_response_from_callback(MHD_SIZE_UNKNOWN, std::size_t{64} * 1024, ReadStream,

@@ -30,6 +30,11 @@ class BodySource {
     [[nodiscard]] virtual std::int64_t Read(char* buffer, std::int64_t size) = 0;
     // The body was sent, or the client went away: whatever still makes it stops.
     virtual void Close() = 0;
+    // Waits until the body starts to be made, looking now and then whether the client is
+    // gone: the answer's head goes out only then, so that a server stopped before a body's
+    // turn has said nothing, and a balancer may ask another. False when the body never will
+    // be made.
+    [[nodiscard]] virtual bool AwaitStart(const std::function<bool()>& clientGone) = 0;
 };
 
 struct HttpResponse {

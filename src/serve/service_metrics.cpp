@@ -22,6 +22,9 @@ class CountedBody final : public BodySource {
     }
 
     void Close() override { body_->Close(); }
+    bool AwaitStart(const std::function<bool()>& clientGone) override {
+        return body_->AwaitStart(clientGone);
+    }
 
   private:
     std::shared_ptr<BodySource> body_;

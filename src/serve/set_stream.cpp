@@ -48,10 +48,26 @@ class SetPipe final : public QIODevice, public BodySource, public SetProgress {
         changed_.notify_all();
     }
 
+    bool AwaitStart(const std::function<bool()>& clientGone) override {
+        std::unique_lock lock(mutex_);
+        // The client is looked at as often as a waiting set looks at its own.
+        while (
+            !changed_.wait_for(lock, std::chrono::milliseconds(200), [this] { return begun_; })) {
+            if (clientGone()) {
+                return false;
+            }
+        }
+        return began_;
+    }
+
     // On the drawing thread: the set's first turn.
     [[nodiscard]] bool FirstTurn() {
         turn_ = gate_->TakeTurn(ticket_, [this] { return Closed(); });
         started_ = std::chrono::steady_clock::now();
+        const std::lock_guard lock(mutex_);
+        begun_ = true;
+        began_ = turn_;
+        changed_.notify_all();
         return turn_;
     }
 
@@ -128,6 +144,8 @@ class SetPipe final : public QIODevice, public BodySource, public SetProgress {
     std::mutex mutex_;
     std::condition_variable changed_;
     QByteArray bytes_;
+    bool begun_ = false;  // the first turn was taken, or given up
+    bool began_ = false;  // and it was taken
     bool finished_ = false;
     bool succeeded_ = false;
     bool closed_ = false;

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Two servers behind one nginx on loopback, as a district runs several copies behind a load
-# balancer: 30 sets of one code asked at once, and one server killed once the first set is
-# whole. Every answer that ends well holds the command line's sheets for that code; every
-# one the kill cut ends in an error, never in a shorter PDF taken for the whole; and the
-# other server serves on. Leaves nothing running.
+# balancer: 30 sets of one code asked at once, and one server, drawing two sets at a time,
+# killed once the first set is whole. Every answer that ends well holds the command line's
+# sheets for that code; only the sets the killed server was drawing are cut, and each ends
+# in an error, never in a shorter PDF taken for the whole; those still waiting there are
+# asked of the other server; and it serves on. Leaves nothing running.
 # Usage: load_balancer_test.sh PROGRAM
 set -euo pipefail
 
 readonly kProgram=$1
 readonly kWaitSeconds=120
 readonly kSets=30
+readonly kDrawing=2 # sets each server draws at once
 readonly kOptions=(--operation x --highest 12 --sheets 10 --answers each --paper a4)
 
 fail() {
@@ -47,7 +49,7 @@ trap stop_all EXIT
 start_server() {
   local name=$1 shown
   env LANG=C.UTF-8 "$kProgram" --serve --listen 127.0.0.1:0 --base-path /worksheets \
-    --per-client 256 >"$SCRATCH/$name.out" 2>"$SCRATCH/$name.log" &
+    --per-client 256 --sets "$kDrawing" >"$SCRATCH/$name.out" 2>"$SCRATCH/$name.log" &
   servers+=($!)
   local deadline=$((SECONDS + kWaitSeconds))
   until shown=$(sed -n 1p "$SCRATCH/$name.out") && [ -n "$shown" ]; do
@@ -150,6 +152,7 @@ for set in $(seq "$kSets"); do
 done
 echo "$whole sets whole and equal to the command line's, $cut cut off with an error"
 [ "$cut" -gt 0 ] || fail "the kill cut no set: it came too late to test anything"
+[ "$cut" -le "$kDrawing" ] || fail "$cut sets were cut, but the killed server drew only $kDrawing"
 [ "$whole" -gt 1 ] || fail "no set but the first came whole: the other server did not serve"
 
 # The survivor serves every set asked for after the kill.
