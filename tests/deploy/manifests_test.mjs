@@ -11,9 +11,40 @@ import { HorizontalPodAutoscaler } from "kubernetes-models/autoscaling/v2/Horizo
 import { Ingress } from "kubernetes-models/networking.k8s.io/v1/Ingress";
 import { PodDisruptionBudget } from "kubernetes-models/policy/v1/PodDisruptionBudget";
 import { Service } from "kubernetes-models/v1/Service";
+import { validate as deploymentSchema } from "kubernetes-models/_schemas/IoK8sApiAppsV1Deployment";
+import { validate as autoscalerSchema } from "kubernetes-models/_schemas/IoK8sApiAutoscalingV2HorizontalPodAutoscaler";
+import { validate as ingressSchema } from "kubernetes-models/_schemas/IoK8sApiNetworkingV1Ingress";
+import { validate as budgetSchema } from "kubernetes-models/_schemas/IoK8sApiPolicyV1PodDisruptionBudget";
+import { validate as serviceSchema } from "kubernetes-models/_schemas/IoK8sApiCoreV1Service";
 
 const [directory, version] = process.argv.slice(2);
 const kModels = { Deployment, HorizontalPodAutoscaler, Ingress, PodDisruptionBudget, Service };
+const kSchemas = { Deployment: deploymentSchema, HorizontalPodAutoscaler: autoscalerSchema,
+                   Ingress: ingressSchema, PodDisruptionBudget: budgetSchema, Service: serviceSchema };
+
+// The fields of object that its schema does not know. The schema's validator reads every
+// field it knows (and every key of a map); a field it never reads, a cluster would refuse
+// or, worse, drop without a word, as it would a misspelt "readOnlyRootFileSystem".
+function unknownFields(object, schema) {
+  const read = new Set();
+  const watched = (value, path) => (value === null || typeof value !== "object") ? value
+    : new Proxy(value, { get(target, key) {
+        if (typeof key === "string") read.add(`${path}/${key}`);
+        return watched(target[key], `${path}/${key}`);
+      } });
+  schema(watched(object, ""));
+  const unknown = [];
+  const walk = (value, path) => {
+    if (value === null || typeof value !== "object") return;
+    for (const [key, child] of Object.entries(value)) {
+      const childPath = `${path}/${key}`;
+      if (!read.has(childPath)) unknown.push(childPath);
+      else walk(child, childPath);
+    }
+  };
+  walk(object, "");
+  return unknown;
+}
 
 function read(file) {
   return parseAllDocuments(readFileSync(join(directory, file), "utf8")).map((document) => {
@@ -33,6 +64,7 @@ for (const file of files) {
     assert.ok(Model, `${file}: no check for a ${object.kind}`);
     assert.equal(object.apiVersion, Model.apiVersion, `${file}: the ${object.kind}'s apiVersion`);
     new Model(object).validate(); // throws with the field's path when it breaks the schema
+    assert.deepEqual(unknownFields(object, kSchemas[object.kind]), [], `${file}: fields the schema does not know`);
     assert.equal(objects[object.kind], undefined, `a second ${object.kind}`);
     objects[object.kind] = object;
   }
