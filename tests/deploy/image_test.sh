@@ -97,7 +97,7 @@ started=$(date +%s%N)
 podman run --detach --name "$name" --network host --read-only --read-only-tmpfs=false \
   --cap-drop ALL --security-opt no-new-privileges \
   --env TALLYWORTH_LISTEN="127.0.0.1:$port" --env TALLYWORTH_BASE_PATH=/worksheets \
-  --env TALLYWORTH_SETS=1 --env TALLYWORTH_QUEUE=1 \
+  --env TALLYWORTH_SETS=1 --env TALLYWORTH_QUEUE=1 --env TALLYWORTH_PER_CLIENT=3 \
   "$image" >/dev/null
 
 deadline=$((SECONDS + kWaitSeconds))
@@ -167,6 +167,16 @@ until [ "$(curl -sS --max-time 5 -o /dev/null -w '%{http_code}' "$kSite/ready")"
   [ "$SECONDS" -lt "$deadline" ] || fail "/ready does not answer 503 while both sets are held"
   sleep 0.05 # polling until the sets are taken, bounded by the deadline
 done
+# Three connections from one address, as the environment says: beside the two sets, one
+# that says nothing yet takes the last, and the next is closed unanswered. A connection
+# just answered may still count for a moment, so the silent one is opened again each round.
+deadline=$((SECONDS + kWaitSeconds))
+while exec 3<>"/dev/tcp/127.0.0.1/$port" && curl -sS --max-time 5 -o /dev/null "$kSite/health" 2>/dev/null; do
+  exec 3>&-
+  [ "$SECONDS" -lt "$deadline" ] || fail "a fourth connection from one address is answered"
+  sleep 0.05 # until the answered connections are let go, bounded by the deadline
+done
+exec 3>&-
 kill "${readers[@]}"
 wait "${readers[@]}" 2>/dev/null || true
 # Nothing in the log but the server's own lines: Qt and fontconfig find what they look for.
