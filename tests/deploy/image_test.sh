@@ -72,8 +72,13 @@ echo "image archive: $(du -m "$archive" | cut -f1) MB"
 
 # As it is handed on: loaded from the archive.
 podman rmi --force "localhost/tallyworth-serve:$version" >/dev/null 2>&1 || true
-podman load --quiet -i "$archive" >/dev/null
 image=localhost/tallyworth-serve:$version
+# Docker reads the archive's manifest.json: read the same way, it names the same image.
+podman pull --quiet "docker-archive:$archive" >"$kScratch/as-docker-reads-it"
+podman rmi --force "$image" >/dev/null
+podman load --quiet -i "$archive" >/dev/null
+[ "$(podman image inspect --format '{{.Id}}' "$image")" = "$(cat "$kScratch/as-docker-reads-it")" ] ||
+  fail "the archive's manifest.json and its OCI index name different images"
 label() {
   podman image inspect --format "{{index .Labels \"org.opencontainers.image.$1\"}}" "$image"
 }
