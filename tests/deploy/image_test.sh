@@ -13,6 +13,7 @@ readonly kSource=$1 kBuild=$2 kScratch=$3
 readonly kProgram=$kBuild/src/tallyworth
 readonly kWaitSeconds=60
 readonly kUser=8470
+readonly kSourceLabel=https://source.example/tallyworth # a district's mirror of the source
 readonly kOptions=(--operation x --highest 12 --sheets 30 --answers each --paper a4)
 
 fail() {
@@ -61,7 +62,8 @@ if [ -f "$archive" ] && [ "$(cat "$kScratch/inputs" 2>/dev/null)" = "$(inputs)" 
   echo "reusing $archive: nothing that goes into it changed"
 else
   rm -f "$kScratch"/tallyworth-serve-*.oci.tar "$kScratch/inputs"
-  TALLYWORTH_IMAGE_APT_CACHE=$kScratch/apt-cache "$kSource/scripts/image" "$kBuild" "$kScratch"
+  TALLYWORTH_IMAGE_APT_CACHE=$kScratch/apt-cache TALLYWORTH_IMAGE_SOURCE=$kSourceLabel \
+    "$kSource/scripts/image" "$kBuild" "$kScratch"
   archive=$(echo "$kScratch"/tallyworth-serve-*.oci.tar)
   [ -f "$archive" ] || fail "scripts/image made no archive"
   inputs >"$kScratch/inputs"
@@ -85,6 +87,7 @@ label() {
 [ "$(label version)" = "$version" ] || fail "the image's version label is '$(label version)'"
 [ "$(label licenses)" = MIT ] || fail "the image's licence label is '$(label licenses)'"
 [ -n "$(label title)" ] || fail "the image has no title label"
+[ "$(label source)" = "$kSourceLabel" ] || fail "the image's source label is '$(label source)'"
 [ "$(podman image inspect --format '{{.Config.User}}' "$image")" = "$kUser:$kUser" ] ||
   fail "the image does not run as user $kUser"
 
