@@ -69,18 +69,6 @@ HeaderTexts HeaderOf(const SetPage& page, const ClassSetRequest& request) {
             page.answerKey ? QString() : PracticeLink(request, page.sheetIndex)};
 }
 
-// How large the sheets' QR codes are printed, in inches with their quiet zones: the first
-// sheet's at whole modules, as tall as the band at least; 0 without practice links. The
-// other sheets' codes take the same square, their modules a little smaller should one
-// need more of them.
-double QrSideOf(const ClassSetRequest& request) {
-    if (!request.header || request.publicUrl.isEmpty()) {
-        return 0;
-    }
-    const QrCode code = EncodeQrCode(PracticeLink(request, 0));
-    return std::clamp((code.size + 2 * kQrQuietModules) * kQrModule, kBandHeight, kLargestQrSide);
-}
-
 // Paints in device units, dots per inch apart: fonts are sized for that scale whatever
 // resolution the device itself reports.
 class BandPainter {
@@ -356,6 +344,16 @@ QPageLayout PdfLayout(const QPageSize& paper) {
 
 QString ClassSetTitle() {
     return QCoreApplication::translate("tallyworth::ClassSet", "Tallyworth class set");
+}
+
+double QrSideOf(const ClassSetRequest& request) {
+    if (!request.header || request.publicUrl.isEmpty()) {
+        return 0;
+    }
+    // The first sheet's code at whole modules; the others take the same square, their modules
+    // a little smaller should one need more of them.
+    const QrCode code = EncodeQrCode(PracticeLink(request, 0));
+    return std::clamp((code.size + 2 * kQrQuietModules) * kQrModule, kBandHeight, kLargestQrSide);
 }
 
 SetPagePlace PlaceSetPage(const QSizeF& printableInches, bool header, double qrSide) {

@@ -25,6 +25,11 @@ struct SetPagePlace {
     QRectF page;
     double pageScale = 0;
 };
+// The side of the square, in inches, that the QR codes of the sheets' practice links are
+// printed in with their quiet zones: as tall as the header band at least; 0 when the set
+// prints none (no public address, or no band).
+[[nodiscard]] double QrSideOf(const ClassSetRequest& request);
+
 [[nodiscard]] SetPagePlace PlaceSetPage(const QSizeF& printableInches, bool header,
                                         double qrSide = 0);
 
