@@ -45,8 +45,8 @@ constexpr double kRulePoints = 0.5;
 // it was laid out for wherever it is printed.
 constexpr double kPdfMargin = 0.5;
 constexpr const char* kHeaderFont = "MS Sans Serif";
-// A QR code's modules are half a millimetre, which a phone reads from paper at arm's length;
-// a longer address makes smaller ones rather than a band of more than an inch. The code
+// A QR code's modules are half a millimetre, which a tablet's camera reads from a sheet on the
+// desk; a longer address makes smaller ones rather than a band of more than an inch. The code
 // stands this far left of the sheet's number and code.
 constexpr double kQrModule = 0.5 / 25.4;
 constexpr double kLargestQrSide = 1.0;
