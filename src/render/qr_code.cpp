@@ -1,11 +1,13 @@
 #include "render/qr_code.h"
 
+#include <QList>
 #include <QPainter>
-#include <QPainterPath>
 #include <QRectF>
 
 #include <qrencode.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace tallyworth {
@@ -36,8 +38,15 @@ void PaintQrCode(QPainter& painter, const QrCode& code, const QRectF& box) {
     }
     const double module = box.width() / (code.size + 2 * kQrQuietModules);
     const QPointF origin = box.topLeft() + QPointF(module, module) * kQrQuietModules;
+    // The modules' edges on whole device pixels: every module keeps its width within a
+    // pixel, and the writer states each corner in a few digits rather than in ten.
+    const double perUnit = std::max(1.0, painter.deviceTransform().m11());
+    const auto corner = [&](int column, int row) {
+        const QPointF at = origin + QPointF(column, row) * module;
+        return QPointF(std::round(at.x() * perUnit), std::round(at.y() * perUnit)) / perUnit;
+    };
     // Each row's runs of dark modules as one rectangle: a fraction of the squares to write.
-    QPainterPath shape;
+    QList<QRectF> runs;
     for (int row = 0; row < code.size; ++row) {
         for (int column = 0; column < code.size;) {
             if (!code.Dark(column, row)) {
@@ -48,12 +57,14 @@ void PaintQrCode(QPainter& painter, const QrCode& code, const QRectF& box) {
             while (column < code.size && code.Dark(column, row)) {
                 ++column;
             }
-            shape.addRect(
-                QRectF(origin + QPointF(start, row) * module, QSizeF(column - start, 1) * module));
+            runs.append(QRectF(corner(start, row), corner(column, row + 1)));
         }
     }
-    shape.setFillRule(Qt::WindingFill);
-    painter.fillPath(shape, Qt::black);
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawRects(runs);
+    painter.restore();
 }
 
 }  // namespace tallyworth

@@ -26,9 +26,9 @@ inline constexpr int kQrQuietModules = 4;
 // smudged or folded away.
 [[nodiscard]] QrCode EncodeQrCode(const QString& text);
 
-// Paints the code's dark modules black in the square box as one filled shape, with its
-// quiet zone of kQrQuietModules modules inside the box, on every side, left as it is: as
-// squares a document keeps sharp at any zoom and any printer's resolution, and without
+// Paints the code's dark modules black in the square box, with its quiet zone of
+// kQrQuietModules modules inside the box, on every side, left as it is: as rectangles filled
+// at once, which a document keeps sharp at any zoom and any printer's resolution, without
 // seams between neighbouring modules.
 void PaintQrCode(QPainter& painter, const QrCode& code, const QRectF& box);
 
