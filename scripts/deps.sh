@@ -7,6 +7,7 @@ tallyworth_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2 xvfb xauth
   cups cups-client cups-bsd libcups2-dev poppler-utils libmicrohttpd-dev libhttp-parser-dev curl
+  libqrencode-dev zbar-tools
   cups-filters ghostscript mupdf-tools
   chromium nodejs
   desktop-file-utils appstream dpkg-dev file xdotool python3 time

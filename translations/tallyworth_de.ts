@@ -340,10 +340,6 @@
         <translation>Wie viele Verbindungen --serve von einer Adresse zugleich annimmt (Vorgabe 16); hinter einem Reverse-Proxy hat jeder Client die Adresse des Proxys.</translation>
     </message>
     <message>
-        <source>--serve takes only --listen, --base-path, --sets, --queue and --per-client, not --%1.</source>
-        <translation>--serve nimmt nur --listen, --base-path, --sets, --queue und --per-client, nicht --%1.</translation>
-    </message>
-    <message>
         <source>The range of the first number (the dividend of a division), in place of --lowest and --highest.</source>
         <translation>Der Bereich der ersten Zahl (bei einer Division der geteilten Zahl), anstelle von --lowest und --highest.</translation>
     </message>
@@ -378,6 +374,18 @@
     <message>
         <source>a whole number</source>
         <translation>eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>Print on each sheet, next to its code, a QR code of its practice page: URL followed by practice?code= and the code. With --serve, on the sheets it serves.</source>
+        <translation>Auf jedes Blatt neben seinen Code einen QR-Code seiner Übungsseite drucken: URL, gefolgt von practice?code= und dem Code. Mit --serve auf die Blätter, die es ausliefert.</translation>
+    </message>
+    <message>
+        <source>--public-url takes an http or https address such as https://school.example/worksheets/, not &quot;%1&quot;.</source>
+        <translation>--public-url nimmt eine http- oder https-Adresse wie https://school.example/worksheets/, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--serve takes only --listen, --base-path, --sets, --queue, --per-client and --public-url, not --%1.</source>
+        <translation>--serve nimmt nur --listen, --base-path, --sets, --queue, --per-client und --public-url, nicht --%1.</translation>
     </message>
 </context>
 <context>

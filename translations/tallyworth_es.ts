@@ -340,10 +340,6 @@
         <translation>Cuántas conexiones acepta --serve de una misma dirección a la vez (por defecto 16); detrás de un proxy inverso, todos los clientes tienen la dirección del proxy.</translation>
     </message>
     <message>
-        <source>--serve takes only --listen, --base-path, --sets, --queue and --per-client, not --%1.</source>
-        <translation>--serve solo admite --listen, --base-path, --sets, --queue y --per-client, no --%1.</translation>
-    </message>
-    <message>
         <source>The range of the first number (the dividend of a division), in place of --lowest and --highest.</source>
         <translation>El intervalo del primer número (el dividendo de una división), en lugar de --lowest y --highest.</translation>
     </message>
@@ -378,6 +374,18 @@
     <message>
         <source>a whole number</source>
         <translation>un número entero</translation>
+    </message>
+    <message>
+        <source>Print on each sheet, next to its code, a QR code of its practice page: URL followed by practice?code= and the code. With --serve, on the sheets it serves.</source>
+        <translation>Imprimir en cada ficha, junto a su código, un código QR de su página de práctica: URL seguida de practice?code= y el código. Con --serve, en las fichas que sirve.</translation>
+    </message>
+    <message>
+        <source>--public-url takes an http or https address such as https://school.example/worksheets/, not &quot;%1&quot;.</source>
+        <translation>--public-url admite una dirección http o https como https://school.example/worksheets/, no «%1».</translation>
+    </message>
+    <message>
+        <source>--serve takes only --listen, --base-path, --sets, --queue, --per-client and --public-url, not --%1.</source>
+        <translation>--serve solo admite --listen, --base-path, --sets, --queue, --per-client y --public-url, no --%1.</translation>
     </message>
 </context>
 <context>

@@ -340,10 +340,6 @@
         <translation>Combien de connexions --serve accepte d’une même adresse à la fois (par défaut 16) ; derrière un proxy inverse, tous les clients ont l’adresse du proxy.</translation>
     </message>
     <message>
-        <source>--serve takes only --listen, --base-path, --sets, --queue and --per-client, not --%1.</source>
-        <translation>--serve ne prend que --listen, --base-path, --sets, --queue et --per-client, pas --%1.</translation>
-    </message>
-    <message>
         <source>The range of the first number (the dividend of a division), in place of --lowest and --highest.</source>
         <translation>L’intervalle du premier nombre (le dividende d’une division), à la place de --lowest et --highest.</translation>
     </message>
@@ -378,6 +374,18 @@
     <message>
         <source>a whole number</source>
         <translation>un nombre entier</translation>
+    </message>
+    <message>
+        <source>Print on each sheet, next to its code, a QR code of its practice page: URL followed by practice?code= and the code. With --serve, on the sheets it serves.</source>
+        <translation>Imprimer sur chaque fiche, à côté de son code, un code QR de sa page d’entraînement&#xa0;: URL suivie de practice?code= et du code. Avec --serve, sur les fiches qu’il sert.</translation>
+    </message>
+    <message>
+        <source>--public-url takes an http or https address such as https://school.example/worksheets/, not &quot;%1&quot;.</source>
+        <translation>--public-url prend une adresse http ou https comme https://school.example/worksheets/, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--serve takes only --listen, --base-path, --sets, --queue, --per-client and --public-url, not --%1.</source>
+        <translation>--serve ne prend que --listen, --base-path, --sets, --queue, --per-client et --public-url, pas --%1.</translation>
     </message>
 </context>
 <context>

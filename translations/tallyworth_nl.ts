@@ -340,10 +340,6 @@
         <translation>Hoeveel verbindingen --serve tegelijk van één adres aanneemt (standaard 16); achter een reverse proxy heeft elke client het adres van de proxy.</translation>
     </message>
     <message>
-        <source>--serve takes only --listen, --base-path, --sets, --queue and --per-client, not --%1.</source>
-        <translation>--serve neemt alleen --listen, --base-path, --sets, --queue en --per-client, niet --%1.</translation>
-    </message>
-    <message>
         <source>The range of the first number (the dividend of a division), in place of --lowest and --highest.</source>
         <translation>Het bereik van het eerste getal (het deeltal bij delen), in plaats van --lowest en --highest.</translation>
     </message>
@@ -378,6 +374,18 @@
     <message>
         <source>a whole number</source>
         <translation>een geheel getal</translation>
+    </message>
+    <message>
+        <source>Print on each sheet, next to its code, a QR code of its practice page: URL followed by practice?code= and the code. With --serve, on the sheets it serves.</source>
+        <translation>Op elk blad naast zijn code een QR-code van zijn oefenpagina afdrukken: URL gevolgd door practice?code= en de code. Met --serve op de bladen die het aanbiedt.</translation>
+    </message>
+    <message>
+        <source>--public-url takes an http or https address such as https://school.example/worksheets/, not &quot;%1&quot;.</source>
+        <translation>--public-url neemt een http- of https-adres zoals https://school.example/worksheets/, niet &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--serve takes only --listen, --base-path, --sets, --queue, --per-client and --public-url, not --%1.</source>
+        <translation>--serve neemt alleen --listen, --base-path, --sets, --queue, --per-client en --public-url, niet --%1.</translation>
     </message>
 </context>
 <context>

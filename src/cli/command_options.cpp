@@ -29,9 +29,9 @@ constexpr const char* kSynopsis =
     "             [--answers none|each|end] [--no-header] [--paper letter|a4]\n"
     "             [--times-sign cross|dot|asterisk] [--divide-sign obelus|colon]\n"
     "             [--layout stacked|line] [--size normal|large|xlarge] [--fill-page]\n"
-    "             [--code CODE]\n"
+    "             [--code CODE] [--public-url URL]\n"
     "  tallyworth --serve [--listen ADDRESS:PORT] [--base-path PATH] [--sets N]\n"
-    "             [--queue N] [--per-client N]\n"
+    "             [--queue N] [--per-client N] [--public-url URL]\n"
     "  tallyworth --help | --version\n";
 
 // The commands of an example stay the same in every language, as the synopsis does.
@@ -140,20 +140,23 @@ void ReadServeCount(const QCommandLineParser& parser, const char* name, int& cou
     count = read;
 }
 
-// The server takes its settings from each request: only where it listens is its own.
+// The server takes its settings from each request: only where it listens, and where its
+// sheets' practice pages are, are its own.
 void ReadServe(const QCommandLineParser& parser, Command& command) {
     const QStringList own{QStringLiteral("serve"),     QStringLiteral("listen"),
                           QStringLiteral("base-path"), QStringLiteral("sets"),
-                          QStringLiteral("queue"),     QStringLiteral("per-client")};
+                          QStringLiteral("queue"),     QStringLiteral("per-client"),
+                          QStringLiteral("public-url")};
     for (const QString& name : parser.optionNames()) {
         if (!own.contains(name)) {
             command.errors << QCoreApplication::translate(
                                   "tallyworth::CommandLine",
-                                  "--serve takes only --listen, --base-path, --sets, --queue "
-                                  "and --per-client, not --%1.")
+                                  "--serve takes only --listen, --base-path, --sets, --queue, "
+                                  "--per-client and --public-url, not --%1.")
                                   .arg(name);
         }
     }
+    command.serve.publicUrl = ReadPublicUrl(ParsedOptions(parser), command.errors);
     ReadServeCount(parser, "sets", command.serve.sets, command.errors);
     ReadServeCount(parser, "queue", command.serve.queue, command.errors);
     ReadServeCount(parser, "per-client", command.serve.perClient, command.errors);
@@ -188,6 +191,7 @@ void ReadCommand(const QCommandLineParser& parser, std::uint64_t seed, const QLo
     SetReading reading;
     ReadSetOptions(values, seed, locale, reading);
     command.request = reading.request;
+    command.request.publicUrl = ReadPublicUrl(values, command.errors);
     if (reading.paper) {
         command.output.paper = PageSizeOf(*reading.paper);
     }

@@ -3,6 +3,8 @@
 #include "core/operations.h"
 #include "core/worksheet_state.h"
 
+#include <QUrl>
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -21,6 +23,14 @@ void AppendSheet(std::vector<SetPage>& pages, int sheetIndex, int pagesPerSheet,
 
 QString ReportedCode(const ClassSetRequest& request, int sheetIndex) {
     return FormatProblemsCode(SheetOfSet(request.first, sheetIndex));
+}
+
+QString PracticeLink(const ClassSetRequest& request, int sheetIndex) {
+    if (request.publicUrl.isEmpty()) {
+        return {};
+    }
+    return request.publicUrl + QStringLiteral("practice?code=") +
+           QString::fromLatin1(QUrl::toPercentEncoding(ReportedCode(request, sheetIndex)));
 }
 
 int OriginalPagesPerSheet(const SheetSettings& settings) {

@@ -4,6 +4,7 @@
 #include "core/sheet_code.h"
 
 #include <QLocale>
+#include <QString>
 
 #include <vector>
 
@@ -17,9 +18,11 @@ enum class AnswerKeys { None, AfterEach, AtEnd };
 // first sheet's code and the number of sheets bring the whole set back.
 struct ClassSetRequest {
     SheetCode first;
-    int sheets = 1;  // kLeastSheets to kMostSheets
+    int sheets = kStartSheets;  // kLeastSheets to kMostSheets
     AnswerKeys answerKeys = AnswerKeys::None;
     bool header = true;  // Name and Date lines, sheet number and code on every page
+    // Where the sheets' practice pages are, ending in '/' (PracticeLink); empty for none.
+    QString publicUrl{};
     friend bool operator==(const ClassSetRequest&, const ClassSetRequest&) = default;
 };
 
@@ -28,6 +31,11 @@ struct ClassSetRequest {
 // sheet's problems (FormatProblemsCode), which brings the sheet back even when page options
 // were given over an older code. Sheet 0's is the set's own code.
 [[nodiscard]] QString ReportedCode(const ClassSetRequest& request, int sheetIndex = 0);
+
+// The address of the practice page of sheet sheetIndex: the set's public address followed
+// by practice?code= and the sheet's reported code, percent-encoded. Empty without a public
+// address.
+[[nodiscard]] QString PracticeLink(const ClassSetRequest& request, int sheetIndex);
 
 // One printed page of a set: which sheet, which of its pages (1 or 2), and whether it
 // is the answer key (the same page with the solutions shown).

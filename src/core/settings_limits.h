@@ -19,5 +19,6 @@ inline constexpr int kMostSheets = 500;
 inline constexpr int kStartLowest = 1;
 inline constexpr int kStartHighest = 9;
 inline constexpr int kStartProblems = 10;
+inline constexpr int kStartSheets = 1;
 
 }  // namespace tallyworth

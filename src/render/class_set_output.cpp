@@ -5,6 +5,7 @@
 #include "render/page_painter.h"
 #include "render/page_style.h"
 #include "render/pdf_metadata.h"
+#include "render/qr_code.h"
 
 #include <QCoreApplication>
 #include <QFileDevice>
@@ -44,19 +45,28 @@ constexpr double kRulePoints = 0.5;
 // it was laid out for wherever it is printed.
 constexpr double kPdfMargin = 0.5;
 constexpr const char* kHeaderFont = "MS Sans Serif";
+// A QR code's modules are half a millimetre, which a tablet's camera reads from a sheet on the
+// desk; a longer address makes smaller ones rather than a band of more than an inch. The code
+// stands this far left of the sheet's number and code.
+constexpr double kQrModule = 0.5 / 25.4;
+constexpr double kLargestQrSide = 1.0;
+constexpr double kQrGap = 0.1;
 
 // What the band of one page says.
 struct HeaderTexts {
     QString sheet;
     QString code;
     bool answerKey = false;
+    QString practiceLink;  // empty for none
 };
 
 HeaderTexts HeaderOf(const SetPage& page, const ClassSetRequest& request) {
+    // A key is the teacher's: its pupils practise from the sheet.
     return {QCoreApplication::translate("tallyworth::ClassSet", "Sheet %1 of %2")
                 .arg(page.sheetIndex + 1)
                 .arg(request.sheets),
-            ReportedCode(request, page.sheetIndex), page.answerKey};
+            ReportedCode(request, page.sheetIndex), page.answerKey,
+            page.answerKey ? QString() : PracticeLink(request, page.sheetIndex)};
 }
 
 // Paints in device units, dots per inch apart: fonts are sized for that scale whatever
@@ -85,6 +95,11 @@ class BandPainter {
         painter_.setPen(pen);
         painter_.drawLine(Point(from, y), Point(to, y));
         painter_.setPen(Qt::black);
+    }
+    // A QR code filling the band's height, its left edge this far into the band.
+    void Qr(const QString& text, double left) {
+        const double side = band_.height() * dotsPerInch_;
+        PaintQrCode(painter_, EncodeQrCode(text), QRectF(Point(left, 0), QSizeF(side, side)));
     }
     [[nodiscard]] const QRectF& Band() const { return band_; }
 
@@ -194,7 +209,11 @@ void PaintHeader(QPainter& painter, const QRectF& band, double dotsPerInch,
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setPen(Qt::black);
     BandPainter bandPainter(painter, band, dotsPerInch);
-    const double rightColumn = PaintRightColumn(bandPainter, texts);
+    double rightColumn = PaintRightColumn(bandPainter, texts);
+    if (!texts.practiceLink.isEmpty()) {
+        rightColumn += kQrGap + band.height();
+        bandPainter.Qr(texts.practiceLink, band.width() - rightColumn);
+    }
     PaintWritingLines(bandPainter, rightColumn);
     bandPainter.Line(0, band.width(), band.height(), kRulePoints);
     painter.restore();
@@ -207,8 +226,8 @@ struct SetRoom {
     QRectF room;  // in inches from the printable area's top-left corner
 };
 
-SetRoom RoomOf(const QSizeF& printableInches, bool header) {
-    const SetPagePlace place = PlaceSetPage(printableInches, header);
+SetRoom RoomOf(const QSizeF& printableInches, const ClassSetRequest& request) {
+    const SetPagePlace place = PlaceSetPage(printableInches, request.header, QrSideOf(request));
     const QPointF topLeft = place.page.topLeft();
     return {place, QRectF(topLeft,
                           QSizeF(printableInches.width(), printableInches.height() - topLeft.y()))};
@@ -327,14 +346,25 @@ QString ClassSetTitle() {
     return QCoreApplication::translate("tallyworth::ClassSet", "Tallyworth class set");
 }
 
-SetPagePlace PlaceSetPage(const QSizeF& printableInches, bool header) {
-    const double pageTop = header ? kBandHeight + kBandGap : 0.0;
+double QrSideOf(const ClassSetRequest& request) {
+    if (!request.header || request.publicUrl.isEmpty()) {
+        return 0;
+    }
+    // The first sheet's code at whole modules; the others take the same square, their modules
+    // a little smaller should one need more of them.
+    const QrCode code = EncodeQrCode(PracticeLink(request, 0));
+    return std::clamp((code.size + 2 * kQrQuietModules) * kQrModule, kBandHeight, kLargestQrSide);
+}
+
+SetPagePlace PlaceSetPage(const QSizeF& printableInches, bool header, double qrSide) {
+    const double bandHeight = std::max(kBandHeight, qrSide);
+    const double pageTop = header ? bandHeight + kBandGap : 0.0;
     const double scale = std::min({1.0, printableInches.width() / kWorksheetArea.width(),
                                    (printableInches.height() - pageTop) / kWorksheetArea.height()});
     if (scale <= 0) {
         return {};
     }
-    return {QRectF(0, 0, header ? printableInches.width() : 0.0, header ? kBandHeight : 0.0),
+    return {QRectF(0, 0, header ? printableInches.width() : 0.0, header ? bandHeight : 0.0),
             QRectF(QPointF(0, pageTop), kWorksheetArea.size() * scale), scale};
 }
 
@@ -345,7 +375,7 @@ PrintOutcome PaintClassSet(QPainter& painter, QPagedPaintDevice& device,
     }
     const double dotsPerInch = device.logicalDpiY();
     const SetRoom room =
-        RoomOf(QSizeF(device.width() / dotsPerInch, device.height() / dotsPerInch), request.header);
+        RoomOf(QSizeF(device.width() / dotsPerInch, device.height() / dotsPerInch), request);
     if (room.place.pageScale <= 0) {
         return PrintOutcome::Failed(QCoreApplication::translate(
             "tallyworth::ClassSet", "The paper is too small for a worksheet."));

@@ -16,22 +16,29 @@ class QPainter;
 namespace tallyworth {
 
 // Where a page of a class set goes inside the printable area, in inches from its top-left
-// corner: the header band across the top (empty without the header), and the worksheet's
-// page, scaled by pageScale (never above 1) to fit below the band. Only kWorksheetArea of
-// the page is placed: page is where it lands. pageScale is 0 when the printable area is
-// too small to hold anything.
+// corner: the header band across the top (empty without the header), as tall as a QR code
+// of the side qrSide where that is taller, and the worksheet's page, scaled by pageScale
+// (never above 1) to fit below the band. Only kWorksheetArea of the page is placed: page is
+// where it lands. pageScale is 0 when the printable area is too small to hold anything.
 struct SetPagePlace {
     QRectF band;
     QRectF page;
     double pageScale = 0;
 };
-[[nodiscard]] SetPagePlace PlaceSetPage(const QSizeF& printableInches, bool header);
+// The side of the square, in inches, that the QR codes of the sheets' practice links are
+// printed in with their quiet zones: as tall as the header band at least; 0 when the set
+// prints none (no public address, or no band).
+[[nodiscard]] double QrSideOf(const ClassSetRequest& request);
+
+[[nodiscard]] SetPagePlace PlaceSetPage(const QSizeF& printableInches, bool header,
+                                        double qrSide = 0);
 
 // Paints every page of a class set on an open paged device (a PDF writer or a printer),
 // starting a new page between pages: each page gets its header band (unless the request
-// leaves it out) and the worksheet page scaled uniformly, never enlarged, to fit under the
-// band inside the device's printable area. Pages are made and painted one at a time.
-// Stops, cancelled, when progress reports that the user cancelled.
+// leaves it out), on a sheet's page with the QR code of its practice link left of its code
+// when the request has a public address, and the worksheet page scaled uniformly, never
+// enlarged, to fit under the band inside the device's printable area. Pages are made and
+// painted one at a time. Stops, cancelled, when progress reports that the user cancelled.
 [[nodiscard]] PrintOutcome PaintClassSet(QPainter& painter, QPagedPaintDevice& device,
                                          const ClassSetRequest& request, SetProgress& progress);
 

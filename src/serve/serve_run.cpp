@@ -60,7 +60,7 @@ int RunServer(const ServeOptions& options) {
     const int drawing = options.sets > 0
                             ? options.sets
                             : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-    WorksheetService service(options.basePath, drawing, options.queue);
+    WorksheetService service(options.basePath, drawing, options.queue, options.publicUrl);
     HttpLimits limits;
     limits.perClient = static_cast<unsigned>(options.perClient);
     QString error;

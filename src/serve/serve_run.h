@@ -10,6 +10,7 @@ struct ServeOptions {
     int sets = 0;        // drawn at once; 0 for one a processor core
     int queue = 64;      // waiting for their turn beyond those
     int perClient = 16;  // connections from one address at once
+    QString publicUrl;   // where the sheets' practice pages are (PracticeLink); "" for none
 };
 
 // Serves the page and the worksheets until SIGINT, SIGTERM or SIGHUP; the addresses a

@@ -114,8 +114,9 @@ QLocale BrowserPaperLocale(const QByteArray& acceptLanguage) {
     return tags.isEmpty() ? QLocale::c() : QLocale(tags.first());
 }
 
-WorksheetService::WorksheetService(QString basePath, int drawing, int waiting)
+WorksheetService::WorksheetService(QString basePath, int drawing, int waiting, QString publicUrl)
     : basePath_(std::move(basePath)),
+      publicUrl_(std::move(publicUrl)),
       gate_(std::make_shared<DrawingGate>(drawing, waiting)),
       catalogues_(CatalogueDirectory()) {}
 
@@ -185,6 +186,7 @@ HttpResponse WorksheetService::Worksheets(const HttpRequest& request) {
     }
     const QPageSize paper =
         PageSizeOf(reading.paper.value_or(PaperOf(BrowserPaperLocale(request.acceptLanguage))));
+    reading.request.publicUrl = publicUrl_;
     const QByteArray code = ReportedCode(reading.request).toLatin1();
     return {200,
             "application/pdf",

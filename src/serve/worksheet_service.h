@@ -25,10 +25,11 @@ namespace tallyworth {
 //   /favicon.ico       the program's icon, as PNG
 // Everything is answered in the request's language (RequestLanguages): the page, the
 // messages, and the sheets' words and signs. Bad settings get 400 with the program's
-// messages, one a line.
+// messages, one a line. With a public address the sheets carry QR codes of their practice
+// pages under it (PracticeLink).
 class WorksheetService {
   public:
-    WorksheetService(QString basePath, int drawing, int waiting);
+    WorksheetService(QString basePath, int drawing, int waiting, QString publicUrl = {});
     [[nodiscard]] HttpResponse Answer(const HttpRequest& request);
 
   private:
@@ -39,6 +40,7 @@ class WorksheetService {
     [[nodiscard]] HttpResponse SheetsAsText(const HttpRequest& request);
 
     QString basePath_;
+    QString publicUrl_;
     std::shared_ptr<DrawingGate> gate_;
     Catalogues catalogues_;
     std::shared_ptr<ServiceMetrics> metrics_ = std::make_shared<ServiceMetrics>();

@@ -1,6 +1,5 @@
 #include "set_options/option_list.h"
 
-#include "core/class_set.h"
 #include "core/settings_limits.h"
 #include "set_options/set_options.h"
 
@@ -24,6 +23,8 @@ constexpr std::array kOutputOptions{
         "Print them as one job on the default printer."), false, false},
     OptionEntry{"printer", nullptr, "NAME", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Print on the printer NAME instead."), false, false},
+    OptionEntry{"public-url", nullptr, "URL", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Print on each sheet, next to its code, a QR code of its practice page: URL followed by practice?code= and the code. With --serve, on the sheets it serves."), false, false},
 };
 constexpr std::array kServeOptions{
     OptionEntry{"serve", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
@@ -60,7 +61,7 @@ constexpr std::array kFigures{
     OptionFigures{"highest", kLeastNumber, kMostNumber, kStartHighest},
     OptionFigures{"problems", kLeastProblems, kMostProblems, kStartProblems},
     OptionFigures{"fixed", kLeastFixed, kMostFixed, 0},
-    OptionFigures{"sheets", kLeastSheets, kMostSheets, ClassSetRequest{}.sheets},
+    OptionFigures{"sheets", kLeastSheets, kMostSheets, kStartSheets},
 };
 
 QString Name(const char* name) {

@@ -12,6 +12,7 @@
 #include "set_options/section_option.h"
 
 #include <QCoreApplication>
+#include <QUrl>
 
 #include <algorithm>
 #include <array>
@@ -419,6 +420,29 @@ void CheckRules(CommandReader& reader) {
 
 std::span<const OptionEntry> SetOptions() {
     return kSetOptions;
+}
+
+QString ReadPublicUrl(const OptionValues& values, QStringList& errors) {
+    const QString name = QStringLiteral("public-url");
+    if (!values.IsSet(name)) {
+        return {};
+    }
+    const QString typed = values.Value(name);
+    QUrl url(typed, QUrl::StrictMode);
+    const QString scheme = url.scheme();
+    if (!url.isValid() || (scheme != u"http" && scheme != u"https") || url.host().isEmpty() ||
+        url.hasQuery() || url.hasFragment()) {
+        errors << QCoreApplication::translate("tallyworth::CommandLine",
+                                              "--public-url takes an http or https address such as "
+                                              "https://school.example/worksheets/, not \"%1\".")
+                      .arg(typed);
+        return {};
+    }
+    // The practice page's name is added after the address's last '/'.
+    if (!url.path().endsWith(u'/')) {
+        url.setPath(url.path(QUrl::FullyEncoded) + u'/', QUrl::StrictMode);
+    }
+    return url.toString(QUrl::FullyEncoded);
 }
 
 void ReadSetOptions(const OptionValues& values, std::uint64_t clockSeed, const QLocale& locale,

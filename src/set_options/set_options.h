@@ -35,4 +35,10 @@ struct SetReading {
 void ReadSetOptions(const OptionValues& values, std::uint64_t clockSeed, const QLocale& locale,
                     SetReading& reading);
 
+// The address --public-url gives the sheets' practice pages under, for the command line
+// and the server alike: an absolute http or https address without a query, given a final
+// '/' when it lacks one. Empty when the option is not given; a bad address is refused in
+// errors.
+[[nodiscard]] QString ReadPublicUrl(const OptionValues& values, QStringList& errors);
+
 }  // namespace tallyworth

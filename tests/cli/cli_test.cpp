@@ -110,6 +110,9 @@ const std::array kBadInput{
             "problems=41"}, "The sections hold 101 problems in all, but a sheet holds at most 100.\n"},
     BadCase{"RangesApartChecked", {"--pdf", "x.pdf", "--first", "10-99", "--second", "9-2"},
             "Section 1, second: Lowest Number must be less than Highest Number!\n"},
+    BadCase{"ServedUnderAnAddressNotOfTheWeb", {"--serve", "--public-url", "ftp://school.example/"},
+            "--public-url takes an http or https address such as https://school.example/worksheets/, "
+            "not \"ftp://school.example/\".\n"},
 };
 // clang-format on
 
@@ -342,6 +345,46 @@ TEST_P(PageOptionsTest, GoIntoTheFirstSheetsSettings) {
 
 INSTANTIATE_TEST_SUITE_P(Pages, PageOptionsTest, ::testing::ValuesIn(kPageCases),
                          [](const auto& param) { return std::string(param.param.name); });
+
+struct PublicUrlCase {
+    const char* name;
+    const char* typed;
+    const char* read;  // what the practice links start with; nullptr when it is refused
+};
+
+// clang-format off
+const std::array kPublicUrls{
+    PublicUrlCase{"GivenItsFinalSlash", "https://school.example/worksheets", "https://school.example/worksheets/"},
+    PublicUrlCase{"SchemeAndHostInAnyCase", "HTTP://School.Example:8470/", "http://school.example:8470/"},
+    PublicUrlCase{"OfAnotherScheme", "ftp://school.example/", nullptr},
+    PublicUrlCase{"WithoutAScheme", "school.example/worksheets/", nullptr},
+    PublicUrlCase{"WithAQuery", "https://school.example/?room=4", nullptr},
+    PublicUrlCase{"WithBlanks", "https://school.example/work sheets/", nullptr},
+};
+// clang-format on
+
+class PublicUrlTest : public ::testing::TestWithParam<PublicUrlCase> {};
+
+// A PDF, a print and the server read the address alike, and refuse a bad one alike.
+TEST_P(PublicUrlTest, IsReadAlikeForAFileAPrintAndTheServer) {
+    const PublicUrlCase& url = GetParam();
+    const QString refused = QStringLiteral(
+                                "--public-url takes an http or https address such as "
+                                "https://school.example/worksheets/, not \"%1\".")
+                                .arg(url.typed);
+    for (const QStringList& output :
+         {QStringList{"--pdf", "x.pdf"}, QStringList{"--print"}, QStringList{"--serve"}}) {
+        const Command command = ParseCommand(output + QStringList{"--public-url", url.typed}, 1);
+        const QString read =
+            output.front() == "--serve" ? command.serve.publicUrl : command.request.publicUrl;
+        EXPECT_EQ(read.toStdString(), url.read != nullptr ? url.read : "")
+            << output.front().toStdString();
+        EXPECT_EQ(command.errors.join('\n'), url.read != nullptr ? QString() : refused);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Addresses, PublicUrlTest, ::testing::ValuesIn(kPublicUrls),
+                         testing_support::kCaseName);
 
 // The help names each page option with the very words it takes, in lines under 80 columns.
 TEST(CommandLine, HelpNamesThePageOptionsWordsUnderEightyColumns) {

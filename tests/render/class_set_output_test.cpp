@@ -3,6 +3,7 @@
 #include "render/page_painter.h"
 #include "render/pdf_language.h"
 #include "render/pdf_output.h"
+#include "render/qr_code.h"
 #include "support/named_cases.h"
 #include "support/pdf_reading.h"
 
@@ -131,6 +132,63 @@ TEST_P(SetPageTest, KeepsEveryWordInsideThePrintableAreaAndApart) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Papers, SetPageTest, ::testing::ValuesIn(kPapers), kCaseName);
+
+struct QrCase {
+    const char* name;
+    QPageSize::PageSizeId paper;
+    PrintSize size;
+    const char* publicUrl;  // "" for none
+};
+
+// clang-format off
+const std::array kQrCases{
+    QrCase{"LetterNormal", QPageSize::Letter, PrintSize::Normal, "https://school.example/worksheets/"},
+    QrCase{"LetterLarge", QPageSize::Letter, PrintSize::Large, "https://school.example/worksheets/"},
+    QrCase{"LetterExtraLarge", QPageSize::Letter, PrintSize::ExtraLarge, "http://10.0.0.2:8470/"},
+    QrCase{"A4Normal", QPageSize::A4, PrintSize::Normal, "https://school.example/worksheets/"},
+    QrCase{"A4Large", QPageSize::A4, PrintSize::Large, "http://10.0.0.2:8470/"},
+    QrCase{"A4ExtraLarge", QPageSize::A4, PrintSize::ExtraLarge, "https://school.example/worksheets/"},
+    QrCase{"LetterWithoutAnAddress", QPageSize::Letter, PrintSize::Normal, ""},
+};
+// clang-format on
+
+class PracticeQrTest : public ::testing::TestWithParam<QrCase> {};
+
+// Each sheet's page carries, inside its band and so clear of the problems and inside the
+// printable area, a QR code that reads as the sheet's practice link, of modules of half a
+// millimetre at least; a key carries none, and nor does a set without a public address.
+TEST_P(PracticeQrTest, ReadsAsItsSheetsPracticeLinkInsideTheBand) {
+    const QrCase& qr = GetParam();
+    ClassSetRequest request = DenseSet(2, AnswerKeys::AfterEach);
+    request.first.settings.count = 20;
+    request.first.settings.page.size = qr.size;
+    request.publicUrl = QString::fromLatin1(qr.publicUrl);
+    QTemporaryDir folder;
+    const QString file = folder.filePath("set.pdf");
+    CountingProgress progress;
+    ASSERT_TRUE(WriteClassSetPdf(request, QPageSize(qr.paper), file, progress).Succeeded());
+    const QSizeF printable = QPageSize(qr.paper).size(QPageSize::Inch) - QSizeF(1, 1);
+    const double side = QrSideOf(request);
+    const QRectF band = PlaceSetPage(printable, true, side).band.translated(0.5, 0.5);
+    QStringList links;
+    for (const SetPage& page : ClassSetPages(request, progress.started / 4)) {
+        links << (page.answerKey || request.publicUrl.isEmpty()
+                      ? QString()
+                      : request.publicUrl +
+                            "practice?code=" + ReportedCode(request, page.sheetIndex));
+    }
+    QStringList read;
+    for (int page = 1; page <= progress.started; ++page) {
+        read << ReadQrCodes(file, page, band);
+    }
+    EXPECT_EQ(read.join('\n').toStdString(), links.join('\n').toStdString());
+    if (!request.publicUrl.isEmpty()) {
+        constexpr double kModule = 0.5 / 25.4;
+        EXPECT_GE(side / (EncodeQrCode(links.front()).size + 2 * kQrQuietModules), kModule - 1e-9);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PapersAndSizes, PracticeQrTest, ::testing::ValuesIn(kQrCases), kCaseName);
 
 TEST(WriteClassSetPdf, WritesEveryPageWithTheSheetsCodesInTheDocumentsKeywords) {
     QTemporaryDir folder;

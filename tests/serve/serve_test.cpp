@@ -202,6 +202,23 @@ INSTANTIATE_TEST_SUITE_P(Settings, SameSetTest, ::testing::ValuesIn(kSets),
                          [](const auto& param) { return std::string(param.param.name); });
 
 // clang-format off
+// A server given its public address prints each sheet's practice link as a QR code; a
+// request cannot set one of its own.
+TEST(ServeTest, PrintsItsOwnPracticeLinksOnTheSheets) {
+    Server server({"--public-url", "https://school.example/worksheets"});
+    QTemporaryDir folder;
+    const Answer served = server.Get(QStringLiteral("worksheets.pdf?operation=x&paper=a4"));
+    ASSERT_EQ(served.status, 200);
+    const QString pdf = Saved(folder, QStringLiteral("served.pdf"), served.body);
+    EXPECT_EQ(print_test::ReadQrCodes(pdf, 1).toStdString(),
+              "https://school.example/worksheets/practice?code=" +
+                  served.Header("X-Tallyworth-Code").toStdString());
+    const Answer asked = server.Get(
+        QStringLiteral("worksheets.pdf?public-url=https%3A%2F%2Felsewhere.example%2F"));
+    EXPECT_EQ(asked.status, 400);
+    EXPECT_EQ(asked.body.trimmed(), "There is no setting \"public-url\".");
+}
+
 struct CountCase {
     const char* name;
     QStringList query;  // curl's -G arguments

@@ -1,14 +1,17 @@
 #pragma once
 
-// PDFs are read back with pdftotext -bbox and pdfinfo from poppler-utils, and their
-// language with mutool from mupdf-tools.
+// PDFs are read back with pdftotext -bbox and pdfinfo from poppler-utils, their language
+// with mutool from mupdf-tools, and their QR codes with zbarimg from zbar-tools.
 
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QRectF>
 #include <QRegularExpression>
 #include <QString>
+#include <QStringList>
 
+#include <cmath>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -82,6 +85,34 @@ inline std::string ReadPdfLanguage(const QString& file) {
     EXPECT_TRUE(reader.waitForFinished(kWaitMilliseconds) && reader.exitCode() == 0)
         << "mutool (mupdf-tools) could not read " << file.toStdString();
     return reader.readAllStandardOutput().trimmed().toStdString();
+}
+
+// What zbarimg reads on a page (from 1) of a PDF, rasterised by pdftoppm at a printer's
+// 300 dpi: in the rectangle given, in inches from the page's top-left corner, or on the whole
+// page. The codes' texts, one a line; "" when it finds none.
+inline QString ReadQrCodes(const QString& pdf, int page, const QRectF& inches = {}) {
+    constexpr int kDots = 300;
+    const auto dots = [](double length) { return QString::number(std::lround(length * kDots)); };
+    QStringList arguments{QStringLiteral("-r"),   QString::number(kDots),
+                          QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                          QStringLiteral("-f"),   QString::number(page),
+                          QStringLiteral("-l"),   QString::number(page)};
+    if (!inches.isEmpty()) {
+        arguments << QStringLiteral("-x") << dots(inches.left()) << QStringLiteral("-y")
+                  << dots(inches.top()) << QStringLiteral("-W") << dots(inches.width())
+                  << QStringLiteral("-H") << dots(inches.height());
+    }
+    const QString png = pdf + QString::number(page);
+    QProcess rasteriser;
+    rasteriser.start(QStringLiteral("pdftoppm"), arguments << pdf << png);
+    EXPECT_TRUE(rasteriser.waitForFinished(kWaitMilliseconds) && rasteriser.exitCode() == 0)
+        << "pdftoppm (poppler-utils) could not draw " << pdf.toStdString();
+    QProcess reader;
+    reader.start(QStringLiteral("zbarimg"),
+                 {QStringLiteral("--raw"), QStringLiteral("-q"), QStringLiteral("--nodbus"),
+                  png + QStringLiteral(".png")});
+    EXPECT_TRUE(reader.waitForFinished(kWaitMilliseconds)) << "zbarimg (zbar-tools) is missing";
+    return QString::fromUtf8(reader.readAllStandardOutput()).trimmed();
 }
 
 inline void PrintTo(const PdfWord& word, std::ostream* out) {
