@@ -119,6 +119,8 @@ assert.deepEqual(autoscaler.scaleTargetRef, { apiVersion: "apps/v1", kind: "Depl
 assert.equal(autoscaler.minReplicas, deployment.spec.replicas);
 assert.equal(autoscaler.metrics[0].resource.name, "cpu");
 const [path] = objects.Ingress.spec.rules[0].http.paths;
+assert.equal(setting("TALLYWORTH_PUBLIC_URL"), `https://${objects.Ingress.spec.rules[0].host}${basePath}/`,
+  "the sheets' QR codes lead to the Ingress");
 assert.deepEqual({ path: path.path, service: path.backend.service },
   { path: basePath, service: { name: service.metadata.name, port: { name: service.spec.ports[0].name } } });
 console.log(`${files.length} manifests read against the schemas and hardened`);
