@@ -22,7 +22,8 @@ constexpr int kBadRequest = 400;
 constexpr int kLeastMinutes = 1;
 constexpr int kMostMinutes = 120;
 constexpr int kSecondsPerMinute = 60;
-constexpr qsizetype kLeastFieldSize = 3;
+constexpr qsizetype kNarrowField = 3;
+constexpr qsizetype kWideField = 5;
 
 // What a practice link asks for, and why it cannot be given.
 struct PracticeRequest {
@@ -133,14 +134,23 @@ QString InputMode(const QString& answer) {
     return answer.contains(u'.') ? QStringLiteral("decimal") : QStringLiteral("numeric");
 }
 
+// A field is as wide as its answer needs: the style's width for three characters, wider
+// for four or five (9801, −98), widest for a quotient of the cell-numbering mode.
+QString Width(const QString& answer) {
+    if (answer.size() <= kNarrowField) {
+        return QStringLiteral("narrow");
+    }
+    return answer.size() <= kWideField ? QStringLiteral("wide") : QStringLiteral("widest");
+}
+
 QString Field(const Blank& blank, int number, qsizetype place) {
     return QStringLiteral(
-               "<input id=\"p%1-%2\" type=\"text\" inputmode=\"%3\" autocomplete=\"off\" "
-               "spellcheck=\"false\" enterkeyhint=\"next\" size=\"%4\" aria-label=\"%5\" "
-               "aria-describedby=\"mark%1\" data-answer=\"%6\">")
-        .arg(QString::number(number), QString::number(place + 1), InputMode(blank.answer),
-             QString::number(std::max(kLeastFieldSize, blank.answer.size() + 1)),
-             Escaped(blank.name), Escaped(blank.answer));
+               "<input id=\"p%1-%2\" class=\"%3\" type=\"text\" inputmode=\"%4\" "
+               "autocomplete=\"off\" spellcheck=\"false\" enterkeyhint=\"next\" size=\"%5\" "
+               "aria-label=\"%6\" aria-describedby=\"mark%1\" data-answer=\"%7\">")
+        .arg(QString::number(number), QString::number(place + 1), Width(blank.answer),
+             InputMode(blank.answer), QString::number(blank.answer.size() + 1), Escaped(blank.name),
+             Escaped(blank.answer));
 }
 
 // One problem's line: its written text with a field in each blank ("__ + 5 = 12"), or after
