@@ -245,9 +245,9 @@ INSTANTIATE_TEST_SUITE_P(Sheets, CountTest, ::testing::ValuesIn(kCounts), kCaseN
 // What a field's English name asks, worked out: "Problem 3: 7 times 8 equals" is 56,
 // "Problem 4: blank plus 5 equals 12" is 7; nothing for a name it does not read.
 std::optional<int> WorkedOut(const QString& name) {
-    static const QRegularExpression asked(
+    static const QRegularExpression kAsked(
         u"^Problem \\d+: (blank|\\d+) (plus|minus|times|divided by) (blank|\\d+) equals ?(\\d*)$"_s);
-    const QRegularExpressionMatch read = asked.match(name);
+    const QRegularExpressionMatch read = kAsked.match(name);
     if (!read.hasMatch()) {
         return std::nullopt;
     }
@@ -321,11 +321,11 @@ TEST_P(PracticeTest, GivesTheSheetsFieldsOrSaysWhy) {
     for (const QString& said : practice.said) {
         EXPECT_TRUE(html.contains(said)) << said.toStdString() << " in " << html.toStdString();
     }
-    static const QRegularExpression field(
+    static const QRegularExpression kField(
         u"<input [^>]*aria-label=\"([^\"]*)\"[^>]*data-answer=\"([^\"]*)\">"_s);
     int fields = 0;
     int workedOut = 0;
-    for (const QRegularExpressionMatch& found : field.globalMatch(html)) {
+    for (const QRegularExpressionMatch& found : kField.globalMatch(html)) {
         ++fields;
         if (const std::optional<int> answer = WorkedOut(found.captured(1))) {
             ++workedOut;
