@@ -125,37 +125,54 @@ std::vector<Blank> BlanksOf(const PrintedProblem& keyed, int number) {
                                   "tallyworth::SpokenPage", "remainder"))}};
 }
 
-// Phones show digits alone for a whole number; an answer below zero needs the minus sign
-// and a quotient of the cell-numbering mode its decimal point.
-QString InputMode(const QString& answer) {
-    if (answer.contains(u'-')) {
-        return QStringLiteral("text");
+// How every field of the sheet looks: alike, as the printed sheet's blanks are, so that none
+// gives away its answer's length or sign. As wide as the longest answer needs: the style's
+// width for three characters, wider for four or five (9801, -98), widest for a quotient of
+// the cell-numbering mode. Phones show digits alone for whole numbers; answers below zero
+// need the minus sign, and the cell-numbering mode's quotients their decimal point.
+struct FieldLook {
+    QString inputMode = QStringLiteral("numeric");
+    QString width = QStringLiteral("narrow");
+    qsizetype size = kNarrowField;
+};
+
+FieldLook LookOf(const SheetPrint& key) {
+    QString answers;
+    qsizetype longest = 0;
+    for (const PrintedPage& page : key.pages) {
+        for (const PrintedProblem& problem : page.problems) {
+            answers += problem.solution + problem.remainder;
+            longest = std::max({longest, problem.solution.size(), problem.remainder.size()});
+        }
     }
-    return answer.contains(u'.') ? QStringLiteral("decimal") : QStringLiteral("numeric");
+    FieldLook look;
+    if (answers.contains(u'-')) {
+        look.inputMode = QStringLiteral("text");
+    } else if (answers.contains(u'.')) {
+        look.inputMode = QStringLiteral("decimal");
+    }
+    if (longest > kWideField) {
+        look.width = QStringLiteral("widest");
+    } else if (longest > kNarrowField) {
+        look.width = QStringLiteral("wide");
+    }
+    look.size = std::max(look.size, longest + 1);
+    return look;
 }
 
-// A field is as wide as its answer needs: the style's width for three characters, wider
-// for four or five (9801, −98), widest for a quotient of the cell-numbering mode.
-QString Width(const QString& answer) {
-    if (answer.size() <= kNarrowField) {
-        return QStringLiteral("narrow");
-    }
-    return answer.size() <= kWideField ? QStringLiteral("wide") : QStringLiteral("widest");
-}
-
-QString Field(const Blank& blank, int number, qsizetype place) {
+QString Field(const Blank& blank, const FieldLook& look, int number, qsizetype place) {
     return QStringLiteral(
                "<input id=\"p%1-%2\" class=\"%3\" type=\"text\" inputmode=\"%4\" "
                "autocomplete=\"off\" spellcheck=\"false\" enterkeyhint=\"next\" size=\"%5\" "
                "aria-label=\"%6\" aria-describedby=\"mark%1\" data-answer=\"%7\">")
-        .arg(QString::number(number), QString::number(place + 1), Width(blank.answer),
-             InputMode(blank.answer), QString::number(blank.answer.size() + 1), Escaped(blank.name),
-             Escaped(blank.answer));
+        .arg(QString::number(number), QString::number(place + 1), look.width, look.inputMode,
+             QString::number(look.size), Escaped(blank.name), Escaped(blank.answer));
 }
 
 // One problem's line: its written text with a field in each blank ("__ + 5 = 12"), or after
 // it where the answer goes ("7 × 8 ="), and the place its mark is shown.
-QString ProblemItem(const PrintedProblem& keyed, const PageSigns& signs, int number) {
+QString ProblemItem(const PrintedProblem& keyed, const PageSigns& signs, const FieldLook& look,
+                    int number) {
     QStringList pieces = WrittenProblem(Unanswered(keyed), signs).split(QStringLiteral("__"));
     if (pieces.size() == 1) {
         pieces << QString();
@@ -172,7 +189,7 @@ QString ProblemItem(const PrintedProblem& keyed, const PageSigns& signs, int num
                         .arg(Escaped(pieces[place].trimmed()));
         }
         if (place < static_cast<qsizetype>(blanks.size())) {
-            item += Field(blanks[static_cast<std::size_t>(place)], number, place);
+            item += Field(blanks[static_cast<std::size_t>(place)], look, number, place);
         }
     }
     return item + QStringLiteral("<span class=\"mark\" id=\"mark%1\"></span></li>\n").arg(number);
@@ -183,6 +200,7 @@ QString ProblemItem(const PrintedProblem& keyed, const PageSigns& signs, int num
 class ProblemLists {
   public:
     QString Of(const SheetPrint& key) && {
+        look_ = LookOf(key);
         for (const PrintedPage& page : key.pages) {
             AddPage(page);
         }
@@ -201,7 +219,7 @@ class ProblemLists {
                 html_ += QStringLiteral("<ol start=\"%1\">\n").arg(number_ + 1);
                 open_ = true;
             }
-            html_ += ProblemItem(problem, page.signs, ++number_);
+            html_ += ProblemItem(problem, page.signs, look_, ++number_);
         }
         for (; title != page.titles.end(); ++title) {
             AddTitle(title->text);
@@ -220,6 +238,7 @@ class ProblemLists {
         open_ = false;
     }
 
+    FieldLook look_;
     QString html_;
     int number_ = 0;
     bool open_ = false;
