@@ -286,6 +286,7 @@ const std::array kPractices{
                  "&section=kind%3Dremainder%20first%3D10-60%20second%3D2-9%20problems%3D3%20remainders%3Dalways%20title%3D%22Sharing%20out%22",
                  "retry=1", "en", 200, 10, 7,
                  {"<h2>Adding</h2>\n<ol start=\"1\">", "</ol>\n<h2>Sharing out</h2>\n<ol start=\"5\">", "Problem 7: remainder\"", "data-retry=\"1\""}},
+    PracticeCase{"DivisionsDividendFirst", "operation=/&problems=20", "", "en", 200, 20, 20, {}},
     // Of 30 such differences some are below zero: every field then takes a minus sign.
     PracticeCase{"NegativeAnswers", "operation=-&allow-negative=1&problems=30", "", "en", 200, 30, 30,
                  {"class=\"narrow\" type=\"text\" inputmode=\"text\""}},
