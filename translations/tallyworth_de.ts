@@ -704,6 +704,61 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::Practice</name>
+    <message>
+        <source>The minutes for the practice must be a whole number from %1 to %2, not &quot;%3&quot;.</source>
+        <translation>Die Minuten für die Übung müssen eine ganze Zahl von %1 bis %2 sein, nicht „%3“.</translation>
+    </message>
+    <message>
+        <source>A second go at wrong answers is retry=1, or retry=0 for none, not &quot;%1&quot;.</source>
+        <translation>Einen zweiten Versuch bei falschen Antworten gibt retry=1, keinen retry=0, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>This practice link has no sheet code. Ask your teacher for the whole link.</source>
+        <translation>Diesem Übungslink fehlt der Blattcode. Frag deine Lehrkraft nach dem ganzen Link.</translation>
+    </message>
+    <message>
+        <source>Problem %1: %2</source>
+        <translation>Aufgabe %1: %2</translation>
+    </message>
+    <message>
+        <source>Time used: %1 of %2</source>
+        <translation>Gebrauchte Zeit: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>Type each answer, then press Check.</source>
+        <translation>Schreib jede Antwort in ihr Feld und drück dann auf Prüfen.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Wrong. Right: %1</source>
+        <translation>Falsch. Richtig: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right</source>
+        <translation>%1 von %2 richtig</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>Noch einmal prüfen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::Printing</name>
     <message>
         <source>Tallyworth worksheet</source>

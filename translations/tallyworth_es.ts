@@ -704,6 +704,61 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::Practice</name>
+    <message>
+        <source>The minutes for the practice must be a whole number from %1 to %2, not &quot;%3&quot;.</source>
+        <translation>Los minutos de la práctica deben ser un número entero de %1 a %2, no «%3».</translation>
+    </message>
+    <message>
+        <source>A second go at wrong answers is retry=1, or retry=0 for none, not &quot;%1&quot;.</source>
+        <translation>Un segundo intento con las respuestas incorrectas es retry=1, o retry=0 para ninguno, no «%1».</translation>
+    </message>
+    <message>
+        <source>This practice link has no sheet code. Ask your teacher for the whole link.</source>
+        <translation>A este enlace de práctica le falta el código de ficha. Pide el enlace completo a tu profesor o profesora.</translation>
+    </message>
+    <message>
+        <source>Problem %1: %2</source>
+        <translation>Ejercicio %1: %2</translation>
+    </message>
+    <message>
+        <source>Time used: %1 of %2</source>
+        <translation>Tiempo usado: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>Type each answer, then press Check.</source>
+        <translation>Escribe cada respuesta y luego pulsa Comprobar.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Incorrecto</translation>
+    </message>
+    <message>
+        <source>Wrong. Right: %1</source>
+        <translation>Incorrecto. Correcto: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right</source>
+        <translation>%1 de %2 correctos</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>Comprobar de nuevo</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobar</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::Printing</name>
     <message>
         <source>Tallyworth worksheet</source>

@@ -704,6 +704,61 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::Practice</name>
+    <message>
+        <source>The minutes for the practice must be a whole number from %1 to %2, not &quot;%3&quot;.</source>
+        <translation>Les minutes de l’exercice doivent être un nombre entier de %1 à %2, pas «&#xa0;%3&#xa0;».</translation>
+    </message>
+    <message>
+        <source>A second go at wrong answers is retry=1, or retry=0 for none, not &quot;%1&quot;.</source>
+        <translation>Un second essai pour les réponses fausses s’écrit retry=1, ou retry=0 pour aucun, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>This practice link has no sheet code. Ask your teacher for the whole link.</source>
+        <translation>Ce lien d’exercice n’a pas de code de fiche. Demande le lien complet à ton enseignant ou ton enseignante.</translation>
+    </message>
+    <message>
+        <source>Problem %1: %2</source>
+        <translation>Calcul %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Time used: %1 of %2</source>
+        <translation>Temps utilisé&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Entraînement</translation>
+    </message>
+    <message>
+        <source>Type each answer, then press Check.</source>
+        <translation>Écris chaque réponse, puis appuie sur Vérifier.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Juste</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Faux</translation>
+    </message>
+    <message>
+        <source>Wrong. Right: %1</source>
+        <translation>Faux. Juste&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right</source>
+        <translation>%1 sur %2 justes</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>Vérifier encore</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::Printing</name>
     <message>
         <source>Tallyworth worksheet</source>

@@ -704,6 +704,61 @@
     </message>
 </context>
 <context>
+    <name>tallyworth::Practice</name>
+    <message>
+        <source>The minutes for the practice must be a whole number from %1 to %2, not &quot;%3&quot;.</source>
+        <translation>De minuten voor de oefening moeten een heel getal van %1 tot %2 zijn, niet ‘%3’.</translation>
+    </message>
+    <message>
+        <source>A second go at wrong answers is retry=1, or retry=0 for none, not &quot;%1&quot;.</source>
+        <translation>Een tweede kans bij foute antwoorden is retry=1, of retry=0 voor geen, niet ‘%1’.</translation>
+    </message>
+    <message>
+        <source>This practice link has no sheet code. Ask your teacher for the whole link.</source>
+        <translation>Deze oefenlink heeft geen werkbladcode. Vraag je leerkracht om de hele link.</translation>
+    </message>
+    <message>
+        <source>Problem %1: %2</source>
+        <translation>Som %1: %2</translation>
+    </message>
+    <message>
+        <source>Time used: %1 of %2</source>
+        <translation>Gebruikte tijd: %1 van %2</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Oefenen</translation>
+    </message>
+    <message>
+        <source>Type each answer, then press Check.</source>
+        <translation>Typ elk antwoord en druk dan op Nakijken.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Goed</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Wrong. Right: %1</source>
+        <translation>Fout. Goed is: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right</source>
+        <translation>%1 van %2 goed</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>Opnieuw nakijken</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Nakijken</translation>
+    </message>
+</context>
+<context>
     <name>tallyworth::Printing</name>
     <message>
         <source>Tallyworth worksheet</source>

@@ -55,13 +55,10 @@ PairRules RulesFor(OperationRow operation, const WorksheetState& state, const Co
     return rules;
 }
 
-// The line-and-dots layout places the second label first, so the dividend goes there.
 ProblemSet EmptySetFor(const WorksheetState& state) {
     ProblemSet set;
     set.cellNumbering = state.showCellNumbers;
-    const bool lineAndDots =
-        state.divisionSymbol.size() == 1 && state.divisionSymbol.front() == kLineAndDotsMarker;
-    set.numbersExchanged = state.IsDivisionWorksheet() && lineAndDots;
+    set.numbersExchanged = ExchangesNumbers(state);
     return set;
 }
 
@@ -128,6 +125,12 @@ ProblemSet ComposeWithRules(WorksheetState& state, RandomSource& source, Compose
 }
 
 }  // namespace
+
+bool ExchangesNumbers(const WorksheetState& state) {
+    const bool lineAndDots =
+        state.divisionSymbol.size() == 1 && state.divisionSymbol.front() == kLineAndDotsMarker;
+    return state.IsDivisionWorksheet() && lineAndDots;
+}
 
 std::int16_t RandomInRange(RandomSource& source, std::int16_t lowest, std::int16_t highest) {
     // The product of a float and a 16-bit number is exact in double precision.

@@ -21,6 +21,10 @@ class ComposerHost {
     [[nodiscard]] virtual bool AllowsNegativeResults() const = 0;
 };
 
+// Whether the original page writes a division's dividend in its cell's second label, which
+// the line-and-dots layout places first: on a sheet of divisions alone in that notation.
+[[nodiscard]] bool ExchangesNumbers(const WorksheetState& state);
+
 std::int16_t RandomInRange(RandomSource& source, std::int16_t lowest, std::int16_t highest);
 QString RandomMixOperator(RandomSource& source, const WorksheetState& state);
 

@@ -1,6 +1,7 @@
 #include "page_model/sheet_page.h"
 
 #include "core/class_set.h"
+#include "core/composer.h"
 #include "core/operations.h"
 #include "core/sheet_composer.h"
 #include "page_model/build_worksheet.h"
@@ -49,7 +50,10 @@ void AddOriginalPages(SheetPrint& made, const SheetCode& code, const ProblemSet&
     PageControls page = MakeDesignPageControls();
     HideEverything(page);
     ArrangeFields(page, state);
-    WriteProblems(page, set);
+    // A set composed as sections, as every code of today is, knows nothing of the layout.
+    ProblemSet written = set;
+    written.numbersExchanged = ExchangesNumbers(state);
+    WriteProblems(page, written);
     KeptFailure reporter;
     const int pages = OriginalPagesPerSheet(code.settings);
     for (int pageNo = 1; pageNo <= pages && reporter.Failure().isEmpty(); ++pageNo) {

@@ -9,6 +9,7 @@
 #include "core/translations.h"
 #include "page_model/sheet_page.h"
 #include "render/pdf_output.h"
+#include "serve/practice_page.h"
 #include "serve/query_options.h"
 #include "serve/serve_page.h"
 #include "set_options/set_options.h"
@@ -162,6 +163,12 @@ HttpResponse WorksheetService::Routed(const HttpRequest& request, const QString&
     }
     if (path == u"/favicon.ico") {
         return Icon();
+    }
+    if (path == u"/practice") {
+        return PracticePage(request, RequestLanguage(request));
+    }
+    if (const std::optional<HttpResponse> file = PracticeFile(path)) {
+        return *file;
     }
     if (const std::optional<HttpResponse> file = PageFile(path)) {
         return *file;

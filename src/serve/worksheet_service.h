@@ -23,6 +23,8 @@ namespace tallyworth {
 //   /ready             "ok" while a set would be taken, else 503 as when every place is taken
 //   /metrics           what it has done, in Prometheus text (ServiceMetrics)
 //   /favicon.ico       the program's icon, as PNG
+//   /practice?code=…   one sheet for a pupil to answer in the browser (PracticePage), with
+//                      its script and style /practice.js /practice.css
 // Everything is answered in the request's language (RequestLanguages): the page, the
 // messages, and the sheets' words and signs. Bad settings get 400 with the program's
 // messages, one a line. With a public address the sheets carry QR codes of their practice

@@ -180,6 +180,22 @@ TEST(MakeSheetPrint, FillsThePagesAsTheWindowsWouldFromTheSameSeed) {
     }
 }
 
+// Every problem of a division sheet in the line-and-dots notation reads as it divides,
+// dividend first, on the page of a code of every way codes compose: by the window's draw
+// and as sections.
+TEST(MakeSheetPrint, WritesADivisionsDividendFirst) {
+    for (const int version : {kSheetCodeVersion, kSectionsSheetCodeVersion}) {
+        const SheetPrint made =
+            MakeSheetPrint({{OperationRow::Divide, 2, 12, 30, false, false}, 7, version}, true,
+                           QLocale::English, kFlowingArea);
+        ASSERT_TRUE(made.ok) << made.failure.toStdString();
+        for (const PrintedProblem& problem : made.pages.front().problems) {
+            EXPECT_EQ(problem.first.toInt(), problem.second.toInt() * problem.solution.toInt())
+                << version << ": " << WrittenProblem(problem, {}).toStdString();
+        }
+    }
+}
+
 // A code of a version this program cannot compose makes no page, rather than a page of
 // the cells' design captions.
 TEST(MakeSheetPrint, SaysSoWhenTheSheetCannotBeComposed) {

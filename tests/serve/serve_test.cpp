@@ -8,6 +8,7 @@
 #include "support/named_cases.h"
 
 #include <QHostAddress>
+#include <QSet>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -15,6 +16,8 @@
 #include <algorithm>
 #include <csignal>
 #include <iterator>
+#include <map>
+#include <optional>
 #include <vector>
 
 namespace tallyworth::cli_test {
@@ -257,6 +260,111 @@ TEST_P(CountTest, SaysEachSectionsDifferentProblems) {
 
 INSTANTIATE_TEST_SUITE_P(Sheets, CountTest, ::testing::ValuesIn(kCounts), kCaseName);
 
+// What a field's English name asks, worked out: "Problem 3: 7 times 8 equals" is 56,
+// "Problem 4: blank plus 5 equals 12" is 7; nothing for a name it does not read.
+std::optional<int> WorkedOut(const QString& name) {
+    static const QRegularExpression kAsked(
+        u"^Problem \\d+: (blank|\\d+) (plus|minus|times|divided by) (blank|\\d+) equals ?(\\d*)$"_s);
+    const QRegularExpressionMatch read = kAsked.match(name);
+    if (!read.hasMatch()) {
+        return std::nullopt;
+    }
+    const QString sign = read.captured(2);
+    const int first = read.captured(1).toInt();
+    const int second = read.captured(3).toInt();
+    const int result = read.captured(4).toInt();
+    const std::map<QString, std::array<int, 3>> answers{
+        // answer, first, second left out
+        {u"plus"_s, {first + second, result - second, result - first}},
+        {u"minus"_s, {first - second, result + second, first - result}},
+        {u"times"_s, {first * second, result / std::max(second, 1), result / std::max(first, 1)}},
+        {u"divided by"_s,
+         {first / std::max(second, 1), result * second, first / std::max(result, 1)}}};
+    const int left = read.captured(1) == u"blank" ? 1 : read.captured(3) == u"blank" ? 2 : 0;
+    return answers.at(sign)[static_cast<std::size_t>(left)];
+}
+
+// clang-format off
+struct PracticeCase {
+    const char* name;
+    const char* set;       // the query of the set whose code is asked for, or "" for none
+    const char* practice;  // the practice link's own parameters
+    const char* language;
+    int status;
+    int fields;            // answer fields on the page
+    int workedOut;         // of them, those whose answers the test works out from their names
+    QStringList said;      // in the page's HTML
+};
+const std::array kPractices{
+    PracticeCase{"TimesFacts", "operation=x&problems=12", "", "en", 200, 12, 12,
+                 {"<html lang=\"en\">", "Problem 12: ", "data-retry=\"0\""}},
+    PracticeCase{"SectionsOfEveryKind",
+                 "section=kind%3Dmissing%20operation%3D%2B%20first%3D2-9%20problems%3D4%20missing%3Deither%20title%3DAdding"
+                 "&section=kind%3Dremainder%20first%3D10-60%20second%3D2-9%20problems%3D3%20remainders%3Dalways%20title%3D%22Sharing%20out%22",
+                 "retry=1", "en", 200, 10, 7,
+                 {"<h2>Adding</h2>\n<ol start=\"1\">", "</ol>\n<h2>Sharing out</h2>\n<ol start=\"5\">", "Problem 7: remainder\"", "data-retry=\"1\""}},
+    PracticeCase{"DivisionsDividendFirst", "operation=/&problems=20", "", "en", 200, 20, 20, {}},
+    // Of 30 such differences some are below zero: every field then takes a minus sign.
+    PracticeCase{"NegativeAnswers", "operation=-&allow-negative=1&problems=30", "", "en", 200, 30, 30,
+                 {"class=\"narrow\" type=\"text\" inputmode=\"text\""}},
+    PracticeCase{"GermanWithATimer", "operation=/", "minutes=5", "de", 200, 10, 0,
+                 {"<html lang=\"de\">", "Aufgabe 1: ", "Gebrauchte Zeit: 0:00 von 5:00", ">Prüfen</button>"}},
+    PracticeCase{"NoCode", "", "retry=1", "de", 400, 0, 0,
+                 {"<html lang=\"de\">", "Diesem Übungslink fehlt der Blattcode."}},
+    PracticeCase{"MistypedCode", "", "code=ZZZ", "en", 400, 0, 0,
+                 {"A sheet code has 14 letters and digits, but this one has 3"}},
+    PracticeCase{"MinutesOutOfRange", "operation=x", "minutes=121", "en", 400, 0, 0,
+                 {"a whole number from 1 to 120, not &quot;121&quot;."}},
+    PracticeCase{"RetryNotASwitch", "operation=x", "retry=yes", "fr", 400, 0, 0,
+                 {"ou retry=0 pour aucun, pas «\u00A0yes\u00A0»."}},
+    PracticeCase{"SettingOfTheSet", "operation=x", "operation=x", "en", 400, 0, 0,
+                 {"There is no setting &quot;operation&quot;."}},
+};
+// clang-format on
+
+class PracticeTest : public ::testing::TestWithParam<PracticeCase> {};
+
+// A sheet's code gives its problems as fields, each with its name and right answer; a
+// link that is wrong gets a page that says why, in the request's language.
+TEST_P(PracticeTest, GivesTheSheetsFieldsOrSaysWhy) {
+    const PracticeCase& practice = GetParam();
+    QStringList query{u"lang="_s + practice.language};
+    if (*practice.practice != 0) {
+        query << practice.practice;
+    }
+    if (*practice.set != 0) {
+        query << u"code="_s +
+                     Shared().Get(u"worksheets.pdf?"_s + practice.set).Header("X-Tallyworth-Code");
+    }
+    const Answer served = Shared().Get(u"practice?"_s + query.join(u'&'));
+    EXPECT_EQ(served.status, practice.status);
+    EXPECT_EQ(served.Header("Content-Type"), "text/html; charset=utf-8");
+    const QString html = QString::fromUtf8(served.body);
+    for (const QString& said : practice.said) {
+        EXPECT_TRUE(html.contains(said)) << said.toStdString() << " in " << html.toStdString();
+    }
+    // Every field looks alike, as the printed blanks do: none gives its answer away.
+    static const QRegularExpression kField(
+        u"<input id=\"[^\"]*\"( class=[^>]*) aria-label=\"([^\"]*)\"[^>]*data-answer=\"([^\"]*)\">"_s);
+    QSet<QString> looks;
+    int fields = 0;
+    int workedOut = 0;
+    for (const QRegularExpressionMatch& found : kField.globalMatch(html)) {
+        ++fields;
+        looks << found.captured(1);
+        if (const std::optional<int> answer = WorkedOut(found.captured(2))) {
+            ++workedOut;
+            EXPECT_EQ(QString::number(*answer), found.captured(3))
+                << found.captured(2).toStdString();
+        }
+    }
+    EXPECT_EQ(fields, practice.fields);
+    EXPECT_EQ(workedOut, practice.workedOut);
+    EXPECT_LE(looks.size(), 1) << QStringList(looks.values()).join(u'\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, PracticeTest, ::testing::ValuesIn(kPractices), kCaseName);
+
 // The command line's options of the set as a query: its long names without dashes.
 QString LimitQuery(const LimitCase& limit) {
     const QStringList options = LimitOptions(limit);
@@ -422,6 +530,7 @@ const std::array kRequests{
     RequestCase{"UnknownPath", "nothing", {}, 404},
     RequestCase{"OutsideTheBase", "../etc/passwd", {}, 404},
     RequestCase{"SheetsAsText", "worksheets.html?operation=x&sheets=2", {}, 200},
+    RequestCase{"PracticeScript", "practice.js", {}, 200},
     RequestCase{"UnknownSetting", "worksheets.pdf?colour=red", {}, 400},
     RequestCase{"Post", "worksheets.pdf", {"-X", "POST"}, 405},
     RequestCase{"Body", "health", {"--data-binary", "x", "-X", "GET"}, 413},
