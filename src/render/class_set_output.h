@@ -3,6 +3,7 @@
 #include "core/class_set.h"
 #include "render/pdf_output.h"
 
+#include <QImage>
 #include <QLocale>
 #include <QPageSize>
 #include <QRectF>
@@ -34,6 +35,11 @@ struct SetPagePlace {
 // Stops, cancelled, when progress reports that the user cancelled.
 [[nodiscard]] PrintOutcome PaintClassSet(QPainter& painter, QPagedPaintDevice& device,
                                          const ClassSetRequest& request, SetProgress& progress);
+
+// Page pageIndex (from 0) of the set as it prints on the paper, margins and all, painted as
+// on screen at dotsPerInch; a null image when the set has no such page.
+[[nodiscard]] QImage ClassSetPageImage(const ClassSetRequest& request, const QPageSize& paper,
+                                       int pageIndex, double dotsPerInch);
 
 // Writes the whole set as one PDF on the given paper into an open device, with the sheets'
 // codes in the document's metadata, as its keywords. Fails, writing what it had, as
