@@ -397,26 +397,37 @@ struct RequestCase {
     const char* path;
     QStringList arguments;
     int status;
+    const char* cacheControl;  // what a cache may do with the answer
 };
 const QString kLongValue(20000, u'7');
+constexpr const char* kNoStore = "no-store";
+constexpr const char* kForADay = "public, max-age=86400";
 const std::array kRequests{
-    RequestCase{"Health", "health", {}, 200},
-    RequestCase{"Icon", "favicon.ico", {}, 200},
-    RequestCase{"UnknownPath", "nothing", {}, 404},
-    RequestCase{"OutsideTheBase", "../etc/passwd", {}, 404},
-    RequestCase{"SheetsAsText", "worksheets.html?operation=x&sheets=2", {}, 200},
-    RequestCase{"UnknownSetting", "worksheets.pdf?colour=red", {}, 400},
-    RequestCase{"Post", "worksheets.pdf", {"-X", "POST"}, 405},
-    RequestCase{"Body", "health", {"--data-binary", "x", "-X", "GET"}, 413},
-    RequestCase{"LongAddress", "worksheets.pdf?code=", {"--url-query", "x=" + kLongValue}, 414},
+    RequestCase{"Health", "health", {}, 200, kNoStore},
+    RequestCase{"Page", "", {}, 200, "public, no-cache"},
+    RequestCase{"Icon", "favicon.ico", {}, 200, "public, no-cache"},
+    RequestCase{"UnknownPath", "nothing", {}, 404, kNoStore},
+    RequestCase{"OutsideTheBase", "../etc/passwd", {}, 404, kNoStore},
+    RequestCase{"SheetsAsText", "worksheets.html?operation=x&sheets=2", {}, 200, kNoStore},
+    RequestCase{"SheetsOfACodeAsText", "worksheets.html?code=17FC6-4RQDB-F3C4", {}, 200, kForADay},
+    RequestCase{"Preview", "preview.png?operation=x&problems=100", {}, 200, kNoStore},
+    RequestCase{"PreviewOfAKey", "preview.png?code=17FC6-4RQDB-F3C4&answers=each&page=2", {}, 200, kForADay},
+    RequestCase{"PreviewOfNoPage", "preview.png?page=0", {}, 400, kNoStore},
+    RequestCase{"PreviewPastTheSet", "preview.png?code=17FC6-4RQDB-F3C4&page=2", {}, 404, kNoStore},
+    RequestCase{"PreviewOfBadSettings", "preview.png?lowest=9&highest=2", {}, 400, kNoStore},
+    RequestCase{"UnknownSetting", "worksheets.pdf?colour=red", {}, 400, kNoStore},
+    RequestCase{"Post", "worksheets.pdf", {"-X", "POST"}, 405, kNoStore},
+    RequestCase{"Body", "health", {"--data-binary", "x", "-X", "GET"}, 413, kNoStore},
+    RequestCase{"LongAddress", "worksheets.pdf?code=", {"--url-query", "x=" + kLongValue}, 414, kNoStore},
     RequestCase{"ManyHeaders", "health", [] { QStringList many; for (int at = 0; at < 80; ++at) {
-        many << "-H" << QStringLiteral("X-%1: 1").arg(at); } return many; }(), 431},
+        many << "-H" << QStringLiteral("X-%1: 1").arg(at); } return many; }(), 431, kNoStore},
 };
 // clang-format on
 
 class RequestTest : public ::testing::TestWithParam<RequestCase> {};
 
-// Every answer, good or bad, carries its type, the safety headers and no cookie.
+// Every answer, good or bad, carries its type, the safety headers, no cookie and what a
+// cache may do with it; a preview is a PNG with its set's code.
 TEST_P(RequestTest, AnswersWithItsStatusAndSafetyHeaders) {
     const Answer served = Shared().Get(GetParam().path, GetParam().arguments);
     EXPECT_EQ(served.status, GetParam().status) << served.headers.toStdString();
@@ -425,10 +436,47 @@ TEST_P(RequestTest, AnswersWithItsStatusAndSafetyHeaders) {
     EXPECT_EQ(served.Header("Referrer-Policy"), "no-referrer");
     EXPECT_TRUE(served.Header("Content-Security-Policy").contains("script-src 'self'"));
     EXPECT_EQ(served.Header("Set-Cookie"), "");
+    EXPECT_EQ(served.Header("Cache-Control"), GetParam().cacheControl);
+    EXPECT_EQ(served.headers.count(u"Cache-Control", Qt::CaseInsensitive), 1);
+    if (served.status == 200 && QByteArray(GetParam().path).startsWith("preview.png")) {
+        EXPECT_EQ(served.Header("Content-Type"), "image/png");
+        EXPECT_TRUE(served.body.startsWith("\x89PNG\r\n\x1a\n"));
+        EXPECT_FALSE(served.Header("X-Tallyworth-Code").isEmpty());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Requests, RequestTest, ::testing::ValuesIn(kRequests),
                          [](const auto& param) { return std::string(param.param.name); });
+
+// A cache asking again after an answer a code decides gets 304 without the answer, for
+// as long as the program and the browser's languages are the same; a fresh set never.
+TEST(ServeTest, TellsACacheThatKeptAnAnswerItIsCurrent) {
+    for (const QString& path : {u"preview.png?code=17FC6-4RQDB-F3C4"_s,
+                               u"worksheets.pdf?code=17FC6-4RQDB-F3C4&sheets=2"_s}) {
+        const QString tag = Shared().Get(path).Header("ETag");
+        ASSERT_FALSE(tag.isEmpty());
+        const Answer again = Shared().Get(path, {"-H", "If-None-Match: W/\"x\", " + tag});
+        EXPECT_EQ(again.status, 304);
+        EXPECT_TRUE(again.body.isEmpty());
+        EXPECT_EQ(again.Header("ETag"), tag);
+        EXPECT_NE(Shared().Get(path, {"-H", "Accept-Language: de"}).Header("ETag"), tag);
+    }
+    EXPECT_EQ(Shared().Get(u"preview.png?operation=x"_s, {"-H", "If-None-Match: *"}).status, 200);
+}
+
+// The sheets as text say what they are, lead back to the page, and carry the keys where
+// the set puts them.
+TEST(ServeTest, ShowsTheSetAsTextWithItsKeys) {
+    const QString text = QString::fromUtf8(
+        Shared().Get(u"worksheets.html?code=17FC6-4RQDB-F3C4&sheets=2&answers=end"_s).body);
+    EXPECT_TRUE(text.contains(u"<title>The worksheets as text"_s));
+    EXPECT_TRUE(text.contains(u"<a href=\"./\">"_s));
+    const QStringList headings = text.split(u"<h2>"_s).mid(1);
+    ASSERT_EQ(headings.size(), 4);
+    EXPECT_FALSE(headings[1].contains(u"Answer key"_s));
+    EXPECT_TRUE(headings[2].startsWith(u"Sheet 1 of 2: Answer key"_s));
+    EXPECT_TRUE(headings[3].contains(QRegularExpression(u"= [0-9]+</li>"_s)));
+}
 
 // clang-format off
 struct ListenCase {
