@@ -6,6 +6,7 @@
 #include "render/page_style.h"
 #include "render/pdf_metadata.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileDevice>
 #include <QImage>
@@ -409,6 +410,17 @@ QImage ClassSetPageImage(const ClassSetRequest& request, const QPageSize& paper,
         PaintSetPage(painter, request, room, dotsPerInch,
                      pages[static_cast<std::size_t>(pageIndex)], maker, PageText::AsShown);
     return painted.Succeeded() ? image : QImage();
+}
+
+QByteArray ClassSetPagePng(const ClassSetRequest& request, const QPageSize& paper, int pageIndex) {
+    const QImage image = ClassSetPageImage(request, paper, pageIndex, kPreviewDotsPerInch);
+    if (image.isNull()) {
+        return {};
+    }
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    image.save(&png, "PNG");
+    return png.data();
 }
 
 PrintOutcome WriteClassSetPdfTo(QIODevice& device, const ClassSetRequest& request,

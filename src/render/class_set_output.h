@@ -41,6 +41,13 @@ struct SetPagePlace {
 [[nodiscard]] QImage ClassSetPageImage(const ClassSetRequest& request, const QPageSize& paper,
                                        int pageIndex, double dotsPerInch);
 
+// A preview about as tall as a browser's window, whatever the paper.
+inline constexpr double kPreviewDotsPerInch = 90;
+
+// The same page as a PNG at kPreviewDotsPerInch; empty when the set has no such page.
+[[nodiscard]] QByteArray ClassSetPagePng(const ClassSetRequest& request, const QPageSize& paper,
+                                         int pageIndex);
+
 // Writes the whole set as one PDF on the given paper into an open device, with the sheets'
 // codes in the document's metadata, as its keywords. Fails, writing what it had, as
 // PaintClassSet does.

@@ -2,11 +2,13 @@
 
 #include "core/settings_limits.h"
 #include "core/sheet_section.h"
+#include "core/worksheet_state.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
 #include <array>
+#include <utility>
 
 namespace tallyworth {
 
@@ -58,7 +60,14 @@ constexpr std::array kTexts{
     PageText{"header", "tallyworth::ClassSetDialog", QT_TRANSLATE_NOOP("tallyworth::ClassSetDialog", "&Header with Name and Date lines")},
     PageText{"paper", "tallyworth::ClassSetDialog", QT_TRANSLATE_NOOP("tallyworth::ClassSetDialog", "&Paper:")},
     PageText{"code", "tallyworth::SheetCodeDialog", QT_TRANSLATE_NOOP("tallyworth::SheetCodeDialog", "&Sheet code:")},
-    PageText{"settings", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Worksheet")},
+    PageText{"settings", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "What to practise")},
+    PageText{"preview", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "The first page as it will print")},
+    PageText{"previewalt", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "The first page of the first sheet, code %1; its problems follow as text.")},
+    PageText{"previewcode", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "This sheet's code: %1")},
+    PageText{"newproblems", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "New problems")},
+    PageText{"busy", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Making the worksheets…")},
+    PageText{"received", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Pages received: %1")},
+    PageText{"made", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "The worksheets are made. Their code: %1")},
     PageText{"taught", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "As usually taught")},
     PageText{"count", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Different problems under these rules: %1")},
     PageText{"make", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Make the worksheets")},
@@ -101,6 +110,25 @@ QString PageWords(const PageText& text) {
     return words.trimmed();
 }
 
+// The operation list's values for which the main window offers a choice, as the page's
+// script reads them: "- mix".
+QString ValuesOffering(bool (*offers)(OperationRow)) {
+    constexpr std::array<std::pair<const char*, OperationRow>, 5> kValues{{
+        {"+", OperationRow::Add},
+        {"-", OperationRow::Subtract},
+        {"*", OperationRow::Multiply},
+        {"/", OperationRow::Divide},
+        {"mix", OperationRow::Mix},
+    }};
+    QStringList values;
+    for (const auto& [value, row] : kValues) {
+        if (offers(row)) {
+            values << QLatin1String(value);
+        }
+    }
+    return values.join(u' ');
+}
+
 QByteArray Resource(const QString& name) {
     QFile file(QStringLiteral(":/serve/page/") + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -114,7 +142,7 @@ QByteArray PageHtml(const QLocale& language, bool letter) {
         html.replace(QStringLiteral("{{%1}}").arg(QLatin1String(text.key)),
                      PageWords(text).toHtmlEscaped());
     }
-    const std::array<std::pair<const char*, QString>, 8> values{{
+    const std::array<std::pair<const char*, QString>, 10> values{{
         {"lang", language.bcp47Name()},
         {"mostSections", QString::number(kMostSections)},
         {"mostTitle", QString::number(kMostTitleCharacters)},
@@ -123,6 +151,8 @@ QByteArray PageHtml(const QLocale& language, bool letter) {
         {"problemsValue", QString::number(kStartProblems)},
         {"a4", letter ? QString() : QStringLiteral(" selected")},
         {"letter", letter ? QStringLiteral(" selected") : QString()},
+        {"negativeFor", ValuesOffering(OffersNegativeResults)},
+        {"notationFor", ValuesOffering(OffersDivisionNotation)},
     }};
     for (const auto& [key, value] : values) {
         html.replace(QStringLiteral("{{%1}}").arg(QLatin1String(key)), value);

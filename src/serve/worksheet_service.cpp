@@ -15,11 +15,9 @@
 #include "set_options/set_options.h"
 #include "tallyworth/version.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
-#include <QImage>
 
 #include <algorithm>
 #include <utility>
@@ -37,9 +35,6 @@ constexpr int kBusy = 503;
 constexpr QStringView kLanguageParameter = u"lang";
 // The parameter naming the page of a set that a preview shows, from 1.
 constexpr QStringView kPageParameter = u"page";
-
-// A preview about as tall as a browser's window, whatever the paper.
-constexpr double kPreviewDotsPerInch = 90;
 
 // Reads a request's settings in its language: messages for every bad one.
 SetReading ReadQuery(const HttpRequest& request) {
@@ -113,8 +108,15 @@ HttpResponse Text(int status, const QString& text) {
     return {status, "text/plain; charset=utf-8", {}, text.toUtf8() + '\n', nullptr};
 }
 
+// The messages one a line, and for the page, which shows each at its field, the option
+// each is about (X-Tallyworth-Fields, in the same order, empty for the set as a whole).
 HttpResponse Refused(const SetReading& reading) {
-    return Text(kBadRequest, reading.errors.join(u'\n'));
+    HttpResponse refused = Text(kBadRequest, reading.errors.join(u'\n'));
+    QStringList options = reading.faultOptions;
+    options.resize(reading.errors.size());
+    refused.headers.append(
+        qMakePair(QByteArray("X-Tallyworth-Fields"), options.join(u',').toLatin1()));
+    return refused;
 }
 
 QString Decoded(const QByteArray& header) {
@@ -390,24 +392,19 @@ HttpResponse WorksheetService::Preview(const HttpRequest& request) {
     }
     const QPageSize paper =
         PageSizeOf(reading.paper.value_or(PaperOf(BrowserPaperLocale(request.acceptLanguage))));
-    QImage image;
-    if (!InTurn(request.client, [&] {
-            image = ClassSetPageImage(reading.request, paper, page - 1, kPreviewDotsPerInch);
-        })) {
+    QByteArray png;
+    if (!InTurn(request.client, [&] { png = ClassSetPagePng(reading.request, paper, page - 1); })) {
         return Busy();
     }
-    if (image.isNull()) {
+    if (png.isEmpty()) {
         return Text(
             kNotFound,
             QCoreApplication::translate("tallyworth::Serve", "The set has no page %1.").arg(page));
     }
-    QBuffer png;
-    png.open(QIODevice::WriteOnly);
-    image.save(&png, "PNG");
     return {200,
             "image/png",
             {{"X-Tallyworth-Code", ReportedCode(reading.request).toLatin1()}},
-            png.data(),
+            png,
             nullptr};
 }
 

@@ -349,14 +349,15 @@ struct BadValueCase {
     const char* name;
     const char* query;
     QStringList options;  // the same values on the command line
+    const char* fields;   // the option each message is about, for the page
 };
 const std::array kBadValues{
-    BadValueCase{"SheetsOutOfRange", "sheets=501", {"--sheets", "501"}},
-    BadValueCase{"LowestAboveHighest", "lowest=12&highest=3", {"--lowest", "12", "--highest", "3"}},
-    BadValueCase{"NotAnAnswerKey", "answers=some", {"--answers", "some"}},
-    BadValueCase{"MistypedCode", "code=10035-41YD5-SX9T", {"--code", "10035-41YD5-SX9T"}},
+    BadValueCase{"SheetsOutOfRange", "sheets=501", {"--sheets", "501"}, "sheets"},
+    BadValueCase{"LowestAboveHighest", "lowest=12&highest=3", {"--lowest", "12", "--highest", "3"}, "lowest"},
+    BadValueCase{"NotAnAnswerKey", "answers=some&fixed=x", {"--answers", "some", "--fixed", "x"}, "answers,fixed"},
+    BadValueCase{"MistypedCode", "code=10035-41YD5-SX9T", {"--code", "10035-41YD5-SX9T"}, "code"},
     BadValueCase{"NoProblemFits", "operation=/&lowest=50&highest=99&no-trivial=1",
-                 {"--operation", "/", "--lowest", "50", "--highest", "99", "--no-trivial"}},
+                 {"--operation", "/", "--lowest", "50", "--highest", "99", "--no-trivial"}, ""},
 };
 // clang-format on
 const std::array kLanguages{std::pair{"en-GB", "en_GB.UTF-8"}, std::pair{"de-DE", "de_DE.UTF-8"},
@@ -366,7 +367,8 @@ const std::array kLanguages{std::pair{"en-GB", "en_GB.UTF-8"}, std::pair{"de-DE"
 class BadValueTest : public ::testing::TestWithParam<
                          std::tuple<BadValueCase, std::pair<const char*, const char*>>> {};
 
-// A bad value gets 400 and the command line's own words in the browser's language, no PDF.
+// A bad value gets 400 and the command line's own words in the browser's language, no PDF,
+// and the page the options they are about.
 TEST_P(BadValueTest, GetsTheCommandLinesMessage) {
     const auto& [badValue, language] = GetParam();
     const Answer served =
@@ -380,6 +382,7 @@ TEST_P(BadValueTest, GetsTheCommandLinesMessage) {
     said.remove(QStringLiteral("tallyworth: "));
     EXPECT_EQ(QString::fromUtf8(served.body).toStdString(),
               said.section(u'\n', 0, -3).toStdString() + "\n");
+    EXPECT_EQ(served.Header("X-Tallyworth-Fields"), badValue.fields);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, BadValueTest,
@@ -452,7 +455,7 @@ INSTANTIATE_TEST_SUITE_P(Requests, RequestTest, ::testing::ValuesIn(kRequests),
 // as long as the program and the browser's languages are the same; a fresh set never.
 TEST(ServeTest, TellsACacheThatKeptAnAnswerItIsCurrent) {
     for (const QString& path : {u"preview.png?code=17FC6-4RQDB-F3C4"_s,
-                               u"worksheets.pdf?code=17FC6-4RQDB-F3C4&sheets=2"_s}) {
+                                u"worksheets.pdf?code=17FC6-4RQDB-F3C4&sheets=2"_s}) {
         const QString tag = Shared().Get(path).Header("ETag");
         ASSERT_FALSE(tag.isEmpty());
         const Answer again = Shared().Get(path, {"-H", "If-None-Match: W/\"x\", " + tag});
@@ -573,7 +576,7 @@ const std::array kHostile{
     HostileCase{"NoHost", "GET /health HTTP/1.1\r\n", 400, "GET /health 400 12"},
     HostileCase{"TwoHosts", "GET /health HTTP/1.1\r\nHost: a\r\nHost: b\r\n", 400, "GET /health 400 12"},
     HostileCase{"NoHostInHttp10", "GET /health HTTP/1.0\r\n", 200, "GET /health 200 3"},
-    HostileCase{"HeadSendsNoBody", "HEAD / HTTP/1.1\r\nHost: a\r\n", 200, "HEAD / 200 0"},
+    HostileCase{"HeadSendsNoBody", "HEAD /health HTTP/1.1\r\nHost: a\r\n", 200, "HEAD /health 200 0"},
     HostileCase{"UnknownVersion", "GET /health HTTP/2.0\r\nHost: a\r\n", 505, "GET /health 505 27"},
     HostileCase{"BadRequestLine", "GET /health HTTP/1.1x\r\nHost: a\r\n", 400, "GET /health 400 12"},
     HostileCase{"NoColon", "GET /health HTTP/1.1\r\nHost: a\r\nNo colon\r\n", 400, "GET /health 400 12"},
