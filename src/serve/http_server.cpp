@@ -538,7 +538,7 @@ class MicroHttpServer final : public HttpServer {
 
 QList<QPair<QByteArray, QByteArray>> SafetyHeaders() {
     return {{"Content-Security-Policy",
-             "default-src 'self'; script-src 'self'; style-src 'self'; img-src 'self'; "
+             "default-src 'self'; script-src 'self'; style-src 'self'; img-src 'self' blob:; "
              "object-src 'none'; base-uri 'none'; frame-ancestors 'none'; form-action 'self'"},
             {"X-Content-Type-Options", "nosniff"},
             {"Referrer-Policy", "no-referrer"},

@@ -83,8 +83,9 @@ class HttpServer {
                                                           const HttpLimits& limits,
                                                           HttpHandler handler, QString& error);
 
-// The headers that every answer carries: no script or style from elsewhere, no guessed
-// types, no referrer, and kept by no cache unless the answer says otherwise.
+// The headers that every answer carries: no script or style from elsewhere (images only
+// from here or made by the page's own script, as its preview is), no guessed types, no
+// referrer, and kept by no cache unless the answer says otherwise.
 [[nodiscard]] QList<QPair<QByteArray, QByteArray>> SafetyHeaders();
 
 }  // namespace tallyworth

@@ -77,8 +77,8 @@ function clearFaults() {
 // Each message at the field it is about, right after it and read with it; the others under
 // the buttons. The first field at fault takes the focus when focus asks.
 async function showFaults(answer, focus) {
-  clearFaults();
   const messages = (await answer.text()).trim().split("\n");
+  clearFaults();
   const fields = (answer.headers.get("X-Tallyworth-Fields") || "").split(",");
   const general = [];
   let first = null;
@@ -165,11 +165,13 @@ async function showSheetText(code, asked) {
   if (!answer.ok || asked !== previewsAsked) return;
   const sheet = new DOMParser().parseFromString(await answer.text(), "text/html");
   byId("preview-text").replaceChildren(...sheet.querySelectorAll("main > ol"));
+  byId("preview-text").dataset.code = code;
 }
 
 let previewTimer = 0;
-// Draws again once typing pauses, not at every key.
+// Draws again once typing pauses, not at every key; a preview under way is out of date.
 function previewSoon() {
+  ++previewsAsked;
   clearTimeout(previewTimer);
   previewTimer = setTimeout(updatePreview, 300);
 }
@@ -444,7 +446,7 @@ document.addEventListener("DOMContentLoaded", () => {
     event.preventDefault();
     fetchSet(sheetParameters());
   });
-  const changed = () => { countSoon(); previewSoon(); };
+  const changed = () => { hiddenChoices(); countSoon(); previewSoon(); };
   settings.addEventListener("input", changed);
   settings.addEventListener("change", changed);
   byId("add-section").addEventListener("click", () => { addSection(); previewSoon(); });
