@@ -417,9 +417,10 @@ QByteArray ClassSetPagePng(const ClassSetRequest& request, const QPageSize& pape
     if (image.isNull()) {
         return {};
     }
+    // Black on white: grey levels hold it whole in a third of the bytes to compress.
     QBuffer png;
     png.open(QIODevice::WriteOnly);
-    image.save(&png, "PNG");
+    image.convertToFormat(QImage::Format_Grayscale8).save(&png, "PNG");
     return png.data();
 }
 
