@@ -348,13 +348,17 @@ void ReadSettings(CommandReader& reader, std::uint64_t seed, const QLocale& loca
     const QString highest = text("highest", kStartHighest);
     const QString count = text("problems", kStartProblems);
     const ValidationResult checked = ValidateSettings(highest, lowest, count, entry, locale);
-    // A message the main window follows with the focus is about the field focused.
+    // A message the main window follows with the focus is about the field focused; the
+    // count's range, which moves no focus there, is about the count all the same.
     for (auto effect = checked.effects.begin(); effect != checked.effects.end(); ++effect) {
         if (const auto* message = std::get_if<SettingsMessage>(&*effect)) {
             const auto next = std::next(effect);
             const auto* focus =
                 next != checked.effects.end() ? std::get_if<FocusMove>(&*next) : nullptr;
-            reader.Refuse(message->text, focus != nullptr ? OptionOf(focus->field) : QString());
+            const bool ofCount = message->text == RangeCheckMessage(RangeCheck::Count);
+            reader.Refuse(message->text, focus != nullptr
+                                             ? OptionOf(focus->field)
+                                             : (ofCount ? QStringLiteral("problems") : QString()));
         }
     }
     if (!checked.verdict || !checked.numbers) {

@@ -354,6 +354,7 @@ struct BadValueCase {
 const std::array kBadValues{
     BadValueCase{"SheetsOutOfRange", "sheets=501", {"--sheets", "501"}, "sheets"},
     BadValueCase{"LowestAboveHighest", "lowest=12&highest=3", {"--lowest", "12", "--highest", "3"}, "lowest"},
+    BadValueCase{"TooManyProblems", "problems=150", {"--problems", "150"}, "problems"},
     BadValueCase{"NotAnAnswerKey", "answers=some&fixed=x", {"--answers", "some", "--fixed", "x"}, "answers,fixed"},
     BadValueCase{"MistypedCode", "code=10035-41YD5-SX9T", {"--code", "10035-41YD5-SX9T"}, "code"},
     BadValueCase{"NoProblemFits", "operation=/&lowest=50&highest=99&no-trivial=1",
