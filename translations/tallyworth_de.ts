@@ -1311,6 +1311,10 @@
         <source>The set has no page %1.</source>
         <translation>Der Satz hat keine Seite %1.</translation>
     </message>
+    <message>
+        <source>Open them to print</source>
+        <translation>Zum Drucken öffnen</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SettingsValidation</name>

@@ -1311,6 +1311,10 @@
         <source>The set has no page %1.</source>
         <translation>El juego no tiene página %1.</translation>
     </message>
+    <message>
+        <source>Open them to print</source>
+        <translation>Abrirlas para imprimir</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SettingsValidation</name>

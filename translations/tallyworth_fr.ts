@@ -1273,11 +1273,11 @@
     </message>
     <message>
         <source>The first page of the first sheet, code %1; its problems follow as text.</source>
-        <translation>La première page de la première fiche, code %1 ; ses calculs suivent en texte.</translation>
+        <translation>La première page de la première fiche, code %1&#xa0;; ses calculs suivent en texte.</translation>
     </message>
     <message>
         <source>This sheet&apos;s code: %1</source>
-        <translation>Code de cette fiche : %1</translation>
+        <translation>Code de cette fiche&#xa0;: %1</translation>
     </message>
     <message>
         <source>New problems</source>
@@ -1289,11 +1289,11 @@
     </message>
     <message>
         <source>Pages received: %1</source>
-        <translation>Pages reçues : %1</translation>
+        <translation>Pages reçues&#xa0;: %1</translation>
     </message>
     <message>
         <source>The worksheets are made. Their code: %1</source>
-        <translation>Les fiches sont créées. Leur code : %1</translation>
+        <translation>Les fiches sont créées. Leur code&#xa0;: %1</translation>
     </message>
     <message>
         <source>The worksheets as text</source>
@@ -1305,11 +1305,15 @@
     </message>
     <message>
         <source>page takes the number of a page of the set, not &quot;%1&quot;.</source>
-        <translation>page prend le numéro d’une page du jeu, pas « %1 ».</translation>
+        <translation>page prend le numéro d’une page du jeu, pas «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The set has no page %1.</source>
         <translation>Le jeu n’a pas de page %1.</translation>
+    </message>
+    <message>
+        <source>Open them to print</source>
+        <translation>Les ouvrir pour imprimer</translation>
     </message>
 </context>
 <context>

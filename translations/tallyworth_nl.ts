@@ -1311,6 +1311,10 @@
         <source>The set has no page %1.</source>
         <translation>De set heeft geen pagina %1.</translation>
     </message>
+    <message>
+        <source>Open them to print</source>
+        <translation>Openen om af te drukken</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SettingsValidation</name>

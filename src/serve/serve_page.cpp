@@ -64,6 +64,7 @@ constexpr std::array kTexts{
     PageText{"preview", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "The first page as it will print")},
     PageText{"previewalt", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "The first page of the first sheet, code %1; its problems follow as text.")},
     PageText{"previewcode", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "This sheet's code: %1")},
+    PageText{"print", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Open them to print")},
     PageText{"newproblems", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "New problems")},
     PageText{"busy", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Making the worksheets…")},
     PageText{"received", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Pages received: %1")},

@@ -137,6 +137,7 @@ async function updatePreview() {
     if (asked !== previewsAsked) return;
     if (!answer.ok) {
       image.hidden = true;
+      byId("print").hidden = true;
       byId("preview-code").textContent = "";
       byId("preview-text").textContent = "";
       await showFaults(answer, false);
@@ -151,6 +152,9 @@ async function updatePreview() {
     image.src = picture;
     image.alt = image.dataset.alt.replace("%1", code);
     image.hidden = false;
+    // The set of the sheet shown, opened in the browser's own viewer, which prints it.
+    byId("print").href = "worksheets.pdf?" + sheetParameters();
+    byId("print").hidden = false;
     writeWithCode(byId("preview-code"), byId("preview-code").dataset.text, code);
     await showSheetText(code, asked);
   } catch {

@@ -256,7 +256,7 @@ const checks = {
 // On a laptop's screen and a phone's, in English and German: the page passes the audit,
 // the main action is in sight at once on the laptop, the preview follows the settings and
 // "New problems" draws another, and the download is the sheet of the preview.
-async function checkLayout(page, viewport) {
+async function checkLayout(page, viewport, url) {
   await assertAccessible(page, "the page");
   const make = await page.locator("#make").boundingBox();
   if (viewport === laptop) {
@@ -280,6 +280,8 @@ async function checkLayout(page, viewport) {
   const hundred = await previewShown(page, times.code, 100);
   await page.locator("#new-problems").click();
   const another = await previewShown(page, hundred.code);
+  assert.equal(new URL(await page.locator("#print").getAttribute("href"), url).searchParams.get("code"),
+               another.code, "the set to print is the sheet shown");
   const file = join(mkdtempSync(join(tmpdir(), "tallyworth-page-")), "set.pdf");
   const download = page.waitForEvent("download");
   await page.locator("#make").click();
@@ -316,7 +318,7 @@ try {
       const name = `layout ${locale} ${viewport.width}×${viewport.height}`;
       const { page, requested } = await openPage(browser, url, locale, viewport);
       try {
-        await checkLayout(page, viewport);
+        await checkLayout(page, viewport, url);
         assert.deepEqual(requested.filter(leavesTheMachine), []);
         console.log(`ok ${name}`);
       } catch (error) {
