@@ -1195,10 +1195,6 @@
 <context>
     <name>tallyworth::Serve</name>
     <message>
-        <source>Worksheet</source>
-        <translation>Arbeitsblatt</translation>
-    </message>
-    <message>
         <source>As usually taught</source>
         <translation>Wie üblich gelehrt</translation>
     </message>
@@ -1329,6 +1325,58 @@
     <message>
         <source>Title</source>
         <translation>Überschrift</translation>
+    </message>
+    <message>
+        <source>What to practise</source>
+        <translation>Was geübt wird</translation>
+    </message>
+    <message>
+        <source>The first page as it will print</source>
+        <translation>Die erste Seite, wie sie gedruckt wird</translation>
+    </message>
+    <message>
+        <source>The first page of the first sheet, code %1; its problems follow as text.</source>
+        <translation>Die erste Seite des ersten Blatts, Code %1; die Aufgaben folgen als Text.</translation>
+    </message>
+    <message>
+        <source>This sheet&apos;s code: %1</source>
+        <translation>Code dieses Blatts: %1</translation>
+    </message>
+    <message>
+        <source>New problems</source>
+        <translation>Neue Aufgaben</translation>
+    </message>
+    <message>
+        <source>Making the worksheets…</source>
+        <translation>Die Arbeitsblätter werden erstellt …</translation>
+    </message>
+    <message>
+        <source>Pages received: %1</source>
+        <translation>Empfangene Seiten: %1</translation>
+    </message>
+    <message>
+        <source>The worksheets are made. Their code: %1</source>
+        <translation>Die Arbeitsblätter sind erstellt. Ihr Code: %1</translation>
+    </message>
+    <message>
+        <source>The worksheets as text</source>
+        <translation>Die Arbeitsblätter als Text</translation>
+    </message>
+    <message>
+        <source>Back to the worksheet&apos;s settings</source>
+        <translation>Zurück zu den Einstellungen des Arbeitsblatts</translation>
+    </message>
+    <message>
+        <source>page takes the number of a page of the set, not &quot;%1&quot;.</source>
+        <translation>page nimmt die Nummer einer Seite des Satzes, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>The set has no page %1.</source>
+        <translation>Der Satz hat keine Seite %1.</translation>
+    </message>
+    <message>
+        <source>Open them to print</source>
+        <translation>Zum Drucken öffnen</translation>
     </message>
 </context>
 <context>

@@ -1195,10 +1195,6 @@
 <context>
     <name>tallyworth::Serve</name>
     <message>
-        <source>Worksheet</source>
-        <translation>Ficha</translation>
-    </message>
-    <message>
         <source>As usually taught</source>
         <translation>Como se enseña habitualmente</translation>
     </message>
@@ -1329,6 +1325,58 @@
     <message>
         <source>Title</source>
         <translation>Título</translation>
+    </message>
+    <message>
+        <source>What to practise</source>
+        <translation>Qué practicar</translation>
+    </message>
+    <message>
+        <source>The first page as it will print</source>
+        <translation>La primera página tal como se imprimirá</translation>
+    </message>
+    <message>
+        <source>The first page of the first sheet, code %1; its problems follow as text.</source>
+        <translation>La primera página de la primera ficha, código %1; sus ejercicios siguen como texto.</translation>
+    </message>
+    <message>
+        <source>This sheet&apos;s code: %1</source>
+        <translation>Código de esta ficha: %1</translation>
+    </message>
+    <message>
+        <source>New problems</source>
+        <translation>Ejercicios nuevos</translation>
+    </message>
+    <message>
+        <source>Making the worksheets…</source>
+        <translation>Creando las fichas…</translation>
+    </message>
+    <message>
+        <source>Pages received: %1</source>
+        <translation>Páginas recibidas: %1</translation>
+    </message>
+    <message>
+        <source>The worksheets are made. Their code: %1</source>
+        <translation>Las fichas están creadas. Su código: %1</translation>
+    </message>
+    <message>
+        <source>The worksheets as text</source>
+        <translation>Las fichas como texto</translation>
+    </message>
+    <message>
+        <source>Back to the worksheet&apos;s settings</source>
+        <translation>Volver a los ajustes de la ficha</translation>
+    </message>
+    <message>
+        <source>page takes the number of a page of the set, not &quot;%1&quot;.</source>
+        <translation>page admite el número de una página del juego, no «%1».</translation>
+    </message>
+    <message>
+        <source>The set has no page %1.</source>
+        <translation>El juego no tiene página %1.</translation>
+    </message>
+    <message>
+        <source>Open them to print</source>
+        <translation>Abrirlas para imprimir</translation>
     </message>
 </context>
 <context>

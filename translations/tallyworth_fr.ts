@@ -1195,10 +1195,6 @@
 <context>
     <name>tallyworth::Serve</name>
     <message>
-        <source>Worksheet</source>
-        <translation>Fiche</translation>
-    </message>
-    <message>
         <source>As usually taught</source>
         <translation>Comme on l’enseigne d’habitude</translation>
     </message>
@@ -1329,6 +1325,58 @@
     <message>
         <source>Title</source>
         <translation>Titre</translation>
+    </message>
+    <message>
+        <source>What to practise</source>
+        <translation>Ce qu’on travaille</translation>
+    </message>
+    <message>
+        <source>The first page as it will print</source>
+        <translation>La première page telle qu’elle sera imprimée</translation>
+    </message>
+    <message>
+        <source>The first page of the first sheet, code %1; its problems follow as text.</source>
+        <translation>La première page de la première fiche, code %1&#xa0;; ses calculs suivent en texte.</translation>
+    </message>
+    <message>
+        <source>This sheet&apos;s code: %1</source>
+        <translation>Code de cette fiche&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>New problems</source>
+        <translation>Nouveaux calculs</translation>
+    </message>
+    <message>
+        <source>Making the worksheets…</source>
+        <translation>Création des fiches…</translation>
+    </message>
+    <message>
+        <source>Pages received: %1</source>
+        <translation>Pages reçues&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The worksheets are made. Their code: %1</source>
+        <translation>Les fiches sont créées. Leur code&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The worksheets as text</source>
+        <translation>Les fiches en texte</translation>
+    </message>
+    <message>
+        <source>Back to the worksheet&apos;s settings</source>
+        <translation>Retour aux réglages de la fiche</translation>
+    </message>
+    <message>
+        <source>page takes the number of a page of the set, not &quot;%1&quot;.</source>
+        <translation>page prend le numéro d’une page du jeu, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The set has no page %1.</source>
+        <translation>Le jeu n’a pas de page %1.</translation>
+    </message>
+    <message>
+        <source>Open them to print</source>
+        <translation>Les ouvrir pour imprimer</translation>
     </message>
 </context>
 <context>

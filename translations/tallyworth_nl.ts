@@ -1195,10 +1195,6 @@
 <context>
     <name>tallyworth::Serve</name>
     <message>
-        <source>Worksheet</source>
-        <translation>Werkblad</translation>
-    </message>
-    <message>
         <source>As usually taught</source>
         <translation>Zoals gewoonlijk onderwezen</translation>
     </message>
@@ -1329,6 +1325,58 @@
     <message>
         <source>Title</source>
         <translation>Titel</translation>
+    </message>
+    <message>
+        <source>What to practise</source>
+        <translation>Wat er geoefend wordt</translation>
+    </message>
+    <message>
+        <source>The first page as it will print</source>
+        <translation>De eerste pagina zoals die wordt afgedrukt</translation>
+    </message>
+    <message>
+        <source>The first page of the first sheet, code %1; its problems follow as text.</source>
+        <translation>De eerste pagina van het eerste blad, code %1; de sommen volgen als tekst.</translation>
+    </message>
+    <message>
+        <source>This sheet&apos;s code: %1</source>
+        <translation>Code van dit blad: %1</translation>
+    </message>
+    <message>
+        <source>New problems</source>
+        <translation>Nieuwe sommen</translation>
+    </message>
+    <message>
+        <source>Making the worksheets…</source>
+        <translation>De werkbladen worden gemaakt…</translation>
+    </message>
+    <message>
+        <source>Pages received: %1</source>
+        <translation>Ontvangen pagina&apos;s: %1</translation>
+    </message>
+    <message>
+        <source>The worksheets are made. Their code: %1</source>
+        <translation>De werkbladen zijn gemaakt. Hun code: %1</translation>
+    </message>
+    <message>
+        <source>The worksheets as text</source>
+        <translation>De werkbladen als tekst</translation>
+    </message>
+    <message>
+        <source>Back to the worksheet&apos;s settings</source>
+        <translation>Terug naar de instellingen van het werkblad</translation>
+    </message>
+    <message>
+        <source>page takes the number of a page of the set, not &quot;%1&quot;.</source>
+        <translation>page neemt het nummer van een pagina van de set, niet &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The set has no page %1.</source>
+        <translation>De set heeft geen pagina %1.</translation>
+    </message>
+    <message>
+        <source>Open them to print</source>
+        <translation>Openen om af te drukken</translation>
     </message>
 </context>
 <context>

@@ -42,6 +42,15 @@ constexpr OperationRow RowOfNumber(int number) {
 constexpr bool IsOperationRow(OperationRow row) {
     return row >= OperationRow::Add && row <= OperationRow::Mix;
 }
+// The choices that only some operations' sheets use, offered only with them (by the main
+// window and the page alike): negative results where a sheet subtracts, mixed in or not;
+// the notation where a sheet only divides, as a mixed sheet writes its divisions on a line.
+constexpr bool OffersNegativeResults(OperationRow row) {
+    return row == OperationRow::Subtract || row == OperationRow::Mix;
+}
+constexpr bool OffersDivisionNotation(OperationRow row) {
+    return row == OperationRow::Divide;
+}
 using OperationTable = std::array<OperationEntry, kOperationRows>;
 
 // Whether the additions and subtractions of a sheet carry or borrow in some column.

@@ -7,8 +7,10 @@
 #include "render/pdf_metadata.h"
 #include "render/qr_code.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileDevice>
+#include <QImage>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -19,6 +21,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace tallyworth {
 
@@ -51,6 +54,7 @@ constexpr const char* kHeaderFont = "MS Sans Serif";
 constexpr double kQrModule = 0.5 / 25.4;
 constexpr double kLargestQrSide = 1.0;
 constexpr double kQrGap = 0.1;
+constexpr double kMetresPerInch = 0.0254;
 
 // What the band of one page says.
 struct HeaderTexts {
@@ -73,8 +77,8 @@ HeaderTexts HeaderOf(const SetPage& page, const ClassSetRequest& request) {
 // resolution the device itself reports.
 class BandPainter {
   public:
-    BandPainter(QPainter& painter, const QRectF& band, double dotsPerInch)
-        : painter_(painter), band_(band), dotsPerInch_(dotsPerInch) {}
+    BandPainter(QPainter& painter, const QRectF& band, double dotsPerInch, PageText text)
+        : painter_(painter), band_(band), dotsPerInch_(dotsPerInch), text_(text) {}
 
     [[nodiscard]] QFont Font(bool bold) const {
         const int deviceDpi = painter_.device()->logicalDpiY();
@@ -87,7 +91,11 @@ class BandPainter {
     }
     void Text(const QString& text, const QFont& font, double left, double baseline) {
         painter_.setFont(font);
-        PaintDocumentText(painter_, text, Point(left, baseline));
+        if (text_ == PageText::AsShown) {
+            painter_.drawText(Point(left, baseline), text);
+        } else {
+            PaintDocumentText(painter_, text, Point(left, baseline));
+        }
     }
     void Line(double from, double to, double y, double points) {
         QPen pen(Qt::black);
@@ -112,6 +120,7 @@ class BandPainter {
     QPainter& painter_;
     QRectF band_;
     double dotsPerInch_;
+    PageText text_;
 };
 
 // The code in lines of whole groups of five, none wider than width; one line when it fits.
@@ -203,12 +212,12 @@ void PaintWritingLines(BandPainter& band, double rightColumn) {
 }
 
 void PaintHeader(QPainter& painter, const QRectF& band, double dotsPerInch,
-                 const HeaderTexts& texts) {
+                 const HeaderTexts& texts, PageText text) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setPen(Qt::black);
-    BandPainter bandPainter(painter, band, dotsPerInch);
+    BandPainter bandPainter(painter, band, dotsPerInch, text);
     double rightColumn = PaintRightColumn(bandPainter, texts);
     if (!texts.practiceLink.isEmpty()) {
         rightColumn += kQrGap + band.height();
@@ -240,7 +249,7 @@ QRectF AreaOf(const SetRoom& room) {
 
 // The page's cells in the room, scaled down uniformly where they are larger, never up.
 void PaintScaledPage(QPainter& painter, const PrintedPage& page, const QRectF& room,
-                     double dotsPerInch) {
+                     double dotsPerInch, PageText text) {
     const QRectF area = page.area;
     const double scale =
         std::min({1.0, room.width() / area.width(), room.height() / area.height()});
@@ -250,7 +259,7 @@ void PaintScaledPage(QPainter& painter, const PrintedPage& page, const QRectF& r
     painter.translate(-area.left() * dotsPerInch, -area.top() * dotsPerInch);
     // The page's white ground would reach past the printable area and over the band.
     painter.setClipRect(QRectF(area.topLeft() * dotsPerInch, area.size() * dotsPerInch));
-    PaintPage(painter, page, dotsPerInch, PageText::ReadingOrder);
+    PaintPage(painter, page, dotsPerInch, text);
     painter.restore();
 }
 
@@ -278,17 +287,20 @@ class SheetMaker {
     SheetPrint made_;
 };
 
+// A document's pages carry their problems as text (PageText::ReadingOrder); a picture's
+// show as the screen shows them.
 PrintOutcome PaintSetPage(QPainter& painter, const ClassSetRequest& request, const SetRoom& room,
-                          double dotsPerInch, const SetPage& setPage, SheetMaker& maker) {
+                          double dotsPerInch, const SetPage& setPage, SheetMaker& maker,
+                          PageText text = PageText::ReadingOrder) {
     const SheetPrint& made = maker.Sheet(setPage);
     const auto index = static_cast<std::size_t>(setPage.pageNo - 1);
     if (!made.ok || index >= made.pages.size()) {
         return PrintOutcome::Failed(made.failure);
     }
     if (request.header) {
-        PaintHeader(painter, room.place.band, dotsPerInch, HeaderOf(setPage, request));
+        PaintHeader(painter, room.place.band, dotsPerInch, HeaderOf(setPage, request), text);
     }
-    PaintScaledPage(painter, made.pages[index], room.room, dotsPerInch);
+    PaintScaledPage(painter, made.pages[index], room.room, dotsPerInch, text);
     return PrintOutcome::Done();
 }
 
@@ -401,6 +413,44 @@ PrintOutcome PaintClassSet(QPainter& painter, QPagedPaintDevice& device,
         }
     }
     return PrintOutcome::Done();
+}
+
+QImage ClassSetPageImage(const ClassSetRequest& request, const QPageSize& paper, int pageIndex,
+                         double dotsPerInch) {
+    const QSizeF paperInches = paper.size(QPageSize::Inch);
+    const SetRoom room = RoomOf(paperInches - QSizeF(2 * kPdfMargin, 2 * kPdfMargin), request);
+    if (room.place.pageScale <= 0 || pageIndex < 0) {
+        return {};
+    }
+    const std::vector<SetPage> pages =
+        ClassSetPages(request, SheetPageCount(request.first.settings, AreaOf(room)));
+    if (std::cmp_greater_equal(pageIndex, pages.size())) {
+        return {};
+    }
+    QImage image((paperInches * dotsPerInch).toSize(), QImage::Format_RGB32);
+    const int dotsPerMetre = qRound(dotsPerInch / kMetresPerInch);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(kPdfMargin * dotsPerInch, kPdfMargin * dotsPerInch);
+    SheetMaker maker(request, AreaOf(room));
+    const PrintOutcome painted =
+        PaintSetPage(painter, request, room, dotsPerInch,
+                     pages[static_cast<std::size_t>(pageIndex)], maker, PageText::AsShown);
+    return painted.Succeeded() ? image : QImage();
+}
+
+QByteArray ClassSetPagePng(const ClassSetRequest& request, const QPageSize& paper, int pageIndex) {
+    const QImage image = ClassSetPageImage(request, paper, pageIndex, kPreviewDotsPerInch);
+    if (image.isNull()) {
+        return {};
+    }
+    // Black on white: grey levels hold it whole in a third of the bytes to compress.
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    image.convertToFormat(QImage::Format_Grayscale8).save(&png, "PNG");
+    return png.data();
 }
 
 PrintOutcome WriteClassSetPdfTo(QIODevice& device, const ClassSetRequest& request,

@@ -3,6 +3,7 @@
 #include "core/class_set.h"
 #include "render/pdf_output.h"
 
+#include <QImage>
 #include <QLocale>
 #include <QPageSize>
 #include <QRectF>
@@ -41,6 +42,18 @@ struct SetPagePlace {
 // painted one at a time. Stops, cancelled, when progress reports that the user cancelled.
 [[nodiscard]] PrintOutcome PaintClassSet(QPainter& painter, QPagedPaintDevice& device,
                                          const ClassSetRequest& request, SetProgress& progress);
+
+// Page pageIndex (from 0) of the set as it prints on the paper, margins and all, painted as
+// on screen at dotsPerInch; a null image when the set has no such page.
+[[nodiscard]] QImage ClassSetPageImage(const ClassSetRequest& request, const QPageSize& paper,
+                                       int pageIndex, double dotsPerInch);
+
+// A preview about as tall as a browser's window, whatever the paper.
+inline constexpr double kPreviewDotsPerInch = 90;
+
+// The same page as a PNG at kPreviewDotsPerInch; empty when the set has no such page.
+[[nodiscard]] QByteArray ClassSetPagePng(const ClassSetRequest& request, const QPageSize& paper,
+                                         int pageIndex);
 
 // Writes the whole set as one PDF on the given paper into an open device, with the sheets'
 // codes in the document's metadata, as its keywords. Fails, writing what it had, as

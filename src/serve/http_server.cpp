@@ -14,6 +14,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cerrno>
@@ -154,7 +155,14 @@ MHD_Result Queue(MHD_Connection* connection, RequestLog& log, const HttpResponse
     }
     // One request a connection: the next one's head is read by us first, on a new one.
     MHD_add_response_header(response, MHD_HTTP_HEADER_CONNECTION, "close");
-    for (const auto& [name, value] : SafetyHeaders() + answer.headers) {
+    // An answer's own header replaces the safe default of the same name.
+    QList<QPair<QByteArray, QByteArray>> headers = SafetyHeaders();
+    headers.removeIf([&answer](const auto& safe) {
+        return std::ranges::any_of(answer.headers, [&safe](const auto& own) {
+            return qstricmp(own.first.constData(), safe.first.constData()) == 0;
+        });
+    });
+    for (const auto& [name, value] : headers + answer.headers) {
         MHD_add_response_header(response, name.constData(), value.constData());
     }
     if (!answer.contentType.isEmpty()) {
@@ -452,11 +460,15 @@ class MicroHttpServer final : public HttpServer {
             *uploadSize = 0;
             return MHD_YES;
         }
-        HttpRequest request{method, QString::fromUtf8(url), {}, {}, ClientAddress(connection)};
+        HttpRequest request{method, QString::fromUtf8(url), {}, {}, ClientAddress(connection), {}};
         MHD_get_connection_values(connection, MHD_GET_ARGUMENT_KIND, Collect, &request.query);
         if (const char* languages = MHD_lookup_connection_value(connection, MHD_HEADER_KIND,
                                                                 MHD_HTTP_HEADER_ACCEPT_LANGUAGE)) {
             request.acceptLanguage = languages;
+        }
+        if (const char* tags = MHD_lookup_connection_value(connection, MHD_HEADER_KIND,
+                                                           MHD_HTTP_HEADER_IF_NONE_MATCH)) {
+            request.ifNoneMatch = tags;
         }
         return Queue(connection, log, server.handler_(request));
     }
@@ -539,7 +551,7 @@ class MicroHttpServer final : public HttpServer {
 
 QList<QPair<QByteArray, QByteArray>> SafetyHeaders() {
     return {{"Content-Security-Policy",
-             "default-src 'self'; script-src 'self'; style-src 'self'; img-src 'self'; "
+             "default-src 'self'; script-src 'self'; style-src 'self'; img-src 'self' blob:; "
              "object-src 'none'; base-uri 'none'; frame-ancestors 'none'; form-action 'self'"},
             {"X-Content-Type-Options", "nosniff"},
             {"Referrer-Policy", "no-referrer"},

@@ -18,7 +18,8 @@ struct HttpRequest {
     QString path;                          // decoded, without the query
     QList<QPair<QString, QString>> query;  // decoded, in the order given
     QByteArray acceptLanguage;
-    QByteArray client;  // the address it came from, such as "127.0.0.1"
+    QByteArray client;       // the address it came from, such as "127.0.0.1"
+    QByteArray ifNoneMatch;  // the entity tags of the answers the client keeps, as sent
 };
 
 // A body made while it is sent, such as a PDF written page by page.
@@ -87,8 +88,9 @@ class HttpServer {
                                                           const HttpLimits& limits,
                                                           HttpHandler handler, QString& error);
 
-// The headers that every answer carries: no script or style from elsewhere, no guessed
-// types, no referrer.
+// The headers that every answer carries: no script or style from elsewhere (images only
+// from here or made by the page's own script, as its preview is), no guessed types, no
+// referrer, and kept by no cache unless the answer says otherwise.
 [[nodiscard]] QList<QPair<QByteArray, QByteArray>> SafetyHeaders();
 
 }  // namespace tallyworth

@@ -5,9 +5,9 @@
 #include "core/translations.h"
 #include "page_model/sheet_page.h"
 #include "serve/query_options.h"
+#include "serve/serve_page.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 #include <algorithm>
 #include <array>
@@ -262,11 +262,6 @@ QString Timer(int minutes) {
              Escaped(used.arg(Minutes(0), Minutes(minutes * kSecondsPerMinute))));
 }
 
-QByteArray Resource(const QString& name) {
-    QFile file(QStringLiteral(":/serve/page/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QString Heading() {
     return QCoreApplication::translate("tallyworth::Practice", "Practice");
 }
@@ -297,7 +292,7 @@ QString CodeLabel() {
 
 // The words of the page and of its script, which checks in the pupil's language.
 QString PracticeHtml(const PracticeRequest& read, const SheetPrint& key, const QLocale& language) {
-    QString html = QString::fromUtf8(Resource(QStringLiteral("practice.html")));
+    QString html = QString::fromUtf8(PageResource(QStringLiteral("practice.html")));
     const std::array<std::pair<const char*, QString>, 12> values{{
         {"lang", language.bcp47Name()},
         {"heading", Escaped(Heading())},
@@ -335,19 +330,6 @@ HttpResponse PracticePage(const HttpRequest& request, const QLocale& language) {
         return Refused({key.failure}, language);
     }
     return Html(200, PracticeHtml(read, key, language));
-}
-
-std::optional<HttpResponse> PracticeFile(const QString& path) {
-    const std::array<std::pair<const char16_t*, const char*>, 2> files{{
-        {u"/practice.js", "text/javascript; charset=utf-8"},
-        {u"/practice.css", "text/css; charset=utf-8"},
-    }};
-    for (const auto& [name, type] : files) {
-        if (path == name) {
-            return HttpResponse{200, type, {}, Resource(path.mid(1)), nullptr};
-        }
-    }
-    return std::nullopt;
 }
 
 }  // namespace tallyworth

@@ -17,7 +17,4 @@ namespace tallyworth {
 // wrong answers). A missing or bad one gets 400 and a page that says why, in language.
 [[nodiscard]] HttpResponse PracticePage(const HttpRequest& request, const QLocale& language);
 
-// The practice page's script or style at path ("/practice.js"), nothing for any other path.
-[[nodiscard]] std::optional<HttpResponse> PracticeFile(const QString& path);
-
 }  // namespace tallyworth

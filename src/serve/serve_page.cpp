@@ -2,11 +2,14 @@
 
 #include "core/settings_limits.h"
 #include "core/sheet_section.h"
+#include "core/worksheet_state.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace tallyworth {
 
@@ -58,7 +61,15 @@ constexpr std::array kTexts{
     PageText{"header", "tallyworth::ClassSetDialog", QT_TRANSLATE_NOOP("tallyworth::ClassSetDialog", "&Header with Name and Date lines")},
     PageText{"paper", "tallyworth::ClassSetDialog", QT_TRANSLATE_NOOP("tallyworth::ClassSetDialog", "&Paper:")},
     PageText{"code", "tallyworth::SheetCodeDialog", QT_TRANSLATE_NOOP("tallyworth::SheetCodeDialog", "&Sheet code:")},
-    PageText{"settings", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Worksheet")},
+    PageText{"settings", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "What to practise")},
+    PageText{"preview", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "The first page as it will print")},
+    PageText{"previewalt", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "The first page of the first sheet, code %1; its problems follow as text.")},
+    PageText{"previewcode", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "This sheet's code: %1")},
+    PageText{"print", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Open them to print")},
+    PageText{"newproblems", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "New problems")},
+    PageText{"busy", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Making the worksheets…")},
+    PageText{"received", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Pages received: %1")},
+    PageText{"made", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "The worksheets are made. Their code: %1")},
     PageText{"taught", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "As usually taught")},
     PageText{"count", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Different problems under these rules: %1")},
     PageText{"make", "tallyworth::Serve", QT_TRANSLATE_NOOP("tallyworth::Serve", "Make the worksheets")},
@@ -101,20 +112,34 @@ QString PageWords(const PageText& text) {
     return words.trimmed();
 }
 
-QByteArray Resource(const QString& name) {
-    QFile file(QStringLiteral(":/serve/page/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+// The operation list's values for which the main window offers a choice, as the page's
+// script reads them: "- mix".
+QString ValuesOffering(bool (*offers)(OperationRow)) {
+    constexpr std::array<std::pair<const char*, OperationRow>, 5> kValues{{
+        {"+", OperationRow::Add},
+        {"-", OperationRow::Subtract},
+        {"*", OperationRow::Multiply},
+        {"/", OperationRow::Divide},
+        {"mix", OperationRow::Mix},
+    }};
+    QStringList values;
+    for (const auto& [value, row] : kValues) {
+        if (offers(row)) {
+            values << QLatin1String(value);
+        }
+    }
+    return values.join(u' ');
 }
 
 }  // namespace
 
 QByteArray PageHtml(const QLocale& language, bool letter) {
-    QString html = QString::fromUtf8(Resource(QStringLiteral("index.html")));
+    QString html = QString::fromUtf8(PageResource(QStringLiteral("index.html")));
     for (const PageText& text : kTexts) {
         html.replace(QStringLiteral("{{%1}}").arg(QLatin1String(text.key)),
                      PageWords(text).toHtmlEscaped());
     }
-    const std::array<std::pair<const char*, QString>, 8> values{{
+    const std::array<std::pair<const char*, QString>, 10> values{{
         {"lang", language.bcp47Name()},
         {"mostSections", QString::number(kMostSections)},
         {"mostTitle", QString::number(kMostTitleCharacters)},
@@ -123,6 +148,8 @@ QByteArray PageHtml(const QLocale& language, bool letter) {
         {"problemsValue", QString::number(kStartProblems)},
         {"a4", letter ? QString() : QStringLiteral(" selected")},
         {"letter", letter ? QStringLiteral(" selected") : QString()},
+        {"negativeFor", ValuesOffering(OffersNegativeResults)},
+        {"notationFor", ValuesOffering(OffersDivisionNotation)},
     }};
     for (const auto& [key, value] : values) {
         html.replace(QStringLiteral("{{%1}}").arg(QLatin1String(key)), value);
@@ -130,14 +157,32 @@ QByteArray PageHtml(const QLocale& language, bool letter) {
     return html.toUtf8();
 }
 
+namespace {
+
+// The pages' scripts and styles, as they are kept in the program.
+constexpr std::array<std::pair<const char16_t*, const char*>, 4> kPageFiles{{
+    {u"/page.js", "text/javascript; charset=utf-8"},
+    {u"/page.css", "text/css; charset=utf-8"},
+    {u"/practice.js", "text/javascript; charset=utf-8"},
+    {u"/practice.css", "text/css; charset=utf-8"},
+}};
+
+}  // namespace
+
+QByteArray PageResource(const QString& name) {
+    QFile file(QStringLiteral(":/serve/page/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool IsPageFile(const QString& path) {
+    return std::ranges::any_of(kPageFiles,
+                               [&path](const auto& file) { return path == file.first; });
+}
+
 std::optional<HttpResponse> PageFile(const QString& path) {
-    const std::array<std::pair<const char16_t*, const char*>, 2> files{{
-        {u"/page.js", "text/javascript; charset=utf-8"},
-        {u"/page.css", "text/css; charset=utf-8"},
-    }};
-    for (const auto& [name, type] : files) {
+    for (const auto& [name, type] : kPageFiles) {
         if (path == name) {
-            return HttpResponse{200, type, {}, Resource(path.mid(1)), nullptr};
+            return HttpResponse{200, type, {}, PageResource(path.mid(1)), nullptr};
         }
     }
     return std::nullopt;

@@ -14,7 +14,11 @@ namespace tallyworth {
 // words of the windows.
 [[nodiscard]] QByteArray PageHtml(const QLocale& language, bool letter);
 
-// The page's script or style at path ("/page.js"), nothing for any other path.
+// A page's script or style at path ("/page.js", "/practice.css"), nothing for any other
+// path; and whether path is one.
 [[nodiscard]] std::optional<HttpResponse> PageFile(const QString& path);
+[[nodiscard]] bool IsPageFile(const QString& path);
+// A file the pages are made of, by its name ("practice.html"), as kept in the program.
+[[nodiscard]] QByteArray PageResource(const QString& name);
 
 }  // namespace tallyworth

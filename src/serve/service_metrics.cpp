@@ -42,10 +42,10 @@ QByteArray Described(const char* name, const char* type, const char* help) {
 }  // namespace
 
 QByteArray RouteName(const QString& path) {
-    static constexpr std::array<const char16_t*, 13> kRoutes{
-        u"/",         u"/worksheets.pdf", u"/worksheets.html", u"/count",   u"/health",
-        u"/ready",    u"/metrics",        u"/favicon.ico",     u"/page.js", u"/page.css",
-        u"/practice", u"/practice.js",    u"/practice.css"};
+    static constexpr std::array<const char16_t*, 14> kRoutes{
+        u"/",         u"/worksheets.pdf", u"/worksheets.html", u"/count",      u"/health",
+        u"/ready",    u"/metrics",        u"/favicon.ico",     u"/page.js",    u"/page.css",
+        u"/practice", u"/practice.js",    u"/practice.css",    u"/preview.png"};
     const bool known = std::ranges::any_of(
         kRoutes, [&path](const char16_t* route) { return path == QStringView(route); });
     return known ? path.toLatin1() : QByteArray("other");

@@ -8,13 +8,16 @@
 #include "core/sheet_section.h"
 #include "core/translations.h"
 #include "page_model/sheet_page.h"
+#include "render/class_set_output.h"
 #include "render/pdf_output.h"
 #include "serve/practice_page.h"
 #include "serve/query_options.h"
 #include "serve/serve_page.h"
 #include "set_options/set_options.h"
+#include "tallyworth/version.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 
 #include <algorithm>
@@ -24,26 +27,97 @@ namespace tallyworth {
 
 namespace {
 
+constexpr int kNotModified = 304;
 constexpr int kBadRequest = 400;
 constexpr int kNotFound = 404;
 constexpr int kBusy = 503;
 
 // The parameter the page sends its own language in: not a setting of the set.
 constexpr QStringView kLanguageParameter = u"lang";
+// The parameter naming the page of a set that a preview shows, from 1.
+constexpr QStringView kPageParameter = u"page";
 
 // Reads a request's settings in its language: messages for every bad one.
 SetReading ReadQuery(const HttpRequest& request) {
     QList<QPair<QString, QString>> settings = request.query;
-    settings.removeIf([](const auto& pair) { return pair.first == kLanguageParameter; });
+    settings.removeIf([](const auto& pair) {
+        return pair.first == kLanguageParameter || pair.first == kPageParameter;
+    });
     return ReadQueryOptions(settings, ClockSeed(), RequestLanguage(request));
+}
+
+QString QueryValue(const HttpRequest& request, QStringView name) {
+    for (const auto& [key, value] : request.query) {
+        if (key == name) {
+            return value;
+        }
+    }
+    return {};
+}
+
+// The page and its files: the program's own, the same until its version changes.
+bool IsProgramFile(const QString& path) {
+    return path == u"/" || path == u"/favicon.ico" || IsPageFile(path);
+}
+
+// An answer that a code or a file of the program's own decides whole: the same request
+// gets the same bytes from the same program, so caches may keep it. A fresh set does not
+// repeat, and the server's state changes.
+bool IsLasting(const HttpRequest& request, const QString& path) {
+    return IsProgramFile(path) || (!QueryValue(request, u"code").isEmpty() && path != u"/health" &&
+                                   path != u"/ready" && path != u"/metrics");
+}
+
+// Stands for everything that decides a lasting answer: the program's version, the request's
+// path and parameters, and the browser's languages, which choose its words and paper.
+QByteArray EntityTag(const HttpRequest& request) {
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(QByteArrayView(version::kDisplayVersion));
+    hash.addData('\n' + request.path.toUtf8());
+    for (const auto& [name, value] : request.query) {
+        hash.addData('\n' + name.toUtf8() + '=' + value.toUtf8());
+    }
+    hash.addData('\n' + request.acceptLanguage);
+    return '"' + hash.result().toBase64(QByteArray::Base64UrlEncoding).left(22) + '"';
+}
+
+// Whether an If-None-Match header names tag (weakly or strongly) or any answer at all.
+bool NamesTag(const QByteArray& ifNoneMatch, const QByteArray& tag) {
+    for (QByteArray named : ifNoneMatch.split(',')) {
+        named = named.trimmed();
+        if (named.startsWith("W/")) {
+            named = named.mid(2);
+        }
+        if (named == tag || named == "*") {
+            return true;
+        }
+    }
+    return false;
+}
+
+// What lets a cache, such as a school's proxy, keep a lasting answer: a code's answer for a
+// day, the page and its files asked after each time, as a new version may change them.
+void MarkLasting(HttpResponse& answer, const QString& path, const QByteArray& tag) {
+    answer.headers.append(qMakePair(QByteArray("ETag"), tag));
+    answer.headers.append(
+        qMakePair(QByteArray("Cache-Control"),
+                  QByteArray(IsProgramFile(path) ? "public, no-cache" : "public, max-age=86400")));
+    answer.headers.append(qMakePair(QByteArray("Vary"), QByteArray("Accept-Language")));
 }
 
 HttpResponse Text(int status, const QString& text) {
     return {status, "text/plain; charset=utf-8", {}, text.toUtf8() + '\n', nullptr};
 }
 
+// The messages one a line, and for the page, which shows each at its field, the option
+// each is about (X-Tallyworth-Fields, in the same order, empty for the set as a whole).
 HttpResponse Refused(const SetReading& reading) {
-    return Text(kBadRequest, reading.errors.join(u'\n'));
+    HttpResponse refused = Text(kBadRequest, reading.errors.join(u'\n'));
+    QStringList options = reading.faultOptions;
+    options.resize(reading.errors.size());
+    refused.headers.append(
+        qMakePair(QByteArray("X-Tallyworth-Fields"), options.join(u',').toLatin1()));
+    return refused;
 }
 
 QString Decoded(const QByteArray& header) {
@@ -94,6 +168,49 @@ HttpResponse Busy() {
     return refused;
 }
 
+// A sheet's problems as printed, one item each; with the solutions on a key.
+QString ProblemsAsHtml(const SheetCode& code, bool answerKey) {
+    const SheetPrint print = MakeSheetPrint(code, answerKey, SpokenLanguage(), kWorksheetArea);
+    QString html = QStringLiteral("<ol>\n");
+    for (const PrintedPage& page : print.pages) {
+        for (const PrintedProblem& problem : page.problems) {
+            html += QStringLiteral("<li>%1</li>\n")
+                        .arg(WrittenProblem(problem, page.signs).toHtmlEscaped());
+        }
+    }
+    return html + QStringLiteral("</ol>\n");
+}
+
+// The set's sheets as text, each under its number and code, and their keys where the set
+// puts them.
+QString SetAsHtml(const ClassSetRequest& request) {
+    const QString sheetHeading =
+        QCoreApplication::translate("tallyworth::ClassSet", "Sheet %1 of %2");
+    const QString keyHeading = QCoreApplication::translate("tallyworth::ClassSet", "Answer key");
+    const auto heading = [&](int sheet, const QString& what) {
+        return QStringLiteral("<h2>%1 (%2)</h2>\n")
+            .arg(what.toHtmlEscaped(), ReportedCode(request, sheet));
+    };
+    const auto key = [&](int sheet) {
+        return heading(sheet, sheetHeading.arg(sheet + 1).arg(request.sheets) +
+                                  QStringLiteral(": ") + keyHeading) +
+               ProblemsAsHtml(SheetOfSet(request.first, sheet), true);
+    };
+    QString html;
+    for (int sheet = 0; sheet < request.sheets; ++sheet) {
+        html += heading(sheet, sheetHeading.arg(sheet + 1).arg(request.sheets)) +
+                ProblemsAsHtml(SheetOfSet(request.first, sheet), false);
+        if (request.answerKeys == AnswerKeys::AfterEach) {
+            html += key(sheet);
+        }
+    }
+    for (int sheet = 0; request.answerKeys == AnswerKeys::AtEnd && sheet < request.sheets;
+         ++sheet) {
+        html += key(sheet);
+    }
+    return html;
+}
+
 }  // namespace
 
 QStringList RequestLanguages(const HttpRequest& request) {
@@ -128,7 +245,17 @@ HttpResponse WorksheetService::Answer(const HttpRequest& request) {
         return Text(kNotFound, QStringLiteral("Not Found"));
     }
     const QString path = request.path.mid(basePath_.size());
-    return metrics_->Counted(RouteName(path), request.method, Routed(request, path));
+    const QByteArray tag = IsLasting(request, path) ? EntityTag(request) : QByteArray();
+    if (!tag.isEmpty() && NamesTag(request.ifNoneMatch, tag)) {
+        HttpResponse kept{kNotModified, {}, {}, {}, nullptr};
+        MarkLasting(kept, path, tag);
+        return metrics_->Counted(RouteName(path), request.method, std::move(kept));
+    }
+    HttpResponse answer = Routed(request, path);
+    if (!tag.isEmpty() && answer.status == 200) {
+        MarkLasting(answer, path, tag);
+    }
+    return metrics_->Counted(RouteName(path), request.method, std::move(answer));
 }
 
 HttpResponse WorksheetService::Routed(const HttpRequest& request, const QString& path) {
@@ -148,6 +275,9 @@ HttpResponse WorksheetService::Routed(const HttpRequest& request, const QString&
     if (path == u"/count") {
         return Count(request);
     }
+    if (path == u"/preview.png") {
+        return Preview(request);
+    }
     if (path == u"/health") {
         return Text(200, QStringLiteral("ok"));
     }
@@ -166,9 +296,6 @@ HttpResponse WorksheetService::Routed(const HttpRequest& request, const QString&
     }
     if (path == u"/practice") {
         return PracticePage(request, RequestLanguage(request));
-    }
-    if (const std::optional<HttpResponse> file = PracticeFile(path)) {
-        return *file;
     }
     if (const std::optional<HttpResponse> file = PageFile(path)) {
         return *file;
@@ -216,43 +343,74 @@ HttpResponse WorksheetService::Count(const HttpRequest& request) const {
     return Text(200, counts.join(u'\n'));
 }
 
+bool WorksheetService::InTurn(const QByteArray& client, const std::function<void()>& draw) {
+    const std::optional<DrawingTicket> ticket = gate_->Enter(client);
+    if (!ticket) {
+        return false;
+    }
+    const bool drew = gate_->TakeTurn(*ticket, [] { return false; });
+    draw();
+    if (drew) {
+        gate_->GiveTurn(*ticket);
+    }
+    gate_->Leave(*ticket);
+    return true;
+}
+
 HttpResponse WorksheetService::SheetsAsText(const HttpRequest& request) {
     const SetReading reading = ReadQuery(request);
     if (!reading.errors.isEmpty()) {
         return Refused(reading);
     }
-    const QString heading = QCoreApplication::translate("tallyworth::ClassSet", "Sheet %1 of %2");
-    const std::optional<DrawingTicket> ticket = gate_->Enter(request.client);
-    if (!ticket) {
+    QString html;
+    if (!InTurn(request.client, [&] { html = SetAsHtml(reading.request); })) {
         return Busy();
     }
-    const bool drew = gate_->TakeTurn(*ticket, [] { return false; });
-    QString html = QStringLiteral(
-                       "<!DOCTYPE html>\n<html lang=\"%1\"><head><meta charset=\"utf-8\">"
-                       "<title>Tallyworth</title></head><body><main>\n")
-                       .arg(RequestLanguage(request).bcp47Name());
-    for (int sheet = 0; sheet < reading.request.sheets; ++sheet) {
-        const SheetCode code = SheetOfSet(reading.request.first, sheet);
-        const SheetPrint print = MakeSheetPrint(code, false, SpokenLanguage(), kWorksheetArea);
-        html += QStringLiteral("<h2>%1 (%2)</h2>\n<ol>\n")
-                    .arg(heading.arg(sheet + 1).arg(reading.request.sheets),
-                         ReportedCode(reading.request, sheet));
-        for (const PrintedPage& page : print.pages) {
-            for (const PrintedProblem& problem : page.problems) {
-                html += QStringLiteral("<li>%1</li>\n")
-                            .arg(WrittenProblem(problem, page.signs).toHtmlEscaped());
-            }
-        }
-        html += QStringLiteral("</ol>\n");
+    const QString title =
+        QCoreApplication::translate("tallyworth::Serve", "The worksheets as text");
+    const QString back =
+        QCoreApplication::translate("tallyworth::Serve", "Back to the worksheet's settings");
+    html = QStringLiteral(
+               "<!DOCTYPE html>\n<html lang=\"%1\"><head><meta charset=\"utf-8\">"
+               "<meta name=\"viewport\" content=\"width=device-width, "
+               "initial-scale=1\"><title>%2 – Tallyworth</title>"
+               "<link rel=\"icon\" href=\"favicon.ico\"></head><body><main>\n"
+               "<h1>%2</h1>\n<p><a href=\"./\">%3</a></p>\n")
+               .arg(RequestLanguage(request).bcp47Name(), title.toHtmlEscaped(),
+                    back.toHtmlEscaped()) +
+           html + QStringLiteral("</main></body></html>\n");
+    return {200, "text/html; charset=utf-8", {}, html.toUtf8(), nullptr};
+}
+
+HttpResponse WorksheetService::Preview(const HttpRequest& request) {
+    const QString asked = QueryValue(request, kPageParameter);
+    bool number = asked.isEmpty();
+    const int page = number ? 1 : asked.toInt(&number);
+    if (!number || page < 1) {
+        return Text(kBadRequest, QCoreApplication::translate(
+                                     "tallyworth::Serve",
+                                     "page takes the number of a page of the set, not \"%1\".")
+                                     .arg(asked));
     }
-    if (drew) {
-        gate_->GiveTurn(*ticket);
+    const SetReading reading = ReadQuery(request);
+    if (!reading.errors.isEmpty()) {
+        return Refused(reading);
     }
-    gate_->Leave(*ticket);
+    const QPageSize paper =
+        PageSizeOf(reading.paper.value_or(PaperOf(BrowserPaperLocale(request.acceptLanguage))));
+    QByteArray png;
+    if (!InTurn(request.client, [&] { png = ClassSetPagePng(reading.request, paper, page - 1); })) {
+        return Busy();
+    }
+    if (png.isEmpty()) {
+        return Text(
+            kNotFound,
+            QCoreApplication::translate("tallyworth::Serve", "The set has no page %1.").arg(page));
+    }
     return {200,
-            "text/html; charset=utf-8",
-            {},
-            (html + QStringLiteral("</main></body></html>\n")).toUtf8(),
+            "image/png",
+            {{"X-Tallyworth-Code", ReportedCode(reading.request).toLatin1()}},
+            png,
             nullptr};
 }
 

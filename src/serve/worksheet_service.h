@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace tallyworth {
@@ -16,7 +17,10 @@ namespace tallyworth {
 //   /                  the page
 //   /page.js /page.css its script and style
 //   /worksheets.pdf?…  a class set, the command line's long options as parameters
-//   /worksheets.html?… the same sheets as text, each problem as printed ("7 × 8 =")
+//   /worksheets.html?… the same sheets as text, each problem as printed ("7 × 8 ="), and
+//                      their keys when asked
+//   /preview.png?…     a page of the set (page=N, from 1; the first by default) as it prints,
+//                      with the set's code in X-Tallyworth-Code
 //   /count?…           how many different problems the settings' rules allow, as a number;
 //                      for a sheet of sections, one a line for each section in turn
 //   /health            "ok"
@@ -28,7 +32,8 @@ namespace tallyworth {
 // Everything is answered in the request's language (RequestLanguages): the page, the
 // messages, and the sheets' words and signs. Bad settings get 400 with the program's
 // messages, one a line. With a public address the sheets carry QR codes of their practice
-// pages under it (PracticeLink).
+// pages under it (PracticeLink). An answer a code or the program decides whole carries an
+// ETag, and a request naming it gets 304; any other answer is kept by no cache.
 class WorksheetService {
   public:
     WorksheetService(QString basePath, int drawing, int waiting, QString publicUrl = {});
@@ -40,6 +45,9 @@ class WorksheetService {
     [[nodiscard]] HttpResponse Worksheets(const HttpRequest& request);
     [[nodiscard]] HttpResponse Count(const HttpRequest& request) const;
     [[nodiscard]] HttpResponse SheetsAsText(const HttpRequest& request);
+    [[nodiscard]] HttpResponse Preview(const HttpRequest& request);
+    // Draws in a turn of the gate, as sets are drawn; false when every place is taken.
+    [[nodiscard]] bool InTurn(const QByteArray& client, const std::function<void()>& draw);
 
     QString basePath_;
     QString publicUrl_;

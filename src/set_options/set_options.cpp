@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -94,7 +95,12 @@ class CommandReader {
     [[nodiscard]] QString Value(const char* name) const { return values_.Value(Name(name)); }
     [[nodiscard]] QStringList Values(const char* name) const { return values_.Values(Name(name)); }
 
-    void Refuse(const QString& message) { reading_.errors << message; }
+    // option is the one the message is about, when it is about one.
+    void Refuse(const QString& message, const QString& option = {}) {
+        reading_.errors << message;
+        reading_.faultOptions.resize(reading_.errors.size() - 1);
+        reading_.faultOptions << option;
+    }
 
     void NotOneOf(const char* name, const char* choices) {
         NotOneOf(name, QString::fromUtf8(choices));
@@ -102,7 +108,8 @@ class CommandReader {
     void NotOneOf(const char* name, const QString& choices) {
         Refuse(QCoreApplication::translate("tallyworth::CommandLine",
                                            "--%1 takes one of %2, not \"%3\".")
-                   .arg(Name(name), choices, Value(name)));
+                   .arg(Name(name), choices, Value(name)),
+               Name(name));
     }
 
     [[nodiscard]] SetReading& Target() { return reading_; }
@@ -137,7 +144,8 @@ void ReadSheets(CommandReader& reader) {
                           "tallyworth::CommandLine",
                           "--sheets takes a number of sheets from 1 to %1, not \"%2\".")
                           .arg(kMostSheets)
-                          .arg(reader.Value("sheets")));
+                          .arg(reader.Value("sheets")),
+                      QStringLiteral("sheets"));
         return;
     }
     reader.Target().request.sheets = sheets;
@@ -220,7 +228,13 @@ std::optional<ProblemRules> ReadRules(CommandReader& reader) {
     }
     const RuleOptionsParse parsed = ProblemRulesFromOptions(options);
     if (const auto* error = std::get_if<RuleOptionError>(&parsed)) {
-        reader.Refuse(error->message);
+        // The fixed number is read first: the fault is its, unless it reads alone.
+        ProblemRuleOptions fixed;
+        fixed.fixed = options.fixed;
+        const bool fixedFails =
+            std::holds_alternative<RuleOptionError>(ProblemRulesFromOptions(fixed));
+        reader.Refuse(error->message,
+                      fixedFails ? QStringLiteral("fixed") : QStringLiteral("regrouping"));
         return std::nullopt;
     }
     return std::get<ProblemRules>(parsed);
@@ -248,7 +262,7 @@ void ReadSections(CommandReader& reader, std::uint64_t seed) {
     for (qsizetype index = 0; index < texts.size(); ++index) {
         const SectionParse parsed = ParseSectionText(texts[index], static_cast<int>(index) + 1);
         if (const auto* error = std::get_if<QString>(&parsed)) {
-            reader.Refuse(*error);
+            reader.Refuse(*error, QStringLiteral("section"));
             continue;
         }
         const auto& read = std::get<SectionText>(parsed);
@@ -278,7 +292,8 @@ std::optional<NumberRange> ReadRangeOption(CommandReader& reader, const char* na
     if (std::holds_alternative<QString>(parsed)) {
         reader.Refuse(QCoreApplication::translate("tallyworth::CommandLine",
                                                   "--%1 takes a range LOW-HIGH, not \"%2\".")
-                          .arg(Name(name), reader.Value(name)));
+                          .arg(Name(name), reader.Value(name)),
+                      Name(name));
         return std::nullopt;
     }
     return std::get<SectionText>(parsed).section.first;
@@ -301,6 +316,19 @@ void ApplyRanges(CommandReader& reader, SheetSettings& settings) {
     settings = SettingsOfSections(std::move(sections), settings.upsideDownSeven, settings.page);
 }
 
+// The option of the main window's field.
+QString OptionOf(SettingsField field) {
+    switch (field) {
+        case SettingsField::MaxValue:
+            return QStringLiteral("highest");
+        case SettingsField::MinValue:
+            return QStringLiteral("lowest");
+        case SettingsField::NoOfProblems:
+            return QStringLiteral("problems");
+    }
+    return {};
+}
+
 void ReadSettings(CommandReader& reader, std::uint64_t seed, const QLocale& locale) {
     const QString entry =
         OperationEntry(reader.IsSet("operation") ? reader.Value("operation") : QStringLiteral("+"));
@@ -321,9 +349,17 @@ void ReadSettings(CommandReader& reader, std::uint64_t seed, const QLocale& loca
     const QString highest = text("highest", kStartHighest);
     const QString count = text("problems", kStartProblems);
     const ValidationResult checked = ValidateSettings(highest, lowest, count, entry, locale);
-    for (const SettingsEffect& effect : checked.effects) {
-        if (const auto* message = std::get_if<SettingsMessage>(&effect)) {
-            reader.Refuse(message->text);
+    // A message the main window follows with the focus is about the field focused; the
+    // count's range, which moves no focus there, is about the count all the same.
+    for (auto effect = checked.effects.begin(); effect != checked.effects.end(); ++effect) {
+        if (const auto* message = std::get_if<SettingsMessage>(&*effect)) {
+            const auto next = std::next(effect);
+            const auto* focus =
+                next != checked.effects.end() ? std::get_if<FocusMove>(&*next) : nullptr;
+            const bool ofCount = message->text == RangeCheckMessage(RangeCheck::Count);
+            reader.Refuse(message->text, focus != nullptr
+                                             ? OptionOf(focus->field)
+                                             : (ofCount ? QStringLiteral("problems") : QString()));
         }
     }
     if (!checked.verdict || !checked.numbers) {
@@ -352,7 +388,8 @@ void RefuseBesideSections(CommandReader& reader) {
             reader.Refuse(QCoreApplication::translate(
                               "tallyworth::CommandLine",
                               "--section holds the worksheet's settings: leave out --%1.")
-                              .arg(Name(entry.name)));
+                              .arg(Name(entry.name)),
+                          Name(entry.name));
         }
     }
 }
@@ -363,7 +400,8 @@ void ReadCode(CommandReader& reader) {
             reader.Refuse(QCoreApplication::translate(
                               "tallyworth::CommandLine",
                               "--code holds the worksheet's settings: leave out --%1.")
-                              .arg(Name(entry.name)));
+                              .arg(Name(entry.name)),
+                          Name(entry.name));
         }
     }
     const SheetCodeParse parsed = ParseSheetCode(reader.Value("code"));
@@ -372,7 +410,7 @@ void ReadCode(CommandReader& reader) {
     // The seed and version stay the code's, so the sheet keeps its problems.
     ReadPage(reader, first.settings.page);
     if (const auto* error = std::get_if<SheetCodeError>(&parsed)) {
-        reader.Refuse(error->message);
+        reader.Refuse(error->message, QStringLiteral("code"));
         return;
     }
     // A code written before codes carried the page keeps its problems on the page asked

@@ -23,6 +23,9 @@ struct SetReading {
     std::optional<Paper> paper;
     // Why the set cannot be made: bad values, or the settings checks' own messages.
     QStringList errors;
+    // For each of errors, the option it is about, named as a web address names it
+    // ("lowest"); empty where it is about the set as a whole. May stop short of errors.
+    QStringList faultOptions;
     // What the user should know about a set that is made all the same, such as problem
     // rules that leave fewer different problems than a sheet asks for.
     QStringList warnings;

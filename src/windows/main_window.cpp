@@ -313,9 +313,8 @@ QString MainWindow::SelectedOperationText() const {
 }
 
 void MainWindow::OnOperationSelected() {
-    const QString operation = SelectedOperationText();
-    allowNegativeBox_->setVisible(operation == QStringLiteral("-"));
-    divisionSymbolFrame_->setVisible(operation == state_.divideSign);
+    allowNegativeBox_->setVisible(OffersNegativeResults(ChosenRow()));
+    divisionSymbolFrame_->setVisible(OffersDivisionNotation(ChosenRow()));
 }
 
 std::optional<SettingsNumbers> MainWindow::CheckSettings() {

@@ -474,14 +474,16 @@ struct BadValueCase {
     const char* name;
     const char* query;
     QStringList options;  // the same values on the command line
+    const char* fields;   // the option each message is about, for the page
 };
 const std::array kBadValues{
-    BadValueCase{"SheetsOutOfRange", "sheets=501", {"--sheets", "501"}},
-    BadValueCase{"LowestAboveHighest", "lowest=12&highest=3", {"--lowest", "12", "--highest", "3"}},
-    BadValueCase{"NotAnAnswerKey", "answers=some", {"--answers", "some"}},
-    BadValueCase{"MistypedCode", "code=10035-41YD5-SX9T", {"--code", "10035-41YD5-SX9T"}},
+    BadValueCase{"SheetsOutOfRange", "sheets=501", {"--sheets", "501"}, "sheets"},
+    BadValueCase{"LowestAboveHighest", "lowest=12&highest=3", {"--lowest", "12", "--highest", "3"}, "lowest"},
+    BadValueCase{"TooManyProblems", "problems=150", {"--problems", "150"}, "problems"},
+    BadValueCase{"NotAnAnswerKey", "answers=some&fixed=x", {"--answers", "some", "--fixed", "x"}, "answers,fixed"},
+    BadValueCase{"MistypedCode", "code=10035-41YD5-SX9T", {"--code", "10035-41YD5-SX9T"}, "code"},
     BadValueCase{"NoProblemFits", "operation=/&lowest=50&highest=99&no-trivial=1",
-                 {"--operation", "/", "--lowest", "50", "--highest", "99", "--no-trivial"}},
+                 {"--operation", "/", "--lowest", "50", "--highest", "99", "--no-trivial"}, ""},
 };
 // clang-format on
 const std::array kLanguages{std::pair{"en-GB", "en_GB.UTF-8"}, std::pair{"de-DE", "de_DE.UTF-8"},
@@ -491,7 +493,8 @@ const std::array kLanguages{std::pair{"en-GB", "en_GB.UTF-8"}, std::pair{"de-DE"
 class BadValueTest : public ::testing::TestWithParam<
                          std::tuple<BadValueCase, std::pair<const char*, const char*>>> {};
 
-// A bad value gets 400 and the command line's own words in the browser's language, no PDF.
+// A bad value gets 400 and the command line's own words in the browser's language, no PDF,
+// and the page the options they are about.
 TEST_P(BadValueTest, GetsTheCommandLinesMessage) {
     const auto& [badValue, language] = GetParam();
     const Answer served =
@@ -505,6 +508,7 @@ TEST_P(BadValueTest, GetsTheCommandLinesMessage) {
     said.remove(QStringLiteral("tallyworth: "));
     EXPECT_EQ(QString::fromUtf8(served.body).toStdString(),
               said.section(u'\n', 0, -3).toStdString() + "\n");
+    EXPECT_EQ(served.Header("X-Tallyworth-Fields"), badValue.fields);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, BadValueTest,
@@ -522,27 +526,38 @@ struct RequestCase {
     const char* path;
     QStringList arguments;
     int status;
+    const char* cacheControl;  // what a cache may do with the answer
 };
 const QString kLongValue(20000, u'7');
+constexpr const char* kNoStore = "no-store";
+constexpr const char* kForADay = "public, max-age=86400";
 const std::array kRequests{
-    RequestCase{"Health", "health", {}, 200},
-    RequestCase{"Icon", "favicon.ico", {}, 200},
-    RequestCase{"UnknownPath", "nothing", {}, 404},
-    RequestCase{"OutsideTheBase", "../etc/passwd", {}, 404},
-    RequestCase{"SheetsAsText", "worksheets.html?operation=x&sheets=2", {}, 200},
-    RequestCase{"PracticeScript", "practice.js", {}, 200},
-    RequestCase{"UnknownSetting", "worksheets.pdf?colour=red", {}, 400},
-    RequestCase{"Post", "worksheets.pdf", {"-X", "POST"}, 405},
-    RequestCase{"Body", "health", {"--data-binary", "x", "-X", "GET"}, 413},
-    RequestCase{"LongAddress", "worksheets.pdf?code=", {"--url-query", "x=" + kLongValue}, 414},
+    RequestCase{"Health", "health", {}, 200, kNoStore},
+    RequestCase{"Page", "", {}, 200, "public, no-cache"},
+    RequestCase{"Icon", "favicon.ico", {}, 200, "public, no-cache"},
+    RequestCase{"UnknownPath", "nothing", {}, 404, kNoStore},
+    RequestCase{"OutsideTheBase", "../etc/passwd", {}, 404, kNoStore},
+    RequestCase{"SheetsAsText", "worksheets.html?operation=x&sheets=2", {}, 200, kNoStore},
+    RequestCase{"SheetsOfACodeAsText", "worksheets.html?code=17FC6-4RQDB-F3C4", {}, 200, kForADay},
+    RequestCase{"Preview", "preview.png?operation=x&problems=100", {}, 200, kNoStore},
+    RequestCase{"PreviewOfAKey", "preview.png?code=17FC6-4RQDB-F3C4&answers=each&page=2", {}, 200, kForADay},
+    RequestCase{"PreviewOfNoPage", "preview.png?page=0", {}, 400, kNoStore},
+    RequestCase{"PreviewPastTheSet", "preview.png?code=17FC6-4RQDB-F3C4&page=2", {}, 404, kNoStore},
+    RequestCase{"PreviewOfBadSettings", "preview.png?lowest=9&highest=2", {}, 400, kNoStore},
+    RequestCase{"PracticeScript", "practice.js", {}, 200, "public, no-cache"},
+    RequestCase{"UnknownSetting", "worksheets.pdf?colour=red", {}, 400, kNoStore},
+    RequestCase{"Post", "worksheets.pdf", {"-X", "POST"}, 405, kNoStore},
+    RequestCase{"Body", "health", {"--data-binary", "x", "-X", "GET"}, 413, kNoStore},
+    RequestCase{"LongAddress", "worksheets.pdf?code=", {"--url-query", "x=" + kLongValue}, 414, kNoStore},
     RequestCase{"ManyHeaders", "health", [] { QStringList many; for (int at = 0; at < 80; ++at) {
-        many << "-H" << QStringLiteral("X-%1: 1").arg(at); } return many; }(), 431},
+        many << "-H" << QStringLiteral("X-%1: 1").arg(at); } return many; }(), 431, kNoStore},
 };
 // clang-format on
 
 class RequestTest : public ::testing::TestWithParam<RequestCase> {};
 
-// Every answer, good or bad, carries its type, the safety headers and no cookie.
+// Every answer, good or bad, carries its type, the safety headers, no cookie and what a
+// cache may do with it; a preview is a PNG with its set's code.
 TEST_P(RequestTest, AnswersWithItsStatusAndSafetyHeaders) {
     const Answer served = Shared().Get(GetParam().path, GetParam().arguments);
     EXPECT_EQ(served.status, GetParam().status) << served.headers.toStdString();
@@ -551,10 +566,47 @@ TEST_P(RequestTest, AnswersWithItsStatusAndSafetyHeaders) {
     EXPECT_EQ(served.Header("Referrer-Policy"), "no-referrer");
     EXPECT_TRUE(served.Header("Content-Security-Policy").contains("script-src 'self'"));
     EXPECT_EQ(served.Header("Set-Cookie"), "");
+    EXPECT_EQ(served.Header("Cache-Control"), GetParam().cacheControl);
+    EXPECT_EQ(served.headers.count(u"Cache-Control", Qt::CaseInsensitive), 1);
+    if (served.status == 200 && QByteArray(GetParam().path).startsWith("preview.png")) {
+        EXPECT_EQ(served.Header("Content-Type"), "image/png");
+        EXPECT_TRUE(served.body.startsWith("\x89PNG\r\n\x1a\n"));
+        EXPECT_FALSE(served.Header("X-Tallyworth-Code").isEmpty());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Requests, RequestTest, ::testing::ValuesIn(kRequests),
                          [](const auto& param) { return std::string(param.param.name); });
+
+// A cache asking again after an answer a code decides gets 304 without the answer, for
+// as long as the program and the browser's languages are the same; a fresh set never.
+TEST(ServeTest, TellsACacheThatKeptAnAnswerItIsCurrent) {
+    for (const QString& path : {u"preview.png?code=17FC6-4RQDB-F3C4"_s,
+                                u"worksheets.pdf?code=17FC6-4RQDB-F3C4&sheets=2"_s}) {
+        const QString tag = Shared().Get(path).Header("ETag");
+        ASSERT_FALSE(tag.isEmpty());
+        const Answer again = Shared().Get(path, {"-H", "If-None-Match: W/\"x\", " + tag});
+        EXPECT_EQ(again.status, 304);
+        EXPECT_TRUE(again.body.isEmpty());
+        EXPECT_EQ(again.Header("ETag"), tag);
+        EXPECT_NE(Shared().Get(path, {"-H", "Accept-Language: de"}).Header("ETag"), tag);
+    }
+    EXPECT_EQ(Shared().Get(u"preview.png?operation=x"_s, {"-H", "If-None-Match: *"}).status, 200);
+}
+
+// The sheets as text say what they are, lead back to the page, and carry the keys where
+// the set puts them.
+TEST(ServeTest, ShowsTheSetAsTextWithItsKeys) {
+    const QString text = QString::fromUtf8(
+        Shared().Get(u"worksheets.html?code=17FC6-4RQDB-F3C4&sheets=2&answers=end"_s).body);
+    EXPECT_TRUE(text.contains(u"<title>The worksheets as text"_s));
+    EXPECT_TRUE(text.contains(u"<a href=\"./\">"_s));
+    const QStringList headings = text.split(u"<h2>"_s).mid(1);
+    ASSERT_EQ(headings.size(), 4);
+    EXPECT_FALSE(headings[1].contains(u"Answer key"_s));
+    EXPECT_TRUE(headings[2].startsWith(u"Sheet 1 of 2: Answer key"_s));
+    EXPECT_TRUE(headings[3].contains(QRegularExpression(u"= [0-9]+</li>"_s)));
+}
 
 // clang-format off
 struct ListenCase {
@@ -651,7 +703,7 @@ const std::array kHostile{
     HostileCase{"NoHost", "GET /health HTTP/1.1\r\n", 400, "GET /health 400 12"},
     HostileCase{"TwoHosts", "GET /health HTTP/1.1\r\nHost: a\r\nHost: b\r\n", 400, "GET /health 400 12"},
     HostileCase{"NoHostInHttp10", "GET /health HTTP/1.0\r\n", 200, "GET /health 200 3"},
-    HostileCase{"HeadSendsNoBody", "HEAD / HTTP/1.1\r\nHost: a\r\n", 200, "HEAD / 200 0"},
+    HostileCase{"HeadSendsNoBody", "HEAD /health HTTP/1.1\r\nHost: a\r\n", 200, "HEAD /health 200 0"},
     HostileCase{"UnknownVersion", "GET /health HTTP/2.0\r\nHost: a\r\n", 505, "GET /health 505 27"},
     HostileCase{"BadRequestLine", "GET /health HTTP/1.1x\r\nHost: a\r\n", 400, "GET /health 400 12"},
     HostileCase{"NoColon", "GET /health HTTP/1.1\r\nHost: a\r\nNo colon\r\n", 400, "GET /health 400 12"},

@@ -1,20 +1,40 @@
 "use strict";
-// The forms ask for worksheets.pdf with the command line's option names; a bad value comes
-// back as the program's message, shown in the live region. Every request names the page's
-// language, so that its sheets and messages speak it whatever the browser prefers.
+// The page asks for worksheets.pdf with the command line's option names. Every change
+// redraws the preview of the first page, whose code then fixes the sheet: the download,
+// the text view and the preview after it name that code, with the settings a code does not
+// carry, so they make exactly the sheet shown. A bad value comes back as the program's
+// message, with the option it is about (X-Tallyworth-Fields), and is shown at its field.
+// Every request names the page's language, so that its sheets and messages speak it
+// whatever the browser prefers.
 const settingNames = ["operation", "lowest", "highest", "problems", "allow-negative",
   "notation", "no-trivial", "fixed", "regrouping", "no-repeats"];
 // The settings that sections hold each for themselves, and the rules that hold for every
 // section, which each section's text carries.
 const plainNames = ["operation", "lowest", "highest", "problems"];
 const ruleNames = ["allow-negative", "no-trivial", "fixed", "regrouping", "no-repeats"];
+// What a code leaves to be said beside it: how many sheets, their keys and paper.
+const setNames = ["sheets", "answers", "paper"];
 const isSetting = (name) => settingNames.includes(name);
+const byId = (id) => document.getElementById(id);
+
+// The choices that the operation chosen uses (the server says which, as the main window
+// shows them); a hidden one is not sent. A sheet of sections may use both.
+function hiddenChoices() {
+  const operation = byId("operation");
+  const sections = sectionElements().length > 0;
+  const offered = (list) => sections || operation.dataset[list].split(" ").includes(operation.value);
+  byId("negative-choice").hidden = !offered("negative");
+  byId("notation-choice").hidden = !offered("notation");
+  return [byId("negative-choice").hidden ? "allow-negative" : "",
+          byId("notation-choice").hidden ? "notation" : ""];
+}
 
 // The form's parameters that keep lets through, then those of extra, then the language.
 function query(form, keep = () => true, extra = []) {
+  const hidden = form.id === "settings" ? hiddenChoices() : [];
   const parameters = new URLSearchParams();
   for (const [name, value] of new FormData(form)) {
-    if (value !== "" && keep(name)) parameters.append(name, value);
+    if (value !== "" && keep(name) && !hidden.includes(name)) parameters.append(name, value);
   }
   for (const [name, value] of extra) {
     if (value !== "") parameters.append(name, value);
@@ -23,25 +43,188 @@ function query(form, keep = () => true, extra = []) {
   return parameters;
 }
 
-function say(text) { document.getElementById("message").textContent = text; }
+// The message under the buttons: a fault in its colour, a made set's code as a code.
+function say(text, fault = false) {
+  const message = byId("message");
+  message.textContent = text;
+  message.classList.toggle("fault", fault);
+}
+
+// Writes the template into element with its %1 as a code.
+function writeWithCode(element, template, code) {
+  const [before, after = ""] = template.split("%1");
+  const written = document.createElement("code");
+  written.textContent = code;
+  element.classList.remove("fault");
+  element.replaceChildren(before, written, after);
+}
+
+// The controls a message can be about: the first form's by name, and the code's.
+function controlNamed(name) {
+  if (name === "code") return byId("code");
+  return byId("settings").elements.namedItem(name);
+}
+
+function clearFaults() {
+  for (const shown of document.querySelectorAll(".field-error")) shown.remove();
+  for (const control of document.querySelectorAll("[aria-invalid]")) {
+    control.removeAttribute("aria-invalid");
+    control.removeAttribute("aria-describedby");
+  }
+  if (byId("message").classList.contains("fault")) say("");
+}
+
+// Each message at the field it is about, right after it and read with it; the others under
+// the buttons. The first field at fault takes the focus when focus asks.
+async function showFaults(answer, focus) {
+  const messages = (await answer.text()).trim().split("\n");
+  clearFaults();
+  const fields = (answer.headers.get("X-Tallyworth-Fields") || "").split(",");
+  const general = [];
+  let first = null;
+  messages.forEach((message, index) => {
+    const control = controlNamed(fields[index] || "");
+    if (!control || control.closest("[hidden]")) { general.push(message); return; }
+    let shown = byId(`${control.id}-error`);
+    if (!shown) {
+      shown = document.createElement("p");
+      shown.id = `${control.id}-error`;
+      shown.className = "field-error";
+      (control.closest("label.check") || control).after(shown);
+    }
+    shown.textContent = shown.textContent ? `${shown.textContent}\n${message}` : message;
+    control.setAttribute("aria-invalid", "true");
+    control.setAttribute("aria-describedby", shown.id);
+    first = first || control;
+  });
+  if (general.length > 0) say(general.join("\n"), true);
+  if (focus) (first || byId("make")).focus();
+}
+
+// The sheet the preview shows: its code, and the settings it was drawn from.
+const shown = { code: "", settings: null };
+const codeSettings = () => sheetQuery((name) => !setNames.includes(name)).toString();
+
+// The settings a code does not carry, as the first form has them.
+function setParameters() {
+  const parameters = query(byId("settings"), (name) => setNames.includes(name));
+  if (!byId("header").checked) parameters.append("no-header", "1");
+  return parameters;
+}
+
+// The sheet shown by its code, or, before there is one or once the settings changed, the
+// settings themselves.
+function sheetParameters() {
+  if (!shown.code || shown.settings !== codeSettings()) {
+    const parameters = sheetQuery(() => true);
+    if (!byId("header").checked) parameters.append("no-header", "1");
+    return parameters;
+  }
+  const parameters = setParameters();
+  parameters.set("code", shown.code);
+  return parameters;
+}
+
+let previewsAsked = 0;  // an answer to an older question is dropped
+
+async function updatePreview() {
+  const asked = ++previewsAsked;
+  const settings = codeSettings();
+  const parameters = sheetParameters();
+  const image = byId("preview-image");
+  try {
+    const answer = await fetch("preview.png?" + parameters);
+    if (asked !== previewsAsked) return;
+    if (!answer.ok) {
+      image.hidden = true;
+      byId("print").hidden = true;
+      byId("preview-code").textContent = "";
+      byId("preview-text").textContent = "";
+      await showFaults(answer, false);
+      return;
+    }
+    clearFaults();
+    const code = answer.headers.get("X-Tallyworth-Code") || "";
+    const picture = URL.createObjectURL(await answer.blob());
+    if (asked !== previewsAsked) return;
+    Object.assign(shown, { code, settings });
+    if (image.src.startsWith("blob:")) URL.revokeObjectURL(image.src);
+    image.src = picture;
+    image.alt = image.dataset.alt.replace("%1", code);
+    image.hidden = false;
+    // The set of the sheet shown, opened in the browser's own viewer, which prints it.
+    byId("print").href = "worksheets.pdf?" + sheetParameters();
+    byId("print").hidden = false;
+    writeWithCode(byId("preview-code"), byId("preview-code").dataset.text, code);
+    await showSheetText(code, asked);
+  } catch {
+    if (asked === previewsAsked) image.hidden = true;
+  }
+}
+
+// The problems of the sheet shown, as the text view gives them, for a screen reader.
+async function showSheetText(code, asked) {
+  const parameters = new URLSearchParams({ code, lang: document.documentElement.lang });
+  const answer = await fetch("worksheets.html?" + parameters);
+  if (!answer.ok || asked !== previewsAsked) return;
+  const sheet = new DOMParser().parseFromString(await answer.text(), "text/html");
+  byId("preview-text").replaceChildren(...sheet.querySelectorAll("main > ol"));
+  byId("preview-text").dataset.code = code;
+}
+
+let previewTimer = 0;
+// Draws again once typing pauses, not at every key; a preview under way is out of date.
+function previewSoon() {
+  ++previewsAsked;
+  clearTimeout(previewTimer);
+  previewTimer = setTimeout(updatePreview, 300);
+}
+
+// Pages as the PDF brings them: each page object starts "/Type /Page".
+function countPages(text) {
+  return (text.match(/\/Type\s*\/Page(?![a-zA-Z])/g) || []).length;
+}
 
 // A set that fails while it is drawn is cut off before its end, so the browser never takes
-// part of one for the whole: the page says so instead of saving it.
+// part of one for the whole: the page says so instead of saving it. While it comes the
+// button is busy and the pages received are told.
 async function fetchSet(parameters) {
+  const button = byId("make");
+  if (button.getAttribute("aria-busy") === "true") return;
+  const label = button.textContent;
+  button.setAttribute("aria-busy", "true");
+  button.textContent = button.dataset.busy;
+  clearFaults();
   say("");
   try {
     const answer = await fetch("worksheets.pdf?" + parameters);
-    if (!answer.ok) { say(await answer.text()); return; }
+    if (!answer.ok) { await showFaults(answer, true); return; }
     const code = answer.headers.get("X-Tallyworth-Code") || "";
+    const reader = answer.body.getReader();
+    const chunks = [];
+    let pages = 0;
+    let tail = "";
+    for (;;) {
+      const { done, value } = await reader.read();
+      if (done) break;
+      chunks.push(value);
+      const text = tail + new TextDecoder("latin1").decode(value);
+      pages += countPages(text) - countPages(tail);
+      tail = text.slice(-32);
+      say(byId("message").dataset.received.replace("%1", pages));
+    }
     const link = document.createElement("a");
-    link.href = URL.createObjectURL(await answer.blob());
+    link.href = URL.createObjectURL(new Blob(chunks, { type: "application/pdf" }));
     link.download = "worksheets-" + code + ".pdf";
     document.body.append(link);
     link.click();
     link.remove();
-    say(code);
+    writeWithCode(byId("message"), byId("message").dataset.made, code);
   } catch {
-    say(document.getElementById("message").dataset.failed);
+    say(byId("message").dataset.failed, true);
+  } finally {
+    button.textContent = label;
+    button.removeAttribute("aria-busy");
   }
 }
 
@@ -262,17 +445,16 @@ function countSoon() {
 }
 
 document.addEventListener("DOMContentLoaded", () => {
-  const settings = document.getElementById("settings");
+  const settings = byId("settings");
   settings.addEventListener("submit", (event) => {
     event.preventDefault();
-    const parameters = sheetQuery(() => true);
-    if (!document.getElementById("header").checked) parameters.append("no-header", "1");
-    fetchSet(parameters);
+    fetchSet(sheetParameters());
   });
-  settings.addEventListener("input", countSoon);
-  settings.addEventListener("change", countSoon);
-  document.getElementById("add-section").addEventListener("click", addSection);
-  const list = document.getElementById("section-list");
+  const changed = () => { hiddenChoices(); countSoon(); previewSoon(); };
+  settings.addEventListener("input", changed);
+  settings.addEventListener("change", changed);
+  byId("add-section").addEventListener("click", () => { addSection(); previewSoon(); });
+  const list = byId("section-list");
   list.addEventListener("change", (event) => {
     if (event.target.dataset.field === "kind") showKind(event.target.closest(".section"));
   });
@@ -282,22 +464,29 @@ document.addEventListener("DOMContentLoaded", () => {
     const element = button.closest(".section");
     if (button.dataset.action === "remove") removeSection(element);
     else moveSection(element, button);
+    previewSoon();
+  });
+  // Another sheet of the same settings.
+  byId("new-problems").addEventListener("click", () => {
+    shown.code = "";
+    updatePreview();
   });
   // The same sheets as text, each problem as it is printed: what a screen reader reads.
-  document.getElementById("as-text").addEventListener("click", () => {
-    const parameters = sheetQuery(() => true);
+  byId("as-text").addEventListener("click", () => {
+    const parameters = sheetParameters();
     parameters.delete("paper");
     window.location.href = "worksheets.html?" + parameters;
   });
-  const bringBack = document.getElementById("bring-back");
+  const bringBack = byId("bring-back");
   bringBack.addEventListener("submit", (event) => {
     event.preventDefault();
     const parameters = query(bringBack);
-    for (const name of ["sheets", "answers", "paper"]) {
-      parameters.append(name, settings.elements[name].value);
+    for (const [name, value] of setParameters()) {
+      if (name !== "lang") parameters.append(name, value);
     }
-    if (!document.getElementById("header").checked) parameters.append("no-header", "1");
     fetchSet(parameters);
   });
+  hiddenChoices();
   updateCount();
+  updatePreview();
 });
