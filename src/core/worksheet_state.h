@@ -42,9 +42,11 @@ constexpr OperationRow RowOfNumber(int number) {
 constexpr bool IsOperationRow(OperationRow row) {
     return row >= OperationRow::Add && row <= OperationRow::Mix;
 }
-// The choices that only some operations' sheets use, offered only with them (by the main
-// window and the page alike): negative results where a sheet subtracts, mixed in or not;
-// the notation where a sheet only divides, as a mixed sheet writes its divisions on a line.
+// The choices that only some operations' sheets use, offered by the served page only with
+// them: negative results where a sheet subtracts, mixed in or not; the notation where a
+// sheet only divides, as a mixed sheet writes its divisions on a line. (The main window
+// keeps its own design: its check box shows for "-" alone, and keeps its state, which a
+// mixed sheet reads, while hidden.)
 constexpr bool OffersNegativeResults(OperationRow row) {
     return row == OperationRow::Subtract || row == OperationRow::Mix;
 }

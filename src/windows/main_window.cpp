@@ -313,8 +313,9 @@ QString MainWindow::SelectedOperationText() const {
 }
 
 void MainWindow::OnOperationSelected() {
-    allowNegativeBox_->setVisible(OffersNegativeResults(ChosenRow()));
-    divisionSymbolFrame_->setVisible(OffersDivisionNotation(ChosenRow()));
+    const QString operation = SelectedOperationText();
+    allowNegativeBox_->setVisible(operation == QStringLiteral("-"));
+    divisionSymbolFrame_->setVisible(operation == state_.divideSign);
 }
 
 std::optional<SettingsNumbers> MainWindow::CheckSettings() {

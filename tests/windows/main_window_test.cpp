@@ -39,7 +39,6 @@ using testing_support::RecordedMessage;
 using testing_support::RecordedQuestion;
 constexpr int kSubtract = testing_support::ListPosition(OperationRow::Subtract);
 constexpr int kDivide = testing_support::ListPosition(OperationRow::Divide);
-constexpr int kMix = testing_support::ListPosition(OperationRow::Mix);
 constexpr int kMultiply = testing_support::ListPosition(OperationRow::Multiply);
 
 RecordedMessage Oops(const char* text, MessageIcon icon = MessageIcon::Information) {
@@ -126,8 +125,7 @@ TEST_F(MainWindowTest, ShowsExtraChoicesOnlyForTheirOperation) {
     auto* list = Control<QListWidget>("lbOperation");
     for (int row = 0; row < list->count(); ++row) {
         list->setCurrentRow(row);
-        EXPECT_EQ(Control("cbAllowNegResults")->isVisible(), row == kSubtract || row == kMix)
-            << row;
+        EXPECT_EQ(Control("cbAllowNegResults")->isVisible(), row == kSubtract) << row;
         EXPECT_EQ(Control("frameDivisionSymbol")->isVisible(), row == kDivide) << row;
         if (row == kSubtract) {
             QTest::mouseClick(Control("cbAllowNegResults"), Qt::LeftButton);
