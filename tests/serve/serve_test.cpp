@@ -5,6 +5,7 @@
 #include "cli/set_limits.h"
 #include "serve/http_server.h"
 #include "serve/listen_address.h"
+#include "serve/set_stream.h"
 #include "support/named_cases.h"
 
 #include <QHostAddress>
@@ -768,6 +769,27 @@ TEST(ServeTest, IsReadyWhileASetWouldBeTaken) {
     const Answer busy = server.Get("ready");
     EXPECT_EQ(busy.status, 503);
     EXPECT_EQ(busy.Header("Retry-After"), "5");
+}
+
+// The gate counts the sets drawing apart from those waiting, which the metrics report, and
+// has room again once one leaves.
+TEST(DrawingGateTest, CountsTheSetsDrawingAndWaiting) {
+    DrawingGate gate(1, 2);
+    const std::optional<DrawingTicket> first = gate.Enter("a");
+    const std::optional<DrawingTicket> second = gate.Enter("b");
+    const std::optional<DrawingTicket> third = gate.Enter("a");
+    ASSERT_TRUE(first && second && third);
+    EXPECT_FALSE(gate.Enter("c"));
+    EXPECT_FALSE(gate.HasRoom());
+    ASSERT_TRUE(gate.TakeTurn(*first, [] { return false; }));
+    const SetOccupancy occupied = gate.Occupied();
+    EXPECT_EQ(occupied.drawing, 1);
+    EXPECT_EQ(occupied.waiting, 2);
+    gate.GiveTurn(*first);
+    gate.Leave(*first);
+    EXPECT_TRUE(gate.HasRoom());
+    gate.Leave(*second);
+    gate.Leave(*third);
 }
 
 // The metrics count each answer under its route, the bytes sent and the set with its
