@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <csignal>
 #include <functional>
 #include <string>
 
@@ -51,6 +52,12 @@ inline void StartTallyworth(QProcess& program, const QStringList& arguments,
         value.isEmpty() ? environment.remove(name) : environment.insert(name, value);
     }
     program.setProcessEnvironment(environment);
+    // A test started in the background inherits SIGINT ignored, which the program keeps, as
+    // a program under nohup does: the tests that interrupt it want the default.
+    program.setChildProcessModifier([] {
+        std::signal(SIGINT, SIG_DFL);
+        std::signal(SIGHUP, SIG_DFL);
+    });
     program.start(QStringLiteral(TALLYWORTH_PROGRAM), arguments);
 }
 
