@@ -1331,14 +1331,6 @@
         <translation>Was geübt wird</translation>
     </message>
     <message>
-        <source>The first page as it will print</source>
-        <translation>Die erste Seite, wie sie gedruckt wird</translation>
-    </message>
-    <message>
-        <source>The first page of the first sheet, code %1; its problems follow as text.</source>
-        <translation>Die erste Seite des ersten Blatts, Code %1; die Aufgaben folgen als Text.</translation>
-    </message>
-    <message>
         <source>This sheet&apos;s code: %1</source>
         <translation>Code dieses Blatts: %1</translation>
     </message>
@@ -1377,6 +1369,26 @@
     <message>
         <source>Open them to print</source>
         <translation>Zum Drucken öffnen</translation>
+    </message>
+    <message>
+        <source>The set as it will print</source>
+        <translation>Der Klassensatz, wie er gedruckt wird</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2 of the set, code %3; the first sheet&apos;s problems follow as text.</source>
+        <translation>Seite %1 von %2 des Klassensatzes, Code %3; die Aufgaben des ersten Blatts folgen als Text.</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>

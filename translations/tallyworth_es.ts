@@ -1331,14 +1331,6 @@
         <translation>Qué practicar</translation>
     </message>
     <message>
-        <source>The first page as it will print</source>
-        <translation>La primera página tal como se imprimirá</translation>
-    </message>
-    <message>
-        <source>The first page of the first sheet, code %1; its problems follow as text.</source>
-        <translation>La primera página de la primera ficha, código %1; sus ejercicios siguen como texto.</translation>
-    </message>
-    <message>
         <source>This sheet&apos;s code: %1</source>
         <translation>Código de esta ficha: %1</translation>
     </message>
@@ -1377,6 +1369,26 @@
     <message>
         <source>Open them to print</source>
         <translation>Abrirlas para imprimir</translation>
+    </message>
+    <message>
+        <source>The set as it will print</source>
+        <translation>El juego de fichas tal como se imprimirá</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2 of the set, code %3; the first sheet&apos;s problems follow as text.</source>
+        <translation>Página %1 de %2 del juego de fichas, código %3; los problemas de la primera ficha siguen como texto.</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Página siguiente</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>

@@ -1331,14 +1331,6 @@
         <translation>Ce qu’on travaille</translation>
     </message>
     <message>
-        <source>The first page as it will print</source>
-        <translation>La première page telle qu’elle sera imprimée</translation>
-    </message>
-    <message>
-        <source>The first page of the first sheet, code %1; its problems follow as text.</source>
-        <translation>La première page de la première fiche, code %1&#xa0;; ses calculs suivent en texte.</translation>
-    </message>
-    <message>
         <source>This sheet&apos;s code: %1</source>
         <translation>Code de cette fiche&#xa0;: %1</translation>
     </message>
@@ -1377,6 +1369,26 @@
     <message>
         <source>Open them to print</source>
         <translation>Les ouvrir pour imprimer</translation>
+    </message>
+    <message>
+        <source>The set as it will print</source>
+        <translation>Le jeu de fiches tel qu&apos;il sera imprimé</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2 of the set, code %3; the first sheet&apos;s problems follow as text.</source>
+        <translation>Page %1 sur %2 du jeu de fiches, code %3 ; les calculs de la première fiche suivent sous forme de texte.</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
     </message>
 </context>
 <context>

@@ -1331,14 +1331,6 @@
         <translation>Wat er geoefend wordt</translation>
     </message>
     <message>
-        <source>The first page as it will print</source>
-        <translation>De eerste pagina zoals die wordt afgedrukt</translation>
-    </message>
-    <message>
-        <source>The first page of the first sheet, code %1; its problems follow as text.</source>
-        <translation>De eerste pagina van het eerste blad, code %1; de sommen volgen als tekst.</translation>
-    </message>
-    <message>
         <source>This sheet&apos;s code: %1</source>
         <translation>Code van dit blad: %1</translation>
     </message>
@@ -1377,6 +1369,26 @@
     <message>
         <source>Open them to print</source>
         <translation>Openen om af te drukken</translation>
+    </message>
+    <message>
+        <source>The set as it will print</source>
+        <translation>De klassenset zoals hij wordt afgedrukt</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2 of the set, code %3; the first sheet&apos;s problems follow as text.</source>
+        <translation>Pagina %1 van %2 van de set, code %3; de sommen van het eerste werkblad volgen als tekst.</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorige pagina</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Volgende pagina</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 van %2</translation>
     </message>
 </context>
 <context>

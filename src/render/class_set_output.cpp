@@ -415,16 +415,33 @@ PrintOutcome PaintClassSet(QPainter& painter, QPagedPaintDevice& device,
     return PrintOutcome::Done();
 }
 
+namespace {
+
+// The room on a page of the paper inside the PDF's margins, and the set's pages there.
+struct PaperPages {
+    SetRoom room;
+    std::vector<SetPage> pages;
+};
+
+PaperPages PagesOnPaper(const ClassSetRequest& request, const QSizeF& paperInches) {
+    const SetRoom room = RoomOf(paperInches - QSizeF(2 * kPdfMargin, 2 * kPdfMargin), request);
+    if (room.place.pageScale <= 0) {
+        return {room, {}};
+    }
+    return {room, ClassSetPages(request, SheetPageCount(request.first.settings, AreaOf(room)))};
+}
+
+}  // namespace
+
+int ClassSetPageCount(const ClassSetRequest& request, const QPageSize& paper) {
+    return static_cast<int>(PagesOnPaper(request, paper.size(QPageSize::Inch)).pages.size());
+}
+
 QImage ClassSetPageImage(const ClassSetRequest& request, const QPageSize& paper, int pageIndex,
                          double dotsPerInch) {
     const QSizeF paperInches = paper.size(QPageSize::Inch);
-    const SetRoom room = RoomOf(paperInches - QSizeF(2 * kPdfMargin, 2 * kPdfMargin), request);
-    if (room.place.pageScale <= 0 || pageIndex < 0) {
-        return {};
-    }
-    const std::vector<SetPage> pages =
-        ClassSetPages(request, SheetPageCount(request.first.settings, AreaOf(room)));
-    if (std::cmp_greater_equal(pageIndex, pages.size())) {
+    const auto [room, pages] = PagesOnPaper(request, paperInches);
+    if (pageIndex < 0 || std::cmp_greater_equal(pageIndex, pages.size())) {
         return {};
     }
     QImage image((paperInches * dotsPerInch).toSize(), QImage::Format_RGB32);

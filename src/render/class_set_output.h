@@ -43,6 +43,9 @@ struct SetPagePlace {
 [[nodiscard]] PrintOutcome PaintClassSet(QPainter& painter, QPagedPaintDevice& device,
                                          const ClassSetRequest& request, SetProgress& progress);
 
+// How many pages the set prints on the paper, keys and all.
+[[nodiscard]] int ClassSetPageCount(const ClassSetRequest& request, const QPageSize& paper);
+
 // Page pageIndex (from 0) of the set as it prints on the paper, margins and all, painted as
 // on screen at dotsPerInch; a null image when the set has no such page.
 [[nodiscard]] QImage ClassSetPageImage(const ClassSetRequest& request, const QPageSize& paper,

@@ -409,7 +409,8 @@ HttpResponse WorksheetService::Preview(const HttpRequest& request) {
     }
     return {200,
             "image/png",
-            {{"X-Tallyworth-Code", ReportedCode(reading.request).toLatin1()}},
+            {{"X-Tallyworth-Code", ReportedCode(reading.request).toLatin1()},
+             {"X-Tallyworth-Pages", QByteArray::number(ClassSetPageCount(reading.request, paper))}},
             png,
             nullptr};
 }

@@ -20,7 +20,8 @@ namespace tallyworth {
 //   /worksheets.html?… the same sheets as text, each problem as printed ("7 × 8 ="), and
 //                      their keys when asked
 //   /preview.png?…     a page of the set (page=N, from 1; the first by default) as it prints,
-//                      with the set's code in X-Tallyworth-Code
+//                      with the set's code in X-Tallyworth-Code and its number of pages in
+//                      X-Tallyworth-Pages
 //   /count?…           how many different problems the settings' rules allow, as a number;
 //                      for a sheet of sections, one a line for each section in turn
 //   /health            "ok"

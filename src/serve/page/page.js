@@ -126,6 +126,16 @@ function sheetParameters() {
 }
 
 let previewsAsked = 0;  // an answer to an older question is dropped
+const pager = { page: 1, pages: 1 };  // the page of the set shown, from 1
+
+// Shows which page of the set is shown, with a way to each neighbour there is.
+function showPager() {
+  byId("pager").hidden = pager.pages < 2;
+  byId("page-of").textContent =
+    byId("page-of").dataset.text.replace("%1", pager.page).replace("%2", pager.pages);
+  byId("previous-page").disabled = pager.page <= 1;
+  byId("next-page").disabled = pager.page >= pager.pages;
+}
 
 async function updatePreview() {
   const asked = ++previewsAsked;
@@ -133,10 +143,13 @@ async function updatePreview() {
   const parameters = sheetParameters();
   const image = byId("preview-image");
   try {
-    const answer = await fetch("preview.png?" + parameters);
+    const page = new URLSearchParams(parameters);
+    page.set("page", pager.page);
+    const answer = await fetch("preview.png?" + page);
     if (asked !== previewsAsked) return;
     if (!answer.ok) {
       image.hidden = true;
+      byId("pager").hidden = true;
       byId("print").hidden = true;
       byId("preview-code").textContent = "";
       byId("preview-text").textContent = "";
@@ -150,8 +163,11 @@ async function updatePreview() {
     Object.assign(shown, { code, settings });
     if (image.src.startsWith("blob:")) URL.revokeObjectURL(image.src);
     image.src = picture;
-    image.alt = image.dataset.alt.replace("%1", code);
+    pager.pages = Number(answer.headers.get("X-Tallyworth-Pages")) || 1;
+    image.alt = image.dataset.alt.replace("%1", pager.page).replace("%2", pager.pages)
+      .replace("%3", code);
     image.hidden = false;
+    showPager();
     // The set of the sheet shown, opened in the browser's own viewer, which prints it.
     byId("print").href = "worksheets.pdf?" + sheetParameters();
     byId("print").hidden = false;
@@ -176,6 +192,7 @@ let previewTimer = 0;
 // Draws again once typing pauses, not at every key; a preview under way is out of date.
 function previewSoon() {
   ++previewsAsked;
+  pager.page = 1;
   clearTimeout(previewTimer);
   previewTimer = setTimeout(updatePreview, 300);
 }
@@ -469,8 +486,16 @@ document.addEventListener("DOMContentLoaded", () => {
   // Another sheet of the same settings.
   byId("new-problems").addEventListener("click", () => {
     shown.code = "";
+    pager.page = 1;
     updatePreview();
   });
+  // Another page of the same set: the code stays.
+  for (const [id, step] of [["previous-page", -1], ["next-page", 1]]) {
+    byId(id).addEventListener("click", () => {
+      pager.page += step;
+      updatePreview();
+    });
+  }
   // The same sheets as text, each problem as it is printed: what a screen reader reads.
   byId("as-text").addEventListener("click", () => {
     const parameters = sheetParameters();

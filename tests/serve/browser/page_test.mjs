@@ -154,6 +154,23 @@ const checks = {
     await page.getByRole("link", { name: "Back to the worksheet's settings" }).press("Enter");
     await page.locator("#make").waitFor();
   },
+  async pagesThroughTheSetOfTheSheetShown(page) {
+    assert.ok(await page.locator("#pager").isHidden(), "a set of one page has no pager");
+    await typeInto(page, "#sheets", "2");
+    await page.selectOption("#answers", "each");
+    const { code } = await previewShown(page);
+    await page.locator("#page-of").filter({ hasText: "Page 1 of 4" }).waitFor();
+    assert.ok(await page.locator("#previous-page").isDisabled());
+    const first = await page.locator("#preview-image").getAttribute("src");
+    for (const shown of ["Page 2 of 4", "Page 3 of 4", "Page 4 of 4"]) {
+      await page.locator("#next-page").press("Enter");
+      await page.locator("#page-of").filter({ hasText: shown }).waitFor();
+    }
+    assert.ok(await page.locator("#next-page").isDisabled());
+    assert.notEqual(await page.locator("#preview-image").getAttribute("src"), first);
+    assert.match(await page.locator("#preview-image").getAttribute("alt"), new RegExp(`Page 4 of 4 .*${code}`));
+    assert.equal(await page.locator("#preview-code code").textContent(), code, "paging keeps the sheet");
+  },
   async busyWhileASetIsMade(page) {
     let release;
     const held = new Promise((resolve) => { release = resolve; });
