@@ -54,9 +54,12 @@ inline void StartTallyworth(QProcess& program, const QStringList& arguments,
     program.setProcessEnvironment(environment);
     // A test started in the background inherits SIGINT ignored, which the program keeps, as
     // a program under nohup does: the tests that interrupt it want the default.
-    program.setChildProcessModifier([] {
+    program.setChildProcessModifier([given = program.childProcessModifier()] {
         std::signal(SIGINT, SIG_DFL);
         std::signal(SIGHUP, SIG_DFL);
+        if (given) {
+            given();
+        }
     });
     program.start(QStringLiteral(TALLYWORTH_PROGRAM), arguments);
 }
