@@ -66,6 +66,44 @@ constexpr std::array kSizeWords{OptionWord<PrintSize>{"normal", PrintSize::Norma
                                 OptionWord<PrintSize>{"large", PrintSize::Large},
                                 OptionWord<PrintSize>{"xlarge", PrintSize::ExtraLarge}};
 
+constexpr std::array kMethodWords{OptionWord<WrittenMethod>{"us", WrittenMethod::American},
+                                  OptionWord<WrittenMethod>{"uk", WrittenMethod::English},
+                                  OptionWord<WrittenMethod>{"de", WrittenMethod::German},
+                                  OptionWord<WrittenMethod>{"fr", WrittenMethod::French},
+                                  OptionWord<WrittenMethod>{"es", WrittenMethod::Spanish},
+                                  OptionWord<WrittenMethod>{"mx", WrittenMethod::Mexican},
+                                  OptionWord<WrittenMethod>{"nl", WrittenMethod::Dutch}};
+constexpr std::array kSquaresWords{OptionWord<SquaredPaper>{"on", SquaredPaper::On},
+                                   OptionWord<SquaredPaper>{"off", SquaredPaper::Off}};
+
+// What the primary schools of a country teach for the written methods. Austria writes as
+// Germany does; French-speaking Belgium, Switzerland's French and Flemish schools as
+// France; the rest of the Spanish-speaking Americas as Mexico.
+struct TerritoryMethod {
+    QLocale::Territory territory;
+    WrittenMethod method;
+};
+constexpr std::array kTerritoryMethods{
+    TerritoryMethod{QLocale::UnitedKingdom, WrittenMethod::English},
+    TerritoryMethod{QLocale::Ireland, WrittenMethod::English},
+    TerritoryMethod{QLocale::Australia, WrittenMethod::English},
+    TerritoryMethod{QLocale::NewZealand, WrittenMethod::English},
+    TerritoryMethod{QLocale::Belgium, WrittenMethod::French},
+    TerritoryMethod{QLocale::Netherlands, WrittenMethod::Dutch},
+    TerritoryMethod{QLocale::Spain, WrittenMethod::Spanish},
+    TerritoryMethod{QLocale::Mexico, WrittenMethod::Mexican},
+};
+struct LanguageMethod {
+    QLocale::Language language;
+    WrittenMethod method;
+};
+constexpr std::array kLanguageMethods{
+    LanguageMethod{QLocale::German, WrittenMethod::German},
+    LanguageMethod{QLocale::French, WrittenMethod::French},
+    LanguageMethod{QLocale::Spanish, WrittenMethod::Spanish},
+    LanguageMethod{QLocale::Dutch, WrittenMethod::Dutch},
+};
+
 template <typename Value, std::size_t Count>
 std::optional<Value> Named(const std::array<OptionWord<Value>, Count>& words, QStringView word) {
     for (const OptionWord<Value>& entry : words) {
@@ -119,6 +157,22 @@ QStringList PrintSizeNames() {
     return Names(kSizeWords);
 }
 
+std::optional<WrittenMethod> WrittenMethodNamed(QStringView word) {
+    return Named(kMethodWords, word);
+}
+
+std::optional<SquaredPaper> SquaredPaperNamed(QStringView word) {
+    return Named(kSquaresWords, word);
+}
+
+QStringList WrittenMethodNames() {
+    return Names(kMethodWords);
+}
+
+QStringList SquaredPaperNames() {
+    return Names(kSquaresWords);
+}
+
 LanguageSignChoice LanguageSigns(QLocale::Language language) {
     const auto* row =
         std::find_if(kLanguageSigns.begin(), kLanguageSigns.end(),
@@ -132,9 +186,59 @@ PageSigns SignsOf(const PageOptions& options, QLocale::Language language) {
         options.timesSign == TimesSign::Default ? usual.times : options.timesSign;
     const DivideSign divide =
         options.divideSign == DivideSign::Default ? usual.divide : options.divideSign;
-    return {TimesSignText(times), DivideSignTextOf(divide),
-            times == TimesSign::Asterisk && divide == DivideSign::Obelus,
-            RemainderWordOf(language)};
+    PageSigns signs{TimesSignText(times), DivideSignTextOf(divide),
+                    times == TimesSign::Asterisk && divide == DivideSign::Obelus,
+                    RemainderWordOf(language)};
+    signs.method = options.method == WrittenMethod::Default
+                       ? WrittenMethodOf(QLocale(language, QLocale::AnyTerritory))
+                       : options.method;
+    signs.squares = options.squares == SquaredPaper::Default ? UsesSquaredPaper(signs.method)
+                                                             : options.squares == SquaredPaper::On;
+    return signs;
+}
+
+PageSigns SignsOf(const PageOptions& options, const QLocale& locale) {
+    PageSigns signs = SignsOf(options, locale.language());
+    if (options.method == WrittenMethod::Default) {
+        signs.method = WrittenMethodOf(locale);
+        signs.squares = options.squares == SquaredPaper::Default ? UsesSquaredPaper(signs.method)
+                                                                 : signs.squares;
+    }
+    return signs;
+}
+
+WrittenMethod WrittenMethodOf(const QLocale& locale) {
+    const QLocale::Territory territory = locale.territory();
+    const auto* row = std::find_if(
+        kTerritoryMethods.begin(), kTerritoryMethods.end(),
+        [territory](const TerritoryMethod& entry) { return entry.territory == territory; });
+    if (row != kTerritoryMethods.end()) {
+        return row->method;
+    }
+    const QLocale::Language language = locale.language();
+    if (language == QLocale::Spanish && territory != QLocale::AnyTerritory) {
+        return WrittenMethod::Mexican;
+    }
+    const auto* usual = std::find_if(
+        kLanguageMethods.begin(), kLanguageMethods.end(),
+        [language](const LanguageMethod& entry) { return entry.language == language; });
+    return usual == kLanguageMethods.end() ? WrittenMethod::American : usual->method;
+}
+
+bool UsesSquaredPaper(WrittenMethod method) {
+    switch (method) {
+        case WrittenMethod::German:
+        case WrittenMethod::French:
+        case WrittenMethod::Spanish:
+        case WrittenMethod::Mexican:
+        case WrittenMethod::Dutch:
+            return true;
+        case WrittenMethod::Default:
+        case WrittenMethod::American:
+        case WrittenMethod::English:
+            break;
+    }
+    return false;
 }
 
 QString TimesSignText(TimesSign sign) {

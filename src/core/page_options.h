@@ -21,6 +21,22 @@ enum class ProblemLayout : std::uint8_t { Stacked, Line };
 // How big the figures are printed: the original page, or at least 18 pt and 24 pt.
 enum class PrintSize : std::uint8_t { Normal, Large, ExtraLarge };
 
+// How written methods are laid out: as the schools of one country write them (see
+// WrittenMethodOf). Default follows the sheet's language, and its country where known.
+enum class WrittenMethod : std::uint8_t {
+    Default,
+    American,  // divisor left of a bracket, quotient above, every step written
+    English,   // as American, the carries written under the answer line
+    German,    // "8520 : 4 = 2130" on one line, steps underneath; carries above the line
+    French,    // divisor right of the dividend under an L-shaped bracket, steps written
+    Spanish,   // as French, only the remainders written
+    Mexican,   // as American, only the remainders written
+    Dutch,     // "4 / 8520 \ 2130", the operator written right of the lower number
+};
+// Squared paper behind the working space of written methods: as the method's country
+// uses it, or always, or never.
+enum class SquaredPaper : std::uint8_t { Default, On, Off };
+
 // What shapes the printed page besides the problems. All defaults give the original page
 // with the signs of the sheet's language; a sheet code of the first version stands for
 // them.
@@ -31,6 +47,10 @@ struct PageOptions {
     PrintSize size = PrintSize::Normal;
     // A small sheet is printed as large as fills its page.
     bool fillPage = false;
+    WrittenMethod method = WrittenMethod::Default;
+    SquaredPaper squares = SquaredPaper::Default;
+    // An answer key of written methods shows the whole working, not the answers alone.
+    bool keyWorking = false;
 
     [[nodiscard]] bool AllDefault() const { return *this == PageOptions{}; }
     friend bool operator==(const PageOptions&, const PageOptions&) = default;
@@ -51,6 +71,9 @@ struct PageSigns {
     bool original = false;
     // Between a quotient and its remainder: "r", "Rest", "reste".
     QString remainder = QStringLiteral("r");
+    // How written methods are laid out, never Default, and whether on squared paper.
+    WrittenMethod method = WrittenMethod::American;
+    bool squares = false;
     friend bool operator==(const PageSigns&, const PageSigns&) = default;
 };
 
@@ -61,8 +84,16 @@ struct LanguageSignChoice {
 };
 [[nodiscard]] LanguageSignChoice LanguageSigns(QLocale::Language language);
 
-// The signs of a page with these options for a sheet shown in this language.
+// The signs of a page with these options for a sheet shown in this language; with a
+// locale, its country decides the written method where it differs from its language's
+// (Mexico, Belgium, the United Kingdom).
 [[nodiscard]] PageSigns SignsOf(const PageOptions& options, QLocale::Language language);
+[[nodiscard]] PageSigns SignsOf(const PageOptions& options, const QLocale& locale);
+
+// The written method a country's schools teach, and the one of a language's main country.
+[[nodiscard]] WrittenMethod WrittenMethodOf(const QLocale& locale);
+// Whether the method's country writes its columns on squared paper.
+[[nodiscard]] bool UsesSquaredPaper(WrittenMethod method);
 
 // The text of one sign: "×", "·" (U+22C5), "*"; "÷", ":".
 [[nodiscard]] QString TimesSignText(TimesSign sign);
@@ -75,9 +106,13 @@ struct LanguageSignChoice {
 [[nodiscard]] std::optional<DivideSign> DivideSignNamed(QStringView word);
 [[nodiscard]] std::optional<ProblemLayout> LayoutNamed(QStringView word);
 [[nodiscard]] std::optional<PrintSize> PrintSizeNamed(QStringView word);
+[[nodiscard]] std::optional<WrittenMethod> WrittenMethodNamed(QStringView word);
+[[nodiscard]] std::optional<SquaredPaper> SquaredPaperNamed(QStringView word);
 [[nodiscard]] QStringList TimesSignNames();
 [[nodiscard]] QStringList DivideSignNames();
 [[nodiscard]] QStringList LayoutNames();
 [[nodiscard]] QStringList PrintSizeNames();
+[[nodiscard]] QStringList WrittenMethodNames();
+[[nodiscard]] QStringList SquaredPaperNames();
 
 }  // namespace tallyworth

@@ -32,10 +32,20 @@ QString IntegerText(int value) {
 
 }  // namespace
 
+std::vector<int> NumbersOf(const Problem& problem) {
+    std::vector<int> numbers{problem.first, problem.second};
+    for (const std::int32_t number : problem.more) {
+        if (number != 0) {
+            numbers.push_back(number);
+        }
+    }
+    return numbers;
+}
+
 int AnswerOf(const Problem& problem) {
     switch (problem.operation) {
         case OperationRow::Add:
-            return problem.first + problem.second;
+            return problem.first + problem.second + problem.more[0] + problem.more[1];
         case OperationRow::Subtract:
             return problem.first - problem.second;
         case OperationRow::Multiply:

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -16,13 +17,20 @@ enum class BlankPlace : std::uint8_t { Answer, First, Second };
 // One problem as plain numbers, whatever page or text shows it.
 struct Problem {
     OperationRow operation = OperationRow::Add;  // one of the four, never Mix
-    std::int16_t first = 0;                      // the dividend of a division
-    std::int16_t second = 0;                     // the divisor of a division
+    std::int32_t first = 0;                      // the dividend of a division
+    std::int32_t second = 0;                     // the divisor of a division
     BlankPlace blank = BlankPlace::Answer;
     // A division answered as a whole quotient and what remains: "23 ÷ 5 = 4 r 3".
     bool withRemainder = false;
+    // Worked out in columns on paper, as the written methods are taught.
+    bool written = false;
+    // A written sum of more than two numbers: the third and fourth, 0 where there are fewer.
+    std::array<std::int32_t, 2> more{};
     friend bool operator==(const Problem&, const Problem&) = default;
 };
+
+// The numbers the problem works on, in order: two, or up to four for a written sum.
+[[nodiscard]] std::vector<int> NumbersOf(const Problem& problem);
 
 // The answer: the sum, difference or product, or the whole quotient of a division (the
 // quotient rounded towards zero; 0 for a divisor of 0).

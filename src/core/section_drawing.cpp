@@ -1,5 +1,7 @@
 #include "core/section_drawing.h"
 
+#include "core/written_problems.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -201,7 +203,10 @@ class SectionDrawer {
 std::vector<bool> RemainderPlaces(const SheetSection& section, RandomSource& source) {
     const auto count = static_cast<std::size_t>(section.count);
     std::vector<bool> places(count, false);
-    if (section.kind != SectionKind::Remainder || section.remainderPercent <= 0) {
+    const bool shares =
+        section.kind == SectionKind::Remainder ||
+        (section.kind == SectionKind::Written && WrittenOperation(section) == OperationRow::Divide);
+    if (!shares || section.remainderPercent <= 0) {
         return places;
     }
     const auto needed = static_cast<std::size_t>(
@@ -221,6 +226,16 @@ std::vector<bool> RemainderPlaces(const SheetSection& section, RandomSource& sou
 ProblemSet ComposeSections(const std::vector<SheetSection>& sections, RandomSource& source) {
     ProblemSet set;
     for (const SheetSection& section : sections) {
+        if (section.kind == SectionKind::Written) {
+            WrittenDrawer drawer(section);
+            if (!drawer.HasProblems()) {
+                return {};
+            }
+            for (const bool remainder : RemainderPlaces(section, source)) {
+                set.problems.push_back(drawer.Draw(source, remainder));
+            }
+            continue;
+        }
         SectionDrawer drawer(section);
         if (!drawer.HasProblems()) {
             return {};

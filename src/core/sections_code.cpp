@@ -1,5 +1,7 @@
 #include "core/sections_code.h"
 
+#include "core/written_problems.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -15,6 +17,8 @@ constexpr int kCountBits = 7;   // 1 to 100, less one
 constexpr int kFixedBits = 7;   // 0 to 99
 constexpr int kPercentBits = 7;
 constexpr int kSectionCountBits = 3;
+constexpr int kWrittenNumberBits = 20;  // 1 to 999,999, less one
+constexpr int kMethodBits = 3;
 
 // Fields written high bit first into a row of 5-bit symbols, the last one padded with 0s.
 class BitWriter {
@@ -211,8 +215,69 @@ QString GetTitle(BitReader& reader, bool& fits) {
     return title;
 }
 
-void PutSection(BitWriter& writer, const SheetSection& section) {
-    writer.Put(static_cast<std::uint32_t>(section.kind), 2);
+int KindBits(int version) {
+    return version == kWrittenSheetCodeVersion ? 3 : 2;
+}
+
+void PutWrittenRange(BitWriter& writer, const NumberRange& range) {
+    writer.Put(static_cast<std::uint32_t>(range.lowest - 1), kWrittenNumberBits);
+    writer.Put(static_cast<std::uint32_t>(range.highest - 1), kWrittenNumberBits);
+}
+
+NumberRange GetWrittenRange(BitReader& reader) {
+    NumberRange range;
+    range.lowest = static_cast<int>(reader.Get(kWrittenNumberBits)) + 1;
+    range.highest = static_cast<int>(reader.Get(kWrittenNumberBits)) + 1;
+    return range;
+}
+
+// A written section's fields after its kind: the operation, both ranges, the count, the
+// no-repeats rule and what its operation reads besides.
+void PutWritten(BitWriter& writer, const SheetSection& section) {
+    const OperationRow operation = WrittenOperation(section).value_or(OperationRow::Add);
+    writer.Put(static_cast<std::uint32_t>(RowNumber(operation) - 1), 2);
+    PutWrittenRange(writer, section.first);
+    PutWrittenRange(writer, section.second);
+    writer.Put(static_cast<std::uint32_t>(section.count - kLeastProblems), kCountBits);
+    writer.Put(section.rules.noRepeats);
+    if (operation == OperationRow::Add) {
+        writer.Put(static_cast<std::uint32_t>(section.addends - kLeastAddends), 2);
+    }
+    if (operation == OperationRow::Add || operation == OperationRow::Subtract) {
+        writer.Put(static_cast<std::uint32_t>(section.carrying), 2);
+    }
+    if (operation == OperationRow::Divide) {
+        writer.Put(static_cast<std::uint32_t>(section.remainderPercent), kPercentBits);
+    }
+}
+
+void GetWritten(BitReader& reader, SheetSection& section, bool& fits) {
+    const auto operation = static_cast<OperationRow>(reader.Get(2) + 1);
+    section.operations = OperationBit(operation);
+    section.first = GetWrittenRange(reader);
+    section.second = GetWrittenRange(reader);
+    section.count = static_cast<int>(reader.Get(kCountBits)) + kLeastProblems;
+    section.rules.noRepeats = reader.GetFlag();
+    if (operation == OperationRow::Add) {
+        section.addends = static_cast<int>(reader.Get(2)) + kLeastAddends;
+    }
+    if (operation == OperationRow::Add || operation == OperationRow::Subtract) {
+        const std::uint32_t carrying = reader.Get(2);
+        fits = fits && carrying < kCarryings;
+        section.carrying = static_cast<Carrying>(carrying);
+    }
+    if (operation == OperationRow::Divide) {
+        section.remainderPercent = static_cast<int>(reader.Get(kPercentBits));
+    }
+}
+
+void PutSection(BitWriter& writer, const SheetSection& section, int version) {
+    writer.Put(static_cast<std::uint32_t>(section.kind), KindBits(version));
+    if (section.kind == SectionKind::Written) {
+        PutWritten(writer, section);
+        PutTitle(writer, section.title);
+        return;
+    }
     if (!IsDivisionKind(section.kind)) {
         writer.Put(section.operations, 4);
     }
@@ -234,9 +299,16 @@ void PutSection(BitWriter& writer, const SheetSection& section) {
 }
 
 // A field read with more values than its type has marks the code unreadable.
-SheetSection GetSection(BitReader& reader, bool& fits) {
+SheetSection GetSection(BitReader& reader, bool& fits, int version) {
     SheetSection section;
-    section.kind = static_cast<SectionKind>(reader.Get(2));
+    const std::uint32_t kind = reader.Get(KindBits(version));
+    fits = fits && kind < kSectionKinds;
+    section.kind = static_cast<SectionKind>(kind);
+    if (section.kind == SectionKind::Written) {
+        GetWritten(reader, section, fits);
+        section.title = GetTitle(reader, fits);
+        return section;
+    }
     section.operations = IsDivisionKind(section.kind) ? OperationBit(OperationRow::Divide)
                                                       : static_cast<OperationSet>(reader.Get(4));
     section.first = GetRange(reader);
@@ -258,15 +330,29 @@ SheetSection GetSection(BitReader& reader, bool& fits) {
     return section;
 }
 
-void PutPage(BitWriter& writer, const PageOptions& page) {
+void PutPage(BitWriter& writer, const PageOptions& page, int version) {
     writer.Put(static_cast<std::uint32_t>(page.timesSign), 2);
     writer.Put(static_cast<std::uint32_t>(page.divideSign), 2);
     writer.Put(static_cast<std::uint32_t>(page.layout), 1);
     writer.Put(static_cast<std::uint32_t>(page.size), 2);
     writer.Put(page.fillPage);
+    if (version == kWrittenSheetCodeVersion) {
+        writer.Put(static_cast<std::uint32_t>(page.method), kMethodBits);
+        writer.Put(static_cast<std::uint32_t>(page.squares), 2);
+        writer.Put(page.keyWorking);
+    }
 }
 
-PageOptions GetPage(BitReader& reader, bool& fits) {
+void GetWrittenPage(BitReader& reader, PageOptions& page, bool& fits) {
+    const std::uint32_t method = reader.Get(kMethodBits);
+    const std::uint32_t squares = reader.Get(2);
+    page.keyWorking = reader.GetFlag();
+    fits = fits && squares <= static_cast<std::uint32_t>(SquaredPaper::Off);
+    page.method = static_cast<WrittenMethod>(method);
+    page.squares = static_cast<SquaredPaper>(squares);
+}
+
+PageOptions GetPage(BitReader& reader, bool& fits, int version) {
     PageOptions page;
     page.timesSign = static_cast<TimesSign>(reader.Get(2));
     const std::uint32_t divide = reader.Get(2);
@@ -275,6 +361,9 @@ PageOptions GetPage(BitReader& reader, bool& fits) {
     const std::uint32_t size = reader.Get(2);
     page.size = static_cast<PrintSize>(size);
     page.fillPage = reader.GetFlag();
+    if (version == kWrittenSheetCodeVersion) {
+        GetWrittenPage(reader, page, fits);
+    }
     fits = fits && divide <= static_cast<std::uint32_t>(DivideSign::Colon) &&
            size <= static_cast<std::uint32_t>(PrintSize::ExtraLarge);
     return page;
@@ -283,30 +372,33 @@ PageOptions GetPage(BitReader& reader, bool& fits) {
 }  // namespace
 
 std::vector<int> SectionsCodeBody(const SheetCode& code) {
+    if (code.version < SheetCodeVersionFor(code.settings)) {
+        return {};
+    }
     BitWriter writer;
     writer.Put(static_cast<std::uint32_t>(code.seed), kSectionsSeedBits);
     writer.Put(code.settings.upsideDownSeven);
-    PutPage(writer, code.settings.page);
+    PutPage(writer, code.settings.page, code.version);
     const std::vector<SheetSection>& sections = code.settings.sections;
     writer.Put(static_cast<std::uint32_t>(sections.size() - 1), kSectionCountBits);
     for (const SheetSection& section : sections) {
-        PutSection(writer, section);
+        PutSection(writer, section, code.version);
     }
     return writer.Symbols();
 }
 
-std::optional<SheetCode> SectionsCodeOfBody(std::span<const int> body) {
+std::optional<SheetCode> SectionsCodeOfBody(std::span<const int> body, int version) {
     BitReader reader(body);
     SheetCode code;
-    code.version = kSectionsSheetCodeVersion;
+    code.version = version;
     code.seed = reader.Get(kSectionsSeedBits);
     bool fits = true;
     const bool upsideDownSeven = reader.GetFlag();
-    const PageOptions page = GetPage(reader, fits);
+    const PageOptions page = GetPage(reader, fits, version);
     const auto count = static_cast<int>(reader.Get(kSectionCountBits)) + 1;
     std::vector<SheetSection> sections;
     for (int index = 0; index < count && fits && !reader.Failed(); ++index) {
-        sections.push_back(GetSection(reader, fits));
+        sections.push_back(GetSection(reader, fits, version));
     }
     if (!fits || !reader.EndsWell()) {
         return std::nullopt;

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <span>
 #include <utility>
 #include <vector>
@@ -27,7 +28,8 @@ SheetCodeError BadSettings(const QString& fault) {
 // The sheet the symbols carry, its settings unchecked; nothing when they cannot be read.
 std::optional<SheetCode> DecodeBody(const Symbols& symbols, const CodeLayout* layout) {
     if (layout == nullptr) {
-        return SectionsCodeOfBody(std::span<const int>(symbols).subspan(1, symbols.size() - 2));
+        return SectionsCodeOfBody(std::span<const int>(symbols).subspan(1, symbols.size() - 2),
+                                  symbols.front());
     }
     const std::uint64_t body = BodyOf(symbols);
     return SheetCode{layout->unpack(body >> static_cast<unsigned>(layout->SeedBits())),
@@ -44,7 +46,7 @@ SheetCodeParse DecodeSymbols(const Symbols& symbols) {
     }
     const int version = symbols.front();
     const CodeLayout* layout = LayoutOf(version);
-    if (layout == nullptr && version != kSectionsSheetCodeVersion) {
+    if (layout == nullptr && !IsSectionsVersion(version)) {
         return SheetCodeError{SheetCodeFault::UnknownVersion,
                               QCoreApplication::translate(
                                   "tallyworth::SheetCode",
@@ -79,8 +81,11 @@ Symbols SectionsSymbols(const SheetCode& code) {
     if (code.settings.sections.empty() || (code.seed & ~LowBitsMask(kSectionsSeedBits)) != 0U) {
         return {};
     }
-    Symbols symbols{kSectionsSheetCodeVersion};
+    Symbols symbols{code.version};
     const std::vector<int> body = SectionsCodeBody(code);
+    if (body.empty()) {
+        return {};
+    }
     symbols.insert(symbols.end(), body.begin(), body.end());
     return WithCheckSymbol(std::move(symbols));
 }
@@ -89,7 +94,10 @@ Symbols SectionsSymbols(const SheetCode& code) {
 
 int SheetCodeVersionFor(const SheetSettings& settings) {
     if (!settings.sections.empty()) {
-        return kSectionsSheetCodeVersion;
+        const bool written = std::any_of(
+            settings.sections.begin(), settings.sections.end(),
+            [](const SheetSection& section) { return section.kind == SectionKind::Written; });
+        return written ? kWrittenSheetCodeVersion : kSectionsSheetCodeVersion;
     }
     return SheetCodeVersionFor(settings.rules, settings.page);
 }
@@ -108,12 +116,12 @@ SheetCode SheetCodeOf(const SheetSettings& settings, std::uint64_t seed) {
 
 SheetCode FairSheetCode(const SheetSettings& settings, std::uint64_t seed) {
     const int version =
-        settings.sections.empty() ? kFairSheetCodeVersion : kSectionsSheetCodeVersion;
+        settings.sections.empty() ? kFairSheetCodeVersion : SheetCodeVersionFor(settings);
     return {settings, seed & LowBitsMask(SheetSeedBits(version)), version};
 }
 
 int SheetSeedBits(int version) {
-    if (version == kSectionsSheetCodeVersion) {
+    if (IsSectionsVersion(version)) {
         return kSectionsSeedBits;
     }
     const CodeLayout* layout = LayoutOf(version);
@@ -158,7 +166,7 @@ std::optional<QString> SheetSettingsFault(const SheetSettings& settings) {
 
 QString FormatSheetCode(const SheetCode& code) {
     const CodeLayout* layout = LayoutOf(code.version);
-    if ((layout == nullptr && code.version != kSectionsSheetCodeVersion) ||
+    if ((layout == nullptr && !IsSectionsVersion(code.version)) ||
         SheetSettingsFault(code.settings)) {
         return {};
     }

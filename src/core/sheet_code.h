@@ -56,9 +56,15 @@ inline constexpr int kPageSheetCodeVersion = 3;
 // its sections need. Fresh sheets outside the main window's plain composition take them.
 inline constexpr int kFairSheetCodeVersion = 4;
 inline constexpr int kSectionsSheetCodeVersion = 5;
+// Version 6 is version 5 widened for written methods: their sections, numbers of up to six
+// digits, and how the page lays them out. Only a sheet with a written section takes it.
+inline constexpr int kWrittenSheetCodeVersion = 6;
+[[nodiscard]] constexpr bool IsSectionsVersion(int version) {
+    return version == kSectionsSheetCodeVersion || version == kWrittenSheetCodeVersion;
+}
 
 // The version a sheet with these settings, or under these rules and page options, is
-// written in: a sheet of sections always in version 5.
+// written in: a sheet of sections always in version 5, or 6 with a written section.
 [[nodiscard]] int SheetCodeVersionFor(const SheetSettings& settings);
 [[nodiscard]] int SheetCodeVersionFor(const ProblemRules& rules, const PageOptions& page);
 

@@ -75,7 +75,7 @@ std::variant<Symbols, SheetCodeError> ReadSymbols(const QString& typed) {
         }
         symbols.push_back(value);
     }
-    const bool sections = !symbols.empty() && symbols.front() == kSectionsSheetCodeVersion;
+    const bool sections = !symbols.empty() && IsSectionsVersion(symbols.front());
     const auto count = static_cast<std::size_t>(kSymbolCount);
     if (sections ? symbols.size() < count : symbols.size() != count) {
         return WrongLength(static_cast<qsizetype>(symbols.size()));

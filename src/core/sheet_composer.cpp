@@ -83,7 +83,8 @@ ProblemSet ComposeSheet(const SheetCode& code) {
         case kPageSheetCodeVersion:
             return ComposeFromCode(code);
         case kFairSheetCodeVersion:
-        case kSectionsSheetCodeVersion: {
+        case kSectionsSheetCodeVersion:
+        case kWrittenSheetCodeVersion: {
             SeededRandomSource source(code.seed);
             return ComposeSections(SectionsOf(code.settings), source);
         }

@@ -1,6 +1,7 @@
 #include "core/sheet_section.h"
 
 #include "core/sheet_code.h"
+#include "core/written_problems.h"
 
 #include <QCoreApplication>
 
@@ -54,7 +55,35 @@ bool HasControlCharacter(const QString& text) {
     });
 }
 
+std::optional<QString> TitleFault(const QString& title) {
+    // Characters, not UTF-16 units: a letter or an emoji beyond the first 65,536 is one.
+    const auto characters = title.toUcs4().size();
+    if (characters > kMostTitleCharacters || HasControlCharacter(title)) {
+        return SectionsText(QT_TRANSLATE_NOOP("tallyworth::Sections",
+                                              "title: at most %1 characters on one line, please."))
+            .arg(kMostTitleCharacters);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> WrittenSectionFault(const SheetSection& section) {
+    if (auto fault = WrittenFieldFault(section)) {
+        return fault;
+    }
+    if (const auto fault = CountFault(section.count)) {
+        return SectionsText(QT_TRANSLATE_NOOP("tallyworth::Sections", "problems: %1")).arg(*fault);
+    }
+    if (section.remainderPercent < 0 || section.remainderPercent > kHundredPercent) {
+        return SectionsText(QT_TRANSLATE_NOOP(
+            "tallyworth::Sections", "remainders: the share must be between 0 and 100 %."));
+    }
+    return TitleFault(section.title);
+}
+
 std::optional<QString> FieldFault(const SheetSection& section) {
+    if (section.kind == SectionKind::Written) {
+        return WrittenSectionFault(section);
+    }
     const bool divides = IsDivisionKind(section.kind);
     if (!divides && (section.operations == 0 || (section.operations & ~kAllOperations) != 0)) {
         return SectionsText(QT_TRANSLATE_NOOP("tallyworth::Sections",
@@ -77,14 +106,7 @@ std::optional<QString> FieldFault(const SheetSection& section) {
         return SectionsText(QT_TRANSLATE_NOOP(
             "tallyworth::Sections", "remainders: the share must be between 0 and 100 %."));
     }
-    // Characters, not UTF-16 units: a letter or an emoji beyond the first 65,536 is one.
-    const auto characters = section.title.toUcs4().size();
-    if (characters > kMostTitleCharacters || HasControlCharacter(section.title)) {
-        return SectionsText(QT_TRANSLATE_NOOP("tallyworth::Sections",
-                                              "title: at most %1 characters on one line, please."))
-            .arg(kMostTitleCharacters);
-    }
-    return std::nullopt;
+    return TitleFault(section.title);
 }
 
 }  // namespace
@@ -130,8 +152,7 @@ std::vector<BlankPlace> BlankPlacesOf(const SheetSection& section) {
 Problem SectionProblemAt(const SheetSection& section, OperationRow operation, int first, int second,
                          BlankPlace blank) {
     const bool table = section.kind == SectionKind::TableDivision;
-    Problem problem{operation, static_cast<std::int16_t>(table ? first * second : first),
-                    static_cast<std::int16_t>(second), blank};
+    Problem problem{operation, table ? first * second : first, second, blank};
     problem.withRemainder = section.kind == SectionKind::Remainder;
     return problem;
 }
@@ -145,6 +166,7 @@ bool SectionAllows(const SheetSection& section, const Problem& problem) {
                                  section.rules);
         case SectionKind::Facts:
         case SectionKind::Missing:
+        case SectionKind::Written:
             break;
     }
     return IsAllowedFact(problem.operation, problem.first, problem.second, section.allowNegative,
@@ -160,6 +182,9 @@ std::vector<OperationRow> SectionOperations(const SheetSection& section) {
 
 std::vector<Problem> AllowedSectionProblems(const SheetSection& section, OperationRow operation) {
     std::vector<Problem> problems;
+    if (section.kind == SectionKind::Written) {
+        return problems;  // far too many to list; WrittenDrawer draws them
+    }
     const NumberRange second = SecondRangeOf(section);
     const std::vector<BlankPlace> places = BlankPlacesOf(section);
     for (int divisor = second.lowest; divisor <= second.highest; ++divisor) {
@@ -176,6 +201,9 @@ std::vector<Problem> AllowedSectionProblems(const SheetSection& section, Operati
 }
 
 std::int64_t CountSectionProblems(const SheetSection& section) {
+    if (section.kind == SectionKind::Written) {
+        return CountWrittenProblems(section);
+    }
     std::int64_t count = 0;
     for (const OperationRow operation : SectionOperations(section)) {
         count += static_cast<std::int64_t>(AllowedSectionProblems(section, operation).size());
@@ -228,7 +256,8 @@ QString SectionKindName(SectionKind kind) {
         QT_TRANSLATE_NOOP("tallyworth::Sections", "Facts"),
         QT_TRANSLATE_NOOP("tallyworth::Sections", "Missing numbers"),
         QT_TRANSLATE_NOOP("tallyworth::Sections", "Division from the times tables"),
-        QT_TRANSLATE_NOOP("tallyworth::Sections", "Division with remainders")};
+        QT_TRANSLATE_NOOP("tallyworth::Sections", "Division with remainders"),
+        QT_TRANSLATE_NOOP("tallyworth::Sections", "Written methods")};
     return SectionsText(kNames[static_cast<std::size_t>(kind)]);
 }
 
@@ -265,8 +294,17 @@ SheetSection WithUnreadFieldsCleared(SheetSection section) {
     if (section.kind != SectionKind::Missing) {
         section.missing = MissingPlace::Either;
     }
-    if (section.kind != SectionKind::Remainder) {
+    const bool written = section.kind == SectionKind::Written;
+    const std::optional<OperationRow> operation = WrittenOperation(section);
+    const bool writtenDivision = written && operation == OperationRow::Divide;
+    if (section.kind != SectionKind::Remainder && !writtenDivision) {
         section.remainderPercent = 0;
+    }
+    if (!written || operation != OperationRow::Add) {
+        section.addends = kLeastAddends;
+    }
+    if (!written) {
+        section.carrying = Carrying::Any;
     }
     return section;
 }

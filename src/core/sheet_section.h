@@ -19,8 +19,14 @@ enum class SectionKind : std::uint8_t {
     Missing,        // "7 + __ = 12", "__ × 8 = 56"
     TableDivision,  // "56 ÷ 7 = __": divisor and quotient from the ranges
     Remainder,      // "23 ÷ 5 = __ r __"
+    Written,        // worked in columns: "4527 + 3896", long division of "8520 : 4"
 };
-inline constexpr int kSectionKinds = 4;
+inline constexpr int kSectionKinds = 5;
+
+// Which columns of a written sum or difference may carry or borrow: any, none, or at most
+// one of them.
+enum class Carrying : std::uint8_t { Any, Never, Once };
+inline constexpr int kCarryings = 3;
 
 // Which number a missing-number problem leaves out: always the first, always the second,
 // or either, each equally likely.
@@ -56,7 +62,8 @@ struct SheetSection {
     OperationSet operations = OperationBit(OperationRow::Add);
     // Missing numbers and facts: the first number (the dividend of a division) and the
     // second. Division from the tables: the quotient and the divisor. Division with a
-    // remainder: the dividend and the divisor.
+    // remainder: the dividend and the divisor. Written methods: the first number and every
+    // further one, up to six digits (limits in written_problems.h).
     NumberRange first;
     NumberRange second;
     int count = kStartProblems;
@@ -64,8 +71,12 @@ struct SheetSection {
     ProblemRules rules{};
     MissingPlace missing = MissingPlace::Either;  // missing numbers only
     // Division with a remainder: at least this many in a hundred of the section's problems
-    // leave one; 100 lets only such problems be drawn.
+    // leave one; 100 lets only such problems be drawn. A written division with 0 comes out
+    // whole; with more it is answered with a remainder, at least this share leaving one.
     int remainderPercent = 0;
+    // Written methods: one operation; a sum of this many numbers, and its columns' carries.
+    int addends = 2;
+    Carrying carrying = Carrying::Any;
     QString title;  // printed above the section; none when empty
     friend bool operator==(const SheetSection&, const SheetSection&) = default;
 };
@@ -102,7 +113,8 @@ struct SheetSection {
 [[nodiscard]] std::optional<QString> SectionsFault(const std::vector<SheetSection>& sections);
 
 // The kind's name in the user's language, as lists and messages show it: "Facts",
-// "Missing numbers", "Division from the times tables", "Division with remainders".
+// "Missing numbers", "Division from the times tables", "Division with remainders",
+// "Written methods".
 [[nodiscard]] QString SectionKindName(SectionKind kind);
 
 }  // namespace tallyworth

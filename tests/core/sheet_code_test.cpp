@@ -133,7 +133,7 @@ const std::array kRefused{
     RefusedCase{"NotAscii", QStringLiteral("10035-40000-QQ\u00D63"), SheetCodeFault::BadCharacter, "The sheet code contains \"\u00D6\", which no sheet code uses"},
     RefusedCase{"OneShort", "10035-40000-QQD", SheetCodeFault::WrongLength, "A sheet code has 14 letters and digits, but this one has 13"},
     RefusedCase{"WrongCheck", "10035-40000-QQD4", SheetCodeFault::WrongCheck, "check character does not match: please check what you typed."},
-    RefusedCase{"VersionSix", "60034-00000-000K", SheetCodeFault::UnknownVersion, "version 6, which this program does not know"},
+    RefusedCase{"VersionSeven", "70034-00000-000F", SheetCodeFault::UnknownVersion, "version 7, which this program does not know"},
     // Operation 6 and the largest body of version 2, which reads
     // as an operation past "Mix"; each with the right check character.
     RefusedCase{"OperationSix", "1JP9P-G0000-000Z", SheetCodeFault::BadSettings, "cannot make a worksheet: Operation must be one of +, -, *, \u00F7 and Mix."},
@@ -191,7 +191,7 @@ TEST(SheetCode, FormatsNothingForASeedTooWideAnUnknownVersionOrWhatTheVersionCan
     EXPECT_TRUE(FormatSheetCode({settings, kWidestSeedV2 + 1, 2}).isEmpty());
     EXPECT_TRUE(FormatSheetCode({settings, kWidestSeedV3 + 1, 3}).isEmpty());
     EXPECT_TRUE(FormatSheetCode({settings, 0, 6}).isEmpty());
-    EXPECT_EQ(SheetSeedBits(6), 0);
+    EXPECT_EQ(SheetSeedBits(7), 0);
     // A fresh seed keeps every bit its code carries.
     EXPECT_EQ(CutSeedForCode(~std::uint64_t{0}, settings), kWidestSeed);
     EXPECT_EQ(CutSeedForCode(~std::uint64_t{0}, {.noTrivial = true}, {}), kWidestSeedV3);

@@ -71,7 +71,7 @@ TEST(ComposeSheet, KeepsAnOlderCodesProblemsUnderPageOptions) {
 
 TEST(ComposeSheet, ComposesNothingForSettingsOrAVersionItCannotCompose) {
     EXPECT_TRUE(ComposeSheet({{OperationRow::Add, 9, 9, 10, false, false}, 1}).problems.empty());
-    EXPECT_TRUE(ComposeSheet({{OperationRow::Add, 1, 9, 10, false, false}, 1, 6}).problems.empty());
+    EXPECT_TRUE(ComposeSheet({{OperationRow::Add, 1, 9, 10, false, false}, 1, 7}).problems.empty());
     EXPECT_TRUE(
         ComposeSheet({{OperationRow::Add, 1, 9, 10, false, false, {true, 0, kAny, false}}, 1, 1})
             .problems.empty());
