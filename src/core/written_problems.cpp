@@ -425,7 +425,7 @@ std::shared_ptr<const WrittenDrawer::Columns> SharedColumns(const SheetSection& 
     ColumnsKey key{operation == OperationRow::Subtract, bounds, section.carrying};
     static std::mutex guard;
     static std::map<ColumnsKey, std::shared_ptr<const WrittenDrawer::Columns>> tables;
-    constexpr std::size_t kKeptTables = 8;
+    constexpr std::size_t kKeptTables = 4;
     const std::scoped_lock lock(guard);
     if (const auto found = tables.find(key); found != tables.end()) {
         return found->second;
