@@ -157,7 +157,8 @@ class WrittenDrawer::Columns {
 
     [[nodiscard]] int States() const { return sums_ * masks_ * regroupStates_; }
     [[nodiscard]] std::size_t Pack(const State& state) const {
-        return static_cast<std::size_t>((state.regroups * masks_ + state.mask) * sums_ + state.sum);
+        const int index = (state.regroups * masks_ + state.mask) * sums_ + state.sum;
+        return static_cast<std::size_t>(index);
     }
     [[nodiscard]] State Unpack(int index) const {
         return {index % sums_, (index / sums_) % masks_, index / (sums_ * masks_)};
@@ -419,6 +420,7 @@ std::shared_ptr<const WrittenDrawer::Columns> SharedColumns(const SheetSection& 
     const int numbers = operation == OperationRow::Add ? section.addends : kLeastAddends;
     ranges.insert(ranges.end(), static_cast<std::size_t>(numbers - 1), section.second);
     std::vector<std::pair<int, int>> bounds;
+    bounds.reserve(ranges.size());
     for (const NumberRange& range : ranges) {
         bounds.emplace_back(range.lowest, range.highest);
     }
