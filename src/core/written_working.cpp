@@ -20,15 +20,15 @@ int DigitCount(int number) {
 std::vector<int> ColumnCarries(const std::vector<int>& numbers) {
     std::vector<int> carries{0};
     std::vector<int> rest = numbers;
-    while (std::any_of(rest.begin(), rest.end(), [](int number) { return number > 0; }) ||
-           carries.back() > 0) {
+    do {
         int column = carries.back();
         for (int& number : rest) {
             column += number % kBase;
             number /= kBase;
         }
         carries.push_back(column / kBase);
-    }
+    } while (std::any_of(rest.begin(), rest.end(), [](int number) { return number > 0; }) ||
+             carries.back() > 0);
     return carries;
 }
 
