@@ -333,7 +333,7 @@ void SketchDivisionLine(Sketch& sketch, const Frame& frame, const Problem& probl
     sketch.Text(rightEnd + 1, 0, 1, dutch ? QStringLiteral("\\") : QStringLiteral("="));
     const int quotientLeft = rightEnd + 2;
     sketch.Reserve(frame.widest + frame.second + 1, 0);
-    ReserveQuotient(sketch, problem, frame, frame.widest + frame.second + 3, 0);
+    ReserveQuotient(sketch, problem, frame, frame.widest + frame.second + 2, 0);
     sketch.Reserve(0, StepRows(frame));
     if (shown != Shown::Numbers) {
         SketchQuotient(sketch, problem, frame, signs, quotientLeft, 0);
@@ -352,9 +352,7 @@ void SketchPotence(Sketch& sketch, const Frame& frame, const Problem& problem,
     const auto bar = static_cast<float>(dividendDigits);
     sketch.Line(bar, 0, bar, 2);
     sketch.Number(dividendDigits + DigitCount(problem.second) - 1, 0, Text(problem.second));
-    const int remainder = problem.withRemainder ? 1 + frame.wordColumns + frame.second : 0;
-    const int ruleSquares = std::max(frame.second, frame.widest + remainder);
-    sketch.Rule(bar, bar + static_cast<float>(ruleSquares), 1);
+    sketch.Rule(bar, bar + static_cast<float>(std::max(frame.second, frame.widest)), 1);
     ReserveQuotient(sketch, problem, frame, frame.widest, 1);
     sketch.Reserve(0, 1 + StepRows(frame));
     if (shown != Shown::Numbers) {
