@@ -717,6 +717,7 @@ std::vector<PrintedPage> LayOutSizedPages(const ProblemSet& set, const FlowReque
     PagePlacer placer(request, shape, widths, plan.points);
     WrittenDrawing drawing{
         request.signs, plan.points, request.answerKey, request.settings.page.keyWorking, {}};
+    const SheetSection* drawn = nullptr;  // the section whose cell the drawing has
     for (const FlowRow& row : SizedRowsOf(shape.sections, sizes, request)) {
         PrintedPage& page = pages[static_cast<std::size_t>(row.page)];
         const float rowTop = top + row.offset;
@@ -725,8 +726,9 @@ std::vector<PrintedPage> LayOutSizedPages(const ProblemSet& set, const FlowReque
             continue;
         }
         const bool written = IsWritten(*row.section);
-        if (written) {
+        if (written && row.section != drawn) {
             drawing.cell = WrittenCellOf(*row.section, request.signs);
+            drawn = row.section;
         }
         const float pitchX =
             written ? static_cast<float>(drawing.cell.columns) * sizes.Unit() : factsPitchX;

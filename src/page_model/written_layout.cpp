@@ -383,7 +383,10 @@ void SketchDivision(Sketch& sketch, const Frame& frame, const Problem& problem,
 Sketch SketchOf(const SheetSection& section, const Problem& problem, const PageSigns& signs,
                 Shown shown) {
     const Frame frame = FrameOf(section, problem.operation, signs);
-    const QString sign = WrittenOperation(OperationSymbol(problem.operation), signs);
+    // Looked up only where written: a translated sign costs more than a problem's digits.
+    const QString sign = problem.operation == OperationRow::Divide
+                             ? QString()
+                             : WrittenOperation(OperationSymbol(problem.operation), signs);
     Sketch sketch;
     switch (problem.operation) {
         case OperationRow::Add:
@@ -483,7 +486,7 @@ class SketchPainter {
         label.height = Y(mark.y2) - label.top;
         label.caption = mark.text;
         label.alignment = LabelAlignment::Center;
-        label.fontName = QString::fromLatin1(kPageFont);
+        label.fontName = fontName_;
         label.fontSize = drawing_.points * (mark.kind == Mark::Kind::Small ? kSmallShare : 1.0F);
         label.visible = true;
         page_.labels.push_back(label);
@@ -494,6 +497,7 @@ class SketchPainter {
     float left_;
     float top_;
     float unit_;
+    QString fontName_ = QString::fromLatin1(kPageFont);
 };
 
 PrintedProblem PrintedOf(const Problem& problem, const WrittenDrawing& drawing, float left,
