@@ -83,6 +83,11 @@ TEST_P(WrittenKindTest, ReadsAsTeachersWriteIt) {
 INSTANTIATE_TEST_SUITE_P(Kinds, WrittenKindTest, ::testing::ValuesIn(kWritten),
                          testing_support::kCaseName);
 
+TEST(SpokenWrittenProblem, ReadsEveryNumberOfASum) {
+    EXPECT_EQ(SpokenProblem(Column("12", "+", "345", {"6789", "10"})).toStdString(),
+              "12 plus 345 plus 6789 plus 10 equals");
+}
+
 SheetSection Section(SectionKind kind, OperationSet operations, NumberRange first, int count,
                      const char* title = "") {
     SheetSection section;
