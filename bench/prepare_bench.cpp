@@ -200,3 +200,23 @@ void BM_ComposeAndLayOutSections(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_ComposeAndLayOutSections);
+
+// A sheet of 20 long divisions, five digits by two with remainders, brought back from its
+// code and laid out with every step on its key, on squared paper.
+void BM_ComposeAndLayOutLongDivisions(benchmark::State& bench) {
+    SheetSection divisions = Section(SectionKind::Written, OperationBit(OperationRow::Divide),
+                                     {10'000, 99'999}, {10, 99}, 20, "Long division");
+    divisions.remainderPercent = 100;
+    PageOptions page;
+    page.method = WrittenMethod::German;
+    page.keyWorking = true;
+    const SheetSettings settings = SettingsOfSections({divisions}, false, page);
+    const SheetCode code = FairSheetCode(settings, 0x5EED);
+    const FlowRequest request{settings, SignsOf(settings.page, QLocale::German), true};
+    // NOLINTNEXTLINE(clang-analyzer-deadcode.DeadStores)
+    for (auto _ : bench) {
+        std::vector<PrintedPage> pages = LayOutFlowingPages(ComposeSheet(code), request);
+        benchmark::DoNotOptimize(pages);
+    }
+}
+BENCHMARK(BM_ComposeAndLayOutLongDivisions)->Unit(benchmark::kMicrosecond);

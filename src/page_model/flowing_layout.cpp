@@ -3,6 +3,7 @@
 #include "core/operations.h"
 #include "core/sheet_section.h"
 #include "core/worksheet_state.h"
+#include "page_model/written_layout.h"
 
 #include <QHash>
 
@@ -48,11 +49,17 @@ constexpr int kLeastBlankDigits = 2;  // a left-out number's blank has room for 
 // and the answer bar.
 enum class CellKind { Stacked, StackedDivision, Line, Bracket };
 
-// Whether every problem the sheet can hold is a division.
+bool IsWritten(const SheetSection& section) {
+    return section.kind == SectionKind::Written;
+}
+
+// Whether every fact the sheet can hold is a division; written problems have their own
+// layouts.
 bool DividesOnly(const std::vector<SheetSection>& sections) {
     return std::all_of(sections.begin(), sections.end(), [](const SheetSection& section) {
         const std::vector<OperationRow> operations = SectionOperations(section);
-        return operations.size() == 1 && operations.front() == OperationRow::Divide;
+        return IsWritten(section) ||
+               (operations.size() == 1 && operations.front() == OperationRow::Divide);
     });
 }
 
@@ -149,6 +156,9 @@ int SolutionDigits(OperationRow operation, int first, int second, bool allowNega
 // Room for every problem the section can hold, so that every sheet of the settings has
 // the same pages.
 void AddSection(Widths& widths, const SheetSection& section, const SheetShape& shape) {
+    if (IsWritten(section)) {
+        return;
+    }
     const int first = section.first.highest;
     const int second =
         section.rules.fixedNumber != 0 ? section.rules.fixedNumber : section.second.highest;
@@ -183,6 +193,9 @@ Widths WidthsOf(const ProblemSet& set, const FlowRequest& request, const SheetSh
         widths.remainderWord = static_cast<int>(request.signs.remainder.size());
     }
     for (std::size_t index = 0; index < set.problems.size(); ++index) {
+        if (set.problems[index].written) {
+            continue;
+        }
         const ReadNumbers numbers = NumbersOf(set, index);
         widths.first = std::max(widths.first, static_cast<int>(numbers.first.size()));
         widths.second = std::max(widths.second, static_cast<int>(numbers.second.size()));
@@ -260,6 +273,9 @@ struct FlowRow {
     int count = 0;
     int page = 0;
     int slot = 0;  // the row's place on its page, from the top
+    // Where rows differ in height: the row's top below its page's area, and its height.
+    float offset = 0;
+    float height = 0;
 };
 
 // The rows of the sections, each section starting on a row of its own under its title, and
@@ -305,6 +321,77 @@ FlowPlan PlanAt(float points, const CellEm& cell, const FlowRequest& request,
     const std::vector<FlowRow> rows = RowsOf(shape.sections, plan.columns, plan.rows);
     plan.pages = rows.empty() ? 1 : rows.back().page + 1;
     return plan;
+}
+
+bool HasWritten(const std::vector<SheetSection>& sections) {
+    return std::any_of(sections.begin(), sections.end(), IsWritten);
+}
+
+// How rows of a sheet with written problems are sized: a facts row at the facts' pitch,
+// a written row as tall as its section's cells, which stand side by side.
+struct SizedRows {
+    float points = 0;
+    int factsColumns = 1;
+    float factsPitchY = 0;
+    float titleHeight = 0;  // over a written section
+
+    [[nodiscard]] float Unit() const { return SquareInches(points); }
+    [[nodiscard]] int ColumnsOf(const SheetSection& section, const FlowRequest& request) const {
+        if (!IsWritten(section)) {
+            return factsColumns;
+        }
+        const float cellWidth =
+            static_cast<float>(WrittenCellOf(section, request.signs).columns) * Unit();
+        return std::max(1, static_cast<int>(static_cast<float>(request.area.width()) / cellWidth));
+    }
+    [[nodiscard]] float HeightOf(const SheetSection& section, const FlowRequest& request) const {
+        if (!IsWritten(section)) {
+            return factsPitchY;
+        }
+        return static_cast<float>(WrittenCellOf(section, request.signs).rows) * Unit();
+    }
+};
+
+SizedRows SizedRowsFor(float points, int factsColumns, float factsPitchY) {
+    const float em = points / kPointsPerInch;
+    return {points, factsColumns, factsPitchY, (kLabelEm + 2 * kGapEm) * em};
+}
+
+// The rows of the sections, each as tall as its section's cells: a page holds rows while
+// they fit, and a title never ends a page.
+std::vector<FlowRow> SizedRowsOf(const std::vector<SheetSection>& sections, const SizedRows& sizes,
+                                 const FlowRequest& request) {
+    constexpr float kSlack = 1e-4F;
+    std::vector<FlowRow> rows;
+    std::size_t start = 0;
+    for (const SheetSection& section : sections) {
+        const int columns = sizes.ColumnsOf(section, request);
+        const float height = sizes.HeightOf(section, request);
+        if (!section.title.isEmpty()) {
+            const float titleHeight = IsWritten(section) ? sizes.titleHeight : sizes.factsPitchY;
+            rows.push_back({&section, true, start, 0, 0, 0, 0, titleHeight});
+        }
+        for (int done = 0; done < section.count; done += columns) {
+            rows.push_back({&section, false, start + static_cast<std::size_t>(done),
+                            std::min(columns, section.count - done), 0, 0, 0, height});
+        }
+        start += static_cast<std::size_t>(section.count);
+    }
+    const auto room = static_cast<float>(request.area.height()) + kSlack;
+    int page = 0;
+    float offset = 0;
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        FlowRow& row = rows[index];
+        const float next = row.title && index + 1 < rows.size() ? rows[index + 1].height : 0;
+        if (offset > 0 && offset + row.height + next > room) {
+            ++page;
+            offset = 0;
+        }
+        row.page = page;
+        row.offset = offset;
+        offset += row.height;
+    }
+    return rows;
 }
 
 // Places the captions and strokes of one page, an em being the numbers' point size.
@@ -562,7 +649,25 @@ float NumberPoints(PrintSize size) {
 
 namespace {
 
+// A sheet with written problems is printed at its size, never enlarged to fill its page:
+// its working needs the room.
+FlowPlan PlanWithWritten(const Widths& widths, const FlowRequest& request,
+                         const SheetShape& shape) {
+    CellEm cell = CellOf(widths);
+    cell.height = std::max(cell.height, kLineRowEm);
+    FlowPlan plan = PlanAt(NumberPoints(request.settings.page.size), cell, request, shape);
+    const std::vector<FlowRow> rows = SizedRowsOf(
+        shape.sections,
+        SizedRowsFor(plan.points, plan.columns, cell.height * plan.points / kPointsPerInch),
+        request);
+    plan.pages = rows.empty() ? 1 : rows.back().page + 1;
+    return plan;
+}
+
 FlowPlan PlanFor(const Widths& widths, const FlowRequest& request, const SheetShape& shape) {
+    if (HasWritten(shape.sections)) {
+        return PlanWithWritten(widths, request, shape);
+    }
     const CellEm cell = CellOf(widths);
     FlowPlan plan = PlanAt(NumberPoints(request.settings.page.size), cell, request, shape);
     if (!request.settings.page.fillPage || plan.pages > 1) {
@@ -585,10 +690,73 @@ FlowPlan PlanFlow(const FlowRequest& request) {
     return PlanFor(WidthsOf(ProblemSet{}, request, shape), request, shape);
 }
 
+namespace {
+
+std::vector<PrintedPage> EmptyPages(const FlowRequest& request, int count) {
+    std::vector<PrintedPage> pages(static_cast<std::size_t>(count));
+    for (PrintedPage& page : pages) {
+        page.area = request.area;
+        page.signs = request.signs;
+    }
+    return pages;
+}
+
+// A sheet with written sections: each row as tall as its section's cells, written
+// problems side by side on their squares.
+std::vector<PrintedPage> LayOutSizedPages(const ProblemSet& set, const FlowRequest& request,
+                                          const SheetShape& shape, const Widths& widths,
+                                          const FlowPlan& plan) {
+    const float em = plan.points / kPointsPerInch;
+    const float factsPitchY = std::max(CellOf(widths).height, kLineRowEm) * em;
+    const SizedRows sizes = SizedRowsFor(plan.points, plan.columns, factsPitchY);
+    const auto left = static_cast<float>(request.area.left());
+    const auto top = static_cast<float>(request.area.top());
+    const float factsPitchX =
+        static_cast<float>(request.area.width()) / static_cast<float>(plan.columns);
+    std::vector<PrintedPage> pages = EmptyPages(request, plan.pages);
+    PagePlacer placer(request, shape, widths, plan.points);
+    WrittenDrawing drawing{
+        request.signs, plan.points, request.answerKey, request.settings.page.keyWorking, {}};
+    const SheetSection* drawn = nullptr;  // the section whose cell the drawing has
+    for (const FlowRow& row : SizedRowsOf(shape.sections, sizes, request)) {
+        PrintedPage& page = pages[static_cast<std::size_t>(row.page)];
+        const float rowTop = top + row.offset;
+        if (row.title) {
+            placer.PlaceTitle(page, row.section->title, rowTop, row.height);
+            continue;
+        }
+        const bool written = IsWritten(*row.section);
+        if (written && row.section != drawn) {
+            drawing.cell = WrittenCellOf(*row.section, request.signs);
+            drawn = row.section;
+        }
+        const float pitchX =
+            written ? static_cast<float>(drawing.cell.columns) * sizes.Unit() : factsPitchX;
+        for (int column = 0; column < row.count; ++column) {
+            const std::size_t index = row.start + static_cast<std::size_t>(column);
+            const float cellLeft = left + pitchX * static_cast<float>(column);
+            if (index >= set.problems.size()) {
+                break;
+            }
+            if (written) {
+                PlaceWritten(page, set.problems[index], *row.section, drawing, cellLeft, rowTop);
+            } else {
+                placer.Place(page, set, index, cellLeft, rowTop);
+            }
+        }
+    }
+    return pages;
+}
+
+}  // namespace
+
 std::vector<PrintedPage> LayOutFlowingPages(const ProblemSet& set, const FlowRequest& request) {
     const SheetShape shape = ShapeOf(request);
     const Widths widths = WidthsOf(set, request, shape);
     const FlowPlan plan = PlanFor(widths, request, shape);
+    if (HasWritten(shape.sections)) {
+        return LayOutSizedPages(set, request, shape, widths, plan);
+    }
     const float em = plan.points / kPointsPerInch;
     // The columns share the width evenly; the rows keep their pitch from the top.
     const auto left = static_cast<float>(request.area.left());

@@ -178,6 +178,10 @@ std::pair<QString, QString> WrittenNumbers(const PrintedProblem& problem, const 
 // blanks or, on a key, its answer and remainder; a key's solution.
 QString WrittenResult(const PrintedProblem& problem, const QString& remainderWord,
                       const QString& blank) {
+    // A written problem's sheet leaves its working space, not blanks, to fill in.
+    if (problem.written && problem.solution.isEmpty()) {
+        return {};
+    }
     if (problem.blank != BlankPlace::Answer) {
         return problem.answer;
     }
@@ -190,13 +194,23 @@ QString WrittenResult(const PrintedProblem& problem, const QString& remainderWor
     return problem.solution;
 }
 
+// A written sum's further numbers after its second: " + 345 + 6789".
+QString FurtherNumbers(const PrintedProblem& problem, const QString& sign) {
+    QString further;
+    for (const QString& number : problem.more) {
+        further += QStringLiteral(" %1 %2").arg(sign, number);
+    }
+    return further;
+}
+
 }  // namespace
 
 QString WrittenProblem(const PrintedProblem& problem, const PageSigns& signs) {
     const QString blank = QStringLiteral("__");
     const auto [first, second] = WrittenNumbers(problem, blank);
-    QString written = QStringLiteral("%1 %2 %3 =")
-                          .arg(first, WrittenOperation(problem.operatorSign, signs), second);
+    const QString sign = WrittenOperation(problem.operatorSign, signs);
+    QString written =
+        QStringLiteral("%1 %2 %3%4 =").arg(first, sign, second, FurtherNumbers(problem, sign));
     const QString result = WrittenResult(problem, signs.remainder, blank);
     if (!result.isEmpty()) {
         written += u' ' + result;
@@ -209,7 +223,8 @@ QString WrittenProblem(const PrintedProblem& problem, const PageSigns& signs) {
 QString SpokenProblem(const PrintedProblem& problem) {
     const QString operation = SpokenOperation(problem.operatorSign);
     const QString blank = QCoreApplication::translate("tallyworth::SpokenPage", "blank");
-    const auto [first, second] = WrittenNumbers(problem, blank);
+    auto [first, second] = WrittenNumbers(problem, blank);
+    second += FurtherNumbers(problem, operation);
     const QString result = WrittenResult(
         problem, QCoreApplication::translate("tallyworth::SpokenPage", "remainder"), blank);
     if (!result.isEmpty()) {
@@ -232,8 +247,11 @@ void ColorPrintedPage(PrintedPage& page, ColorValue color) {
     for (PageLabel& label : page.labels) {
         label.foreColor = color;
     }
+    // Squared paper stays grey under the coloured figures.
     for (PageLine& line : page.lines) {
-        line.borderColor = color;
+        if (line.borderColor != kSquaresGrey) {
+            line.borderColor = color;
+        }
     }
 }
 

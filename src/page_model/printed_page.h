@@ -16,6 +16,9 @@ namespace tallyworth {
 // would reach past the page's left edge), without the page's own empty margins.
 inline constexpr QRectF kWorksheetArea(-0.25, 0.0, 7.75, 10.5);
 
+// The grey of squared paper's lines behind written problems.
+inline constexpr ColorValue kSquaresGrey = 0xB0B0B0;
+
 // One problem of a printed page as it is read: where it stands (inches from the page's
 // top-left corner), its numbers and operation, and its solution where the page shows it.
 struct PrintedProblem {
@@ -32,6 +35,9 @@ struct PrintedProblem {
     // A division answered with what remains, which a key shows after the solution.
     bool withRemainder = false;
     QString remainder{};
+    // Worked in columns on paper; a written sum's third and fourth numbers.
+    bool written = false;
+    QStringList more{};
     friend bool operator==(const PrintedProblem&, const PrintedProblem&) = default;
 };
 
@@ -60,7 +66,8 @@ struct PrintedPage {
 };
 
 // The problem written with the page's signs as it is printed: "7 × 8 =", "56 : 7 = 8",
-// "12 − 5 =" with the minus sign, "__ + 5 = 12", "23 ÷ 5 = __ r __".
+// "12 − 5 =" with the minus sign, "__ + 5 = 12", "23 ÷ 5 = __ r __"; written methods
+// "12 + 345 + 6789 =", and on a key "8523 : 4 = 2130 r 3".
 [[nodiscard]] QString WrittenProblem(const PrintedProblem& problem, const PageSigns& signs);
 // The problem as it is read aloud in the user's language: "7 times 8 equals".
 [[nodiscard]] QString SpokenProblem(const PrintedProblem& problem);

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tallyworth {
@@ -42,8 +43,25 @@ PrintedProblem Remainder(const char* solution, const char* remainder) {
     return problem;
 }
 
+// A written problem: its sheet leaves the working space, not blanks, to fill in.
+PrintedProblem Column(const char* first, const char* sign, const char* second,
+                      QStringList more = {}, const char* solution = "",
+                      const char* remainder = "") {
+    PrintedProblem problem{0, 0, first, sign, second, solution};
+    problem.written = true;
+    problem.more = std::move(more);
+    problem.withRemainder = *remainder != 0;
+    problem.remainder = remainder;
+    return problem;
+}
+
 // clang-format off
 const std::vector<WrittenCase> kWritten{
+    {"WrittenSumOfThree", Column("12", "+", "345", {"6789"}), QLocale::English, "12 + 345 + 6789 ="},
+    {"WrittenSumOnAKey", Column("4527", "+", "3896", {}, "8423"), QLocale::English, "4527 + 3896 = 8423"},
+    {"WrittenDivision", Column("8520", "\u00F7", "4", {}, "", "3"), QLocale::German, "8520 : 4 ="},
+    {"WrittenDivisionOnAKey", Column("8523", "\u00F7", "4", {}, "2130", "3"), QLocale::English,
+     "8523 ÷ 4 = 2130 r 3"},
     {"FirstLeftOut", Printed("7", "+", "5", BlankPlace::First, "12"), QLocale::English, "__ + 5 = 12"},
     {"SecondLeftOut", Printed("7", "*", "8", BlankPlace::Second, "56"), QLocale::English, "7 × __ = 56"},
     {"LeftOutOnAKey", Printed("7", "-", "5", BlankPlace::First, "2", "7"), QLocale::English, "7 − 5 = 2"},
@@ -64,6 +82,11 @@ TEST_P(WrittenKindTest, ReadsAsTeachersWriteIt) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, WrittenKindTest, ::testing::ValuesIn(kWritten),
                          testing_support::kCaseName);
+
+TEST(SpokenWrittenProblem, ReadsEveryNumberOfASum) {
+    EXPECT_EQ(SpokenProblem(Column("12", "+", "345", {"6789", "10"})).toStdString(),
+              "12 plus 345 plus 6789 plus 10 equals");
+}
 
 SheetSection Section(SectionKind kind, OperationSet operations, NumberRange first, int count,
                      const char* title = "") {
@@ -97,6 +120,10 @@ const std::vector<RecipeCase> kRecipes{
      {TimesSign::Default, DivideSign::Default, ProblemLayout::Stacked, PrintSize::Large, false}},
     {"ExtraLargeSixSections", std::vector<SheetSection>(6, Section(SectionKind::Facts, kPlus, {1, 9}, 16, "Six")),
      {TimesSign::Default, DivideSign::Default, ProblemLayout::Stacked, PrintSize::ExtraLarge, false}},
+    {"WrittenBetweenFacts", {Section(SectionKind::Facts, kTimes, {2, 12}, 30, "Tables"),
+                             Section(SectionKind::Written, kPlus, {1000, 99999}, 40, "Columns"),
+                             Section(SectionKind::Facts, kPlus, {1, 20}, 20, "Sums")},
+     {TimesSign::Default, DivideSign::Default, ProblemLayout::Stacked, PrintSize::Large, false}},
     {"FilledUntitled", {Section(SectionKind::Missing, kPlus, {1, 9}, 3),
                         Section(SectionKind::Remainder, 0, {10, 50}, 2)},
      {TimesSign::Default, DivideSign::Default, ProblemLayout::Line, PrintSize::Normal, true}},

@@ -1,4 +1,6 @@
 #include "render/class_set_output.h"
+#include "core/sheet_composer.h"
+#include "page_model/flowing_layout.h"
 #include "page_model/page_controls.h"
 #include "render/page_painter.h"
 #include "render/pdf_language.h"
@@ -22,6 +24,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <span>
 #include <string>
 #include <vector>
@@ -453,6 +456,99 @@ TEST_P(LabelPaintingTest, InksInsideItsBoxOnItsSideInItsColour) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Labels, LabelPaintingTest, ::testing::ValuesIn(kLabels), kCaseName);
+
+// A key of long divisions in Germany's layout on squared paper, painted at 96 dots an inch.
+PrintedPage SquaredKey() {
+    SheetSection section;
+    section.kind = SectionKind::Written;
+    section.operations = OperationBit(OperationRow::Divide);
+    section.first = {1000, 99'999};
+    section.second = {2, 99};
+    section.count = 6;
+    section.remainderPercent = 50;
+    PageOptions options;
+    options.method = WrittenMethod::German;
+    options.keyWorking = true;
+    const SheetSettings settings = SettingsOfSections({section}, false, options);
+    const FlowRequest request{settings, SignsOf(options, QLocale::German), true, kFlowingArea};
+    return LayOutFlowingPages(ComposeSheet(FairSheetCode(settings, 5)), request).front();
+}
+
+// Within a pixel of one of the values, in pixels.
+bool NearAny(double pixel, const std::vector<double>& values) {
+    return std::any_of(values.begin(), values.end(),
+                       [pixel](double value) { return std::abs(pixel + 0.5 - value) <= 1.0; });
+}
+
+// The pixels between the grid lines either side of the point, each line's own pixel left out.
+QRect SquareAround(const std::vector<double>& columns, const std::vector<double>& rows, double x,
+                   double y) {
+    const auto between = [](const std::vector<double>& lines, double at) {
+        double low = -1e9;
+        double high = 1e9;
+        for (const double line : lines) {
+            (line <= at ? low : high) = line <= at ? std::max(low, line) : std::min(high, line);
+        }
+        return std::pair(static_cast<int>(std::floor(low)) + 1,
+                         static_cast<int>(std::floor(high)) - 1);
+    };
+    const auto [left, right] = between(columns, x);
+    const auto [top, bottom] = between(rows, y);
+    return {QPoint(left, top), QPoint(right, bottom)};
+}
+
+// The squares' grey lies on their lines and nowhere else; a digit's black inside its square.
+TEST(SquaredPaperPainting, GreyOnTheGridAndDigitsInsideTheirSquares) {
+    constexpr double kDpi = 96;
+    const PrintedPage page = SquaredKey();
+    const QImage image = PaintedPage(page, kDpi);
+    std::vector<double> columns;
+    std::vector<double> rows;
+    for (const PageLine& line : page.lines) {
+        if (line.borderColor == kSquaresGrey) {
+            (line.x1 == line.x2 ? columns : rows)
+                .push_back((line.x1 == line.x2 ? line.x1 : line.y1) * kDpi);
+        }
+    }
+    ASSERT_GT(columns.size(), 20U);
+    // A stroke of the grey, three pixels in a row: a digit's smoothed edge may hit the grey
+    // in a pixel here and there.
+    const auto isGrey = [&image](int x, int y) {
+        return image.valid(x, y) && image.pixel(x, y) == qRgb(0xB0, 0xB0, 0xB0);
+    };
+    int grey = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (isGrey(x, y) && ((isGrey(x - 1, y) && isGrey(x + 1, y)) ||
+                                 (isGrey(x, y - 1) && isGrey(x, y + 1)))) {
+                ++grey;
+                ASSERT_TRUE(NearAny(x, columns) || NearAny(y, rows)) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(grey, 1000);
+    int digits = 0;
+    for (const PageLabel& label : page.labels) {
+        if (label.caption.size() != 1 || !label.caption[0].isDigit()) {
+            continue;
+        }
+        ++digits;
+        const QRect square = SquareAround(columns, rows, (label.left + label.width / 2) * kDpi,
+                                          (label.top + label.height / 2) * kDpi);
+        // The digit alone, so that neither the rules along its square's edges nor its
+        // neighbours count.
+        PrintedPage alone;
+        alone.labels = {label};
+        const QRect ink = Bounds(PaintedPage(alone, kDpi), square.adjusted(-6, -6, 6, 6),
+                                 [](QRgb pixel) { return qGray(pixel) < 100; });
+        ASSERT_FALSE(ink.isEmpty()) << label.caption.toStdString();
+        EXPECT_TRUE(square.contains(ink))
+            << label.caption.toStdString() << " at " << ink.x() << "," << ink.y() << " "
+            << ink.width() << "x" << ink.height() << " in " << square.x() << "," << square.y()
+            << " " << square.width() << "x" << square.height();
+    }
+    EXPECT_GT(digits, 50);
+}
 
 }  // namespace
 }  // namespace tallyworth

@@ -140,5 +140,62 @@ TEST_P(PrintedPageTest, ReadsEveryProblemInOrderAtItsSizeInsideThePaper) {
 
 INSTANTIATE_TEST_SUITE_P(Sheets, PrintedPageTest, ::testing::ValuesIn(kPrintCases), kCaseName);
 
+SheetSection WrittenSection(OperationRow operation, int count) {
+    SheetSection section;
+    section.kind = SectionKind::Written;
+    section.operations = OperationBit(operation);
+    section.first = {1000, 99'999};
+    section.second = {2, 999};
+    section.count = count;
+    section.addends = 3;
+    section.remainderPercent = 100;
+    return section;
+}
+
+// A written problem reads as words, its digits and working drawn, not read: "12 + 345 +
+// 6789 =", and "8523 ÷ 4 = 2130 r 3" on a key.
+QString ExpectedWritten(const ProblemSet& set, bool key) {
+    QStringList problems;
+    for (const Problem& problem : set.problems) {
+        const bool sum = problem.operation == OperationRow::Add;
+        problems << QStringLiteral("%1 %2 %3%4 =")
+                        .arg(QString::number(problem.first), sum ? u"+" : u"÷",
+                             QString::number(problem.second),
+                             sum ? QStringLiteral(" + %1").arg(problem.more[0]) : QString());
+        if (key) {
+            problems.back() +=
+                sum ? QStringLiteral(" %1").arg(problem.first + problem.second + problem.more[0])
+                    : QStringLiteral(" %1 r %2")
+                          .arg(problem.first / problem.second)
+                          .arg(problem.first % problem.second);
+        }
+    }
+    return problems.join(u' ');
+}
+
+TEST(PrintedWrittenPage, ReadsEachProblemAsWordsWithoutItsWorking) {
+    PageOptions options;
+    options.keyWorking = true;
+    SheetSection divisions = WrittenSection(OperationRow::Divide, 4);
+    divisions.second = {2, 99};
+    const SheetSettings settings =
+        SettingsOfSections({WrittenSection(OperationRow::Add, 6), divisions}, false, options);
+    const ClassSetRequest request{FairSheetCode(settings, 0x2A), 1, AnswerKeys::AtEnd, true};
+    const QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("sheet.pdf"));
+    class : public SetProgress {
+        void Start(int /*pages*/) override {}
+        bool Advance(int /*pagesDone*/) override { return true; }
+    } progress;
+    ASSERT_TRUE(WriteClassSetPdf(request, QPageSize(QPageSize::A4), file, progress).Succeeded());
+    QString text = ReadPdfText(file);
+    static const QRegularExpression kBand(
+        QStringLiteral("Sheet 1 of 1\\n(?:.*\\n)*?Name\\nDate\\n"));
+    text.remove(QStringLiteral("Answer key\n")).remove(kBand);
+    const ProblemSet set = ComposeSheet(request.first);
+    EXPECT_EQ(text.simplified().toStdString(),
+              (ExpectedWritten(set, false) + u' ' + ExpectedWritten(set, true)).toStdString());
+}
+
 }  // namespace
 }  // namespace tallyworth
