@@ -506,7 +506,7 @@ void MainWindow::OpenProblemRules() {
 }
 
 void MainWindow::OpenPageOptions() {
-    auto* dialog = new PageOptionsDialog(state_.pageOptions, SpokenLanguage(), this);
+    auto* dialog = new PageOptionsDialog(state_.pageOptions, SpokenLocale(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         state_.pageOptions = dialog->Options();
