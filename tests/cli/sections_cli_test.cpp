@@ -107,7 +107,7 @@ TEST_P(KindSetTest, EveryPrintedProblemIsOneTheKindAllows) {
 INSTANTIATE_TEST_SUITE_P(Kinds, KindSetTest, ::testing::ValuesIn(kKinds),
                          [](const auto& param) { return std::string(param.param.name); });
 
-using testing_support::PrintTo;
+using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest finds it
 
 struct WrittenTextCase {
     const char* name;
