@@ -308,10 +308,6 @@
         <translation>Ein Blatt mit wenigen Aufgaben so groß drucken, dass es seine Seite füllt.</translation>
     </message>
     <message>
-        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size and fill-page options, when given, override the code&apos;s.</source>
-        <translation>Das Blatt dieses Codes mit seinen Einstellungen neu erstellen; mit --sheets N den Satz, der mit ihm beginnt. Angegebene Optionen für Zeichen, Anordnung, Größe und --fill-page gehen denen des Codes vor.</translation>
-    </message>
-    <message>
         <source>Serve the worksheets&apos; page to the browsers of the network, until stopped.</source>
         <translation>Die Seite der Arbeitsblätter den Browsern im Netzwerk anbieten, bis zum Beenden.</translation>
     </message>
@@ -348,10 +344,6 @@
         <translation>Der Bereich der zweiten Zahl (bei einer Division des Teilers); ohne Angabe der der ersten.</translation>
     </message>
     <message>
-        <source>One section of a sheet of several, given once for each, such as &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Times tables&quot;&apos;. Kinds: facts, missing (missing=first|second|either), table-division, remainder (remainders=N for at least N %, or always). Other fields: operation (+, -, *, / or a list such as +,- or mix), first and second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In place of the options above.</source>
-        <translation>Ein Abschnitt eines Blatts aus mehreren, für jeden einmal angegeben, etwa &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Einmaleins&quot;&apos;. Arten: facts (Grundaufgaben), missing (Ergänzungsaufgaben; missing=first|second|either), table-division (Division im Einmaleins), remainder (Division mit Rest; remainders=N für mindestens N %, oder always). Weitere Felder: operation (+, -, *, / oder eine Liste wie +,- oder mix), first und second (VON-BIS), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. Anstelle der Optionen oben.</translation>
-    </message>
-    <message>
         <source>--%1 takes a range LOW-HIGH, not &quot;%2&quot;.</source>
         <translation>--%1 nimmt einen Bereich VON-BIS, nicht „%2“.</translation>
     </message>
@@ -386,6 +378,26 @@
     <message>
         <source>--serve takes only --listen, --base-path, --sets, --queue, --per-client and --public-url, not --%1.</source>
         <translation>--serve nimmt nur --listen, --base-path, --sets, --queue, --per-client und --public-url, nicht --%1.</translation>
+    </message>
+    <message>
+        <source>One section of a sheet of several, given once for each, such as &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Times tables&quot;&apos;. Kinds: facts, missing (missing=first|second|either), table-division, remainder (remainders=N for at least N %, or always), written (one operation; numbers of up to 6 digits; addends=2..4 for +, carrying=any|never|once for + and -, remainders=N or always for /). Other fields: operation (+, -, *, / or a list such as +,- or mix), first and second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In place of the options above.</source>
+        <translation>Ein Abschnitt eines Blatts aus mehreren, für jeden einmal angegeben, etwa &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Einmaleins&quot;&apos;. Arten: facts (Grundaufgaben), missing (Ergänzungsaufgaben; missing=first|second|either), table-division (Division im Einmaleins), remainder (Division mit Rest; remainders=N für mindestens N %, oder always), written (schriftliche Rechenverfahren: eine Rechenart; Zahlen bis 6 Stellen; addends=2..4 für +, carrying=any|never|once für + und -, remainders=N oder always für /). Weitere Felder: operation (+, -, *, / oder eine Liste wie +,- oder mix), first und second (VON-BIS), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. Anstelle der Optionen oben.</translation>
+    </message>
+    <message>
+        <source>How written methods are laid out, as the schools of a country write them; by default those of the user&apos;s language and country.</source>
+        <translation>Wie die schriftlichen Rechenverfahren angeordnet werden, so wie die Schulen eines Landes sie schreiben; ohne Angabe die der Sprache und des Landes des Benutzers.</translation>
+    </message>
+    <message>
+        <source>Squared paper behind written methods; by default as the method&apos;s country uses it.</source>
+        <translation>Karopapier hinter den schriftlichen Rechenverfahren; ohne Angabe so, wie es das Land des Verfahrens hält.</translation>
+    </message>
+    <message>
+        <source>Answer keys of written methods show the whole working, not the answers alone.</source>
+        <translation>Lösungsblätter schriftlicher Rechenverfahren zeigen den ganzen Rechenweg, nicht nur die Ergebnisse.</translation>
+    </message>
+    <message>
+        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size, fill-page, method, squares and key-working options, when given, override the code&apos;s.</source>
+        <translation>Das Blatt dieses Codes mit seinen Einstellungen neu erstellen; mit --sheets N den Satz, der mit ihm beginnt. Angegebene Optionen für Zeichen, Anordnung, Größe, --fill-page, --method, --squares und --key-working gehen denen des Codes vor.</translation>
     </message>
 </context>
 <context>
@@ -604,6 +616,62 @@
     <message>
         <source>Print &amp;size:</source>
         <translation>&amp;Schriftgröße:</translation>
+    </message>
+    <message>
+        <source>&amp;Written methods:</source>
+        <translation>Sch&amp;riftliche Rechenverfahren:</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Vereinigte Staaten</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Vereinigtes Königreich</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Deutschland</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Frankreich</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>Spanien</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>Mexiko</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Niederlande</translation>
+    </message>
+    <message>
+        <source>S&amp;quared paper:</source>
+        <translation>&amp;Kariertes Papier:</translation>
+    </message>
+    <message>
+        <source>As the method&apos;s country uses it</source>
+        <translation>Wie im Land des Verfahrens üblich</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Immer</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Answer &amp;keys show the whole working</source>
+        <translation>&amp;Lösungsblätter zeigen den ganzen Rechenweg</translation>
+    </message>
+    <message>
+        <source>An answer key of written methods shows every step, not the answers alone.</source>
+        <translation>Ein Lösungsblatt schriftlicher Rechenverfahren zeigt jeden Schritt, nicht nur die Ergebnisse.</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1096,34 @@
         <source>Division with remainders</source>
         <translation>Division mit Rest</translation>
     </message>
+    <message>
+        <source>%1: give the lowest and highest number from 1 to %2, the lowest first.</source>
+        <translation>%1: die kleinste und größte Zahl von 1 bis %2 angeben, die kleinste zuerst.</translation>
+    </message>
+    <message>
+        <source>rules: a written section takes no-repeats and carrying, no other rule.</source>
+        <translation>Regeln: Ein Abschnitt schriftlicher Rechenverfahren kennt nur no-repeats und carrying, keine andere Regel.</translation>
+    </message>
+    <message>
+        <source>carrying: only written sums and differences carry.</source>
+        <translation>Übertrag: Nur schriftliche Additionen und Subtraktionen haben Überträge.</translation>
+    </message>
+    <message>
+        <source>remainders: only a written division leaves remainders.</source>
+        <translation>Rest: Nur eine schriftliche Division lässt einen Rest.</translation>
+    </message>
+    <message>
+        <source>operation: a written section takes one of +, -, * and /.</source>
+        <translation>Rechenart: Ein Abschnitt schriftlicher Rechenverfahren nimmt eine von +, -, * und /.</translation>
+    </message>
+    <message>
+        <source>addends: a written sum adds 2 to %1 numbers; the other operations take 2.</source>
+        <translation>Summanden: Eine schriftliche Addition addiert 2 bis %1 Zahlen; die anderen Rechenarten nehmen 2.</translation>
+    </message>
+    <message>
+        <source>Written methods</source>
+        <translation>Schriftliche Rechenverfahren</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SectionsDialog</name>
@@ -1190,6 +1286,34 @@
     <message>
         <source>%1, highest</source>
         <translation>%1, größte</translation>
+    </message>
+    <message>
+        <source>Numbers t&amp;o add:</source>
+        <translation>Zahlen &amp;pro Summe:</translation>
+    </message>
+    <message>
+        <source>&amp;Carrying:</source>
+        <translation>&amp;Übertrag:</translation>
+    </message>
+    <message>
+        <source>In any column</source>
+        <translation>In jeder Stelle</translation>
+    </message>
+    <message>
+        <source>In no column</source>
+        <translation>In keiner Stelle</translation>
+    </message>
+    <message>
+        <source>In one column at most</source>
+        <translation>In höchstens einer Stelle</translation>
+    </message>
+    <message>
+        <source>How many numbers a written sum adds, one under the other.</source>
+        <translation>Wie viele Zahlen eine schriftliche Addition untereinander addiert.</translation>
+    </message>
+    <message>
+        <source>Where a written sum carries or a written difference borrows.</source>
+        <translation>Wo eine schriftliche Addition einen Übertrag hat oder eine schriftliche Subtraktion entbündelt.</translation>
     </message>
 </context>
 <context>

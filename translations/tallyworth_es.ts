@@ -308,10 +308,6 @@
         <translation>Imprimir una ficha de pocos problemas tan grande que llene su página.</translation>
     </message>
     <message>
-        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size and fill-page options, when given, override the code&apos;s.</source>
-        <translation>Volver a hacer la ficha de este código, con sus ajustes; con --sheets N, el juego de fichas que empieza por ella. Las opciones de signo, disposición, tamaño y --fill-page que se den prevalecen sobre las del código.</translation>
-    </message>
-    <message>
         <source>Serve the worksheets&apos; page to the browsers of the network, until stopped.</source>
         <translation>Servir la página de las fichas a los navegadores de la red, hasta que se detenga.</translation>
     </message>
@@ -348,10 +344,6 @@
         <translation>El intervalo del segundo número (el divisor de una división); el del primero si no se indica.</translation>
     </message>
     <message>
-        <source>One section of a sheet of several, given once for each, such as &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Times tables&quot;&apos;. Kinds: facts, missing (missing=first|second|either), table-division, remainder (remainders=N for at least N %, or always). Other fields: operation (+, -, *, / or a list such as +,- or mix), first and second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In place of the options above.</source>
-        <translation>Una sección de una ficha de varias, indicada una vez para cada una, por ejemplo &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Tablas&quot;&apos;. Tipos: facts (operaciones), missing (número que falta; missing=first|second|either), table-division (división de las tablas), remainder (división con resto; remainders=N para al menos un N %, o always). Otros campos: operation (+, -, *, / o una lista como +,- o mix), first y second (MIN-MAX), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. En lugar de las opciones anteriores.</translation>
-    </message>
-    <message>
         <source>--%1 takes a range LOW-HIGH, not &quot;%2&quot;.</source>
         <translation>--%1 admite un intervalo MIN-MAX, no «%2».</translation>
     </message>
@@ -386,6 +378,26 @@
     <message>
         <source>--serve takes only --listen, --base-path, --sets, --queue, --per-client and --public-url, not --%1.</source>
         <translation>--serve solo admite --listen, --base-path, --sets, --queue, --per-client y --public-url, no --%1.</translation>
+    </message>
+    <message>
+        <source>One section of a sheet of several, given once for each, such as &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Times tables&quot;&apos;. Kinds: facts, missing (missing=first|second|either), table-division, remainder (remainders=N for at least N %, or always), written (one operation; numbers of up to 6 digits; addends=2..4 for +, carrying=any|never|once for + and -, remainders=N or always for /). Other fields: operation (+, -, *, / or a list such as +,- or mix), first and second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In place of the options above.</source>
+        <translation>Una sección de una ficha de varias, indicada una vez para cada una, por ejemplo &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Tablas&quot;&apos;. Tipos: facts (operaciones), missing (número que falta; missing=first|second|either), table-division (división de las tablas), remainder (división con resto; remainders=N para al menos un N %, o always), written (operaciones en columna: una operación; números de hasta 6 cifras; addends=2..4 para +, carrying=any|never|once para + y -, remainders=N o always para /). Otros campos: operation (+, -, *, / o una lista como +,- o mix), first y second (MIN-MAX), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. En lugar de las opciones anteriores.</translation>
+    </message>
+    <message>
+        <source>How written methods are laid out, as the schools of a country write them; by default those of the user&apos;s language and country.</source>
+        <translation>Cómo se disponen las operaciones en columna, como las escriben las escuelas de un país; por defecto las del idioma y el país del usuario.</translation>
+    </message>
+    <message>
+        <source>Squared paper behind written methods; by default as the method&apos;s country uses it.</source>
+        <translation>Papel cuadriculado detrás de las operaciones en columna; por defecto como lo usa el país del método.</translation>
+    </message>
+    <message>
+        <source>Answer keys of written methods show the whole working, not the answers alone.</source>
+        <translation>Las hojas de respuestas de las operaciones en columna muestran todo el desarrollo, no solo los resultados.</translation>
+    </message>
+    <message>
+        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size, fill-page, method, squares and key-working options, when given, override the code&apos;s.</source>
+        <translation>Volver a hacer la ficha de este código, con sus ajustes; con --sheets N, el juego de fichas que empieza por ella. Las opciones de signo, disposición, tamaño, --fill-page, --method, --squares y --key-working que se den prevalecen sobre las del código.</translation>
     </message>
 </context>
 <context>
@@ -604,6 +616,62 @@
     <message>
         <source>Print &amp;size:</source>
         <translation>&amp;Tamaño de letra:</translation>
+    </message>
+    <message>
+        <source>&amp;Written methods:</source>
+        <translation>&amp;Operaciones en columna:</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Estados Unidos</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Reino Unido</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Alemania</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Francia</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>España</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>México</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Países Bajos</translation>
+    </message>
+    <message>
+        <source>S&amp;quared paper:</source>
+        <translation>&amp;Papel cuadriculado:</translation>
+    </message>
+    <message>
+        <source>As the method&apos;s country uses it</source>
+        <translation>Como lo usa el país del método</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Siempre</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nunca</translation>
+    </message>
+    <message>
+        <source>Answer &amp;keys show the whole working</source>
+        <translation>Las hojas de &amp;respuestas muestran todo el desarrollo</translation>
+    </message>
+    <message>
+        <source>An answer key of written methods shows every step, not the answers alone.</source>
+        <translation>Una hoja de respuestas de operaciones en columna muestra cada paso, no solo los resultados.</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1096,34 @@
         <source>Division with remainders</source>
         <translation>División con resto</translation>
     </message>
+    <message>
+        <source>%1: give the lowest and highest number from 1 to %2, the lowest first.</source>
+        <translation>%1: indica el número menor y el mayor entre 1 y %2, primero el menor.</translation>
+    </message>
+    <message>
+        <source>rules: a written section takes no-repeats and carrying, no other rule.</source>
+        <translation>reglas: una sección de operaciones en columna solo admite no-repeats y carrying, ninguna otra regla.</translation>
+    </message>
+    <message>
+        <source>carrying: only written sums and differences carry.</source>
+        <translation>llevadas: solo las sumas y restas en columna llevan.</translation>
+    </message>
+    <message>
+        <source>remainders: only a written division leaves remainders.</source>
+        <translation>restos: solo una división en columna deja resto.</translation>
+    </message>
+    <message>
+        <source>operation: a written section takes one of +, -, * and /.</source>
+        <translation>operación: una sección de operaciones en columna admite una de +, -, * y /.</translation>
+    </message>
+    <message>
+        <source>addends: a written sum adds 2 to %1 numbers; the other operations take 2.</source>
+        <translation>sumandos: una suma en columna suma de 2 a %1 números; las demás operaciones admiten 2.</translation>
+    </message>
+    <message>
+        <source>Written methods</source>
+        <translation>Operaciones en columna</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SectionsDialog</name>
@@ -1190,6 +1286,34 @@
     <message>
         <source>%1, highest</source>
         <translation>%1, máximo</translation>
+    </message>
+    <message>
+        <source>Numbers t&amp;o add:</source>
+        <translation>Sumandos (de &amp;2 a 4):</translation>
+    </message>
+    <message>
+        <source>&amp;Carrying:</source>
+        <translation>&amp;Hay llevadas:</translation>
+    </message>
+    <message>
+        <source>In any column</source>
+        <translation>En cualquier columna</translation>
+    </message>
+    <message>
+        <source>In no column</source>
+        <translation>En ninguna columna</translation>
+    </message>
+    <message>
+        <source>In one column at most</source>
+        <translation>Como mucho en una columna</translation>
+    </message>
+    <message>
+        <source>How many numbers a written sum adds, one under the other.</source>
+        <translation>Cuántos números suma una suma en columna, uno debajo de otro.</translation>
+    </message>
+    <message>
+        <source>Where a written sum carries or a written difference borrows.</source>
+        <translation>Dónde lleva una suma o una resta en columna.</translation>
     </message>
 </context>
 <context>

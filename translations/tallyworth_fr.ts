@@ -308,10 +308,6 @@
         <translation>Imprimer une fiche de peu de calculs assez grande pour remplir sa page.</translation>
     </message>
     <message>
-        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size and fill-page options, when given, override the code&apos;s.</source>
-        <translation>Refaire la fiche de ce code, avec ses réglages&#xa0;; avec --sheets N, le jeu de fiches qui commence par elle. Les options de signe, de disposition, de taille et --fill-page données l&apos;emportent sur celles du code.</translation>
-    </message>
-    <message>
         <source>Serve the worksheets&apos; page to the browsers of the network, until stopped.</source>
         <translation>Servir la page des fiches aux navigateurs du réseau, jusqu’à l’arrêt.</translation>
     </message>
@@ -348,10 +344,6 @@
         <translation>L’intervalle du second nombre (le diviseur d’une division)&#xa0;; celui du premier s’il n’est pas donné.</translation>
     </message>
     <message>
-        <source>One section of a sheet of several, given once for each, such as &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Times tables&quot;&apos;. Kinds: facts, missing (missing=first|second|either), table-division, remainder (remainders=N for at least N %, or always). Other fields: operation (+, -, *, / or a list such as +,- or mix), first and second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In place of the options above.</source>
-        <translation>Une section d’une fiche qui en compte plusieurs, donnée une fois pour chacune, par exemple &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Tables&quot;&apos;. Genres&#xa0;: facts (calculs), missing (nombre manquant&#xa0;; missing=first|second|either), table-division (division des tables), remainder (division avec reste&#xa0;; remainders=N pour au moins N&#xa0;%, ou always). Autres champs&#xa0;: operation (+, -, *, / ou une liste comme +,- ou mix), first et second (MIN-MAX), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. À la place des options ci-dessus.</translation>
-    </message>
-    <message>
         <source>--%1 takes a range LOW-HIGH, not &quot;%2&quot;.</source>
         <translation>--%1 prend un intervalle MIN-MAX, pas «&#xa0;%2&#xa0;».</translation>
     </message>
@@ -386,6 +378,26 @@
     <message>
         <source>--serve takes only --listen, --base-path, --sets, --queue, --per-client and --public-url, not --%1.</source>
         <translation>--serve ne prend que --listen, --base-path, --sets, --queue, --per-client et --public-url, pas --%1.</translation>
+    </message>
+    <message>
+        <source>One section of a sheet of several, given once for each, such as &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Times tables&quot;&apos;. Kinds: facts, missing (missing=first|second|either), table-division, remainder (remainders=N for at least N %, or always), written (one operation; numbers of up to 6 digits; addends=2..4 for +, carrying=any|never|once for + and -, remainders=N or always for /). Other fields: operation (+, -, *, / or a list such as +,- or mix), first and second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In place of the options above.</source>
+        <translation>Une section d’une fiche qui en compte plusieurs, donnée une fois pour chacune, par exemple &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Tables&quot;&apos;. Genres : facts (calculs), missing (nombre manquant ; missing=first|second|either), table-division (division des tables), remainder (division avec reste ; remainders=N pour au moins N %, ou always), written (opérations posées : une opération ; nombres jusqu’à 6 chiffres ; addends=2..4 pour +, carrying=any|never|once pour + et -, remainders=N ou always pour /). Autres champs : operation (+, -, *, / ou une liste comme +,- ou mix), first et second (MIN-MAX), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. À la place des options ci-dessus.</translation>
+    </message>
+    <message>
+        <source>How written methods are laid out, as the schools of a country write them; by default those of the user&apos;s language and country.</source>
+        <translation>La présentation des opérations posées, telle que les écoles d’un pays les écrivent ; par défaut celles de la langue et du pays de l’utilisateur.</translation>
+    </message>
+    <message>
+        <source>Squared paper behind written methods; by default as the method&apos;s country uses it.</source>
+        <translation>Papier quadrillé derrière les opérations posées ; par défaut comme le pays de la méthode l’utilise.</translation>
+    </message>
+    <message>
+        <source>Answer keys of written methods show the whole working, not the answers alone.</source>
+        <translation>Les corrigés des opérations posées montrent tout le calcul, pas seulement les résultats.</translation>
+    </message>
+    <message>
+        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size, fill-page, method, squares and key-working options, when given, override the code&apos;s.</source>
+        <translation>Refaire la fiche de ce code, avec ses réglages ; avec --sheets N, le jeu de fiches qui commence par elle. Les options de signe, de disposition, de taille, --fill-page, --method, --squares et --key-working données l&apos;emportent sur celles du code.</translation>
     </message>
 </context>
 <context>
@@ -604,6 +616,62 @@
     <message>
         <source>Print &amp;size:</source>
         <translation>&amp;Taille des caractères&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Written methods:</source>
+        <translation>&amp;Opérations posées :</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>États-Unis</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Royaume-Uni</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Allemagne</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>France</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>Espagne</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>Mexique</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Pays-Bas</translation>
+    </message>
+    <message>
+        <source>S&amp;quared paper:</source>
+        <translation>Papier &amp;quadrillé :</translation>
+    </message>
+    <message>
+        <source>As the method&apos;s country uses it</source>
+        <translation>Comme le pays de la méthode l’utilise</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Toujours</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Jamais</translation>
+    </message>
+    <message>
+        <source>Answer &amp;keys show the whole working</source>
+        <translation>Les &amp;corrigés montrent tout le calcul</translation>
+    </message>
+    <message>
+        <source>An answer key of written methods shows every step, not the answers alone.</source>
+        <translation>Un corrigé d’opérations posées montre chaque étape, pas seulement les résultats.</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1096,34 @@
         <source>Division with remainders</source>
         <translation>Division avec reste</translation>
     </message>
+    <message>
+        <source>%1: give the lowest and highest number from 1 to %2, the lowest first.</source>
+        <translation>%1 : donnez le plus petit et le plus grand nombre de 1 à %2, le plus petit d’abord.</translation>
+    </message>
+    <message>
+        <source>rules: a written section takes no-repeats and carrying, no other rule.</source>
+        <translation>règles : une section d’opérations posées ne prend que no-repeats et carrying, aucune autre règle.</translation>
+    </message>
+    <message>
+        <source>carrying: only written sums and differences carry.</source>
+        <translation>retenues : seules les additions et soustractions posées ont des retenues.</translation>
+    </message>
+    <message>
+        <source>remainders: only a written division leaves remainders.</source>
+        <translation>restes : seule une division posée laisse un reste.</translation>
+    </message>
+    <message>
+        <source>operation: a written section takes one of +, -, * and /.</source>
+        <translation>opération : une section d’opérations posées prend une de +, -, * et /.</translation>
+    </message>
+    <message>
+        <source>addends: a written sum adds 2 to %1 numbers; the other operations take 2.</source>
+        <translation>termes : une addition posée additionne de 2 à %1 nombres ; les autres opérations en prennent 2.</translation>
+    </message>
+    <message>
+        <source>Written methods</source>
+        <translation>Opérations posées</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SectionsDialog</name>
@@ -1190,6 +1286,34 @@
     <message>
         <source>%1, highest</source>
         <translation>%1, maximum</translation>
+    </message>
+    <message>
+        <source>Numbers t&amp;o add:</source>
+        <translation>Nombres à additionner (de &amp;2 à 4) :</translation>
+    </message>
+    <message>
+        <source>&amp;Carrying:</source>
+        <translation>Retenues pos&amp;ées :</translation>
+    </message>
+    <message>
+        <source>In any column</source>
+        <translation>Dans toute colonne</translation>
+    </message>
+    <message>
+        <source>In no column</source>
+        <translation>Dans aucune colonne</translation>
+    </message>
+    <message>
+        <source>In one column at most</source>
+        <translation>Dans une colonne au plus</translation>
+    </message>
+    <message>
+        <source>How many numbers a written sum adds, one under the other.</source>
+        <translation>Combien de nombres une addition posée additionne, l’un sous l’autre.</translation>
+    </message>
+    <message>
+        <source>Where a written sum carries or a written difference borrows.</source>
+        <translation>Où une addition posée a une retenue ou une soustraction posée en a une.</translation>
     </message>
 </context>
 <context>

@@ -308,10 +308,6 @@
         <translation>Een blad met weinig sommen zo groot afdrukken dat het zijn pagina vult.</translation>
     </message>
     <message>
-        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size and fill-page options, when given, override the code&apos;s.</source>
-        <translation>Het blad van deze code opnieuw maken, met zijn instellingen; met --sheets N de set die ermee begint. Opgegeven opties voor teken, opmaak, grootte en --fill-page gaan voor die van de code.</translation>
-    </message>
-    <message>
         <source>Serve the worksheets&apos; page to the browsers of the network, until stopped.</source>
         <translation>De pagina van de werkbladen aan de browsers in het netwerk aanbieden, tot hij wordt gestopt.</translation>
     </message>
@@ -348,10 +344,6 @@
         <translation>Het bereik van het tweede getal (de deler bij delen); zonder opgave dat van het eerste.</translation>
     </message>
     <message>
-        <source>One section of a sheet of several, given once for each, such as &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Times tables&quot;&apos;. Kinds: facts, missing (missing=first|second|either), table-division, remainder (remainders=N for at least N %, or always). Other fields: operation (+, -, *, / or a list such as +,- or mix), first and second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In place of the options above.</source>
-        <translation>Eén onderdeel van een blad met meerdere, voor elk één keer opgegeven, zoals &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Tafels&quot;&apos;. Soorten: facts (sommen), missing (ontbrekend getal; missing=first|second|either), table-division (delen uit de tafels), remainder (delen met rest; remainders=N voor minstens N %, of always). Andere velden: operation (+, -, *, / of een lijst zoals +,- of mix), first en second (VAN-TOT), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In plaats van de opties hierboven.</translation>
-    </message>
-    <message>
         <source>--%1 takes a range LOW-HIGH, not &quot;%2&quot;.</source>
         <translation>--%1 neemt een bereik VAN-TOT, niet &quot;%2&quot;.</translation>
     </message>
@@ -386,6 +378,26 @@
     <message>
         <source>--serve takes only --listen, --base-path, --sets, --queue, --per-client and --public-url, not --%1.</source>
         <translation>--serve neemt alleen --listen, --base-path, --sets, --queue, --per-client en --public-url, niet --%1.</translation>
+    </message>
+    <message>
+        <source>One section of a sheet of several, given once for each, such as &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Times tables&quot;&apos;. Kinds: facts, missing (missing=first|second|either), table-division, remainder (remainders=N for at least N %, or always), written (one operation; numbers of up to 6 digits; addends=2..4 for +, carrying=any|never|once for + and -, remainders=N or always for /). Other fields: operation (+, -, *, / or a list such as +,- or mix), first and second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In place of the options above.</source>
+        <translation>Eén onderdeel van een blad met meerdere, voor elk één keer opgegeven, zoals &apos;kind=missing operation=x first=2-12 problems=20 missing=either title=&quot;Tafels&quot;&apos;. Soorten: facts (sommen), missing (ontbrekend getal; missing=first|second|either), table-division (delen uit de tafels), remainder (delen met rest; remainders=N voor minstens N %, of always), written (cijferen: één bewerking; getallen tot 6 cijfers; addends=2..4 voor +, carrying=any|never|once voor + en -, remainders=N of always voor /). Andere velden: operation (+, -, *, / of een lijst zoals +,- of mix), first en second (VAN-TOT), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In plaats van de opties hierboven.</translation>
+    </message>
+    <message>
+        <source>How written methods are laid out, as the schools of a country write them; by default those of the user&apos;s language and country.</source>
+        <translation>Hoe het cijferen wordt opgeschreven, zoals de scholen van een land het doen; standaard die van de taal en het land van de gebruiker.</translation>
+    </message>
+    <message>
+        <source>Squared paper behind written methods; by default as the method&apos;s country uses it.</source>
+        <translation>Ruitjespapier achter het cijferen; standaard zoals het land van de methode het gebruikt.</translation>
+    </message>
+    <message>
+        <source>Answer keys of written methods show the whole working, not the answers alone.</source>
+        <translation>Antwoordbladen van het cijferen tonen de hele uitwerking, niet alleen de antwoorden.</translation>
+    </message>
+    <message>
+        <source>Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size, fill-page, method, squares and key-working options, when given, override the code&apos;s.</source>
+        <translation>Het blad van deze code opnieuw maken, met zijn instellingen; met --sheets N de set die ermee begint. Opgegeven opties voor teken, opmaak, grootte, --fill-page, --method, --squares en --key-working gaan voor die van de code.</translation>
     </message>
 </context>
 <context>
@@ -604,6 +616,62 @@
     <message>
         <source>Print &amp;size:</source>
         <translation>&amp;Lettergrootte:</translation>
+    </message>
+    <message>
+        <source>&amp;Written methods:</source>
+        <translation>&amp;Cijferen:</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Verenigde Staten</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Verenigd Koninkrijk</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Duitsland</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Frankrijk</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>Spanje</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>Mexico</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Nederland</translation>
+    </message>
+    <message>
+        <source>S&amp;quared paper:</source>
+        <translation>&amp;Ruitjespapier:</translation>
+    </message>
+    <message>
+        <source>As the method&apos;s country uses it</source>
+        <translation>Zoals het land van de methode het gebruikt</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Altijd</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nooit</translation>
+    </message>
+    <message>
+        <source>Answer &amp;keys show the whole working</source>
+        <translation>Antwoordbladen tonen de hele &amp;uitwerking</translation>
+    </message>
+    <message>
+        <source>An answer key of written methods shows every step, not the answers alone.</source>
+        <translation>Een antwoordblad van het cijferen toont elke stap, niet alleen de antwoorden.</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1096,34 @@
         <source>Division with remainders</source>
         <translation>Delen met rest</translation>
     </message>
+    <message>
+        <source>%1: give the lowest and highest number from 1 to %2, the lowest first.</source>
+        <translation>%1: geef het kleinste en grootste getal van 1 tot %2, het kleinste eerst.</translation>
+    </message>
+    <message>
+        <source>rules: a written section takes no-repeats and carrying, no other rule.</source>
+        <translation>regels: een onderdeel cijferen neemt alleen no-repeats en carrying, geen andere regel.</translation>
+    </message>
+    <message>
+        <source>carrying: only written sums and differences carry.</source>
+        <translation>onthouden: alleen optellen en aftrekken onder elkaar onthouden.</translation>
+    </message>
+    <message>
+        <source>remainders: only a written division leaves remainders.</source>
+        <translation>resten: alleen een staartdeling laat een rest.</translation>
+    </message>
+    <message>
+        <source>operation: a written section takes one of +, -, * and /.</source>
+        <translation>bewerking: een onderdeel cijferen neemt één van +, -, * en /.</translation>
+    </message>
+    <message>
+        <source>addends: a written sum adds 2 to %1 numbers; the other operations take 2.</source>
+        <translation>getallen: een optelling onder elkaar telt 2 tot %1 getallen op; de andere bewerkingen nemen er 2.</translation>
+    </message>
+    <message>
+        <source>Written methods</source>
+        <translation>Cijferen</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::SectionsDialog</name>
@@ -1190,6 +1286,34 @@
     <message>
         <source>%1, highest</source>
         <translation>%1, hoogste</translation>
+    </message>
+    <message>
+        <source>Numbers t&amp;o add:</source>
+        <translation>Op te tellen getallen (&amp;2 tot 4):</translation>
+    </message>
+    <message>
+        <source>&amp;Carrying:</source>
+        <translation>&amp;Cijfers onthouden:</translation>
+    </message>
+    <message>
+        <source>In any column</source>
+        <translation>In elke kolom</translation>
+    </message>
+    <message>
+        <source>In no column</source>
+        <translation>In geen kolom</translation>
+    </message>
+    <message>
+        <source>In one column at most</source>
+        <translation>In hoogstens één kolom</translation>
+    </message>
+    <message>
+        <source>How many numbers a written sum adds, one under the other.</source>
+        <translation>Hoeveel getallen een optelling onder elkaar optelt.</translation>
+    </message>
+    <message>
+        <source>Where a written sum carries or a written difference borrows.</source>
+        <translation>Waar een optelling onder elkaar onthoudt of een aftrekking leent.</translation>
     </message>
 </context>
 <context>

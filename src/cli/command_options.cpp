@@ -29,6 +29,7 @@ constexpr const char* kSynopsis =
     "             [--answers none|each|end] [--no-header] [--paper letter|a4]\n"
     "             [--times-sign cross|dot|asterisk] [--divide-sign obelus|colon]\n"
     "             [--layout stacked|line] [--size normal|large|xlarge] [--fill-page]\n"
+    "             [--method us|uk|de|fr|es|mx|nl] [--squares on|off] [--key-working]\n"
     "             [--code CODE] [--public-url URL]\n"
     "  tallyworth --serve [--listen ADDRESS:PORT] [--base-path PATH] [--sets N]\n"
     "             [--queue N] [--per-client N] [--public-url URL]\n"

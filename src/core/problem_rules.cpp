@@ -4,6 +4,7 @@
 #include "core/sheet_section.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <cstddef>
@@ -144,10 +145,19 @@ void ForEachAllowedPair(OperationRow operation, const ProblemSettings& givenSett
     }
 }
 
-// A count of problems as the translator's plural forms take it; no settings allow more
-// than fit an int.
+// A count of problems as the translator's plural forms take it: written methods allow
+// more than fit an int, which take the largest int's form.
 int CountOf(std::int64_t possible) {
     return static_cast<int>(std::min<std::int64_t>(possible, std::numeric_limits<int>::max()));
+}
+
+// The text of a count, the count written whole where it is more than an int holds.
+QString WithWholeCount(QString text, std::int64_t possible) {
+    if (possible > std::numeric_limits<int>::max()) {
+        const QLocale locale;
+        text.replace(locale.toString(CountOf(possible)), locale.toString(possible));
+    }
+    return text;
 }
 
 }  // namespace
@@ -233,8 +243,10 @@ QString PossibleProblemsText(std::int64_t possible, int asked) {
     }
     // Whole sentences, not pieces, so that each language can order its own words.
     return possible >= asked
-               ? QCoreApplication::translate("tallyworth::ProblemRules", "%Ln different problems",
-                                             nullptr, CountOf(possible))
+               ? WithWholeCount(QCoreApplication::translate("tallyworth::ProblemRules",
+                                                            "%Ln different problems", nullptr,
+                                                            CountOf(possible)),
+                                possible)
                : QCoreApplication::translate("tallyworth::ProblemRules",
                                              "only %Ln different problems: some will repeat",
                                              nullptr, CountOf(possible));

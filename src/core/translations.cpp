@@ -34,6 +34,7 @@ bool InstallCatalogue(const QLocale& language, const QString& name, const QStrin
 
 // The catalogue of the running thread's SpeakingIn; none outside one.
 thread_local const Catalogue* speaking = nullptr;
+thread_local QLocale::Territory speakingTerritory = QLocale::AnyTerritory;
 
 // Installed in front of the application's catalogues: it answers from the running
 // thread's catalogue, and leaves a thread outside a SpeakingIn to the application's.
@@ -128,6 +129,15 @@ QLocale::Language SpokenLanguage() {
                                 : QLocale(catalogues.constLast()->language()).language();
 }
 
+QLocale SpokenLocale() {
+    const QLocale::Language language = SpokenLanguage();
+    if (speaking != nullptr) {
+        return {language, speakingTerritory};
+    }
+    const QLocale system;
+    return {language, system.language() == language ? system.territory() : QLocale::AnyTerritory};
+}
+
 Catalogues::Catalogues(const QString& catalogueDir) : catalogueDir_(catalogueDir) {
     PutThreadCatalogueInFront();
     const QStringList files =
@@ -151,13 +161,15 @@ std::shared_ptr<const Catalogue> Catalogues::For(const QStringList& languages) c
     return found != loaded_.end() ? found->second : loaded_.at(QLocale::English);
 }
 
-SpeakingIn::SpeakingIn(std::shared_ptr<const Catalogue> catalogue)
-    : catalogue_(std::move(catalogue)), outer_(speaking) {
+SpeakingIn::SpeakingIn(std::shared_ptr<const Catalogue> catalogue, QLocale::Territory territory)
+    : catalogue_(std::move(catalogue)), outer_(speaking), outerTerritory_(speakingTerritory) {
     speaking = catalogue_.get();
+    speakingTerritory = territory;
 }
 
 SpeakingIn::~SpeakingIn() {
     speaking = outer_;
+    speakingTerritory = outerTerritory_;
 }
 
 }  // namespace tallyworth

@@ -40,6 +40,11 @@ void SpeakTheUsersLanguage();
 // chose none (LanguageSigns).
 [[nodiscard]] QLocale::Language SpokenLanguage();
 
+// The locale a sheet is drawn for: the spoken language, in the country of the thread's
+// SpeakingIn, or else of the system when it speaks that language; without a country the
+// language alone decides (SignsOf).
+[[nodiscard]] QLocale SpokenLocale();
+
 // One language's catalogue, loaded once and only read after, so that threads may share it.
 struct Catalogue {
     QLocale::Language language = QLocale::English;
@@ -64,10 +69,12 @@ class Catalogues {
 // While it lives, every text the running thread makes through the catalogues
 // (QCoreApplication::translate and tr) comes from catalogue, or stays English where it has
 // none, and SpokenLanguage is its language; other threads go on in theirs. The catalogue
-// comes from a Catalogues, which must have been made first.
+// comes from a Catalogues, which must have been made first. The country, where known,
+// is that of SpokenLocale.
 class SpeakingIn {
   public:
-    explicit SpeakingIn(std::shared_ptr<const Catalogue> catalogue);
+    explicit SpeakingIn(std::shared_ptr<const Catalogue> catalogue,
+                        QLocale::Territory territory = QLocale::AnyTerritory);
     ~SpeakingIn();
     SpeakingIn(const SpeakingIn&) = delete;
     SpeakingIn& operator=(const SpeakingIn&) = delete;
@@ -75,6 +82,7 @@ class SpeakingIn {
   private:
     std::shared_ptr<const Catalogue> catalogue_;
     const Catalogue* outer_;
+    QLocale::Territory outerTerritory_;
 };
 
 }  // namespace tallyworth

@@ -66,7 +66,7 @@ void AddOriginalPages(SheetPrint& made, const SheetCode& code, const ProblemSet&
 
 }  // namespace
 
-SheetPrint MakeSheetPrint(const SheetCode& code, bool answerKey, QLocale::Language language,
+SheetPrint MakeSheetPrint(const SheetCode& code, bool answerKey, const QLocale& locale,
                           const QRectF& area) {
     SheetPrint made;
     const ProblemSet set = ComposeSheet(code);
@@ -78,7 +78,7 @@ SheetPrint MakeSheetPrint(const SheetCode& code, bool answerKey, QLocale::Langua
                 .arg(FormatProblemsCode(code));
         return made;
     }
-    const PageSigns signs = SignsOf(code.settings.page, language);
+    const PageSigns signs = SignsOf(code.settings.page, locale);
     if (OnOriginalPage(code.settings)) {
         AddOriginalPages(made, code, set, answerKey, signs);
     } else {

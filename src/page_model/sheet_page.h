@@ -19,9 +19,10 @@ struct [[nodiscard]] SheetPrint {
 };
 
 // Composes the sheet of code and makes its pages, with the solutions shown for an answer
-// key and the signs of its page options in language. The original page is filled as the
-// page window fills it; larger print and problems on a line flow over area.
-SheetPrint MakeSheetPrint(const SheetCode& code, bool answerKey, QLocale::Language language,
+// key and the signs of its page options in the locale's language, its country choosing the
+// written method (SignsOf). The original page is filled as the page window fills it;
+// larger print and problems on a line flow over area.
+SheetPrint MakeSheetPrint(const SheetCode& code, bool answerKey, const QLocale& locale,
                           const QRectF& area);
 
 // How many pages each sheet of these settings takes on area.

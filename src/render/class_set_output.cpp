@@ -274,7 +274,7 @@ class SheetMaker {
             sheetIndex_ = setPage.sheetIndex;
             answerKey_ = setPage.answerKey;
             made_ = MakeSheetPrint(SheetOfSet(request_.first, sheetIndex_), answerKey_,
-                                   SpokenLanguage(), area_);
+                                   SpokenLocale(), area_);
         }
         return made_;
     }

@@ -325,7 +325,7 @@ HttpResponse PracticePage(const HttpRequest& request, const QLocale& language) {
     if (!read.errors.isEmpty()) {
         return Refused(read.errors, language);
     }
-    const SheetPrint key = MakeSheetPrint(read.set.first, true, SpokenLanguage(), kWorksheetArea);
+    const SheetPrint key = MakeSheetPrint(read.set.first, true, SpokenLocale(), kWorksheetArea);
     if (!key.ok) {
         return Refused({key.failure}, language);
     }

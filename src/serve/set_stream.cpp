@@ -230,8 +230,7 @@ const DrawingTicket* DrawingGate::Next() const {
 }
 
 std::shared_ptr<BodySource> StreamClassSetPdf(const ClassSetRequest& request,
-                                              const QPageSize& paper,
-                                              std::shared_ptr<const Catalogue> language,
+                                              const QPageSize& paper, SetLanguage language,
                                               std::shared_ptr<DrawingGate> gate,
                                               DrawingTicket ticket,
                                               std::shared_ptr<ServiceMetrics> metrics) {
@@ -239,7 +238,7 @@ std::shared_ptr<BodySource> StreamClassSetPdf(const ClassSetRequest& request,
     std::thread([pipe, request, paper, language = std::move(language)] {
         bool made = false;
         if (pipe->FirstTurn()) {
-            const SpeakingIn speaking(language);
+            const SpeakingIn speaking(language.catalogue, language.territory);
             made = WriteClassSetPdfTo(*pipe, request, paper, *pipe).Succeeded();
         }
         pipe->Finish(made);

@@ -66,14 +66,20 @@ class DrawingGate {
     std::vector<const DrawingTicket*> queue_;
 };
 
+// The catalogue a set is drawn in, and the country its written methods follow.
+struct SetLanguage {
+    std::shared_ptr<const Catalogue> catalogue;
+    QLocale::Territory territory = QLocale::AnyTerritory;
+};
+
 // Starts drawing the set as a PDF on its own thread, in the turns the gate gives it, and
 // gives the bytes as they are written, its words and signs in language. The set gives its
 // turn back while its client has yet to take a buffer's worth, and at a page's end when the
 // turn is owed elsewhere; a client that goes away stops it at its next page. The ticket is
 // the gate's, which the drawing leaves. A set drawn whole is counted in metrics.
 [[nodiscard]] std::shared_ptr<BodySource> StreamClassSetPdf(
-    const ClassSetRequest& request, const QPageSize& paper,
-    std::shared_ptr<const Catalogue> language, std::shared_ptr<DrawingGate> gate,
-    DrawingTicket ticket, std::shared_ptr<ServiceMetrics> metrics);
+    const ClassSetRequest& request, const QPageSize& paper, SetLanguage language,
+    std::shared_ptr<DrawingGate> gate, DrawingTicket ticket,
+    std::shared_ptr<ServiceMetrics> metrics);
 
 }  // namespace tallyworth

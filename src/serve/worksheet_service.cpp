@@ -19,6 +19,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <utility>
@@ -170,7 +171,7 @@ HttpResponse Busy() {
 
 // A sheet's problems as printed, one item each; with the solutions on a key.
 QString ProblemsAsHtml(const SheetCode& code, bool answerKey) {
-    const SheetPrint print = MakeSheetPrint(code, answerKey, SpokenLanguage(), kWorksheetArea);
+    const SheetPrint print = MakeSheetPrint(code, answerKey, SpokenLocale(), kWorksheetArea);
     QString html = QStringLiteral("<ol>\n");
     for (const PrintedPage& page : print.pages) {
         for (const PrintedProblem& problem : page.problems) {
@@ -227,6 +228,23 @@ QLocale RequestLanguage(const HttpRequest& request) {
     return ChooseLanguage(RequestLanguages(request), CatalogueDirectory());
 }
 
+QLocale::Territory RequestTerritory(const HttpRequest& request) {
+    const QLocale::Language language = RequestLanguage(request).language();
+    for (const QString& tag : RequestLanguages(request)) {
+        const QStringList parts = tag.split(QRegularExpression(QStringLiteral("[-_]")));
+        if (QLocale(parts.front()).language() != language) {
+            continue;
+        }
+        for (const QString& part : parts.mid(1)) {
+            const QLocale::Territory territory = QLocale::codeToTerritory(part);
+            if (territory != QLocale::AnyTerritory) {
+                return territory;
+            }
+        }
+    }
+    return QLocale::AnyTerritory;
+}
+
 QLocale BrowserPaperLocale(const QByteArray& acceptLanguage) {
     const QStringList tags = AcceptedLanguages(acceptLanguage);
     return tags.isEmpty() ? QLocale::c() : QLocale(tags.first());
@@ -240,7 +258,8 @@ WorksheetService::WorksheetService(QString basePath, int drawing, int waiting, Q
 
 HttpResponse WorksheetService::Answer(const HttpRequest& request) {
     // Everything the answer says, and the sheets it draws, in the request's language.
-    const SpeakingIn speaking(catalogues_.For(RequestLanguages(request)));
+    const SpeakingIn speaking(catalogues_.For(RequestLanguages(request)),
+                              RequestTerritory(request));
     if (!request.path.startsWith(basePath_)) {
         return Text(kNotFound, QStringLiteral("Not Found"));
     }
@@ -322,13 +341,15 @@ HttpResponse WorksheetService::Worksheets(const HttpRequest& request) {
         PageSizeOf(reading.paper.value_or(PaperOf(BrowserPaperLocale(request.acceptLanguage))));
     reading.request.publicUrl = publicUrl_;
     const QByteArray code = ReportedCode(reading.request).toLatin1();
-    return {200,
-            "application/pdf",
-            {{"X-Tallyworth-Code", code},
-             {"Content-Disposition", "inline; filename=\"worksheets-" + code + ".pdf\""}},
-            {},
-            StreamClassSetPdf(reading.request, paper, catalogues_.For(RequestLanguages(request)),
-                              gate_, std::move(*ticket), metrics_)};
+    return {
+        200,
+        "application/pdf",
+        {{"X-Tallyworth-Code", code},
+         {"Content-Disposition", "inline; filename=\"worksheets-" + code + ".pdf\""}},
+        {},
+        StreamClassSetPdf(reading.request, paper,
+                          {catalogues_.For(RequestLanguages(request)), RequestTerritory(request)},
+                          gate_, std::move(*ticket), metrics_)};
 }
 
 HttpResponse WorksheetService::Count(const HttpRequest& request) const {

@@ -61,6 +61,9 @@ class WorksheetService {
 // (lang=), then the browser's (Accept-Language); and the one of the program's it gets.
 [[nodiscard]] QStringList RequestLanguages(const HttpRequest& request);
 [[nodiscard]] QLocale RequestLanguage(const HttpRequest& request);
+// The country the request names with the language it gets ("es-MX"), which decides the
+// written method a sheet is laid out in; AnyTerritory when it names none.
+[[nodiscard]] QLocale::Territory RequestTerritory(const HttpRequest& request);
 // The locale whose country decides a browser's paper, from an Accept-Language header.
 [[nodiscard]] QLocale BrowserPaperLocale(const QByteArray& acceptLanguage);
 

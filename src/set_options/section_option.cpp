@@ -2,6 +2,7 @@
 
 #include "core/rule_words.h"
 #include "core/worksheet_state.h"
+#include "core/written_problems.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -20,11 +21,12 @@ struct KindWord {
     const char16_t* word;
     SectionKind kind;
 };
-constexpr std::array kKindWords{KindWord{u"facts", SectionKind::Facts},
-                                KindWord{u"missing", SectionKind::Missing},
-                                KindWord{u"table-division", SectionKind::TableDivision},
-                                KindWord{u"remainder", SectionKind::Remainder}};
+constexpr std::array kKindWords{
+    KindWord{u"facts", SectionKind::Facts}, KindWord{u"missing", SectionKind::Missing},
+    KindWord{u"table-division", SectionKind::TableDivision},
+    KindWord{u"remainder", SectionKind::Remainder}, KindWord{u"written", SectionKind::Written}};
 constexpr std::array kMissingWords{u"first", u"second", u"either"};
+constexpr std::array kCarryingWords{u"any", u"never", u"once"};
 
 // Collects what is wrong with the fields, naming the section and field.
 class FieldReader {
@@ -128,6 +130,10 @@ class SectionReader {
             ReadNumber(name, value, section.count);
         } else if (name == u"fixed") {
             ReadNumber(name, value, section.rules.fixedNumber);
+        } else if (name == u"addends") {
+            ReadNumber(name, value, section.addends);
+        } else if (name == u"carrying") {
+            ReadCarrying(value);
         } else if (name == u"missing") {
             ReadMissing(value);
         } else if (name == u"remainders") {
@@ -151,7 +157,7 @@ class SectionReader {
             }
         }
         fields_.Refuse(QStringLiteral("kind"),
-                       QStringLiteral("facts|missing|table-division|remainder"), value);
+                       QStringLiteral("facts|missing|table-division|remainder|written"), value);
     }
 
     void ReadOperation(const QString& value) {
@@ -190,6 +196,16 @@ class SectionReader {
             }
         }
         fields_.Refuse(QStringLiteral("missing"), QStringLiteral("first|second|either"), value);
+    }
+
+    void ReadCarrying(const QString& value) {
+        for (std::size_t index = 0; index < kCarryingWords.size(); ++index) {
+            if (value == QStringView(kCarryingWords[index])) {
+                read_.section.carrying = static_cast<Carrying>(index);
+                return;
+            }
+        }
+        fields_.Refuse(QStringLiteral("carrying"), QStringLiteral("any|never|once"), value);
     }
 
     void ReadRemainders(const QString& value) {
@@ -238,6 +254,10 @@ QString OperationsText(OperationSet operations) {
         names << (row == OperationRow::Divide ? QStringLiteral("/") : OperationSymbol(row));
     }
     return names.join(u',');
+}
+
+bool WrittenOperationIs(const SheetSection& section, OperationRow operation) {
+    return section.kind == SectionKind::Written && WrittenOperation(section) == operation;
 }
 
 QString RangeText(const NumberRange& range) {
@@ -290,8 +310,17 @@ QString SectionTextOf(const SheetSection& section, bool bracket) {
         fields << QStringLiteral("missing=%1")
                       .arg(QStringView(kMissingWords[static_cast<std::size_t>(section.missing)]));
     }
-    if (section.kind == SectionKind::Remainder) {
+    if (section.kind == SectionKind::Remainder ||
+        WrittenOperationIs(section, OperationRow::Divide)) {
         fields << QStringLiteral("remainders=%1").arg(section.remainderPercent);
+    }
+    if (WrittenOperationIs(section, OperationRow::Add)) {
+        fields << QStringLiteral("addends=%1").arg(section.addends);
+    }
+    if (WrittenOperationIs(section, OperationRow::Add) ||
+        WrittenOperationIs(section, OperationRow::Subtract)) {
+        fields << QStringLiteral("carrying=%1")
+                      .arg(QStringView(kCarryingWords[static_cast<std::size_t>(section.carrying)]));
     }
     if (section.rules.noTrivial) {
         fields << QStringLiteral("no-trivial");

@@ -12,9 +12,11 @@ namespace tallyworth {
 // A section as typed: "kind=missing operation=x first=2-12 second=2-12 problems=20
 // missing=either title=\"Times tables\"", its fields the command line's own option names
 // without dashes, each "name=value" or a switch's bare name, a value with blanks in quotes.
-// Kinds: facts, missing, table-division, remainder. "operation" takes one of + - * / or a
-// list of them such as "+,-", or mix for all four; "first" and "second" a range LOW-HIGH
-// ("second" is the first's unless given); "remainders" a share of 0 to 100 or always.
+// Kinds: facts, missing, table-division, remainder, written. "operation" takes one of
+// + - * / or a list of them such as "+,-", or mix for all four; "first" and "second" a range
+// LOW-HIGH ("second" is the first's unless given); "remainders" a share of 0 to 100 or
+// always, for a written division too. A written sum takes "addends" (2 to 4) and a written
+// sum or difference "carrying" (any, never, once).
 struct SectionText {
     SheetSection section;
     bool bracket = false;  // notation=bracket, which holds for the whole sheet

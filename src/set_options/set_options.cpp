@@ -56,7 +56,7 @@ constexpr std::array kSetOptions{
     OptionEntry{"second", nullptr, "LOW-HIGH", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "The range of the second number (the divisor of a division); the first's unless given."), true, true},
     OptionEntry{"section", nullptr, "FIELDS", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "One section of a sheet of several, given once for each, such as 'kind=missing operation=x first=2-12 problems=20 missing=either title=\"Times tables\"'. Kinds: facts, missing (missing=first|second|either), table-division, remainder (remainders=N for at least N %, or always). Other fields: operation (+, -, *, / or a list such as +,- or mix), first and second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In place of the options above."), true, true},
+        "One section of a sheet of several, given once for each, such as 'kind=missing operation=x first=2-12 problems=20 missing=either title=\"Times tables\"'. Kinds: facts, missing (missing=first|second|either), table-division, remainder (remainders=N for at least N %, or always), written (one operation; numbers of up to 6 digits; addends=2..4 for +, carrying=any|never|once for + and -, remainders=N or always for /). Other fields: operation (+, -, *, / or a list such as +,- or mix), first and second (LOW-HIGH), problems, no-trivial, fixed, regrouping, no-repeats, notation, allow-negative, title. In place of the options above."), true, true},
     OptionEntry{"sheets", nullptr, "N", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "How many different sheets, %1 to %2 (default %3)."), false, true},
     OptionEntry{"answers", nullptr, "none|each|end", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
@@ -76,8 +76,14 @@ constexpr std::array kSetOptions{
         "How big the figures are printed: normal (default), large or extra large."), false, true},
     OptionEntry{"fill-page", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
         "Print a sheet of few problems as large as fills its page."), false, true},
+    OptionEntry{"method", nullptr, "us|uk|de|fr|es|mx|nl", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "How written methods are laid out, as the schools of a country write them; by default those of the user's language and country."), false, true},
+    OptionEntry{"squares", nullptr, "on|off", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Squared paper behind written methods; by default as the method's country uses it."), false, true},
+    OptionEntry{"key-working", nullptr, nullptr, QT_TRANSLATE_NOOP("tallyworth::CommandLine",
+        "Answer keys of written methods show the whole working, not the answers alone."), false, true},
     OptionEntry{"code", nullptr, "CODE", QT_TRANSLATE_NOOP("tallyworth::CommandLine",
-        "Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size and fill-page options, when given, override the code's."), false, true},
+        "Make the sheet of this code again, with its settings; with --sheets N, the set that starts with it. The sign, layout, size, fill-page, method, squares and key-working options, when given, override the code's."), false, true},
 };
 // clang-format on
 
@@ -191,6 +197,9 @@ void ReadPage(CommandReader& reader, PageOptions& page) {
     ReadWord(reader, "layout", LayoutNamed, LayoutNames(), page.layout);
     ReadWord(reader, "size", PrintSizeNamed, PrintSizeNames(), page.size);
     page.fillPage = page.fillPage || reader.IsSet("fill-page");
+    ReadWord(reader, "method", WrittenMethodNamed, WrittenMethodNames(), page.method);
+    ReadWord(reader, "squares", SquaredPaperNamed, SquaredPaperNames(), page.squares);
+    page.keyWorking = page.keyWorking || reader.IsSet("key-working");
 }
 
 // The operation list's entry for a typed operation; empty when there is none. --operation

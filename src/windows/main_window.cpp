@@ -275,7 +275,7 @@ void MainWindow::ShowOperation(QListWidgetItem& item, const QString& text) {
 }
 
 void MainWindow::ShowSigns() {
-    const PageSigns signs = SignsOf(state_.pageOptions, SpokenLanguage());
+    const PageSigns signs = SignsOf(state_.pageOptions, SpokenLocale());
     for (int row = 0; row < operationList_->count(); ++row) {
         QListWidgetItem* item = operationList_->item(row);
         ShowOperation(*item, WrittenOperation(item->data(Qt::UserRole).toString(), signs));
@@ -506,7 +506,7 @@ void MainWindow::OpenProblemRules() {
 }
 
 void MainWindow::OpenPageOptions() {
-    auto* dialog = new PageOptionsDialog(state_.pageOptions, SpokenLanguage(), this);
+    auto* dialog = new PageOptionsDialog(state_.pageOptions, SpokenLocale(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         state_.pageOptions = dialog->Options();

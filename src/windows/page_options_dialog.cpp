@@ -7,6 +7,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
 namespace tallyworth {
 
 namespace {
@@ -42,18 +46,18 @@ void AddRow(QFormLayout& form, const QString& label, QComboBox* list) {
 
 }  // namespace
 
-PageOptionsDialog::PageOptionsDialog(const PageOptions& options, QLocale::Language language,
+PageOptionsDialog::PageOptionsDialog(const PageOptions& options, const QLocale& locale,
                                      QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmPageOptions"));
     setWindowTitle(tr("Page"));
-    BuildControls(language);
+    BuildControls(locale);
     ShowOptions(options);
     timesSignList_->setFocus();
 }
 
-void PageOptionsDialog::BuildControls(QLocale::Language language) {
-    const LanguageSignChoice usual = LanguageSigns(language);
+void PageOptionsDialog::BuildControls(const QLocale& locale) {
+    const LanguageSignChoice usual = LanguageSigns(locale.language());
     timesSignList_ = NamedList("cboTimesSign", this);
     AddChoice(*timesSignList_, tr("As usually taught (%1)").arg(TimesSignText(usual.times)),
               TimesSign::Default);
@@ -86,6 +90,10 @@ void PageOptionsDialog::BuildControls(QLocale::Language language) {
     AddRow(*form, tr("&Layout:"), layoutList_);
     AddRow(*form, tr("Print &size:"), sizeList_);
     form->addRow(fillPageBox_);
+    BuildWrittenControls(locale);
+    AddRow(*form, tr("&Written methods:"), methodList_);
+    AddRow(*form, tr("S&quared paper:"), squaresList_);
+    form->addRow(keyWorkingBox_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -95,18 +103,51 @@ void PageOptionsDialog::BuildControls(QLocale::Language language) {
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
+void PageOptionsDialog::BuildWrittenControls(const QLocale& locale) {
+    const std::array<QString, 7> countries{tr("United States"), tr("United Kingdom"), tr("Germany"),
+                                           tr("France"),        tr("Spain"),          tr("Mexico"),
+                                           tr("Netherlands")};
+    const auto countryOf = [&countries](WrittenMethod method) {
+        return countries.at(static_cast<std::size_t>(method) - 1);
+    };
+    methodList_ = NamedList("cboWrittenMethod", this);
+    AddChoice(*methodList_,
+              tr("As usually taught (%1)").arg(countryOf(SignsOf(PageOptions{}, locale).method)),
+              WrittenMethod::Default);
+    for (int value = 1; value <= static_cast<int>(countries.size()); ++value) {
+        AddChoice(*methodList_, countryOf(static_cast<WrittenMethod>(value)),
+                  static_cast<WrittenMethod>(value));
+    }
+    squaresList_ = NamedList("cboSquaredPaper", this);
+    AddChoice(*squaresList_, tr("As the method's country uses it"), SquaredPaper::Default);
+    AddChoice(*squaresList_, tr("Always"), SquaredPaper::On);
+    AddChoice(*squaresList_, tr("Never"), SquaredPaper::Off);
+    keyWorkingBox_ = new QCheckBox(tr("Answer &keys show the whole working"), this);
+    keyWorkingBox_->setObjectName(QStringLiteral("cbKeyWorking"));
+    keyWorkingBox_->setToolTip(
+        tr("An answer key of written methods shows every step, not the answers alone."));
+}
+
 void PageOptionsDialog::ShowOptions(const PageOptions& options) {
     ShowChoice(*timesSignList_, options.timesSign);
     ShowChoice(*divideSignList_, options.divideSign);
     ShowChoice(*layoutList_, options.layout);
     ShowChoice(*sizeList_, options.size);
     fillPageBox_->setChecked(options.fillPage);
+    ShowChoice(*methodList_, options.method);
+    ShowChoice(*squaresList_, options.squares);
+    keyWorkingBox_->setChecked(options.keyWorking);
 }
 
 PageOptions PageOptionsDialog::Options() const {
-    return {ChosenOf<TimesSign>(*timesSignList_), ChosenOf<DivideSign>(*divideSignList_),
-            ChosenOf<ProblemLayout>(*layoutList_), ChosenOf<PrintSize>(*sizeList_),
-            fillPageBox_->isChecked()};
+    PageOptions options{ChosenOf<TimesSign>(*timesSignList_),
+                        ChosenOf<DivideSign>(*divideSignList_),
+                        ChosenOf<ProblemLayout>(*layoutList_), ChosenOf<PrintSize>(*sizeList_),
+                        fillPageBox_->isChecked()};
+    options.method = ChosenOf<WrittenMethod>(*methodList_);
+    options.squares = ChosenOf<SquaredPaper>(*squaresList_);
+    options.keyWorking = keyWorkingBox_->isChecked();
+    return options;
 }
 
 }  // namespace tallyworth

@@ -10,19 +10,20 @@ class QComboBox;
 namespace tallyworth {
 
 // Sets how the worksheet is printed: its signs, whether its problems stand in columns or
-// on a line, and how large.
+// on a line, how large, and how its written methods are laid out.
 class PageOptionsDialog final : public QDialog {
     Q_OBJECT
   public:
-    // language: the one the program speaks, whose usual signs the first choices name.
-    PageOptionsDialog(const PageOptions& options, QLocale::Language language,
-                      QWidget* parent = nullptr);
+    // locale: the one the program speaks in, whose usual signs and written method the
+    // first choices name.
+    PageOptionsDialog(const PageOptions& options, const QLocale& locale, QWidget* parent = nullptr);
 
     // The options as the dialog shows them.
     [[nodiscard]] PageOptions Options() const;
 
   private:
-    void BuildControls(QLocale::Language language);
+    void BuildControls(const QLocale& locale);
+    void BuildWrittenControls(const QLocale& locale);
     void ShowOptions(const PageOptions& options);
 
     QComboBox* timesSignList_ = nullptr;
@@ -30,6 +31,9 @@ class PageOptionsDialog final : public QDialog {
     QComboBox* layoutList_ = nullptr;
     QComboBox* sizeList_ = nullptr;
     QCheckBox* fillPageBox_ = nullptr;
+    QComboBox* methodList_ = nullptr;
+    QComboBox* squaresList_ = nullptr;
+    QCheckBox* keyWorkingBox_ = nullptr;
 };
 
 }  // namespace tallyworth

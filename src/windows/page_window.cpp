@@ -221,7 +221,7 @@ std::vector<PrintedPage> PageWindow::FlowingPages(const QRectF& area) const {
     FlowRequest request;
     request.area = area;
     request.settings = SheetSettingsOf(state_, false);
-    request.signs = SignsOf(state_.pageOptions, SpokenLanguage());
+    request.signs = SignsOf(state_.pageOptions, SpokenLocale());
     request.answerKey = state_.showSolutions;
     std::vector<PrintedPage> pages =
         LayOutFlowingPages(ReadProblems(page_, state_.numberOfProblems), request);
@@ -233,7 +233,7 @@ std::vector<PrintedPage> PageWindow::FlowingPages(const QRectF& area) const {
 
 std::vector<PrintedPage> PageWindow::CodedPages(const QRectF& area) const {
     std::vector<PrintedPage> pages =
-        MakeSheetPrint(*codedSheet_, state_.showSolutions, SpokenLanguage(), area).pages;
+        MakeSheetPrint(*codedSheet_, state_.showSolutions, SpokenLocale(), area).pages;
     for (PrintedPage& page : pages) {
         ColorPrintedPage(page, pageColor_);
     }
@@ -248,7 +248,7 @@ int PageWindow::PageCount() const {
 }
 
 PrintedPage PageWindow::OriginalPage() const {
-    return PrintedPageOf(page_, SignsOf(state_.pageOptions, SpokenLanguage()));
+    return PrintedPageOf(page_, SignsOf(state_.pageOptions, SpokenLocale()));
 }
 
 // The original page prints the page shown; a sheet laid out anew prints whole, laid out
@@ -360,7 +360,7 @@ void PageWindow::ShowSheetCode(const QString& code) {
 }
 
 bool PageWindow::ShowCodedSheet(const SheetCode& code) {
-    const SheetPrint made = MakeSheetPrint(code, false, SpokenLanguage(), kFlowingArea);
+    const SheetPrint made = MakeSheetPrint(code, false, SpokenLocale(), kFlowingArea);
     if (!made.ok) {
         interfaces_.messages.ShowMessage(FailureTitle(), made.failure, MessageIcon::Stop);
         return false;

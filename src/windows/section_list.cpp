@@ -27,7 +27,12 @@ struct FieldMend {
 
 const std::array<FieldMend, 7>& FieldMends() {
     static const std::array<FieldMend, 7> kMends{{
-        {SectionField::Operations, [](SheetSection& s) { s.operations = kAllOperations; }},
+        // A written section takes one operation, the others any.
+        {SectionField::Operations,
+         [](SheetSection& s) {
+             s.operations =
+                 s.kind == SectionKind::Written ? OperationBit(OperationRow::Add) : kAllOperations;
+         }},
         {SectionField::First, [](SheetSection& s) { s.first = {}; }},
         {SectionField::Second, [](SheetSection& s) { s.second = {}; }},
         {SectionField::Count, [](SheetSection& s) { s.count = kStartProblems; }},

@@ -1,6 +1,7 @@
 #include "windows/sections_dialog.h"
 
 #include "core/settings_limits.h"
+#include "core/written_problems.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -17,6 +18,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <initializer_list>
+#include <optional>
 #include <utility>
 
 namespace tallyworth {
@@ -189,8 +193,11 @@ void SectionsDialog::BuildNumberRows(QFormLayout& form) {
         auto* range = Named(new QWidget(this), name);
         auto* row = new QHBoxLayout(range);
         row->setContentsMargins(0, 0, 0, 0);
-        lowest = NumberField(range, lowestName, kLeastNumber, kMostNumber);
-        highest = NumberField(range, highestName, kLeastNumber, kMostNumber);
+        lowest = NumberField(range, lowestName, kLeastNumber, kMostWrittenAddend);
+        highest = NumberField(range, highestName, kLeastNumber, kMostWrittenAddend);
+        // As wide for two digits as for six, so the dialog keeps its shape between kinds.
+        lowest->setMinimumWidth(lowest->sizeHint().width());
+        highest->setMinimumWidth(highest->sizeHint().width());
         row->addWidget(lowest);
         row->addWidget(new QLabel(tr("to"), range));
         row->addWidget(highest);
@@ -223,6 +230,15 @@ void SectionsDialog::BuildNumberRows(QFormLayout& form) {
     remainderField_->setToolTip(
         tr("At least this share of the section's problems leaves a remainder."));
     form.addRow(Prompt(tr("Remainder s&hare:"), remainderField_), remainderField_);
+    addendsField_ = NumberField(this, "txtAddends", kLeastAddends, kMostAddends);
+    addendsField_->setToolTip(tr("How many numbers a written sum adds, one under the other."));
+    form.addRow(Prompt(tr("Numbers t&o add:"), addendsField_), addendsField_);
+    carryingList_ = Named(new QComboBox(this), "cboCarrying");
+    carryingList_->addItem(tr("In any column"), static_cast<int>(Carrying::Any));
+    carryingList_->addItem(tr("In no column"), static_cast<int>(Carrying::Never));
+    carryingList_->addItem(tr("In one column at most"), static_cast<int>(Carrying::Once));
+    carryingList_->setToolTip(tr("Where a written sum carries or a written difference borrows."));
+    form.addRow(Prompt(tr("&Carrying:"), carryingList_), carryingList_);
 }
 
 void SectionsDialog::BuildRuleRows(QFormLayout& form) {
@@ -254,7 +270,7 @@ void SectionsDialog::ConnectEdits() {
         connect(box, &QCheckBox::toggled, this, edited);
     }
     for (QSpinBox* field : {firstLowest_, firstHighest_, secondLowest_, secondHighest_, countField_,
-                            remainderField_, fixedField_}) {
+                            remainderField_, fixedField_, addendsField_}) {
         connect(field, &QSpinBox::valueChanged, this, edited);
     }
     for (QCheckBox* box : {negativeBox_, noTrivialBox_, fixedBox_, noRepeatsBox_}) {
@@ -262,6 +278,7 @@ void SectionsDialog::ConnectEdits() {
     }
     connect(missingList_, &QComboBox::currentIndexChanged, this, edited);
     connect(regroupingList_, &QComboBox::currentIndexChanged, this, edited);
+    connect(carryingList_, &QComboBox::currentIndexChanged, this, edited);
     connect(titleField_, &QLineEdit::textChanged, this, edited);
 }
 
@@ -298,6 +315,7 @@ void SectionsDialog::ShowSection(int current) {
     const SheetSection& section = sections_.at(static_cast<std::size_t>(current));
     showing_ = true;
     ShowChoice(*kindList_, section.kind);
+    SetNumberLimits(section.kind);
     for (std::size_t index = 0; index < kOperations.size(); ++index) {
         operationBoxes_[index]->setChecked(
             (section.operations & OperationBit(kOperations[index])) != 0);
@@ -310,6 +328,8 @@ void SectionsDialog::ShowSection(int current) {
     negativeBox_->setChecked(section.allowNegative);
     ShowChoice(*missingList_, section.missing);
     remainderField_->setValue(section.remainderPercent);
+    addendsField_->setValue(section.addends);
+    ShowChoice(*carryingList_, section.carrying);
     noTrivialBox_->setChecked(section.rules.noTrivial);
     fixedBox_->setChecked(section.rules.fixedNumber != 0);
     fixedField_->setValue(section.rules.fixedNumber != 0 ? section.rules.fixedNumber : kFirstFixed);
@@ -321,24 +341,44 @@ void SectionsDialog::ShowSection(int current) {
     ShowFit();
 }
 
-// Each kind offers the fields it reads; the division kinds always divide.
+void SectionsDialog::SetNumberLimits(SectionKind kind) {
+    const int most = kind == SectionKind::Written ? kMostWrittenAddend : kMostNumber;
+    for (QSpinBox* field : {firstLowest_, firstHighest_, secondLowest_, secondHighest_}) {
+        field->setMaximum(most);
+    }
+}
+
+// Each kind offers the fields it reads; the division kinds always divide, and a written
+// section offers its operation's own fields and no other rule than no repeats.
 void SectionsDialog::ShowKindFields() {
     const auto kind = ChosenOf<SectionKind>(*kindList_);
     const bool divides = kind == SectionKind::TableDivision || kind == SectionKind::Remainder;
+    const bool written = kind == SectionKind::Written;
+    const auto writes = [this, written](std::initializer_list<std::size_t> operations) {
+        return written && std::ranges::any_of(operations, [this](std::size_t index) {
+                   return operationBoxes_.at(index)->isChecked();
+               });
+    };
     for (QCheckBox* box : operationBoxes_) {
         box->setEnabled(!divides);
     }
-    negativeBox_->setEnabled(!divides && operationBoxes_[1]->isChecked());
+    negativeBox_->setEnabled(!divides && !written && operationBoxes_[1]->isChecked());
     // The other kinds' fields stay in their places, greyed, so the dialog keeps its shape.
-    for (QWidget* field :
-         {static_cast<QWidget*>(missingList_), form_->labelForField(missingList_)}) {
-        field->setEnabled(kind == SectionKind::Missing);
-    }
-    for (QWidget* field :
-         {static_cast<QWidget*>(remainderField_), form_->labelForField(remainderField_)}) {
-        field->setEnabled(kind == SectionKind::Remainder);
-    }
-    fixedField_->setEnabled(fixedBox_->isChecked());
+    const auto enable = [this](QWidget* field, bool enabled) {
+        field->setEnabled(enabled);
+        if (QWidget* label = form_->labelForField(field)) {
+            label->setEnabled(enabled);
+        }
+    };
+    enable(missingList_, kind == SectionKind::Missing);
+    enable(remainderField_, kind == SectionKind::Remainder || writes({3}));
+    enable(addendsField_, writes({0}));
+    enable(carryingList_, writes({0, 1}));
+    enable(noTrivialBox_, !written);
+    enable(fixedBox_, !written);
+    enable(regroupingList_, !written);
+    fixedField_->setEnabled(!written && fixedBox_->isChecked());
+    SetNumberLimits(kind);
 }
 
 SheetSection SectionsDialog::SectionOfControls() const {
@@ -361,7 +401,20 @@ SheetSection SectionsDialog::SectionOfControls() const {
     section.rules.regrouping = ChosenOf<Regrouping>(*regroupingList_);
     section.rules.noRepeats = noRepeatsBox_->isChecked();
     section.title = titleField_->text();
+    if (section.kind == SectionKind::Written) {
+        TakeWrittenFields(section);
+    }
     return section;
+}
+
+void SectionsDialog::TakeWrittenFields(SheetSection& section) const {
+    const std::optional<OperationRow> operation = WrittenOperation(section);
+    const bool columns = operation == OperationRow::Add || operation == OperationRow::Subtract;
+    section.allowNegative = false;
+    section.rules = ProblemRules{.noRepeats = section.rules.noRepeats};
+    section.addends = operation == OperationRow::Add ? addendsField_->value() : kLeastAddends;
+    section.carrying = columns ? ChosenOf<Carrying>(*carryingList_) : Carrying::Any;
+    section.remainderPercent = operation == OperationRow::Divide ? section.remainderPercent : 0;
 }
 
 void SectionsDialog::TakeSection() {

@@ -47,9 +47,13 @@ class SectionsDialog final : public QDialog {
     void ShowList(int current);
     void ShowSection(int current);
     void ShowKindFields();
+    // The numbers' fields take what the kind allows: six digits for written methods.
+    void SetNumberLimits(SectionKind kind);
     // The edited controls into the current section.
     void TakeSection();
     [[nodiscard]] SheetSection SectionOfControls() const;
+    // What a written section takes of the controls: the fields of its one operation.
+    void TakeWrittenFields(SheetSection& section) const;
     void ShowFit();
     void ShowFault(const SectionsFaultPlace& fault);
     void HideFault();
@@ -70,6 +74,8 @@ class SectionsDialog final : public QDialog {
     QCheckBox* negativeBox_ = nullptr;
     QComboBox* missingList_ = nullptr;
     QSpinBox* remainderField_ = nullptr;
+    QSpinBox* addendsField_ = nullptr;
+    QComboBox* carryingList_ = nullptr;
     QCheckBox* noTrivialBox_ = nullptr;
     QCheckBox* fixedBox_ = nullptr;
     QSpinBox* fixedField_ = nullptr;

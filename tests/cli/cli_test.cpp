@@ -97,7 +97,7 @@ const std::array kBadInput{
     BadCase{"SectionsFieldsNamed", {"--pdf", "x.pdf", "--section", "kind=missing problems=abc",
             "--section", "first=0-5", "--section", "kind=sums", "--section", "title=\"Times tables"},
             "Section 1: problems takes a whole number, not \"abc\".\n"
-            "Section 3: kind takes facts|missing|table-division|remainder, not \"sums\".\n"},
+            "Section 3: kind takes facts|missing|table-division|remainder|written, not \"sums\".\n"},
     BadCase{"SectionsRangeChecked", {"--pdf", "x.pdf", "--section", "kind=facts", "--section",
             "first=0-5"}, "Section 2, first: Lowest Number must be between 1 and 99.\n"},
     BadCase{"SectionsBesideSettings", {"--pdf", "x.pdf", "--section", "kind=facts", "--lowest", "3"},
@@ -326,6 +326,11 @@ const std::array kPageCases{
              "stacked", "--size", "normal"}, {TimesSign::Cross}},
     PageCase{"OverAnOlderCode", {"--code", "10035-41YD5-SX9S", "--layout", "line"},
              {.layout = ProblemLayout::Line}},
+    PageCase{"WrittenMethodsInAnyCase", {"--method", "MX", "--squares", "off", "--key-working"},
+             {.method = WrittenMethod::Mexican, .squares = SquaredPaper::Off, .keyWorking = true}},
+    PageCase{"BadWrittenWords", {"--method", "ca", "--squares", "1"}, {},
+             "--method takes one of us|uk|de|fr|es|mx|nl, not \"ca\".\n--squares takes one of "
+             "on|off, not \"1\"."},
     PageCase{"BadWordsWithTheRightOnes", {"--times-sign", "x", "--divide-sign", "/", "--layout", "row",
              "--size", "huge", "--code", "10035-41YD5-SX9S"}, {},
              "--times-sign takes one of cross|dot|asterisk, not \"x\".\n--divide-sign takes one of "
@@ -389,11 +394,12 @@ INSTANTIATE_TEST_SUITE_P(Addresses, PublicUrlTest, ::testing::ValuesIn(kPublicUr
 // The help names each page option with the very words it takes, in lines under 80 columns.
 TEST(CommandLine, HelpNamesThePageOptionsWordsUnderEightyColumns) {
     const QString help = CommandHelp();
-    for (const QStringList& words :
-         {TimesSignNames(), DivideSignNames(), LayoutNames(), PrintSizeNames()}) {
+    for (const QStringList& words : {TimesSignNames(), DivideSignNames(), LayoutNames(),
+                                     PrintSizeNames(), WrittenMethodNames(), SquaredPaperNames()}) {
         EXPECT_TRUE(help.contains(' ' + words.join('|') + "  ")) << words.join('|').toStdString();
     }
     EXPECT_TRUE(help.contains("--fill-page"));
+    EXPECT_TRUE(help.contains("--key-working"));
     for (const QString& line : help.split('\n')) {
         EXPECT_LT(line.size(), 80) << line.toStdString();
     }

@@ -1,10 +1,16 @@
 #include "cli/cli_support.h"
+#include "core/page_options.h"
+#include "core/sheet_code.h"
+#include "set_options/section_option.h"
+#include "support/named_cases.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <array>
 #include <functional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace tallyworth::cli_test {
@@ -100,6 +106,85 @@ TEST_P(KindSetTest, EveryPrintedProblemIsOneTheKindAllows) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, KindSetTest, ::testing::ValuesIn(kKinds),
                          [](const auto& param) { return std::string(param.param.name); });
+
+using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): GoogleTest finds it
+
+struct WrittenTextCase {
+    const char* name;
+    const char* typed;
+    const char* read;  // the text the section reads back as, or why it is refused
+};
+
+// clang-format off
+const std::array kWrittenTexts{
+    WrittenTextCase{"SumOfThreeCarryingOnce", "kind=written operation=+ first=1000-999999 second=10-99 "
+        "addends=3 carrying=once no-repeats title=Sums", "kind=written operation=+ first=1000-999999 "
+        "second=10-99 problems=10 addends=3 carrying=once no-repeats title=\"Sums\""},
+    WrittenTextCase{"DifferenceNeverBorrowing", "kind=written operation=- first=100-999 carrying=never",
+        "kind=written operation=- first=100-999 second=100-999 problems=10 carrying=never"},
+    WrittenTextCase{"DivisionAlwaysLeavingOne", "kind=written operation=/ first=100-9999 second=2-9 "
+        "problems=8 remainders=always", "kind=written operation=/ first=100-9999 second=2-9 problems=8 "
+        "remainders=100"},
+    WrittenTextCase{"ProductWithoutTheSumsFields", "kind=written operation=x first=10-9999 second=2-99",
+        "kind=written operation=* first=10-9999 second=2-99 problems=10"},
+    WrittenTextCase{"CarryingNamed", "kind=written carrying=sometimes",
+        "Section 1: carrying takes any|never|once, not \"sometimes\"."},
+    WrittenTextCase{"AddendsNamed", "kind=written addends=three",
+        "Section 1: addends takes a whole number, not \"three\"."},
+    WrittenTextCase{"KindsListWritten", "kind=columns",
+        "Section 1: kind takes facts|missing|table-division|remainder|written, not \"columns\"."},
+};
+// clang-format on
+
+class WrittenTextTest : public ::testing::TestWithParam<WrittenTextCase> {};
+
+// A written section's fields are read, written back as typed, and read again the same; a
+// bad value is refused at its field.
+TEST_P(WrittenTextTest, ReadsBackAsItIsWritten) {
+    const SectionParse parsed = ParseSectionText(QString::fromUtf8(GetParam().typed), 1);
+    if (const auto* error = std::get_if<QString>(&parsed)) {
+        EXPECT_EQ(error->toStdString(), GetParam().read);
+        return;
+    }
+    const SheetSection& section = std::get<SectionText>(parsed).section;
+    const QString text = SectionTextOf(section, false);
+    EXPECT_EQ(text.toStdString(), GetParam().read);
+    const SectionParse again = ParseSectionText(text, 1);
+    ASSERT_TRUE(std::holds_alternative<SectionText>(again));
+    EXPECT_EQ(std::get<SectionText>(again).section, section);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, WrittenTextTest, ::testing::ValuesIn(kWrittenTexts),
+                         testing_support::kCaseName);
+
+// A class set of written sums, its page options carried by its code: the code brings back
+// the same sheets and keys, and says so.
+TEST(WrittenSetTest, ItsCodeMakesTheSameSetAgain) {
+    QTemporaryDir folder;
+    const QStringList set{"--sheets", "2", "--answers", "end"};
+    const ProgramRun run = RunTallyworth(
+        QStringList{"--pdf", folder.filePath("set.pdf"), "--section",
+                    "kind=written operation=+ first=1000-99999 addends=3 carrying=once problems=6",
+                    "--method", "de", "--squares", "off", "--key-working"} +
+        set);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QString code = run.out.trimmed();
+    const SheetCodeParse parsed = ParseSheetCode(code);
+    ASSERT_TRUE(std::holds_alternative<SheetCode>(parsed)) << code.toStdString();
+    const SheetCode& read = std::get<SheetCode>(parsed);
+    EXPECT_EQ(read.version, kWrittenSheetCodeVersion);
+    EXPECT_EQ(read.settings.sections.at(0).addends, 3);
+    EXPECT_EQ(read.settings.page.method, WrittenMethod::German);
+    EXPECT_EQ(read.settings.page.squares, SquaredPaper::Off);
+    EXPECT_TRUE(read.settings.page.keyWorking);
+    const ProgramRun again =
+        RunTallyworth(QStringList{"--pdf", folder.filePath("again.pdf"), "--code", code} + set);
+    ASSERT_EQ(again.status, 0) << again.err.toStdString();
+    EXPECT_EQ(again.out, run.out);
+    const QString text = PdfText(folder.filePath("set.pdf"));
+    EXPECT_TRUE(text.contains(code));
+    EXPECT_EQ(PdfText(folder.filePath("again.pdf")).toStdString(), text.toStdString());
+}
 
 }  // namespace
 }  // namespace tallyworth::cli_test

@@ -112,6 +112,7 @@ TEST(CarriesOrBorrows, AgreesWithTheColumnsOnPaperForEveryPair) {
 
 TEST(PossibleProblems, SaysHowManyAndWhetherSomeWillRepeat) {
     EXPECT_EQ(PossibleProblemsText(1234, 100), "1,234 different problems");
+    EXPECT_EQ(PossibleProblemsText(9'702'990'000'000, 10), "9,702,990,000,000 different problems");
     EXPECT_EQ(PossibleProblemsText(12, 20), "only 12 different problems: some will repeat");
     EXPECT_EQ(PossibleProblemsText(0, 10), "no problem fits these settings and rules");
 }

@@ -1,3 +1,4 @@
+#include "core/page_options.h"
 #include "core/problem_rules.h"
 #include "core/translations.h"
 #include "i18n/i18n_test_support.h"
@@ -8,7 +9,9 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
+#include <array>
 #include <latch>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -126,6 +129,46 @@ TEST(SpeakingInTest, EachThreadSpeaksItsOwnLanguageAtOnce) {
               u"Lowest Number"_s);
     EXPECT_EQ(SpokenLanguage(), QLocale::English);
 }
+
+struct CountryCase {
+    const char* name;
+    const char* thread;  // the language of the thread's SpeakingIn, "" for none
+    QLocale::Territory territory;
+    const char* system;  // the locale the system is in
+    WrittenMethod method;
+};
+
+// clang-format off
+const std::array kCountries{
+    CountryCase{"SystemInBritain", "", QLocale::AnyTerritory, "en_GB", WrittenMethod::English},
+    CountryCase{"SystemOfAnotherLanguage", "", QLocale::AnyTerritory, "nl_BE", WrittenMethod::American},
+    CountryCase{"ThreadInMexico", "es", QLocale::Mexico, "en_GB", WrittenMethod::Mexican},
+    CountryCase{"ThreadInBelgium", "nl", QLocale::Belgium, "nl_NL", WrittenMethod::French},
+    CountryCase{"ThreadWithoutACountry", "es", QLocale::AnyTerritory, "es_MX", WrittenMethod::Spanish},
+};
+// clang-format on
+
+class SpokenLocaleTest : public ::testing::TestWithParam<CountryCase> {};
+
+// A sheet's written method follows the country of the thread that draws it, or of the
+// system when the program speaks its language.
+TEST_P(SpokenLocaleTest, ItsCountryChoosesTheWrittenMethod) {
+    const Catalogues catalogues(CatalogueDirectory());
+    const QLocale before;
+    QLocale::setDefault(QLocale(QString::fromLatin1(GetParam().system)));
+    std::optional<SpeakingIn> speaking;
+    if (*GetParam().thread != 0) {
+        speaking.emplace(catalogues.For({QString::fromLatin1(GetParam().thread)}),
+                         GetParam().territory);
+    }
+    const WrittenMethod method = SignsOf(PageOptions{}, SpokenLocale()).method;
+    speaking.reset();
+    QLocale::setDefault(before);
+    EXPECT_EQ(method, GetParam().method);
+}
+
+INSTANTIATE_TEST_SUITE_P(Countries, SpokenLocaleTest, ::testing::ValuesIn(kCountries),
+                         testing_support::kCaseName);
 
 // English speaks English in a program that speaks German: its catalogue holds only plurals.
 TEST_F(InstallTranslationsTest, EnglishSpokenInAGermanProgramStaysEnglish) {

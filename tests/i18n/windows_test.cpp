@@ -158,7 +158,8 @@ TEST_P(WindowsTest, EveryControlThatTakesTheFocusHasAName) {
 // those of the dialog's buttons, whatever the desktop calls them; so has every menu item.
 TEST_P(WindowsTest, AccessKeysAreUniqueInEachDialogAndMenu) {
     for (const QDialog* dialog : std::initializer_list<const QDialog*>{
-             codeDialog.get(), setDialog.get(), rules, window->OpenSectionsDialog()}) {
+             codeDialog.get(), setDialog.get(), rules, window->OpenSectionsDialog(),
+             window->OpenPageDialog()}) {
         EXPECT_EQ(DialogAccessKeyClashes(*dialog), QStringList())
             << dialog->objectName().toStdString();
     }

@@ -6,6 +6,7 @@
 #include "serve/http_server.h"
 #include "serve/listen_address.h"
 #include "serve/set_stream.h"
+#include "serve/worksheet_service.h"
 #include "support/named_cases.h"
 
 #include <QHostAddress>
@@ -173,6 +174,9 @@ const std::array kSets{
     SetCase{"SectionsWithKeys", "section=kind%3Dmissing%20operation%3Dx%20first%3D2-12%20problems%3D12%20title%3D%22Times%20tables%22"
             "&section=kind%3Dremainder%20first%3D10-60%20second%3D2-9%20problems%3D8%20remainders%3Dalways&sheets=2&answers=end&paper=a4",
             {"--sheets", "2", "--answers", "end", "--paper", "a4"}},
+    SetCase{"WrittenDivisionInFranceWithItsWorking", "section=kind%3Dwritten%20operation%3D%2F%20first%3D100-9999"
+            "%20second%3D2-9%20problems%3D8%20remainders%3D50&method=fr&key-working=1&answers=each&paper=a4",
+            {"--answers", "each", "--paper", "a4"}},
 };
 // clang-format on
 
@@ -242,6 +246,10 @@ const std::array kCounts{
         // 21 dividends by 3 divisors, less the 7 + 5 + 5 that leave none.
         "--data-urlencode", "section=kind=remainder first=10-30 second=3-5 remainders=always"},
         "en", 200, "121\n162\n40\n46\n"},
+    // 90 × 8 written products; 21 dividends by 3 divisors, only the 7 + 5 + 5 exact ones.
+    CountCase{"WrittenSections", {"--data-urlencode", "section=kind=written operation=* first=10-99 second=2-9",
+        "--data-urlencode", "section=kind=written operation=/ first=10-30 second=3-5 remainders=0"},
+        "en", 200, "720\n17\n"},
     // The page shows a message at the section it names, in the page's language.
     CountCase{"SectionFaultInGerman", {"--data-urlencode", "section=kind=facts",
                                        "--data-urlencode", "section=kind=facts problems=many"},
@@ -260,6 +268,37 @@ TEST_P(CountTest, SaysEachSectionsDifferentProblems) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sheets, CountTest, ::testing::ValuesIn(kCounts), kCaseName);
+
+struct TerritoryCase {
+    const char* name;
+    const char* browser;  // its Accept-Language
+    const char* page;     // the page's lang=, or "" for none
+    QLocale::Territory territory;
+};
+// clang-format off
+const std::array kTerritories{
+    TerritoryCase{"RegionOfTheLanguageGot", "es-MX,en;q=0.5", "", QLocale::Mexico},
+    TerritoryCase{"FromALaterTagOfThatLanguage", "es,es-MX;q=0.5", "", QLocale::Mexico},
+    TerritoryCase{"NotOfAnotherLanguage", "fr-BE", "nl", QLocale::AnyTerritory},
+    TerritoryCase{"UnderscoredAndOfThePage", "de", "nl_BE", QLocale::Belgium},
+    TerritoryCase{"NoneNamed", "de", "", QLocale::AnyTerritory},
+};
+// clang-format on
+
+class TerritoryTest : public ::testing::TestWithParam<TerritoryCase> {};
+
+// The country that chooses a sheet's written method is the one named with the language the
+// request gets.
+TEST_P(TerritoryTest, IsTheOneNamedWithTheLanguageGot) {
+    HttpRequest request;
+    request.acceptLanguage = GetParam().browser;
+    if (*GetParam().page != 0) {
+        request.query.append({u"lang"_s, QString::fromLatin1(GetParam().page)});
+    }
+    EXPECT_EQ(RequestTerritory(request), GetParam().territory);
+}
+
+INSTANTIATE_TEST_SUITE_P(Requests, TerritoryTest, ::testing::ValuesIn(kTerritories), kCaseName);
 
 // What a field's English name asks, worked out: "Problem 3: 7 times 8 equals" is 56,
 // "Problem 4: blank plus 5 equals 12" is 7; nothing for a name it does not read.

@@ -1,5 +1,6 @@
 #include "render/class_set_output.h"
 #include "windows/class_set_dialog.h"
+#include "windows/page_options_dialog.h"
 #include "windows/sheet_code_dialog.h"
 
 #include <gtest/gtest.h>
@@ -37,6 +38,20 @@ class DialogTest : public ::testing::Test {
 };
 
 using SheetCodeDialogTest = DialogTest<SheetCodeDialog>;
+
+// The written methods' options are shown and given back with the others; the usual method
+// named is that of the locale's country, not only of its language.
+TEST(PageOptionsDialogTest, GivesBackTheWrittenMethodsOptionsItShows) {
+    PageOptions options;
+    options.timesSign = TimesSign::Dot;
+    options.method = WrittenMethod::Mexican;
+    options.squares = SquaredPaper::Off;
+    options.keyWorking = true;
+    const PageOptionsDialog dialog(options, QLocale(QLocale::Dutch, QLocale::Belgium));
+    EXPECT_EQ(dialog.Options(), options);
+    EXPECT_EQ(dialog.findChild<QComboBox*>("cboWrittenMethod")->itemText(0),
+              QStringLiteral("As usually taught (France)"));
+}
 
 TEST_F(SheetCodeDialogTest, TakesATypedCodeWithEnterAndOffersNothingToAcceptWhileEmpty) {
     Type(Qt::Key_Return);  // nothing typed yet: OK is off

@@ -25,6 +25,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -109,7 +110,25 @@ std::vector<SheetSection> WithFirstRange(NumberRange range) {
     return sections;
 }
 
+SheetSection Written(OperationSet operations, NumberRange first, NumberRange second) {
+    SheetSection section;
+    section.kind = SectionKind::Written;
+    section.operations = operations;
+    section.first = first;
+    section.second = second;
+    return section;
+}
+
+const OperationSet kAdd = OperationBit(OperationRow::Add);
+const OperationSet kSubtract = OperationBit(OperationRow::Subtract);
+const OperationSet kDivide = OperationBit(OperationRow::Divide);
+
 const FaultCase kFaultCases[] = {
+    {"WrittenWithTwoOperations",
+     {Written(kAdd | kSubtract, {10, 99}, {10, 99})},
+     "Section 1, operation: a written section takes one of +, -, * and /.",
+     "cbSectionAdd",
+     0},
     {"ARangeBackwards", WithFirstRange({9, 3}),
      "Section 2, first: Lowest Number must be less than Highest Number!", "txtFirstLowest", 1},
     {"TooManyProblemsInAll", Counted({60, 50}),
@@ -132,6 +151,60 @@ TEST_P(SectionFaultTest, OkIsRefusedWithTheMessageAtTheField) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SectionFaultTest, ::testing::ValuesIn(kFaultCases), kCaseName);
+
+struct WrittenCase {
+    const char* name;
+    SheetSection section;
+    const char* offered;  // the fields of the written methods offered for it, by name
+};
+
+SheetSection With(SheetSection section, const std::function<void(SheetSection&)>& change) {
+    change(section);
+    return section;
+}
+
+const WrittenCase kWrittenCases[] = {
+    {"SumOfThreeCarryingOnce",
+     With(Written(kAdd, {1000, 999999}, {10, 99}),
+          [](SheetSection& s) {
+              s.addends = 3;
+              s.carrying = Carrying::Once;
+              s.rules.noRepeats = true;
+          }),
+     "txtAddends cboCarrying"},
+    {"DifferenceNeverBorrowing",
+     With(Written(kSubtract, {500, 999999}, {1, 499}),
+          [](SheetSection& s) { s.carrying = Carrying::Never; }),
+     "cboCarrying"},
+    {"DivisionLeavingRemainders",
+     With(Written(kDivide, {100, 99999}, {2, 99}),
+          [](SheetSection& s) { s.remainderPercent = 40; }),
+     "txtRemainderShare"},
+};
+
+class WrittenSectionTest : public ::testing::TestWithParam<WrittenCase> {};
+
+// A written section is shown whole, six digits and all, with its operation's own fields and
+// no rule it cannot take, and comes back as it was, an edit taken with it.
+TEST_P(WrittenSectionTest, ComesBackAsShownWithItsOperationsFieldsOnly) {
+    SectionsDialog dialog({GetParam().section});
+    const QStringList offered = QString::fromLatin1(GetParam().offered).split(u' ');
+    for (const char* name : {"txtAddends", "cboCarrying", "txtRemainderShare", "cbSectionNoTrivial",
+                             "cboSectionRegrouping", "cbSectionNegative"}) {
+        EXPECT_EQ(dialog.findChild<QWidget*>(name)->isEnabled(),
+                  offered.contains(QLatin1String(name)))
+            << name;
+    }
+    dialog.findChild<QLineEdit*>("txtSectionTitle")->setText(QStringLiteral("Written"));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    SheetSection expected = GetParam().section;
+    expected.title = QStringLiteral("Written");
+    EXPECT_EQ(dialog.Sections(), std::vector{expected});
+}
+
+INSTANTIATE_TEST_SUITE_P(Operations, WrittenSectionTest, ::testing::ValuesIn(kWrittenCases),
+                         kCaseName);
 
 // The count and verdict follow each field at once, in the problem rules dialog's words, under
 // the fields and in the section's entry.

@@ -252,7 +252,8 @@ const sectionElements = () => [...document.querySelectorAll("#section-list > .se
 const field = (element, name) => element.querySelector(`[data-field="${name}"]`);
 const isDivisionKind = (kind) => kind === "table-division" || kind === "remainder";
 const rangeWords = { facts: ["first", "second"], missing: ["first", "second"],
-  "table-division": ["quotient", "divisor"], remainder: ["dividend", "divisor"] };
+  "table-division": ["quotient", "divisor"], remainder: ["dividend", "divisor"],
+  written: ["first", "second"], "written/": ["dividend", "divisor"] };
 
 function sectionOf(element) {
   const value = (name) => field(element, name).value.trim();
@@ -264,21 +265,39 @@ function sectionOf(element) {
     problems: value("problems"),
     missing: value("missing"),
     remainders: value("remainders"),
+    operation: value("operation"),
+    addends: value("addends"),
+    carrying: value("carrying"),
     title: field(element, "title").value,
   };
 }
 
-// rules holds the form's rules as [name, value], a switch's value "1".
+// A written section's own fields: its one operation, and what that operation reads.
+function writtenFields(section) {
+  const { operation } = section;
+  const fields = [`operation=${operation}`];
+  if (operation === "+") fields.push(`addends=${section.addends}`);
+  if (operation === "+" || operation === "-") fields.push(`carrying=${section.carrying}`);
+  if (operation === "/") fields.push(`remainders=${section.remainders}`);
+  return fields;
+}
+
+// rules holds the form's rules as [name, value], a switch's value "1"; a written section
+// takes only no-repeats of them.
 function sectionText(section, rules) {
+  const written = section.kind === "written";
   const fields = [`kind=${section.kind}`];
-  if (!isDivisionKind(section.kind)) {
+  if (!written && !isDivisionKind(section.kind)) {
     fields.push("operation=" + (section.operations.length === 4 ? "mix" : section.operations.join(",")));
   }
   fields.push(`first=${section.first.join("-")}`, `second=${section.second.join("-")}`,
               `problems=${section.problems}`);
+  if (written) fields.push(...writtenFields(section));
   if (section.kind === "missing") fields.push(`missing=${section.missing}`);
   if (section.kind === "remainder") fields.push(`remainders=${section.remainders}`);
-  for (const [name, value] of rules) fields.push(value === "1" ? name : `${name}=${value}`);
+  for (const [name, value] of rules) {
+    if (!written || name === "no-repeats") fields.push(value === "1" ? name : `${name}=${value}`);
+  }
   // In double quotes, as the command line splits its words: a quote itself is three.
   if (section.title !== "") fields.push(`title="${section.title.replaceAll('"', '"""')}"`);
   return fields.join(" ");
@@ -328,13 +347,19 @@ function renumber() {
   document.getElementById("count").hidden = sections.length > 0;
 }
 
+// A written section shows the fields of its one operation only.
 function showKind(element) {
   const kind = field(element, "kind").value;
+  const operation = field(element, "operation").value;
+  const written = kind === "written";
   for (const part of element.querySelectorAll("[data-kinds]")) {
-    part.hidden = !part.dataset.kinds.split(" ").includes(kind);
+    const operations = part.dataset.operations;
+    part.hidden = !part.dataset.kinds.split(" ").includes(kind) ||
+      (written && operations !== undefined && !operations.split(" ").includes(operation));
   }
+  const ranges = rangeWords[written && operation === "/" ? "written/" : kind];
   element.querySelectorAll(".range > legend").forEach((legend, index) => {
-    legend.textContent = words()[rangeWords[kind][index]];
+    legend.textContent = words()[ranges[index]];
   });
 }
 
@@ -350,6 +375,7 @@ function fillFromPlain(element) {
     field(element, range + "-highest").value = plain.highest.value;
   }
   field(element, "problems").value = plain.problems.value;
+  field(element, "operation").value = operation === "mix" ? "+" : operation;
 }
 
 let sectionsMade = 0;  // each section's controls get ids of their own, kept as others go
@@ -473,7 +499,9 @@ document.addEventListener("DOMContentLoaded", () => {
   byId("add-section").addEventListener("click", () => { addSection(); previewSoon(); });
   const list = byId("section-list");
   list.addEventListener("change", (event) => {
-    if (event.target.dataset.field === "kind") showKind(event.target.closest(".section"));
+    if (["kind", "operation"].includes(event.target.dataset.field)) {
+      showKind(event.target.closest(".section"));
+    }
   });
   list.addEventListener("click", (event) => {
     const button = event.target.closest("[data-action]");

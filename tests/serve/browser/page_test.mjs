@@ -255,6 +255,36 @@ const checks = {
     assert.equal(new URL((await plain).url()).search,
                  "?operation=%2B&lowest=1&highest=9&problems=10&regrouping=any&lang=en");
   },
+  // A written section shows its one operation's fields only; its sheet is previewed, and
+  // made with the written methods' page options, as the section's text says it.
+  async writtenSectionPreviewedAndMade(page) {
+    const before = await previewShown(page);
+    await page.selectOption("#method", "fr");
+    await page.locator("#key-working").check();
+    await page.locator("#add-section").press("Enter");
+    await page.selectOption("#section1-kind", "written");
+    const shown = async () => Promise.all(["operation", "addends", "carrying", "remainders", "+"]
+      .map((name) => page.locator(`[id="section1-${name}"]`).isVisible()));
+    assert.deepEqual(await shown(), [true, true, true, false, false]);
+    await page.selectOption("#section1-operation", "/");
+    assert.deepEqual(await shown(), [true, false, false, true, false]);
+    assert.equal(await page.locator(".section .range > legend").first().textContent(), "Dividend");
+    await typeInto(page, "#section1-first-lowest", "100");
+    await typeInto(page, "#section1-first-highest", "9999");
+    await typeInto(page, "#section1-second-lowest", "2");
+    await typeInto(page, "#section1-second-highest", "9");
+    await typeInto(page, "#section1-problems", "8");  // the last change: 8 problems are shown
+    await page.locator("#section1-count").filter({ hasText: /\d/ }).waitFor();
+    const { code } = await previewShown(page, before.code, 8);
+    const asked = await page.evaluate(() => [...sheetQuery(() => true)]);
+    assert.deepEqual(asked.filter(([name]) => ["section", "method", "key-working"].includes(name)),
+                     [["method", "fr"], ["key-working", "1"],
+                      ["section", "kind=written first=100-9999 second=2-9 problems=8 operation=/ remainders=50"]]);
+    const sent = page.waitForRequest((request) => request.url().includes("/worksheets.pdf?"));
+    const text = await madeSheets(page);
+    assert.equal(new URL((await sent).url()).searchParams.get("code"), code);
+    assert.ok(text.includes(code), `the code ${code} is on the sheets`);
+  },
   async controlsAreLabelledAndTouchSized(page) {
     for (const control of await page.locator("select, input, button").all()) {
       if (!await control.isVisible()) continue;
