@@ -278,7 +278,9 @@ void SketchQuotient(Sketch& sketch, const Problem& problem, const Frame& frame,
     if (problem.withRemainder) {
         const int word = left + static_cast<int>(quotient.size()) + 1;
         sketch.Text(word, row, frame.wordColumns, signs.remainder);
-        sketch.Number(word + frame.wordColumns, row, Text(RemainderOf(problem)));
+        const QString remainder = Text(RemainderOf(problem));
+        sketch.Number(word + frame.wordColumns + static_cast<int>(remainder.size()) - 1, row,
+                      remainder);
     }
 }
 

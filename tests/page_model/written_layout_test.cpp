@@ -122,6 +122,23 @@ bool IsTitle(const PrintedPage& page, const PageLabel& label) {
                        [&label](const PrintedTitle& title) { return title.text == label.caption; });
 }
 
+// No caption is written over another, as a two-digit remainder once was over its word.
+void ExpectNoCaptionsOverlap(const PrintedPage& page) {
+    constexpr float kTouch = 0.001F;
+    for (std::size_t one = 0; one < page.labels.size(); ++one) {
+        const PageLabel& a = page.labels[one];
+        for (std::size_t other = one + 1; other < page.labels.size(); ++other) {
+            const PageLabel& b = page.labels[other];
+            const float across =
+                std::min(a.left + a.width, b.left + b.width) - std::max(a.left, b.left);
+            const float down =
+                std::min(a.top + a.height, b.top + b.height) - std::max(a.top, b.top);
+            EXPECT_FALSE(across > kTouch && down > kTouch)
+                << a.caption.toStdString() << " over " << b.caption.toStdString();
+        }
+    }
+}
+
 // Every caption and stroke on its page's area, inside one problem's cell of that page
 // (so no problem runs over two pages), every caption's corner on a square's corner.
 TEST_P(WrittenLayoutTest, KeepsEveryProblemOnItsSquaresAndPage) {
@@ -151,6 +168,7 @@ TEST_P(WrittenLayoutTest, KeepsEveryProblemOnItsSquaresAndPage) {
         for (const PageLine& line : page.lines) {
             ASSERT_NE(OwnerOf(cells, line.x1, line.y1, line.x2, line.y2), nullptr);
         }
+        ExpectNoCaptionsOverlap(page);
     }
     EXPECT_EQ(static_cast<int>(first), request.settings.count);
 }
