@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <optional>
 
@@ -18,6 +19,7 @@ constexpr int kFixedBits = 7;   // 0 to 99
 constexpr int kPercentBits = 7;
 constexpr int kSectionCountBits = 3;
 constexpr int kWrittenNumberBits = 20;  // 1 to 999,999, less one
+constexpr int kWidthBits = 5;
 constexpr int kMethodBits = 3;
 
 // Fields written high bit first into a row of 5-bit symbols, the last one padded with 0s.
@@ -219,15 +221,36 @@ int KindBits(int version) {
     return version == kWrittenSheetCodeVersion ? 3 : 2;
 }
 
-void PutWrittenRange(BitWriter& writer, const NumberRange& range) {
-    writer.Put(static_cast<std::uint32_t>(range.lowest - 1), kWrittenNumberBits);
-    writer.Put(static_cast<std::uint32_t>(range.highest - 1), kWrittenNumberBits);
+// A written number less one in as many bits as it needs: their count, then the bits below
+// the highest, which is always 1. A range of small numbers so keeps its code short.
+void PutWrittenNumber(BitWriter& writer, int number) {
+    const auto value = static_cast<std::uint32_t>(number - 1);
+    const auto width = static_cast<int>(std::bit_width(value));
+    writer.Put(static_cast<std::uint32_t>(width), kWidthBits);
+    if (width > 1) {
+        writer.Put(value, width - 1);
+    }
 }
 
-NumberRange GetWrittenRange(BitReader& reader) {
+int GetWrittenNumber(BitReader& reader, bool& fits) {
+    const auto width = static_cast<int>(reader.Get(kWidthBits));
+    fits = fits && width <= kWrittenNumberBits;
+    if (width == 0 || !fits) {
+        return 1;
+    }
+    const std::uint32_t below = width > 1 ? reader.Get(width - 1) : 0U;
+    return static_cast<int>((1U << static_cast<unsigned>(width - 1)) | below) + 1;
+}
+
+void PutWrittenRange(BitWriter& writer, const NumberRange& range) {
+    PutWrittenNumber(writer, range.lowest);
+    PutWrittenNumber(writer, range.highest);
+}
+
+NumberRange GetWrittenRange(BitReader& reader, bool& fits) {
     NumberRange range;
-    range.lowest = static_cast<int>(reader.Get(kWrittenNumberBits)) + 1;
-    range.highest = static_cast<int>(reader.Get(kWrittenNumberBits)) + 1;
+    range.lowest = GetWrittenNumber(reader, fits);
+    range.highest = GetWrittenNumber(reader, fits);
     return range;
 }
 
@@ -254,8 +277,8 @@ void PutWritten(BitWriter& writer, const SheetSection& section) {
 void GetWritten(BitReader& reader, SheetSection& section, bool& fits) {
     const auto operation = static_cast<OperationRow>(reader.Get(2) + 1);
     section.operations = OperationBit(operation);
-    section.first = GetWrittenRange(reader);
-    section.second = GetWrittenRange(reader);
+    section.first = GetWrittenRange(reader, fits);
+    section.second = GetWrittenRange(reader, fits);
     section.count = static_cast<int>(reader.Get(kCountBits)) + kLeastProblems;
     section.rules.noRepeats = reader.GetFlag();
     if (operation == OperationRow::Add) {

@@ -104,6 +104,14 @@ std::vector<std::vector<int>> Listed(const SheetSection& section) {
     return listed;
 }
 
+int PowerOfTen(int digits) {
+    int power = 1;
+    for (int digit = 0; digit < digits; ++digit) {
+        power *= 10;
+    }
+    return power;
+}
+
 struct CountCase {
     const char* name;
     SheetSection section;
@@ -276,6 +284,23 @@ TEST(WrittenCode, CarriesWrittenSectionsAndTheirPageInVersionSix) {
     const ProblemSet set = ComposeSheet(code);
     ASSERT_EQ(set.problems.size(), static_cast<std::size_t>(settings.count));
     EXPECT_EQ(set.problems, ComposeSheet(std::get<SheetCode>(read)).problems);
+    // Every number from 1 to six digits reads back, in as few bits as it needs.
+    SeededRandomSource source(5);
+    for (int sample = 0; sample < 200; ++sample) {
+        const auto number = [&source](int most) {
+            const int digits = 1 + static_cast<int>(RandomBelow(source, 6));
+            return 1 + static_cast<int>(RandomBelow(
+                           source, static_cast<std::uint64_t>(std::min(most, PowerOfTen(digits)))));
+        };
+        const int low = number(kMostWrittenAddend);
+        sums.first = {low, low + number(kMostWrittenAddend - low + 1) - 1};
+        sums.second = {1, number(kMostWrittenAddend)};
+        const SheetCode wide =
+            FairSheetCode(SettingsOfSections({sums}, false, {}), RandomBelow(source, 1U << 20U));
+        const SheetCodeParse back = ParseSheetCode(FormatSheetCode(wide));
+        ASSERT_TRUE(std::holds_alternative<SheetCode>(back)) << sums.first.highest;
+        EXPECT_EQ(std::get<SheetCode>(back), wide);
+    }
     // A code of version 5 cannot say a written section, so none is written.
     EXPECT_TRUE(FormatSheetCode({settings, 1, kSectionsSheetCodeVersion}).isEmpty());
 }
