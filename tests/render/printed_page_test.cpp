@@ -105,6 +105,14 @@ QString Expected(const ProblemSet& set, const PrintCase& print, bool key) {
     return problems.join(u' ');
 }
 
+bool WritePdf(const ClassSetRequest& request, const QPageSize& paper, const QString& file) {
+    class : public SetProgress {
+        void Start(int /*pages*/) override {}
+        bool Advance(int /*pagesDone*/) override { return true; }
+    } progress;
+    return WriteClassSetPdf(request, paper, file, progress).Succeeded();
+}
+
 class PrintedPageTest : public ::testing::TestWithParam<PrintCase> {};
 
 TEST_P(PrintedPageTest, ReadsEveryProblemInOrderAtItsSizeInsideThePaper) {
@@ -112,11 +120,7 @@ TEST_P(PrintedPageTest, ReadsEveryProblemInOrderAtItsSizeInsideThePaper) {
     const ClassSetRequest request{SheetCodeOf(print.settings, 0x2A), 1, AnswerKeys::AtEnd, true};
     const QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("sheet.pdf"));
-    class : public SetProgress {
-        void Start(int /*pages*/) override {}
-        bool Advance(int /*pagesDone*/) override { return true; }
-    } progress;
-    ASSERT_TRUE(WriteClassSetPdf(request, QPageSize(print.paper), file, progress).Succeeded());
+    ASSERT_TRUE(WritePdf(request, QPageSize(print.paper), file));
     const std::vector<PdfPage> pages = ReadPdf(file);
     ASSERT_EQ(pages.size(), static_cast<std::size_t>(2 * print.pages));
     for (const PdfPage& page : pages) {
@@ -183,11 +187,7 @@ TEST(PrintedWrittenPage, ReadsEachProblemAsWordsWithoutItsWorking) {
     const ClassSetRequest request{FairSheetCode(settings, 0x2A), 1, AnswerKeys::AtEnd, true};
     const QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("sheet.pdf"));
-    class : public SetProgress {
-        void Start(int /*pages*/) override {}
-        bool Advance(int /*pagesDone*/) override { return true; }
-    } progress;
-    ASSERT_TRUE(WriteClassSetPdf(request, QPageSize(QPageSize::A4), file, progress).Succeeded());
+    ASSERT_TRUE(WritePdf(request, QPageSize(QPageSize::A4), file));
     QString text = ReadPdfText(file);
     static const QRegularExpression kBand(
         QStringLiteral("Sheet 1 of 1\\n(?:.*\\n)*?Name\\nDate\\n"));
