@@ -947,6 +947,10 @@
             <numerusform>Nur %Ln verschiedene Aufgaben passen zu diesen Einstellungen und Regeln, manche werden sich also wiederholen; die Arbeitsblätter werden trotzdem erstellt.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>more than a billion billion different problems</source>
+        <translation>mehr als eine Trillion verschiedene Aufgaben</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::ProblemRulesDialog</name>

@@ -947,6 +947,10 @@
             <numerusform>Solo %Ln ejercicios distintos cumplen estos ajustes y reglas, así que algunos se repetirán; las fichas se hacen de todos modos.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>more than a billion billion different problems</source>
+        <translation>más de un trillón de ejercicios distintos</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::ProblemRulesDialog</name>

@@ -947,6 +947,10 @@
             <numerusform>Seuls %Ln calculs différents respectent ces réglages et règles&#xa0;: certains se répéteront donc&#xa0;; les fiches sont faites quand même.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>more than a billion billion different problems</source>
+        <translation>plus d'un milliard de milliards de calculs différents</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::ProblemRulesDialog</name>

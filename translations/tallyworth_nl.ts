@@ -947,6 +947,10 @@
             <numerusform>Maar %Ln verschillende sommen passen bij deze instellingen en regels, dus sommige komen vaker voor; de werkbladen worden toch gemaakt.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>more than a billion billion different problems</source>
+        <translation>meer dan een triljoen verschillende sommen</translation>
+    </message>
 </context>
 <context>
     <name>tallyworth::ProblemRulesDialog</name>

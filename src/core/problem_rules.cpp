@@ -241,6 +241,11 @@ QString PossibleProblemsText(std::int64_t possible, int asked) {
         return QCoreApplication::translate("tallyworth::ProblemRules",
                                            "no problem fits these settings and rules");
     }
+    // A written sum of four six-digit numbers has about 10^24: more than its count holds.
+    if (possible == std::numeric_limits<std::int64_t>::max()) {
+        return QCoreApplication::translate("tallyworth::ProblemRules",
+                                           "more than a billion billion different problems");
+    }
     // Whole sentences, not pieces, so that each language can order its own words.
     return possible >= asked
                ? WithWholeCount(QCoreApplication::translate("tallyworth::ProblemRules",

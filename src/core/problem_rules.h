@@ -92,8 +92,8 @@ struct RulesCheck {
 // language's catalogue gives their plural forms (English's too: tallyworth_en).
 
 // Said where the rules are set: "1,234 different problems", "only 12 different problems:
-// some will repeat" when fewer than asked, and "no problem fits these settings and rules"
-// for none.
+// some will repeat" when fewer than asked, "no problem fits these settings and rules"
+// for none, and "more than a billion billion" for a count past what 64 bits hold.
 [[nodiscard]] QString PossibleProblemsText(std::int64_t possible, int asked);
 
 // The failure shown, like the settings messages, when no problem fits: nothing is composed.

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <array>
 #include <map>
 #include <set>
@@ -115,6 +117,8 @@ TEST(PossibleProblems, SaysHowManyAndWhetherSomeWillRepeat) {
     EXPECT_EQ(PossibleProblemsText(9'702'990'000'000, 10), "9,702,990,000,000 different problems");
     EXPECT_EQ(PossibleProblemsText(12, 20), "only 12 different problems: some will repeat");
     EXPECT_EQ(PossibleProblemsText(0, 10), "no problem fits these settings and rules");
+    EXPECT_EQ(PossibleProblemsText(std::numeric_limits<std::int64_t>::max(), 10),
+              "more than a billion billion different problems");
 }
 
 // Checks one composed sheet against the rules and the questions asked; open holds the
