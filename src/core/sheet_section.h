@@ -22,6 +22,10 @@ enum class SectionKind : std::uint8_t {
 };
 inline constexpr int kSectionKinds = 4;
 
+inline bool IsDivisionKind(SectionKind kind) {
+    return kind == SectionKind::TableDivision || kind == SectionKind::Remainder;
+}
+
 // Which number a missing-number problem leaves out: always the first, always the second,
 // or either, each equally likely.
 enum class MissingPlace : std::uint8_t { First, Second, Either };
@@ -50,6 +54,9 @@ inline constexpr int kMostSections = 6;
 inline constexpr int kMostTitleCharacters = 40;
 
 // One part of a sheet: its problems start on a row of their own, under its title.
+// A remainderPercent of every problem.
+inline constexpr int kHundredPercent = 100;
+
 struct SheetSection {
     SectionKind kind = SectionKind::Facts;
     // The division kinds always divide, whatever is set here.
