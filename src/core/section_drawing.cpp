@@ -13,8 +13,6 @@ namespace tallyworth {
 
 namespace {
 
-constexpr int kHundredPercent = 100;
-
 // The allowed problems of one operation of a section, and which of them are used. A pool
 // is listed only when it must be: without the no-repeats rule problems are drawn from the
 // section's grid, each allowed one equally likely, and the list waits for a grid so sparse

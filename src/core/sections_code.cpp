@@ -1,5 +1,6 @@
 #include "core/sections_code.h"
 
+#include "core/sheet_code_symbols.h"
 #include "core/written_problems.h"
 
 #include <algorithm>
@@ -12,7 +13,6 @@ namespace tallyworth {
 
 namespace {
 
-constexpr int kSymbolBits = 5;
 constexpr int kNumberBits = 7;  // 1 to 99, less one
 constexpr int kCountBits = 7;   // 1 to 100, less one
 constexpr int kFixedBits = 7;   // 0 to 99
@@ -88,10 +88,6 @@ class BitReader {
     std::size_t position_ = 0;
     bool failed_ = false;
 };
-
-bool IsDivisionKind(SectionKind kind) {
-    return kind == SectionKind::TableDivision || kind == SectionKind::Remainder;
-}
 
 void PutRange(BitWriter& writer, const NumberRange& range) {
     writer.Put(static_cast<std::uint32_t>(range.lowest - kLeastNumber), kNumberBits);

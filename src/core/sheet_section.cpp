@@ -14,14 +14,9 @@ namespace tallyworth {
 namespace {
 
 constexpr const char* kSectionsContext = "tallyworth::Sections";
-constexpr int kHundredPercent = 100;
 
 QString SectionsText(const char* text) {
     return QCoreApplication::translate(kSectionsContext, text);
-}
-
-bool IsDivisionKind(SectionKind kind) {
-    return kind == SectionKind::TableDivision || kind == SectionKind::Remainder;
 }
 
 // A remainder problem gives its answer away with a divisor of 1 or a quotient under 2.

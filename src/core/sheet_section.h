@@ -28,6 +28,10 @@ inline constexpr int kSectionKinds = 5;
 enum class Carrying : std::uint8_t { Any, Never, Once };
 inline constexpr int kCarryings = 3;
 
+inline bool IsDivisionKind(SectionKind kind) {
+    return kind == SectionKind::TableDivision || kind == SectionKind::Remainder;
+}
+
 // Which number a missing-number problem leaves out: always the first, always the second,
 // or either, each equally likely.
 enum class MissingPlace : std::uint8_t { First, Second, Either };
@@ -56,6 +60,9 @@ inline constexpr int kMostSections = 6;
 inline constexpr int kMostTitleCharacters = 40;
 
 // One part of a sheet: its problems start on a row of their own, under its title.
+// A remainderPercent of every problem.
+inline constexpr int kHundredPercent = 100;
+
 struct SheetSection {
     SectionKind kind = SectionKind::Facts;
     // The division kinds always divide, whatever is set here.

@@ -38,6 +38,8 @@ class BodySource {
     [[nodiscard]] virtual bool AwaitStart(const std::function<bool()>& clientGone) = 0;
 };
 
+inline constexpr int kBadRequest = 400;
+
 struct HttpResponse {
     int status = 200;
     QByteArray contentType;

@@ -18,7 +18,6 @@ namespace tallyworth {
 
 namespace {
 
-constexpr int kBadRequest = 400;
 constexpr int kLeastMinutes = 1;
 constexpr int kMostMinutes = 120;
 constexpr int kSecondsPerMinute = 60;

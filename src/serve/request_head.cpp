@@ -17,7 +17,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int kBadRequest = 400;
 constexpr int kHeadTooLarge = 431;
 constexpr int kVersionNotSupported = 505;
 

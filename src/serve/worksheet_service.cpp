@@ -29,7 +29,6 @@ namespace tallyworth {
 namespace {
 
 constexpr int kNotModified = 304;
-constexpr int kBadRequest = 400;
 constexpr int kNotFound = 404;
 constexpr int kBusy = 503;
 

@@ -64,7 +64,7 @@ constexpr std::array kFigures{
     OptionFigures{"sheets", kLeastSheets, kMostSheets, kStartSheets},
 };
 
-QString Name(const char* name) {
+QString OptionName(const char* name) {
     return QString::fromLatin1(name);
 }
 
@@ -99,10 +99,10 @@ void RefuseRepeatedOptions(const OptionValues& values, QStringList& errors) {
     for (const OptionEntry& entry : Options()) {
         // A sheet of several sections gives --section once for each.
         const bool repeats = std::string_view(entry.name) == "section";
-        if (entry.valueName != nullptr && !repeats && values.Count(Name(entry.name)) > 1) {
+        if (entry.valueName != nullptr && !repeats && values.Count(OptionName(entry.name)) > 1) {
             errors << QCoreApplication::translate("tallyworth::CommandLine",
                                                   "--%1 is given more than once.")
-                          .arg(Name(entry.name));
+                          .arg(OptionName(entry.name));
         }
     }
 }

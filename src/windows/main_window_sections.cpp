@@ -5,6 +5,7 @@
 #include "core/validation.h"
 #include "render/page_style.h"
 #include "windows/caption_fit.h"
+#include "windows/design_geometry.h"
 #include "windows/main_window.h"
 #include "windows/page_window.h"
 #include "windows/section_list.h"
@@ -15,10 +16,8 @@ namespace tallyworth {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 // Under the operation's choices, left of the View button, in the design's twips.
-constexpr QRect kLinePlace(120 / kTwipsPerPixel, 2880 / kTwipsPerPixel, 3480 / kTwipsPerPixel,
-                           780 / kTwipsPerPixel);
+constexpr QRect kLinePlace = Twips(120, 2880, 3480, 780);
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "windows/page_options_dialog.h"
 
+#include "windows/dialog_fields.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -24,16 +26,6 @@ QComboBox* NamedList(const char* name, QWidget* parent) {
 template <typename Enum>
 void AddChoice(QComboBox& list, const QString& text, Enum value) {
     list.addItem(text, static_cast<int>(value));
-}
-
-template <typename Enum>
-void ShowChoice(QComboBox& list, Enum value) {
-    list.setCurrentIndex(std::max(0, list.findData(static_cast<int>(value))));
-}
-
-template <typename Enum>
-Enum ChosenOf(const QComboBox& list) {
-    return static_cast<Enum>(list.currentData().toInt());
 }
 
 // A row of the form whose label names the list for the keyboard and for a screen reader.

@@ -3,6 +3,7 @@
 #include "core/problem_rules.h"
 #include "core/settings_limits.h"
 #include "windows/decoration.h"
+#include "windows/dialog_fields.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -19,17 +20,8 @@ namespace tallyworth {
 
 namespace {
 
-// Offered when the fixed number is first switched on: the first times table worth
-// practising.
-constexpr int kFirstFixed = 2;
 // Wide enough for the longest count text, so the dialog does not jump as it changes.
 constexpr int kCountWidth = 300;
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 }  // namespace
 

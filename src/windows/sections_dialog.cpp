@@ -2,6 +2,7 @@
 
 #include "core/settings_limits.h"
 #include "core/written_problems.h"
+#include "windows/dialog_fields.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -27,18 +28,10 @@ namespace tallyworth {
 
 namespace {
 
-constexpr int kHundredPercent = 100;
-constexpr int kFirstFixed = 2;  // the first times table worth practising
 constexpr int kFitWidth = 360;  // the longest count text, so the dialog does not jump
 constexpr int kListWidth = 300;
 constexpr std::array<OperationRow, 4> kOperations{OperationRow::Add, OperationRow::Subtract,
                                                   OperationRow::Multiply, OperationRow::Divide};
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QSpinBox* NumberField(QWidget* parent, const char* name, int lowest, int highest) {
     auto* field = Named(new QSpinBox(parent), name);
@@ -52,16 +45,6 @@ QLabel* Prompt(const QString& caption, QWidget* field) {
     prompt->setBuddy(field);
     field->setAccessibleName(QString(caption).remove(u'&').remove(u':'));
     return prompt;
-}
-
-template <typename Enum>
-void ShowChoice(QComboBox& list, Enum value) {
-    list.setCurrentIndex(std::max(0, list.findData(static_cast<int>(value))));
-}
-
-template <typename Enum>
-Enum ChosenOf(const QComboBox& list) {
-    return static_cast<Enum>(list.currentData().toInt());
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ constexpr OperationSet kAdd = OperationBit(OperationRow::Add);
 constexpr OperationSet kSubtract = OperationBit(OperationRow::Subtract);
 constexpr OperationSet kMultiply = OperationBit(OperationRow::Multiply);
 constexpr OperationSet kDivide = OperationBit(OperationRow::Divide);
-const QString kAlphabet = QStringLiteral("0123456789ABCDEFGHJKMNPQRSTVWXYZ");
+const QString kCodeAlphabet = QStringLiteral("0123456789ABCDEFGHJKMNPQRSTVWXYZ");
 
 // A problem as a key that sorts, and what a test reports of it.
 using Key = std::tuple<int, int, int, int, bool>;
@@ -338,7 +338,7 @@ TEST_P(SectionCodeTest, CheckCatchesEveryChangedSymbolAndEverySwapOfNeighbours) 
         return FaultOf(typed) == SheetCodeFault::WrongCheck || (at == 0 && FaultOf(typed));
     };
     for (qsizetype at = 0; at < symbols.size(); ++at) {
-        for (const QChar other : kAlphabet) {
+        for (const QChar other : kCodeAlphabet) {
             QString changed = symbols;
             changed[at] = other;
             ASSERT_TRUE(other == symbols[at] || refused(at, changed)) << changed.toStdString();
@@ -359,20 +359,20 @@ TEST_P(SectionCodeTest, RefusesSymbolsLeftOverOrMissing) {
     ASSERT_FALSE(text.isEmpty());
     std::vector<int> body;  // the symbols before the check symbol
     for (const QChar symbol : text.chopped(1)) {
-        body.push_back(static_cast<int>(kAlphabet.indexOf(symbol)));
+        body.push_back(static_cast<int>(kCodeAlphabet.indexOf(symbol)));
     }
     const auto checked = [](std::vector<int> symbols) {
         symbols.push_back(Damm32CheckSymbol(symbols));
         QString typed;
         for (const int symbol : symbols) {
-            typed += kAlphabet[symbol];
+            typed += kCodeAlphabet[symbol];
         }
         return ParseSheetCode(typed);
     };
     EXPECT_TRUE(FaultOf(text.chopped(1)));
     EXPECT_TRUE(std::holds_alternative<SheetCodeError>(checked({body.begin(), body.end() - 1})));
     for (int other = 0; other < 32; ++other) {
-        EXPECT_TRUE(FaultOf(text + kAlphabet[other])) << other;
+        EXPECT_TRUE(FaultOf(text + kCodeAlphabet[other])) << other;
         std::vector<int> changed = body;
         changed.push_back(other);
         EXPECT_TRUE(std::holds_alternative<SheetCodeError>(checked(changed))) << other;

@@ -21,7 +21,7 @@ const QString kAlphabet = QStringLiteral("0123456789ABCDEFGHJKMNPQRSTVWXYZ");
 constexpr std::uint64_t kWidestSeed = (std::uint64_t{1} << 35U) - 1U;
 constexpr std::uint64_t kWidestSeedV2 = (std::uint64_t{1} << 25U) - 1U;
 constexpr std::uint64_t kWidestSeedV3 = (std::uint64_t{1} << 18U) - 1U;
-constexpr Regrouping kAny = Regrouping::Any;
+constexpr Regrouping kAnyRegrouping = Regrouping::Any;
 
 // Settings, rules and seeds drawn at random, the same ones every run, after the extremes;
 // about half the codes have rules and so are of version 3.
@@ -168,7 +168,7 @@ const std::array kSettingsFaults{
     SettingsFaultCase{"TooManyProblems", {OperationRow::Add, 1, 9, 101, false, false}, "Number of Problems must be between 1 and 100."},
     SettingsFaultCase{"LowestZero", {OperationRow::Add, 0, 9, 10, false, false}, "Lowest Number must be between 1 and 99."},
     SettingsFaultCase{"LowestEqualsHighest", {OperationRow::Add, 5, 5, 10, false, false}, "Lowest Number cannot equal Highest Number."},
-    SettingsFaultCase{"FixedHundred", {OperationRow::Add, 1, 9, 10, false, false, {false, 100, kAny, false}}, "The fixed number must be between 1 and 99."},
+    SettingsFaultCase{"FixedHundred", {OperationRow::Add, 1, 9, 10, false, false, {false, 100, kAnyRegrouping, false}}, "The fixed number must be between 1 and 99."},
 };
 // clang-format on
 

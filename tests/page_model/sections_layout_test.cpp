@@ -254,7 +254,7 @@ QString DumpOf(const std::vector<PrintedPage>& pages) {
     return dump;
 }
 
-struct GoldenCase {
+struct LayoutGoldenCase {
     const char* name;  // of its file in tests/page_model/golden
     std::vector<SheetSection> sections;
     PageOptions page;
@@ -271,7 +271,7 @@ SheetSection Titled(SheetSection section, MissingPlace missing, int percent) {
 }
 
 // clang-format off
-const std::vector<GoldenCase> kGolden{
+const std::vector<LayoutGoldenCase> kGolden{
     {"flowing_stacked_mix", {Section(SectionKind::Missing, kPlus | kTimes, {2, 12}, 5, "Boxes"), Section(SectionKind::Facts, kAllOperations, {2, 12}, 7)},
      {TimesSign::Default, DivideSign::Default, ProblemLayout::Stacked, PrintSize::Normal, false}, false, true},
     {"flowing_line_remainders", {Section(SectionKind::Facts, OperationBit(OperationRow::Subtract), {1, 20}, 4, "Minus"),
@@ -285,14 +285,14 @@ const std::vector<GoldenCase> kGolden{
 };
 // clang-format on
 
-class FlowingGoldenTest : public ::testing::TestWithParam<GoldenCase> {};
+class FlowingGoldenTest : public ::testing::TestWithParam<LayoutGoldenCase> {};
 
 // Where every caption and stroke of a sheet's pages stands, so that a change of the layout
 // shows in review. After an intended change, regenerate the files and review their diff;
 // from build/dev/tests:
 //   TALLYWORTH_UPDATE_GOLDEN=1 ./tallyworth_page_model_tests --gtest_filter='*FlowingGolden*'
 TEST_P(FlowingGoldenTest, PagesMatchTheRecordedOnes) {
-    const GoldenCase& golden = GetParam();
+    const LayoutGoldenCase& golden = GetParam();
     const SheetSettings settings = SettingsOfSections(golden.sections, golden.bracket, golden.page);
     const FlowRequest request{settings, SignsOf(settings.page, golden.language), golden.key,
                               kFlowingArea};
