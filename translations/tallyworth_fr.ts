@@ -949,7 +949,7 @@
     </message>
     <message>
         <source>more than a billion billion different problems</source>
-        <translation>plus d'un milliard de milliards de calculs différents</translation>
+        <translation>plus d&apos;un milliard de milliards de calculs différents</translation>
     </message>
 </context>
 <context>

@@ -18,28 +18,27 @@ namespace {
 // Counts of problems past 2^64: four six-digit numbers make about 10^24 sums.
 __extension__ using WideCount = unsigned __int128;
 
-constexpr int kBase = 10;
+constexpr int kTen = 10;
 constexpr int kDigitsOfAddend = 6;
-constexpr int kHundredPercent = 100;
 // A draw for a fresh problem gives up after this many repeats and takes the repeat.
 constexpr int kFreshDraws = 48;
 constexpr std::uint64_t kFractionSteps = std::uint64_t{1} << 48U;
 
-QString SectionsText(const char* text) {
+QString WrittenText(const char* text) {
     return QCoreApplication::translate("tallyworth::Sections", text);
 }
 
 int DigitAt(int number, int column) {
     for (int place = 0; place < column; ++place) {
-        number /= kBase;
+        number /= kTen;
     }
-    return number % kBase;
+    return number % kTen;
 }
 
 int PowerOfTen(int column) {
     int power = 1;
     for (int place = 0; place < column; ++place) {
-        power *= kBase;
+        power *= kTen;
     }
     return power;
 }
@@ -52,31 +51,31 @@ bool IsColumnWork(OperationRow operation) {
     return operation == OperationRow::Add || operation == OperationRow::Subtract;
 }
 
-std::optional<QString> RangeFault(const char* field, const NumberRange& range, int most) {
+std::optional<QString> WrittenRangeFault(const char* field, const NumberRange& range, int most) {
     if (range.lowest < 1 || range.highest < range.lowest || range.highest > most) {
-        return SectionsText(QT_TRANSLATE_NOOP("tallyworth::Sections",
-                                              "%1: give the lowest and highest number from 1 to "
-                                              "%2, the lowest first."))
+        return WrittenText(QT_TRANSLATE_NOOP("tallyworth::Sections",
+                                             "%1: give the lowest and highest number from 1 to "
+                                             "%2, the lowest first."))
             .arg(QLatin1String(field))
             .arg(most);
     }
     return std::nullopt;
 }
 
-std::optional<QString> RulesFault(const SheetSection& section, OperationRow operation) {
+std::optional<QString> WrittenRulesFault(const SheetSection& section, OperationRow operation) {
     const ProblemRules& rules = section.rules;
     if (rules.noTrivial || rules.fixedNumber != 0 || rules.regrouping != Regrouping::Any ||
         section.allowNegative) {
-        return SectionsText(QT_TRANSLATE_NOOP(
+        return WrittenText(QT_TRANSLATE_NOOP(
             "tallyworth::Sections",
             "rules: a written section takes no-repeats and carrying, no other rule."));
     }
     if (section.carrying != Carrying::Any && !IsColumnWork(operation)) {
-        return SectionsText(QT_TRANSLATE_NOOP(
-            "tallyworth::Sections", "carrying: only written sums and differences carry."));
+        return WrittenText(QT_TRANSLATE_NOOP("tallyworth::Sections",
+                                             "carrying: only written sums and differences carry."));
     }
     if (section.remainderPercent != 0 && operation != OperationRow::Divide) {
-        return SectionsText(QT_TRANSLATE_NOOP(
+        return WrittenText(QT_TRANSLATE_NOOP(
             "tallyworth::Sections", "remainders: only a written division leaves remainders."));
     }
     return std::nullopt;
@@ -95,7 +94,7 @@ class WrittenDrawer::Columns {
           rule_(rule),
           numbers_(static_cast<int>(ranges_.size())),
           columns_(ColumnsOf(ranges_)),
-          sums_(subtract ? 2 * kBase : numbers_ * kBase),
+          sums_(subtract ? 2 * kTen : numbers_ * kTen),
           masks_(1 << (2 * numbers_)),
           regroupStates_(rule == Carrying::Once ? 2 : 1) {
         const int steps = columns_ * numbers_;
@@ -122,7 +121,7 @@ class WrittenDrawer::Columns {
             auto left = fraction * static_cast<long double>(
                                        ways_[static_cast<std::size_t>(step)][Pack(state)]);
             int chosen = -1;
-            for (int digit = 0; digit < kBase; ++digit) {
+            for (int digit = 0; digit < kTen; ++digit) {
                 const WideCount ways = next[Pack(Next(state, step, digit))];
                 if (ways == 0) {
                     continue;
@@ -163,12 +162,12 @@ class WrittenDrawer::Columns {
     [[nodiscard]] State Unpack(int index) const {
         return {index % sums_, (index / sums_) % masks_, index / (sums_ * masks_)};
     }
-    [[nodiscard]] State Start() const { return {subtract_ ? kBase : 0, 0, 0}; }
+    [[nodiscard]] State Start() const { return {subtract_ ? kTen : 0, 0, 0}; }
 
     // A difference ends without a borrow, so never below 0.
     [[nodiscard]] bool Ends(const State& state) const {
         return state.mask == 0 && state.regroups < regroupStates_ &&
-               (!subtract_ || state.sum == kBase);
+               (!subtract_ || state.sum == kTen);
     }
 
     // The state after the step's number takes the digit in the step's column; after the
@@ -187,8 +186,8 @@ class WrittenDrawer::Columns {
         state.mask = (state.mask & ~(3 << shift)) | (below << shift) | (above << (shift + 1));
         state.sum += (subtract_ && number > 0) ? -digit : digit;
         if (number == numbers_ - 1) {
-            const bool regrouped = subtract_ ? state.sum < kBase : state.sum >= kBase;
-            state.sum = subtract_ ? (regrouped ? kBase - 1 : kBase) : state.sum / kBase;
+            const bool regrouped = subtract_ ? state.sum < kTen : state.sum >= kTen;
+            state.sum = subtract_ ? (regrouped ? kTen - 1 : kTen) : state.sum / kTen;
             state.regroups += regrouped && rule_ != Carrying::Any ? 1 : 0;
         }
         return state;
@@ -200,7 +199,7 @@ class WrittenDrawer::Columns {
         for (int index = 0; index < States(); ++index) {
             const State state = Unpack(index);
             WideCount ways = 0;
-            for (int digit = 0; digit < kBase; ++digit) {
+            for (int digit = 0; digit < kTen; ++digit) {
                 const State after = Next(state, step, digit);
                 if (after.regroups < regroupStates_ && after.sum >= 0 && after.sum < sums_) {
                     ways += next[Pack(after)];
@@ -266,7 +265,7 @@ int RegroupingColumns(OperationRow operation, const std::vector<int>& numbers) {
             const int digit = DigitAt(numbers[index], column);
             sum += operation == OperationRow::Subtract ? -digit : digit;
         }
-        carry = operation == OperationRow::Subtract ? (sum < 0 ? 1 : 0) : sum / kBase;
+        carry = operation == OperationRow::Subtract ? (sum < 0 ? 1 : 0) : sum / kTen;
         columns += carry > 0 ? 1 : 0;
     }
     return columns;
@@ -275,24 +274,24 @@ int RegroupingColumns(OperationRow operation, const std::vector<int>& numbers) {
 std::optional<QString> WrittenFieldFault(const SheetSection& section) {
     const std::optional<OperationRow> operation = WrittenOperation(section);
     if (!operation) {
-        return SectionsText(QT_TRANSLATE_NOOP(
+        return WrittenText(QT_TRANSLATE_NOOP(
             "tallyworth::Sections", "operation: a written section takes one of +, -, * and /."));
     }
     const NumberRange limits = WrittenLimits(*operation);
-    if (auto fault = RangeFault("first", section.first, limits.lowest)) {
+    if (auto fault = WrittenRangeFault("first", section.first, limits.lowest)) {
         return fault;
     }
-    if (auto fault = RangeFault("second", section.second, limits.highest)) {
+    if (auto fault = WrittenRangeFault("second", section.second, limits.highest)) {
         return fault;
     }
     const int most = *operation == OperationRow::Add ? kMostAddends : kLeastAddends;
     if (section.addends < kLeastAddends || section.addends > most) {
-        return SectionsText(QT_TRANSLATE_NOOP("tallyworth::Sections",
-                                              "addends: a written sum adds 2 to %1 numbers; the "
-                                              "other operations take 2."))
+        return WrittenText(QT_TRANSLATE_NOOP("tallyworth::Sections",
+                                             "addends: a written sum adds 2 to %1 numbers; the "
+                                             "other operations take 2."))
             .arg(kMostAddends);
     }
-    return RulesFault(section, *operation);
+    return WrittenRulesFault(section, *operation);
 }
 
 std::int64_t CountWrittenProblems(const SheetSection& section) {

@@ -2,6 +2,7 @@
 
 #include "core/operations.h"
 #include "core/written_working.h"
+#include "page_model/flowing_layout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,7 +16,6 @@ namespace {
 
 constexpr float kSquareMillimetres = 5.0F;
 constexpr float kMillimetresPerInch = 25.4F;
-constexpr float kNormalPoints = 13.5F;
 constexpr float kSmallShare = 0.6F;  // a carry's print against a digit's
 constexpr int kRulePixels = 2;       // at the normal print, growing with it
 constexpr std::int16_t kSquarePixels = 1;
@@ -452,8 +452,8 @@ class SketchPainter {
     }
 
     void Draw(const Sketch& sketch) const {
-        const auto rule = static_cast<std::int16_t>(
-            std::lround(static_cast<float>(kRulePixels) * drawing_.points / kNormalPoints));
+        const auto rule = static_cast<std::int16_t>(std::lround(
+            static_cast<float>(kRulePixels) * drawing_.points / NumberPoints(PrintSize::Normal)));
         for (const Mark& mark : sketch.Marks()) {
             if (mark.kind == Mark::Kind::Line) {
                 Stroke(X(mark.x), Y(mark.y), X(mark.x2), Y(mark.y2), rule, kBlack);
@@ -522,7 +522,7 @@ PrintedProblem PrintedOf(const Problem& problem, const WrittenDrawing& drawing, 
 }  // namespace
 
 float SquareInches(float points) {
-    return kSquareMillimetres / kMillimetresPerInch * points / kNormalPoints;
+    return kSquareMillimetres / kMillimetresPerInch * points / NumberPoints(PrintSize::Normal);
 }
 
 WrittenCell WrittenCellOf(const SheetSection& section, const PageSigns& signs) {

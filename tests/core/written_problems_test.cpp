@@ -225,7 +225,7 @@ TEST(WrittenDraw, KeepsTheShareOfRemaindersAndNeverRepeatsUnderTheRule) {
     EXPECT_GE(remainders, 15);
 }
 
-struct FaultCase {
+struct WrittenFaultCase {
     const char* name;
     SheetSection section;
     const char* field;
@@ -236,7 +236,7 @@ SheetSection Changed(SheetSection section, void (*change)(SheetSection&)) {
     return section;
 }
 
-const FaultCase kFaultCases[] = {
+const WrittenFaultCase kFaultCases[] = {
     {"TwoOperations", Changed(kSums, [](SheetSection& s) { s.operations |= 2; }), "operation:"},
     {"SevenDigitAddend", Written(OperationRow::Add, {1, 1'000'000}, {1, 9}), "first:"},
     {"ThreeDigitMultiplier", Written(OperationRow::Multiply, {1, 99}, {1, 100}), "second:"},
@@ -252,7 +252,7 @@ const FaultCase kFaultCases[] = {
     {"TooManyProblems", Changed(kSums, [](SheetSection& s) { s.count = 101; }), "problems:"},
 };
 
-class WrittenFaultTest : public ::testing::TestWithParam<FaultCase> {};
+class WrittenFaultTest : public ::testing::TestWithParam<WrittenFaultCase> {};
 
 TEST_P(WrittenFaultTest, NamesTheField) {
     const std::optional<QString> fault = SectionFault(GetParam().section, 2);

@@ -119,13 +119,13 @@ SheetSection Written(OperationSet operations, NumberRange first, NumberRange sec
     return section;
 }
 
-const OperationSet kAdd = OperationBit(OperationRow::Add);
-const OperationSet kSubtract = OperationBit(OperationRow::Subtract);
-const OperationSet kDivide = OperationBit(OperationRow::Divide);
+const OperationSet kAddBit = OperationBit(OperationRow::Add);
+const OperationSet kSubtractBit = OperationBit(OperationRow::Subtract);
+const OperationSet kDivideBit = OperationBit(OperationRow::Divide);
 
 const FaultCase kFaultCases[] = {
     {"WrittenWithTwoOperations",
-     {Written(kAdd | kSubtract, {10, 99}, {10, 99})},
+     {Written(kAddBit | kSubtractBit, {10, 99}, {10, 99})},
      "Section 1, operation: a written section takes one of +, -, * and /.",
      "cbSectionAdd",
      0},
@@ -165,7 +165,7 @@ SheetSection With(SheetSection section, const std::function<void(SheetSection&)>
 
 const WrittenCase kWrittenCases[] = {
     {"SumOfThreeCarryingOnce",
-     With(Written(kAdd, {1000, 999999}, {10, 99}),
+     With(Written(kAddBit, {1000, 999999}, {10, 99}),
           [](SheetSection& s) {
               s.addends = 3;
               s.carrying = Carrying::Once;
@@ -173,11 +173,11 @@ const WrittenCase kWrittenCases[] = {
           }),
      "txtAddends cboCarrying"},
     {"DifferenceNeverBorrowing",
-     With(Written(kSubtract, {500, 999999}, {1, 499}),
+     With(Written(kSubtractBit, {500, 999999}, {1, 499}),
           [](SheetSection& s) { s.carrying = Carrying::Never; }),
      "cboCarrying"},
     {"DivisionLeavingRemainders",
-     With(Written(kDivide, {100, 99999}, {2, 99}),
+     With(Written(kDivideBit, {100, 99999}, {2, 99}),
           [](SheetSection& s) { s.remainderPercent = 40; }),
      "txtRemainderShare"},
 };
