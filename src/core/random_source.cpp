@@ -1,9 +1,13 @@
 #include "core/random_source.h"
 
 #include "core/sheet_code.h"
+#include "core/sheet_code_packing.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
+#include <cstddef>
+#include <mutex>
 
 namespace tallyworth {
 
@@ -68,7 +72,21 @@ std::uint64_t RandomBelow(RandomSource& source, std::uint64_t total) {
 std::uint64_t ClockSeed(const ProblemRules& rules, const PageOptions& page) {
     ClockSeededRandomSource clock;
     clock.Reseed(rules, page);
-    return clock.LastSeed();
+    std::uint64_t seed = clock.LastSeed();
+    // Sets asked for at once, as a server's are, start from different seeds even where the
+    // shortest code keeps: a seed whose low bits were given out lately is stepped over.
+    constexpr std::size_t kRecent = 64;
+    const std::uint64_t shortest = LowBitsMask(SheetSeedBits(kPageSheetCodeVersion));
+    static std::mutex guard;
+    static std::array<std::uint64_t, kRecent> recent{};
+    static std::size_t given = 0;
+    const std::scoped_lock lock(guard);
+    const auto end = recent.begin() + static_cast<std::ptrdiff_t>(std::min(given, kRecent));
+    while (std::find(recent.begin(), end, seed & shortest) != end) {
+        seed = CutSeedForCode(seed + 1U, rules, page);
+    }
+    recent[given++ % kRecent] = seed & shortest;
+    return seed;
 }
 
 }  // namespace tallyworth

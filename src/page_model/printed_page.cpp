@@ -215,6 +215,9 @@ QString WrittenProblem(const PrintedProblem& problem, const PageSigns& signs) {
     if (!result.isEmpty()) {
         written += u' ' + result;
     }
+    if (!problem.working.isEmpty()) {
+        written += QStringLiteral(" (%1)").arg(problem.working.join(QStringLiteral(", ")));
+    }
     // The minus is the minus sign, which a screen reader reads as "minus", not the hyphen
     // the page may draw.
     return written.replace(u'-', QChar(0x2212));

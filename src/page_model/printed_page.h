@@ -38,6 +38,11 @@ struct PrintedProblem {
     // Worked in columns on paper; a written sum's third and fourth numbers.
     bool written = false;
     QStringList more{};
+    // A key's working of a written problem as it is read, a step an equation: a column's
+    // sum "1+2+9=12", a partial product "423×30=12690", a division's subtraction "12-12=0".
+    // Written without blanks, so that a long working still fits its problem's room in the
+    // text nobody sees. Empty unless the key shows the working.
+    QStringList working{};
     friend bool operator==(const PrintedProblem&, const PrintedProblem&) = default;
 };
 
@@ -66,7 +71,8 @@ struct PrintedPage {
 };
 
 // The problem written with the page's signs as it is printed: "7 × 8 =", "56 : 7 = 8",
-// "12 − 5 =" with the minus sign, "__ + 5 = 12", "23 ÷ 5 = __ r __"; written methods
+// "12 − 5 =" with the minus sign, "__ + 5 = 12", "23 ÷ 5 = __ r __", a key's working
+// after its answer in brackets; written methods
 // "12 + 345 + 6789 =", and on a key "8523 : 4 = 2130 r 3".
 [[nodiscard]] QString WrittenProblem(const PrintedProblem& problem, const PageSigns& signs);
 // The problem as it is read aloud in the user's language: "7 times 8 equals".

@@ -88,11 +88,11 @@ SheetPrint MakeSheetPrint(const SheetCode& code, bool answerKey, const QLocale& 
     return made;
 }
 
-int SheetPageCount(const SheetSettings& settings, const QRectF& area) {
+int SheetPageCount(const SheetSettings& settings, const QRectF& area, const QLocale& locale) {
     if (OnOriginalPage(settings)) {
         return OriginalPagesPerSheet(settings);
     }
-    return PlanFlow(FlowRequest{settings, {}, false, area}).pages;
+    return PlanFlow(FlowRequest{settings, SignsOf(settings.page, locale), false, area}).pages;
 }
 
 }  // namespace tallyworth

@@ -25,7 +25,9 @@ struct [[nodiscard]] SheetPrint {
 SheetPrint MakeSheetPrint(const SheetCode& code, bool answerKey, const QLocale& locale,
                           const QRectF& area);
 
-// How many pages each sheet of these settings takes on area.
-[[nodiscard]] int SheetPageCount(const SheetSettings& settings, const QRectF& area);
+// How many pages each sheet of these settings takes on area, laid out for the locale as
+// MakeSheetPrint lays it out: its country's written methods take their own room.
+[[nodiscard]] int SheetPageCount(const SheetSettings& settings, const QRectF& area,
+                                 const QLocale& locale);
 
 }  // namespace tallyworth

@@ -502,6 +502,95 @@ class SketchPainter {
     QString fontName_ = QString::fromLatin1(kPageFont);
 };
 
+// The digit of the number in the column of 10^column.
+int ColumnDigit(int number, int column) {
+    for (int place = 0; place < column; ++place) {
+        number /= 10;
+    }
+    return number % 10;
+}
+
+// Each column's sum, the carry it received first: "1+2+9=12".
+QStringList SumSteps(const std::vector<int>& numbers) {
+    const std::vector<int> carries = ColumnCarries(numbers);
+    const int columns = DigitCount(*std::max_element(numbers.begin(), numbers.end()));
+    QStringList steps;
+    for (int column = 0; column < columns; ++column) {
+        const int carried = carries[static_cast<std::size_t>(column)];
+        QStringList terms;
+        int sum = carried;
+        if (carried > 0) {
+            terms << Text(carried);
+        }
+        for (const int number : numbers) {
+            if (DigitCount(number) > column) {
+                terms << Text(ColumnDigit(number, column));
+                sum += ColumnDigit(number, column);
+            }
+        }
+        steps << QStringLiteral("%1=%2").arg(terms.join(u'+'), Text(sum));
+    }
+    return steps;
+}
+
+// Each column's subtraction after the borrowing: "13-6=7".
+QStringList DifferenceSteps(int first, int second) {
+    const std::vector<int> paid = ColumnBorrows(first, second);
+    QStringList steps;
+    for (std::size_t column = 0; column < paid.size(); ++column) {
+        const bool borrows = column + 1 < paid.size() && paid[column + 1] != 0;
+        const int top =
+            ColumnDigit(first, static_cast<int>(column)) - paid[column] + (borrows ? 10 : 0);
+        const int bottom = ColumnDigit(second, static_cast<int>(column));
+        steps << QStringLiteral("%1-%2=%3").arg(Text(top), Text(bottom), Text(top - bottom));
+    }
+    return steps;
+}
+
+// Each digit's partial product, worth its place, then their sum: "423×30=12690".
+QStringList ProductSteps(int first, int second, const QString& times) {
+    const std::vector<int> partials = PartialProducts(first, second);
+    QStringList steps;
+    QStringList shifted;
+    int place = 1;
+    for (std::size_t index = 0; index < partials.size(); ++index, place *= 10) {
+        const int digit = ColumnDigit(second, static_cast<int>(index));
+        steps << QStringLiteral("%1%2%3=%4")
+                     .arg(Text(first), times, Text(digit * place), Text(partials[index] * place));
+        shifted << Text(partials[index] * place);
+    }
+    if (shifted.size() > 1) {
+        steps << QStringLiteral("%1=%2").arg(shifted.join(u'+'), Text(first * second));
+    }
+    return steps;
+}
+
+// Each step's subtraction of a long division: "12-12=0".
+QStringList DivisionStepsText(int dividend, int divisor) {
+    QStringList steps;
+    for (const DivisionStep& step : DivisionSteps(dividend, divisor)) {
+        steps << QStringLiteral("%1-%2=%3")
+                     .arg(Text(step.partial), Text(step.product), Text(step.difference));
+    }
+    return steps;
+}
+
+QStringList WorkingOf(const Problem& problem, const PageSigns& signs) {
+    switch (problem.operation) {
+        case OperationRow::Add:
+            return SumSteps(NumbersOf(problem));
+        case OperationRow::Subtract:
+            return DifferenceSteps(problem.first, problem.second);
+        case OperationRow::Multiply:
+            return ProductSteps(problem.first, problem.second, signs.times);
+        case OperationRow::Divide:
+            return DivisionStepsText(problem.first, problem.second);
+        case OperationRow::Mix:
+            break;
+    }
+    return {};
+}
+
 PrintedProblem PrintedOf(const Problem& problem, const WrittenDrawing& drawing, float left,
                          float top) {
     const std::vector<int> numbers = NumbersOf(problem);
@@ -515,6 +604,9 @@ PrintedProblem PrintedOf(const Problem& problem, const WrittenDrawing& drawing, 
     if (drawing.answerKey) {
         printed.solution = Text(AnswerOf(problem));
         printed.remainder = problem.withRemainder ? Text(RemainderOf(problem)) : QString();
+        if (drawing.working) {
+            printed.working = WorkingOf(problem, drawing.signs);
+        }
     }
     return printed;
 }

@@ -393,7 +393,7 @@ PrintOutcome PaintClassSet(QPainter& painter, QPagedPaintDevice& device,
             "tallyworth::ClassSet", "The paper is too small for a worksheet."));
     }
     const std::vector<SetPage> pages =
-        ClassSetPages(request, SheetPageCount(request.first.settings, AreaOf(room)));
+        ClassSetPages(request, SheetPageCount(request.first.settings, AreaOf(room), SpokenLocale()));
     if (pages.empty()) {
         return NoSuchSet();
     }
@@ -428,7 +428,7 @@ PaperPages PagesOnPaper(const ClassSetRequest& request, const QSizeF& paperInche
     if (room.place.pageScale <= 0) {
         return {room, {}};
     }
-    return {room, ClassSetPages(request, SheetPageCount(request.first.settings, AreaOf(room)))};
+    return {room, ClassSetPages(request, SheetPageCount(request.first.settings, AreaOf(room), SpokenLocale()))};
 }
 
 }  // namespace

@@ -324,7 +324,10 @@ HttpResponse PracticePage(const HttpRequest& request, const QLocale& language) {
     if (!read.errors.isEmpty()) {
         return Refused(read.errors, language);
     }
-    const SheetPrint key = MakeSheetPrint(read.set.first, true, SpokenLocale(), kWorksheetArea);
+    // The pupil's page reads the answers alone, whatever working the code's keys show.
+    SheetCode code = read.set.first;
+    code.settings.page.keyWorking = false;
+    const SheetPrint key = MakeSheetPrint(code, true, SpokenLocale(), kWorksheetArea);
     if (!key.ok) {
         return Refused({key.failure}, language);
     }

@@ -9,7 +9,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,7 @@ using print_test::PdfWord;
 using print_test::ReadPdf;
 using print_test::ReadPdfText;
 using testing_support::kCaseName;
+using namespace Qt::StringLiterals;
 
 struct PrintCase {
     const char* name;
@@ -105,12 +108,17 @@ QString Expected(const ProblemSet& set, const PrintCase& print, bool key) {
     return problems.join(u' ');
 }
 
-bool WritePdf(const ClassSetRequest& request, const QPageSize& paper, const QString& file) {
+::testing::AssertionResult WritePdf(const ClassSetRequest& request, const QPageSize& paper,
+                                    const QString& file) {
     class : public SetProgress {
         void Start(int /*pages*/) override {}
         bool Advance(int /*pagesDone*/) override { return true; }
     } progress;
-    return WriteClassSetPdf(request, paper, file, progress).Succeeded();
+    const PrintOutcome outcome = WriteClassSetPdf(request, paper, file, progress);
+    if (outcome.Succeeded()) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << outcome.message.toStdString();
 }
 
 class PrintedPageTest : public ::testing::TestWithParam<PrintCase> {};
@@ -156,46 +164,159 @@ SheetSection WrittenSection(OperationRow operation, int count) {
     return section;
 }
 
-// A written problem reads as words, its digits and working drawn, not read: "12 + 345 +
-// 6789 =", and "8523 ÷ 4 = 2130 r 3" on a key.
-QString ExpectedWritten(const ProblemSet& set, bool key) {
+// A written problem reads as words, its digits drawn, not read: "12 + 345 + 6789 =".
+QString ExpectedSheet(const ProblemSet& set) {
     QStringList problems;
     for (const Problem& problem : set.problems) {
-        const bool sum = problem.operation == OperationRow::Add;
-        problems << QStringLiteral("%1 %2 %3%4 =")
-                        .arg(QString::number(problem.first), sum ? u"+" : u"÷",
-                             QString::number(problem.second),
-                             sum ? QStringLiteral(" + %1").arg(problem.more[0]) : QString());
-        if (key) {
-            problems.back() +=
-                sum ? QStringLiteral(" %1").arg(problem.first + problem.second + problem.more[0])
-                    : QStringLiteral(" %1 r %2")
-                          .arg(problem.first / problem.second)
-                          .arg(problem.first % problem.second);
+        QStringList numbers;
+        for (const int number : NumbersOf(problem)) {
+            numbers << QString::number(number);
         }
+        const QString signs[] = {u"+"_s, u"\u2212"_s, u"\u00D7"_s, u"\u00F7"_s};
+        problems << numbers.join(u' ' + signs[RowNumber(problem.operation) - 1] + u' ') + u" ="_s;
     }
     return problems.join(u' ');
 }
 
-TEST(PrintedWrittenPage, ReadsEachProblemAsWordsWithoutItsWorking) {
+int Digit(const std::string& digits, std::size_t fromRight) {
+    return fromRight < digits.size() ? digits[digits.size() - 1 - fromRight] - '0' : 0;
+}
+
+// The working a pupil writes, worked here on the digits as strings: each column's sum with
+// the carry first, each column's subtraction after borrowing, each partial product and
+// their sum, each step's subtraction of a long division.
+QStringList PupilsWorking(OperationRow operation, const std::vector<int>& numbers) {
+    std::vector<std::string> digits;
+    for (const int number : numbers) {
+        digits.push_back(std::to_string(number));
+    }
+    QStringList steps;
+    const auto text = [](auto value) { return QString::number(value); };
+    if (operation == OperationRow::Add) {
+        int carry = 0;
+        std::size_t widest = 0;
+        for (const std::string& number : digits) {
+            widest = std::max(widest, number.size());
+        }
+        for (std::size_t column = 0; column < widest; ++column) {
+            QStringList terms;
+            int sum = carry;
+            if (carry > 0) {
+                terms << text(carry);
+            }
+            for (const std::string& number : digits) {
+                if (column < number.size()) {
+                    terms << text(Digit(number, column));
+                    sum += Digit(number, column);
+                }
+            }
+            steps << terms.join(u'+') + u'=' + text(sum);
+            carry = sum / 10;
+        }
+    } else if (operation == OperationRow::Subtract) {
+        int owed = 0;
+        for (std::size_t column = 0; column < digits[0].size(); ++column) {
+            int top = Digit(digits[0], column) - owed;
+            const int bottom = Digit(digits[1], column);
+            owed = top < bottom ? 1 : 0;
+            top += owed * 10;
+            steps << text(top) + u'\u2212' + text(bottom) + u'=' + text(top - bottom);
+        }
+    } else if (operation == OperationRow::Multiply) {
+        QStringList partials;
+        for (std::size_t place = 0, worth = 1; place < digits[1].size(); ++place, worth *= 10) {
+            const int times = Digit(digits[1], place) * static_cast<int>(worth);
+            steps << text(numbers[0]) + u'\u00D7' + text(times) + u'=' + text(numbers[0] * times);
+            partials << text(numbers[0] * times);
+        }
+        if (partials.size() > 1) {
+            steps << partials.join(u'+') + u'=' + text(numbers[0] * numbers[1]);
+        }
+    } else {
+        int partial = 0;
+        bool begun = false;
+        for (std::size_t index = 0; index < digits[0].size(); ++index) {
+            partial = partial * 10 + (digits[0][index] - '0');
+            begun = begun || partial >= numbers[1] || index + 1 == digits[0].size();
+            if (begun) {
+                const int taken = partial / numbers[1] * numbers[1];
+                steps << text(partial) + u'\u2212' + text(taken) + u'=' + text(partial - taken);
+                partial -= taken;
+            }
+        }
+    }
+    return steps;
+}
+
+struct MethodPrint {
+    const char* name;
+    WrittenMethod method;
+    PrintSize size;
+};
+
+const MethodPrint kMethodPrints[] = {
+    {"American", WrittenMethod::American, PrintSize::Normal},
+    {"EnglishLarge", WrittenMethod::English, PrintSize::Large},
+    {"GermanExtraLarge", WrittenMethod::German, PrintSize::ExtraLarge},
+    {"French", WrittenMethod::French, PrintSize::Normal},
+    {"SpanishLarge", WrittenMethod::Spanish, PrintSize::Large},
+    {"MexicanExtraLarge", WrittenMethod::Mexican, PrintSize::ExtraLarge},
+    {"DutchLarge", WrittenMethod::Dutch, PrintSize::Large},
+};
+
+class WrittenKeyTest : public ::testing::TestWithParam<MethodPrint> {};
+
+// A key with the working, read back from its PDF: every answer and every step of every
+// problem agrees with a pupil's own working, for each method and print size.
+TEST_P(WrittenKeyTest, ReadsBackEveryAnswerAndStepAsAPupilWorksThem) {
     PageOptions options;
     options.keyWorking = true;
-    SheetSection divisions = WrittenSection(OperationRow::Divide, 4);
-    divisions.second = {2, 99};
-    const SheetSettings settings =
-        SettingsOfSections({WrittenSection(OperationRow::Add, 6), divisions}, false, options);
+    options.method = GetParam().method;
+    options.size = GetParam().size;
+    std::vector<SheetSection> sections;
+    for (const OperationRow operation : {OperationRow::Add, OperationRow::Subtract,
+                                         OperationRow::Multiply, OperationRow::Divide}) {
+        sections.push_back(WrittenSection(operation, 3));
+    }
+    sections[2].first = {100, 9'999};
+    sections[2].second = {2, 99};
+    sections[3].second = {2, 99};
+    const SheetSettings settings = SettingsOfSections(sections, false, options);
     const ClassSetRequest request{FairSheetCode(settings, 0x2A), 1, AnswerKeys::AtEnd, true};
     const QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("sheet.pdf"));
-    ASSERT_TRUE(WritePdf(request, QPageSize(QPageSize::A4), file));
-    QString text = ReadPdfText(file);
-    static const QRegularExpression kBand(
-        QStringLiteral("Sheet 1 of 1\\n(?:.*\\n)*?Name\\nDate\\n"));
-    text.remove(QStringLiteral("Answer key\n")).remove(kBand);
+    ASSERT_TRUE(WritePdf(request, QPageSize(QPageSize::Letter), file));
+    const QString text = ReadPdfText(file).simplified();
     const ProblemSet set = ComposeSheet(request.first);
-    EXPECT_EQ(text.simplified().toStdString(),
-              (ExpectedWritten(set, false) + u' ' + ExpectedWritten(set, true)).toStdString());
+    qsizetype from = 0;
+    for (const Problem& problem : set.problems) {  // the sheet's problems, in order
+        from = text.indexOf(ExpectedSheet({{problem}}) + u' ', from);
+        ASSERT_GE(from, 0) << ExpectedSheet({{problem}}).toStdString() << " in "
+                           << text.toStdString();
+    }
+    static const QRegularExpression kKeyed(QStringLiteral(
+        "(\\d+(?: [+\u2212\u00D7\u00F7] \\d+)+) = (\\d+)(?: r (\\d+))? \\(([^)]*)\\)"));
+    std::size_t read = 0;
+    for (auto match = kKeyed.globalMatch(text); match.hasNext(); ++read) {
+        const QRegularExpressionMatch keyed = match.next();
+        ASSERT_LT(read, set.problems.size());
+        const Problem& problem = set.problems[read];
+        const std::vector<int> numbers = NumbersOf(problem);
+        EXPECT_EQ(keyed.captured(1) + u" ="_s, ExpectedSheet({{problem}}));
+        const auto [quotient, left] = std::div(numbers[0], numbers[1]);
+        const int answers[] = {numbers[0] + numbers[1] + problem.more[0], numbers[0] - numbers[1],
+                               numbers[0] * numbers[1], quotient};
+        EXPECT_EQ(keyed.captured(2).toInt(), answers[RowNumber(problem.operation) - 1]);
+        if (problem.operation == OperationRow::Divide) {
+            EXPECT_EQ(keyed.captured(3).toInt(), left);
+        }
+        EXPECT_EQ(keyed.captured(4).split(u", "_s), PupilsWorking(problem.operation, numbers))
+            << keyed.captured(0).toStdString();
+    }
+    EXPECT_EQ(read, set.problems.size());
 }
+
+INSTANTIATE_TEST_SUITE_P(Methods, WrittenKeyTest, ::testing::ValuesIn(kMethodPrints), kCaseName);
 
 }  // namespace
 }  // namespace tallyworth
