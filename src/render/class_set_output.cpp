@@ -392,8 +392,8 @@ PrintOutcome PaintClassSet(QPainter& painter, QPagedPaintDevice& device,
         return PrintOutcome::Failed(QCoreApplication::translate(
             "tallyworth::ClassSet", "The paper is too small for a worksheet."));
     }
-    const std::vector<SetPage> pages =
-        ClassSetPages(request, SheetPageCount(request.first.settings, AreaOf(room), SpokenLocale()));
+    const std::vector<SetPage> pages = ClassSetPages(
+        request, SheetPageCount(request.first.settings, AreaOf(room), SpokenLocale()));
     if (pages.empty()) {
         return NoSuchSet();
     }
@@ -428,7 +428,8 @@ PaperPages PagesOnPaper(const ClassSetRequest& request, const QSizeF& paperInche
     if (room.place.pageScale <= 0) {
         return {room, {}};
     }
-    return {room, ClassSetPages(request, SheetPageCount(request.first.settings, AreaOf(room), SpokenLocale()))};
+    return {room, ClassSetPages(request, SheetPageCount(request.first.settings, AreaOf(room),
+                                                        SpokenLocale()))};
 }
 
 }  // namespace
