@@ -673,8 +673,10 @@ FlowPlan PlanFor(const Widths& widths, const FlowRequest& request, const SheetSh
     if (!request.settings.page.fillPage || plan.pages > 1) {
         return plan;
     }
-    for (float points = plan.points + kFillStep; points <= kMostFillPoints; points += kFillStep) {
-        const FlowPlan larger = PlanAt(points, cell, request, shape);
+    const float start = plan.points;
+    for (int step = 1; start + static_cast<float>(step) * kFillStep <= kMostFillPoints; ++step) {
+        const FlowPlan larger =
+            PlanAt(start + static_cast<float>(step) * kFillStep, cell, request, shape);
         if (larger.pages > 1) {
             break;
         }
