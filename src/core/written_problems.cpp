@@ -1,5 +1,7 @@
 #include "core/written_problems.h"
 
+#include "core/written_working.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -26,13 +28,6 @@ constexpr std::uint64_t kFractionSteps = std::uint64_t{1} << 48U;
 
 QString WrittenText(const char* text) {
     return QCoreApplication::translate("tallyworth::Sections", text);
-}
-
-int DigitAt(int number, int column) {
-    for (int place = 0; place < column; ++place) {
-        number /= kTen;
-    }
-    return number % kTen;
 }
 
 int PowerOfTen(int column) {
@@ -176,8 +171,8 @@ class WrittenDrawer::Columns {
         const int number = step % numbers_;
         const int column = step / numbers_;
         const NumberRange& range = ranges_[static_cast<std::size_t>(number)];
-        const int low = DigitAt(range.lowest, column);
-        const int high = DigitAt(range.highest, column);
+        const int low = DigitInColumn(range.lowest, column);
+        const int high = DigitInColumn(range.highest, column);
         const int shift = 2 * number;
         int below = (state.mask >> shift) & 1;
         int above = (state.mask >> (shift + 1)) & 1;
@@ -258,11 +253,12 @@ int RegroupingColumns(OperationRow operation, const std::vector<int>& numbers) {
     int carry = 0;
     const int widest = *std::max_element(numbers.begin(), numbers.end());
     for (int column = 0; PowerOfTen(column) <= widest; ++column) {
-        int sum =
-            operation == OperationRow::Subtract ? DigitAt(numbers.front(), column) - carry : carry;
+        int sum = operation == OperationRow::Subtract
+                      ? DigitInColumn(numbers.front(), column) - carry
+                      : carry;
         for (std::size_t index = operation == OperationRow::Subtract ? 1 : 0;
              index < numbers.size(); ++index) {
-            const int digit = DigitAt(numbers[index], column);
+            const int digit = DigitInColumn(numbers[index], column);
             sum += operation == OperationRow::Subtract ? -digit : digit;
         }
         carry = operation == OperationRow::Subtract ? (sum < 0 ? 1 : 0) : sum / kTen;

@@ -17,6 +17,13 @@ int DigitCount(int number) {
 
 }  // namespace
 
+int DigitInColumn(int number, int column) {
+    for (int place = 0; place < column; ++place) {
+        number /= kBase;
+    }
+    return number % kBase;
+}
+
 std::vector<int> ColumnCarries(const std::vector<int>& numbers) {
     std::vector<int> carries{0};
     std::vector<int> rest = numbers;

@@ -7,6 +7,9 @@ namespace tallyworth {
 // The working a pupil writes down for the written methods, worked as on paper: column by
 // column from the ones, digit by digit from the dividend's highest.
 
+// The digit of the number in the column of 10^column: 0 past its highest digit.
+[[nodiscard]] int DigitInColumn(int number, int column);
+
 // The small digit each column of a sum receives from the column on its right: element k
 // for the column of 10^k, 0 for the ones and wherever nothing carries. One element past
 // the highest column of the sum.

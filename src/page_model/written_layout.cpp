@@ -502,14 +502,6 @@ class SketchPainter {
     QString fontName_ = QString::fromLatin1(kPageFont);
 };
 
-// The digit of the number in the column of 10^column.
-int ColumnDigit(int number, int column) {
-    for (int place = 0; place < column; ++place) {
-        number /= 10;
-    }
-    return number % 10;
-}
-
 // Each column's sum, the carry it received first: "1+2+9=12".
 QStringList SumSteps(const std::vector<int>& numbers) {
     const std::vector<int> carries = ColumnCarries(numbers);
@@ -524,8 +516,8 @@ QStringList SumSteps(const std::vector<int>& numbers) {
         }
         for (const int number : numbers) {
             if (DigitCount(number) > column) {
-                terms << Text(ColumnDigit(number, column));
-                sum += ColumnDigit(number, column);
+                terms << Text(DigitInColumn(number, column));
+                sum += DigitInColumn(number, column);
             }
         }
         steps << QStringLiteral("%1=%2").arg(terms.join(u'+'), Text(sum));
@@ -540,8 +532,8 @@ QStringList DifferenceSteps(int first, int second) {
     for (std::size_t column = 0; column < paid.size(); ++column) {
         const bool borrows = column + 1 < paid.size() && paid[column + 1] != 0;
         const int top =
-            ColumnDigit(first, static_cast<int>(column)) - paid[column] + (borrows ? 10 : 0);
-        const int bottom = ColumnDigit(second, static_cast<int>(column));
+            DigitInColumn(first, static_cast<int>(column)) - paid[column] + (borrows ? 10 : 0);
+        const int bottom = DigitInColumn(second, static_cast<int>(column));
         steps << QStringLiteral("%1-%2=%3").arg(Text(top), Text(bottom), Text(top - bottom));
     }
     return steps;
@@ -554,7 +546,7 @@ QStringList ProductSteps(int first, int second, const QString& times) {
     QStringList shifted;
     int place = 1;
     for (std::size_t index = 0; index < partials.size(); ++index, place *= 10) {
-        const int digit = ColumnDigit(second, static_cast<int>(index));
+        const int digit = DigitInColumn(second, static_cast<int>(index));
         steps << QStringLiteral("%1%2%3=%4")
                      .arg(Text(first), times, Text(digit * place), Text(partials[index] * place));
         shifted << Text(partials[index] * place);
